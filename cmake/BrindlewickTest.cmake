@@ -1,0 +1,15 @@
+# brindlewick_add_test(NAME SOURCES file... [DATA_DIR dir])
+# One Qt Test executable per subsystem, run headless by CTest. BRINDLEWICK_TEST_DATA points at the
+# test's fixture folder.
+function(brindlewick_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE brindlewick_core Qt6::Test ${ARG_LIBRARIES})
+    target_compile_definitions(${name} PRIVATE
+        BRINDLEWICK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+        BRINDLEWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0"
+        TIMEOUT 300)
+endfunction()

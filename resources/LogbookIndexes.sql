@@ -1,0 +1,11 @@
+-- Indexes for the logbook's lookups (by station, time, entity, band, IOTA, grid and upload state).
+-- Applied to every logbook when it is chosen, so older files get them too; other programs that
+-- open the file are not affected by them.
+CREATE INDEX IF NOT EXISTS logbook_callsign ON logbook (callsign);
+CREATE INDEX IF NOT EXISTS logbook_datetime ON logbook (datetime);
+CREATE INDEX IF NOT EXISTS logbook_entity ON logbook (abs(dxccadif));
+CREATE INDEX IF NOT EXISTS logbook_band ON logbook (band);
+CREATE INDEX IF NOT EXISTS logbook_iota ON logbook (iota);
+CREATE INDEX IF NOT EXISTS logbook_locator ON logbook (locator);
+CREATE INDEX IF NOT EXISTS logbook_clublog ON logbook (clublog);
+CREATE INDEX IF NOT EXISTS logbook_eqsl ON logbook (eqsl);

@@ -1,0 +1,19 @@
+#include "app/DataFolder.h"
+
+#include <QStandardPaths>
+
+DataFolder DataFolder::resolve(const QStringList &arguments)
+{
+    static const QString option = QStringLiteral("--data-dir");
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == option && i + 1 < arguments.size())
+            return at(arguments.at(i + 1));
+        if (arg.startsWith(option + QLatin1Char('=')))
+            return at(arg.mid(option.size() + 1));
+    }
+    const QString home = qEnvironmentVariable("BRINDLEWICK_HOME");
+    if (!home.isEmpty())
+        return at(home);
+    return {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false};
+}

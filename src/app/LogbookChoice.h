@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class AppDelegate;
+
+/** Creating, choosing and deleting logbook files in the data folder. */
+namespace logbookchoice {
+
+enum class CreateResult { Created, NameTooShort, NameGivenBefore, CopyFailed };
+
+/** Makes a new, empty logbook; ".rlog" is appended unless the name ends with it in any case.
+ *  A name of fewer than 2 characters makes nothing. */
+CreateResult createLogbook(AppDelegate &app, const QString &name, QString *fileName = nullptr);
+
+/** Makes the logbook current: sets "LogDbName" and posts "NewLogSelected" and
+ *  "DxPrefsWereChanged". */
+void selectLogbook(AppDelegate &app, const QString &name);
+
+enum class DeleteResult { Deleted, NotFound, LastLogbook, Failed };
+
+/** Removes a logbook file; the last logbook is never removed. When the current logbook goes,
+ *  the first remaining one becomes current. */
+DeleteResult deleteLogbook(AppDelegate &app, const QString &name);
+
+} // namespace logbookchoice

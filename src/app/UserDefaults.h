@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+#include <memory>
+
+/** The user's preferences under the program's literal keys, with fallbacks registered from the
+ *  shipped defaults. A value the user never set reads as its fallback. */
+class UserDefaults {
+public:
+    /** Settings in the given INI file (used with a data-folder override), or the platform's
+     *  usual place when the path is empty. */
+    explicit UserDefaults(const QString &iniPath = {});
+
+    /** Fallbacks from a JSON object file such as ":/defaults.json"; false when unreadable. */
+    bool registerDefaultsFromJson(const QString &path);
+    void registerDefaults(const QVariantMap &fallbacks);
+
+    [[nodiscard]] QVariant value(const QString &key) const;
+    [[nodiscard]] QString string(const QString &key) const { return value(key).toString(); }
+    [[nodiscard]] bool boolean(const QString &key) const;
+    [[nodiscard]] qint64 integer(const QString &key) const { return value(key).toLongLong(); }
+    [[nodiscard]] double real(const QString &key) const { return value(key).toDouble(); }
+    [[nodiscard]] QVariantList list(const QString &key) const { return value(key).toList(); }
+    [[nodiscard]] bool contains(const QString &key) const;
+
+    void setValue(const QString &key, const QVariant &value);
+    void remove(const QString &key);
+    void sync();
+    [[nodiscard]] QString fileName() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+    QVariantMap m_fallbacks;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db {
+
+class Statement;
+
+/** One open SQLite connection; closed when the object goes away. Every logbook and reference
+ *  database is opened for one operation and closed again, so instances are short-lived. */
+class Database {
+public:
+    enum class Mode { ReadWriteCreate, ReadWrite, ReadOnly };
+
+    Database() = default;
+    Database(Database &&other) noexcept;
+    Database &operator=(Database &&other) noexcept;
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+    ~Database();
+
+    /** Opens the file; on failure the result code is returned and the handle is closed. */
+    int open(const QString &path, Mode mode = Mode::ReadWriteCreate);
+    [[nodiscard]] bool isOpen() const { return m_handle != nullptr; }
+    void close();
+
+    /** Runs statements without parameters; false on failure (see errorMessage()). */
+    bool exec(const QString &sql);
+    [[nodiscard]] Statement prepare(const QString &sql);
+    [[nodiscard]] QString errorMessage() const;
+    [[nodiscard]] qint64 lastInsertRowId() const;
+    [[nodiscard]] int changes() const;
+
+private:
+    sqlite3 *m_handle = nullptr;
+};
+
+/** A prepared statement with values bound by position (1-based, as SQLite counts). */
+class Statement {
+public:
+    Statement() = default;
+    Statement(Statement &&other) noexcept;
+    Statement &operator=(Statement &&other) noexcept;
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    ~Statement();
+
+    [[nodiscard]] bool isValid() const { return m_stmt != nullptr; }
+
+    Statement &bind(int index, const QString &text);
+    Statement &bind(int index, qint64 value);
+    Statement &bind(int index, int value) { return bind(index, static_cast<qint64>(value)); }
+    Statement &bind(int index, double value);
+    Statement &bindNull(int index);
+    /** Binds every value in order, starting at position 1. */
+    Statement &bindAll(std::initializer_list<QVariant> values);
+
+    /** Advances to the next row; false at the end or on error (see failed()). */
+    bool step();
+    /** Runs a statement that returns no rows; true when it completed. */
+    bool run();
+    void reset();
+    [[nodiscard]] bool failed() const { return m_failed; }
+
+    [[nodiscard]] int columnCount() const;
+    [[nodiscard]] bool isNull(int column) const;
+    [[nodiscard]] QString text(int column) const;
+    [[nodiscard]] qint64 int64(int column) const;
+    [[nodiscard]] double real(int column) const;
+
+private:
+    friend class Database;
+    explicit Statement(sqlite3_stmt *stmt) : m_stmt(stmt) {}
+
+    sqlite3_stmt *m_stmt = nullptr;
+    bool m_failed = false;
+};
+
+} // namespace db

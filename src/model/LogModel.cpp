@@ -1,0 +1,312 @@
+#include "model/LogModel.h"
+
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "app/Notifications.h"
+#include "db/Database.h"
+#include "formats/TextCoding.h"
+#include "model/LogbookFiles.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kLogDbName = QStringLiteral("LogDbName");
+
+QString notification(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+LogModel::LogModel(AppDelegate &app, QObject *parent)
+    : QObject(parent), m_app(app), m_fileStore(app, QString())
+{
+    loadPrefs();
+    NotificationCenter &centre = m_app.notifications();
+    centre.observe(notification(notifications::DownloadableDataChanged), this,
+                   [this](const QVariant &) {
+                       m_lotwUsers.reset();
+                       m_eqslUsers.reset();
+                   });
+    for (const char *name : {notifications::PrefsWereChanged, notifications::NewLogSelected})
+        centre.observe(notification(name), this, [this](const QVariant &) { loadPrefs(); });
+}
+
+void LogModel::loadPrefs()
+{
+    QString name = m_app.defaults().string(kLogDbName);
+    if (!name.isEmpty()) {
+        if (name == QLatin1String(logbookfiles::kSyncedLog)) {
+            m_isSyncLog = true;
+            m_logDbName = name;
+            m_fullLogDatabasePath.clear();
+            return;
+        }
+        m_isSyncLog = false;
+        if (!QFile::exists(m_app.documentPath(name)))
+            name.clear();
+    }
+    if (name.isEmpty()) {
+        name = QString::fromLatin1(logbookfiles::kDefaultLog);
+        // A failed copy is ignored here: every operation then reports the unopenable file.
+        m_app.copyResourceIfMissing(QString::fromLatin1(logbookfiles::kEmptyLog), name);
+        m_app.defaults().setValue(kLogDbName, name);
+    }
+    m_isSyncLog = false;
+    m_logDbName = name;
+    m_fullLogDatabasePath = m_app.documentPath(name);
+    m_fileStore.setPath(m_fullLogDatabasePath);
+    m_fileStore.addMissingIndexes();
+}
+
+bool LogModel::openDB()
+{
+    if (m_isSyncLog)
+        diag(QStringLiteral("Error in openDB while sync log is in use"));
+    db::Database database;
+    const int rc = database.open(m_fullLogDatabasePath);
+    if (rc != 0) {
+        diag(QStringLiteral("Failed to open logbook database: %1").arg(rc));
+        return false;
+    }
+    return true;
+}
+
+QStringList LogModel::getAllLogNames() const
+{
+    QStringList names = logbookfiles::listLogbooks(m_app.dataFolder());
+    // The synced logbook is offered only where this build can reach it.
+    if (m_app.coreData())
+        names.prepend(QString::fromLatin1(logbookfiles::kSyncedLog));
+    return names;
+}
+
+LogStore *LogModel::store()
+{
+    if (!m_isSyncLog)
+        return &m_fileStore;
+    if (LogStore *synced = m_app.coreData())
+        return synced;
+    diag(QStringLiteral("Error in openDB while sync log is in use"));
+    return nullptr;
+}
+
+void LogModel::updateDxInfoString(const QsoClass &)
+{
+    // The per-entity DX info of the worked/confirmed bookkeeping is kept here once it exists.
+}
+
+QList<QsoClass> LogModel::getQSOsFromQueryString(const QString &statement)
+{
+    LogStore *s = store();
+    return s ? s->getQSOsFromQueryString(statement) : QList<QsoClass>();
+}
+
+QList<QsoClass> LogModel::getlastQSOs(int rangeCode)
+{
+    LogStore *s = store();
+    return s ? s->getlastQSOs(rangeCode) : QList<QsoClass>();
+}
+
+QList<QsoClass> LogModel::getQSOsFromDXCC(int adif)
+{
+    LogStore *s = store();
+    return s ? s->getQSOsFromDXCC(adif) : QList<QsoClass>();
+}
+
+QList<QsoClass> LogModel::getAllQSOsWith(const QString &callsign)
+{
+    LogStore *s = store();
+    return s ? s->getAllQSOsWith(callsign) : QList<QsoClass>();
+}
+
+int LogModel::numberOfQSOsWithCallsign(const QString &callsign)
+{
+    LogStore *s = store();
+    return s ? s->numberOfQSOsWithCallsign(callsign) : 0;
+}
+
+QsoClass LogModel::getInfoForStation(const QString &callsign)
+{
+    // Oldest to newest: the newest value of at least two characters wins.
+    QsoClass info;
+    const auto take = [](QString &target, const QString &value) {
+        if (value.size() >= 2)
+            target = value;
+    };
+    for (const QsoClass &qso : getAllQSOsWith(callsign)) {
+        take(info.name, qso.name);
+        take(info.qth, qso.qth);
+        take(info.locator, qso.locator);
+        take(info.iota, qso.iota);
+        take(info.manager, qso.manager);
+        take(info.state, qso.state);
+        if (qso.county.size() >= 2)
+            info.county = qso.county.section(QLatin1Char(','), -1);
+    }
+    return info;
+}
+
+QString LogModel::getLocatorFromLog(const QString &callsign)
+{
+    LogStore *s = store();
+    return s ? s->getLocatorFromLog(callsign) : QString();
+}
+
+QString LogModel::getLastLoggedMode()
+{
+    LogStore *s = store();
+    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    return last ? last->mode : QString();
+}
+
+QString LogModel::getLastLoggedFrequency()
+{
+    LogStore *s = store();
+    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    return last ? last->qrgString : QString();
+}
+
+QString LogModel::getLastLoggedBand()
+{
+    LogStore *s = store();
+    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    return last ? last->band : QString();
+}
+
+QsoClass LogModel::getIdAndEqslFromQso(const QsoClass &received)
+{
+    if (LogStore *s = store())
+        return s->getIdAndEqslFromQso(received);
+    QsoClass none = received;
+    none.rowid = -1;
+    return none;
+}
+
+std::optional<QsoClass> LogModel::getQsoFromLotwQso(const QsoClass &received)
+{
+    LogStore *s = store();
+    return s ? s->getQsoFromLotwQso(received) : std::nullopt;
+}
+
+QList<QsoClass> LogModel::getNewQSOsForClublog()
+{
+    LogStore *s = store();
+    return s ? s->getNewQSOsForClublog() : QList<QsoClass>();
+}
+
+QList<QsoClass> LogModel::getQsos4eQslUpload()
+{
+    LogStore *s = store();
+    return s ? s->getQsos4eQslUpload() : QList<QsoClass>();
+}
+
+QList<int> LogModel::getDistinctDxccAdifsfromLog()
+{
+    LogStore *s = store();
+    return s ? s->getDistinctDxccAdifsfromLog() : QList<int>();
+}
+
+qint64 LogModel::saveNewQSOtoLog(QsoClass &qso)
+{
+    qso.clublog = QStringLiteral("W");
+    LogStore *s = store();
+    if (!s)
+        return 0;
+    const qint64 id = s->saveNewQSOtoLog(qso);
+    // Also after a failed insert: the DX info then reflects what the file holds.
+    updateDxInfoString(qso);
+    return id;
+}
+
+void LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos, const QList<QsoClass> &dxInfoToRefresh)
+{
+    LogStore *s = store();
+    if (!s)
+        return;
+    s->saveAllQSOsToLog(qsos);
+    for (const QsoClass &qso : dxInfoToRefresh)
+        updateDxInfoString(qso);
+}
+
+void LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
+{
+    LogStore *s = store();
+    if (!s)
+        return;
+    s->updateQSO(stored, edited);
+    // Both: an edit may move the QSO to another entity.
+    updateDxInfoString(stored);
+    updateDxInfoString(edited);
+}
+
+void LogModel::updateLogbookField(const QString &column, const QsoClass &qso, const QString &value)
+{
+    if (LogStore *s = store())
+        s->updateLogbookField(column, qso, value);
+}
+
+void LogModel::deleteQSO(const QsoClass &qso)
+{
+    LogStore *s = store();
+    if (!s)
+        return;
+    s->deleteQSO(qso);
+    updateDxInfoString(qso);
+}
+
+void LogModel::markNewQsosAsClublogOkay()
+{
+    if (LogStore *s = store())
+        s->markNewQsosAsClublogOkay();
+}
+
+void LogModel::markAllAsClublogOkay()
+{
+    if (LogStore *s = store())
+        s->markAllAsClublogOkay();
+}
+
+bool LogModel::executeCommand(const QString &statement)
+{
+    LogStore *s = store();
+    return s && s->executeCommand(statement);
+}
+
+bool LogModel::isLotwUser(const QString &callsign)
+{
+    return lotwUsers().contains(callsign);
+}
+
+bool LogModel::isEqslUser(const QString &callsign)
+{
+    return eqslUsers().contains(callsign);
+}
+
+int LogModel::numberofLotwUser()
+{
+    return lotwUsers().lineCount();
+}
+
+int LogModel::numberOfEqslUser()
+{
+    return eqslUsers().lineCount();
+}
+
+const MemberList &LogModel::lotwUsers()
+{
+    if (!m_lotwUsers)
+        m_lotwUsers = MemberList::load(m_app.documentPath(QStringLiteral("lotw.txt")),
+                                       QStringLiteral("\n"));
+    return *m_lotwUsers;
+}
+
+const MemberList &LogModel::eqslUsers()
+{
+    if (!m_eqslUsers)
+        m_eqslUsers = MemberList::load(m_app.documentPath(QStringLiteral("eqsl.txt")),
+                                       QStringLiteral("\r\n"));
+    return *m_eqslUsers;
+}

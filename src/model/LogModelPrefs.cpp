@@ -1,0 +1,154 @@
+// The logbook's own settings (`prefs` table): accounts, user fields and own station.
+#include "model/LogModel.h"
+
+#include "app/Diagnostics.h"
+#include "formats/TextCoding.h"
+
+namespace {
+
+const QString kOpenLastQsl = QStringLiteral("2099-12-31 23:59:59");
+
+QString entryFor(const char *pattern, int number)
+{
+    return QString::fromLatin1(pattern).arg(number);
+}
+
+QString trueFalse(const QVariant &value)
+{
+    return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
+QString LogModel::readPrefsForEntry(const QString &entry)
+{
+    LogStore *s = store();
+    return s ? s->readPrefsForEntry(entry) : QString();
+}
+
+void LogModel::updatePrefs(const QString &entry, const QString &value)
+{
+    LogStore *s = store();
+    if (!s)
+        return;
+    const QString stored =
+        entry == QLatin1String("eqslpassword") ? formats::base64FromText(value) : value;
+    QString error;
+    if (!s->updatePrefs(entry, stored, &error) && !error.isEmpty()) {
+        diag(QStringLiteral("Error while updating field in logbook: ") + error);
+        diag(QStringLiteral("Error: ") + error);
+    }
+}
+
+void LogModel::updateMyCallsign(const QString &callsign)
+{
+    updatePrefs(QStringLiteral("mycall"), callsign);
+}
+
+void LogModel::updateMyLocator(const QString &locator)
+{
+    LogStore *s = store();
+    QString error;
+    if (s && !s->updatePrefs(QStringLiteral("mylocator"), locator, &error) && !error.isEmpty())
+        diag(QStringLiteral("Error saving MyLocator: ") + error);
+}
+
+QString LogModel::getUserFieldNameForNumber(int number)
+{
+    const QString name = readPrefsForEntry(entryFor("UserFieldName_%1", number));
+    return name.isEmpty() ? entryFor("User_%1", number) : name;
+}
+
+int LogModel::getUserFieldAdifIdxForNumber(int number)
+{
+    return readPrefsForEntry(entryFor("UserFieldAdifIdx_%1", number)).toInt();
+}
+
+bool LogModel::getUserFieldRememberForNumber(int number)
+{
+    return readPrefsForEntry(entryFor("UserFieldRemember_%1", number)).toInt() != 0;
+}
+
+void LogModel::updateUserFieldName(const QString &name, int number)
+{
+    updatePrefs(entryFor("UserFieldName_%1", number), name);
+}
+
+void LogModel::updateUserFieldAdifIdx(int index, int number)
+{
+    updatePrefs(entryFor("UserFieldAdifIdx_%1", number), QString::number(index));
+}
+
+void LogModel::updateUserFieldRemember(bool remember, int number)
+{
+    updatePrefs(entryFor("UserFieldRemember_%1", number),
+                remember ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void LogModel::saveClublogPrefs(const QVariantMap &prefs)
+{
+    if (prefs.contains(QStringLiteral("Username")))
+        updatePrefs(QStringLiteral("ClublogUser"), prefs.value(QStringLiteral("Username")).toString());
+    if (prefs.contains(QStringLiteral("Password")))
+        updatePrefs(QStringLiteral("ClublogPassword"),
+                    formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
+    if (prefs.contains(QStringLiteral("Callsign")))
+        updatePrefs(QStringLiteral("ClublogCallsign"),
+                    prefs.value(QStringLiteral("Callsign")).toString());
+}
+
+QVariantMap LogModel::getClublogPrefs()
+{
+    return {
+        {QStringLiteral("Username"), readPrefsForEntry(QStringLiteral("ClublogUser"))},
+        {QStringLiteral("Password"),
+         formats::textFromBase64(readPrefsForEntry(QStringLiteral("ClublogPassword")))},
+        {QStringLiteral("Callsign"), readPrefsForEntry(QStringLiteral("ClublogCallsign"))},
+    };
+}
+
+void LogModel::saveLotwPrefs(const QVariantMap &prefs)
+{
+    for (auto it = prefs.begin(); it != prefs.end(); ++it) {
+        const QString &key = it.key();
+        if (key == QLatin1String("lotwpassword") || key == QLatin1String("LoTWSigningPW"))
+            updatePrefs(key, formats::base64FromText(it.value().toString()));
+        else if (key == QLatin1String("lotwqsodetails") || key == QLatin1String("lotwowncallonly"))
+            updatePrefs(key, trueFalse(it.value()));
+        else if (key == QLatin1String("lotwuser") || key == QLatin1String("lotwlastqsl")
+                 || key == QLatin1String("lotwmycall") || key == QLatin1String("lotwlocation"))
+            updatePrefs(key, it.value().toString());
+    }
+}
+
+QString LogModel::lastQSL(const QString &entry)
+{
+    // Only a full "yyyy-MM-dd HH:mm:ss" counts as a date of the last QSL received.
+    const QString stored = readPrefsForEntry(entry);
+    return stored.size() == 19 ? stored : kOpenLastQsl;
+}
+
+QVariantMap LogModel::getLotwPrefs()
+{
+    return {
+        {QStringLiteral("lotwuser"), readPrefsForEntry(QStringLiteral("lotwuser"))},
+        {QStringLiteral("lotwpassword"),
+         formats::textFromBase64(readPrefsForEntry(QStringLiteral("lotwpassword")))},
+        {QStringLiteral("lotwlastqsl"), lastQSL(QStringLiteral("lotwlastqsl"))},
+        {QStringLiteral("lotwmycall"), readPrefsForEntry(QStringLiteral("lotwmycall"))},
+        {QStringLiteral("lotwqsodetails"),
+         readPrefsForEntry(QStringLiteral("lotwqsodetails")) == QLatin1String("True") ? 1 : 0},
+    };
+}
+
+QVariantMap LogModel::getAllEqslData()
+{
+    return {
+        {QStringLiteral("eqsluser"), readPrefsForEntry(QStringLiteral("eqsluser"))},
+        {QStringLiteral("eqslpassword"),
+         formats::textFromBase64(readPrefsForEntry(QStringLiteral("eqslpassword")))},
+        {QStringLiteral("eqslqth"), readPrefsForEntry(QStringLiteral("eqslqth"))},
+        {QStringLiteral("eqsllastqsl"), lastQSL(QStringLiteral("eqsllastqsl"))},
+        {QStringLiteral("eqslcomment"), readPrefsForEntry(QStringLiteral("eqslcomment"))},
+    };
+}

@@ -1,0 +1,157 @@
+#include "model/QsoRow.h"
+
+#include "db/Database.h"
+#include "formats/TextCoding.h"
+
+#include <QStringList>
+
+namespace qsorow {
+namespace {
+
+enum Column {
+    Id = 0, Date, Time, Callsign, Band, Qrg, Mode, RstTx, RstRx, Qsl, LotwQsl, Eqsl, Dxcc, Cq,
+    Itu, Cnt, State, Note, Locator, Manager, QslInDate, QslOutDate, DateTime, Iota, SatName,
+    SatMode, SatRxBand, Power, DxccAdif, Name, Qth, Prefix, County, Clublog, ArrlCredit, User1,
+    User2, User3, User4
+};
+
+/** A text column; NULL and the text "(null)" (written by older versions) both read as empty. */
+QString textAt(const db::Statement &row, int column)
+{
+    if (column >= row.columnCount() || row.isNull(column))
+        return {};
+    QString value = row.text(column);
+    if (value == QLatin1String("(null)"))
+        return {};
+    return value;
+}
+
+QString encodedTextAt(const db::Statement &row, int column)
+{
+    return formats::percentDecode(textAt(row, column));
+}
+
+/** A "yyyy-MM-dd" QSL date is shown in the user's style; anything else is kept. */
+QString qslDate(const QString &stored, formats::DateStyle style)
+{
+    if (stored.size() != 10)
+        return stored;
+    const auto date = formats::parseSqlDate(stored);
+    return date ? formats::displayDate(*date, style) : stored;
+}
+
+/** The 37 columns an update assigns, in order; `clublog` is left as it was. */
+const QStringList &updateColumns()
+{
+    static const QStringList columns = [] {
+        QStringList list = QString::fromLatin1(kInsertColumns).split(QLatin1Char(','));
+        list.removeAll(QStringLiteral("clublog"));
+        return list;
+    }();
+    return columns;
+}
+
+/** Binds the common values; returns the next free position. */
+int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool withClublog)
+{
+    using formats::percentEncode;
+    int i = 1;
+    for (const QString &text :
+         {q.dateString, q.timeString, q.callsign, q.band, qrgText, q.mode, q.rsttx, q.rstrx, q.qsl,
+          q.lotwqsl, q.eqsl, q.dxcc, q.cq, q.itu, q.cnt, q.state, percentEncode(q.note), q.locator,
+          percentEncode(q.manager), q.qslInDate, q.qslOutDate, q.sqlDateTime, q.iota, q.satName,
+          q.satMode, q.satRxband, q.power})
+        s.bind(i++, text);
+    s.bind(i++, q.storedAdif());
+    for (const QString &text :
+         {percentEncode(q.name), percentEncode(q.qth), q.prefix, percentEncode(q.county),
+          percentEncode(q.user_1), percentEncode(q.user_2), percentEncode(q.user_3),
+          percentEncode(q.user_4)})
+        s.bind(i++, text);
+    if (withClublog)
+        s.bind(i++, q.clublog);
+    s.bind(i++, q.colorCode);
+    return i;
+}
+
+} // namespace
+
+QsoClass readRow(const db::Statement &row, formats::DateStyle style)
+{
+    QsoClass q;
+    q.rowid = static_cast<qint32>(row.int64(Id));
+
+    q.sqlDateTime = textAt(row, DateTime);
+    if (const auto parsed = formats::parseSqlDateTime(q.sqlDateTime)) {
+        q.dateTime = *parsed;
+        q.dateString = formats::displayDate(parsed->date(), style);
+        q.timeString = parsed->toString(QLatin1String(formats::kLogTime));
+    } else {
+        q.dateString = QStringLiteral("??");
+        q.timeString = QStringLiteral("??");
+    }
+
+    q.callsign = textAt(row, Callsign);
+    q.band = textAt(row, Band);
+    q.qrg = row.real(Qrg);
+    q.qrgString = formats::groupedKHz(q.qrg);
+    q.mode = textAt(row, Mode);
+    q.rsttx = textAt(row, RstTx);
+    q.rstrx = textAt(row, RstRx);
+    q.qsl = textAt(row, Qsl);
+    q.lotwqsl = textAt(row, LotwQsl);
+    q.eqsl = textAt(row, Eqsl);
+    q.dxcc = textAt(row, Dxcc);
+    q.cq = textAt(row, Cq);
+    q.itu = textAt(row, Itu);
+    q.cnt = textAt(row, Cnt);
+    q.state = textAt(row, State);
+    q.note = encodedTextAt(row, Note);
+    q.locator = textAt(row, Locator);
+    q.manager = encodedTextAt(row, Manager);
+    q.qslInDate = qslDate(textAt(row, QslInDate), style);
+    q.qslOutDate = qslDate(textAt(row, QslOutDate), style);
+    q.iota = textAt(row, Iota);
+    q.satName = textAt(row, SatName);
+    q.satMode = textAt(row, SatMode);
+    q.satRxband = textAt(row, SatRxBand);
+    q.power = textAt(row, Power);
+    q.adif = static_cast<qint32>(row.int64(DxccAdif));
+    q.opIsValid = q.adif >= 0;
+    q.name = encodedTextAt(row, Name);
+    q.qth = encodedTextAt(row, Qth);
+    q.prefix = textAt(row, Prefix);
+    q.county = encodedTextAt(row, County);
+    q.clublog = textAt(row, Clublog);
+    const qint64 color = ArrlCredit < row.columnCount() ? row.int64(ArrlCredit) : 0;
+    q.colorCode = (color < 0 || color >= 10) ? 0 : color;
+    q.user_1 = encodedTextAt(row, User1);
+    q.user_2 = encodedTextAt(row, User2);
+    q.user_3 = encodedTextAt(row, User3);
+    q.user_4 = encodedTextAt(row, User4);
+    return q;
+}
+
+void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText)
+{
+    const QString qrg = qrgText == QrgText::Formatted ? QString::asprintf("%.1f", qso.qrg)
+                                                      : qso.qrgString;
+    bindCommon(statement, qso, qrg, true);
+}
+
+QString updateStatement()
+{
+    QStringList assignments;
+    for (const QString &column : updateColumns())
+        assignments << column + QStringLiteral("=?");
+    return QStringLiteral("update logbook set ") + assignments.join(QLatin1Char(','))
+        + QStringLiteral(" where id=?");
+}
+
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId)
+{
+    const int next = bindCommon(statement, edited, QString::asprintf("%.1f", edited.qrg), false);
+    statement.bind(next, storedId);
+}
+
+} // namespace qsorow

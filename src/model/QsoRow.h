@@ -1,0 +1,37 @@
+#pragma once
+
+#include "formats/Formats.h"
+#include "model/QsoClass.h"
+
+#include <QString>
+
+namespace db {
+class Statement;
+}
+
+/** The mapping between a `logbook` row and a `QsoClass`: column positions, the texts that are
+ *  percent-encoded, and the date fields shown in the user's style. */
+namespace qsorow {
+
+/** The columns written by inserts, in file order after `id`. */
+inline constexpr char kInsertColumns[] =
+    "date,time,callsign,band,qrg,mode,rsttx,rstrx,qsl,lotwqsl,eqsl,dxcc,cq,itu,cnt,state,note,"
+    "locator,manager,qslindate,qsloutdate,datetime,iota,satname,satmode,satrxband,power,dxccadif,"
+    "name,qth,prefix,county,user_1,user_2,user_3,user_4,clublog,arrlcredit";
+inline constexpr int kInsertColumnCount = 38;
+
+/** Reads the current row of a "select * from logbook" statement. */
+[[nodiscard]] QsoClass readRow(const db::Statement &row, formats::DateStyle style);
+
+/** How `qrg` is written: "%.1f" of the kHz for a single save, the prepared text for an import. */
+enum class QrgText { Formatted, AsPrepared };
+
+/** Binds the 38 insert values (positions 1–38) in the order of kInsertColumns. */
+void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText);
+
+/** The "update logbook set …" statement with its 37 assignments (all but `clublog`) and the id. */
+[[nodiscard]] QString updateStatement();
+/** Binds the edited record's values and the stored record's id for updateStatement(). */
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId);
+
+} // namespace qsorow
