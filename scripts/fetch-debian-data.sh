@@ -11,7 +11,7 @@ target=$cache/$package
 
 if [[ ! -d $target ]]; then
     work=$(mktemp -d)
-    chmod 755 "$work" # apt downloads as the _apt user
+    chmod 777 "$work" # apt downloads as its own _apt user
     trap 'rm -rf "$work"' EXIT
     (cd "$work" && apt-get download -qq "$package" >/dev/null)
     mkdir -p "$target.partial"
