@@ -4,6 +4,7 @@
 #include "app/Notifications.h"
 #include "model/LogbookFiles.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace logbookchoice {
@@ -15,8 +16,11 @@ CreateResult createLogbook(AppDelegate &app, const QString &name, QString *fileN
     const QString file = logbookfiles::withLogbookSuffix(name);
     if (fileName)
         *fileName = file;
-    if (QFile::exists(app.documentPath(file)))
-        return CreateResult::NameGivenBefore;
+    // Names differing only in case would be one file on many systems and look alike in the list.
+    const QStringList existing = QDir(app.dataFolder()).entryList(QDir::Files);
+    for (const QString &other : existing)
+        if (other.compare(file, Qt::CaseInsensitive) == 0)
+            return CreateResult::NameGivenBefore;
     return app.copyResourceIfMissing(QString::fromLatin1(logbookfiles::kEmptyLog), file)
         ? CreateResult::Created
         : CreateResult::CopyFailed;

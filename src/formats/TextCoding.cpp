@@ -6,9 +6,12 @@
 namespace formats {
 namespace {
 
+/** Letters, marks and digits of any script stay as they are, and so do the four characters
+ *  URLs never encode ("-", ".", "_", "~"): "O'Neill, Jr." is stored as "O%27Neill%2C%20Jr.". */
 bool staysPlain(char32_t ucs4)
 {
-    return QChar::isLetterOrNumber(ucs4) || QChar::isMark(ucs4);
+    return QChar::isLetterOrNumber(ucs4) || QChar::isMark(ucs4) || ucs4 == U'-' || ucs4 == U'.'
+        || ucs4 == U'_' || ucs4 == U'~';
 }
 
 int hexValue(QChar c)

@@ -6,8 +6,9 @@
 /** Percent-encoding of the logbook's free-text columns and Base64 of stored passwords. */
 namespace formats {
 
-/** Every character that is not a Unicode letter, mark or digit becomes "%XX" per UTF-8 byte
- *  (upper-case hex): "O'Neill, Jr." → "O%27Neill%2C%20Jr.", "Jörg" stays "Jörg". */
+/** Every character that is not a Unicode letter, mark or digit, nor one of "-._~", becomes
+ *  "%XX" per UTF-8 byte (upper-case hex): "O'Neill, Jr." → "O%27Neill%2C%20Jr.", "Jörg" stays
+ *  "Jörg". */
 [[nodiscard]] QString percentEncode(const QString &text);
 /** Removes percent-encoding; a value with a broken escape or invalid UTF-8 reads as empty. */
 [[nodiscard]] QString percentDecode(const QString &text);

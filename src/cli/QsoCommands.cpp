@@ -1,0 +1,146 @@
+#include "cli/QsoCommands.h"
+
+#include "cli/Args.h"
+#include "cli/Cli.h"
+#include "cli/NewQso.h"
+#include "cli/QsoJson.h"
+#include "formats/TextCoding.h"
+#include "model/LogModel.h"
+#include "model/QsoRow.h"
+
+#include <QJsonArray>
+
+namespace cli {
+namespace {
+
+int add(Cli &cli, const QStringList &words)
+{
+    Args args(words, {newQsoOptions(), {QStringLiteral("invalid-op")}});
+    if (!args.error().isEmpty() || !args.positional().isEmpty())
+        return cli.usage(args.error().isEmpty() ? QStringLiteral("Usage: qso add --call C --freq "
+                                                                 "KHZ --mode M [options]")
+                                                : args.error());
+    QString error;
+    std::optional<QsoClass> qso = newQsoFromArgs(cli.app(), args, &error);
+    if (!qso)
+        return cli.usage(error);
+
+    LogModel log(cli.app());
+    const qint64 id = log.saveNewQSOtoLog(*qso);
+    if (id <= 0)
+        return cli.failed(QStringLiteral("The QSO was not stored in %1").arg(log.logDbName()));
+    cli.print(QJsonObject{{QStringLiteral("id"), id}});
+    return Cli::Success;
+}
+
+QString listLine(const QsoClass &q)
+{
+    return QStringLiteral("%1  %2  %3 %4 %5 %6 %7")
+        .arg(q.rowid, 6)
+        .arg(q.sqlDateTime, -19)
+        .arg(q.callsign, -12)
+        .arg(q.band, -6)
+        .arg(q.mode, -6)
+        .arg(q.qrgString, 12)
+        .arg(q.name)
+        .trimmed();
+}
+
+int list(Cli &cli, const QStringList &words)
+{
+    Args args(words, {{QStringLiteral("range")}, {}});
+    bool ok = true;
+    const int range = args.option(QStringLiteral("range"), QStringLiteral("0")).toInt(&ok);
+    if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok)
+        return cli.usage(QStringLiteral("Usage: qso list [--range CODE]"));
+
+    QJsonArray results;
+    QStringList lines;
+    for (const QsoClass &qso : LogModel(cli.app()).getlastQSOs(range)) {
+        results.append(qsoToJson(qso));
+        lines << listLine(qso);
+    }
+    cli.print(results, lines);
+    return Cli::Success;
+}
+
+/** The stored QSO with that id, read in full so that deleting it can tidy up after it. */
+std::optional<QsoClass> storedQso(LogModel &log, const QString &idText, QString *error)
+{
+    bool ok = false;
+    const qint64 id = idText.toLongLong(&ok);
+    if (!ok || id <= 0) {
+        *error = QStringLiteral("A QSO id is a positive whole number: %1").arg(idText);
+        return std::nullopt;
+    }
+    // The id is a number we parsed, never the caller's text.
+    const QList<QsoClass> found =
+        log.getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(id));
+    if (found.isEmpty()) {
+        *error = QStringLiteral("No QSO with id %1 in %2").arg(id).arg(log.logDbName());
+        return std::nullopt;
+    }
+    return found.first();
+}
+
+bool isFreeTextColumn(const QString &column)
+{
+    static const QStringList freeText = {
+        QStringLiteral("note"),   QStringLiteral("manager"), QStringLiteral("name"),
+        QStringLiteral("qth"),    QStringLiteral("county"),  QStringLiteral("user_1"),
+        QStringLiteral("user_2"), QStringLiteral("user_3"),  QStringLiteral("user_4")};
+    return freeText.contains(column);
+}
+
+int set(Cli &cli, const QStringList &words)
+{
+    if (words.size() != 3)
+        return cli.usage(QStringLiteral("Usage: qso set ID FIELD VALUE"));
+    const QString column = words.at(1).toLower();
+    if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column))
+        return cli.usage(QStringLiteral("Not a logbook column: %1").arg(words.at(1)));
+
+    LogModel log(cli.app());
+    QString error;
+    const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
+    if (!qso)
+        return cli.failed(error);
+    const QString value = isFreeTextColumn(column) ? formats::percentEncode(words.at(2))
+                                                   : words.at(2);
+    log.updateLogbookField(column, *qso, value);
+    cli.print(QJsonObject{{QStringLiteral("id"), qso->rowid}, {column, words.at(2)}});
+    return Cli::Success;
+}
+
+int remove(Cli &cli, const QStringList &words)
+{
+    if (words.size() != 1)
+        return cli.usage(QStringLiteral("Usage: qso delete ID"));
+    LogModel log(cli.app());
+    QString error;
+    const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
+    if (!qso)
+        return cli.failed(error);
+    log.deleteQSO(*qso);
+    cli.print(QJsonObject{{QStringLiteral("deleted"), qso->rowid}});
+    return Cli::Success;
+}
+
+} // namespace
+
+int qsoCommand(Cli &cli, const QStringList &words)
+{
+    const QString action = words.value(0);
+    const QStringList rest = words.mid(1);
+    if (action == QLatin1String("add"))
+        return add(cli, rest);
+    if (action == QLatin1String("list"))
+        return list(cli, rest);
+    if (action == QLatin1String("set"))
+        return set(cli, rest);
+    if (action == QLatin1String("delete"))
+        return remove(cli, rest);
+    return cli.usage(QStringLiteral("Usage: qso add | list | set | delete"));
+}
+
+} // namespace cli

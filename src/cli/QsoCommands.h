@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+class Cli;
+
+namespace cli {
+
+inline constexpr char kQsoSynopsis[] =
+    "qso add --call C --freq KHZ --mode M [--time \"yyyy-MM-dd HH:mm:ss\"] [--band B]\n"
+    "        [--rst-sent S] [--rst-rcvd S] [--name T] [--qth T] [--note T] [--locator L]\n"
+    "        [--qsl X] [--lotw X] [--eqsl X] [--color N] [--adif N] [--invalid-op] [--iota R]\n"
+    "        [--state S] [--county C] [--manager M] [--power P] [--user1 T … --user4 T]\n"
+    "qso list [--range CODE]      (0: last 500, 1: last 2500, 2: this year,\n"
+    "                              3: this and last year, 4: all)\n"
+    "qso set ID FIELD VALUE       (FIELD is a logbook column; free text is stored encoded)\n"
+    "qso delete ID";
+
+/** Adds, lists, changes and deletes QSOs of the current logbook. */
+int qsoCommand(Cli &cli, const QStringList &words);
+
+} // namespace cli

@@ -1,0 +1,56 @@
+#include "cli/QsoJson.h"
+
+namespace cli {
+
+QJsonObject qsoToJson(const QsoClass &q)
+{
+    return QJsonObject{
+        {QStringLiteral("rowid"), q.rowid},
+        {QStringLiteral("uuid"), q.uuid.isNull() ? QString() : q.uuid.toString(QUuid::WithoutBraces)},
+        {QStringLiteral("dateString"), q.dateString},
+        {QStringLiteral("timeString"), q.timeString},
+        {QStringLiteral("callsign"), q.callsign},
+        {QStringLiteral("band"), q.band},
+        {QStringLiteral("qrgString"), q.qrgString},
+        {QStringLiteral("qrg"), q.qrg},
+        {QStringLiteral("mode"), q.mode},
+        {QStringLiteral("rsttx"), q.rsttx},
+        {QStringLiteral("rstrx"), q.rstrx},
+        {QStringLiteral("qsl"), q.qsl},
+        {QStringLiteral("lotwqsl"), q.lotwqsl},
+        {QStringLiteral("eqsl"), q.eqsl},
+        {QStringLiteral("dxcc"), q.dxcc},
+        {QStringLiteral("cq"), q.cq},
+        {QStringLiteral("itu"), q.itu},
+        {QStringLiteral("cnt"), q.cnt},
+        {QStringLiteral("state"), q.state},
+        {QStringLiteral("note"), q.note},
+        {QStringLiteral("locator"), q.locator},
+        {QStringLiteral("manager"), q.manager},
+        {QStringLiteral("qslInDate"), q.qslInDate},
+        {QStringLiteral("qslOutDate"), q.qslOutDate},
+        {QStringLiteral("dateTime"),
+         q.dateTime.isValid() ? q.dateTime.toUTC().toString(Qt::ISODate) : QString()},
+        {QStringLiteral("sqlDateTime"), q.sqlDateTime},
+        {QStringLiteral("iota"), q.iota},
+        {QStringLiteral("satName"), q.satName},
+        {QStringLiteral("satMode"), q.satMode},
+        {QStringLiteral("satRxband"), q.satRxband},
+        {QStringLiteral("power"), q.power},
+        {QStringLiteral("adif"), q.adif},
+        {QStringLiteral("colorCode"), q.colorCode},
+        {QStringLiteral("name"), q.name},
+        {QStringLiteral("qth"), q.qth},
+        {QStringLiteral("prefix"), q.prefix},
+        {QStringLiteral("county"), q.county},
+        {QStringLiteral("clublog"), q.clublog},
+        {QStringLiteral("checked"), q.checked},
+        {QStringLiteral("opIsValid"), q.opIsValid},
+        {QStringLiteral("user_1"), q.user_1},
+        {QStringLiteral("user_2"), q.user_2},
+        {QStringLiteral("user_3"), q.user_3},
+        {QStringLiteral("user_4"), q.user_4},
+    };
+}
+
+} // namespace cli

@@ -1,0 +1,87 @@
+// brindlewick-cli: the logbook's models for scripts and headless stations.
+
+#include "app/AppDelegate.h"
+#include "app/Startup.h"
+#include "cli/Cli.h"
+#include "cli/Command.h"
+#include "cli/GeoCommands.h"
+#include "cli/LogbookCommands.h"
+#include "cli/QsoCommands.h"
+#include "cli/SettingsCommands.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+const Command kCommands[] = {
+    {"logbooks", cli::kLogbooksSynopsis, cli::logbooksCommand},
+    {"qso", cli::kQsoSynopsis, cli::qsoCommand},
+    {"prefs", cli::kPrefsSynopsis, cli::prefsCommand},
+    {"defaults", cli::kDefaultsSynopsis, cli::defaultsCommand},
+    {"band", cli::kBandSynopsis, cli::bandCommand},
+    {"locator", cli::kLocatorSynopsis, cli::locatorCommand},
+    {"path", cli::kPathSynopsis, cli::pathCommand},
+    {"sun", cli::kSunSynopsis, cli::sunCommand},
+};
+
+void printHelp(FILE *to)
+{
+    std::fputs("Usage: brindlewick-cli [--data-dir DIR] [--json] COMMAND ...\n\n"
+               "  --data-dir DIR  use DIR as the data folder (logbooks, settings); also\n"
+               "                  BRINDLEWICK_HOME\n"
+               "  --json          machine-readable output\n\n"
+               "Commands:\n",
+               to);
+    for (const Command &command : kCommands)
+        for (const QString &line : QString::fromUtf8(command.synopsis).split(QLatin1Char('\n')))
+            std::fprintf(to, "  %s\n", line.toLocal8Bit().constData());
+    std::fputs("\nExit status: 0 done, 1 bad usage, 2 the operation failed.\n", to);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    startup::useUtcTimeZone();
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Brindlewick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Brindlewick"));
+    QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+
+    // Global options come before the command word.
+    QStringList words = QCoreApplication::arguments().mid(1);
+    bool json = false;
+    QString dataDir;
+    while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
+        const QString option = words.takeFirst();
+        if (option == QLatin1String("--json")) {
+            json = true;
+        } else if (option == QLatin1String("--help")) {
+            printHelp(stdout);
+            return Cli::Success;
+        } else if (option == QLatin1String("--data-dir") && !words.isEmpty()) {
+            dataDir = words.takeFirst();
+        } else if (option.startsWith(QLatin1String("--data-dir="))) {
+            dataDir = option.section(QLatin1Char('='), 1);
+        } else {
+            std::fprintf(stderr, "Unknown option %s (see --help)\n", qPrintable(option));
+            return Cli::BadUsage;
+        }
+    }
+    if (words.isEmpty()) {
+        printHelp(stderr);
+        return Cli::BadUsage;
+    }
+
+    AppDelegate app(dataDir.isEmpty() ? DataFolder::resolve({}) : DataFolder::at(dataDir));
+    Cli cli(app, json);
+    const QString name = words.takeFirst();
+    for (const Command &command : kCommands)
+        if (name == QLatin1String(command.name))
+            return command.run(cli, words);
+    return cli.usage(QStringLiteral("Unknown command %1 (see --help)").arg(name));
+}
