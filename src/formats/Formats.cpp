@@ -52,6 +52,15 @@ QString displayDate(const QDate &date, DateStyle style)
     return locale.toString(date, QStringLiteral("d MMM yyyy"));
 }
 
+std::optional<QDate> parseDisplayDate(const QString &text, DateStyle style)
+{
+    const QLocale locale;
+    const QDate date = style == DateStyle::Short
+        ? locale.toDate(text, QLocale::ShortFormat)
+        : locale.toDate(text, QStringLiteral("d MMM yyyy"));
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
 QString groupedKHz(double kHz)
 {
     return english().toString(kHz, 'f', 1);

@@ -32,6 +32,9 @@ enum class DateStyle { Short, Medium };
 /** A date in the user's chosen style (the default locale, no time part). */
 [[nodiscard]] QString displayDate(const QDate &date, DateStyle style);
 
+/** Reads a date shown in the user's chosen style back; nothing when it does not match. */
+[[nodiscard]] std::optional<QDate> parseDisplayDate(const QString &text, DateStyle style);
+
 /** "#,##0.0": kHz with English grouping and one decimal, e.g. "14,025.0". */
 [[nodiscard]] QString groupedKHz(double kHz);
 /** Reads a frequency typed or shown with English grouping ("14,025.5" or "14025.5"). */

@@ -207,21 +207,35 @@ qint64 FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
     return database.lastInsertRowId();
 }
 
-void FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
+qsizetype FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
 {
     db::Database database;
     if (!open(database))
-        return;
+        return 0;
+    // One transaction: a large import takes seconds instead of minutes, and a crash leaves the
+    // logbook as it was rather than with half a file in it. A row that fails is still only
+    // logged and skipped.
+    database.exec(QStringLiteral("begin transaction"));
+    qsizetype stored = 0;
     db::Statement insert = database.prepare(insertStatement());
     for (const QsoClass &qso : qsos) {
         blank60mEntry(qso);
         insert.reset();
         qsorow::bindInsertValues(insert, qso, qsorow::QrgText::AsPrepared);
-        if (!insert.run()) {
+        if (insert.run()) {
+            ++stored;
+        } else {
             diag(QStringLiteral("DB Error while saving new QSO!"));
             diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
         }
     }
+    insert = {};
+    if (!database.exec(QStringLiteral("commit transaction"))) {
+        diag(QStringLiteral("DB Error while saving new QSO!"));
+        diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
+        return 0;
+    }
+    return stored;
 }
 
 void FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edited)

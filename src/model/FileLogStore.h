@@ -35,7 +35,7 @@ public:
     QList<int> getDistinctDxccAdifsfromLog() override;
 
     qint64 saveNewQSOtoLog(const QsoClass &qso) override;
-    void saveAllQSOsToLog(const QList<QsoClass> &qsos) override;
+    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos) override;
     void updateQSO(const QsoClass &stored, const QsoClass &edited) override;
     void updateLogbookField(const QString &column, const QsoClass &qso,
                             const QString &value) override;

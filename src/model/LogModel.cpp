@@ -30,8 +30,14 @@ LogModel::LogModel(AppDelegate &app, QObject *parent)
                        m_lotwUsers.reset();
                        m_eqslUsers.reset();
                    });
+    centre.observe(notification(notifications::UserFieldPrefsChanged), this,
+                   [this](const QVariant &) { m_userFieldNames.reset(); });
+    // User-field mappings are kept per logbook, so another logbook brings other names.
     for (const char *name : {notifications::PrefsWereChanged, notifications::NewLogSelected})
-        centre.observe(notification(name), this, [this](const QVariant &) { loadPrefs(); });
+        centre.observe(notification(name), this, [this](const QVariant &) {
+            m_userFieldNames.reset();
+            loadPrefs();
+        });
 }
 
 void LogModel::loadPrefs()
@@ -221,14 +227,16 @@ qint64 LogModel::saveNewQSOtoLog(QsoClass &qso)
     return id;
 }
 
-void LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos, const QList<QsoClass> &dxInfoToRefresh)
+qsizetype LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
+                                     const QList<QsoClass> &dxInfoToRefresh)
 {
     LogStore *s = store();
     if (!s)
-        return;
-    s->saveAllQSOsToLog(qsos);
+        return 0;
+    const qsizetype stored = s->saveAllQSOsToLog(qsos);
     for (const QsoClass &qso : dxInfoToRefresh)
         updateDxInfoString(qso);
+    return stored;
 }
 
 void LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adif/ModesList.h"
 #include "model/FileLogStore.h"
 #include "model/MemberList.h"
 #include "model/QsoClass.h"
@@ -49,7 +50,10 @@ public:
     /** Marks the QSO for Club Log ("W"), stores it and refreshes its entity's DX info; returns
      *  the new row id, 0 when nothing was stored. */
     qint64 saveNewQSOtoLog(QsoClass &qso);
-    void saveAllQSOsToLog(const QList<QsoClass> &qsos, const QList<QsoClass> &dxInfoToRefresh);
+    /** Stores the records as they are and refreshes the DX info of the given entities; returns
+     *  how many were stored. */
+    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos,
+                               const QList<QsoClass> &dxInfoToRefresh);
     void updateQSO(const QsoClass &stored, const QsoClass &edited);
     void updateLogbookField(const QString &column, const QsoClass &qso, const QString &value);
     void deleteQSO(const QsoClass &qso);
@@ -77,6 +81,20 @@ public:
     [[nodiscard]] QVariantMap getLotwPrefs();
     [[nodiscard]] QVariantMap getAllEqslData();
 
+    // ADIF (see adif/AdifWriter.h).
+    /** The full export record of a QSO as the logbook holds it now (read again by its row id);
+     *  empty when the row no longer exists. */
+    [[nodiscard]] QString makeAdifQSOfromID(const QsoClass &qso);
+    /** The full export record of a QSO as given. */
+    [[nodiscard]] QString makeAdifRecord(const QsoClass &qso);
+    [[nodiscard]] QString makeADIF4eQSLfromQSO(const QsoClass &qso) const;
+    [[nodiscard]] std::optional<QString> logModeToAdifMode(const QString &mode);
+    /** The ADIF names of the four user fields; worked out once, forgotten on
+     *  "UserFieldPrefsChanged". */
+    [[nodiscard]] QStringList makeMappingInfo();
+    /** "Modes&Submodes.txt" of the data folder (the shipped one when it is missing), read once. */
+    [[nodiscard]] const adif::ModesList &modesList();
+
     // Member lists.
     [[nodiscard]] bool isLotwUser(const QString &callsign);
     [[nodiscard]] bool isEqslUser(const QString &callsign);
@@ -100,4 +118,6 @@ private:
     bool m_isSyncLog = false;
     std::optional<MemberList> m_lotwUsers;
     std::optional<MemberList> m_eqslUsers;
+    std::optional<adif::ModesList> m_modes;
+    std::optional<QStringList> m_userFieldNames;
 };

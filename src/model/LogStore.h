@@ -33,8 +33,9 @@ public:
     // Writing.
     /** Stores the record as it is (the caller has set `clublog`); returns the new row id or 0. */
     virtual qint64 saveNewQSOtoLog(const QsoClass &qso) = 0;
-    /** Stores the records in order, each with the `clublog` letter it carries. */
-    virtual void saveAllQSOsToLog(const QList<QsoClass> &qsos) = 0;
+    /** Stores the records in order, each with the `clublog` letter it carries; returns how many
+     *  were stored. */
+    virtual qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos) = 0;
     virtual void updateQSO(const QsoClass &stored, const QsoClass &edited) = 0;
     virtual void updateLogbookField(const QString &column, const QsoClass &qso,
                                     const QString &value) = 0;

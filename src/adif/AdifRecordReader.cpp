@@ -1,0 +1,194 @@
+#include "adif/AdifRecordReader.h"
+
+#include "adif/AdifText.h"
+#include "adif/AdifWriter.h"
+#include "refdata/Bands.h"
+
+#include <QLocale>
+#include <QTimeZone>
+
+namespace adif {
+namespace {
+
+class Fields {
+public:
+    explicit Fields(const QString &record) : m_fields(parseFields(record)) {}
+    [[nodiscard]] QString operator()(QStringView name) const { return fieldValue(m_fields, name); }
+    [[nodiscard]] QString upper(QStringView name) const { return (*this)(name).toUpper(); }
+
+private:
+    QList<AdifFieldValue> m_fields;
+};
+
+bool isYes(const QString &value, bool verifiedCounts)
+{
+    return value == QLatin1String("Y") || (verifiedCounts && value == QLatin1String("V"));
+}
+
+/** Date and time; false when they are missing or not a real instant. */
+bool readDateTime(const Fields &field, QsoClass &qso, formats::DateStyle style)
+{
+    const QString date = field(u"qso_date");
+    QString time = field(u"time_on");
+    if (time.size() < 4)
+        time = field(u"time_off");
+    if (time.size() == 4)
+        time += QLatin1String("00");
+    if (date.size() < 4 || time.size() < 6)
+        return false;
+    // A text of the right length may still be no instant ("20230231", "2561"): refuse it too.
+    const QDate day = QDate::fromString(date, QLatin1String(formats::kAdifDate));
+    const QTime clock = QTime::fromString(time, QLatin1String(formats::kAdifTime));
+    if (!day.isValid() || !clock.isValid())
+        return false;
+    const QDateTime instant(day, clock, QTimeZone::utc());
+    qso.dateTime = instant;
+    qso.sqlDateTime = formats::sqlDateTime(instant);
+    qso.dateString = formats::displayDate(instant.date(), style);
+    qso.timeString = instant.toString(QLatin1String(formats::kLogTime));
+    return true;
+}
+
+void readBandAndFrequency(const Fields &field, QsoClass &qso, const refdata::BandTable &bands)
+{
+    qso.band = field(u"band").toLower();
+    bool ok = false;
+    const double mhz = QLocale::c().toDouble(field(u"freq").trimmed(), &ok);
+    qso.qrg = ok && mhz > 0 ? mhz * 1000.0 : 0.0;
+    if (qso.band.isEmpty() && qso.qrg > 0)
+        qso.band = refdata::qrg2mBand(bands, qso.qrg);
+    else if (!qso.band.isEmpty() && qso.qrg == 0)
+        qso.qrg = refdata::mBand2qrg(qso.band);
+    qso.qrgString = QString::asprintf("%.1f", qso.qrg);
+}
+
+/** QSL dates to SQL date-times; true when the date was there. */
+bool readQslDate(const QString &adifDate, QString &stored)
+{
+    if (adifDate.size() < 2)
+        return false;
+    const QDate date = QDate::fromString(adifDate, QLatin1String(formats::kAdifDate));
+    if (!date.isValid())
+        return false;
+    stored = formats::sqlDateTime(date.startOfDay(QTimeZone::utc()));
+    return true;
+}
+
+void readEntity(const Fields &field, QsoClass &qso, EntityLookup &entities)
+{
+    qso.adif = static_cast<qint32>(leadingInteger(field(u"dxcc")));
+    qso.cq = field(u"cqz");
+    qso.itu = field(u"ituz");
+    AdifEntity entity;
+    if (qso.adif < 1) {
+        entity = entities.resolve(qso.callsign, qso.dateTime);
+        qso.adif = entity.adif;
+    } else {
+        entity = entities.byNumber(qso.adif);
+    }
+    qso.opIsValid = qso.adif >= 0;
+    qso.cnt = entity.cnt;
+    if (qso.cq.isEmpty())
+        qso.cq = QString::number(entity.cq);
+    if (qso.itu.isEmpty())
+        qso.itu = QString::number(entity.itu);
+    qso.dxcc = entity.dxcc;
+    if (qso.iota.size() < 6)
+        qso.iota = entity.iota;
+}
+
+void readPaperQsl(const Fields &field, QsoClass &qso, bool dateReceived, bool dateSent)
+{
+    qso.qsl = field(u"app_tarvex_qsl");
+    if (!qso.qsl.isEmpty())
+        return;
+    const QString sentField = field.upper(u"qsl_sent");
+    const bool received = dateReceived || isYes(field.upper(u"qsl_rcvd"), true);
+    const bool sent = dateSent || sentField == QLatin1String("Y");
+    if (received && sent)
+        qso.qsl = QStringLiteral("X");
+    else if (received)
+        qso.qsl = QStringLiteral("R");
+    else if (sent)
+        qso.qsl = QStringLiteral("S");
+    else
+        qso.qsl = sentField == QLatin1String("R") ? QStringLiteral("W") : QStringLiteral("-");
+}
+
+void readServices(const Fields &field, QsoClass &qso)
+{
+    if (isYes(field.upper(u"lotw_qsl_rcvd"), true))
+        qso.lotwqsl = QStringLiteral("X");
+    else if (isYes(field.upper(u"lotw_qsl_sent"), false))
+        qso.lotwqsl = QStringLiteral("S");
+    else
+        qso.lotwqsl = QStringLiteral("W");
+
+    const bool sent = isYes(field.upper(u"eqsl_qsl_sent"), false);
+    const bool received = isYes(field.upper(u"eqsl_qsl_rcvd"), false);
+    qso.eqsl = sent && received ? QStringLiteral("X")
+        : sent                  ? QStringLiteral("S")
+        : received              ? QStringLiteral("R")
+                                : QStringLiteral("W");
+
+    qso.clublog = field(u"clublog_qso_upload_status") == QLatin1String("Y") ? QStringLiteral("X")
+                                                                              : QStringLiteral("W");
+}
+
+} // namespace
+
+ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
+{
+    const Fields field(record);
+    ReadRecord result;
+    QsoClass &qso = result.qso;
+
+    qso.callsign = field(u"call");
+    qso.prefix = field(u"pfx");
+    if (qso.prefix.isEmpty())
+        qso.prefix = context.entities.prefix(qso.callsign);
+    const bool dateTimeFound = readDateTime(field, qso, context.dateStyle);
+    readBandAndFrequency(field, qso, context.bands);
+
+    qso.mode = field(u"mode");
+    qso.rstrx = field(u"rst_rcvd");
+    qso.rsttx = field(u"rst_sent");
+    qso.locator = field(u"gridsquare");
+    qso.state = field(u"state");
+    qso.manager = field(u"qsl_via");
+    qso.iota = field(u"iota");
+    qso.name = field(u"name");
+    qso.qth = field(u"qth");
+    qso.county = field(u"cnty");
+    qso.colorCode = leadingInteger(field(u"app_tarvex_colorcode"));
+    qso.power = field(u"app_tarvex_power");
+    if (qso.power.isEmpty())
+        qso.power = field(u"tx_pwr");
+    qso.note = field(u"comment");
+    qso.satName = field(u"sat_name");
+    qso.satMode = field(u"sat_mode");
+    qso.satRxband = field(u"band_rx");
+
+    const bool sentDate = readQslDate(field(u"qslsdate"), qso.qslOutDate);
+    const bool receivedDate = readQslDate(field(u"qslrdate"), qso.qslInDate);
+    if (dateTimeFound)
+        readEntity(field, qso, context.entities);
+    readPaperQsl(field, qso, receivedDate, sentDate);
+    readServices(field, qso);
+
+    QString *userFields[] = {&qso.user_1, &qso.user_2, &qso.user_3, &qso.user_4};
+    for (int i = 0; i < 4; ++i)
+        *userFields[i] = field(context.userFieldNames.value(i));
+
+    if (!dateTimeFound)
+        result.errors << QStringLiteral("Date or time not found: ");
+    if (qso.callsign.size() < 3)
+        result.errors << QStringLiteral("Callsign not found: ");
+    if (qso.mode.size() < 2)
+        result.errors << QStringLiteral("Operating Mode not found: ");
+    if (result.errors.isEmpty() && qso.band.size() <= 2 && qso.qrg == 0)
+        result.errors << QStringLiteral("Frequency not found: ");
+    return result;
+}
+
+} // namespace adif

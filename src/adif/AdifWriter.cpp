@@ -1,0 +1,220 @@
+#include "adif/AdifWriter.h"
+
+#include "adif/AdifField.h"
+#include "adif/Banner.h"
+
+#include <cstdlib>
+
+namespace adif {
+namespace {
+
+/** A QSL date as the QSO shows it (the user's style), or as an import stored it (SQL form). */
+QString adifQslDate(const QString &shown, formats::DateStyle style)
+{
+    std::optional<QDate> date = formats::parseDisplayDate(shown, style);
+    if (!date)
+        date = formats::parseSqlDate(shown.left(10));
+    return date ? date->toString(QLatin1String(formats::kAdifDate)) : QString();
+}
+
+QString paperQslReceived(const QString &qsl)
+{
+    return qsl == QLatin1String("X") || qsl == QLatin1String("R") || qsl == QLatin1String("G")
+        ? QStringLiteral("Y")
+        : QStringLiteral("N");
+}
+
+QString paperQslSent(const QString &qsl)
+{
+    if (qsl == QLatin1String("X") || qsl == QLatin1String("S"))
+        return QStringLiteral("Y");
+    if (qsl == QLatin1String("W"))
+        return QStringLiteral("R");
+    if (qsl == QLatin1String("-"))
+        return QStringLiteral("I");
+    return QStringLiteral("N");
+}
+
+QString yesWhen(bool condition)
+{
+    return condition ? QStringLiteral("Y") : QStringLiteral("N");
+}
+
+void appendWhenNotEmpty(QString &record, QLatin1String name, const QString &value)
+{
+    if (!value.isEmpty())
+        appendField(record, name, value);
+}
+
+void appendWhenTwoOrMore(QString &record, QLatin1String name, const QString &value)
+{
+    if (value.size() >= 2)
+        appendField(record, name, value);
+}
+
+
+
+
+void appendQslFields(QString &record, const QsoClass &qso, formats::DateStyle style)
+{
+    if (!qso.qsl.isEmpty()) {
+        appendField(record, QLatin1String("app_tarvex_qsl"), qso.qsl);
+        appendField(record, QLatin1String("qsl_rcvd"), paperQslReceived(qso.qsl));
+        appendField(record, QLatin1String("qsl_sent"), paperQslSent(qso.qsl));
+    }
+    if (qso.qslOutDate.size() >= 4)
+        appendWhenNotEmpty(record, QLatin1String("qslsdate"), adifQslDate(qso.qslOutDate, style));
+    if (qso.qslInDate.size() >= 3)
+        appendWhenNotEmpty(record, QLatin1String("qslrdate"), adifQslDate(qso.qslInDate, style));
+}
+
+void appendSatellite(QString &record, const QsoClass &qso)
+{
+    record += QLatin1String("<prop_mode:3>SAT ");
+    appendField(record, QLatin1String("sat_name"), qso.satName);
+    appendField(record, QLatin1String("sat_mode"), qso.satMode);
+    appendField(record, QLatin1String("band_rx"), qso.satRxband);
+}
+
+void appendServiceStatus(QString &record, const QsoClass &qso)
+{
+    appendField(record, QLatin1String("eqsl_qsl_rcvd"),
+                yesWhen(qso.eqsl == QLatin1String("X") || qso.eqsl == QLatin1String("R")));
+    appendField(record, QLatin1String("eqsl_qsl_sent"),
+                yesWhen(qso.eqsl == QLatin1String("X") || qso.eqsl == QLatin1String("S")));
+    appendField(record, QLatin1String("lotw_qsl_rcvd"), yesWhen(qso.lotwqsl == QLatin1String("X")));
+    appendField(record, QLatin1String("lotw_qsl_sent"),
+                yesWhen(qso.lotwqsl == QLatin1String("X") || qso.lotwqsl == QLatin1String("S")));
+}
+
+} // namespace
+
+QString adifDate(const QString &sqlDateTime)
+{
+    if (sqlDateTime.size() < 10)
+        return {};
+    return sqlDateTime.mid(0, 4) + sqlDateTime.mid(5, 2) + sqlDateTime.mid(8, 2);
+}
+
+QString adifTime(const QString &sqlDateTime)
+{
+    if (sqlDateTime.size() < 19)
+        return {};
+    return sqlDateTime.mid(11, 2) + sqlDateTime.mid(14, 2) + sqlDateTime.mid(17, 2);
+}
+
+qint64 leadingInteger(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype end = 0;
+    if (end < trimmed.size() && (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
+        ++end;
+    while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
+        ++end;
+    return trimmed.left(end).toLongLong();
+}
+
+void appendDateAndTime(QString &record, const QsoClass &qso)
+{
+    if (qso.sqlDateTime.size() >= 10)
+        appendField(record, QLatin1String("qso_date"), adifDate(qso.sqlDateTime));
+    if (qso.sqlDateTime.size() >= 19)
+        appendField(record, QLatin1String("time_on"), adifTime(qso.sqlDateTime));
+}
+
+void appendBand(QString &record, const QsoClass &qso)
+{
+    if (!qso.band.isEmpty() && qso.band != QLatin1String("??"))
+        appendField(record, QLatin1String("band"), qso.band);
+}
+
+void appendFrequency(QString &record, const QsoClass &qso)
+{
+    if (qso.qrg > 0)
+        appendField(record, QLatin1String("freq"), QString::asprintf("%f", qso.qrg / 1000.0));
+}
+
+void appendModeFields(QString &record, const QString &mode, const ModesList &modes)
+{
+    const std::optional<QString> adifMode = modes.logModeToAdifMode(mode);
+    if (adifMode) {
+        record += QLatin1Char(' ');
+        appendField(record, QLatin1String("mode"), *adifMode);
+    }
+    if (!adifMode || *adifMode != mode) {
+        record += QLatin1Char(' ');
+        appendField(record, QLatin1String("submode"), mode);
+    }
+}
+
+QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
+{
+    QString record;
+    record.reserve(600);
+    appendField(record, QLatin1String("call"), qso.callsign);
+    appendDateAndTime(record, qso);
+    appendBand(record, qso);
+    appendFrequency(record, qso);
+    if (qso.mode.size() >= 2)
+        appendModeFields(record, qso.mode, context.modes);
+    appendWhenTwoOrMore(record, QLatin1String("rst_sent"), qso.rsttx);
+    appendWhenTwoOrMore(record, QLatin1String("rst_rcvd"), qso.rstrx);
+    appendQslFields(record, qso, context.dateStyle);
+    appendWhenTwoOrMore(record, QLatin1String("state"), qso.state);
+    if (qso.adif != 0)
+        appendField(record, QLatin1String("dxcc"), QString::number(std::abs(qso.adif)));
+    if (leadingInteger(qso.cq) > 0)
+        appendField(record, QLatin1String("cqz"), qso.cq);
+    if (leadingInteger(qso.itu) > 0)
+        appendField(record, QLatin1String("ituz"), qso.itu);
+    appendWhenNotEmpty(record, QLatin1String("name"), qso.name);
+    appendWhenNotEmpty(record, QLatin1String("qth"), qso.qth);
+    appendWhenNotEmpty(record, QLatin1String("comment"), qso.note);
+    appendWhenNotEmpty(record, QLatin1String("qsl_via"), qso.manager);
+    // Eight characters are as much locator as ADIF's gridsquare takes.
+    appendWhenNotEmpty(record, QLatin1String("gridsquare"), qso.locator.left(8));
+    appendWhenNotEmpty(record, QLatin1String("iota"), qso.iota);
+    appendWhenNotEmpty(record, QLatin1String("cnty"), qso.county);
+    if (const qint64 watts = leadingInteger(qso.power); watts > 0)
+        appendField(record, QLatin1String("tx_pwr"), QString::number(watts));
+    appendWhenNotEmpty(record, QLatin1String("app_tarvex_power"), qso.power);
+    if (!qso.satName.isEmpty())
+        appendSatellite(record, qso);
+    appendServiceStatus(record, qso);
+    appendWhenNotEmpty(record, QLatin1String("pfx"), qso.prefix);
+    if (qso.clublog == QLatin1String("X"))
+        appendField(record, QLatin1String("clublog_qso_upload_status"), QStringLiteral("Y"));
+    else if (qso.clublog == QLatin1String("W") || qso.clublog == QLatin1String("Q"))
+        appendField(record, QLatin1String("clublog_qso_upload_status"), QStringLiteral("M"));
+    const QString userFields[] = {qso.user_1, qso.user_2, qso.user_3, qso.user_4};
+    for (int i = 0; i < 4; ++i)
+        if (!userFields[i].isEmpty())
+            appendField(record, context.userFieldNames.value(i), userFields[i]);
+    if (qso.colorCode >= 0 && qso.colorCode <= 9)
+        appendField(record, QLatin1String("app_tarvex_colorcode"), QString::number(qso.colorCode));
+    record += QLatin1String("<eor>\n");
+    return record;
+}
+
+QString makeADIF4eQSLfromQSO(const QsoClass &qso)
+{
+    QString record;
+    appendField(record, QLatin1String("call"), qso.callsign);
+    appendDateAndTime(record, qso);
+    appendBand(record, qso);
+    appendWhenTwoOrMore(record, QLatin1String("mode"), qso.mode);
+    appendWhenTwoOrMore(record, QLatin1String("rst_sent"), qso.rsttx);
+    appendWhenTwoOrMore(record, QLatin1String("qslmsg"), qso.note);
+    record += QLatin1String("  <eor>");
+    return record;
+}
+
+QString exportHeader()
+{
+    return QStringLiteral("%1\n%2\n<adif_ver:5>3.0.7\n<programid:%3>%4\n<eoh>\n\n")
+        .arg(QLatin1String(kBannerLine), QLatin1String(kWebSiteLine))
+        .arg(qstrlen(kProgramId))
+        .arg(QLatin1String(kProgramId));
+}
+
+} // namespace adif

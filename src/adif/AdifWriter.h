@@ -1,0 +1,48 @@
+#pragma once
+
+#include "adif/ModesList.h"
+#include "formats/Formats.h"
+#include "model/QsoClass.h"
+
+#include <QString>
+#include <QStringList>
+
+/** The records this program writes: the full export record, the eQSL upload record and the
+ *  export file header. */
+namespace adif {
+
+/** What a full record needs besides the QSO. */
+struct RecordContext {
+    const ModesList &modes;
+    QStringList userFieldNames;          // the four ADIF names of the user fields
+    formats::DateStyle dateStyle = formats::DateStyle::Short; // how QSL dates are shown
+};
+
+/** The full export record, ended by "<eor>\n". */
+[[nodiscard]] QString makeAdifRecord(const QsoClass &qso, const RecordContext &context);
+
+/** The reduced record of an eQSL upload, ended by "  <eor>" (no line feed). */
+[[nodiscard]] QString makeADIF4eQSLfromQSO(const QsoClass &qso);
+
+/** The header of an export file, up to "<eoh>" and an empty line. */
+[[nodiscard]] QString exportHeader();
+
+/** "yyyyMMdd" and "HHmmss" cut from a "yyyy-MM-dd HH:mm:ss" text; empty when too short. */
+[[nodiscard]] QString adifDate(const QString &sqlDateTime);
+[[nodiscard]] QString adifTime(const QString &sqlDateTime);
+
+/** The leading whole number of a text ("100W" → 100, "QRP" → 0), as stored zones and powers
+ *  are read. */
+[[nodiscard]] qint64 leadingInteger(const QString &text);
+
+/** "qso_date" and "time_on" when the QSO's date-time text is long enough for them. */
+void appendDateAndTime(QString &record, const QsoClass &qso);
+/** "band" unless unknown ("??") or empty. */
+void appendBand(QString &record, const QsoClass &qso);
+/** "freq" in MHz with six decimals when the frequency is known. */
+void appendFrequency(QString &record, const QsoClass &qso);
+
+/** " <mode:…>… " and " <submode:…>… " of a stored mode, by the modes list. */
+void appendModeFields(QString &record, const QString &mode, const ModesList &modes);
+
+} // namespace adif

@@ -1,0 +1,55 @@
+// LogModel: the ADIF records of the logbook's QSOs.
+
+#include "model/LogModel.h"
+
+#include "adif/AdifWriter.h"
+#include "adif/UserFieldNames.h"
+#include "app/AppDelegate.h"
+
+#include <QFile>
+
+QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
+{
+    // The id is our own number, never text from outside.
+    const QList<QsoClass> stored =
+        getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(qso.rowid));
+    return stored.isEmpty() ? QString() : makeAdifRecord(stored.first());
+}
+
+QString LogModel::makeAdifRecord(const QsoClass &qso)
+{
+    const adif::RecordContext context{modesList(), makeMappingInfo(),
+                                      m_app.logDateFormaterStyle()};
+    return adif::makeAdifRecord(qso, context);
+}
+
+QString LogModel::makeADIF4eQSLfromQSO(const QsoClass &qso) const
+{
+    return adif::makeADIF4eQSLfromQSO(qso);
+}
+
+std::optional<QString> LogModel::logModeToAdifMode(const QString &mode)
+{
+    return modesList().logModeToAdifMode(mode);
+}
+
+QStringList LogModel::makeMappingInfo()
+{
+    if (!m_userFieldNames) {
+        QStringList names;
+        for (int number = 1; number <= adif::kUserFieldCount; ++number)
+            names << adif::userFieldAdifName(getUserFieldAdifIdxForNumber(number), number);
+        m_userFieldNames = names;
+    }
+    return *m_userFieldNames;
+}
+
+const adif::ModesList &LogModel::modesList()
+{
+    if (!m_modes) {
+        const QString copy = m_app.documentPath(QString::fromLatin1(adif::kModesFileName));
+        m_modes = adif::ModesList::fromFile(
+            QFile::exists(copy) ? copy : QString::fromLatin1(adif::kModesResource));
+    }
+    return *m_modes;
+}

@@ -1,0 +1,381 @@
+// ADIF: the records we write, the records we read, and whole files from other programs.
+
+#include "adif/AdifImport.h"
+#include "adif/AdifRecordReader.h"
+#include "adif/AdifText.h"
+#include "adif/AdifWriter.h"
+#include "app/AppDelegate.h"
+#include "model/LogModel.h"
+#include "refdata/MyFunctions.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+/** Entities by the first letter of the call: D… is Germany, anything else the United States. */
+class FakeEntities : public adif::EntityLookup {
+public:
+    adif::AdifEntity resolve(const QString &callsign, const QDateTime &at) override
+    {
+        resolved << callsign + QLatin1Char('@') + at.toUTC().toString(Qt::ISODate);
+        return byNumber(callsign.startsWith(QLatin1Char('D')) ? 230 : 291);
+    }
+    adif::AdifEntity byNumber(int adif) override
+    {
+        if (adif == 230)
+            return {230, QStringLiteral("DL"), QStringLiteral("Eu"), 14, 28, QString()};
+        return {adif, QStringLiteral("K"), QStringLiteral("NA"), 5, 8, QString()};
+    }
+    QString prefix(const QString &callsign) override { return callsign.left(3); }
+
+    QStringList resolved;
+};
+
+QsoClass cwQso()
+{
+    QsoClass qso;
+    qso.callsign = QStringLiteral("DL1ABC");
+    qso.sqlDateTime = QStringLiteral("2024-05-01 12:34:56");
+    qso.dateTime = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56), QTimeZone::utc());
+    qso.band = QStringLiteral("20m");
+    qso.qrg = 14025.0;
+    qso.mode = QStringLiteral("CW");
+    qso.adif = 230;
+    return qso;
+}
+
+} // namespace
+
+class AdifTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppDelegate> m_app;
+    adif::ModesList m_modes = adif::ModesList::fromFile(QString::fromLatin1(adif::kModesResource));
+    FakeEntities m_entities;
+
+    QString record(const QsoClass &qso)
+    {
+        const QStringList userFields = {"app_tarvex_userfield_1", "sota_ref",
+                                        "app_tarvex_userfield_3", "app_tarvex_userfield_4"};
+        return adif::makeAdifRecord(qso, {m_modes, userFields, formats::DateStyle::Short});
+    }
+
+    adif::ReadRecord read(const QString &text)
+    {
+        const MyFunctions functions(*m_app);
+        adif::ReaderContext context{m_entities, functions.allQRGs(),
+                                    {"app_tarvex_userfield_1", "sota_ref",
+                                     "app_tarvex_userfield_3", "app_tarvex_userfield_4"},
+                                    formats::DateStyle::Short};
+        return adif::readAdifRecord(text, context);
+    }
+
+    AdifImport::Result importFile(LogModel &log, const QString &text)
+    {
+        AdifImport import(*m_app, log, m_entities);
+        return import.run(adif::importAdif(text));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
+        m_app->clock().setFixed(QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc()));
+        m_entities.resolved.clear();
+    }
+
+    void writesTheFullRecordInItsOrder()
+    {
+        QVERIFY(record(cwQso()).startsWith(
+            "<call:6>DL1ABC <qso_date:8>20240501 <time_on:6>123456 <band:3>20m "
+            "<freq:9>14.025000  <mode:2>CW <dxcc:3>230 <eqsl_qsl_rcvd:1>N <eqsl_qsl_sent:1>N "
+            "<lotw_qsl_rcvd:1>N <lotw_qsl_sent:1>N <app_tarvex_colorcode:1>0 <eor>\n"));
+    }
+
+    void writesFieldsByTheirRules_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("absent");
+
+        QTest::newRow("submode under its mode") << "mode" << "USB"
+                                                << " <mode:3>SSB  <submode:3>USB " << "";
+        QTest::newRow("unknown mode only as submode") << "mode" << "XYZ1"
+                                                      << " <submode:4>XYZ1 " << "<mode:";
+        QTest::newRow("QSL requested") << "qsl" << "W"
+                                       << "<app_tarvex_qsl:1>W <qsl_rcvd:1>N <qsl_sent:1>R "
+                                       << "";
+        QTest::newRow("QSL ignored") << "qsl" << "-" << "<qsl_sent:1>I " << "";
+        QTest::newRow("no QSL state") << "qsl" << "" << "" << "<qsl_";
+        QTest::newRow("invalid operation") << "adif" << "-999" << "<dxcc:3>999 " << "";
+        QTest::newRow("unknown entity") << "adif" << "0" << "" << "<dxcc:";
+        QTest::newRow("locator cut to 8") << "locator" << "JO62QM12AB"
+                                          << "<gridsquare:8>JO62QM12 " << "";
+        QTest::newRow("power in watts") << "power" << "100W"
+                                        << "<tx_pwr:3>100 <app_tarvex_power:4>100W " << "";
+        QTest::newRow("power as a word") << "power" << "QRP" << "<app_tarvex_power:3>QRP "
+                                         << "<tx_pwr:";
+        QTest::newRow("colour out of range") << "colorCode" << "10" << "" << "colorcode";
+        QTest::newRow("length in characters") << "name" << "Müllerstraße"
+                                              << "<name:12>Müllerstraße " << "";
+        QTest::newRow("user field under its mapping") << "user_2" << "DL/AL-001"
+                                                      << "<sota_ref:9>DL/AL-001 " << "";
+        QTest::newRow("QSL date in the user's style") << "qslInDate" << "03/05/2024"
+                                                      << "<qslrdate:8>20240503 " << "";
+    }
+
+    void writesFieldsByTheirRules()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, present);
+        QFETCH(QString, absent);
+
+        QsoClass qso = cwQso();
+        if (field == "mode") qso.mode = value;
+        if (field == "qsl") qso.qsl = value;
+        if (field == "adif") qso.adif = value.toInt();
+        if (field == "locator") qso.locator = value;
+        if (field == "power") qso.power = value;
+        if (field == "colorCode") qso.colorCode = value.toInt();
+        if (field == "name") qso.name = value;
+        if (field == "user_2") qso.user_2 = value;
+        if (field == "qslInDate") qso.qslInDate = value;
+        const QString text = record(qso);
+        QVERIFY2(text.contains(present), qPrintable(text));
+        if (!absent.isEmpty())
+            QVERIFY2(!text.contains(absent), qPrintable(text));
+    }
+
+    void readsRecords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("sqlDateTime");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<double>("qrg");
+        QTest::addColumn<QString>("states"); // qsl lotwqsl eqsl clublog
+        QTest::addColumn<QString>("errors");
+
+        const QString base = "<CALL:6>DL1ABC <QSO_DATE:8>20240501 <MODE:2>CW ";
+        QTest::newRow("names in any case, type indicator, four-digit time")
+            << base + "<time_on:4>1234 <FREQ:6:N>14.025 " << "2024-05-01 12:34:00" << "20m"
+            << 14025.0 << "- W W W" << "";
+        QTest::newRow("only time_off") << base + "<time_off:6>235959 <band:3>40M "
+                                       << "2024-05-01 23:59:59" << "40m" << 7000.0
+                                       << "- W W W" << "";
+        QTest::newRow("frequency gives band") << base + "<time_on:6>120000 <freq:5>7.025 "
+                                              << "2024-05-01 12:00:00" << "40m" << 7025.0
+                                              << "- W W W" << "";
+        QTest::newRow("neither band nor frequency") << base + "<time_on:6>120000 "
+                                                    << "2024-05-01 12:00:00" << "" << 0.0
+                                                    << "- W W W" << "Frequency not found: ";
+        QTest::newRow("received card") << base + "<time_on:6>120000 <band:3>20m <qsl_rcvd:1>V "
+                                       << "2024-05-01 12:00:00" << "20m" << 14000.0
+                                       << "R W W W" << "";
+        QTest::newRow("card requested") << base + "<time_on:6>120000 <band:3>20m <qsl_sent:1>R "
+                                        << "2024-05-01 12:00:00" << "20m" << 14000.0
+                                        << "W W W W" << "";
+        QTest::newRow("card dates and services")
+            << base + "<time_on:6>120000 <band:3>20m <qslsdate:8>20240502 <qslrdate:8>20240510 "
+                      "<lotw_qsl_rcvd:1>y <eqsl_qsl_sent:1>Y <eqsl_qsl_rcvd:1>Y "
+                      "<clublog_qso_upload_status:1>Y "
+            << "2024-05-01 12:00:00" << "20m" << 14000.0 << "X X X X" << "";
+        QTest::newRow("date that does not exist")
+            << "<CALL:6>DL1ABC <QSO_DATE:8>20230231 <time_on:4>1200 <MODE:2>CW <band:3>20m "
+            << "" << "20m" << 14000.0 << "- W W W" << "Date or time not found: ";
+        QTest::newRow("time that does not exist")
+            << "<CALL:6>DL1ABC <QSO_DATE:8>20230201 <time_on:4>2561 <MODE:2>CW <band:3>20m "
+            << "" << "20m" << 14000.0 << "- W W W" << "Date or time not found: ";
+        QTest::newRow("short call, no mode")
+            << "<CALL:2>DL <QSO_DATE:8>20230201 <time_on:4>1200 <band:3>20m " << "2023-02-01 12:00:00"
+            << "20m" << 14000.0 << "- W W W"
+            << "Callsign not found: |Operating Mode not found: ";
+    }
+
+    void readsRecords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, sqlDateTime);
+        QFETCH(QString, band);
+        QFETCH(double, qrg);
+        QFETCH(QString, states);
+        QFETCH(QString, errors);
+
+        const adif::ReadRecord result = read(text);
+        QCOMPARE(result.errors.join(QLatin1Char('|')), errors);
+        QCOMPARE(result.qso.sqlDateTime, sqlDateTime);
+        QCOMPARE(result.qso.band, band);
+        QCOMPARE(result.qso.qrg, qrg);
+        const QsoClass &q = result.qso;
+        QCOMPARE(QStringList({q.qsl, q.lotwqsl, q.eqsl, q.clublog}).join(' '), states);
+    }
+
+    void resolvesTheEntityAtTheQsosDate()
+    {
+        const adif::ReadRecord result =
+            read("<call:6>DL1ABC <qso_date:8>19900102 <time_on:4>0304 <mode:2>CW <band:3>20m "
+                 "<dxcc:1>0 <cqz:2>15 ");
+        QCOMPARE(m_entities.resolved, QStringList{"DL1ABC@1990-01-02T03:04:00Z"});
+        QCOMPARE(result.qso.adif, 230);
+        QCOMPARE(result.qso.cq, QStringLiteral("15")); // the record's own zone wins
+        QCOMPARE(result.qso.itu, QStringLiteral("28"));
+        QCOMPARE(result.qso.cnt, QStringLiteral("Eu"));
+    }
+
+    void readsLengthsAsCharactersOrBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("characters") << QByteArray("<name:4>J\xc3\xb6rg <qth:3>Ulm") << "Jörg";
+        QTest::newRow("UTF-8 bytes, blank after")
+            << QByteArray("<name:5>J\xc3\xb6rg <qth:3>Ulm") << "Jörg";
+        QTest::newRow("UTF-8 bytes, next field at once")
+            << QByteArray("<name:5>J\xc3\xb6rg<qth:3>Ulm") << "Jörg";
+        QTest::newRow("Latin-1 file") << QByteArray("<name:4>J\xf6rg <qth:3>Ulm") << "Jörg";
+        QTest::newRow("field text inside a value")
+            << QByteArray("<name:12>see <qth:3>x <qth:3>Ulm") << "see <qth:3>x";
+    }
+
+    void readsLengthsAsCharactersOrBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        const QString text = adif::decodeAdif(bytes);
+        QCOMPARE(adif::getTag(QStringLiteral("<name:"), text), name);
+        QCOMPARE(adif::getTag(QStringLiteral("<QTH:"), text), QStringLiteral("Ulm"));
+    }
+
+    void preparesTextAndEstimates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+
+        QTest::newRow("header cut, tail ignored")
+            << "banner <call:3>XXX <EOH> <call:3>K1A <eor> <call:3>K1B <EoR> tail"
+            << "Probably number of found QSOs: 2";
+        QTest::newRow("no record end") << "<call:3>K1A" << "No QSOs found";
+    }
+
+    void preparesTextAndEstimates()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, status);
+        const adif::PreparedAdif prepared = adif::importAdif(text);
+        QCOMPARE(prepared.status, status);
+        QVERIFY(!prepared.pieces.join("").contains("XXX"));
+    }
+
+    void anExportImportsBackUnchanged()
+    {
+        LogModel log(*m_app);
+        QsoClass qso = cwQso();
+        qso.rsttx = "579";
+        qso.rstrx = "559";
+        qso.qsl = "X";
+        qso.lotwqsl = "S";
+        qso.eqsl = "R";
+        qso.dxcc = "DL";
+        qso.cnt = "Eu";
+        qso.cq = "14";
+        qso.itu = "28";
+        qso.state = "BY";
+        qso.note = "Tnx fer QSO, 73!";
+        qso.name = "Jörg";
+        qso.qth = "München";
+        qso.manager = "DL0ABC";
+        qso.locator = "JN58TD";
+        qso.iota = "EU-042";
+        qso.county = "Oberbayern";
+        qso.power = "100W";
+        qso.prefix = "DL1";
+        qso.satName = "AO-91";
+        qso.satMode = "U/V";
+        qso.satRxband = "2m";
+        qso.colorCode = 3;
+        qso.qslInDate = "2024-05-10";
+        qso.qslOutDate = "2024-05-02";
+        qso.user_1 = "one";
+        qso.user_4 = "four, with comma";
+        QVERIFY(log.saveNewQSOtoLog(qso) > 0);
+        const QString exported = log.makeAdifQSOfromID(log.getlastQSOs(4).first());
+
+        QVERIFY(log.executeCommand("delete from logbook"));
+        const AdifImport::Result result = importFile(log, adif::exportHeader() + exported);
+        QCOMPARE(result.status, QStringLiteral("1 QSO(s) imported"));
+        QCOMPARE(log.makeAdifRecord(log.getlastQSOs(4).first()), exported);
+    }
+
+    void importsFilesOfOtherPrograms_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<bool>("allAccepted");
+
+        QTest::newRow("Log4OM") << "Log4OM.adi" << 122 << true;
+        QTest::newRow("online logbook") << "qrz.adi" << 931 << true;
+        QTest::newRow("ADIF 3.1.6 test file") << "ADIF_316_test_QSOs_2025_08_27.adi" << 6191
+                                              << false;
+    }
+
+    void importsFilesOfOtherPrograms()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, records);
+        QFETCH(bool, allAccepted);
+
+        QFile input(QStringLiteral(BRINDLEWICK_TEST_DATA "/") + file);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        const QString text = adif::decodeAdif(input.readAll());
+        LogModel log(*m_app);
+        const AdifImport::Result result = importFile(log, text);
+
+        QCOMPARE(result.imported + result.refused, records);
+        if (allAccepted)
+            QCOMPARE(result.refused, 0);
+        // Every refusal is explained.
+        static const QRegularExpression reason(
+            "(Date or time not found|Callsign not found|Operating Mode not found|"
+            "Frequency not found): ");
+        QVERIFY(result.report.count(reason) >= result.refused);
+
+        // What was stored keeps call, date, time, band, frequency and mode of its record.
+        QList<QsoClass> stored = log.getlastQSOs(4);
+        QCOMPARE(stored.size(), result.imported);
+        std::sort(stored.begin(), stored.end(),
+                  [](const QsoClass &a, const QsoClass &b) { return a.rowid < b.rowid; });
+        const QStringList pieces = adif::importAdif(text).pieces;
+        qsizetype piece = 0;
+        for (const QsoClass &qso : std::as_const(stored)) {
+            while (piece < pieces.size()
+                   && adif::getTag("<call:", pieces.at(piece)) != qso.callsign)
+                ++piece;
+            QVERIFY2(piece < pieces.size(), qPrintable(qso.callsign));
+            const QString &source = pieces.at(piece++);
+            QCOMPARE(adif::getTag("<mode:", source), qso.mode);
+            QCOMPARE(adif::getTag("<qso_date:", source), qso.sqlDateTime.left(10).remove('-'));
+            const QString band = adif::getTag("<band:", source).toLower();
+            if (!band.isEmpty())
+                QCOMPARE(qso.band, band);
+            const double mhz = adif::getTag("<freq:", source).toDouble();
+            // The logbook keeps frequencies to 0.1 kHz.
+            if (mhz > 0)
+                QVERIFY2(std::abs(qso.qrg - mhz * 1000.0) <= 0.05 + 1e-6,
+                         qPrintable(QString::number(qso.qrg)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(AdifTest)
+#include "tst_adif.moc"
