@@ -8,46 +8,87 @@
 
 #include <QSet>
 
+/** What one import collects until it is stored. */
+struct AdifImport::Run {
+    Run(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
+        const adif::PreparedAdif &text)
+        : functions(app),
+          context{entities, functions.allQRGs(), log.makeMappingInfo(), app.logDateFormaterStyle()},
+          prepared(text)
+    {
+    }
+
+    MyFunctions functions;
+    adif::ReaderContext context;
+    adif::PreparedAdif prepared;
+    QList<QsoClass> accepted;
+    QList<QsoClass> representatives; // one accepted QSO per entity, for the DX info refresh
+    QSet<qint32> entities;
+    Result result;
+};
+
 AdifImport::AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
                        QObject *parent)
     : QObject(parent), m_app(app), m_log(log), m_entities(entities)
 {
 }
 
+AdifImport::~AdifImport() = default;
+
 AdifImport::Result AdifImport::run(const adif::PreparedAdif &prepared)
 {
-    const MyFunctions functions(m_app);
-    adif::ReaderContext context{m_entities, functions.allQRGs(), m_log.makeMappingInfo(),
-                                m_app.logDateFormaterStyle()};
-    const qsizetype total = qMax<qsizetype>(0, prepared.pieces.size() - 1);
-    const qsizetype step = qMax<qsizetype>(1, total / 200);
+    start(prepared);
+    const qsizetype step = qMax<qsizetype>(1, total() / 200);
+    do
+        emit progress(done(), total());
+    while (readNext(step));
+    emit progress(total(), total());
+    return finish();
+}
 
-    Result result;
-    QList<QsoClass> accepted;
-    QList<QsoClass> representatives;
-    QSet<qint32> entities;
-    accepted.reserve(total);
-    for (qsizetype i = 0; i < total; ++i) {
-        if (i % step == 0)
-            emit progress(i, total);
-        const QString &record = prepared.pieces.at(i);
-        adif::ReadRecord read = adif::readAdifRecord(record, context);
+void AdifImport::start(const adif::PreparedAdif &prepared)
+{
+    m_run = std::make_unique<Run>(m_app, m_log, m_entities, prepared);
+    m_run->accepted.reserve(total());
+    m_next = 0;
+}
+
+qsizetype AdifImport::total() const
+{
+    return m_run ? qMax<qsizetype>(0, m_run->prepared.pieces.size() - 1) : 0;
+}
+
+bool AdifImport::readNext(qsizetype count)
+{
+    if (!m_run)
+        return false;
+    const qsizetype end = qMin(total(), m_next + count);
+    for (; m_next < end; ++m_next) {
+        const QString &record = m_run->prepared.pieces.at(m_next);
+        adif::ReadRecord read = adif::readAdifRecord(record, m_run->context);
         if (!read.errors.isEmpty()) {
             for (const QString &error : std::as_const(read.errors))
-                result.report += error + record + QLatin1String("\n\n");
-            ++result.refused;
+                m_run->result.report += error + record + QLatin1String("\n\n");
+            ++m_run->result.refused;
             continue;
         }
-        if (!entities.contains(read.qso.adif)) {
-            entities.insert(read.qso.adif);
-            representatives.append(read.qso);
+        if (!m_run->entities.contains(read.qso.adif)) {
+            m_run->entities.insert(read.qso.adif);
+            m_run->representatives.append(read.qso);
         }
-        accepted.append(std::move(read.qso));
+        m_run->accepted.append(std::move(read.qso));
     }
-    emit progress(total, total);
+    return m_next < total();
+}
 
-    result.imported = m_log.saveAllQSOsToLog(accepted, representatives);
+AdifImport::Result AdifImport::finish()
+{
+    if (!m_run)
+        return {};
+    Result result = std::move(m_run->result);
+    result.imported = m_log.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
     result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+    m_run.reset();
     m_app.notifications().post(QString::fromLatin1(notifications::NewLogSelected));
     return result;
 }

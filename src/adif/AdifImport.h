@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class AppDelegate;
 class LogModel;
 
@@ -23,17 +25,31 @@ public:
 
     AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
                QObject *parent = nullptr);
+    ~AdifImport() override;
 
-    /** Imports every piece but the last (what follows the last record end) and posts
-     *  "NewLogSelected". */
+    /** Imports every piece but the last (what follows the last record end) in one go. */
     Result run(const adif::PreparedAdif &prepared);
+
+    // The same in steps, for screens that keep their event loop turning between them.
+    void start(const adif::PreparedAdif &prepared);
+    /** Reads up to count more records; false once all are read. */
+    bool readNext(qsizetype count);
+    [[nodiscard]] qsizetype done() const { return m_next; }
+    [[nodiscard]] qsizetype total() const;
+    /** Stores the accepted QSOs together, refreshes their entities' DX info and posts
+     *  "NewLogSelected". */
+    Result finish();
 
 signals:
     /** Records read so far out of all; a few hundred times per import at most. */
     void progress(qsizetype done, qsizetype total);
 
 private:
+    struct Run;
+
     AppDelegate &m_app;
     LogModel &m_log;
     adif::EntityLookup &m_entities;
+    std::unique_ptr<Run> m_run;
+    qsizetype m_next = 0;
 };

@@ -1,0 +1,131 @@
+#include "cli/AdifCommands.h"
+
+#include "adif/AdifImport.h"
+#include "adif/AdifText.h"
+#include "adif/AdifWriter.h"
+#include "adif/DxccEntityLookup.h"
+#include "app/AppDelegate.h"
+#include "cli/Args.h"
+#include "cli/Cli.h"
+#include "cli/ProgressBar.h"
+#include "model/LogModel.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+/** The QSOs an export names, oldest first; nothing with the reason in error. */
+std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QString *error)
+{
+    if (const std::optional<QString> ids = args.option(QStringLiteral("ids"))) {
+        QList<QsoClass> qsos;
+        for (const QString &text : ids->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const qint64 id = text.trimmed().toLongLong(&ok);
+            const QList<QsoClass> found = ok && id > 0
+                ? log.getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(id))
+                : QList<QsoClass>();
+            if (found.isEmpty()) {
+                *error = QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
+                return std::nullopt;
+            }
+            qsos << found.first();
+        }
+        return qsos;
+    }
+    bool ok = true;
+    const int range = args.option(QStringLiteral("range"), QStringLiteral("4")).toInt(&ok);
+    if (!ok) {
+        *error = QStringLiteral("--range needs a number");
+        return std::nullopt;
+    }
+    QList<QsoClass> qsos = log.getlastQSOs(range);
+    std::reverse(qsos.begin(), qsos.end());
+    return qsos;
+}
+
+} // namespace
+
+int exportCommand(Cli &cli, const QStringList &words)
+{
+    QStringList normalized = words;
+    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")), QStringLiteral("--output"));
+    Args args(normalized, {{QStringLiteral("range"), QStringLiteral("ids"), QStringLiteral("output")},
+                           {QStringLiteral("all")}});
+    const int selections = int(args.flag(QStringLiteral("all")))
+        + int(args.option(QStringLiteral("range")).has_value())
+        + int(args.option(QStringLiteral("ids")).has_value());
+    if (!args.error().isEmpty() || !args.positional().isEmpty() || selections > 1)
+        return cli.usage(args.error().isEmpty()
+                             ? QStringLiteral("Usage: export [--all | --range CODE | --ids 1,2,3] [-o FILE]")
+                             : args.error());
+
+    LogModel log(cli.app());
+    QString error;
+    const std::optional<QList<QsoClass>> qsos = selectedQsos(log, args, &error);
+    if (!qsos)
+        return cli.failed(error);
+
+    QString text = adif::exportHeader();
+    for (const QsoClass &qso : *qsos)
+        text += log.makeAdifRecord(qso);
+
+    const std::optional<QString> output = args.option(QStringLiteral("output"));
+    if (!output) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0)
+            return cli.failed(QStringLiteral("Could not write the export"));
+        return Cli::Success;
+    }
+    QSaveFile file(*output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
+        return cli.failed(QStringLiteral("Could not write %1: %2").arg(*output, file.errorString()));
+    cli.print(QJsonObject{{QStringLiteral("exported"), qsos->size()},
+                          {QStringLiteral("file"), *output}});
+    return Cli::Success;
+}
+
+int importCommand(Cli &cli, const QStringList &words)
+{
+    if (words.size() != 1 || words.first().startsWith(QLatin1String("--")))
+        return cli.usage(QStringLiteral("Usage: import FILE"));
+    QFile file(words.first());
+    if (!file.open(QIODevice::ReadOnly))
+        return cli.failed(QStringLiteral("Could not read %1: %2").arg(words.first(), file.errorString()));
+    const adif::PreparedAdif prepared = adif::importAdif(adif::decodeAdif(file.readAll()));
+    if (!cli.json())
+        cli.text(prepared.status);
+    if (prepared.estimate() == 0)
+        return cli.failed(prepared.status);
+
+    LogModel log(cli.app());
+    DxccEntityLookup entities(cli.app());
+    AdifImport import(cli.app(), log, entities);
+    ProgressBar bar;
+    QObject::connect(&import, &AdifImport::progress, &import,
+                     [&bar](qsizetype done, qsizetype total) { bar.show(done, total); });
+    const AdifImport::Result result = import.run(prepared);
+    bar.finish();
+
+    if (cli.json()) {
+        QJsonArray refused;
+        for (const QString &entry : result.report.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
+            refused.append(entry.trimmed());
+        cli.print(QJsonObject{{QStringLiteral("estimate"), prepared.estimate()},
+                              {QStringLiteral("imported"), result.imported},
+                              {QStringLiteral("refused"), result.refused},
+                              {QStringLiteral("report"), refused}});
+    } else {
+        if (!result.report.isEmpty())
+            cli.text(result.report.trimmed());
+        cli.text(result.status);
+    }
+    return Cli::Success;
+}
+
+} // namespace cli
