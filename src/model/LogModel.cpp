@@ -21,7 +21,7 @@ QString notification(const char *name)
 } // namespace
 
 LogModel::LogModel(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app), m_fileStore(app, QString())
+    : QObject(parent), m_app(app), m_fileStore(app, QString()), m_fileWorked(app, QString())
 {
     loadPrefs();
     NotificationCenter &centre = m_app.notifications();
@@ -64,6 +64,7 @@ void LogModel::loadPrefs()
     m_logDbName = name;
     m_fullLogDatabasePath = m_app.documentPath(name);
     m_fileStore.setPath(m_fullLogDatabasePath);
+    m_fileWorked.setPath(m_fullLogDatabasePath);
     m_fileStore.addMissingIndexes();
 }
 
@@ -97,11 +98,6 @@ LogStore *LogModel::store()
         return synced;
     diag(QStringLiteral("Error in openDB while sync log is in use"));
     return nullptr;
-}
-
-void LogModel::updateDxInfoString(const QsoClass &)
-{
-    // The per-entity DX info of the worked/confirmed bookkeeping is kept here once it exists.
 }
 
 QList<QsoClass> LogModel::getQSOsFromQueryString(const QString &statement)

@@ -2,6 +2,7 @@
 
 #include "adif/ModesList.h"
 #include "model/FileLogStore.h"
+#include "model/FileWorkedStore.h"
 #include "model/MemberList.h"
 #include "model/QsoClass.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 
 class AppDelegate;
+struct OneDxSpotClass;
 
 /** The single gateway to the current logbook. It chooses the logbook from the user default
  *  "LogDbName" and forwards every operation to the store behind it (a logbook file or the synced
@@ -95,6 +97,46 @@ public:
     /** "Modes&Submodes.txt" of the data folder (the shipped one when it is missing), read once. */
     [[nodiscard]] const adif::ModesList &modesList();
 
+    // Worked and confirmed (see model/DxInfo.h for the DX info text).
+    /** This station on the spot's band in its mode class, worked / confirmed (paper "R" or "X",
+     *  LoTW "X"). */
+    [[nodiscard]] bool stnWkdBefore(const OneDxSpotClass &spot);
+    [[nodiscard]] bool stnCfdBefore(const OneDxSpotClass &spot);
+    /** The entity on any band and mode. */
+    [[nodiscard]] bool dxWkd(int adif);
+    [[nodiscard]] bool dxCfd(int adif);
+    [[nodiscard]] bool dxCfdLotw(int adif);
+    /** The spot's entity on its band; bands that are not tracked answer true. */
+    [[nodiscard]] bool bandWkd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool bandCfd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool bandCfdLotw(const OneDxSpotClass &spot);
+    /** The spot's entity in its mode class on any band. */
+    [[nodiscard]] bool modeWkd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool modeCfd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool modeCfdLotw(const OneDxSpotClass &spot);
+    /** The spot's entity in its band and mode class (the slot). */
+    [[nodiscard]] bool bandModeWkd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool bandModeCfd(const OneDxSpotClass &spot);
+    [[nodiscard]] bool iotaWkd(const QString &reference);
+    [[nodiscard]] bool iotaCfd(const QString &reference);
+    /** "-" never worked, "W" worked, "P" paper, "L" LoTW, "X" both; empty for a reference that is
+     *  not 6 characters long. */
+    [[nodiscard]] QString getIotaStatus(const QString &reference);
+    /** The same letters for a grid square (first 4 characters) on a band. */
+    [[nodiscard]] QString getLocatorStatus(const QString &locator, const QString &band);
+    [[nodiscard]] QString getDxInfoString(int adif);
+    [[nodiscard]] QString getDxInfoString60m(int adif);
+    [[nodiscard]] QString get60mInfo(int adif);
+    /** Built from the logbook; empty when the entity has no QSO. */
+    [[nodiscard]] QString makeDxInfoString(int adif);
+    [[nodiscard]] QString makeCallsignInfoString(const QString &callsign);
+    [[nodiscard]] QString makeCallsignInfoString60m(const QString &callsign);
+    /** Rebuilds and stores the DX info of the QSO's entity. */
+    void updateDxInfoString(const QsoClass &qso);
+    void updateDxInfoForLotw(const QList<QsoClass> &qsos);
+    void saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries);
+    [[nodiscard]] static QString makeModeInfoText(const QString &extendedInfo);
+
     // Member lists.
     [[nodiscard]] bool isLotwUser(const QString &callsign);
     [[nodiscard]] bool isEqslUser(const QString &callsign);
@@ -105,14 +147,15 @@ private:
     /** The store of the current logbook; none while the synced logbook is chosen but not
      *  available (that is logged). */
     LogStore *store();
-    /** Seam for the worked/confirmed bookkeeping: refreshes the DX info of the QSO's entity. */
-    void updateDxInfoString(const QsoClass &qso);
+    /** The worked/confirmed questions of the current logbook; none like store(). */
+    WorkedStore *worked();
     [[nodiscard]] QString lastQSL(const QString &entry);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
 
     AppDelegate &m_app;
     FileLogStore m_fileStore;
+    FileWorkedStore m_fileWorked;
     QString m_logDbName;
     QString m_fullLogDatabasePath;
     bool m_isSyncLog = false;

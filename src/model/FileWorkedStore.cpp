@@ -1,0 +1,227 @@
+#include "model/FileWorkedStore.h"
+
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "db/Database.h"
+#include "model/QsoRow.h"
+
+#include <cstdlib>
+
+namespace {
+
+/** The mode condition of each mode class. In these station questions "PCW" counts as CW. */
+QString modeCondition(int xMode)
+{
+    switch (xMode) {
+    case 1:
+        return QStringLiteral(" and (mode='CW' or mode='PCW')");
+    case 2:
+        return QStringLiteral(" and mode<>'SSB' and mode<>'USB' and mode<>'LSB' and mode<>'FM'"
+                              " and mode<>'AM' and mode<>'CW' and mode<>'PCW'");
+    case 3:
+        return QStringLiteral(" and (mode='SSB' or mode='FM' or mode='AM' or mode='USB' or "
+                              "mode='LSB')");
+    default:
+        return {};
+    }
+}
+
+QString confirmationCondition(WorkedStore::Confirmation kind)
+{
+    switch (kind) {
+    case WorkedStore::Confirmation::Paper:
+        return QStringLiteral(" and (qsl='R' or qsl='X' or qsl='G')");
+    case WorkedStore::Confirmation::Lotw:
+        return QStringLiteral(" and lotwqsl='X'");
+    case WorkedStore::Confirmation::Strict:
+        return QStringLiteral(" and (qsl='X' or qsl='R' or lotwqsl='X')");
+    case WorkedStore::Confirmation::Any:
+        break;
+    }
+    return {};
+}
+
+/** A LIKE pattern that matches the text literally at the start. */
+QString startsWithPattern(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    text.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return text + QLatin1Char('%');
+}
+
+} // namespace
+
+FileWorkedStore::FileWorkedStore(AppDelegate &app, const QString &path) : m_app(app), m_path(path)
+{
+}
+
+void FileWorkedStore::setPath(const QString &path)
+{
+    if (path == m_path)
+        return;
+    m_path = path;
+    m_dxInfoStamp = {};
+    m_dxInfo.clear();
+}
+
+WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsign,
+                                                         const QString &band, int xMode)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return {};
+    db::Statement select = database.prepare(
+        QStringLiteral("select count(*), count(case when qsl='R' or qsl='X' or lotwqsl='X' then 1 "
+                       "end) from logbook where callsign=? and band=?")
+        + modeCondition(xMode));
+    select.bind(1, callsign).bind(2, band);
+    if (!select.step())
+        return {};
+    return {select.int64(0) > 0, select.int64(1) > 0};
+}
+
+QList<QsoClass> FileWorkedStore::slotsOfEntity(int adif)
+{
+    return slotRows(QStringLiteral("select band, mode, qsl, lotwqsl from logbook where "
+                                "abs(dxccadif)=? group by band, mode, qsl, lotwqsl"),
+                 {std::abs(adif)});
+}
+
+QList<QsoClass> FileWorkedStore::slotsOfCallsign(const QString &callsign)
+{
+    return slotRows(QStringLiteral("select band, mode, qsl, lotwqsl from logbook where callsign=? "
+                                "group by band, mode, qsl, lotwqsl"),
+                 {callsign});
+}
+
+QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
+                                       std::initializer_list<QVariant> values)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return {};
+    db::Statement select = database.prepare(statement);
+    select.bindAll(values);
+    QList<QsoClass> qsos;
+    while (select.step()) {
+        QsoClass qso;
+        qso.band = select.text(0);
+        qso.mode = select.text(1);
+        qso.qsl = select.text(2);
+        qso.lotwqsl = select.text(3);
+        qsos.append(qso);
+    }
+    return qsos;
+}
+
+std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
+{
+    const FileStamp stamp = FileStamp::of(m_path);
+    if (stamp != m_dxInfoStamp) {
+        m_dxInfo.clear();
+        db::Database database;
+        if (database.open(m_path) != 0)
+            return std::nullopt;
+        db::Statement select = database.prepare(QStringLiteral("select dxccadif, info from dxlist"));
+        while (select.step())
+            m_dxInfo.insert(int(std::abs(select.int64(0))), select.text(1));
+        m_dxInfoStamp = stamp;
+    }
+    const auto it = m_dxInfo.constFind(std::abs(adif));
+    if (it == m_dxInfo.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+bool FileWorkedStore::saveDxInfoString(const QString &dxcc, const QString &info, int adif)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return false;
+    db::Statement replace = database.prepare(
+        QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
+    replace.bind(1, dxcc).bind(2, info).bind(3, std::abs(adif));
+    if (!replace.run()) {
+        diag(QStringLiteral("Error saving DX Info String: %1").arg(database.errorMessage()));
+        diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
+        return false;
+    }
+    return true;
+}
+
+bool FileWorkedStore::saveAllDxInfoStrings(const QList<DxListEntry> &entries)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return false;
+    database.exec(QStringLiteral("begin transaction"));
+    database.exec(QStringLiteral("delete from dxlist"));
+    db::Statement replace = database.prepare(
+        QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
+    bool saved = true;
+    for (const DxListEntry &entry : entries) {
+        replace.reset();
+        replace.bind(1, entry.dxcc).bind(2, entry.info).bind(3, entry.adif);
+        if (!replace.run()) {
+            diag(QStringLiteral("Error saving (LoTW) DX Info String: %1")
+                     .arg(database.errorMessage()));
+            saved = false;
+        }
+    }
+    replace = {};
+    return database.exec(QStringLiteral("commit transaction")) && saved;
+}
+
+QList<QsoClass> FileWorkedStore::qsos60m(int adif)
+{
+    return query(QStringLiteral("select * from logbook where band = '60m' and dxccadif = ? "
+                                "group by qsl,mode,lotwqsl"),
+                 {adif});
+}
+
+QList<QsoClass> FileWorkedStore::qsos60mWith(const QString &callsign)
+{
+    return query(QStringLiteral("select * from logbook where callsign = ? and band = '60m'"),
+                 {callsign});
+}
+
+bool FileWorkedStore::hasIota(const QString &reference, Confirmation kind)
+{
+    return exists(QStringLiteral("select id from logbook where iota=?")
+                      + confirmationCondition(kind),
+                  {reference});
+}
+
+bool FileWorkedStore::hasLocator(const QString &square, const QString &band, Confirmation kind)
+{
+    return exists(QStringLiteral("select id from logbook where locator like ? escape '\\' and "
+                                 "band = ?")
+                      + confirmationCondition(kind),
+                  {startsWithPattern(square), band});
+}
+
+bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVariant> values)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return false;
+    db::Statement select = database.prepare(statement + QStringLiteral(" limit 1"));
+    select.bindAll(values);
+    return select.step();
+}
+
+QList<QsoClass> FileWorkedStore::query(const QString &statement,
+                                       std::initializer_list<QVariant> values)
+{
+    db::Database database;
+    if (database.open(m_path) != 0)
+        return {};
+    db::Statement select = database.prepare(statement);
+    select.bindAll(values);
+    const formats::DateStyle style = m_app.logDateFormaterStyle();
+    QList<QsoClass> qsos;
+    while (select.step())
+        qsos.append(qsorow::readRow(select, style));
+    return qsos;
+}

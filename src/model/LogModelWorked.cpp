@@ -1,0 +1,281 @@
+// LogModel: worked and confirmed, for the entry form, the cluster and the statistics.
+
+#include "model/LogModel.h"
+
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "cluster/OneDxSpotClass.h"
+#include "model/DxInfo.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int k60mCacheLimit = 600;
+
+QString strippedCall(const QString &call)
+{
+    static const QString punctuation = QStringLiteral(".,;");
+    qsizetype begin = 0;
+    qsizetype end = call.size();
+    while (begin < end && punctuation.contains(call.at(begin)))
+        ++begin;
+    while (end > begin && punctuation.contains(call.at(end - 1)))
+        --end;
+    return call.mid(begin, end - begin);
+}
+
+using CellTest = bool (*)(QChar);
+
+bool anyCell(const QString &text, qsizetype from, qsizetype count, qsizetype stride, CellTest test)
+{
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype at = from + i * stride;
+        if (at < text.size() && test(text.at(at)))
+            return true;
+    }
+    return false;
+}
+
+bool isTrackedBand(int xBand)
+{
+    return xBand >= 1 && xBand <= dxinfo::kTrackedBands;
+}
+
+} // namespace
+
+WorkedStore *LogModel::worked()
+{
+    if (!m_isSyncLog)
+        return &m_fileWorked;
+    diag(QStringLiteral("Error in openDB while sync log is in use"));
+    return nullptr;
+}
+
+bool LogModel::stnWkdBefore(const OneDxSpotClass &spot)
+{
+    WorkedStore *w = worked();
+    return w && w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).worked;
+}
+
+bool LogModel::stnCfdBefore(const OneDxSpotClass &spot)
+{
+    WorkedStore *w = worked();
+    return w && w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).confirmed;
+}
+
+bool LogModel::dxWkd(int adif)
+{
+    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1, dxinfo::isWorked);
+}
+
+bool LogModel::dxCfd(int adif)
+{
+    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1, dxinfo::isConfirmed);
+}
+
+bool LogModel::dxCfdLotw(int adif)
+{
+    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1,
+                   dxinfo::isLotwConfirmed);
+}
+
+namespace {
+
+/** The three cells of the spot's band; untracked bands count as done (never shown as new). */
+bool bandAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+{
+    if (spot.xBand == dxinfo::k60mBand)
+        return anyCell(log.get60mInfo(spot.adif), 0, 3, 1, test);
+    if (!isTrackedBand(spot.xBand))
+        return true;
+    return anyCell(log.getDxInfoString(spot.adif), (spot.xBand - 1) * 4, 3, 1, test);
+}
+
+bool modeAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+{
+    if (spot.xMode < 1 || spot.xMode > 3)
+        return true;
+    const QString text = log.getDxInfoString60m(spot.adif);
+    if (text.size() < dxinfo::kExtendedLength)
+        return false;
+    return anyCell(text, spot.xMode - 1, 13, 4, test);
+}
+
+bool slotAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+{
+    if (spot.xMode < 1 || spot.xMode > 3)
+        return true;
+    if (spot.xBand == dxinfo::k60mBand)
+        return test(log.get60mInfo(spot.adif).at(spot.xMode - 1));
+    if (!isTrackedBand(spot.xBand))
+        return true;
+    return test(log.getDxInfoString(spot.adif).at(dxinfo::cellIndex(spot.xBand, spot.xMode)));
+}
+
+} // namespace
+
+bool LogModel::bandWkd(const OneDxSpotClass &spot)
+{
+    return bandAnswer(*this, spot, dxinfo::isWorked);
+}
+
+bool LogModel::bandCfd(const OneDxSpotClass &spot)
+{
+    return bandAnswer(*this, spot, dxinfo::isConfirmed);
+}
+
+bool LogModel::bandCfdLotw(const OneDxSpotClass &spot)
+{
+    return bandAnswer(*this, spot, dxinfo::isLotwConfirmed);
+}
+
+bool LogModel::modeWkd(const OneDxSpotClass &spot)
+{
+    return modeAnswer(*this, spot, dxinfo::isWorked);
+}
+
+bool LogModel::modeCfd(const OneDxSpotClass &spot)
+{
+    return modeAnswer(*this, spot, dxinfo::isConfirmed);
+}
+
+bool LogModel::modeCfdLotw(const OneDxSpotClass &spot)
+{
+    return modeAnswer(*this, spot, dxinfo::isLotwConfirmed);
+}
+
+bool LogModel::bandModeWkd(const OneDxSpotClass &spot)
+{
+    return slotAnswer(*this, spot, dxinfo::isWorked);
+}
+
+bool LogModel::bandModeCfd(const OneDxSpotClass &spot)
+{
+    return slotAnswer(*this, spot, dxinfo::isConfirmed);
+}
+
+bool LogModel::iotaWkd(const QString &reference)
+{
+    WorkedStore *w = worked();
+    return reference.size() == 6 && w && w->hasIota(reference, WorkedStore::Confirmation::Any);
+}
+
+bool LogModel::iotaCfd(const QString &reference)
+{
+    WorkedStore *w = worked();
+    return reference.size() == 6 && w && w->hasIota(reference, WorkedStore::Confirmation::Strict);
+}
+
+namespace {
+
+using Question = std::function<bool(WorkedStore::Confirmation)>;
+
+QString summaryLetter(const Question &has)
+{
+    if (!has(WorkedStore::Confirmation::Any))
+        return QStringLiteral("-");
+    const bool paper = has(WorkedStore::Confirmation::Paper);
+    const bool lotw = has(WorkedStore::Confirmation::Lotw);
+    return paper && lotw ? QStringLiteral("X")
+        : lotw           ? QStringLiteral("L")
+        : paper          ? QStringLiteral("P")
+                         : QStringLiteral("W");
+}
+
+} // namespace
+
+QString LogModel::getIotaStatus(const QString &reference)
+{
+    WorkedStore *w = worked();
+    if (reference.size() != 6 || !w)
+        return {};
+    return summaryLetter([&](WorkedStore::Confirmation kind) { return w->hasIota(reference, kind); });
+}
+
+QString LogModel::getLocatorStatus(const QString &locator, const QString &band)
+{
+    WorkedStore *w = worked();
+    if (locator.size() < 4 || !w)
+        return {};
+    const QString square = locator.left(4);
+    return summaryLetter(
+        [&](WorkedStore::Confirmation kind) { return w->hasLocator(square, band, kind); });
+}
+
+QString LogModel::getDxInfoString(int adif)
+{
+    WorkedStore *w = worked();
+    return dxinfo::usable(w ? w->storedDxInfo(adif).value_or(QString()) : QString());
+}
+
+QString LogModel::getDxInfoString60m(int adif)
+{
+    return dxinfo::extended(getDxInfoString(adif), get60mInfo(adif));
+}
+
+QString LogModel::get60mInfo(int adif)
+{
+    if (adif < 1 || adif >= k60mCacheLimit)
+        return QString::fromLatin1(dxinfo::kEmpty60m);
+    QStringList &cache = m_app.info60m();
+    if (adif < cache.size() && cache.at(adif).size() == 3)
+        return cache.at(adif);
+    WorkedStore *w = worked();
+    const QString group = dxinfo::group60mFromQsos(w ? w->qsos60m(adif) : QList<QsoClass>());
+    if (adif < cache.size())
+        cache[adif] = group;
+    return group;
+}
+
+QString LogModel::makeDxInfoString(int adif)
+{
+    WorkedStore *w = worked();
+    const QList<QsoClass> found = w ? w->slotsOfEntity(adif) : QList<QsoClass>();
+    return found.isEmpty() ? QString() : dxinfo::infoFromQsos(found);
+}
+
+QString LogModel::makeCallsignInfoString(const QString &callsign)
+{
+    WorkedStore *w = worked();
+    return dxinfo::infoFromQsos(w ? w->slotsOfCallsign(callsign) : QList<QsoClass>());
+}
+
+QString LogModel::makeCallsignInfoString60m(const QString &callsign)
+{
+    WorkedStore *w = worked();
+    return dxinfo::extended(makeCallsignInfoString(callsign),
+                            dxinfo::group60mFromQsos(w ? w->qsos60mWith(callsign)
+                                                       : QList<QsoClass>()));
+}
+
+void LogModel::updateDxInfoString(const QsoClass &qso)
+{
+    if (qso.adif == 0 || m_isSyncLog)
+        return;
+    const int adif = std::abs(qso.adif);
+    if (qso.band == QLatin1String("60m") && adif < m_app.info60m().size())
+        m_app.info60m()[adif].clear();
+    m_fileWorked.saveDxInfoString(qso.dxcc, makeDxInfoString(adif), adif);
+}
+
+void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
+{
+    for (const QsoClass &qso : qsos) {
+        const int adif = std::abs(qso.adif);
+        if (adif < m_app.info60m().size())
+            m_app.info60m()[adif].clear();
+        updateDxInfoString(qso);
+    }
+}
+
+void LogModel::saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries)
+{
+    if (WorkedStore *w = worked())
+        w->saveAllDxInfoStrings(entries);
+}
+
+QString LogModel::makeModeInfoText(const QString &extendedInfo)
+{
+    return dxinfo::makeModeInfoText(extendedInfo);
+}

@@ -1,0 +1,212 @@
+// Worked and confirmed: the DX info texts and the questions the cluster and entry form ask.
+
+#include "app/AppDelegate.h"
+#include "cluster/OneDxSpotClass.h"
+#include "model/DxInfo.h"
+#include "model/LogModel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Qso {
+    const char *call;
+    const char *band;
+    const char *mode;
+    const char *qsl;
+    const char *lotw;
+    int adif;
+    const char *iota = "";
+    const char *locator = "";
+};
+
+OneDxSpotClass spot(const QString &call, const QString &band, int xBand, int xMode, int adif)
+{
+    OneDxSpotClass s;
+    s.dxCall = call;
+    s.band = band;
+    s.xBand = xBand;
+    s.xMode = xMode;
+    s.adif = adif;
+    return s;
+}
+
+/** The thirteen answers as letters: station worked/confirmed, entity (3), band (3), mode (3),
+ *  slot (2); "1" true, "0" false. */
+QString answers(LogModel &log, const OneDxSpotClass &s)
+{
+    const bool values[] = {log.stnWkdBefore(s), log.stnCfdBefore(s), log.dxWkd(s.adif),
+                           log.dxCfd(s.adif),   log.dxCfdLotw(s.adif), log.bandWkd(s),
+                           log.bandCfd(s),      log.bandCfdLotw(s), log.modeWkd(s),
+                           log.modeCfd(s),      log.modeCfdLotw(s), log.bandModeWkd(s),
+                           log.bandModeCfd(s)};
+    QString text;
+    for (const bool value : values)
+        text += value ? u'1' : u'0';
+    return text;
+}
+
+} // namespace
+
+class WorkedTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppDelegate> m_app;
+    std::unique_ptr<LogModel> m_log;
+
+    void save(const Qso &q)
+    {
+        QsoClass qso;
+        qso.callsign = QString::fromLatin1(q.call);
+        qso.band = QString::fromLatin1(q.band);
+        qso.mode = QString::fromLatin1(q.mode);
+        qso.qsl = QString::fromLatin1(q.qsl);
+        qso.lotwqsl = QString::fromLatin1(q.lotw);
+        qso.adif = std::abs(q.adif);
+        qso.opIsValid = q.adif >= 0;
+        qso.dxcc = QStringLiteral("DL");
+        qso.iota = QString::fromLatin1(q.iota);
+        qso.locator = QString::fromLatin1(q.locator);
+        qso.sqlDateTime = QStringLiteral("2024-05-01 12:00:00");
+        QVERIFY(m_log->saveNewQSOtoLog(qso) > 0);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
+        m_log = std::make_unique<LogModel>(*m_app);
+    }
+
+    void buildsTheDxInfoText_data()
+    {
+        QTest::addColumn<QList<Qso>>("qsos");
+        QTest::addColumn<QString>("info");
+
+        QTest::newRow("no QSO") << QList<Qso>{} << "... ... ... ... ... ... ... ... ... ... ... ...";
+        QTest::newRow("SSB on 20m with a card")
+            << QList<Qso>{{"DL1A", "20m", "SSB", "R", "", 230}}
+            << "... ... ... ... ..P ... ... ... ... ... ... ...";
+        QTest::newRow("LoTW in the same slot makes X")
+            << QList<Qso>{{"DL1A", "20m", "SSB", "R", "", 230}, {"DL2B", "20m", "USB", "", "X", 230}}
+            << "... ... ... ... ..X ... ... ... ... ... ... ...";
+        QTest::newRow("PCW is digital here, G a card, invalid operations count")
+            << QList<Qso>{{"DL1A", "160m", "PCW", "", "", 230}, {"DL1A", "70cm", "CW", "G", "", -230},
+                          {"DL1A", "40m", "FT8", "", "X", 230}}
+            << ".W. ... .L. ... ... ... ... ... ... ... ... P..";
+        QTest::newRow("untracked bands and other entities are left out")
+            << QList<Qso>{{"DL1A", "23cm", "CW", "", "", 230}, {"K1A", "20m", "CW", "", "", 291},
+                          {"DL1A", "60m", "CW", "", "", 230}}
+            << "... ... ... ... ... ... ... ... ... ... ... ...";
+    }
+
+    void buildsTheDxInfoText()
+    {
+        QFETCH(QList<Qso>, qsos);
+        QFETCH(QString, info);
+        for (const Qso &q : qsos)
+            save(q);
+        QCOMPARE(m_log->getDxInfoString(230), info);
+    }
+
+    void answersSpots_data()
+    {
+        QTest::addColumn<OneDxSpotClass>("spot");
+        QTest::addColumn<QString>("answers");
+
+        // The log: DL1A 20m SSB card "R", DL1A 40m PCW, DL2B 20m CW card "G", DL3C 60m FT8 LoTW;
+        // so 20m reads "P.P", 40m ".W." and 60m ".L.".
+        QTest::newRow("same station, band and class")
+            << spot("DL1A.", "20m", 5, 3, 230) << "1111111011011";
+        QTest::newRow("PCW counts as CW for the station, digital for the slot")
+            << spot("DL1A", "40m", 3, 1, 230) << "1011110011000";
+        QTest::newRow("a card G does not confirm the station")
+            << spot("DL2B", "20m", 5, 1, 230) << "1011111011011";
+        QTest::newRow("new entity") << spot("K1A", "20m", 5, 1, 291) << "0000000000000";
+        QTest::newRow("bands not tracked are never new")
+            << spot("K1A", "4m", 20, 1, 291) << "0000011100011";
+        QTest::newRow("23cm too") << spot("K1A", "23cm", 13, 3, 291) << "0000011100011";
+        QTest::newRow("60m from its own group")
+            << spot("DL9Z", "60m", 19, 2, 230) << "0011111111111";
+    }
+
+    void answersSpots()
+    {
+        QFETCH(OneDxSpotClass, spot);
+        QFETCH(QString, answers);
+        for (const Qso &q : {Qso{"DL1A", "20m", "SSB", "R", "", 230}, Qso{"DL1A", "40m", "PCW", "", "", 230},
+                             Qso{"DL2B", "20m", "CW", "G", "", 230}, Qso{"DL3C", "60m", "FT8", "", "X", 230}})
+            save(q);
+        QCOMPARE(::answers(*m_log, spot), answers);
+    }
+
+    void a60mSaveIsSeenAtTheNextQuestion()
+    {
+        const OneDxSpotClass cw = spot("DL9Z", "60m", 19, 1, 230);
+        QVERIFY(!m_log->bandModeWkd(cw)); // computed and cached as "..."
+        save({"DL1A", "60m", "CW", "", "", 230});
+        QVERIFY(m_log->bandModeWkd(cw));
+        QCOMPARE(m_log->getDxInfoString60m(230).mid(8, 3), QStringLiteral("W.."));
+    }
+
+    void summarisesIotaAndLocators()
+    {
+        for (const Qso &q : {Qso{"DL1A", "20m", "CW", "G", "", 230, "EU-042", "JO62QM"},
+                             Qso{"DL2B", "20m", "CW", "", "X", 230, "EU-057", "JO62AA"},
+                             Qso{"DL3C", "40m", "CW", "", "", 230, "EU-100", "JN58TD"}})
+            save(q);
+        QCOMPARE(m_log->getIotaStatus("EU-04"), QString());
+        QCOMPARE(m_log->getIotaStatus("EU-999"), QStringLiteral("-"));
+        QCOMPARE(m_log->getIotaStatus("EU-042"), QStringLiteral("P"));
+        QCOMPARE(m_log->getIotaStatus("EU-057"), QStringLiteral("L"));
+        QCOMPARE(m_log->getIotaStatus("EU-100"), QStringLiteral("W"));
+        QVERIFY(m_log->iotaWkd("EU-042"));
+        QVERIFY(!m_log->iotaCfd("EU-042")); // a card "G" does not count here
+        QVERIFY(m_log->iotaCfd("EU-057"));
+        QCOMPARE(m_log->getLocatorStatus("JO62", "20m"), QStringLiteral("X"));
+        QCOMPARE(m_log->getLocatorStatus("JO62xx", "40m"), QStringLiteral("-"));
+        QCOMPARE(m_log->getLocatorStatus("JN5", "40m"), QString());
+    }
+
+    void summarisesModes_data()
+    {
+        QTest::addColumn<QString>("extended");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("short") << "..." << "";
+        QTest::newRow("P and L in one class make X, 70cm left out")
+            << "P.. ... ... L.. ... ... ... ... ... ... ... ... XXX" << "X..";
+        QTest::newRow("P and L in different bands make X too")
+            << "..W ... .P. ... ... ... ... ... ... ... ... .L. ..." << ".XW";
+        QTest::newRow("paper only")
+            << "P.. ... ... ... ... ... ... ... ... ... ... ... ..." << "P..";
+        QTest::newRow("LoTW only") << ".L. ... ... ... ... ... ... ... ... ... ... ... ..." << ".L.";
+    }
+
+    void summarisesModes()
+    {
+        QFETCH(QString, extended);
+        QFETCH(QString, summary);
+        QCOMPARE(LogModel::makeModeInfoText(extended), summary);
+    }
+
+    void aReplacedLogbookIsSeen()
+    {
+        save({"DL1A", "20m", "CW", "", "", 230});
+        QCOMPARE(m_log->getDxInfoString(230).at(16), QChar(u'W'));
+        const QString path = m_log->fullLogDatabasePath();
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(":/EmptyLog.rlog", path));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(m_log->getDxInfoString(230), QString::fromLatin1(dxinfo::kEmpty));
+    }
+};
+
+Q_DECLARE_METATYPE(Qso)
+QTEST_GUILESS_MAIN(WorkedTest)
+#include "tst_worked.moc"
