@@ -10,6 +10,8 @@
 namespace {
 
 const QString kSelectAll = QStringLiteral("select * from logbook");
+// The QSL matches take the earliest logged of several candidates. Without "order by id" the row
+// order follows whichever index SQLite picks (the time index once the file has statistics).
 constexpr int kLotwWindowSeconds = 60;
 constexpr int kEqslWindowSeconds = 3600;
 
@@ -131,7 +133,7 @@ QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
     const QList<QsoClass> found = query(
         kSelectAll
             + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                             "and band=? and mode=?"),
+                             "and band=? and mode=? order by id"),
         {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kEqslWindowSeconds)),
          formats::sqlDateTime(received.dateTime.addSecs(kEqslWindowSeconds)), received.band,
          received.mode});
@@ -149,7 +151,7 @@ std::optional<QsoClass> FileLogStore::getQsoFromLotwQso(const QsoClass &received
     const QList<QsoClass> found = query(
         kSelectAll
             + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                             "and band=?"),
+                             "and band=? order by id"),
         {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kLotwWindowSeconds)),
          formats::sqlDateTime(received.dateTime.addSecs(kLotwWindowSeconds)), received.band});
     if (found.isEmpty())

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <charconv>
+
 namespace qsorow {
 namespace {
 
@@ -38,6 +40,16 @@ QString qslDate(const QString &stored, formats::DateStyle style)
         return stored;
     const auto date = formats::parseSqlDate(stored);
     return date ? formats::displayDate(*date, style) : stored;
+}
+
+/** The C "%.1f" of the kHz: exact halves round to even (7045.25 → "7045.2") as the C library
+ *  does, and the decimal point never follows the process locale. */
+QString kHzText(double kHz)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, kHz, std::chars_format::fixed, 1);
+    return result.ec == std::errc() ? QString::fromLatin1(buffer, result.ptr - buffer) : QString();
 }
 
 /** The 37 columns an update assigns, in order; `clublog` is left as it was. */
@@ -134,7 +146,7 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
 
 void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText)
 {
-    const QString qrg = qrgText == QrgText::Formatted ? QString::asprintf("%.1f", qso.qrg)
+    const QString qrg = qrgText == QrgText::Formatted ? kHzText(qso.qrg)
                                                       : qso.qrgString;
     bindCommon(statement, qso, qrg, true);
 }
@@ -150,7 +162,7 @@ QString updateStatement()
 
 void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId)
 {
-    const int next = bindCommon(statement, edited, QString::asprintf("%.1f", edited.qrg), false);
+    const int next = bindCommon(statement, edited, kHzText(edited.qrg), false);
     statement.bind(next, storedId);
 }
 

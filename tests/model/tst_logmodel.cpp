@@ -1,0 +1,986 @@
+// The logbook store as its callers see it: what lands in a logbook file, what comes back, which
+// file is current, and what happens while the synced logbook is chosen without a synced store.
+
+#include "app/AppDelegate.h"
+#include "app/LogbookChoice.h"
+#include "app/Notifications.h"
+#include "db/Database.h"
+#include "model/LogModel.h"
+#include "model/LogbookFiles.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <memory>
+
+namespace {
+
+const QString kDefaultLog = QStringLiteral("DefaultLog.rlog");
+
+QDateTime utc(const QString &sql)
+{
+    QDateTime t = QDateTime::fromString(sql, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    t.setTimeZone(QTimeZone::utc());
+    return t;
+}
+
+QsoClass makeQso(const QString &call, const QString &when, const QString &band = "20m",
+                 const QString &mode = "CW")
+{
+    QsoClass q;
+    q.callsign = call;
+    q.band = band;
+    q.mode = mode;
+    q.qrg = 14025.0;
+    q.qrgString = QStringLiteral("14025.0");
+    q.dateTime = utc(when);
+    q.sqlDateTime = when;
+    q.adif = 230;
+    return q;
+}
+
+/** Saves a copy: a single save marks the record it is given. */
+qint64 save(LogModel &log, QsoClass qso)
+{
+    return log.saveNewQSOtoLog(qso);
+}
+
+using TextField = QString QsoClass::*;
+
+TextField textField(const QString &column)
+{
+    static const QHash<QString, TextField> fields = {
+        {"callsign", &QsoClass::callsign}, {"state", &QsoClass::state},
+        {"note", &QsoClass::note},         {"manager", &QsoClass::manager},
+        {"name", &QsoClass::name},         {"qth", &QsoClass::qth},
+        {"county", &QsoClass::county},     {"user_1", &QsoClass::user_1},
+        {"user_4", &QsoClass::user_4},     {"qslindate", &QsoClass::qslInDate},
+        {"locator", &QsoClass::locator},   {"iota", &QsoClass::iota},
+    };
+    return fields.value(column);
+}
+
+} // namespace
+
+class TestLogModel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppDelegate> m_app;
+
+    QString path(const QString &file = kDefaultLog) const { return m_dir->filePath(file); }
+
+    /** Runs SQL on a logbook file behind the model's back. */
+    void exec(const QString &sql, const QString &file = kDefaultLog)
+    {
+        db::Database database;
+        QCOMPARE(database.open(path(file)), 0);
+        QVERIFY2(database.exec(sql), qPrintable(database.errorMessage()));
+    }
+
+    /** The rows of a statement as "a|b|c" lines, read straight from the file. */
+    QStringList rows(const QString &sql, const QString &file = kDefaultLog) const
+    {
+        db::Database database;
+        if (database.open(path(file), db::Database::Mode::ReadOnly) != 0)
+            return {QStringLiteral("<no file>")};
+        db::Statement select = database.prepare(sql);
+        QStringList lines;
+        while (select.step()) {
+            QStringList cells;
+            for (int c = 0; c < select.columnCount(); ++c)
+                cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
+            lines << cells.join(QLatin1Char('|'));
+        }
+        return lines;
+    }
+
+    /** A logbook file made from the shipped template. */
+    void makeLogbook(const QString &file)
+    {
+        QDir(m_dir->path()).mkpath(QFileInfo(path(file)).path());
+        QVERIFY(m_app->copyResourceIfMissing(QStringLiteral("EmptyLog.rlog"), file));
+    }
+
+    void expectSyncLine()
+    {
+        QTest::ignoreMessage(QtInfoMsg, "Error in openDB while sync log is in use");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
+        m_app->clock().setFixed(utc(QStringLiteral("2025-06-15 12:00:00")));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void everyFieldRoundTrips()
+    {
+        // Distinct values in every column show that each lands in its own place.
+        QsoClass q = makeQso("DL1ABC", "2025-06-15 12:07:00", "40m", "RTTY");
+        q.dateString = "15/06/2025";
+        q.timeString = "1207";
+        q.qrg = 7045.25;
+        const QList<TextField> fields = {
+            &QsoClass::rsttx,    &QsoClass::rstrx,   &QsoClass::qsl,      &QsoClass::lotwqsl,
+            &QsoClass::eqsl,     &QsoClass::dxcc,    &QsoClass::cq,       &QsoClass::itu,
+            &QsoClass::cnt,      &QsoClass::state,   &QsoClass::note,     &QsoClass::locator,
+            &QsoClass::manager,  &QsoClass::iota,    &QsoClass::satName,  &QsoClass::satMode,
+            &QsoClass::satRxband, &QsoClass::power,  &QsoClass::name,     &QsoClass::qth,
+            &QsoClass::prefix,   &QsoClass::county,  &QsoClass::user_1,   &QsoClass::user_2,
+            &QsoClass::user_3,   &QsoClass::user_4};
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            q.*fields[i] = QStringLiteral("v%1").arg(i);
+        q.adif = 291;
+        q.colorCode = 7;
+
+        LogModel log(*m_app);
+        const qint64 id = log.saveNewQSOtoLog(q);
+        QCOMPARE(id, 1);
+        QCOMPARE(rows("select date,time,qrg,datetime,clublog,arrlcredit from logbook"),
+                 QStringList{"15/06/2025|1207|7045.2|2025-06-15 12:07:00|W|7"});
+
+        const auto check = [&](const QsoClass &back, const QsoClass &expected) {
+            for (qsizetype i = 0; i < fields.size(); ++i)
+                QCOMPARE(back.*fields[i], expected.*fields[i]);
+            QCOMPARE(back.callsign, expected.callsign);
+            QCOMPARE(back.band, expected.band);
+            QCOMPARE(back.mode, expected.mode);
+            QCOMPARE(back.sqlDateTime, expected.sqlDateTime);
+            QCOMPARE(back.dateTime, expected.dateTime);
+            QCOMPARE(back.adif, expected.adif);
+            QCOMPARE(back.colorCode, expected.colorCode);
+        };
+        const QList<QsoClass> saved = log.getlastQSOs(0);
+        QCOMPARE(saved.size(), 1);
+        check(saved.first(), q);
+        QCOMPARE(saved.first().rowid, 1);
+        QCOMPARE(saved.first().qrgString, QStringLiteral("7,045.2"));
+
+        // An edit rewrites every column but leaves the Club Log mark alone.
+        log.markNewQsosAsClublogOkay();
+        QsoClass edited = saved.first();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            edited.*fields[i] = QStringLiteral("e%1").arg(i);
+        edited.callsign = "DL2XYZ";
+        edited.adif = 230;
+        edited.colorCode = 3;
+        log.updateQSO(saved.first(), edited);
+        const QList<QsoClass> updated = log.getlastQSOs(0);
+        QCOMPARE(updated.size(), 1);
+        check(updated.first(), edited);
+        QCOMPARE(updated.first().clublog, QStringLiteral("X"));
+    }
+
+    void clublogLetter_data()
+    {
+        QTest::addColumn<bool>("bulk");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("single save marks a new QSO for upload") << false << "" << "W";
+        QTest::newRow("single save marks an uploaded QSO again") << false << "X" << "W";
+        QTest::newRow("import keeps an uploaded mark") << true << "X" << "X";
+        QTest::newRow("import keeps a foreign letter") << true << "Q" << "Q";
+        QTest::newRow("import keeps no letter") << true << "" << "";
+    }
+
+    void clublogLetter()
+    {
+        QFETCH(bool, bulk);
+        QFETCH(QString, given);
+        QFETCH(QString, stored);
+        LogModel log(*m_app);
+        QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        q.clublog = given;
+        if (bulk)
+            log.saveAllQSOsToLog({q}, {q});
+        else
+            log.saveNewQSOtoLog(q);
+        QCOMPARE(rows("select clublog from logbook"), QStringList{stored});
+        QCOMPARE(log.getlastQSOs(0).value(0).clublog, stored);
+    }
+
+    void entityNumber_data()
+    {
+        QTest::addColumn<bool>("opIsValid");
+        QTest::addColumn<int>("storedAdif");
+        QTest::addColumn<QList<int>>("countingEntities");
+        QTest::newRow("counting operation") << true << 291 << QList<int>{291};
+        QTest::newRow("operation not counting is stored negative") << false << -291 << QList<int>{};
+    }
+
+    void entityNumber()
+    {
+        QFETCH(bool, opIsValid);
+        QFETCH(int, storedAdif);
+        QFETCH(QList<int>, countingEntities);
+        LogModel log(*m_app);
+        QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00");
+        q.adif = 291;
+        q.opIsValid = opIsValid;
+        log.saveNewQSOtoLog(q);
+        save(log, makeQso("DL1ABC", "2025-06-15 12:01:00"));
+        QCOMPARE(rows("select dxccadif from logbook where id=1"),
+                 QStringList{QString::number(storedAdif)});
+
+        const QList<QsoClass> found = log.getQSOsFromDXCC(291);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().adif, storedAdif);
+        QCOMPARE(found.first().opIsValid, opIsValid);
+        QList<int> entities = log.getDistinctDxccAdifsfromLog();
+        entities.removeAll(230);
+        QCOMPARE(entities, countingEntities);
+    }
+
+    void colourCode_data()
+    {
+        QTest::addColumn<qint64>("stored");
+        QTest::addColumn<qint64>("read");
+        QTest::newRow("lowest mark") << qint64(0) << qint64(0);
+        QTest::newRow("highest mark") << qint64(9) << qint64(9);
+        QTest::newRow("10 is out of range") << qint64(10) << qint64(0);
+        QTest::newRow("12 is out of range") << qint64(12) << qint64(0);
+        QTest::newRow("negative is out of range") << qint64(-1) << qint64(0);
+    }
+
+    void colourCode()
+    {
+        QFETCH(qint64, stored);
+        QFETCH(qint64, read);
+        LogModel log(*m_app);
+        QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        q.colorCode = stored;
+        log.saveNewQSOtoLog(q);
+        QCOMPARE(rows("select arrlcredit from logbook"), QStringList{QString::number(stored)});
+        QCOMPARE(log.getlastQSOs(0).value(0).colorCode, read);
+    }
+
+    void freeText_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("apostrophe, comma and space escaped")
+            << "name" << "O'Neill, Jr." << "O%27Neill%2C%20Jr.";
+        QTest::newRow("umlauts stay as they are") << "name" << "Jörg Müller" << "Jörg%20Müller";
+        QTest::newRow("other scripts stay, emoji escaped per UTF-8 byte")
+            << "qth" << "東京 🙂" << "東京%20%F0%9F%99%82";
+        QTest::newRow("statement text in a note is just text")
+            << "note" << "he said \"73\"; drop table logbook;--"
+            << "he%20said%20%2273%22%3B%20drop%20table%20logbook%3B--";
+        QTest::newRow("percent sign itself escaped") << "manager" << "100%" << "100%25";
+        QTest::newRow("county escaped") << "county" << "TX,Harris" << "TX%2CHarris";
+        QTest::newRow("user field escaped") << "user_4" << "a/b" << "a%2Fb";
+        QTest::newRow("quotes in a callsign stored as given")
+            << "callsign" << "O'NEILL\"" << "O'NEILL\"";
+        QTest::newRow("quotes in a plain column stored as given") << "state" << "N'Y\"" << "N'Y\"";
+    }
+
+    void freeText()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, value);
+        QFETCH(QString, stored);
+        LogModel log(*m_app);
+        QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        q.locator = "JO62QM";
+        q.*textField(column) = value;
+        log.saveNewQSOtoLog(q);
+        QCOMPARE(rows("select " + column + " from logbook"), QStringList{stored});
+
+        const QList<QsoClass> back = log.getlastQSOs(0);
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back.first().*textField(column), value);
+        QCOMPARE(log.getAllQSOsWith(q.callsign).size(), 1);
+        QCOMPARE(log.numberOfQSOsWithCallsign(q.callsign), 1);
+        QCOMPARE(log.getLocatorFromLog(q.callsign), QStringLiteral("JO62QM"));
+
+        log.updateQSO(back.first(), back.first());
+        QCOMPARE(rows("select " + column + " from logbook"), QStringList{stored});
+    }
+
+    void storedTextReading_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("sqlValue");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("(null) in a plain column") << "callsign" << "'(null)'" << "";
+        QTest::newRow("(null) in an encoded column") << "name" << "'(null)'" << "";
+        QTest::newRow("(null) in a QSL date") << "qslindate" << "'(null)'" << "";
+        QTest::newRow("NULL reads as empty") << "note" << "NULL" << "";
+        QTest::newRow("broken escape reads as empty") << "qth" << "'Berlin%G1'" << "";
+        QTest::newRow("cut-off escape reads as empty") << "qth" << "'Berlin%2'" << "";
+        QTest::newRow("escape that is not UTF-8 reads as empty") << "name" << "'J%F6rg'" << "";
+        QTest::newRow("lower-case escape decodes") << "name" << "'J%c3%b6rg'" << "Jörg";
+        QTest::newRow("plain columns are not decoded") << "locator" << "'JO%2062'" << "JO%2062";
+    }
+
+    void storedTextReading()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, sqlValue);
+        QFETCH(QString, read);
+        LogModel log(*m_app);
+        exec("insert into logbook (callsign, datetime) values ('DL1ABC', '2025-06-15 12:00:00')");
+        exec(QStringLiteral("update logbook set %1=%2").arg(column, sqlValue));
+        const QList<QsoClass> back = log.getlastQSOs(0);
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back.first().*textField(column), read);
+    }
+
+    void storedDateTimeReading_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("dateFormatIndex");
+        QTest::addColumn<QString>("dateString");
+        QTest::addColumn<QString>("timeString");
+        QTest::newRow("short style") << "2025-06-05 07:09:30" << 0 << "05/06/2025" << "0709";
+        QTest::newRow("medium style") << "2025-06-05 07:09:30" << 1 << "5 Jun 2025" << "0709";
+        QTest::newRow("impossible day") << "2025-02-30 12:00:00" << 0 << "??" << "??";
+        QTest::newRow("ISO separator") << "2025-06-05T07:09:30" << 0 << "??" << "??";
+        QTest::newRow("date only") << "2025-06-05" << 0 << "??" << "??";
+        QTest::newRow("empty") << "" << 0 << "??" << "??";
+    }
+
+    void storedDateTimeReading()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, dateFormatIndex);
+        QFETCH(QString, dateString);
+        QFETCH(QString, timeString);
+        m_app->defaults().setValue("DateFormatIndex", dateFormatIndex);
+        LogModel log(*m_app);
+        exec("insert into logbook (callsign, datetime) values ('DL1ABC', '" + stored + "')");
+        const QList<QsoClass> back = log.getlastQSOs(0);
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back.first().dateString, dateString);
+        QCOMPARE(back.first().timeString, timeString);
+        QCOMPARE(back.first().sqlDateTime, stored);
+    }
+
+    void qslDates_data()
+    {
+        QTest::addColumn<int>("dateFormatIndex");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short style") << 0 << "2024-03-05" << "05/03/2024";
+        QTest::newRow("medium style") << 1 << "2024-03-05" << "5 Mar 2024";
+        QTest::newRow("any non-zero index is medium") << 2 << "2024-03-05" << "5 Mar 2024";
+        QTest::newRow("empty stays empty") << 0 << "" << "";
+        QTest::newRow("short text kept") << 0 << "2024-3-5" << "2024-3-5";
+        QTest::newRow("ten characters but no date kept") << 0 << "2024-13-05" << "2024-13-05";
+        QTest::newRow("already shown form kept") << 1 << "05/03/2024" << "05/03/2024";
+    }
+
+    void qslDates()
+    {
+        QFETCH(int, dateFormatIndex);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        m_app->defaults().setValue("DateFormatIndex", dateFormatIndex);
+        LogModel log(*m_app);
+        exec("insert into logbook (callsign, datetime, qslindate, qsloutdate) values ('DL1ABC', "
+             "'2025-06-15 12:00:00', '" + stored + "', '" + stored + "')");
+        const QList<QsoClass> back = log.getlastQSOs(0);
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(back.first().qslInDate, shown);
+        QCOMPARE(back.first().qslOutDate, shown);
+    }
+
+    void logbookChoice_data()
+    {
+        QTest::addColumn<QString>("logDbName");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("missing file falls back to the default") << "Gone.rlog" << QStringList{}
+                                                                 << kDefaultLog;
+        QTest::newRow("no name falls back to the default") << "" << QStringList{} << kDefaultLog;
+        QTest::newRow("existing file is kept") << "Contest.rlog" << QStringList{"Contest.rlog"}
+                                               << "Contest.rlog";
+        QTest::newRow("file in a subfolder") << "old/Club.rlog" << QStringList{"old/Club.rlog"}
+                                             << "old/Club.rlog";
+    }
+
+    void logbookChoice()
+    {
+        QFETCH(QString, logDbName);
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        for (const QString &file : files)
+            makeLogbook(file);
+        m_app->defaults().setValue("LogDbName", logDbName);
+        LogModel log(*m_app);
+        QCOMPARE(log.logDbName(), chosen);
+        QCOMPARE(log.fullLogDatabasePath(), path(chosen));
+        QCOMPARE(m_app->defaults().string("LogDbName"), chosen);
+        QVERIFY(logbookfiles::isLogbook(path(chosen)));
+        QVERIFY(!log.isSyncLog());
+    }
+
+    void fallbackKeepsExistingDefaultLog()
+    {
+        {
+            LogModel log(*m_app);
+            save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        }
+        m_app->defaults().setValue("LogDbName", "Gone.rlog");
+        LogModel log(*m_app);
+        QCOMPARE(log.logDbName(), kDefaultLog);
+        QCOMPARE(log.getlastQSOs(0).size(), 1);
+    }
+
+    void rangeCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("newest");
+        // 500 QSOs of 2020 plus one on each side of the two year boundaries; now is mid-2025.
+        QTest::newRow("0: latest 500") << 0 << 500 << "2025-01-01 00:00:00";
+        QTest::newRow("7 behaves like 0") << 7 << 500 << "2025-01-01 00:00:00";
+        QTest::newRow("-1 behaves like 0") << -1 << 500 << "2025-01-01 00:00:00";
+        QTest::newRow("1: latest 2500") << 1 << 504 << "2025-01-01 00:00:00";
+        QTest::newRow("2: this year from its first second") << 2 << 1 << "2025-01-01 00:00:00";
+        QTest::newRow("3: this year and last") << 3 << 3 << "2025-01-01 00:00:00";
+        QTest::newRow("4: everything") << 4 << 504 << "2025-01-01 00:00:00";
+    }
+
+    void rangeCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(int, count);
+        QFETCH(QString, newest);
+        LogModel log(*m_app);
+        exec("insert into logbook (callsign, datetime) with recursive n(i) as (select 1 union all "
+             "select i + 1 from n where i < 500) select 'DL' || i, "
+             "printf('2020-01-01 %02d:%02d:00', i / 60, i % 60) from n");
+        exec("insert into logbook (callsign, datetime) values ('A', '2024-01-01 00:00:00'), "
+             "('B', '2025-01-01 00:00:00'), ('C', '2023-12-31 23:59:59'), "
+             "('D', '2024-12-31 23:59:59')");
+        const QList<QsoClass> qsos = log.getlastQSOs(code);
+        QCOMPARE(qsos.size(), count);
+        QCOMPARE(qsos.first().sqlDateTime, newest);
+        QVERIFY(qsos.first().sqlDateTime >= qsos.last().sqlDateTime);
+    }
+
+    void lotwMatch_data()
+    {
+        QTest::addColumn<QStringList>("logged"); // "call|datetime|band", in insert order
+        QTest::addColumn<QString>("received");
+        QTest::addColumn<int>("rowid"); // 0: no match
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("analysed"); // a big logbook whose statistics favour the time index
+        const QStringList one = {"DL1ABC|2025-06-15 12:00:00|20m"};
+        QTest::newRow("same second") << one << "DL1ABC|2025-06-15 12:00:00|20m" << 1 << "" << false;
+        QTest::newRow("59 s later") << one << "DL1ABC|2025-06-15 12:00:59|20m" << 1 << "" << false;
+        QTest::newRow("59 s earlier") << one << "DL1ABC|2025-06-15 11:59:01|20m" << 1 << "" << false;
+        QTest::newRow("60 s later is outside") << one << "DL1ABC|2025-06-15 12:01:00|20m" << 0
+                                               << "" << false;
+        QTest::newRow("other band") << one << "DL1ABC|2025-06-15 12:00:00|40m" << 0 << "" << false;
+        QTest::newRow("logged portable call starts with the received one")
+            << QStringList{"DL1ABC/P|2025-06-15 12:00:00|20m"} << "DL1ABC|2025-06-15 12:00:00|20m"
+            << 1 << "" << false;
+        QTest::newRow("received call longer than logged")
+            << one << "DL1ABC/P|2025-06-15 12:00:00|20m" << 0 << "" << false;
+        QTest::newRow("two in the window: first inserted, with a line")
+            << QStringList{"DL1ABC|2025-06-15 12:00:40|20m", "DL1ABC|2025-06-15 12:00:00|20m"}
+            << "DL1ABC|2025-06-15 12:00:20|20m" << 1
+            << "Multiple QSOs found for DL1ABC at 2025-06-15 12:00:20" << false;
+        QTest::newRow("two in the window of an analysed logbook: still the first inserted")
+            << QStringList{"DL1ABC|2025-06-15 12:00:40|20m", "DL1ABC|2025-06-15 12:00:00|20m"}
+            << "DL1ABC|2025-06-15 12:00:20|20m" << 3001
+            << "Multiple QSOs found for DL1ABC at 2025-06-15 12:00:20" << true;
+    }
+
+    void lotwMatch()
+    {
+        QFETCH(QStringList, logged);
+        QFETCH(QString, received);
+        QFETCH(int, rowid);
+        QFETCH(QString, message);
+        QFETCH(bool, analysed);
+        LogModel log(*m_app);
+        if (analysed)
+            exec("insert into logbook (callsign, band, datetime) with recursive n(i) as (select 1 "
+                 "union all select i + 1 from n where i < 3000) select 'K' || i, '20m', "
+                 "printf('2020-%02d-%02d %02d:00:00', i % 12 + 1, i % 28 + 1, i % 24) from n");
+        const auto qsoOf = [](const QString &spec) {
+            const QStringList p = spec.split(QLatin1Char('|'));
+            return makeQso(p[0], p[1], p[2]);
+        };
+        for (const QString &spec : logged)
+            save(log, qsoOf(spec));
+        if (analysed)
+            exec("analyze");
+        if (!message.isEmpty())
+            QTest::ignoreMessage(QtInfoMsg, qPrintable(message));
+        QsoClass report = qsoOf(received);
+        report.mode = "SSB"; // the mode is not compared
+        const auto found = log.getQsoFromLotwQso(report);
+        QCOMPARE(found ? found->rowid : 0, rowid);
+    }
+
+    void eqslMatch_data()
+    {
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("rowid");
+        QTest::addColumn<QString>("eqsl");
+        QTest::newRow("same time") << "2025-06-15 12:00:00" << "20m" << "CW" << 1 << "R";
+        QTest::newRow("59:59 later") << "2025-06-15 12:59:59" << "20m" << "CW" << 1 << "R";
+        QTest::newRow("59:59 earlier") << "2025-06-15 11:00:01" << "20m" << "CW" << 1 << "R";
+        QTest::newRow("an hour later is outside") << "2025-06-15 13:00:00" << "20m" << "CW" << -1
+                                                  << "";
+        QTest::newRow("other mode") << "2025-06-15 12:00:00" << "20m" << "SSB" << -1 << "";
+        QTest::newRow("other band") << "2025-06-15 12:00:00" << "40m" << "CW" << -1 << "";
+    }
+
+    void eqslMatch()
+    {
+        QFETCH(QString, time);
+        QFETCH(QString, band);
+        QFETCH(QString, mode);
+        QFETCH(int, rowid);
+        QFETCH(QString, eqsl);
+        LogModel log(*m_app);
+        QsoClass logged = makeQso("DL1ABC/P", "2025-06-15 12:00:00");
+        logged.eqsl = "R";
+        log.saveNewQSOtoLog(logged);
+        QsoClass inbox = makeQso("DL1ABC", time, band, mode);
+        inbox.eqsl = "";
+        const QsoClass answer = log.getIdAndEqslFromQso(inbox);
+        QCOMPARE(answer.rowid, rowid);
+        QCOMPARE(answer.eqsl, eqsl);
+        QCOMPARE(answer.callsign, QStringLiteral("DL1ABC"));
+    }
+
+    void logbookListing_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("change"); // SQL run on a template copy; "text:" writes text
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("template copy") << "Field day.rlog" << "" << true;
+        QTest::newRow("upper-case suffix") << "Old.RLOG" << "" << true;
+        QTest::newRow("in a subfolder") << "2019/Club.rlog" << "" << true;
+        QTest::newRow("dbversion 2") << "v2.rlog"
+                                     << "update prefs set value='2' where entry='dbversion'"
+                                     << true;
+        QTest::newRow("dbversion 1") << "v1.rlog"
+                                     << "update prefs set value='1' where entry='dbversion'"
+                                     << false;
+        QTest::newRow("dbversion 5") << "v5.rlog"
+                                     << "update prefs set value='5' where entry='dbversion'"
+                                     << false;
+        QTest::newRow("dbversion not a number")
+            << "vx.rlog" << "update prefs set value='four' where entry='dbversion'" << false;
+        QTest::newRow("other appname")
+            << "other.rlog" << "update prefs set value='Other' where entry='appname'" << false;
+        QTest::newRow("no appname") << "bare.rlog" << "delete from prefs where entry='appname'"
+                                    << false;
+        QTest::newRow("no prefs table") << "noprefs.rlog" << "drop table prefs" << false;
+        QTest::newRow("not SQLite") << "notes.rlog" << "text:73 de DL1ABC" << false;
+        QTest::newRow("empty file") << "empty.rlog" << "text:" << false;
+        QTest::newRow("other suffix") << "backup.rlog.bak" << "" << false;
+    }
+
+    void logbookListing()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, change);
+        QFETCH(bool, listed);
+        LogModel log(*m_app);
+        if (change.startsWith("text:")) {
+            QFile text(path(file));
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write(change.mid(5).toUtf8());
+        } else {
+            makeLogbook(file);
+            if (!change.isEmpty())
+                exec(change, file);
+        }
+        const QByteArray before = [&] {
+            QFile f(path(file));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        QStringList expected = {kDefaultLog};
+        if (listed)
+            expected << file;
+        QStringList names = log.getAllLogNames();
+        QCOMPARE(names.size(), expected.size());
+        for (const QString &name : expected)
+            QVERIFY2(names.contains(name), qPrintable(name));
+        QFile after(path(file));
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before); // looking does not touch the file
+    }
+
+    void logbookListingOrder()
+    {
+        LogModel log(*m_app);
+        for (const char *file : {"b.rlog", "A.rlog", "sub/c.rlog", "Zulu.rlog", "alpha.rlog"})
+            makeLogbook(file);
+        QCOMPARE(log.getAllLogNames(), (QStringList{"A.rlog", "alpha.rlog", "b.rlog", kDefaultLog,
+                                                    "sub/c.rlog", "Zulu.rlog"}));
+    }
+
+    void newChoiceSeenAtNextOperation()
+    {
+        LogModel first(*m_app);
+        save(first, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        makeLogbook("Other.rlog");
+        exec("insert into logbook (callsign, datetime) values ('K1A', '2025-01-01 00:00:00'), "
+             "('K1B', '2025-01-02 00:00:00')",
+             "Other.rlog");
+        LogModel second(*m_app);
+
+        logbookchoice::selectLogbook(*m_app, "Other.rlog");
+        QCOMPARE(first.getlastQSOs(0).size(), 2);
+        QCOMPARE(second.getlastQSOs(0).size(), 2);
+
+        // Replaced behind the program's back: the next query reads the new file.
+        QVERIFY(QFile::remove(path("Other.rlog")));
+        QVERIFY(QFile::copy(path(kDefaultLog), path("Other.rlog")));
+        QCOMPARE(first.getlastQSOs(0).size(), 1);
+        QCOMPARE(first.getlastQSOs(0).first().callsign, QStringLiteral("DL1ABC"));
+    }
+
+    void olderLogbookGetsIndexes()
+    {
+        makeLogbook("Old.rlog");
+        exec("insert into logbook (callsign, datetime) values ('K1A', '2010-01-01 00:00:00')",
+             "Old.rlog");
+        for (const QString &index : rows("select name from sqlite_master where type='index' "
+                                         "and sql is not null",
+                                         "Old.rlog"))
+            exec("drop index " + index, "Old.rlog");
+        const QStringList prefsBefore = rows("select * from prefs", "Old.rlog");
+
+        m_app->defaults().setValue("LogDbName", "Old.rlog");
+        LogModel log(*m_app);
+        QCOMPARE(rows("select name from sqlite_master where type='index' and sql is not null "
+                      "order by name",
+                      "Old.rlog"),
+                 (QStringList{"logbook_band", "logbook_callsign", "logbook_clublog",
+                              "logbook_datetime", "logbook_entity", "logbook_eqsl", "logbook_iota",
+                              "logbook_locator"}));
+        QCOMPARE(rows("select * from prefs", "Old.rlog"), prefsBefore);
+        QCOMPARE(log.getlastQSOs(0).size(), 1);
+    }
+
+    void updateLogbookField_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("changed"); // the target row's new cell, empty when refused
+        QTest::addColumn<QString>("error");
+        QTest::newRow("status letter") << "lotwqsl" << "X" << "X" << "";
+        QTest::newRow("value written as passed, not encoded")
+            << "note" << "a\"b' where 1=1; --" << "a\"b' where 1=1; --" << "";
+        QTest::newRow("unknown column") << "nosuchcolumn" << "X" << "" << "no such column";
+        QTest::newRow("column name carrying a second assignment")
+            << "callsign\"='X', \"note" << "Y" << "" << "no such column";
+        QTest::newRow("text for the row id") << "id" << "abc" << "" << "datatype mismatch";
+    }
+
+    void updateLogbookField()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, value);
+        QFETCH(QString, changed);
+        QFETCH(QString, error);
+        LogModel log(*m_app);
+        save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
+        const QStringList before = rows("select * from logbook order by id");
+        if (!error.isEmpty()) {
+            const QRegularExpression line("^Error(| while updating logbook): .*" + error);
+            QTest::ignoreMessage(QtInfoMsg, line);
+            QTest::ignoreMessage(QtInfoMsg, line);
+        }
+        const QsoClass target = log.getAllQSOsWith("DL1ABC").value(0);
+        log.updateLogbookField(column, target, value);
+
+        QStringList expected = before;
+        if (!changed.isEmpty()) {
+            const QStringList names = rows("select name from pragma_table_info('logbook')");
+            QStringList cells = expected[0].split(QLatin1Char('|'));
+            cells[names.indexOf(column)] = changed;
+            expected[0] = cells.join(QLatin1Char('|'));
+        }
+        QCOMPARE(rows("select * from logbook order by id"), expected);
+    }
+
+    void deleteQSO()
+    {
+        LogModel log(*m_app);
+        save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
+        log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0));
+        QsoClass gone;
+        gone.rowid = 99;
+        log.deleteQSO(gone);
+        QCOMPARE(rows("select id, callsign from logbook"), QStringList{"2|DL2XYZ"});
+        QCOMPARE(log.getLastLoggedBand(), QStringLiteral("20m"));
+        QCOMPARE(log.getLastLoggedFrequency(), QStringLiteral("14,025.0"));
+    }
+
+    void sixtyMetreCache_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<int>("adif");
+        QTest::addColumn<bool>("blanked");
+        QTest::newRow("save on 60m") << "save" << "60m" << 291 << true;
+        QTest::newRow("operation not counting uses the entity") << "save" << "60m" << -291 << true;
+        QTest::newRow("save on 20m") << "save" << "20m" << 291 << false;
+        QTest::newRow("entity beyond the cache") << "save" << "60m" << 700 << false;
+        QTest::newRow("import on 60m") << "bulk" << "60m" << 291 << true;
+        QTest::newRow("delete on 60m") << "delete" << "60m" << 291 << true;
+    }
+
+    void sixtyMetreCache()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, band);
+        QFETCH(int, adif);
+        QFETCH(bool, blanked);
+        LogModel log(*m_app);
+        QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00", band);
+        q.adif = adif;
+        if (operation == "delete")
+            log.saveNewQSOtoLog(q);
+        QStringList &cache = m_app->info60m();
+        cache.fill(QStringLiteral("ABC"));
+        if (operation == "save")
+            log.saveNewQSOtoLog(q);
+        else if (operation == "bulk")
+            log.saveAllQSOsToLog({q}, {});
+        else
+            log.deleteQSO(log.getlastQSOs(0).value(0));
+        QCOMPARE(cache.size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(cache.count(QString()), blanked ? 1 : 0);
+        QCOMPARE(cache.value(291).isEmpty(), blanked);
+    }
+
+    void prefs_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("plain") << "mycall" << "DL1ABC" << "DL1ABC";
+        QTest::newRow("quotes in value") << "eqslcomment" << "Tnx \"QSO\", it's 73"
+                                         << "Tnx \"QSO\", it's 73";
+        QTest::newRow("quotes in entry") << "it's \"odd\"" << "x" << "x";
+        QTest::newRow("eQSL password as Base64") << "eqslpassword" << "pässwort"
+                                                 << "cMOkc3N3b3J0";
+    }
+
+    void prefs()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, value);
+        QFETCH(QString, stored);
+        LogModel log(*m_app);
+        log.updatePrefs(entry, "first");
+        log.updatePrefs(entry, value);
+        QCOMPARE(log.readPrefsForEntry(entry), stored);
+        QCOMPARE(rows("select count(*) from prefs where entry='appname'"), QStringList{"1"});
+        QCOMPARE(rows("select count(*) from prefs"), QStringList{"3"});
+    }
+
+    void accountSettings()
+    {
+        LogModel log(*m_app);
+        QCOMPARE(log.getUserFieldNameForNumber(3), QStringLiteral("User_3"));
+        QCOMPARE(log.getUserFieldAdifIdxForNumber(3), 0);
+        QVERIFY(!log.getUserFieldRememberForNumber(3));
+        log.updateUserFieldName("SOTA", 3);
+        log.updateUserFieldAdifIdx(2, 3);
+        log.updateUserFieldRemember(true, 3);
+        QCOMPARE(log.getUserFieldNameForNumber(3), QStringLiteral("SOTA"));
+        QCOMPARE(log.getUserFieldAdifIdxForNumber(3), 2);
+        QVERIFY(log.getUserFieldRememberForNumber(3));
+        QCOMPARE(log.getUserFieldNameForNumber(4), QStringLiteral("User_4"));
+
+        log.saveClublogPrefs({{"Username", "me"}, {"Password", "geheim"}});
+        QCOMPARE(log.readPrefsForEntry("ClublogPassword"), QStringLiteral("Z2VoZWlt"));
+        QCOMPARE(log.getClublogPrefs().value("Password").toString(), QStringLiteral("geheim"));
+        QCOMPARE(log.getClublogPrefs().value("Callsign").toString(), QString());
+
+        log.saveLotwPrefs({{"lotwpassword", "pw"}, {"lotwqsodetails", true},
+                           {"lotwlastqsl", "2024-01-02 03:04:05"}});
+        QCOMPARE(log.readPrefsForEntry("lotwqsodetails"), QStringLiteral("True"));
+        const QVariantMap lotw = log.getLotwPrefs();
+        QCOMPARE(lotw.value("lotwpassword").toString(), QStringLiteral("pw"));
+        QCOMPARE(lotw.value("lotwqsodetails").toInt(), 1);
+        QCOMPARE(lotw.value("lotwlastqsl").toString(), QStringLiteral("2024-01-02 03:04:05"));
+    }
+
+    void lastQslDate_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("full date-time") << "2024-01-02 03:04:05" << "2024-01-02 03:04:05";
+        QTest::newRow("never downloaded") << "" << "2099-12-31 23:59:59";
+        QTest::newRow("date only") << "2024-01-02" << "2099-12-31 23:59:59";
+        QTest::newRow("one character too many") << "2024-01-02 03:04:05Z" << "2099-12-31 23:59:59";
+    }
+
+    void lastQslDate()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, read);
+        LogModel log(*m_app);
+        log.updatePrefs("lotwlastqsl", stored);
+        log.updatePrefs("eqsllastqsl", stored);
+        QCOMPARE(log.getLotwPrefs().value("lotwlastqsl").toString(), read);
+        QCOMPARE(log.getAllEqslData().value("eqsllastqsl").toString(), read);
+    }
+
+    void syncedLogWithoutStore()
+    {
+        {
+            LogModel log(*m_app);
+            save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        }
+        m_app->defaults().setValue("LogDbName", QString::fromLatin1(logbookfiles::kSyncedLog));
+        LogModel log(*m_app);
+        QVERIFY(log.isSyncLog());
+
+        expectSyncLine();
+        QVERIFY(log.getlastQSOs(0).isEmpty());
+        expectSyncLine();
+        QVERIFY(log.getQSOsFromDXCC(230).isEmpty());
+        expectSyncLine();
+        QCOMPARE(log.getLastLoggedMode(), QString());
+        expectSyncLine();
+        QCOMPARE(log.readPrefsForEntry("appname"), QString());
+        expectSyncLine();
+        QCOMPARE(log.getIdAndEqslFromQso(makeQso("DL1ABC", "2025-06-15 12:00:00")).rowid, -1);
+        expectSyncLine();
+        QVERIFY(!log.executeCommand("delete from logbook"));
+        QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00");
+        q.clublog = "X";
+        expectSyncLine();
+        QCOMPARE(log.saveNewQSOtoLog(q), 0);
+        QCOMPARE(q.clublog, QStringLiteral("W"));
+        expectSyncLine();
+        log.updatePrefs("mycall", "K1ABC");
+
+        QCOMPARE(log.getAllLogNames(), QStringList{kDefaultLog});
+        QCOMPARE(rows("select callsign from logbook"), QStringList{"DL1ABC"});
+        QCOMPARE(rows("select count(*) from prefs"), QStringList{"2"});
+    }
+
+    void createLogbook_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("file");
+        using R = logbookchoice::CreateResult;
+        QTest::newRow("suffix appended") << "Field day" << int(R::Created) << "Field day.rlog";
+        QTest::newRow("suffix in any case kept") << "Contest.RLog" << int(R::Created)
+                                                 << "Contest.RLog";
+        QTest::newRow("two characters are enough") << "ab" << int(R::Created) << "ab.rlog";
+        QTest::newRow("one character refused") << "a" << int(R::NameTooShort) << "";
+        QTest::newRow("no name refused") << "" << int(R::NameTooShort) << "";
+        QTest::newRow("given before") << "DefaultLog" << int(R::NameGivenBefore) << "";
+        QTest::newRow("given before in other case") << "defaultlog.RLOG"
+                                                    << int(R::NameGivenBefore) << "";
+    }
+
+    void createLogbook()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, result);
+        QFETCH(QString, file);
+        LogModel log(*m_app);
+        save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
+        QCOMPARE(int(logbookchoice::createLogbook(*m_app, name)), result);
+        QStringList expected = {kDefaultLog};
+        if (!file.isEmpty())
+            expected << file;
+        expected.sort(Qt::CaseInsensitive);
+        QCOMPARE(log.getAllLogNames(), expected);
+        QCOMPARE(log.getlastQSOs(0).size(), 1); // the existing logbook is left alone
+        QCOMPARE(m_app->defaults().string("LogDbName"), kDefaultLog);
+    }
+
+    void selectLogbookPostsNewLogSelected()
+    {
+        LogModel log(*m_app);
+        QCOMPARE(logbookchoice::createLogbook(*m_app, "Contest"),
+                 logbookchoice::CreateResult::Created);
+        m_app->info60m()[5] = "ABC";
+        QSignalSpy posted(&m_app->notifications(), &NotificationCenter::posted);
+        logbookchoice::selectLogbook(*m_app, "Contest.rlog");
+        QCOMPARE(posted.value(0).value(0).toString(), QStringLiteral("NewLogSelected"));
+        QCOMPARE(m_app->defaults().string("LogDbName"), QStringLiteral("Contest.rlog"));
+        QCOMPARE(log.logDbName(), QStringLiteral("Contest.rlog"));
+        QCOMPARE(m_app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+    }
+
+    void deleteLogbook_data()
+    {
+        QTest::addColumn<QStringList>("others"); // logbooks besides DefaultLog.rlog
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("currentAfter");
+        using R = logbookchoice::DeleteResult;
+        QTest::newRow("the last logbook stays") << QStringList{} << kDefaultLog << kDefaultLog
+                                                << int(R::LastLogbook) << kDefaultLog;
+        QTest::newRow("a file that is no logbook does not count")
+            << QStringList{"junk.rlog"} << kDefaultLog << kDefaultLog << int(R::LastLogbook)
+            << kDefaultLog;
+        QTest::newRow("another logbook goes, the current stays")
+            << QStringList{"B.rlog"} << kDefaultLog << "B.rlog" << int(R::Deleted) << kDefaultLog;
+        QTest::newRow("the current goes, the first remaining is chosen")
+            << QStringList{"B.rlog", "Zulu.rlog"} << "B.rlog" << "B.rlog" << int(R::Deleted)
+            << kDefaultLog;
+        QTest::newRow("unknown name") << QStringList{"B.rlog"} << kDefaultLog << "C.rlog"
+                                      << int(R::NotFound) << kDefaultLog;
+    }
+
+    void deleteLogbook()
+    {
+        QFETCH(QStringList, others);
+        QFETCH(QString, current);
+        QFETCH(QString, name);
+        QFETCH(int, result);
+        QFETCH(QString, currentAfter);
+        LogModel log(*m_app);
+        for (const QString &file : others) {
+            makeLogbook(file);
+            if (file.startsWith("junk"))
+                exec("delete from prefs", file);
+        }
+        logbookchoice::selectLogbook(*m_app, current);
+        QCOMPARE(int(logbookchoice::deleteLogbook(*m_app, name)), result);
+        QCOMPARE(QFile::exists(path(name)), result == int(logbookchoice::DeleteResult::LastLogbook));
+        QCOMPARE(m_app->defaults().string("LogDbName"), currentAfter);
+        QCOMPARE(log.logDbName(), currentAfter);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogModel)
+#include "tst_logmodel.moc"
