@@ -69,6 +69,7 @@ bool AdifImport::readNext(qsizetype count)
         if (!read.errors.isEmpty()) {
             for (const QString &error : std::as_const(read.errors))
                 m_run->result.report += error + record + QLatin1String("\n\n");
+            m_run->result.refusals.append({read.errors, record});
             ++m_run->result.refused;
             continue;
         }

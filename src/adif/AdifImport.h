@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,9 +17,14 @@ class LogModel;
 class AdifImport : public QObject {
     Q_OBJECT
 public:
+    struct Refusal {
+        QStringList reasons; // "Date or time not found: " …
+        QString record;
+    };
     struct Result {
         qsizetype imported = 0;
         qsizetype refused = 0;
+        QList<Refusal> refusals;
         QString report;  // per refused record: the reasons, each with the record's text
         QString status;  // "%lu QSO(s) imported"
     };

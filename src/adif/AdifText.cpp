@@ -19,11 +19,13 @@ bool endsCleanly(const QString &record, qsizetype end)
     return end >= record.size() || record.at(end) == QLatin1Char('<');
 }
 
-/** Where a value of the declared length ends, counting characters (code points) and counting
- *  UTF-8 bytes; -1 when the record ends first. */
+/** Where a value of the declared length ends: counting characters (code points), counting UTF-8
+ *  bytes, and counting each bare line feed as the CR LF it was written as (files whose line ends
+ *  were converted after writing); -1 when the record ends first. */
 struct ValueEnds {
     qsizetype byCharacters = -1;
     qsizetype byBytes = -1;
+    qsizetype byCrLf = -1;
 };
 
 ValueEnds valueEnds(const QString &record, qsizetype start, qint64 length)
@@ -31,32 +33,41 @@ ValueEnds valueEnds(const QString &record, qsizetype start, qint64 length)
     ValueEnds ends;
     qint64 characters = 0;
     qint64 bytes = 0;
+    qint64 crlfCharacters = 0;
     qsizetype at = start;
     if (length == 0)
-        return {start, start};
+        return {start, start, start};
     while (at < record.size()) {
         const QChar c = record.at(at);
         const bool pair = c.isHighSurrogate() && at + 1 < record.size();
         const ushort u = c.unicode();
+        const bool bareLineFeed = c == QLatin1Char('\n')
+            && (at == start || record.at(at - 1) != QLatin1Char('\r'));
         at += pair ? 2 : 1;
         ++characters;
         bytes += pair ? 4 : (u < 0x80 ? 1 : (u < 0x800 ? 2 : 3));
+        crlfCharacters += bareLineFeed ? 2 : 1;
         if (characters == length)
             ends.byCharacters = at;
         if (bytes == length && ends.byBytes < 0)
             ends.byBytes = at;
+        if (crlfCharacters == length && ends.byCrLf < 0)
+            ends.byCrLf = at;
         if (characters >= length && bytes >= length)
             break;
     }
     return ends;
 }
 
-/** The value's end by the rules above; -1 when neither reading fits. */
+/** The value's end by the rules above; -1 when no reading fits. */
 qsizetype chooseEnd(const QString &record, const ValueEnds &ends)
 {
+    const bool charactersClean = ends.byCharacters >= 0 && endsCleanly(record, ends.byCharacters);
+    if (!charactersClean && ends.byCrLf >= 0 && ends.byCrLf != ends.byCharacters
+        && endsCleanly(record, ends.byCrLf))
+        return ends.byCrLf;
     if (ends.byCharacters == ends.byBytes)
         return ends.byCharacters;
-    const bool charactersClean = ends.byCharacters >= 0 && endsCleanly(record, ends.byCharacters);
     const bool bytesClean = ends.byBytes >= 0 && endsCleanly(record, ends.byBytes);
     if (charactersClean && bytesClean) {
         // Both end before blanks: the shorter (byte) reading is the one that does not swallow

@@ -30,9 +30,10 @@ struct AdifFieldValue {
 };
 
 /** The fields of one record, in order. A declared length counts characters; when a value so
- *  read would run into the next field but the length read as UTF-8 bytes ends cleanly, the
- *  bytes count (files of programs that count bytes). Text between fields is skipped, so a
- *  value that itself looks like a field ("<call:3>…" inside a comment) stays part of it. */
+ *  read would run into the next field but another reading ends cleanly, that one counts: UTF-8
+ *  bytes (programs that count bytes) or bare line feeds as CR LF (files whose line ends were
+ *  converted after writing). Text between fields is skipped, so a value that itself looks like
+ *  a field ("<call:3>…" inside a comment) stays part of it. */
 [[nodiscard]] QList<AdifFieldValue> parseFields(const QString &record);
 
 /** The value of the first field of that name (any case) in the parsed fields; "" when absent. */

@@ -114,12 +114,14 @@ int importCommand(Cli &cli, const QStringList &words)
 
     if (cli.json()) {
         QJsonArray refused;
-        for (const QString &entry : result.report.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
-            refused.append(entry.trimmed());
+        for (const AdifImport::Refusal &refusal : result.refusals)
+            refused.append(QJsonObject{
+                {QStringLiteral("reasons"), QJsonArray::fromStringList(refusal.reasons)},
+                {QStringLiteral("record"), refusal.record.trimmed()}});
         cli.print(QJsonObject{{QStringLiteral("estimate"), prepared.estimate()},
                               {QStringLiteral("imported"), result.imported},
                               {QStringLiteral("refused"), result.refused},
-                              {QStringLiteral("report"), refused}});
+                              {QStringLiteral("refusals"), refused}});
     } else {
         if (!result.report.isEmpty())
             cli.text(result.report.trimmed());

@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/Startup.h"
+#include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
 #include "cli/GeoCommands.h"
@@ -26,6 +27,8 @@ const Command kCommands[] = {
     {"locator", cli::kLocatorSynopsis, cli::locatorCommand},
     {"path", cli::kPathSynopsis, cli::pathCommand},
     {"sun", cli::kSunSynopsis, cli::sunCommand},
+    {"import", cli::kImportSynopsis, cli::importCommand},
+    {"export", cli::kExportSynopsis, cli::exportCommand},
 };
 
 void printHelp(FILE *to)
