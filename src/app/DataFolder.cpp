@@ -7,9 +7,11 @@ DataFolder DataFolder::resolve(const QStringList &arguments)
     static const QString option = QStringLiteral("--data-dir");
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments.at(i);
-        if (arg == option && i + 1 < arguments.size())
+        // An empty value (an unset shell variable) would make the working directory the data
+        // folder; it counts as not given.
+        if (arg == option && i + 1 < arguments.size() && !arguments.at(i + 1).isEmpty())
             return at(arguments.at(i + 1));
-        if (arg.startsWith(option + QLatin1Char('=')))
+        if (arg.startsWith(option + QLatin1Char('=')) && arg.size() > option.size() + 1)
             return at(arg.mid(option.size() + 1));
     }
     const QString home = qEnvironmentVariable("BRINDLEWICK_HOME");

@@ -16,12 +16,16 @@ const QLocale &english()
 
 std::optional<QDateTime> parseSqlDateTime(const QString &text)
 {
-    // A strict reading: "2024-02-30 10:00:00" or "2024-05-01 24:00:00" are not instants.
-    QDateTime parsed = english().toDateTime(text, QLatin1String(kSqlDateTime));
-    if (!parsed.isValid())
+    // A strict reading: "2024-02-30 10:00:00" or "2024-05-01 24:00:00" are not instants. Date and
+    // time are read apart and joined in UTC: read together they would be a local time, and one
+    // inside a daylight-saving gap of the process's zone would not parse at all.
+    if (text.size() != 19 || text.at(10) != QLatin1Char(' '))
         return std::nullopt;
-    parsed.setTimeZone(QTimeZone::utc());
-    return parsed;
+    const QDate date = english().toDate(text.left(10), QLatin1String(kSqlDate));
+    const QTime time = english().toTime(text.mid(11), QStringLiteral("HH:mm:ss"));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, QTimeZone::utc());
 }
 
 std::optional<QDate> parseSqlDate(const QString &text)

@@ -1,0 +1,387 @@
+// The application plumbing: fixed text formats, the notification centre, user defaults, the data
+// folder and the application object's own state.
+
+#include "app/AppDelegate.h"
+#include "app/DataFolder.h"
+#include "app/Notifications.h"
+#include "formats/Formats.h"
+#include "formats/TextCoding.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimeZone>
+
+#include <ctime>
+#include <memory>
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppDelegate> m_app;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
+        m_app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void sqlDateTimeParsing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("instant"); // ISO with zone, empty when refused
+        QTest::newRow("plain instant") << "2024-05-01 10:07:09" << "2024-05-01T10:07:09Z";
+        QTest::newRow("leap day") << "2024-02-29 23:59:59" << "2024-02-29T23:59:59Z";
+        QTest::newRow("midnight") << "2025-01-01 00:00:00" << "2025-01-01T00:00:00Z";
+        QTest::newRow("no leap day") << "2023-02-29 12:00:00" << "";
+        QTest::newRow("day 31 of a 30-day month") << "2024-04-31 12:00:00" << "";
+        QTest::newRow("hour 24") << "2024-05-01 24:00:00" << "";
+        QTest::newRow("second 60") << "2024-05-01 12:00:60" << "";
+        QTest::newRow("ISO separator") << "2024-05-01T10:07:09" << "";
+        QTest::newRow("zone suffix") << "2024-05-01 10:07:09Z" << "";
+        QTest::newRow("no seconds") << "2024-05-01 10:07" << "";
+        QTest::newRow("ADIF form") << "20240501 100709" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void sqlDateTimeParsing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, instant);
+        const auto parsed = formats::parseSqlDateTime(text);
+        QCOMPARE(parsed.has_value(), !instant.isEmpty());
+        if (!parsed)
+            return;
+        QCOMPARE(*parsed, QDateTime::fromString(instant, Qt::ISODate));
+        QCOMPARE(parsed->offsetFromUtc(), 0);
+        QCOMPARE(formats::sqlDateTime(*parsed), text);
+    }
+
+    void sqlDateTimeIgnoresProcessZone()
+    {
+        // 02:30 does not exist on that day in Berlin; in UTC it is an ordinary instant.
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const auto parsed = formats::parseSqlDateTime(QStringLiteral("2024-03-31 02:30:00"));
+        const QString back = parsed ? formats::sqlDateTime(*parsed) : QString();
+        const QString written = formats::sqlDateTime(
+            QDateTime(QDate(2024, 10, 27), QTime(1, 30), QTimeZone::utc()));
+        if (saved.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", saved);
+        tzset();
+        QCOMPARE(back, QStringLiteral("2024-03-31 02:30:00"));
+        QCOMPARE(written, QStringLiteral("2024-10-27 01:30:00"));
+    }
+
+    void groupedKHz_data()
+    {
+        QTest::addColumn<double>("kHz");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("20m") << 14025.0 << "14,025.0";
+        QTest::newRow("below a thousand") << 475.5 << "475.5";
+        QTest::newRow("millions") << 10368000.0 << "10,368,000.0";
+        QTest::newRow("zero") << 0.0 << "0.0";
+    }
+
+    void groupedKHz()
+    {
+        QFETCH(double, kHz);
+        QFETCH(QString, text);
+        QCOMPARE(formats::groupedKHz(kHz), text);
+        QCOMPARE(formats::parseGroupedKHz(text), std::optional<double>(kHz));
+    }
+
+    void groupedKHzReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("kHz"); // -1: refused
+        QTest::newRow("without grouping") << "14025.5" << 14025.5;
+        QTest::newRow("whole number") << "7040" << 7040.0;
+        QTest::newRow("German style") << "14.025,5" << -1.0;
+        QTest::newRow("letters") << "14 MHz" << -1.0;
+        QTest::newRow("empty") << "" << -1.0;
+    }
+
+    void groupedKHzReading()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, kHz);
+        QCOMPARE(formats::parseGroupedKHz(text).value_or(-1.0), kHz);
+    }
+
+    void percentEncoding_data()
+    {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("encoded");
+        QTest::newRow("apostrophe, comma, space") << "O'Neill, Jr." << "O%27Neill%2C%20Jr.";
+        QTest::newRow("umlauts and accents are letters") << "Jörg Müller, Liège"
+                                                         << "Jörg%20Müller%2C%20Liège";
+        QTest::newRow("combining mark stays") << "e\u0301" << "e\u0301";
+        QTest::newRow("other scripts and digits") << "東京1" << "東京1";
+        QTest::newRow("emoji: four UTF-8 bytes") << "🙂" << "%F0%9F%99%82";
+        QTest::newRow("symbols of two bytes") << "5°C" << "5%C2%B0C";
+        QTest::newRow("double quote and percent") << "\"100%\"" << "%22100%25%22";
+        QTest::newRow("line break") << "a\nb" << "a%0Ab";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void percentEncoding()
+    {
+        QFETCH(QString, plain);
+        QFETCH(QString, encoded);
+        QCOMPARE(formats::percentEncode(plain), encoded);
+        QCOMPARE(formats::percentDecode(encoded), plain);
+    }
+
+    void percentDecodingRefuses_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("not hex") << "Berlin%G1";
+        QTest::newRow("one digit at the end") << "Berlin%2";
+        QTest::newRow("percent at the end") << "100%";
+        QTest::newRow("Latin-1 byte") << "J%F6rg";
+        QTest::newRow("UTF-8 sequence cut short") << "J%C3";
+        QTest::newRow("overlong encoding") << "%C0%AF";
+    }
+
+    void percentDecodingRefuses()
+    {
+        QFETCH(QString, stored);
+        QCOMPARE(formats::percentDecode(stored), QString());
+    }
+
+    void base64_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("base64");
+        // RFC 4648, section 10.
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("f") << "f" << "Zg==";
+        QTest::newRow("fo") << "fo" << "Zm8=";
+        QTest::newRow("foo") << "foo" << "Zm9v";
+        QTest::newRow("foob") << "foob" << "Zm9vYg==";
+        QTest::newRow("foobar") << "foobar" << "Zm9vYmFy";
+        QTest::newRow("UTF-8 bytes") << "pässwort" << "cMOkc3N3b3J0";
+        QTest::newRow("long text has no line breaks")
+            << QString(100, QLatin1Char('x')) << QString(QByteArray(100, 'x').toBase64());
+    }
+
+    void base64()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, base64);
+        QCOMPARE(formats::base64FromText(text), base64);
+        QCOMPARE(formats::textFromBase64(base64), text);
+    }
+
+    void base64Reading_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("line breaks skipped") << "Zm9v\r\nYmFy" << "foobar";
+        QTest::newRow("spaces and stray marks skipped") << " Zm9v*Ym Fy!" << "foobar";
+        QTest::newRow("missing padding") << "Zm8" << "fo";
+        QTest::newRow("bytes that are not UTF-8") << "/w==" << "";
+    }
+
+    void base64Reading()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, text);
+        QCOMPARE(formats::textFromBase64(stored), text);
+    }
+
+    void notificationsReachTheirObservers()
+    {
+        NotificationCenter &centre = m_app->notifications();
+        QObject screen;
+        QStringList seen;
+        centre.observe(notifications::TrxDataChanged, &screen,
+                       [&](const QVariant &o) { seen << "trx " + o.toString(); });
+        centre.observe(notifications::PrefsWereChanged, &screen,
+                       [&](const QVariant &) { seen << "prefs"; });
+        centre.post(notifications::TrxDataChanged, 14025.5);
+        centre.post(notifications::K3PrefsWereChanged);
+        centre.post(notifications::PrefsWereChanged);
+        QCOMPARE(seen, (QStringList{"trx 14025.5", "prefs"}));
+    }
+
+    void observerGoesWithItsContext()
+    {
+        NotificationCenter &centre = m_app->notifications();
+        int calls = 0;
+        auto first = std::make_unique<QObject>();
+        auto second = std::make_unique<QObject>();
+        // The first handler ends the second observer's life in the middle of one delivery.
+        centre.observe(notifications::AddQso, first.get(), [&](const QVariant &) {
+            ++calls;
+            second.reset();
+        });
+        centre.observe(notifications::AddQso, second.get(), [&](const QVariant &) { calls += 100; });
+        centre.post(notifications::AddQso);
+        QCOMPARE(calls, 1);
+
+        first.reset();
+        centre.post(notifications::AddQso);
+        QCOMPARE(calls, 1);
+    }
+
+    void postFromAnotherThreadArrivesOnMainThread()
+    {
+        NotificationCenter &centre = m_app->notifications();
+        QObject screen;
+        auto gone = std::make_unique<QObject>();
+        QThread *deliveredOn = nullptr;
+        QVariant object;
+        int goneCalls = 0;
+        centre.observe(notifications::TrxDataChanged, &screen, [&](const QVariant &o) {
+            deliveredOn = QThread::currentThread();
+            object = o;
+        });
+        centre.observe(notifications::TrxDataChanged, gone.get(),
+                       [&](const QVariant &) { ++goneCalls; });
+        std::unique_ptr<QThread> worker(QThread::create(
+            [&] { centre.post(notifications::TrxDataChanged, QStringLiteral("7040.0")); }));
+        worker->start();
+        QVERIFY(worker->wait(10000));
+        QCOMPARE(deliveredOn, nullptr); // not on the worker, not before the event loop runs
+        gone.reset();                    // the queued delivery must not reach it
+        QTRY_COMPARE(deliveredOn, QThread::currentThread());
+        QCOMPARE(object.toString(), QStringLiteral("7040.0"));
+        QCOMPARE(goneCalls, 0);
+    }
+
+    void userDefaults()
+    {
+        UserDefaults &defaults = m_app->defaults();
+        QCOMPARE(QFileInfo(defaults.fileName()).absolutePath(), QFileInfo(m_dir->path()).absoluteFilePath());
+        // Shipped fallbacks.
+        QCOMPARE(defaults.integer("DateFormatIndex"), 0);
+        QCOMPARE(defaults.list("QRGs").size(), 12);
+        QVERIFY(defaults.boolean("ColoredSpots"));
+        QVERIFY(!defaults.boolean("NewOnesOnly"));
+        QVERIFY(!defaults.contains("NoSuchKey"));
+        QVERIFY(!defaults.value("NoSuchKey").isValid());
+
+        defaults.setValue("DateFormatIndex", 1);
+        defaults.setValue("ColoredSpots", false);
+        defaults.setValue("LogDbName", "Contest.rlog");
+        defaults.sync();
+        {
+            // A later run reads what the user chose, types included.
+            AppDelegate later(DataFolder::at(m_dir->path()));
+            QCOMPARE(later.defaults().integer("DateFormatIndex"), 1);
+            QVERIFY(!later.defaults().boolean("ColoredSpots"));
+            QCOMPARE(later.defaults().string("LogDbName"), QStringLiteral("Contest.rlog"));
+        }
+        defaults.remove("DateFormatIndex");
+        defaults.remove("ColoredSpots");
+        QCOMPARE(defaults.integer("DateFormatIndex"), 0);
+        QVERIFY(defaults.boolean("ColoredSpots"));
+    }
+
+    void dataFolderResolution_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("path"); // empty: the platform's folder
+        QTest::newRow("option with separate value")
+            << QStringList{"prog", "--data-dir", "/tmp/a"} << "" << "/tmp/a";
+        QTest::newRow("option with equals sign") << QStringList{"prog", "--data-dir=/tmp/b"} << ""
+                                                 << "/tmp/b";
+        QTest::newRow("option wins over the environment")
+            << QStringList{"prog", "--json", "--data-dir", "/tmp/a"} << "/tmp/h" << "/tmp/a";
+        QTest::newRow("environment without option") << QStringList{"prog", "list"} << "/tmp/h"
+                                                    << "/tmp/h";
+        QTest::newRow("empty option value ignored")
+            << QStringList{"prog", "--data-dir", "", "x"} << "/tmp/h" << "/tmp/h";
+        QTest::newRow("option without value ignored")
+            << QStringList{"prog", "--data-dir"} << "/tmp/h" << "/tmp/h";
+        QTest::newRow("empty value after equals sign ignored") << QStringList{"prog", "--data-dir="} << ""
+                                                    << "";
+        QTest::newRow("neither") << QStringList{"prog"} << "" << "";
+    }
+
+    void dataFolderResolution()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, home);
+        QFETCH(QString, path);
+        const QByteArray saved = qgetenv("BRINDLEWICK_HOME");
+        if (home.isEmpty())
+            qunsetenv("BRINDLEWICK_HOME");
+        else
+            qputenv("BRINDLEWICK_HOME", home.toUtf8());
+        const DataFolder folder = DataFolder::resolve(arguments);
+        qputenv("BRINDLEWICK_HOME", saved);
+        if (path.isEmpty()) {
+            QCOMPARE(folder.path, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+            QVERIFY(!folder.overridden);
+        } else {
+            QCOMPARE(folder.path, path);
+            QVERIFY(folder.overridden);
+        }
+    }
+
+    void info60mRecreatedOnNewLogSelected()
+    {
+        QStringList &cache = m_app->info60m();
+        QCOMPARE(cache.size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(cache.count(QString()), AppDelegate::k60mCacheSize);
+        m_app->info60m()[291] = "ABC";
+        m_app->info60m().append("extra");
+        m_app->notifications().post(notifications::PrefsWereChanged);
+        QCOMPARE(m_app->info60m().value(291), QStringLiteral("ABC"));
+        m_app->notifications().post(notifications::NewLogSelected);
+        QCOMPARE(m_app->info60m().size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(m_app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+    }
+
+    void logDateFormaterStyle_data()
+    {
+        QTest::addColumn<QVariant>("index");
+        QTest::addColumn<bool>("medium");
+        QTest::newRow("shipped default") << QVariant() << false;
+        QTest::newRow("0 is short") << QVariant(0) << false;
+        QTest::newRow("1 is medium") << QVariant(1) << true;
+        QTest::newRow("any other index is medium") << QVariant(4) << true;
+        QTest::newRow("as text from the settings file") << QVariant("1") << true;
+    }
+
+    void logDateFormaterStyle()
+    {
+        QFETCH(QVariant, index);
+        QFETCH(bool, medium);
+        if (index.isValid())
+            m_app->defaults().setValue("DateFormatIndex", index);
+        QCOMPARE(m_app->logDateFormaterStyle(),
+                 medium ? formats::DateStyle::Medium : formats::DateStyle::Short);
+        QCOMPARE(formats::displayDate(QDate(2024, 3, 5), m_app->logDateFormaterStyle()),
+                 medium ? QStringLiteral("5 Mar 2024") : QStringLiteral("05/03/2024"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApp)
+#include "tst_app.moc"
