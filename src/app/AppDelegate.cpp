@@ -52,3 +52,15 @@ void AppDelegate::newLogSelected()
 {
     m_info60m = QStringList(k60mCacheSize, QString());
 }
+
+void AppDelegate::applicationWillResignActive()
+{
+    // The synced store and the cloud key-value store are not part of this build, so there is
+    // nothing to save or synchronise yet; the scanner must stop all the same.
+    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+}
+
+void AppDelegate::applicationDidEnterBackground()
+{
+    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+}

@@ -44,6 +44,12 @@ public:
      *  False when the copy failed. */
     bool copyResourceIfMissing(const QString &resource, const QString &target = {}) const;
 
+    /** The application stops being the one the user works with (the window lost the focus):
+     *  pending synced changes would be saved here; posts "AppGoesBackground". */
+    void applicationWillResignActive();
+    /** The application is hidden (the window was minimised); posts "AppGoesBackground" again. */
+    void applicationDidEnterBackground();
+
 private:
     void newLogSelected();
 

@@ -1,12 +1,35 @@
-// The application: builds the application object and hands it to the QML screens.
+// The application: builds the application object and the shell and hands them to the screens.
 
+#include "ScreenshotRunner.h"
 #include "app/AppDelegate.h"
 #include "app/Startup.h"
-#include "model/LogModel.h"
+#include "shell/AppShell.h"
+#include "shell/LaunchOptions.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+#include <QQuickWindow>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace {
+
+// Windows narrower than this get the phone screens.
+constexpr int kPhoneWidth = 700;
+const QSize kTabletWindow(1280, 800);
+const QSize kPhoneWindow(412, 892);
+
+bool usePhoneLayout(LaunchOptions::Layout layout)
+{
+    if (layout != LaunchOptions::Layout::Automatic)
+        return layout == LaunchOptions::Layout::Phone;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen && screen->availableSize().width() < kPhoneWidth;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -16,16 +39,49 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Brindlewick"));
     QQuickStyle::setStyle(QStringLiteral("Material"));
 
+    QString error;
+    const auto options = LaunchOptions::parse(QGuiApplication::arguments(), &error);
+    if (!options) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(error), qPrintable(LaunchOptions::usage()));
+        return 1;
+    }
+    if (options->help) {
+        std::printf("%s", qPrintable(LaunchOptions::usage()));
+        return 0;
+    }
+
     AppDelegate app(DataFolder::resolve(QGuiApplication::arguments()));
-    LogModel log(app); // chooses the logbook, creating the default one on first start
+    startup::didFinishLaunching(app);
+    const bool phone = usePhoneLayout(options->layout);
+    if (phone && options->shortcut == QLatin1String("DX_Cluster"))
+        app.connectToCluster = true;
+    AppShell shell(app, phone);
+
+    QSize size = phone ? kPhoneWindow : kTabletWindow;
+    if (const QScreen *screen = QGuiApplication::primaryScreen();
+        screen && options->screenshotDir.isEmpty())
+        size = size.boundedTo(screen->availableSize());
 
     QQmlApplicationEngine engine;
     engine.setInitialProperties({
-        {QStringLiteral("logbookName"), log.logDbName()},
-        {QStringLiteral("dataFolder"), app.dataFolder()},
+        {QStringLiteral("shell"), QVariant::fromValue(&shell)},
+        {QStringLiteral("theme"), int(options->theme)},
+        {QStringLiteral("width"), size.width()},
+        {QStringLiteral("height"), size.height()},
     });
     engine.load(QUrl(QStringLiteral("qrc:/Brindlewick/Main.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+
+    if (!options->shortcut.isEmpty())
+        shell.performShortcut(options->shortcut);
+    for (const QString &file : options->files)
+        shell.openFile(file);
+
+    if (!options->screenshotDir.isEmpty() && window) {
+        auto *runner = new ScreenshotRunner(shell, *window, options->screenshotDir, &shell);
+        runner->start();
+    }
     return QGuiApplication::exec();
 }

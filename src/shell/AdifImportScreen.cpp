@@ -1,0 +1,120 @@
+#include "shell/AdifImportScreen.h"
+
+#include "adif/AdifImport.h"
+#include "adif/DxccEntityLookup.h"
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "model/LogModel.h"
+#include "shell/LocalFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+namespace {
+
+// Records are read in slices this long, so the window keeps drawing during a long import.
+constexpr qint64 kSliceMs = 8;
+
+} // namespace
+
+AdifImportScreen::AdifImportScreen(AppDelegate &app, QObject *parent) : QObject(parent), m_app(app)
+{
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, &AdifImportScreen::importSlice);
+}
+
+AdifImportScreen::~AdifImportScreen() = default;
+
+void AdifImportScreen::importAdif(const QString &adif)
+{
+    if (importing())
+        return;
+    m_prepared = adif::importAdif(adif);
+    m_loaded = true;
+    setText(adif);
+    setStatus(m_prepared.status);
+}
+
+bool AdifImportScreen::loadFile(const QString &pathOrUrl)
+{
+    QFile file(shell::localPath(pathOrUrl));
+    if (!file.open(QIODevice::ReadOnly)) {
+        diag(QStringLiteral("Error loading ADIF file: %1").arg(file.errorString()));
+        return false;
+    }
+    importAdif(adif::decodeAdif(file.readAll()));
+    return true;
+}
+
+bool AdifImportScreen::importEnabled() const
+{
+    return m_loaded && m_prepared.estimate() > 0 && !importing();
+}
+
+void AdifImportScreen::startImport()
+{
+    if (!importEnabled())
+        return;
+    m_log = std::make_unique<LogModel>(m_app);
+    m_entities = std::make_unique<DxccEntityLookup>(m_app);
+    m_import = std::make_unique<AdifImport>(m_app, *m_log, *m_entities);
+    m_import->start(m_prepared);
+    m_progress = 0.0;
+    m_timer.start();
+    emit progressChanged();
+    emit statusChanged();
+}
+
+void AdifImportScreen::reset()
+{
+    if (importing())
+        return;
+    m_prepared = {};
+    m_loaded = false;
+    setText(QString());
+    setStatus(QString());
+}
+
+void AdifImportScreen::importSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    bool more = true;
+    while (more && slice.elapsed() < kSliceMs)
+        more = m_import->readNext(1);
+    const qsizetype total = m_import->total();
+    m_progress = total > 0 ? double(m_import->done()) / double(total) : 1.0;
+    emit progressChanged();
+    if (!more) {
+        m_timer.stop();
+        finish();
+    }
+}
+
+void AdifImportScreen::finish()
+{
+    const AdifImport::Result result = m_import->finish();
+    m_import.reset();
+    m_entities.reset();
+    m_log.reset();
+    // The text is imported; the same records are not offered twice.
+    m_loaded = false;
+    setText(result.report);
+    emit progressChanged();
+    setStatus(result.status);
+    emit imported(int(result.imported));
+}
+
+void AdifImportScreen::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    emit textChanged();
+}
+
+void AdifImportScreen::setStatus(const QString &status)
+{
+    m_status = status;
+    emit statusChanged();
+}

@@ -1,0 +1,206 @@
+#include "shell/AppShell.h"
+
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "model/LogModel.h"
+#include "shell/BandTableSettings.h"
+#include "shell/CountryFileSettings.h"
+#include "shell/DateStyleSettings.h"
+#include "shell/FileHandOff.h"
+#include "shell/LogbookFileImport.h"
+#include "shell/LogbookSelection.h"
+#include "shell/MemberListDownload.h"
+#include "shell/StationSettings.h"
+#include "shell/UserFieldSettings.h"
+
+namespace {
+
+const QString kAdifImportScreen = QStringLiteral("adifimport");
+const QString kLogbooksSection = QStringLiteral("logbooks");
+
+QVariantMap tab(const char *title, const char *missing)
+{
+    return {{QStringLiteral("title"), QString::fromUtf8(title)},
+            {QStringLiteral("built"), missing == nullptr},
+            {QStringLiteral("missing"), QString::fromUtf8(missing ? missing : "")}};
+}
+
+QVariantMap section(const char *key, const char *title)
+{
+    return {{QStringLiteral("key"), QString::fromLatin1(key)},
+            {QStringLiteral("title"), QString::fromUtf8(title)}};
+}
+
+const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"),
+                                 QStringLiteral("map"), QStringLiteral("dxcc"),
+                                 QStringLiteral("qsl"), QStringLiteral("settings")};
+
+} // namespace
+
+AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
+    : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
+      m_fileHandOff(new FileHandOff(this)), m_logbooks(new LogbookSelection(app, phone, this)),
+      m_logbookImport(new LogbookFileImport(app, this)),
+      m_adifImport(new AdifImportScreen(app, this)), m_station(new StationSettings(app, this)),
+      m_userFields(new UserFieldSettings(app, this)), m_dateStyle(new DateStyleSettings(app, this)),
+      m_bandTable(new BandTableSettings(app, phone, this)),
+      m_lotwUsers(new MemberListDownload(app, MemberListDownload::Kind::Lotw, this)),
+      m_eqslUsers(new MemberListDownload(app, MemberListDownload::Kind::Eqsl, this)),
+      m_countryFile(new CountryFileSettings(app, this))
+{
+    connect(m_fileHandOff, &FileHandOff::adifHanded, this, &AppShell::adifHanded);
+    connect(m_fileHandOff, &FileHandOff::logbookHanded, m_logbookImport,
+            &LogbookFileImport::importFile);
+    connect(m_logbookImport, &LogbookFileImport::imported, this, &AppShell::logbookImported);
+    readLogbookName();
+    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+                                  [this](const QVariant &) { readLogbookName(); });
+}
+
+AppShell::~AppShell() = default;
+
+void AppShell::performShortcut(const QString &name)
+{
+    if (name == QLatin1String("DX_Cluster")) {
+        setCurrentTab(ClusterTab);
+        if (m_phone)
+            m_app.notifications().post(QString::fromLatin1(notifications::ConnectToCluster));
+    } else if (name == QLatin1String("New_Qso")) {
+        setCurrentTab(LogTab);
+        if (m_phone) {
+            emit rootRequested(LogTab);
+            m_app.notifications().post(QString::fromLatin1(notifications::AddQso));
+        }
+    } else if (name == QLatin1String("QSLs") && m_phone) {
+        // The LoTW screen opens here once the QSL services exist.
+        setCurrentTab(QslTab);
+    }
+}
+
+void AppShell::openFile(const QString &pathOrUrl)
+{
+    m_fileHandOff->openFile(pathOrUrl);
+}
+
+void AppShell::setWindowActive(bool active)
+{
+    if (!active)
+        m_app.applicationWillResignActive();
+}
+
+void AppShell::windowHidden()
+{
+    m_app.applicationDidEnterBackground();
+}
+
+bool AppShell::showScreen(const QString &name)
+{
+    const qsizetype tabIndex = kTabScreens.indexOf(name);
+    if (tabIndex >= 0) {
+        emit rootRequested(int(tabIndex));
+        setCurrentTab(int(tabIndex));
+        return true;
+    }
+    if (name == QLatin1String("adif-import")) {
+        emit rootRequested(LogTab);
+        setCurrentTab(LogTab);
+        emit screenRequested(LogTab, kAdifImportScreen);
+        return true;
+    }
+    const QString prefix = QStringLiteral("settings-");
+    if (!name.startsWith(prefix))
+        return false;
+    const QString key = name.mid(prefix.size());
+    for (const QVariant &entry : settingsSections()) {
+        if (entry.toMap().value(QStringLiteral("key")).toString() != key)
+            continue;
+        emit rootRequested(SettingsTab);
+        setCurrentTab(SettingsTab);
+        setSettingsSection(key);
+        if (m_phone)
+            emit screenRequested(SettingsTab, key);
+        return true;
+    }
+    return false;
+}
+
+QStringList AppShell::screenNames() const
+{
+    QStringList names = kTabScreens;
+    for (const QVariant &entry : settingsSections())
+        names << QStringLiteral("settings-") +
+                     entry.toMap().value(QStringLiteral("key")).toString();
+    names << QStringLiteral("adif-import");
+    return names;
+}
+
+void AppShell::setCurrentTab(int tab)
+{
+    if (tab < 0 || tab >= TabCount || tab == m_currentTab)
+        return;
+    m_currentTab = tab;
+    emit currentTabChanged();
+}
+
+QVariantList AppShell::tabs()
+{
+    return {
+        tab("Log", "QSO entry and the log list are not part of this version yet."),
+        tab("Cluster", "The DX cluster is not part of this version yet."),
+        tab("Map", "The grayline map is not part of this version yet."),
+        tab("DXCC", "DXCC statistics and the DX list are not part of this version yet."),
+        tab("QSL", "LoTW, eQSL and Club Log are not part of this version yet."),
+        tab("Settings", nullptr),
+    };
+}
+
+QVariantList AppShell::settingsSections()
+{
+    return {section("logbooks", "Logbooks"),        section("station", "Station"),
+            section("userfields", "User fields"),   section("datestyle", "Date style"),
+            section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
+            section("countryfile", "Country file"), section("adifimport", "ADIF import")};
+}
+
+void AppShell::setSettingsSection(const QString &key)
+{
+    if (key == m_settingsSection)
+        return;
+    m_settingsSection = key;
+    emit settingsSectionChanged();
+}
+
+void AppShell::adifHanded(const QString &text)
+{
+    emit rootRequested(LogTab);
+    setCurrentTab(LogTab);
+    emit screenRequested(LogTab, kAdifImportScreen);
+    m_adifImport->importAdif(text);
+}
+
+void AppShell::logbookImported()
+{
+    m_logbooks->newLogImported();
+    openLogbookSelection();
+}
+
+void AppShell::openLogbookSelection()
+{
+    // The phone shows it over the first tab, the tablet in its settings.
+    if (m_phone) {
+        setCurrentTab(LogTab);
+        emit screenRequested(LogTab, kLogbooksSection);
+        return;
+    }
+    setCurrentTab(SettingsTab);
+    setSettingsSection(kLogbooksSection);
+}
+
+void AppShell::readLogbookName()
+{
+    const QString name = LogModel(m_app).logDbName();
+    if (name == m_logbookName)
+        return;
+    m_logbookName = name;
+    emit logbookNameChanged();
+}

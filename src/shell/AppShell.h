@@ -1,0 +1,115 @@
+#pragma once
+
+#include "shell/AdifImportScreen.h"
+#include "shell/BandTableSettings.h"
+#include "shell/CountryFileSettings.h"
+#include "shell/DateStyleSettings.h"
+#include "shell/LogbookFileImport.h"
+#include "shell/LogbookSelection.h"
+#include "shell/MemberListDownload.h"
+#include "shell/StationSettings.h"
+#include "shell/UserFieldSettings.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class AppDelegate;
+class FileHandOff;
+
+/** The application's frame: which tab is shown, the screens opened over a tab, home-screen
+ *  shortcuts, files handed to the application and the window's activity. It owns the
+ *  view-models of the screens so both screen sets share them. */
+class AppShell : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool phone READ phone CONSTANT)
+    Q_PROPERTY(int currentTab READ currentTab WRITE setCurrentTab NOTIFY currentTabChanged)
+    Q_PROPERTY(QVariantList tabs READ tabs CONSTANT)
+    Q_PROPERTY(QVariantList settingsSections READ settingsSections CONSTANT)
+    Q_PROPERTY(QString settingsSection READ settingsSection WRITE setSettingsSection NOTIFY
+                   settingsSectionChanged)
+    Q_PROPERTY(QString logbookName READ logbookName NOTIFY logbookNameChanged)
+    Q_PROPERTY(LogbookSelection *logbooks READ logbooks CONSTANT)
+    Q_PROPERTY(LogbookFileImport *logbookImport READ logbookImport CONSTANT)
+    Q_PROPERTY(AdifImportScreen *adifImport READ adifImport CONSTANT)
+    Q_PROPERTY(StationSettings *station READ station CONSTANT)
+    Q_PROPERTY(UserFieldSettings *userFields READ userFields CONSTANT)
+    Q_PROPERTY(DateStyleSettings *dateStyle READ dateStyle CONSTANT)
+    Q_PROPERTY(BandTableSettings *bandTable READ bandTable CONSTANT)
+    Q_PROPERTY(MemberListDownload *lotwUsers READ lotwUsers CONSTANT)
+    Q_PROPERTY(MemberListDownload *eqslUsers READ eqslUsers CONSTANT)
+    Q_PROPERTY(CountryFileSettings *countryFile READ countryFile CONSTANT)
+public:
+    /** Tab indexes; the shortcuts address the first, second and fifth. */
+    enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
+    Q_ENUM(Tab)
+
+    AppShell(AppDelegate &app, bool phone, QObject *parent = nullptr);
+    ~AppShell() override;
+
+    /** "DX_Cluster", "New_Qso" or "QSLs", as from the home screen. */
+    Q_INVOKABLE void performShortcut(const QString &name);
+    /** A file handed to the application (path or "file:" URL). */
+    Q_INVOKABLE void openFile(const QString &pathOrUrl);
+    /** The window gained or lost the focus. */
+    Q_INVOKABLE void setWindowActive(bool active);
+    /** The window was minimised. */
+    Q_INVOKABLE void windowHidden();
+    /** Shows a screen by name (see screenNames()); false for an unknown name. */
+    Q_INVOKABLE bool showScreen(const QString &name);
+    /** Every screen showScreen() knows, for screenshots. */
+    [[nodiscard]] Q_INVOKABLE QStringList screenNames() const;
+
+    [[nodiscard]] bool phone() const { return m_phone; }
+    [[nodiscard]] int currentTab() const { return m_currentTab; }
+    void setCurrentTab(int tab);
+    [[nodiscard]] static QVariantList tabs();
+    [[nodiscard]] static QVariantList settingsSections();
+    [[nodiscard]] const QString &settingsSection() const { return m_settingsSection; }
+    void setSettingsSection(const QString &key);
+    [[nodiscard]] const QString &logbookName() const { return m_logbookName; }
+
+    [[nodiscard]] LogbookSelection *logbooks() const { return m_logbooks; }
+    [[nodiscard]] LogbookFileImport *logbookImport() const { return m_logbookImport; }
+    [[nodiscard]] AdifImportScreen *adifImport() const { return m_adifImport; }
+    [[nodiscard]] StationSettings *station() const { return m_station; }
+    [[nodiscard]] UserFieldSettings *userFields() const { return m_userFields; }
+    [[nodiscard]] DateStyleSettings *dateStyle() const { return m_dateStyle; }
+    [[nodiscard]] BandTableSettings *bandTable() const { return m_bandTable; }
+    [[nodiscard]] MemberListDownload *lotwUsers() const { return m_lotwUsers; }
+    [[nodiscard]] MemberListDownload *eqslUsers() const { return m_eqslUsers; }
+    [[nodiscard]] CountryFileSettings *countryFile() const { return m_countryFile; }
+
+signals:
+    void currentTabChanged();
+    void settingsSectionChanged();
+    void logbookNameChanged();
+    /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks"). */
+    void screenRequested(int tab, const QString &screen);
+    /** Return a tab to its first screen. */
+    void rootRequested(int tab);
+
+private:
+    void adifHanded(const QString &text);
+    void logbookImported();
+    void openLogbookSelection();
+    void readLogbookName();
+
+    AppDelegate &m_app;
+    const bool m_phone;
+    int m_currentTab = LogTab;
+    QString m_settingsSection;
+    QString m_logbookName;
+    FileHandOff *m_fileHandOff;
+    LogbookSelection *m_logbooks;
+    LogbookFileImport *m_logbookImport;
+    AdifImportScreen *m_adifImport;
+    StationSettings *m_station;
+    UserFieldSettings *m_userFields;
+    DateStyleSettings *m_dateStyle;
+    BandTableSettings *m_bandTable;
+    MemberListDownload *m_lotwUsers;
+    MemberListDownload *m_eqslUsers;
+    CountryFileSettings *m_countryFile;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+/** Files handed to the application (command line, dropped on the window), told apart by their
+ *  extension in lower case: ADIF text goes to the import screen, logbook files to the data
+ *  folder; anything else is ignored. */
+class FileHandOff : public QObject {
+    Q_OBJECT
+public:
+    explicit FileHandOff(QObject *parent = nullptr) : QObject(parent) {}
+
+    /** A path or a "file:" URL. */
+    Q_INVOKABLE void openFile(const QString &pathOrUrl);
+
+signals:
+    /** The whole text of an ".adi" or ".adif" file. */
+    void adifHanded(const QString &text);
+    /** An ".rlog" file to take into the data folder. */
+    void logbookHanded(const QString &path);
+};

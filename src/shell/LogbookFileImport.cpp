@@ -1,0 +1,100 @@
+#include "shell/LogbookFileImport.h"
+
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "shell/LocalFile.h"
+#include "shell/ShellTexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+LogbookFileImport::LogbookFileImport(AppDelegate &app, QObject *parent)
+    : QObject(parent), m_app(app)
+{}
+
+void LogbookFileImport::importFile(const QString &pathOrUrl)
+{
+    const QString source = shell::localPath(pathOrUrl);
+    const QString name = QFileInfo(source).fileName();
+    if (name.isEmpty())
+        return;
+    if (QFile::exists(m_app.documentPath(name))) {
+        m_pendingSource = source;
+        emit questionPendingChanged();
+        return;
+    }
+    copyIn(source, name);
+}
+
+void LogbookFileImport::overwrite()
+{
+    if (!questionPending())
+        return;
+    const QString source = m_pendingSource;
+    const QString name = pendingName();
+    clearQuestion();
+    const QString target = m_app.documentPath(name);
+    // Importing a logbook onto itself would delete it before the copy.
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
+        emit imported(name);
+        return;
+    }
+    QFile existing(target);
+    if (!existing.remove()) {
+        diag(QStringLiteral("Error loading rlog file: %1").arg(existing.errorString()));
+        return;
+    }
+    copyIn(source, name);
+}
+
+void LogbookFileImport::cancel()
+{
+    clearQuestion();
+}
+
+QString LogbookFileImport::pendingName() const
+{
+    return QFileInfo(m_pendingSource).fileName();
+}
+
+void LogbookFileImport::copyIn(const QString &source, const QString &name)
+{
+    const QString target = m_app.documentPath(name);
+    QFile file(source);
+    if (!file.copy(target)) {
+        diag(QStringLiteral("Error loading rlog file: %1").arg(file.errorString()));
+        return;
+    }
+    // The handed file is the user's own on a desktop, so it stays where it is; only the copy
+    // must be writable like every logbook.
+    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    emit imported(name);
+}
+
+void LogbookFileImport::clearQuestion()
+{
+    if (m_pendingSource.isEmpty())
+        return;
+    m_pendingSource.clear();
+    emit questionPendingChanged();
+}
+
+QString LogbookFileImport::questionTitle()
+{
+    return QString::fromLatin1(shelltexts::kFileExistsTitle);
+}
+
+QString LogbookFileImport::questionMessage()
+{
+    return QString::fromLatin1(shelltexts::kFileExistsMessage);
+}
+
+QString LogbookFileImport::overwriteText()
+{
+    return QString::fromLatin1(shelltexts::kOverwriteLogbook);
+}
+
+QString LogbookFileImport::cancelText()
+{
+    return QString::fromLatin1(shelltexts::kCancel);
+}

@@ -1,0 +1,174 @@
+#include "shell/LogbookSelection.h"
+
+#include "app/AppDelegate.h"
+#include "app/LogbookChoice.h"
+#include "app/Notifications.h"
+#include "model/LogModel.h"
+#include "model/LogbookFiles.h"
+#include "shell/ShellTexts.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kLogDbName = QStringLiteral("LogDbName");
+
+} // namespace
+
+LogbookSelection::LogbookSelection(AppDelegate &app, bool phone, QObject *parent)
+    : QObject(parent), m_app(app), m_phone(phone)
+{
+    reload();
+    readStation();
+    // Settings and imports elsewhere change the current logbook too.
+    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+                                  [this](const QVariant &) {
+                                      if (!m_changed)
+                                          reload();
+                                      readStation();
+                                  });
+}
+
+void LogbookSelection::reload()
+{
+    m_names = LogModel(m_app).getAllLogNames();
+    emit listChanged();
+    const int current = int(m_names.indexOf(m_app.defaults().string(kLogDbName)));
+    setSelected(current >= 0 ? current : (m_names.isEmpty() ? -1 : 0));
+}
+
+void LogbookSelection::choose(int row)
+{
+    if (row < 0 || row >= m_names.size())
+        return;
+    setSelected(row);
+    if (m_phone)
+        m_changed = true;
+    else
+        makeCurrent(m_names.at(row));
+}
+
+void LogbookSelection::leave()
+{
+    if (!m_phone || !m_changed)
+        return;
+    m_changed = false;
+    if (m_selected >= 0)
+        makeCurrent(m_names.at(m_selected));
+}
+
+void LogbookSelection::createLogbook(const QString &name)
+{
+    QString fileName;
+    const auto result = logbookchoice::createLogbook(m_app, name, &fileName);
+    if (result == logbookchoice::CreateResult::NameGivenBefore) {
+        emit alertRequested(QString::fromLatin1(shelltexts::kNameGivenBefore), fileName);
+        return;
+    }
+    if (result != logbookchoice::CreateResult::Created)
+        return;
+    const QString previous = selectedName();
+    m_names = LogModel(m_app).getAllLogNames();
+    emit listChanged();
+    if (m_phone) {
+        setSelected(int(m_names.indexOf(previous)));
+        return;
+    }
+    setSelected(int(m_names.indexOf(fileName)));
+    m_app.defaults().setValue(kLogDbName, fileName);
+    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+    m_app.notifications().post(QString::fromLatin1(notifications::NewLogSelected));
+}
+
+void LogbookSelection::deleteSelected()
+{
+    const QString name = selectedName();
+    if (name.isEmpty() || !deleteEnabled())
+        return;
+    // The synced logbook would be emptied rather than removed; it is listed only where its store
+    // exists, and this build has none.
+    if (name == QLatin1String(logbookfiles::kSyncedLog))
+        return;
+    if (logbookchoice::deleteLogbook(m_app, name) != logbookchoice::DeleteResult::Deleted)
+        return;
+    m_names = LogModel(m_app).getAllLogNames();
+    emit listChanged();
+    choose(0);
+}
+
+void LogbookSelection::newLogImported()
+{
+    const QString previous = selectedName();
+    m_names = LogModel(m_app).getAllLogNames();
+    emit listChanged();
+    const int row = int(m_names.indexOf(previous));
+    setSelected(row >= 0 ? row : 0);
+    if (m_phone)
+        m_changed = true;
+}
+
+QUrl LogbookSelection::currentLogbookFolder() const
+{
+    const QString name = m_app.defaults().string(kLogDbName);
+    return QUrl::fromLocalFile(QFileInfo(m_app.documentPath(name)).absolutePath());
+}
+
+QString LogbookSelection::selectedName() const
+{
+    return m_selected >= 0 && m_selected < m_names.size() ? m_names.at(m_selected) : QString();
+}
+
+QString LogbookSelection::deleteButtonText() const
+{
+    return QString::fromLatin1(selectedName() == QLatin1String(logbookfiles::kSyncedLog)
+                                   ? shelltexts::kDeleteAllQsos
+                                   : shelltexts::kDeleteLogFile);
+}
+
+QString LogbookSelection::newLogbookPrompt() const
+{
+    return QString::fromLatin1(m_phone ? shelltexts::kNewLogbookPhone
+                                       : shelltexts::kNewLogbookTablet);
+}
+
+QString LogbookSelection::deleteQuestion()
+{
+    return QString::fromLatin1(shelltexts::kDeleteQuestion);
+}
+
+QString LogbookSelection::deleteActionText()
+{
+    return QString::fromLatin1(shelltexts::kDeleteLogbook);
+}
+
+QString LogbookSelection::okayText()
+{
+    return QString::fromLatin1(shelltexts::kOkay);
+}
+
+QString LogbookSelection::cancelText()
+{
+    return QString::fromLatin1(shelltexts::kCancel);
+}
+
+void LogbookSelection::setSelected(int row)
+{
+    if (row == m_selected)
+        return;
+    m_selected = row;
+    emit selectionChanged();
+}
+
+void LogbookSelection::makeCurrent(const QString &name)
+{
+    logbookchoice::selectLogbook(m_app, name);
+    readStation();
+}
+
+void LogbookSelection::readStation()
+{
+    LogModel log(m_app);
+    m_myCallsign = log.getMyCallsign();
+    m_myLocator = log.getMyLocator();
+    emit stationChanged();
+}

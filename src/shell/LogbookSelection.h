@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class AppDelegate;
+
+/** Choosing, creating and deleting logbooks. On the phone a choice is only remembered and made
+ *  current when the screen is left; on the tablet it takes effect at once and the own callsign
+ *  and locator of the new logbook are shown. */
+class LogbookSelection : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QStringList logNames READ logNames NOTIFY listChanged)
+    Q_PROPERTY(int selectedIndex READ selectedIndex NOTIFY selectionChanged)
+    Q_PROPERTY(QString selectedName READ selectedName NOTIFY selectionChanged)
+    Q_PROPERTY(QString deleteButtonText READ deleteButtonText NOTIFY selectionChanged)
+    Q_PROPERTY(bool deleteEnabled READ deleteEnabled NOTIFY listChanged)
+    Q_PROPERTY(QString myCallsign READ myCallsign NOTIFY stationChanged)
+    Q_PROPERTY(QString myLocator READ myLocator NOTIFY stationChanged)
+    Q_PROPERTY(bool phone READ phone CONSTANT)
+    Q_PROPERTY(QString newLogbookPrompt READ newLogbookPrompt CONSTANT)
+    Q_PROPERTY(QString deleteQuestion READ deleteQuestion CONSTANT)
+    Q_PROPERTY(QString deleteActionText READ deleteActionText CONSTANT)
+    Q_PROPERTY(QString okayText READ okayText CONSTANT)
+    Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
+public:
+    LogbookSelection(AppDelegate &app, bool phone, QObject *parent = nullptr);
+
+    /** Reads the list again and preselects the current logbook (else the first row). */
+    Q_INVOKABLE void reload();
+    /** A row was chosen. */
+    Q_INVOKABLE void choose(int row);
+    /** The phone screen is being left: a changed choice becomes the current logbook. */
+    Q_INVOKABLE void leave();
+    /** Makes a new, empty logbook; a name given before raises `alertRequested`. */
+    Q_INVOKABLE void createLogbook(const QString &name);
+    /** Deletes the selected logbook (the user has confirmed); the last one always stays. */
+    Q_INVOKABLE void deleteSelected();
+    /** A logbook file arrived in the data folder. */
+    Q_INVOKABLE void newLogImported();
+    /** The folder holding the current logbook, to show it in the file manager. */
+    Q_INVOKABLE QUrl currentLogbookFolder() const;
+
+    [[nodiscard]] const QStringList &logNames() const { return m_names; }
+    [[nodiscard]] int selectedIndex() const { return m_selected; }
+    [[nodiscard]] QString selectedName() const;
+    [[nodiscard]] QString deleteButtonText() const;
+    [[nodiscard]] bool deleteEnabled() const { return m_names.size() > 1; }
+    [[nodiscard]] const QString &myCallsign() const { return m_myCallsign; }
+    [[nodiscard]] const QString &myLocator() const { return m_myLocator; }
+    [[nodiscard]] bool phone() const { return m_phone; }
+    [[nodiscard]] QString newLogbookPrompt() const;
+    [[nodiscard]] static QString deleteQuestion();
+    [[nodiscard]] static QString deleteActionText();
+    [[nodiscard]] static QString okayText();
+    [[nodiscard]] static QString cancelText();
+
+signals:
+    void listChanged();
+    void selectionChanged();
+    void stationChanged();
+    /** A notice for the user: title, message and an "Okay" button. */
+    void alertRequested(const QString &title, const QString &message);
+
+private:
+    void setSelected(int row);
+    void makeCurrent(const QString &name);
+    void readStation();
+
+    AppDelegate &m_app;
+    const bool m_phone;
+    QStringList m_names;
+    int m_selected = -1;
+    bool m_changed = false;
+    QString m_myCallsign;
+    QString m_myLocator;
+};

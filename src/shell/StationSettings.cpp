@@ -1,0 +1,47 @@
+#include "shell/StationSettings.h"
+
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "geo/Locator.h"
+#include "model/LogModel.h"
+
+StationSettings::StationSettings(AppDelegate &app, QObject *parent) : QObject(parent), m_app(app)
+{
+    read();
+    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+                                  [this](const QVariant &) { read(); });
+}
+
+bool StationSettings::locatorValid() const
+{
+    return m_myLocator.isEmpty() || geo::locatorIsValid(m_myLocator);
+}
+
+void StationSettings::setMyCallsign(const QString &callsign)
+{
+    const QString value = callsign.trimmed().toUpper();
+    if (value == m_myCallsign)
+        return;
+    LogModel(m_app).updateMyCallsign(value);
+    read();
+    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+}
+
+void StationSettings::setMyLocator(const QString &locator)
+{
+    const QString value = locator.trimmed().toUpper();
+    if (value == m_myLocator)
+        return;
+    LogModel(m_app).updateMyLocator(value);
+    read();
+    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+}
+
+void StationSettings::read()
+{
+    LogModel log(m_app);
+    m_myCallsign = log.getMyCallsign();
+    m_myLocator = log.getMyLocator();
+    m_logbookName = log.logDbName();
+    emit changed();
+}

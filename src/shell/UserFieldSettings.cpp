@@ -1,0 +1,94 @@
+#include "shell/UserFieldSettings.h"
+
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "model/LogModel.h"
+
+UserFieldSettings::UserFieldSettings(AppDelegate &app, QObject *parent)
+    : QObject(parent), m_app(app)
+{
+    read();
+    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+                                  [this](const QVariant &) { read(); });
+}
+
+QString UserFieldSettings::caption(int field) const
+{
+    return validField(field) ? m_fields[field - 1].caption : QString();
+}
+
+int UserFieldSettings::adifIndex(int field) const
+{
+    return validField(field) ? m_fields[field - 1].adifIndex : 0;
+}
+
+bool UserFieldSettings::remember(int field) const
+{
+    return validField(field) && m_fields[field - 1].remember;
+}
+
+void UserFieldSettings::setCaption(int field, const QString &caption)
+{
+    if (!validField(field) || caption == m_fields[field - 1].caption)
+        return;
+    LogModel(m_app).updateUserFieldName(caption, field);
+    written();
+}
+
+void UserFieldSettings::setAdifIndex(int field, int index)
+{
+    if (!validField(field) || index < 0 || index >= adifNames().size() ||
+        index == m_fields[field - 1].adifIndex)
+        return;
+    LogModel(m_app).updateUserFieldAdifIdx(index, field);
+    written();
+}
+
+void UserFieldSettings::setRemember(int field, bool remember)
+{
+    if (!validField(field) || remember == m_fields[field - 1].remember)
+        return;
+    LogModel(m_app).updateUserFieldRemember(remember, field);
+    written();
+}
+
+QStringList UserFieldSettings::adifNames()
+{
+    // Index 0 and the separator (8) keep the field's own "app_tarvex_userfield_N".
+    static const QStringList names = {QStringLiteral("app_tarvex_userfield"),
+                                      QStringLiteral("my_gridsquare"),
+                                      QStringLiteral("sota_ref"),
+                                      QStringLiteral("my_sota_ref"),
+                                      QStringLiteral("my_state"),
+                                      QStringLiteral("contest_id"),
+                                      QStringLiteral("operator"),
+                                      QStringLiteral("station_callsign"),
+                                      QStringLiteral("---"),
+                                      QStringLiteral("my_sig"),
+                                      QStringLiteral("my_sig_info"),
+                                      QStringLiteral("sig"),
+                                      QStringLiteral("sig_info"),
+                                      QStringLiteral("ten_ten"),
+                                      QStringLiteral("fists"),
+                                      QStringLiteral("prop_mode")};
+    return names;
+}
+
+void UserFieldSettings::read()
+{
+    LogModel log(m_app);
+    for (int n = 1; n <= kFieldCount; ++n) {
+        Field &field = m_fields[n - 1];
+        field.caption = log.getUserFieldNameForNumber(n);
+        field.adifIndex = log.getUserFieldAdifIdxForNumber(n);
+        field.remember = log.getUserFieldRememberForNumber(n);
+    }
+    ++m_revision;
+    emit changed();
+}
+
+void UserFieldSettings::written()
+{
+    read();
+    m_app.notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+// The core's view-models as QML types. They need the application object, so QML never makes
+// them; it receives them from the shell.
+
+#include "shell/AdifImportScreen.h"
+#include "shell/AppShell.h"
+#include "shell/BandTableSettings.h"
+#include "shell/CountryFileSettings.h"
+#include "shell/DateStyleSettings.h"
+#include "shell/LogbookFileImport.h"
+#include "shell/LogbookSelection.h"
+#include "shell/MemberListDownload.h"
+#include "shell/StationSettings.h"
+#include "shell/UserFieldSettings.h"
+
+#include <QtQml/qqml.h>
+
+struct AppShellForeign {
+    Q_GADGET
+    QML_FOREIGN(AppShell)
+    QML_NAMED_ELEMENT(AppShell)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct AdifImportScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(AdifImportScreen)
+    QML_NAMED_ELEMENT(AdifImportScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct BandTableSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(BandTableSettings)
+    QML_NAMED_ELEMENT(BandTableSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct CountryFileSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(CountryFileSettings)
+    QML_NAMED_ELEMENT(CountryFileSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct DateStyleSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(DateStyleSettings)
+    QML_NAMED_ELEMENT(DateStyleSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LogbookFileImportForeign {
+    Q_GADGET
+    QML_FOREIGN(LogbookFileImport)
+    QML_NAMED_ELEMENT(LogbookFileImport)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LogbookSelectionForeign {
+    Q_GADGET
+    QML_FOREIGN(LogbookSelection)
+    QML_NAMED_ELEMENT(LogbookSelection)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct MemberListDownloadForeign {
+    Q_GADGET
+    QML_FOREIGN(MemberListDownload)
+    QML_NAMED_ELEMENT(MemberListDownload)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct StationSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(StationSettings)
+    QML_NAMED_ELEMENT(StationSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct UserFieldSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(UserFieldSettings)
+    QML_NAMED_ELEMENT(UserFieldSettings)
+    QML_UNCREATABLE("made by the application shell")
+};

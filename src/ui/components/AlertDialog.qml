@@ -1,0 +1,33 @@
+import QtQuick
+import QtQuick.Controls
+
+// A notice with one button.
+Dialog {
+    id: dialog
+    property alias message: messageLabel.text
+    property string okayText: "Okay"
+
+    function show(heading, text) {
+        title = heading
+        message = text
+        open()
+    }
+
+    modal: true
+    anchors.centerIn: Overlay.overlay
+    width: Math.min(parent ? parent.width - 32 : 400, 440)
+
+    Label {
+        id: messageLabel
+        width: parent.width
+        wrapMode: Text.Wrap
+        font.pixelSize: Theme.bodySize
+    }
+    footer: DialogButtonBox {
+        Button {
+            text: dialog.okayText
+            flat: true
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
+}

@@ -1,0 +1,45 @@
+import QtQuick
+import QtQuick.Controls
+import Brindlewick
+
+// The page of one settings section, chosen by its key.
+Loader {
+    id: loader
+    required property AppShell shell
+    required property string key
+
+    sourceComponent: {
+        switch (key) {
+        case "logbooks": return logbooks
+        case "station": return station
+        case "userfields": return userFields
+        case "datestyle": return dateStyle
+        case "bands": return bands
+        case "memberlists": return memberLists
+        case "countryfile": return countryFile
+        case "adifimport": return adifImport
+        }
+        return null
+    }
+
+    Component {
+        id: logbooks
+        LogbooksPage {
+            selection: loader.shell.logbooks
+            logbookImport: loader.shell.logbookImport
+        }
+    }
+    Component { id: station; StationPage { station: loader.shell.station } }
+    Component { id: userFields; UserFieldsPage { userFields: loader.shell.userFields } }
+    Component { id: dateStyle; DateStylePage { dateStyle: loader.shell.dateStyle } }
+    Component { id: bands; BandTablePage { bandTable: loader.shell.bandTable } }
+    Component {
+        id: memberLists
+        MemberListsPage {
+            lotwUsers: loader.shell.lotwUsers
+            eqslUsers: loader.shell.eqslUsers
+        }
+    }
+    Component { id: countryFile; CountryFilePage { countryFile: loader.shell.countryFile } }
+    Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
+}

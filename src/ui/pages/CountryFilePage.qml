@@ -1,0 +1,69 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// Rebuilding the DXCC database from Club Log's country file.
+Page {
+    id: page
+    required property CountryFileSettings countryFile
+
+    ColumnLayout {
+        x: Theme.margin
+        y: Theme.margin
+        width: Math.min(parent.width - 2 * Theme.margin, Theme.contentWidth)
+        spacing: Theme.spacing
+
+        Label {
+            text: "The DXCC entities, prefixes and callsign exceptions can be rebuilt from Club Log\u2019s country file."
+            opacity: 0.75
+            font.pixelSize: Theme.smallSize
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        RowLayout {
+            spacing: Theme.spacing * 2
+            Label { text: "Loaded country file"; font.pixelSize: Theme.bodySize; opacity: 0.75 }
+            Label {
+                text: page.countryFile.fileDate.length > 0 ? page.countryFile.fileDate : "the one shipped with the program"
+                font.pixelSize: Theme.bodySize
+                font.weight: Font.DemiBold
+            }
+        }
+        Label {
+            visible: !page.countryFile.available
+            text: "Rebuilding from the country file is not part of this version yet."
+            font.pixelSize: Theme.bodySize
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Button {
+            visible: page.countryFile.available
+            text: "Load country file"
+            highlighted: true
+            enabled: !page.countryFile.busy
+            onClicked: page.countryFile.load()
+        }
+        BusyIndicator {
+            visible: page.countryFile.busy
+            running: visible
+        }
+        Label {
+            visible: text.length > 0
+            text: page.countryFile.statusLine
+            color: Material.color(Material.Green, Material.theme === Material.Dark ? Material.Shade300 : Material.Shade800)
+            font.pixelSize: Theme.bodySize
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Label {
+            visible: text.length > 0
+            text: page.countryFile.errorLine
+            color: Material.color(Material.Red)
+            font.pixelSize: Theme.bodySize
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+    }
+}

@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// Own callsign and locator of the current logbook.
+Page {
+    id: page
+    required property StationSettings station
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 2 * Theme.margin
+        clip: true
+
+        ColumnLayout {
+            id: column
+            x: Theme.margin
+            y: Theme.margin
+            width: Math.min(parent.width - 2 * Theme.margin, Theme.contentWidth)
+            spacing: Theme.spacing
+
+            Label {
+                text: "Kept in the logbook \u201c" + page.station.logbookName + "\u201d."
+                opacity: 0.75
+                font.pixelSize: Theme.smallSize
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+            }
+            Label { text: "Own callsign"; font.pixelSize: Theme.bodySize }
+            TextField {
+                id: callsignField
+                objectName: "callsignField"
+                text: page.station.myCallsign
+                placeholderText: "e.g. DL1ABC"
+                font.capitalization: Font.AllUppercase
+                inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
+                Layout.fillWidth: true
+                Layout.maximumWidth: 360
+                onEditingFinished: page.station.myCallsign = text
+            }
+            Label { text: "Own locator"; font.pixelSize: Theme.bodySize }
+            TextField {
+                objectName: "locatorField"
+                text: page.station.myLocator
+                placeholderText: "e.g. JO62QM"
+                font.capitalization: Font.AllUppercase
+                inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
+                Layout.fillWidth: true
+                Layout.maximumWidth: 360
+                onEditingFinished: page.station.myLocator = text
+            }
+            Label {
+                visible: !page.station.locatorValid
+                text: "This is not a Maidenhead locator."
+                color: Material.color(Material.Red)
+                font.pixelSize: Theme.smallSize
+            }
+        }
+    }
+}

@@ -1,0 +1,93 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// The phone screens: a stack per tab and the tab bar at the bottom.
+Item {
+    id: shellView
+    required property AppShell shell
+
+    StackLayout {
+        id: tabs
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: tabBar.top
+        currentIndex: shellView.shell.currentTab
+
+        Repeater {
+            id: stacks
+            model: shellView.shell.tabs
+            delegate: PhoneStack {
+                required property int index
+                required property var modelData
+                shell: shellView.shell
+                rootPage: modelData.built ? settingsMenu : notBuilt
+                rootProperties: modelData.built ? ({ title: modelData.title })
+                                                : ({ heading: modelData.title, message: modelData.missing })
+            }
+        }
+    }
+
+    TabBar {
+        id: tabBar
+        objectName: "tabBar"
+        position: TabBar.Footer
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        currentIndex: shellView.shell.currentTab
+        onCurrentIndexChanged: shellView.shell.currentTab = currentIndex
+        Repeater {
+            model: shellView.shell.tabs
+            TabButton {
+                required property var modelData
+                text: modelData.title
+                font.pixelSize: Theme.smallSize
+                font.capitalization: Font.MixedCase
+                leftPadding: 2
+                rightPadding: 2
+            }
+        }
+    }
+
+    Component {
+        id: notBuilt
+        NotBuiltPage {}
+    }
+
+    Component {
+        id: settingsMenu
+        Page {
+            ListView {
+                anchors.fill: parent
+                model: shellView.shell.settingsSections
+                delegate: ItemDelegate {
+                    required property var modelData
+                    width: ListView.view.width
+                    height: Theme.touchHeight + 8
+                    text: modelData.title
+                    font.pixelSize: Theme.bodySize + 1
+                    leftPadding: Theme.margin
+                    onClicked: stacks.itemAt(shellView.shell.currentTab).open(modelData.key)
+                    Label {
+                        anchors.right: parent.right
+                        anchors.rightMargin: Theme.margin
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: "\u203a"
+                        font.pixelSize: 24
+                        opacity: 0.5
+                    }
+                }
+            }
+        }
+    }
+
+    Connections {
+        target: shellView.shell
+        function onScreenRequested(tab, screen) { stacks.itemAt(tab).open(screen) }
+        function onRootRequested(tab) { stacks.itemAt(tab).popToRoot() }
+    }
+}

@@ -1,0 +1,68 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Brindlewick
+
+// One tab's navigation stack with a title bar and a back button.
+Page {
+    id: root
+    required property AppShell shell
+    property Component rootPage
+    property var rootProperties: ({})
+    /** The tablet's first tab shows its bar only over the first screen. */
+    property bool showRootHeader: true
+
+    function open(key) {
+        const sections = shell.settingsSections
+        let title = ""
+        for (let i = 0; i < sections.length; ++i)
+            if (sections[i].key === key)
+                title = sections[i].title
+        stack.push(sectionPage, { key: key, title: title })
+    }
+    function popToRoot() { stack.pop(null) }
+
+    header: ToolBar {
+        visible: root.showRootHeader || stack.depth > 1
+        RowLayout {
+            anchors.fill: parent
+            spacing: 0
+            ToolButton {
+                objectName: "backButton"
+                text: "\u2039"
+                font.pixelSize: 30
+                visible: stack.depth > 1
+                onClicked: stack.pop()
+                Layout.preferredWidth: Theme.touchHeight
+            }
+            Label {
+                text: stack.currentItem ? stack.currentItem.title : ""
+                font.pixelSize: Theme.headingSize
+                font.weight: Font.DemiBold
+                elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
+                leftPadding: stack.depth > 1 ? 0 : Theme.margin
+                Layout.fillWidth: true
+            }
+        }
+    }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        Component.onCompleted: push(root.rootPage, root.rootProperties, StackView.Immediate)
+    }
+
+    Component {
+        id: sectionPage
+        Page {
+            id: section
+            property string key
+            SettingsSection {
+                anchors.fill: parent
+                shell: root.shell
+                key: section.key
+            }
+        }
+    }
+}

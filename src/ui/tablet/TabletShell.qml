@@ -1,0 +1,143 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// The tablet and desktop screens: tabs along the top, settings as a list beside its page.
+Item {
+    id: shellView
+    required property AppShell shell
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ToolBar {
+            Layout.fillWidth: true
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: Theme.margin
+                anchors.rightMargin: Theme.margin
+                spacing: Theme.spacing
+                Label {
+                    text: "Brindlewick"
+                    font.pixelSize: Theme.titleSize
+                    font.weight: Font.DemiBold
+                }
+                Item { Layout.fillWidth: true }
+                Label {
+                    text: "Logbook: " + shellView.shell.logbookName
+                    font.pixelSize: Theme.bodySize
+                    elide: Text.ElideMiddle
+                    Layout.maximumWidth: 420
+                }
+            }
+        }
+
+        TabBar {
+            id: tabBar
+            objectName: "tabBar"
+            Layout.fillWidth: true
+            currentIndex: shellView.shell.currentTab
+            onCurrentIndexChanged: shellView.shell.currentTab = currentIndex
+            Repeater {
+                model: shellView.shell.tabs
+                TabButton {
+                    required property var modelData
+                    text: modelData.title
+                    font.pixelSize: Theme.bodySize
+                }
+            }
+        }
+
+        StackLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: shellView.shell.currentTab
+
+            PhoneStack {
+                id: logStack
+                shell: shellView.shell
+                rootPage: notBuilt
+                rootProperties: ({ heading: shellView.shell.tabs[0].title,
+                                   message: shellView.shell.tabs[0].missing })
+                showRootHeader: false
+            }
+            Repeater {
+                model: 4
+                NotBuiltPage {
+                    required property int index
+                    heading: shellView.shell.tabs[index + 1].title
+                    message: shellView.shell.tabs[index + 1].missing
+                }
+            }
+            RowLayout {
+                spacing: 0
+                Pane {
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 260
+                    padding: 0
+                    Material.elevation: 1
+                    ListView {
+                        anchors.fill: parent
+                        anchors.topMargin: 8
+                        model: shellView.shell.settingsSections
+                        delegate: ItemDelegate {
+                            required property var modelData
+                            width: ListView.view.width
+                            height: Theme.touchHeight
+                            text: modelData.title
+                            font.pixelSize: Theme.bodySize
+                            leftPadding: Theme.margin
+                            highlighted: shellView.shell.settingsSection === modelData.key
+                            onClicked: shellView.shell.settingsSection = modelData.key
+                        }
+                    }
+                }
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    spacing: 0
+                    Label {
+                        text: {
+                            const sections = shellView.shell.settingsSections
+                            for (let i = 0; i < sections.length; ++i)
+                                if (sections[i].key === shellView.shell.settingsSection)
+                                    return sections[i].title
+                            return ""
+                        }
+                        font.pixelSize: Theme.titleSize
+                        font.weight: Font.DemiBold
+                        leftPadding: Theme.margin
+                        topPadding: Theme.margin
+                        Layout.fillWidth: true
+                    }
+                    SettingsSection {
+                        shell: shellView.shell
+                        key: shellView.shell.settingsSection
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: notBuilt
+        NotBuiltPage {}
+    }
+
+    Connections {
+        target: shellView.shell
+        function onScreenRequested(tab, screen) {
+            if (tab === 0)
+                logStack.open(screen)
+        }
+        function onRootRequested(tab) {
+            if (tab === 0)
+                logStack.popToRoot()
+        }
+    }
+}
