@@ -8,7 +8,9 @@
 #include "model/LogModel.h"
 #include "model/LogbookFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -665,23 +667,20 @@ private slots:
 
     void olderLogbookGetsIndexes()
     {
+        const QString indexes = QStringLiteral(
+            "select name from sqlite_master where type='index' and sql is not null order by name");
         makeLogbook("Old.rlog");
         exec("insert into logbook (callsign, datetime) values ('K1A', '2010-01-01 00:00:00')",
              "Old.rlog");
-        for (const QString &index : rows("select name from sqlite_master where type='index' "
-                                         "and sql is not null",
-                                         "Old.rlog"))
+        const QStringList shipped = rows(indexes, "Old.rlog");
+        QVERIFY(shipped.size() >= 8);
+        for (const QString &index : shipped)
             exec("drop index " + index, "Old.rlog");
         const QStringList prefsBefore = rows("select * from prefs", "Old.rlog");
 
         m_app->defaults().setValue("LogDbName", "Old.rlog");
         LogModel log(*m_app);
-        QCOMPARE(rows("select name from sqlite_master where type='index' and sql is not null "
-                      "order by name",
-                      "Old.rlog"),
-                 (QStringList{"logbook_band", "logbook_callsign", "logbook_clublog",
-                              "logbook_datetime", "logbook_entity", "logbook_eqsl", "logbook_iota",
-                              "logbook_locator"}));
+        QCOMPARE(rows(indexes, "Old.rlog"), shipped);
         QCOMPARE(rows("select * from prefs", "Old.rlog"), prefsBefore);
         QCOMPARE(log.getlastQSOs(0).size(), 1);
     }
@@ -741,6 +740,108 @@ private slots:
         QCOMPARE(rows("select id, callsign from logbook"), QStringList{"2|DL2XYZ"});
         QCOMPARE(log.getLastLoggedBand(), QStringLiteral("20m"));
         QCOMPARE(log.getLastLoggedFrequency(), QStringLiteral("14,025.0"));
+    }
+
+    void lastLoggedIsLastInserted()
+    {
+        LogModel log(*m_app);
+        QCOMPARE(log.getLastLoggedMode(), QString());
+        QsoClass late = makeQso("DL1ABC", "2025-06-15 12:00:00", "20m", "CW");
+        QsoClass early = makeQso("DL2XYZ", "2020-01-01 00:00:00", "40m", "SSB");
+        early.qrg = 7150.0;
+        save(log, late);
+        save(log, early);
+        QCOMPARE(log.getLastLoggedMode(), QStringLiteral("SSB"));
+        QCOMPARE(log.getLastLoggedBand(), QStringLiteral("40m"));
+        QCOMPARE(log.getLastLoggedFrequency(), QStringLiteral("7,150.0"));
+    }
+
+    void stationInfo()
+    {
+        LogModel log(*m_app);
+        const auto add = [&](const QString &when, const QString &name, const QString &county,
+                             const QString &locator) {
+            QsoClass q = makeQso("W1AW", when);
+            q.name = name;
+            q.county = county;
+            q.locator = locator;
+            save(log, q);
+        };
+        add("2021-01-01 00:00:00", "Hiram", "CT,Hartford", "FN31");
+        add("2023-01-01 00:00:00", "H", "", "FN31pr");   // too short to count: name
+        add("2022-01-01 00:00:00", "Hiram P.", "Newington", ""); // older by time, inserted later
+        const QsoClass info = log.getInfoForStation("W1AW");
+        QCOMPARE(info.name, QStringLiteral("Hiram P."));
+        QCOMPARE(info.county, QStringLiteral("Newington"));
+        QCOMPARE(info.locator, QStringLiteral("FN31pr"));
+        QCOMPARE(log.getInfoForStation("K1ABC").name, QString());
+    }
+
+    void memberLists()
+    {
+        QFile lotw(path("lotw.txt"));
+        QVERIFY(lotw.open(QIODevice::WriteOnly));
+        lotw.write("DL1ABC\nK1ABC\n");
+        lotw.close();
+        QFile eqsl(path("eqsl.txt"));
+        QVERIFY(eqsl.open(QIODevice::WriteOnly));
+        eqsl.write("DL1ABC\r\nW1AW");
+        eqsl.close();
+
+        LogModel log(*m_app);
+        QVERIFY(log.isLotwUser("K1ABC"));
+        QVERIFY(!log.isLotwUser("k1abc"));
+        QVERIFY(!log.isLotwUser("K1AB"));
+        QCOMPARE(log.numberofLotwUser(), 3); // the empty last line counts
+        QVERIFY(log.isEqslUser("DL1ABC"));
+        QVERIFY(log.isEqslUser("W1AW"));
+        QCOMPARE(log.numberOfEqslUser(), 2);
+
+        // Kept until the lists are announced as downloaded again.
+        QVERIFY(QFile::remove(path("lotw.txt")));
+        QVERIFY(log.isLotwUser("K1ABC"));
+        m_app->notifications().post(notifications::DownloadableDataChanged);
+        QVERIFY(!log.isLotwUser("K1ABC"));
+        QCOMPARE(log.numberofLotwUser(), 0);
+    }
+
+    void unopenableLogbook()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir("Folder.rlog"));
+        m_app->defaults().setValue("LogDbName", "Folder.rlog");
+        LogModel log(*m_app);
+        QCOMPARE(log.logDbName(), QStringLiteral("Folder.rlog"));
+        const QRegularExpression failed("^Failed to open logbook database: \\d+$");
+        QTest::ignoreMessage(QtInfoMsg, failed);
+        QVERIFY(!log.openDB());
+        QTest::ignoreMessage(QtInfoMsg, failed);
+        QVERIFY(log.getlastQSOs(0).isEmpty());
+        QTest::ignoreMessage(QtInfoMsg, failed);
+        QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        QCOMPARE(log.saveNewQSOtoLog(q), 0);
+        QTest::ignoreMessage(QtInfoMsg, failed);
+        QVERIFY(!log.executeCommand("delete from dxlist"));
+    }
+
+    void executeCommand()
+    {
+        LogModel log(*m_app);
+        QVERIFY(log.openDB());
+        exec("insert into dxlist (dxcc, info, dxccadif) values ('DL', 'x', 230)");
+        QVERIFY(log.executeCommand("delete from dxlist"));
+        QCOMPARE(rows("select count(*) from dxlist"), QStringList{"0"});
+        QTest::ignoreMessage(QtInfoMsg, "Error executing 'delete from nowhere': no such table: "
+                                        "nowhere");
+        QVERIFY(!log.executeCommand("delete from nowhere"));
+    }
+
+    void modelGoneBeforeNotification()
+    {
+        auto log = std::make_unique<LogModel>(*m_app);
+        log.reset();
+        m_app->notifications().post(notifications::NewLogSelected);
+        m_app->notifications().post(notifications::DownloadableDataChanged);
+        QCOMPARE(m_app->info60m().size(), AppDelegate::k60mCacheSize);
     }
 
     void sixtyMetreCache_data()
