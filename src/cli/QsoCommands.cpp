@@ -7,6 +7,8 @@
 #include "formats/TextCoding.h"
 #include "model/LogModel.h"
 #include "model/QsoRow.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/QsoEntity.h"
 
 #include <QJsonArray>
 
@@ -24,6 +26,8 @@ int add(Cli &cli, const QStringList &words)
     std::optional<QsoClass> qso = newQsoFromArgs(cli.app(), args, &error);
     if (!qso)
         return cli.usage(error);
+    DXCCModel dxcc(cli.app());
+    refdata::resolveQsoEntity(dxcc, *qso);
 
     LogModel log(cli.app());
     const qint64 id = log.saveNewQSOtoLog(*qso);

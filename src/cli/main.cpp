@@ -5,6 +5,7 @@
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
+#include "cli/DxccCommands.h"
 #include "cli/GeoCommands.h"
 #include "cli/LogbookCommands.h"
 #include "cli/QsoCommands.h"
@@ -25,6 +26,8 @@ const Command kCommands[] = {
     {"defaults", cli::kDefaultsSynopsis, cli::defaultsCommand},
     {"band", cli::kBandSynopsis, cli::bandCommand},
     {"locator", cli::kLocatorSynopsis, cli::locatorCommand},
+    {"dxcc", cli::kDxccSynopsis, cli::dxccCommand},
+    {"countryfile", cli::kCountryFileSynopsis, cli::countryFileCommand},
     {"path", cli::kPathSynopsis, cli::pathCommand},
     {"sun", cli::kSunSynopsis, cli::sunCommand},
     {"import", cli::kImportSynopsis, cli::importCommand},

@@ -1,0 +1,187 @@
+#include "refdata/ClublogDxStuff.h"
+
+#include "app/AppDelegate.h"
+#include "app/Diagnostics.h"
+#include "refdata/ClublogDbWriter.h"
+#include "refdata/ClublogXml.h"
+#include "refdata/DxccDatabases.h"
+#include "refdata/Gunzip.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QThread>
+
+namespace {
+
+/** Waits for a download on the worker thread; nothing on any failure. */
+QByteArray download(const QUrl &url)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(url);
+    request.setTransferTimeout(120000);
+    QNetworkReply *reply = network.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    const QByteArray body =
+        reply->error() == QNetworkReply::NoError ? reply->readAll() : QByteArray();
+    reply->deleteLater();
+    return body;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+ClublogDxStuff::ClublogDxStuff(AppDelegate &app, QObject *parent)
+    : QObject(parent), m_app(app),
+      m_livePath(app.documentPath(QLatin1String(refdata::kClublogDbName))),
+      m_tempPath(app.documentPath(QStringLiteral("ClublogDXCC_temp.db")))
+{
+    if (!m_app.copyResourceIfMissing(QLatin1String(refdata::kClublogDbName)))
+        diag(QStringLiteral("Can't coppy  ClublogDXCC.db"));
+}
+
+ClublogDxStuff::~ClublogDxStuff()
+{
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+QUrl ClublogDxStuff::countryFileUrl() const
+{
+    const UserDefaults &defaults = m_app.defaults();
+    const auto setting = [&defaults](const char *key, const char *fallback) {
+        const QString value = defaults.string(QLatin1String(key));
+        return value.isEmpty() ? QString::fromLatin1(fallback) : value;
+    };
+    QString host = setting(kHostKey, kDefaultHost);
+    while (host.endsWith(QLatin1Char('/')))
+        host.chop(1);
+    return QUrl(host + QStringLiteral("/cty.php?api=") + setting(kApiKeyKey, kDefaultApiKey));
+}
+
+void ClublogDxStuff::loadAndProccessXMLFile()
+{
+    loadAndProccessUrl(countryFileUrl());
+}
+
+void ClublogDxStuff::loadAndProccessUrl(const QUrl &url)
+{
+    start([url] { return download(url); });
+}
+
+void ClublogDxStuff::loadAndProccessFile(const QString &path)
+{
+    start([path] { return readFile(path); });
+}
+
+void ClublogDxStuff::start(std::function<QByteArray()> fetch)
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+    m_worker = QThread::create([this, fetch = std::move(fetch)] {
+        sendStatus(QStringLiteral("Loading xml data..."));
+        process(fetch());
+    });
+    connect(m_worker, &QThread::finished, this, [this] {
+        m_busy = false;
+        emit idle();
+    });
+    m_worker->start();
+}
+
+void ClublogDxStuff::process(const QByteArray &compressed)
+{
+    const std::optional<QByteArray> xml = refdata::gunzip(compressed);
+    if (!xml) {
+        sendError(QStringLiteral("Can't load xml data!"));
+        return;
+    }
+    sendStatus(QStringLiteral("Processing xml data..."));
+    const refdata::ClublogParseResult parsed = refdata::parseClublogXml(*xml);
+    if (!parsed.error.isEmpty()) {
+        diag(QStringLiteral("Parse error2: %1").arg(parsed.error));
+        sendError(parsed.error);
+        return;
+    }
+    const refdata::ClublogCountryFile &file = parsed.file;
+    if (!file.isComplete()) {
+        diag(QStringLiteral("Clublog dx xml missing data"));
+        sendError(QStringLiteral("xml data are not complete!"));
+        return;
+    }
+    if (!copyEmptyClubLogDxccDB())
+        return;
+    const QString failure = refdata::writeClublogDatabase(
+        m_tempPath, file, [this](const QString &text) { sendStatus(text); });
+    if (!failure.isEmpty()) {
+        sendError(failure);
+        return;
+    }
+    QString error;
+    if (!refdata::replaceFile(m_tempPath, m_livePath, &error)) {
+        diag(QStringLiteral("Can't swap databases: %1").arg(error));
+        sendError(error);
+        return;
+    }
+    // Only a file that made it into place counts as loaded.
+    const QString date = file.date;
+    QMetaObject::invokeMethod(this, [this, date] {
+        m_app.defaults().setValue(QLatin1String(kLastDateKey), date);
+        emit newUpdateDateSet(date);
+    });
+    sendStatus(QStringLiteral("DXCCs: %1,  Prefixes: %2,  Callsigns: %3,  Invalid: %4")
+                   .arg(file.entities.size())
+                   .arg(file.prefixes.size())
+                   .arg(file.exceptions.size())
+                   .arg(file.invalidOperations.size()));
+    QMetaObject::invokeMethod(this, [this] { emit clublogProcessingFinished(); });
+}
+
+bool ClublogDxStuff::copyEmptyClubLogDxccDB()
+{
+    QFile temp(m_tempPath);
+    if (temp.exists() && !temp.remove()) {
+        diag(QStringLiteral("Can't delete ClublogDXCC_temp.db: %1").arg(temp.errorString()));
+        sendError(temp.errorString());
+        return false;
+    }
+    QFile empty(QStringLiteral(":/ClublogDXCC_empty.db"));
+    if (!empty.exists()) {
+        diag(QStringLiteral("Can't coppy empty ClublogDXCC.db"));
+        sendError(QStringLiteral("Can't coppy empty ClublogDXCC.db!"));
+        return false;
+    }
+    if (!empty.copy(m_tempPath)) {
+        diag(QStringLiteral("Can't coppy empty ClublogDXCC.db: %1").arg(empty.errorString()));
+        sendError(empty.errorString());
+        return false;
+    }
+    // Copies out of the resources are read-only.
+    QFile::setPermissions(m_tempPath, QFile::permissions(m_tempPath) | QFileDevice::WriteOwner);
+    return true;
+}
+
+void ClublogDxStuff::sendStatus(const QString &text)
+{
+    QMetaObject::invokeMethod(this, [this, text] { emit clublogStatus(text); });
+}
+
+void ClublogDxStuff::sendError(const QString &text)
+{
+    QMetaObject::invokeMethod(this, [this, text] { emit clublogError(text); });
+}

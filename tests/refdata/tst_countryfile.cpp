@@ -1,0 +1,305 @@
+// Rebuilding ClublogDXCC.db from Club Log's country file: the import of a hand-written file,
+// refused downloads that must keep the live database, the download from a loopback server, and
+// the replacement of the live file.
+
+#include "RefdataTestSupport.h"
+
+#include "app/AppDelegate.h"
+#include "refdata/ClublogDxStuff.h"
+#include "refdata/DXCCModel.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace {
+
+/** Answers every HTTP request with one canned response and notes the request line. */
+class LoopbackHttp : public QObject {
+public:
+    LoopbackHttp(int status, QByteArray body) : m_status(status), m_body(std::move(body))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_request += socket->readAll();
+                if (!m_request.contains("\r\n\r\n"))
+                    return;
+                socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
+                              " X\r\nContent-Length: " + QByteArray::number(m_body.size()) +
+                              "\r\nConnection: close\r\n\r\n" + m_body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    [[nodiscard]] QString host() const
+    {
+        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
+    }
+    [[nodiscard]] QByteArray requestLine() const { return m_request.left(m_request.indexOf('\r')); }
+
+private:
+    QTcpServer m_server;
+    int m_status;
+    QByteArray m_body;
+    QByteArray m_request;
+};
+
+QByteArray withoutInvalidSection(QByteArray xml)
+{
+    const qsizetype from = xml.indexOf("<invalid_operations>");
+    const qsizetype to =
+        xml.indexOf("</invalid_operations>") + qsizetype(strlen("</invalid_operations>"));
+    return xml.remove(from, to - from);
+}
+
+} // namespace
+
+class TestCountryFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void importOfTheHandWrittenFile();
+    void storedRows_data();
+    void storedRows();
+    void resolutionAfterImport();
+    void refusedInputKeepsTheLiveDatabase_data();
+    void refusedInputKeepsTheLiveDatabase();
+    void downloadFromLoopbackServer();
+    void failedDownloadKeepsTheLiveDatabase();
+    void secondStartWhileBusyDoesNothing();
+    void failedSwapKeepsTheOldDatabase();
+
+private:
+    /** Runs a rebuild from the bytes (written to a file) and waits until it stopped. */
+    void rebuildFrom(const QByteArray &fileContent);
+    [[nodiscard]] QString livePath() const
+    {
+        return m_app->documentPath(QStringLiteral("ClublogDXCC.db"));
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppDelegate> m_app;
+    std::unique_ptr<ClublogDxStuff> m_stuff;
+    QStringList m_statuses;
+    QStringList m_errors;
+    int m_finished = 0;
+};
+
+void TestCountryFile::init()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
+    m_stuff = std::make_unique<ClublogDxStuff>(*m_app);
+    m_statuses.clear();
+    m_errors.clear();
+    m_finished = 0;
+    connect(m_stuff.get(), &ClublogDxStuff::clublogStatus, this,
+            [this](const QString &text) { m_statuses << text; });
+    connect(m_stuff.get(), &ClublogDxStuff::clublogError, this,
+            [this](const QString &text) { m_errors << text; });
+    connect(m_stuff.get(), &ClublogDxStuff::clublogProcessingFinished, this,
+            [this] { ++m_finished; });
+}
+
+void TestCountryFile::cleanup()
+{
+    m_stuff.reset();
+    m_app.reset();
+    m_dir.reset();
+}
+
+void TestCountryFile::rebuildFrom(const QByteArray &fileContent)
+{
+    const QString path = m_dir->filePath(QStringLiteral("cty.xml.gz"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fileContent);
+    file.close();
+    QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
+    m_stuff->loadAndProccessFile(path);
+    QVERIFY(m_stuff->isBusy());
+    QVERIFY(idle.wait(20000));
+    QVERIFY(!m_stuff->isBusy());
+}
+
+void TestCountryFile::importOfTheHandWrittenFile()
+{
+    QSignalSpy dates(m_stuff.get(), &ClublogDxStuff::newUpdateDateSet);
+    rebuildFrom(testsupport::gzip(testsupport::smallCountryFileXml()));
+    QCOMPARE(m_errors, QStringList());
+    QCOMPARE(m_statuses,
+             (QStringList{"Loading xml data...", "Processing xml data...", "Saving Country data...",
+                          "Saving Callsign data...", "Saving Prefix data...",
+                          "Saving Invalid data...", "Adding missing dates...",
+                          "DXCCs: 10,  Prefixes: 13,  Callsigns: 4,  Invalid: 2"}));
+    QCOMPARE(m_finished, 1);
+    QCOMPARE(dates.size(), 1);
+    QCOMPARE(dates.at(0).at(0).toString(), QStringLiteral("2024-03-01 10:15:00 "));
+    QCOMPARE(m_app->defaults().string(QStringLiteral("LastClublogXmlData")),
+             QStringLiteral("2024-03-01 10:15:00 "));
+    QVERIFY(!QFile::exists(m_app->documentPath(QStringLiteral("ClublogDXCC_temp.db"))));
+}
+
+void TestCountryFile::storedRows_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("prefix without end gets the open end")
+        << "select start||'|'||end from prefixes where prefix='F'"
+        << "1900-01-01 00:00:00|2099-12-31 23:59:59";
+    QTest::newRow("Club Log date keeps its trailing blank")
+        << "select end from prefixes where prefix='DL' and adif=81"
+        << "1973-09-16 23:59:59 ";
+    QTest::newRow("EU stored as Eu") << "select cont from dxcc where adif=227"
+                                     << "Eu";
+    QTest::newRow("NA kept") << "select cont from dxcc where adif=291"
+                             << "NA";
+    QTest::newRow("words capitalised") << "select name from dxcc where adif=230"
+                                       << "Fed. Republic Of Germany";
+    QTest::newRow("UN Geneva named and centred whatever the file says")
+        << "select name||'|'||lat||'|'||long from dxcc where adif=117"
+        << "United Nations Geneva|46.23|6.12";
+    QTest::newRow("deleted Yemen gets its own prefix")
+        << "select prefix||'|'||deleted from dxcc where adif=154"
+        << "4W/D|1";
+    QTest::newRow("current entity not deleted") << "select deleted from dxcc where adif=1"
+                                                << "0";
+    QTest::newRow("column order read by position")
+        << "select * from dxcc where adif=291"
+        << "United States Of America|K|0|5|NA|-91.0|37.5|291|1900-01-01 00:00:00|2099-12-31 "
+           "23:59:59";
+    QTest::newRow("exception rows") << "select count() from callsigns where callsign='DL0XYZ'"
+                                    << "2";
+    QTest::newRow("ITU zones kept from the template") << "select itu from itu where adif=291"
+                                                      << "8";
+}
+
+void TestCountryFile::storedRows()
+{
+    QFETCH(QString, sql);
+    rebuildFrom(testsupport::gzip(testsupport::smallCountryFileXml()));
+    db::Database database;
+    QCOMPARE(database.open(livePath(), db::Database::Mode::ReadOnly), 0);
+    db::Statement statement = database.prepare(sql);
+    QVERIFY(statement.step());
+    QStringList columns;
+    for (int i = 0; i < statement.columnCount(); ++i)
+        columns << statement.text(i);
+    QTEST(columns.join(QLatin1Char('|')), "stored");
+}
+
+void TestCountryFile::resolutionAfterImport()
+{
+    DXCCModel model(*m_app); // made before the rebuild, as a screen's model would be
+    const QDateTime june = QDateTime(QDate(2020, 6, 15), QTime(12, 0), QTimeZone::utc());
+    QCOMPARE(model.getDXCC(QStringLiteral("DL0XYZ"), june).adif, 230);
+    rebuildFrom(testsupport::gzip(testsupport::smallCountryFileXml()));
+    QCOMPARE(model.getDXCC(QStringLiteral("DL0XYZ"), june).adif, 6);
+    QCOMPARE(model.getDXCC(QStringLiteral("K1ABC/VE"), june).cntry, QStringLiteral("Canada"));
+}
+
+void TestCountryFile::refusedInputKeepsTheLiveDatabase_data()
+{
+    const QByteArray xml = testsupport::smallCountryFileXml();
+    const QByteArray gz = testsupport::gzip(xml);
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("HTML error page")
+        << QByteArray("<html><body>503 Service Unavailable</body></html>")
+        << "Can't load xml data!";
+    QTest::newRow("truncated gzip") << gz.left(gz.size() / 2) << "Can't load xml data!";
+    QTest::newRow("empty file") << QByteArray() << "Can't load xml data!";
+    QTest::newRow("plain XML, not gzipped") << xml << "Can't load xml data!";
+    QTest::newRow("malformed XML")
+        << testsupport::gzip(xml.left(xml.indexOf("</prefixes>")) + "<prefix><call>X</wrong>")
+        << "Opening and ending tag mismatch.";
+    QTest::newRow("no invalid operations")
+        << testsupport::gzip(withoutInvalidSection(xml)) << "xml data are not complete!";
+}
+
+void TestCountryFile::refusedInputKeepsTheLiveDatabase()
+{
+    QFETCH(QByteArray, content);
+    const QByteArray before = testsupport::readFile(livePath());
+    QVERIFY(!before.isEmpty());
+    rebuildFrom(content);
+    QTEST(m_errors.value(0), "error");
+    QCOMPARE(m_finished, 0);
+    QCOMPARE(testsupport::readFile(livePath()), before);
+    QVERIFY(!m_app->defaults().contains(QStringLiteral("LastClublogXmlData")) ||
+            m_app->defaults().string(QStringLiteral("LastClublogXmlData")).isEmpty());
+}
+
+void TestCountryFile::downloadFromLoopbackServer()
+{
+    LoopbackHttp server(200, testsupport::gzip(testsupport::smallCountryFileXml()));
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    QCOMPARE(m_stuff->countryFileUrl().toString(),
+             server.host() +
+                 QStringLiteral("/cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9"));
+    QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
+    m_stuff->loadAndProccessXMLFile();
+    QVERIFY(idle.wait(20000));
+    QCOMPARE(server.requestLine(),
+             QByteArray("GET /cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9 HTTP/1.1"));
+    QCOMPARE(m_errors, QStringList());
+    QCOMPARE(m_finished, 1);
+}
+
+void TestCountryFile::failedDownloadKeepsTheLiveDatabase()
+{
+    LoopbackHttp server(404, "<html>not found</html>");
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    const QByteArray before = testsupport::readFile(livePath());
+    QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
+    m_stuff->loadAndProccessXMLFile();
+    QVERIFY(idle.wait(20000));
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Can't load xml data!")});
+    QCOMPARE(testsupport::readFile(livePath()), before);
+}
+
+void TestCountryFile::secondStartWhileBusyDoesNothing()
+{
+    const QString path = m_dir->filePath(QStringLiteral("cty.xml.gz"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::gzip(testsupport::smallCountryFileXml()));
+    file.close();
+    QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
+    m_stuff->loadAndProccessFile(path);
+    m_stuff->loadAndProccessFile(path);
+    QVERIFY(idle.wait(20000));
+    QTest::qWait(100);
+    QCOMPARE(idle.size(), 1);
+    QCOMPARE(m_statuses.count(QStringLiteral("Loading xml data...")), 1);
+    QCOMPARE(m_finished, 1);
+}
+
+void TestCountryFile::failedSwapKeepsTheOldDatabase()
+{
+    const QByteArray before = testsupport::readFile(livePath());
+    QString error;
+    QVERIFY(
+        !refdata::replaceFile(m_dir->filePath(QStringLiteral("missing.db")), livePath(), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(testsupport::readFile(livePath()), before);
+    // Onto a folder: the rename fails and the new file stays where it was.
+    const QString next = m_dir->filePath(QStringLiteral("next.db"));
+    QVERIFY(testsupport::writeSmallDatabase(next));
+    QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("busy/inside")));
+    QVERIFY(!refdata::replaceFile(next, m_dir->filePath(QStringLiteral("busy")), &error));
+    QVERIFY(QFile::exists(next));
+}
+
+QTEST_MAIN(TestCountryFile)
+#include "tst_countryfile.moc"
