@@ -126,6 +126,7 @@ private slots:
     void turkeyEuropeanPart();
     void shippedAnswersAgreeWithCtyCsv();
     void shippedLists();
+    void shippedPrefixesHaveOneDatedAnswer();
 
     void datedRules_data();
     void datedRules();
@@ -354,6 +355,23 @@ void TestDxcc::shippedLists()
     QCOMPARE(counties.value(0), QStringLiteral("??"));
     QVERIFY(counties.contains(QStringLiteral("Hampden")));
     QCOMPARE(model.getItuForDxccAdif(230), 28);
+}
+
+void TestDxcc::shippedPrefixesHaveOneDatedAnswer()
+{
+    // Two dated rows of one prefix valid at the same instant would make the resolver guess.
+    const DXCCModel model(*m_shipped);
+    db::Database database;
+    QCOMPARE(database.open(model.fullClDatabasePath(), db::Database::Mode::ReadOnly), 0);
+    db::Statement overlaps = database.prepare(QStringLiteral(
+        "select a.prefix from prefixes a join prefixes b on a.prefix=b.prefix and "
+        "a.rowid<b.rowid and a.start<=b.end and b.start<=a.end where a.end<>? and b.end<>?"));
+    overlaps.bindAll(
+        {QStringLiteral("2099-12-31 23:59:59"), QStringLiteral("2099-12-31 23:59:59")});
+    QStringList prefixes;
+    while (overlaps.step())
+        prefixes << overlaps.text(0);
+    QCOMPARE(prefixes, QStringList());
 }
 
 void TestDxcc::datedRules_data()

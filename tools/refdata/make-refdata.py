@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Regenerates resources/refdata/*.csv from public reference data in Debian packages.
 
-    tools/refdata/make-refdata.py [--cache DIR]
+    tools/refdata/make-refdata.py
 
 Fetches hamradio-files, trustedqsl and cqrlog-data with scripts/fetch-debian-data.sh (apt-get
 download, nothing is installed) and writes one CSV per table of ClublogDXCC.db and IOTA.db. The
@@ -223,11 +223,17 @@ def main():
         if prefix not in seen:
             seen.add(prefix)
             prefix_rows.append([prefix, adif, OPEN_START, OPEN_END])
+    # Two deleted entities may list the same prefix for overlapping periods (P2 and VK9 for
+    # Papua and New Guinea, KS4 for Serrana and Swan); the first keeps it, so a date never has
+    # two dated answers.
+    dated_periods = {}
     for row in prefix_rows:
-        key = (row[0], row[2], row[3])
-        if row[2] == OPEN_START or key not in seen:
-            seen.add(key)
-            dated.append(row)
+        if row[3] != OPEN_END:
+            periods = dated_periods.setdefault(row[0], [])
+            if any(row[2] <= end and start <= row[3] for start, end in periods):
+                continue
+            periods.append((row[2], row[3]))
+        dated.append(row)
     seen_calls = set()
     for call, adif in calls:
         if call not in seen_calls:
