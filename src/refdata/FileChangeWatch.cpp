@@ -11,9 +11,17 @@
 #include <unistd.h>
 
 namespace refdata {
+
+/** Changes in one folder; a folder that was moved or deleted can no longer be watched under its
+ *  path, so its counter then reports a change at every look. */
+struct FileChangeWatch::Counter {
+    std::atomic<quint64> changes{0};
+    std::atomic<bool> lost{false};
+};
+
 namespace {
 
-using Counter = std::atomic<quint64>;
+using Counter = FileChangeWatch::Counter;
 
 std::atomic<quint64> g_ownChanges{0};
 
@@ -36,7 +44,7 @@ public:
             return nullptr;
         auto counter = m_byWatch.value(wd);
         if (!counter)
-            counter = std::make_shared<Counter>(0);
+            counter = std::make_shared<Counter>();
         m_byWatch.insert(wd, counter);
         m_byFolder.insert(folder, counter);
         return counter;
@@ -64,13 +72,31 @@ private:
                 const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
                 if (event->mask & IN_Q_OVERFLOW) {
                     for (const auto &counter : std::as_const(m_byWatch))
-                        counter->fetch_add(1);
+                        counter->changes.fetch_add(1);
                 } else if (const auto counter = m_byWatch.value(event->wd)) {
-                    counter->fetch_add(1);
+                    if (event->mask & (IN_MOVE_SELF | IN_DELETE_SELF | IN_IGNORED))
+                        forget(event->wd, event->mask, *counter);
+                    counter->changes.fetch_add(1);
                 }
                 at += ssize_t(sizeof(inotify_event) + event->len);
             }
         }
+    }
+
+    /** The path may name another folder from now on; a later model watches that one. */
+    void forget(int wd, uint32_t mask, Counter &counter)
+    {
+        counter.lost.store(true);
+        for (auto it = m_byFolder.begin(); it != m_byFolder.end();) {
+            if (it.value().get() == &counter)
+                it = m_byFolder.erase(it);
+            else
+                ++it;
+        }
+        if (mask & IN_IGNORED)
+            m_byWatch.remove(wd); // the kernel may hand the number out again
+        else
+            inotify_rm_watch(m_fd, wd);
     }
 
     std::mutex m_mutex;
@@ -96,9 +122,9 @@ FileChangeWatch::FileChangeWatch(const QString &path)
 
 quint64 FileChangeWatch::generation() const
 {
-    if (!m_counter)
+    if (!m_counter || m_counter->lost.load(std::memory_order_acquire))
         return g_unwatched.fetch_add(1, std::memory_order_relaxed) + 1;
-    return m_counter->load(std::memory_order_acquire) +
+    return m_counter->changes.load(std::memory_order_acquire) +
            g_ownChanges.load(std::memory_order_acquire);
 }
 

@@ -18,7 +18,8 @@ public:
      *  possible change. */
     explicit FileChangeWatch(const QString &path);
 
-    /** Changes seen so far; a different value than before means "look at the file again". */
+    /** Changes seen so far; a different value than before means "look at the file again". A
+     *  folder that was moved or deleted reports a change at every look. */
     [[nodiscard]] quint64 generation() const;
     /** False when the folder could not be watched. */
     [[nodiscard]] bool isWatching() const { return m_counter != nullptr; }
@@ -26,8 +27,10 @@ public:
     /** Raises every counter: the program itself has just replaced a file. */
     static void noteChange();
 
+    struct Counter;
+
 private:
-    std::shared_ptr<const std::atomic<quint64>> m_counter;
+    std::shared_ptr<const Counter> m_counter;
 };
 
 } // namespace refdata

@@ -558,8 +558,8 @@ void TestDxcc::missingDatabaseGivesUnknownEntity()
     QCOMPARE(model.getDXCC(QStringLiteral("DL1ABC")).adif, 230);
     QVERIFY(QFile::remove(model.fullClDatabasePath()));
     const testsupport::DiagnosticLines lines;
-    const CountryClass country = model.getDXCC(QStringLiteral("DL1ABC"));
-    QCOMPARE(country, CountryClass());
+    // Removed by someone else: seen once the kernel's change notice arrived.
+    QTRY_COMPARE(model.getDXCC(QStringLiteral("DL1ABC")), CountryClass());
     QVERIFY(model.checkIfOperationIsValid(QStringLiteral("DL1ABC")));
     QVERIFY(lines.lines().contains(QStringLiteral("Failed to open ClublogDXCC.db: 14")));
     QVERIFY(!QFile::exists(model.fullClDatabasePath())); // not made up as an empty file
