@@ -94,14 +94,16 @@ int MemberListDownload::store(const QByteArray &data)
     if (m_kind == Kind::Lotw) {
         // The activity list is CSV with dates; the stored list keeps the callsigns only.
         const QList<QByteArray> rows = data.split('\n');
-        lines = int(rows.size());
         for (const QByteArray &row : rows) {
+            if (!row.isEmpty())
+                ++lines;
             const qsizetype comma = row.indexOf(',');
             contents += (comma < 0 ? row : row.left(comma)) + '\n';
         }
     } else {
         contents = data;
-        lines = int(QString::fromLatin1(data).split(QStringLiteral("\r\n")).size());
+        lines =
+            int(QString::fromLatin1(data).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size());
     }
     const char *what = m_kind == Kind::Lotw ? "Writing LoTW users: %1" : "Writing eQSL users: %1";
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||

@@ -42,7 +42,8 @@ signals:
 private:
     void received();
     void finished();
-    /** Stores the list; the number of lines downloaded, or -1 when nothing was stored. */
+    /** Stores the list; returns the number of callsigns downloaded. The stored file keeps the
+     *  empty line after a final line end, but the user is told only of real callsigns. */
     int store(const QByteArray &data);
     void readCount();
     [[nodiscard]] QString url() const;

@@ -1,0 +1,137 @@
+// The ADIF import screen: estimating a text, importing it while the event loop turns, the
+// report and the state of the import button.
+
+#include "ShellFixture.h"
+#include "model/LogModel.h"
+#include "shell/AdifImportScreen.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+QString record(const QString &call, const QString &extra = {})
+{
+    return QStringLiteral("<call:%1>%2<qso_date:8>20240501<time_on:6>101500<band:3>20m"
+                          "<mode:2>CW<dxcc:3>230%3<eor>\n")
+        .arg(call.size())
+        .arg(call, extra);
+}
+
+} // namespace
+
+class TestAdifImportScreen : public QObject {
+    Q_OBJECT
+
+    ShellFixture f;
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        f.setUp();
+        (void)LogModel(*f.app);
+    }
+    void cleanup() { f.tearDown(); }
+
+    void estimate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("importEnabled");
+        QTest::newRow("no record end") << "<call:5>K1ABC"
+                                       << "No QSOs found" << false;
+        QTest::newRow("empty text") << ""
+                                    << "No QSOs found" << false;
+        QTest::newRow("header only") << "Log<eoh>\n"
+                                     << "No QSOs found" << false;
+        QTest::newRow("two records, any case")
+            << "hdr <EoH>" + record("K1ABC") + record("DL1XYZ").replace("<eor>", "<EoR>")
+            << "Probably number of found QSOs: 2" << true;
+        QTest::newRow("last record without end is not counted")
+            << record("K1ABC") + "<call:6>DL1XYZ"
+            << "Probably number of found QSOs: 1" << true;
+        QTest::newRow("record end inside the header counts nothing")
+            << "<eor> header <eoh>" + record("K1ABC") << "Probably number of found QSOs: 1" << true;
+    }
+
+    void estimate()
+    {
+        QFETCH(QString, text);
+        AdifImportScreen screen(*f.app);
+        QVERIFY(!screen.importEnabled());
+        screen.importAdif(text);
+        QTEST(screen.status(), "status");
+        QTEST(screen.importEnabled(), "importEnabled");
+        QCOMPARE(screen.text(), text);
+    }
+
+    void importStoresAcceptedAndReportsRefused()
+    {
+        const QString refused = QStringLiteral("<call:2>K1<qso_date:8>20240501<time_on:4>1015"
+                                               "<band:3>20m<mode:2>CW");
+        const QString text = QStringLiteral("Exported<eoh>\n") + record("K1ABC") + refused +
+                             QStringLiteral("<eor>\n") + record("DL1XYZ", "<name:4>Hans");
+        AdifImportScreen screen(*f.app);
+        screen.importAdif(text);
+        QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 3"));
+        QSignalSpy imported(&screen, &AdifImportScreen::imported);
+        f.posted.clear();
+
+        screen.startImport();
+        QVERIFY(screen.importing());
+        QVERIFY(!screen.importEnabled());
+        QVERIFY(imported.wait(5000));
+        QCOMPARE(imported.at(0).at(0).toInt(), 2);
+        QCOMPARE(screen.status(), QStringLiteral("2 QSO(s) imported"));
+        QVERIFY(!screen.importing());
+        QCOMPARE(screen.progress(), 1.0);
+        // The text view now shows the refused record with its reason.
+        QVERIFY(screen.text().startsWith(QStringLiteral("Callsign not found: ")));
+        QVERIFY(screen.text().contains(refused));
+        QVERIFY(screen.text().endsWith(QStringLiteral("\n\n")));
+        QVERIFY(f.posted.contains(QStringLiteral("NewLogSelected")));
+        // The same text is not offered for a second import.
+        QVERIFY(!screen.importEnabled());
+
+        const QList<QsoClass> qsos = LogModel(*f.app).getlastQSOs(4);
+        QCOMPARE(qsos.size(), 2);
+        QStringList calls;
+        for (const QsoClass &qso : qsos)
+            calls << qso.callsign;
+        calls.sort();
+        QCOMPARE(calls, (QStringList{"DL1XYZ", "K1ABC"}));
+    }
+
+    void resetClearsTextStatusAndButton()
+    {
+        AdifImportScreen screen(*f.app);
+        screen.importAdif(record("K1ABC"));
+        QVERIFY(screen.importEnabled());
+        screen.reset();
+        QCOMPARE(screen.text(), QString());
+        QCOMPARE(screen.status(), QString());
+        QVERIFY(!screen.importEnabled());
+    }
+
+    void fileIsLoaded()
+    {
+        QVERIFY(
+            ShellFixture::write(f.path(QStringLiteral("Log.ADIF")), record("K1ABC").toLatin1()));
+        AdifImportScreen screen(*f.app);
+        QVERIFY(
+            screen.loadFile(QUrl::fromLocalFile(f.path(QStringLiteral("Log.ADIF"))).toString()));
+        QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 1"));
+    }
+
+    void unreadableFileIsReported()
+    {
+        AdifImportScreen screen(*f.app);
+        QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression(QStringLiteral("^Error loading ADIF file: ")));
+        QVERIFY(!screen.loadFile(f.path(QStringLiteral("missing.adi"))));
+        QCOMPARE(screen.status(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAdifImportScreen)
+#include "tst_adifimportscreen.moc"

@@ -1,0 +1,348 @@
+// Start-up, files handed to the application, home-screen shortcuts and the window's activity.
+
+#include "ShellFixture.h"
+#include "app/LogbookChoice.h"
+#include "app/Notifications.h"
+#include "app/Startup.h"
+#include "model/LogModel.h"
+#include "shell/AppShell.h"
+#include "shell/LaunchOptions.h"
+
+#include <QSignalSpy>
+
+class TestLaunch : public QObject {
+    Q_OBJECT
+
+    ShellFixture f;
+
+    void makeLogbook(const QString &name)
+    {
+        QCOMPARE(logbookchoice::createLogbook(*f.app, name), logbookchoice::CreateResult::Created);
+    }
+
+    [[nodiscard]] QString logDbName() const
+    {
+        return f.app->defaults().string(QStringLiteral("LogDbName"));
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { f.setUp(); }
+    void cleanup() { f.tearDown(); }
+
+    void freshDataFolderOpensTheDefaultLogbook()
+    {
+        AppShell shell(*f.app, false);
+        QCOMPARE(shell.logbookName(), QStringLiteral("DefaultLog.rlog"));
+        QVERIFY(QFile::exists(f.path(QStringLiteral("DefaultLog.rlog"))));
+        QCOMPARE(shell.logbooks()->logNames(), QStringList{QStringLiteral("DefaultLog.rlog")});
+        QCOMPARE(shell.logbooks()->selectedIndex(), 0);
+    }
+
+    void fallbackLogbook_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("nothing stored") << ""
+                                        << "DefaultLog.rlog";
+        QTest::newRow("stored logbook was removed") << "Gone.rlog"
+                                                    << "DefaultLog.rlog";
+        QTest::newRow("stored logbook exists") << "Contest.rlog"
+                                               << "Contest.rlog";
+    }
+
+    void fallbackLogbook()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, opened);
+        makeLogbook(QStringLiteral("Contest"));
+        f.app->defaults().setValue(QStringLiteral("LogDbName"), stored);
+        AppShell shell(*f.app, false);
+        QCOMPARE(shell.logbookName(), opened);
+        QCOMPARE(logDbName(), opened);
+    }
+
+    void cache60mIsEmptyAfterEverySwitch_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("tablet chooses a row") << false << "choose";
+        QTest::newRow("phone leaves after choosing") << true << "choose";
+        QTest::newRow("tablet makes a new logbook") << false << "create";
+        QTest::newRow("the current logbook is deleted") << false << "delete";
+        QTest::newRow("phone leaves after an import") << true << "import";
+    }
+
+    void cache60mIsEmptyAfterEverySwitch()
+    {
+        QFETCH(bool, phone);
+        QFETCH(QString, action);
+        makeLogbook(QStringLiteral("Alpha"));
+        AppShell shell(*f.app, phone);
+        LogbookSelection &selection = *shell.logbooks();
+        selection.choose(int(selection.logNames().indexOf(QStringLiteral("DefaultLog.rlog"))));
+        selection.leave();
+        f.app->info60m().fill(QStringLiteral("C/P"));
+        if (action == QLatin1String("choose")) {
+            selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
+        } else if (action == QLatin1String("create")) {
+            selection.createLogbook(QStringLiteral("Beta"));
+        } else if (action == QLatin1String("delete")) {
+            selection.deleteSelected();
+        } else {
+            QTemporaryDir elsewhere;
+            const QString source = elsewhere.filePath(QStringLiteral("Gamma.rlog"));
+            QVERIFY(QFile::copy(f.path(QStringLiteral("Alpha.rlog")), source));
+            shell.openFile(source);
+        }
+        selection.leave();
+        QCOMPARE(f.app->info60m().size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(f.app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+    }
+
+    void modesListIsReplacedByTheShippedOne()
+    {
+        const QString target = f.path(QStringLiteral("Modes&Submodes.txt"));
+        QVERIFY(ShellFixture::write(target, "EDITED,BY,HAND\n"));
+        QTemporaryDir shippedDir;
+        const QString shipped = shippedDir.filePath(QStringLiteral("modes.txt"));
+        QVERIFY(ShellFixture::write(shipped, "CW,PCW\nSSB,LSB,USB\n"));
+        startup::refreshModesList(*f.app, shipped);
+        QCOMPARE(ShellFixture::contents(target), QByteArray("CW,PCW\nSSB,LSB,USB\n"));
+        // The shipped list goes in on every start; the next one may be edited again.
+        QVERIFY(QFileInfo(target).isWritable());
+    }
+
+    void missingShippedModesListIsReported()
+    {
+        QTest::ignoreMessage(QtInfoMsg, "Can't coppy Modes&Submodes.txt");
+        startup::refreshModesList(*f.app, f.path(QStringLiteral("no-such-file.txt")));
+        QVERIFY(!QFile::exists(f.path(QStringLiteral("Modes&Submodes.txt"))));
+    }
+
+    void launchMakesTheModesListAndClearsTheClusterFlag()
+    {
+        f.app->connectToCluster = true;
+        startup::didFinishLaunching(*f.app);
+        QVERIFY(!f.app->connectToCluster);
+        QVERIFY(QFileInfo(f.path(QStringLiteral("Modes&Submodes.txt"))).size() > 0);
+    }
+
+    void handedFiles_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Log.ADIF is ADIF") << "Log.ADIF"
+                                          << "adif";
+        QTest::newRow(".adi") << "contest.adi"
+                              << "adif";
+        QTest::newRow(".Adif mixed case") << "field.Adif"
+                                          << "adif";
+        QTest::newRow(".rlog") << "Portable.rlog"
+                               << "rlog";
+        QTest::newRow(".RLOG") << "Archive.RLOG"
+                               << "rlog";
+        QTest::newRow("other extension") << "notes.txt"
+                                         << "none";
+        QTest::newRow("no extension") << "adif"
+                                      << "none";
+    }
+
+    void handedFiles()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, outcome);
+        QTemporaryDir elsewhere;
+        const QString source = elsewhere.filePath(fileName);
+        if (outcome == QLatin1String("rlog")) {
+            QVERIFY(QFile::copy(QStringLiteral(":/EmptyLog.rlog"), source));
+        } else {
+            QVERIFY(ShellFixture::write(
+                source, "header<eoh><call:5>K1ABC<qso_date:8>20240501<time_on:4>1200"
+                        "<band:3>20m<mode:2>CW<eor>"));
+        }
+        AppShell shell(*f.app, true);
+        shell.setCurrentTab(AppShell::SettingsTab);
+        QSignalSpy screens(&shell, &AppShell::screenRequested);
+        shell.openFile(QUrl::fromLocalFile(source).toString());
+
+        if (outcome == QLatin1String("adif")) {
+            QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
+            QCOMPARE(screens.size(), 1);
+            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("adifimport"));
+            QCOMPARE(shell.adifImport()->status(),
+                     QStringLiteral("Probably number of found QSOs: 1"));
+            QVERIFY(shell.adifImport()->importEnabled());
+        } else if (outcome == QLatin1String("rlog")) {
+            QVERIFY(QFile::exists(f.path(fileName)));
+            QVERIFY(QFile::exists(source));
+            QVERIFY(shell.logbooks()->logNames().contains(fileName));
+            // Imported, not chosen.
+            QCOMPARE(logDbName(), QStringLiteral("DefaultLog.rlog"));
+            QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
+            QCOMPARE(screens.size(), 1);
+            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("logbooks"));
+        } else {
+            QCOMPARE(shell.currentTab(), int(AppShell::SettingsTab));
+            QCOMPARE(screens.size(), 0);
+            QVERIFY(!QFile::exists(f.path(fileName)));
+        }
+    }
+
+    void unreadableAdifFileIsReported()
+    {
+        AppShell shell(*f.app, false);
+        QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression(QStringLiteral("^Error loading ADIF file: ")));
+        shell.openFile(f.path(QStringLiteral("missing.adi")));
+        QCOMPARE(shell.adifImport()->status(), QString());
+        QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
+    }
+
+    void existingLogbookNameAsks_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("Cancel leaves both files") << false;
+        QTest::newRow("Overwrite logbook replaces the existing one") << true;
+    }
+
+    void existingLogbookNameAsks()
+    {
+        QFETCH(bool, overwrite);
+        QVERIFY(ShellFixture::write(f.path(QStringLiteral("Club.rlog")), "existing logbook"));
+        QTemporaryDir elsewhere;
+        const QString source = elsewhere.filePath(QStringLiteral("Club.rlog"));
+        QVERIFY(ShellFixture::write(source, "handed logbook"));
+
+        AppShell shell(*f.app, false);
+        LogbookFileImport &import = *shell.logbookImport();
+        QSignalSpy imported(&import, &LogbookFileImport::imported);
+        shell.openFile(source);
+        QVERIFY(import.questionPending());
+        QCOMPARE(import.pendingName(), QStringLiteral("Club.rlog"));
+        QCOMPARE(import.questionTitle(), QStringLiteral("File exists already"));
+        QCOMPARE(import.questionMessage(),
+                 QStringLiteral("Do you want to overwrite existing file?"));
+        QCOMPARE(import.overwriteText(), QStringLiteral("Overwrite logbook"));
+        QCOMPARE(import.cancelText(), QStringLiteral("Cancel"));
+        QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("Club.rlog"))),
+                 QByteArray("existing logbook"));
+
+        if (overwrite)
+            import.overwrite();
+        else
+            import.cancel();
+        QVERIFY(!import.questionPending());
+        QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("Club.rlog"))),
+                 overwrite ? QByteArray("handed logbook") : QByteArray("existing logbook"));
+        QCOMPARE(ShellFixture::contents(source), QByteArray("handed logbook"));
+        QCOMPARE(imported.size(), overwrite ? 1 : 0);
+        QCOMPARE(logDbName(), QStringLiteral("DefaultLog.rlog"));
+    }
+
+    void importingTheCurrentFileOntoItselfKeepsIt()
+    {
+        AppShell shell(*f.app, false);
+        const QString current = f.path(QStringLiteral("DefaultLog.rlog"));
+        const QByteArray before = ShellFixture::contents(current);
+        shell.logbookImport()->importFile(current);
+        shell.logbookImport()->overwrite();
+        QCOMPARE(ShellFixture::contents(current), before);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("notifications");
+        QTest::newRow("tablet DX_Cluster") << false << "DX_Cluster" << 1 << QStringList{};
+        QTest::newRow("tablet New_Qso") << false << "New_Qso" << 0 << QStringList{};
+        QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << QStringList{};
+        QTest::newRow("phone DX_Cluster")
+            << true << "DX_Cluster" << 1 << QStringList{QStringLiteral("ConnectToCluster")};
+        QTest::newRow("phone New_Qso")
+            << true << "New_Qso" << 0 << QStringList{QStringLiteral("AddQSO")};
+        QTest::newRow("phone QSLs") << true << "QSLs" << 4 << QStringList{};
+        QTest::newRow("unknown") << true << "Logbook" << 5 << QStringList{};
+    }
+
+    void shortcuts()
+    {
+        QFETCH(bool, phone);
+        QFETCH(QString, shortcut);
+        QFETCH(int, tab);
+        QFETCH(QStringList, notifications);
+        AppShell shell(*f.app, phone);
+        shell.setCurrentTab(AppShell::SettingsTab);
+        QSignalSpy roots(&shell, &AppShell::rootRequested);
+        f.posted.clear();
+        shell.performShortcut(shortcut);
+        QCOMPARE(shell.currentTab(), tab);
+        QCOMPARE(f.posted, notifications);
+        // The phone's New_Qso starts from the log's first screen.
+        QCOMPARE(roots.size(), phone && shortcut == QLatin1String("New_Qso") ? 1 : 0);
+    }
+
+    void leavingTheForegroundPostsAppGoesBackground()
+    {
+        AppShell shell(*f.app, false);
+        f.posted.clear();
+        shell.setWindowActive(true);
+        QCOMPARE(f.posted, QStringList{});
+        shell.setWindowActive(false);
+        shell.windowHidden();
+        QCOMPARE(f.posted, QStringList(2, QStringLiteral("AppGoesBackground")));
+    }
+
+    void launchOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("screenshots");
+        QTest::addColumn<QStringList>("files");
+        const int automatic = int(LaunchOptions::Layout::Automatic);
+        const int phone = int(LaunchOptions::Layout::Phone);
+        const int tablet = int(LaunchOptions::Layout::Tablet);
+        QTest::newRow("nothing") << QStringList{} << true << automatic << ""
+                                 << "" << QStringList{};
+        QTest::newRow("phone layout, shortcut")
+            << QStringList{"--layout", "phone", "--shortcut", "DX_Cluster"} << true << phone
+            << "DX_Cluster"
+            << "" << QStringList{};
+        QTest::newRow("screenshots with data folder")
+            << QStringList{"--screenshot", "/tmp/s", "--layout=tablet", "--data-dir", "/tmp/d"}
+            << true << tablet << ""
+            << "/tmp/s" << QStringList{};
+        QTest::newRow("files") << QStringList{"a.adi", "b.rlog"} << true << automatic << ""
+                               << "" << QStringList{"a.adi", "b.rlog"};
+        QTest::newRow("unknown layout") << QStringList{"--layout", "watch"} << false << 0 << ""
+                                        << "" << QStringList{};
+        QTest::newRow("unknown shortcut") << QStringList{"--shortcut", "Map"} << false << 0 << ""
+                                          << "" << QStringList{};
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << false << 0 << ""
+                                        << "" << QStringList{};
+    }
+
+    void launchOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, valid);
+        arguments.prepend(QStringLiteral("brindlewick"));
+        QString error;
+        const auto options = LaunchOptions::parse(arguments, &error);
+        QCOMPARE(options.has_value(), valid);
+        QCOMPARE(error.isEmpty(), valid);
+        if (!valid)
+            return;
+        QTEST(int(options->layout), "layout");
+        QTEST(options->shortcut, "shortcut");
+        QTEST(options->screenshotDir, "screenshots");
+        QTEST(options->files, "files");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLaunch)
+#include "tst_launch.moc"

@@ -1,0 +1,282 @@
+// The settings screens: which key each writes, in which form, and what it announces.
+
+#include "ShellFixture.h"
+#include "model/LogModel.h"
+#include "shell/BandTableSettings.h"
+#include "shell/CountryFileSettings.h"
+#include "shell/DateStyleSettings.h"
+#include "shell/MemberListDownload.h"
+#include "shell/StationSettings.h"
+#include "shell/UserFieldSettings.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+
+/** A one-page web server on the loopback interface: every request gets the same answer. */
+class LoopbackHttp : public QObject {
+public:
+    LoopbackHttp(int status, QByteArray body) : m_status(status), m_body(std::move(body))
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_request += socket->readAll();
+                if (!m_request.contains("\r\n\r\n"))
+                    return;
+                socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
+                              " X\r\nContent-Length: " + QByteArray::number(m_body.size()) +
+                              "\r\nConnection: close\r\n\r\n" + m_body);
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    [[nodiscard]] QString url() const
+    {
+        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
+    }
+    [[nodiscard]] const QByteArray &request() const { return m_request; }
+
+private:
+    QTcpServer m_server;
+    int m_status;
+    QByteArray m_body;
+    QByteArray m_request;
+};
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    ShellFixture f;
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        f.setUp();
+        (void)LogModel(*f.app);
+    }
+    void cleanup() { f.tearDown(); }
+
+    void bandTableEdit_data()
+    {
+        QTest::addColumn<bool>("wholeKHz");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QVariant>("stored"); // invalid: refused
+        QTest::newRow("tablet keeps decimals") << false << 5 << "3572.5" << QVariant(3572.5);
+        QTest::newRow("phone rounds to whole kHz") << true << 5 << "3572.5" << QVariant(3573);
+        QTest::newRow("last field, 70cm upper edge")
+            << false << 47 << "438000" << QVariant(438000.0);
+        QTest::newRow("blanks around are fine") << true << 0 << " 1810 " << QVariant(1810);
+        QTest::newRow("letters refused") << false << 1 << "18x8" << QVariant();
+        QTest::newRow("empty refused") << false << 1 << "" << QVariant();
+        QTest::newRow("negative refused") << true << 2 << "-5" << QVariant();
+        QTest::newRow("no such field") << false << 48 << "1000" << QVariant();
+    }
+
+    void bandTableEdit()
+    {
+        QFETCH(bool, wholeKHz);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QVariant, stored);
+        BandTableSettings table(*f.app, wholeKHz);
+        const QVariantList before = f.app->defaults().list(QStringLiteral("QRGs"));
+        QCOMPARE(table.values().size(), 48);
+        QCOMPARE(table.values().at(4), QStringLiteral("3500"));
+        f.posted.clear();
+
+        QCOMPARE(table.setValue(field, typed), stored.isValid());
+        const QVariantList after = f.app->defaults().list(QStringLiteral("QRGs"));
+        if (!stored.isValid()) {
+            QCOMPARE(after, before);
+            QCOMPARE(f.posted, QStringList{});
+            return;
+        }
+        QCOMPARE(f.posted, QStringList{QStringLiteral("DxPrefsWereChanged")});
+        const QVariant cell = after.at(field / 4).toList().at(field % 4);
+        QCOMPARE(cell.toDouble(), stored.toDouble());
+        QCOMPARE(cell.typeId() == QMetaType::Double, !wholeKHz);
+        // Every other value is written back unchanged.
+        for (int i = 0; i < 48; ++i)
+            if (i != field)
+                QCOMPARE(after.at(i / 4).toList().at(i % 4).toDouble(),
+                         before.at(i / 4).toList().at(i % 4).toDouble());
+        // A fresh editor reads what was stored.
+        QCOMPARE(BandTableSettings(*f.app, wholeKHz).values().at(field), table.values().at(field));
+    }
+
+    void userFields_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("caption") << "caption";
+        QTest::newRow("ADIF index") << "index";
+        QTest::newRow("remember flag") << "remember";
+    }
+
+    void userFields()
+    {
+        QFETCH(QString, what);
+        UserFieldSettings fields(*f.app);
+        QCOMPARE(fields.adifNames().size(), 16);
+        QCOMPARE(fields.caption(3), QStringLiteral("User_3"));
+        f.posted.clear();
+        if (what == QLatin1String("caption"))
+            fields.setCaption(3, QStringLiteral("SOTA"));
+        else if (what == QLatin1String("index"))
+            fields.setAdifIndex(3, 2);
+        else
+            fields.setRemember(3, true);
+        QCOMPARE(f.posted, QStringList{QStringLiteral("UserFieldPrefsChanged")});
+        LogModel log(*f.app);
+        QCOMPARE(log.getUserFieldNameForNumber(3), what == QLatin1String("caption")
+                                                       ? QStringLiteral("SOTA")
+                                                       : QStringLiteral("User_3"));
+        QCOMPARE(log.getUserFieldAdifIdxForNumber(3), what == QLatin1String("index") ? 2 : 0);
+        QCOMPARE(log.getUserFieldRememberForNumber(3), what == QLatin1String("remember"));
+        // The other fields are left alone.
+        QCOMPARE(log.getUserFieldNameForNumber(2), QStringLiteral("User_2"));
+    }
+
+    void userFieldOutOfRangeWritesNothing()
+    {
+        UserFieldSettings fields(*f.app);
+        f.posted.clear();
+        fields.setCaption(0, QStringLiteral("x"));
+        fields.setCaption(5, QStringLiteral("x"));
+        fields.setAdifIndex(1, 16);
+        fields.setAdifIndex(1, -1);
+        QCOMPARE(f.posted, QStringList{});
+    }
+
+    void dateStyle_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("medium") << 1 << 1;
+        QTest::newRow("anything but 0 is medium") << 3 << 1;
+    }
+
+    void dateStyle()
+    {
+        QFETCH(int, chosen);
+        DateStyleSettings style(*f.app);
+        QCOMPARE(style.dateFormatIndex(), 0);
+        style.setDateFormatIndex(chosen);
+        QTEST(int(f.app->defaults().integer(QStringLiteral("DateFormatIndex"))), "stored");
+        QCOMPARE(f.app->logDateFormaterStyle(), formats::DateStyle::Medium);
+        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
+    }
+
+    void station()
+    {
+        StationSettings station(*f.app);
+        f.posted.clear();
+        station.setMyCallsign(QStringLiteral(" dl1abc/p "));
+        station.setMyLocator(QStringLiteral("jo62qm"));
+        LogModel log(*f.app);
+        QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC/P"));
+        QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
+        QVERIFY(station.locatorValid());
+        QCOMPARE(f.posted, QStringList(2, QStringLiteral("PrefsWereChanged")));
+        station.setMyLocator(QStringLiteral("XX99"));
+        QVERIFY(!station.locatorValid());
+    }
+
+    void memberListDownload_data()
+    {
+        QTest::addColumn<bool>("lotw");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("stored"); // empty: no file
+        QTest::newRow("LoTW list keeps the callsigns only")
+            << true << 200 << QByteArray("K1ABC,2024-05-01,10:00:00\nDL1XYZ,2024-04-30,09:00:00\n")
+            << "2 LotW users read" << QByteArray("K1ABC\nDL1XYZ\n\n");
+        QTest::newRow("LoTW list without final line end")
+            << true << 200 << QByteArray("K1ABC,2024-05-01\nDL1XYZ") << "2 LotW users read"
+            << QByteArray("K1ABC\nDL1XYZ\n");
+        QTest::newRow("eQSL list stored as downloaded")
+            << false << 200 << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n") << "3 eQSL users read"
+            << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n");
+        QTest::newRow("server error")
+            << true << 500 << QByteArray("busy") << "Error" << QByteArray();
+        QTest::newRow("not found") << false << 404 << QByteArray() << "Error" << QByteArray();
+    }
+
+    void memberListDownload()
+    {
+        QFETCH(bool, lotw);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, stored);
+        LoopbackHttp server(status, body);
+        f.app->defaults().setValue(lotw ? QStringLiteral("LotwHost") : QStringLiteral("EqslHost"),
+                                   server.url());
+        MemberListDownload download(*f.app, lotw ? MemberListDownload::Kind::Lotw
+                                                 : MemberListDownload::Kind::Eqsl);
+        QCOMPARE(download.count(), 0);
+        QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
+        f.posted.clear();
+        download.download();
+        QVERIFY(download.busy());
+        QTRY_VERIFY(!download.busy());
+        QTEST(download.label(), "label");
+        QCOMPARE(alerts.size(), 0);
+        QVERIFY(
+            server.request().startsWith(lotw ? "GET /lotw-user-activity.csv "
+                                             : "GET /qslcard/DownloadedFiles/AGMemberList.txt "));
+        const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
+        QCOMPARE(ShellFixture::contents(file), stored);
+        QCOMPARE(QFile::exists(file), !stored.isEmpty());
+        QCOMPARE(f.posted, stored.isEmpty()
+                               ? QStringList{}
+                               : QStringList{QStringLiteral("downloadableDataChanged")});
+        // The count shown is read again from the stored list.
+        QCOMPARE(download.count() > 0, !stored.isEmpty());
+    }
+
+    void memberListTransportErrorAlerts()
+    {
+        quint16 closedPort = 0;
+        {
+            QTcpServer probe;
+            probe.listen(QHostAddress::LocalHost);
+            closedPort = probe.serverPort();
+        }
+        f.app->defaults().setValue(QStringLiteral("LotwHost"),
+                                   QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
+        QVERIFY(ShellFixture::write(f.path(QStringLiteral("lotw.txt")), "K1ABC\n"));
+        MemberListDownload download(*f.app, MemberListDownload::Kind::Lotw);
+        QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
+        download.download();
+        QTRY_VERIFY(!download.busy());
+        QCOMPARE(download.label(), QStringLiteral("Error"));
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts.at(0).at(0).toString(), QStringLiteral("LoTW Data not loaded!"));
+        QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("lotw.txt"))), QByteArray("K1ABC\n"));
+    }
+
+    void countryFileLines()
+    {
+        f.app->defaults().setValue(QStringLiteral("LastClublogXmlData"),
+                                   QStringLiteral("2025-05-30 10:00:00 "));
+        CountryFileSettings country(*f.app);
+        QCOMPARE(country.fileDate(), QStringLiteral("2025-05-30 10:00:00 "));
+        country.clublogStatus(QStringLiteral("Loading xml data..."));
+        QCOMPARE(country.statusLine(), QStringLiteral("Clublog xml: Loading xml data..."));
+        country.clublogError(QStringLiteral("Can't load xml data!"));
+        QCOMPARE(country.errorLine(), QStringLiteral("Club Log xml error: Can't load xml data!"));
+        country.newUpdateDateSet(QStringLiteral("2025-06-14 08:00:00 "));
+        QCOMPARE(country.fileDate(), QStringLiteral("2025-06-14 08:00:00 "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
