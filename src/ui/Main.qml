@@ -15,7 +15,7 @@ ApplicationWindow {
     title: "Brindlewick \u2014 " + shell.logbookName
     Material.theme: theme === 2 ? Material.Dark : theme === 1 ? Material.Light : Material.System
     Material.primary: Material.Indigo
-    Material.accent: Material.theme === Material.Dark ? Material.Cyan : Material.Teal
+    Material.accent: Material.Teal
 
     onActiveChanged: shell.setWindowActive(active)
     onVisibilityChanged: if (window.visibility === Window.Minimized) shell.windowHidden()

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Renders every main screen of both screen sets, light and dark, from a demo data folder into
+# tools/screenshots/png/<layout>-<theme>/<screen>.png (the README shows some of them).
+# Usage: tools/screenshots/make-screenshots.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-build}
+[[ $build = /* ]] || build="$root/$build"
+app="$build/src/ui/brindlewick"
+cli="$build/src/cli/brindlewick-cli"
+loggen="$build/tools/loggen/brindlewick-loggen"
+out="$root/tools/screenshots/png"
+
+demo=$(mktemp -d)
+trap 'rm -rf "$demo"' EXIT
+
+# A demo logbook from the generator, with own callsign and locator, beside the default one.
+"$loggen" "$demo/Demo contest.rlog" 500 --seed 7 --last-day 2025-06-14 >/dev/null ||
+    echo "brindlewick-loggen failed; screenshots show an empty demo logbook" >&2
+"$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null 2>&1 ||
+    "$cli" --data-dir "$demo" logbooks create "Demo contest" >/dev/null
+"$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null
+"$cli" --data-dir "$demo" prefs set mycall DL1BWK >/dev/null
+"$cli" --data-dir "$demo" prefs set mylocator JO62QM >/dev/null
+"$cli" --data-dir "$demo" prefs set UserFieldName_1 SOTA >/dev/null
+"$cli" --data-dir "$demo" logbooks create "Field day" >/dev/null
+"$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null
+# Some ADIF text for the import screen.
+"$cli" --data-dir "$demo" export --range 0 -o "$demo/sample.adi" >/dev/null 2>&1 ||
+    printf '%s\n' 'Demo<eoh>' \
+        '<call:5>K1ABC<qso_date:8>20250614<time_on:4>1015<band:3>20m<mode:2>CW<eor>' \
+        '<call:6>DL1XYZ<qso_date:8>20250614<time_on:4>1022<band:3>40m<mode:3>SSB<eor>' \
+        >"$demo/sample.adi"
+
+for layout in tablet phone; do
+    for theme in light dark; do
+        rm -rf "$out/$layout-$theme"
+        xvfb-run -a -s '-screen 0 1920x1200x24' "$app" --data-dir "$demo" --layout "$layout" \
+            --theme "$theme" --screenshot "$out/$layout-$theme" "$demo/sample.adi"
+    done
+done
+echo "Screenshots in $out"
