@@ -10,6 +10,7 @@
 #include "cli/LogbookCommands.h"
 #include "cli/QsoCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/WorkedCommands.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -32,6 +33,11 @@ const Command kCommands[] = {
     {"sun", cli::kSunSynopsis, cli::sunCommand},
     {"import", cli::kImportSynopsis, cli::importCommand},
     {"export", cli::kExportSynopsis, cli::exportCommand},
+    {"status", cli::kStatusSynopsis, cli::statusCommand},
+    {"iota", cli::kIotaSynopsis, cli::iotaCommand},
+    {"grid", cli::kGridSynopsis, cli::gridCommand},
+    {"stats", cli::kStatsSynopsis, cli::statsCommand},
+    {"dxlist", cli::kDxListSynopsis, cli::dxListCommand},
 };
 
 void printHelp(FILE *to)

@@ -5,7 +5,11 @@
 #include "db/Database.h"
 #include "model/QsoRow.h"
 
+#include <QFile>
+
 #include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,29 +60,65 @@ FileWorkedStore::FileWorkedStore(AppDelegate &app, const QString &path) : m_app(
 {
 }
 
+FileWorkedStore::~FileWorkedStore() = default;
+
 void FileWorkedStore::setPath(const QString &path)
 {
     if (path == m_path)
         return;
     m_path = path;
+    m_connection.reset();
+    m_lastStation.reset();
     m_dxInfoStamp = {};
     m_dxInfo.clear();
+}
+
+db::Database *FileWorkedStore::connection()
+{
+    struct stat status {};
+    const quint64 inode =
+        ::stat(QFile::encodeName(m_path).constData(), &status) == 0 ? quint64(status.st_ino) : 0;
+    if (inode == 0) {
+        m_connection.reset();
+        return nullptr;
+    }
+    if (!m_connection || inode != m_connectionInode) {
+        auto database = std::make_unique<db::Database>();
+        if (database->open(m_path, db::Database::Mode::ReadWrite) != 0) {
+            diag(QStringLiteral("Failed to open logbook database: %1").arg(database->errorMessage()));
+            m_connection.reset();
+            return nullptr;
+        }
+        // Questions jump around a large file: map it instead of copying pages in one by one.
+        database->exec(QStringLiteral("PRAGMA mmap_size=1073741824; PRAGMA cache_size=-16384"));
+        m_connection = std::move(database);
+        m_connectionInode = inode;
+    }
+    return m_connection.get();
 }
 
 WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsign,
                                                          const QString &band, int xMode)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    const FileStamp stamp = FileStamp::of(m_path);
+    if (m_lastStation && m_lastStation->stamp == stamp && m_lastStation->xMode == xMode
+        && m_lastStation->callsign == callsign && m_lastStation->band == band)
+        return m_lastStation->answer;
+    db::Database *database = connection();
+    if (!database)
         return {};
-    db::Statement select = database.prepare(
+    db::Statement select = database->prepare(
+        // "+band" keeps SQLite from choosing the band index, which would read a whole band
+        // instead of one station's few QSOs.
         QStringLiteral("select count(*), count(case when qsl='R' or qsl='X' or lotwqsl='X' then 1 "
-                       "end) from logbook where callsign=? and band=?")
+                       "end) from logbook where callsign=? and +band=?")
         + modeCondition(xMode));
     select.bind(1, callsign).bind(2, band);
     if (!select.step())
         return {};
-    return {select.int64(0) > 0, select.int64(1) > 0};
+    const StationAnswer answer{select.int64(0) > 0, select.int64(1) > 0};
+    m_lastStation = StationQuestion{callsign, band, xMode, stamp, answer};
+    return answer;
 }
 
 QList<QsoClass> FileWorkedStore::slotsOfEntity(int adif)
@@ -98,10 +138,10 @@ QList<QsoClass> FileWorkedStore::slotsOfCallsign(const QString &callsign)
 QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
                                        std::initializer_list<QVariant> values)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    db::Database *database = connection();
+    if (!database)
         return {};
-    db::Statement select = database.prepare(statement);
+    db::Statement select = database->prepare(statement);
     select.bindAll(values);
     QList<QsoClass> qsos;
     while (select.step()) {
@@ -120,10 +160,10 @@ std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
     const FileStamp stamp = FileStamp::of(m_path);
     if (stamp != m_dxInfoStamp) {
         m_dxInfo.clear();
-        db::Database database;
-        if (database.open(m_path) != 0)
+        db::Database *database = connection();
+        if (!database)
             return std::nullopt;
-        db::Statement select = database.prepare(QStringLiteral("select dxccadif, info from dxlist"));
+        db::Statement select = database->prepare(QStringLiteral("select dxccadif, info from dxlist"));
         while (select.step())
             m_dxInfo.insert(int(std::abs(select.int64(0))), select.text(1));
         m_dxInfoStamp = stamp;
@@ -136,15 +176,15 @@ std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
 
 bool FileWorkedStore::saveDxInfoString(const QString &dxcc, const QString &info, int adif)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    db::Database *database = connection();
+    if (!database)
         return false;
-    db::Statement replace = database.prepare(
+    db::Statement replace = database->prepare(
         QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
     replace.bind(1, dxcc).bind(2, info).bind(3, std::abs(adif));
     if (!replace.run()) {
-        diag(QStringLiteral("Error saving DX Info String: %1").arg(database.errorMessage()));
-        diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
+        diag(QStringLiteral("Error saving DX Info String: %1").arg(database->errorMessage()));
+        diag(QStringLiteral("Error: %1").arg(database->errorMessage()));
         return false;
     }
     return true;
@@ -152,12 +192,12 @@ bool FileWorkedStore::saveDxInfoString(const QString &dxcc, const QString &info,
 
 bool FileWorkedStore::saveAllDxInfoStrings(const QList<DxListEntry> &entries)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    db::Database *database = connection();
+    if (!database)
         return false;
-    database.exec(QStringLiteral("begin transaction"));
-    database.exec(QStringLiteral("delete from dxlist"));
-    db::Statement replace = database.prepare(
+    database->exec(QStringLiteral("begin transaction"));
+    database->exec(QStringLiteral("delete from dxlist"));
+    db::Statement replace = database->prepare(
         QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
     bool saved = true;
     for (const DxListEntry &entry : entries) {
@@ -165,12 +205,12 @@ bool FileWorkedStore::saveAllDxInfoStrings(const QList<DxListEntry> &entries)
         replace.bind(1, entry.dxcc).bind(2, entry.info).bind(3, entry.adif);
         if (!replace.run()) {
             diag(QStringLiteral("Error saving (LoTW) DX Info String: %1")
-                     .arg(database.errorMessage()));
+                     .arg(database->errorMessage()));
             saved = false;
         }
     }
     replace = {};
-    return database.exec(QStringLiteral("commit transaction")) && saved;
+    return database->exec(QStringLiteral("commit transaction")) && saved;
 }
 
 QList<QsoClass> FileWorkedStore::qsos60m(int adif)
@@ -203,10 +243,10 @@ bool FileWorkedStore::hasLocator(const QString &square, const QString &band, Con
 
 bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVariant> values)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    db::Database *database = connection();
+    if (!database)
         return false;
-    db::Statement select = database.prepare(statement + QStringLiteral(" limit 1"));
+    db::Statement select = database->prepare(statement + QStringLiteral(" limit 1"));
     select.bindAll(values);
     return select.step();
 }
@@ -214,10 +254,10 @@ bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVa
 QList<QsoClass> FileWorkedStore::query(const QString &statement,
                                        std::initializer_list<QVariant> values)
 {
-    db::Database database;
-    if (database.open(m_path) != 0)
+    db::Database *database = connection();
+    if (!database)
         return {};
-    db::Statement select = database.prepare(statement);
+    db::Statement select = database->prepare(statement);
     select.bindAll(values);
     const formats::DateStyle style = m_app.logDateFormaterStyle();
     QList<QsoClass> qsos;

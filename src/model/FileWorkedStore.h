@@ -3,14 +3,22 @@
 #include "model/FileStamp.h"
 #include "model/WorkedStore.h"
 
+#include <memory>
+
 class AppDelegate;
 
-/** The worked/confirmed questions of a logbook file. The DX info texts are read once into memory
- *  and read again when the file changes (another size, modification time or inode), so a
- *  replaced logbook is seen at the next question. */
+namespace db {
+class Database;
+}
+
+/** The worked/confirmed questions of a logbook file, asked many times a second by the cluster.
+ *  So the file stays open between questions, and the DX info texts are read once into memory;
+ *  both are renewed when the file is replaced (another inode) or, for the texts, changed (see
+ *  FileStamp), so a replaced or changed logbook is seen at the next question. */
 class FileWorkedStore final : public WorkedStore {
 public:
     FileWorkedStore(AppDelegate &app, const QString &path);
+    ~FileWorkedStore() override;
     void setPath(const QString &path);
 
     StationAnswer stationBefore(const QString &callsign, const QString &band, int xMode) override;
@@ -25,12 +33,26 @@ public:
     bool hasLocator(const QString &square, const QString &band, Confirmation kind) override;
 
 private:
+    /** The open logbook, opened again when the file at the path is another one; null when it
+     *  cannot be opened. */
+    db::Database *connection();
     bool exists(const QString &statement, std::initializer_list<QVariant> values);
     QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values);
     QList<QsoClass> slotRows(const QString &statement, std::initializer_list<QVariant> values);
 
     AppDelegate &m_app;
     QString m_path;
+    std::unique_ptr<db::Database> m_connection;
+    quint64 m_connectionInode = 0;
+    // The last station answer: "worked" and "confirmed" are asked one after the other.
+    struct StationQuestion {
+        QString callsign;
+        QString band;
+        int xMode = 0;
+        FileStamp stamp;
+        StationAnswer answer;
+    };
+    std::optional<StationQuestion> m_lastStation;
     FileStamp m_dxInfoStamp;
     QHash<int, QString> m_dxInfo;
 };

@@ -218,8 +218,10 @@ qint64 LogModel::saveNewQSOtoLog(QsoClass &qso)
     if (!s)
         return 0;
     const qint64 id = s->saveNewQSOtoLog(qso);
-    // Also after a failed insert: the DX info then reflects what the file holds.
-    updateDxInfoString(qso);
+    if (id > 0)
+        addToDxInfo(qso);
+    else
+        updateDxInfoString(qso); // the DX info then reflects what the file holds
     return id;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "adif/ModesList.h"
+#include "model/DxccStatistics.h"
 #include "model/FileLogStore.h"
 #include "model/FileWorkedStore.h"
 #include "model/MemberList.h"
@@ -13,6 +14,23 @@
 
 class AppDelegate;
 struct OneDxSpotClass;
+
+/** The thirteen answers that tell what a spot would be new for. */
+struct SpotAnswers {
+    bool stnWkdBefore = false;
+    bool stnCfdBefore = false;
+    bool dxWkd = false;
+    bool dxCfd = false;
+    bool dxCfdLotw = false;
+    bool bandWkd = false;
+    bool bandCfd = false;
+    bool bandCfdLotw = false;
+    bool modeWkd = false;
+    bool modeCfd = false;
+    bool modeCfdLotw = false;
+    bool bandModeWkd = false;
+    bool bandModeCfd = false;
+};
 
 /** The single gateway to the current logbook. It chooses the logbook from the user default
  *  "LogDbName" and forwards every operation to the store behind it (a logbook file or the synced
@@ -98,6 +116,9 @@ public:
     [[nodiscard]] const adif::ModesList &modesList();
 
     // Worked and confirmed (see model/DxInfo.h for the DX info text).
+    /** All thirteen answers for a spot at once, reading each text and the station's QSOs once:
+     *  what the cluster asks for every spot. */
+    [[nodiscard]] SpotAnswers spotAnswers(const OneDxSpotClass &spot);
     /** This station on the spot's band in its mode class, worked / confirmed (paper "R" or "X",
      *  LoTW "X"). */
     [[nodiscard]] bool stnWkdBefore(const OneDxSpotClass &spot);
@@ -133,9 +154,21 @@ public:
     [[nodiscard]] QString makeCallsignInfoString60m(const QString &callsign);
     /** Rebuilds and stores the DX info of the QSO's entity. */
     void updateDxInfoString(const QsoClass &qso);
+    /** The same for one QSO just added: cells only ever go up, so updating the one cell of the
+     *  stored text gives what a rebuild would, without reading the entity's QSOs. */
+    void addToDxInfo(const QsoClass &qso);
     void updateDxInfoForLotw(const QList<QsoClass> &qsos);
     void saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries);
     [[nodiscard]] static QString makeModeInfoText(const QString &extendedInfo);
+
+    // The whole DXCC list (see model/DxccStatistics.h).
+    /** Builds every entity's DX info once per logbook (marker "DxUpdate_2020_1" in its prefs). */
+    void updateDxTable();
+    /** The 8 series of worked and confirmed entity counts; QSL mode 0 any, 1 paper, 2 LoTW. */
+    [[nodiscard]] dxstats::Counts getNumbersOfDXCCs(int qslMode, bool withDeleted);
+    /** One row per entity: name or prefix first, then the extended DX info, "xyz" for deleted
+     *  entities; sorted without regard to case. */
+    [[nodiscard]] QStringList getAllDxInfoStrings(bool byName);
 
     // Member lists.
     [[nodiscard]] bool isLotwUser(const QString &callsign);

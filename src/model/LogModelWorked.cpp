@@ -6,6 +6,8 @@
 #include "app/Diagnostics.h"
 #include "cluster/OneDxSpotClass.h"
 #include "model/DxInfo.h"
+#include "refdata/Bands.h"
+#include "refdata/ModeClasses.h"
 
 #include <cstdlib>
 
@@ -64,95 +66,137 @@ bool LogModel::stnCfdBefore(const OneDxSpotClass &spot)
     return w && w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).confirmed;
 }
 
-bool LogModel::dxWkd(int adif)
-{
-    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1, dxinfo::isWorked);
-}
-
-bool LogModel::dxCfd(int adif)
-{
-    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1, dxinfo::isConfirmed);
-}
-
-bool LogModel::dxCfdLotw(int adif)
-{
-    return anyCell(getDxInfoString60m(adif), 0, dxinfo::kExtendedLength, 1,
-                   dxinfo::isLotwConfirmed);
-}
-
 namespace {
 
+/** What the entity questions read: the stored text, the 60 m group and both together. */
+struct EntityTexts {
+    QString info;
+    QString group60m;
+    QString extended;
+};
+
+bool entityAnswer(const EntityTexts &texts, CellTest test)
+{
+    return anyCell(texts.extended, 0, dxinfo::kExtendedLength, 1, test);
+}
+
 /** The three cells of the spot's band; untracked bands count as done (never shown as new). */
-bool bandAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+bool bandAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
 {
     if (spot.xBand == dxinfo::k60mBand)
-        return anyCell(log.get60mInfo(spot.adif), 0, 3, 1, test);
+        return anyCell(texts.group60m, 0, 3, 1, test);
     if (!isTrackedBand(spot.xBand))
         return true;
-    return anyCell(log.getDxInfoString(spot.adif), (spot.xBand - 1) * 4, 3, 1, test);
+    return anyCell(texts.info, (spot.xBand - 1) * 4, 3, 1, test);
 }
 
-bool modeAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+/** The spot's mode class in all thirteen groups. */
+bool modeAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
 {
     if (spot.xMode < 1 || spot.xMode > 3)
         return true;
-    const QString text = log.getDxInfoString60m(spot.adif);
-    if (text.size() < dxinfo::kExtendedLength)
+    if (texts.extended.size() < dxinfo::kExtendedLength)
         return false;
-    return anyCell(text, spot.xMode - 1, 13, 4, test);
+    return anyCell(texts.extended, spot.xMode - 1, 13, 4, test);
 }
 
-bool slotAnswer(LogModel &log, const OneDxSpotClass &spot, CellTest test)
+bool slotAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
 {
     if (spot.xMode < 1 || spot.xMode > 3)
         return true;
     if (spot.xBand == dxinfo::k60mBand)
-        return test(log.get60mInfo(spot.adif).at(spot.xMode - 1));
+        return test(texts.group60m.at(spot.xMode - 1));
     if (!isTrackedBand(spot.xBand))
         return true;
-    return test(log.getDxInfoString(spot.adif).at(dxinfo::cellIndex(spot.xBand, spot.xMode)));
+    return test(texts.info.at(dxinfo::cellIndex(spot.xBand, spot.xMode)));
+}
+
+EntityTexts entityTexts(LogModel &log, int adif)
+{
+    EntityTexts texts{log.getDxInfoString(adif), log.get60mInfo(adif), {}};
+    texts.extended = dxinfo::extended(texts.info, texts.group60m);
+    return texts;
 }
 
 } // namespace
 
+SpotAnswers LogModel::spotAnswers(const OneDxSpotClass &spot)
+{
+    SpotAnswers a;
+    if (WorkedStore *w = worked()) {
+        const WorkedStore::StationAnswer station =
+            w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode);
+        a.stnWkdBefore = station.worked;
+        a.stnCfdBefore = station.confirmed;
+    }
+    const EntityTexts texts = entityTexts(*this, spot.adif);
+    a.dxWkd = entityAnswer(texts, dxinfo::isWorked);
+    a.dxCfd = entityAnswer(texts, dxinfo::isConfirmed);
+    a.dxCfdLotw = entityAnswer(texts, dxinfo::isLotwConfirmed);
+    a.bandWkd = bandAnswer(texts, spot, dxinfo::isWorked);
+    a.bandCfd = bandAnswer(texts, spot, dxinfo::isConfirmed);
+    a.bandCfdLotw = bandAnswer(texts, spot, dxinfo::isLotwConfirmed);
+    a.modeWkd = modeAnswer(texts, spot, dxinfo::isWorked);
+    a.modeCfd = modeAnswer(texts, spot, dxinfo::isConfirmed);
+    a.modeCfdLotw = modeAnswer(texts, spot, dxinfo::isLotwConfirmed);
+    a.bandModeWkd = slotAnswer(texts, spot, dxinfo::isWorked);
+    a.bandModeCfd = slotAnswer(texts, spot, dxinfo::isConfirmed);
+    return a;
+}
+
+bool LogModel::dxWkd(int adif)
+{
+    return entityAnswer(entityTexts(*this, adif), dxinfo::isWorked);
+}
+
+bool LogModel::dxCfd(int adif)
+{
+    return entityAnswer(entityTexts(*this, adif), dxinfo::isConfirmed);
+}
+
+bool LogModel::dxCfdLotw(int adif)
+{
+    return entityAnswer(entityTexts(*this, adif), dxinfo::isLotwConfirmed);
+}
+
 bool LogModel::bandWkd(const OneDxSpotClass &spot)
 {
-    return bandAnswer(*this, spot, dxinfo::isWorked);
+    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
 }
 
 bool LogModel::bandCfd(const OneDxSpotClass &spot)
 {
-    return bandAnswer(*this, spot, dxinfo::isConfirmed);
+    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
 }
 
 bool LogModel::bandCfdLotw(const OneDxSpotClass &spot)
 {
-    return bandAnswer(*this, spot, dxinfo::isLotwConfirmed);
+    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isLotwConfirmed);
 }
 
 bool LogModel::modeWkd(const OneDxSpotClass &spot)
 {
-    return modeAnswer(*this, spot, dxinfo::isWorked);
+    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
 }
 
 bool LogModel::modeCfd(const OneDxSpotClass &spot)
 {
-    return modeAnswer(*this, spot, dxinfo::isConfirmed);
+    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
 }
 
 bool LogModel::modeCfdLotw(const OneDxSpotClass &spot)
 {
-    return modeAnswer(*this, spot, dxinfo::isLotwConfirmed);
+    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isLotwConfirmed);
 }
 
 bool LogModel::bandModeWkd(const OneDxSpotClass &spot)
 {
-    return slotAnswer(*this, spot, dxinfo::isWorked);
+    return slotAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
 }
 
 bool LogModel::bandModeCfd(const OneDxSpotClass &spot)
 {
-    return slotAnswer(*this, spot, dxinfo::isConfirmed);
+    return slotAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
 }
 
 bool LogModel::iotaWkd(const QString &reference)
@@ -257,6 +301,32 @@ void LogModel::updateDxInfoString(const QsoClass &qso)
     if (qso.band == QLatin1String("60m") && adif < m_app.info60m().size())
         m_app.info60m()[adif].clear();
     m_fileWorked.saveDxInfoString(qso.dxcc, makeDxInfoString(adif), adif);
+}
+
+void LogModel::addToDxInfo(const QsoClass &qso)
+{
+    if (qso.adif == 0 || m_isSyncLog)
+        return;
+    const int adif = std::abs(qso.adif);
+    if (qso.band == QLatin1String("60m") && adif < m_app.info60m().size())
+        m_app.info60m()[adif].clear();
+    const int xBand = refdata::band2xBand(qso.band);
+    const int xMode = refdata::mode2xMode(qso.mode);
+    if (!isTrackedBand(xBand) || xMode < 1)
+        return;
+    const std::optional<QString> stored = m_fileWorked.storedDxInfo(adif);
+    if (!stored || stored->size() < dxinfo::kLength) {
+        updateDxInfoString(qso);
+        return;
+    }
+    QString info = *stored;
+    QChar &cell = info[dxinfo::cellIndex(xBand, xMode)];
+    const QChar updated =
+        dxinfo::updatedCell(cell, dxinfo::paperConfirmed(qso), dxinfo::lotwConfirmed(qso));
+    if (updated == cell)
+        return;
+    cell = updated;
+    m_fileWorked.saveDxInfoString(qso.dxcc, info, adif);
 }
 
 void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "cluster/OneDxSpotClass.h"
 #include "model/DxInfo.h"
+#include "model/DxccStatistics.h"
 #include "model/LogModel.h"
 
 #include <QFile>
@@ -144,6 +145,15 @@ private slots:
                              Qso{"DL2B", "20m", "CW", "G", "", 230}, Qso{"DL3C", "60m", "FT8", "", "X", 230}})
             save(q);
         QCOMPARE(::answers(*m_log, spot), answers);
+        const SpotAnswers a = m_log->spotAnswers(spot);
+        const bool together[] = {a.stnWkdBefore, a.stnCfdBefore, a.dxWkd,    a.dxCfd,
+                                 a.dxCfdLotw,    a.bandWkd,      a.bandCfd,  a.bandCfdLotw,
+                                 a.modeWkd,      a.modeCfd,      a.modeCfdLotw,
+                                 a.bandModeWkd,  a.bandModeCfd};
+        QString text;
+        for (const bool value : together)
+            text += value ? u'1' : u'0';
+        QCOMPARE(text, answers);
     }
 
     void a60mSaveIsSeenAtTheNextQuestion()
@@ -193,6 +203,55 @@ private slots:
         QFETCH(QString, extended);
         QFETCH(QString, summary);
         QCOMPARE(LogModel::makeModeInfoText(extended), summary);
+    }
+
+    void countsEntities_data()
+    {
+        QTest::addColumn<QStringList>("infos");
+        QTest::addColumn<int>("qslMode");
+        QTest::addColumn<QString>("totals");    // index 0 of the 8 series
+        QTest::addColumn<QString>("summaries"); // six bands, nine bands, slots (worked/confirmed)
+        QTest::addColumn<int>("worked60m");
+
+        const QString empty = "... ... ... ... ... ... ... ... ... ... ... ... ...";
+        const QString paper20m = "... ... ... ... ... P.. ... ... ... ... ... ... ...";
+        const QString only60m = "... ... .W. ... ... ... ... ... ... ... ... ... ...";
+        QTest::newRow("empty log") << QStringList{empty, empty} << 0 << "0 0 0 0 0 0 0 0"
+                                   << "0/0 0/0 0/0" << 0;
+        QTest::newRow("paper counts for any confirmation")
+            << QStringList{paper20m} << 0 << "1 1 1 1 0 0 0 0" << "1/1 1/1 1/1" << 0;
+        QTest::newRow("paper counts for paper") << QStringList{paper20m} << 1 << "1 1 1 1 0 0 0 0"
+                                                << "1/1 1/1 1/1" << 0;
+        QTest::newRow("paper is only worked for LoTW")
+            << QStringList{paper20m} << 2 << "1 0 1 0 0 0 0 0" << "1/0 1/0 1/0" << 0;
+        QTest::newRow("60m counts per band, not in summaries or slots")
+            << QStringList{only60m} << 0 << "1 0 0 0 1 0 0 0" << "0/0 0/0 0/0" << 1;
+        QTest::newRow("one entity counts once per mode class")
+            << QStringList{"XXX ... ... X.. ... X.. ... ... ... ... ... ... ...", "..."} << 2
+            << "1 1 1 1 1 1 1 1" << "3/3 3/3 5/5" << 0;
+    }
+
+    void countsEntities()
+    {
+        QFETCH(QStringList, infos);
+        QFETCH(int, qslMode);
+        QFETCH(QString, totals);
+        QFETCH(QString, summaries);
+        QFETCH(int, worked60m);
+        const dxstats::Counts counts = dxstats::countDxccs(infos, qslMode);
+        QStringList actual;
+        for (const auto &series : counts)
+            actual << QString::number(series[0]);
+        QCOMPARE(actual.join(' '), totals);
+        const auto text = [](dxstats::Pair p) {
+            return QStringLiteral("%1/%2").arg(p.worked).arg(p.confirmed);
+        };
+        QCOMPARE(QStringList({text(dxstats::sixBandSummary(counts)),
+                              text(dxstats::nineBandSummary(counts)),
+                              text(dxstats::slotCount(counts))})
+                     .join(' '),
+                 summaries);
+        QCOMPARE(counts[0][dxstats::k60mColumn], worked60m);
     }
 
     void aReplacedLogbookIsSeen()

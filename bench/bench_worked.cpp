@@ -1,0 +1,149 @@
+// Worked and confirmed on the shared 300 000-QSO logbook (see BenchLogbook.h): the questions the
+// cluster asks for every spot, a save with the DX info refresh, and the DXCC statistics.
+
+#include "BenchLogbook.h"
+
+#include "app/AppDelegate.h"
+#include "cluster/OneDxSpotClass.h"
+#include "loggen/QsoGenerator.h"
+#include "model/LogModel.h"
+#include "refdata/Bands.h"
+#include "refdata/ModeClasses.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+/** Every entity's DX info built once, as a logbook has it after its first start. */
+void buildDxList(LogModel &log)
+{
+    static bool built = false;
+    if (built)
+        return;
+    for (const int adif : log.getDistinctDxccAdifsfromLog()) {
+        QsoClass representative;
+        representative.adif = std::abs(adif);
+        log.updateDxInfoString(representative);
+    }
+    built = true;
+}
+
+/** Spots of the calls, bands and modes a log like this one would see. */
+QList<OneDxSpotClass> spots(benchmark::State &state, int count)
+{
+    QString error;
+    const std::optional<QStringList> calls = bench::callsigns(&error);
+    if (!calls) {
+        state.SkipWithError(qPrintable(error));
+        return {};
+    }
+    loggen::QsoGenerator qsos(*calls, count, loggen::Options{.seed = 3});
+    QList<OneDxSpotClass> list;
+    for (int i = 0; i < count; ++i) {
+        const QsoClass qso = qsos.next();
+        OneDxSpotClass spot;
+        spot.dxCall = qso.callsign;
+        spot.band = qso.band;
+        spot.xBand = refdata::band2xBand(qso.band);
+        spot.xMode = refdata::mode2xMode(qso.mode);
+        spot.adif = qso.adif;
+        list.append(spot);
+    }
+    return list;
+}
+
+/** The thirteen answers that colour one spot, as the cluster asks them. */
+void thirteenAnswersPerSpot(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel log(*app);
+    buildDxList(log);
+    const QList<OneDxSpotClass> list = spots(state, 1000);
+    if (list.isEmpty())
+        return;
+    qsizetype next = 0;
+    for (auto _ : state) {
+        const OneDxSpotClass &spot = list.at(next++ % list.size());
+        const SpotAnswers answers = log.spotAnswers(spot);
+        benchmark::DoNotOptimize(answers);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(thirteenAnswersPerSpot)->Unit(benchmark::kMicrosecond);
+
+/** The entity with the most QSOs in the logbook. */
+int largestEntity(AppDelegate &app)
+{
+    LogModel log(app);
+    int best = 0;
+    qsizetype most = 0;
+    for (const int adif : log.getDistinctDxccAdifsfromLog()) {
+        const qsizetype count = log.getQSOsFromDXCC(std::abs(adif)).size();
+        if (count > most) {
+            most = count;
+            best = std::abs(adif);
+        }
+    }
+    return best;
+}
+
+/** A new QSO of the largest entity, with its DX info brought up to date. */
+void saveNewQSOofLargeEntity(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel log(*app);
+    buildDxList(log);
+    static const int adif = largestEntity(*app);
+    const QList<QsoClass> sample = log.getQSOsFromDXCC(adif).mid(0, 1000);
+    qsizetype next = 0;
+    for (auto _ : state) {
+        QsoClass qso = sample.at(next++ % sample.size());
+        if (log.saveNewQSOtoLog(qso) == 0)
+            state.SkipWithError("saveNewQSOtoLog stored nothing");
+    }
+    state.SetLabel(QStringLiteral("entity %1").arg(adif).toStdString());
+}
+BENCHMARK(saveNewQSOofLargeEntity)->Unit(benchmark::kMillisecond);
+
+/** The full rebuild an update, a delete or an import does for the largest entity. */
+void rebuildDxInfoOfLargeEntity(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel log(*app);
+    static const int adif = largestEntity(*app);
+    QsoClass qso;
+    qso.adif = adif;
+    for (auto _ : state)
+        log.updateDxInfoString(qso);
+    state.SetLabel(QStringLiteral("%1 QSOs").arg(log.getQSOsFromDXCC(adif).size()).toStdString());
+}
+BENCHMARK(rebuildDxInfoOfLargeEntity)->Unit(benchmark::kMillisecond);
+
+void getNumbersOfDXCCs(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel log(*app);
+    buildDxList(log);
+    for (auto _ : state) {
+        const dxstats::Counts counts = log.getNumbersOfDXCCs(0, false);
+        benchmark::DoNotOptimize(counts);
+    }
+}
+BENCHMARK(getNumbersOfDXCCs)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return bench::runBenchmarks(argc, argv);
+}
