@@ -8,6 +8,7 @@
 #include "cli/DxccCommands.h"
 #include "cli/GeoCommands.h"
 #include "cli/LogbookCommands.h"
+#include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/WorkedCommands.h"
@@ -38,6 +39,7 @@ const Command kCommands[] = {
     {"grid", cli::kGridSynopsis, cli::gridCommand},
     {"stats", cli::kStatsSynopsis, cli::statsCommand},
     {"dxlist", cli::kDxListSynopsis, cli::dxListCommand},
+    {"members", cli::kMembersSynopsis, cli::membersCommand},
 };
 
 void printHelp(FILE *to)

@@ -9,7 +9,7 @@
 #include "shell/FileHandOff.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
-#include "shell/MemberListDownload.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 

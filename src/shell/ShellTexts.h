@@ -19,14 +19,6 @@ inline constexpr char kNameGivenBefore[] = "This name was given before!";
 inline constexpr char kDeleteQuestion[] = "Do you want to delete this logbook?";
 inline constexpr char kDeleteLogbook[] = "Delete logbook";
 
-// Member lists.
-inline constexpr char kLoadingData[] = "Loading data ...";
-inline constexpr char kError[] = "Error";
-inline constexpr char kLotwUsersRead[] = "%1 LotW users read";
-inline constexpr char kEqslUsersRead[] = "%1 eQSL users read";
-inline constexpr char kLotwNotLoaded[] = "LoTW Data not loaded!";
-inline constexpr char kEqslNotLoaded[] = "eQSL Data not loaded!";
-
 // Country file.
 inline constexpr char kClublogStatus[] = "Clublog xml: %1";
 inline constexpr char kClublogError[] = "Club Log xml error: %1";

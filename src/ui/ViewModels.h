@@ -10,7 +10,7 @@
 #include "shell/DateStyleSettings.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
-#include "shell/MemberListDownload.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 

@@ -141,6 +141,13 @@ private slots:
             << "\"sunrise\":\"----\",\"sunset\":\"----\"" << "";
         QTest::newRow("a bad locator is refused")
             << none << QStringList{"sun", "xx"} << 1 << "" << "Not a locator: xx";
+        QTest::newRow("no member lists before the first download")
+            << none << QStringList{"--json", "members", "count"} << 0 << "{\"eqsl\":0,\"lotw\":0}"
+            << "";
+        QTest::newRow("a failed member-list download says why")
+            << QList<QStringList>{{"defaults", "set", "EqslHost", "http://127.0.0.1:1"}}
+            << QStringList{"members", "download", "eqsl"} << 2 << ""
+            << "eQSL Data not loaded! Connection refused";
         QTest::newRow("unknown command") << none << QStringList{"frob"} << 1 << ""
                                          << "Unknown command frob (see --help)";
     }

@@ -5,7 +5,7 @@
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
-#include "shell/MemberListDownload.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
@@ -195,19 +195,30 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QByteArray>("stored"); // empty: no file
+        QTest::addColumn<QByteArray>("stored"); // empty: the old list stays
+        QTest::addColumn<bool>("alert");
         QTest::newRow("LoTW list keeps the callsigns only")
             << true << 200 << QByteArray("K1ABC,2024-05-01,10:00:00\nDL1XYZ,2024-04-30,09:00:00\n")
-            << "2 LotW users read" << QByteArray("K1ABC\nDL1XYZ\n\n");
+            << "2 LotW users read" << QByteArray("K1ABC\nDL1XYZ\n\n") << false;
         QTest::newRow("LoTW list without final line end")
             << true << 200 << QByteArray("K1ABC,2024-05-01\nDL1XYZ") << "2 LotW users read"
-            << QByteArray("K1ABC\nDL1XYZ\n");
+            << QByteArray("K1ABC\nDL1XYZ\n") << false;
         QTest::newRow("eQSL list stored as downloaded")
             << false << 200 << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n") << "3 eQSL users read"
-            << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n");
+            << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n") << false;
         QTest::newRow("server error")
-            << true << 500 << QByteArray("busy") << "Error" << QByteArray();
-        QTest::newRow("not found") << false << 404 << QByteArray() << "Error" << QByteArray();
+            << true << 500 << QByteArray("busy") << "Error" << QByteArray() << false;
+        QTest::newRow("not found") << false << 404 << QByteArray() << "Error" << QByteArray()
+                                   << false;
+        QTest::newRow("HTML page with status 200")
+            << true << 200
+            << QByteArray("<!DOCTYPE html>\n<html><body>Maintenance K1ABC</body></html>\n")
+            << "Error" << QByteArray() << true;
+        QTest::newRow("empty body with status 200")
+            << false << 200 << QByteArray("\r\n") << "Error" << QByteArray() << true;
+        QTest::newRow("plain text without callsigns")
+            << true << 200 << QByteArray("Service unavailable, try later\n") << "Error"
+            << QByteArray() << true;
     }
 
     void memberListDownload()
@@ -216,30 +227,34 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, stored);
+        QFETCH(bool, alert);
         LoopbackHttp server(status, body);
         f.app->defaults().setValue(lotw ? QStringLiteral("LotwHost") : QStringLiteral("EqslHost"),
                                    server.url());
+        const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
+        const QByteArray old = lotw ? QByteArray("K9OLD\n") : QByteArray("K9OLD\r\n");
+        QVERIFY(ShellFixture::write(file, old));
         MemberListDownload download(*f.app, lotw ? MemberListDownload::Kind::Lotw
                                                  : MemberListDownload::Kind::Eqsl);
-        QCOMPARE(download.count(), 0);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
+        QSignalSpy done(&download, &MemberListDownload::done);
         f.posted.clear();
         download.download();
         QVERIFY(download.busy());
         QTRY_VERIFY(!download.busy());
         QTEST(download.label(), "label");
-        QCOMPARE(alerts.size(), 0);
+        QCOMPARE(alerts.size(), alert ? 1 : 0);
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(done.at(0).at(0).toBool(), !stored.isEmpty());
         QVERIFY(
             server.request().startsWith(lotw ? "GET /lotw-user-activity.csv "
                                              : "GET /qslcard/DownloadedFiles/AGMemberList.txt "));
-        const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
-        QCOMPARE(ShellFixture::contents(file), stored);
-        QCOMPARE(QFile::exists(file), !stored.isEmpty());
+        QCOMPARE(ShellFixture::contents(file), stored.isEmpty() ? old : stored);
         QCOMPARE(f.posted, stored.isEmpty()
                                ? QStringList{}
                                : QStringList{QStringLiteral("downloadableDataChanged")});
         // The count shown is read again from the stored list.
-        QCOMPARE(download.count() > 0, !stored.isEmpty());
+        QCOMPARE(download.count() > 2, !stored.isEmpty());
     }
 
     void memberListTransportErrorAlerts()

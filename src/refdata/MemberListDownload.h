@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/MemberListFile.h"
+
 #include <QByteArray>
 #include <QNetworkReply>
 #include <QObject>
@@ -19,7 +21,7 @@ class MemberListDownload : public QObject {
     Q_PROPERTY(int count READ count NOTIFY stateChanged)
     Q_PROPERTY(QString title READ title CONSTANT)
 public:
-    enum class Kind { Lotw, Eqsl };
+    using Kind = memberlist::Kind;
 
     MemberListDownload(AppDelegate &app, Kind kind, QObject *parent = nullptr);
 
@@ -38,13 +40,15 @@ signals:
     void stateChanged();
     /** A notice for the user: title, message and an "Okay" button. */
     void alertRequested(const QString &title, const QString &message);
+    /** A download ended: stored, or refused with the reason shown in the label or alert. */
+    void done(bool stored);
 
 private:
     void received();
     void finished();
-    /** Stores the list; returns the number of callsigns downloaded. The stored file keeps the
-     *  empty line after a final line end, but the user is told only of real callsigns. */
-    int store(const QByteArray &data);
+    void fail(const QString &alert);
+    /** Writes the list atomically; a write failure is only logged and leaves the old file. */
+    void store(const QByteArray &contents);
     void readCount();
     [[nodiscard]] QString url() const;
 

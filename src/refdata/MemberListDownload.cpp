@@ -1,10 +1,9 @@
-#include "shell/MemberListDownload.h"
+#include "refdata/MemberListDownload.h"
 
 #include "app/AppDelegate.h"
 #include "app/Diagnostics.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
-#include "shell/ShellTexts.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -51,7 +50,7 @@ void MemberListDownload::received()
     m_data += m_reply->readAll();
     const qint64 expected = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     m_progress = expected > 0 ? qMin(1.0, double(m_data.size()) / double(expected)) : 0.0;
-    m_label = QString::fromLatin1(shelltexts::kLoadingData);
+    m_label = QString::fromLatin1(memberlist::kLoadingData);
     emit stateChanged();
 }
 
@@ -62,54 +61,50 @@ void MemberListDownload::finished()
     reply->deleteLater();
     m_data += reply->readAll();
     m_progress = 0.0;
-    if (reply->error() != QNetworkReply::NoError &&
-        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isNull()) {
-        m_label = QString::fromLatin1(shelltexts::kError);
-        emit stateChanged();
-        emit alertRequested(QString::fromLatin1(m_kind == Kind::Lotw ? shelltexts::kLotwNotLoaded
-                                                                     : shelltexts::kEqslNotLoaded),
-                            reply->errorString());
+    const bool lotw = m_kind == Kind::Lotw;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (reply->error() != QNetworkReply::NoError && status.isNull()) {
+        fail(reply->errorString());
         return;
     }
-    if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200) {
-        m_label = QString::fromLatin1(shelltexts::kError);
-        emit stateChanged();
+    if (status.toInt() != 200) {
+        fail({});
         return;
     }
-    const int lines = store(m_data);
+    const std::optional<memberlist::Stored> stored = memberlist::fromDownload(m_kind, m_data);
     m_data.clear();
-    m_label = QString::fromLatin1(m_kind == Kind::Lotw ? shelltexts::kLotwUsersRead
-                                                       : shelltexts::kEqslUsersRead)
-                  .arg(lines);
+    if (!stored) {
+        fail(QString::fromLatin1(memberlist::kNotAMemberList));
+        return;
+    }
+    store(stored->contents);
+    m_label = QString::fromLatin1(lotw ? memberlist::kLotwUsersRead : memberlist::kEqslUsersRead)
+                  .arg(stored->count);
     m_app.notifications().post(QString::fromLatin1(notifications::DownloadableDataChanged));
     emit stateChanged();
+    emit done(true);
 }
 
-int MemberListDownload::store(const QByteArray &data)
+/** The label says "Error"; with a reason the user also gets the alert. */
+void MemberListDownload::fail(const QString &alert)
 {
-    QSaveFile file(
-        m_app.documentPath(QString::fromLatin1(m_kind == Kind::Lotw ? "lotw.txt" : "eqsl.txt")));
-    QByteArray contents;
-    int lines = 0;
-    if (m_kind == Kind::Lotw) {
-        // The activity list is CSV with dates; the stored list keeps the callsigns only.
-        const QList<QByteArray> rows = data.split('\n');
-        for (const QByteArray &row : rows) {
-            if (!row.isEmpty())
-                ++lines;
-            const qsizetype comma = row.indexOf(',');
-            contents += (comma < 0 ? row : row.left(comma)) + '\n';
-        }
-    } else {
-        contents = data;
-        lines =
-            int(QString::fromLatin1(data).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size());
-    }
+    m_data.clear();
+    m_label = QString::fromLatin1(memberlist::kError);
+    emit stateChanged();
+    if (!alert.isEmpty())
+        emit alertRequested(QString::fromLatin1(m_kind == Kind::Lotw ? memberlist::kLotwNotLoaded
+                                                                     : memberlist::kEqslNotLoaded),
+                            alert);
+    emit done(false);
+}
+
+void MemberListDownload::store(const QByteArray &contents)
+{
+    QSaveFile file(m_app.documentPath(memberlist::fileName(m_kind)));
     const char *what = m_kind == Kind::Lotw ? "Writing LoTW users: %1" : "Writing eQSL users: %1";
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.commit())
         diag(QString::fromLatin1(what).arg(file.errorString()));
-    return lines;
 }
 
 void MemberListDownload::readCount()
