@@ -65,8 +65,8 @@ std::optional<Stored> fromDownload(Kind kind, const QByteArray &body)
         }
     } else {
         stored.contents = body;
-        stored.count = int(
-            QString::fromLatin1(body).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size());
+        stored.count =
+            int(QString::fromLatin1(body).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size());
     }
     return stored;
 }

@@ -1,20 +1,42 @@
 #include "shell/CountryFileSettings.h"
 
 #include "app/AppDelegate.h"
+#include "refdata/ClublogDxStuff.h"
+#include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"
 
 CountryFileSettings::CountryFileSettings(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app),
-      m_fileDate(app.defaults().string(QStringLiteral("LastClublogXmlData")))
-{}
-
-void CountryFileSettings::load()
+    : QObject(parent), m_rebuild(new ClublogDxStuff(app, this)),
+      m_fileDate(app.defaults().string(QString::fromLatin1(ClublogDxStuff::kLastDateKey)))
 {
-    if (!available() || m_busy)
-        return;
+    connect(m_rebuild, &ClublogDxStuff::clublogStatus, this, &CountryFileSettings::clublogStatus);
+    connect(m_rebuild, &ClublogDxStuff::clublogError, this, &CountryFileSettings::clublogError);
+    connect(m_rebuild, &ClublogDxStuff::newUpdateDateSet, this,
+            &CountryFileSettings::newUpdateDateSet);
+    connect(m_rebuild, &ClublogDxStuff::idle, this,
+            &CountryFileSettings::clublogProcessingFinished);
+}
+
+bool CountryFileSettings::begin()
+{
+    if (m_busy)
+        return false;
     m_busy = true;
     m_errorLine.clear();
     emit changed();
+    return true;
+}
+
+void CountryFileSettings::load()
+{
+    if (begin())
+        m_rebuild->loadAndProccessXMLFile();
+}
+
+void CountryFileSettings::loadFile(const QString &pathOrUrl)
+{
+    if (begin())
+        m_rebuild->loadAndProccessFile(shell::localPath(pathOrUrl));
 }
 
 void CountryFileSettings::clublogStatus(const QString &status)

@@ -4,13 +4,13 @@
 #include <QString>
 
 class AppDelegate;
+class ClublogDxStuff;
 
-/** The country-file section: rebuilding the DXCC database from Club Log's country file, its
- *  progress and error lines and the date of the loaded file. The rebuild reports through the
- *  four delegate slots. */
+/** The country-file section: rebuilding the DXCC database from Club Log's country file (downloaded,
+ *  or a gzipped copy picked by the user), its progress and error lines and the date of the loaded
+ *  file. The rebuild reports through the four delegate slots. */
 class CountryFileSettings : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool available READ available CONSTANT)
     Q_PROPERTY(bool busy READ busy NOTIFY changed)
     Q_PROPERTY(QString fileDate READ fileDate NOTIFY changed)
     Q_PROPERTY(QString statusLine READ statusLine NOTIFY changed)
@@ -18,15 +18,15 @@ class CountryFileSettings : public QObject {
 public:
     explicit CountryFileSettings(AppDelegate &app, QObject *parent = nullptr);
 
-    /** False while this build has no country-file rebuild. */
-    [[nodiscard]] static bool available() { return false; }
     [[nodiscard]] bool busy() const { return m_busy; }
     [[nodiscard]] const QString &fileDate() const { return m_fileDate; }
     [[nodiscard]] const QString &statusLine() const { return m_statusLine; }
     [[nodiscard]] const QString &errorLine() const { return m_errorLine; }
 
-    /** Starts the rebuild. */
+    /** Downloads the country file from Club Log and rebuilds. */
     Q_INVOKABLE void load();
+    /** Rebuilds from a gzipped country file on disk (a path or a "file:" URL). */
+    Q_INVOKABLE void loadFile(const QString &pathOrUrl);
 
 public slots:
     void clublogStatus(const QString &status);
@@ -38,7 +38,10 @@ signals:
     void changed();
 
 private:
-    AppDelegate &m_app;
+    /** Starts a rebuild unless one runs; false when it does. */
+    bool begin();
+
+    ClublogDxStuff *m_rebuild;
     bool m_busy = false;
     QString m_fileDate;
     QString m_statusLine;

@@ -2,16 +2,18 @@
 
 #include "ShellFixture.h"
 #include "model/LogModel.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
-#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+
+#include <zlib.h>
 
 namespace {
 
@@ -208,8 +210,8 @@ private slots:
             << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n") << false;
         QTest::newRow("server error")
             << true << 500 << QByteArray("busy") << "Error" << QByteArray() << false;
-        QTest::newRow("not found") << false << 404 << QByteArray() << "Error" << QByteArray()
-                                   << false;
+        QTest::newRow("not found")
+            << false << 404 << QByteArray() << "Error" << QByteArray() << false;
         QTest::newRow("HTML page with status 200")
             << true << 200
             << QByteArray("<!DOCTYPE html>\n<html><body>Maintenance K1ABC</body></html>\n")
@@ -290,6 +292,38 @@ private slots:
         QCOMPARE(country.errorLine(), QStringLiteral("Club Log xml error: Can't load xml data!"));
         country.newUpdateDateSet(QStringLiteral("2025-06-14 08:00:00 "));
         QCOMPARE(country.fileDate(), QStringLiteral("2025-06-14 08:00:00 "));
+    }
+
+    void countryFileRebuildFromAFile_data()
+    {
+        QTest::addColumn<bool>("gzipped");
+        QTest::addColumn<QString>("fileDate");
+        QTest::newRow("a gzipped country file is loaded") << true << "2024-03-01 10:15:00 ";
+        QTest::newRow("a file that is not gzipped is refused") << false << "";
+    }
+
+    void countryFileRebuildFromAFile()
+    {
+        QFETCH(bool, gzipped);
+        const QByteArray xml = ShellFixture::contents(
+            QStringLiteral(BRINDLEWICK_SOURCE_DIR "/tests/refdata/data/cty_small.xml"));
+        QVERIFY(!xml.isEmpty());
+        const QString path = f.path(QStringLiteral("cty.xml.gz"));
+        if (gzipped) {
+            gzFile out = gzopen(QFile::encodeName(path).constData(), "wb");
+            QVERIFY(out);
+            QCOMPARE(gzwrite(out, xml.constData(), unsigned(xml.size())), int(xml.size()));
+            QCOMPARE(gzclose(out), Z_OK);
+        } else {
+            QVERIFY(ShellFixture::write(path, xml));
+        }
+        CountryFileSettings country(*f.app);
+        country.loadFile(QUrl::fromLocalFile(path).toString());
+        QVERIFY(country.busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!country.busy(), 20000);
+        QTEST(country.fileDate(), "fileDate");
+        QCOMPARE(country.errorLine().isEmpty(), gzipped);
+        QVERIFY(country.statusLine().startsWith(QLatin1String("Clublog xml: ")));
     }
 };
 

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import QtQuick.Dialogs
 import QtQuick.Layouts
 import Brindlewick
 
@@ -31,19 +32,20 @@ Page {
                 font.weight: Font.DemiBold
             }
         }
-        Label {
-            visible: !page.countryFile.available
-            text: "Rebuilding from the country file is not part of this version yet."
-            font.pixelSize: Theme.bodySize
-            wrapMode: Text.Wrap
-            Layout.fillWidth: true
-        }
-        Button {
-            visible: page.countryFile.available
-            text: "Load country file"
-            highlighted: true
-            enabled: !page.countryFile.busy
-            onClicked: page.countryFile.load()
+        RowLayout {
+            spacing: Theme.spacing
+            Button {
+                objectName: "loadCountryFileButton"
+                text: "Load country file"
+                highlighted: true
+                enabled: !page.countryFile.busy
+                onClicked: page.countryFile.load()
+            }
+            Button {
+                text: "Load from file\u2026"
+                enabled: !page.countryFile.busy
+                onClicked: fileDialog.open()
+            }
         }
         BusyIndicator {
             visible: page.countryFile.busy
@@ -65,5 +67,12 @@ Page {
             wrapMode: Text.Wrap
             Layout.fillWidth: true
         }
+    }
+
+    FileDialog {
+        id: fileDialog
+        title: "Load Club Log country file"
+        nameFilters: ["Club Log country file (*.gz)", "All files (*)"]
+        onAccepted: page.countryFile.loadFile(selectedFile.toString())
     }
 }
