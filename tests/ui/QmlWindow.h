@@ -1,0 +1,104 @@
+#pragma once
+
+// The real screens in an offscreen window, driven as a user drives them: items found by their
+// object names, text typed key by key, buttons clicked.
+
+#include "app/AppDelegate.h"
+#include "shell/AppShell.h"
+
+#include <QDeadlineTimer>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTest>
+
+#include <memory>
+
+struct QmlWindow {
+    std::unique_ptr<AppShell> shell;
+    std::unique_ptr<QQmlApplicationEngine> engine;
+    QQuickWindow *window = nullptr;
+
+    /** Opens the main window on the application object; false when QML failed to load. */
+    bool open(AppDelegate &app, bool phone)
+    {
+        if (QQuickStyle::name().isEmpty())
+            QQuickStyle::setStyle(QStringLiteral("Material"));
+        shell = std::make_unique<AppShell>(app, phone);
+        engine = std::make_unique<QQmlApplicationEngine>();
+        engine->addImportPath(QStringLiteral("qrc:/")); // the module is linked in
+        engine->setInitialProperties({
+            {QStringLiteral("shell"), QVariant::fromValue(shell.get())},
+            {QStringLiteral("theme"), 1},
+            {QStringLiteral("width"), phone ? 412 : 1280},
+            {QStringLiteral("height"), phone ? 892 : 800},
+        });
+        engine->load(QUrl(QStringLiteral("qrc:/Brindlewick/Main.qml")));
+        if (engine->rootObjects().isEmpty())
+            return false;
+        window = qobject_cast<QQuickWindow *>(engine->rootObjects().constFirst());
+        return window && QTest::qWaitForWindowExposed(window);
+    }
+
+    void close()
+    {
+        engine.reset();
+        shell.reset();
+        window = nullptr;
+    }
+
+    /** The visible object of that name, waiting a little for pages and dialogs to appear. */
+    template <typename T = QQuickItem> T *find(const QString &objectName)
+    {
+        QDeadlineTimer deadline(3000);
+        T *found = visible<T>(objectName);
+        while (!found && !deadline.hasExpired()) {
+            QTest::qWait(20);
+            found = visible<T>(objectName);
+        }
+        return found;
+    }
+
+    /** Types into a text field as a user would and leaves it with Return. */
+    void type(QQuickItem *field, const QString &text)
+    {
+        if (!field)
+            return;
+        field->forceActiveFocus();
+        QMetaObject::invokeMethod(field, "selectAll");
+        for (const QChar c : text)
+            QTest::keyClick(window, c.toLatin1());
+        QTest::keyClick(window, Qt::Key_Return);
+    }
+
+    void click(QQuickItem *item)
+    {
+        if (!item)
+            return;
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+
+private:
+    template <typename T> T *visible(const QString &objectName)
+    {
+        // Walks the scene's items (popups sit in the overlay beside the content).
+        QQuickItem *root = window->contentItem();
+        while (root->parentItem())
+            root = root->parentItem();
+        return visibleBelow<T>(root, objectName);
+    }
+
+    template <typename T> static T *visibleBelow(QQuickItem *item, const QString &objectName)
+    {
+        if (!item->isVisible())
+            return nullptr;
+        if (auto *match = qobject_cast<T *>(item); match && item->objectName() == objectName)
+            return match;
+        for (QQuickItem *child : item->childItems())
+            if (T *found = visibleBelow<T>(child, objectName))
+                return found;
+        return nullptr;
+    }
+};

@@ -1,0 +1,89 @@
+// The logbook and settings screens as a user drives them in an offscreen window: what is typed
+// and clicked ends up in the logbook and the user defaults, and the notifications go out.
+
+#include "../shell/ShellFixture.h"
+#include "QmlWindow.h"
+#include "model/LogModel.h"
+
+#include <QDir>
+
+class TestSettingsScreens : public QObject {
+    Q_OBJECT
+
+    ShellFixture f;
+    QmlWindow ui;
+
+    void show(const QString &section)
+    {
+        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-") + section));
+        f.posted.clear();
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        f.setUp();
+        (void)LogModel(*f.app); // the default logbook, as at start-up
+        QVERIFY(ui.open(*f.app, false));
+    }
+    void cleanup()
+    {
+        ui.close();
+        f.tearDown();
+    }
+
+    void stationKeysGoIntoTheLogbook()
+    {
+        show(QStringLiteral("station"));
+        ui.type(ui.find(QStringLiteral("callsignField")), QStringLiteral("dl1abc"));
+        ui.type(ui.find(QStringLiteral("locatorField")), QStringLiteral("jo62qm"));
+        LogModel log(*f.app);
+        QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC"));
+        QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
+        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
+    }
+
+    void dateStyleIsStored()
+    {
+        show(QStringLiteral("datestyle"));
+        ui.click(ui.find(QStringLiteral("mediumStyle")));
+        QCOMPARE(f.app->defaults().integer(QStringLiteral("DateFormatIndex")), 1);
+        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
+    }
+
+    void bandTableCellIsStored()
+    {
+        show(QStringLiteral("bands"));
+        ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1840"));
+        const QVariantList rows = f.app->defaults().list(QStringLiteral("QRGs"));
+        QCOMPARE(rows.at(0).toList().at(1).toDouble(), 1840.0);
+        QCOMPARE(f.posted, QStringList{QStringLiteral("DxPrefsWereChanged")});
+    }
+
+    void userFieldIsStored()
+    {
+        show(QStringLiteral("userfields"));
+        ui.type(ui.find(QStringLiteral("caption2")), QStringLiteral("SOTA ref"));
+        ui.click(ui.find(QStringLiteral("remember2")));
+        LogModel log(*f.app);
+        QCOMPARE(log.getUserFieldNameForNumber(2), QStringLiteral("SOTA ref"));
+        QVERIFY(log.getUserFieldRememberForNumber(2));
+        QVERIFY(f.posted.contains(QStringLiteral("UserFieldPrefsChanged")));
+    }
+
+    void newLogbookFromTheNameDialog()
+    {
+        show(QStringLiteral("logbooks"));
+        auto *remove = ui.find(QStringLiteral("deleteButton"));
+        QVERIFY(remove);
+        QVERIFY(!remove->isEnabled()); // one logbook stays
+        ui.click(ui.find(QStringLiteral("newButton")));
+        ui.type(ui.find(QStringLiteral("nameField")), QStringLiteral("Field day"));
+        QTRY_VERIFY(QFile::exists(f.path(QStringLiteral("Field day.rlog"))));
+        QTRY_VERIFY(remove->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSettingsScreens)
+#include "tst_settingsscreens.moc"
