@@ -100,7 +100,7 @@ db::Database *FileWorkedStore::connection()
 WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsign,
                                                          const QString &band, int xMode)
 {
-    const FileStamp stamp = FileStamp::of(m_path);
+    const std::optional<db::FileStamp> stamp = db::FileStamp::of(m_path);
     if (m_lastStation && m_lastStation->stamp == stamp && m_lastStation->xMode == xMode
         && m_lastStation->callsign == callsign && m_lastStation->band == band)
         return m_lastStation->answer;
@@ -157,7 +157,7 @@ QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
 
 std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
 {
-    const FileStamp stamp = FileStamp::of(m_path);
+    const std::optional<db::FileStamp> stamp = db::FileStamp::of(m_path);
     if (stamp != m_dxInfoStamp) {
         m_dxInfo.clear();
         db::Database *database = connection();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileStamp.h"
+#include "db/FileStamp.h"
 #include "model/WorkedStore.h"
 
 #include <memory>
@@ -49,10 +49,10 @@ private:
         QString callsign;
         QString band;
         int xMode = 0;
-        FileStamp stamp;
+        std::optional<db::FileStamp> stamp;
         StationAnswer answer;
     };
     std::optional<StationQuestion> m_lastStation;
-    FileStamp m_dxInfoStamp;
+    std::optional<db::FileStamp> m_dxInfoStamp;
     QHash<int, QString> m_dxInfo;
 };

@@ -6,7 +6,7 @@
 
 namespace {
 
-using refdata::FileStamp;
+using db::FileStamp;
 
 /** The newest copy of each file read in this process. Instances on different threads meet only
  *  here, and only when a file changed or was first read. */

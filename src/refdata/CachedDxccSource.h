@@ -3,7 +3,7 @@
 #include "refdata/DxccIndex.h"
 #include "refdata/DxccSource.h"
 #include "refdata/FileChangeWatch.h"
-#include "refdata/FileStamp.h"
+#include "db/FileStamp.h"
 
 #include <memory>
 #include <optional>
@@ -37,8 +37,8 @@ private:
     refdata::FileChangeWatch m_iotaWatch;
     quint64 m_clublogSeen = 0;
     quint64 m_iotaSeen = 0;
-    std::optional<refdata::FileStamp> m_clublogStamp;
-    std::optional<refdata::FileStamp> m_iotaStamp;
+    std::optional<db::FileStamp> m_clublogStamp;
+    std::optional<db::FileStamp> m_iotaStamp;
     std::shared_ptr<const refdata::ClublogTables> m_clublog;
     std::shared_ptr<const refdata::IotaTables> m_iota;
 };

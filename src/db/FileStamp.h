@@ -4,15 +4,17 @@
 
 #include <optional>
 
-namespace refdata {
+namespace db {
 
-/** What tells a replaced or rewritten file from the one read before: device, inode, size and
- *  modification time (nanoseconds). */
+/** What tells one state of a database file from another: device, inode, size, modification time
+ *  and SQLite's file change counter (bumped by every committed write). A cache that keeps this
+ *  beside its data notices a replaced or rewritten file, even two writes within one clock tick. */
 struct FileStamp {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;
+    quint32 changeCounter = 0;
 
     friend bool operator==(const FileStamp &, const FileStamp &) = default;
 
@@ -20,4 +22,4 @@ struct FileStamp {
     [[nodiscard]] static std::optional<FileStamp> of(const QString &path);
 };
 
-} // namespace refdata
+} // namespace db
