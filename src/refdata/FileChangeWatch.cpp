@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include <mutex>
 #include <thread>
@@ -12,11 +13,13 @@
 
 namespace refdata {
 
-/** Changes in one folder; a folder that was moved or deleted can no longer be watched under its
- *  path, so its counter then reports a change at every look. */
+/** Changes to the watched files of one folder; a folder that was moved or deleted can no longer
+ *  be watched under its path, so its counter then reports a change at every look. Writes to other
+ *  files there (the logbook lives in the same folder) are not counted. */
 struct FileChangeWatch::Counter {
     std::atomic<quint64> changes{0};
     std::atomic<bool> lost{false};
+    QSet<QByteArray> names; // guarded by the watcher's mutex
 };
 
 namespace {
@@ -29,11 +32,13 @@ std::atomic<quint64> g_ownChanges{0};
  *  lives until the process ends, so the thread never sees it go away. */
 class Watcher {
 public:
-    std::shared_ptr<Counter> counterFor(const QString &folder)
+    std::shared_ptr<Counter> counterFor(const QString &folder, const QByteArray &name)
     {
         std::lock_guard lock(m_mutex);
-        if (const auto it = m_byFolder.constFind(folder); it != m_byFolder.constEnd())
+        if (const auto it = m_byFolder.constFind(folder); it != m_byFolder.constEnd()) {
+            (*it)->names.insert(name);
             return *it;
+        }
         if (m_fd < 0 && !start())
             return nullptr;
         constexpr uint32_t events = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_CREATE |
@@ -45,6 +50,7 @@ public:
         auto counter = m_byWatch.value(wd);
         if (!counter)
             counter = std::make_shared<Counter>();
+        counter->names.insert(name);
         m_byWatch.insert(wd, counter);
         m_byFolder.insert(folder, counter);
         return counter;
@@ -76,7 +82,9 @@ private:
                 } else if (const auto counter = m_byWatch.value(event->wd)) {
                     if (event->mask & (IN_MOVE_SELF | IN_DELETE_SELF | IN_IGNORED))
                         forget(event->wd, event->mask, *counter);
-                    counter->changes.fetch_add(1);
+                    // Events about the folder itself carry no name.
+                    if (event->len == 0 || counter->names.contains(QByteArray(event->name)))
+                        counter->changes.fetch_add(1);
                 }
                 at += ssize_t(sizeof(inotify_event) + event->len);
             }
@@ -117,7 +125,8 @@ std::atomic<quint64> g_unwatched{0};
 } // namespace
 
 FileChangeWatch::FileChangeWatch(const QString &path)
-    : m_counter(watcher().counterFor(QFileInfo(path).absolutePath()))
+    : m_counter(watcher().counterFor(QFileInfo(path).absolutePath(),
+                                     QFile::encodeName(QFileInfo(path).fileName())))
 {}
 
 quint64 FileChangeWatch::generation() const

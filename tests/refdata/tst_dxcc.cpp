@@ -8,6 +8,7 @@
 #include "model/QsoClass.h"
 #include "refdata/CachedDxccSource.h"
 #include "refdata/DXCCModel.h"
+#include "refdata/FileChangeWatch.h"
 #include "refdata/QsoEntity.h"
 #include "refdata/SqlDxccSource.h"
 
@@ -137,6 +138,7 @@ private slots:
     void newQsoTakesItsEntity();
 
     void replacedDatabaseIsSeenAtNextQuery();
+    void writesToOtherFilesAreNoChange();
     void missingDatabaseGivesUnknownEntity();
 
 private:
@@ -546,6 +548,26 @@ void TestDxcc::replacedDatabaseIsSeenAtNextQuery()
     target.close();
     // Another program's write reaches the model through the kernel's change notice.
     QTRY_COMPARE(model.getDXCC(QStringLiteral("DL0XYZ"), june).adif, 230);
+}
+
+void TestDxcc::writesToOtherFilesAreNoChange()
+{
+    // The logbook shares the folder; its writes must not make every lookup look at the disk.
+    QTemporaryDir dir;
+    QVERIFY(testsupport::writeSmallDatabase(dir.filePath(QStringLiteral("ClublogDXCC.db"))));
+    const refdata::FileChangeWatch watch(dir.filePath(QStringLiteral("ClublogDXCC.db")));
+    const quint64 before = watch.generation();
+    QFile logbook(dir.filePath(QStringLiteral("DefaultLog.rlog")));
+    QVERIFY(logbook.open(QIODevice::WriteOnly));
+    logbook.write("QSO");
+    logbook.close();
+    QTest::qWait(200);
+    QCOMPARE(watch.generation(), before);
+    QFile database(dir.filePath(QStringLiteral("ClublogDXCC.db")));
+    QVERIFY(database.open(QIODevice::Append));
+    database.write("x");
+    database.close();
+    QTRY_VERIFY(watch.generation() != before);
 }
 
 void TestDxcc::missingDatabaseGivesUnknownEntity()
