@@ -1,0 +1,63 @@
+#include "entry/EntryValidation.h"
+
+#include "entry/EntryTexts.h"
+#include "entry/FieldRules.h"
+#include "geo/Locator.h"
+
+#include <QRegularExpression>
+#include <QTimeZone>
+
+namespace entry {
+namespace {
+
+constexpr int kShortestCallsign = 2;
+
+std::optional<QDate> readDate(const QString &text, formats::DateStyle style)
+{
+    std::optional<QDate> date = formats::parseDisplayDate(text.trimmed(), style);
+    if (!date)
+        return std::nullopt;
+    // Short styles carry two-digit years, which Qt reads in the 1900s; nobody logs a QSO of
+    // 1925 by typing "25".
+    if (!text.contains(QString::number(date->year())))
+        *date = date->addYears(((QDate::currentDate().year() - date->year()) / 100) * 100);
+    return date;
+}
+
+std::optional<QTime> readTime(const QString &text)
+{
+    static const QRegularExpression fourDigits(QStringLiteral(R"(^\d{4}$)"));
+    if (!fourDigits.match(text).hasMatch())
+        return std::nullopt;
+    const QTime time = QTime::fromString(text, QStringLiteral("HHmm"));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
+} // namespace
+
+QString firstEntryError(const EntryCheck &check, formats::DateStyle style)
+{
+    if (check.callsign.size() < kShortestCallsign)
+        return QString::fromLatin1(texts::kNoCallsign);
+    if (!frequencyIsUsable(check.frequency))
+        return QString::fromLatin1(texts::kFrequencyInvalid);
+    if (check.mode.isEmpty())
+        return QString::fromLatin1(texts::kNoMode);
+    if (!check.locator.isEmpty() && !geo::locatorIsValid(check.locator))
+        return QString::fromLatin1(texts::kLocatorInvalid);
+    if (check.handEnteredDate && !parseEntryDateTime(check.date, check.time, style))
+        return QString::fromLatin1(texts::kDateInvalid);
+    return {};
+}
+
+std::optional<QDateTime> parseEntryDateTime(const QString &date, const QString &time,
+                                            formats::DateStyle style)
+{
+    const std::optional<QDate> day = readDate(date, style);
+    const std::optional<QTime> at = readTime(time);
+    if (!day || !at)
+        return std::nullopt;
+    return QDateTime(*day, *at, QTimeZone::utc());
+}
+
+} // namespace entry

@@ -1,0 +1,452 @@
+#include "entry/QsoEntryForm.h"
+
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "cluster/OneDxSpotClass.h"
+#include "entry/CallsignLookup.h"
+#include "entry/EntryTexts.h"
+#include "entry/FieldRules.h"
+#include "entry/OwnPosition.h"
+#include "entry/PowerPresets.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
+
+#include <QTimer>
+
+namespace {
+
+constexpr int kClockIntervalMs = 5000;
+constexpr int kMyGridAdifIndex = 1; // "my_gridsquare" in the user-field mapping
+constexpr int kUserFields = 4;
+const QString kTrxMode = QStringLiteral("mode");
+const QString kTrxBand = QStringLiteral("band");
+const QString kTrxQrg = QStringLiteral("qrgString");
+
+QString key(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+entry::TextField ruleOf(const QString &field)
+{
+    if (field == QLatin1String("callsign"))
+        return entry::TextField::Callsign;
+    if (field == QLatin1String("qrgString"))
+        return entry::TextField::Frequency;
+    if (field == QLatin1String("rsttx") || field == QLatin1String("rstrx"))
+        return entry::TextField::Rst;
+    if (field == QLatin1String("locator"))
+        return entry::TextField::Locator;
+    return entry::TextField::Plain;
+}
+
+std::optional<entry::QslField> qslFieldOf(const QString &field)
+{
+    if (field == QLatin1String("qsl"))
+        return entry::QslField::Qsl;
+    if (field == QLatin1String("lotwqsl"))
+        return entry::QslField::Lotw;
+    if (field == QLatin1String("eqsl"))
+        return entry::QslField::Eqsl;
+    return std::nullopt;
+}
+
+} // namespace
+
+QsoEntryForm::QsoEntryForm(AppDelegate &app, bool phone, QObject *parent)
+    : QObject(parent), m_app(app), m_phone(phone), m_log(std::make_unique<LogModel>(app)),
+      m_functions(std::make_unique<MyFunctions>(app)), m_dxcc(std::make_unique<DXCCModel>(app)),
+      m_position(new OwnPosition(this)), m_clock(new QTimer(this))
+{
+    m_clock->setInterval(kClockIntervalMs);
+    connect(m_clock, &QTimer::timeout, this, &QsoEntryForm::refreshClock);
+    connect(m_position, &OwnPosition::positionChanged, this, &QsoEntryForm::ownPositionChanged);
+
+    NotificationCenter &centre = m_app.notifications();
+    centre.observe(key(notifications::PrefsWereChanged), this,
+                   [this](const QVariant &) { loadPrefs(); });
+    centre.observe(key(notifications::NewLogSelected), this, [this](const QVariant &) {
+        loadPrefs();
+        loadUserFieldPrefs();
+    });
+    centre.observe(key(notifications::UserFieldPrefsChanged), this,
+                   [this](const QVariant &) { loadUserFieldPrefs(); });
+    centre.observe(key(phone ? notifications::Qso4Log1 : notifications::Qso4Log), this,
+                   [this](const QVariant &object) {
+                       if (object.canConvert<QsoClass>())
+                           takeOverRecord(object.value<QsoClass>());
+                   });
+    centre.observe(key(notifications::TrxDataChanged), this,
+                   [this](const QVariant &object) { takeTrxData(object.toMap()); });
+
+    loadPrefs();
+    loadUserFieldPrefs();
+    if (!m_phone) {
+        m_log->updateDxTable();
+        m_colorCode = int(m_app.defaults().integer(QStringLiteral("SelectedColorCode")));
+    }
+    newQso();
+}
+
+QsoEntryForm::~QsoEntryForm() = default;
+
+void QsoEntryForm::loadPrefs()
+{
+    const UserDefaults &defaults = m_app.defaults();
+    const LookupServiceChoice lookup = LookupServiceChoice::read(defaults);
+    m_lookupTitle = lookup.title;
+    m_lookupConfigured = lookup.configured();
+    m_lookupVisible = m_lookupConfigured && m_values.callsign.size() >= 2;
+    m_log->loadPrefs();
+    if (!m_position->isActive() || m_positionLine.isEmpty())
+        m_myLocator = m_log->getMyLocator();
+    setSaveCurrentLocation(defaults.boolean(QStringLiteral("SaveCurrentLocation")));
+    emit settingsChanged();
+    emit infoChanged();
+    refreshClock();
+}
+
+void QsoEntryForm::loadUserFieldPrefs()
+{
+    m_userFieldCaptions.clear();
+    m_myGridField = 0;
+    for (int n = 1; n <= kUserFields; ++n) {
+        m_userFieldCaptions << m_log->getUserFieldNameForNumber(n);
+        m_userFieldRemember[n - 1] = m_log->getUserFieldRememberForNumber(n);
+        if (m_myGridField == 0 && m_log->getUserFieldAdifIdxForNumber(n) == kMyGridAdifIndex)
+            m_myGridField = n;
+    }
+    emit settingsChanged();
+}
+
+QString QsoEntryForm::title() const
+{
+    return key(m_stored ? entry::texts::kEditQso : entry::texts::kNewQso);
+}
+
+QVariantMap QsoEntryForm::fields() const
+{
+    QVariantMap map;
+    for (const QString &name : EntryValues::keys())
+        map.insert(name, m_values.value(name));
+    return map;
+}
+
+QString QsoEntryForm::tone(const QString &field) const
+{
+    const QString value = m_tones.value(field).toString();
+    return value.isEmpty() ? QStringLiteral("normal") : value;
+}
+
+QString QsoEntryForm::alertTitle()
+{
+    return key(entry::texts::kAlertTitle);
+}
+
+void QsoEntryForm::setValue(const QString &field, const QString &text, const QString &tone)
+{
+    m_values.set(field, text);
+    setTone(field, tone);
+}
+
+void QsoEntryForm::setTone(const QString &field, const QString &tone)
+{
+    if (tone.isEmpty() || tone == QLatin1String("normal"))
+        m_tones.remove(field);
+    else
+        m_tones.insert(field, tone);
+}
+
+void QsoEntryForm::setField(const QString &field, const QString &text)
+{
+    if (field == QLatin1String("mode")) {
+        typeModeKey(text.right(1));
+        return;
+    }
+    if (qslFieldOf(field)) {
+        typeQslKey(field, text.right(1));
+        return;
+    }
+    if (field == QLatin1String("band") || field == QLatin1String("dxcc"))
+        return; // shown, never typed
+    if (field == QLatin1String("dateString") || field == QLatin1String("timeString")) {
+        if (m_realTime)
+            return;
+        m_dateTouched = true;
+        setValue(field, text.trimmed());
+        emit fieldsChanged();
+        return;
+    }
+    const QString shown = entry::typedText(ruleOf(field), text);
+    if (field == QLatin1String("callsign")) {
+        callChanged(shown);
+        return;
+    }
+    if (field == QLatin1String("qrgString")) {
+        frequencyTyped(shown);
+        return;
+    }
+    if (field == QLatin1String("locator")) {
+        locatorTyped(shown);
+        return;
+    }
+    if (field == QLatin1String("power")) {
+        setPowerText(shown);
+        return;
+    }
+    if (!m_values.set(field, shown))
+        return;
+    setTone(field, {});
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::leaveField(const QString &field)
+{
+    if (field == QLatin1String("callsign")) {
+        callsignFieldDidEndEditing();
+    } else if (field == QLatin1String("qrgString")) {
+        m_values.qrgString = entry::reformatFrequency(m_values.qrgString);
+        recomputeBand();
+    } else if (field == QLatin1String("locator")) {
+        m_values.locator = m_values.locator.toUpper();
+        showLocatorLine(m_values.locator);
+    } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
+        const int n = field.mid(5).toInt();
+        if (n >= 1 && n <= kUserFields)
+            m_app.defaults().setValue(QStringLiteral("Default_User_%1").arg(n),
+                                      m_values.userField(n));
+        return;
+    } else {
+        return;
+    }
+    emit fieldsChanged();
+    emit infoChanged();
+}
+
+bool QsoEntryForm::typeModeKey(const QString &pressed)
+{
+    const QString mode = entry::expandModeKey(pressed);
+    if (mode.isEmpty())
+        return false;
+    setMode(mode);
+    emit fieldsChanged();
+    return true;
+}
+
+void QsoEntryForm::setMode(const QString &mode)
+{
+    m_values.mode = mode;
+    m_values.rsttx = m_values.rstrx = entry::defaultRst(mode);
+}
+
+bool QsoEntryForm::typeQslKey(const QString &field, const QString &letter)
+{
+    const std::optional<entry::QslField> which = qslFieldOf(field);
+    if (!which)
+        return false;
+    const QString accepted = entry::qslLetter(*which, letter);
+    if (accepted.isEmpty())
+        return false;
+    m_values.set(field, accepted);
+    emit fieldsChanged();
+    return true;
+}
+
+void QsoEntryForm::frequencyTyped(const QString &text)
+{
+    m_values.qrgString = text;
+    recomputeBand();
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::recomputeBand()
+{
+    const entry::FrequencyReading reading =
+        entry::readFrequency(m_functions->allQRGs(), m_values.qrgString);
+    m_values.band = reading.band;
+    setTone(QStringLiteral("qrgString"), reading.hasBand() ? QString() : QStringLiteral("error"));
+}
+
+void QsoEntryForm::locatorTyped(const QString &text)
+{
+    m_values.locator = text;
+    const bool bad = !text.isEmpty() && !MyFunctions::locatorIsValid(text);
+    setTone(QStringLiteral("locator"), bad ? QStringLiteral("error") : QString());
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::takeTrxData(const QVariantMap &data)
+{
+    const QString mode = data.value(kTrxMode).toString();
+    if (!mode.isEmpty() && mode != m_values.mode)
+        setMode(mode);
+    const QString band = data.value(kTrxBand).toString();
+    if (!band.isEmpty())
+        m_values.band = band;
+    const QString qrg = data.value(kTrxQrg).toString();
+    if (!qrg.isEmpty()) {
+        m_values.qrgString = qrg;
+        setTone(QStringLiteral("qrgString"), {});
+    }
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::takeOverRecord(const QsoClass &record)
+{
+    const bool fromCluster = record.rowid == 73;
+    // A lookup's fields win over what the entity and earlier QSOs suggest; they are put in again
+    // after the lookups, so an island or zone the lookup knows is not replaced by a default.
+    const QList<std::pair<QString, QString>> taken = {
+        {QStringLiteral("name"), record.name},       {QStringLiteral("qth"), record.qth},
+        {QStringLiteral("cq"), record.cq},           {QStringLiteral("itu"), record.itu},
+        {QStringLiteral("locator"), record.locator}, {QStringLiteral("manager"), record.manager},
+        {QStringLiteral("state"), record.state},     {QStringLiteral("county"), record.county},
+        {QStringLiteral("iota"), record.iota}};
+    m_values.callsign = record.callsign.trimmed().toUpper();
+    for (const auto &[field, text] : taken)
+        setValue(field, text);
+    callsignFieldDidEndEditing();
+    const QString tone = fromCluster ? QString() : QStringLiteral("lookup");
+    for (const auto &[field, text] : taken) {
+        if (text.isEmpty())
+            continue;
+        setValue(field, text);
+        if (field != QLatin1String("county"))
+            setTone(field, tone);
+    }
+    if (fromCluster) {
+        m_values.qrgString = record.qrgString;
+        if (!record.mode.isEmpty() && record.mode != QLatin1String("??"))
+            m_values.mode = record.mode;
+        recomputeBand();
+        m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
+        if (MyFunctions::locatorIsValid(record.locator))
+            showLocatorLine(record.locator);
+    }
+    emit fieldsChanged();
+    emit infoChanged();
+    emit frontRequested();
+}
+
+void QsoEntryForm::lookUpCallsign()
+{
+    if (m_lookupService && m_lookupConfigured && m_values.callsign.size() >= 2)
+        m_lookupService->lookUp(m_values.callsign);
+}
+
+void QsoEntryForm::newDetailsSelected(const QVariant &mode, const QVariant &power,
+                                      const QVariant &state, const QVariant &county,
+                                      const QVariant &country, const QVariant &opIsValid,
+                                      const QVariant &colorCode)
+{
+    if (mode.isValid() && !mode.toString().isEmpty())
+        setMode(mode.toString());
+    if (power.isValid())
+        setPowerText(power.toString());
+    if (state.isValid())
+        m_values.state = state.toString();
+    if (county.isValid() && !county.toString().isEmpty()) {
+        m_values.county = county.toString();
+        m_countyLine = m_values.state + u',' + m_values.county;
+    }
+    if (country.isValid() && country.toInt() != 0) {
+        const CountryClass chosen = m_dxcc->adifToCountry(country.toInt());
+        showEntity(chosen);
+    }
+    if (opIsValid.isValid()) {
+        m_currentQsoIsValidOps = opIsValid.toBool();
+        m_validOperation = m_currentQsoIsValidOps;
+        if (!m_stationLine.isEmpty())
+            m_stationTone = m_currentQsoIsValidOps ? QString() : QStringLiteral("invalid");
+    }
+    if (colorCode.isValid())
+        setColorCode(colorCode.toInt());
+    emit fieldsChanged();
+    emit infoChanged();
+}
+
+void QsoEntryForm::setPowerIndex(int index)
+{
+    m_powerIndex = index;
+    const bool preset = index >= 0 && index < entry::power::presets().size();
+    if (preset)
+        m_values.power.clear();
+    if (m_phone) {
+        m_app.defaults().setValue(QStringLiteral("LastUsedPowerIndex"), index);
+        if (preset)
+            m_app.defaults().setValue(QStringLiteral("LastUsedPowerString"), QString());
+    }
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::setPowerText(const QString &text)
+{
+    if (m_phone) {
+        // The phone's segment decides; the text counts when "other" is chosen.
+        m_values.power = text;
+        m_app.defaults().setValue(QStringLiteral("LastUsedPowerString"), text);
+    } else {
+        // The tablet gets a power text from the details screen: a preset or a free text.
+        m_powerIndex = entry::power::indexOf(text);
+        m_values.power = m_powerIndex == entry::power::kFreeTextIndex ? text : QString();
+    }
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::setColorCode(int code)
+{
+    m_colorCode = qBound(0, code, 9);
+    if (!m_phone)
+        m_app.defaults().setValue(QStringLiteral("SelectedColorCode"), m_colorCode);
+    emit fieldsChanged();
+}
+
+void QsoEntryForm::setValidOperation(bool valid)
+{
+    m_validOperation = valid;
+    emit fieldsChanged();
+}
+
+QStringList QsoEntryForm::modes() const
+{
+    return {QStringLiteral("CW"),  QStringLiteral("SSB"), QStringLiteral("RTTY"),
+            QStringLiteral("PSK31"), QStringLiteral("FM"), QStringLiteral("AM"),
+            QStringLiteral("FT8"), QStringLiteral("FT4")};
+}
+
+QStringList QsoEntryForm::powerPresets() const
+{
+    return entry::power::presets();
+}
+
+QStringList QsoEntryForm::colorNames() const
+{
+    return {QStringLiteral("Clear"),   QStringLiteral("Brown"), QStringLiteral("Blue"),
+            QStringLiteral("Purple"),  QStringLiteral("Magenta"), QStringLiteral("Cyan"),
+            QStringLiteral("Green"),   QStringLiteral("Yellow"), QStringLiteral("Orange"),
+            QStringLiteral("Red")};
+}
+
+QStringList QsoEntryForm::states()
+{
+    return m_dxcc->getAllStates();
+}
+
+QStringList QsoEntryForm::counties(const QString &state)
+{
+    return m_dxcc->getAllCountiesForState(state);
+}
+
+QVariantList QsoEntryForm::entities()
+{
+    QVariantList list;
+    for (const CountryClass &c : m_dxcc->getAllDXCCs()) {
+        if (c.deleted)
+            continue;
+        list << QVariantMap{{QStringLiteral("adif"), c.adif},
+                            {QStringLiteral("prefix"), c.dxcc},
+                            {QStringLiteral("name"), c.cntry}};
+    }
+    return list;
+}
