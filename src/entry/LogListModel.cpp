@@ -1,0 +1,422 @@
+#include "entry/LogListModel.h"
+
+#include "adif/AdifExport.h"
+#include "adif/AdifWriter.h"
+#include "app/AppDelegate.h"
+#include "app/Notifications.h"
+#include "entry/LogListTexts.h"
+#include "entry/QsoColors.h"
+#include "model/LogModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+using namespace loglisttexts;
+
+const QString kRangeKey = QStringLiteral("xQSOsIndex");
+// Pages kept in memory; scrolling further reads them again.
+constexpr int kMaxPages = 50;
+
+QVariantMap menuEntry(const char *action, const char *text, bool destructive = false)
+{
+    return {{QStringLiteral("action"), QString::fromLatin1(action)},
+            {QStringLiteral("text"), QString::fromUtf8(text)},
+            {QStringLiteral("destructive"), destructive}};
+}
+
+/** The synced logbook's sort keys: date, or the key and then a second one. */
+void sortSynced(QList<QsoClass> &qsos, int order)
+{
+    const auto by = [&](auto key) {
+        std::stable_sort(qsos.begin(), qsos.end(),
+                         [&](const QsoClass &a, const QsoClass &b) { return key(a) < key(b); });
+    };
+    switch (order) {
+    case LogListQuery::DateAscending:
+        by([](const QsoClass &q) { return q.sqlDateTime; });
+        break;
+    case LogListQuery::DateDescending:
+        std::stable_sort(qsos.begin(), qsos.end(), [](const QsoClass &a, const QsoClass &b) {
+            return a.sqlDateTime > b.sqlDateTime;
+        });
+        break;
+    case LogListQuery::ByFrequency:
+        by([](const QsoClass &q) { return std::pair(q.qrg, q.callsign); });
+        break;
+    case LogListQuery::ByMode:
+        by([](const QsoClass &q) { return std::pair(q.mode, q.callsign); });
+        break;
+    case LogListQuery::ByCallsign:
+        by([](const QsoClass &q) { return std::pair(q.callsign, q.qrg); });
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+LogListModel::LogListModel(AppDelegate &app, QString sortKey, QObject *parent)
+    : QAbstractListModel(parent), m_app(app), m_sortKey(std::move(sortKey)),
+      m_exportFolder(QDir::tempPath())
+{
+    NotificationCenter &centre = m_app.notifications();
+    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
+                   [this](const QVariant &) { newLogSelected(); });
+    centre.observe(QString::fromLatin1(notifications::AddQso), this,
+                   [this](const QVariant &) { emit newQsoRequested(); });
+    centre.observe(QString::fromLatin1(notifications::Qso4Log1), this,
+                   [this](const QVariant &spot) { emit newQsoFromSpotRequested(spot); });
+    rebuild();
+}
+
+LogListModel::~LogListModel()
+{
+    m_app.notifications().removeObserver(this);
+}
+
+int LogListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_count;
+}
+
+const QList<QsoClass> *LogListModel::page(int number) const
+{
+    if (!m_query)
+        return nullptr;
+    auto found = m_pages.constFind(number);
+    if (found != m_pages.constEnd())
+        return &found.value();
+    if (m_pages.size() >= kMaxPages)
+        m_pages.clear();
+    return &m_pages.insert(number, m_query->rows(number * kPageSize, kPageSize)).value();
+}
+
+QsoClass LogListModel::qsoAt(int row) const
+{
+    if (row < 0 || row >= m_count)
+        return {};
+    if (!m_query)
+        return m_syncedRows.value(row);
+    const QList<QsoClass> *rows = page(row / kPageSize);
+    return rows ? rows->value(row % kPageSize) : QsoClass();
+}
+
+QVariant LogListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const int row = index.row();
+    if (role == MarkedRole)
+        return m_marks.contains(row);
+    const QsoClass *qso = nullptr;
+    if (m_query) {
+        const QList<QsoClass> *rows = page(row / kPageSize);
+        if (rows && row % kPageSize < rows->size())
+            qso = &rows->at(row % kPageSize);
+    } else {
+        qso = &m_syncedRows.at(row);
+    }
+    if (!qso)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case CallsignRole:
+        return qso->callsign;
+    case DateRole:
+        return qso->dateString;
+    case TimeRole:
+        return qso->timeString;
+    case BandRole:
+        return qso->band;
+    case FrequencyRole:
+        return qso->qrgString;
+    case ModeRole:
+        return qso->mode;
+    case PrefixRole:
+        return qso->dxcc;
+    case TintRole:
+        return qsocolors::tint(qso->colorCode);
+    case InvalidOperationRole:
+        return qso->adif < 0;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> LogListModel::roleNames() const
+{
+    return {{DateRole, "dateString"},       {TimeRole, "timeString"},
+            {CallsignRole, "callsign"},     {BandRole, "band"},
+            {FrequencyRole, "qrgString"},   {ModeRole, "mode"},
+            {PrefixRole, "dxcc"},           {TintRole, "tint"},
+            {InvalidOperationRole, "invalidOperation"}, {MarkedRole, "marked"}};
+}
+
+int LogListModel::rangeIndex() const
+{
+    return int(m_app.defaults().integer(kRangeKey));
+}
+
+void LogListModel::setRangeIndex(int index)
+{
+    if (index == rangeIndex())
+        return;
+    m_app.defaults().setValue(kRangeKey, index);
+    emit selectionChanged();
+    // Row numbers of another list name other QSOs.
+    setMarks({});
+    rebuild();
+}
+
+int LogListModel::sortIndex() const
+{
+    return int(m_app.defaults().integer(m_sortKey));
+}
+
+void LogListModel::setSortIndex(int index)
+{
+    if (index == sortIndex())
+        return;
+    m_app.defaults().setValue(m_sortKey, index);
+    emit selectionChanged();
+    setMarks({});
+    rebuild();
+}
+
+QStringList LogListModel::rangeNames()
+{
+    return {QStringLiteral("Last 500 QSOs"), QStringLiteral("Last 2500 QSOs"),
+            QStringLiteral("This year"), QStringLiteral("This and last year"),
+            QStringLiteral("All QSOs")};
+}
+
+QStringList LogListModel::sortNames()
+{
+    return {QStringLiteral("Oldest first"), QStringLiteral("Newest first"),
+            QStringLiteral("By frequency"), QStringLiteral("By mode"),
+            QStringLiteral("By callsign")};
+}
+
+void LogListModel::loadData()
+{
+    rebuild();
+}
+
+void LogListModel::newLogSelected()
+{
+    setMarks({});
+    rebuild();
+}
+
+void LogListModel::rebuild()
+{
+    beginResetModel();
+    m_pages.clear();
+    m_syncedRows.clear();
+    m_query.reset();
+    LogModel log(m_app);
+    log.updateDxTable();
+    const int range = LogListQuery::effectiveRange(rangeIndex());
+    const int order = sortIndex();
+    if (log.isSyncLog()) {
+        m_syncedRows = log.getlastQSOs(range);
+        sortSynced(m_syncedRows, order);
+        m_count = int(m_syncedRows.size());
+    } else {
+        m_query.emplace(log.fullLogDatabasePath(), m_app.logDateFormaterStyle(), range, order,
+                        m_app.clock().now().date().year());
+        m_count = m_query->count();
+    }
+    endResetModel();
+    emit countChanged();
+
+    // Marks of rows that are gone are dropped.
+    QSet<int> kept;
+    for (int row : std::as_const(m_marks))
+        if (row < m_count)
+            kept.insert(row);
+    if (kept.size() != m_marks.size())
+        setMarks(kept);
+
+    m_scrollTarget = -1;
+    if (m_count > 0 && order == LogListQuery::DateDescending)
+        m_scrollTarget = 0;
+    else if (m_count > 0 && order == LogListQuery::DateAscending)
+        m_scrollTarget = m_count - 1;
+    emit reloaded();
+}
+
+void LogListModel::setMarks(QSet<int> marks)
+{
+    if (marks == m_marks)
+        return;
+    m_marks = std::move(marks);
+    emit marksChanged();
+}
+
+void LogListModel::redrawRows(int first, int last)
+{
+    if (first <= last && first >= 0 && last < m_count)
+        emit dataChanged(index(first), index(last), {MarkedRole});
+}
+
+void LogListModel::markQso(int row)
+{
+    if (row < 0 || row >= m_count)
+        return;
+    QSet<int> marks = m_marks;
+    if (!marks.remove(row))
+        marks.insert(row);
+    setMarks(std::move(marks));
+    redrawRows(row, row);
+}
+
+void LogListModel::markAllQsos(int row)
+{
+    if (row < 0 || row >= m_count)
+        return;
+    QSet<int> marks = m_marks;
+    int last = row;
+    for (; last < m_count && !marks.contains(last); ++last)
+        marks.insert(last);
+    setMarks(std::move(marks));
+    redrawRows(row, last - 1);
+}
+
+void LogListModel::clearMarks()
+{
+    if (m_marks.isEmpty())
+        return;
+    setMarks({});
+    redrawRows(0, m_count - 1);
+}
+
+QVariantList LogListModel::menuActions(int row) const
+{
+    QVariantList actions = {
+        menuEntry("showInfo", kShowInfo),
+        menuEntry("showQso", kShowQso),
+        menuEntry("editQso", kEditQso),
+        menuEntry("deleteQso", kDeleteQso, true),
+        menuEntry("markQso", m_marks.contains(row) ? kDeselectQso : kSelectQso),
+        menuEntry("markAllQsos", kSelectAllDown),
+    };
+    if (!m_marks.isEmpty())
+        actions << menuEntry("clearMarks", kDeselectAll);
+    actions << menuEntry("lookupHamQth", kHamQth) << menuEntry("lookupQrz", kQrz);
+    return actions;
+}
+
+void LogListModel::trigger(int row, const QString &action)
+{
+    if (row < 0 || row >= m_count)
+        return;
+    if (action == QLatin1String("showInfo"))
+        emit infoRequested(row);
+    else if (action == QLatin1String("showQso"))
+        emit qsoRequested(row, false);
+    else if (action == QLatin1String("editQso"))
+        emit qsoRequested(row, true);
+    else if (action == QLatin1String("deleteQso"))
+        emit deleteQuestionRequested(row);
+    else if (action == QLatin1String("markQso"))
+        markQso(row);
+    else if (action == QLatin1String("markAllQsos"))
+        markAllQsos(row);
+    else if (action == QLatin1String("clearMarks"))
+        clearMarks();
+    else if (action == QLatin1String("lookupHamQth"))
+        emit lookupRequested(qsoAt(row).callsign, QString::fromLatin1(kHamQth));
+    else if (action == QLatin1String("lookupQrz"))
+        emit lookupRequested(qsoAt(row).callsign, QString::fromLatin1(kQrz));
+}
+
+void LogListModel::deleteQso(int row)
+{
+    if (row < 0 || row >= m_count)
+        return;
+    const QsoClass qso = qsoAt(row);
+    LogModel(m_app).deleteQSO(qso);
+    // The row goes in any case; marks below it move up with their QSOs.
+    beginRemoveRows({}, row, row);
+    m_pages.clear();
+    if (!m_query)
+        m_syncedRows.removeAt(row);
+    --m_count;
+    QSet<int> marks;
+    for (int marked : std::as_const(m_marks)) {
+        if (marked != row)
+            marks.insert(marked > row ? marked - 1 : marked);
+    }
+    m_marks = std::move(marks);
+    endRemoveRows();
+    emit countChanged();
+    emit marksChanged();
+}
+
+void LogListModel::exportMarked()
+{
+    if (m_marks.isEmpty())
+        return;
+    QList<int> rows(m_marks.cbegin(), m_marks.cend());
+    std::sort(rows.begin(), rows.end());
+    LogModel log(m_app);
+    QString text = adif::exportHeader();
+    for (int row : std::as_const(rows))
+        text += log.makeAdifQSOfromID(qsoAt(row));
+    clearMarks();
+    rebuild();
+    const std::optional<QString> path =
+        adif::writeExportFile(text, m_exportFolder, m_app.clock().now());
+    if (!path)
+        return;
+    m_exportedFile = *path;
+    emit exportReady(QUrl::fromLocalFile(*path), QFileInfo(*path).fileName());
+}
+
+void LogListModel::saveExport(const QUrl &target)
+{
+    const QString to = target.isLocalFile() ? target.toLocalFile() : target.toString();
+    if (m_exportedFile.isEmpty() || to.isEmpty())
+        return;
+    if (QFileInfo(to).absoluteFilePath() != QFileInfo(m_exportedFile).absoluteFilePath()) {
+        QFile::remove(to);
+        QFile source(m_exportedFile);
+        if (!source.copy(to)) {
+            emit alertRequested(QString::fromLatin1(kExportTitle),
+                                QString::fromLatin1(kExportNotSaved)
+                                    .arg(QFileInfo(to).fileName(), source.errorString()));
+            return;
+        }
+    }
+    emit alertRequested(QString::fromLatin1(kExportTitle),
+                        QString::fromLatin1(kExportSaved).arg(QFileInfo(to).fileName()));
+}
+
+bool LogListModel::noticeDue() const
+{
+    return !m_noticeShown && !m_app.defaults().boolean(QString::fromLatin1(kNoticeKey));
+}
+
+void LogListModel::noticeShown(bool forGood)
+{
+    m_noticeShown = true;
+    if (forGood)
+        m_app.defaults().setValue(QString::fromLatin1(kNoticeKey), true);
+    emit noticeDueChanged();
+}
+
+QString LogListModel::menuTitle() { return QString::fromLatin1(kMenuTitle); }
+QString LogListModel::deleteQuestion() { return QString::fromLatin1(kDeleteQuestion); }
+QString LogListModel::deleteActionText() { return QString::fromLatin1(kDeleteQso); }
+QString LogListModel::cancelText() { return QString::fromLatin1(kCancel); }
+QString LogListModel::okayText() { return QString::fromLatin1(kOkay); }
+QString LogListModel::noticeTitle() { return QString::fromLatin1(kNoticeTitle); }
+QString LogListModel::noticeText() { return QString::fromLatin1(kNoticeText); }
+QString LogListModel::dontShowAgainText() { return QString::fromLatin1(kDontShowAgain); }

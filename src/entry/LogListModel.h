@@ -1,0 +1,166 @@
+#pragma once
+
+#include "entry/LogListQuery.h"
+#include "model/QsoClass.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QUrl>
+#include <QVariantList>
+
+#include <optional>
+
+class AppDelegate;
+
+/** The log list: the current logbook's QSOs in the chosen range and order, one row per QSO with
+ *  its tint and marks, the row menu, deletion, and the export of the marked QSOs.
+ *
+ *  Rows of a logbook file are read a page at a time as they are shown, so the list opens at once
+ *  whatever the range. Marks are row numbers of the current list. The phone keeps its order in
+ *  "QsoSortIndex", the larger screens in "LogSortIndes". */
+class LogListModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(int rangeIndex READ rangeIndex WRITE setRangeIndex NOTIFY selectionChanged)
+    Q_PROPERTY(int sortIndex READ sortIndex WRITE setSortIndex NOTIFY selectionChanged)
+    Q_PROPERTY(QStringList rangeNames READ rangeNames CONSTANT)
+    Q_PROPERTY(QStringList sortNames READ sortNames CONSTANT)
+    Q_PROPERTY(int markedCount READ markedCount NOTIFY marksChanged)
+    Q_PROPERTY(bool exportEnabled READ exportEnabled NOTIFY marksChanged)
+    Q_PROPERTY(int scrollTarget READ scrollTarget NOTIFY reloaded)
+    Q_PROPERTY(bool noticeDue READ noticeDue NOTIFY noticeDueChanged)
+    Q_PROPERTY(QString menuTitle READ menuTitle CONSTANT)
+    Q_PROPERTY(QString deleteQuestion READ deleteQuestion CONSTANT)
+    Q_PROPERTY(QString deleteActionText READ deleteActionText CONSTANT)
+    Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
+    Q_PROPERTY(QString okayText READ okayText CONSTANT)
+    Q_PROPERTY(QString noticeTitle READ noticeTitle CONSTANT)
+    Q_PROPERTY(QString noticeText READ noticeText CONSTANT)
+    Q_PROPERTY(QString dontShowAgainText READ dontShowAgainText CONSTANT)
+public:
+    enum Role {
+        DateRole = Qt::UserRole + 1,
+        TimeRole,
+        CallsignRole,
+        BandRole,
+        FrequencyRole,
+        ModeRole,
+        PrefixRole,
+        TintRole,
+        InvalidOperationRole,
+        MarkedRole,
+    };
+    Q_ENUM(Role)
+
+    static constexpr int kPageSize = 200;
+
+    /** `sortKey` is the user default that holds the order. */
+    LogListModel(AppDelegate &app, QString sortKey, QObject *parent = nullptr);
+    ~LogListModel() override;
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+    /** Builds the list again from the logbook; the marks stay (the screen appeared again, or a
+     *  QSO was saved or changed elsewhere). */
+    Q_INVOKABLE void loadData();
+    /** Another logbook was chosen: marks cleared, list rebuilt. */
+    void newLogSelected();
+
+    /** Toggles the mark of one row. */
+    Q_INVOKABLE void markQso(int row);
+    /** Marks the row and those below it, up to the first row already marked. */
+    Q_INVOKABLE void markAllQsos(int row);
+    Q_INVOKABLE void clearMarks();
+    [[nodiscard]] Q_INVOKABLE bool isMarked(int row) const { return m_marks.contains(row); }
+
+    /** The row menu: maps with "action", "text" and "destructive", in the order shown. */
+    [[nodiscard]] Q_INVOKABLE QVariantList menuActions(int row) const;
+    /** Runs a menu action ("showInfo", "showQso", "editQso", "deleteQso", "markQso",
+     *  "markAllQsos", "clearMarks", "lookupHamQth", "lookupQrz") on a row. */
+    Q_INVOKABLE void trigger(int row, const QString &action);
+    /** Deletes the row's QSO from the logbook (the user has confirmed). */
+    Q_INVOKABLE void deleteQso(int row);
+
+    /** Writes the marked QSOs to an ADIF file, clears the marks and reloads; `exportReady` hands
+     *  the file on. Nothing happens without marks. */
+    Q_INVOKABLE void exportMarked();
+    /** Copies the exported file to where the user chose (replacing a file there) and reports. */
+    Q_INVOKABLE void saveExport(const QUrl &target);
+
+    /** The notice after an update was shown; with `forGood` it is never shown again. */
+    Q_INVOKABLE void noticeShown(bool forGood);
+
+    /** The QSO of a row (empty for a row outside the list). */
+    [[nodiscard]] QsoClass qsoAt(int row) const;
+
+    [[nodiscard]] int count() const { return m_count; }
+    [[nodiscard]] int rangeIndex() const;
+    void setRangeIndex(int index);
+    [[nodiscard]] int sortIndex() const;
+    void setSortIndex(int index);
+    [[nodiscard]] static QStringList rangeNames();
+    [[nodiscard]] static QStringList sortNames();
+    [[nodiscard]] int markedCount() const { return int(m_marks.size()); }
+    [[nodiscard]] bool exportEnabled() const { return !m_marks.isEmpty(); }
+    /** The row to scroll to after the last rebuild, -1 for none: the newest QSO when the list is
+     *  ordered by date. */
+    [[nodiscard]] int scrollTarget() const { return m_scrollTarget; }
+    [[nodiscard]] bool noticeDue() const;
+    [[nodiscard]] QString exportedFile() const { return m_exportedFile; }
+    /** Where export files are written before they are handed on (the temporary folder). */
+    void setExportFolder(const QString &folder) { m_exportFolder = folder; }
+
+    [[nodiscard]] static QString menuTitle();
+    [[nodiscard]] static QString deleteQuestion();
+    [[nodiscard]] static QString deleteActionText();
+    [[nodiscard]] static QString cancelText();
+    [[nodiscard]] static QString okayText();
+    [[nodiscard]] static QString noticeTitle();
+    [[nodiscard]] static QString noticeText();
+    [[nodiscard]] static QString dontShowAgainText();
+
+signals:
+    void countChanged();
+    void selectionChanged();
+    void marksChanged();
+    void noticeDueChanged();
+    /** The list was rebuilt; the screen scrolls to `scrollTarget` when it is not -1. */
+    void reloaded();
+    /** Open the read-only information screen of the row's QSO. */
+    void infoRequested(int row);
+    /** Open the row's QSO: to look at it, or straight in editing. */
+    void qsoRequested(int row, bool edit);
+    /** Ask "Delete this QSO?" for the row. */
+    void deleteQuestionRequested(int row);
+    /** Look the callsign up with a service ("HamQTH" or "QRZ"). */
+    void lookupRequested(const QString &callsign, const QString &service);
+    /** Open the new-QSO form (home-screen shortcut); with a spot, filled from it. */
+    void newQsoRequested();
+    void newQsoFromSpotRequested(const QVariant &spot);
+    /** The export file is written; the screen offers to save or share it. */
+    void exportReady(const QUrl &file, const QString &fileName);
+    void alertRequested(const QString &title, const QString &message);
+
+private:
+    void rebuild();
+    void setMarks(QSet<int> marks);
+    void redrawRows(int first, int last);
+    const QList<QsoClass> *page(int number) const;
+
+    AppDelegate &m_app;
+    const QString m_sortKey;
+    int m_count = 0;
+    int m_scrollTarget = -1;
+    QSet<int> m_marks;
+    bool m_noticeShown = false;
+    QString m_exportedFile;
+    QString m_exportFolder;
+    // A logbook file is read page by page; the synced logbook comes whole.
+    std::optional<LogListQuery> m_query;
+    QList<QsoClass> m_syncedRows;
+    mutable QHash<int, QList<QsoClass>> m_pages;
+};

@@ -1,0 +1,105 @@
+#include "entry/LogListQuery.h"
+
+#include "app/Diagnostics.h"
+#include "db/Database.h"
+#include "model/QsoRow.h"
+
+namespace {
+
+constexpr int kLast500 = 500;
+constexpr int kLast2500 = 2500;
+
+} // namespace
+
+LogListQuery::LogListQuery(QString path, formats::DateStyle style, int rangeCode, int order,
+                           int year)
+    : m_path(std::move(path)), m_style(style), m_range(effectiveRange(rangeCode)), m_order(order)
+{
+    if (m_range == ThisYear)
+        m_since = QStringLiteral("%1-01-01 00:00:00").arg(year);
+    else if (m_range == ThisAndLastYear)
+        m_since = QStringLiteral("%1-01-01 00:00:00").arg(year - 1);
+}
+
+int LogListQuery::effectiveRange(int rangeCode)
+{
+    return rangeCode >= Last500 && rangeCode <= All ? rangeCode : Last500;
+}
+
+int LogListQuery::rangeLimit() const
+{
+    if (m_range == Last500)
+        return kLast500;
+    if (m_range == Last2500)
+        return kLast2500;
+    return -1;
+}
+
+QString LogListQuery::source() const
+{
+    // The last-n ranges are cut newest first and only then put in the list's order.
+    if (rangeLimit() > 0)
+        return QStringLiteral("(select * from logbook order by datetime desc limit %1)")
+            .arg(rangeLimit());
+    return QStringLiteral("logbook");
+}
+
+QString LogListQuery::orderBy() const
+{
+    // Equal keys keep the newest first, as a stable sort of the newest-first list would.
+    switch (m_order) {
+    case DateAscending:
+        return QStringLiteral("datetime, id");
+    case ByFrequency:
+        // qrg is stored as text ("%.1f"); 7000.0 must come before 14000.0.
+        return QStringLiteral("cast(qrg as real), datetime desc, id desc");
+    case ByMode:
+        return QStringLiteral("mode, datetime desc, id desc");
+    case ByCallsign:
+        return QStringLiteral("callsign, datetime desc, id desc");
+    default:
+        return QStringLiteral("datetime desc, id desc");
+    }
+}
+
+int LogListQuery::count() const
+{
+    db::Database database;
+    if (database.open(m_path, db::Database::Mode::ReadOnly) != 0)
+        return 0;
+    QString sql = QStringLiteral("select count(*) from ") + source();
+    if (!m_since.isEmpty())
+        sql += QStringLiteral(" where datetime>=?");
+    db::Statement select = database.prepare(sql);
+    if (!m_since.isEmpty())
+        select.bind(1, m_since);
+    if (!select.step()) {
+        diag(QStringLiteral("Error while fetching: %1").arg(database.errorMessage()));
+        return 0;
+    }
+    return static_cast<int>(select.int64(0));
+}
+
+QList<QsoClass> LogListQuery::rows(int offset, int limit) const
+{
+    db::Database database;
+    if (limit <= 0 || database.open(m_path, db::Database::Mode::ReadOnly) != 0)
+        return {};
+    QString sql = QStringLiteral("select * from ") + source();
+    if (!m_since.isEmpty())
+        sql += QStringLiteral(" where datetime>=?");
+    sql += QStringLiteral(" order by ") + orderBy() + QStringLiteral(" limit ? offset ?");
+    db::Statement select = database.prepare(sql);
+    int next = 1;
+    if (!m_since.isEmpty())
+        select.bind(next++, m_since);
+    select.bind(next, limit);
+    select.bind(next + 1, offset);
+    QList<QsoClass> qsos;
+    qsos.reserve(limit);
+    while (select.step())
+        qsos.append(qsorow::readRow(select, m_style));
+    if (select.failed())
+        diag(QStringLiteral("Error while fetching: %1").arg(database.errorMessage()));
+    return qsos;
+}
