@@ -213,7 +213,8 @@ void QsoEntryForm::setRealTime(bool on)
 void QsoEntryForm::refreshClock()
 {
     const QDateTime now = m_app.clock().now();
-    if (m_realTime) {
+    // With the clock off the fields start from now once, for the operator to change.
+    if (m_realTime || (m_values.dateString.isEmpty() && m_values.timeString.isEmpty())) {
         m_values.dateString = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
         m_values.timeString = now.toString(QLatin1String(formats::kLogTime));
         emit fieldsChanged();
