@@ -12,25 +12,54 @@ const QLocale &english()
     return locale;
 }
 
+/** The number of `count` ASCII digits at `at`, or -1 when any is not a digit. */
+int digitsAt(const QString &text, qsizetype at, int count)
+{
+    int value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+/** "yyyy-MM-dd" at the start of the text; read by hand, since listing a large logbook reads one
+ *  per row. */
+QDate sqlDateAtStart(const QString &text)
+{
+    if (text.size() < 10 || text.at(4) != u'-' || text.at(7) != u'-')
+        return {};
+    const int year = digitsAt(text, 0, 4);
+    const int month = digitsAt(text, 5, 2);
+    const int day = digitsAt(text, 8, 2);
+    if (year < 0 || month < 0 || day < 0 || !QDate::isValid(year, month, day))
+        return {};
+    return QDate(year, month, day);
+}
+
 } // namespace
 
 std::optional<QDateTime> parseSqlDateTime(const QString &text)
 {
-    // A strict reading: "2024-02-30 10:00:00" or "2024-05-01 24:00:00" are not instants. Date and
-    // time are read apart and joined in UTC: read together they would be a local time, and one
-    // inside a daylight-saving gap of the process's zone would not parse at all.
-    if (text.size() != 19 || text.at(10) != QLatin1Char(' '))
+    // A strict reading: "2024-02-30 10:00:00" or "2024-05-01 24:00:00" are not instants. The
+    // result is in UTC, whatever the process's zone (a local reading could fall into a gap).
+    if (text.size() != 19 || text.at(10) != u' ' || text.at(13) != u':' || text.at(16) != u':')
         return std::nullopt;
-    const QDate date = english().toDate(text.left(10), QLatin1String(kSqlDate));
-    const QTime time = english().toTime(text.mid(11), QStringLiteral("HH:mm:ss"));
-    if (!date.isValid() || !time.isValid())
+    const QDate date = sqlDateAtStart(text);
+    const int hour = digitsAt(text, 11, 2);
+    const int minute = digitsAt(text, 14, 2);
+    const int second = digitsAt(text, 17, 2);
+    if (!date.isValid() || hour < 0 || minute < 0 || second < 0 ||
+        !QTime::isValid(hour, minute, second))
         return std::nullopt;
-    return QDateTime(date, time, QTimeZone::utc());
+    return QDateTime(date, QTime(hour, minute, second), QTimeZone::utc());
 }
 
 std::optional<QDate> parseSqlDate(const QString &text)
 {
-    const QDate parsed = english().toDate(text, QLatin1String(kSqlDate));
+    const QDate parsed = text.size() == 10 ? sqlDateAtStart(text) : QDate();
     if (!parsed.isValid())
         return std::nullopt;
     return parsed;

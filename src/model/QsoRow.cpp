@@ -97,7 +97,8 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
     if (const auto parsed = formats::parseSqlDateTime(q.sqlDateTime)) {
         q.dateTime = *parsed;
         q.dateString = formats::displayDate(parsed->date(), style);
-        q.timeString = parsed->toString(QLatin1String(formats::kLogTime));
+        // "HHmm", taken from the checked stored text.
+        q.timeString = q.sqlDateTime.mid(11, 2) + q.sqlDateTime.mid(14, 2);
     } else {
         q.dateString = QStringLiteral("??");
         q.timeString = QStringLiteral("??");

@@ -60,6 +60,8 @@ private slots:
         QTest::newRow("zone suffix") << "2024-05-01 10:07:09Z" << "";
         QTest::newRow("no seconds") << "2024-05-01 10:07" << "";
         QTest::newRow("ADIF form") << "20240501 100709" << "";
+        QTest::newRow("signs and blanks are no digits") << "2024-+5-01 1 :07:09" << "";
+        QTest::newRow("other separators") << "2024/05/01 10.07.09" << "";
         QTest::newRow("empty") << "" << "";
     }
 
