@@ -11,8 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -85,16 +89,64 @@ int LogListModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : m_count;
 }
 
-const QList<QsoClass> *LogListModel::page(int number) const
+const QList<QsoClass> *LogListModel::page(int number, bool wait) const
 {
     if (!m_query)
         return nullptr;
     auto found = m_pages.constFind(number);
     if (found != m_pages.constEnd())
         return &found.value();
+    if (!wait && m_pagesInBackground) {
+        requestPage(number);
+        return nullptr;
+    }
     if (m_pages.size() >= kMaxPages)
         m_pages.clear();
     return &m_pages.insert(number, m_query->rows(number * kPageSize, kPageSize)).value();
+}
+
+void LogListModel::requestPage(int number) const
+{
+    if (m_pagesLoading.contains(number))
+        return;
+    m_pagesLoading.insert(number);
+    // The worker owns its copy of the query and hands the rows over through the promise; a
+    // list rebuilt meanwhile ignores them by the generation.
+    auto promise = std::make_shared<QPromise<QList<QsoClass>>>();
+    auto *watcher = new QFutureWatcher<QList<QsoClass>>(const_cast<LogListModel *>(this));
+    const int generation = m_generation;
+    connect(watcher, &QFutureWatcherBase::finished, this, [=, this] {
+        if (watcher->future().resultCount() > 0)
+            const_cast<LogListModel *>(this)->pageArrived(generation, number, watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, query = *m_query, number] {
+        promise->start();
+        promise->addResult(query.rows(number * kPageSize, kPageSize));
+        promise->finish();
+    });
+}
+
+void LogListModel::pageArrived(int generation, int number, const QList<QsoClass> &rows)
+{
+    if (generation != m_generation)
+        return;
+    m_pagesLoading.remove(number);
+    if (m_pages.size() >= kMaxPages)
+        m_pages.clear();
+    m_pages.insert(number, rows);
+    const int first = number * kPageSize;
+    const int last = std::min(m_count, first + int(rows.size())) - 1;
+    if (first <= last)
+        emit dataChanged(index(first), index(last));
+}
+
+void LogListModel::dropPages()
+{
+    ++m_generation;
+    m_pages.clear();
+    m_pagesLoading.clear();
 }
 
 QsoClass LogListModel::qsoAt(int row) const
@@ -103,7 +155,7 @@ QsoClass LogListModel::qsoAt(int row) const
         return {};
     if (!m_query)
         return m_syncedRows.value(row);
-    const QList<QsoClass> *rows = page(row / kPageSize);
+    const QList<QsoClass> *rows = page(row / kPageSize, true);
     return rows ? rows->value(row % kPageSize) : QsoClass();
 }
 
@@ -116,7 +168,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
         return m_marks.contains(row);
     const QsoClass *qso = nullptr;
     if (m_query) {
-        const QList<QsoClass> *rows = page(row / kPageSize);
+        const QList<QsoClass> *rows = page(row / kPageSize, false);
         if (rows && row % kPageSize < rows->size())
             qso = &rows->at(row % kPageSize);
     } else {
@@ -217,7 +269,7 @@ void LogListModel::newLogSelected()
 void LogListModel::rebuild()
 {
     beginResetModel();
-    m_pages.clear();
+    dropPages();
     m_syncedRows.clear();
     m_query.reset();
     LogModel log(m_app);
@@ -345,7 +397,7 @@ void LogListModel::deleteQso(int row)
     LogModel(m_app).deleteQSO(qso);
     // The row goes in any case; marks below it move up with their QSOs.
     beginRemoveRows({}, row, row);
-    m_pages.clear();
+    dropPages();
     if (!m_query)
         m_syncedRows.removeAt(row);
     --m_count;

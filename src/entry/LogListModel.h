@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QStringList>
 #include <QUrl>
@@ -111,6 +112,9 @@ public:
     [[nodiscard]] int scrollTarget() const { return m_scrollTarget; }
     [[nodiscard]] bool noticeDue() const;
     [[nodiscard]] QString exportedFile() const { return m_exportedFile; }
+    /** Pages of a logbook file read on a worker thread, so the window keeps turning while a
+     *  large list is sorted; rows show as soon as their page arrives. Off: read when asked. */
+    void setPagesInBackground(bool on) { m_pagesInBackground = on; }
     /** Where export files are written before they are handed on (the temporary folder). */
     void setExportFolder(const QString &folder) { m_exportFolder = folder; }
 
@@ -149,7 +153,11 @@ private:
     void rebuild();
     void setMarks(QSet<int> marks);
     void redrawRows(int first, int last);
-    const QList<QsoClass> *page(int number) const;
+    /** The page when it is at hand; read now, or asked for in the background. */
+    const QList<QsoClass> *page(int number, bool wait) const;
+    void requestPage(int number) const;
+    void pageArrived(int generation, int number, const QList<QsoClass> &rows);
+    void dropPages();
 
     AppDelegate &m_app;
     const QString m_sortKey;
@@ -163,4 +171,7 @@ private:
     std::optional<LogListQuery> m_query;
     QList<QsoClass> m_syncedRows;
     mutable QHash<int, QList<QsoClass>> m_pages;
+    mutable QSet<int> m_pagesLoading;
+    int m_generation = 0;
+    bool m_pagesInBackground = false;
 };

@@ -103,6 +103,20 @@ private slots:
         QCOMPARE(list->scrollTarget(), -1);
     }
 
+    void pagesReadInBackground()
+    {
+        storeTen();
+        const auto list = makeList();
+        list->setPagesInBackground(true);
+        list->loadData();
+        QCOMPARE(list->rowCount(), 10);
+        QVERIFY(!list->data(list->index(9), LogListModel::CallsignRole).isValid());
+        QTRY_COMPARE(list->data(list->index(9), LogListModel::CallsignRole).toString(), "A9");
+        // What a row's actions need is there at once.
+        list->loadData();
+        QCOMPARE(list->qsoAt(3).callsign, "A3");
+    }
+
     void largerScreensKeepTheirOwnOrder()
     {
         storeTen();

@@ -1,0 +1,75 @@
+// How long the log list takes to show its first rows on the shared 300 000-QSO logbook (see
+// BenchLogbook.h): the list is built and the rows a screen shows first (at the top, or at the
+// bottom when the newest QSO is last) are read.
+
+#include "BenchLogbook.h"
+
+#include "app/AppDelegate.h"
+#include "entry/LogListModel.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using bench::benchApp;
+
+// About one screenful of rows.
+constexpr int kVisibleRows = 40;
+
+/** Range and order from the arguments; every row shown is read. */
+void firstRowsShown(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    app->defaults().setValue(QStringLiteral("xQSOsIndex"), int(state.range(0)));
+    app->defaults().setValue(QStringLiteral("QsoSortIndex"), int(state.range(1)));
+    {
+        // The once-per-logbook DX table rebuild is not what is measured.
+        LogListModel warmUp(*app, QStringLiteral("QsoSortIndex"));
+    }
+    for (auto _ : state) {
+        LogListModel list(*app, QStringLiteral("QsoSortIndex"));
+        const int target = list.scrollTarget();
+        const int first = target > 0 ? std::max(0, target - kVisibleRows + 1) : 0;
+        for (int row = first; row < std::min(list.rowCount(), first + kVisibleRows); ++row)
+            benchmark::DoNotOptimize(list.data(list.index(row), LogListModel::CallsignRole));
+        if (list.rowCount() == 0)
+            state.SkipWithError("the list is empty");
+    }
+}
+// Range 4 (all) in every order, and the default range 0 for comparison.
+BENCHMARK(firstRowsShown)
+    ->ArgNames({"range", "order"})
+    ->Args({4, 0})
+    ->Args({4, 1})
+    ->Args({4, 2})
+    ->Args({4, 3})
+    ->Args({4, 4})
+    ->Args({0, 0})
+    ->Unit(benchmark::kMillisecond);
+
+/** Scrolling deep into "all": one page read at a place far down the list. */
+void pageFarDown(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    app->defaults().setValue(QStringLiteral("xQSOsIndex"), 4);
+    app->defaults().setValue(QStringLiteral("QsoSortIndex"), int(state.range(0)));
+    LogListModel list(*app, QStringLiteral("QsoSortIndex"));
+    int row = list.rowCount() / 2;
+    for (auto _ : state) {
+        // A page not read yet each time.
+        row = (row + LogListModel::kPageSize * 7) % std::max(1, list.rowCount());
+        benchmark::DoNotOptimize(list.data(list.index(row), LogListModel::CallsignRole));
+    }
+}
+BENCHMARK(pageFarDown)->ArgName("order")->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return bench::runBenchmarks(argc, argv);
+}

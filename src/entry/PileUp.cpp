@@ -1,0 +1,166 @@
+#include "entry/PileUp.h"
+
+#include "app/AppDelegate.h"
+#include "entry/FieldRules.h"
+#include "entry/PileUpStart.h"
+#include "formats/Formats.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/WpxPrefix.h"
+
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClockMs = 1000;
+// Shorter texts are taken for slips of the finger, not callsigns.
+constexpr int kShortestCallsign = 3;
+
+QString clockText(const QDateTime &now)
+{
+    return QLocale(QStringLiteral("en_GB")).toString(now.toUTC().time(), QStringLiteral("HH:mm:ss"));
+}
+
+} // namespace
+
+PileUp::PileUp(AppDelegate &app, QObject *parent)
+    : QObject(parent), m_app(app), m_clock(new QTimer(this))
+{
+    m_clock->setInterval(kClockMs);
+    connect(m_clock, &QTimer::timeout, this, &PileUp::updateLogTime);
+}
+
+PileUp::~PileUp() = default;
+
+QString PileUp::alertTitle()
+{
+    return QString::fromLatin1(pileup::kCantRun);
+}
+
+QString PileUp::start(const QVariantMap &fields, int powerIndex, const QString &powerText,
+                      int colorCode)
+{
+    const auto made = pileup::makeDefaultQso({fields, powerIndex, powerText, colorCode});
+    if (const QString *message = std::get_if<QString>(&made))
+        return *message;
+    setDefaultQSO(std::get<QsoClass>(made));
+    return {};
+}
+
+void PileUp::setDefaultQSO(const QsoClass &defaultQso)
+{
+    // The models live as long as the pile-up screen.
+    m_dxcc = std::make_unique<DXCCModel>(m_app);
+    m_log = std::make_unique<LogModel>(m_app);
+    m_default = defaultQso;
+    m_rstrx = defaultQso.rstrx;
+    m_rsttx = defaultQso.rsttx;
+    m_callsign.clear();
+    m_logText.clear();
+    m_running = true;
+    updateLogTime();
+    m_clock->start();
+    emit runningChanged();
+    emit reportsChanged();
+    emit callsignChanged();
+    emit logTextChanged();
+}
+
+void PileUp::finish()
+{
+    m_clock->stop();
+    m_log.reset();
+    m_dxcc.reset();
+    if (m_running) {
+        m_running = false;
+        emit runningChanged();
+    }
+}
+
+void PileUp::updateLogTime()
+{
+    const QDateTime now = m_app.clock().now();
+    m_dateText = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
+    m_timeText = clockText(now);
+    emit clockChanged();
+}
+
+void PileUp::setCallsign(const QString &text)
+{
+    const QString typed = entry::typedText(entry::TextField::Callsign, text);
+    if (typed == m_callsign)
+        return;
+    m_callsign = typed;
+    emit callsignChanged();
+}
+
+void PileUp::setRstrx(const QString &text)
+{
+    const QString typed = entry::typedText(entry::TextField::Rst, text);
+    if (typed == m_rstrx)
+        return;
+    m_rstrx = typed;
+    emit reportsChanged();
+}
+
+void PileUp::setRsttx(const QString &text)
+{
+    const QString typed = entry::typedText(entry::TextField::Rst, text);
+    if (typed == m_rsttx)
+        return;
+    m_rsttx = typed;
+    emit reportsChanged();
+}
+
+void PileUp::cancel()
+{
+    setCallsign({});
+    emit keyboardCloseRequested();
+}
+
+bool PileUp::logQso()
+{
+    const QString call = m_callsign.trimmed().toUpper();
+    if (!m_running || call.size() < kShortestCallsign) {
+        emit keyboardCloseRequested();
+        return false;
+    }
+    const QDateTime now = m_app.clock().now();
+    const CountryClass entity = m_dxcc->getDXCC(call, now);
+
+    QsoClass qso;
+    qso.dateTime = now;
+    qso.sqlDateTime = formats::sqlDateTime(now);
+    qso.dateString = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
+    qso.timeString = now.toUTC().toString(QLatin1String(formats::kLogTime));
+    qso.callsign = call;
+    qso.band = m_default.band;
+    qso.qrgString = m_default.qrgString;
+    qso.qrg = m_default.qrg;
+    qso.mode = m_default.mode;
+    qso.rstrx = m_rstrx;
+    qso.rsttx = m_rsttx;
+    qso.qsl = m_default.qsl;
+    qso.lotwqsl = m_default.lotwqsl;
+    qso.eqsl = m_default.eqsl;
+    qso.colorCode = m_default.colorCode;
+    qso.note = m_default.note;
+    qso.power = m_default.power;
+    qso.dxcc = entity.dxcc;
+    qso.cq = QString::number(entity.cq);
+    qso.itu = QString::number(entity.itu);
+    qso.cnt = entity.cnt;
+    qso.adif = entity.adif;
+    qso.prefix = refdata::getPrefix(call);
+    const qint64 rowid = m_log->saveNewQSOtoLog(qso);
+
+    setCallsign({});
+    emit callsignFocusRequested();
+    // The line carries the QSO's own second, so the list and the logbook agree.
+    m_logText.prepend(QStringLiteral("%1\t\t%2\n").arg(clockText(now), call));
+    emit logTextChanged();
+    if (rowid > 0)
+        emit qsoLogged(rowid);
+    return true;
+}
