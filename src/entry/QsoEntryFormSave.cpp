@@ -135,6 +135,7 @@ void QsoEntryForm::newQso()
     m_values.power = defaults.string(QStringLiteral("LastUsedPowerString"));
     m_validOperation = true;
     setRealTime(defaults.boolean(QStringLiteral("UseRealTime")));
+    refreshClock();
     emit editingChanged();
     emit fieldsChanged();
     emit infoChanged();

@@ -46,8 +46,12 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_bandTable(new BandTableSettings(app, phone, this)),
       m_lotwUsers(new MemberListDownload(app, MemberListDownload::Kind::Lotw, this)),
       m_eqslUsers(new MemberListDownload(app, MemberListDownload::Kind::Eqsl, this)),
-      m_countryFile(new CountryFileSettings(app, this))
+      m_countryFile(new CountryFileSettings(app, this)),
+      m_entryForm(new QsoEntryForm(app, phone, this))
 {
+    // A record taken over from the cluster or a lookup brings the entry form to the front.
+    connect(m_entryForm, &QsoEntryForm::frontRequested, this,
+            [this] { setCurrentTab(LogTab); });
     connect(m_fileHandOff, &FileHandOff::adifHanded, this, &AppShell::adifHanded);
     connect(m_fileHandOff, &FileHandOff::logbookHanded, m_logbookImport,
             &LogbookFileImport::importFile);
@@ -101,6 +105,13 @@ bool AppShell::showScreen(const QString &name)
         setCurrentTab(int(tabIndex));
         return true;
     }
+    if (name == QLatin1String("new-qso")) {
+        emit rootRequested(LogTab);
+        setCurrentTab(LogTab);
+        if (m_phone)
+            emit screenRequested(LogTab, QStringLiteral("newqso"));
+        return true;
+    }
     if (name == QLatin1String("adif-import")) {
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
@@ -130,7 +141,7 @@ QStringList AppShell::screenNames() const
     for (const QVariant &entry : settingsSections())
         names << QStringLiteral("settings-") +
                      entry.toMap().value(QStringLiteral("key")).toString();
-    names << QStringLiteral("adif-import");
+    names << QStringLiteral("adif-import") << QStringLiteral("new-qso");
     return names;
 }
 

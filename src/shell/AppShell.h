@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/QsoEntryForm.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
@@ -40,6 +41,7 @@ class AppShell : public QObject {
     Q_PROPERTY(MemberListDownload *lotwUsers READ lotwUsers CONSTANT)
     Q_PROPERTY(MemberListDownload *eqslUsers READ eqslUsers CONSTANT)
     Q_PROPERTY(CountryFileSettings *countryFile READ countryFile CONSTANT)
+    Q_PROPERTY(QsoEntryForm *entryForm READ entryForm CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -80,6 +82,7 @@ public:
     [[nodiscard]] MemberListDownload *lotwUsers() const { return m_lotwUsers; }
     [[nodiscard]] MemberListDownload *eqslUsers() const { return m_eqslUsers; }
     [[nodiscard]] CountryFileSettings *countryFile() const { return m_countryFile; }
+    [[nodiscard]] QsoEntryForm *entryForm() const { return m_entryForm; }
 
 signals:
     void currentTabChanged();
@@ -112,4 +115,5 @@ private:
     MemberListDownload *m_lotwUsers;
     MemberListDownload *m_eqslUsers;
     CountryFileSettings *m_countryFile;
+    QsoEntryForm *m_entryForm;
 };

@@ -3,6 +3,7 @@
 // The core's view-models as QML types. They need the application object, so QML never makes
 // them; it receives them from the shell.
 
+#include "entry/QsoEntryForm.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"
@@ -83,5 +84,12 @@ struct UserFieldSettingsForeign {
     Q_GADGET
     QML_FOREIGN(UserFieldSettings)
     QML_NAMED_ELEMENT(UserFieldSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct QsoEntryFormForeign {
+    Q_GADGET
+    QML_FOREIGN(QsoEntryForm)
+    QML_NAMED_ELEMENT(QsoEntryForm)
     QML_UNCREATABLE("made by the application shell")
 };

@@ -561,6 +561,9 @@ private slots:
         QCOMPARE(f->field(QStringLiteral("eqsl")), QStringLiteral("W"));
         QCOMPARE(f->field(QStringLiteral("user_2")), QStringLiteral("POTA"));
         QCOMPARE(f->powerIndex(), 2);
+        f->newQso(); // the page opens again: the clock still fills date and time
+        QCOMPARE(f->field(QStringLiteral("dateString")), QStringLiteral("15/06/2025"));
+        QCOMPARE(f->field(QStringLiteral("timeString")), QStringLiteral("1200"));
 
         typeInto(*f, QStringLiteral("user_2"), QStringLiteral("sota"));
         QCOMPARE(m_app->defaults().string(QStringLiteral("Default_User_2")),

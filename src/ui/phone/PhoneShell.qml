@@ -59,6 +59,18 @@ Item {
     }
 
     Component {
+        id: newQsoPage
+        NewQsoPage { form: shellView.shell.entryForm }
+    }
+    // A record taken over (a cluster spot) opens the form already filled in.
+    Connections {
+        target: shellView.shell.entryForm
+        function onFrontRequested() {
+            stacks.itemAt(0).push(newQsoPage, { fresh: false })
+        }
+    }
+
+    Component {
         id: settingsMenu
         Page {
             ListView {
@@ -87,7 +99,12 @@ Item {
 
     Connections {
         target: shellView.shell
-        function onScreenRequested(tab, screen) { stacks.itemAt(tab).open(screen) }
+        function onScreenRequested(tab, screen) {
+            if (screen === "newqso")
+                stacks.itemAt(tab).push(newQsoPage, {})
+            else
+                stacks.itemAt(tab).open(screen)
+        }
         function onRootRequested(tab) { stacks.itemAt(tab).popToRoot() }
     }
 }

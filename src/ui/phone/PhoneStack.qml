@@ -21,6 +21,8 @@ Page {
         stack.push(sectionPage, { key: key, title: title })
     }
     function popToRoot() { stack.pop(null) }
+    /** Opens a page over the tab's screens. */
+    function push(component, properties) { stack.push(component, properties) }
 
     header: ToolBar {
         visible: root.showRootHeader || stack.depth > 1

@@ -59,9 +59,8 @@ Item {
             PhoneStack {
                 id: logStack
                 shell: shellView.shell
-                rootPage: notBuilt
-                rootProperties: ({ heading: shellView.shell.tabs[0].title,
-                                   message: shellView.shell.tabs[0].missing })
+                rootPage: logRoot
+                rootProperties: ({})
                 showRootHeader: false
             }
             Repeater {
@@ -127,6 +126,27 @@ Item {
     Component {
         id: notBuilt
         NotBuiltPage {}
+    }
+
+    // The Log tab: the entry form above the log.
+    Component {
+        id: logRoot
+        Page {
+            ColumnLayout {
+                anchors.fill: parent
+                spacing: 0
+                EntryPanel {
+                    form: shellView.shell.entryForm
+                    Layout.fillWidth: true
+                }
+                Item {
+                    // Replaced by the log table of the current logbook.
+                    objectName: "logTablePlaceholder"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                }
+            }
+        }
     }
 
     Connections {

@@ -1,0 +1,173 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// The phone's form for a new QSO ("New QSO") or a stored one ("Edit QSO"). It closes itself after
+// logging; the form's rules live in the view-model.
+Page {
+    id: page
+    required property QsoEntryForm form
+    /** Set when the page edits a stored QSO. */
+    property int editRowid: 0
+    /** False when the form already holds a record taken over (a cluster spot). */
+    property bool fresh: true
+    title: form.title
+
+    Component.onCompleted: {
+        if (editRowid > 0)
+            form.editQsoWithId(editRowid)
+        else if (fresh)
+            form.newQso()
+    }
+
+    function save() {
+        const message = form.save()
+        if (message.length > 0) {
+            alert.show(form.alertTitle, message)
+            return
+        }
+        if (StackView.view)
+            StackView.view.pop()
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 2 * Theme.spacing
+        clip: true
+
+        ColumnLayout {
+            id: column
+            x: Theme.spacing
+            y: Theme.spacing
+            width: parent.width - 2 * Theme.spacing
+            spacing: 6
+
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField {
+                    form: page.form; key: "callsign"; label: "Callsign"
+                    fontSize: Theme.headingSize
+                    Layout.fillWidth: true
+                }
+                EntryField { form: page.form; key: "dxcc"; label: "DXCC"; readOnly: true; Layout.preferredWidth: 64 }
+                Button {
+                    text: page.form.lookupTitle
+                    visible: page.form.lookupVisible
+                    flat: true
+                    Layout.alignment: Qt.AlignBottom
+                    onClicked: page.form.lookUpCallsign()
+                }
+            }
+            EntryInfo { form: page.form; compact: true; Layout.fillWidth: true }
+
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "dateString"; label: "Date"; readOnly: page.form.realTime; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "timeString"; label: "Time"; readOnly: page.form.realTime; Layout.preferredWidth: 70 }
+                Switch {
+                    text: "Now"
+                    checked: page.form.realTime
+                    onToggled: page.form.realTime = checked
+                    Layout.alignment: Qt.AlignBottom
+                }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "qrgString"; label: "kHz  " + (page.form.fields.band ?? ""); Layout.fillWidth: true }
+                EntryField { form: page.form; key: "mode"; label: "Mode"; oneKey: true; Layout.preferredWidth: 80 }
+                EntryField { form: page.form; key: "rsttx"; label: "Sent"; Layout.preferredWidth: 56 }
+                EntryField { form: page.form; key: "rstrx"; label: "Rcvd"; Layout.preferredWidth: 56 }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "qsl"; label: "QSL"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "lotwqsl"; label: "LoTW"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "eqsl"; label: "eQSL"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "cq"; label: "CQ"; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "itu"; label: "ITU"; Layout.fillWidth: true }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "name"; label: "Name"; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "locator"; label: "Locator"; Layout.preferredWidth: 100 }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "qth"; label: "QTH"; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "iota"; label: "IOTA"; Layout.preferredWidth: 90 }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                EntryField { form: page.form; key: "state"; label: "State"; Layout.preferredWidth: 70 }
+                EntryField { form: page.form; key: "county"; label: "County"; readOnly: !page.form.countyAsked; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "manager"; label: "Manager"; Layout.preferredWidth: 100 }
+            }
+            CountyPicker {
+                visible: page.form.countyAsked
+                form: page.form
+                Layout.fillWidth: true
+                stateName: page.form.fields.state ?? ""
+                countyName: page.form.fields.county ?? ""
+                onStateNameChanged: if (stateName.length > 0) page.form.setField("state", stateName)
+                onCountyNameChanged: if (countyName.length > 0) page.form.setField("county", countyName)
+            }
+            EntryField { form: page.form; key: "note"; label: "Note"; Layout.fillWidth: true }
+
+            Label { text: "Power"; font.pixelSize: Theme.smallSize - 1; opacity: 0.7 }
+            Flow {
+                Layout.fillWidth: true
+                spacing: 4
+                Repeater {
+                    model: page.form.powerPresets().concat(["Other"])
+                    Button {
+                        required property int index
+                        required property string modelData
+                        text: modelData
+                        checkable: true
+                        checked: page.form.powerIndex === index
+                        flat: !checked
+                        font.pixelSize: Theme.smallSize
+                        onClicked: page.form.powerIndex = index
+                    }
+                }
+            }
+            EntryField {
+                form: page.form; key: "power"; label: "Power (other)"
+                visible: page.form.powerIndex >= page.form.powerPresets().length
+                Layout.fillWidth: true
+            }
+            Repeater {
+                model: 4
+                EntryField {
+                    required property int index
+                    form: page.form
+                    key: "user_" + (index + 1)
+                    label: page.form.userFieldCaptions[index] || ("User field " + (index + 1))
+                    Layout.fillWidth: true
+                }
+            }
+            Switch {
+                text: "Counts for DXCC"
+                checked: page.form.validOperation
+                enabled: page.form.editing
+                onToggled: page.form.validOperation = checked
+            }
+            Switch {
+                text: "Put my position into the note"
+                checked: page.form.saveCurrentLocation
+                onToggled: page.form.saveCurrentLocation = checked
+            }
+            Button {
+                objectName: "saveButton"
+                text: page.form.editing ? "Save QSO" : "Log QSO"
+                highlighted: true
+                Layout.fillWidth: true
+                onClicked: page.save()
+            }
+        }
+    }
+
+    AlertDialog { id: alert; objectName: "entryAlert" }
+}

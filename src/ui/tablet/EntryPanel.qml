@@ -1,0 +1,172 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// The tablet and desktop entry form above the log: keyboard first, Tab moves through the fields,
+// Return logs the QSO and the callsign field takes the focus again.
+Pane {
+    id: panel
+    required property QsoEntryForm form
+    padding: Theme.spacing
+    Material.elevation: 1
+
+    function save() {
+        const message = form.save()
+        if (message.length > 0)
+            alert.show(form.alertTitle, message)
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 6
+
+        RowLayout {
+            spacing: 8
+            Layout.fillWidth: true
+            EntryField {
+                id: callsign
+                form: panel.form; key: "callsign"; label: "Callsign"
+                fontSize: Theme.headingSize
+                Layout.preferredWidth: 190
+                onAccepted: panel.save()
+                Component.onCompleted: input.forceActiveFocus()
+            }
+            EntryField {
+                form: panel.form; key: "dateString"; label: "Date"
+                readOnly: panel.form.realTime
+                Layout.preferredWidth: 110
+                onAccepted: panel.save()
+            }
+            EntryField {
+                form: panel.form; key: "timeString"; label: "Time"
+                readOnly: panel.form.realTime
+                Layout.preferredWidth: 62
+                onAccepted: panel.save()
+            }
+            EntryField {
+                form: panel.form; key: "qrgString"; label: "kHz  " + (panel.form.fields.band ?? "")
+                Layout.preferredWidth: 110
+                onAccepted: panel.save()
+            }
+            EntryField {
+                form: panel.form; key: "mode"; label: "Mode"; oneKey: true
+                Layout.preferredWidth: 70
+                onAccepted: panel.save()
+            }
+            EntryField {
+                form: panel.form; key: "rsttx"; label: "Sent"
+                Layout.preferredWidth: 52
+                onAccepted: panel.save()
+            }
+            EntryField {
+                form: panel.form; key: "rstrx"; label: "Rcvd"
+                Layout.preferredWidth: 52
+                onAccepted: panel.save()
+            }
+            EntryField {
+                id: qslField
+                form: panel.form; key: "qsl"; label: "QSL"; oneKey: true
+                Layout.preferredWidth: 40
+                onAccepted: panel.save()
+                onLetterTaken: lotwField.input.forceActiveFocus()
+            }
+            EntryField {
+                id: lotwField
+                form: panel.form; key: "lotwqsl"; label: "LoTW"; oneKey: true
+                Layout.preferredWidth: 44
+                onAccepted: panel.save()
+                onLetterTaken: eqslField.input.forceActiveFocus()
+            }
+            EntryField {
+                id: eqslField
+                form: panel.form; key: "eqsl"; label: "eQSL"; oneKey: true
+                Layout.preferredWidth: 44
+                onAccepted: panel.save()
+                onLetterTaken: nameField.input.forceActiveFocus()
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "saveButton"
+                text: "Log QSO"
+                highlighted: true
+                focusPolicy: Qt.NoFocus
+                Layout.alignment: Qt.AlignBottom
+                onClicked: panel.save()
+            }
+        }
+
+        RowLayout {
+            spacing: 8
+            Layout.fillWidth: true
+            EntryField {
+                id: nameField
+                form: panel.form; key: "name"; label: "Name"
+                Layout.preferredWidth: 140
+                onAccepted: panel.save()
+            }
+            EntryField { form: panel.form; key: "qth"; label: "QTH"; Layout.preferredWidth: 150; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "locator"; label: "Locator"; Layout.preferredWidth: 90; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "cq"; label: "CQ"; Layout.preferredWidth: 40; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "itu"; label: "ITU"; Layout.preferredWidth: 40; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "iota"; label: "IOTA"; Layout.preferredWidth: 80; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "state"; label: "State"; Layout.preferredWidth: 50; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "manager"; label: "Manager"; Layout.preferredWidth: 100; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "note"; label: "Note"; Layout.fillWidth: true; onAccepted: panel.save() }
+        }
+
+        RowLayout {
+            spacing: 8
+            Layout.fillWidth: true
+            Repeater {
+                model: 4
+                EntryField {
+                    required property int index
+                    form: panel.form
+                    key: "user_" + (index + 1)
+                    label: panel.form.userFieldCaptions[index] || ("User field " + (index + 1))
+                    Layout.preferredWidth: 120
+                    onAccepted: panel.save()
+                }
+            }
+            Item { Layout.fillWidth: true }
+            Switch {
+                text: "Real time"
+                checked: panel.form.realTime
+                focusPolicy: Qt.NoFocus
+                onToggled: panel.form.realTime = checked
+            }
+            Button {
+                text: "Details"
+                flat: true
+                focusPolicy: Qt.NoFocus
+                onClicked: details.open()
+            }
+            Button {
+                text: panel.form.lookupTitle
+                visible: panel.form.lookupVisible
+                flat: true
+                focusPolicy: Qt.NoFocus
+                onClicked: panel.form.lookUpCallsign()
+            }
+        }
+
+        EntryInfo {
+            form: panel.form
+            Layout.fillWidth: true
+            Layout.topMargin: 4
+        }
+    }
+
+    DetailsDialog { id: details; form: panel.form }
+    AlertDialog {
+        id: alert
+        objectName: "entryAlert"
+        onClosed: callsign.input.forceActiveFocus()
+    }
+    Connections {
+        target: panel.form
+        function onCallsignFocusRequested() { callsign.input.forceActiveFocus() }
+    }
+}

@@ -1,0 +1,85 @@
+// The tablet entry form in an offscreen window: what the operator types shows up in the info
+// lines, and a QSO that cannot be logged brings up the alert instead of being stored.
+
+#include "../shell/ShellFixture.h"
+#include "../ui/QmlWindow.h"
+#include "model/LogModel.h"
+
+class TestEntryPanel : public QObject {
+    Q_OBJECT
+
+    ShellFixture f;
+    QmlWindow ui;
+
+    QString textOf(const QString &objectName)
+    {
+        QQuickItem *item = ui.find(objectName);
+        return item ? item->property("text").toString() : QStringLiteral("<not shown>");
+    }
+
+    void typeKeys(const QString &field, const QString &keys)
+    {
+        QQuickItem *input = ui.find(field);
+        QVERIFY(input);
+        input->forceActiveFocus();
+        for (const QChar c : keys)
+            QTest::keyClick(ui.window, c.toLatin1());
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        f.setUp();
+        LogModel(*f.app).updateMyLocator(QStringLiteral("JO62QM"));
+        QVERIFY(ui.open(*f.app, false));
+        QVERIFY(ui.shell->showScreen(QStringLiteral("log")));
+    }
+    void cleanup()
+    {
+        ui.close();
+        f.tearDown();
+    }
+
+    void typingFillsTheInfoLines()
+    {
+        typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
+        QCOMPARE(textOf(QStringLiteral("callsignField")), QStringLiteral("DL1ABC"));
+        QCOMPARE(textOf(QStringLiteral("entityLine")), QStringLiteral("DL  Fed. Rep. Of Germany  Eu"));
+        QVERIFY(textOf(QStringLiteral("zoneLine")).startsWith(QStringLiteral("CQ: 14  ITU: 28")));
+        QCOMPARE(textOf(QStringLiteral("cqField")), QStringLiteral("14"));
+        QTest::keyClick(ui.window, Qt::Key_Tab); // leaving the callsign runs the station lookups
+        QCOMPARE(textOf(QStringLiteral("stationLine")), QStringLiteral("DL1ABC"));
+        QCOMPARE(textOf(QStringLiteral("qsoCountLine")), QStringLiteral("No QSOs"));
+        QVERIFY(ui.find(QStringLiteral("needle")));
+    }
+
+    void modeKeyAndReturnLogTheQso()
+    {
+        typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
+        typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
+        typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
+        QCOMPARE(textOf(QStringLiteral("modeField")), QStringLiteral("CW"));
+        QTest::keyClick(ui.window, Qt::Key_Return);
+        const QList<QsoClass> qsos = LogModel(*f.app).getlastQSOs(4);
+        QCOMPARE(qsos.size(), 1);
+        QCOMPARE(qsos.first().adif, 230);
+        QCOMPARE(textOf(QStringLiteral("callsignField")), QString());
+        QVERIFY(ui.find(QStringLiteral("callsignField"))->hasActiveFocus());
+    }
+
+    void badInputShowsTheAlert()
+    {
+        typeKeys(QStringLiteral("callsignField"), QStringLiteral("d"));
+        QTest::keyClick(ui.window, Qt::Key_Return);
+        QObject *alert = ui.window->findChild<QObject *>(QStringLiteral("entryAlert"));
+        QVERIFY(alert);
+        QTRY_VERIFY(alert->property("opened").toBool());
+        QCOMPARE(alert->property("title").toString(), QStringLiteral("Can't log the QSO:"));
+        QCOMPARE(alert->property("message").toString(), QStringLiteral("No Callsign given"));
+        QVERIFY(LogModel(*f.app).getlastQSOs(4).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEntryPanel)
+#include "tst_entrypanel.moc"
