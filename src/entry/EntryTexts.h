@@ -19,10 +19,6 @@ inline constexpr char kOneQso[] = "1 QSO";
 inline constexpr char kManyQsos[] = "%1 QSOs";
 inline constexpr char kNoQsos[] = "No QSOs";
 
-inline constexpr char kLotwAndEqslUser[] = "LotW + eQSL user";
-inline constexpr char kEqslUser[] = "eQSL user";
-inline constexpr char kLotwUser[] = "LotW user";
-
 inline constexpr char kQrzTitle[] = "QRZ";
 inline constexpr char kHamQthTitle[] = "HamQTH";
 

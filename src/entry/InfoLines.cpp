@@ -33,8 +33,7 @@ QString pathText(const std::optional<Path> &path)
     return QStringLiteral("  %1km  %2°").arg(path->km).arg(path->degrees);
 }
 
-QString zoneLine(const CountryClass &entity, const MyFunctions &functions,
-                 const QString &myLocator)
+QString zoneLine(const CountryClass &entity, const MyFunctions &functions, const QString &myLocator)
 {
     return QStringLiteral("CQ: ") + QStringLiteral("%1  ITU: %2  ").arg(entity.cq).arg(entity.itu) +
            QStringLiteral("Sunrise: ") + functions.calcSunrise(entity.locator, kSunAltitude) +
@@ -47,8 +46,7 @@ QString sunLine(const QString &locator, const MyFunctions &functions, const QStr
 {
     return (leadingSpaces ? QStringLiteral("  Sunrise: ") : QStringLiteral("Sunrise: ")) +
            functions.calcSunrise(locator, kSunAltitude) + QStringLiteral("  Sunset: ") +
-           functions.calcSunset(locator, kSunAltitude) +
-           pathText(pathBetween(myLocator, locator));
+           functions.calcSunset(locator, kSunAltitude) + pathText(pathBetween(myLocator, locator));
 }
 
 QString qsoCountLine(int count)
@@ -58,17 +56,6 @@ QString qsoCountLine(int count)
     if (count > 1)
         return QString::fromLatin1(texts::kManyQsos).arg(count);
     return QString::fromLatin1(texts::kNoQsos);
-}
-
-QString memberLine(bool lotw, bool eqsl)
-{
-    if (lotw && eqsl)
-        return QString::fromLatin1(texts::kLotwAndEqslUser);
-    if (eqsl)
-        return QString::fromLatin1(texts::kEqslUser);
-    if (lotw)
-        return QString::fromLatin1(texts::kLotwUser);
-    return {};
 }
 
 QString modeSummaryLine(const QString &summary)

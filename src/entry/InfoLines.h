@@ -37,9 +37,6 @@ struct Path {
 /** "1 QSO", "%i QSOs" or "No QSOs". */
 [[nodiscard]] QString qsoCountLine(int count);
 
-/** "LotW + eQSL user", "eQSL user", "LotW user" or empty. */
-[[nodiscard]] QString memberLine(bool lotw, bool eqsl);
-
 /** The mode summary ("XP." per CW, digital and phone) as a line to read. */
 [[nodiscard]] QString modeSummaryLine(const QString &summary);
 

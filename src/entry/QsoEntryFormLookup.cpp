@@ -12,6 +12,7 @@
 #include "entry/OwnPosition.h"
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
+#include "refdata/MemberListFile.h"
 #include "refdata/MyFunctions.h"
 
 #include <QTimer>
@@ -43,8 +44,8 @@ std::optional<QDateTime> QsoEntryForm::qsoDate() const
     const formats::DateStyle style = m_app.logDateFormaterStyle();
     if (auto instant = entry::parseEntryDateTime(m_values.dateString, m_values.timeString, style))
         return instant;
-    if (auto instant = entry::parseEntryDateTime(m_values.dateString, QStringLiteral("0000"),
-                                                 style))
+    if (auto instant =
+            entry::parseEntryDateTime(m_values.dateString, QStringLiteral("0000"), style))
         return instant;
     return std::nullopt;
 }
@@ -148,8 +149,7 @@ void QsoEntryForm::stationLookups(const QString &callsign)
     m_stationTone = m_currentQsoIsValidOps ? QString() : kInvalidTone;
 
     m_workedInfo = m_log->makeCallsignInfoString60m(callsign);
-    m_workedModeSummary =
-        entry::lines::modeSummaryLine(LogModel::makeModeInfoText(m_workedInfo));
+    m_workedModeSummary = entry::lines::modeSummaryLine(LogModel::makeModeInfoText(m_workedInfo));
     m_qsoCountLine = entry::lines::qsoCountLine(
         m_workedInfo.isEmpty() ? 0 : m_log->numberOfQSOsWithCallsign(callsign));
 
@@ -159,8 +159,8 @@ void QsoEntryForm::stationLookups(const QString &callsign)
     else
         m_locatorLine.clear();
 
-    m_memberLine = entry::lines::memberLine(m_log->isLotwUser(callsign),
-                                            m_log->isEqslUser(callsign));
+    m_memberLine =
+        memberlist::membershipText(m_log->isLotwUser(callsign), m_log->isEqslUser(callsign));
 
     const QsoClass known = m_log->getInfoForStation(callsign);
     if (m_values.callsign != callsign)
