@@ -59,6 +59,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     readLogbookName();
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
+    setUpLog();
 }
 
 AppShell::~AppShell() = default;
@@ -99,6 +100,8 @@ void AppShell::windowHidden()
 
 bool AppShell::showScreen(const QString &name)
 {
+    if (showLogScreen(name))
+        return true;
     const qsizetype tabIndex = kTabScreens.indexOf(name);
     if (tabIndex >= 0) {
         emit rootRequested(int(tabIndex));
@@ -142,6 +145,7 @@ QStringList AppShell::screenNames() const
         names << QStringLiteral("settings-") +
                      entry.toMap().value(QStringLiteral("key")).toString();
     names << QStringLiteral("adif-import") << QStringLiteral("new-qso");
+    names << logScreenNames();
     return names;
 }
 
@@ -156,7 +160,7 @@ void AppShell::setCurrentTab(int tab)
 QVariantList AppShell::tabs()
 {
     return {
-        tab("Log", "QSO entry and the log list are not part of this version yet."),
+        tab("Log", nullptr),
         tab("Cluster", "The DX cluster is not part of this version yet."),
         tab("Map", "The grayline map is not part of this version yet."),
         tab("DXCC", "DXCC statistics and the DX list are not part of this version yet."),

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "entry/LogListModel.h"
+#include "entry/PileUp.h"
+#include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
@@ -42,6 +45,9 @@ class AppShell : public QObject {
     Q_PROPERTY(MemberListDownload *eqslUsers READ eqslUsers CONSTANT)
     Q_PROPERTY(CountryFileSettings *countryFile READ countryFile CONSTANT)
     Q_PROPERTY(QsoEntryForm *entryForm READ entryForm CONSTANT)
+    Q_PROPERTY(LogListModel *logList READ logList CONSTANT)
+    Q_PROPERTY(QsoEditor *qsoEditor READ qsoEditor CONSTANT)
+    Q_PROPERTY(PileUp *pileUp READ pileUp CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -83,12 +89,16 @@ public:
     [[nodiscard]] MemberListDownload *eqslUsers() const { return m_eqslUsers; }
     [[nodiscard]] CountryFileSettings *countryFile() const { return m_countryFile; }
     [[nodiscard]] QsoEntryForm *entryForm() const { return m_entryForm; }
+    [[nodiscard]] LogListModel *logList() const { return m_logList; }
+    [[nodiscard]] QsoEditor *qsoEditor() const { return m_qsoEditor; }
+    [[nodiscard]] PileUp *pileUp() const { return m_pileUp; }
 
 signals:
     void currentTabChanged();
     void settingsSectionChanged();
     void logbookNameChanged();
-    /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks"). */
+    /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
+     *  or a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"). */
     void screenRequested(int tab, const QString &screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);
@@ -98,6 +108,10 @@ private:
     void logbookImported();
     void openLogbookSelection();
     void readLogbookName();
+    // The log list, the QSO screens and the pile-up (AppShellLog.cpp).
+    void setUpLog();
+    bool showLogScreen(const QString &name);
+    [[nodiscard]] QStringList logScreenNames() const;
 
     AppDelegate &m_app;
     const bool m_phone;
@@ -116,4 +130,7 @@ private:
     MemberListDownload *m_eqslUsers;
     CountryFileSettings *m_countryFile;
     QsoEntryForm *m_entryForm;
+    LogListModel *m_logList = nullptr;
+    QsoEditor *m_qsoEditor = nullptr;
+    PileUp *m_pileUp = nullptr;
 };

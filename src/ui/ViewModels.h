@@ -3,6 +3,9 @@
 // The core's view-models as QML types. They need the application object, so QML never makes
 // them; it receives them from the shell.
 
+#include "entry/LogListModel.h"
+#include "entry/PileUp.h"
+#include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
@@ -91,5 +94,26 @@ struct QsoEntryFormForeign {
     Q_GADGET
     QML_FOREIGN(QsoEntryForm)
     QML_NAMED_ELEMENT(QsoEntryForm)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LogListModelForeign {
+    Q_GADGET
+    QML_FOREIGN(LogListModel)
+    QML_NAMED_ELEMENT(LogListModel)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct QsoEditorForeign {
+    Q_GADGET
+    QML_FOREIGN(QsoEditor)
+    QML_NAMED_ELEMENT(QsoEditor)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct PileUpForeign {
+    Q_GADGET
+    QML_FOREIGN(PileUp)
+    QML_NAMED_ELEMENT(PileUp)
     QML_UNCREATABLE("made by the application shell")
 };

@@ -24,9 +24,10 @@ Item {
                 required property int index
                 required property var modelData
                 shell: shellView.shell
-                rootPage: modelData.built ? settingsMenu : notBuilt
-                rootProperties: modelData.built ? ({ title: modelData.title })
-                                                : ({ heading: modelData.title, message: modelData.missing })
+                rootPage: index === 0 ? logListPage : modelData.built ? settingsMenu : notBuilt
+                rootProperties: index === 0 ? ({})
+                                : modelData.built ? ({ title: modelData.title })
+                                                  : ({ heading: modelData.title, message: modelData.missing })
             }
         }
     }
@@ -70,6 +71,23 @@ Item {
         }
     }
 
+    // The Log tab: the log list, its QSO screens and the pile-up.
+    Component {
+        id: logListPage
+        LogListPage {
+            list: shellView.shell.logList
+            onNewQsoRequested: stacks.itemAt(0).push(newQsoPage, {})
+        }
+    }
+    Component {
+        id: qsoInfoPage
+        QsoInfoPage { editor: shellView.shell.qsoEditor }
+    }
+    Component {
+        id: pileUpPage
+        PileUpPage { pileUp: shellView.shell.pileUp }
+    }
+
     Component {
         id: settingsMenu
         Page {
@@ -102,6 +120,12 @@ Item {
         function onScreenRequested(tab, screen) {
             if (screen === "newqso")
                 stacks.itemAt(tab).push(newQsoPage, {})
+            else if (screen === "editqso")
+                stacks.itemAt(tab).push(newQsoPage, { fresh: false })
+            else if (screen === "qsoinfo")
+                stacks.itemAt(tab).push(qsoInfoPage, {})
+            else if (screen === "pileup")
+                stacks.itemAt(tab).push(pileUpPage, {})
             else
                 stacks.itemAt(tab).open(screen)
         }

@@ -128,6 +128,11 @@ Item {
         NotBuiltPage {}
     }
 
+    Component {
+        id: qsoDetailPage
+        QsoDetailPage { editor: shellView.shell.qsoEditor }
+    }
+
     // The Log tab: the entry form above the log.
     Component {
         id: logRoot
@@ -139,9 +144,9 @@ Item {
                     form: shellView.shell.entryForm
                     Layout.fillWidth: true
                 }
-                Item {
-                    // Replaced by the log table of the current logbook.
-                    objectName: "logTablePlaceholder"
+                LogTable {
+                    objectName: "logTable"
+                    list: shellView.shell.logList
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                 }
@@ -152,7 +157,9 @@ Item {
     Connections {
         target: shellView.shell
         function onScreenRequested(tab, screen) {
-            if (tab === 0)
+            if (tab === 0 && screen === "qsodetail")
+                logStack.push(qsoDetailPage, {})
+            else if (tab === 0)
                 logStack.open(screen)
         }
         function onRootRequested(tab) {

@@ -1,0 +1,101 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import Brindlewick
+
+// What the log list shows over itself: the row menu, the delete question, the notice after an
+// update, the save step of an export and the list's alerts.
+Item {
+    id: actions
+    required property LogListModel list
+    anchors.fill: parent
+
+    function openMenu(row) {
+        menu.row = row
+        menu.entries = list.menuActions(row)
+        menu.popup()
+    }
+
+    Menu {
+        id: menu
+        property int row: -1
+        property var entries: []
+        MenuItem {
+            text: actions.list.menuTitle
+            enabled: false
+            font.weight: Font.DemiBold
+        }
+        MenuSeparator {}
+        Instantiator {
+            model: menu.entries
+            delegate: MenuItem {
+                required property var modelData
+                text: modelData.text
+                palette.windowText: modelData.destructive ? "#e53935" : undefined
+                onTriggered: actions.list.trigger(menu.row, modelData.action)
+            }
+            onObjectAdded: (index, object) => menu.insertItem(index + 2, object)
+            onObjectRemoved: (index, object) => menu.removeItem(object)
+        }
+    }
+
+    QuestionDialog {
+        id: deleteQuestion
+        property int row: -1
+        title: actions.list.deleteQuestion
+        acceptText: actions.list.deleteActionText
+        cancelText: actions.list.cancelText
+        onAccepted: actions.list.deleteQso(row)
+    }
+
+    Dialog {
+        id: notice
+        title: actions.list.noticeTitle
+        modal: true
+        anchors.centerIn: Overlay.overlay
+        width: Math.max(280, Math.min(actions.width - 32, 460))
+        contentItem: Label {
+            text: actions.list.noticeText
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.bodySize
+        }
+        footer: DialogButtonBox {
+            Button {
+                text: actions.list.dontShowAgainText
+                flat: true
+                onClicked: { actions.list.noticeShown(true); notice.close() }
+            }
+            Button {
+                text: actions.list.okayText
+                flat: true
+                onClicked: { actions.list.noticeShown(false); notice.close() }
+            }
+        }
+    }
+
+    FileDialog {
+        id: saveExport
+        fileMode: FileDialog.SaveFile
+        nameFilters: ["ADIF files (*.adif *.adi)"]
+        onAccepted: actions.list.saveExport(selectedFile)
+    }
+
+    AlertDialog { id: alert }
+
+    Connections {
+        target: actions.list
+        function onDeleteQuestionRequested(row) {
+            deleteQuestion.row = row
+            deleteQuestion.open()
+        }
+        function onExportReady(file, fileName) {
+            saveExport.selectedFile = file
+            saveExport.open()
+        }
+        function onAlertRequested(title, message) { alert.show(title, message) }
+    }
+
+    // The notice shows once when the list first appears.
+    Component.onCompleted: if (list.noticeDue) notice.open()
+}

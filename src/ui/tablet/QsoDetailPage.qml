@@ -1,0 +1,156 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// A stored QSO on the larger screens: read-only until "Edit QSO", tinted red while it is edited,
+// stored with "Save QSO".
+Page {
+    id: page
+    required property QsoEditor editor
+    title: "QSO with " + (editor.fields.callsign || "")
+
+    readonly property var groups: [
+        { heading: "Contact", fields: [["callsign", "Callsign"], ["qrgString", "Frequency"],
+                                       ["band", "Band"], ["mode", "Mode"], ["rsttx", "RST sent"],
+                                       ["rstrx", "RST received"]] },
+        { heading: "Station", fields: [["name", "Name"], ["qth", "QTH"], ["locator", "Locator"],
+                                       ["state", "State"], ["county", "County"], ["iota", "IOTA"],
+                                       ["cq", "CQ zone"], ["itu", "ITU zone"], ["manager", "Manager"]] },
+        { heading: "Confirmations", fields: [["qsl", "QSL"], ["lotwqsl", "LoTW"], ["eqsl", "eQSL"],
+                                             ["qslOutDate", "QSL sent"], ["qslInDate", "QSL received"],
+                                             ["clublog", "Club Log"]] },
+        { heading: "More", fields: [["power", "Power"], ["satName", "Satellite"],
+                                    ["satMode", "Satellite mode"], ["satRxband", "Satellite RX band"],
+                                    ["user_1", "User field 1"], ["user_2", "User field 2"],
+                                    ["user_3", "User field 3"], ["user_4", "User field 4"],
+                                    ["note", "Note"]] }
+    ]
+
+    background: Rectangle {
+        color: Material.backgroundColor
+        Rectangle {
+            anchors.fill: parent
+            color: page.editor.tint
+        }
+    }
+
+    Connections {
+        target: page.editor
+        function onCloseRequested() { page.StackView.view.pop() }
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.implicitHeight + 2 * Theme.margin
+        clip: true
+        ScrollBar.vertical: ScrollBar {}
+
+        ColumnLayout {
+            id: column
+            x: Theme.margin
+            y: Theme.margin
+            width: parent.width - 2 * Theme.margin
+            spacing: Theme.spacing
+
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: Theme.spacing
+                Label {
+                    text: page.editor.entityLine
+                    font.pixelSize: Theme.headingSize
+                    font.weight: Font.DemiBold
+                    color: page.editor.opIsValid ? Material.foreground : "#af52de"
+                    elide: Text.ElideRight
+                    Layout.fillWidth: true
+                }
+                Button {
+                    text: "Cancel"
+                    flat: true
+                    visible: page.editor.editing
+                    onClicked: page.editor.cancel()
+                }
+                Button {
+                    objectName: "editButton"
+                    text: page.editor.buttonText
+                    highlighted: true
+                    onClicked: page.editor.butonEdirQsoPushed()
+                }
+            }
+
+            RowLayout {
+                spacing: Theme.spacing * 2
+                Layout.fillWidth: true
+                ColumnLayout {
+                    spacing: 2
+                    Label { text: "Date and time (UTC)"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                    TextField {
+                        objectName: "dateTimeField"
+                        readOnly: !page.editor.editing
+                        text: (page.editor.fields.sqlDateTime || "").substring(0, 16)
+                        placeholderText: "yyyy-MM-dd HH:mm"
+                        font.pixelSize: Theme.bodySize
+                        Layout.preferredWidth: 200
+                        onEditingFinished: if (page.editor.editing && !page.editor.newDateTimeText(text))
+                                               text = (page.editor.fields.sqlDateTime || "").substring(0, 16)
+                    }
+                }
+                Switch {
+                    text: "Valid operation"
+                    checked: page.editor.opIsValid
+                    enabled: page.editor.editing
+                    onToggled: page.editor.newDetailsSelected(undefined, undefined, undefined,
+                                                              undefined, undefined, checked, undefined)
+                }
+                ColumnLayout {
+                    spacing: 2
+                    Label { text: "Colour"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                    ComboBox {
+                        model: page.editor.colorNames
+                        currentIndex: page.editor.colorCode
+                        enabled: page.editor.editing
+                        onActivated: index => page.editor.newDetailsSelected(
+                                         undefined, undefined, undefined, undefined, undefined,
+                                         undefined, index)
+                    }
+                }
+                Item { Layout.fillWidth: true }
+            }
+
+            Repeater {
+                model: page.groups
+                ColumnLayout {
+                    required property var modelData
+                    Layout.fillWidth: true
+                    spacing: Theme.spacing / 2
+                    Label {
+                        text: modelData.heading
+                        font.pixelSize: Theme.bodySize
+                        font.weight: Font.DemiBold
+                        color: Material.accent
+                        topPadding: Theme.spacing / 2
+                    }
+                    GridLayout {
+                        columns: Math.max(2, Math.floor(column.width / 220))
+                        columnSpacing: Theme.spacing
+                        rowSpacing: Theme.spacing / 2
+                        Layout.fillWidth: true
+                        Repeater {
+                            model: modelData.fields
+                            QsoFieldBox {
+                                required property var modelData
+                                editor: page.editor
+                                key: modelData[0]
+                                caption: modelData[1]
+                                Layout.fillWidth: true
+                                Layout.preferredWidth: 200
+                                Layout.columnSpan: modelData[0] === "note" ? 2 : 1
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
