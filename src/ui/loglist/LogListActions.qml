@@ -53,6 +53,9 @@ Item {
         id: notice
         title: actions.list.noticeTitle
         modal: true
+        closePolicy: Popup.NoAutoClose
+        // The entry form keeps its focus; the notice only asks to be read.
+        focus: false
         anchors.centerIn: Overlay.overlay
         width: Math.max(280, Math.min(actions.width - 32, 460))
         contentItem: Label {
@@ -96,6 +99,12 @@ Item {
         function onAlertRequested(title, message) { alert.show(title, message) }
     }
 
-    // The notice shows once when the list first appears.
-    Component.onCompleted: if (list.noticeDue) notice.open()
+    // The notice shows when the list is in view; it goes with the list (another tab) and comes
+    // back with it until it is answered.
+    function showNoticeIfDue() {
+        if (actions.visible && list.noticeDue && !notice.opened)
+            notice.open()
+    }
+    onVisibleChanged: visible ? Qt.callLater(showNoticeIfDue) : notice.close()
+    Component.onCompleted: Qt.callLater(showNoticeIfDue)
 }
