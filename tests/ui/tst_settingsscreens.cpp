@@ -58,7 +58,7 @@ private slots:
         ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1840"));
         const QVariantList rows = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(rows.at(0).toList().at(1).toDouble(), 1840.0);
-        QCOMPARE(f.posted, QStringList{QStringLiteral("DxPrefsWereChanged")});
+        QVERIFY(f.posted.contains(QStringLiteral("DxPrefsWereChanged")));
     }
 
     void userFieldIsStored()

@@ -58,7 +58,8 @@ Item {
         focus: false
         anchors.centerIn: Overlay.overlay
         width: Math.max(280, Math.min(actions.width - 32, 460))
-        contentItem: Label {
+        Label {
+            width: parent.width
             text: actions.list.noticeText
             wrapMode: Text.Wrap
             font.pixelSize: Theme.bodySize
