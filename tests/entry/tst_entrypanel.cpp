@@ -1,8 +1,10 @@
-// The tablet entry form in an offscreen window: what the operator types shows up in the info
+// The entry forms in an offscreen window: what the operator types shows up in the info
 // lines, and a QSO that cannot be logged brings up the alert instead of being stored.
 
 #include "../shell/ShellFixture.h"
 #include "../ui/QmlWindow.h"
+#include "entry/PileUp.h"
+#include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
 
 class TestEntryPanel : public QObject {
@@ -31,6 +33,8 @@ private slots:
     void init()
     {
         f.setUp();
+        // The one-time notice over the log list would catch the clicks.
+        f.app->defaults().setValue(QStringLiteral("Alert_5_0_0"), true);
         LogModel(*f.app).updateMyLocator(QStringLiteral("JO62QM"));
         QVERIFY(ui.open(*f.app, false));
         QVERIFY(ui.shell->showScreen(QStringLiteral("log")));
@@ -78,6 +82,42 @@ private slots:
         QCOMPARE(alert->property("title").toString(), QStringLiteral("Can't log the QSO:"));
         QCOMPARE(alert->property("message").toString(), QStringLiteral("No Callsign given"));
         QVERIFY(LogModel(*f.app).getlastQSOs(4).isEmpty());
+    }
+
+    void phoneFormStartsThePileUp_data()
+    {
+        QTest::addColumn<QString>("qrg");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("stop");
+        // The mode field takes one key: "c" is CW.
+        QTest::newRow("runs") << "14,025.5" << "c" << QString();
+        QTest::newRow("low frequency") << "99" << "c" << "Frequency invalid";
+        QTest::newRow("no mode") << "7025" << "" << "No Mode given";
+    }
+    void phoneFormStartsThePileUp()
+    {
+        QFETCH(QString, qrg);
+        QFETCH(QString, mode);
+        QFETCH(QString, stop);
+        ui.close();
+        QVERIFY(ui.open(*f.app, true));
+        QVERIFY(ui.shell->showScreen(QStringLiteral("new-qso")));
+        QTRY_VERIFY(ui.find(QStringLiteral("pileUpButton")));
+        ui.shell->entryForm()->setField(QStringLiteral("qrgString"), qrg);
+        ui.shell->entryForm()->setField(QStringLiteral("mode"), mode);
+        ui.click(ui.find(QStringLiteral("pileUpButton")));
+        if (stop.isEmpty()) {
+            QVERIFY(ui.shell->pileUp()->running());
+            QTRY_VERIFY(ui.find(QStringLiteral("logText")));
+            QCOMPARE(ui.shell->pileUp()->qrgString(), QStringLiteral("14,025.5"));
+            return;
+        }
+        QVERIFY(!ui.shell->pileUp()->running());
+        QObject *alert = ui.object(QStringLiteral("entryAlert"));
+        QVERIFY(alert);
+        QTRY_VERIFY(alert->property("opened").toBool());
+        QCOMPARE(alert->property("title").toString(), QStringLiteral("Can't run a pile up:"));
+        QCOMPARE(alert->property("message").toString(), stop);
     }
 };
 

@@ -60,6 +60,15 @@ struct QmlWindow {
         return found;
     }
 
+    /** A non-visual object of that name (a dialog) held by any item of the scene. */
+    QObject *object(const QString &objectName) const
+    {
+        QQuickItem *root = window->contentItem();
+        while (root->parentItem())
+            root = root->parentItem();
+        return objectBelow(root, objectName);
+    }
+
     /** Types into a text field as a user would and leaves it with Return. */
     void type(QQuickItem *field, const QString &text)
     {
@@ -76,6 +85,15 @@ struct QmlWindow {
     {
         if (!item)
             return;
+        // A page still sliding in is clicked where it comes to rest.
+        const auto sliding = [item] {
+            for (QQuickItem *up = item; up; up = up->parentItem())
+                if (up->property("busy").toBool()) // a stack view in a transition
+                    return true;
+            return false;
+        };
+        for (QDeadlineTimer deadline(3000); sliding() && !deadline.hasExpired();)
+            QTest::qWait(20);
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
@@ -88,6 +106,16 @@ private:
         while (root->parentItem())
             root = root->parentItem();
         return visibleBelow<T>(root, objectName);
+    }
+
+    static QObject *objectBelow(QQuickItem *item, const QString &objectName)
+    {
+        if (QObject *found = item->findChild<QObject *>(objectName, Qt::FindDirectChildrenOnly))
+            return found;
+        for (QQuickItem *child : item->childItems())
+            if (QObject *found = objectBelow(child, objectName))
+                return found;
+        return nullptr;
     }
 
     template <typename T> static T *visibleBelow(QQuickItem *item, const QString &objectName)

@@ -57,7 +57,7 @@ Item {
         // The entry form keeps its focus; the notice only asks to be read.
         focus: false
         anchors.centerIn: Overlay.overlay
-        width: Math.max(280, Math.min(actions.width - 32, 460))
+        width: 400
         Label {
             width: parent.width
             text: actions.list.noticeText
@@ -103,8 +103,11 @@ Item {
     // The notice shows when the list is in view; it goes with the list (another tab) and comes
     // back with it until it is answered.
     function showNoticeIfDue() {
-        if (actions.visible && list.noticeDue && !notice.opened)
+        if (actions.visible && list.noticeDue && !notice.opened) {
+            // Set when shown, not bound: a bound width loops through the wrapped text's height.
+            notice.width = Math.max(280, Math.min(actions.width - 32, 460))
             notice.open()
+        }
     }
     onVisibleChanged: visible ? Qt.callLater(showNoticeIfDue) : notice.close()
     Component.onCompleted: Qt.callLater(showNoticeIfDue)

@@ -9,11 +9,15 @@ import Brindlewick
 Page {
     id: page
     required property QsoEntryForm form
+    required property PileUp pileUp
     /** Set when the page edits a stored QSO. */
     property int editRowid: 0
     /** False when the form already holds a record taken over (a cluster spot). */
     property bool fresh: true
     title: form.title
+
+    /** The pile-up runs with this form's frequency, mode, reports and QSL letters. */
+    signal pileUpStarted()
 
     Component.onCompleted: {
         if (editRowid > 0)
@@ -32,6 +36,15 @@ Page {
             StackView.view.pop()
     }
 
+    function startPileUp() {
+        page.forceActiveFocus()
+        const message = pileUp.start(form.fields, form.powerIndex, form.powerText, form.colorCode)
+        if (message.length > 0)
+            alert.show(pileUp.alertTitle, message)
+        else
+            page.pileUpStarted()
+    }
+
     Flickable {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Theme.spacing
@@ -44,6 +57,14 @@ Page {
             width: parent.width - 2 * Theme.spacing
             spacing: 6
 
+            Button {
+                objectName: "pileUpButton"
+                text: "Pile-up \u203a"
+                visible: !page.form.editing
+                flat: true
+                Layout.fillWidth: true
+                onClicked: page.startPileUp()
+            }
             RowLayout {
                 Layout.fillWidth: true
                 EntryField {

@@ -61,7 +61,11 @@ Item {
 
     Component {
         id: newQsoPage
-        NewQsoPage { form: shellView.shell.entryForm }
+        NewQsoPage {
+            form: shellView.shell.entryForm
+            pileUp: shellView.shell.pileUp
+            onPileUpStarted: StackView.view.push(pileUpPage, {})
+        }
     }
     // A record taken over (a cluster spot) opens the form already filled in.
     Connections {
