@@ -12,11 +12,10 @@
 struct AdifImport::Run {
     Run(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
         const adif::PreparedAdif &text)
-        : functions(app),
-          context{entities, functions.allQRGs(), log.makeMappingInfo(), app.logDateFormaterStyle()},
+        : functions(app), context{entities, functions.allQRGs(), log.makeMappingInfo(),
+                                  app.logDateFormaterStyle()},
           prepared(text)
-    {
-    }
+    {}
 
     MyFunctions functions;
     adif::ReaderContext context;
@@ -30,8 +29,7 @@ struct AdifImport::Run {
 AdifImport::AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
                        QObject *parent)
     : QObject(parent), m_app(app), m_log(log), m_entities(entities)
-{
-}
+{}
 
 AdifImport::~AdifImport() = default;
 

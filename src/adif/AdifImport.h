@@ -25,8 +25,8 @@ public:
         qsizetype imported = 0;
         qsizetype refused = 0;
         QList<Refusal> refusals;
-        QString report;  // per refused record: the reasons, each with the record's text
-        QString status;  // "%lu QSO(s) imported"
+        QString report; // per refused record: the reasons, each with the record's text
+        QString status; // "%lu QSO(s) imported"
     };
 
     AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,

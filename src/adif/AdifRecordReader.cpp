@@ -127,12 +127,12 @@ void readServices(const Fields &field, QsoClass &qso)
     const bool sent = isYes(field.upper(u"eqsl_qsl_sent"), false);
     const bool received = isYes(field.upper(u"eqsl_qsl_rcvd"), false);
     qso.eqsl = sent && received ? QStringLiteral("X")
-        : sent                  ? QStringLiteral("S")
-        : received              ? QStringLiteral("R")
+               : sent           ? QStringLiteral("S")
+               : received       ? QStringLiteral("R")
                                 : QStringLiteral("W");
 
     qso.clublog = field(u"clublog_qso_upload_status") == QLatin1String("Y") ? QStringLiteral("X")
-                                                                              : QStringLiteral("W");
+                                                                            : QStringLiteral("W");
 }
 
 } // namespace

@@ -7,8 +7,8 @@ namespace {
 
 bool isSpace(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
-        || c == QLatin1Char('\t');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
+           c == QLatin1Char('\t');
 }
 
 /** A value ends cleanly when only blanks lie between it and the next field or the end. */
@@ -41,8 +41,8 @@ ValueEnds valueEnds(const QString &record, qsizetype start, qint64 length)
         const QChar c = record.at(at);
         const bool pair = c.isHighSurrogate() && at + 1 < record.size();
         const ushort u = c.unicode();
-        const bool bareLineFeed = c == QLatin1Char('\n')
-            && (at == start || record.at(at - 1) != QLatin1Char('\r'));
+        const bool bareLineFeed =
+            c == QLatin1Char('\n') && (at == start || record.at(at - 1) != QLatin1Char('\r'));
         at += pair ? 2 : 1;
         ++characters;
         bytes += pair ? 4 : (u < 0x80 ? 1 : (u < 0x800 ? 2 : 3));
@@ -63,8 +63,8 @@ ValueEnds valueEnds(const QString &record, qsizetype start, qint64 length)
 qsizetype chooseEnd(const QString &record, const ValueEnds &ends)
 {
     const bool charactersClean = ends.byCharacters >= 0 && endsCleanly(record, ends.byCharacters);
-    if (!charactersClean && ends.byCrLf >= 0 && ends.byCrLf != ends.byCharacters
-        && endsCleanly(record, ends.byCrLf))
+    if (!charactersClean && ends.byCrLf >= 0 && ends.byCrLf != ends.byCharacters &&
+        endsCleanly(record, ends.byCrLf))
         return ends.byCrLf;
     if (ends.byCharacters == ends.byBytes)
         return ends.byCharacters;
@@ -123,9 +123,10 @@ PreparedAdif importAdif(const QString &text)
 
     PreparedAdif prepared;
     prepared.pieces = body.split(recordEnd);
-    prepared.status = prepared.pieces.size() < 2
-        ? QStringLiteral("No QSOs found")
-        : QStringLiteral("Probably number of found QSOs: %1").arg(prepared.pieces.size() - 1);
+    prepared.status =
+        prepared.pieces.size() < 2
+            ? QStringLiteral("No QSOs found")
+            : QStringLiteral("Probably number of found QSOs: %1").arg(prepared.pieces.size() - 1);
     return prepared;
 }
 

@@ -14,8 +14,8 @@ namespace adif {
 
 /** A text cut into record pieces, ready to import. */
 struct PreparedAdif {
-    QStringList pieces;  // split at each record end; the last piece is what follows the last one
-    QString status;      // "Probably number of found QSOs: %lu" or "No QSOs found"
+    QStringList pieces; // split at each record end; the last piece is what follows the last one
+    QString status;     // "Probably number of found QSOs: %lu" or "No QSOs found"
     [[nodiscard]] int estimate() const { return pieces.size() < 2 ? 0 : int(pieces.size()) - 1; }
 };
 

@@ -20,8 +20,8 @@ QString adifQslDate(const QString &shown, formats::DateStyle style)
 QString paperQslReceived(const QString &qsl)
 {
     return qsl == QLatin1String("X") || qsl == QLatin1String("R") || qsl == QLatin1String("G")
-        ? QStringLiteral("Y")
-        : QStringLiteral("N");
+               ? QStringLiteral("Y")
+               : QStringLiteral("N");
 }
 
 QString paperQslSent(const QString &qsl)
@@ -51,9 +51,6 @@ void appendWhenTwoOrMore(QString &record, QLatin1String name, const QString &val
     if (value.size() >= 2)
         appendField(record, name, value);
 }
-
-
-
 
 void appendQslFields(QString &record, const QsoClass &qso, formats::DateStyle style)
 {
@@ -107,7 +104,8 @@ qint64 leadingInteger(const QString &text)
 {
     const QString trimmed = text.trimmed();
     qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
+    if (end < trimmed.size() &&
+        (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
         ++end;
     while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
         ++end;

@@ -14,7 +14,7 @@ namespace adif {
 /** What a full record needs besides the QSO. */
 struct RecordContext {
     const ModesList &modes;
-    QStringList userFieldNames;          // the four ADIF names of the user fields
+    QStringList userFieldNames; // the four ADIF names of the user fields
     formats::DateStyle dateStyle = formats::DateStyle::Short; // how QSL dates are shown
 };
 

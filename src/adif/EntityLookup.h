@@ -7,12 +7,12 @@
 namespace adif {
 
 struct AdifEntity {
-    int adif = 0;   // entity number; negative for an operation that does not count
-    QString dxcc;   // the entity's prefix
-    QString cnt;    // continent
+    int adif = 0; // entity number; negative for an operation that does not count
+    QString dxcc; // the entity's prefix
+    QString cnt;  // continent
     int cq = 0;
     int itu = 0;
-    QString iota;   // IOTA reference of a single-group entity, or ""
+    QString iota; // IOTA reference of a single-group entity, or ""
 };
 
 class EntityLookup {

@@ -9,15 +9,22 @@ constexpr int kSeparator = 8;
 
 const QStringList &userFieldPickerNames()
 {
-    static const QStringList names = {
-        QStringLiteral("app_tarvex_userfield"), QStringLiteral("my_gridsquare"),
-        QStringLiteral("sota_ref"),             QStringLiteral("my_sota_ref"),
-        QStringLiteral("my_state"),             QStringLiteral("contest_id"),
-        QStringLiteral("operator"),             QStringLiteral("station_callsign"),
-        QStringLiteral("---"),                  QStringLiteral("my_sig"),
-        QStringLiteral("my_sig_info"),          QStringLiteral("sig"),
-        QStringLiteral("sig_info"),             QStringLiteral("ten_ten"),
-        QStringLiteral("fists"),                QStringLiteral("prop_mode")};
+    static const QStringList names = {QStringLiteral("app_tarvex_userfield"),
+                                      QStringLiteral("my_gridsquare"),
+                                      QStringLiteral("sota_ref"),
+                                      QStringLiteral("my_sota_ref"),
+                                      QStringLiteral("my_state"),
+                                      QStringLiteral("contest_id"),
+                                      QStringLiteral("operator"),
+                                      QStringLiteral("station_callsign"),
+                                      QStringLiteral("---"),
+                                      QStringLiteral("my_sig"),
+                                      QStringLiteral("my_sig_info"),
+                                      QStringLiteral("sig"),
+                                      QStringLiteral("sig_info"),
+                                      QStringLiteral("ten_ten"),
+                                      QStringLiteral("fists"),
+                                      QStringLiteral("prop_mode")};
     return names;
 }
 

@@ -33,7 +33,7 @@ QString AppDelegate::documentPath(const QString &fileName) const
 formats::DateStyle AppDelegate::logDateFormaterStyle() const
 {
     return m_defaults.integer(QStringLiteral("DateFormatIndex")) == 0 ? formats::DateStyle::Short
-                                                                        : formats::DateStyle::Medium;
+                                                                      : formats::DateStyle::Medium;
 }
 
 bool AppDelegate::copyResourceIfMissing(const QString &resource, const QString &target) const
@@ -44,8 +44,8 @@ bool AppDelegate::copyResourceIfMissing(const QString &resource, const QString &
     if (!QFile::copy(QStringLiteral(":/") + resource, path))
         return false;
     // Files copied out of the resources are read-only; a logbook must be writable.
-    return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
-                                           | QFileDevice::ReadOwner);
+    return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadOwner);
 }
 
 void AppDelegate::newLogSelected()

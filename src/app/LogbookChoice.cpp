@@ -22,8 +22,8 @@ CreateResult createLogbook(AppDelegate &app, const QString &name, QString *fileN
         if (other.compare(file, Qt::CaseInsensitive) == 0)
             return CreateResult::NameGivenBefore;
     return app.copyResourceIfMissing(QString::fromLatin1(logbookfiles::kEmptyLog), file)
-        ? CreateResult::Created
-        : CreateResult::CopyFailed;
+               ? CreateResult::Created
+               : CreateResult::CopyFailed;
 }
 
 void selectLogbook(AppDelegate &app, const QString &name)

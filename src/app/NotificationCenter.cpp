@@ -8,8 +8,8 @@ void NotificationCenter::post(const QString &name, const QVariant &object)
         deliver(name, object);
         return;
     }
-    QMetaObject::invokeMethod(this, [this, name, object] { deliver(name, object); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, name, object] { deliver(name, object); }, Qt::QueuedConnection);
 }
 
 void NotificationCenter::observe(const QString &name, QObject *context, Handler handler)

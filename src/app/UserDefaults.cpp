@@ -7,8 +7,7 @@
 UserDefaults::UserDefaults(const QString &iniPath)
     : m_settings(iniPath.isEmpty() ? std::make_unique<QSettings>()
                                    : std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+{}
 
 bool UserDefaults::registerDefaultsFromJson(const QString &path)
 {

@@ -27,11 +27,13 @@ std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QSt
         for (const QString &text : ids->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             bool ok = false;
             const qint64 id = text.trimmed().toLongLong(&ok);
-            const QList<QsoClass> found = ok && id > 0
-                ? log.getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(id))
-                : QList<QsoClass>();
+            const QList<QsoClass> found =
+                ok && id > 0 ? log.getQSOsFromQueryString(
+                                   QStringLiteral("select * from logbook where id=%1").arg(id))
+                             : QList<QsoClass>();
             if (found.isEmpty()) {
-                *error = QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
+                *error =
+                    QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
                 return std::nullopt;
             }
             qsos << found.first();
@@ -54,16 +56,19 @@ std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QSt
 int exportCommand(Cli &cli, const QStringList &words)
 {
     QStringList normalized = words;
-    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")), QStringLiteral("--output"));
-    Args args(normalized, {{QStringLiteral("range"), QStringLiteral("ids"), QStringLiteral("output")},
-                           {QStringLiteral("all")}});
-    const int selections = int(args.flag(QStringLiteral("all")))
-        + int(args.option(QStringLiteral("range")).has_value())
-        + int(args.option(QStringLiteral("ids")).has_value());
+    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")),
+                                QStringLiteral("--output"));
+    Args args(normalized,
+              {{QStringLiteral("range"), QStringLiteral("ids"), QStringLiteral("output")},
+               {QStringLiteral("all")}});
+    const int selections = int(args.flag(QStringLiteral("all"))) +
+                           int(args.option(QStringLiteral("range")).has_value()) +
+                           int(args.option(QStringLiteral("ids")).has_value());
     if (!args.error().isEmpty() || !args.positional().isEmpty() || selections > 1)
-        return cli.usage(args.error().isEmpty()
-                             ? QStringLiteral("Usage: export [--all | --range CODE | --ids 1,2,3] [-o FILE]")
-                             : args.error());
+        return cli.usage(
+            args.error().isEmpty()
+                ? QStringLiteral("Usage: export [--all | --range CODE | --ids 1,2,3] [-o FILE]")
+                : args.error());
 
     LogModel log(cli.app());
     QString error;
@@ -84,9 +89,10 @@ int exportCommand(Cli &cli, const QStringList &words)
     }
     QSaveFile file(*output);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        return cli.failed(QStringLiteral("Could not write %1: %2").arg(*output, file.errorString()));
-    cli.print(QJsonObject{{QStringLiteral("exported"), qsos->size()},
-                          {QStringLiteral("file"), *output}});
+        return cli.failed(
+            QStringLiteral("Could not write %1: %2").arg(*output, file.errorString()));
+    cli.print(
+        QJsonObject{{QStringLiteral("exported"), qsos->size()}, {QStringLiteral("file"), *output}});
     return Cli::Success;
 }
 
@@ -96,7 +102,8 @@ int importCommand(Cli &cli, const QStringList &words)
         return cli.usage(QStringLiteral("Usage: import FILE"));
     QFile file(words.first());
     if (!file.open(QIODevice::ReadOnly))
-        return cli.failed(QStringLiteral("Could not read %1: %2").arg(words.first(), file.errorString()));
+        return cli.failed(
+            QStringLiteral("Could not read %1: %2").arg(words.first(), file.errorString()));
     const adif::PreparedAdif prepared = adif::importAdif(adif::decodeAdif(file.readAll()));
     if (!cli.json())
         cli.text(prepared.status);

@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-Cli::Cli(AppDelegate &app, bool json) : m_app(app), m_json(json), m_out(stdout), m_err(stderr) {}
+Cli::Cli(AppDelegate &app, bool json) : m_app(app), m_json(json), m_out(stdout), m_err(stderr)
+{}
 
 namespace {
 

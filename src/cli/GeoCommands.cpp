@@ -102,11 +102,11 @@ int sunCommand(Cli &cli, const QStringList &words)
     if (!MyFunctions::locatorIsValid(locator))
         return cli.usage(QStringLiteral("Not a locator: %1").arg(locator));
     const MyFunctions functions(cli.app());
-    cli.print(QJsonObject{
-        {QStringLiteral("sunrise"), functions.calcSunrise(locator, *altitude)},
-        {QStringLiteral("sunset"), functions.calcSunset(locator, *altitude)},
-        // Hundredths of a degree are more than the model's accuracy.
-        {QStringLiteral("elevation"), std::round(functions.calcSunElevation(locator) * 100) / 100}});
+    cli.print(QJsonObject{{QStringLiteral("sunrise"), functions.calcSunrise(locator, *altitude)},
+                          {QStringLiteral("sunset"), functions.calcSunset(locator, *altitude)},
+                          // Hundredths of a degree are more than the model's accuracy.
+                          {QStringLiteral("elevation"),
+                           std::round(functions.calcSunElevation(locator) * 100) / 100}});
     return Cli::Success;
 }
 

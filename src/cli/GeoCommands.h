@@ -6,8 +6,9 @@ class Cli;
 
 namespace cli {
 
-inline constexpr char kBandSynopsis[] = "band KHZ                    (band and mode class of a frequency)\n"
-                                        "band --name NAME            (band number and band start)";
+inline constexpr char kBandSynopsis[] =
+    "band KHZ                    (band and mode class of a frequency)\n"
+    "band --name NAME            (band number and band start)";
 inline constexpr char kLocatorSynopsis[] = "locator LOC\n"
                                            "locator --from LAT LON";
 inline constexpr char kPathSynopsis[] = "path FROM TO                (distance and beam heading)";

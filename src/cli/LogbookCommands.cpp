@@ -18,8 +18,8 @@ int list(Cli &cli)
     QStringList lines;
     for (const QString &name : log.getAllLogNames()) {
         const bool current = name == log.logDbName();
-        results.append(QJsonObject{{QStringLiteral("name"), name},
-                                   {QStringLiteral("current"), current}});
+        results.append(
+            QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("current"), current}});
         lines << (current ? QStringLiteral("* ") : QStringLiteral("  ")) + name;
     }
     cli.print(results, lines);

@@ -32,7 +32,8 @@ bool takeLetter(const Args &args, const QString &option, const QStringList &acce
 {
     const QString letter = args.option(option, {}).toUpper();
     if (!letter.isEmpty() && !accepted.contains(letter)) {
-        *error = QStringLiteral("--%1 takes one of %2").arg(option, accepted.join(QLatin1Char(' ')));
+        *error =
+            QStringLiteral("--%1 takes one of %2").arg(option, accepted.join(QLatin1Char(' ')));
         return false;
     }
     field = letter;
@@ -56,14 +57,14 @@ bool takeInteger(const Args &args, const QString &option, qint64 &field, QString
 const QSet<QString> &newQsoOptions()
 {
     static const QSet<QString> options = {
-        QStringLiteral("call"),     QStringLiteral("freq"),     QStringLiteral("mode"),
-        QStringLiteral("time"),     QStringLiteral("band"),     QStringLiteral("rst-sent"),
-        QStringLiteral("rst-rcvd"), QStringLiteral("name"),     QStringLiteral("qth"),
-        QStringLiteral("note"),     QStringLiteral("locator"),  QStringLiteral("qsl"),
-        QStringLiteral("lotw"),     QStringLiteral("eqsl"),     QStringLiteral("color"),
-        QStringLiteral("adif"),     QStringLiteral("iota"),     QStringLiteral("state"),
-        QStringLiteral("county"),   QStringLiteral("manager"),  QStringLiteral("power"),
-        QStringLiteral("user1"),    QStringLiteral("user2"),    QStringLiteral("user3"),
+        QStringLiteral("call"),     QStringLiteral("freq"),    QStringLiteral("mode"),
+        QStringLiteral("time"),     QStringLiteral("band"),    QStringLiteral("rst-sent"),
+        QStringLiteral("rst-rcvd"), QStringLiteral("name"),    QStringLiteral("qth"),
+        QStringLiteral("note"),     QStringLiteral("locator"), QStringLiteral("qsl"),
+        QStringLiteral("lotw"),     QStringLiteral("eqsl"),    QStringLiteral("color"),
+        QStringLiteral("adif"),     QStringLiteral("iota"),    QStringLiteral("state"),
+        QStringLiteral("county"),   QStringLiteral("manager"), QStringLiteral("power"),
+        QStringLiteral("user1"),    QStringLiteral("user2"),   QStringLiteral("user3"),
         QStringLiteral("user4")};
     return options;
 }
@@ -124,14 +125,14 @@ std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QStri
     qso.user_4 = args.option(QStringLiteral("user4"), {});
     qso.opIsValid = !args.flag(QStringLiteral("invalid-op"));
 
-    if (!takeLetter(args, QStringLiteral("qsl"), kQslLetters, qso.qsl, error)
-        || !takeLetter(args, QStringLiteral("lotw"), kLotwLetters, qso.lotwqsl, error)
-        || !takeLetter(args, QStringLiteral("eqsl"), kEqslLetters, qso.eqsl, error))
+    if (!takeLetter(args, QStringLiteral("qsl"), kQslLetters, qso.qsl, error) ||
+        !takeLetter(args, QStringLiteral("lotw"), kLotwLetters, qso.lotwqsl, error) ||
+        !takeLetter(args, QStringLiteral("eqsl"), kEqslLetters, qso.eqsl, error))
         return std::nullopt;
 
     qint64 adif = 0;
-    if (!takeInteger(args, QStringLiteral("color"), qso.colorCode, error)
-        || !takeInteger(args, QStringLiteral("adif"), adif, error))
+    if (!takeInteger(args, QStringLiteral("color"), qso.colorCode, error) ||
+        !takeInteger(args, QStringLiteral("adif"), adif, error))
         return std::nullopt;
     if (qso.colorCode < 0 || qso.colorCode > 9) {
         *error = QStringLiteral("--color takes 0 to 9");

@@ -5,7 +5,8 @@
 
 namespace cli {
 
-ProgressBar::ProgressBar() : m_terminal(isatty(STDERR_FILENO) != 0) {}
+ProgressBar::ProgressBar() : m_terminal(isatty(STDERR_FILENO) != 0)
+{}
 
 void ProgressBar::show(qsizetype done, qsizetype total)
 {

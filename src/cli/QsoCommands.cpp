@@ -109,8 +109,8 @@ int set(Cli &cli, const QStringList &words)
     const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
     if (!qso)
         return cli.failed(error);
-    const QString value = isFreeTextColumn(column) ? formats::percentEncode(words.at(2))
-                                                   : words.at(2);
+    const QString value =
+        isFreeTextColumn(column) ? formats::percentEncode(words.at(2)) : words.at(2);
     log.updateLogbookField(column, *qso, value);
     cli.print(QJsonObject{{QStringLiteral("id"), qso->rowid}, {column, words.at(2)}});
     return Cli::Success;

@@ -6,7 +6,8 @@ QJsonObject qsoToJson(const QsoClass &q)
 {
     return QJsonObject{
         {QStringLiteral("rowid"), q.rowid},
-        {QStringLiteral("uuid"), q.uuid.isNull() ? QString() : q.uuid.toString(QUuid::WithoutBraces)},
+        {QStringLiteral("uuid"),
+         q.uuid.isNull() ? QString() : q.uuid.toString(QUuid::WithoutBraces)},
         {QStringLiteral("dateString"), q.dateString},
         {QStringLiteral("timeString"), q.timeString},
         {QStringLiteral("callsign"), q.callsign},

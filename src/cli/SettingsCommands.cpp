@@ -35,8 +35,8 @@ int prefsCommand(Cli &cli, const QStringList &words)
     if (action == QLatin1String("set") && words.size() == 3) {
         log.updatePrefs(words.at(1), words.at(2));
         if (log.readPrefsForEntry(words.at(1)) != words.at(2))
-            return cli.failed(QStringLiteral("Could not store %1 in %2")
-                                  .arg(words.at(1), log.logDbName()));
+            return cli.failed(
+                QStringLiteral("Could not store %1 in %2").arg(words.at(1), log.logDbName()));
         cli.print(QJsonObject{{words.at(1), words.at(2)}});
         return Cli::Success;
     }

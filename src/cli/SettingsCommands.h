@@ -6,8 +6,9 @@ class Cli;
 
 namespace cli {
 
-inline constexpr char kPrefsSynopsis[] = "prefs get ENTRY\n"
-                                         "prefs set ENTRY VALUE       (settings kept in the logbook)";
+inline constexpr char kPrefsSynopsis[] =
+    "prefs get ENTRY\n"
+    "prefs set ENTRY VALUE       (settings kept in the logbook)";
 inline constexpr char kDefaultsSynopsis[] =
     "defaults get KEY\n"
     "defaults set KEY VALUE      (VALUE may be JSON: 1, true, [\"DL1ABC\"], …)\n"

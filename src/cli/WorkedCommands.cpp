@@ -39,8 +39,8 @@ int statusCommand(Cli &cli, const QStringList &words)
     Args args(words, {{QStringLiteral("band"), QStringLiteral("mode")}, {}});
     const QString band = args.option(QStringLiteral("band"), {}).toLower();
     const QString mode = args.option(QStringLiteral("mode"), {}).toUpper();
-    if (!args.error().isEmpty() || args.positional().size() != 1 || band.isEmpty()
-        || mode.isEmpty())
+    if (!args.error().isEmpty() || args.positional().size() != 1 || band.isEmpty() ||
+        mode.isEmpty())
         return cli.usage(QStringLiteral("Usage: status CALL --band BAND --mode MODE"));
 
     OneDxSpotClass spot;
@@ -89,14 +89,14 @@ int iotaCommand(Cli &cli, const QStringList &words)
 int gridCommand(Cli &cli, const QStringList &words)
 {
     Args args(words, {{QStringLiteral("band")}, {}});
-    if (!args.error().isEmpty() || args.positional().size() != 1
-        || !args.option(QStringLiteral("band")))
+    if (!args.error().isEmpty() || args.positional().size() != 1 ||
+        !args.option(QStringLiteral("band")))
         return cli.usage(QStringLiteral("Usage: grid LOC --band BAND"));
     LogModel log(cli.app());
-    cli.print(QJsonObject{
-        {QStringLiteral("status"),
-         log.getLocatorStatus(args.positional().first(),
-                              args.option(QStringLiteral("band"), {}).toLower())}});
+    cli.print(
+        QJsonObject{{QStringLiteral("status"),
+                     log.getLocatorStatus(args.positional().first(),
+                                          args.option(QStringLiteral("band"), {}).toLower())}});
     return Cli::Success;
 }
 
@@ -105,8 +105,8 @@ int statsCommand(Cli &cli, const QStringList &words)
     Args args(words, {{QStringLiteral("qsl-mode")}, {QStringLiteral("with-deleted")}});
     bool ok = true;
     const int qslMode = args.option(QStringLiteral("qsl-mode"), QStringLiteral("0")).toInt(&ok);
-    if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || qslMode < 0
-        || qslMode > 2)
+    if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || qslMode < 0 ||
+        qslMode > 2)
         return cli.usage(QStringLiteral("Usage: stats [--qsl-mode 0|1|2] [--with-deleted]"));
 
     LogModel log(cli.app());
@@ -115,11 +115,10 @@ int statsCommand(Cli &cli, const QStringList &words)
     QJsonArray all;
     for (const auto &values : counts)
         all.append(series(values));
-    const QJsonObject result{
-        {QStringLiteral("series"), all},
-        {QStringLiteral("sixBands"), pair(dxstats::sixBandSummary(counts))},
-        {QStringLiteral("nineBands"), pair(dxstats::nineBandSummary(counts))},
-        {QStringLiteral("slots"), pair(dxstats::slotCount(counts))}};
+    const QJsonObject result{{QStringLiteral("series"), all},
+                             {QStringLiteral("sixBands"), pair(dxstats::sixBandSummary(counts))},
+                             {QStringLiteral("nineBands"), pair(dxstats::nineBandSummary(counts))},
+                             {QStringLiteral("slots"), pair(dxstats::slotCount(counts))}};
     if (cli.json()) {
         cli.print(result);
         return Cli::Success;
@@ -135,13 +134,14 @@ int statsCommand(Cli &cli, const QStringList &words)
     for (int column = 0; column < dxstats::kColumns; ++column) {
         QString line = QStringLiteral("%1").arg(QString::fromLatin1(bands[column]) + u':', -6);
         for (int s = 0; s < dxstats::kSeries; s += 2)
-            line += QStringLiteral(" %1")
-                        .arg(QStringLiteral("%1/%2").arg(counts[s][column]).arg(counts[s + 1][column]),
-                             9);
+            line += QStringLiteral(" %1").arg(
+                QStringLiteral("%1/%2").arg(counts[s][column]).arg(counts[s + 1][column]), 9);
         cli.text(line);
     }
-    cli.text(QStringLiteral("160-10m (6 bands): %1").arg(pairText(dxstats::sixBandSummary(counts))));
-    cli.text(QStringLiteral("160-10m (9 bands): %1").arg(pairText(dxstats::nineBandSummary(counts))));
+    cli.text(
+        QStringLiteral("160-10m (6 bands): %1").arg(pairText(dxstats::sixBandSummary(counts))));
+    cli.text(
+        QStringLiteral("160-10m (9 bands): %1").arg(pairText(dxstats::nineBandSummary(counts))));
     cli.text(QStringLiteral("Slots:             %1").arg(pairText(dxstats::slotCount(counts))));
     return Cli::Success;
 }
@@ -151,10 +151,10 @@ int dxListCommand(Cli &cli, const QStringList &words)
     Args args(words, {{QStringLiteral("filter")}, {QStringLiteral("by-name")}});
     bool ok = true;
     const int filter = args.option(QStringLiteral("filter"), QStringLiteral("0")).toInt(&ok);
-    if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || filter < 0
-        || filter > 5)
+    if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || filter < 0 || filter > 5)
         return cli.usage(QStringLiteral("Usage: dxlist [--by-name] [--filter 0..5]"));
-    QStringList rows = LogModel(cli.app()).getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
+    QStringList rows =
+        LogModel(cli.app()).getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
     rows.removeIf([filter](const QString &row) { return !dxstats::keepDxListRow(row, filter); });
     cli.print(QJsonArray::fromStringList(rows), rows);
     return Cli::Success;

@@ -5,22 +5,22 @@
 
 /** One DX spot as the cluster announced it, classified and resolved. */
 struct OneDxSpotClass {
-    QString dxDe;           // the spotter as sent, with its colon
-    QString dxCall;         // the spotted call; a trailing "." marks a LoTW user
-    double qrg = 0.0;       // kHz
-    QString band;           // "20m"
-    qint32 xBand = 0;       // band number, 0 unknown
-    QString mode;           // mode class name, refined from the comment
-    qint32 xMode = 0;       // 1 CW, 2 digital, 3 phone, 0 unknown
+    QString dxDe;     // the spotter as sent, with its colon
+    QString dxCall;   // the spotted call; a trailing "." marks a LoTW user
+    double qrg = 0.0; // kHz
+    QString band;     // "20m"
+    qint32 xBand = 0; // band number, 0 unknown
+    QString mode;     // mode class name, refined from the comment
+    qint32 xMode = 0; // 1 CW, 2 digital, 3 phone, 0 unknown
     QString note;
     QString dxcc = QStringLiteral("??");
-    qint32 adif = 0;        // entity number, 0 unknown
+    qint32 adif = 0; // entity number, 0 unknown
     QString locator;
     QString iota;
-    qint32 hdg = 0;         // beam heading from the own locator
-    qint32 dist = 0;        // km from the own locator
+    qint32 hdg = 0;  // beam heading from the own locator
+    qint32 dist = 0; // km from the own locator
     QDateTime spotTimeStamp;
     double timeSince1970 = 0.0;
     QString ago = QStringLiteral("Now");
-    bool doppelt = false;   // superseded by a newer spot of the same station, band and mode
+    bool doppelt = false; // superseded by a newer spot of the same station, band and mode
 };

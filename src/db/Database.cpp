@@ -6,7 +6,8 @@
 
 namespace db {
 
-Database::Database(Database &&other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+Database::Database(Database &&other) noexcept : m_handle(std::exchange(other.m_handle, nullptr))
+{}
 
 Database &Database::operator=(Database &&other) noexcept
 {
@@ -57,8 +58,8 @@ void Database::close()
 
 bool Database::exec(const QString &sql)
 {
-    return m_handle
-        && sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return m_handle &&
+           sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 Statement Database::prepare(const QString &sql)
@@ -66,8 +67,8 @@ Statement Database::prepare(const QString &sql)
     sqlite3_stmt *stmt = nullptr;
     if (m_handle) {
         const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(m_handle, utf8.constData(), int(utf8.size()), &stmt, nullptr)
-            != SQLITE_OK) {
+        if (sqlite3_prepare_v2(m_handle, utf8.constData(), int(utf8.size()), &stmt, nullptr) !=
+            SQLITE_OK) {
             sqlite3_finalize(stmt);
             stmt = nullptr;
         }
@@ -92,8 +93,7 @@ int Database::changes() const
 
 Statement::Statement(Statement &&other) noexcept
     : m_stmt(std::exchange(other.m_stmt, nullptr)), m_failed(other.m_failed)
-{
-}
+{}
 
 Statement &Statement::operator=(Statement &&other) noexcept
 {

@@ -17,9 +17,9 @@ std::optional<FileStamp> FileStamp::of(const QString &path)
     struct stat status {};
     std::optional<FileStamp> stamp;
     if (::fstat(fd, &status) == 0) {
-        stamp = FileStamp{quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-                          qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec,
-                          0};
+        stamp =
+            FileStamp{quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+                      qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec, 0};
         // Bytes 24–27 of an SQLite file: the change counter, big-endian.
         unsigned char counter[4] = {};
         if (::pread(fd, counter, sizeof counter, 24) == sizeof counter)

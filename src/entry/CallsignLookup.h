@@ -14,10 +14,10 @@ public:
 
 /** Which lookup service the settings choose and whether it can be used. */
 struct LookupServiceChoice {
-    bool qrz = false;       // "SegQthQrz" non-zero: QRZ, else HamQTH
-    QString title;          // the lookup button's title
+    bool qrz = false; // "SegQthQrz" non-zero: QRZ, else HamQTH
+    QString title;    // the lookup button's title
     QString userName;
-    QString password;       // as stored (Base64)
+    QString password; // as stored (Base64)
     /** Both the user name and the password are given. */
     [[nodiscard]] bool configured() const { return !userName.isEmpty() && !password.isEmpty(); }
 

@@ -66,8 +66,7 @@ struct FrequencyReading {
     QString band = QStringLiteral("??");
     [[nodiscard]] bool hasBand() const { return band != QLatin1String("??"); }
 };
-[[nodiscard]] FrequencyReading readFrequency(const refdata::BandTable &bands,
-                                             const QString &text);
+[[nodiscard]] FrequencyReading readFrequency(const refdata::BandTable &bands, const QString &text);
 
 /** The frequency text as stored and shown after leaving the field: "#,##0.0" ("14,025.0"); the
  *  text unchanged when it holds no number. */

@@ -203,11 +203,16 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> LogListModel::roleNames() const
 {
-    return {{DateRole, "dateString"},       {TimeRole, "timeString"},
-            {CallsignRole, "callsign"},     {BandRole, "band"},
-            {FrequencyRole, "qrgString"},   {ModeRole, "mode"},
-            {PrefixRole, "dxcc"},           {TintRole, "tint"},
-            {InvalidOperationRole, "invalidOperation"}, {MarkedRole, "marked"}};
+    return {{DateRole, "dateString"},
+            {TimeRole, "timeString"},
+            {CallsignRole, "callsign"},
+            {BandRole, "band"},
+            {FrequencyRole, "qrgString"},
+            {ModeRole, "mode"},
+            {PrefixRole, "dxcc"},
+            {TintRole, "tint"},
+            {InvalidOperationRole, "invalidOperation"},
+            {MarkedRole, "marked"}};
 }
 
 int LogListModel::rangeIndex() const
@@ -464,11 +469,35 @@ void LogListModel::noticeShown(bool forGood)
     emit noticeDueChanged();
 }
 
-QString LogListModel::menuTitle() { return QString::fromLatin1(kMenuTitle); }
-QString LogListModel::deleteQuestion() { return QString::fromLatin1(kDeleteQuestion); }
-QString LogListModel::deleteActionText() { return QString::fromLatin1(kDeleteQso); }
-QString LogListModel::cancelText() { return QString::fromLatin1(kCancel); }
-QString LogListModel::okayText() { return QString::fromLatin1(kOkay); }
-QString LogListModel::noticeTitle() { return QString::fromLatin1(kNoticeTitle); }
-QString LogListModel::noticeText() { return QString::fromLatin1(kNoticeText); }
-QString LogListModel::dontShowAgainText() { return QString::fromLatin1(kDontShowAgain); }
+QString LogListModel::menuTitle()
+{
+    return QString::fromLatin1(kMenuTitle);
+}
+QString LogListModel::deleteQuestion()
+{
+    return QString::fromLatin1(kDeleteQuestion);
+}
+QString LogListModel::deleteActionText()
+{
+    return QString::fromLatin1(kDeleteQso);
+}
+QString LogListModel::cancelText()
+{
+    return QString::fromLatin1(kCancel);
+}
+QString LogListModel::okayText()
+{
+    return QString::fromLatin1(kOkay);
+}
+QString LogListModel::noticeTitle()
+{
+    return QString::fromLatin1(kNoticeTitle);
+}
+QString LogListModel::noticeText()
+{
+    return QString::fromLatin1(kNoticeText);
+}
+QString LogListModel::dontShowAgainText()
+{
+    return QString::fromLatin1(kDontShowAgain);
+}

@@ -2,7 +2,8 @@
 
 #include <QGeoPositionInfoSource>
 
-OwnPosition::OwnPosition(QObject *parent) : QObject(parent) {}
+OwnPosition::OwnPosition(QObject *parent) : QObject(parent)
+{}
 
 void OwnPosition::setActive(bool active)
 {

@@ -19,7 +19,8 @@ constexpr int kShortestCallsign = 3;
 
 QString clockText(const QDateTime &now)
 {
-    return QLocale(QStringLiteral("en_GB")).toString(now.toUTC().time(), QStringLiteral("HH:mm:ss"));
+    return QLocale(QStringLiteral("en_GB"))
+        .toString(now.toUTC().time(), QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace

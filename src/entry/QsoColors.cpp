@@ -25,11 +25,11 @@ constexpr char kTintAlpha[] = "33";
 
 const QStringList &colorNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Clear"),  QStringLiteral("Brown"),   QStringLiteral("Blue"),
-        QStringLiteral("Purple"), QStringLiteral("Magenta"), QStringLiteral("Cyan"),
-        QStringLiteral("Green"),  QStringLiteral("Yellow"),  QStringLiteral("Orange"),
-        QStringLiteral("Red")};
+    static const QStringList names = {QStringLiteral("Clear"),   QStringLiteral("Brown"),
+                                      QStringLiteral("Blue"),    QStringLiteral("Purple"),
+                                      QStringLiteral("Magenta"), QStringLiteral("Cyan"),
+                                      QStringLiteral("Green"),   QStringLiteral("Yellow"),
+                                      QStringLiteral("Orange"),  QStringLiteral("Red")};
     return names;
 }
 
@@ -37,8 +37,8 @@ QString tint(qint64 colorCode)
 {
     if (colorCode < 1 || colorCode >= kCount)
         return QString::fromLatin1(kClear);
-    return QLatin1Char('#') + QLatin1String(kTintAlpha)
-        + QLatin1String(kNamed[static_cast<std::size_t>(colorCode - 1)]);
+    return QLatin1Char('#') + QLatin1String(kTintAlpha) +
+           QLatin1String(kNamed[static_cast<std::size_t>(colorCode - 1)]);
 }
 
 QString invalidOperationText()

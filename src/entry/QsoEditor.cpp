@@ -74,8 +74,8 @@ entry::TextField typingRule(const QString &key)
 // Free texts keep the case they were typed in; codes and callsigns are upper case.
 bool keepsCase(const QString &key)
 {
-    static const QStringList texts = {QStringLiteral("name"), QStringLiteral("qth"),
-                                      QStringLiteral("note"), QStringLiteral("manager"),
+    static const QStringList texts = {QStringLiteral("name"),   QStringLiteral("qth"),
+                                      QStringLiteral("note"),   QStringLiteral("manager"),
                                       QStringLiteral("user_1"), QStringLiteral("user_2"),
                                       QStringLiteral("user_3"), QStringLiteral("user_4")};
     return texts.contains(key);
@@ -100,8 +100,7 @@ constexpr int kShortestIota = 2;
 QsoEditor::QsoEditor(AppDelegate &app, QObject *parent)
     : QObject(parent), m_app(app), m_dxcc(std::make_unique<DXCCModel>(app)),
       m_functions(std::make_unique<MyFunctions>(app))
-{
-}
+{}
 
 QsoEditor::~QsoEditor() = default;
 
@@ -262,8 +261,8 @@ void QsoEditor::resolveEntity()
     std::optional<QDateTime> at;
     if (m_qso.dateTime.isValid())
         at = m_qso.dateTime;
-    else if (const auto date = formats::parseDisplayDate(m_qso.dateString,
-                                                         m_app.logDateFormaterStyle()))
+    else if (const auto date =
+                 formats::parseDisplayDate(m_qso.dateString, m_app.logDateFormaterStyle()))
         at = QDateTime(*date, QTime(0, 0), QTimeZone::utc());
     takeEntity(m_dxcc->getDXCC(m_qso.callsign, at));
     m_qso.prefix = refdata::getPrefix(m_qso.callsign);

@@ -39,7 +39,8 @@ public:
     /** Shows a stored QSO; one with `checked` set opens straight in editing. */
     void setQso(const QsoClass &stored);
 
-    /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes. */
+    /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes.
+     */
     Q_INVOKABLE void butonEdirQsoPushed();
     /** Leaves the screen without saving. */
     Q_INVOKABLE void cancel();

@@ -410,9 +410,9 @@ void QsoEntryForm::setValidOperation(bool valid)
 
 QStringList QsoEntryForm::modes() const
 {
-    return {QStringLiteral("CW"),  QStringLiteral("SSB"), QStringLiteral("RTTY"),
-            QStringLiteral("PSK31"), QStringLiteral("FM"), QStringLiteral("AM"),
-            QStringLiteral("FT8"), QStringLiteral("FT4")};
+    return {QStringLiteral("CW"),    QStringLiteral("SSB"), QStringLiteral("RTTY"),
+            QStringLiteral("PSK31"), QStringLiteral("FM"),  QStringLiteral("AM"),
+            QStringLiteral("FT8"),   QStringLiteral("FT4")};
 }
 
 QStringList QsoEntryForm::powerPresets() const
@@ -422,9 +422,9 @@ QStringList QsoEntryForm::powerPresets() const
 
 QStringList QsoEntryForm::colorNames() const
 {
-    return {QStringLiteral("Clear"),   QStringLiteral("Brown"), QStringLiteral("Blue"),
-            QStringLiteral("Purple"),  QStringLiteral("Magenta"), QStringLiteral("Cyan"),
-            QStringLiteral("Green"),   QStringLiteral("Yellow"), QStringLiteral("Orange"),
+    return {QStringLiteral("Clear"),  QStringLiteral("Brown"),   QStringLiteral("Blue"),
+            QStringLiteral("Purple"), QStringLiteral("Magenta"), QStringLiteral("Cyan"),
+            QStringLiteral("Green"),  QStringLiteral("Yellow"),  QStringLiteral("Orange"),
             QStringLiteral("Red")};
 }
 

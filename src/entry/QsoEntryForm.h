@@ -61,8 +61,8 @@ class QsoEntryForm : public QObject {
     Q_PROPERTY(QString powerText READ powerText WRITE setPowerText NOTIFY fieldsChanged)
     Q_PROPERTY(int colorCode READ colorCode WRITE setColorCode NOTIFY fieldsChanged)
     Q_PROPERTY(bool validOperation READ validOperation WRITE setValidOperation NOTIFY fieldsChanged)
-    Q_PROPERTY(bool saveCurrentLocation READ saveCurrentLocation WRITE setSaveCurrentLocation
-                   NOTIFY settingsChanged)
+    Q_PROPERTY(bool saveCurrentLocation READ saveCurrentLocation WRITE setSaveCurrentLocation NOTIFY
+                   settingsChanged)
     Q_PROPERTY(QStringList userFieldCaptions READ userFieldCaptions NOTIFY settingsChanged)
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY settingsChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)

@@ -40,8 +40,12 @@ QString QsoEntryForm::save()
     // Both layouts check the locator and a hand-entered date: storing either unreadable would
     // spoil the log without anyone noticing.
     const formats::DateStyle style = m_app.logDateFormaterStyle();
-    const entry::EntryCheck check{m_values.callsign, m_values.qrgString, m_values.mode,
-                                  m_values.locator,  m_values.dateString, m_values.timeString,
+    const entry::EntryCheck check{m_values.callsign,
+                                  m_values.qrgString,
+                                  m_values.mode,
+                                  m_values.locator,
+                                  m_values.dateString,
+                                  m_values.timeString,
                                   !m_realTime && (!m_stored || m_dateTouched)};
     if (const QString error = entry::firstEntryError(check, style); !error.isEmpty())
         return error;
@@ -143,8 +147,8 @@ void QsoEntryForm::newQso()
 
 bool QsoEntryForm::editQsoWithId(int rowid)
 {
-    const QList<QsoClass> found =
-        m_log->getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(rowid));
+    const QList<QsoClass> found = m_log->getQSOsFromQueryString(
+        QStringLiteral("select * from logbook where id=%1").arg(rowid));
     if (found.isEmpty())
         return false;
     editQso(found.first());

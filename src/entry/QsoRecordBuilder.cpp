@@ -19,10 +19,10 @@ void setDate(QsoClass &qso, const EntryValues &values, const RecordContext &cont
         return;
     }
     const QDateTime instant =
-        context.realTime ? context.now.toUTC()
-                         : entry::parseEntryDateTime(values.dateString, values.timeString,
-                                                     context.dateStyle)
-                               .value_or(QDateTime());
+        context.realTime
+            ? context.now.toUTC()
+            : entry::parseEntryDateTime(values.dateString, values.timeString, context.dateStyle)
+                  .value_or(QDateTime());
     qso.dateTime = instant;
     qso.sqlDateTime = formats::sqlDateTime(instant);
     qso.dateString = values.dateString;
@@ -78,12 +78,14 @@ QsoClass buildQsoRecord(const EntryValues &values, const RecordContext &context)
     qso.name = values.name;
     qso.qth = values.qth;
     for (int n = 1; n <= 4; ++n)
-        (n == 1 ? qso.user_1 : n == 2 ? qso.user_2 : n == 3 ? qso.user_3 : qso.user_4) =
-            values.userField(n);
+        (n == 1   ? qso.user_1
+         : n == 2 ? qso.user_2
+         : n == 3 ? qso.user_3
+                  : qso.user_4) = values.userField(n);
     qso.dxcc = context.entity.dxcc;
     qso.cnt = context.entity.cnt;
-    qso.note = context.ownPosition.isEmpty() ? values.note
-                                             : context.ownPosition + u' ' + values.note;
+    qso.note =
+        context.ownPosition.isEmpty() ? values.note : context.ownPosition + u' ' + values.note;
     qso.power = context.power;
     qso.adif = context.opIsValid ? std::abs(context.entity.adif) : -std::abs(context.entity.adif);
     qso.colorCode = context.colorCode;

@@ -17,11 +17,11 @@ struct RecordContext {
     formats::DateStyle dateStyle = formats::DateStyle::Short;
     CountryClass entity;
     bool opIsValid = true;
-    QString power;               // the chosen preset's name or the free text
+    QString power; // the chosen preset's name or the free text
     qint64 colorCode = 0;
-    QString ownPosition;         // put before the note when the position is saved with QSOs
-    bool countyAsked = false;    // the entity has counties (6, 110, 291)
-    QString countyLine;          // tablet: what the county line shows
+    QString ownPosition;            // put before the note when the position is saved with QSOs
+    bool countyAsked = false;       // the entity has counties (6, 110, 291)
+    QString countyLine;             // tablet: what the county line shows
     std::optional<QsoClass> stored; // phone: the QSO being edited
     bool dateTouched = false;       // phone: its date or time was changed
 };

@@ -89,8 +89,8 @@ std::optional<QDate> parseDisplayDate(const QString &text, DateStyle style)
 {
     const QLocale locale;
     const QDate date = style == DateStyle::Short
-        ? locale.toDate(text, QLocale::ShortFormat)
-        : locale.toDate(text, QStringLiteral("d MMM yyyy"));
+                           ? locale.toDate(text, QLocale::ShortFormat)
+                           : locale.toDate(text, QStringLiteral("d MMM yyyy"));
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 

@@ -10,8 +10,8 @@ namespace {
  *  URLs never encode ("-", ".", "_", "~"): "O'Neill, Jr." is stored as "O%27Neill%2C%20Jr.". */
 bool staysPlain(char32_t ucs4)
 {
-    return QChar::isLetterOrNumber(ucs4) || QChar::isMark(ucs4) || ucs4 == U'-' || ucs4 == U'.'
-        || ucs4 == U'_' || ucs4 == U'~';
+    return QChar::isLetterOrNumber(ucs4) || QChar::isMark(ucs4) || ucs4 == U'-' || ucs4 == U'.' ||
+           ucs4 == U'_' || ucs4 == U'~';
 }
 
 int hexValue(QChar c)

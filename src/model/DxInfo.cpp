@@ -7,8 +7,8 @@ namespace dxinfo {
 
 bool paperConfirmed(const QsoClass &qso)
 {
-    return qso.qsl == QLatin1String("R") || qso.qsl == QLatin1String("X")
-        || qso.qsl == QLatin1String("G");
+    return qso.qsl == QLatin1String("R") || qso.qsl == QLatin1String("X") ||
+           qso.qsl == QLatin1String("G");
 }
 
 bool lotwConfirmed(const QsoClass &qso)

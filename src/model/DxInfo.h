@@ -43,9 +43,9 @@ inline constexpr char kEmpty60m[] = "...";
 /** The 51-character text with the 60 m group after the 80 m group. */
 [[nodiscard]] QString extended(const QString &info, const QString &group60m);
 
-[[nodiscard]] bool isWorked(QChar cell);         // W, P, L or X
-[[nodiscard]] bool isConfirmed(QChar cell);      // P, L or X
-[[nodiscard]] bool isLotwConfirmed(QChar cell);  // L or X
+[[nodiscard]] bool isWorked(QChar cell);        // W, P, L or X
+[[nodiscard]] bool isConfirmed(QChar cell);     // P, L or X
+[[nodiscard]] bool isLotwConfirmed(QChar cell); // L or X
 
 /** Per mode class one letter for the first twelve groups of an extended text (160 m … 2 m):
  *  X, P, L, W or "."; empty for a shorter text. */

@@ -98,10 +98,9 @@ Pair slotCount(const Counts &counts)
 bool keepDxListRow(const QString &row, int tableMode)
 {
     const QStringView status = QStringView(row).mid(43);
-    const bool worked = status.contains(u'W') || status.contains(u'P') || status.contains(u'L')
-        || status.contains(u'X');
-    const bool confirmed =
-        status.contains(u'P') || status.contains(u'L') || status.contains(u'X');
+    const bool worked = status.contains(u'W') || status.contains(u'P') || status.contains(u'L') ||
+                        status.contains(u'X');
+    const bool confirmed = status.contains(u'P') || status.contains(u'L') || status.contains(u'X');
     switch (tableMode) {
     case 1:
         return worked;

@@ -20,13 +20,14 @@ QString insertStatement()
     QString placeholders = QStringLiteral("?");
     for (int i = 1; i < qsorow::kInsertColumnCount; ++i)
         placeholders += QStringLiteral(",?");
-    return QStringLiteral("INSERT INTO logbook (") + QLatin1String(qsorow::kInsertColumns)
-        + QStringLiteral(") VALUES (") + placeholders + QLatin1Char(')');
+    return QStringLiteral("INSERT INTO logbook (") + QLatin1String(qsorow::kInsertColumns) +
+           QStringLiteral(") VALUES (") + placeholders + QLatin1Char(')');
 }
 
 } // namespace
 
-FileLogStore::FileLogStore(AppDelegate &app, QString path) : m_app(app), m_path(std::move(path)) {}
+FileLogStore::FileLogStore(AppDelegate &app, QString path) : m_app(app), m_path(std::move(path))
+{}
 
 bool FileLogStore::open(db::Database &database) const
 {
@@ -48,7 +49,8 @@ void FileLogStore::addMissingIndexes()
         database.exec(QString::fromUtf8(sql.readAll()));
 }
 
-QList<QsoClass> FileLogStore::query(const QString &statement, std::initializer_list<QVariant> values)
+QList<QsoClass> FileLogStore::query(const QString &statement,
+                                    std::initializer_list<QVariant> values)
 {
     db::Database database;
     if (!open(database))
@@ -101,8 +103,8 @@ int FileLogStore::numberOfQSOsWithCallsign(const QString &callsign)
     db::Database database;
     if (!open(database))
         return 0;
-    db::Statement count = database.prepare(
-        QStringLiteral("select count(*) from logbook where callsign=?"));
+    db::Statement count =
+        database.prepare(QStringLiteral("select count(*) from logbook where callsign=?"));
     count.bind(1, callsign);
     return count.step() ? static_cast<int>(count.int64(0)) : 0;
 }
@@ -131,9 +133,8 @@ QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
 {
     QsoClass result = received;
     const QList<QsoClass> found = query(
-        kSelectAll
-            + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                             "and band=? and mode=? order by id"),
+        kSelectAll + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
+                                    "and band=? and mode=? order by id"),
         {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kEqslWindowSeconds)),
          formats::sqlDateTime(received.dateTime.addSecs(kEqslWindowSeconds)), received.band,
          received.mode});
@@ -149,9 +150,8 @@ QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
 std::optional<QsoClass> FileLogStore::getQsoFromLotwQso(const QsoClass &received)
 {
     const QList<QsoClass> found = query(
-        kSelectAll
-            + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                             "and band=? order by id"),
+        kSelectAll + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
+                                    "and band=? order by id"),
         {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kLotwWindowSeconds)),
          formats::sqlDateTime(received.dateTime.addSecs(kLotwWindowSeconds)), received.band});
     if (found.isEmpty())
@@ -177,8 +177,8 @@ QList<int> FileLogStore::getDistinctDxccAdifsfromLog()
     db::Database database;
     if (!open(database))
         return {};
-    db::Statement select =
-        database.prepare(QStringLiteral("select distinct dxccadif from logbook where dxccadif > 0"));
+    db::Statement select = database.prepare(
+        QStringLiteral("select distinct dxccadif from logbook where dxccadif > 0"));
     QList<int> adifs;
     while (select.step())
         adifs.append(static_cast<int>(select.int64(0)));
@@ -262,9 +262,8 @@ void FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso
     if (!open(database))
         return;
     // A column name cannot be a parameter; only a real column of the table is accepted.
-    db::Statement update = database.prepare(
-        QStringLiteral("update logbook set \"%1\"=? where id=?")
-            .arg(QString(column).remove(QLatin1Char('"'))));
+    db::Statement update = database.prepare(QStringLiteral("update logbook set \"%1\"=? where id=?")
+                                                .arg(QString(column).remove(QLatin1Char('"'))));
     update.bind(1, value).bind(2, qso.rowid);
     if (!update.run()) {
         diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
@@ -324,7 +323,8 @@ QString FileLogStore::readPrefsForEntry(const QString &entry)
     db::Database database;
     if (!open(database))
         return {};
-    db::Statement select = database.prepare(QStringLiteral("select value from prefs where entry=?"));
+    db::Statement select =
+        database.prepare(QStringLiteral("select value from prefs where entry=?"));
     select.bind(1, entry);
     return select.step() ? select.text(0) : QString();
 }

@@ -57,8 +57,7 @@ QString startsWithPattern(QString text)
 } // namespace
 
 FileWorkedStore::FileWorkedStore(AppDelegate &app, const QString &path) : m_app(app), m_path(path)
-{
-}
+{}
 
 FileWorkedStore::~FileWorkedStore() = default;
 
@@ -85,7 +84,8 @@ db::Database *FileWorkedStore::connection()
     if (!m_connection || inode != m_connectionInode) {
         auto database = std::make_unique<db::Database>();
         if (database->open(m_path, db::Database::Mode::ReadWrite) != 0) {
-            diag(QStringLiteral("Failed to open logbook database: %1").arg(database->errorMessage()));
+            diag(QStringLiteral("Failed to open logbook database: %1")
+                     .arg(database->errorMessage()));
             m_connection.reset();
             return nullptr;
         }
@@ -98,11 +98,11 @@ db::Database *FileWorkedStore::connection()
 }
 
 WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsign,
-                                                         const QString &band, int xMode)
+                                                          const QString &band, int xMode)
 {
     const std::optional<db::FileStamp> stamp = db::FileStamp::of(m_path);
-    if (m_lastStation && m_lastStation->stamp == stamp && m_lastStation->xMode == xMode
-        && m_lastStation->callsign == callsign && m_lastStation->band == band)
+    if (m_lastStation && m_lastStation->stamp == stamp && m_lastStation->xMode == xMode &&
+        m_lastStation->callsign == callsign && m_lastStation->band == band)
         return m_lastStation->answer;
     db::Database *database = connection();
     if (!database)
@@ -111,8 +111,8 @@ WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsig
         // "+band" keeps SQLite from choosing the band index, which would read a whole band
         // instead of one station's few QSOs.
         QStringLiteral("select count(*), count(case when qsl='R' or qsl='X' or lotwqsl='X' then 1 "
-                       "end) from logbook where callsign=? and +band=?")
-        + modeCondition(xMode));
+                       "end) from logbook where callsign=? and +band=?") +
+        modeCondition(xMode));
     select.bind(1, callsign).bind(2, band);
     if (!select.step())
         return {};
@@ -124,19 +124,19 @@ WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsig
 QList<QsoClass> FileWorkedStore::slotsOfEntity(int adif)
 {
     return slotRows(QStringLiteral("select band, mode, qsl, lotwqsl from logbook where "
-                                "abs(dxccadif)=? group by band, mode, qsl, lotwqsl"),
-                 {std::abs(adif)});
+                                   "abs(dxccadif)=? group by band, mode, qsl, lotwqsl"),
+                    {std::abs(adif)});
 }
 
 QList<QsoClass> FileWorkedStore::slotsOfCallsign(const QString &callsign)
 {
     return slotRows(QStringLiteral("select band, mode, qsl, lotwqsl from logbook where callsign=? "
-                                "group by band, mode, qsl, lotwqsl"),
-                 {callsign});
+                                   "group by band, mode, qsl, lotwqsl"),
+                    {callsign});
 }
 
 QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
-                                       std::initializer_list<QVariant> values)
+                                          std::initializer_list<QVariant> values)
 {
     db::Database *database = connection();
     if (!database)
@@ -163,7 +163,8 @@ std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
         db::Database *database = connection();
         if (!database)
             return std::nullopt;
-        db::Statement select = database->prepare(QStringLiteral("select dxccadif, info from dxlist"));
+        db::Statement select =
+            database->prepare(QStringLiteral("select dxccadif, info from dxlist"));
         while (select.step())
             m_dxInfo.insert(int(std::abs(select.int64(0))), select.text(1));
         m_dxInfoStamp = stamp;
@@ -228,16 +229,16 @@ QList<QsoClass> FileWorkedStore::qsos60mWith(const QString &callsign)
 
 bool FileWorkedStore::hasIota(const QString &reference, Confirmation kind)
 {
-    return exists(QStringLiteral("select id from logbook where iota=?")
-                      + confirmationCondition(kind),
+    return exists(QStringLiteral("select id from logbook where iota=?") +
+                      confirmationCondition(kind),
                   {reference});
 }
 
 bool FileWorkedStore::hasLocator(const QString &square, const QString &band, Confirmation kind)
 {
     return exists(QStringLiteral("select id from logbook where locator like ? escape '\\' and "
-                                 "band = ?")
-                      + confirmationCondition(kind),
+                                 "band = ?") +
+                      confirmationCondition(kind),
                   {startsWithPattern(square), band});
 }
 

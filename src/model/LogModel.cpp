@@ -304,8 +304,8 @@ int LogModel::numberOfEqslUser()
 const MemberList &LogModel::lotwUsers()
 {
     if (!m_lotwUsers)
-        m_lotwUsers = MemberList::load(m_app.documentPath(QStringLiteral("lotw.txt")),
-                                       QStringLiteral("\n"));
+        m_lotwUsers =
+            MemberList::load(m_app.documentPath(QStringLiteral("lotw.txt")), QStringLiteral("\n"));
     return *m_lotwUsers;
 }
 

@@ -72,8 +72,7 @@ public:
     qint64 saveNewQSOtoLog(QsoClass &qso);
     /** Stores the records as they are and refreshes the DX info of the given entities; returns
      *  how many were stored. */
-    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos,
-                               const QList<QsoClass> &dxInfoToRefresh);
+    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos, const QList<QsoClass> &dxInfoToRefresh);
     void updateQSO(const QsoClass &stored, const QsoClass &edited);
     void updateLogbookField(const QString &column, const QsoClass &qso, const QString &value);
     void deleteQSO(const QsoClass &qso);

@@ -18,8 +18,7 @@ QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 
 QString LogModel::makeAdifRecord(const QsoClass &qso)
 {
-    const adif::RecordContext context{modesList(), makeMappingInfo(),
-                                      m_app.logDateFormaterStyle()};
+    const adif::RecordContext context{modesList(), makeMappingInfo(), m_app.logDateFormaterStyle()};
     return adif::makeAdifRecord(qso, context);
 }
 

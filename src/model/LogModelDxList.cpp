@@ -54,10 +54,10 @@ QStringList LogModel::getAllDxInfoStrings(bool byName)
         if (country.adif < 1)
             continue;
         // The status always starts at the same column, so long names are cut.
-        QString row = byName ? country.cntry.leftJustified(35, u' ', true)
-                + (country.dxcc + u':').leftJustified(8, u' ', true)
-                             : country.dxcc.leftJustified(7, u' ', true)
-                + (country.cntry + u':').leftJustified(36, u' ', true);
+        QString row = byName ? country.cntry.leftJustified(35, u' ', true) +
+                                   (country.dxcc + u':').leftJustified(8, u' ', true)
+                             : country.dxcc.leftJustified(7, u' ', true) +
+                                   (country.cntry + u':').leftJustified(36, u' ', true);
         row += getDxInfoString60m(country.adif);
         if (country.deleted)
             row += QLatin1String("xyz");

@@ -88,7 +88,8 @@ void LogModel::updateUserFieldRemember(bool remember, int number)
 void LogModel::saveClublogPrefs(const QVariantMap &prefs)
 {
     if (prefs.contains(QStringLiteral("Username")))
-        updatePrefs(QStringLiteral("ClublogUser"), prefs.value(QStringLiteral("Username")).toString());
+        updatePrefs(QStringLiteral("ClublogUser"),
+                    prefs.value(QStringLiteral("Username")).toString());
     if (prefs.contains(QStringLiteral("Password")))
         updatePrefs(QStringLiteral("ClublogPassword"),
                     formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
@@ -115,8 +116,8 @@ void LogModel::saveLotwPrefs(const QVariantMap &prefs)
             updatePrefs(key, formats::base64FromText(it.value().toString()));
         else if (key == QLatin1String("lotwqsodetails") || key == QLatin1String("lotwowncallonly"))
             updatePrefs(key, trueFalse(it.value()));
-        else if (key == QLatin1String("lotwuser") || key == QLatin1String("lotwlastqsl")
-                 || key == QLatin1String("lotwmycall") || key == QLatin1String("lotwlocation"))
+        else if (key == QLatin1String("lotwuser") || key == QLatin1String("lotwlastqsl") ||
+                 key == QLatin1String("lotwmycall") || key == QLatin1String("lotwlocation"))
             updatePrefs(key, it.value().toString());
     }
 }

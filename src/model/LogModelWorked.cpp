@@ -222,8 +222,8 @@ QString summaryLetter(const Question &has)
     const bool paper = has(WorkedStore::Confirmation::Paper);
     const bool lotw = has(WorkedStore::Confirmation::Lotw);
     return paper && lotw ? QStringLiteral("X")
-        : lotw           ? QStringLiteral("L")
-        : paper          ? QStringLiteral("P")
+           : lotw        ? QStringLiteral("L")
+           : paper       ? QStringLiteral("P")
                          : QStringLiteral("W");
 }
 
@@ -234,7 +234,8 @@ QString LogModel::getIotaStatus(const QString &reference)
     WorkedStore *w = worked();
     if (reference.size() != 6 || !w)
         return {};
-    return summaryLetter([&](WorkedStore::Confirmation kind) { return w->hasIota(reference, kind); });
+    return summaryLetter(
+        [&](WorkedStore::Confirmation kind) { return w->hasIota(reference, kind); });
 }
 
 QString LogModel::getLocatorStatus(const QString &locator, const QString &band)
@@ -288,9 +289,9 @@ QString LogModel::makeCallsignInfoString(const QString &callsign)
 QString LogModel::makeCallsignInfoString60m(const QString &callsign)
 {
     WorkedStore *w = worked();
-    return dxinfo::extended(makeCallsignInfoString(callsign),
-                            dxinfo::group60mFromQsos(w ? w->qsos60mWith(callsign)
-                                                       : QList<QsoClass>()));
+    return dxinfo::extended(
+        makeCallsignInfoString(callsign),
+        dxinfo::group60mFromQsos(w ? w->qsos60mWith(callsign) : QList<QsoClass>()));
 }
 
 void LogModel::updateDxInfoString(const QsoClass &qso)

@@ -11,7 +11,10 @@ public:
     [[nodiscard]] static MemberList load(const QString &path, const QString &separator);
 
     /** Exact, case-sensitive equality with one line. */
-    [[nodiscard]] bool contains(const QString &callsign) const { return m_calls.contains(callsign); }
+    [[nodiscard]] bool contains(const QString &callsign) const
+    {
+        return m_calls.contains(callsign);
+    }
     /** Number of lines; an empty last line counts. */
     [[nodiscard]] int lineCount() const { return m_lineCount; }
 

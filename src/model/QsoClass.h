@@ -9,21 +9,21 @@
 /** One QSO: a plain value, the same for logbook files, the synced store, ADIF and the screens.
  *  Field names are the ones the whole program uses. */
 struct QsoClass {
-    qint32 rowid = 0;     // logbook `id`; -1 when a lookup found no row
-    QUuid uuid;           // identity in the synced store only
-    QString dateString;   // display date in the user's style
-    QString timeString;   // "HHmm", UTC
+    qint32 rowid = 0;   // logbook `id`; -1 when a lookup found no row
+    QUuid uuid;         // identity in the synced store only
+    QString dateString; // display date in the user's style
+    QString timeString; // "HHmm", UTC
     QString callsign;
     QString band;
-    QString qrgString;    // "#,##0.0"
-    double qrg = 0.0;     // kHz
+    QString qrgString; // "#,##0.0"
+    double qrg = 0.0;  // kHz
     QString mode;
     QString rsttx;
     QString rstrx;
     QString qsl;
     QString lotwqsl;
     QString eqsl;
-    QString dxcc;         // main prefix of the entity
+    QString dxcc; // main prefix of the entity
     QString cq;
     QString itu;
     QString cnt;
@@ -33,8 +33,8 @@ struct QsoClass {
     QString manager;
     QString qslInDate;
     QString qslOutDate;
-    QDateTime dateTime;   // QSO start, UTC
-    QString sqlDateTime;  // "yyyy-MM-dd HH:mm:ss", UTC
+    QDateTime dateTime;  // QSO start, UTC
+    QString sqlDateTime; // "yyyy-MM-dd HH:mm:ss", UTC
     QString iota;
     QString satName;
     QString satMode;

@@ -11,10 +11,45 @@ namespace qsorow {
 namespace {
 
 enum Column {
-    Id = 0, Date, Time, Callsign, Band, Qrg, Mode, RstTx, RstRx, Qsl, LotwQsl, Eqsl, Dxcc, Cq,
-    Itu, Cnt, State, Note, Locator, Manager, QslInDate, QslOutDate, DateTime, Iota, SatName,
-    SatMode, SatRxBand, Power, DxccAdif, Name, Qth, Prefix, County, Clublog, ArrlCredit, User1,
-    User2, User3, User4
+    Id = 0,
+    Date,
+    Time,
+    Callsign,
+    Band,
+    Qrg,
+    Mode,
+    RstTx,
+    RstRx,
+    Qsl,
+    LotwQsl,
+    Eqsl,
+    Dxcc,
+    Cq,
+    Itu,
+    Cnt,
+    State,
+    Note,
+    Locator,
+    Manager,
+    QslInDate,
+    QslOutDate,
+    DateTime,
+    Iota,
+    SatName,
+    SatMode,
+    SatRxBand,
+    Power,
+    DxccAdif,
+    Name,
+    Qth,
+    Prefix,
+    County,
+    Clublog,
+    ArrlCredit,
+    User1,
+    User2,
+    User3,
+    User4
 };
 
 /** A text column; NULL and the text "(null)" (written by older versions) both read as empty. */
@@ -68,11 +103,33 @@ int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool
 {
     using formats::percentEncode;
     int i = 1;
-    for (const QString &text :
-         {q.dateString, q.timeString, q.callsign, q.band, qrgText, q.mode, q.rsttx, q.rstrx, q.qsl,
-          q.lotwqsl, q.eqsl, q.dxcc, q.cq, q.itu, q.cnt, q.state, percentEncode(q.note), q.locator,
-          percentEncode(q.manager), q.qslInDate, q.qslOutDate, q.sqlDateTime, q.iota, q.satName,
-          q.satMode, q.satRxband, q.power})
+    for (const QString &text : {q.dateString,
+                                q.timeString,
+                                q.callsign,
+                                q.band,
+                                qrgText,
+                                q.mode,
+                                q.rsttx,
+                                q.rstrx,
+                                q.qsl,
+                                q.lotwqsl,
+                                q.eqsl,
+                                q.dxcc,
+                                q.cq,
+                                q.itu,
+                                q.cnt,
+                                q.state,
+                                percentEncode(q.note),
+                                q.locator,
+                                percentEncode(q.manager),
+                                q.qslInDate,
+                                q.qslOutDate,
+                                q.sqlDateTime,
+                                q.iota,
+                                q.satName,
+                                q.satMode,
+                                q.satRxband,
+                                q.power})
         s.bind(i++, text);
     s.bind(i++, q.storedAdif());
     for (const QString &text :
@@ -147,8 +204,7 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
 
 void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText)
 {
-    const QString qrg = qrgText == QrgText::Formatted ? kHzText(qso.qrg)
-                                                      : qso.qrgString;
+    const QString qrg = qrgText == QrgText::Formatted ? kHzText(qso.qrg) : qso.qrgString;
     bindCommon(statement, qso, qrg, true);
 }
 
@@ -157,8 +213,8 @@ QString updateStatement()
     QStringList assignments;
     for (const QString &column : updateColumns())
         assignments << column + QStringLiteral("=?");
-    return QStringLiteral("update logbook set ") + assignments.join(QLatin1Char(','))
-        + QStringLiteral(" where id=?");
+    return QStringLiteral("update logbook set ") + assignments.join(QLatin1Char(',')) +
+           QStringLiteral(" where id=?");
 }
 
 void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId)

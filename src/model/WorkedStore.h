@@ -46,10 +46,10 @@ public:
     [[nodiscard]] virtual QList<QsoClass> qsos60mWith(const QString &callsign) = 0;
 
     enum class Confirmation {
-        Any,    // every QSO
-        Paper,  // qsl "R", "X" or "G"
-        Lotw,   // lotwqsl "X"
-        Strict  // qsl "R" or "X", or lotwqsl "X"
+        Any,   // every QSO
+        Paper, // qsl "R", "X" or "G"
+        Lotw,  // lotwqsl "X"
+        Strict // qsl "R" or "X", or lotwqsl "X"
     };
     [[nodiscard]] virtual bool hasIota(const QString &reference, Confirmation kind) = 0;
     /** QSOs whose locator starts with the 4-character square, on that band. */

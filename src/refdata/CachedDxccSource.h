@@ -1,9 +1,9 @@
 #pragma once
 
+#include "db/FileStamp.h"
 #include "refdata/DxccIndex.h"
 #include "refdata/DxccSource.h"
 #include "refdata/FileChangeWatch.h"
-#include "db/FileStamp.h"
 
 #include <memory>
 #include <optional>

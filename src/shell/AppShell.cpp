@@ -3,13 +3,13 @@
 #include "app/AppDelegate.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
 #include "shell/FileHandOff.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
-#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
@@ -50,8 +50,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_entryForm(new QsoEntryForm(app, phone, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
-    connect(m_entryForm, &QsoEntryForm::frontRequested, this,
-            [this] { setCurrentTab(LogTab); });
+    connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
     connect(m_fileHandOff, &FileHandOff::adifHanded, this, &AppShell::adifHanded);
     connect(m_fileHandOff, &FileHandOff::logbookHanded, m_logbookImport,
             &LogbookFileImport::importFile);

@@ -7,6 +7,7 @@
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
+#include "refdata/MemberListDownload.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"
@@ -14,7 +15,6 @@
 #include "shell/DateStyleSettings.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
-#include "refdata/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 

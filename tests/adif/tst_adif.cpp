@@ -66,9 +66,10 @@ class AdifTest : public QObject {
     adif::ReadRecord read(const QString &text)
     {
         const MyFunctions functions(*m_app);
-        adif::ReaderContext context{m_entities, functions.allQRGs(),
-                                    {"app_tarvex_userfield_1", "sota_ref",
-                                     "app_tarvex_userfield_3", "app_tarvex_userfield_4"},
+        adif::ReaderContext context{m_entities,
+                                    functions.allQRGs(),
+                                    {"app_tarvex_userfield_1", "sota_ref", "app_tarvex_userfield_3",
+                                     "app_tarvex_userfield_4"},
                                     formats::DateStyle::Short};
         return adif::readAdifRecord(text, context);
     }
@@ -109,30 +110,62 @@ private slots:
         QTest::addColumn<QString>("present");
         QTest::addColumn<QString>("absent");
 
-        QTest::newRow("submode under its mode") << "mode" << "USB"
-                                                << " <mode:3>SSB  <submode:3>USB " << "";
-        QTest::newRow("unknown mode only as submode") << "mode" << "XYZ1"
-                                                      << " <submode:4>XYZ1 " << "<mode:";
-        QTest::newRow("QSL requested") << "qsl" << "W"
+        QTest::newRow("submode under its mode") << "mode"
+                                                << "USB"
+                                                << " <mode:3>SSB  <submode:3>USB "
+                                                << "";
+        QTest::newRow("unknown mode only as submode") << "mode"
+                                                      << "XYZ1"
+                                                      << " <submode:4>XYZ1 "
+                                                      << "<mode:";
+        QTest::newRow("QSL requested") << "qsl"
+                                       << "W"
                                        << "<app_tarvex_qsl:1>W <qsl_rcvd:1>N <qsl_sent:1>R "
                                        << "";
-        QTest::newRow("QSL ignored") << "qsl" << "-" << "<qsl_sent:1>I " << "";
-        QTest::newRow("no QSL state") << "qsl" << "" << "" << "<qsl_";
-        QTest::newRow("invalid operation") << "adif" << "-999" << "<dxcc:3>999 " << "";
-        QTest::newRow("unknown entity") << "adif" << "0" << "" << "<dxcc:";
-        QTest::newRow("locator cut to 8") << "locator" << "JO62QM12AB"
-                                          << "<gridsquare:8>JO62QM12 " << "";
-        QTest::newRow("power in watts") << "power" << "100W"
-                                        << "<tx_pwr:3>100 <app_tarvex_power:4>100W " << "";
-        QTest::newRow("power as a word") << "power" << "QRP" << "<app_tarvex_power:3>QRP "
+        QTest::newRow("QSL ignored") << "qsl"
+                                     << "-"
+                                     << "<qsl_sent:1>I "
+                                     << "";
+        QTest::newRow("no QSL state") << "qsl"
+                                      << ""
+                                      << ""
+                                      << "<qsl_";
+        QTest::newRow("invalid operation") << "adif"
+                                           << "-999"
+                                           << "<dxcc:3>999 "
+                                           << "";
+        QTest::newRow("unknown entity") << "adif"
+                                        << "0"
+                                        << ""
+                                        << "<dxcc:";
+        QTest::newRow("locator cut to 8") << "locator"
+                                          << "JO62QM12AB"
+                                          << "<gridsquare:8>JO62QM12 "
+                                          << "";
+        QTest::newRow("power in watts") << "power"
+                                        << "100W"
+                                        << "<tx_pwr:3>100 <app_tarvex_power:4>100W "
+                                        << "";
+        QTest::newRow("power as a word") << "power"
+                                         << "QRP"
+                                         << "<app_tarvex_power:3>QRP "
                                          << "<tx_pwr:";
-        QTest::newRow("colour out of range") << "colorCode" << "10" << "" << "colorcode";
-        QTest::newRow("length in characters") << "name" << "Müllerstraße"
-                                              << "<name:12>Müllerstraße " << "";
-        QTest::newRow("user field under its mapping") << "user_2" << "DL/AL-001"
-                                                      << "<sota_ref:9>DL/AL-001 " << "";
-        QTest::newRow("QSL date in the user's style") << "qslInDate" << "03/05/2024"
-                                                      << "<qslrdate:8>20240503 " << "";
+        QTest::newRow("colour out of range") << "colorCode"
+                                             << "10"
+                                             << ""
+                                             << "colorcode";
+        QTest::newRow("length in characters") << "name"
+                                              << "Müllerstraße"
+                                              << "<name:12>Müllerstraße "
+                                              << "";
+        QTest::newRow("user field under its mapping") << "user_2"
+                                                      << "DL/AL-001"
+                                                      << "<sota_ref:9>DL/AL-001 "
+                                                      << "";
+        QTest::newRow("QSL date in the user's style") << "qslInDate"
+                                                      << "03/05/2024"
+                                                      << "<qslrdate:8>20240503 "
+                                                      << "";
     }
 
     void writesFieldsByTheirRules()
@@ -143,15 +176,24 @@ private slots:
         QFETCH(QString, absent);
 
         QsoClass qso = cwQso();
-        if (field == "mode") qso.mode = value;
-        if (field == "qsl") qso.qsl = value;
-        if (field == "adif") qso.adif = value.toInt();
-        if (field == "locator") qso.locator = value;
-        if (field == "power") qso.power = value;
-        if (field == "colorCode") qso.colorCode = value.toInt();
-        if (field == "name") qso.name = value;
-        if (field == "user_2") qso.user_2 = value;
-        if (field == "qslInDate") qso.qslInDate = value;
+        if (field == "mode")
+            qso.mode = value;
+        if (field == "qsl")
+            qso.qsl = value;
+        if (field == "adif")
+            qso.adif = value.toInt();
+        if (field == "locator")
+            qso.locator = value;
+        if (field == "power")
+            qso.power = value;
+        if (field == "colorCode")
+            qso.colorCode = value.toInt();
+        if (field == "name")
+            qso.name = value;
+        if (field == "user_2")
+            qso.user_2 = value;
+        if (field == "qslInDate")
+            qso.qslInDate = value;
         const QString text = record(qso);
         QVERIFY2(text.contains(present), qPrintable(text));
         if (!absent.isEmpty())
@@ -169,36 +211,50 @@ private slots:
 
         const QString base = "<CALL:6>DL1ABC <QSO_DATE:8>20240501 <MODE:2>CW ";
         QTest::newRow("names in any case, type indicator, four-digit time")
-            << base + "<time_on:4>1234 <FREQ:6:N>14.025 " << "2024-05-01 12:34:00" << "20m"
-            << 14025.0 << "- W W W" << "";
+            << base + "<time_on:4>1234 <FREQ:6:N>14.025 "
+            << "2024-05-01 12:34:00"
+            << "20m" << 14025.0 << "- W W W"
+            << "";
         QTest::newRow("only time_off") << base + "<time_off:6>235959 <band:3>40M "
-                                       << "2024-05-01 23:59:59" << "40m" << 7000.0
-                                       << "- W W W" << "";
+                                       << "2024-05-01 23:59:59"
+                                       << "40m" << 7000.0 << "- W W W"
+                                       << "";
         QTest::newRow("frequency gives band") << base + "<time_on:6>120000 <freq:5>7.025 "
-                                              << "2024-05-01 12:00:00" << "40m" << 7025.0
-                                              << "- W W W" << "";
+                                              << "2024-05-01 12:00:00"
+                                              << "40m" << 7025.0 << "- W W W"
+                                              << "";
         QTest::newRow("neither band nor frequency") << base + "<time_on:6>120000 "
-                                                    << "2024-05-01 12:00:00" << "" << 0.0
-                                                    << "- W W W" << "Frequency not found: ";
+                                                    << "2024-05-01 12:00:00"
+                                                    << "" << 0.0 << "- W W W"
+                                                    << "Frequency not found: ";
         QTest::newRow("received card") << base + "<time_on:6>120000 <band:3>20m <qsl_rcvd:1>V "
-                                       << "2024-05-01 12:00:00" << "20m" << 14000.0
-                                       << "R W W W" << "";
+                                       << "2024-05-01 12:00:00"
+                                       << "20m" << 14000.0 << "R W W W"
+                                       << "";
         QTest::newRow("card requested") << base + "<time_on:6>120000 <band:3>20m <qsl_sent:1>R "
-                                        << "2024-05-01 12:00:00" << "20m" << 14000.0
-                                        << "W W W W" << "";
+                                        << "2024-05-01 12:00:00"
+                                        << "20m" << 14000.0 << "W W W W"
+                                        << "";
         QTest::newRow("card dates and services")
             << base + "<time_on:6>120000 <band:3>20m <qslsdate:8>20240502 <qslrdate:8>20240510 "
                       "<lotw_qsl_rcvd:1>y <eqsl_qsl_sent:1>Y <eqsl_qsl_rcvd:1>Y "
                       "<clublog_qso_upload_status:1>Y "
-            << "2024-05-01 12:00:00" << "20m" << 14000.0 << "X X X X" << "";
+            << "2024-05-01 12:00:00"
+            << "20m" << 14000.0 << "X X X X"
+            << "";
         QTest::newRow("date that does not exist")
             << "<CALL:6>DL1ABC <QSO_DATE:8>20230231 <time_on:4>1200 <MODE:2>CW <band:3>20m "
-            << "" << "20m" << 14000.0 << "- W W W" << "Date or time not found: ";
+            << ""
+            << "20m" << 14000.0 << "- W W W"
+            << "Date or time not found: ";
         QTest::newRow("time that does not exist")
             << "<CALL:6>DL1ABC <QSO_DATE:8>20230201 <time_on:4>2561 <MODE:2>CW <band:3>20m "
-            << "" << "20m" << 14000.0 << "- W W W" << "Date or time not found: ";
+            << ""
+            << "20m" << 14000.0 << "- W W W"
+            << "Date or time not found: ";
         QTest::newRow("short call, no mode")
-            << "<CALL:2>DL <QSO_DATE:8>20230201 <time_on:4>1200 <band:3>20m " << "2023-02-01 12:00:00"
+            << "<CALL:2>DL <QSO_DATE:8>20230201 <time_on:4>1200 <band:3>20m "
+            << "2023-02-01 12:00:00"
             << "20m" << 14000.0 << "- W W W"
             << "Callsign not found: |Operating Mode not found: ";
     }
@@ -267,7 +323,8 @@ private slots:
         QTest::newRow("header cut, tail ignored")
             << "banner <call:3>XXX <EOH> <call:3>K1A <eor> <call:3>K1B <EoR> tail"
             << "Probably number of found QSOs: 2";
-        QTest::newRow("no record end") << "<call:3>K1A" << "No QSOs found";
+        QTest::newRow("no record end") << "<call:3>K1A"
+                                       << "No QSOs found";
     }
 
     void preparesTextAndEstimates()
@@ -351,8 +408,8 @@ private slots:
         const QStringList pieces = adif::importAdif(text).pieces;
         qsizetype piece = 0;
         for (const QsoClass &qso : std::as_const(stored)) {
-            while (piece < pieces.size()
-                   && adif::getTag("<call:", pieces.at(piece)) != qso.callsign)
+            while (piece < pieces.size() &&
+                   adif::getTag("<call:", pieces.at(piece)) != qso.callsign)
                 ++piece;
             QVERIFY2(piece < pieces.size(), qPrintable(qso.callsign));
             const QString &source = pieces.at(piece++);

@@ -49,20 +49,34 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("instant"); // ISO with zone, empty when refused
-        QTest::newRow("plain instant") << "2024-05-01 10:07:09" << "2024-05-01T10:07:09Z";
-        QTest::newRow("leap day") << "2024-02-29 23:59:59" << "2024-02-29T23:59:59Z";
-        QTest::newRow("midnight") << "2025-01-01 00:00:00" << "2025-01-01T00:00:00Z";
-        QTest::newRow("no leap day") << "2023-02-29 12:00:00" << "";
-        QTest::newRow("day 31 of a 30-day month") << "2024-04-31 12:00:00" << "";
-        QTest::newRow("hour 24") << "2024-05-01 24:00:00" << "";
-        QTest::newRow("second 60") << "2024-05-01 12:00:60" << "";
-        QTest::newRow("ISO separator") << "2024-05-01T10:07:09" << "";
-        QTest::newRow("zone suffix") << "2024-05-01 10:07:09Z" << "";
-        QTest::newRow("no seconds") << "2024-05-01 10:07" << "";
-        QTest::newRow("ADIF form") << "20240501 100709" << "";
-        QTest::newRow("signs and blanks are no digits") << "2024-+5-01 1 :07:09" << "";
-        QTest::newRow("other separators") << "2024/05/01 10.07.09" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("plain instant") << "2024-05-01 10:07:09"
+                                       << "2024-05-01T10:07:09Z";
+        QTest::newRow("leap day") << "2024-02-29 23:59:59"
+                                  << "2024-02-29T23:59:59Z";
+        QTest::newRow("midnight") << "2025-01-01 00:00:00"
+                                  << "2025-01-01T00:00:00Z";
+        QTest::newRow("no leap day") << "2023-02-29 12:00:00"
+                                     << "";
+        QTest::newRow("day 31 of a 30-day month") << "2024-04-31 12:00:00"
+                                                  << "";
+        QTest::newRow("hour 24") << "2024-05-01 24:00:00"
+                                 << "";
+        QTest::newRow("second 60") << "2024-05-01 12:00:60"
+                                   << "";
+        QTest::newRow("ISO separator") << "2024-05-01T10:07:09"
+                                       << "";
+        QTest::newRow("zone suffix") << "2024-05-01 10:07:09Z"
+                                     << "";
+        QTest::newRow("no seconds") << "2024-05-01 10:07"
+                                    << "";
+        QTest::newRow("ADIF form") << "20240501 100709"
+                                   << "";
+        QTest::newRow("signs and blanks are no digits") << "2024-+5-01 1 :07:09"
+                                                        << "";
+        QTest::newRow("other separators") << "2024/05/01 10.07.09"
+                                          << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void sqlDateTimeParsing()
@@ -86,8 +100,8 @@ private slots:
         tzset();
         const auto parsed = formats::parseSqlDateTime(QStringLiteral("2024-03-31 02:30:00"));
         const QString back = parsed ? formats::sqlDateTime(*parsed) : QString();
-        const QString written = formats::sqlDateTime(
-            QDateTime(QDate(2024, 10, 27), QTime(1, 30), QTimeZone::utc()));
+        const QString written =
+            formats::sqlDateTime(QDateTime(QDate(2024, 10, 27), QTime(1, 30), QTimeZone::utc()));
         if (saved.isNull())
             qunsetenv("TZ");
         else
@@ -137,16 +151,24 @@ private slots:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("apostrophe, comma, space") << "O'Neill, Jr." << "O%27Neill%2C%20Jr.";
+        QTest::newRow("apostrophe, comma, space") << "O'Neill, Jr."
+                                                  << "O%27Neill%2C%20Jr.";
         QTest::newRow("umlauts and accents are letters") << "Jörg Müller, Liège"
                                                          << "Jörg%20Müller%2C%20Liège";
-        QTest::newRow("combining mark stays") << "e\u0301" << "e\u0301";
-        QTest::newRow("other scripts and digits") << "東京1" << "東京1";
-        QTest::newRow("emoji: four UTF-8 bytes") << "🙂" << "%F0%9F%99%82";
-        QTest::newRow("symbols of two bytes") << "5°C" << "5%C2%B0C";
-        QTest::newRow("double quote and percent") << "\"100%\"" << "%22100%25%22";
-        QTest::newRow("line break") << "a\nb" << "a%0Ab";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("combining mark stays") << "e\u0301"
+                                              << "e\u0301";
+        QTest::newRow("other scripts and digits") << "東京1"
+                                                  << "東京1";
+        QTest::newRow("emoji: four UTF-8 bytes") << "🙂"
+                                                 << "%F0%9F%99%82";
+        QTest::newRow("symbols of two bytes") << "5°C"
+                                              << "5%C2%B0C";
+        QTest::newRow("double quote and percent") << "\"100%\""
+                                                  << "%22100%25%22";
+        QTest::newRow("line break") << "a\nb"
+                                    << "a%0Ab";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void percentEncoding()
@@ -179,13 +201,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("base64");
         // RFC 4648, section 10.
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("f") << "f" << "Zg==";
-        QTest::newRow("fo") << "fo" << "Zm8=";
-        QTest::newRow("foo") << "foo" << "Zm9v";
-        QTest::newRow("foob") << "foob" << "Zm9vYg==";
-        QTest::newRow("foobar") << "foobar" << "Zm9vYmFy";
-        QTest::newRow("UTF-8 bytes") << "pässwort" << "cMOkc3N3b3J0";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("f") << "f"
+                           << "Zg==";
+        QTest::newRow("fo") << "fo"
+                            << "Zm8=";
+        QTest::newRow("foo") << "foo"
+                             << "Zm9v";
+        QTest::newRow("foob") << "foob"
+                              << "Zm9vYg==";
+        QTest::newRow("foobar") << "foobar"
+                                << "Zm9vYmFy";
+        QTest::newRow("UTF-8 bytes") << "pässwort"
+                                     << "cMOkc3N3b3J0";
         QTest::newRow("long text has no line breaks")
             << QString(100, QLatin1Char('x')) << QString(QByteArray(100, 'x').toBase64());
     }
@@ -202,10 +231,14 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("text");
-        QTest::newRow("line breaks skipped") << "Zm9v\r\nYmFy" << "foobar";
-        QTest::newRow("spaces and stray marks skipped") << " Zm9v*Ym Fy!" << "foobar";
-        QTest::newRow("missing padding") << "Zm8" << "fo";
-        QTest::newRow("bytes that are not UTF-8") << "/w==" << "";
+        QTest::newRow("line breaks skipped") << "Zm9v\r\nYmFy"
+                                             << "foobar";
+        QTest::newRow("spaces and stray marks skipped") << " Zm9v*Ym Fy!"
+                                                        << "foobar";
+        QTest::newRow("missing padding") << "Zm8"
+                                         << "fo";
+        QTest::newRow("bytes that are not UTF-8") << "/w=="
+                                                  << "";
     }
 
     void base64Reading()
@@ -241,7 +274,8 @@ private slots:
             ++calls;
             second.reset();
         });
-        centre.observe(notifications::AddQso, second.get(), [&](const QVariant &) { calls += 100; });
+        centre.observe(notifications::AddQso, second.get(),
+                       [&](const QVariant &) { calls += 100; });
         centre.post(notifications::AddQso);
         QCOMPARE(calls, 1);
 
@@ -269,7 +303,7 @@ private slots:
         worker->start();
         QVERIFY(worker->wait(10000));
         QCOMPARE(deliveredOn, nullptr); // not on the worker, not before the event loop runs
-        gone.reset();                    // the queued delivery must not reach it
+        gone.reset();                   // the queued delivery must not reach it
         QTRY_COMPARE(deliveredOn, QThread::currentThread());
         QCOMPARE(object.toString(), QStringLiteral("7040.0"));
         QCOMPARE(goneCalls, 0);
@@ -278,7 +312,8 @@ private slots:
     void userDefaults()
     {
         UserDefaults &defaults = m_app->defaults();
-        QCOMPARE(QFileInfo(defaults.fileName()).absolutePath(), QFileInfo(m_dir->path()).absoluteFilePath());
+        QCOMPARE(QFileInfo(defaults.fileName()).absolutePath(),
+                 QFileInfo(m_dir->path()).absoluteFilePath());
         // Shipped fallbacks.
         QCOMPARE(defaults.integer("DateFormatIndex"), 0);
         QCOMPARE(defaults.list("QRGs").size(), 12);
@@ -310,20 +345,26 @@ private slots:
         QTest::addColumn<QString>("home");
         QTest::addColumn<QString>("path"); // empty: the platform's folder
         QTest::newRow("option with separate value")
-            << QStringList{"prog", "--data-dir", "/tmp/a"} << "" << "/tmp/a";
+            << QStringList{"prog", "--data-dir", "/tmp/a"} << ""
+            << "/tmp/a";
         QTest::newRow("option with equals sign") << QStringList{"prog", "--data-dir=/tmp/b"} << ""
                                                  << "/tmp/b";
         QTest::newRow("option wins over the environment")
-            << QStringList{"prog", "--json", "--data-dir", "/tmp/a"} << "/tmp/h" << "/tmp/a";
+            << QStringList{"prog", "--json", "--data-dir", "/tmp/a"} << "/tmp/h"
+            << "/tmp/a";
         QTest::newRow("environment without option") << QStringList{"prog", "list"} << "/tmp/h"
                                                     << "/tmp/h";
         QTest::newRow("empty option value ignored")
-            << QStringList{"prog", "--data-dir", "", "x"} << "/tmp/h" << "/tmp/h";
+            << QStringList{"prog", "--data-dir", "", "x"} << "/tmp/h"
+            << "/tmp/h";
         QTest::newRow("option without value ignored")
-            << QStringList{"prog", "--data-dir"} << "/tmp/h" << "/tmp/h";
-        QTest::newRow("empty value after equals sign ignored") << QStringList{"prog", "--data-dir="} << ""
-                                                    << "";
-        QTest::newRow("neither") << QStringList{"prog"} << "" << "";
+            << QStringList{"prog", "--data-dir"} << "/tmp/h"
+            << "/tmp/h";
+        QTest::newRow("empty value after equals sign ignored")
+            << QStringList{"prog", "--data-dir="} << ""
+            << "";
+        QTest::newRow("neither") << QStringList{"prog"} << ""
+                                 << "";
     }
 
     void dataFolderResolution()
@@ -339,7 +380,8 @@ private slots:
         const DataFolder folder = DataFolder::resolve(arguments);
         qputenv("BRINDLEWICK_HOME", saved);
         if (path.isEmpty()) {
-            QCOMPARE(folder.path, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+            QCOMPARE(folder.path,
+                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
             QVERIFY(!folder.overridden);
         } else {
             QCOMPARE(folder.path, path);

@@ -41,9 +41,9 @@ private slots:
 
     void freeTextIsStoredEncodedAndListedPlain()
     {
-        const Run added = run({"qso", "add", "--call", "O'NEILL", "--freq", "14025", "--band",
-                               "20m", "--mode", "CW", "--name", "O'Neill, Jr.", "--note",
-                               "he said \"hi\"; drop table logbook;"});
+        const Run added =
+            run({"qso", "add", "--call", "O'NEILL", "--freq", "14025", "--band", "20m", "--mode",
+                 "CW", "--name", "O'Neill, Jr.", "--note", "he said \"hi\"; drop table logbook;"});
         QCOMPARE(added.exitCode, 0);
         QCOMPARE(added.out, QStringLiteral("id: 1"));
 
@@ -77,32 +77,34 @@ private slots:
         QTest::addColumn<QString>("err");
 
         const QList<QStringList> none;
-        const QList<QStringList> oneQso = {
-            {"qso", "add", "--call", "dl1abc", "--freq", "7,012.5", "--mode", "ssb", "--time",
-             "2024-02-03 10:00:00"}};
+        const QList<QStringList> oneQso = {{"qso", "add", "--call", "dl1abc", "--freq", "7,012.5",
+                                            "--mode", "ssb", "--time", "2024-02-03 10:00:00"}};
 
         QTest::newRow("band comes from the frequency")
-            << oneQso << QStringList{"--json", "qso", "list"} << 0
-            << "\"band\":\"40m\"" << "";
+            << oneQso << QStringList{"--json", "qso", "list"} << 0 << "\"band\":\"40m\""
+            << "";
         QTest::newRow("voice modes default to 59")
-            << oneQso << QStringList{"--json", "qso", "list"} << 0 << "\"rsttx\":\"59\"" << "";
+            << oneQso << QStringList{"--json", "qso", "list"} << 0 << "\"rsttx\":\"59\""
+            << "";
         QTest::newRow("an impossible date is refused")
-            << none
-            << QStringList{"qso", "add", "--call", "K1ABC", "--freq", "14025", "--mode", "CW",
-                           "--time", "2024-02-30 10:00:00"}
-            << 1 << "" << "--time needs \"yyyy-MM-dd HH:mm:ss\" (UTC)";
+            << none << QStringList{"qso",   "add",    "--call", "K1ABC",  "--freq",
+                                   "14025", "--mode", "CW",     "--time", "2024-02-30 10:00:00"}
+            << 1 << ""
+            << "--time needs \"yyyy-MM-dd HH:mm:ss\" (UTC)";
         QTest::newRow("a letter the LoTW field refuses")
-            << none
-            << QStringList{"qso", "add", "--call", "K1ABC", "--freq", "14025", "--mode", "CW",
-                           "--lotw", "Q"}
-            << 1 << "" << "--lotw takes one of W S X -";
-        QTest::newRow("unknown column") << oneQso << QStringList{"qso", "set", "1", "nme", "x"}
-                                        << 1 << "" << "Not a logbook column: nme";
+            << none << QStringList{"qso",   "add",    "--call", "K1ABC",  "--freq",
+                                   "14025", "--mode", "CW",     "--lotw", "Q"}
+            << 1 << ""
+            << "--lotw takes one of W S X -";
+        QTest::newRow("unknown column")
+            << oneQso << QStringList{"qso", "set", "1", "nme", "x"} << 1 << ""
+            << "Not a logbook column: nme";
         QTest::newRow("missing QSO") << oneQso << QStringList{"qso", "delete", "2"} << 2 << ""
                                      << "No QSO with id 2 in DefaultLog.rlog";
         QTest::newRow("free text set through the CLI reads back")
             << QList<QStringList>{oneQso.first(), {"qso", "set", "1", "qth", "St. John's"}}
-            << QStringList{"--json", "qso", "list"} << 0 << "\"qth\":\"St. John's\"" << "";
+            << QStringList{"--json", "qso", "list"} << 0 << "\"qth\":\"St. John's\""
+            << "";
         QTest::newRow("a name is given once")
             << QList<QStringList>{{"logbooks", "create", "Contest"}}
             << QStringList{"logbooks", "create", "Contest.RLOG"} << 2 << ""
@@ -121,26 +123,33 @@ private slots:
         QTest::newRow("defaults take JSON")
             << QList<QStringList>{{"defaults", "set", "CallsToMark", "[\"DL1ABC\",\"K1JT\"]"}}
             << QStringList{"--json", "defaults", "get", "CallsToMark"} << 0
-            << "{\"CallsToMark\":[\"DL1ABC\",\"K1JT\"]}" << "";
+            << "{\"CallsToMark\":[\"DL1ABC\",\"K1JT\"]}"
+            << "";
         QTest::newRow("prefs keep quotes")
             << QList<QStringList>{{"prefs", "set", "mycall", "DL1'A\"B"}}
-            << QStringList{"prefs", "get", "mycall"} << 0 << "mycall: DL1'A\"B" << "";
+            << QStringList{"prefs", "get", "mycall"} << 0 << "mycall: DL1'A\"B"
+            << "";
         QTest::newRow("band of a frequency")
             << none << QStringList{"--json", "band", "14025"} << 0
-            << "{\"band\":\"20m\",\"mode\":\"CW\",\"xBand\":5,\"xMode\":1}" << "";
-        QTest::newRow("band by name") << none << QStringList{"--json", "band", "--name", "20m"}
-                                      << 0 << "{\"qrg\":14000,\"xBand\":5}" << "";
+            << "{\"band\":\"20m\",\"mode\":\"CW\",\"xBand\":5,\"xMode\":1}"
+            << "";
+        QTest::newRow("band by name") << none << QStringList{"--json", "band", "--name", "20m"} << 0
+                                      << "{\"qrg\":14000,\"xBand\":5}"
+                                      << "";
         QTest::newRow("locator from a southern, eastern position")
             << none << QStringList{"--json", "locator", "--from", "-33.9", "18.4"} << 0
-            << "{\"locator10\":\"JF96EC84AA\",\"locator6\":\"JF96EC\"}" << "";
+            << "{\"locator10\":\"JF96EC84AA\",\"locator6\":\"JF96EC\"}"
+            << "";
         QTest::newRow("path Berlin to Boston")
             << none << QStringList{"--json", "path", "JO62QM", "FN42HN"} << 0
-            << "{\"bearing\":296,\"distanceKm\":6100}" << "";
+            << "{\"bearing\":296,\"distanceKm\":6100}"
+            << "";
         QTest::newRow("polar night")
             << none << QStringList{"--json", "sun", "KP69", "--at", "2026-12-21 12:00"} << 0
-            << "\"sunrise\":\"----\",\"sunset\":\"----\"" << "";
-        QTest::newRow("a bad locator is refused")
-            << none << QStringList{"sun", "xx"} << 1 << "" << "Not a locator: xx";
+            << "\"sunrise\":\"----\",\"sunset\":\"----\""
+            << "";
+        QTest::newRow("a bad locator is refused") << none << QStringList{"sun", "xx"} << 1 << ""
+                                                  << "Not a locator: xx";
         QTest::newRow("no member lists before the first download")
             << none << QStringList{"--json", "members", "count"} << 0 << "{\"eqsl\":0,\"lotw\":0}"
             << "";

@@ -102,8 +102,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(
-            QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
+        m_app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
         m_posted.clear();
         connect(&m_app->notifications(), &NotificationCenter::posted, m_app.get(),
                 [this](const QString &name, const QVariant &object) {
@@ -127,10 +126,14 @@ private slots:
         using F = entry::TextField;
         QTest::newRow("callsign: capitals, space refused") << int(F::Callsign) << "dl1 abc/p"
                                                            << "DL1ABC/P";
-        QTest::newRow("frequency: space refused") << int(F::Frequency) << "14 025" << "14025";
-        QTest::newRow("report: space refused") << int(F::Rst) << "5 9 9" << "599";
-        QTest::newRow("locator: space refused") << int(F::Locator) << "jo62 qm" << "JO62QM";
-        QTest::newRow("a name keeps its spaces") << int(F::Plain) << "hans peter" << "HANS PETER";
+        QTest::newRow("frequency: space refused") << int(F::Frequency) << "14 025"
+                                                  << "14025";
+        QTest::newRow("report: space refused") << int(F::Rst) << "5 9 9"
+                                               << "599";
+        QTest::newRow("locator: space refused") << int(F::Locator) << "jo62 qm"
+                                                << "JO62QM";
+        QTest::newRow("a name keeps its spaces") << int(F::Plain) << "hans peter"
+                                                 << "HANS PETER";
     }
     void typedTextFollowsTheFieldRule()
     {
@@ -145,12 +148,24 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("rst");
-        QTest::newRow("p gives PSK31 with 599") << "p" << "PSK31" << "599";
-        QTest::newRow("s gives SSB with 59") << "s" << "SSB" << "59";
-        QTest::newRow("C gives CW") << "C" << "CW" << "599";
-        QTest::newRow("r gives RTTY") << "r" << "RTTY" << "599";
-        QTest::newRow("f gives FM with 59") << "f" << "FM" << "59";
-        QTest::newRow("other keys are refused") << "x" << "" << "";
+        QTest::newRow("p gives PSK31 with 599") << "p"
+                                                << "PSK31"
+                                                << "599";
+        QTest::newRow("s gives SSB with 59") << "s"
+                                             << "SSB"
+                                             << "59";
+        QTest::newRow("C gives CW") << "C"
+                                    << "CW"
+                                    << "599";
+        QTest::newRow("r gives RTTY") << "r"
+                                      << "RTTY"
+                                      << "599";
+        QTest::newRow("f gives FM with 59") << "f"
+                                            << "FM"
+                                            << "59";
+        QTest::newRow("other keys are refused") << "x"
+                                                << ""
+                                                << "";
     }
     void modeKeyExpandsAndSetsReports()
     {
@@ -171,15 +186,24 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("QSL takes Q") << "qsl" << "q" << true;
-        QTest::newRow("QSL takes G") << "qsl" << "G" << true;
-        QTest::newRow("QSL refuses Y") << "qsl" << "y" << false;
-        QTest::newRow("LoTW refuses R") << "lotwqsl" << "r" << false;
-        QTest::newRow("LoTW takes X") << "lotwqsl" << "x" << true;
-        QTest::newRow("eQSL takes R") << "eqsl" << "r" << true;
-        QTest::newRow("eQSL takes N") << "eqsl" << "n" << true;
-        QTest::newRow("eQSL refuses B") << "eqsl" << "b" << false;
-        QTest::newRow("dash everywhere") << "lotwqsl" << "-" << true;
+        QTest::newRow("QSL takes Q") << "qsl"
+                                     << "q" << true;
+        QTest::newRow("QSL takes G") << "qsl"
+                                     << "G" << true;
+        QTest::newRow("QSL refuses Y") << "qsl"
+                                       << "y" << false;
+        QTest::newRow("LoTW refuses R") << "lotwqsl"
+                                        << "r" << false;
+        QTest::newRow("LoTW takes X") << "lotwqsl"
+                                      << "x" << true;
+        QTest::newRow("eQSL takes R") << "eqsl"
+                                      << "r" << true;
+        QTest::newRow("eQSL takes N") << "eqsl"
+                                      << "n" << true;
+        QTest::newRow("eQSL refuses B") << "eqsl"
+                                        << "b" << false;
+        QTest::newRow("dash everywhere") << "lotwqsl"
+                                         << "-" << true;
     }
     void letterFieldsTakeTheirLettersOnly()
     {
@@ -199,8 +223,8 @@ private slots:
         QTest::addColumn<QString>("band");
         QTest::addColumn<bool>("usable");
         QTest::newRow("plain kHz") << "14025" << 14025.0 << "20m" << true;
-        QTest::newRow("grouped passes through the pattern") << "14,025.5" << 14025.5 << "20m"
-                                                            << true;
+        QTest::newRow("grouped passes through the pattern")
+            << "14,025.5" << 14025.5 << "20m" << true;
         QTest::newRow("grouped without decimals") << "7,074" << 7074.0 << "40m" << true;
         QTest::newRow("MHz is no band") << "14.025" << 14.025 << "??" << false;
         QTest::newRow("below 100 kHz") << "99.9" << 99.9 << "??" << false;
@@ -254,9 +278,13 @@ private slots:
         const auto c = [](const char *call, const char *qrg, const char *mode, const char *loc,
                           const char *date = "15/06/2025", const char *time = "1200",
                           bool byHand = false) {
-            return entry::EntryCheck{QString::fromLatin1(call), QString::fromLatin1(qrg),
-                                     QString::fromLatin1(mode), QString::fromLatin1(loc),
-                                     QString::fromLatin1(date), QString::fromLatin1(time), byHand};
+            return entry::EntryCheck{QString::fromLatin1(call),
+                                     QString::fromLatin1(qrg),
+                                     QString::fromLatin1(mode),
+                                     QString::fromLatin1(loc),
+                                     QString::fromLatin1(date),
+                                     QString::fromLatin1(time),
+                                     byHand};
         };
         QTest::newRow("one character, empty mode: callsign first")
             << c("D", "14025", "", "") << "No Callsign given";
@@ -285,9 +313,8 @@ private slots:
     {
         // The American short style writes "6/15/25".
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        const auto instant = entry::parseEntryDateTime(QStringLiteral("6/15/25"),
-                                                       QStringLiteral("0930"),
-                                                       formats::DateStyle::Short);
+        const auto instant = entry::parseEntryDateTime(
+            QStringLiteral("6/15/25"), QStringLiteral("0930"), formats::DateStyle::Short);
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
         QVERIFY(instant);
         QCOMPARE(instant->date(), QDate(2025, 6, 15));
@@ -404,8 +431,12 @@ private slots:
         QTest::addColumn<QString>("earlierName");
         QTest::addColumn<QString>("shownName");
         QTest::addColumn<QString>("tone");
-        QTest::newRow("a known name replaces the typed one") << "PETER" << "PETER" << "log";
-        QTest::newRow("a one-letter name keeps the typed one") << "P" << "HANS" << "normal";
+        QTest::newRow("a known name replaces the typed one") << "PETER"
+                                                             << "PETER"
+                                                             << "log";
+        QTest::newRow("a one-letter name keeps the typed one") << "P"
+                                                               << "HANS"
+                                                               << "normal";
     }
     void earlierQsosFillInBlue()
     {
@@ -498,11 +529,11 @@ private slots:
     void transceiverSetsModeBandAndFrequency()
     {
         auto f = form();
-        m_app->notifications().post(QString::fromLatin1(notifications::TrxDataChanged),
-                                    QVariantMap{{QStringLiteral("mode"), QStringLiteral("SSB")},
-                                                {QStringLiteral("band"), QStringLiteral("40m")},
-                                                {QStringLiteral("qrgString"),
-                                                 QStringLiteral("7,100.0")}});
+        m_app->notifications().post(
+            QString::fromLatin1(notifications::TrxDataChanged),
+            QVariantMap{{QStringLiteral("mode"), QStringLiteral("SSB")},
+                        {QStringLiteral("band"), QStringLiteral("40m")},
+                        {QStringLiteral("qrgString"), QStringLiteral("7,100.0")}});
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
         QCOMPARE(f->field(QStringLiteral("rsttx")), QStringLiteral("59"));
         QCOMPARE(f->field(QStringLiteral("band")), QStringLiteral("40m"));
@@ -514,8 +545,10 @@ private slots:
         QTest::addColumn<int>("rowid");
         QTest::addColumn<QString>("tone");
         QTest::addColumn<QString>("mode");
-        QTest::newRow("cluster spot") << 73 << "normal" << "SSB";
-        QTest::newRow("callsign lookup shows brown") << -1 << "lookup" << "";
+        QTest::newRow("cluster spot") << 73 << "normal"
+                                      << "SSB";
+        QTest::newRow("callsign lookup shows brown") << -1 << "lookup"
+                                                     << "";
     }
     void recordsAreTakenOver()
     {

@@ -49,7 +49,8 @@ private slots:
     {
         typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
         QCOMPARE(textOf(QStringLiteral("callsignField")), QStringLiteral("DL1ABC"));
-        QCOMPARE(textOf(QStringLiteral("entityLine")), QStringLiteral("DL  Fed. Rep. Of Germany  Eu"));
+        QCOMPARE(textOf(QStringLiteral("entityLine")),
+                 QStringLiteral("DL  Fed. Rep. Of Germany  Eu"));
         QVERIFY(textOf(QStringLiteral("zoneLine")).startsWith(QStringLiteral("CQ: 14  ITU: 28")));
         QCOMPARE(textOf(QStringLiteral("cqField")), QStringLiteral("14"));
         QTest::keyClick(ui.window, Qt::Key_Tab); // leaving the callsign runs the station lookups
@@ -90,9 +91,14 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("stop");
         // The mode field takes one key: "c" is CW.
-        QTest::newRow("runs") << "14,025.5" << "c" << QString();
-        QTest::newRow("low frequency") << "99" << "c" << "Frequency invalid";
-        QTest::newRow("no mode") << "7025" << "" << "No Mode given";
+        QTest::newRow("runs") << "14,025.5"
+                              << "c" << QString();
+        QTest::newRow("low frequency") << "99"
+                                       << "c"
+                                       << "Frequency invalid";
+        QTest::newRow("no mode") << "7025"
+                                 << ""
+                                 << "No Mode given";
     }
     void phoneFormStartsThePileUp()
     {

@@ -48,8 +48,8 @@ class TestLogList : public QObject {
     std::unique_ptr<LogListModel> makeList(const QString &sortKey = QStringLiteral("QsoSortIndex"))
     {
         auto list = std::make_unique<LogListModel>(*f.app, sortKey);
-        new QAbstractItemModelTester(list.get(), QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     list.get());
+        new QAbstractItemModelTester(
+            list.get(), QAbstractItemModelTester::FailureReportingMode::QtTest, list.get());
         return list;
     }
 
@@ -58,8 +58,9 @@ class TestLogList : public QObject {
     {
         QList<QsoClass> qsos;
         for (int i = 0; i < 10; ++i)
-            qsos << LogFixture::qso(QStringLiteral("A%1").arg(i),
-                                    QStringLiteral("2025-06-%1 10:00:00").arg(i + 1, 2, 10, QLatin1Char('0')));
+            qsos << LogFixture::qso(
+                QStringLiteral("A%1").arg(i),
+                QStringLiteral("2025-06-%1 10:00:00").arg(i + 1, 2, 10, QLatin1Char('0')));
         f.store(qsos);
     }
 
@@ -74,12 +75,14 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<int>("scrollTarget");
         // K1 newest on 40m SSB, DL2 on 20m FM, AA3 oldest on 80m CW.
-        QTest::newRow("0 oldest first, newest at the bottom") << 0 << QStringList{"AA3", "DL2", "K1"} << 2;
+        QTest::newRow("0 oldest first, newest at the bottom")
+            << 0 << QStringList{"AA3", "DL2", "K1"} << 2;
         QTest::newRow("1 newest first, newest on top") << 1 << QStringList{"K1", "DL2", "AA3"} << 0;
         QTest::newRow("2 by frequency, no scrolling") << 2 << QStringList{"AA3", "K1", "DL2"} << -1;
         QTest::newRow("3 by mode, no scrolling") << 3 << QStringList{"AA3", "DL2", "K1"} << -1;
         QTest::newRow("4 by callsign, no scrolling") << 4 << QStringList{"AA3", "DL2", "K1"} << -1;
-        QTest::newRow("unknown order keeps newest first") << 8 << QStringList{"K1", "DL2", "AA3"} << -1;
+        QTest::newRow("unknown order keeps newest first")
+            << 8 << QStringList{"K1", "DL2", "AA3"} << -1;
     }
 
     void ordersAndScrollTargets()
@@ -150,10 +153,11 @@ private slots:
         QList<QsoClass> qsos;
         for (int year = 2023; year <= 2025; ++year)
             for (int i = 0; i < 1000; ++i)
-                qsos << LogFixture::qso(QStringLiteral("C%1").arg(year * 10000 + i),
-                                        LogFixture::utc(QStringLiteral("%1-01-01 00:00:00").arg(year))
-                                            .addSecs(i * 60)
-                                            .toString("yyyy-MM-dd HH:mm:ss"));
+                qsos << LogFixture::qso(
+                    QStringLiteral("C%1").arg(year * 10000 + i),
+                    LogFixture::utc(QStringLiteral("%1-01-01 00:00:00").arg(year))
+                        .addSecs(i * 60)
+                        .toString("yyyy-MM-dd HH:mm:ss"));
         f.store(qsos);
         f.app->defaults().setValue("xQSOsIndex", range);
         f.app->defaults().setValue("QsoSortIndex", 0);
@@ -175,7 +179,8 @@ private slots:
         QList<QsoClass> qsos;
         for (int i = 0; i < 600; ++i)
             qsos << LogFixture::qso(QStringLiteral("K%1").arg(999 - i, 3, 10, QLatin1Char('0')),
-                                    LogFixture::utc("2025-01-01 00:00:00").addSecs(i * 60)
+                                    LogFixture::utc("2025-01-01 00:00:00")
+                                        .addSecs(i * 60)
                                         .toString("yyyy-MM-dd HH:mm:ss"));
         f.store(qsos);
         f.app->defaults().setValue("QsoSortIndex", 4);
@@ -195,7 +200,8 @@ private slots:
         QTest::newRow("code 1 brown") << qint64(1) << 230 << "#33996633" << false;
         QTest::newRow("code 9 red") << qint64(9) << 230 << "#33ff0000" << false;
         QTest::newRow("code 12 no tint") << qint64(12) << 230 << "#00000000" << false;
-        QTest::newRow("negative entity written in purple") << qint64(0) << -230 << "#00000000" << true;
+        QTest::newRow("negative entity written in purple")
+            << qint64(0) << -230 << "#00000000" << true;
         QTest::newRow("unknown entity is not purple") << qint64(0) << 0 << "#00000000" << false;
     }
 
@@ -271,14 +277,15 @@ private slots:
         storeTen();
         const auto list = makeList();
         const QStringList lookups = {"HamQTH", "QRZ"};
-        QCOMPARE(menuTexts(*list, 2), QStringList({"Show Info", "Show QSO", "Edit QSO", "Delete QSO",
-                                                   "Select QSO", "Select QSO and all further down"})
-                                          + lookups);
+        QCOMPARE(menuTexts(*list, 2),
+                 QStringList({"Show Info", "Show QSO", "Edit QSO", "Delete QSO", "Select QSO",
+                              "Select QSO and all further down"}) +
+                     lookups);
         list->markQso(2);
-        QCOMPARE(menuTexts(*list, 2), QStringList({"Show Info", "Show QSO", "Edit QSO", "Delete QSO",
-                                                   "Deselect QSO", "Select QSO and all further down",
-                                                   "Deselect all QSO"})
-                                          + lookups);
+        QCOMPARE(menuTexts(*list, 2),
+                 QStringList({"Show Info", "Show QSO", "Edit QSO", "Delete QSO", "Deselect QSO",
+                              "Select QSO and all further down", "Deselect all QSO"}) +
+                     lookups);
         QCOMPARE(menuTexts(*list, 3).at(4), "Select QSO");
         QVERIFY(list->menuActions(2).at(3).toMap().value("destructive").toBool());
 

@@ -11,9 +11,15 @@ namespace {
 
 QVariantMap form(const QString &frequency, const QString &mode)
 {
-    return {{"qrgString", frequency}, {"band", "20m"},    {"mode", mode},
-            {"note", "pile-up"},      {"qsl", "W"},       {"lotwqsl", "S"},
-            {"eqsl", "X"},            {"rstrx", "599"},   {"rsttx", "579"},
+    return {{"qrgString", frequency},
+            {"band", "20m"},
+            {"mode", mode},
+            {"note", "pile-up"},
+            {"qsl", "W"},
+            {"lotwqsl", "S"},
+            {"eqsl", "X"},
+            {"rstrx", "599"},
+            {"rsttx", "579"},
             {"user_1", "exchange"}};
 }
 
@@ -42,11 +48,21 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<double>("qrg");
-        QTest::newRow("plain number") << "14025" << "CW" << "" << 14025.0;
-        QTest::newRow("grouping pattern") << "14,025.5" << "CW" << "" << 14025.5;
-        QTest::newRow("99 is no frequency") << "99" << "CW" << "Frequency invalid" << 0.0;
-        QTest::newRow("frequency before mode") << "" << "" << "Frequency invalid" << 0.0;
-        QTest::newRow("no mode") << "7030" << "" << "No Mode given" << 0.0;
+        QTest::newRow("plain number") << "14025"
+                                      << "CW"
+                                      << "" << 14025.0;
+        QTest::newRow("grouping pattern") << "14,025.5"
+                                          << "CW"
+                                          << "" << 14025.5;
+        QTest::newRow("99 is no frequency") << "99"
+                                            << "CW"
+                                            << "Frequency invalid" << 0.0;
+        QTest::newRow("frequency before mode") << ""
+                                               << ""
+                                               << "Frequency invalid" << 0.0;
+        QTest::newRow("no mode") << "7030"
+                                 << ""
+                                 << "No Mode given" << 0.0;
     }
 
     void startChecks()

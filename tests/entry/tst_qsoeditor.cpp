@@ -21,8 +21,8 @@ bool writeDatedDxccDatabase(const QString &path)
         return false;
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
     const refdata::ClublogParseResult parsed = refdata::parseClublogXml(xml.readAll());
-    return parsed.error.isEmpty()
-        && refdata::writeClublogDatabase(path, parsed.file, [](const QString &) {}).isEmpty();
+    return parsed.error.isEmpty() &&
+           refdata::writeClublogDatabase(path, parsed.file, [](const QString &) {}).isEmpty();
 }
 
 } // namespace
@@ -119,11 +119,16 @@ private slots:
         QTest::addColumn<QString>("callsign");
         QTest::addColumn<QString>("when");
         QTest::addColumn<int>("adif");
-        QTest::newRow("DL before 1973-09-17 is the old Germany") << "DL1ABC" << "1972-05-01 10:00" << 81;
-        QTest::newRow("DL after its start") << "DL1ABC" << "1974-05-01 10:00" << 230;
-        QTest::newRow("exception in 2020") << "DL0XYZ" << "2020-03-01 10:00" << 227;
-        QTest::newRow("narrower exception in June 2020") << "DL0XYZ" << "2020-06-15 10:00" << 6;
-        QTest::newRow("after the exceptions") << "DL0XYZ" << "2021-03-01 10:00" << 230;
+        QTest::newRow("DL before 1973-09-17 is the old Germany") << "DL1ABC"
+                                                                 << "1972-05-01 10:00" << 81;
+        QTest::newRow("DL after its start") << "DL1ABC"
+                                            << "1974-05-01 10:00" << 230;
+        QTest::newRow("exception in 2020") << "DL0XYZ"
+                                           << "2020-03-01 10:00" << 227;
+        QTest::newRow("narrower exception in June 2020") << "DL0XYZ"
+                                                         << "2020-06-15 10:00" << 6;
+        QTest::newRow("after the exceptions") << "DL0XYZ"
+                                              << "2021-03-01 10:00" << 230;
     }
 
     void entityAtTheQsoDate()
@@ -169,9 +174,12 @@ private slots:
         QTest::addColumn<QString>("qrgString");
         QTest::addColumn<double>("qrg");
         QTest::addColumn<QString>("band");
-        QTest::newRow("grouping pattern") << "7,030.5" << "7,030.5" << 7030.5 << "40m";
-        QTest::newRow("plain number") << "3525" << "3,525.0" << 3525.0 << "80m";
-        QTest::newRow("no number keeps the stored frequency") << "abc" << "14,025.0" << 14025.0 << "20m";
+        QTest::newRow("grouping pattern") << "7,030.5"
+                                          << "7,030.5" << 7030.5 << "40m";
+        QTest::newRow("plain number") << "3525"
+                                      << "3,525.0" << 3525.0 << "80m";
+        QTest::newRow("no number keeps the stored frequency") << "abc"
+                                                              << "14,025.0" << 14025.0 << "20m";
     }
 
     void frequency()

@@ -10,8 +10,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -143,13 +143,13 @@ private slots:
         q.timeString = "1207";
         q.qrg = 7045.25;
         const QList<TextField> fields = {
-            &QsoClass::rsttx,    &QsoClass::rstrx,   &QsoClass::qsl,      &QsoClass::lotwqsl,
-            &QsoClass::eqsl,     &QsoClass::dxcc,    &QsoClass::cq,       &QsoClass::itu,
-            &QsoClass::cnt,      &QsoClass::state,   &QsoClass::note,     &QsoClass::locator,
-            &QsoClass::manager,  &QsoClass::iota,    &QsoClass::satName,  &QsoClass::satMode,
-            &QsoClass::satRxband, &QsoClass::power,  &QsoClass::name,     &QsoClass::qth,
-            &QsoClass::prefix,   &QsoClass::county,  &QsoClass::user_1,   &QsoClass::user_2,
-            &QsoClass::user_3,   &QsoClass::user_4};
+            &QsoClass::rsttx,     &QsoClass::rstrx,  &QsoClass::qsl,     &QsoClass::lotwqsl,
+            &QsoClass::eqsl,      &QsoClass::dxcc,   &QsoClass::cq,      &QsoClass::itu,
+            &QsoClass::cnt,       &QsoClass::state,  &QsoClass::note,    &QsoClass::locator,
+            &QsoClass::manager,   &QsoClass::iota,   &QsoClass::satName, &QsoClass::satMode,
+            &QsoClass::satRxband, &QsoClass::power,  &QsoClass::name,    &QsoClass::qth,
+            &QsoClass::prefix,    &QsoClass::county, &QsoClass::user_1,  &QsoClass::user_2,
+            &QsoClass::user_3,    &QsoClass::user_4};
         for (qsizetype i = 0; i < fields.size(); ++i)
             q.*fields[i] = QStringLiteral("v%1").arg(i);
         q.adif = 291;
@@ -198,11 +198,16 @@ private slots:
         QTest::addColumn<bool>("bulk");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("single save marks a new QSO for upload") << false << "" << "W";
-        QTest::newRow("single save marks an uploaded QSO again") << false << "X" << "W";
-        QTest::newRow("import keeps an uploaded mark") << true << "X" << "X";
-        QTest::newRow("import keeps a foreign letter") << true << "Q" << "Q";
-        QTest::newRow("import keeps no letter") << true << "" << "";
+        QTest::newRow("single save marks a new QSO for upload") << false << ""
+                                                                << "W";
+        QTest::newRow("single save marks an uploaded QSO again") << false << "X"
+                                                                 << "W";
+        QTest::newRow("import keeps an uploaded mark") << true << "X"
+                                                       << "X";
+        QTest::newRow("import keeps a foreign letter") << true << "Q"
+                                                       << "Q";
+        QTest::newRow("import keeps no letter") << true << ""
+                                                << "";
     }
 
     void clublogLetter()
@@ -281,20 +286,34 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("apostrophe, comma and space escaped")
-            << "name" << "O'Neill, Jr." << "O%27Neill%2C%20Jr.";
-        QTest::newRow("umlauts stay as they are") << "name" << "Jörg Müller" << "Jörg%20Müller";
-        QTest::newRow("other scripts stay, emoji escaped per UTF-8 byte")
-            << "qth" << "東京 🙂" << "東京%20%F0%9F%99%82";
+        QTest::newRow("apostrophe, comma and space escaped") << "name"
+                                                             << "O'Neill, Jr."
+                                                             << "O%27Neill%2C%20Jr.";
+        QTest::newRow("umlauts stay as they are") << "name"
+                                                  << "Jörg Müller"
+                                                  << "Jörg%20Müller";
+        QTest::newRow("other scripts stay, emoji escaped per UTF-8 byte") << "qth"
+                                                                          << "東京 🙂"
+                                                                          << "東京%20%F0%9F%99%82";
         QTest::newRow("statement text in a note is just text")
-            << "note" << "he said \"73\"; drop table logbook;--"
+            << "note"
+            << "he said \"73\"; drop table logbook;--"
             << "he%20said%20%2273%22%3B%20drop%20table%20logbook%3B--";
-        QTest::newRow("percent sign itself escaped") << "manager" << "100%" << "100%25";
-        QTest::newRow("county escaped") << "county" << "TX,Harris" << "TX%2CHarris";
-        QTest::newRow("user field escaped") << "user_4" << "a/b" << "a%2Fb";
-        QTest::newRow("quotes in a callsign stored as given")
-            << "callsign" << "O'NEILL\"" << "O'NEILL\"";
-        QTest::newRow("quotes in a plain column stored as given") << "state" << "N'Y\"" << "N'Y\"";
+        QTest::newRow("percent sign itself escaped") << "manager"
+                                                     << "100%"
+                                                     << "100%25";
+        QTest::newRow("county escaped") << "county"
+                                        << "TX,Harris"
+                                        << "TX%2CHarris";
+        QTest::newRow("user field escaped") << "user_4"
+                                            << "a/b"
+                                            << "a%2Fb";
+        QTest::newRow("quotes in a callsign stored as given") << "callsign"
+                                                              << "O'NEILL\""
+                                                              << "O'NEILL\"";
+        QTest::newRow("quotes in a plain column stored as given") << "state"
+                                                                  << "N'Y\""
+                                                                  << "N'Y\"";
     }
 
     void freeText()
@@ -325,15 +344,33 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("sqlValue");
         QTest::addColumn<QString>("read");
-        QTest::newRow("(null) in a plain column") << "callsign" << "'(null)'" << "";
-        QTest::newRow("(null) in an encoded column") << "name" << "'(null)'" << "";
-        QTest::newRow("(null) in a QSL date") << "qslindate" << "'(null)'" << "";
-        QTest::newRow("NULL reads as empty") << "note" << "NULL" << "";
-        QTest::newRow("broken escape reads as empty") << "qth" << "'Berlin%G1'" << "";
-        QTest::newRow("cut-off escape reads as empty") << "qth" << "'Berlin%2'" << "";
-        QTest::newRow("escape that is not UTF-8 reads as empty") << "name" << "'J%F6rg'" << "";
-        QTest::newRow("lower-case escape decodes") << "name" << "'J%c3%b6rg'" << "Jörg";
-        QTest::newRow("plain columns are not decoded") << "locator" << "'JO%2062'" << "JO%2062";
+        QTest::newRow("(null) in a plain column") << "callsign"
+                                                  << "'(null)'"
+                                                  << "";
+        QTest::newRow("(null) in an encoded column") << "name"
+                                                     << "'(null)'"
+                                                     << "";
+        QTest::newRow("(null) in a QSL date") << "qslindate"
+                                              << "'(null)'"
+                                              << "";
+        QTest::newRow("NULL reads as empty") << "note"
+                                             << "NULL"
+                                             << "";
+        QTest::newRow("broken escape reads as empty") << "qth"
+                                                      << "'Berlin%G1'"
+                                                      << "";
+        QTest::newRow("cut-off escape reads as empty") << "qth"
+                                                       << "'Berlin%2'"
+                                                       << "";
+        QTest::newRow("escape that is not UTF-8 reads as empty") << "name"
+                                                                 << "'J%F6rg'"
+                                                                 << "";
+        QTest::newRow("lower-case escape decodes") << "name"
+                                                   << "'J%c3%b6rg'"
+                                                   << "Jörg";
+        QTest::newRow("plain columns are not decoded") << "locator"
+                                                       << "'JO%2062'"
+                                                       << "JO%2062";
     }
 
     void storedTextReading()
@@ -355,12 +392,18 @@ private slots:
         QTest::addColumn<int>("dateFormatIndex");
         QTest::addColumn<QString>("dateString");
         QTest::addColumn<QString>("timeString");
-        QTest::newRow("short style") << "2025-06-05 07:09:30" << 0 << "05/06/2025" << "0709";
-        QTest::newRow("medium style") << "2025-06-05 07:09:30" << 1 << "5 Jun 2025" << "0709";
-        QTest::newRow("impossible day") << "2025-02-30 12:00:00" << 0 << "??" << "??";
-        QTest::newRow("ISO separator") << "2025-06-05T07:09:30" << 0 << "??" << "??";
-        QTest::newRow("date only") << "2025-06-05" << 0 << "??" << "??";
-        QTest::newRow("empty") << "" << 0 << "??" << "??";
+        QTest::newRow("short style") << "2025-06-05 07:09:30" << 0 << "05/06/2025"
+                                     << "0709";
+        QTest::newRow("medium style") << "2025-06-05 07:09:30" << 1 << "5 Jun 2025"
+                                      << "0709";
+        QTest::newRow("impossible day") << "2025-02-30 12:00:00" << 0 << "??"
+                                        << "??";
+        QTest::newRow("ISO separator") << "2025-06-05T07:09:30" << 0 << "??"
+                                       << "??";
+        QTest::newRow("date only") << "2025-06-05" << 0 << "??"
+                                   << "??";
+        QTest::newRow("empty") << "" << 0 << "??"
+                               << "??";
     }
 
     void storedDateTimeReading()
@@ -384,13 +427,20 @@ private slots:
         QTest::addColumn<int>("dateFormatIndex");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("short style") << 0 << "2024-03-05" << "05/03/2024";
-        QTest::newRow("medium style") << 1 << "2024-03-05" << "5 Mar 2024";
-        QTest::newRow("any non-zero index is medium") << 2 << "2024-03-05" << "5 Mar 2024";
-        QTest::newRow("empty stays empty") << 0 << "" << "";
-        QTest::newRow("short text kept") << 0 << "2024-3-5" << "2024-3-5";
-        QTest::newRow("ten characters but no date kept") << 0 << "2024-13-05" << "2024-13-05";
-        QTest::newRow("already shown form kept") << 1 << "05/03/2024" << "05/03/2024";
+        QTest::newRow("short style") << 0 << "2024-03-05"
+                                     << "05/03/2024";
+        QTest::newRow("medium style") << 1 << "2024-03-05"
+                                      << "5 Mar 2024";
+        QTest::newRow("any non-zero index is medium") << 2 << "2024-03-05"
+                                                      << "5 Mar 2024";
+        QTest::newRow("empty stays empty") << 0 << ""
+                                           << "";
+        QTest::newRow("short text kept") << 0 << "2024-3-5"
+                                         << "2024-3-5";
+        QTest::newRow("ten characters but no date kept") << 0 << "2024-13-05"
+                                                         << "2024-13-05";
+        QTest::newRow("already shown form kept") << 1 << "05/03/2024"
+                                                 << "05/03/2024";
     }
 
     void qslDates()
@@ -401,7 +451,8 @@ private slots:
         m_app->defaults().setValue("DateFormatIndex", dateFormatIndex);
         LogModel log(*m_app);
         exec("insert into logbook (callsign, datetime, qslindate, qsloutdate) values ('DL1ABC', "
-             "'2025-06-15 12:00:00', '" + stored + "', '" + stored + "')");
+             "'2025-06-15 12:00:00', '" +
+             stored + "', '" + stored + "')");
         const QList<QsoClass> back = log.getlastQSOs(0);
         QCOMPARE(back.size(), 1);
         QCOMPARE(back.first().qslInDate, shown);
@@ -413,13 +464,13 @@ private slots:
         QTest::addColumn<QString>("logDbName");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("missing file falls back to the default") << "Gone.rlog" << QStringList{}
-                                                                 << kDefaultLog;
+        QTest::newRow("missing file falls back to the default")
+            << "Gone.rlog" << QStringList{} << kDefaultLog;
         QTest::newRow("no name falls back to the default") << "" << QStringList{} << kDefaultLog;
-        QTest::newRow("existing file is kept") << "Contest.rlog" << QStringList{"Contest.rlog"}
-                                               << "Contest.rlog";
-        QTest::newRow("file in a subfolder") << "old/Club.rlog" << QStringList{"old/Club.rlog"}
-                                             << "old/Club.rlog";
+        QTest::newRow("existing file is kept")
+            << "Contest.rlog" << QStringList{"Contest.rlog"} << "Contest.rlog";
+        QTest::newRow("file in a subfolder")
+            << "old/Club.rlog" << QStringList{"old/Club.rlog"} << "old/Club.rlog";
     }
 
     void logbookChoice()
@@ -493,9 +544,10 @@ private slots:
         const QStringList one = {"DL1ABC|2025-06-15 12:00:00|20m"};
         QTest::newRow("same second") << one << "DL1ABC|2025-06-15 12:00:00|20m" << 1 << "" << false;
         QTest::newRow("59 s later") << one << "DL1ABC|2025-06-15 12:00:59|20m" << 1 << "" << false;
-        QTest::newRow("59 s earlier") << one << "DL1ABC|2025-06-15 11:59:01|20m" << 1 << "" << false;
-        QTest::newRow("60 s later is outside") << one << "DL1ABC|2025-06-15 12:01:00|20m" << 0
-                                               << "" << false;
+        QTest::newRow("59 s earlier")
+            << one << "DL1ABC|2025-06-15 11:59:01|20m" << 1 << "" << false;
+        QTest::newRow("60 s later is outside")
+            << one << "DL1ABC|2025-06-15 12:01:00|20m" << 0 << "" << false;
         QTest::newRow("other band") << one << "DL1ABC|2025-06-15 12:00:00|40m" << 0 << "" << false;
         QTest::newRow("logged portable call starts with the received one")
             << QStringList{"DL1ABC/P|2025-06-15 12:00:00|20m"} << "DL1ABC|2025-06-15 12:00:00|20m"
@@ -547,13 +599,24 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<int>("rowid");
         QTest::addColumn<QString>("eqsl");
-        QTest::newRow("same time") << "2025-06-15 12:00:00" << "20m" << "CW" << 1 << "R";
-        QTest::newRow("59:59 later") << "2025-06-15 12:59:59" << "20m" << "CW" << 1 << "R";
-        QTest::newRow("59:59 earlier") << "2025-06-15 11:00:01" << "20m" << "CW" << 1 << "R";
-        QTest::newRow("an hour later is outside") << "2025-06-15 13:00:00" << "20m" << "CW" << -1
-                                                  << "";
-        QTest::newRow("other mode") << "2025-06-15 12:00:00" << "20m" << "SSB" << -1 << "";
-        QTest::newRow("other band") << "2025-06-15 12:00:00" << "40m" << "CW" << -1 << "";
+        QTest::newRow("same time") << "2025-06-15 12:00:00"
+                                   << "20m"
+                                   << "CW" << 1 << "R";
+        QTest::newRow("59:59 later") << "2025-06-15 12:59:59"
+                                     << "20m"
+                                     << "CW" << 1 << "R";
+        QTest::newRow("59:59 earlier") << "2025-06-15 11:00:01"
+                                       << "20m"
+                                       << "CW" << 1 << "R";
+        QTest::newRow("an hour later is outside") << "2025-06-15 13:00:00"
+                                                  << "20m"
+                                                  << "CW" << -1 << "";
+        QTest::newRow("other mode") << "2025-06-15 12:00:00"
+                                    << "20m"
+                                    << "SSB" << -1 << "";
+        QTest::newRow("other band") << "2025-06-15 12:00:00"
+                                    << "40m"
+                                    << "CW" << -1 << "";
     }
 
     void eqslMatch()
@@ -580,28 +643,37 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("change"); // SQL run on a template copy; "text:" writes text
         QTest::addColumn<bool>("listed");
-        QTest::newRow("template copy") << "Field day.rlog" << "" << true;
-        QTest::newRow("upper-case suffix") << "Old.RLOG" << "" << true;
-        QTest::newRow("in a subfolder") << "2019/Club.rlog" << "" << true;
-        QTest::newRow("dbversion 2") << "v2.rlog"
-                                     << "update prefs set value='2' where entry='dbversion'"
-                                     << true;
-        QTest::newRow("dbversion 1") << "v1.rlog"
-                                     << "update prefs set value='1' where entry='dbversion'"
-                                     << false;
-        QTest::newRow("dbversion 5") << "v5.rlog"
-                                     << "update prefs set value='5' where entry='dbversion'"
-                                     << false;
+        QTest::newRow("template copy") << "Field day.rlog"
+                                       << "" << true;
+        QTest::newRow("upper-case suffix") << "Old.RLOG"
+                                           << "" << true;
+        QTest::newRow("in a subfolder") << "2019/Club.rlog"
+                                        << "" << true;
+        QTest::newRow("dbversion 2")
+            << "v2.rlog"
+            << "update prefs set value='2' where entry='dbversion'" << true;
+        QTest::newRow("dbversion 1")
+            << "v1.rlog"
+            << "update prefs set value='1' where entry='dbversion'" << false;
+        QTest::newRow("dbversion 5")
+            << "v5.rlog"
+            << "update prefs set value='5' where entry='dbversion'" << false;
         QTest::newRow("dbversion not a number")
-            << "vx.rlog" << "update prefs set value='four' where entry='dbversion'" << false;
+            << "vx.rlog"
+            << "update prefs set value='four' where entry='dbversion'" << false;
         QTest::newRow("other appname")
-            << "other.rlog" << "update prefs set value='Other' where entry='appname'" << false;
-        QTest::newRow("no appname") << "bare.rlog" << "delete from prefs where entry='appname'"
-                                    << false;
-        QTest::newRow("no prefs table") << "noprefs.rlog" << "drop table prefs" << false;
-        QTest::newRow("not SQLite") << "notes.rlog" << "text:73 de DL1ABC" << false;
-        QTest::newRow("empty file") << "empty.rlog" << "text:" << false;
-        QTest::newRow("other suffix") << "backup.rlog.bak" << "" << false;
+            << "other.rlog"
+            << "update prefs set value='Other' where entry='appname'" << false;
+        QTest::newRow("no appname") << "bare.rlog"
+                                    << "delete from prefs where entry='appname'" << false;
+        QTest::newRow("no prefs table") << "noprefs.rlog"
+                                        << "drop table prefs" << false;
+        QTest::newRow("not SQLite") << "notes.rlog"
+                                    << "text:73 de DL1ABC" << false;
+        QTest::newRow("empty file") << "empty.rlog"
+                                    << "text:" << false;
+        QTest::newRow("other suffix") << "backup.rlog.bak"
+                                      << "" << false;
     }
 
     void logbookListing()
@@ -691,13 +763,26 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("changed"); // the target row's new cell, empty when refused
         QTest::addColumn<QString>("error");
-        QTest::newRow("status letter") << "lotwqsl" << "X" << "X" << "";
-        QTest::newRow("value written as passed, not encoded")
-            << "note" << "a\"b' where 1=1; --" << "a\"b' where 1=1; --" << "";
-        QTest::newRow("unknown column") << "nosuchcolumn" << "X" << "" << "no such column";
-        QTest::newRow("column name carrying a second assignment")
-            << "callsign\"='X', \"note" << "Y" << "" << "no such column";
-        QTest::newRow("text for the row id") << "id" << "abc" << "" << "datatype mismatch";
+        QTest::newRow("status letter") << "lotwqsl"
+                                       << "X"
+                                       << "X"
+                                       << "";
+        QTest::newRow("value written as passed, not encoded") << "note"
+                                                              << "a\"b' where 1=1; --"
+                                                              << "a\"b' where 1=1; --"
+                                                              << "";
+        QTest::newRow("unknown column") << "nosuchcolumn"
+                                        << "X"
+                                        << ""
+                                        << "no such column";
+        QTest::newRow("column name carrying a second assignment") << "callsign\"='X', \"note"
+                                                                  << "Y"
+                                                                  << ""
+                                                                  << "no such column";
+        QTest::newRow("text for the row id") << "id"
+                                             << "abc"
+                                             << ""
+                                             << "datatype mismatch";
     }
 
     void updateLogbookField()
@@ -768,7 +853,7 @@ private slots:
             save(log, q);
         };
         add("2021-01-01 00:00:00", "Hiram", "CT,Hartford", "FN31");
-        add("2023-01-01 00:00:00", "H", "", "FN31pr");   // too short to count: name
+        add("2023-01-01 00:00:00", "H", "", "FN31pr");           // too short to count: name
         add("2022-01-01 00:00:00", "Hiram P.", "Newington", ""); // older by time, inserted later
         const QsoClass info = log.getInfoForStation("W1AW");
         QCOMPARE(info.name, QStringLiteral("Hiram P."));
@@ -850,12 +935,18 @@ private slots:
         QTest::addColumn<QString>("band");
         QTest::addColumn<int>("adif");
         QTest::addColumn<bool>("blanked");
-        QTest::newRow("save on 60m") << "save" << "60m" << 291 << true;
-        QTest::newRow("operation not counting uses the entity") << "save" << "60m" << -291 << true;
-        QTest::newRow("save on 20m") << "save" << "20m" << 291 << false;
-        QTest::newRow("entity beyond the cache") << "save" << "60m" << 700 << false;
-        QTest::newRow("import on 60m") << "bulk" << "60m" << 291 << true;
-        QTest::newRow("delete on 60m") << "delete" << "60m" << 291 << true;
+        QTest::newRow("save on 60m") << "save"
+                                     << "60m" << 291 << true;
+        QTest::newRow("operation not counting uses the entity") << "save"
+                                                                << "60m" << -291 << true;
+        QTest::newRow("save on 20m") << "save"
+                                     << "20m" << 291 << false;
+        QTest::newRow("entity beyond the cache") << "save"
+                                                 << "60m" << 700 << false;
+        QTest::newRow("import on 60m") << "bulk"
+                                       << "60m" << 291 << true;
+        QTest::newRow("delete on 60m") << "delete"
+                                       << "60m" << 291 << true;
     }
 
     void sixtyMetreCache()
@@ -887,11 +978,17 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("plain") << "mycall" << "DL1ABC" << "DL1ABC";
-        QTest::newRow("quotes in value") << "eqslcomment" << "Tnx \"QSO\", it's 73"
+        QTest::newRow("plain") << "mycall"
+                               << "DL1ABC"
+                               << "DL1ABC";
+        QTest::newRow("quotes in value") << "eqslcomment"
+                                         << "Tnx \"QSO\", it's 73"
                                          << "Tnx \"QSO\", it's 73";
-        QTest::newRow("quotes in entry") << "it's \"odd\"" << "x" << "x";
-        QTest::newRow("eQSL password as Base64") << "eqslpassword" << "pässwort"
+        QTest::newRow("quotes in entry") << "it's \"odd\""
+                                         << "x"
+                                         << "x";
+        QTest::newRow("eQSL password as Base64") << "eqslpassword"
+                                                 << "pässwort"
                                                  << "cMOkc3N3b3J0";
     }
 
@@ -927,7 +1024,8 @@ private slots:
         QCOMPARE(log.getClublogPrefs().value("Password").toString(), QStringLiteral("geheim"));
         QCOMPARE(log.getClublogPrefs().value("Callsign").toString(), QString());
 
-        log.saveLotwPrefs({{"lotwpassword", "pw"}, {"lotwqsodetails", true},
+        log.saveLotwPrefs({{"lotwpassword", "pw"},
+                           {"lotwqsodetails", true},
                            {"lotwlastqsl", "2024-01-02 03:04:05"}});
         QCOMPARE(log.readPrefsForEntry("lotwqsodetails"), QStringLiteral("True"));
         const QVariantMap lotw = log.getLotwPrefs();
@@ -940,10 +1038,14 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("read");
-        QTest::newRow("full date-time") << "2024-01-02 03:04:05" << "2024-01-02 03:04:05";
-        QTest::newRow("never downloaded") << "" << "2099-12-31 23:59:59";
-        QTest::newRow("date only") << "2024-01-02" << "2099-12-31 23:59:59";
-        QTest::newRow("one character too many") << "2024-01-02 03:04:05Z" << "2099-12-31 23:59:59";
+        QTest::newRow("full date-time") << "2024-01-02 03:04:05"
+                                        << "2024-01-02 03:04:05";
+        QTest::newRow("never downloaded") << ""
+                                          << "2099-12-31 23:59:59";
+        QTest::newRow("date only") << "2024-01-02"
+                                   << "2099-12-31 23:59:59";
+        QTest::newRow("one character too many") << "2024-01-02 03:04:05Z"
+                                                << "2099-12-31 23:59:59";
     }
 
     void lastQslDate()
@@ -999,14 +1101,14 @@ private slots:
         QTest::addColumn<QString>("file");
         using R = logbookchoice::CreateResult;
         QTest::newRow("suffix appended") << "Field day" << int(R::Created) << "Field day.rlog";
-        QTest::newRow("suffix in any case kept") << "Contest.RLog" << int(R::Created)
-                                                 << "Contest.RLog";
+        QTest::newRow("suffix in any case kept")
+            << "Contest.RLog" << int(R::Created) << "Contest.RLog";
         QTest::newRow("two characters are enough") << "ab" << int(R::Created) << "ab.rlog";
         QTest::newRow("one character refused") << "a" << int(R::NameTooShort) << "";
         QTest::newRow("no name refused") << "" << int(R::NameTooShort) << "";
         QTest::newRow("given before") << "DefaultLog" << int(R::NameGivenBefore) << "";
-        QTest::newRow("given before in other case") << "defaultlog.RLOG"
-                                                    << int(R::NameGivenBefore) << "";
+        QTest::newRow("given before in other case")
+            << "defaultlog.RLOG" << int(R::NameGivenBefore) << "";
     }
 
     void createLogbook()
@@ -1048,18 +1150,18 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("currentAfter");
         using R = logbookchoice::DeleteResult;
-        QTest::newRow("the last logbook stays") << QStringList{} << kDefaultLog << kDefaultLog
-                                                << int(R::LastLogbook) << kDefaultLog;
+        QTest::newRow("the last logbook stays")
+            << QStringList{} << kDefaultLog << kDefaultLog << int(R::LastLogbook) << kDefaultLog;
         QTest::newRow("a file that is no logbook does not count")
             << QStringList{"junk.rlog"} << kDefaultLog << kDefaultLog << int(R::LastLogbook)
             << kDefaultLog;
         QTest::newRow("another logbook goes, the current stays")
             << QStringList{"B.rlog"} << kDefaultLog << "B.rlog" << int(R::Deleted) << kDefaultLog;
         QTest::newRow("the current goes, the first remaining is chosen")
-            << QStringList{"B.rlog", "Zulu.rlog"} << "B.rlog" << "B.rlog" << int(R::Deleted)
-            << kDefaultLog;
-        QTest::newRow("unknown name") << QStringList{"B.rlog"} << kDefaultLog << "C.rlog"
-                                      << int(R::NotFound) << kDefaultLog;
+            << QStringList{"B.rlog", "Zulu.rlog"} << "B.rlog"
+            << "B.rlog" << int(R::Deleted) << kDefaultLog;
+        QTest::newRow("unknown name")
+            << QStringList{"B.rlog"} << kDefaultLog << "C.rlog" << int(R::NotFound) << kDefaultLog;
     }
 
     void deleteLogbook()
@@ -1077,7 +1179,8 @@ private slots:
         }
         logbookchoice::selectLogbook(*m_app, current);
         QCOMPARE(int(logbookchoice::deleteLogbook(*m_app, name)), result);
-        QCOMPARE(QFile::exists(path(name)), result == int(logbookchoice::DeleteResult::LastLogbook));
+        QCOMPARE(QFile::exists(path(name)),
+                 result == int(logbookchoice::DeleteResult::LastLogbook));
         QCOMPARE(m_app->defaults().string("LogDbName"), currentAfter);
         QCOMPARE(log.logDbName(), currentAfter);
     }

@@ -38,10 +38,10 @@ OneDxSpotClass spot(const QString &call, const QString &band, int xBand, int xMo
  *  slot (2); "1" true, "0" false. */
 QString answers(LogModel &log, const OneDxSpotClass &s)
 {
-    const bool values[] = {log.stnWkdBefore(s), log.stnCfdBefore(s), log.dxWkd(s.adif),
+    const bool values[] = {log.stnWkdBefore(s), log.stnCfdBefore(s),   log.dxWkd(s.adif),
                            log.dxCfd(s.adif),   log.dxCfdLotw(s.adif), log.bandWkd(s),
-                           log.bandCfd(s),      log.bandCfdLotw(s), log.modeWkd(s),
-                           log.modeCfd(s),      log.modeCfdLotw(s), log.bandModeWkd(s),
+                           log.bandCfd(s),      log.bandCfdLotw(s),    log.modeWkd(s),
+                           log.modeCfd(s),      log.modeCfdLotw(s),    log.bandModeWkd(s),
                            log.bandModeCfd(s)};
     QString text;
     for (const bool value : values)
@@ -90,19 +90,23 @@ private slots:
         QTest::addColumn<QList<Qso>>("qsos");
         QTest::addColumn<QString>("info");
 
-        QTest::newRow("no QSO") << QList<Qso>{} << "... ... ... ... ... ... ... ... ... ... ... ...";
+        QTest::newRow("no QSO") << QList<Qso>{}
+                                << "... ... ... ... ... ... ... ... ... ... ... ...";
         QTest::newRow("SSB on 20m with a card")
             << QList<Qso>{{"DL1A", "20m", "SSB", "R", "", 230}}
             << "... ... ... ... ..P ... ... ... ... ... ... ...";
         QTest::newRow("LoTW in the same slot makes X")
-            << QList<Qso>{{"DL1A", "20m", "SSB", "R", "", 230}, {"DL2B", "20m", "USB", "", "X", 230}}
+            << QList<Qso>{{"DL1A", "20m", "SSB", "R", "", 230},
+                          {"DL2B", "20m", "USB", "", "X", 230}}
             << "... ... ... ... ..X ... ... ... ... ... ... ...";
         QTest::newRow("PCW is digital here, G a card, invalid operations count")
-            << QList<Qso>{{"DL1A", "160m", "PCW", "", "", 230}, {"DL1A", "70cm", "CW", "G", "", -230},
+            << QList<Qso>{{"DL1A", "160m", "PCW", "", "", 230},
+                          {"DL1A", "70cm", "CW", "G", "", -230},
                           {"DL1A", "40m", "FT8", "", "X", 230}}
             << ".W. ... .L. ... ... ... ... ... ... ... ... P..";
         QTest::newRow("untracked bands and other entities are left out")
-            << QList<Qso>{{"DL1A", "23cm", "CW", "", "", 230}, {"K1A", "20m", "CW", "", "", 291},
+            << QList<Qso>{{"DL1A", "23cm", "CW", "", "", 230},
+                          {"K1A", "20m", "CW", "", "", 291},
                           {"DL1A", "60m", "CW", "", "", 230}}
             << "... ... ... ... ... ... ... ... ... ... ... ...";
     }
@@ -141,15 +145,16 @@ private slots:
     {
         QFETCH(OneDxSpotClass, spot);
         QFETCH(QString, answers);
-        for (const Qso &q : {Qso{"DL1A", "20m", "SSB", "R", "", 230}, Qso{"DL1A", "40m", "PCW", "", "", 230},
-                             Qso{"DL2B", "20m", "CW", "G", "", 230}, Qso{"DL3C", "60m", "FT8", "", "X", 230}})
+        for (const Qso &q :
+             {Qso{"DL1A", "20m", "SSB", "R", "", 230}, Qso{"DL1A", "40m", "PCW", "", "", 230},
+              Qso{"DL2B", "20m", "CW", "G", "", 230}, Qso{"DL3C", "60m", "FT8", "", "X", 230}})
             save(q);
         QCOMPARE(::answers(*m_log, spot), answers);
         const SpotAnswers a = m_log->spotAnswers(spot);
-        const bool together[] = {a.stnWkdBefore, a.stnCfdBefore, a.dxWkd,    a.dxCfd,
-                                 a.dxCfdLotw,    a.bandWkd,      a.bandCfd,  a.bandCfdLotw,
-                                 a.modeWkd,      a.modeCfd,      a.modeCfdLotw,
-                                 a.bandModeWkd,  a.bandModeCfd};
+        const bool together[] = {a.stnWkdBefore, a.stnCfdBefore, a.dxWkd,       a.dxCfd,
+                                 a.dxCfdLotw,    a.bandWkd,      a.bandCfd,     a.bandCfdLotw,
+                                 a.modeWkd,      a.modeCfd,      a.modeCfdLotw, a.bandModeWkd,
+                                 a.bandModeCfd};
         QString text;
         for (const bool value : together)
             text += value ? u'1' : u'0';
@@ -188,14 +193,18 @@ private slots:
     {
         QTest::addColumn<QString>("extended");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("short") << "..." << "";
+        QTest::newRow("short") << "..."
+                               << "";
         QTest::newRow("P and L in one class make X, 70cm left out")
-            << "P.. ... ... L.. ... ... ... ... ... ... ... ... XXX" << "X..";
+            << "P.. ... ... L.. ... ... ... ... ... ... ... ... XXX"
+            << "X..";
         QTest::newRow("P and L in different bands make X too")
-            << "..W ... .P. ... ... ... ... ... ... ... ... .L. ..." << ".XW";
-        QTest::newRow("paper only")
-            << "P.. ... ... ... ... ... ... ... ... ... ... ... ..." << "P..";
-        QTest::newRow("LoTW only") << ".L. ... ... ... ... ... ... ... ... ... ... ... ..." << ".L.";
+            << "..W ... .P. ... ... ... ... ... ... ... ... .L. ..."
+            << ".XW";
+        QTest::newRow("paper only") << "P.. ... ... ... ... ... ... ... ... ... ... ... ..."
+                                    << "P..";
+        QTest::newRow("LoTW only") << ".L. ... ... ... ... ... ... ... ... ... ... ... ..."
+                                   << ".L.";
     }
 
     void summarisesModes()
@@ -219,16 +228,20 @@ private slots:
         QTest::newRow("empty log") << QStringList{empty, empty} << 0 << "0 0 0 0 0 0 0 0"
                                    << "0/0 0/0 0/0" << 0;
         QTest::newRow("paper counts for any confirmation")
-            << QStringList{paper20m} << 0 << "1 1 1 1 0 0 0 0" << "1/1 1/1 1/1" << 0;
+            << QStringList{paper20m} << 0 << "1 1 1 1 0 0 0 0"
+            << "1/1 1/1 1/1" << 0;
         QTest::newRow("paper counts for paper") << QStringList{paper20m} << 1 << "1 1 1 1 0 0 0 0"
                                                 << "1/1 1/1 1/1" << 0;
         QTest::newRow("paper is only worked for LoTW")
-            << QStringList{paper20m} << 2 << "1 0 1 0 0 0 0 0" << "1/0 1/0 1/0" << 0;
+            << QStringList{paper20m} << 2 << "1 0 1 0 0 0 0 0"
+            << "1/0 1/0 1/0" << 0;
         QTest::newRow("60m counts per band, not in summaries or slots")
-            << QStringList{only60m} << 0 << "1 0 0 0 1 0 0 0" << "0/0 0/0 0/0" << 1;
+            << QStringList{only60m} << 0 << "1 0 0 0 1 0 0 0"
+            << "0/0 0/0 0/0" << 1;
         QTest::newRow("one entity counts once per mode class")
             << QStringList{"XXX ... ... X.. ... X.. ... ... ... ... ... ... ...", "..."} << 2
-            << "1 1 1 1 1 1 1 1" << "3/3 3/3 5/5" << 0;
+            << "1 1 1 1 1 1 1 1"
+            << "3/3 3/3 5/5" << 0;
     }
 
     void countsEntities()
@@ -246,11 +259,11 @@ private slots:
         const auto text = [](dxstats::Pair p) {
             return QStringLiteral("%1/%2").arg(p.worked).arg(p.confirmed);
         };
-        QCOMPARE(QStringList({text(dxstats::sixBandSummary(counts)),
-                              text(dxstats::nineBandSummary(counts)),
-                              text(dxstats::slotCount(counts))})
-                     .join(' '),
-                 summaries);
+        QCOMPARE(
+            QStringList({text(dxstats::sixBandSummary(counts)),
+                         text(dxstats::nineBandSummary(counts)), text(dxstats::slotCount(counts))})
+                .join(' '),
+            summaries);
         QCOMPARE(counts[0][dxstats::k60mColumn], worked60m);
     }
 
