@@ -1,5 +1,6 @@
 #include "shell/UserFieldSettings.h"
 
+#include "adif/UserFieldNames.h"
 #include "app/AppDelegate.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
@@ -55,23 +56,7 @@ void UserFieldSettings::setRemember(int field, bool remember)
 QStringList UserFieldSettings::adifNames()
 {
     // Index 0 and the separator (8) keep the field's own "app_tarvex_userfield_N".
-    static const QStringList names = {QStringLiteral("app_tarvex_userfield"),
-                                      QStringLiteral("my_gridsquare"),
-                                      QStringLiteral("sota_ref"),
-                                      QStringLiteral("my_sota_ref"),
-                                      QStringLiteral("my_state"),
-                                      QStringLiteral("contest_id"),
-                                      QStringLiteral("operator"),
-                                      QStringLiteral("station_callsign"),
-                                      QStringLiteral("---"),
-                                      QStringLiteral("my_sig"),
-                                      QStringLiteral("my_sig_info"),
-                                      QStringLiteral("sig"),
-                                      QStringLiteral("sig_info"),
-                                      QStringLiteral("ten_ten"),
-                                      QStringLiteral("fists"),
-                                      QStringLiteral("prop_mode")};
-    return names;
+    return adif::userFieldPickerNames();
 }
 
 void UserFieldSettings::read()

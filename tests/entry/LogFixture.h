@@ -1,49 +1,19 @@
 #pragma once
 
-// What the log list, QSO editor and pile-up tests start from: their own data folder with the
-// default logbook, an application object with a fixed clock, and QSOs written straight into the
-// logbook.
+// What the log list, QSO editor and pile-up tests start from: the shell tests' data folder and
+// application object, with QSOs written straight into the default logbook.
 
-#include "app/AppDelegate.h"
-#include "app/DataFolder.h"
+#include "../shell/ShellFixture.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
 
-#include <QDateTime>
 #include <QLocale>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimeZone>
 
-#include <memory>
-
-struct LogFixture {
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<AppDelegate> app;
-    QStringList posted;
-
+struct LogFixture : ShellFixture {
     static void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
-    }
-
-    void setUp()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        app = std::make_unique<AppDelegate>(DataFolder::at(dir->path()));
-        app->clock().setFixed(utc(QStringLiteral("2025-06-15 12:00:00")));
-        posted.clear();
-        QObject::connect(&app->notifications(), &NotificationCenter::posted, app.get(),
-                         [this](const QString &name) { posted << name; });
-    }
-
-    void tearDown()
-    {
-        app.reset();
-        dir.reset();
     }
 
     static QDateTime utc(const QString &sql)
