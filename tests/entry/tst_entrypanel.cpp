@@ -85,6 +85,20 @@ private slots:
         QVERIFY(LogModel(*f.app).getlastQSOs(4).isEmpty());
     }
 
+    void storedQsoOpensReadOnly()
+    {
+        typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
+        typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
+        typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
+        QTest::keyClick(ui.window, Qt::Key_Return);
+        QVERIFY(ui.shell->showScreen(QStringLiteral("qso-detail")));
+        QQuickItem *valid = ui.find(QStringLiteral("validSwitch"));
+        QVERIFY(valid);
+        QVERIFY(valid->property("checked").toBool());
+        QVERIFY(!valid->isEnabled());
+        QCOMPARE(ui.find(QStringLiteral("dateTimeField"))->property("readOnly").toBool(), true);
+    }
+
     void phoneFormStartsThePileUp_data()
     {
         QTest::addColumn<QString>("qrg");

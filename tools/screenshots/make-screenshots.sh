@@ -24,6 +24,8 @@ trap 'rm -rf "$demo"' EXIT
 "$cli" --data-dir "$demo" prefs set mycall DL1BWK >/dev/null
 "$cli" --data-dir "$demo" prefs set mylocator JO62QM >/dev/null
 "$cli" --data-dir "$demo" prefs set UserFieldName_1 SOTA >/dev/null
+# The one-time notice over the log list has been read.
+"$cli" --data-dir "$demo" prefs set Alert_5_0_0 true >/dev/null
 "$cli" --data-dir "$demo" logbooks create "Field day" >/dev/null
 "$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null
 # Some ADIF text for the import screen.

@@ -97,6 +97,7 @@ Page {
                     }
                 }
                 Switch {
+                    objectName: "validSwitch"
                     text: "Valid operation"
                     checked: page.editor.opIsValid
                     enabled: page.editor.editing
