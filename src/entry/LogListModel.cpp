@@ -281,14 +281,13 @@ void LogListModel::rebuild()
     log.updateDxTable();
     const int range = LogListQuery::effectiveRange(rangeIndex());
     const int order = sortIndex();
-    if (log.isSyncLog()) {
+    m_query = log.pagedQSOs(range, order);
+    if (m_query) {
+        m_count = m_query->count();
+    } else {
         m_syncedRows = log.getlastQSOs(range);
         sortSynced(m_syncedRows, order);
         m_count = int(m_syncedRows.size());
-    } else {
-        m_query.emplace(log.fullLogDatabasePath(), m_app.logDateFormaterStyle(), range, order,
-                        m_app.clock().now().date().year());
-        m_count = m_query->count();
     }
     endResetModel();
     emit countChanged();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/LogListQuery.h"
+#include "model/LogListQuery.h"
 #include "model/QsoClass.h"
 
 #include <QAbstractListModel>

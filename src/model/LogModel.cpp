@@ -112,6 +112,14 @@ QList<QsoClass> LogModel::getlastQSOs(int rangeCode)
     return s ? s->getlastQSOs(rangeCode) : QList<QsoClass>();
 }
 
+std::optional<LogListQuery> LogModel::pagedQSOs(int rangeCode, int order) const
+{
+    if (m_isSyncLog)
+        return std::nullopt;
+    return LogListQuery(m_fullLogDatabasePath, m_app.logDateFormaterStyle(), rangeCode, order,
+                        m_app.clock().now().date().year());
+}
+
 QList<QsoClass> LogModel::getQSOsFromDXCC(int adif)
 {
     LogStore *s = store();

@@ -4,6 +4,7 @@
 #include "model/DxccStatistics.h"
 #include "model/FileLogStore.h"
 #include "model/FileWorkedStore.h"
+#include "model/LogListQuery.h"
 #include "model/MemberList.h"
 #include "model/QsoClass.h"
 
@@ -52,6 +53,9 @@ public:
     // Reading QSOs (newest first unless said otherwise).
     [[nodiscard]] QList<QsoClass> getQSOsFromQueryString(const QString &statement);
     [[nodiscard]] QList<QsoClass> getlastQSOs(int rangeCode);
+    /** The file logbook's QSOs of a log list range in one of its orders, to be read a page at a
+     *  time (on any thread); none for the synced store, whose QSOs are in memory anyway. */
+    [[nodiscard]] std::optional<LogListQuery> pagedQSOs(int rangeCode, int order) const;
     [[nodiscard]] QList<QsoClass> getQSOsFromDXCC(int adif);
     [[nodiscard]] QList<QsoClass> getAllQSOsWith(const QString &callsign);
     [[nodiscard]] int numberOfQSOsWithCallsign(const QString &callsign);

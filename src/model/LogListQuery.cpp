@@ -1,4 +1,4 @@
-#include "entry/LogListQuery.h"
+#include "model/LogListQuery.h"
 
 #include "app/Diagnostics.h"
 #include "db/Database.h"
