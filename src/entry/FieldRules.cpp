@@ -43,6 +43,11 @@ QString expandModeKey(const QString &key)
     return {};
 }
 
+bool hasCounties(int adif)
+{
+    return adif == 6 || adif == 110 || adif == 291;
+}
+
 QString defaultRst(const QString &mode)
 {
     if (mode == QLatin1String("SSB") || mode == QLatin1String("FM") || mode == QLatin1String("AM"))

@@ -41,6 +41,9 @@ enum class TextField {
 /** The RST a mode starts with: "59" for SSB, FM and AM, "599" for everything else. */
 [[nodiscard]] QString defaultRst(const QString &mode);
 
+/** Whether the entity's QSOs take a state and a county: Alaska, Hawaii and the United States. */
+[[nodiscard]] bool hasCounties(int adif);
+
 /** The three confirmation letter fields. */
 enum class QslField { Qsl, Lotw, Eqsl };
 

@@ -117,6 +117,11 @@ void QsoEditor::setQso(const QsoClass &stored)
     emit fieldsChanged();
 }
 
+bool QsoEditor::countyAsked() const
+{
+    return entry::hasCounties(std::abs(m_qso.adif));
+}
+
 QString QsoEditor::buttonText() const
 {
     return QString::fromLatin1(m_editing ? "Save QSO" : entry::texts::kEditQso);

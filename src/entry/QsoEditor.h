@@ -30,6 +30,7 @@ class QsoEditor : public QObject {
     Q_PROPERTY(QString entityLine READ entityLine NOTIFY fieldsChanged)
     Q_PROPERTY(QString country READ country NOTIFY fieldsChanged)
     Q_PROPERTY(bool opIsValid READ opIsValid NOTIFY fieldsChanged)
+    Q_PROPERTY(bool countyAsked READ countyAsked NOTIFY fieldsChanged)
     Q_PROPERTY(int colorCode READ colorCode NOTIFY fieldsChanged)
     Q_PROPERTY(QStringList colorNames READ colorNames CONSTANT)
 public:
@@ -77,6 +78,8 @@ public:
     [[nodiscard]] QString entityLine() const;
     [[nodiscard]] const QString &country() const { return m_entity.cntry; }
     [[nodiscard]] bool opIsValid() const { return m_qso.opIsValid; }
+    /** The copy's entity takes a state and a county. */
+    [[nodiscard]] bool countyAsked() const;
     [[nodiscard]] int colorCode() const { return int(m_qso.colorCode); }
     [[nodiscard]] static QStringList colorNames();
 

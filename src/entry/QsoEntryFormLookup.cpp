@@ -23,12 +23,6 @@ constexpr int kShortestLookup = 2;
 constexpr int kLogLocatorLength = 6;
 constexpr int kMyGridLength = 8;
 
-bool hasCounties(int adif)
-{
-    // Alaska, Hawaii and the United States of America.
-    return adif == 6 || adif == 110 || adif == 291;
-}
-
 const QString kLogTone = QStringLiteral("log");
 const QString kErrorTone = QStringLiteral("error");
 const QString kInvalidTone = QStringLiteral("invalid");
@@ -122,7 +116,7 @@ void QsoEntryForm::showEntity(const CountryClass &entity)
     m_entity = entity;
     m_entityLine = entry::lines::entityLine(entity);
     m_values.dxcc = entity.dxcc;
-    const bool counties = hasCounties(entity.adif);
+    const bool counties = entry::hasCounties(entity.adif);
     if (counties && (!m_countyAsked || !sameEntity || m_countyLine.isEmpty()))
         m_countyLine = QString::fromLatin1(entry::texts::kSelectInDetails);
     else if (!counties)

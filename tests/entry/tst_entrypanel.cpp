@@ -4,6 +4,7 @@
 #include "../shell/ShellFixture.h"
 #include "../ui/QmlWindow.h"
 #include "entry/PileUp.h"
+#include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
 
@@ -85,7 +86,7 @@ private slots:
         QVERIFY(LogModel(*f.app).getlastQSOs(4).isEmpty());
     }
 
-    void storedQsoOpensReadOnly()
+    void storedQsoOpensReadOnlyAndEditsItsDetails()
     {
         typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
         typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
@@ -97,6 +98,21 @@ private slots:
         QVERIFY(valid->property("checked").toBool());
         QVERIFY(!valid->isEnabled());
         QCOMPARE(ui.find(QStringLiteral("dateTimeField"))->property("readOnly").toBool(), true);
+
+        // Editing: the details take the QSO's values and hand back what was chosen.
+        ui.click(ui.find(QStringLiteral("editButton")));
+        QVERIFY(ui.shell->qsoEditor()->editing());
+        ui.shell->qsoEditor()->setField(QStringLiteral("rstrx"), QStringLiteral("579"));
+        ui.click(ui.find(QStringLiteral("detailsButton")));
+        QQuickItem *inDetails = ui.find(QStringLiteral("detailsValidSwitch"));
+        QVERIFY(inDetails);
+        QVERIFY(inDetails->property("checked").toBool());
+        ui.click(inDetails);
+        QMetaObject::invokeMethod(ui.object(QStringLiteral("qsoDetails")), "accept");
+        QVERIFY(!ui.shell->qsoEditor()->opIsValid());
+        QCOMPARE(ui.shell->qsoEditor()->fields().value(QStringLiteral("adif")).toInt(), -230);
+        QCOMPARE(ui.shell->qsoEditor()->fields().value(QStringLiteral("rstrx")).toString(),
+                 QStringLiteral("579")); // the unchanged mode leaves the reports alone
     }
 
     void phoneFormStartsThePileUp_data()

@@ -3,12 +3,27 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Brindlewick
 
-// The details of the QSO being entered on the tablet: mode, power, state and county, an entity
-// chosen by hand, whether the operation counts, and the colour mark.
+// The details of a QSO on the larger screens: mode, power, state and county, an entity chosen by
+// hand, whether the operation counts, and the colour mark. Used for the QSO being entered and for
+// a stored one being edited; the caller sets what the QSO has now and takes what was chosen.
 Dialog {
     id: dialog
+    /** Where the choices come from: modes, power presets, states, counties, entities, colours. */
     required property QsoEntryForm form
+    property string mode
+    /** An index of the power presets; the one past them is "Other" with `powerText`. */
+    property int powerIndex
+    property string powerText
+    property string stateName
+    property string countyName
+    property bool countyAsked
+    property bool validOperation
+    property int colorCode
     property var entityList: []
+
+    /** The choices in the order of `newDetailsSelected`; `undefined` where nothing applies. */
+    signal chosen(var mode, var power, var state, var county, var entity, bool valid,
+                  int colorCode)
 
     title: "Details"
     modal: true
@@ -19,25 +34,27 @@ Dialog {
     onAboutToShow: {
         if (entityList.length === 0)
             entityList = form.entities()
-        modeBox.currentIndex = Math.max(0, modeBox.find(form.fields.mode))
-        powerBox.currentIndex = Math.min(form.powerIndex, form.powerPresets().length)
-        powerText.text = form.powerText
-        countyPicker.stateName = form.fields.state
-        countyPicker.countyName = form.fields.county
+        modeBox.currentIndex = modeBox.find(mode) // none for a mode the list lacks
+        powerBox.currentIndex = Math.max(0, Math.min(powerIndex, form.powerPresets().length))
+        powerField.text = powerText
+        countyPicker.stateName = stateName
+        countyPicker.countyName = countyName
         entityBox.currentIndex = 0
-        validSwitch.checked = form.validOperation
-        colorBox.currentIndex = form.colorCode
+        validSwitch.checked = validOperation
+        colorBox.currentIndex = colorCode
     }
     onAccepted: {
         const presets = form.powerPresets()
         const power = powerBox.currentIndex < presets.length ? presets[powerBox.currentIndex]
-                                                             : powerText.text
+                                                             : powerField.text
         const entity = entityBox.currentIndex > 0 ? entityList[entityBox.currentIndex - 1].adif
                                                   : undefined
-        form.newDetailsSelected(modeBox.currentText, power,
-                                form.countyAsked ? countyPicker.stateName : undefined,
-                                form.countyAsked ? countyPicker.countyName : undefined,
-                                entity, validSwitch.checked, colorBox.currentIndex)
+        // The same mode again would reset the reports to its defaults.
+        const newMode = modeBox.currentIndex >= 0 && modeBox.currentText !== mode
+                        ? modeBox.currentText : undefined
+        chosen(newMode, power, countyAsked ? countyPicker.stateName : undefined,
+               countyAsked ? countyPicker.countyName : undefined, entity, validSwitch.checked,
+               colorBox.currentIndex)
     }
 
     GridLayout {
@@ -58,18 +75,18 @@ Dialog {
                 Layout.preferredWidth: 170
             }
             TextField {
-                id: powerText
+                id: powerField
                 enabled: powerBox.currentIndex === dialog.form.powerPresets().length
                 placeholderText: "e.g. 100W"
                 Layout.fillWidth: true
             }
         }
 
-        Label { text: "State, county"; visible: dialog.form.countyAsked }
+        Label { text: "State, county"; visible: dialog.countyAsked }
         CountyPicker {
             id: countyPicker
             form: dialog.form
-            visible: dialog.form.countyAsked
+            visible: dialog.countyAsked
             Layout.fillWidth: true
         }
 
@@ -81,7 +98,7 @@ Dialog {
         }
 
         Label { text: "Counts for DXCC" }
-        Switch { id: validSwitch }
+        Switch { id: validSwitch; objectName: "detailsValidSwitch" }
 
         Label { text: "Colour" }
         ComboBox { id: colorBox; model: dialog.form.colorNames(); Layout.fillWidth: true }

@@ -159,7 +159,20 @@ Pane {
         }
     }
 
-    DetailsDialog { id: details; form: panel.form }
+    DetailsDialog {
+        id: details
+        form: panel.form
+        mode: panel.form.fields.mode ?? ""
+        powerIndex: panel.form.powerIndex
+        powerText: panel.form.powerText
+        stateName: panel.form.fields.state ?? ""
+        countyName: panel.form.fields.county ?? ""
+        countyAsked: panel.form.countyAsked
+        validOperation: panel.form.validOperation
+        colorCode: panel.form.colorCode
+        onChosen: (mode, power, state, county, entity, valid, colorCode) =>
+                  panel.form.newDetailsSelected(mode, power, state, county, entity, valid, colorCode)
+    }
     AlertDialog {
         id: alert
         objectName: "entryAlert"

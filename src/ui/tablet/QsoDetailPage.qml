@@ -9,6 +9,8 @@ import Brindlewick
 Page {
     id: page
     required property QsoEditor editor
+    /** The entry form lends its lists (modes, power presets, states, entities) to the details. */
+    required property QsoEntryForm form
     title: "QSO with " + (editor.fields.callsign || "")
 
     readonly property var groups: [
@@ -116,6 +118,13 @@ Page {
                                          undefined, index)
                     }
                 }
+                Button {
+                    objectName: "detailsButton"
+                    text: "Details\u2026"
+                    flat: true
+                    enabled: page.editor.editing
+                    onClicked: details.open()
+                }
                 Item { Layout.fillWidth: true }
             }
 
@@ -153,5 +162,33 @@ Page {
                 }
             }
         }
+    }
+
+    DetailsDialog {
+        id: details
+        objectName: "qsoDetails"
+        form: page.form
+        mode: page.editor.fields.mode ?? ""
+        powerIndex: {
+            const presets = page.form.powerPresets()
+            const power = page.editor.fields.power ?? ""
+            const index = presets.indexOf(power)
+            return index >= 0 ? index : (power.length > 0 ? presets.length : presets.length - 1)
+        }
+        powerText: {
+            const power = page.editor.fields.power ?? ""
+            return page.form.powerPresets().indexOf(power) >= 0 ? "" : power
+        }
+        // A stored county reads "state,county".
+        stateName: page.editor.fields.state ?? ""
+        countyName: {
+            const county = page.editor.fields.county ?? ""
+            return county.indexOf(",") >= 0 ? county.substring(county.indexOf(",") + 1) : county
+        }
+        countyAsked: page.editor.countyAsked
+        validOperation: page.editor.opIsValid
+        colorCode: page.editor.colorCode
+        onChosen: (mode, power, state, county, entity, valid, colorCode) =>
+                  page.editor.newDetailsSelected(mode, power, state, county, entity, valid, colorCode)
     }
 }

@@ -130,7 +130,7 @@ Item {
 
     Component {
         id: qsoDetailPage
-        QsoDetailPage { editor: shellView.shell.qsoEditor }
+        QsoDetailPage { editor: shellView.shell.qsoEditor; form: shellView.shell.entryForm }
     }
 
     // The Log tab: the entry form above the log.
