@@ -426,12 +426,17 @@ void LogListModel::exportMarked()
     QString text = adif::exportHeader();
     for (int row : std::as_const(rows))
         text += log.makeAdifQSOfromID(qsoAt(row));
-    clearMarks();
-    rebuild();
     const std::optional<QString> path =
         adif::writeExportFile(text, m_exportFolder, m_app.clock().now());
-    if (!path)
+    if (!path) {
+        // The marks stay, so the export can be tried again.
+        emit alertRequested(
+            QString::fromLatin1(kExportTitle),
+            QString::fromLatin1(kExportNotWritten).arg(QDir::toNativeSeparators(m_exportFolder)));
         return;
+    }
+    clearMarks();
+    rebuild();
     m_exportedFile = *path;
     emit exportReady(QUrl::fromLocalFile(*path), QFileInfo(*path).fileName());
 }

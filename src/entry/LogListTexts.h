@@ -29,5 +29,6 @@ inline constexpr char kDontShowAgain[] = "Don't show again";
 inline constexpr char kExportTitle[] = "Brindlewick";
 inline constexpr char kExportSaved[] = "Successfully uploaded file %1";
 inline constexpr char kExportNotSaved[] = "Could not save %1: %2";
+inline constexpr char kExportNotWritten[] = "Could not write the export file into %1.";
 
 } // namespace loglisttexts

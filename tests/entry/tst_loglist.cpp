@@ -325,6 +325,14 @@ private slots:
 
         list->markQso(7);
         list->markQso(1);
+        QSignalSpy failed(list.get(), &LogListModel::alertRequested);
+        list->setExportFolder(f.dir->filePath("missing/folder"));
+        list->exportMarked();
+        QCOMPARE(ready.count(), 0);
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(list->exportEnabled()); // the marks are kept for another try
+
+        list->setExportFolder(f.dir->path());
         list->exportMarked();
         QCOMPARE(ready.count(), 1);
         QCOMPARE(ready.at(0).at(1).toString(), "2025-06-15.adif");
