@@ -1,6 +1,6 @@
 #include "cli/Args.h"
 
-Args::Args(const QStringList &words, const Spec &spec)
+Args::Args(const QStringList &words, const Options &known)
 {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString &word = words.at(i);
@@ -14,9 +14,9 @@ Args::Args(const QStringList &words, const Spec &spec)
             inlineValue = name.mid(equals + 1);
             name.truncate(equals);
         }
-        if (spec.flags.contains(name) && !inlineValue) {
+        if (known.flags.contains(name) && !inlineValue) {
             m_flags.insert(name);
-        } else if (spec.valued.contains(name)) {
+        } else if (known.valued.contains(name)) {
             if (inlineValue) {
                 m_options.insert(name, *inlineValue);
             } else if (i + 1 < words.size()) {

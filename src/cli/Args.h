@@ -12,13 +12,13 @@
 class Args {
 public:
     /** Which option names take a value and which are plain flags; anything else is refused. */
-    struct Spec {
+    struct Options {
         QSet<QString> valued;
         QSet<QString> flags;
     };
 
     /** Parses the words; on an unknown option or a missing value, error() says which. */
-    Args(const QStringList &words, const Spec &spec);
+    Args(const QStringList &words, const Options &known);
 
     [[nodiscard]] const QString &error() const { return m_error; }
     [[nodiscard]] const QStringList &positional() const { return m_positional; }

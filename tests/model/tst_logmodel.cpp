@@ -576,12 +576,12 @@ private slots:
             exec("insert into logbook (callsign, band, datetime) with recursive n(i) as (select 1 "
                  "union all select i + 1 from n where i < 3000) select 'K' || i, '20m', "
                  "printf('2020-%02d-%02d %02d:00:00', i % 12 + 1, i % 28 + 1, i % 24) from n");
-        const auto qsoOf = [](const QString &spec) {
-            const QStringList p = spec.split(QLatin1Char('|'));
+        const auto qsoOf = [](const QString &entry) {
+            const QStringList p = entry.split(QLatin1Char('|'));
             return makeQso(p[0], p[1], p[2]);
         };
-        for (const QString &spec : logged)
-            save(log, qsoOf(spec));
+        for (const QString &entry : logged)
+            save(log, qsoOf(entry));
         if (analysed)
             exec("analyze");
         if (!message.isEmpty())

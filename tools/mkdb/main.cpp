@@ -87,13 +87,13 @@ int main(int argc, char *argv[])
     for (int i = 2; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--csv") && i + 1 < argc) {
-            const QString spec = QString::fromLocal8Bit(argv[++i]);
-            const qsizetype eq = spec.indexOf(QLatin1Char('='));
+            const QString assignment = QString::fromLocal8Bit(argv[++i]);
+            const qsizetype eq = assignment.indexOf(QLatin1Char('='));
             if (eq <= 0) {
                 err << "--csv needs TABLE=FILE.csv\n";
                 return 1;
             }
-            csvFiles.append({spec.left(eq), spec.mid(eq + 1)});
+            csvFiles.append({assignment.left(eq), assignment.mid(eq + 1)});
             continue;
         }
         QByteArray schema;

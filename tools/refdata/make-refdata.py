@@ -113,13 +113,13 @@ def expand(pattern):
     m = re.search(r"\[([^\]]*)\]", pattern)
     if not m:
         return [pattern]
-    chars, spec, i = [], m.group(1), 0
-    while i < len(spec):
-        if i + 2 < len(spec) and spec[i + 1] == "-":
-            chars += [chr(c) for c in range(ord(spec[i]), ord(spec[i + 2]) + 1)]
+    chars, klass, i = [], m.group(1), 0
+    while i < len(klass):
+        if i + 2 < len(klass) and klass[i + 1] == "-":
+            chars += [chr(c) for c in range(ord(klass[i]), ord(klass[i + 2]) + 1)]
             i += 3
         else:
-            chars.append(spec[i])
+            chars.append(klass[i])
             i += 1
     head, tail = pattern[:m.start()], pattern[m.end():]
     return [p for c in chars for p in expand(head + c + tail)]
