@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
+#include "entry/PowerPresets.h"
 #include "entry/QsoColors.h"
 #include "formats/Formats.h"
 #include "model/LogModel.h"
@@ -120,6 +121,24 @@ void QsoEditor::setQso(const QsoClass &stored)
 bool QsoEditor::countyAsked() const
 {
     return entry::hasCounties(std::abs(m_qso.adif));
+}
+
+QString QsoEditor::countyName() const
+{
+    const qsizetype comma = m_qso.county.indexOf(QLatin1Char(','));
+    return comma >= 0 ? m_qso.county.mid(comma + 1) : m_qso.county;
+}
+
+int QsoEditor::powerIndex() const
+{
+    if (m_qso.power.isEmpty())
+        return int(entry::power::presets().size()) - 1;
+    return entry::power::indexOf(m_qso.power);
+}
+
+QString QsoEditor::powerText() const
+{
+    return powerIndex() == entry::power::kFreeTextIndex ? m_qso.power : QString();
 }
 
 QString QsoEditor::buttonText() const

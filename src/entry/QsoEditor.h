@@ -31,6 +31,9 @@ class QsoEditor : public QObject {
     Q_PROPERTY(QString country READ country NOTIFY fieldsChanged)
     Q_PROPERTY(bool opIsValid READ opIsValid NOTIFY fieldsChanged)
     Q_PROPERTY(bool countyAsked READ countyAsked NOTIFY fieldsChanged)
+    Q_PROPERTY(QString countyName READ countyName NOTIFY fieldsChanged)
+    Q_PROPERTY(int powerIndex READ powerIndex NOTIFY fieldsChanged)
+    Q_PROPERTY(QString powerText READ powerText NOTIFY fieldsChanged)
     Q_PROPERTY(int colorCode READ colorCode NOTIFY fieldsChanged)
     Q_PROPERTY(QStringList colorNames READ colorNames CONSTANT)
 public:
@@ -80,6 +83,12 @@ public:
     [[nodiscard]] bool opIsValid() const { return m_qso.opIsValid; }
     /** The copy's entity takes a state and a county. */
     [[nodiscard]] bool countyAsked() const;
+    /** The county without its state: the stored text reads "state,county". */
+    [[nodiscard]] QString countyName() const;
+    /** The copy's power as the details offer it: a preset's index ("Unknown" when none is
+     *  stored), or the free-text index with `powerText`. */
+    [[nodiscard]] int powerIndex() const;
+    [[nodiscard]] QString powerText() const;
     [[nodiscard]] int colorCode() const { return int(m_qso.colorCode); }
     [[nodiscard]] static QStringList colorNames();
 

@@ -224,11 +224,16 @@ private slots:
         QsoEditor editor(*f.app);
         editor.setQso(stored(LogFixture::qso("K1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
+        QCOMPARE(editor.powerIndex(), 5); // nothing stored reads as "Unknown"
         editor.newDetailsSelected("SSB", "100W", "MA", "Middlesex", {}, {}, 7);
         QCOMPARE(editor.qso().mode, "SSB");
         QCOMPARE(editor.qso().rsttx + editor.qso().rstrx, "5959");
         QCOMPARE(editor.qso().power, "100W");
         QCOMPARE(editor.qso().county, "MA,Middlesex");
+        // The details dialog gets back what it set.
+        QCOMPARE(editor.countyName(), "Middlesex");
+        QCOMPARE(editor.powerIndex(), 6);
+        QCOMPARE(editor.powerText(), "100W");
         QCOMPARE(editor.qso().colorCode, 7);
         editor.newDetailsSelected({}, {}, {}, {}, 6, {}, {});
         QCOMPARE(editor.qso().adif, 6);

@@ -169,22 +169,10 @@ Page {
         objectName: "qsoDetails"
         form: page.form
         mode: page.editor.fields.mode ?? ""
-        powerIndex: {
-            const presets = page.form.powerPresets()
-            const power = page.editor.fields.power ?? ""
-            const index = presets.indexOf(power)
-            return index >= 0 ? index : (power.length > 0 ? presets.length : presets.length - 1)
-        }
-        powerText: {
-            const power = page.editor.fields.power ?? ""
-            return page.form.powerPresets().indexOf(power) >= 0 ? "" : power
-        }
-        // A stored county reads "state,county".
+        powerIndex: page.editor.powerIndex
+        powerText: page.editor.powerText
         stateName: page.editor.fields.state ?? ""
-        countyName: {
-            const county = page.editor.fields.county ?? ""
-            return county.indexOf(",") >= 0 ? county.substring(county.indexOf(",") + 1) : county
-        }
+        countyName: page.editor.countyName
         countyAsked: page.editor.countyAsked
         validOperation: page.editor.opIsValid
         colorCode: page.editor.colorCode
