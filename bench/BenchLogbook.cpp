@@ -1,7 +1,7 @@
 #include "BenchLogbook.h"
 
-#include "app/AppDelegate.h"
-#include "app/Startup.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 #include "loggen/CallsignList.h"
 #include "loggen/LogbookWriter.h"
 #include "loggen/QsoGenerator.h"

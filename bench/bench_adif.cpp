@@ -6,9 +6,9 @@
 
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
-#include "adif/AdifWriter.h"
+#include "model/AdifWriter.h"
 #include "adif/DxccEntityLookup.h"
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "model/LogModel.h"
 
 #include <QRegularExpression>
@@ -31,7 +31,7 @@ void exportQsos(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel log(*app);
+    LogModel &log = app->log();
     for (auto _ : state) {
         QString text = adif::exportHeader();
         for (const QsoClass &qso : sample(log))
@@ -62,16 +62,16 @@ void importQsos(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel source(*app);
+    LogModel &source = app->log();
     const QString text = importText(source);
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir folder;
         AppDelegate target(DataFolder::at(folder.path()));
-        LogModel log(target);
-        DxccEntityLookup entities(target);
+        LogModel &log = target.log();
+        DxccEntityLookup entities(target.dxcc());
         state.ResumeTiming();
-        AdifImport import(target, log, entities);
+        AdifImport import(target.defaults(), target.notifications(), log, entities);
         const AdifImport::Result result = import.run(adif::importAdif(text));
         if (result.imported != kRecords)
             state.SkipWithError("not every record was imported");

@@ -2,7 +2,7 @@
 // in-memory copies (what the program uses) against opening the file for every statement.
 //   bench_dxcc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/SqlDxccSource.h"
 
@@ -61,7 +61,7 @@ void run(benchmark::State &state, DXCCModel &model)
 
 void BM_ResolveCached(benchmark::State &state)
 {
-    DXCCModel model(setup().app);
+    DXCCModel &model = setup().app.dxcc();
     (void)model.getDXCC(QStringLiteral("DL1ABC")); // the first query reads the tables
     run(state, model);
 }
@@ -71,30 +71,16 @@ void BM_ResolveOpenQueryClose(benchmark::State &state)
 {
     AppDelegate &app = setup().app;
     DXCCModel model(
-        app, std::make_unique<SqlDxccSource>(app.documentPath(QStringLiteral("ClublogDXCC.db")),
-                                             app.documentPath(QStringLiteral("IOTA.db"))));
+        app.folder(), app.clock(),
+        std::make_unique<SqlDxccSource>(app.folder().filePath(QStringLiteral("ClublogDXCC.db")),
+                                             app.folder().filePath(QStringLiteral("IOTA.db"))));
     run(state, model);
-}
-
-/** A model made per query, as short-lived screens and spot parsers do. */
-void BM_ResolveNewModelEachTime(benchmark::State &state)
-{
-    const Setup &s = setup();
-    qsizetype i = 0;
-    for (auto _ : state) {
-        DXCCModel model(setup().app);
-        benchmark::DoNotOptimize(model.getDXCC(s.calls.at(i), s.date));
-        if (++i == s.calls.size())
-            i = 0;
-    }
-    state.SetItemsProcessed(state.iterations());
 }
 
 } // namespace
 
 BENCHMARK(BM_ResolveCached);
 BENCHMARK(BM_ResolveOpenQueryClose);
-BENCHMARK(BM_ResolveNewModelEachTime);
 
 int main(int argc, char **argv)
 {

@@ -4,7 +4,7 @@
 
 #include "BenchLogbook.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "entry/LogListModel.h"
 
 #include <benchmark/benchmark.h>

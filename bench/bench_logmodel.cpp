@@ -2,7 +2,7 @@
 
 #include "BenchLogbook.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "loggen/QsoGenerator.h"
 #include "model/LogModel.h"
 
@@ -17,7 +17,7 @@ void getlastQSOs_code1(benchmark::State &state)
     AppDelegate *app = benchApp(state);
     if (!app)
         return;
-    LogModel model(*app);
+    LogModel &model = app->log();
     for (auto _ : state) {
         const QList<QsoClass> qsos = model.getlastQSOs(1);
         benchmark::DoNotOptimize(qsos.size());
@@ -40,7 +40,7 @@ void saveNewQSOtoLog(benchmark::State &state)
         return;
     }
     loggen::QsoGenerator qsos(*calls, bench::kQsos, loggen::Options{.seed = 2});
-    LogModel model(*app);
+    LogModel &model = app->log();
     for (auto _ : state) {
         state.PauseTiming();
         QsoClass qso = qsos.next();
@@ -58,7 +58,7 @@ void makeLogModel(benchmark::State &state)
     if (!app)
         return;
     for (auto _ : state) {
-        LogModel model(*app);
+        LogModel &model = app->log();
         benchmark::DoNotOptimize(&model);
     }
 }

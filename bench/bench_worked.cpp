@@ -3,8 +3,8 @@
 
 #include "BenchLogbook.h"
 
-#include "app/AppDelegate.h"
-#include "cluster/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
+#include "refdata/OneDxSpotClass.h"
 #include "loggen/QsoGenerator.h"
 #include "model/LogModel.h"
 #include "refdata/Bands.h"
@@ -60,7 +60,7 @@ void thirteenAnswersPerSpot(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel log(*app);
+    LogModel &log = app->log();
     buildDxList(log);
     const QList<OneDxSpotClass> list = spots(state, 1000);
     if (list.isEmpty())
@@ -78,7 +78,7 @@ BENCHMARK(thirteenAnswersPerSpot)->Unit(benchmark::kMicrosecond);
 /** The entity with the most QSOs in the logbook. */
 int largestEntity(AppDelegate &app)
 {
-    LogModel log(app);
+    LogModel &log = app.log();
     int best = 0;
     qsizetype most = 0;
     for (const int adif : log.getDistinctDxccAdifsfromLog()) {
@@ -97,7 +97,7 @@ void saveNewQSOofLargeEntity(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel log(*app);
+    LogModel &log = app->log();
     buildDxList(log);
     static const int adif = largestEntity(*app);
     const QList<QsoClass> sample = log.getQSOsFromDXCC(adif).mid(0, 1000);
@@ -117,7 +117,7 @@ void rebuildDxInfoOfLargeEntity(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel log(*app);
+    LogModel &log = app->log();
     static const int adif = largestEntity(*app);
     QsoClass qso;
     qso.adif = adif;
@@ -132,7 +132,7 @@ void getNumbersOfDXCCs(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    LogModel log(*app);
+    LogModel &log = app->log();
     buildDxList(log);
     for (auto _ : state) {
         const dxstats::Counts counts = log.getNumbersOfDXCCs(0, false);

@@ -1,8 +1,9 @@
 #include "adif/AdifImport.h"
 
 #include "adif/AdifRecordReader.h"
-#include "app/AppDelegate.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
 
@@ -10,14 +11,16 @@
 
 /** What one import collects until it is stored. */
 struct AdifImport::Run {
-    Run(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
+    Run(const UserDefaults &defaults, LogModel &current, adif::EntityLookup &entities,
         const adif::PreparedAdif &text)
-        : functions(app), context{entities, functions.allQRGs(), log.makeMappingInfo(),
-                                  app.logDateFormaterStyle()},
+        : logbook(current.pinned()), bands(MyFunctions::bandTable(defaults)),
+          context{entities, bands, logbook->makeMappingInfo(), defaults.logDateFormaterStyle()},
           prepared(text)
     {}
 
-    MyFunctions functions;
+    /** The logbook the import started on; a logbook chosen meanwhile does not get its QSOs. */
+    std::unique_ptr<LogModel> logbook;
+    refdata::BandTable bands;
     adif::ReaderContext context;
     adif::PreparedAdif prepared;
     QList<QsoClass> accepted;
@@ -26,9 +29,10 @@ struct AdifImport::Run {
     Result result;
 };
 
-AdifImport::AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
-                       QObject *parent)
-    : QObject(parent), m_app(app), m_log(log), m_entities(entities)
+AdifImport::AdifImport(const UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
+                       adif::EntityLookup &entities, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log),
+      m_entities(entities)
 {}
 
 AdifImport::~AdifImport() = default;
@@ -46,7 +50,7 @@ AdifImport::Result AdifImport::run(const adif::PreparedAdif &prepared)
 
 void AdifImport::start(const adif::PreparedAdif &prepared)
 {
-    m_run = std::make_unique<Run>(m_app, m_log, m_entities, prepared);
+    m_run = std::make_unique<Run>(m_defaults, m_log, m_entities, prepared);
     m_run->accepted.reserve(total());
     m_next = 0;
 }
@@ -85,9 +89,9 @@ AdifImport::Result AdifImport::finish()
     if (!m_run)
         return {};
     Result result = std::move(m_run->result);
-    result.imported = m_log.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
+    result.imported = m_run->logbook->saveAllQSOsToLog(m_run->accepted, m_run->representatives);
     result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
     m_run.reset();
-    m_app.notifications().post(QString::fromLatin1(notifications::NewLogSelected));
+    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
     return result;
 }

@@ -9,11 +9,13 @@
 
 #include <memory>
 
-class AppDelegate;
 class LogModel;
+class NotificationCenter;
+class UserDefaults;
 
-/** Brings the records of an ADIF text into the current logbook: each record read and checked,
- *  the refused ones reported with their text, the accepted ones stored together. */
+/** Brings the records of an ADIF text into the logbook that is current when it starts: each
+ *  record read and checked, the refused ones reported with their text, the accepted ones stored
+ *  together into that logbook even when another was chosen meanwhile. */
 class AdifImport : public QObject {
     Q_OBJECT
 public:
@@ -29,8 +31,8 @@ public:
         QString status; // "%lu QSO(s) imported"
     };
 
-    AdifImport(AppDelegate &app, LogModel &log, adif::EntityLookup &entities,
-               QObject *parent = nullptr);
+    AdifImport(const UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
+               adif::EntityLookup &entities, QObject *parent = nullptr);
     ~AdifImport() override;
 
     /** Imports every piece but the last (what follows the last record end) in one go. */
@@ -53,7 +55,8 @@ signals:
 private:
     struct Run;
 
-    AppDelegate &m_app;
+    const UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
     LogModel &m_log;
     adif::EntityLookup &m_entities;
     std::unique_ptr<Run> m_run;

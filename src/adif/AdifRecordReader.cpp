@@ -1,7 +1,7 @@
 #include "adif/AdifRecordReader.h"
 
 #include "adif/AdifText.h"
-#include "adif/AdifWriter.h"
+#include "model/AdifWriter.h"
 #include "refdata/Bands.h"
 
 #include <QLocale>

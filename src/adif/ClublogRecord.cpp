@@ -1,8 +1,8 @@
 #include "adif/ClublogRecord.h"
 
-#include "adif/AdifField.h"
-#include "adif/AdifWriter.h"
-#include "adif/Banner.h"
+#include "model/AdifField.h"
+#include "model/AdifWriter.h"
+#include "model/Banner.h"
 
 namespace adif {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "adif/ModesList.h"
+#include "refdata/ModesList.h"
 #include "model/QsoClass.h"
 
 #include <QDateTime>

@@ -1,5 +1,7 @@
 #include "app/DataFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 DataFolder DataFolder::resolve(const QStringList &arguments)
@@ -18,4 +20,21 @@ DataFolder DataFolder::resolve(const QStringList &arguments)
     if (!home.isEmpty())
         return at(home);
     return {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false};
+}
+
+QString DataFolder::filePath(const QString &fileName) const
+{
+    return QDir(path).filePath(fileName);
+}
+
+bool DataFolder::copyResourceIfMissing(const QString &resource, const QString &target) const
+{
+    const QString file = filePath(target.isEmpty() ? resource : target);
+    if (QFile::exists(file))
+        return true;
+    if (!QFile::copy(QStringLiteral(":/") + resource, file))
+        return false;
+    // Files copied out of the resources are read-only; a logbook must be writable.
+    return QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadOwner);
 }

@@ -4,8 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-UserDefaults::UserDefaults(const QString &iniPath)
-    : m_settings(iniPath.isEmpty() ? std::make_unique<QSettings>()
+UserDefaults::UserDefaults(const QString &iniPath, QObject *parent)
+    : QObject(parent), m_settings(iniPath.isEmpty() ? std::make_unique<QSettings>()
                                    : std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
 {}
 
@@ -51,11 +51,19 @@ bool UserDefaults::contains(const QString &key) const
 void UserDefaults::setValue(const QString &key, const QVariant &value)
 {
     m_settings->setValue(key, value);
+    emit changed(key);
+}
+
+formats::DateStyle UserDefaults::logDateFormaterStyle() const
+{
+    return integer(QStringLiteral("DateFormatIndex")) == 0 ? formats::DateStyle::Short
+                                                           : formats::DateStyle::Medium;
 }
 
 void UserDefaults::remove(const QString &key)
 {
     m_settings->remove(key);
+    emit changed(key);
 }
 
 void UserDefaults::sync()

@@ -2,9 +2,9 @@
 
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
-#include "adif/AdifWriter.h"
+#include "model/AdifWriter.h"
 #include "adif/DxccEntityLookup.h"
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/ProgressBar.h"
@@ -70,7 +70,7 @@ int exportCommand(Cli &cli, const QStringList &words)
                 ? QStringLiteral("Usage: export [--all | --range CODE | --ids 1,2,3] [-o FILE]")
                 : args.error());
 
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     QString error;
     const std::optional<QList<QsoClass>> qsos = selectedQsos(log, args, &error);
     if (!qsos)
@@ -110,9 +110,9 @@ int importCommand(Cli &cli, const QStringList &words)
     if (prepared.estimate() == 0)
         return cli.failed(prepared.status);
 
-    LogModel log(cli.app());
-    DxccEntityLookup entities(cli.app());
-    AdifImport import(cli.app(), log, entities);
+    LogModel &log = cli.app().log();
+    DxccEntityLookup entities(cli.app().dxcc());
+    AdifImport import(cli.app().defaults(), cli.app().notifications(), log, entities);
     ProgressBar bar;
     QObject::connect(&import, &AdifImport::progress, &import,
                      [&bar](qsizetype done, qsizetype total) { bar.show(done, total); });

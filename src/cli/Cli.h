@@ -1,11 +1,11 @@
 #pragma once
 
+#include "root/AppDelegate.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QTextStream>
-
-class AppDelegate;
 
 /** What every subcommand gets: the application object, the output style and the three ways a
  *  command ends (success, bad usage, failed operation). */

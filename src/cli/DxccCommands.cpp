@@ -1,6 +1,6 @@
 #include "cli/DxccCommands.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "formats/Formats.h"
@@ -54,7 +54,7 @@ int update(Cli &cli, const QStringList &words)
         return cli.usage(args.error().isEmpty()
                              ? QStringLiteral("Usage: countryfile update [--file PATH] [--url URL]")
                              : args.error());
-    ClublogDxStuff stuff(cli.app());
+    ClublogDxStuff stuff(cli.app().defaults(), cli.app().folder());
     QString failure;
     QObject::connect(&stuff, &ClublogDxStuff::clublogStatus, &stuff,
                      [&cli](const QString &text) { cli.text(text); });
@@ -79,7 +79,7 @@ int info(Cli &cli)
 {
     QJsonObject result{{QStringLiteral("date"),
                         cli.app().defaults().string(QLatin1String(ClublogDxStuff::kLastDateKey))}};
-    const DXCCModel model(cli.app()); // copies the shipped database when there is none
+    DXCCModel &model = cli.app().dxcc(); // copies the shipped database when there is none
     const auto counts = refdata::clublogRowCounts(model.fullClDatabasePath());
     if (counts.isEmpty())
         return cli.failed(QStringLiteral("Cannot read %1").arg(model.fullClDatabasePath()));
@@ -106,7 +106,7 @@ int dxccCommand(Cli &cli, const QStringList &words)
         if (!at)
             return cli.usage(QStringLiteral("--date needs \"yyyy-MM-dd HH:mm:ss\" (UTC)"));
     }
-    DXCCModel model(cli.app());
+    DXCCModel &model = cli.app().dxcc();
     if (calls == QStringList{QStringLiteral("-")}) {
         QTextStream in(stdin);
         QString line;

@@ -1,6 +1,6 @@
 #include "cli/GeoCommands.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "formats/Formats.h"
@@ -36,7 +36,7 @@ int bandCommand(Cli &cli, const QStringList &words)
     const std::optional<double> kHz = formats::parseGroupedKHz(args.positional().value(0));
     if (args.positional().size() != 1 || !kHz || *kHz < 0)
         return cli.usage(QStringLiteral("Usage: band KHZ | band --name NAME"));
-    const MyFunctions functions(cli.app());
+    const MyFunctions &functions = cli.app().functions();
     cli.print(QJsonObject{{QStringLiteral("band"), functions.qrg2mBand(*kHz)},
                           {QStringLiteral("xBand"), functions.qrg2xBand(*kHz)},
                           {QStringLiteral("mode"), functions.qrg2Mode(*kHz)},
@@ -101,7 +101,7 @@ int sunCommand(Cli &cli, const QStringList &words)
     const QString &locator = args.positional().first();
     if (!MyFunctions::locatorIsValid(locator))
         return cli.usage(QStringLiteral("Not a locator: %1").arg(locator));
-    const MyFunctions functions(cli.app());
+    const MyFunctions &functions = cli.app().functions();
     cli.print(QJsonObject{{QStringLiteral("sunrise"), functions.calcSunrise(locator, *altitude)},
                           {QStringLiteral("sunset"), functions.calcSunset(locator, *altitude)},
                           // Hundredths of a degree are more than the model's accuracy.

@@ -1,7 +1,7 @@
 #include "cli/LogbookCommands.h"
 
-#include "app/AppDelegate.h"
-#include "app/LogbookChoice.h"
+#include "root/AppDelegate.h"
+#include "model/LogbookChoice.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
 #include "model/LogbookFiles.h"
@@ -13,7 +13,7 @@ namespace {
 
 int list(Cli &cli)
 {
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     QJsonArray results;
     QStringList lines;
     for (const QString &name : log.getAllLogNames()) {
@@ -29,7 +29,7 @@ int list(Cli &cli)
 int create(Cli &cli, const QString &name)
 {
     QString fileName;
-    switch (logbookchoice::createLogbook(cli.app(), name, &fileName)) {
+    switch (logbookchoice::createLogbook(cli.app().folder(), name, &fileName)) {
     case logbookchoice::CreateResult::Created:
         cli.print(QJsonObject{{QStringLiteral("created"), fileName}});
         return Cli::Success;
@@ -46,7 +46,7 @@ int create(Cli &cli, const QString &name)
 /** The logbook file a name means: as given, or with ".rlog" added. */
 QString existingLogbook(Cli &cli, const QString &name)
 {
-    const QStringList names = LogModel(cli.app()).getAllLogNames();
+    const QStringList names = cli.app().log().getAllLogNames();
     const QString withSuffix = logbookfiles::withLogbookSuffix(name);
     if (names.contains(name))
         return name;
@@ -58,7 +58,7 @@ int select(Cli &cli, const QString &name)
     const QString fileName = existingLogbook(cli, name);
     if (fileName.isEmpty())
         return cli.failed(QStringLiteral("No logbook named %1").arg(name));
-    logbookchoice::selectLogbook(cli.app(), fileName);
+    logbookchoice::selectLogbook(cli.app().defaults(), cli.app().notifications(), fileName);
     cli.print(QJsonObject{{QStringLiteral("selected"), fileName}});
     return Cli::Success;
 }
@@ -66,7 +66,8 @@ int select(Cli &cli, const QString &name)
 int remove(Cli &cli, const QString &name)
 {
     const QString fileName = existingLogbook(cli, name);
-    switch (logbookchoice::deleteLogbook(cli.app(), fileName.isEmpty() ? name : fileName)) {
+    switch (logbookchoice::deleteLogbook(cli.app().folder(), cli.app().defaults(),
+                                         cli.app().notifications(), fileName.isEmpty() ? name : fileName)) {
     case logbookchoice::DeleteResult::Deleted:
         cli.print(QJsonObject{{QStringLiteral("deleted"), fileName}});
         return Cli::Success;

@@ -3,7 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/ProgressBar.h"
 #include "model/LogModel.h"
-#include "refdata/MemberListDownload.h"
+#include "shell/MemberListDownload.h"
 #include "refdata/MemberListFile.h"
 
 #include <QEventLoop>
@@ -48,7 +48,7 @@ int download(Cli &cli, const QString &which)
 
 int check(Cli &cli, const QString &call)
 {
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     const bool lotw = log.isLotwUser(call);
     const bool eqsl = log.isEqslUser(call);
     const QString text = memberlist::membershipText(lotw, eqsl);
@@ -64,7 +64,7 @@ int check(Cli &cli, const QString &call)
 
 int count(Cli &cli)
 {
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     cli.print(QJsonObject{{QStringLiteral("lotw"), log.numberofLotwUser()},
                           {QStringLiteral("eqsl"), log.numberOfEqslUser()}});
     return Cli::Success;

@@ -1,6 +1,6 @@
 #include "cli/NewQso.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "formats/Formats.h"
 #include "refdata/MyFunctions.h"
@@ -101,12 +101,12 @@ std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QStri
     }
     qso.dateTime = time;
     qso.sqlDateTime = formats::sqlDateTime(time);
-    qso.dateString = formats::displayDate(time.date(), app.logDateFormaterStyle());
+    qso.dateString = formats::displayDate(time.date(), app.defaults().logDateFormaterStyle());
     qso.timeString = time.toString(QLatin1String(formats::kLogTime));
 
     qso.qrg = *kHz;
     qso.qrgString = formats::groupedKHz(*kHz);
-    qso.band = args.option(QStringLiteral("band"), MyFunctions(app).qrg2mBand(*kHz));
+    qso.band = args.option(QStringLiteral("band"), app.functions().qrg2mBand(*kHz));
 
     qso.rsttx = args.option(QStringLiteral("rst-sent"), defaultRst(qso.mode));
     qso.rstrx = args.option(QStringLiteral("rst-rcvd"), defaultRst(qso.mode));

@@ -8,7 +8,7 @@
 #include "model/LogModel.h"
 #include "model/QsoRow.h"
 #include "refdata/DXCCModel.h"
-#include "refdata/QsoEntity.h"
+#include "model/QsoEntity.h"
 
 #include <QJsonArray>
 
@@ -26,10 +26,10 @@ int add(Cli &cli, const QStringList &words)
     std::optional<QsoClass> qso = newQsoFromArgs(cli.app(), args, &error);
     if (!qso)
         return cli.usage(error);
-    DXCCModel dxcc(cli.app());
+    DXCCModel &dxcc = cli.app().dxcc();
     refdata::resolveQsoEntity(dxcc, *qso);
 
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     const qint64 id = log.saveNewQSOtoLog(*qso);
     if (id <= 0)
         return cli.failed(QStringLiteral("The QSO was not stored in %1").arg(log.logDbName()));
@@ -60,7 +60,7 @@ int list(Cli &cli, const QStringList &words)
 
     QJsonArray results;
     QStringList lines;
-    for (const QsoClass &qso : LogModel(cli.app()).getlastQSOs(range)) {
+    for (const QsoClass &qso : cli.app().log().getlastQSOs(range)) {
         results.append(qsoToJson(qso));
         lines << listLine(qso);
     }
@@ -104,7 +104,7 @@ int set(Cli &cli, const QStringList &words)
     if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column))
         return cli.usage(QStringLiteral("Not a logbook column: %1").arg(words.at(1)));
 
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     QString error;
     const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
     if (!qso)
@@ -120,7 +120,7 @@ int remove(Cli &cli, const QStringList &words)
 {
     if (words.size() != 1)
         return cli.usage(QStringLiteral("Usage: qso delete ID"));
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     QString error;
     const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
     if (!qso)

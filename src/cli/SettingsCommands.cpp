@@ -1,6 +1,6 @@
 #include "cli/SettingsCommands.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
 
@@ -27,7 +27,7 @@ QVariant valueFromText(const QString &text)
 int prefsCommand(Cli &cli, const QStringList &words)
 {
     const QString action = words.value(0);
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     if (action == QLatin1String("get") && words.size() == 2) {
         cli.print(QJsonObject{{words.at(1), log.readPrefsForEntry(words.at(1))}});
         return Cli::Success;

@@ -1,9 +1,9 @@
 #include "cli/WorkedCommands.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
-#include "cluster/OneDxSpotClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "model/LogModel.h"
 #include "refdata/Bands.h"
 #include "refdata/DXCCModel.h"
@@ -48,9 +48,9 @@ int statusCommand(Cli &cli, const QStringList &words)
     spot.band = band;
     spot.xBand = refdata::band2xBand(band);
     spot.xMode = refdata::mode2xMode(mode);
-    spot.adif = DXCCModel(cli.app()).getDXCC(spot.dxCall, cli.app().clock().now()).adif;
+    spot.adif = cli.app().dxcc().getDXCC(spot.dxCall, cli.app().clock().now()).adif;
 
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     const QString dxInfo = log.getDxInfoString60m(spot.adif);
     const SpotAnswers a = log.spotAnswers(spot);
     cli.print(QJsonObject{
@@ -79,7 +79,7 @@ int iotaCommand(Cli &cli, const QStringList &words)
     if (words.size() != 1)
         return cli.usage(QStringLiteral("Usage: iota REF"));
     const QString reference = words.first().toUpper();
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     cli.print(QJsonObject{{QStringLiteral("status"), log.getIotaStatus(reference)},
                           {QStringLiteral("iotaWkd"), log.iotaWkd(reference)},
                           {QStringLiteral("iotaCfd"), log.iotaCfd(reference)}});
@@ -92,7 +92,7 @@ int gridCommand(Cli &cli, const QStringList &words)
     if (!args.error().isEmpty() || args.positional().size() != 1 ||
         !args.option(QStringLiteral("band")))
         return cli.usage(QStringLiteral("Usage: grid LOC --band BAND"));
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     cli.print(
         QJsonObject{{QStringLiteral("status"),
                      log.getLocatorStatus(args.positional().first(),
@@ -109,7 +109,7 @@ int statsCommand(Cli &cli, const QStringList &words)
         qslMode > 2)
         return cli.usage(QStringLiteral("Usage: stats [--qsl-mode 0|1|2] [--with-deleted]"));
 
-    LogModel log(cli.app());
+    LogModel &log = cli.app().log();
     const dxstats::Counts counts =
         log.getNumbersOfDXCCs(qslMode, args.flag(QStringLiteral("with-deleted")));
     QJsonArray all;
@@ -154,7 +154,7 @@ int dxListCommand(Cli &cli, const QStringList &words)
     if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || filter < 0 || filter > 5)
         return cli.usage(QStringLiteral("Usage: dxlist [--by-name] [--filter 0..5]"));
     QStringList rows =
-        LogModel(cli.app()).getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
+        cli.app().log().getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
     rows.removeIf([filter](const QString &row) { return !dxstats::keepDxListRow(row, filter); });
     cli.print(QJsonArray::fromStringList(rows), rows);
     return Cli::Success;

@@ -1,7 +1,7 @@
 // brindlewick-cli: the logbook's models for scripts and headless stations.
 
-#include "app/AppDelegate.h"
-#include "app/Startup.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"

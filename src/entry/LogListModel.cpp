@@ -1,8 +1,8 @@
 #include "entry/LogListModel.h"
 
 #include "adif/AdifExport.h"
-#include "adif/AdifWriter.h"
-#include "app/AppDelegate.h"
+#include "model/AdifWriter.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "entry/LogListTexts.h"
 #include "entry/QsoColors.h"
@@ -277,7 +277,7 @@ void LogListModel::rebuild()
     dropPages();
     m_syncedRows.clear();
     m_query.reset();
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     log.updateDxTable();
     const int range = LogListQuery::effectiveRange(rangeIndex());
     const int order = sortIndex();
@@ -398,7 +398,7 @@ void LogListModel::deleteQso(int row)
     if (row < 0 || row >= m_count)
         return;
     const QsoClass qso = qsoAt(row);
-    LogModel(m_app).deleteQSO(qso);
+    m_app.log().deleteQSO(qso);
     // The row goes in any case; marks below it move up with their QSOs.
     beginRemoveRows({}, row, row);
     dropPages();
@@ -422,7 +422,7 @@ void LogListModel::exportMarked()
         return;
     QList<int> rows(m_marks.cbegin(), m_marks.cend());
     std::sort(rows.begin(), rows.end());
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     QString text = adif::exportHeader();
     for (int row : std::as_const(rows))
         text += log.makeAdifQSOfromID(qsoAt(row));

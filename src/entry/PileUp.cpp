@@ -1,6 +1,6 @@
 #include "entry/PileUp.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "entry/FieldRules.h"
 #include "entry/PileUpStart.h"
 #include "formats/Formats.h"
@@ -51,9 +51,8 @@ QString PileUp::start(const QVariantMap &fields, int powerIndex, const QString &
 
 void PileUp::setDefaultQSO(const QsoClass &defaultQso)
 {
-    // The models live as long as the pile-up screen.
-    m_dxcc = std::make_unique<DXCCModel>(m_app);
-    m_log = std::make_unique<LogModel>(m_app);
+    // A pile-up logs into the logbook it started on.
+    m_log = m_app.log().pinned();
     m_default = defaultQso;
     m_rstrx = defaultQso.rstrx;
     m_rsttx = defaultQso.rsttx;
@@ -72,7 +71,6 @@ void PileUp::finish()
 {
     m_clock->stop();
     m_log.reset();
-    m_dxcc.reset();
     if (m_running) {
         m_running = false;
         emit runningChanged();
@@ -82,7 +80,7 @@ void PileUp::finish()
 void PileUp::updateLogTime()
 {
     const QDateTime now = m_app.clock().now();
-    m_dateText = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
+    m_dateText = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
     m_timeText = clockText(now);
     emit clockChanged();
 }
@@ -128,12 +126,12 @@ bool PileUp::logQso()
         return false;
     }
     const QDateTime now = m_app.clock().now();
-    const CountryClass entity = m_dxcc->getDXCC(call, now);
+    const CountryClass entity = m_app.dxcc().getDXCC(call, now);
 
     QsoClass qso;
     qso.dateTime = now;
     qso.sqlDateTime = formats::sqlDateTime(now);
-    qso.dateString = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
+    qso.dateString = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
     qso.timeString = now.toUTC().toString(QLatin1String(formats::kLogTime));
     qso.callsign = call;
     qso.band = m_default.band;

@@ -88,7 +88,6 @@ signals:
 
 private:
     AppDelegate &m_app;
-    std::unique_ptr<DXCCModel> m_dxcc;
     std::unique_ptr<LogModel> m_log;
     QTimer *m_clock;
     bool m_running = false;

@@ -1,6 +1,6 @@
 #include "entry/QsoEditor.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -99,8 +99,7 @@ constexpr int kShortestIota = 2;
 } // namespace
 
 QsoEditor::QsoEditor(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app), m_dxcc(std::make_unique<DXCCModel>(app)),
-      m_functions(std::make_unique<MyFunctions>(app))
+    : QObject(parent), m_app(app), m_dxcc(app.dxcc()), m_functions(app.functions())
 {}
 
 QsoEditor::~QsoEditor() = default;
@@ -110,7 +109,7 @@ void QsoEditor::setQso(const QsoClass &stored)
     m_orgQSO = stored;
     m_orgQSO.checked = false;
     m_qso = m_orgQSO;
-    m_entity = m_dxcc->adifToCountry(std::abs(stored.adif));
+    m_entity = m_dxcc.adifToCountry(std::abs(stored.adif));
     m_loaded = true;
     m_editing = stored.checked;
     emit qsoLoaded();
@@ -206,7 +205,7 @@ void QsoEditor::save()
 {
     const qint32 number = std::abs(m_qso.adif);
     m_qso.adif = m_qso.opIsValid ? number : -number;
-    LogModel(m_app).updateQSO(m_orgQSO, m_qso);
+    m_app.log().updateQSO(m_orgQSO, m_qso);
     m_orgQSO = m_qso;
     m_editing = false;
     emit editingChanged();
@@ -244,7 +243,7 @@ void QsoEditor::leaveField(const QString &key)
         if (kHz > 0.0) {
             m_qso.qrg = kHz;
             m_qso.qrgString = entry::reformatFrequency(m_qso.qrgString);
-            m_qso.band = m_functions->qrg2mBand(kHz);
+            m_qso.band = m_functions.qrg2mBand(kHz);
         } else {
             // Not a number: the frequency stays as it was.
             m_qso.qrgString = m_orgQSO.qrgString;
@@ -286,9 +285,9 @@ void QsoEditor::resolveEntity()
     if (m_qso.dateTime.isValid())
         at = m_qso.dateTime;
     else if (const auto date =
-                 formats::parseDisplayDate(m_qso.dateString, m_app.logDateFormaterStyle()))
+                 formats::parseDisplayDate(m_qso.dateString, m_app.defaults().logDateFormaterStyle()))
         at = QDateTime(*date, QTime(0, 0), QTimeZone::utc());
-    takeEntity(m_dxcc->getDXCC(m_qso.callsign, at));
+    takeEntity(m_dxcc.getDXCC(m_qso.callsign, at));
     m_qso.prefix = refdata::getPrefix(m_qso.callsign);
 }
 
@@ -315,7 +314,7 @@ void QsoEditor::newDateTimeSelected(const QDateTime &instant)
     const QDateTime utc = instant.toUTC();
     m_qso.dateTime = utc;
     m_qso.sqlDateTime = formats::sqlDateTime(utc);
-    m_qso.dateString = formats::displayDate(utc.date(), m_app.logDateFormaterStyle());
+    m_qso.dateString = formats::displayDate(utc.date(), m_app.defaults().logDateFormaterStyle());
     m_qso.timeString = utc.toString(QLatin1String(formats::kLogTime));
     resolveEntity();
     emit fieldsChanged();
@@ -349,7 +348,7 @@ void QsoEditor::newDetailsSelected(const QVariant &mode, const QVariant &power,
     if (county.isValid() && !county.toString().isEmpty())
         m_qso.county = QStringLiteral("%1,%2").arg(m_qso.state, county.toString());
     if (country.isValid() && country.toInt() != 0)
-        takeEntity(m_dxcc->adifToCountry(std::abs(country.toInt())));
+        takeEntity(m_dxcc.adifToCountry(std::abs(country.toInt())));
     if (opIsValid.isValid()) {
         m_qso.opIsValid = opIsValid.toBool();
         const qint32 number = std::abs(m_qso.adif);

@@ -113,8 +113,8 @@ private:
     void save();
 
     AppDelegate &m_app;
-    std::unique_ptr<DXCCModel> m_dxcc;
-    std::unique_ptr<MyFunctions> m_functions;
+    DXCCModel &m_dxcc;
+    MyFunctions &m_functions;
     QsoClass m_orgQSO;
     QsoClass m_qso;
     CountryClass m_entity;

@@ -1,8 +1,8 @@
 #include "entry/QsoEntryForm.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
-#include "cluster/OneDxSpotClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "entry/CallsignLookup.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
@@ -55,8 +55,8 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 } // namespace
 
 QsoEntryForm::QsoEntryForm(AppDelegate &app, bool phone, QObject *parent)
-    : QObject(parent), m_app(app), m_phone(phone), m_log(std::make_unique<LogModel>(app)),
-      m_functions(std::make_unique<MyFunctions>(app)), m_dxcc(std::make_unique<DXCCModel>(app)),
+    : QObject(parent), m_app(app), m_phone(phone), m_log(app.log()),
+      m_functions(app.functions()), m_dxcc(app.dxcc()),
       m_position(new OwnPosition(this)), m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
@@ -83,7 +83,7 @@ QsoEntryForm::QsoEntryForm(AppDelegate &app, bool phone, QObject *parent)
     loadPrefs();
     loadUserFieldPrefs();
     if (!m_phone) {
-        m_log->updateDxTable();
+        m_log.updateDxTable();
         m_colorCode = int(m_app.defaults().integer(QStringLiteral("SelectedColorCode")));
     }
     newQso();
@@ -98,9 +98,9 @@ void QsoEntryForm::loadPrefs()
     m_lookupTitle = lookup.title;
     m_lookupConfigured = lookup.configured();
     m_lookupVisible = m_lookupConfigured && m_values.callsign.size() >= 2;
-    m_log->loadPrefs();
+    m_log.loadPrefs();
     if (!m_position->isActive() || m_positionLine.isEmpty())
-        m_myLocator = m_log->getMyLocator();
+        m_myLocator = m_log.getMyLocator();
     setSaveCurrentLocation(defaults.boolean(QStringLiteral("SaveCurrentLocation")));
     emit settingsChanged();
     emit infoChanged();
@@ -112,9 +112,9 @@ void QsoEntryForm::loadUserFieldPrefs()
     m_userFieldCaptions.clear();
     m_myGridField = 0;
     for (int n = 1; n <= kUserFields; ++n) {
-        m_userFieldCaptions << m_log->getUserFieldNameForNumber(n);
-        m_userFieldRemember[n - 1] = m_log->getUserFieldRememberForNumber(n);
-        if (m_myGridField == 0 && m_log->getUserFieldAdifIdxForNumber(n) == kMyGridAdifIndex)
+        m_userFieldCaptions << m_log.getUserFieldNameForNumber(n);
+        m_userFieldRemember[n - 1] = m_log.getUserFieldRememberForNumber(n);
+        if (m_myGridField == 0 && m_log.getUserFieldAdifIdxForNumber(n) == kMyGridAdifIndex)
             m_myGridField = n;
     }
     emit settingsChanged();
@@ -263,7 +263,7 @@ void QsoEntryForm::frequencyTyped(const QString &text)
 void QsoEntryForm::recomputeBand()
 {
     const entry::FrequencyReading reading =
-        entry::readFrequency(m_functions->allQRGs(), m_values.qrgString);
+        entry::readFrequency(m_functions.allQRGs(), m_values.qrgString);
     m_values.band = reading.band;
     setTone(QStringLiteral("qrgString"), reading.hasBand() ? QString() : QStringLiteral("error"));
 }
@@ -351,7 +351,7 @@ void QsoEntryForm::newDetailsSelected(const QVariant &mode, const QVariant &powe
         m_countyLine = m_values.state + u',' + m_values.county;
     }
     if (country.isValid() && country.toInt() != 0) {
-        const CountryClass chosen = m_dxcc->adifToCountry(country.toInt());
+        const CountryClass chosen = m_dxcc.adifToCountry(country.toInt());
         showEntity(chosen);
     }
     if (opIsValid.isValid()) {
@@ -430,18 +430,18 @@ QStringList QsoEntryForm::colorNames() const
 
 QStringList QsoEntryForm::states()
 {
-    return m_dxcc->getAllStates();
+    return m_dxcc.getAllStates();
 }
 
 QStringList QsoEntryForm::counties(const QString &state)
 {
-    return m_dxcc->getAllCountiesForState(state);
+    return m_dxcc.getAllCountiesForState(state);
 }
 
 QVariantList QsoEntryForm::entities()
 {
     QVariantList list;
-    for (const CountryClass &c : m_dxcc->getAllDXCCs()) {
+    for (const CountryClass &c : m_dxcc.getAllDXCCs()) {
         if (c.deleted)
             continue;
         list << QVariantMap{{QStringLiteral("adif"), c.adif},

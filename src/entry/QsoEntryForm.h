@@ -209,9 +209,9 @@ private:
 
     AppDelegate &m_app;
     const bool m_phone;
-    std::unique_ptr<LogModel> m_log;
-    std::unique_ptr<MyFunctions> m_functions;
-    std::unique_ptr<DXCCModel> m_dxcc;
+    LogModel &m_log;
+    MyFunctions &m_functions;
+    DXCCModel &m_dxcc;
     OwnPosition *m_position;
     QTimer *m_clock;
     CallsignLookup *m_lookupService = nullptr;

@@ -2,9 +2,9 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
-#include "cluster/OneDxSpotClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "entry/EntryTexts.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
@@ -35,7 +35,7 @@ std::optional<QDateTime> QsoEntryForm::qsoDate() const
         return m_stored->dateTime;
     if (m_realTime)
         return std::nullopt;
-    const formats::DateStyle style = m_app.logDateFormaterStyle();
+    const formats::DateStyle style = m_app.defaults().logDateFormaterStyle();
     if (auto instant = entry::parseEntryDateTime(m_values.dateString, m_values.timeString, style))
         return instant;
     if (auto instant =
@@ -62,9 +62,9 @@ void QsoEntryForm::callsignFieldDidEndEditing()
         // A frequency typed into the callsign field tunes the radio instead.
         OneDxSpotClass spot;
         spot.qrg = *kHz;
-        spot.xMode = m_functions->qrg2xMode(*kHz);
-        spot.band = m_functions->qrg2mBand(*kHz);
-        spot.xBand = m_functions->qrg2xBand(*kHz);
+        spot.xMode = m_functions.qrg2xMode(*kHz);
+        spot.band = m_functions.qrg2mBand(*kHz);
+        spot.xBand = m_functions.qrg2xBand(*kHz);
         m_app.notifications().post(QString::fromLatin1(notifications::SetTrxData),
                                    QVariant::fromValue(spot));
         m_values.callsign.clear();
@@ -92,8 +92,8 @@ void QsoEntryForm::resolveEntity()
 {
     const QString &callsign = m_values.callsign;
     const std::optional<QDateTime> date = qsoDate();
-    const CountryClass entity = m_dxcc->getDXCC(callsign, date);
-    m_currentQsoIsValidOps = m_dxcc->checkIfOperationIsValid(callsign, date);
+    const CountryClass entity = m_dxcc.getDXCC(callsign, date);
+    m_currentQsoIsValidOps = m_dxcc.checkIfOperationIsValid(callsign, date);
     if (!m_stored) // editing on the phone: the operator's switch decides
         m_validOperation = m_currentQsoIsValidOps;
     m_entityLine = entry::lines::entityLine(entity);
@@ -123,9 +123,9 @@ void QsoEntryForm::showEntity(const CountryClass &entity)
         m_countyLine.clear();
     m_countyAsked = counties;
 
-    m_dxInfo = m_log->getDxInfoString60m(entity.adif);
+    m_dxInfo = m_log.getDxInfoString60m(entity.adif);
     m_dxModeSummary = entry::lines::modeSummaryLine(LogModel::makeModeInfoText(m_dxInfo));
-    m_zoneLine = entry::lines::zoneLine(entity, *m_functions, m_myLocator);
+    m_zoneLine = entry::lines::zoneLine(entity, m_functions, m_myLocator);
     if (const auto path = entry::lines::pathBetween(m_myLocator, entity.locator)) {
         m_bearing = path->degrees;
         m_bearingKnown = true;
@@ -142,21 +142,21 @@ void QsoEntryForm::stationLookups(const QString &callsign)
     m_stationLine = callsign;
     m_stationTone = m_currentQsoIsValidOps ? QString() : kInvalidTone;
 
-    m_workedInfo = m_log->makeCallsignInfoString60m(callsign);
+    m_workedInfo = m_log.makeCallsignInfoString60m(callsign);
     m_workedModeSummary = entry::lines::modeSummaryLine(LogModel::makeModeInfoText(m_workedInfo));
     m_qsoCountLine = entry::lines::qsoCountLine(
-        m_workedInfo.isEmpty() ? 0 : m_log->numberOfQSOsWithCallsign(callsign));
+        m_workedInfo.isEmpty() ? 0 : m_log.numberOfQSOsWithCallsign(callsign));
 
-    const QString logLocator = m_log->getLocatorFromLog(callsign);
+    const QString logLocator = m_log.getLocatorFromLog(callsign);
     if (logLocator.size() == kLogLocatorLength)
         showLocatorLine(logLocator);
     else
         m_locatorLine.clear();
 
     m_memberLine =
-        memberlist::membershipText(m_log->isLotwUser(callsign), m_log->isEqslUser(callsign));
+        memberlist::membershipText(m_log.isLotwUser(callsign), m_log.isEqslUser(callsign));
 
-    const QsoClass known = m_log->getInfoForStation(callsign);
+    const QsoClass known = m_log.getInfoForStation(callsign);
     if (m_values.callsign != callsign)
         return;
     const QList<std::pair<QString, QString>> fromLog = {
@@ -174,7 +174,7 @@ void QsoEntryForm::showLocatorLine(const QString &locator)
         m_locatorLine.clear();
         return;
     }
-    m_locatorLine = entry::lines::sunLine(locator, *m_functions, m_myLocator, true).trimmed();
+    m_locatorLine = entry::lines::sunLine(locator, m_functions, m_myLocator, true).trimmed();
     if (const auto path = entry::lines::pathBetween(m_myLocator, locator)) {
         m_bearing = path->degrees;
         m_bearingKnown = true;
@@ -209,16 +209,16 @@ void QsoEntryForm::refreshClock()
     const QDateTime now = m_app.clock().now();
     // With the clock off the fields start from now once, for the operator to change.
     if (m_realTime || (m_values.dateString.isEmpty() && m_values.timeString.isEmpty())) {
-        m_values.dateString = formats::displayDate(now.date(), m_app.logDateFormaterStyle());
+        m_values.dateString = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
         m_values.timeString = now.toString(QLatin1String(formats::kLogTime));
         emit fieldsChanged();
     }
     if (MyFunctions::locatorIsValid(m_myLocator)) {
         m_ownSunLine = QStringLiteral("Sunrise: %1  Sunset: %2")
-                           .arg(m_functions->calcSunrise(m_myLocator, -0.833),
-                                m_functions->calcSunset(m_myLocator, -0.833));
+                           .arg(m_functions.calcSunrise(m_myLocator, -0.833),
+                                m_functions.calcSunset(m_myLocator, -0.833));
         m_ownSunTwilight =
-            entry::lines::isNauticalTwilight(m_functions->calcSunElevation(m_myLocator));
+            entry::lines::isNauticalTwilight(m_functions.calcSunElevation(m_myLocator));
     } else {
         m_ownSunLine.clear();
         m_ownSunTwilight = false;
@@ -234,7 +234,7 @@ void QsoEntryForm::setSaveCurrentLocation(bool on)
         if (!on) {
             m_positionLine.clear();
             m_positionNote.clear();
-            m_myLocator = m_log->getMyLocator();
+            m_myLocator = m_log.getMyLocator();
             refreshClock();
         }
         emit settingsChanged();

@@ -2,7 +2,7 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -39,7 +39,7 @@ QString QsoEntryForm::save()
 
     // Both layouts check the locator and a hand-entered date: storing either unreadable would
     // spoil the log without anyone noticing.
-    const formats::DateStyle style = m_app.logDateFormaterStyle();
+    const formats::DateStyle style = m_app.defaults().logDateFormaterStyle();
     const entry::EntryCheck check{m_values.callsign,
                                   m_values.qrgString,
                                   m_values.mode,
@@ -68,10 +68,10 @@ QString QsoEntryForm::save()
 
     qint64 rowid = 0;
     if (m_stored) {
-        m_log->updateQSO(*m_stored, record);
+        m_log.updateQSO(*m_stored, record);
         rowid = m_stored->rowid;
     } else {
-        rowid = m_log->saveNewQSOtoLog(record);
+        rowid = m_log.saveNewQSOtoLog(record);
         if (rowid <= 0)
             return kNotStored; // the form keeps everything, so nothing typed is lost
     }
@@ -125,9 +125,9 @@ void QsoEntryForm::newQso()
     m_tones.clear();
     resetInfo();
 
-    m_values.mode = m_log->getLastLoggedMode();
-    m_values.qrgString = m_log->getLastLoggedFrequency();
-    m_values.band = m_log->getLastLoggedBand();
+    m_values.mode = m_log.getLastLoggedMode();
+    m_values.qrgString = m_log.getLastLoggedFrequency();
+    m_values.band = m_log.getLastLoggedBand();
     // The phone starts with empty reports; the tablet keeps them from QSO to QSO.
     if (!m_phone)
         m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
@@ -147,7 +147,7 @@ void QsoEntryForm::newQso()
 
 bool QsoEntryForm::editQsoWithId(int rowid)
 {
-    const QList<QsoClass> found = m_log->getQSOsFromQueryString(
+    const QList<QsoClass> found = m_log.getQSOsFromQueryString(
         QStringLiteral("select * from logbook where id=%1").arg(rowid));
     if (found.isEmpty())
         return false;

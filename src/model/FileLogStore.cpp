@@ -1,6 +1,7 @@
 #include "model/FileLogStore.h"
 
-#include "app/AppDelegate.h"
+#include "app/Clock.h"
+#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
 #include "db/Database.h"
 #include "model/QsoRow.h"
@@ -26,7 +27,9 @@ QString insertStatement()
 
 } // namespace
 
-FileLogStore::FileLogStore(AppDelegate &app, QString path) : m_app(app), m_path(std::move(path))
+FileLogStore::FileLogStore(const UserDefaults &defaults, const Clock &clock, QStringList &info60m,
+                           QString path)
+    : m_defaults(defaults), m_clock(clock), m_info60m(info60m), m_path(std::move(path))
 {}
 
 bool FileLogStore::open(db::Database &database) const
@@ -57,7 +60,7 @@ QList<QsoClass> FileLogStore::query(const QString &statement,
         return {};
     db::Statement select = database.prepare(statement);
     select.bindAll(values);
-    const formats::DateStyle style = m_app.logDateFormaterStyle();
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
     QList<QsoClass> qsos;
     while (select.step())
         qsos.append(qsorow::readRow(select, style));
@@ -71,7 +74,7 @@ QList<QsoClass> FileLogStore::getQSOsFromQueryString(const QString &statement)
 
 QList<QsoClass> FileLogStore::getlastQSOs(int rangeCode)
 {
-    const int year = m_app.clock().now().date().year();
+    const int year = m_clock.now().date().year();
     const QString since = QStringLiteral(" where datetime>=? order by datetime desc");
     switch (rangeCode) {
     case 1:
@@ -187,7 +190,7 @@ QList<int> FileLogStore::getDistinctDxccAdifsfromLog()
 
 void FileLogStore::blank60mEntry(const QsoClass &qso)
 {
-    QStringList &cache = m_app.info60m();
+    QStringList &cache = m_info60m;
     const int index = std::abs(qso.adif);
     if (qso.band == QLatin1String("60m") && index < cache.size())
         cache[index].clear();

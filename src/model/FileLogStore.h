@@ -3,8 +3,10 @@
 #include "model/LogStore.h"
 
 #include <QString>
+#include <QStringList>
 
-class AppDelegate;
+class Clock;
+class UserDefaults;
 
 namespace db {
 class Database;
@@ -14,7 +16,10 @@ class Database;
  *  again, so a newly chosen or replaced file is seen at the next operation. */
 class FileLogStore final : public LogStore {
 public:
-    FileLogStore(AppDelegate &app, QString path);
+    /** `info60m` is the logbook's cache of 60 m status texts, blanked where a write changes
+     *  them. */
+    FileLogStore(const UserDefaults &defaults, const Clock &clock, QStringList &info60m,
+                 QString path);
 
     [[nodiscard]] const QString &path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
@@ -56,6 +61,8 @@ private:
      *  file did not open, which has been logged already). */
     std::optional<QString> runStatement(const QString &statement);
 
-    AppDelegate &m_app;
+    const UserDefaults &m_defaults;
+    const Clock &m_clock;
+    QStringList &m_info60m;
     QString m_path;
 };

@@ -1,6 +1,6 @@
 #include "model/FileWorkedStore.h"
 
-#include "app/AppDelegate.h"
+#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
 #include "db/Database.h"
 #include "model/QsoRow.h"
@@ -56,7 +56,8 @@ QString startsWithPattern(QString text)
 
 } // namespace
 
-FileWorkedStore::FileWorkedStore(AppDelegate &app, const QString &path) : m_app(app), m_path(path)
+FileWorkedStore::FileWorkedStore(const UserDefaults &defaults, const QString &path)
+    : m_defaults(defaults), m_path(path)
 {}
 
 FileWorkedStore::~FileWorkedStore() = default;
@@ -260,7 +261,7 @@ QList<QsoClass> FileWorkedStore::query(const QString &statement,
         return {};
     db::Statement select = database->prepare(statement);
     select.bindAll(values);
-    const formats::DateStyle style = m_app.logDateFormaterStyle();
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
     QList<QsoClass> qsos;
     while (select.step())
         qsos.append(qsorow::readRow(select, style));

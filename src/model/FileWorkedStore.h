@@ -5,7 +5,7 @@
 
 #include <memory>
 
-class AppDelegate;
+class UserDefaults;
 
 namespace db {
 class Database;
@@ -17,7 +17,7 @@ class Database;
  *  FileStamp), so a replaced or changed logbook is seen at the next question. */
 class FileWorkedStore final : public WorkedStore {
 public:
-    FileWorkedStore(AppDelegate &app, const QString &path);
+    FileWorkedStore(const UserDefaults &defaults, const QString &path);
     ~FileWorkedStore() override;
     void setPath(const QString &path);
 
@@ -40,7 +40,7 @@ private:
     QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values);
     QList<QsoClass> slotRows(const QString &statement, std::initializer_list<QVariant> values);
 
-    AppDelegate &m_app;
+    const UserDefaults &m_defaults;
     QString m_path;
     std::unique_ptr<db::Database> m_connection;
     quint64 m_connectionInode = 0;

@@ -1,6 +1,9 @@
 #include "model/LogModel.h"
 
-#include "app/AppDelegate.h"
+#include "app/Clock.h"
+#include "app/DataFolder.h"
+#include "app/NotificationCenter.h"
+#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
 #include "app/Notifications.h"
 #include "db/Database.h"
@@ -8,6 +11,7 @@
 #include "model/LogbookFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -20,11 +24,26 @@ QString notification(const char *name)
 
 } // namespace
 
-LogModel::LogModel(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app), m_fileStore(app, QString()), m_fileWorked(app, QString())
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder,
+                   NotificationCenter &centre, const Clock &clock, DXCCModel &dxcc,
+                   QObject *parent)
+    : LogModel(defaults, folder, centre, clock, dxcc, QString(), parent)
+{}
+
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder,
+                   NotificationCenter &centre, const Clock &clock, DXCCModel &dxcc,
+                   const QString &pinned, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_folder(folder), m_notifications(centre),
+      m_clock(clock), m_dxcc(dxcc), m_pinned(pinned), m_info60m(k60mCacheSize, QString()),
+      m_fileStore(defaults, clock, m_info60m, QString()), m_fileWorked(defaults, QString())
 {
     loadPrefs();
-    NotificationCenter &centre = m_app.notifications();
+    if (m_pinned.isEmpty())
+        connect(&m_defaults, &UserDefaults::changed, this, [this](const QString &key) {
+            // Choosing another logbook repoints the model at once.
+            if (key == kLogDbName && m_defaults.string(kLogDbName) != m_logDbName)
+                loadPrefs();
+        });
     centre.observe(notification(notifications::DownloadableDataChanged), this,
                    [this](const QVariant &) {
                        m_lotwUsers.reset();
@@ -38,11 +57,18 @@ LogModel::LogModel(AppDelegate &app, QObject *parent)
             m_userFieldNames.reset();
             loadPrefs();
         });
+    // Another logbook has other 60 m answers.
+    centre.observe(notification(notifications::NewLogSelected), this,
+                   [this](const QVariant &) { m_info60m = QStringList(k60mCacheSize, QString()); });
 }
 
 void LogModel::loadPrefs()
 {
-    QString name = m_app.defaults().string(kLogDbName);
+    if (!m_pinned.isEmpty()) {
+        usePath(QFileInfo(m_pinned).fileName(), m_pinned);
+        return;
+    }
+    QString name = m_defaults.string(kLogDbName);
     if (!name.isEmpty()) {
         if (name == QLatin1String(logbookfiles::kSyncedLog)) {
             m_isSyncLog = true;
@@ -51,21 +77,32 @@ void LogModel::loadPrefs()
             return;
         }
         m_isSyncLog = false;
-        if (!QFile::exists(m_app.documentPath(name)))
+        if (!QFile::exists(m_folder.filePath(name)))
             name.clear();
     }
     if (name.isEmpty()) {
         name = QString::fromLatin1(logbookfiles::kDefaultLog);
         // A failed copy is ignored here: every operation then reports the unopenable file.
-        m_app.copyResourceIfMissing(QString::fromLatin1(logbookfiles::kEmptyLog), name);
-        m_app.defaults().setValue(kLogDbName, name);
+        m_folder.copyResourceIfMissing(QString::fromLatin1(logbookfiles::kEmptyLog), name);
+        m_defaults.setValue(kLogDbName, name);
     }
+    usePath(name, m_folder.filePath(name));
+}
+
+void LogModel::usePath(const QString &name, const QString &path)
+{
     m_isSyncLog = false;
     m_logDbName = name;
-    m_fullLogDatabasePath = m_app.documentPath(name);
+    m_fullLogDatabasePath = path;
     m_fileStore.setPath(m_fullLogDatabasePath);
     m_fileWorked.setPath(m_fullLogDatabasePath);
     m_fileStore.addMissingIndexes();
+}
+
+std::unique_ptr<LogModel> LogModel::pinned() const
+{
+    return std::make_unique<LogModel>(m_defaults, m_folder, m_notifications, m_clock, m_dxcc,
+                                      m_fullLogDatabasePath);
 }
 
 bool LogModel::openDB()
@@ -83,9 +120,9 @@ bool LogModel::openDB()
 
 QStringList LogModel::getAllLogNames() const
 {
-    QStringList names = logbookfiles::listLogbooks(m_app.dataFolder());
+    QStringList names = logbookfiles::listLogbooks(m_folder.path);
     // The synced logbook is offered only where this build can reach it.
-    if (m_app.coreData())
+    if (m_syncedStore)
         names.prepend(QString::fromLatin1(logbookfiles::kSyncedLog));
     return names;
 }
@@ -94,8 +131,8 @@ LogStore *LogModel::store()
 {
     if (!m_isSyncLog)
         return &m_fileStore;
-    if (LogStore *synced = m_app.coreData())
-        return synced;
+    if (m_syncedStore)
+        return m_syncedStore;
     diag(QStringLiteral("Error in openDB while sync log is in use"));
     return nullptr;
 }
@@ -116,8 +153,8 @@ std::optional<LogListQuery> LogModel::pagedQSOs(int rangeCode, int order) const
 {
     if (m_isSyncLog)
         return std::nullopt;
-    return LogListQuery(m_fullLogDatabasePath, m_app.logDateFormaterStyle(), rangeCode, order,
-                        m_app.clock().now().date().year());
+    return LogListQuery(m_fullLogDatabasePath, m_defaults.logDateFormaterStyle(), rangeCode, order,
+                        m_clock.now().date().year());
 }
 
 QList<QsoClass> LogModel::getQSOsFromDXCC(int adif)
@@ -313,14 +350,14 @@ const MemberList &LogModel::lotwUsers()
 {
     if (!m_lotwUsers)
         m_lotwUsers =
-            MemberList::load(m_app.documentPath(QStringLiteral("lotw.txt")), QStringLiteral("\n"));
+            MemberList::load(m_folder.filePath(QStringLiteral("lotw.txt")), QStringLiteral("\n"));
     return *m_lotwUsers;
 }
 
 const MemberList &LogModel::eqslUsers()
 {
     if (!m_eqslUsers)
-        m_eqslUsers = MemberList::load(m_app.documentPath(QStringLiteral("eqsl.txt")),
+        m_eqslUsers = MemberList::load(m_folder.filePath(QStringLiteral("eqsl.txt")),
                                        QStringLiteral("\r\n"));
     return *m_eqslUsers;
 }

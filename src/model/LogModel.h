@@ -1,6 +1,6 @@
 #pragma once
 
-#include "adif/ModesList.h"
+#include "refdata/ModesList.h"
 #include "model/DxccStatistics.h"
 #include "model/FileLogStore.h"
 #include "model/FileWorkedStore.h"
@@ -11,9 +11,14 @@
 #include <QObject>
 #include <QVariantMap>
 
+#include <memory>
 #include <optional>
 
-class AppDelegate;
+class Clock;
+class DXCCModel;
+class NotificationCenter;
+class UserDefaults;
+struct DataFolder;
 struct OneDxSpotClass;
 
 /** The thirteen answers that tell what a spot would be new for. */
@@ -35,11 +40,20 @@ struct SpotAnswers {
 
 /** The single gateway to the current logbook. It chooses the logbook from the user default
  *  "LogDbName" and forwards every operation to the store behind it (a logbook file or the synced
- *  store); callers never know which. Cheap to make: each screen or service owns its own. */
+ *  store); callers never know which. The front end makes one and hands it to every screen and
+ *  service; "NewLogSelected" repoints it to the logbook chosen since. Work that must stay on the
+ *  logbook it started on makes its own with `pinned` set to that logbook's file. */
 class LogModel : public QObject {
     Q_OBJECT
 public:
-    explicit LogModel(AppDelegate &app, QObject *parent = nullptr);
+    static constexpr int k60mCacheSize = 600;
+
+    LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
+             const Clock &clock, DXCCModel &dxcc, QObject *parent = nullptr);
+    /** A LogModel that stays on the given logbook file whatever is chosen later. */
+    LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
+             const Clock &clock, DXCCModel &dxcc, const QString &pinned,
+             QObject *parent = nullptr);
 
     // Which logbook.
     void loadPrefs();
@@ -49,6 +63,9 @@ public:
     [[nodiscard]] const QString &logDbName() const { return m_logDbName; }
     [[nodiscard]] const QString &fullLogDatabasePath() const { return m_fullLogDatabasePath; }
     [[nodiscard]] QStringList getAllLogNames() const;
+    /** A LogModel that stays on this model's current logbook, for work that must finish where it
+     *  started. */
+    [[nodiscard]] std::unique_ptr<LogModel> pinned() const;
 
     // Reading QSOs (newest first unless said otherwise).
     [[nodiscard]] QList<QsoClass> getQSOsFromQueryString(const QString &statement);
@@ -104,7 +121,7 @@ public:
     [[nodiscard]] QVariantMap getLotwPrefs();
     [[nodiscard]] QVariantMap getAllEqslData();
 
-    // ADIF (see adif/AdifWriter.h).
+    // ADIF (see model/AdifWriter.h).
     /** The full export record of a QSO as the logbook holds it now (read again by its row id);
      *  empty when the row no longer exists. */
     [[nodiscard]] QString makeAdifQSOfromID(const QsoClass &qso);
@@ -163,6 +180,8 @@ public:
     void updateDxInfoForLotw(const QList<QsoClass> &qsos);
     void saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries);
     [[nodiscard]] static QString makeModeInfoText(const QString &extendedInfo);
+    /** Per entity number the 60 m status group (3 characters) or empty text (not computed). */
+    [[nodiscard]] QStringList &info60m() { return m_info60m; }
 
     // The whole DXCC list (see model/DxccStatistics.h).
     /** Builds every entity's DX info once per logbook (marker "DxUpdate_2020_1" in its prefs). */
@@ -183,18 +202,28 @@ private:
     /** The store of the current logbook; none while the synced logbook is chosen but not
      *  available (that is logged). */
     LogStore *store();
+    void usePath(const QString &name, const QString &path);
     /** The worked/confirmed questions of the current logbook; none like store(). */
     WorkedStore *worked();
     [[nodiscard]] QString lastQSL(const QString &entry);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    const DataFolder &m_folder;
+    NotificationCenter &m_notifications;
+    const Clock &m_clock;
+    DXCCModel &m_dxcc;
+    /** The logbook file this model stays on; empty: the current one. */
+    QString m_pinned;
+    QStringList m_info60m;
     FileLogStore m_fileStore;
     FileWorkedStore m_fileWorked;
     QString m_logDbName;
     QString m_fullLogDatabasePath;
     bool m_isSyncLog = false;
+    /** The synced logbook's store, once this build has one. */
+    LogStore *m_syncedStore = nullptr;
     std::optional<MemberList> m_lotwUsers;
     std::optional<MemberList> m_eqslUsers;
     std::optional<adif::ModesList> m_modes;

@@ -2,9 +2,10 @@
 
 #include "model/LogModel.h"
 
-#include "adif/AdifWriter.h"
-#include "adif/UserFieldNames.h"
-#include "app/AppDelegate.h"
+#include "model/AdifWriter.h"
+#include "refdata/UserFieldNames.h"
+#include "app/DataFolder.h"
+#include "app/UserDefaults.h"
 
 #include <QFile>
 
@@ -18,7 +19,7 @@ QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 
 QString LogModel::makeAdifRecord(const QsoClass &qso)
 {
-    const adif::RecordContext context{modesList(), makeMappingInfo(), m_app.logDateFormaterStyle()};
+    const adif::RecordContext context{modesList(), makeMappingInfo(), m_defaults.logDateFormaterStyle()};
     return adif::makeAdifRecord(qso, context);
 }
 
@@ -46,7 +47,7 @@ QStringList LogModel::makeMappingInfo()
 const adif::ModesList &LogModel::modesList()
 {
     if (!m_modes) {
-        const QString copy = m_app.documentPath(QString::fromLatin1(adif::kModesFileName));
+        const QString copy = m_folder.filePath(QString::fromLatin1(adif::kModesFileName));
         m_modes = adif::ModesList::fromFile(
             QFile::exists(copy) ? copy : QString::fromLatin1(adif::kModesResource));
     }

@@ -2,7 +2,6 @@
 
 #include "model/LogModel.h"
 
-#include "app/AppDelegate.h"
 #include "app/Diagnostics.h"
 #include "model/DxInfo.h"
 #include "refdata/DXCCModel.h"
@@ -22,7 +21,7 @@ void LogModel::updateDxTable()
     if (m_isSyncLog || !readPrefsForEntry(kDxUpdateMarker).isEmpty())
         return;
     diag(QStringLiteral("Updating dx list 2020_1"));
-    DXCCModel dxcc(m_app);
+    DXCCModel &dxcc = m_dxcc;
     QList<WorkedStore::DxListEntry> entries;
     for (const int adif : getDistinctDxccAdifsfromLog()) {
         const int number = std::abs(adif);
@@ -39,7 +38,7 @@ void LogModel::updateDxTable()
 dxstats::Counts LogModel::getNumbersOfDXCCs(int qslMode, bool withDeleted)
 {
     QList<QString> infos;
-    for (const CountryClass &country : DXCCModel(m_app).getAllDXCCs()) {
+    for (const CountryClass &country : m_dxcc.getAllDXCCs()) {
         if (country.adif < 1 || (country.deleted && !withDeleted))
             continue;
         infos.append(getDxInfoString60m(country.adif));
@@ -50,7 +49,7 @@ dxstats::Counts LogModel::getNumbersOfDXCCs(int qslMode, bool withDeleted)
 QStringList LogModel::getAllDxInfoStrings(bool byName)
 {
     QStringList rows;
-    for (const CountryClass &country : DXCCModel(m_app).getAllDXCCs()) {
+    for (const CountryClass &country : m_dxcc.getAllDXCCs()) {
         if (country.adif < 1)
             continue;
         // The status always starts at the same column, so long names are cut.

@@ -2,9 +2,8 @@
 
 #include "model/LogModel.h"
 
-#include "app/AppDelegate.h"
 #include "app/Diagnostics.h"
-#include "cluster/OneDxSpotClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "model/DxInfo.h"
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
@@ -263,7 +262,7 @@ QString LogModel::get60mInfo(int adif)
 {
     if (adif < 1 || adif >= k60mCacheLimit)
         return QString::fromLatin1(dxinfo::kEmpty60m);
-    QStringList &cache = m_app.info60m();
+    QStringList &cache = m_info60m;
     if (adif < cache.size() && cache.at(adif).size() == 3)
         return cache.at(adif);
     WorkedStore *w = worked();
@@ -299,8 +298,8 @@ void LogModel::updateDxInfoString(const QsoClass &qso)
     if (qso.adif == 0 || m_isSyncLog)
         return;
     const int adif = std::abs(qso.adif);
-    if (qso.band == QLatin1String("60m") && adif < m_app.info60m().size())
-        m_app.info60m()[adif].clear();
+    if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
+        m_info60m[adif].clear();
     m_fileWorked.saveDxInfoString(qso.dxcc, makeDxInfoString(adif), adif);
 }
 
@@ -309,8 +308,8 @@ void LogModel::addToDxInfo(const QsoClass &qso)
     if (qso.adif == 0 || m_isSyncLog)
         return;
     const int adif = std::abs(qso.adif);
-    if (qso.band == QLatin1String("60m") && adif < m_app.info60m().size())
-        m_app.info60m()[adif].clear();
+    if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
+        m_info60m[adif].clear();
     const int xBand = refdata::band2xBand(qso.band);
     const int xMode = refdata::mode2xMode(qso.mode);
     if (!isTrackedBand(xBand) || xMode < 1)
@@ -334,8 +333,8 @@ void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
 {
     for (const QsoClass &qso : qsos) {
         const int adif = std::abs(qso.adif);
-        if (adif < m_app.info60m().size())
-            m_app.info60m()[adif].clear();
+        if (adif < m_info60m.size())
+            m_info60m[adif].clear();
         updateDxInfoString(qso);
     }
 }

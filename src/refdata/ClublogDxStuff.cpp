@@ -1,6 +1,7 @@
 #include "refdata/ClublogDxStuff.h"
 
-#include "app/AppDelegate.h"
+#include "app/DataFolder.h"
+#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
 #include "refdata/ClublogDbWriter.h"
 #include "refdata/ClublogXml.h"
@@ -39,12 +40,12 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-ClublogDxStuff::ClublogDxStuff(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app),
-      m_livePath(app.documentPath(QLatin1String(refdata::kClublogDbName))),
-      m_tempPath(app.documentPath(QStringLiteral("ClublogDXCC_temp.db")))
+ClublogDxStuff::ClublogDxStuff(UserDefaults &defaults, const DataFolder &folder, QObject *parent)
+    : QObject(parent), m_defaults(defaults),
+      m_livePath(folder.filePath(QLatin1String(refdata::kClublogDbName))),
+      m_tempPath(folder.filePath(QStringLiteral("ClublogDXCC_temp.db")))
 {
-    if (!m_app.copyResourceIfMissing(QLatin1String(refdata::kClublogDbName)))
+    if (!folder.copyResourceIfMissing(QLatin1String(refdata::kClublogDbName)))
         diag(QStringLiteral("Can't coppy  ClublogDXCC.db"));
 }
 
@@ -58,7 +59,7 @@ ClublogDxStuff::~ClublogDxStuff()
 
 QUrl ClublogDxStuff::countryFileUrl() const
 {
-    const UserDefaults &defaults = m_app.defaults();
+    const UserDefaults &defaults = m_defaults;
     const auto setting = [&defaults](const char *key, const char *fallback) {
         const QString value = defaults.string(QLatin1String(key));
         return value.isEmpty() ? QString::fromLatin1(fallback) : value;
@@ -141,7 +142,7 @@ void ClublogDxStuff::process(const QByteArray &compressed)
     // Only a file that made it into place counts as loaded.
     const QString date = file.date;
     QMetaObject::invokeMethod(this, [this, date] {
-        m_app.defaults().setValue(QLatin1String(kLastDateKey), date);
+        m_defaults.setValue(QLatin1String(kLastDateKey), date);
         emit newUpdateDateSet(date);
     });
     sendStatus(QStringLiteral("DXCCs: %1,  Prefixes: %2,  Callsigns: %3,  Invalid: %4")

@@ -7,7 +7,8 @@
 
 #include <functional>
 
-class AppDelegate;
+struct DataFolder;
+class UserDefaults;
 class QThread;
 
 /** Rebuilds ClublogDXCC.db from Club Log's country file: download (or a local gzipped copy),
@@ -24,7 +25,7 @@ public:
     static constexpr char kDefaultApiKey[] = "5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9";
     static constexpr char kLastDateKey[] = "LastClublogXmlData";
 
-    explicit ClublogDxStuff(AppDelegate &app, QObject *parent = nullptr);
+    ClublogDxStuff(UserDefaults &defaults, const DataFolder &folder, QObject *parent = nullptr);
     ~ClublogDxStuff() override;
 
     [[nodiscard]] bool isBusy() const { return m_busy; }
@@ -54,7 +55,7 @@ private:
     void sendStatus(const QString &text);
     void sendError(const QString &text);
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
     QString m_livePath;
     QString m_tempPath;
     bool m_busy = false;

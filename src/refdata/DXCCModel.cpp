@@ -1,6 +1,7 @@
 #include "refdata/DXCCModel.h"
 
-#include "app/AppDelegate.h"
+#include "app/Clock.h"
+#include "app/DataFolder.h"
 #include "app/Diagnostics.h"
 #include "formats/Formats.h"
 #include "refdata/CachedDxccSource.h"
@@ -33,12 +34,14 @@ CountryClass unknownEntity()
 
 } // namespace
 
-DXCCModel::DXCCModel(AppDelegate &app) : DXCCModel(app, nullptr)
+DXCCModel::DXCCModel(const DataFolder &folder, const Clock &clock)
+    : DXCCModel(folder, clock, nullptr)
 {}
 
-DXCCModel::DXCCModel(AppDelegate &app, std::unique_ptr<DxccSource> source)
-    : m_app(app), m_clPath(app.documentPath(QLatin1String(refdata::kClublogDbName))),
-      m_iotaPath(app.documentPath(QLatin1String(refdata::kIotaDbName))),
+DXCCModel::DXCCModel(const DataFolder &folder, const Clock &clock,
+                     std::unique_ptr<DxccSource> source)
+    : m_folder(folder), m_clock(clock), m_clPath(folder.filePath(QLatin1String(refdata::kClublogDbName))),
+      m_iotaPath(folder.filePath(QLatin1String(refdata::kIotaDbName))),
       m_source(std::move(source)), m_lists(std::make_unique<SqlDxccSource>(m_clPath, m_iotaPath))
 {
     copyIotaDB();
@@ -51,13 +54,13 @@ DXCCModel::~DXCCModel() = default;
 
 void DXCCModel::copyClDB()
 {
-    if (!m_app.copyResourceIfMissing(QLatin1String(refdata::kClublogDbName)))
+    if (!m_folder.copyResourceIfMissing(QLatin1String(refdata::kClublogDbName)))
         diag(QStringLiteral("Can't coppy  ClublogDXCC.db"));
 }
 
 void DXCCModel::copyIotaDB()
 {
-    m_app.copyResourceIfMissing(QLatin1String(refdata::kIotaDbName));
+    m_folder.copyResourceIfMissing(QLatin1String(refdata::kIotaDbName));
 }
 
 const QString &DXCCModel::dateTimeText(const QDateTime &at)
@@ -72,7 +75,7 @@ const QString &DXCCModel::dateTimeText(const QDateTime &at)
 CountryClass DXCCModel::getDXCC(const QString &callsign, std::optional<QDateTime> date)
 {
     m_source->refresh();
-    return resolve(refdata::trimCall(callsign), date ? date->toUTC() : m_app.clock().now());
+    return resolve(refdata::trimCall(callsign), date ? date->toUTC() : m_clock.now());
 }
 
 CountryClass DXCCModel::resolve(const QString &call, const QDateTime &at)
@@ -156,7 +159,7 @@ void DXCCModel::refine(CountryClass &country, const QString &base, int area,
 int DXCCModel::searchForFullCallinOwnExceptionList(const QString &callsign, const QDateTime &date)
 {
     if (!m_ownCallsignExceptions)
-        m_ownCallsignExceptions.emplace(m_app.clock().now());
+        m_ownCallsignExceptions.emplace(m_clock.now());
     return m_ownCallsignExceptions->entityOf(callsign, date);
 }
 
@@ -209,7 +212,7 @@ bool DXCCModel::checkIfOperationIsValid(const QString &callsign, std::optional<Q
     if (!checkAlwaysForInvalidOperation)
         return true;
     m_source->refresh();
-    const QString &dateTime = dateTimeText(date ? date->toUTC() : m_app.clock().now());
+    const QString &dateTime = dateTimeText(date ? date->toUTC() : m_clock.now());
     if (searchForFullCall(callsign, dateTime) >= 1)
         return true;
     return m_source->invalidCountAt(callsign, dateTime) < 1;

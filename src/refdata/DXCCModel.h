@@ -12,19 +12,21 @@
 #include <memory>
 #include <optional>
 
-class AppDelegate;
+class Clock;
+struct DataFolder;
 class SqlDxccSource;
 
 /** Which DXCC entity a callsign belongs to at the date of a contact, from ClublogDXCC.db (Club
  *  Log's exceptions, prefixes and invalid operations with their periods) and IOTA.db, plus the
- *  fixed rules for portable suffixes, call areas and zones. Screens make their own instances;
- *  the databases are copied into the data folder when missing and never written here. */
+ *  fixed rules for portable suffixes, call areas and zones. The front end makes one and hands it
+ *  to what needs it; the databases are copied into the data folder when missing and never
+ *  written here. */
 class DXCCModel {
 public:
-    explicit DXCCModel(AppDelegate &app);
+    DXCCModel(const DataFolder &folder, const Clock &clock);
     /** Reads through the given source instead of the shared in-memory copies (benchmarks and
      *  tests compare the two). */
-    DXCCModel(AppDelegate &app, std::unique_ptr<DxccSource> source);
+    DXCCModel(const DataFolder &folder, const Clock &clock, std::unique_ptr<DxccSource> source);
     ~DXCCModel();
 
     /** The entity of a callsign at a date (nothing: now); never fails, "Unknown DXCC" at worst. */
@@ -62,7 +64,8 @@ private:
     [[nodiscard]] CountryClass resolve(const QString &call, const QDateTime &at);
     void refine(CountryClass &country, const QString &base, int area, bool fromException) const;
 
-    AppDelegate &m_app;
+    const DataFolder &m_folder;
+    const Clock &m_clock;
     QString m_clPath;
     QString m_iotaPath;
     std::unique_ptr<DxccSource> m_source;

@@ -1,6 +1,8 @@
 #include "refdata/MyFunctions.h"
 
-#include "app/AppDelegate.h"
+#include "app/Clock.h"
+#include "app/NotificationCenter.h"
+#include "app/UserDefaults.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
 #include "geo/Bearing.h"
@@ -29,21 +31,28 @@ QStringList markedCalls(const QVariant &stored)
 
 } // namespace
 
-MyFunctions::MyFunctions(AppDelegate &app, QObject *parent) : QObject(parent), m_app(app)
+MyFunctions::MyFunctions(const UserDefaults &defaults, NotificationCenter &centre,
+                         const Clock &clock, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_clock(clock)
 {
     loadPrefs();
     // The centre drops this observation when we are destroyed.
-    m_app.notifications().observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
-                                  [this](const QVariant &) { loadPrefs(); });
+    centre.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
+                   [this](const QVariant &) { loadPrefs(); });
 }
 
 void MyFunctions::loadPrefs()
 {
-    UserDefaults &defaults = m_app.defaults();
-    m_allQRGs = refdata::BandTable::fromVariant(defaults.list(kQrgs));
+    const UserDefaults &defaults = m_defaults;
+    m_allQRGs = bandTable(defaults);
     m_newOnesOnly = defaults.boolean(kNewOnesOnly);
     m_coloredSpots = defaults.boolean(kColoredSpots);
     m_callsignsToMark = markedCalls(defaults.value(kCallsToMark));
+}
+
+refdata::BandTable MyFunctions::bandTable(const UserDefaults &defaults)
+{
+    return refdata::BandTable::fromVariant(defaults.list(kQrgs));
 }
 
 int MyFunctions::qrg2xBand(double kHz) const
@@ -123,17 +132,17 @@ int MyFunctions::getBearingFrom(const QString &from, const QString &to)
 
 QString MyFunctions::calcSunrise(const QString &locator, double altitude) const
 {
-    return geo::calcSunrise(locator, altitude, m_app.clock().now());
+    return geo::calcSunrise(locator, altitude, m_clock.now());
 }
 
 QString MyFunctions::calcSunset(const QString &locator, double altitude) const
 {
-    return geo::calcSunset(locator, altitude, m_app.clock().now());
+    return geo::calcSunset(locator, altitude, m_clock.now());
 }
 
 double MyFunctions::calcSunElevation(const QString &locator) const
 {
-    return geo::calcSunElevation(locator, m_app.clock().now());
+    return geo::calcSunElevation(locator, m_clock.now());
 }
 
 std::optional<QDateTime> MyFunctions::makeDate(const QString &text)

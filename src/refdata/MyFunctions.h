@@ -11,7 +11,9 @@
 
 #include <optional>
 
-class AppDelegate;
+class Clock;
+class NotificationCenter;
+class UserDefaults;
 
 /** The helpers screens and models know by name: bands and mode classes over the user's band
  *  table, locators, distance, bearing, sun times and dates, and the spot options. A thin facade:
@@ -20,7 +22,8 @@ class AppDelegate;
 class MyFunctions : public QObject {
     Q_OBJECT
 public:
-    explicit MyFunctions(AppDelegate &app, QObject *parent = nullptr);
+    MyFunctions(const UserDefaults &defaults, NotificationCenter &centre,
+                const Clock &clock, QObject *parent = nullptr);
 
     /** Reads "QRGs", "NewOnesOnly", "ColoredSpots" and "CallsToMark" again. */
     void loadPrefs();
@@ -80,12 +83,15 @@ public:
 
     /** The loaded preferences. */
     [[nodiscard]] const refdata::BandTable &allQRGs() const { return m_allQRGs; }
+    /** The band table the user keeps in "QRGs". */
+    [[nodiscard]] static refdata::BandTable bandTable(const UserDefaults &defaults);
     [[nodiscard]] bool newOnesOnly() const { return m_newOnesOnly; }
     [[nodiscard]] bool coloredSpots() const { return m_coloredSpots; }
     [[nodiscard]] const QStringList &callsignsToMark() const { return m_callsignsToMark; }
 
 private:
-    AppDelegate &m_app;
+    const UserDefaults &m_defaults;
+    const Clock &m_clock;
     refdata::BandTable m_allQRGs;
     bool m_newOnesOnly = false;
     bool m_coloredSpots = false;

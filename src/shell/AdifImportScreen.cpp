@@ -2,7 +2,7 @@
 
 #include "adif/AdifImport.h"
 #include "adif/DxccEntityLookup.h"
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Diagnostics.h"
 #include "model/LogModel.h"
 #include "shell/LocalFile.h"
@@ -55,9 +55,9 @@ void AdifImportScreen::startImport()
 {
     if (!importEnabled())
         return;
-    m_log = std::make_unique<LogModel>(m_app);
-    m_entities = std::make_unique<DxccEntityLookup>(m_app);
-    m_import = std::make_unique<AdifImport>(m_app, *m_log, *m_entities);
+    m_entities = std::make_unique<DxccEntityLookup>(m_app.dxcc());
+    m_import = std::make_unique<AdifImport>(m_app.defaults(), m_app.notifications(), m_app.log(),
+                                            *m_entities);
     m_import->start(m_prepared);
     m_progress = 0.0;
     m_timer.start();
@@ -96,7 +96,6 @@ void AdifImportScreen::finish()
     const AdifImport::Result result = m_import->finish();
     m_import.reset();
     m_entities.reset();
-    m_log.reset();
     // The text is imported; the same records are not offered twice.
     m_loaded = false;
     setText(result.report);

@@ -61,7 +61,6 @@ private:
     adif::PreparedAdif m_prepared;
     bool m_loaded = false;
     double m_progress = 0.0;
-    std::unique_ptr<LogModel> m_log;
     std::unique_ptr<DxccEntityLookup> m_entities;
     std::unique_ptr<AdifImport> m_import;
 };

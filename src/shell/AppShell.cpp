@@ -1,9 +1,9 @@
 #include "shell/AppShell.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
-#include "refdata/MemberListDownload.h"
+#include "shell/MemberListDownload.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
@@ -212,7 +212,7 @@ void AppShell::openLogbookSelection()
 
 void AppShell::readLogbookName()
 {
-    const QString name = LogModel(m_app).logDbName();
+    const QString name = m_app.log().logDbName();
     if (name == m_logbookName)
         return;
     m_logbookName = name;

@@ -4,7 +4,7 @@
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
-#include "refdata/MemberListDownload.h"
+#include "shell/MemberListDownload.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"

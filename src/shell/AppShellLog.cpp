@@ -2,7 +2,7 @@
 
 #include "shell/AppShell.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -69,7 +69,7 @@ bool AppShell::showLogScreen(const QString &name)
         // A pile-up on the last logged frequency and mode, as the form would start it.
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
-        LogModel log(m_app);
+        LogModel &log = m_app.log();
         const QString mode = log.getLastLoggedMode();
         m_pileUp->start({{QStringLiteral("qrgString"), log.getLastLoggedFrequency()},
                          {QStringLiteral("band"), log.getLastLoggedBand()},

@@ -1,6 +1,6 @@
 #include "shell/BandTableSettings.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 
 #include <QLocale>

@@ -1,12 +1,12 @@
 #include "shell/CountryFileSettings.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "refdata/ClublogDxStuff.h"
 #include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"
 
 CountryFileSettings::CountryFileSettings(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_rebuild(new ClublogDxStuff(app, this)),
+    : QObject(parent), m_rebuild(new ClublogDxStuff(app.defaults(), app.folder(), this)),
       m_fileDate(app.defaults().string(QString::fromLatin1(ClublogDxStuff::kLastDateKey)))
 {
     connect(m_rebuild, &ClublogDxStuff::clublogStatus, this, &CountryFileSettings::clublogStatus);

@@ -1,6 +1,6 @@
 #include "shell/DateStyleSettings.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
 

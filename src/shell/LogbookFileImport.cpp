@@ -1,6 +1,6 @@
 #include "shell/LogbookFileImport.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Diagnostics.h"
 #include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"

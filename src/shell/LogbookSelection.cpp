@@ -1,7 +1,7 @@
 #include "shell/LogbookSelection.h"
 
-#include "app/AppDelegate.h"
-#include "app/LogbookChoice.h"
+#include "root/AppDelegate.h"
+#include "model/LogbookChoice.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
 #include "model/LogbookFiles.h"
@@ -31,7 +31,7 @@ LogbookSelection::LogbookSelection(AppDelegate &app, bool phone, QObject *parent
 
 void LogbookSelection::reload()
 {
-    m_names = LogModel(m_app).getAllLogNames();
+    m_names = m_app.log().getAllLogNames();
     emit listChanged();
     const int current = int(m_names.indexOf(m_app.defaults().string(kLogDbName)));
     setSelected(current >= 0 ? current : (m_names.isEmpty() ? -1 : 0));
@@ -60,7 +60,7 @@ void LogbookSelection::leave()
 void LogbookSelection::createLogbook(const QString &name)
 {
     QString fileName;
-    const auto result = logbookchoice::createLogbook(m_app, name, &fileName);
+    const auto result = logbookchoice::createLogbook(m_app.folder(), name, &fileName);
     if (result == logbookchoice::CreateResult::NameGivenBefore) {
         emit alertRequested(QString::fromLatin1(shelltexts::kNameGivenBefore), fileName);
         return;
@@ -68,7 +68,7 @@ void LogbookSelection::createLogbook(const QString &name)
     if (result != logbookchoice::CreateResult::Created)
         return;
     const QString previous = selectedName();
-    m_names = LogModel(m_app).getAllLogNames();
+    m_names = m_app.log().getAllLogNames();
     emit listChanged();
     if (m_phone) {
         setSelected(int(m_names.indexOf(previous)));
@@ -89,9 +89,10 @@ void LogbookSelection::deleteSelected()
     // exists, and this build has none.
     if (name == QLatin1String(logbookfiles::kSyncedLog))
         return;
-    if (logbookchoice::deleteLogbook(m_app, name) != logbookchoice::DeleteResult::Deleted)
+    if (logbookchoice::deleteLogbook(m_app.folder(), m_app.defaults(), m_app.notifications(),
+                                     name) != logbookchoice::DeleteResult::Deleted)
         return;
-    m_names = LogModel(m_app).getAllLogNames();
+    m_names = m_app.log().getAllLogNames();
     emit listChanged();
     choose(0);
 }
@@ -99,7 +100,7 @@ void LogbookSelection::deleteSelected()
 void LogbookSelection::newLogImported()
 {
     const QString previous = selectedName();
-    m_names = LogModel(m_app).getAllLogNames();
+    m_names = m_app.log().getAllLogNames();
     emit listChanged();
     const int row = int(m_names.indexOf(previous));
     setSelected(row >= 0 ? row : 0);
@@ -161,13 +162,13 @@ void LogbookSelection::setSelected(int row)
 
 void LogbookSelection::makeCurrent(const QString &name)
 {
-    logbookchoice::selectLogbook(m_app, name);
+    logbookchoice::selectLogbook(m_app.defaults(), m_app.notifications(), name);
     readStation();
 }
 
 void LogbookSelection::readStation()
 {
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     m_myCallsign = log.getMyCallsign();
     m_myLocator = log.getMyLocator();
     emit stationChanged();

@@ -1,6 +1,6 @@
 #include "shell/StationSettings.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "geo/Locator.h"
 #include "model/LogModel.h"
@@ -22,7 +22,7 @@ void StationSettings::setMyCallsign(const QString &callsign)
     const QString value = callsign.trimmed().toUpper();
     if (value == m_myCallsign)
         return;
-    LogModel(m_app).updateMyCallsign(value);
+    m_app.log().updateMyCallsign(value);
     read();
     m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
@@ -32,14 +32,14 @@ void StationSettings::setMyLocator(const QString &locator)
     const QString value = locator.trimmed().toUpper();
     if (value == m_myLocator)
         return;
-    LogModel(m_app).updateMyLocator(value);
+    m_app.log().updateMyLocator(value);
     read();
     m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 void StationSettings::read()
 {
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     m_myCallsign = log.getMyCallsign();
     m_myLocator = log.getMyLocator();
     m_logbookName = log.logDbName();

@@ -1,7 +1,7 @@
 #include "shell/UserFieldSettings.h"
 
-#include "adif/UserFieldNames.h"
-#include "app/AppDelegate.h"
+#include "refdata/UserFieldNames.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
 
@@ -32,7 +32,7 @@ void UserFieldSettings::setCaption(int field, const QString &caption)
 {
     if (!validField(field) || caption == m_fields[field - 1].caption)
         return;
-    LogModel(m_app).updateUserFieldName(caption, field);
+    m_app.log().updateUserFieldName(caption, field);
     written();
 }
 
@@ -41,7 +41,7 @@ void UserFieldSettings::setAdifIndex(int field, int index)
     if (!validField(field) || index < 0 || index >= adifNames().size() ||
         index == m_fields[field - 1].adifIndex)
         return;
-    LogModel(m_app).updateUserFieldAdifIdx(index, field);
+    m_app.log().updateUserFieldAdifIdx(index, field);
     written();
 }
 
@@ -49,7 +49,7 @@ void UserFieldSettings::setRemember(int field, bool remember)
 {
     if (!validField(field) || remember == m_fields[field - 1].remember)
         return;
-    LogModel(m_app).updateUserFieldRemember(remember, field);
+    m_app.log().updateUserFieldRemember(remember, field);
     written();
 }
 
@@ -61,7 +61,7 @@ QStringList UserFieldSettings::adifNames()
 
 void UserFieldSettings::read()
 {
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     for (int n = 1; n <= kFieldCount; ++n) {
         Field &field = m_fields[n - 1];
         field.caption = log.getUserFieldNameForNumber(n);

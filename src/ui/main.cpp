@@ -1,8 +1,8 @@
 // The application: builds the application object and the shell and hands them to the screens.
 
 #include "ScreenshotRunner.h"
-#include "app/AppDelegate.h"
-#include "app/Startup.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
 

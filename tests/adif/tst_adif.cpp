@@ -3,8 +3,8 @@
 #include "adif/AdifImport.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
-#include "adif/AdifWriter.h"
-#include "app/AppDelegate.h"
+#include "model/AdifWriter.h"
+#include "root/AppDelegate.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
 
@@ -65,7 +65,7 @@ class AdifTest : public QObject {
 
     adif::ReadRecord read(const QString &text)
     {
-        const MyFunctions functions(*m_app);
+        const MyFunctions &functions = m_app->functions();
         adif::ReaderContext context{m_entities,
                                     functions.allQRGs(),
                                     {"app_tarvex_userfield_1", "sota_ref", "app_tarvex_userfield_3",
@@ -76,7 +76,7 @@ class AdifTest : public QObject {
 
     AdifImport::Result importFile(LogModel &log, const QString &text)
     {
-        AdifImport import(*m_app, log, m_entities);
+        AdifImport import(m_app->defaults(), m_app->notifications(), log, m_entities);
         return import.run(adif::importAdif(text));
     }
 
@@ -338,7 +338,7 @@ private slots:
 
     void anExportImportsBackUnchanged()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass qso = cwQso();
         qso.rsttx = "579";
         qso.rstrx = "559";
@@ -394,7 +394,7 @@ private slots:
         QFile input(QStringLiteral(BRINDLEWICK_TEST_DATA "/") + file);
         QVERIFY(input.open(QIODevice::ReadOnly));
         const QString text = adif::decodeAdif(input.readAll());
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         const AdifImport::Result result = importFile(log, text);
 
         QVERIFY2(result.report.isEmpty(), qPrintable(result.report.left(2000)));

@@ -1,7 +1,7 @@
 // The application plumbing: fixed text formats, the notification centre, user defaults, the data
 // folder and the application object's own state.
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
@@ -324,6 +324,7 @@ private slots:
 
         defaults.setValue("DateFormatIndex", 1);
         defaults.setValue("ColoredSpots", false);
+        QVERIFY(m_app->folder().copyResourceIfMissing("EmptyLog.rlog", "Contest.rlog"));
         defaults.setValue("LogDbName", "Contest.rlog");
         defaults.sync();
         {
@@ -391,16 +392,16 @@ private slots:
 
     void info60mRecreatedOnNewLogSelected()
     {
-        QStringList &cache = m_app->info60m();
-        QCOMPARE(cache.size(), AppDelegate::k60mCacheSize);
-        QCOMPARE(cache.count(QString()), AppDelegate::k60mCacheSize);
-        m_app->info60m()[291] = "ABC";
-        m_app->info60m().append("extra");
+        QStringList &cache = m_app->log().info60m();
+        QCOMPARE(cache.size(), LogModel::k60mCacheSize);
+        QCOMPARE(cache.count(QString()), LogModel::k60mCacheSize);
+        m_app->log().info60m()[291] = "ABC";
+        m_app->log().info60m().append("extra");
         m_app->notifications().post(notifications::PrefsWereChanged);
-        QCOMPARE(m_app->info60m().value(291), QStringLiteral("ABC"));
+        QCOMPARE(m_app->log().info60m().value(291), QStringLiteral("ABC"));
         m_app->notifications().post(notifications::NewLogSelected);
-        QCOMPARE(m_app->info60m().size(), AppDelegate::k60mCacheSize);
-        QCOMPARE(m_app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+        QCOMPARE(m_app->log().info60m().size(), LogModel::k60mCacheSize);
+        QCOMPARE(m_app->log().info60m().count(QString()), LogModel::k60mCacheSize);
     }
 
     void logDateFormaterStyle_data()
@@ -420,9 +421,9 @@ private slots:
         QFETCH(bool, medium);
         if (index.isValid())
             m_app->defaults().setValue("DateFormatIndex", index);
-        QCOMPARE(m_app->logDateFormaterStyle(),
+        QCOMPARE(m_app->defaults().logDateFormaterStyle(),
                  medium ? formats::DateStyle::Medium : formats::DateStyle::Short);
-        QCOMPARE(formats::displayDate(QDate(2024, 3, 5), m_app->logDateFormaterStyle()),
+        QCOMPARE(formats::displayDate(QDate(2024, 3, 5), m_app->defaults().logDateFormaterStyle()),
                  medium ? QStringLiteral("5 Mar 2024") : QStringLiteral("05/03/2024"));
     }
 };

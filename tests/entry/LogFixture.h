@@ -45,7 +45,7 @@ struct LogFixture : ShellFixture {
     /** Stores the QSOs as they are (in one transaction). */
     void store(const QList<QsoClass> &qsos)
     {
-        LogModel log(*app);
+        LogModel &log = app->log();
         QCOMPARE(log.saveAllQSOsToLog(qsos, {}), qsos.size());
     }
 

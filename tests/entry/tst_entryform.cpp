@@ -1,10 +1,10 @@
 // The entry form: keystroke rules, the checks before logging, and whole QSOs typed as an operator
 // types them, ending in the logbook.
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
-#include "cluster/OneDxSpotClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/InfoLines.h"
@@ -70,7 +70,7 @@ class EntryFormTest : public QObject {
         f.leaveField(field);
     }
 
-    QList<QsoClass> logged() { return LogModel(*m_app).getlastQSOs(4); }
+    QList<QsoClass> logged() { return m_app->log().getlastQSOs(4); }
 
     QStringList postedNames() const
     {
@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(q.qsl, QStringLiteral("W"));
         QCOMPARE(q.sqlDateTime, QStringLiteral("2025-06-15 12:00:00"));
         // The entity's DX info now has 20m CW worked.
-        QCOMPARE(LogModel(*m_app).getDxInfoString(230).mid(16, 3), QStringLiteral("W.."));
+        QCOMPARE(m_app->log().getDxInfoString(230).mid(16, 3), QStringLiteral("W.."));
 
         // Cleared for the next QSO; mode, frequency and letters stay.
         QCOMPARE(f->field(QStringLiteral("callsign")), QString());
@@ -486,7 +486,7 @@ private slots:
 
     void rememberedUserFieldsStayAfterSaving()
     {
-        LogModel(*m_app).updateUserFieldRemember(true, 1);
+        m_app->log().updateUserFieldRemember(true, 1);
         m_app->notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
         auto f = form();
         typeCallsign(*f, QStringLiteral("DL1ABC"));
@@ -582,7 +582,7 @@ private slots:
 
     void phoneStartsFromTheLastQso()
     {
-        LogModel(*m_app).updateUserFieldRemember(true, 2);
+        m_app->log().updateUserFieldRemember(true, 2);
         m_app->defaults().setValue(QStringLiteral("Default_User_2"), QStringLiteral("POTA"));
         m_app->defaults().setValue(QStringLiteral("LastUsedPowerIndex"), 2);
         logEarlier(QStringLiteral("DL1ABC"), QStringLiteral("HANS"));
@@ -646,7 +646,7 @@ private slots:
 
     void myGridUserFieldTakesTheLongLocator()
     {
-        LogModel(*m_app).updateUserFieldAdifIdx(1, 3);
+        m_app->log().updateUserFieldAdifIdx(1, 3);
         m_app->notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
         auto f = form();
         f->setSaveCurrentLocation(true);

@@ -36,7 +36,7 @@ private slots:
         f.setUp();
         // The one-time notice over the log list would catch the clicks.
         f.app->defaults().setValue(QStringLiteral("Alert_5_0_0"), true);
-        LogModel(*f.app).updateMyLocator(QStringLiteral("JO62QM"));
+        f.app->log().updateMyLocator(QStringLiteral("JO62QM"));
         QVERIFY(ui.open(*f.app, false));
         QVERIFY(ui.shell->showScreen(QStringLiteral("log")));
     }
@@ -67,7 +67,7 @@ private slots:
         typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
         QCOMPARE(textOf(QStringLiteral("modeField")), QStringLiteral("CW"));
         QTest::keyClick(ui.window, Qt::Key_Return);
-        const QList<QsoClass> qsos = LogModel(*f.app).getlastQSOs(4);
+        const QList<QsoClass> qsos = f.app->log().getlastQSOs(4);
         QCOMPARE(qsos.size(), 1);
         QCOMPARE(qsos.first().adif, 230);
         QCOMPARE(textOf(QStringLiteral("callsignField")), QString());
@@ -83,7 +83,7 @@ private slots:
         QTRY_VERIFY(alert->property("opened").toBool());
         QCOMPARE(alert->property("title").toString(), QStringLiteral("Can't log the QSO:"));
         QCOMPARE(alert->property("message").toString(), QStringLiteral("No Callsign given"));
-        QVERIFY(LogModel(*f.app).getlastQSOs(4).isEmpty());
+        QVERIFY(f.app->log().getlastQSOs(4).isEmpty());
     }
 
     void storedQsoOpensReadOnlyAndEditsItsDetails()

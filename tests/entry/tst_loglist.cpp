@@ -384,7 +384,7 @@ private slots:
         storeTen();
         const auto list = makeList();
         QCOMPARE(list->rowCount(), 10);
-        QVERIFY(f.app->copyResourceIfMissing("EmptyLog.rlog", "Other.rlog"));
+        QVERIFY(f.app->folder().copyResourceIfMissing("EmptyLog.rlog", "Other.rlog"));
         f.app->defaults().setValue("LogDbName", "Other.rlog");
         f.app->notifications().post(notifications::NewLogSelected);
         QCOMPARE(list->rowCount(), 0);

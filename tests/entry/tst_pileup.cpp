@@ -31,7 +31,7 @@ class TestPileUp : public QObject {
 
     QList<QsoClass> logged()
     {
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         QList<QsoClass> qsos = log.getlastQSOs(4);
         std::reverse(qsos.begin(), qsos.end());
         return qsos;

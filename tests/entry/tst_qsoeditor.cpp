@@ -34,7 +34,7 @@ class TestQsoEditor : public QObject {
     /** Saves the QSO as a new one and gives it back as the list would. */
     QsoClass stored(QsoClass qso)
     {
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         const qint64 id = log.saveNewQSOtoLog(qso);
         for (const QsoClass &q : log.getlastQSOs(4))
             if (q.rowid == id)
@@ -75,7 +75,7 @@ private slots:
     {
         QsoEditor editor(*f.app);
         f.store({LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")}); // clublog "Y"
-        editor.setQso(LogModel(*f.app).getlastQSOs(0).value(0));
+        editor.setQso(f.app->log().getlastQSOs(0).value(0));
         QSignalSpy changed(&editor, &QsoEditor::qsoChanged);
         QSignalSpy closed(&editor, &QsoEditor::closeRequested);
         editor.butonEdirQsoPushed();
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(f.column("clublog"), QStringList{"Y"});
-        QCOMPARE(LogModel(*f.app).getlastQSOs(0).value(0).note, "Nice signal, 100% copy");
+        QCOMPARE(f.app->log().getlastQSOs(0).value(0).note, "Nice signal, 100% copy");
         QCOMPARE(f.column("callsign"), QStringList{"DL1ABC"});
     }
 
@@ -93,7 +93,7 @@ private slots:
     {
         QsoEditor editor(*f.app);
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         const QString neverWorked = log.getDxInfoString(1);
         QVERIFY(log.getDxInfoString(230) != neverWorked);
         QCOMPARE(log.getDxInfoString(291), neverWorked);
@@ -136,6 +136,7 @@ private slots:
         QFETCH(QString, callsign);
         QFETCH(QString, when);
         QFETCH(int, adif);
+        QFile::remove(f.dir->filePath("ClublogDXCC.db"));
         QVERIFY(writeDatedDxccDatabase(f.dir->filePath("ClublogDXCC.db")));
         QsoEditor editor(*f.app);
         editor.setQso(stored(LogFixture::qso(callsign, "2023-01-01 10:00:00")));
@@ -159,7 +160,7 @@ private slots:
         editor.butonEdirQsoPushed();
         QCOMPARE(f.column("dxccadif"), QStringList{"-230"});
 
-        const QsoClass invalid = LogModel(*f.app).getlastQSOs(0).value(0);
+        const QsoClass invalid = f.app->log().getlastQSOs(0).value(0);
         editor.setQso(invalid);
         QVERIFY(!editor.opIsValid());
         editor.butonEdirQsoPushed();

@@ -1,8 +1,8 @@
 // The logbook store as its callers see it: what lands in a logbook file, what comes back, which
 // file is current, and what happens while the synced logbook is chosen without a synced store.
 
-#include "app/AppDelegate.h"
-#include "app/LogbookChoice.h"
+#include "root/AppDelegate.h"
+#include "model/LogbookChoice.h"
 #include "app/Notifications.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
@@ -106,7 +106,7 @@ class TestLogModel : public QObject {
     void makeLogbook(const QString &file)
     {
         QDir(m_dir->path()).mkpath(QFileInfo(path(file)).path());
-        QVERIFY(m_app->copyResourceIfMissing(QStringLiteral("EmptyLog.rlog"), file));
+        QVERIFY(m_app->folder().copyResourceIfMissing(QStringLiteral("EmptyLog.rlog"), file));
     }
 
     void expectSyncLine()
@@ -155,7 +155,7 @@ private slots:
         q.adif = 291;
         q.colorCode = 7;
 
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         const qint64 id = log.saveNewQSOtoLog(q);
         QCOMPARE(id, 1);
         QCOMPARE(rows("select date,time,qrg,datetime,clublog,arrlcredit from logbook"),
@@ -215,7 +215,7 @@ private slots:
         QFETCH(bool, bulk);
         QFETCH(QString, given);
         QFETCH(QString, stored);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.clublog = given;
         if (bulk)
@@ -240,7 +240,7 @@ private slots:
         QFETCH(bool, opIsValid);
         QFETCH(int, storedAdif);
         QFETCH(QList<int>, countingEntities);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00");
         q.adif = 291;
         q.opIsValid = opIsValid;
@@ -273,7 +273,7 @@ private slots:
     {
         QFETCH(qint64, stored);
         QFETCH(qint64, read);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.colorCode = stored;
         log.saveNewQSOtoLog(q);
@@ -321,7 +321,7 @@ private slots:
         QFETCH(QString, column);
         QFETCH(QString, value);
         QFETCH(QString, stored);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.locator = "JO62QM";
         q.*textField(column) = value;
@@ -378,7 +378,7 @@ private slots:
         QFETCH(QString, column);
         QFETCH(QString, sqlValue);
         QFETCH(QString, read);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         exec("insert into logbook (callsign, datetime) values ('DL1ABC', '2025-06-15 12:00:00')");
         exec(QStringLiteral("update logbook set %1=%2").arg(column, sqlValue));
         const QList<QsoClass> back = log.getlastQSOs(0);
@@ -413,7 +413,7 @@ private slots:
         QFETCH(QString, dateString);
         QFETCH(QString, timeString);
         m_app->defaults().setValue("DateFormatIndex", dateFormatIndex);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         exec("insert into logbook (callsign, datetime) values ('DL1ABC', '" + stored + "')");
         const QList<QsoClass> back = log.getlastQSOs(0);
         QCOMPARE(back.size(), 1);
@@ -449,7 +449,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         m_app->defaults().setValue("DateFormatIndex", dateFormatIndex);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         exec("insert into logbook (callsign, datetime, qslindate, qsloutdate) values ('DL1ABC', "
              "'2025-06-15 12:00:00', '" +
              stored + "', '" + stored + "')");
@@ -481,7 +481,7 @@ private slots:
         for (const QString &file : files)
             makeLogbook(file);
         m_app->defaults().setValue("LogDbName", logDbName);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(log.logDbName(), chosen);
         QCOMPARE(log.fullLogDatabasePath(), path(chosen));
         QCOMPARE(m_app->defaults().string("LogDbName"), chosen);
@@ -492,11 +492,11 @@ private slots:
     void fallbackKeepsExistingDefaultLog()
     {
         {
-            LogModel log(*m_app);
+            LogModel &log = m_app->log();
             save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         }
         m_app->defaults().setValue("LogDbName", "Gone.rlog");
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(log.logDbName(), kDefaultLog);
         QCOMPARE(log.getlastQSOs(0).size(), 1);
     }
@@ -521,7 +521,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(int, count);
         QFETCH(QString, newest);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         exec("insert into logbook (callsign, datetime) with recursive n(i) as (select 1 union all "
              "select i + 1 from n where i < 500) select 'DL' || i, "
              "printf('2020-01-01 %02d:%02d:00', i / 60, i % 60) from n");
@@ -571,7 +571,7 @@ private slots:
         QFETCH(int, rowid);
         QFETCH(QString, message);
         QFETCH(bool, analysed);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         if (analysed)
             exec("insert into logbook (callsign, band, datetime) with recursive n(i) as (select 1 "
                  "union all select i + 1 from n where i < 3000) select 'K' || i, '20m', "
@@ -626,7 +626,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(int, rowid);
         QFETCH(QString, eqsl);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass logged = makeQso("DL1ABC/P", "2025-06-15 12:00:00");
         logged.eqsl = "R";
         log.saveNewQSOtoLog(logged);
@@ -681,7 +681,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, change);
         QFETCH(bool, listed);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         if (change.startsWith("text:")) {
             QFile text(path(file));
             QVERIFY(text.open(QIODevice::WriteOnly));
@@ -709,7 +709,7 @@ private slots:
 
     void logbookListingOrder()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         for (const char *file : {"b.rlog", "A.rlog", "sub/c.rlog", "Zulu.rlog", "alpha.rlog"})
             makeLogbook(file);
         QCOMPARE(log.getAllLogNames(), (QStringList{"A.rlog", "alpha.rlog", "b.rlog", kDefaultLog,
@@ -718,15 +718,15 @@ private slots:
 
     void newChoiceSeenAtNextOperation()
     {
-        LogModel first(*m_app);
+        LogModel &first = m_app->log();
         save(first, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         makeLogbook("Other.rlog");
         exec("insert into logbook (callsign, datetime) values ('K1A', '2025-01-01 00:00:00'), "
              "('K1B', '2025-01-02 00:00:00')",
              "Other.rlog");
-        LogModel second(*m_app);
+        LogModel &second = m_app->log();
 
-        logbookchoice::selectLogbook(*m_app, "Other.rlog");
+        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "Other.rlog");
         QCOMPARE(first.getlastQSOs(0).size(), 2);
         QCOMPARE(second.getlastQSOs(0).size(), 2);
 
@@ -751,7 +751,7 @@ private slots:
         const QStringList prefsBefore = rows("select * from prefs", "Old.rlog");
 
         m_app->defaults().setValue("LogDbName", "Old.rlog");
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(rows(indexes, "Old.rlog"), shipped);
         QCOMPARE(rows("select * from prefs", "Old.rlog"), prefsBefore);
         QCOMPARE(log.getlastQSOs(0).size(), 1);
@@ -791,7 +791,7 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, changed);
         QFETCH(QString, error);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
         const QStringList before = rows("select * from logbook order by id");
@@ -815,7 +815,7 @@ private slots:
 
     void deleteQSO()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
         log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0));
@@ -829,7 +829,7 @@ private slots:
 
     void lastLoggedIsLastInserted()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(log.getLastLoggedMode(), QString());
         QsoClass late = makeQso("DL1ABC", "2025-06-15 12:00:00", "20m", "CW");
         QsoClass early = makeQso("DL2XYZ", "2020-01-01 00:00:00", "40m", "SSB");
@@ -843,7 +843,7 @@ private slots:
 
     void stationInfo()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         const auto add = [&](const QString &when, const QString &name, const QString &county,
                              const QString &locator) {
             QsoClass q = makeQso("W1AW", when);
@@ -873,7 +873,7 @@ private slots:
         eqsl.write("DL1ABC\r\nW1AW");
         eqsl.close();
 
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QVERIFY(log.isLotwUser("K1ABC"));
         QVERIFY(!log.isLotwUser("k1abc"));
         QVERIFY(!log.isLotwUser("K1AB"));
@@ -894,7 +894,7 @@ private slots:
     {
         QVERIFY(QDir(m_dir->path()).mkdir("Folder.rlog"));
         m_app->defaults().setValue("LogDbName", "Folder.rlog");
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(log.logDbName(), QStringLiteral("Folder.rlog"));
         const QRegularExpression failed("^Failed to open logbook database: \\d+$");
         QTest::ignoreMessage(QtInfoMsg, failed);
@@ -910,7 +910,7 @@ private slots:
 
     void executeCommand()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QVERIFY(log.openDB());
         exec("insert into dxlist (dxcc, info, dxccadif) values ('DL', 'x', 230)");
         QVERIFY(log.executeCommand("delete from dxlist"));
@@ -922,11 +922,11 @@ private slots:
 
     void modelGoneBeforeNotification()
     {
-        auto log = std::make_unique<LogModel>(*m_app);
+        auto log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(), m_app->clock(), m_app->dxcc());
         log.reset();
         m_app->notifications().post(notifications::NewLogSelected);
         m_app->notifications().post(notifications::DownloadableDataChanged);
-        QCOMPARE(m_app->info60m().size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(m_app->log().info60m().size(), LogModel::k60mCacheSize);
     }
 
     void sixtyMetreCache_data()
@@ -955,12 +955,12 @@ private slots:
         QFETCH(QString, band);
         QFETCH(int, adif);
         QFETCH(bool, blanked);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00", band);
         q.adif = adif;
         if (operation == "delete")
             log.saveNewQSOtoLog(q);
-        QStringList &cache = m_app->info60m();
+        QStringList &cache = m_app->log().info60m();
         cache.fill(QStringLiteral("ABC"));
         if (operation == "save")
             log.saveNewQSOtoLog(q);
@@ -968,7 +968,7 @@ private slots:
             log.saveAllQSOsToLog({q}, {});
         else
             log.deleteQSO(log.getlastQSOs(0).value(0));
-        QCOMPARE(cache.size(), AppDelegate::k60mCacheSize);
+        QCOMPARE(cache.size(), LogModel::k60mCacheSize);
         QCOMPARE(cache.count(QString()), blanked ? 1 : 0);
         QCOMPARE(cache.value(291).isEmpty(), blanked);
     }
@@ -997,7 +997,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, value);
         QFETCH(QString, stored);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         log.updatePrefs(entry, "first");
         log.updatePrefs(entry, value);
         QCOMPARE(log.readPrefsForEntry(entry), stored);
@@ -1007,7 +1007,7 @@ private slots:
 
     void accountSettings()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QCOMPARE(log.getUserFieldNameForNumber(3), QStringLiteral("User_3"));
         QCOMPARE(log.getUserFieldAdifIdxForNumber(3), 0);
         QVERIFY(!log.getUserFieldRememberForNumber(3));
@@ -1052,7 +1052,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, read);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         log.updatePrefs("lotwlastqsl", stored);
         log.updatePrefs("eqsllastqsl", stored);
         QCOMPARE(log.getLotwPrefs().value("lotwlastqsl").toString(), read);
@@ -1062,11 +1062,11 @@ private slots:
     void syncedLogWithoutStore()
     {
         {
-            LogModel log(*m_app);
+            LogModel &log = m_app->log();
             save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         }
         m_app->defaults().setValue("LogDbName", QString::fromLatin1(logbookfiles::kSyncedLog));
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         QVERIFY(log.isSyncLog());
 
         expectSyncLine();
@@ -1116,9 +1116,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, result);
         QFETCH(QString, file);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
-        QCOMPARE(int(logbookchoice::createLogbook(*m_app, name)), result);
+        QCOMPARE(int(logbookchoice::createLogbook(m_app->folder(), name)), result);
         QStringList expected = {kDefaultLog};
         if (!file.isEmpty())
             expected << file;
@@ -1130,16 +1130,16 @@ private slots:
 
     void selectLogbookPostsNewLogSelected()
     {
-        LogModel log(*m_app);
-        QCOMPARE(logbookchoice::createLogbook(*m_app, "Contest"),
+        LogModel &log = m_app->log();
+        QCOMPARE(logbookchoice::createLogbook(m_app->folder(), "Contest"),
                  logbookchoice::CreateResult::Created);
-        m_app->info60m()[5] = "ABC";
+        m_app->log().info60m()[5] = "ABC";
         QSignalSpy posted(&m_app->notifications(), &NotificationCenter::posted);
-        logbookchoice::selectLogbook(*m_app, "Contest.rlog");
+        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "Contest.rlog");
         QCOMPARE(posted.value(0).value(0).toString(), QStringLiteral("NewLogSelected"));
         QCOMPARE(m_app->defaults().string("LogDbName"), QStringLiteral("Contest.rlog"));
         QCOMPARE(log.logDbName(), QStringLiteral("Contest.rlog"));
-        QCOMPARE(m_app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+        QCOMPARE(m_app->log().info60m().count(QString()), LogModel::k60mCacheSize);
     }
 
     void deleteLogbook_data()
@@ -1171,14 +1171,14 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, result);
         QFETCH(QString, currentAfter);
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         for (const QString &file : others) {
             makeLogbook(file);
             if (file.startsWith("junk"))
                 exec("delete from prefs", file);
         }
-        logbookchoice::selectLogbook(*m_app, current);
-        QCOMPARE(int(logbookchoice::deleteLogbook(*m_app, name)), result);
+        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), current);
+        QCOMPARE(int(logbookchoice::deleteLogbook(m_app->folder(), m_app->defaults(), m_app->notifications(), name)), result);
         QCOMPARE(QFile::exists(path(name)),
                  result == int(logbookchoice::DeleteResult::LastLogbook));
         QCOMPARE(m_app->defaults().string("LogDbName"), currentAfter);

@@ -1,7 +1,7 @@
 // Worked and confirmed: the DX info texts and the questions the cluster and entry form ask.
 
-#include "app/AppDelegate.h"
-#include "cluster/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
+#include "refdata/OneDxSpotClass.h"
 #include "model/DxInfo.h"
 #include "model/DxccStatistics.h"
 #include "model/LogModel.h"
@@ -22,6 +22,13 @@ struct Qso {
     const char *iota = "";
     const char *locator = "";
 };
+
+} // namespace
+
+// Declared before the test tables use it: a Release build instantiates QMetaTypeId early.
+Q_DECLARE_METATYPE(Qso)
+
+namespace {
 
 OneDxSpotClass spot(const QString &call, const QString &band, int xBand, int xMode, int adif)
 {
@@ -82,7 +89,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_log = std::make_unique<LogModel>(*m_app);
+        m_log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(), m_app->clock(), m_app->dxcc());
     }
 
     void buildsTheDxInfoText_data()
@@ -279,6 +286,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Qso)
 QTEST_GUILESS_MAIN(WorkedTest)
 #include "tst_worked.moc"

@@ -4,7 +4,7 @@
 
 #include "RefdataTestSupport.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "refdata/ClublogDxStuff.h"
 #include "refdata/DXCCModel.h"
 
@@ -83,7 +83,7 @@ private:
     void rebuildFrom(const QByteArray &fileContent);
     [[nodiscard]] QString livePath() const
     {
-        return m_app->documentPath(QStringLiteral("ClublogDXCC.db"));
+        return m_app->folder().filePath(QStringLiteral("ClublogDXCC.db"));
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -99,7 +99,7 @@ void TestCountryFile::init()
     QStandardPaths::setTestModeEnabled(true);
     m_dir = std::make_unique<QTemporaryDir>();
     m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-    m_stuff = std::make_unique<ClublogDxStuff>(*m_app);
+    m_stuff = std::make_unique<ClublogDxStuff>(m_app->defaults(), m_app->folder());
     m_statuses.clear();
     m_errors.clear();
     m_finished = 0;
@@ -147,7 +147,7 @@ void TestCountryFile::importOfTheHandWrittenFile()
     QCOMPARE(dates.at(0).at(0).toString(), QStringLiteral("2024-03-01 10:15:00 "));
     QCOMPARE(m_app->defaults().string(QStringLiteral("LastClublogXmlData")),
              QStringLiteral("2024-03-01 10:15:00 "));
-    QVERIFY(!QFile::exists(m_app->documentPath(QStringLiteral("ClublogDXCC_temp.db"))));
+    QVERIFY(!QFile::exists(m_app->folder().filePath(QStringLiteral("ClublogDXCC_temp.db"))));
 }
 
 void TestCountryFile::storedRows_data()
@@ -200,7 +200,7 @@ void TestCountryFile::storedRows()
 
 void TestCountryFile::resolutionAfterImport()
 {
-    DXCCModel model(*m_app); // made before the rebuild, as a screen's model would be
+    DXCCModel &model = m_app->dxcc(); // made before the rebuild, as a screen's model would be
     const QDateTime june = QDateTime(QDate(2020, 6, 15), QTime(12, 0), QTimeZone::utc());
     QCOMPARE(model.getDXCC(QStringLiteral("DL0XYZ"), june).adif, 230);
     rebuildFrom(testsupport::gzip(testsupport::smallCountryFileXml()));

@@ -4,12 +4,12 @@
 
 #include "RefdataTestSupport.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "model/QsoClass.h"
 #include "refdata/CachedDxccSource.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/FileChangeWatch.h"
-#include "refdata/QsoEntity.h"
+#include "model/QsoEntity.h"
 #include "refdata/SqlDxccSource.h"
 
 #include <QRegularExpression>
@@ -164,11 +164,11 @@ void TestDxcc::initTestCase()
 
 std::unique_ptr<DXCCModel> TestDxcc::smallModel(AppDelegate &app, bool cached)
 {
-    const QString cl = app.documentPath(QStringLiteral("ClublogDXCC.db"));
-    const QString iota = app.documentPath(QStringLiteral("IOTA.db"));
+    const QString cl = app.folder().filePath(QStringLiteral("ClublogDXCC.db"));
+    const QString iota = app.folder().filePath(QStringLiteral("IOTA.db"));
     if (cached)
-        return std::make_unique<DXCCModel>(app, std::make_unique<CachedDxccSource>(cl, iota));
-    return std::make_unique<DXCCModel>(app, std::make_unique<SqlDxccSource>(cl, iota));
+        return std::make_unique<DXCCModel>(app.folder(), app.clock(), std::make_unique<CachedDxccSource>(cl, iota));
+    return std::make_unique<DXCCModel>(app.folder(), app.clock(), std::make_unique<SqlDxccSource>(cl, iota));
 }
 
 void TestDxcc::shippedDatabase_data()
@@ -254,7 +254,7 @@ void TestDxcc::shippedDatabase()
     QFETCH(int, itu);
     QFETCH(QString, locator);
     QFETCH(QString, iota);
-    DXCCModel model(*m_shipped);
+    DXCCModel &model = m_shipped->dxcc();
     const CountryClass country = model.getDXCC(call);
     QTEST(country.adif, "adif");
     QTEST(country.dxcc, "dxcc");
@@ -289,9 +289,9 @@ void TestDxcc::prefixesTried()
     QFETCH(QString, call);
     QFETCH(QStringList, prefixes);
     QStringList asked;
-    const QString cl = m_shipped->documentPath(QStringLiteral("ClublogDXCC.db"));
-    const QString iota = m_shipped->documentPath(QStringLiteral("IOTA.db"));
-    DXCCModel model(*m_shipped, std::make_unique<CountingSource>(
+    const QString cl = m_shipped->folder().filePath(QStringLiteral("ClublogDXCC.db"));
+    const QString iota = m_shipped->folder().filePath(QStringLiteral("IOTA.db"));
+    DXCCModel model(m_shipped->folder(), m_shipped->clock(), std::make_unique<CountingSource>(
                                     std::make_unique<CachedDxccSource>(cl, iota), asked));
     (void)model.getDXCC(call);
     QCOMPARE(asked, prefixes);
@@ -299,7 +299,7 @@ void TestDxcc::prefixesTried()
 
 void TestDxcc::ownExceptionListStartsToday()
 {
-    DXCCModel model(*m_shipped);
+    DXCCModel &model = m_shipped->dxcc();
     const QDateTime now = m_shipped->clock().now();
     QCOMPARE(model.getDXCC(QStringLiteral("FT.W"), now).adif, 41);
     QCOMPARE(model.getDXCC(QStringLiteral("VP8/S")).adif, 240);
@@ -309,7 +309,7 @@ void TestDxcc::ownExceptionListStartsToday()
 
 void TestDxcc::turkeyEuropeanPart()
 {
-    DXCCModel model(*m_shipped);
+    DXCCModel &model = m_shipped->dxcc();
     QCOMPARE(model.getDXCC(QStringLiteral("TA1ABC")).cnt, QStringLiteral("Eu"));
     QCOMPARE(model.getDXCC(QStringLiteral("TA2ABC")).cnt, QStringLiteral("As"));
 }
@@ -321,7 +321,7 @@ void TestDxcc::shippedAnswersAgreeWithCtyCsv()
         testsupport::readFile(QStringLiteral(BRINDLEWICK_TEST_DATA "/master_scp_sample.txt"));
     if (cty.isEmpty() || sample.isEmpty())
         QSKIP("cty.csv or the MASTER.SCP sample is missing");
-    DXCCModel model(*m_shipped);
+    DXCCModel &model = m_shipped->dxcc();
     int compared = 0;
     QStringList differences;
     for (const QByteArray &line : sample.split('\n')) {
@@ -343,7 +343,7 @@ void TestDxcc::shippedAnswersAgreeWithCtyCsv()
 
 void TestDxcc::shippedLists()
 {
-    DXCCModel model(*m_shipped);
+    DXCCModel &model = m_shipped->dxcc();
     const QList<CountryClass> all = model.getAllDXCCs();
     QVERIFY(all.size() > 400);
     QCOMPARE(all.at(0).dxcc, QStringLiteral("##"));
@@ -362,7 +362,7 @@ void TestDxcc::shippedLists()
 void TestDxcc::shippedPrefixesHaveOneDatedAnswer()
 {
     // Two dated rows of one prefix valid at the same instant would make the resolver guess.
-    const DXCCModel model(*m_shipped);
+    const DXCCModel &model = m_shipped->dxcc();
     db::Database database;
     QCOMPARE(database.open(model.fullClDatabasePath(), db::Database::Mode::ReadOnly), 0);
     db::Statement overlaps = database.prepare(QStringLiteral(
@@ -475,7 +475,7 @@ void TestDxcc::ambiguousPrefixIsLogged()
 {
     QTemporaryDir dir;
     AppDelegate app(DataFolder::at(dir.path()));
-    const QString path = app.documentPath(QStringLiteral("ClublogDXCC.db"));
+    const QString path = app.folder().filePath(QStringLiteral("ClublogDXCC.db"));
     QVERIFY(testsupport::writeSmallDatabase(path));
     db::Database database;
     QCOMPARE(database.open(path), 0);
@@ -530,11 +530,11 @@ void TestDxcc::replacedDatabaseIsSeenAtNextQuery()
 {
     QTemporaryDir dir;
     AppDelegate app(DataFolder::at(dir.path()));
-    DXCCModel model(app);
+    DXCCModel &model = app.dxcc();
     const QDateTime june = at(QStringLiteral("2020-06-15 00:00:00"));
     QCOMPARE(model.getDXCC(QStringLiteral("DL0XYZ"), june).adif, 230); // shipped data
-    const QString live = app.documentPath(QStringLiteral("ClublogDXCC.db"));
-    const QString next = app.documentPath(QStringLiteral("next.db"));
+    const QString live = app.folder().filePath(QStringLiteral("ClublogDXCC.db"));
+    const QString next = app.folder().filePath(QStringLiteral("next.db"));
     QVERIFY(testsupport::writeSmallDatabase(next));
     QString error;
     QVERIFY(refdata::replaceFile(next, live, &error));
@@ -574,7 +574,7 @@ void TestDxcc::missingDatabaseGivesUnknownEntity()
 {
     QTemporaryDir dir;
     AppDelegate app(DataFolder::at(dir.path()));
-    DXCCModel model(app);
+    DXCCModel &model = app.dxcc();
     QVERIFY(QFile::exists(model.fullClDatabasePath()));
     QVERIFY(QFile::exists(model.fullIotaDatabasePath()));
     QCOMPARE(model.getDXCC(QStringLiteral("DL1ABC")).adif, 230);
@@ -586,7 +586,7 @@ void TestDxcc::missingDatabaseGivesUnknownEntity()
     QVERIFY(lines.lines().contains(QStringLiteral("Failed to open ClublogDXCC.db: 14")));
     QVERIFY(!QFile::exists(model.fullClDatabasePath())); // not made up as an empty file
     // A new model copies the shipped database again.
-    DXCCModel again(app);
+    DXCCModel again(app.folder(), app.clock());
     QCOMPARE(again.getDXCC(QStringLiteral("DL1ABC")).adif, 230);
 }
 

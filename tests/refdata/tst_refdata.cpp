@@ -1,4 +1,4 @@
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "refdata/BandTable.h"
 #include "refdata/Bands.h"
@@ -293,7 +293,7 @@ void TestRefdata::facadeFollowsPreferences()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     AppDelegate app(DataFolder::at(dir.path()));
-    MyFunctions functions(app);
+    MyFunctions &functions = app.functions();
     QCOMPARE(functions.qrg2mBand(14074.0), QStringLiteral("20m"));
     QCOMPARE(functions.qrg2Mode(14074.0), QStringLiteral("Digi"));
     QVERIFY(!functions.newOnesOnly());
@@ -308,7 +308,7 @@ void TestRefdata::facadeFollowsPreferences()
     app.defaults().sync();
     {
         // A short-lived instance must leave nothing behind in the notification centre.
-        MyFunctions gone(app);
+        MyFunctions &gone = app.functions();
     }
     app.notifications().post(QString::fromLatin1(notifications::DxPrefsWereChanged));
 
@@ -324,7 +324,7 @@ void TestRefdata::facadeSunTimesFollowClock()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     AppDelegate app(DataFolder::at(dir.path()));
-    const MyFunctions functions(app);
+    const MyFunctions &functions = app.functions();
     app.clock().setFixed(QDateTime(QDate(2024, 6, 21), QTime(12, 0), QTimeZone::utc()));
     QCOMPARE(functions.calcSunset(QStringLiteral("JR00"), -0.833), QStringLiteral("++++"));
     QVERIFY(functions.calcSunElevation(QStringLiteral("JR00")) > 0.0);

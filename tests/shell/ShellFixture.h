@@ -3,7 +3,7 @@
 // What every shell test starts from: its own data folder, an application object on it, a fixed
 // clock, and a record of the notifications posted.
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 
 #include <QDateTime>

@@ -29,7 +29,7 @@ private slots:
     void init()
     {
         f.setUp();
-        (void)LogModel(*f.app);
+        (void)f.app->log();
     }
     void cleanup() { f.tearDown(); }
 
@@ -93,7 +93,7 @@ private slots:
         // The same text is not offered for a second import.
         QVERIFY(!screen.importEnabled());
 
-        const QList<QsoClass> qsos = LogModel(*f.app).getlastQSOs(4);
+        const QList<QsoClass> qsos = f.app->log().getlastQSOs(4);
         QCOMPARE(qsos.size(), 2);
         QStringList calls;
         for (const QsoClass &qso : qsos)

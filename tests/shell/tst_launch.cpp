@@ -1,9 +1,9 @@
 // Start-up, files handed to the application, home-screen shortcuts and the window's activity.
 
 #include "ShellFixture.h"
-#include "app/LogbookChoice.h"
+#include "model/LogbookChoice.h"
 #include "app/Notifications.h"
-#include "app/Startup.h"
+#include "root/Startup.h"
 #include "model/LogModel.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
@@ -17,7 +17,7 @@ class TestLaunch : public QObject {
 
     void makeLogbook(const QString &name)
     {
-        QCOMPARE(logbookchoice::createLogbook(*f.app, name), logbookchoice::CreateResult::Created);
+        QCOMPARE(logbookchoice::createLogbook(f.app->folder(), name), logbookchoice::CreateResult::Created);
     }
 
     [[nodiscard]] QString logDbName() const
@@ -82,7 +82,7 @@ private slots:
         LogbookSelection &selection = *shell.logbooks();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("DefaultLog.rlog"))));
         selection.leave();
-        f.app->info60m().fill(QStringLiteral("C/P"));
+        f.app->log().info60m().fill(QStringLiteral("C/P"));
         if (action == QLatin1String("choose")) {
             selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
         } else if (action == QLatin1String("create")) {
@@ -96,8 +96,8 @@ private slots:
             shell.openFile(source);
         }
         selection.leave();
-        QCOMPARE(f.app->info60m().size(), AppDelegate::k60mCacheSize);
-        QCOMPARE(f.app->info60m().count(QString()), AppDelegate::k60mCacheSize);
+        QCOMPARE(f.app->log().info60m().size(), LogModel::k60mCacheSize);
+        QCOMPARE(f.app->log().info60m().count(QString()), LogModel::k60mCacheSize);
     }
 
     void modesListIsReplacedByTheShippedOne()
@@ -107,7 +107,7 @@ private slots:
         QTemporaryDir shippedDir;
         const QString shipped = shippedDir.filePath(QStringLiteral("modes.txt"));
         QVERIFY(ShellFixture::write(shipped, "CW,PCW\nSSB,LSB,USB\n"));
-        startup::refreshModesList(*f.app, shipped);
+        startup::refreshModesList(f.app->folder(), shipped);
         QCOMPARE(ShellFixture::contents(target), QByteArray("CW,PCW\nSSB,LSB,USB\n"));
         // The shipped list goes in on every start; the next one may be edited again.
         QVERIFY(QFileInfo(target).isWritable());
@@ -116,7 +116,7 @@ private slots:
     void missingShippedModesListIsReported()
     {
         QTest::ignoreMessage(QtInfoMsg, "Can't coppy Modes&Submodes.txt");
-        startup::refreshModesList(*f.app, f.path(QStringLiteral("no-such-file.txt")));
+        startup::refreshModesList(f.app->folder(), f.path(QStringLiteral("no-such-file.txt")));
         QVERIFY(!QFile::exists(f.path(QStringLiteral("Modes&Submodes.txt"))));
     }
 

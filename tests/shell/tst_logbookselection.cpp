@@ -1,7 +1,7 @@
 // Choosing, creating and deleting logbooks on the phone and on the tablet.
 
 #include "ShellFixture.h"
-#include "app/LogbookChoice.h"
+#include "model/LogbookChoice.h"
 #include "model/LogModel.h"
 #include "shell/LogbookSelection.h"
 
@@ -15,16 +15,15 @@ class TestLogbookSelection : public QObject {
     void makeLogbook(const QString &name, const QString &myCall = {})
     {
         QString file;
-        QCOMPARE(logbookchoice::createLogbook(*f.app, name, &file),
+        QCOMPARE(logbookchoice::createLogbook(f.app->folder(), name, &file),
                  logbookchoice::CreateResult::Created);
         if (myCall.isEmpty())
             return;
-        // Written through a model that looks at that logbook.
-        const QString previous = current();
-        f.app->defaults().setValue(QStringLiteral("LogDbName"), file);
-        LogModel(*f.app).updateMyCallsign(myCall);
-        LogModel(*f.app).updateMyLocator(QStringLiteral("JO62QM"));
-        f.app->defaults().setValue(QStringLiteral("LogDbName"), previous);
+        // Written through a model that stays on that logbook.
+        LogModel log(f.app->defaults(), f.app->folder(), f.app->notifications(), f.app->clock(),
+                     f.app->dxcc(), f.app->folder().filePath(file));
+        log.updateMyCallsign(myCall);
+        log.updateMyLocator(QStringLiteral("JO62QM"));
     }
 
     [[nodiscard]] QString current() const
@@ -42,7 +41,7 @@ private slots:
     void init()
     {
         f.setUp();
-        (void)LogModel(*f.app); // the default logbook, as at start-up
+        (void)f.app->log(); // the default logbook, as at start-up
     }
     void cleanup() { f.tearDown(); }
 

@@ -2,7 +2,7 @@
 
 #include "ShellFixture.h"
 #include "model/LogModel.h"
-#include "refdata/MemberListDownload.h"
+#include "shell/MemberListDownload.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
@@ -61,7 +61,7 @@ private slots:
     void init()
     {
         f.setUp();
-        (void)LogModel(*f.app);
+        (void)f.app->log();
     }
     void cleanup() { f.tearDown(); }
 
@@ -136,7 +136,7 @@ private slots:
         else
             fields.setRemember(3, true);
         QCOMPARE(f.posted, QStringList{QStringLiteral("UserFieldPrefsChanged")});
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         QCOMPARE(log.getUserFieldNameForNumber(3), what == QLatin1String("caption")
                                                        ? QStringLiteral("SOTA")
                                                        : QStringLiteral("User_3"));
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(style.dateFormatIndex(), 0);
         style.setDateFormatIndex(chosen);
         QTEST(int(f.app->defaults().integer(QStringLiteral("DateFormatIndex"))), "stored");
-        QCOMPARE(f.app->logDateFormaterStyle(), formats::DateStyle::Medium);
+        QCOMPARE(f.app->defaults().logDateFormaterStyle(), formats::DateStyle::Medium);
         QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
     }
 
@@ -182,7 +182,7 @@ private slots:
         f.posted.clear();
         station.setMyCallsign(QStringLiteral(" dl1abc/p "));
         station.setMyLocator(QStringLiteral("jo62qm"));
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC/P"));
         QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
         QVERIFY(station.locatorValid());

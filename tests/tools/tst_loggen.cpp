@@ -1,5 +1,5 @@
-#include "app/AppDelegate.h"
-#include "app/Startup.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 #include "db/Database.h"
 #include "formats/Formats.h"
 #include "formats/TextCoding.h"
@@ -175,14 +175,14 @@ void TestLoggen::logModelReadsWhatWasGenerated()
              qPrintable(error));
     AppDelegate app(DataFolder::at(dir.path()));
     app.defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Generated.rlog"));
-    LogModel model(app);
+    LogModel &model = app.log();
     QCOMPARE(model.logDbName(), QStringLiteral("Generated.rlog"));
 
     QList<QsoClass> read = model.getlastQSOs(4);
     std::reverse(read.begin(), read.end());
     const QList<QsoClass> made = generate(kCount, 5);
     QCOMPARE(read.size(), made.size());
-    const MyFunctions functions(app);
+    const MyFunctions &functions = app.functions();
     for (qsizetype i = 0; i < made.size(); ++i) {
         const QsoClass &r = read[i];
         const QsoClass &m = made[i];

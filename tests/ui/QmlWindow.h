@@ -3,7 +3,7 @@
 // The real screens in an offscreen window, driven as a user drives them: items found by their
 // object names, text typed key by key, buttons clicked.
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "shell/AppShell.h"
 
 #include <QDeadlineTimer>

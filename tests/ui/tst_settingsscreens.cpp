@@ -24,7 +24,7 @@ private slots:
     void init()
     {
         f.setUp();
-        (void)LogModel(*f.app); // the default logbook, as at start-up
+        (void)f.app->log(); // the default logbook, as at start-up
         QVERIFY(ui.open(*f.app, false));
     }
     void cleanup()
@@ -38,7 +38,7 @@ private slots:
         show(QStringLiteral("station"));
         ui.type(ui.find(QStringLiteral("callsignField")), QStringLiteral("dl1abc"));
         ui.type(ui.find(QStringLiteral("locatorField")), QStringLiteral("jo62qm"));
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC"));
         QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
         QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
@@ -66,7 +66,7 @@ private slots:
         show(QStringLiteral("userfields"));
         ui.type(ui.find(QStringLiteral("caption2")), QStringLiteral("SOTA ref"));
         ui.click(ui.find(QStringLiteral("remember2")));
-        LogModel log(*f.app);
+        LogModel &log = f.app->log();
         QCOMPARE(log.getUserFieldNameForNumber(2), QStringLiteral("SOTA ref"));
         QVERIFY(log.getUserFieldRememberForNumber(2));
         QVERIFY(f.posted.contains(QStringLiteral("UserFieldPrefsChanged")));

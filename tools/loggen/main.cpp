@@ -2,7 +2,7 @@
 //                   [--years Y]
 // Writes a logbook of N realistic QSOs for tests, benchmarks and trying the program out.
 
-#include "app/Startup.h"
+#include "root/Startup.h"
 #include "loggen/CallsignList.h"
 #include "loggen/LogbookWriter.h"
 #include "loggen/QsoGenerator.h"

@@ -1,4 +1,4 @@
-#include "adif/ModesList.h"
+#include "refdata/ModesList.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "adif/AdifWriter.h"
+#include "model/AdifWriter.h"
 
-#include "adif/AdifField.h"
-#include "adif/Banner.h"
+#include "model/AdifField.h"
+#include "model/Banner.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "root/Startup.h"
 
-#include "adif/ModesList.h"
-#include "app/AppDelegate.h"
+#include "refdata/ModesList.h"
+#include "root/AppDelegate.h"
 #include "app/Diagnostics.h"
 
 #include <QByteArray>
@@ -20,9 +20,9 @@ void useUtcTimeZone()
     tzset();
 }
 
-void refreshModesList(const AppDelegate &app, const QString &shippedFile)
+void refreshModesList(const DataFolder &folder, const QString &shippedFile)
 {
-    const QString target = app.documentPath(QString::fromLatin1(adif::kModesFileName));
+    const QString target = folder.filePath(QString::fromLatin1(adif::kModesFileName));
     const QString shipped =
         shippedFile.isEmpty() ? QString::fromLatin1(adif::kModesResource) : shippedFile;
     if (QFile::exists(target)) {
@@ -44,7 +44,7 @@ void refreshModesList(const AppDelegate &app, const QString &shippedFile)
 
 void didFinishLaunching(AppDelegate &app)
 {
-    refreshModesList(app);
+    refreshModesList(app.folder());
     app.connectToCluster = false;
 }
 

@@ -1,4 +1,4 @@
-#include "adif/UserFieldNames.h"
+#include "refdata/UserFieldNames.h"
 
 namespace adif {
 namespace {

@@ -1,6 +1,6 @@
-#include "refdata/MemberListDownload.h"
+#include "shell/MemberListDownload.h"
 
-#include "app/AppDelegate.h"
+#include "root/AppDelegate.h"
 #include "app/Diagnostics.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
@@ -109,7 +109,7 @@ void MemberListDownload::store(const QByteArray &contents)
 
 void MemberListDownload::readCount()
 {
-    LogModel log(m_app);
+    LogModel &log = m_app.log();
     m_count = m_kind == Kind::Lotw ? log.numberofLotwUser() : log.numberOfEqslUser();
     emit stateChanged();
 }

@@ -1,4 +1,4 @@
-#include "adif/AdifField.h"
+#include "model/AdifField.h"
 
 namespace adif {
 

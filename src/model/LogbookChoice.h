@@ -2,7 +2,9 @@
 
 #include <QString>
 
-class AppDelegate;
+class NotificationCenter;
+class UserDefaults;
+struct DataFolder;
 
 /** Creating, choosing and deleting logbook files in the data folder. */
 namespace logbookchoice {
@@ -11,16 +13,19 @@ enum class CreateResult { Created, NameTooShort, NameGivenBefore, CopyFailed };
 
 /** Makes a new, empty logbook; ".rlog" is appended unless the name ends with it in any case.
  *  A name of fewer than 2 characters makes nothing. */
-CreateResult createLogbook(AppDelegate &app, const QString &name, QString *fileName = nullptr);
+CreateResult createLogbook(const DataFolder &folder, const QString &name,
+                           QString *fileName = nullptr);
 
 /** Makes the logbook current: sets "LogDbName" and posts "NewLogSelected" and
  *  "DxPrefsWereChanged". */
-void selectLogbook(AppDelegate &app, const QString &name);
+void selectLogbook(UserDefaults &defaults, NotificationCenter &centre,
+                   const QString &name);
 
 enum class DeleteResult { Deleted, NotFound, LastLogbook, Failed };
 
 /** Removes a logbook file; the last logbook is never removed. When the current logbook goes,
  *  the first remaining one becomes current. */
-DeleteResult deleteLogbook(AppDelegate &app, const QString &name);
+DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults,
+                           NotificationCenter &centre, const QString &name);
 
 } // namespace logbookchoice

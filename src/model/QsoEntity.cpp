@@ -1,4 +1,4 @@
-#include "refdata/QsoEntity.h"
+#include "model/QsoEntity.h"
 
 #include "model/QsoClass.h"
 #include "refdata/DXCCModel.h"

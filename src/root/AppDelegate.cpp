@@ -1,0 +1,39 @@
+#include "root/AppDelegate.h"
+
+#include "app/Notifications.h"
+
+#include <QDir>
+
+namespace {
+
+QString settingsPath(const DataFolder &folder)
+{
+    return folder.overridden ? QDir(folder.path).filePath(QStringLiteral("Brindlewick.ini"))
+                             : QString();
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(const DataFolder &folder, QObject *parent)
+    : QObject(parent), m_folder(folder), m_defaults(settingsPath(folder))
+{
+    QDir().mkpath(m_folder.path);
+    m_defaults.registerDefaultsFromJson(QStringLiteral(":/defaults.json"));
+    m_dxcc = std::make_unique<DXCCModel>(m_folder, m_clock);
+    m_functions = std::make_unique<MyFunctions>(m_defaults, m_notifications, m_clock);
+    m_log = std::make_unique<LogModel>(m_defaults, m_folder, m_notifications, m_clock, *m_dxcc);
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationWillResignActive()
+{
+    // The synced store and the cloud key-value store are not part of this build, so there is
+    // nothing to save or synchronise yet; the scanner must stop all the same.
+    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+}
+
+void AppDelegate::applicationDidEnterBackground()
+{
+    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Clock.h"
+#include "app/DataFolder.h"
+#include "app/NotificationCenter.h"
+#include "app/UserDefaults.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
+
+#include <QObject>
+
+/** The long-lived objects a front end (the application, the CLI, a test) makes once: data
+ *  folder, user defaults, notifications, clock, the DXCC model and the one LogModel of the
+ *  current logbook. It is the composition root's store, not a locator: units below the front
+ *  ends are handed the pieces they use, never this object. */
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    explicit AppDelegate(const DataFolder &folder, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    [[nodiscard]] const DataFolder &folder() const { return m_folder; }
+    [[nodiscard]] const QString &dataFolder() const { return m_folder.path; }
+    /** A file in the data folder. */
+    [[nodiscard]] QString documentPath(const QString &fileName) const
+    {
+        return m_folder.filePath(fileName);
+    }
+    [[nodiscard]] UserDefaults &defaults() { return m_defaults; }
+    [[nodiscard]] NotificationCenter &notifications() { return m_notifications; }
+    [[nodiscard]] Clock &clock() { return m_clock; }
+    [[nodiscard]] const Clock &clock() const { return m_clock; }
+    [[nodiscard]] DXCCModel &dxcc() { return *m_dxcc; }
+    [[nodiscard]] MyFunctions &functions() { return *m_functions; }
+    /** The current logbook; a logbook switch repoints it ("NewLogSelected"). */
+    [[nodiscard]] LogModel &log() { return *m_log; }
+
+    bool connectToCluster = false;
+
+    /** The application stops being the one the user works with (the window lost the focus):
+     *  pending synced changes would be saved here; posts "AppGoesBackground". */
+    void applicationWillResignActive();
+    /** The application is hidden (the window was minimised); posts "AppGoesBackground" again. */
+    void applicationDidEnterBackground();
+
+private:
+    DataFolder m_folder;
+    UserDefaults m_defaults;
+    NotificationCenter m_notifications;
+    Clock m_clock;
+    std::unique_ptr<DXCCModel> m_dxcc;
+    std::unique_ptr<MyFunctions> m_functions;
+    std::unique_ptr<LogModel> m_log;
+};
