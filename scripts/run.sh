@@ -6,7 +6,9 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
-bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Only what it runs: the application and the command-line tool.
+BRINDLEWICK_TARGETS="brindlewick brindlewick-cli" \
+    bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 app=("$root/build/src/ui/brindlewick" "$@")
 if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then

@@ -2,6 +2,7 @@
 
 #include "root/AppDelegate.h"
 #include "cli/Args.h"
+#include "entry/FieldRules.h"
 #include "formats/Formats.h"
 #include "refdata/MyFunctions.h"
 
@@ -10,28 +11,16 @@
 namespace cli {
 namespace {
 
-/** The letters the entry form accepts in its three QSL fields. */
-const QStringList kQslLetters = {QStringLiteral("N"), QStringLiteral("B"), QStringLiteral("W"),
-                                 QStringLiteral("S"), QStringLiteral("R"), QStringLiteral("X"),
-                                 QStringLiteral("-"), QStringLiteral("Q"), QStringLiteral("G")};
-const QStringList kLotwLetters = {QStringLiteral("W"), QStringLiteral("S"), QStringLiteral("X"),
-                                  QStringLiteral("-")};
-const QStringList kEqslLetters = {QStringLiteral("W"), QStringLiteral("S"), QStringLiteral("X"),
-                                  QStringLiteral("-"), QStringLiteral("R"), QStringLiteral("N")};
-
-/** Voice modes get "59", everything else "599". */
-QString defaultRst(const QString &mode)
+/** One of the letters the entry form accepts in that QSL field. */
+bool takeLetter(const Args &args, const QString &option, entry::QslField kind, QString &field,
+                QString *error)
 {
-    static const QStringList voice = {QStringLiteral("SSB"), QStringLiteral("FM"),
-                                      QStringLiteral("AM")};
-    return voice.contains(mode) ? QStringLiteral("59") : QStringLiteral("599");
-}
-
-bool takeLetter(const Args &args, const QString &option, const QStringList &accepted,
-                QString &field, QString *error)
-{
-    const QString letter = args.option(option, {}).toUpper();
-    if (!letter.isEmpty() && !accepted.contains(letter)) {
+    const QString text = args.option(option, {});
+    const QString letter = entry::qslLetter(kind, text);
+    if (!text.isEmpty() && letter.isEmpty()) {
+        QStringList accepted;
+        for (const QChar c : entry::acceptedLetters(kind))
+            accepted << QString(c);
         *error =
             QStringLiteral("--%1 takes one of %2").arg(option, accepted.join(QLatin1Char(' ')));
         return false;
@@ -108,8 +97,8 @@ std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QStri
     qso.qrgString = formats::groupedKHz(*kHz);
     qso.band = args.option(QStringLiteral("band"), app.functions().qrg2mBand(*kHz));
 
-    qso.rsttx = args.option(QStringLiteral("rst-sent"), defaultRst(qso.mode));
-    qso.rstrx = args.option(QStringLiteral("rst-rcvd"), defaultRst(qso.mode));
+    qso.rsttx = args.option(QStringLiteral("rst-sent"), entry::defaultRst(qso.mode));
+    qso.rstrx = args.option(QStringLiteral("rst-rcvd"), entry::defaultRst(qso.mode));
     qso.name = args.option(QStringLiteral("name"), {});
     qso.qth = args.option(QStringLiteral("qth"), {});
     qso.note = args.option(QStringLiteral("note"), {});
@@ -125,9 +114,9 @@ std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QStri
     qso.user_4 = args.option(QStringLiteral("user4"), {});
     qso.opIsValid = !args.flag(QStringLiteral("invalid-op"));
 
-    if (!takeLetter(args, QStringLiteral("qsl"), kQslLetters, qso.qsl, error) ||
-        !takeLetter(args, QStringLiteral("lotw"), kLotwLetters, qso.lotwqsl, error) ||
-        !takeLetter(args, QStringLiteral("eqsl"), kEqslLetters, qso.eqsl, error))
+    if (!takeLetter(args, QStringLiteral("qsl"), entry::QslField::Qsl, qso.qsl, error) ||
+        !takeLetter(args, QStringLiteral("lotw"), entry::QslField::Lotw, qso.lotwqsl, error) ||
+        !takeLetter(args, QStringLiteral("eqsl"), entry::QslField::Eqsl, qso.eqsl, error))
         return std::nullopt;
 
     qint64 adif = 0;

@@ -1,6 +1,11 @@
 #include "entry/QsoEntryForm.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "app/Clock.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
 #include "app/Notifications.h"
 #include "refdata/OneDxSpotClass.h"
 #include "entry/CallsignLookup.h"
@@ -54,16 +59,15 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 
 } // namespace
 
-QsoEntryForm::QsoEntryForm(AppDelegate &app, bool phone, QObject *parent)
-    : QObject(parent), m_app(app), m_phone(phone), m_log(app.log()),
-      m_functions(app.functions()), m_dxcc(app.dxcc()),
+QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_phone(phone), m_log(log),
+      m_functions(functions), m_dxcc(dxcc),
       m_position(new OwnPosition(this)), m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
     connect(m_clock, &QTimer::timeout, this, &QsoEntryForm::refreshClock);
     connect(m_position, &OwnPosition::positionChanged, this, &QsoEntryForm::ownPositionChanged);
 
-    NotificationCenter &centre = m_app.notifications();
     centre.observe(key(notifications::PrefsWereChanged), this,
                    [this](const QVariant &) { loadPrefs(); });
     centre.observe(key(notifications::NewLogSelected), this, [this](const QVariant &) {
@@ -84,7 +88,7 @@ QsoEntryForm::QsoEntryForm(AppDelegate &app, bool phone, QObject *parent)
     loadUserFieldPrefs();
     if (!m_phone) {
         m_log.updateDxTable();
-        m_colorCode = int(m_app.defaults().integer(QStringLiteral("SelectedColorCode")));
+        m_colorCode = int(m_defaults.integer(QStringLiteral("SelectedColorCode")));
     }
     newQso();
 }
@@ -93,7 +97,7 @@ QsoEntryForm::~QsoEntryForm() = default;
 
 void QsoEntryForm::loadPrefs()
 {
-    const UserDefaults &defaults = m_app.defaults();
+    const UserDefaults &defaults = m_defaults;
     const LookupServiceChoice lookup = LookupServiceChoice::read(defaults);
     m_lookupTitle = lookup.title;
     m_lookupConfigured = lookup.configured();
@@ -214,7 +218,7 @@ void QsoEntryForm::leaveField(const QString &field)
     } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
         const int n = field.mid(5).toInt();
         if (n >= 1 && n <= kUserFields)
-            m_app.defaults().setValue(QStringLiteral("Default_User_%1").arg(n),
+            m_defaults.setValue(QStringLiteral("Default_User_%1").arg(n),
                                       m_values.userField(n));
         return;
     } else {
@@ -373,9 +377,9 @@ void QsoEntryForm::setPowerIndex(int index)
     if (preset)
         m_values.power.clear();
     if (m_phone) {
-        m_app.defaults().setValue(QStringLiteral("LastUsedPowerIndex"), index);
+        m_defaults.setValue(QStringLiteral("LastUsedPowerIndex"), index);
         if (preset)
-            m_app.defaults().setValue(QStringLiteral("LastUsedPowerString"), QString());
+            m_defaults.setValue(QStringLiteral("LastUsedPowerString"), QString());
     }
     emit fieldsChanged();
 }
@@ -385,7 +389,7 @@ void QsoEntryForm::setPowerText(const QString &text)
     if (m_phone) {
         // The phone's segment decides; the text counts when "other" is chosen.
         m_values.power = text;
-        m_app.defaults().setValue(QStringLiteral("LastUsedPowerString"), text);
+        m_defaults.setValue(QStringLiteral("LastUsedPowerString"), text);
     } else {
         // The tablet gets a power text from the details screen: a preset or a free text.
         m_powerIndex = entry::power::indexOf(text);
@@ -398,7 +402,7 @@ void QsoEntryForm::setColorCode(int code)
 {
     m_colorCode = qBound(0, code, 9);
     if (!m_phone)
-        m_app.defaults().setValue(QStringLiteral("SelectedColorCode"), m_colorCode);
+        m_defaults.setValue(QStringLiteral("SelectedColorCode"), m_colorCode);
     emit fieldsChanged();
 }
 

@@ -14,7 +14,12 @@
 #include <memory>
 #include <optional>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class Clock;
+class LogModel;
+class DXCCModel;
+class MyFunctions;
 class CallsignLookup;
 class DXCCModel;
 class LogModel;
@@ -67,7 +72,7 @@ class QsoEntryForm : public QObject {
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY settingsChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
-    QsoEntryForm(AppDelegate &app, bool phone, QObject *parent = nullptr);
+    QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent = nullptr);
     ~QsoEntryForm() override;
 
     // Typing.
@@ -207,7 +212,9 @@ private:
     void resetInfo();
     [[nodiscard]] QString ownPositionForNote() const;
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    const Clock &m_now; // "now" for the entry clock and the checks
     const bool m_phone;
     LogModel &m_log;
     MyFunctions &m_functions;

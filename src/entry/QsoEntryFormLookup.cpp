@@ -2,7 +2,12 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "app/Clock.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
 #include "app/Notifications.h"
 #include "refdata/OneDxSpotClass.h"
 #include "entry/EntryTexts.h"
@@ -35,7 +40,7 @@ std::optional<QDateTime> QsoEntryForm::qsoDate() const
         return m_stored->dateTime;
     if (m_realTime)
         return std::nullopt;
-    const formats::DateStyle style = m_app.defaults().logDateFormaterStyle();
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
     if (auto instant = entry::parseEntryDateTime(m_values.dateString, m_values.timeString, style))
         return instant;
     if (auto instant =
@@ -65,7 +70,7 @@ void QsoEntryForm::callsignFieldDidEndEditing()
         spot.xMode = m_functions.qrg2xMode(*kHz);
         spot.band = m_functions.qrg2mBand(*kHz);
         spot.xBand = m_functions.qrg2xBand(*kHz);
-        m_app.notifications().post(QString::fromLatin1(notifications::SetTrxData),
+        m_notifications.post(QString::fromLatin1(notifications::SetTrxData),
                                    QVariant::fromValue(spot));
         m_values.callsign.clear();
         m_lookedUpCallsign.clear();
@@ -133,7 +138,7 @@ void QsoEntryForm::showEntity(const CountryClass &entity)
     setValue(QStringLiteral("cq"), QString::number(entity.cq));
     setValue(QStringLiteral("itu"), QString::number(entity.itu));
     setValue(QStringLiteral("iota"), entity.iota);
-    m_app.notifications().post(QString::fromLatin1(notifications::NewEndLocationSet),
+    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet),
                                entity.locator);
 }
 
@@ -206,10 +211,10 @@ void QsoEntryForm::setRealTime(bool on)
 
 void QsoEntryForm::refreshClock()
 {
-    const QDateTime now = m_app.clock().now();
+    const QDateTime now = m_now.now();
     // With the clock off the fields start from now once, for the operator to change.
     if (m_realTime || (m_values.dateString.isEmpty() && m_values.timeString.isEmpty())) {
-        m_values.dateString = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
+        m_values.dateString = formats::displayDate(now.date(), m_defaults.logDateFormaterStyle());
         m_values.timeString = now.toString(QLatin1String(formats::kLogTime));
         emit fieldsChanged();
     }
@@ -230,7 +235,7 @@ void QsoEntryForm::setSaveCurrentLocation(bool on)
 {
     if (on != m_saveCurrentLocation) {
         m_saveCurrentLocation = on;
-        m_app.defaults().setValue(QStringLiteral("SaveCurrentLocation"), on);
+        m_defaults.setValue(QStringLiteral("SaveCurrentLocation"), on);
         if (!on) {
             m_positionLine.clear();
             m_positionNote.clear();

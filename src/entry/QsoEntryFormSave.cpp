@@ -2,7 +2,12 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "app/Clock.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -39,7 +44,7 @@ QString QsoEntryForm::save()
 
     // Both layouts check the locator and a hand-entered date: storing either unreadable would
     // spoil the log without anyone noticing.
-    const formats::DateStyle style = m_app.defaults().logDateFormaterStyle();
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
     const entry::EntryCheck check{m_values.callsign,
                                   m_values.qrgString,
                                   m_values.mode,
@@ -53,7 +58,7 @@ QString QsoEntryForm::save()
     RecordContext context;
     context.phone = m_phone;
     context.realTime = m_realTime;
-    context.now = m_app.clock().now();
+    context.now = m_now.now();
     context.dateStyle = style;
     context.entity = m_entity;
     context.opIsValid = m_phone ? m_validOperation : m_currentQsoIsValidOps;
@@ -118,7 +123,7 @@ void QsoEntryForm::resetInfo()
 
 void QsoEntryForm::newQso()
 {
-    const UserDefaults &defaults = m_app.defaults();
+    const UserDefaults &defaults = m_defaults;
     m_stored.reset();
     m_dateTouched = false;
     m_values = EntryValues();

@@ -41,13 +41,13 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
       m_fileHandOff(new FileHandOff(this)), m_logbooks(new LogbookSelection(app, phone, this)),
       m_logbookImport(new LogbookFileImport(app, this)),
-      m_adifImport(new AdifImportScreen(app, this)), m_station(new StationSettings(app, this)),
-      m_userFields(new UserFieldSettings(app, this)), m_dateStyle(new DateStyleSettings(app, this)),
-      m_bandTable(new BandTableSettings(app, phone, this)),
-      m_lotwUsers(new MemberListDownload(app, MemberListDownload::Kind::Lotw, this)),
-      m_eqslUsers(new MemberListDownload(app, MemberListDownload::Kind::Eqsl, this)),
-      m_countryFile(new CountryFileSettings(app, this)),
-      m_entryForm(new QsoEntryForm(app, phone, this))
+      m_adifImport(new AdifImportScreen(app, this)), m_station(new StationSettings(app.notifications(), app.log(), this)),
+      m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)), m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
+      m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), phone, this)),
+      m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(), app.folder(), MemberListDownload::Kind::Lotw, this)),
+      m_eqslUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(), app.folder(), MemberListDownload::Kind::Eqsl, this)),
+      m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
+      m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(), app.dxcc(), app.functions(), phone, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });

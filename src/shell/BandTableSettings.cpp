@@ -1,6 +1,7 @@
 #include "shell/BandTableSettings.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
 
 #include <QLocale>
@@ -13,11 +14,11 @@ const QString kQrgs = QStringLiteral("QRGs");
 
 } // namespace
 
-BandTableSettings::BandTableSettings(AppDelegate &app, bool wholeKHz, QObject *parent)
-    : QObject(parent), m_app(app), m_wholeKHz(wholeKHz)
+BandTableSettings::BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_wholeKHz(wholeKHz)
 {
     reload();
-    m_app.notifications().observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
+    m_notifications.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
                                   [this](const QVariant &) { reload(); });
 }
 
@@ -40,16 +41,16 @@ bool BandTableSettings::setValue(int index, const QString &text)
     else
         cells[column] = kHz;
     m_rows[row] = cells;
-    m_app.defaults().setValue(kQrgs, m_rows);
+    m_defaults.setValue(kQrgs, m_rows);
     m_values[index] = display(cells.at(column));
     emit changed();
-    m_app.notifications().post(QString::fromLatin1(notifications::DxPrefsWereChanged));
+    m_notifications.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
     return true;
 }
 
 void BandTableSettings::reload()
 {
-    m_rows = m_app.defaults().list(kQrgs);
+    m_rows = m_defaults.list(kQrgs);
     while (m_rows.size() < kRows)
         m_rows.append(QVariant(QVariantList{}));
     m_values.clear();

@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QVariantList>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
 
 /** The band table editor: 12 bands × 4 frequencies in kHz (lower edge, end of CW, start of
  *  phone, upper edge), field 1 + 4·row + column. The tablet keeps decimals, the phone whole
@@ -20,7 +21,7 @@ public:
     static constexpr int kRows = 12;
     static constexpr int kColumns = 4;
 
-    BandTableSettings(AppDelegate &app, bool wholeKHz, QObject *parent = nullptr);
+    BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz, QObject *parent = nullptr);
 
     /** Stores one value (index 0–47); false, and nothing stored, for text that is no number. */
     Q_INVOKABLE bool setValue(int index, const QString &text);
@@ -38,7 +39,8 @@ signals:
 private:
     [[nodiscard]] static QString display(const QVariant &value);
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
     const bool m_wholeKHz;
     QVariantList m_rows;
     QStringList m_values;

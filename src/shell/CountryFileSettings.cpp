@@ -1,13 +1,14 @@
 #include "shell/CountryFileSettings.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/DataFolder.h"
 #include "refdata/ClublogDxStuff.h"
 #include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"
 
-CountryFileSettings::CountryFileSettings(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_rebuild(new ClublogDxStuff(app.defaults(), app.folder(), this)),
-      m_fileDate(app.defaults().string(QString::fromLatin1(ClublogDxStuff::kLastDateKey)))
+CountryFileSettings::CountryFileSettings(UserDefaults &defaults, const DataFolder &folder, QObject *parent)
+    : QObject(parent), m_rebuild(new ClublogDxStuff(defaults, folder, this)),
+      m_fileDate(defaults.string(QString::fromLatin1(ClublogDxStuff::kLastDateKey)))
 {
     connect(m_rebuild, &ClublogDxStuff::clublogStatus, this, &CountryFileSettings::clublogStatus);
     connect(m_rebuild, &ClublogDxStuff::clublogError, this, &CountryFileSettings::clublogError);

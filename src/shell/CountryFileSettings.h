@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class AppDelegate;
+class UserDefaults;
+struct DataFolder;
 class ClublogDxStuff;
 
 /** The country-file section: rebuilding the DXCC database from Club Log's country file (downloaded,
@@ -16,7 +17,7 @@ class CountryFileSettings : public QObject {
     Q_PROPERTY(QString statusLine READ statusLine NOTIFY changed)
     Q_PROPERTY(QString errorLine READ errorLine NOTIFY changed)
 public:
-    explicit CountryFileSettings(AppDelegate &app, QObject *parent = nullptr);
+    explicit CountryFileSettings(UserDefaults &defaults, const DataFolder &folder, QObject *parent = nullptr);
 
     [[nodiscard]] bool busy() const { return m_busy; }
     [[nodiscard]] const QString &fileDate() const { return m_fileDate; }

@@ -1,6 +1,8 @@
 #include "shell/DateStyleSettings.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "app/Clock.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
 
@@ -10,13 +12,13 @@ const QString kDateFormatIndex = QStringLiteral("DateFormatIndex");
 
 } // namespace
 
-DateStyleSettings::DateStyleSettings(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app)
+DateStyleSettings::DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock)
 {}
 
 int DateStyleSettings::dateFormatIndex() const
 {
-    return m_app.defaults().integer(kDateFormatIndex) == 0 ? 0 : 1;
+    return m_defaults.integer(kDateFormatIndex) == 0 ? 0 : 1;
 }
 
 void DateStyleSettings::setDateFormatIndex(int index)
@@ -24,17 +26,17 @@ void DateStyleSettings::setDateFormatIndex(int index)
     const int value = index == 0 ? 0 : 1;
     if (value == dateFormatIndex())
         return;
-    m_app.defaults().setValue(kDateFormatIndex, value);
+    m_defaults.setValue(kDateFormatIndex, value);
     emit changed();
-    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 QString DateStyleSettings::shortExample() const
 {
-    return formats::displayDate(m_app.clock().now().date(), formats::DateStyle::Short);
+    return formats::displayDate(m_clock.now().date(), formats::DateStyle::Short);
 }
 
 QString DateStyleSettings::mediumExample() const
 {
-    return formats::displayDate(m_app.clock().now().date(), formats::DateStyle::Medium);
+    return formats::displayDate(m_clock.now().date(), formats::DateStyle::Medium);
 }

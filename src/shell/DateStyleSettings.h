@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class Clock;
 
 /** How dates are shown in the log ("DateFormatIndex": 0 short style, 1 medium style). */
 class DateStyleSettings : public QObject {
@@ -12,7 +14,7 @@ class DateStyleSettings : public QObject {
     Q_PROPERTY(QString shortExample READ shortExample CONSTANT)
     Q_PROPERTY(QString mediumExample READ mediumExample CONSTANT)
 public:
-    explicit DateStyleSettings(AppDelegate &app, QObject *parent = nullptr);
+    explicit DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, QObject *parent = nullptr);
 
     [[nodiscard]] int dateFormatIndex() const;
     void setDateFormatIndex(int index);
@@ -24,5 +26,7 @@ signals:
     void changed();
 
 private:
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    const Clock &m_clock;
 };

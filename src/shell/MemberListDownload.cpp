@@ -1,6 +1,9 @@
 #include "shell/MemberListDownload.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "model/LogModel.h"
+#include "app/DataFolder.h"
 #include "app/Diagnostics.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
@@ -17,11 +20,11 @@ const QString kEqslHost = QStringLiteral("EqslHost");
 
 } // namespace
 
-MemberListDownload::MemberListDownload(AppDelegate &app, Kind kind, QObject *parent)
-    : QObject(parent), m_app(app), m_kind(kind), m_network(new QNetworkAccessManager(this))
+MemberListDownload::MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, Kind kind, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder), m_kind(kind), m_network(new QNetworkAccessManager(this))
 {
     readCount();
-    m_app.notifications().observe(QString::fromLatin1(notifications::DownloadableDataChanged), this,
+    m_notifications.observe(QString::fromLatin1(notifications::DownloadableDataChanged), this,
                                   [this](const QVariant &) { readCount(); });
 }
 
@@ -80,7 +83,7 @@ void MemberListDownload::finished()
     store(stored->contents);
     m_label = QString::fromLatin1(lotw ? memberlist::kLotwUsersRead : memberlist::kEqslUsersRead)
                   .arg(stored->count);
-    m_app.notifications().post(QString::fromLatin1(notifications::DownloadableDataChanged));
+    m_notifications.post(QString::fromLatin1(notifications::DownloadableDataChanged));
     emit stateChanged();
     emit done(true);
 }
@@ -100,7 +103,7 @@ void MemberListDownload::fail(const QString &alert)
 
 void MemberListDownload::store(const QByteArray &contents)
 {
-    QSaveFile file(m_app.documentPath(memberlist::fileName(m_kind)));
+    QSaveFile file(m_folder.filePath(memberlist::fileName(m_kind)));
     const char *what = m_kind == Kind::Lotw ? "Writing LoTW users: %1" : "Writing eQSL users: %1";
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
         !file.commit())
@@ -109,7 +112,7 @@ void MemberListDownload::store(const QByteArray &contents)
 
 void MemberListDownload::readCount()
 {
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     m_count = m_kind == Kind::Lotw ? log.numberofLotwUser() : log.numberOfEqslUser();
     emit stateChanged();
 }
@@ -117,7 +120,7 @@ void MemberListDownload::readCount()
 QString MemberListDownload::url() const
 {
     if (m_kind == Kind::Lotw)
-        return m_app.defaults().string(kLotwHost) + QStringLiteral("/lotw-user-activity.csv");
-    return m_app.defaults().string(kEqslHost) +
+        return m_defaults.string(kLotwHost) + QStringLiteral("/lotw-user-activity.csv");
+    return m_defaults.string(kEqslHost) +
            QStringLiteral("/qslcard/DownloadedFiles/AGMemberList.txt");
 }

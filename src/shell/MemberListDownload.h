@@ -8,7 +8,10 @@
 #include <QPointer>
 #include <QString>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class LogModel;
+struct DataFolder;
 class QNetworkAccessManager;
 
 /** Downloads one of the two member lists (LoTW users or eQSL members) into the data folder and
@@ -23,7 +26,7 @@ class MemberListDownload : public QObject {
 public:
     using Kind = memberlist::Kind;
 
-    MemberListDownload(AppDelegate &app, Kind kind, QObject *parent = nullptr);
+    MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, Kind kind, QObject *parent = nullptr);
 
     /** Starts the download unless one is running. */
     Q_INVOKABLE void download();
@@ -52,7 +55,10 @@ private:
     void readCount();
     [[nodiscard]] QString url() const;
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    LogModel &m_log;
+    const DataFolder &m_folder;
     const Kind m_kind;
     QNetworkAccessManager *m_network = nullptr;
     QPointer<QNetworkReply> m_reply;

@@ -1,14 +1,15 @@
 #include "shell/StationSettings.h"
 
-#include "root/AppDelegate.h"
+#include "app/NotificationCenter.h"
+#include "model/LogModel.h"
 #include "app/Notifications.h"
 #include "geo/Locator.h"
 #include "model/LogModel.h"
 
-StationSettings::StationSettings(AppDelegate &app, QObject *parent) : QObject(parent), m_app(app)
+StationSettings::StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent) : QObject(parent), m_notifications(centre), m_log(log)
 {
     read();
-    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { read(); });
 }
 
@@ -22,9 +23,9 @@ void StationSettings::setMyCallsign(const QString &callsign)
     const QString value = callsign.trimmed().toUpper();
     if (value == m_myCallsign)
         return;
-    m_app.log().updateMyCallsign(value);
+    m_log.updateMyCallsign(value);
     read();
-    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 void StationSettings::setMyLocator(const QString &locator)
@@ -32,14 +33,14 @@ void StationSettings::setMyLocator(const QString &locator)
     const QString value = locator.trimmed().toUpper();
     if (value == m_myLocator)
         return;
-    m_app.log().updateMyLocator(value);
+    m_log.updateMyLocator(value);
     read();
-    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 void StationSettings::read()
 {
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     m_myCallsign = log.getMyCallsign();
     m_myLocator = log.getMyLocator();
     m_logbookName = log.logDbName();

@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class AppDelegate;
+class NotificationCenter;
+class LogModel;
 
 /** Own callsign and locator, kept in the current logbook. */
 class StationSettings : public QObject {
@@ -13,7 +14,7 @@ class StationSettings : public QObject {
     Q_PROPERTY(bool locatorValid READ locatorValid NOTIFY changed)
     Q_PROPERTY(QString logbookName READ logbookName NOTIFY changed)
 public:
-    explicit StationSettings(AppDelegate &app, QObject *parent = nullptr);
+    explicit StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &myCallsign() const { return m_myCallsign; }
     [[nodiscard]] const QString &myLocator() const { return m_myLocator; }
@@ -31,7 +32,8 @@ signals:
 private:
     void read();
 
-    AppDelegate &m_app;
+    NotificationCenter &m_notifications;
+    LogModel &m_log;
     QString m_myCallsign;
     QString m_myLocator;
     QString m_logbookName;

@@ -1,15 +1,16 @@
 #include "shell/UserFieldSettings.h"
 
 #include "refdata/UserFieldNames.h"
-#include "root/AppDelegate.h"
+#include "app/NotificationCenter.h"
+#include "model/LogModel.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
 
-UserFieldSettings::UserFieldSettings(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app)
+UserFieldSettings::UserFieldSettings(NotificationCenter &centre, LogModel &log, QObject *parent)
+    : QObject(parent), m_notifications(centre), m_log(log)
 {
     read();
-    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { read(); });
 }
 
@@ -32,7 +33,7 @@ void UserFieldSettings::setCaption(int field, const QString &caption)
 {
     if (!validField(field) || caption == m_fields[field - 1].caption)
         return;
-    m_app.log().updateUserFieldName(caption, field);
+    m_log.updateUserFieldName(caption, field);
     written();
 }
 
@@ -41,7 +42,7 @@ void UserFieldSettings::setAdifIndex(int field, int index)
     if (!validField(field) || index < 0 || index >= adifNames().size() ||
         index == m_fields[field - 1].adifIndex)
         return;
-    m_app.log().updateUserFieldAdifIdx(index, field);
+    m_log.updateUserFieldAdifIdx(index, field);
     written();
 }
 
@@ -49,7 +50,7 @@ void UserFieldSettings::setRemember(int field, bool remember)
 {
     if (!validField(field) || remember == m_fields[field - 1].remember)
         return;
-    m_app.log().updateUserFieldRemember(remember, field);
+    m_log.updateUserFieldRemember(remember, field);
     written();
 }
 
@@ -61,7 +62,7 @@ QStringList UserFieldSettings::adifNames()
 
 void UserFieldSettings::read()
 {
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     for (int n = 1; n <= kFieldCount; ++n) {
         Field &field = m_fields[n - 1];
         field.caption = log.getUserFieldNameForNumber(n);
@@ -75,5 +76,5 @@ void UserFieldSettings::read()
 void UserFieldSettings::written()
 {
     read();
-    m_app.notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
+    m_notifications.post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
 }

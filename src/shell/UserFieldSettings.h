@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-class AppDelegate;
+class NotificationCenter;
+class LogModel;
 
 /** The four user fields of the current logbook: caption, the ADIF field each is exported and
  *  imported as, and whether its value is kept for the next QSO. */
@@ -16,7 +17,7 @@ class UserFieldSettings : public QObject {
 public:
     static constexpr int kFieldCount = 4;
 
-    explicit UserFieldSettings(AppDelegate &app, QObject *parent = nullptr);
+    explicit UserFieldSettings(NotificationCenter &centre, LogModel &log, QObject *parent = nullptr);
 
     /** Fields are numbered 1 to 4. */
     Q_INVOKABLE QString caption(int field) const;
@@ -45,7 +46,8 @@ private:
     void read();
     void written();
 
-    AppDelegate &m_app;
+    NotificationCenter &m_notifications;
+    LogModel &m_log;
     Field m_fields[kFieldCount];
     int m_revision = 0;
 };

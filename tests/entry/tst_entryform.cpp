@@ -53,7 +53,7 @@ class EntryFormTest : public QObject {
 
     std::unique_ptr<QsoEntryForm> form(bool phone = false)
     {
-        return std::make_unique<QsoEntryForm>(*m_app, phone);
+        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->notifications(), m_app->clock(), m_app->log(), m_app->dxcc(), m_app->functions(), phone);
     }
 
     /** Types a callsign key by key and leaves the field, as the operator does. */

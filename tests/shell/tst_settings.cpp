@@ -88,7 +88,7 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, typed);
         QFETCH(QVariant, stored);
-        BandTableSettings table(*f.app, wholeKHz);
+        BandTableSettings table(f.app->defaults(), f.app->notifications(), wholeKHz);
         const QVariantList before = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(table.values().size(), 48);
         QCOMPARE(table.values().at(4), QStringLiteral("3500"));
@@ -111,7 +111,7 @@ private slots:
                 QCOMPARE(after.at(i / 4).toList().at(i % 4).toDouble(),
                          before.at(i / 4).toList().at(i % 4).toDouble());
         // A fresh editor reads what was stored.
-        QCOMPARE(BandTableSettings(*f.app, wholeKHz).values().at(field), table.values().at(field));
+        QCOMPARE(BandTableSettings(f.app->defaults(), f.app->notifications(), wholeKHz).values().at(field), table.values().at(field));
     }
 
     void userFields_data()
@@ -125,7 +125,7 @@ private slots:
     void userFields()
     {
         QFETCH(QString, what);
-        UserFieldSettings fields(*f.app);
+        UserFieldSettings fields(f.app->notifications(), f.app->log());
         QCOMPARE(fields.adifNames().size(), 16);
         QCOMPARE(fields.caption(3), QStringLiteral("User_3"));
         f.posted.clear();
@@ -148,7 +148,7 @@ private slots:
 
     void userFieldOutOfRangeWritesNothing()
     {
-        UserFieldSettings fields(*f.app);
+        UserFieldSettings fields(f.app->notifications(), f.app->log());
         f.posted.clear();
         fields.setCaption(0, QStringLiteral("x"));
         fields.setCaption(5, QStringLiteral("x"));
@@ -168,7 +168,7 @@ private slots:
     void dateStyle()
     {
         QFETCH(int, chosen);
-        DateStyleSettings style(*f.app);
+        DateStyleSettings style(f.app->defaults(), f.app->notifications(), f.app->clock());
         QCOMPARE(style.dateFormatIndex(), 0);
         style.setDateFormatIndex(chosen);
         QTEST(int(f.app->defaults().integer(QStringLiteral("DateFormatIndex"))), "stored");
@@ -178,7 +178,7 @@ private slots:
 
     void station()
     {
-        StationSettings station(*f.app);
+        StationSettings station(f.app->notifications(), f.app->log());
         f.posted.clear();
         station.setMyCallsign(QStringLiteral(" dl1abc/p "));
         station.setMyLocator(QStringLiteral("jo62qm"));
@@ -236,7 +236,7 @@ private slots:
         const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
         const QByteArray old = lotw ? QByteArray("K9OLD\n") : QByteArray("K9OLD\r\n");
         QVERIFY(ShellFixture::write(file, old));
-        MemberListDownload download(*f.app, lotw ? MemberListDownload::Kind::Lotw
+        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), lotw ? MemberListDownload::Kind::Lotw
                                                  : MemberListDownload::Kind::Eqsl);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         QSignalSpy done(&download, &MemberListDownload::done);
@@ -270,7 +270,7 @@ private slots:
         f.app->defaults().setValue(QStringLiteral("LotwHost"),
                                    QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
         QVERIFY(ShellFixture::write(f.path(QStringLiteral("lotw.txt")), "K1ABC\n"));
-        MemberListDownload download(*f.app, MemberListDownload::Kind::Lotw);
+        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), MemberListDownload::Kind::Lotw);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         download.download();
         QTRY_VERIFY(!download.busy());
@@ -284,7 +284,7 @@ private slots:
     {
         f.app->defaults().setValue(QStringLiteral("LastClublogXmlData"),
                                    QStringLiteral("2025-05-30 10:00:00 "));
-        CountryFileSettings country(*f.app);
+        CountryFileSettings country(f.app->defaults(), f.app->folder());
         QCOMPARE(country.fileDate(), QStringLiteral("2025-05-30 10:00:00 "));
         country.clublogStatus(QStringLiteral("Loading xml data..."));
         QCOMPARE(country.statusLine(), QStringLiteral("Clublog xml: Loading xml data..."));
@@ -317,7 +317,7 @@ private slots:
         } else {
             QVERIFY(ShellFixture::write(path, xml));
         }
-        CountryFileSettings country(*f.app);
+        CountryFileSettings country(f.app->defaults(), f.app->folder());
         country.loadFile(QUrl::fromLocalFile(path).toString());
         QVERIFY(country.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!country.busy(), 20000);
