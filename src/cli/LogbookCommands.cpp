@@ -28,6 +28,8 @@ int list(Cli &cli)
 
 int create(Cli &cli, const QString &name)
 {
+    if (const QString error = logbookfiles::logbookNameError(name); !error.isEmpty())
+        return cli.usage(error);
     QString fileName;
     switch (logbookchoice::createLogbook(cli.app().folder(), name, &fileName)) {
     case logbookchoice::CreateResult::Created:
@@ -43,7 +45,8 @@ int create(Cli &cli, const QString &name)
     return cli.failed(QStringLiteral("Could not create the logbook %1").arg(fileName));
 }
 
-/** The logbook file a name means: as given, or with ".rlog" added. */
+/** The logbook file a name means: as given, or with ".rlog" added. Logbooks kept in a subfolder
+ *  are listed with their folder, so a listed name is taken as it is. */
 QString existingLogbook(Cli &cli, const QString &name)
 {
     const QStringList names = cli.app().log().getAllLogNames();
@@ -56,8 +59,11 @@ QString existingLogbook(Cli &cli, const QString &name)
 int select(Cli &cli, const QString &name)
 {
     const QString fileName = existingLogbook(cli, name);
-    if (fileName.isEmpty())
-        return cli.failed(QStringLiteral("No logbook named %1").arg(name));
+    if (fileName.isEmpty()) {
+        const QString error = logbookfiles::logbookNameError(name);
+        return error.isEmpty() ? cli.failed(QStringLiteral("No logbook named %1").arg(name))
+                               : cli.usage(error);
+    }
     logbookchoice::selectLogbook(cli.app().defaults(), cli.app().notifications(), fileName);
     cli.print(QJsonObject{{QStringLiteral("selected"), fileName}});
     return Cli::Success;
@@ -66,8 +72,12 @@ int select(Cli &cli, const QString &name)
 int remove(Cli &cli, const QString &name)
 {
     const QString fileName = existingLogbook(cli, name);
+    if (const QString error = logbookfiles::logbookNameError(name);
+        fileName.isEmpty() && !error.isEmpty())
+        return cli.usage(error);
     switch (logbookchoice::deleteLogbook(cli.app().folder(), cli.app().defaults(),
-                                         cli.app().notifications(), fileName.isEmpty() ? name : fileName)) {
+                                         cli.app().notifications(),
+                                         fileName.isEmpty() ? name : fileName)) {
     case logbookchoice::DeleteResult::Deleted:
         cli.print(QJsonObject{{QStringLiteral("deleted"), fileName}});
         return Cli::Success;

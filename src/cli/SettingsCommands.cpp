@@ -3,6 +3,7 @@
 #include "root/AppDelegate.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
+#include "model/LogbookFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,6 +34,9 @@ int prefsCommand(Cli &cli, const QStringList &words)
         return Cli::Success;
     }
     if (action == QLatin1String("set") && words.size() == 3) {
+        if (logbookfiles::identifiesLogbook(words.at(1)))
+            return cli.usage(QStringLiteral("%1 identifies the logbook file and cannot be changed")
+                                 .arg(words.at(1)));
         log.updatePrefs(words.at(1), words.at(2));
         if (log.readPrefsForEntry(words.at(1)) != words.at(2))
             return cli.failed(
@@ -52,6 +56,11 @@ int defaultsCommand(Cli &cli, const QStringList &words)
         return Cli::Success;
     }
     if (action == QLatin1String("set") && words.size() == 3) {
+        // The current logbook is opened under this name, so it must stay inside the data folder.
+        const QString error = logbookfiles::logbookNameError(words.at(2));
+        if (words.at(1) == QLatin1String("LogDbName") && !error.isEmpty() &&
+            !cli.app().log().getAllLogNames().contains(words.at(2)))
+            return cli.usage(error);
         defaults.setValue(words.at(1), valueFromText(words.at(2)));
         defaults.sync();
         cli.print(QJsonObject{{words.at(1), QJsonValue::fromVariant(defaults.value(words.at(1)))}});

@@ -11,6 +11,9 @@
 namespace logbookfiles {
 namespace {
 
+constexpr char kAppNameEntry[] = "appname";
+constexpr char kVersionEntry[] = "dbversion";
+
 QString prefsValue(db::Database &database, const char *entry)
 {
     db::Statement select = database.prepare(QStringLiteral("select * from prefs where entry=?"));
@@ -25,10 +28,10 @@ bool isLogbook(const QString &path)
     db::Database database;
     if (database.open(path, db::Database::Mode::ReadOnly) != 0)
         return false;
-    if (prefsValue(database, "appname") != QLatin1String("Morvalen"))
+    if (prefsValue(database, kAppNameEntry) != QLatin1String("Morvalen"))
         return false;
     bool ok = false;
-    const int version = prefsValue(database, "dbversion").toInt(&ok);
+    const int version = prefsValue(database, kVersionEntry).toInt(&ok);
     return ok && version >= 2 && version <= 4;
 }
 
@@ -48,6 +51,25 @@ QStringList listLogbooks(const QString &folder)
         return collator.compare(a, b) < 0;
     });
     return names;
+}
+
+QString logbookNameError(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("A logbook name cannot be empty");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1String("..")))
+        return QStringLiteral("Not a logbook name: %1 (a logbook name is a file name, without "
+                              "\"/\", \"\\\" or \"..\")")
+            .arg(name);
+    return {};
+}
+
+bool identifiesLogbook(const QString &entry)
+{
+    const QString trimmed = entry.trimmed();
+    return trimmed.compare(QLatin1String(kAppNameEntry), Qt::CaseInsensitive) == 0 ||
+           trimmed.compare(QLatin1String(kVersionEntry), Qt::CaseInsensitive) == 0;
 }
 
 QString withLogbookSuffix(const QString &name)

@@ -18,6 +18,15 @@ inline constexpr char kSyncedLog[] = "iCloud synced log";
  *  case-insensitively in the user's locale. */
 [[nodiscard]] QStringList listLogbooks(const QString &folder);
 
+/** Why a name given for a logbook cannot be used, or empty when it can. A logbook name is a file
+ *  name in the data folder: folders ("/", "\\"), ".." and names blank after trimming would put
+ *  the file elsewhere or nowhere. */
+[[nodiscard]] QString logbookNameError(const QString &name);
+
+/** True for the `prefs` entries that make a file a logbook (see isLogbook); changing them would
+ *  hide the logbook from every list. Any letter case. */
+[[nodiscard]] bool identifiesLogbook(const QString &entry);
+
 /** "Field day" → "Field day.rlog"; a name already ending in ".rlog" (any case) is kept. */
 [[nodiscard]] QString withLogbookSuffix(const QString &name);
 

@@ -16,13 +16,19 @@
 
 namespace {
 
-/** Waits for a download on the worker thread; nothing on any failure. */
-QByteArray download(const QUrl &url)
+/** Waits for a download on the worker thread; nothing on any failure or when the body grows
+ *  beyond `maxBytes`. */
+QByteArray download(const QUrl &url, qsizetype maxBytes)
 {
     QNetworkAccessManager network;
     QNetworkRequest request(url);
     request.setTransferTimeout(120000);
     QNetworkReply *reply = network.get(request);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, maxBytes](qint64 received, qint64) {
+                         if (received > maxBytes)
+                             reply->abort();
+                     });
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec();
@@ -32,10 +38,13 @@ QByteArray download(const QUrl &url)
     return body;
 }
 
-QByteArray readFile(const QString &path)
+/** A packed file larger than the unpacked cap cannot be a country file; it is not read. */
+QByteArray readFile(const QString &path, qsizetype maxBytes)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
+        return {};
+    return file.readAll();
 }
 
 } // namespace
@@ -77,15 +86,15 @@ void ClublogDxStuff::loadAndProccessXMLFile()
 
 void ClublogDxStuff::loadAndProccessUrl(const QUrl &url)
 {
-    start([url] { return download(url); });
+    start([url](qsizetype maxBytes) { return download(url, maxBytes); });
 }
 
 void ClublogDxStuff::loadAndProccessFile(const QString &path)
 {
-    start([path] { return readFile(path); });
+    start([path](qsizetype maxBytes) { return readFile(path, maxBytes); });
 }
 
-void ClublogDxStuff::start(std::function<QByteArray()> fetch)
+void ClublogDxStuff::start(std::function<QByteArray(qsizetype)> fetch)
 {
     if (m_busy)
         return;
@@ -94,9 +103,9 @@ void ClublogDxStuff::start(std::function<QByteArray()> fetch)
         m_worker->wait();
         delete m_worker;
     }
-    m_worker = QThread::create([this, fetch = std::move(fetch)] {
+    m_worker = QThread::create([this, fetch = std::move(fetch), limits = m_limits] {
         sendStatus(QStringLiteral("Loading xml data..."));
-        process(fetch());
+        process(fetch(limits.maxBytes), limits);
     });
     connect(m_worker, &QThread::finished, this, [this] {
         m_busy = false;
@@ -105,9 +114,9 @@ void ClublogDxStuff::start(std::function<QByteArray()> fetch)
     m_worker->start();
 }
 
-void ClublogDxStuff::process(const QByteArray &compressed)
+void ClublogDxStuff::process(const QByteArray &compressed, const Limits &limits)
 {
-    const std::optional<QByteArray> xml = refdata::gunzip(compressed);
+    const std::optional<QByteArray> xml = refdata::gunzip(compressed, limits.maxBytes);
     if (!xml) {
         sendError(QStringLiteral("Can't load xml data!"));
         return;
@@ -120,7 +129,9 @@ void ClublogDxStuff::process(const QByteArray &compressed)
         return;
     }
     const refdata::ClublogCountryFile &file = parsed.file;
-    if (!file.isComplete()) {
+    // Judged before anything is written: a file with too few records would replace the whole
+    // database and leave every callsign without an entity.
+    if (!file.isComplete(limits.minimum)) {
         diag(QStringLiteral("Clublog dx xml missing data"));
         sendError(QStringLiteral("xml data are not complete!"));
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "refdata/ClublogXml.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -25,10 +27,19 @@ public:
     static constexpr char kDefaultApiKey[] = "5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9";
     static constexpr char kLastDateKey[] = "LastClublogXmlData";
 
+    /** What a country file must be before it may replace the live database. */
+    struct Limits {
+        // The real file is about 1 MB packed and 5 MB unpacked; reading stops beyond this.
+        qsizetype maxBytes = qsizetype(100) * 1024 * 1024;
+        refdata::ClublogMinimumCounts minimum;
+    };
+
     ClublogDxStuff(UserDefaults &defaults, const DataFolder &folder, QObject *parent = nullptr);
     ~ClublogDxStuff() override;
 
     [[nodiscard]] bool isBusy() const { return m_busy; }
+    /** For the next start; tests use small country files and small caps. */
+    void setLimits(const Limits &limits) { m_limits = limits; }
     /** The country-file address from the user defaults: host + "/cty.php?api=" + key. */
     [[nodiscard]] QUrl countryFileUrl() const;
 
@@ -49,8 +60,8 @@ signals:
     void idle();
 
 private:
-    void start(std::function<QByteArray()> fetch);
-    void process(const QByteArray &compressed);
+    void start(std::function<QByteArray(qsizetype)> fetch);
+    void process(const QByteArray &compressed, const Limits &limits);
     [[nodiscard]] bool copyEmptyClubLogDxccDB();
     void sendStatus(const QString &text);
     void sendError(const QString &text);
@@ -58,6 +69,7 @@ private:
     UserDefaults &m_defaults;
     QString m_livePath;
     QString m_tempPath;
+    Limits m_limits;
     bool m_busy = false;
     QThread *m_worker = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace refdata {
 namespace {
 
@@ -28,10 +30,15 @@ const Section *sectionNamed(QStringView name)
 
 } // namespace
 
-bool ClublogCountryFile::isComplete() const
+bool ClublogCountryFile::isComplete(const ClublogMinimumCounts &minimum) const
 {
-    return !entities.isEmpty() && !exceptions.isEmpty() && !prefixes.isEmpty() &&
-           !invalidOperations.isEmpty();
+    // Never fewer than one record per section, whatever the floors say.
+    const auto enough = [](const QList<ClublogRecord> &records, qsizetype floor) {
+        return records.size() >= std::max<qsizetype>(1, floor);
+    };
+    return enough(entities, minimum.entities) && enough(exceptions, minimum.exceptions) &&
+           enough(prefixes, minimum.prefixes) &&
+           enough(invalidOperations, minimum.invalidOperations);
 }
 
 QString clublogDateText(const QString &text)

@@ -11,6 +11,17 @@ namespace refdata {
 
 using ClublogRecord = QHash<QString, QString>;
 
+/** The fewest records per section a real country file has. The shipped database holds 402
+ *  entities, 7,856 prefixes and 18,645 exceptions; these floors sit far below so that a file
+ *  which shrinks over the years still loads, while a cut or made-up one cannot replace the whole
+ *  database (every callsign would then resolve to no entity). */
+struct ClublogMinimumCounts {
+    qsizetype entities = 300;
+    qsizetype exceptions = 1000;
+    qsizetype prefixes = 1000;
+    qsizetype invalidOperations = 1;
+};
+
 struct ClublogCountryFile {
     QString date; // the "date" attribute of <clublog>, "T" and "+00:00" made blanks
     QList<ClublogRecord> entities;
@@ -18,8 +29,8 @@ struct ClublogCountryFile {
     QList<ClublogRecord> prefixes;
     QList<ClublogRecord> invalidOperations;
 
-    /** All four sections have records; a file without one of them is not complete. */
-    [[nodiscard]] bool isComplete() const;
+    /** Every section holds at least its minimum of records; a file with fewer is not complete. */
+    [[nodiscard]] bool isComplete(const ClublogMinimumCounts &minimum) const;
 };
 
 struct ClublogParseResult {

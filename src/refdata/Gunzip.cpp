@@ -4,9 +4,9 @@
 
 namespace refdata {
 
-std::optional<QByteArray> gunzip(const QByteArray &compressed)
+std::optional<QByteArray> gunzip(const QByteArray &compressed, qsizetype maxSize)
 {
-    if (compressed.isEmpty())
+    if (compressed.isEmpty() || maxSize < 0)
         return std::nullopt;
     z_stream stream{};
     // 16 + MAX_WBITS: a gzip header and trailer, not a raw zlib stream.
@@ -21,7 +21,12 @@ std::optional<QByteArray> gunzip(const QByteArray &compressed)
         stream.next_out = reinterpret_cast<Bytef *>(buffer);
         stream.avail_out = sizeof buffer;
         rc = inflate(&stream, Z_NO_FLUSH);
-        out.append(buffer, qsizetype(sizeof buffer - stream.avail_out));
+        const qsizetype produced = qsizetype(sizeof buffer - stream.avail_out);
+        if (out.size() + produced > maxSize) {
+            inflateEnd(&stream);
+            return std::nullopt;
+        }
+        out.append(buffer, produced);
     }
     inflateEnd(&stream);
     // Z_BUF_ERROR here means the input ended before the stream did.

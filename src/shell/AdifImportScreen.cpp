@@ -10,10 +10,36 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 // Records are read in slices this long, so the window keeps drawing during a long import.
 constexpr qint64 kSliceMs = 8;
+
+// The text view shows only the start of a long text: laying out megabytes of wrapping text
+// would stall the window for minutes. A file on one line is cut by characters.
+constexpr int kPreviewLines = 300;
+constexpr qsizetype kPreviewChars = 30000;
+
+/** The start of the text for the view; a cut text ends with a line "…". */
+QString preview(const QString &text)
+{
+    qsizetype end = 0;
+    for (int line = 0; line < kPreviewLines && end < text.size(); ++line) {
+        const qsizetype next = text.indexOf(QLatin1Char('\n'), end);
+        end = next < 0 ? text.size() : next + 1;
+    }
+    end = std::min(end, kPreviewChars);
+    if (end >= text.size())
+        return text;
+    if (text.at(end - 1).isHighSurrogate())
+        --end; // never half a character
+
+    return text.left(end) +
+           (text.at(end - 1) == QLatin1Char('\n') ? QString() : QStringLiteral("\n")) +
+           QStringLiteral("…");
+}
 
 } // namespace
 
@@ -29,9 +55,10 @@ void AdifImportScreen::importAdif(const QString &adif)
 {
     if (importing())
         return;
+    // The records are imported from what is prepared here, never from the shown text.
     m_prepared = adif::importAdif(adif);
     m_loaded = true;
-    setText(adif);
+    setText(preview(adif));
     setStatus(m_prepared.status);
 }
 
@@ -98,7 +125,7 @@ void AdifImportScreen::finish()
     m_entities.reset();
     // The text is imported; the same records are not offered twice.
     m_loaded = false;
-    setText(result.report);
+    setText(preview(result.report));
     emit progressChanged();
     setStatus(result.status);
     emit imported(int(result.imported));

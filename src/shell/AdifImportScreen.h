@@ -15,7 +15,8 @@ class LogModel;
 
 /** The ADIF import screen: takes a text (pasted, picked as a file or handed to the application),
  *  estimates its records, imports them into the current logbook in short slices so the progress
- *  bar moves, and shows the refused records. */
+ *  bar moves, and shows the refused records. The text view gets only the start of a long text
+ *  or report (`text`); the import reads every record of what was loaded. */
 class AdifImportScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
@@ -34,6 +35,7 @@ public:
     Q_INVOKABLE void startImport();
     Q_INVOKABLE void reset();
 
+    /** What the text view shows: the loaded text or the report, cut after a few hundred lines. */
     [[nodiscard]] const QString &text() const { return m_text; }
     [[nodiscard]] const QString &status() const { return m_status; }
     /** Only while a loaded text holds a record and no import ran on it. */

@@ -2,6 +2,7 @@
 
 #include "root/AppDelegate.h"
 #include "app/Diagnostics.h"
+#include "model/LogbookFiles.h"
 #include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"
 
@@ -16,8 +17,10 @@ void LogbookFileImport::importFile(const QString &pathOrUrl)
 {
     const QString source = shell::localPath(pathOrUrl);
     const QString name = QFileInfo(source).fileName();
-    if (name.isEmpty())
+    if (const QString error = logbookfiles::logbookNameError(name); !error.isEmpty()) {
+        diag(QStringLiteral("Error loading rlog file: %1").arg(error));
         return;
+    }
     if (QFile::exists(m_app.documentPath(name))) {
         m_pendingSource = source;
         emit questionPendingChanged();

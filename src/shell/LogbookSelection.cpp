@@ -59,6 +59,12 @@ void LogbookSelection::leave()
 
 void LogbookSelection::createLogbook(const QString &name)
 {
+    // Shorter names do nothing, as they always did; longer ones must be a plain file name.
+    if (const QString error = logbookfiles::logbookNameError(name);
+        name.size() >= 2 && !error.isEmpty()) {
+        emit alertRequested(error, name);
+        return;
+    }
     QString fileName;
     const auto result = logbookchoice::createLogbook(m_app.folder(), name, &fileName);
     if (result == logbookchoice::CreateResult::NameGivenBefore) {

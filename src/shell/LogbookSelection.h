@@ -34,7 +34,8 @@ public:
     Q_INVOKABLE void choose(int row);
     /** The phone screen is being left: a changed choice becomes the current logbook. */
     Q_INVOKABLE void leave();
-    /** Makes a new, empty logbook; a name given before raises `alertRequested`. */
+    /** Makes a new, empty logbook; a name given before or one that is no plain file name raises
+     *  `alertRequested`. */
     Q_INVOKABLE void createLogbook(const QString &name);
     /** Deletes the selected logbook (the user has confirmed); the last one always stays. */
     Q_INVOKABLE void deleteSelected();

@@ -7,6 +7,7 @@
 #include "root/AppDelegate.h"
 #include "refdata/ClublogDxStuff.h"
 #include "refdata/DXCCModel.h"
+#include "refdata/Gunzip.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -51,6 +52,39 @@ private:
     QByteArray m_request;
 };
 
+/** A made-up country file with the given number of records per section; every entity has its own
+ *  prefix and exception. */
+QByteArray countryFileOfSize(int entities, int exceptions, int prefixes, int invalid)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<clublog date=\"2024-03-01T10:15:00+00:00\">\n"
+                     "<entities>\n";
+    for (int i = 1; i <= entities; ++i)
+        xml += QStringLiteral("<entity><adif>%1</adif><name>LAND %1</name><prefix>Q%1</prefix>"
+                              "<deleted>FALSE</deleted><cqz>14</cqz><cont>EU</cont>"
+                              "<long>1.00</long><lat>50.00</lat></entity>\n")
+                   .arg(i)
+                   .toLatin1();
+    xml += "</entities>\n<exceptions>\n";
+    for (int i = 1; i <= exceptions; ++i)
+        xml += QStringLiteral("<exception record=\"%1\"><call>Q%1X</call><adif>%2</adif>"
+                              "</exception>\n")
+                   .arg(i)
+                   .arg(1 + (i - 1) % std::max(1, entities))
+                   .toLatin1();
+    xml += "</exceptions>\n<prefixes>\n";
+    for (int i = 1; i <= prefixes; ++i)
+        xml += QStringLiteral("<prefix record=\"%1\"><call>Q%1</call><adif>%2</adif></prefix>\n")
+                   .arg(i)
+                   .arg(1 + (i - 1) % std::max(1, entities))
+                   .toLatin1();
+    xml += "</prefixes>\n<invalid_operations>\n";
+    for (int i = 1; i <= invalid; ++i)
+        xml += QStringLiteral("<invalid record=\"%1\"><call>Q%1INV</call></invalid>\n")
+                   .arg(i)
+                   .toLatin1();
+    return xml + "</invalid_operations>\n</clublog>\n";
+}
+
 QByteArray withoutInvalidSection(QByteArray xml)
 {
     const qsizetype from = xml.indexOf("<invalid_operations>");
@@ -77,6 +111,12 @@ private slots:
     void failedDownloadKeepsTheLiveDatabase();
     void secondStartWhileBusyDoesNothing();
     void failedSwapKeepsTheOldDatabase();
+    void implausibleSizesKeepTheLiveDatabase_data();
+    void implausibleSizesKeepTheLiveDatabase();
+    void unpackingStopsAtTheCap_data();
+    void unpackingStopsAtTheCap();
+    void oversizedFileKeepsTheLiveDatabase_data();
+    void oversizedFileKeepsTheLiveDatabase();
 
 private:
     /** Runs a rebuild from the bytes (written to a file) and waits until it stopped. */
@@ -100,6 +140,10 @@ void TestCountryFile::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
     m_stuff = std::make_unique<ClublogDxStuff>(m_app->defaults(), m_app->folder());
+    // The hand-written file has a handful of rows per section; real sizes are tested on their own.
+    ClublogDxStuff::Limits small;
+    small.minimum = {1, 1, 1, 1};
+    m_stuff->setLimits(small);
     m_statuses.clear();
     m_errors.clear();
     m_finished = 0;
@@ -299,6 +343,91 @@ void TestCountryFile::failedSwapKeepsTheOldDatabase()
     QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("busy/inside")));
     QVERIFY(!refdata::replaceFile(next, m_dir->filePath(QStringLiteral("busy")), &error));
     QVERIFY(QFile::exists(next));
+}
+
+void TestCountryFile::implausibleSizesKeepTheLiveDatabase_data()
+{
+    // The shipped database: 402 entities, 18,645 exceptions, 7,856 prefixes; Club Log's file adds
+    // invalid operations.
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("one row per section") << countryFileOfSize(1, 1, 1, 1) << false;
+    QTest::newRow("the hand-written file") << testsupport::smallCountryFileXml() << false;
+    QTest::newRow("a tenth of the entities") << countryFileOfSize(40, 18645, 7856, 50) << false;
+    QTest::newRow("a tenth of the prefixes") << countryFileOfSize(402, 18645, 786, 50) << false;
+    QTest::newRow("a twentieth of the exceptions")
+        << countryFileOfSize(402, 932, 7856, 50) << false;
+    QTest::newRow("no invalid operations") << countryFileOfSize(402, 18645, 7856, 0) << false;
+    QTest::newRow("the shipped database's sizes") << countryFileOfSize(402, 18645, 7856, 1) << true;
+}
+
+void TestCountryFile::implausibleSizesKeepTheLiveDatabase()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, accepted);
+    m_stuff->setLimits({});
+    DXCCModel &model = m_app->dxcc();
+    const QDateTime june = QDateTime(QDate(2020, 6, 15), QTime(12, 0), QTimeZone::utc());
+    QCOMPARE(model.getDXCC(QStringLiteral("DL1ABC"), june).adif, 230);
+    const QByteArray before = testsupport::readFile(livePath());
+    rebuildFrom(testsupport::gzip(xml));
+    if (accepted) {
+        QCOMPARE(m_errors, QStringList());
+        QCOMPARE(m_finished, 1);
+        QCOMPARE(model.getDXCC(QStringLiteral("Q7ABC"), june).adif, 7);
+        return;
+    }
+    QCOMPARE(m_errors, QStringList{QStringLiteral("xml data are not complete!")});
+    QCOMPARE(m_finished, 0);
+    QCOMPARE(testsupport::readFile(livePath()), before);
+    QCOMPARE(model.getDXCC(QStringLiteral("DL1ABC"), june).adif, 230);
+}
+
+void TestCountryFile::unpackingStopsAtTheCap_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qsizetype>("cap");
+    QTest::addColumn<bool>("unpacked");
+    const QByteArray mb(1024 * 1024, '\0');
+    QTest::newRow("exactly the cap") << mb << qsizetype(mb.size()) << true;
+    QTest::newRow("one byte over the cap") << mb + 'x' << qsizetype(mb.size()) << false;
+    QTest::newRow("32 MB of zeros, a 32 KB gzip")
+        << QByteArray(32 * 1024 * 1024, '\0') << qsizetype(mb.size()) << false;
+    QTest::newRow("nothing allowed") << QByteArray("x") << qsizetype(0) << false;
+}
+
+void TestCountryFile::unpackingStopsAtTheCap()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qsizetype, cap);
+    QFETCH(bool, unpacked);
+    const std::optional<QByteArray> out = refdata::gunzip(testsupport::gzip(content), cap);
+    QCOMPARE(out.has_value(), unpacked);
+    if (unpacked)
+        QCOMPARE(*out, content);
+}
+
+void TestCountryFile::oversizedFileKeepsTheLiveDatabase_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray xml = testsupport::smallCountryFileXml();
+    // Below 1 MB packed, far beyond the cap unpacked: the file's own records come first.
+    QTest::newRow("gzip bomb") << testsupport::gzip(xml + QByteArray(32 * 1024 * 1024, ' '));
+    QTest::newRow("packed file beyond the cap") << QByteArray(2 * 1024 * 1024, 'x');
+}
+
+void TestCountryFile::oversizedFileKeepsTheLiveDatabase()
+{
+    QFETCH(QByteArray, content);
+    ClublogDxStuff::Limits limits;
+    limits.maxBytes = 1024 * 1024;
+    limits.minimum = {1, 1, 1, 1};
+    m_stuff->setLimits(limits);
+    const QByteArray before = testsupport::readFile(livePath());
+    rebuildFrom(content);
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Can't load xml data!")});
+    QCOMPARE(m_finished, 0);
+    QCOMPARE(testsupport::readFile(livePath()), before);
 }
 
 QTEST_MAIN(TestCountryFile)

@@ -123,6 +123,66 @@ private slots:
         QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 1"));
     }
 
+    void longTextIsShownCut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("shownLines"); // the cut mark's line included; 0: shown whole
+        QTest::addColumn<int>("shownChars");
+        QString lines;
+        QString first300;
+        for (int i = 0; i < 1000; ++i) {
+            if (i == 300)
+                first300 = lines;
+            lines += record(QStringLiteral("K%1AB").arg(i));
+        }
+        QTest::newRow("a thousand lines") << lines << 301 << -1;
+        QTest::newRow("one line of 3 MB")
+            << QString(3 * 1024 * 1024, QLatin1Char('x')) << 2 << 30002;
+        QTest::newRow("300 lines are shown whole") << first300 << 0 << -1;
+    }
+
+    void longTextIsShownCut()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, shownLines);
+        QFETCH(int, shownChars);
+        AdifImportScreen screen(*f.app);
+        screen.importAdif(text);
+        if (shownLines == 0) {
+            QCOMPARE(screen.text(), text);
+            return;
+        }
+        QCOMPARE(screen.text().split(QLatin1Char('\n')).size(), shownLines);
+        QVERIFY(screen.text().endsWith(QStringLiteral("\n\u2026")));
+        QVERIFY(text.startsWith(screen.text().chopped(2)));
+        if (shownChars >= 0)
+            QCOMPARE(screen.text().size(), shownChars);
+    }
+
+    void largeFileIsImportedWhole()
+    {
+        // 20 000 QSOs in 3 MB, as a busy contester's export.
+        QByteArray adif = "Exported<eoh>\n";
+        for (int i = 0; i < 20000; ++i)
+            adif += record(QStringLiteral("DL%1A").arg(i),
+                           QStringLiteral("<comment:70>%1").arg(QString(70, QLatin1Char('c'))))
+                        .toLatin1();
+        QVERIFY(adif.size() > 3000000);
+        QVERIFY(ShellFixture::write(f.path(QStringLiteral("big.adi")), adif));
+        AdifImportScreen screen(*f.app);
+        QVERIFY(screen.loadFile(f.path(QStringLiteral("big.adi"))));
+        QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 20000"));
+        QVERIFY(screen.text().size() <= 30002);
+        QVERIFY(screen.importEnabled());
+
+        QSignalSpy imported(&screen, &AdifImportScreen::imported);
+        screen.startImport();
+        QVERIFY(imported.wait(240000));
+        QCOMPARE(imported.at(0).at(0).toInt(), 20000);
+        QCOMPARE(screen.status(), QStringLiteral("20000 QSO(s) imported"));
+        QCOMPARE(f.app->log().getlastQSOs(4).size(), 20000);
+    }
+
     void unreadableFileIsReported()
     {
         AdifImportScreen screen(*f.app);

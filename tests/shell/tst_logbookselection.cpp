@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 #include "model/LogbookChoice.h"
 #include "model/LogModel.h"
+#include "model/LogbookFiles.h"
 #include "shell/LogbookSelection.h"
 
 #include <QSignalSpy>
@@ -100,6 +101,39 @@ private slots:
         QCOMPARE(alerts.at(0).at(0).toString(), QStringLiteral("This name was given before!"));
         QVERIFY(alerts.at(0).at(1).toString().startsWith(typed.left(4)));
         QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("Portable.rlog"))), before);
+        QCOMPARE(current(), QStringLiteral("DefaultLog.rlog"));
+    }
+
+    void namesThatAreNoFileNameAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("into the parent folder") << "../escaped";
+        QTest::newRow("the parent folder") << "..";
+        QTest::newRow("parent reached through a folder") << "sub/../../escaped";
+        QTest::newRow("absolute path") << "/tmp/escaped";
+        QTest::newRow("into a subfolder") << "sub/log";
+        QTest::newRow("backslash") << "..\\escaped";
+        QTest::newRow("blank") << "   ";
+    }
+
+    void namesThatAreNoFileNameAreRefused()
+    {
+        QFETCH(QString, typed);
+        QVERIFY(QDir(f.dir->path()).mkpath(QStringLiteral("sub")));
+        const QString parent = QFileInfo(f.dir->path()).absolutePath();
+        // Other programs use that folder too, so only names of this test are looked at.
+        const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
+        const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
+        const QStringList before = files();
+        LogbookSelection selection(*f.app, false);
+        QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
+        selection.createLogbook(typed);
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts.at(0).at(0).toString(), logbookfiles::logbookNameError(typed));
+        QVERIFY(!alerts.at(0).at(0).toString().isEmpty());
+        QCOMPARE(files(), before);
+        QCOMPARE(QDir(f.path(QStringLiteral("sub"))).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(parent).entryList(escaped, QDir::Files), parentBefore);
         QCOMPARE(current(), QStringLiteral("DefaultLog.rlog"));
     }
 
