@@ -15,7 +15,7 @@ qsizetype readAll(const QByteArray &bytes)
 {
     const adif::PreparedAdif prepared = adif::prepareAdif(bytes);
     qsizetype fields = 0;
-    for (qsizetype i = 0; i < prepared.estimate(); ++i)
+    for (qsizetype i = 0; i < prepared.spans.size(); ++i)
         fields += prepared.record(i).fields.size();
     return fields;
 }

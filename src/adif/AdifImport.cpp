@@ -53,7 +53,7 @@ void AdifImport::start(const adif::PreparedAdif &prepared)
 
 qsizetype AdifImport::total() const
 {
-    return m_run ? m_run->prepared.estimate() : 0;
+    return m_run ? m_run->prepared.spans.size() : 0;
 }
 
 bool AdifImport::readNext(qsizetype count)

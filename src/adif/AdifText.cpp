@@ -474,9 +474,9 @@ PreparedAdif prepareAdif(const QByteArray &bytes)
         content = false;
     }
     prepared.status =
-        prepared.spans.isEmpty()
+        prepared.estimate() == 0
             ? QStringLiteral("No QSOs found")
-            : QStringLiteral("Probably number of found QSOs: %1").arg(prepared.spans.size());
+            : QStringLiteral("Probably number of found QSOs: %1").arg(prepared.estimate());
     return prepared;
 }
 

@@ -34,7 +34,7 @@ struct AdifRecord {
 /** A file cut into records, ready to import. */
 struct PreparedAdif {
     /** A record's bytes: from the end of the one before up to and including its "<eor>"; a last
-     *  record without one runs to the end (and is refused for it). */
+     *  record without one runs to the end of the file. */
     struct Span {
         qsizetype begin = 0;
         qsizetype end = 0;
@@ -46,8 +46,13 @@ struct PreparedAdif {
     QList<qint64> unitMarks; // counts for lengths longer than the bytes left, made on first need
     QString status;          // "Probably number of found QSOs: %lu" or "No QSOs found"
 
-    [[nodiscard]] int estimate() const { return int(spans.size()); }
-    /** The record at index (0 ≤ index < estimate()), read from the bytes. */
+    /** The records with their end; a last one without it is read (and refused) but not
+     *  counted here. */
+    [[nodiscard]] int estimate() const
+    {
+        return int(spans.size()) - (!spans.isEmpty() && !spans.constLast().ended ? 1 : 0);
+    }
+    /** The record at index (0 ≤ index < spans.size()), read from the bytes. */
     [[nodiscard]] AdifRecord record(qsizetype index) const;
 };
 

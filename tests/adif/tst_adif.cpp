@@ -328,6 +328,8 @@ private slots:
             << "Probably number of found QSOs: 2";
         QTest::newRow("no field at all") << "banner <eoh> <eor> tail"
                                          << "No QSOs found";
+        QTest::newRow("no record end") << "<call:3>K1A"
+                                       << "No QSOs found";
     }
 
     void preparesTextAndEstimates()
@@ -336,7 +338,7 @@ private slots:
         QFETCH(QString, status);
         const adif::PreparedAdif prepared = adif::importAdif(text);
         QCOMPARE(prepared.status, status);
-        for (qsizetype i = 0; i < prepared.estimate(); ++i)
+        for (qsizetype i = 0; i < prepared.spans.size(); ++i)
             QVERIFY(!prepared.record(i).text.contains("XXX"));
     }
 
@@ -344,7 +346,7 @@ private slots:
     static QString describe(const adif::PreparedAdif &prepared)
     {
         QStringList records;
-        for (qsizetype i = 0; i < std::min<qsizetype>(3, prepared.estimate()); ++i) {
+        for (qsizetype i = 0; i < std::min<qsizetype>(3, prepared.spans.size()); ++i) {
             const adif::AdifRecord record = prepared.record(i);
             const QString comment = adif::fieldValue(record.fields, u"comment");
             QString text = adif::fieldValue(record.fields, u"call");
@@ -356,8 +358,8 @@ private slots:
                 problem.chop(2); // ": " before the record's text
             records << text + '[' + problems.join("; ") + ']';
         }
-        if (prepared.estimate() > 3)
-            records << QString::number(prepared.estimate());
+        if (prepared.spans.size() > 3)
+            records << QString::number(prepared.spans.size());
         return records.join(' ');
     }
 
@@ -452,12 +454,15 @@ private slots:
         const AdifImport::Result result = importFile(
             log, "<call:6>DL1ABC <qso_date:8>20240501 <time_on:4>1200 <mode:2>CW <band:3>20m "
                  "<comment:-3>x <eor>\n<call:6>DL1ABD <qso_date:8>20240501 <time_on:4>1201 "
-                 "<mode:2>CW <band:3>20m <eor>\n");
+                 "<mode:2>CW <band:3>20m <eor>\n<call:6>DL1ABE <qso_date:8>20240501 "
+                 "<time_on:4>1202 <mode:2>CW <band:3>20m\n");
         QCOMPARE(result.imported, 1);
-        QCOMPARE(result.refusals.size(), 1);
+        QCOMPARE(result.refusals.size(), 2);
         QCOMPARE(result.refusals.first().reasons,
                  QStringList{"Field COMMENT has no valid length: "});
         QVERIFY(result.refusals.first().record.contains("DL1ABC"));
+        // A cut file's last record is not taken silently either.
+        QCOMPARE(result.refusals.last().reasons, QStringList{"Record end <eor> not found: "});
     }
 
     void anExportImportsBackUnchanged()
