@@ -335,10 +335,16 @@ private:
     UnitMarks m_marks;
 };
 
-/** Bytes as UTF-8 when they are valid UTF-8, otherwise as Latin-1. */
+/** Bytes as UTF-8 when they are valid UTF-8, otherwise as Latin-1. A byte order mark at their
+ *  start is kept: fromUtf8() would drop it and so change a value or empty a field's name. */
 QString decodePart(Bytes bytes)
 {
-    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    if (!bytes.isValidUtf8())
+        return QString::fromLatin1(bytes);
+    static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+    if (!bytes.startsWith(kByteOrderMark))
+        return QString::fromUtf8(bytes);
+    return QChar(0xFEFF) + QString::fromUtf8(bytes.sliced(3));
 }
 
 QString shownName(Bytes name)

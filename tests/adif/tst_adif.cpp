@@ -394,6 +394,10 @@ private slots:
         QTest::newRow("NUL byte in a value")
             << QByteArray("<call:3>K1A <comment:3>a\0b <eor>", 32)
             << QString("K1A{a") + QChar(0) + "b}[Field COMMENT holds a NUL character]";
+        QTest::newRow("byte order mark as a name and in a value")
+            << QByteArray("<call:3>K1A <\xEF\xBB\xBF:1>x <comment:2>\xEF\xBB\xBF"
+                          "a <eor>")
+            << QString("K1A{") + QChar(0xFEFF) + "a}[]";
         QTest::newRow("missing >") << QByteArray("<call:3>K1A <comment:5 hello <eor>")
                                    << "K1A[Field COMMENT not closed by \">\"]";
         QTest::newRow("tag without a name")
