@@ -57,7 +57,7 @@ void AdifImport::start(const adif::PreparedAdif &prepared)
 
 qsizetype AdifImport::total() const
 {
-    return m_run ? qMax<qsizetype>(0, m_run->prepared.pieces.size() - 1) : 0;
+    return m_run ? m_run->prepared.spans.size() : 0;
 }
 
 bool AdifImport::readNext(qsizetype count)
@@ -66,8 +66,9 @@ bool AdifImport::readNext(qsizetype count)
         return false;
     const qsizetype end = qMin(total(), m_next + count);
     for (; m_next < end; ++m_next) {
-        const QString &record = m_run->prepared.pieces.at(m_next);
-        adif::ReadRecord read = adif::readAdifRecord(record, m_run->context);
+        const adif::AdifRecord source = m_run->prepared.record(m_next);
+        const QString &record = source.text;
+        adif::ReadRecord read = adif::readAdifRecord(source, m_run->context);
         if (!read.errors.isEmpty()) {
             for (const QString &error : std::as_const(read.errors))
                 m_run->result.report += error + record + QLatin1String("\n\n");

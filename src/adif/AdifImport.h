@@ -35,7 +35,7 @@ public:
                adif::EntityLookup &entities, QObject *parent = nullptr);
     ~AdifImport() override;
 
-    /** Imports every piece but the last (what follows the last record end) in one go. */
+    /** Imports every record in one go. */
     Result run(const adif::PreparedAdif &prepared);
 
     // The same in steps, for screens that keep their event loop turning between them.

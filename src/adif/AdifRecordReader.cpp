@@ -12,7 +12,7 @@ namespace {
 
 class Fields {
 public:
-    explicit Fields(const QString &record) : m_fields(parseFields(record)) {}
+    explicit Fields(const QList<AdifFieldValue> &fields) : m_fields(fields) {}
     [[nodiscard]] QString operator()(QStringView name) const { return fieldValue(m_fields, name); }
     [[nodiscard]] QString upper(QStringView name) const { return (*this)(name).toUpper(); }
 
@@ -139,7 +139,12 @@ void readServices(const Fields &field, QsoClass &qso)
 
 ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
 {
-    const Fields field(record);
+    return readAdifRecord(AdifRecord{record, parseFields(record), {}}, context);
+}
+
+ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context)
+{
+    const Fields field(record.fields);
     ReadRecord result;
     QsoClass &qso = result.qso;
 
@@ -188,6 +193,8 @@ ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
         result.errors << QStringLiteral("Operating Mode not found: ");
     if (result.errors.isEmpty() && qso.band.size() <= 2 && qso.qrg == 0)
         result.errors << QStringLiteral("Frequency not found: ");
+    // A field that could not be read would be lost or changed: the record is refused for it.
+    result.errors = record.problems + result.errors;
     return result;
 }
 

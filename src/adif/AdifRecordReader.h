@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adif/AdifText.h"
 #include "adif/EntityLookup.h"
 #include "formats/Formats.h"
 #include "model/QsoClass.h"
@@ -27,5 +28,7 @@ struct ReadRecord {
 /** Fills a QSO from a record: date and time, band and frequency, mode, reports, QSL state of
  *  paper, LoTW, eQSL and Club Log, entity with zones, continent and IOTA, user fields. */
 [[nodiscard]] ReadRecord readAdifRecord(const QString &record, ReaderContext &context);
+/** The same for a record read from a file; its problems come first among the reasons. */
+[[nodiscard]] ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context);
 
 } // namespace adif

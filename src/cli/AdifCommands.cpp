@@ -104,7 +104,7 @@ int importCommand(Cli &cli, const QStringList &words)
     if (!file.open(QIODevice::ReadOnly))
         return cli.failed(
             QStringLiteral("Could not read %1: %2").arg(words.first(), file.errorString()));
-    const adif::PreparedAdif prepared = adif::importAdif(adif::decodeAdif(file.readAll()));
+    const adif::PreparedAdif prepared = adif::prepareAdif(file.readAll());
     if (!cli.json())
         cli.text(prepared.status);
     if (prepared.estimate() == 0)

@@ -8,6 +8,7 @@
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -304,6 +305,8 @@ private slots:
             << QByteArray("<name:10>Jo\nAnn\nX\n<qth:3>Ulm") << "Jo\nAnn\nX";
         QTest::newRow("field text inside a value")
             << QByteArray("<name:12>see <qth:3>x <qth:3>Ulm") << "see <qth:3>x";
+        QTest::newRow("converted line ends, longer than the bytes left")
+            << QByteArray("<name:22>" + QByteArray(11, '\n') + "<qth:3>Ulm") << QString(11, '\n');
     }
 
     void readsLengthsAsCharactersOrBytes()
@@ -323,6 +326,8 @@ private slots:
         QTest::newRow("header cut, tail ignored")
             << "banner <call:3>XXX <EOH> <call:3>K1A <eor> <call:3>K1B <EoR> tail"
             << "Probably number of found QSOs: 2";
+        QTest::newRow("no field at all") << "banner <eoh> <eor> tail"
+                                         << "No QSOs found";
         QTest::newRow("no record end") << "<call:3>K1A"
                                        << "No QSOs found";
     }
@@ -333,7 +338,135 @@ private slots:
         QFETCH(QString, status);
         const adif::PreparedAdif prepared = adif::importAdif(text);
         QCOMPARE(prepared.status, status);
-        QVERIFY(!prepared.pieces.join("").contains("XXX"));
+        for (qsizetype i = 0; i < prepared.spans.size(); ++i)
+            QVERIFY(!prepared.record(i).text.contains("XXX"));
+    }
+
+    /** Each record as "CALL{comment}[problems]", the first three of them, and how many. */
+    static QString describe(const adif::PreparedAdif &prepared)
+    {
+        QStringList records;
+        for (qsizetype i = 0; i < std::min<qsizetype>(3, prepared.spans.size()); ++i) {
+            const adif::AdifRecord record = prepared.record(i);
+            const QString comment = adif::fieldValue(record.fields, u"comment");
+            QString text = adif::fieldValue(record.fields, u"call");
+            if (!comment.isEmpty())
+                text +=
+                    '{' + (comment.size() > 40 ? QString::number(comment.size()) : comment) + '}';
+            QStringList problems = record.problems;
+            for (QString &problem : problems)
+                problem.chop(2); // ": " before the record's text
+            records << text + '[' + problems.join("; ") + ']';
+        }
+        if (prepared.spans.size() > 3)
+            records << QString::number(prepared.spans.size());
+        return records.join(' ');
+    }
+
+    /** Records are found by walking fields with their lengths; what cannot be read is said. */
+    void readsHostileInputSafely_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("records");
+
+        QTest::newRow("<eor> and <eoh> inside a value")
+            << QByteArray("<call:3>K1A <comment:17>a <eor> b <eoh> c <eor>")
+            << "K1A{a <eor> b <eoh> c}[]";
+        QTest::newRow("no header: <eoh> in the third record's comment")
+            << QByteArray(
+                   "<call:3>K1A <eor>\n<call:3>K1B <eor>\n<call:3>K1C <comment:5><eoh> <eor>")
+            << "K1A[] K1B[] K1C{<eoh>}[]";
+        QTest::newRow("header with <eoh> inside one of its values")
+            << QByteArray("\xEF\xBB\xBFMade here <programid:7>a <eoh> <eoh>\n<call:3>K1A <eor>")
+            << "K1A[]";
+        QTest::newRow("type indicator") << QByteArray("<call:3:s>K1A <eor>") << "K1A[]";
+        QTest::newRow("negative length") << QByteArray("<call:3>K1A <comment:-3>abc <eor>")
+                                         << "K1A[Field COMMENT has no valid length]";
+        QTest::newRow("huge length, next record intact")
+            << QByteArray("<call:99999999999999999999>K1A <eor><call:3>K1B <eor>")
+            << "[Field CALL runs past the end of the file] K1B[]";
+        QTest::newRow("length past the end of a cut file")
+            << QByteArray("<call:3>K1A <eor><call:3>K1B <comment:50>cut off")
+            << "K1A[] K1B[Field COMMENT runs past the end of the file; Record end <eor> not found]";
+        QTest::newRow("many broken lengths")
+            << "<call:3>K1A " + QByteArray("<x:99999999>").repeated(100000) + "<eor>"
+            << "K1A[Field X runs past the end of the file]";
+        QTest::newRow("NUL byte in a value")
+            << QByteArray("<call:3>K1A <comment:3>a\0b <eor>", 32)
+            << QString("K1A{a") + QChar(0) + "b}[Field COMMENT holds a NUL character]";
+        QTest::newRow("byte order mark as a name and in a value")
+            << QByteArray("<call:3>K1A <\xEF\xBB\xBF:1>x <comment:2>\xEF\xBB\xBF"
+                          "a <eor>")
+            << QString("K1A{") + QChar(0xFEFF) + "a}[]";
+        QTest::newRow("missing >") << QByteArray("<call:3>K1A <comment:5 hello <eor>")
+                                   << "K1A[Field COMMENT not closed by \">\"]";
+        QTest::newRow("tag without a name")
+            << QByteArray("<call:3>K1A <:3>abc <eor>") << "K1A[Field without a name]";
+        QTest::newRow("no records") << QByteArray("just text\n<eoh>\n") << "";
+        QTest::newRow("10 MB value")
+            << "<call:3>K1A <comment:10000000>" + QByteArray(10000000, '<') + "<eor>"
+            << "K1A{10000000}[]";
+        QTest::newRow("10 MB of < after the fields")
+            << "<call:3>K1A " + QByteArray(10000000, '<') + "<eor>"
+            << "K1A[]";
+        QTest::newRow("100 000 tiny records")
+            << QByteArray("<call:3>K1A<eor>").repeated(100000) << "K1A[] K1A[] K1A[] 100000";
+    }
+
+    void readsHostileInputSafely()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, records);
+        QElapsedTimer timer;
+        timer.start();
+        const adif::PreparedAdif prepared = adif::prepareAdif(bytes);
+        QCOMPARE(describe(prepared), records);
+        // Reading grows with the file only: what took minutes on such shapes takes moments.
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    /** Values are decoded each by itself, for files put together from several programs. */
+    void decodesEveryValueByItself_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("names");
+
+        QTest::newRow("UTF-8 and Latin-1 records")
+            << QByteArray("<name:4>J\xc3\xb6rg <eor>\n<name:4>Ren\xe9 <eor>\n") << "Jörg|René";
+        QTest::newRow("UTF-8 counted in bytes, then Latin-1")
+            << QByteArray("<name:5>J\xc3\xb6rg<eor><name:4>J\xf6rg<eor>") << "Jörg|Jörg";
+        QTest::newRow("invalid UTF-8 in a value") << QByteArray("<name:3>\xff\xc3(<eor>") << "ÿÃ(";
+    }
+
+    void decodesEveryValueByItself()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, names);
+        // Read from the bytes (a file) and from the decoded text (a file handed to the window).
+        for (const adif::PreparedAdif &prepared :
+             {adif::prepareAdif(bytes), adif::importAdif(adif::decodeAdif(bytes))}) {
+            QStringList read;
+            for (qsizetype i = 0; i < prepared.estimate(); ++i)
+                read << adif::fieldValue(prepared.record(i).fields, u"name");
+            QCOMPARE(read.join('|'), names);
+        }
+    }
+
+    void refusesARecordWithABrokenField()
+    {
+        LogModel log(*m_app);
+        const AdifImport::Result result = importFile(
+            log, "<call:6>DL1ABC <qso_date:8>20240501 <time_on:4>1200 <mode:2>CW <band:3>20m "
+                 "<comment:-3>x <eor>\n<call:6>DL1ABD <qso_date:8>20240501 <time_on:4>1201 "
+                 "<mode:2>CW <band:3>20m <eor>\n<call:6>DL1ABE <qso_date:8>20240501 "
+                 "<time_on:4>1202 <mode:2>CW <band:3>20m\n");
+        QCOMPARE(result.imported, 1);
+        QCOMPARE(result.refusals.size(), 2);
+        QCOMPARE(result.refusals.first().reasons,
+                 QStringList{"Field COMMENT has no valid length: "});
+        QVERIFY(result.refusals.first().record.contains("DL1ABC"));
+        // A cut file's last record is not taken silently either.
+        QCOMPARE(result.refusals.last().reasons, QStringList{"Record end <eor> not found: "});
     }
 
     void anExportImportsBackUnchanged()
@@ -350,7 +483,7 @@ private slots:
         qso.cq = "14";
         qso.itu = "28";
         qso.state = "BY";
-        qso.note = "Tnx fer QSO, 73!";
+        qso.note = "Tnx fer QSO <eor> 73! <EOH>"; // record and header ends as text
         qso.name = "Jörg";
         qso.qth = "München";
         qso.manager = "DL0ABC";
@@ -405,20 +538,20 @@ private slots:
         QCOMPARE(stored.size(), result.imported);
         std::sort(stored.begin(), stored.end(),
                   [](const QsoClass &a, const QsoClass &b) { return a.rowid < b.rowid; });
-        const QStringList pieces = adif::importAdif(text).pieces;
+        const adif::PreparedAdif prepared = adif::importAdif(text);
         qsizetype piece = 0;
         for (const QsoClass &qso : std::as_const(stored)) {
-            while (piece < pieces.size() &&
-                   adif::getTag("<call:", pieces.at(piece)) != qso.callsign)
+            while (piece < prepared.estimate() &&
+                   adif::fieldValue(prepared.record(piece).fields, u"call") != qso.callsign)
                 ++piece;
-            QVERIFY2(piece < pieces.size(), qPrintable(qso.callsign));
-            const QString &source = pieces.at(piece++);
-            QCOMPARE(adif::getTag("<mode:", source), qso.mode);
-            QCOMPARE(adif::getTag("<qso_date:", source), qso.sqlDateTime.left(10).remove('-'));
-            const QString band = adif::getTag("<band:", source).toLower();
+            QVERIFY2(piece < prepared.estimate(), qPrintable(qso.callsign));
+            const QList<adif::AdifFieldValue> source = prepared.record(piece++).fields;
+            QCOMPARE(adif::fieldValue(source, u"mode"), qso.mode);
+            QCOMPARE(adif::fieldValue(source, u"qso_date"), qso.sqlDateTime.left(10).remove('-'));
+            const QString band = adif::fieldValue(source, u"band").toLower();
             if (!band.isEmpty())
                 QCOMPARE(qso.band, band);
-            const double mhz = adif::getTag("<freq:", source).toDouble();
+            const double mhz = adif::fieldValue(source, u"freq").toDouble();
             // The logbook keeps frequencies to 0.1 kHz.
             if (mhz > 0)
                 QVERIFY2(std::abs(qso.qrg - mhz * 1000.0) <= 0.05 + 1e-6,
