@@ -454,7 +454,7 @@ private slots:
 
     void refusesARecordWithABrokenField()
     {
-        LogModel log(*m_app);
+        LogModel &log = m_app->log();
         const AdifImport::Result result = importFile(
             log, "<call:6>DL1ABC <qso_date:8>20240501 <time_on:4>1200 <mode:2>CW <band:3>20m "
                  "<comment:-3>x <eor>\n<call:6>DL1ABD <qso_date:8>20240501 <time_on:4>1201 "
