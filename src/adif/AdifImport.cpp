@@ -85,8 +85,15 @@ AdifImport::Result AdifImport::finish()
     if (!m_run)
         return {};
     Result result = std::move(m_run->result);
-    result.imported = m_log.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
-    result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+    if (const WriteResult stored = m_log.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
+        stored) {
+        result.imported = m_run->accepted.size();
+        result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+    } else {
+        result.error = QStringLiteral("No QSO was imported; %1 could not store them: %2")
+                           .arg(m_log.logDbName(), stored.error);
+        result.status = result.error;
+    }
     m_run.reset();
     m_app.notifications().post(QString::fromLatin1(notifications::NewLogSelected));
     return result;
