@@ -46,7 +46,7 @@ struct LogFixture : ShellFixture {
     void store(const QList<QsoClass> &qsos)
     {
         LogModel log(*app);
-        QCOMPARE(log.saveAllQSOsToLog(qsos, {}), qsos.size());
+        QVERIFY(log.saveAllQSOsToLog(qsos, {}));
     }
 
     /** One column of the logbook, row by row in id order, read behind the models' back. */

@@ -35,11 +35,7 @@ class TestQsoEditor : public QObject {
     QsoClass stored(QsoClass qso)
     {
         LogModel log(*f.app);
-        const qint64 id = log.saveNewQSOtoLog(qso);
-        for (const QsoClass &q : log.getlastQSOs(4))
-            if (q.rowid == id)
-                return q;
-        return {};
+        return log.qsoById(log.saveNewQSOtoLog(qso).rowid).value_or(QsoClass());
     }
 
 private slots:
