@@ -207,9 +207,9 @@ void QsoEditor::save()
     const qint32 number = std::abs(m_qso.adif);
     m_qso.adif = m_qso.opIsValid ? number : -number;
     if (const WriteResult stored = LogModel(m_app).updateQSO(m_orgQSO, m_qso); !stored) {
-        emit alertRequested(QString::fromLatin1(entry::texts::kAlertTitle),
-                            QStringLiteral("The logbook could not store the QSO: %1")
-                                .arg(stored.error));
+        emit alertRequested(
+            QString::fromLatin1(entry::texts::kAlertTitle),
+            QStringLiteral("The logbook could not store the QSO: %1").arg(stored.error));
         return;
     }
     m_orgQSO = m_qso;

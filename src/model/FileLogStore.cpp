@@ -137,7 +137,8 @@ QList<QsoClass> FileLogStore::getlastQSOs(int rangeCode, QString *readError)
 
 std::optional<QsoClass> FileLogStore::qsoById(qint64 id, QString *readError)
 {
-    const QList<QsoClass> found = query(kSelectAll + QStringLiteral(" where id=?"), {id}, readError);
+    const QList<QsoClass> found =
+        query(kSelectAll + QStringLiteral(" where id=?"), {id}, readError);
     if (found.isEmpty())
         return std::nullopt;
     return found.first();

@@ -90,20 +90,20 @@ void LogModel::updateUserFieldAdifIdx(int index, int number)
 void LogModel::updateUserFieldRemember(bool remember, int number)
 {
     storePref(entryFor("UserFieldRemember_%1", number),
-                remember ? QStringLiteral("1") : QStringLiteral("0"));
+              remember ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void LogModel::saveClublogPrefs(const QVariantMap &prefs)
 {
     if (prefs.contains(QStringLiteral("Username")))
         storePref(QStringLiteral("ClublogUser"),
-                    prefs.value(QStringLiteral("Username")).toString());
+                  prefs.value(QStringLiteral("Username")).toString());
     if (prefs.contains(QStringLiteral("Password")))
         storePref(QStringLiteral("ClublogPassword"),
-                    formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
+                  formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
     if (prefs.contains(QStringLiteral("Callsign")))
         storePref(QStringLiteral("ClublogCallsign"),
-                    prefs.value(QStringLiteral("Callsign")).toString());
+                  prefs.value(QStringLiteral("Callsign")).toString());
 }
 
 QVariantMap LogModel::getClublogPrefs()

@@ -43,6 +43,28 @@ private slots:
     void init() { f.setUp(); }
     void cleanup() { f.tearDown(); }
 
+    void refusedSaveKeepsTheWorkingCopy()
+    {
+        QsoEditor editor(*f.app);
+        editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
+        editor.butonEdirQsoPushed();
+        editor.setField("name", "Hans");
+        editor.leaveField("name");
+        QVERIFY(f.makeReadOnly());
+        QSignalSpy alert(&editor, &QsoEditor::alertRequested);
+        QSignalSpy changed(&editor, &QsoEditor::qsoChanged);
+        QSignalSpy closed(&editor, &QsoEditor::closeRequested);
+        editor.butonEdirQsoPushed();
+        QVERIFY(editor.editing());
+        QCOMPARE(editor.qso().name, "Hans");
+        QCOMPARE(editor.orgQSO().name, "");
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(alert.count(), 1);
+        QCOMPARE(alert.at(0).at(1).toString(),
+                 "The logbook could not store the QSO: attempt to write a readonly database");
+    }
+
     void viewAndEditModes()
     {
         QsoEditor editor(*f.app);

@@ -1,6 +1,7 @@
 // The logbook store as its callers see it: what lands in a logbook file, what comes back, which
 // file is current, and what happens while the synced logbook is chosen without a synced store.
 
+#include "ReadOnlyLogbook.h"
 #include "app/AppDelegate.h"
 #include "app/LogbookChoice.h"
 #include "app/Notifications.h"
@@ -893,6 +894,116 @@ private slots:
         m_app->notifications().post(notifications::DownloadableDataChanged);
         QVERIFY(!log.isLotwUser("K1ABC"));
         QCOMPARE(log.numberofLotwUser(), 0);
+    }
+
+    void refusedWritesSaySo_data()
+    {
+        QTest::addColumn<QString>("write");
+        for (const char *write :
+             {"saveNewQSOtoLog", "saveAllQSOsToLog", "updateQSO", "updateLogbookField", "deleteQSO",
+              "markNewQsosAsClublogOkay", "markAllAsClublogOkay", "updatePrefs"})
+            QTest::newRow(write) << write;
+    }
+
+    /** Every write of a logbook that cannot be written reports SQLite's message, changes
+     *  nothing, and leaves the DX info alone. */
+    void refusedWritesSaySo()
+    {
+        QFETCH(QString, write);
+        LogModel log(*m_app);
+        QVERIFY(save(log, makeQso("DL1ABC", "2025-06-15 12:00:00")) > 0);
+        const QsoClass stored = log.getlastQSOs(0).value(0);
+        const QStringList before = rows("select * from logbook") + rows("select * from prefs") +
+                                   rows("select * from dxlist");
+        QVERIFY(makeLogbookReadOnly(path()));
+
+        QsoClass changed = stored;
+        changed.callsign = "K1ABC";
+        changed.adif = 291;
+        WriteResult result;
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+        if (write == "saveNewQSOtoLog") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^DB Error while saving new QSO!$"));
+            result = log.saveNewQSOtoLog(changed);
+        } else if (write == "saveAllQSOsToLog") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^DB Error while saving new QSO!$"));
+            result = log.saveAllQSOsToLog({changed, changed}, {changed});
+        } else if (write == "updateQSO") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updateQSO(stored, changed);
+        } else if (write == "updateLogbookField") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updateLogbookField("name", stored, "Hans");
+        } else if (write == "deleteQSO") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.deleteQSO(stored);
+        } else if (write == "markNewQsosAsClublogOkay") {
+            result = log.markNewQsosAsClublogOkay();
+        } else if (write == "markAllAsClublogOkay") {
+            result = log.markAllAsClublogOkay();
+        } else {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updatePrefs("mycall", "K1ABC");
+        }
+        QVERIFY(!result);
+        QCOMPARE(result.error, QStringLiteral("attempt to write a readonly database"));
+        QCOMPARE(result.rowid, 0);
+        QCOMPARE(rows("select * from logbook") + rows("select * from prefs") +
+                     rows("select * from dxlist"),
+                 before);
+    }
+
+    void foreignFilesAreNoLogbooks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("text") << QByteArray("73 de DL1ABC\n")
+                              << "Foreign.rlog is not a logbook: file is not a database";
+        QTest::newRow("another program's database")
+            << QByteArray() << "Foreign.rlog is not a logbook: no such table: logbook";
+    }
+
+    /** Not a logbook is not an empty logbook: reads say why, and the file stays as it was. */
+    void foreignFilesAreNoLogbooks()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        if (content.isEmpty()) {
+            exec("create table notes (text)", "Foreign.rlog");
+        } else {
+            QFile file(path("Foreign.rlog"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QFile file(path("Foreign.rlog"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        m_app->defaults().setValue("LogDbName", "Foreign.rlog");
+        LogModel log(*m_app);
+        QCOMPARE(log.logbookProblem(), problem);
+
+        QString readError;
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^Error reading logbook: "));
+        QVERIFY(!log.qsoById(1, &readError));
+        QVERIFY(!readError.isEmpty());
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^Error reading logbook: "));
+        QVERIFY(log.getlastQSOs(0, &readError).isEmpty());
+        QVERIFY(!readError.isEmpty());
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    void qsoById()
+    {
+        LogModel log(*m_app);
+        QVERIFY(save(log, makeQso("DL1ABC", "2025-06-15 12:00:00")) > 0);
+        exec("insert into logbook (id, callsign) values (4294967297, 'K1BIG')");
+        QString readError = "stale";
+        QCOMPARE(log.qsoById(4294967297, &readError).value_or(QsoClass()).callsign, "K1BIG");
+        QCOMPARE(log.qsoById(1, &readError).value_or(QsoClass()).callsign, "DL1ABC");
+        QVERIFY(!log.qsoById(2, &readError)); // no such QSO is no read error
+        QCOMPARE(readError, QString());
+        QCOMPARE(log.logbookProblem(true), std::nullopt);
     }
 
     void unopenableLogbook()
