@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 /** What a write to the logbook came to: stored, or not with the store's message (SQLite's text,
  *  "database is locked", "attempt to write a readonly database", …). */
