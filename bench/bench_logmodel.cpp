@@ -45,7 +45,7 @@ void saveNewQSOtoLog(benchmark::State &state)
         state.PauseTiming();
         QsoClass qso = qsos.next();
         state.ResumeTiming();
-        if (model.saveNewQSOtoLog(qso) == 0)
+        if (!model.saveNewQSOtoLog(qso))
             state.SkipWithError("saveNewQSOtoLog stored nothing");
     }
 }

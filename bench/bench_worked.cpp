@@ -104,7 +104,7 @@ void saveNewQSOofLargeEntity(benchmark::State &state)
     qsizetype next = 0;
     for (auto _ : state) {
         QsoClass qso = sample.at(next++ % sample.size());
-        if (log.saveNewQSOtoLog(qso) == 0)
+        if (!log.saveNewQSOtoLog(qso))
             state.SkipWithError("saveNewQSOtoLog stored nothing");
     }
     state.SetLabel(QStringLiteral("entity %1").arg(adif).toStdString());

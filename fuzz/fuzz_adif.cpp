@@ -2,7 +2,7 @@
 // read into a QSO, and the decoded text (what a file handed to the window becomes) read again.
 // Every record's fields written back by our writer must read back the same.
 
-#include "adif/AdifField.h"
+#include "model/AdifField.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
 #include "refdata/BandTable.h"

@@ -90,8 +90,17 @@ AdifImport::Result AdifImport::finish()
     if (!m_run)
         return {};
     Result result = std::move(m_run->result);
-    result.imported = m_run->logbook->saveAllQSOsToLog(m_run->accepted, m_run->representatives);
-    result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+    LogModel &logbook = *m_run->logbook;
+    if (const WriteResult stored =
+            logbook.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
+        stored) {
+        result.imported = m_run->accepted.size();
+        result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+    } else {
+        result.error = QStringLiteral("No QSO was imported; %1 could not store them: %2")
+                           .arg(logbook.logDbName(), stored.error);
+        result.status = result.error;
+    }
     m_run.reset();
     m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
     return result;

@@ -28,7 +28,8 @@ public:
         qsizetype refused = 0;
         QList<Refusal> refusals;
         QString report; // per refused record: the reasons, each with the record's text
-        QString status; // "%lu QSO(s) imported"
+        QString status; // "%lu QSO(s) imported", or the error when none could be stored
+        QString error;  // why the logbook stored none of the QSOs; empty when it stored them
     };
 
     AdifImport(const UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
@@ -44,8 +45,8 @@ public:
     bool readNext(qsizetype count);
     [[nodiscard]] qsizetype done() const { return m_next; }
     [[nodiscard]] qsizetype total() const;
-    /** Stores the accepted QSOs together, refreshes their entities' DX info and posts
-     *  "NewLogSelected". */
+    /** Stores the accepted QSOs together (all or none), refreshes their entities' DX info and
+     *  posts "NewLogSelected". */
     Result finish();
 
 signals:

@@ -22,21 +22,26 @@ namespace {
 /** The QSOs an export names, oldest first; nothing with the reason in error. */
 std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QString *error)
 {
+    QString readError;
+    const auto unread = [&] {
+        *error = QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError);
+        return std::nullopt;
+    };
     if (const std::optional<QString> ids = args.option(QStringLiteral("ids"))) {
         QList<QsoClass> qsos;
         for (const QString &text : ids->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             bool ok = false;
             const qint64 id = text.trimmed().toLongLong(&ok);
-            const QList<QsoClass> found =
-                ok && id > 0 ? log.getQSOsFromQueryString(
-                                   QStringLiteral("select * from logbook where id=%1").arg(id))
-                             : QList<QsoClass>();
-            if (found.isEmpty()) {
+            const std::optional<QsoClass> found =
+                ok && id > 0 ? log.qsoById(id, &readError) : std::nullopt;
+            if (!readError.isEmpty())
+                return unread();
+            if (!found) {
                 *error =
                     QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
                 return std::nullopt;
             }
-            qsos << found.first();
+            qsos << *found;
         }
         return qsos;
     }
@@ -46,7 +51,9 @@ std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QSt
         *error = QStringLiteral("--range needs a number");
         return std::nullopt;
     }
-    QList<QsoClass> qsos = log.getlastQSOs(range);
+    QList<QsoClass> qsos = log.getlastQSOs(range, &readError);
+    if (!readError.isEmpty())
+        return unread();
     std::reverse(qsos.begin(), qsos.end());
     return qsos;
 }
@@ -71,6 +78,10 @@ int exportCommand(Cli &cli, const QStringList &words)
                 : args.error());
 
     LogModel &log = cli.app().log();
+    // Every page is checked first: a damaged file would otherwise give a short export that looks
+    // complete.
+    if (const std::optional<QString> problem = log.logbookProblem(true))
+        return cli.failed(*problem);
     QString error;
     const std::optional<QList<QsoClass>> qsos = selectedQsos(log, args, &error);
     if (!qsos)
@@ -111,6 +122,8 @@ int importCommand(Cli &cli, const QStringList &words)
         return cli.failed(prepared.status);
 
     LogModel &log = cli.app().log();
+    if (const std::optional<QString> problem = log.logbookProblem())
+        return cli.failed(*problem);
     DxccEntityLookup entities(cli.app().dxcc());
     AdifImport import(cli.app().defaults(), cli.app().notifications(), log, entities);
     ProgressBar bar;
@@ -132,8 +145,11 @@ int importCommand(Cli &cli, const QStringList &words)
     } else {
         if (!result.report.isEmpty())
             cli.text(result.report.trimmed());
-        cli.text(result.status);
+        if (result.error.isEmpty())
+            cli.text(result.status);
     }
+    if (!result.error.isEmpty())
+        return cli.failed(result.error);
     return Cli::Success;
 }
 

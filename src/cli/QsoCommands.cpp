@@ -30,10 +30,11 @@ int add(Cli &cli, const QStringList &words)
     refdata::resolveQsoEntity(dxcc, *qso);
 
     LogModel &log = cli.app().log();
-    const qint64 id = log.saveNewQSOtoLog(*qso);
-    if (id <= 0)
-        return cli.failed(QStringLiteral("The QSO was not stored in %1").arg(log.logDbName()));
-    cli.print(QJsonObject{{QStringLiteral("id"), id}});
+    const WriteResult stored = log.saveNewQSOtoLog(*qso);
+    if (!stored)
+        return cli.failed(
+            QStringLiteral("The QSO was not stored in %1: %2").arg(log.logDbName(), stored.error));
+    cli.print(QJsonObject{{QStringLiteral("id"), stored.rowid}});
     return Cli::Success;
 }
 
@@ -58,9 +59,16 @@ int list(Cli &cli, const QStringList &words)
     if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok)
         return cli.usage(QStringLiteral("Usage: qso list [--range CODE]"));
 
+    LogModel &log = cli.app().log();
+    if (const std::optional<QString> problem = log.logbookProblem())
+        return cli.failed(*problem);
+    QString readError;
+    const QList<QsoClass> qsos = log.getlastQSOs(range, &readError);
+    if (!readError.isEmpty())
+        return cli.failed(QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError));
     QJsonArray results;
     QStringList lines;
-    for (const QsoClass &qso : cli.app().log().getlastQSOs(range)) {
+    for (const QsoClass &qso : qsos) {
         results.append(qsoToJson(qso));
         lines << listLine(qso);
     }
@@ -77,14 +85,17 @@ std::optional<QsoClass> storedQso(LogModel &log, const QString &idText, QString 
         *error = QStringLiteral("A QSO id is a positive whole number: %1").arg(idText);
         return std::nullopt;
     }
-    // The id is a number we parsed, never the caller's text.
-    const QList<QsoClass> found =
-        log.getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(id));
-    if (found.isEmpty()) {
-        *error = QStringLiteral("No QSO with id %1 in %2").arg(id).arg(log.logDbName());
+    if (const std::optional<QString> problem = log.logbookProblem()) {
+        *error = *problem;
         return std::nullopt;
     }
-    return found.first();
+    QString readError;
+    std::optional<QsoClass> found = log.qsoById(id, &readError);
+    if (!readError.isEmpty())
+        *error = QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError);
+    else if (!found)
+        *error = QStringLiteral("No QSO with id %1 in %2").arg(id).arg(log.logDbName());
+    return found;
 }
 
 bool isFreeTextColumn(const QString &column)
@@ -111,7 +122,10 @@ int set(Cli &cli, const QStringList &words)
         return cli.failed(error);
     const QString value =
         isFreeTextColumn(column) ? formats::percentEncode(words.at(2)) : words.at(2);
-    log.updateLogbookField(column, *qso, value);
+    if (const WriteResult stored = log.updateLogbookField(column, *qso, value); !stored)
+        return cli.failed(QStringLiteral("QSO %1 was not changed in %2: %3")
+                              .arg(qso->rowid)
+                              .arg(log.logDbName(), stored.error));
     cli.print(QJsonObject{{QStringLiteral("id"), qso->rowid}, {column, words.at(2)}});
     return Cli::Success;
 }
@@ -125,7 +139,10 @@ int remove(Cli &cli, const QStringList &words)
     const std::optional<QsoClass> qso = storedQso(log, words.at(0), &error);
     if (!qso)
         return cli.failed(error);
-    log.deleteQSO(*qso);
+    if (const WriteResult deleted = log.deleteQSO(*qso); !deleted)
+        return cli.failed(QStringLiteral("QSO %1 was not deleted from %2: %3")
+                              .arg(qso->rowid)
+                              .arg(log.logDbName(), deleted.error));
     cli.print(QJsonObject{{QStringLiteral("deleted"), qso->rowid}});
     return Cli::Success;
 }

@@ -37,7 +37,9 @@ int prefsCommand(Cli &cli, const QStringList &words)
         if (logbookfiles::identifiesLogbook(words.at(1)))
             return cli.usage(QStringLiteral("%1 identifies the logbook file and cannot be changed")
                                  .arg(words.at(1)));
-        log.updatePrefs(words.at(1), words.at(2));
+        if (const WriteResult stored = log.updatePrefs(words.at(1), words.at(2)); !stored)
+            return cli.failed(QStringLiteral("Could not store %1 in %2: %3")
+                                  .arg(words.at(1), log.logDbName(), stored.error));
         if (log.readPrefsForEntry(words.at(1)) != words.at(2))
             return cli.failed(
                 QStringLiteral("Could not store %1 in %2").arg(words.at(1), log.logDbName()));

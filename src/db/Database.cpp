@@ -44,7 +44,7 @@ int Database::open(const QString &path, Mode mode)
         return rc;
     }
     // Another program (or another of our own models) may hold the file for a moment.
-    sqlite3_busy_timeout(m_handle, 2000);
+    sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
     return SQLITE_OK;
 }
 
@@ -79,6 +79,16 @@ Statement Database::prepare(const QString &sql)
 QString Database::errorMessage() const
 {
     return m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QStringLiteral("out of memory");
+}
+
+int Database::errorCode() const
+{
+    return m_handle ? sqlite3_errcode(m_handle) & 0xff : SQLITE_NOMEM;
+}
+
+QString Database::describe(int resultCode)
+{
+    return QString::fromUtf8(sqlite3_errstr(resultCode));
 }
 
 qint64 Database::lastInsertRowId() const

@@ -26,8 +26,12 @@ public:
     Database &operator=(const Database &) = delete;
     ~Database();
 
-    /** Opens the file; on failure the result code is returned and the handle is closed. */
+    /** Opens the file; on failure the result code is returned and the handle is closed. A
+     *  connection waits up to kBusyTimeoutMs for another one's lock before a statement fails. */
     int open(const QString &path, Mode mode = Mode::ReadWriteCreate);
+    static constexpr int kBusyTimeoutMs = 5000;
+    /** SQLite's English text for a result code (what open() returns). */
+    [[nodiscard]] static QString describe(int resultCode);
     [[nodiscard]] bool isOpen() const { return m_handle != nullptr; }
     void close();
 
@@ -35,6 +39,8 @@ public:
     bool exec(const QString &sql);
     [[nodiscard]] Statement prepare(const QString &sql);
     [[nodiscard]] QString errorMessage() const;
+    /** SQLite's primary result code of the last failed call (SQLITE_BUSY, SQLITE_NOTADB, …). */
+    [[nodiscard]] int errorCode() const;
     [[nodiscard]] qint64 lastInsertRowId() const;
     [[nodiscard]] int changes() const;
 

@@ -25,6 +25,8 @@ using namespace loglisttexts;
 const QString kRangeKey = QStringLiteral("xQSOsIndex");
 // Pages kept in memory; scrolling further reads them again.
 constexpr int kMaxPages = 50;
+constexpr char kNotDeleted[] = "The logbook could not delete the QSO: %1";
+constexpr char kNotRead[] = "The logbook could not be read: %1";
 
 QVariantMap menuEntry(const char *action, const char *text, bool destructive = false)
 {
@@ -164,8 +166,6 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const int row = index.row();
-    if (role == MarkedRole)
-        return m_marks.contains(row);
     const QsoClass *qso = nullptr;
     if (m_query) {
         const QList<QsoClass> *rows = page(row / kPageSize, false);
@@ -177,6 +177,8 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     if (!qso)
         return {};
     switch (role) {
+    case MarkedRole:
+        return m_marks.contains(qso->rowid);
     case Qt::DisplayRole:
     case CallsignRole:
         return qso->callsign;
@@ -226,8 +228,6 @@ void LogListModel::setRangeIndex(int index)
         return;
     m_app.defaults().setValue(kRangeKey, index);
     emit selectionChanged();
-    // Row numbers of another list name other QSOs.
-    setMarks({});
     rebuild();
 }
 
@@ -242,7 +242,6 @@ void LogListModel::setSortIndex(int index)
         return;
     m_app.defaults().setValue(m_sortKey, index);
     emit selectionChanged();
-    setMarks({});
     rebuild();
 }
 
@@ -292,13 +291,11 @@ void LogListModel::rebuild()
     endResetModel();
     emit countChanged();
 
-    // Marks of rows that are gone are dropped.
-    QSet<int> kept;
-    for (int row : std::as_const(m_marks))
-        if (row < m_count)
-            kept.insert(row);
-    if (kept.size() != m_marks.size())
-        setMarks(kept);
+    // Marks of QSOs deleted elsewhere go, before a new QSO could take over a freed id. When the
+    // logbook cannot be read now, they stay.
+    if (!m_marks.isEmpty())
+        if (std::optional<QSet<qint64>> kept = log.existingQsoIds(m_marks))
+            setMarks(std::move(*kept));
 
     m_scrollTarget = -1;
     if (m_count > 0 && order == LogListQuery::DateDescending)
@@ -308,7 +305,7 @@ void LogListModel::rebuild()
     emit reloaded();
 }
 
-void LogListModel::setMarks(QSet<int> marks)
+void LogListModel::setMarks(QSet<qint64> marks)
 {
     if (marks == m_marks)
         return;
@@ -322,13 +319,32 @@ void LogListModel::redrawRows(int first, int last)
         emit dataChanged(index(first), index(last), {MarkedRole});
 }
 
-void LogListModel::markQso(int row)
+std::optional<qint64> LogListModel::idAt(int row, bool wait) const
 {
     if (row < 0 || row >= m_count)
+        return std::nullopt;
+    if (!m_query)
+        return m_syncedRows.at(row).rowid;
+    const QList<QsoClass> *rows = page(row / kPageSize, wait);
+    if (!rows || row % kPageSize >= rows->size())
+        return std::nullopt;
+    return rows->at(row % kPageSize).rowid;
+}
+
+bool LogListModel::isMarked(int row) const
+{
+    const std::optional<qint64> id = idAt(row, true);
+    return id && m_marks.contains(*id);
+}
+
+void LogListModel::markQso(int row)
+{
+    const std::optional<qint64> id = idAt(row, true);
+    if (!id)
         return;
-    QSet<int> marks = m_marks;
-    if (!marks.remove(row))
-        marks.insert(row);
+    QSet<qint64> marks = m_marks;
+    if (!marks.remove(*id))
+        marks.insert(*id);
     setMarks(std::move(marks));
     redrawRows(row, row);
 }
@@ -337,10 +353,15 @@ void LogListModel::markAllQsos(int row)
 {
     if (row < 0 || row >= m_count)
         return;
-    QSet<int> marks = m_marks;
+    // By position as the list stands now; from then on the marks follow their QSOs.
+    QSet<qint64> marks = m_marks;
     int last = row;
-    for (; last < m_count && !marks.contains(last); ++last)
-        marks.insert(last);
+    for (; last < m_count; ++last) {
+        const std::optional<qint64> id = idAt(last, true);
+        if (!id || marks.contains(*id))
+            break;
+        marks.insert(*id);
+    }
     setMarks(std::move(marks));
     redrawRows(row, last - 1);
 }
@@ -360,7 +381,7 @@ QVariantList LogListModel::menuActions(int row) const
         menuEntry("showQso", kShowQso),
         menuEntry("editQso", kEditQso),
         menuEntry("deleteQso", kDeleteQso, true),
-        menuEntry("markQso", m_marks.contains(row) ? kDeselectQso : kSelectQso),
+        menuEntry("markQso", isMarked(row) ? kDeselectQso : kSelectQso),
         menuEntry("markAllQsos", kSelectAllDown),
     };
     if (!m_marks.isEmpty())
@@ -398,34 +419,47 @@ void LogListModel::deleteQso(int row)
     if (row < 0 || row >= m_count)
         return;
     const QsoClass qso = qsoAt(row);
-    m_app.log().deleteQSO(qso);
-    // The row goes in any case; marks below it move up with their QSOs.
+    if (const WriteResult deleted = m_app.log().deleteQSO(qso); !deleted) {
+        // The QSO is still in the logbook, so its row stays.
+        emit alertRequested(QString::fromLatin1(kExportTitle),
+                            QString::fromLatin1(kNotDeleted).arg(deleted.error));
+        return;
+    }
     beginRemoveRows({}, row, row);
     dropPages();
     if (!m_query)
         m_syncedRows.removeAt(row);
     --m_count;
-    QSet<int> marks;
-    for (int marked : std::as_const(m_marks)) {
-        if (marked != row)
-            marks.insert(marked > row ? marked - 1 : marked);
-    }
-    m_marks = std::move(marks);
+    const bool wasMarked = m_marks.remove(qso.rowid);
     endRemoveRows();
     emit countChanged();
-    emit marksChanged();
+    if (wasMarked)
+        emit marksChanged();
 }
 
 void LogListModel::exportMarked()
 {
     if (m_marks.isEmpty())
         return;
-    QList<int> rows(m_marks.cbegin(), m_marks.cend());
-    std::sort(rows.begin(), rows.end());
     LogModel &log = m_app.log();
+    QList<QsoClass> qsos;
+    for (const qint64 id : std::as_const(m_marks)) {
+        QString readError;
+        if (std::optional<QsoClass> qso = log.qsoById(id, &readError)) {
+            qsos.append(std::move(*qso));
+        } else if (!readError.isEmpty()) {
+            // The marks stay, so the export can be tried again.
+            emit alertRequested(QString::fromLatin1(kExportTitle),
+                                QString::fromLatin1(kNotRead).arg(readError));
+            return;
+        }
+    }
+    std::sort(qsos.begin(), qsos.end(), [](const QsoClass &a, const QsoClass &b) {
+        return std::pair(a.sqlDateTime, a.rowid) < std::pair(b.sqlDateTime, b.rowid);
+    });
     QString text = adif::exportHeader();
-    for (int row : std::as_const(rows))
-        text += log.makeAdifQSOfromID(qsoAt(row));
+    for (const QsoClass &qso : std::as_const(qsos))
+        text += log.makeAdifRecord(qso);
     const std::optional<QString> path =
         adif::writeExportFile(text, m_exportFolder, m_app.clock().now());
     if (!path) {

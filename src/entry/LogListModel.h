@@ -19,8 +19,9 @@ class AppDelegate;
  *  its tint and marks, the row menu, deletion, and the export of the marked QSOs.
  *
  *  Rows of a logbook file are read a page at a time as they are shown, so the list opens at once
- *  whatever the range. Marks are row numbers of the current list. The phone keeps its order in
- *  "QsoSortIndex", the larger screens in "LogSortIndes". */
+ *  whatever the range. Marks are the ids of the QSOs the user chose, so they stay with those QSOs
+ *  while the list is reloaded, reordered or grows, for as long as the QSOs exist. The phone keeps
+ *  its order in "QsoSortIndex", the larger screens in "LogSortIndes". */
 class LogListModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
@@ -65,29 +66,31 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
     [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
-    /** Builds the list again from the logbook; the marks stay (the screen appeared again, or a
-     *  QSO was saved or changed elsewhere). */
+    /** Builds the list again from the logbook; the marks stay with their QSOs (the screen
+     *  appeared again, or a QSO was saved or changed elsewhere), those of deleted QSOs go. */
     Q_INVOKABLE void loadData();
     /** Another logbook was chosen: marks cleared, list rebuilt. */
     void newLogSelected();
 
     /** Toggles the mark of one row. */
     Q_INVOKABLE void markQso(int row);
-    /** Marks the row and those below it, up to the first row already marked. */
+    /** Marks the row and those below it (as the list stands now), up to the first row already
+     *  marked. */
     Q_INVOKABLE void markAllQsos(int row);
     Q_INVOKABLE void clearMarks();
-    [[nodiscard]] Q_INVOKABLE bool isMarked(int row) const { return m_marks.contains(row); }
+    [[nodiscard]] Q_INVOKABLE bool isMarked(int row) const;
 
     /** The row menu: maps with "action", "text" and "destructive", in the order shown. */
     [[nodiscard]] Q_INVOKABLE QVariantList menuActions(int row) const;
     /** Runs a menu action ("showInfo", "showQso", "editQso", "deleteQso", "markQso",
      *  "markAllQsos", "clearMarks", "lookupHamQth", "lookupQrz") on a row. */
     Q_INVOKABLE void trigger(int row, const QString &action);
-    /** Deletes the row's QSO from the logbook (the user has confirmed). */
+    /** Deletes the row's QSO from the logbook (the user has confirmed). A delete the logbook
+     *  refuses keeps the row and raises `alertRequested` with the store's message. */
     Q_INVOKABLE void deleteQso(int row);
 
-    /** Writes the marked QSOs to an ADIF file, clears the marks and reloads; `exportReady` hands
-     *  the file on. Nothing happens without marks. */
+    /** Writes the marked QSOs to an ADIF file (oldest first), clears the marks and reloads;
+     *  `exportReady` hands the file on. Nothing happens without marks. */
     Q_INVOKABLE void exportMarked();
     /** Copies the exported file to where the user chose (replacing a file there) and reports. */
     Q_INVOKABLE void saveExport(const QUrl &target);
@@ -151,7 +154,9 @@ signals:
 
 private:
     void rebuild();
-    void setMarks(QSet<int> marks);
+    void setMarks(QSet<qint64> marks);
+    /** The row's QSO id when its page is at hand (always with `wait`). */
+    [[nodiscard]] std::optional<qint64> idAt(int row, bool wait) const;
     void redrawRows(int first, int last);
     /** The page when it is at hand; read now, or asked for in the background. */
     const QList<QsoClass> *page(int number, bool wait) const;
@@ -163,7 +168,7 @@ private:
     const QString m_sortKey;
     int m_count = 0;
     int m_scrollTarget = -1;
-    QSet<int> m_marks;
+    QSet<qint64> m_marks; // QSO ids
     bool m_noticeShown = false;
     QString m_exportedFile;
     QString m_exportFolder;

@@ -1,6 +1,7 @@
 #include "entry/PileUp.h"
 
 #include "root/AppDelegate.h"
+#include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PileUpStart.h"
 #include "formats/Formats.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr int kClockMs = 1000;
 // Shorter texts are taken for slips of the finger, not callsigns.
 constexpr int kShortestCallsign = 3;
+constexpr char kNotStored[] = "The logbook could not store the QSO.";
 
 QString clockText(const QDateTime &now)
 {
@@ -152,14 +154,19 @@ bool PileUp::logQso()
     qso.cnt = entity.cnt;
     qso.adif = entity.adif;
     qso.prefix = refdata::getPrefix(call);
-    const qint64 rowid = m_log->saveNewQSOtoLog(qso);
+    const WriteResult stored = m_log->saveNewQSOtoLog(qso);
+    if (!stored) {
+        // The callsign stays in the field, so the QSO can be logged again.
+        emit alertRequested(QString::fromLatin1(entry::texts::kAlertTitle),
+                            QString::fromLatin1(kNotStored));
+        return false;
+    }
 
     setCallsign({});
     emit callsignFocusRequested();
     // The line carries the QSO's own second, so the list and the logbook agree.
     m_logText.prepend(QStringLiteral("%1\t\t%2\n").arg(clockText(now), call));
     emit logTextChanged();
-    if (rowid > 0)
-        emit qsoLogged(rowid);
+    emit qsoLogged(stored.rowid);
     return true;
 }

@@ -44,7 +44,8 @@ public:
                               int colorCode);
     /** Starts with a prepared default record. */
     void setDefaultQSO(const QsoClass &defaultQso);
-    /** Return in the callsign field: logs one QSO; false when nothing was logged. */
+    /** Return in the callsign field: logs one QSO; false when nothing was logged (a QSO the
+     *  logbook refused keeps its callsign in the field and raises `alertRequested`). */
     Q_INVOKABLE bool logQso();
     /** Empties the callsign field and ends editing. */
     Q_INVOKABLE void cancel();
@@ -85,6 +86,8 @@ signals:
     void callsignFocusRequested();
     /** A QSO was stored under this row id. */
     void qsoLogged(qint64 rowid);
+    /** The logbook did not store the QSO ("The logbook could not store the QSO."). */
+    void alertRequested(const QString &title, const QString &message);
 
 private:
     AppDelegate &m_app;

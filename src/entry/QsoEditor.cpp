@@ -205,7 +205,12 @@ void QsoEditor::save()
 {
     const qint32 number = std::abs(m_qso.adif);
     m_qso.adif = m_qso.opIsValid ? number : -number;
-    m_app.log().updateQSO(m_orgQSO, m_qso);
+    if (const WriteResult stored = m_app.log().updateQSO(m_orgQSO, m_qso); !stored) {
+        emit alertRequested(
+            QString::fromLatin1(entry::texts::kAlertTitle),
+            QStringLiteral("The logbook could not store the QSO: %1").arg(stored.error));
+        return;
+    }
     m_orgQSO = m_qso;
     m_editing = false;
     emit editingChanged();

@@ -43,8 +43,8 @@ public:
     /** Shows a stored QSO; one with `checked` set opens straight in editing. */
     void setQso(const QsoClass &stored);
 
-    /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes.
-     */
+    /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes
+     *  (or, when the logbook refuses it, keeps the copy in editing and raises `alertRequested`). */
     Q_INVOKABLE void butonEdirQsoPushed();
     /** Leaves the screen without saving. */
     Q_INVOKABLE void cancel();
@@ -102,6 +102,9 @@ signals:
     void fieldsChanged();
     /** The QSO was stored changed; lists reload. */
     void qsoChanged();
+    /** The logbook did not store the change: the screen stays in editing with the working copy,
+     *  and shows the store's message. */
+    void alertRequested(const QString &title, const QString &message);
     /** The screen closes. */
     void closeRequested();
     /** A letter field's editing ended. */

@@ -71,16 +71,12 @@ QString QsoEntryForm::save()
     context.dateTouched = m_dateTouched;
     QsoClass record = buildQsoRecord(m_values, context);
 
-    qint64 rowid = 0;
-    if (m_stored) {
-        m_log.updateQSO(*m_stored, record);
-        rowid = m_stored->rowid;
-    } else {
-        rowid = m_log.saveNewQSOtoLog(record);
-        if (rowid <= 0)
-            return kNotStored; // the form keeps everything, so nothing typed is lost
-    }
-    emit qsoSaved(rowid);
+    // On failure the form keeps everything, so nothing typed is lost.
+    const WriteResult stored =
+        m_stored ? m_log.updateQSO(*m_stored, record) : m_log.saveNewQSOtoLog(record);
+    if (!stored)
+        return kNotStored;
+    emit qsoSaved(m_stored ? m_stored->rowid : stored.rowid);
     if (!m_phone) {
         clearAfterSave();
         emit callsignFocusRequested();
@@ -152,11 +148,10 @@ void QsoEntryForm::newQso()
 
 bool QsoEntryForm::editQsoWithId(int rowid)
 {
-    const QList<QsoClass> found = m_log.getQSOsFromQueryString(
-        QStringLiteral("select * from logbook where id=%1").arg(rowid));
-    if (found.isEmpty())
+    const std::optional<QsoClass> found = m_log.qsoById(rowid);
+    if (!found)
         return false;
-    editQso(found.first());
+    editQso(*found);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "model/QsoRow.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -15,6 +16,9 @@ const QString kSelectAll = QStringLiteral("select * from logbook");
 // order follows whichever index SQLite picks (the time index once the file has statistics).
 constexpr int kLotwWindowSeconds = 60;
 constexpr int kEqslWindowSeconds = 3600;
+// SQLite's result codes, so this file needs no SQLite header.
+constexpr int kSqliteError = 1;
+constexpr int kSqliteNotADatabase = 26;
 
 QString insertStatement()
 {
@@ -32,14 +36,16 @@ FileLogStore::FileLogStore(const UserDefaults &defaults, const Clock &clock, QSt
     : m_defaults(defaults), m_clock(clock), m_info60m(info60m), m_path(std::move(path))
 {}
 
-bool FileLogStore::open(db::Database &database) const
+std::optional<QString> FileLogStore::open(db::Database &database) const
 {
-    const int rc = database.open(m_path);
+    // Only an existing file: creating an empty one here would hide a logbook that went missing.
+    const int rc = database.open(m_path, db::Database::Mode::ReadWrite);
     if (rc != 0) {
         diag(QStringLiteral("Failed to open logbook database: %1").arg(rc));
-        return false;
+        return QStringLiteral("%1 could not be opened: %2")
+            .arg(QFileInfo(m_path).fileName(), db::Database::describe(rc));
     }
-    return true;
+    return std::nullopt;
 }
 
 void FileLogStore::addMissingIndexes()
@@ -52,42 +58,121 @@ void FileLogStore::addMissingIndexes()
         database.exec(QString::fromUtf8(sql.readAll()));
 }
 
-QList<QsoClass> FileLogStore::query(const QString &statement,
-                                    std::initializer_list<QVariant> values)
+std::optional<QString> FileLogStore::problem(bool integrity)
 {
     db::Database database;
-    if (!open(database))
+    if (std::optional<QString> error = open(database))
+        return error;
+    const QString name = QFileInfo(m_path).fileName();
+    db::Statement probe = database.prepare(QStringLiteral("select id from logbook limit 1"));
+    probe.step();
+    if (probe.failed()) {
+        // Another file (text, another program's database) is never taken for a logbook.
+        const int code = database.errorCode();
+        const bool notLogbook =
+            code == kSqliteNotADatabase || (code == kSqliteError && !probe.isValid());
+        const QString reason = notLogbook ? QStringLiteral("%1 is not a logbook: %2")
+                                          : QStringLiteral("%1 could not be read: %2");
+        return reason.arg(name, database.errorMessage());
+    }
+    if (!integrity)
+        return std::nullopt;
+    db::Statement check = database.prepare(QStringLiteral("pragma quick_check"));
+    QStringList findings;
+    while (check.step())
+        findings << check.text(0);
+    if (check.failed())
+        return QStringLiteral("%1 is damaged: %2").arg(name, database.errorMessage());
+    if (findings != QStringList{QStringLiteral("ok")})
+        return QStringLiteral("%1 is damaged: %2").arg(name, findings.mid(0, 3).join(u"; "));
+    return std::nullopt;
+}
+
+QList<QsoClass> FileLogStore::query(const QString &statement,
+                                    std::initializer_list<QVariant> values, QString *readError)
+{
+    if (readError)
+        readError->clear();
+    db::Database database;
+    if (std::optional<QString> error = open(database)) {
+        if (readError)
+            *readError = *error;
         return {};
+    }
     db::Statement select = database.prepare(statement);
     select.bindAll(values);
     const formats::DateStyle style = m_defaults.logDateFormaterStyle();
     QList<QsoClass> qsos;
     while (select.step())
         qsos.append(qsorow::readRow(select, style));
+    if (select.failed()) {
+        // Rows read so far are no answer: a caller would take them for the whole logbook.
+        const QString error = database.errorMessage();
+        diag(QStringLiteral("Error reading logbook: ") + error);
+        if (readError)
+            *readError = error;
+        return {};
+    }
     return qsos;
 }
 
-QList<QsoClass> FileLogStore::getQSOsFromQueryString(const QString &statement)
-{
-    return query(statement);
-}
-
-QList<QsoClass> FileLogStore::getlastQSOs(int rangeCode)
+QList<QsoClass> FileLogStore::getlastQSOs(int rangeCode, QString *readError)
 {
     const int year = m_clock.now().date().year();
     const QString since = QStringLiteral(" where datetime>=? order by datetime desc");
     switch (rangeCode) {
     case 1:
-        return query(kSelectAll + QStringLiteral(" order by datetime desc limit 2500"));
+        return query(kSelectAll + QStringLiteral(" order by datetime desc limit 2500"), {},
+                     readError);
     case 2:
-        return query(kSelectAll + since, {QStringLiteral("%1-01-01 00:00:00").arg(year)});
+        return query(kSelectAll + since, {QStringLiteral("%1-01-01 00:00:00").arg(year)},
+                     readError);
     case 3:
-        return query(kSelectAll + since, {QStringLiteral("%1-01-01 00:00:00").arg(year - 1)});
+        return query(kSelectAll + since, {QStringLiteral("%1-01-01 00:00:00").arg(year - 1)},
+                     readError);
     case 4:
-        return query(kSelectAll + QStringLiteral(" order by datetime desc"));
+        return query(kSelectAll + QStringLiteral(" order by datetime desc"), {}, readError);
     default:
-        return query(kSelectAll + QStringLiteral(" order by datetime desc limit 500"));
+        return query(kSelectAll + QStringLiteral(" order by datetime desc limit 500"), {},
+                     readError);
     }
+}
+
+std::optional<QsoClass> FileLogStore::qsoById(qint64 id, QString *readError)
+{
+    const QList<QsoClass> found =
+        query(kSelectAll + QStringLiteral(" where id=?"), {id}, readError);
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+std::optional<QSet<qint64>> FileLogStore::existingIds(const QSet<qint64> &ids)
+{
+    QSet<qint64> existing;
+    if (ids.isEmpty())
+        return existing;
+    db::Database database;
+    if (open(database))
+        return std::nullopt;
+    // In groups, below SQLite's limit of bound values per statement.
+    constexpr qsizetype kGroup = 500;
+    const QList<qint64> all(ids.cbegin(), ids.cend());
+    for (qsizetype first = 0; first < all.size(); first += kGroup) {
+        const QList<qint64> group = all.mid(first, kGroup);
+        QString placeholders = QStringLiteral("?");
+        for (qsizetype i = 1; i < group.size(); ++i)
+            placeholders += QStringLiteral(",?");
+        db::Statement select = database.prepare(
+            QStringLiteral("select id from logbook where id in (%1)").arg(placeholders));
+        for (qsizetype i = 0; i < group.size(); ++i)
+            select.bind(int(i + 1), group.at(i));
+        while (select.step())
+            existing.insert(select.int64(0));
+        if (select.failed())
+            return std::nullopt;
+    }
+    return existing;
 }
 
 QList<QsoClass> FileLogStore::getQSOsFromDXCC(int adif)
@@ -104,7 +189,7 @@ QList<QsoClass> FileLogStore::getAllQSOsWith(const QString &callsign)
 int FileLogStore::numberOfQSOsWithCallsign(const QString &callsign)
 {
     db::Database database;
-    if (!open(database))
+    if (open(database))
         return 0;
     db::Statement count =
         database.prepare(QStringLiteral("select count(*) from logbook where callsign=?"));
@@ -115,7 +200,7 @@ int FileLogStore::numberOfQSOsWithCallsign(const QString &callsign)
 QString FileLogStore::getLocatorFromLog(const QString &callsign)
 {
     db::Database database;
-    if (!open(database))
+    if (open(database))
         return {};
     db::Statement select = database.prepare(QStringLiteral(
         "select locator from logbook where callsign=? and locator<>'' and locator is not null "
@@ -178,7 +263,7 @@ QList<QsoClass> FileLogStore::getQsos4eQslUpload()
 QList<int> FileLogStore::getDistinctDxccAdifsfromLog()
 {
     db::Database database;
-    if (!open(database))
+    if (open(database))
         return {};
     db::Statement select = database.prepare(
         QStringLiteral("select distinct dxccadif from logbook where dxccadif > 0"));
@@ -196,74 +281,85 @@ void FileLogStore::blank60mEntry(const QsoClass &qso)
         cache[index].clear();
 }
 
-qint64 FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
+WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
 {
     db::Database database;
-    if (!open(database))
-        return 0;
-    blank60mEntry(qso);
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
     db::Statement insert = database.prepare(insertStatement());
     qsorow::bindInsertValues(insert, qso, qsorow::QrgText::Formatted);
     if (!insert.run()) {
         diag(QStringLiteral("DB Error while saving new QSO!"));
         diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
-        return 0;
+        return WriteResult::failed(database.errorMessage());
     }
-    return database.lastInsertRowId();
+    blank60mEntry(qso);
+    return WriteResult::stored(database.lastInsertRowId());
 }
 
-qsizetype FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
+WriteResult FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
 {
     db::Database database;
-    if (!open(database))
-        return 0;
-    // One transaction: a large import takes seconds instead of minutes, and a crash leaves the
-    // logbook as it was rather than with half a file in it. A row that fails is still only
-    // logged and skipped.
-    database.exec(QStringLiteral("begin transaction"));
-    qsizetype stored = 0;
-    db::Statement insert = database.prepare(insertStatement());
-    for (const QsoClass &qso : qsos) {
-        blank60mEntry(qso);
-        insert.reset();
-        qsorow::bindInsertValues(insert, qso, qsorow::QrgText::AsPrepared);
-        if (insert.run()) {
-            ++stored;
-        } else {
-            diag(QStringLiteral("DB Error while saving new QSO!"));
-            diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
+    // One transaction, with the write lock taken at the start (waiting for another program's):
+    // a large import takes seconds instead of minutes, and it is in the logbook whole or not at
+    // all, never with some of its QSOs silently missing.
+    const auto failed = [&database] {
+        const QString error = database.errorMessage();
+        diag(QStringLiteral("DB Error while saving new QSO!"));
+        diag(QStringLiteral(" Error is:  %1").arg(error));
+        database.exec(QStringLiteral("rollback transaction"));
+        return WriteResult::failed(error);
+    };
+    if (!database.exec(QStringLiteral("begin immediate transaction")))
+        return failed();
+    {
+        db::Statement insert = database.prepare(insertStatement());
+        for (const QsoClass &qso : qsos) {
+            insert.reset();
+            qsorow::bindInsertValues(insert, qso, qsorow::QrgText::AsPrepared);
+            if (!insert.run())
+                return failed();
         }
     }
-    insert = {};
-    if (!database.exec(QStringLiteral("commit transaction"))) {
-        diag(QStringLiteral("DB Error while saving new QSO!"));
-        diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
-        return 0;
-    }
-    return stored;
+    if (!database.exec(QStringLiteral("commit transaction")))
+        return failed();
+    for (const QsoClass &qso : qsos)
+        blank60mEntry(qso);
+    return WriteResult::stored();
 }
 
-void FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edited)
+WriteResult FileLogStore::oneRowChanged(const db::Database &database, qint64 id)
+{
+    if (database.changes() > 0)
+        return WriteResult::stored();
+    return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(id));
+}
+
+WriteResult FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edited)
 {
     db::Database database;
-    if (!open(database))
-        return;
-    blank60mEntry(stored);
-    blank60mEntry(edited);
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
     db::Statement update = database.prepare(qsorow::updateStatement());
     qsorow::bindUpdateValues(update, edited, stored.rowid);
     if (!update.run()) {
         diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
+        return WriteResult::failed(database.errorMessage());
     }
+    blank60mEntry(stored);
+    blank60mEntry(edited);
+    return oneRowChanged(database, stored.rowid);
 }
 
-void FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso,
-                                      const QString &value)
+WriteResult FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso,
+                                             const QString &value)
 {
     db::Database database;
-    if (!open(database))
-        return;
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
     // A column name cannot be a parameter; only a real column of the table is accepted.
     db::Statement update = database.prepare(QStringLiteral("update logbook set \"%1\"=? where id=?")
                                                 .arg(QString(column).remove(QLatin1Char('"'))));
@@ -271,60 +367,53 @@ void FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso
     if (!update.run()) {
         diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
+        return WriteResult::failed(database.errorMessage());
     }
+    return oneRowChanged(database, qso.rowid);
 }
 
-void FileLogStore::deleteQSO(const QsoClass &qso)
+WriteResult FileLogStore::deleteQSO(const QsoClass &qso)
 {
     db::Database database;
-    if (!open(database))
-        return;
-    blank60mEntry(qso);
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
     db::Statement remove = database.prepare(QStringLiteral("delete from logbook where id=?"));
     remove.bind(1, qso.rowid);
     if (!remove.run()) {
         diag(QStringLiteral("Error Deleting QSO: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
+        return WriteResult::failed(database.errorMessage());
     }
+    blank60mEntry(qso);
+    return oneRowChanged(database, qso.rowid);
 }
 
-std::optional<QString> FileLogStore::runStatement(const QString &statement)
+WriteResult FileLogStore::runStatement(const QString &statement)
 {
     db::Database database;
-    if (!open(database))
-        return QString();
-    if (!database.exec(statement))
-        return database.errorMessage();
-    return std::nullopt;
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
+    if (!database.exec(statement)) {
+        diag(QStringLiteral("Error updating prefs: ") + database.errorMessage());
+        return WriteResult::failed(database.errorMessage());
+    }
+    return WriteResult::stored();
 }
 
-void FileLogStore::markNewQsosAsClublogOkay()
+WriteResult FileLogStore::markNewQsosAsClublogOkay()
 {
-    const auto error =
-        runStatement(QStringLiteral("update logbook set clublog = 'X' where clublog = 'W'"));
-    if (error && !error->isEmpty())
-        diag(QStringLiteral("Error updating prefs: ") + *error);
+    return runStatement(QStringLiteral("update logbook set clublog = 'X' where clublog = 'W'"));
 }
 
-void FileLogStore::markAllAsClublogOkay()
+WriteResult FileLogStore::markAllAsClublogOkay()
 {
-    const auto error = runStatement(QStringLiteral("update logbook set clublog = 'X'"));
-    if (error && !error->isEmpty())
-        diag(QStringLiteral("Error updating prefs: ") + *error);
-}
-
-bool FileLogStore::executeCommand(const QString &statement)
-{
-    const auto error = runStatement(statement);
-    if (error && !error->isEmpty())
-        diag(QStringLiteral("Error executing '") + statement + QStringLiteral("': ") + *error);
-    return !error;
+    return runStatement(QStringLiteral("update logbook set clublog = 'X'"));
 }
 
 QString FileLogStore::readPrefsForEntry(const QString &entry)
 {
     db::Database database;
-    if (!open(database))
+    if (open(database))
         return {};
     db::Statement select =
         database.prepare(QStringLiteral("select value from prefs where entry=?"));
@@ -332,18 +421,15 @@ QString FileLogStore::readPrefsForEntry(const QString &entry)
     return select.step() ? select.text(0) : QString();
 }
 
-bool FileLogStore::updatePrefs(const QString &entry, const QString &value, QString *error)
+WriteResult FileLogStore::updatePrefs(const QString &entry, const QString &value)
 {
     db::Database database;
-    if (!open(database))
-        return false;
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
     db::Statement replace =
         database.prepare(QStringLiteral("replace into prefs (value, entry) VALUES (?,?)"));
     replace.bind(1, value).bind(2, entry);
-    if (!replace.run()) {
-        if (error)
-            *error = database.errorMessage();
-        return false;
-    }
-    return true;
+    if (!replace.run())
+        return WriteResult::failed(database.errorMessage());
+    return WriteResult::stored();
 }

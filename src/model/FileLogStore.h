@@ -2,6 +2,7 @@
 
 #include "model/LogStore.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -25,9 +26,14 @@ public:
     void setPath(const QString &path) { m_path = path; }
     /** Adds the lookup indexes an older logbook file may lack; nothing else changes. */
     void addMissingIndexes();
+    /** What keeps the file from being used as a logbook ("… is not a logbook: file is not a
+     *  database"), nothing when it reads. `integrity` also runs SQLite's quick check of every
+     *  page, for work that must read all QSOs or fail (an export). */
+    [[nodiscard]] std::optional<QString> problem(bool integrity);
 
-    QList<QsoClass> getQSOsFromQueryString(const QString &statement) override;
-    QList<QsoClass> getlastQSOs(int rangeCode) override;
+    QList<QsoClass> getlastQSOs(int rangeCode, QString *readError) override;
+    std::optional<QsoClass> qsoById(qint64 id, QString *readError) override;
+    std::optional<QSet<qint64>> existingIds(const QSet<qint64> &ids) override;
     QList<QsoClass> getQSOsFromDXCC(int adif) override;
     QList<QsoClass> getAllQSOsWith(const QString &callsign) override;
     int numberOfQSOsWithCallsign(const QString &callsign) override;
@@ -39,27 +45,30 @@ public:
     QList<QsoClass> getQsos4eQslUpload() override;
     QList<int> getDistinctDxccAdifsfromLog() override;
 
-    qint64 saveNewQSOtoLog(const QsoClass &qso) override;
-    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos) override;
-    void updateQSO(const QsoClass &stored, const QsoClass &edited) override;
-    void updateLogbookField(const QString &column, const QsoClass &qso,
-                            const QString &value) override;
-    void deleteQSO(const QsoClass &qso) override;
-    void markNewQsosAsClublogOkay() override;
-    void markAllAsClublogOkay() override;
-    bool executeCommand(const QString &statement) override;
+    WriteResult saveNewQSOtoLog(const QsoClass &qso) override;
+    WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos) override;
+    WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) override;
+    WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
+                                   const QString &value) override;
+    WriteResult deleteQSO(const QsoClass &qso) override;
+    WriteResult markNewQsosAsClublogOkay() override;
+    WriteResult markAllAsClublogOkay() override;
 
     QString readPrefsForEntry(const QString &entry) override;
-    bool updatePrefs(const QString &entry, const QString &value, QString *error) override;
+    WriteResult updatePrefs(const QString &entry, const QString &value) override;
 
 private:
-    [[nodiscard]] bool open(db::Database &database) const;
-    /** Runs a select over all logbook columns with the values bound in order. */
-    QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values = {});
+    /** Opens the existing file (never creates one); the reason when it cannot, logged. */
+    [[nodiscard]] std::optional<QString> open(db::Database &database) const;
+    /** Runs a select over all logbook columns with the values bound in order; a failed read
+     *  leaves SQLite's message in `readError` and is logged. */
+    QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values = {},
+                          QString *readError = nullptr);
     void blank60mEntry(const QsoClass &qso);
-    /** Runs a statement without rows; the error message when it failed (empty text when the
-     *  file did not open, which has been logged already). */
-    std::optional<QString> runStatement(const QString &statement);
+    /** Runs one statement without rows in the file. */
+    WriteResult runStatement(const QString &statement);
+    /** A statement that names one QSO by id: it has to have changed a row. */
+    [[nodiscard]] static WriteResult oneRowChanged(const db::Database &database, qint64 id);
 
     const UserDefaults &m_defaults;
     const Clock &m_clock;

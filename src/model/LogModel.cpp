@@ -16,6 +16,7 @@
 namespace {
 
 const QString kLogDbName = QStringLiteral("LogDbName");
+const QString kSyncedUnavailable = QStringLiteral("The synced logbook is not available");
 
 QString notification(const char *name)
 {
@@ -137,16 +138,35 @@ LogStore *LogModel::store()
     return nullptr;
 }
 
-QList<QsoClass> LogModel::getQSOsFromQueryString(const QString &statement)
+std::optional<QString> LogModel::logbookProblem(bool integrity)
 {
-    LogStore *s = store();
-    return s ? s->getQSOsFromQueryString(statement) : QList<QsoClass>();
+    if (m_isSyncLog)
+        return store() ? std::nullopt : std::optional<QString>(kSyncedUnavailable);
+    return m_fileStore.problem(integrity);
 }
 
-QList<QsoClass> LogModel::getlastQSOs(int rangeCode)
+QList<QsoClass> LogModel::getlastQSOs(int rangeCode, QString *readError)
+{
+    if (LogStore *s = store())
+        return s->getlastQSOs(rangeCode, readError);
+    if (readError)
+        *readError = kSyncedUnavailable;
+    return {};
+}
+
+std::optional<QsoClass> LogModel::qsoById(qint64 id, QString *readError)
+{
+    if (LogStore *s = store())
+        return s->qsoById(id, readError);
+    if (readError)
+        *readError = kSyncedUnavailable;
+    return std::nullopt;
+}
+
+std::optional<QSet<qint64>> LogModel::existingQsoIds(const QSet<qint64> &ids)
 {
     LogStore *s = store();
-    return s ? s->getlastQSOs(rangeCode) : QList<QsoClass>();
+    return s ? s->existingIds(ids) : std::nullopt;
 }
 
 std::optional<LogListQuery> LogModel::pagedQSOs(int rangeCode, int order) const
@@ -256,74 +276,73 @@ QList<int> LogModel::getDistinctDxccAdifsfromLog()
     return s ? s->getDistinctDxccAdifsfromLog() : QList<int>();
 }
 
-qint64 LogModel::saveNewQSOtoLog(QsoClass &qso)
+WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
 {
     qso.clublog = QStringLiteral("W");
     LogStore *s = store();
     if (!s)
-        return 0;
-    const qint64 id = s->saveNewQSOtoLog(qso);
-    if (id > 0)
+        return WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s->saveNewQSOtoLog(qso);
+    if (result)
         addToDxInfo(qso);
-    else
-        updateDxInfoString(qso); // the DX info then reflects what the file holds
-    return id;
+    return result;
 }
 
-qsizetype LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
-                                     const QList<QsoClass> &dxInfoToRefresh)
+WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
+                                       const QList<QsoClass> &dxInfoToRefresh)
 {
     LogStore *s = store();
     if (!s)
-        return 0;
-    const qsizetype stored = s->saveAllQSOsToLog(qsos);
-    for (const QsoClass &qso : dxInfoToRefresh)
+        return WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s->saveAllQSOsToLog(qsos);
+    if (result)
+        for (const QsoClass &qso : dxInfoToRefresh)
+            updateDxInfoString(qso);
+    return result;
+}
+
+WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
+{
+    LogStore *s = store();
+    if (!s)
+        return WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s->updateQSO(stored, edited);
+    if (result) {
+        // Both: an edit may move the QSO to another entity.
+        updateDxInfoString(stored);
+        updateDxInfoString(edited);
+    }
+    return result;
+}
+
+WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &qso,
+                                         const QString &value)
+{
+    LogStore *s = store();
+    return s ? s->updateLogbookField(column, qso, value) : WriteResult::failed(kSyncedUnavailable);
+}
+
+WriteResult LogModel::deleteQSO(const QsoClass &qso)
+{
+    LogStore *s = store();
+    if (!s)
+        return WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s->deleteQSO(qso);
+    if (result)
         updateDxInfoString(qso);
-    return stored;
+    return result;
 }
 
-void LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
+WriteResult LogModel::markNewQsosAsClublogOkay()
 {
     LogStore *s = store();
-    if (!s)
-        return;
-    s->updateQSO(stored, edited);
-    // Both: an edit may move the QSO to another entity.
-    updateDxInfoString(stored);
-    updateDxInfoString(edited);
+    return s ? s->markNewQsosAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
 }
 
-void LogModel::updateLogbookField(const QString &column, const QsoClass &qso, const QString &value)
-{
-    if (LogStore *s = store())
-        s->updateLogbookField(column, qso, value);
-}
-
-void LogModel::deleteQSO(const QsoClass &qso)
+WriteResult LogModel::markAllAsClublogOkay()
 {
     LogStore *s = store();
-    if (!s)
-        return;
-    s->deleteQSO(qso);
-    updateDxInfoString(qso);
-}
-
-void LogModel::markNewQsosAsClublogOkay()
-{
-    if (LogStore *s = store())
-        s->markNewQsosAsClublogOkay();
-}
-
-void LogModel::markAllAsClublogOkay()
-{
-    if (LogStore *s = store())
-        s->markAllAsClublogOkay();
-}
-
-bool LogModel::executeCommand(const QString &statement)
-{
-    LogStore *s = store();
-    return s && s->executeCommand(statement);
+    return s ? s->markAllAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
 }
 
 bool LogModel::isLotwUser(const QString &callsign)

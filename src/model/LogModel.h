@@ -67,9 +67,18 @@ public:
      *  started. */
     [[nodiscard]] std::unique_ptr<LogModel> pinned() const;
 
-    // Reading QSOs (newest first unless said otherwise).
-    [[nodiscard]] QList<QsoClass> getQSOsFromQueryString(const QString &statement);
-    [[nodiscard]] QList<QsoClass> getlastQSOs(int rangeCode);
+    /** What keeps the current logbook from being used ("… is not a logbook: …"), nothing when
+     *  it reads; `integrity` also checks every page of the file (before an export). */
+    [[nodiscard]] std::optional<QString> logbookProblem(bool integrity = false);
+
+    // Reading QSOs (newest first unless said otherwise). Where a read takes `readError`, a failed
+    // read leaves the store's message there and gives no QSOs.
+    [[nodiscard]] QList<QsoClass> getlastQSOs(int rangeCode, QString *readError = nullptr);
+    /** The QSO with that id; none when there is no such QSO, or (with the message in
+     *  `readError`) when the logbook could not be read. */
+    [[nodiscard]] std::optional<QsoClass> qsoById(qint64 id, QString *readError = nullptr);
+    /** Those of the ids that still name a QSO; none when the logbook could not be read. */
+    [[nodiscard]] std::optional<QSet<qint64>> existingQsoIds(const QSet<qint64> &ids);
     /** The file logbook's QSOs of a log list range in one of its orders, to be read a page at a
      *  time (on any thread); none for the synced store, whose QSOs are in memory anyway. */
     [[nodiscard]] std::optional<LogListQuery> pagedQSOs(int rangeCode, int order) const;
@@ -87,24 +96,26 @@ public:
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
 
-    // Writing QSOs.
-    /** Marks the QSO for Club Log ("W"), stores it and refreshes its entity's DX info; returns
-     *  the new row id, 0 when nothing was stored. */
-    qint64 saveNewQSOtoLog(QsoClass &qso);
-    /** Stores the records as they are and refreshes the DX info of the given entities; returns
-     *  how many were stored. */
-    qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos, const QList<QsoClass> &dxInfoToRefresh);
-    void updateQSO(const QsoClass &stored, const QsoClass &edited);
-    void updateLogbookField(const QString &column, const QsoClass &qso, const QString &value);
-    void deleteQSO(const QsoClass &qso);
-    void markNewQsosAsClublogOkay();
-    void markAllAsClublogOkay();
-    bool executeCommand(const QString &statement);
+    // Writing QSOs. Each tells whether the logbook stored it, with the store's message when not
+    // (another program holding the file longer than a few seconds, a read-only file, …).
+    /** Marks the QSO for Club Log ("W"), stores it and refreshes its entity's DX info; the
+     *  result carries the new row id. */
+    WriteResult saveNewQSOtoLog(QsoClass &qso);
+    /** Stores all records as they are, or none of them, and then refreshes the DX info of the
+     *  given entities. */
+    WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos,
+                                 const QList<QsoClass> &dxInfoToRefresh);
+    /** Fails for a QSO that is no longer there, like the two writes after it. */
+    WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited);
+    WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
+                                   const QString &value);
+    WriteResult deleteQSO(const QsoClass &qso);
+    WriteResult markNewQsosAsClublogOkay();
+    WriteResult markAllAsClublogOkay();
 
-    // The logbook's settings.
+    // The logbook's settings. The shortcuts below updatePrefs log a failure and go on.
     [[nodiscard]] QString readPrefsForEntry(const QString &entry);
-    void updatePrefs(const QString &entry, const QString &value);
-    void updatePrefsField(const QString &entry, const QString &value) { updatePrefs(entry, value); }
+    WriteResult updatePrefs(const QString &entry, const QString &value);
     [[nodiscard]] QString getMyCallsign() { return readPrefsForEntry(QStringLiteral("mycall")); }
     void updateMyCallsign(const QString &callsign);
     [[nodiscard]] QString getMyLocator() { return readPrefsForEntry(QStringLiteral("mylocator")); }
@@ -206,6 +217,8 @@ private:
     /** The worked/confirmed questions of the current logbook; none like store(). */
     WorkedStore *worked();
     [[nodiscard]] QString lastQSL(const QString &entry);
+    /** updatePrefs for the shortcuts that only log a failure. */
+    void storePref(const QString &entry, const QString &value);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
 

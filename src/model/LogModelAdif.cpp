@@ -11,10 +11,8 @@
 
 QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 {
-    // The id is our own number, never text from outside.
-    const QList<QsoClass> stored =
-        getQSOsFromQueryString(QStringLiteral("select * from logbook where id=%1").arg(qso.rowid));
-    return stored.isEmpty() ? QString() : makeAdifRecord(stored.first());
+    const std::optional<QsoClass> stored = qsoById(qso.rowid);
+    return stored ? makeAdifRecord(*stored) : QString();
 }
 
 QString LogModel::makeAdifRecord(const QsoClass &qso)

@@ -32,7 +32,7 @@ void LogModel::updateDxTable()
     }
     diag(QStringLiteral("Saving dx list 2020_1"));
     saveAllDxInfoStrings(entries);
-    updatePrefs(kDxUpdateMarker, QStringLiteral("Okay"));
+    storePref(kDxUpdateMarker, QStringLiteral("Okay"));
 }
 
 dxstats::Counts LogModel::getNumbersOfDXCCs(int qslMode, bool withDeleted)

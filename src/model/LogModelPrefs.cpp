@@ -26,31 +26,39 @@ QString LogModel::readPrefsForEntry(const QString &entry)
     return s ? s->readPrefsForEntry(entry) : QString();
 }
 
-void LogModel::updatePrefs(const QString &entry, const QString &value)
+WriteResult LogModel::updatePrefs(const QString &entry, const QString &value)
 {
     LogStore *s = store();
     if (!s)
-        return;
+        return WriteResult::failed(QStringLiteral("The synced logbook is not available"));
     const QString stored =
         entry == QLatin1String("eqslpassword") ? formats::base64FromText(value) : value;
-    QString error;
-    if (!s->updatePrefs(entry, stored, &error) && !error.isEmpty()) {
-        diag(QStringLiteral("Error while updating field in logbook: ") + error);
-        diag(QStringLiteral("Error: ") + error);
+    WriteResult result = s->updatePrefs(entry, stored);
+    if (!result) {
+        diag(QStringLiteral("Error while updating field in logbook: ") + result.error);
+        diag(QStringLiteral("Error: ") + result.error);
     }
+    return result;
+}
+
+void LogModel::storePref(const QString &entry, const QString &value)
+{
+    // The settings screens have no place for a message: a failure is logged by updatePrefs.
+    static_cast<void>(updatePrefs(entry, value));
 }
 
 void LogModel::updateMyCallsign(const QString &callsign)
 {
-    updatePrefs(QStringLiteral("mycall"), callsign);
+    storePref(QStringLiteral("mycall"), callsign);
 }
 
 void LogModel::updateMyLocator(const QString &locator)
 {
     LogStore *s = store();
-    QString error;
-    if (s && !s->updatePrefs(QStringLiteral("mylocator"), locator, &error) && !error.isEmpty())
-        diag(QStringLiteral("Error saving MyLocator: ") + error);
+    if (!s)
+        return;
+    if (const WriteResult result = s->updatePrefs(QStringLiteral("mylocator"), locator); !result)
+        diag(QStringLiteral("Error saving MyLocator: ") + result.error);
 }
 
 QString LogModel::getUserFieldNameForNumber(int number)
@@ -71,31 +79,31 @@ bool LogModel::getUserFieldRememberForNumber(int number)
 
 void LogModel::updateUserFieldName(const QString &name, int number)
 {
-    updatePrefs(entryFor("UserFieldName_%1", number), name);
+    storePref(entryFor("UserFieldName_%1", number), name);
 }
 
 void LogModel::updateUserFieldAdifIdx(int index, int number)
 {
-    updatePrefs(entryFor("UserFieldAdifIdx_%1", number), QString::number(index));
+    storePref(entryFor("UserFieldAdifIdx_%1", number), QString::number(index));
 }
 
 void LogModel::updateUserFieldRemember(bool remember, int number)
 {
-    updatePrefs(entryFor("UserFieldRemember_%1", number),
-                remember ? QStringLiteral("1") : QStringLiteral("0"));
+    storePref(entryFor("UserFieldRemember_%1", number),
+              remember ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void LogModel::saveClublogPrefs(const QVariantMap &prefs)
 {
     if (prefs.contains(QStringLiteral("Username")))
-        updatePrefs(QStringLiteral("ClublogUser"),
-                    prefs.value(QStringLiteral("Username")).toString());
+        storePref(QStringLiteral("ClublogUser"),
+                  prefs.value(QStringLiteral("Username")).toString());
     if (prefs.contains(QStringLiteral("Password")))
-        updatePrefs(QStringLiteral("ClublogPassword"),
-                    formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
+        storePref(QStringLiteral("ClublogPassword"),
+                  formats::base64FromText(prefs.value(QStringLiteral("Password")).toString()));
     if (prefs.contains(QStringLiteral("Callsign")))
-        updatePrefs(QStringLiteral("ClublogCallsign"),
-                    prefs.value(QStringLiteral("Callsign")).toString());
+        storePref(QStringLiteral("ClublogCallsign"),
+                  prefs.value(QStringLiteral("Callsign")).toString());
 }
 
 QVariantMap LogModel::getClublogPrefs()
@@ -113,12 +121,12 @@ void LogModel::saveLotwPrefs(const QVariantMap &prefs)
     for (auto it = prefs.begin(); it != prefs.end(); ++it) {
         const QString &key = it.key();
         if (key == QLatin1String("lotwpassword") || key == QLatin1String("LoTWSigningPW"))
-            updatePrefs(key, formats::base64FromText(it.value().toString()));
+            storePref(key, formats::base64FromText(it.value().toString()));
         else if (key == QLatin1String("lotwqsodetails") || key == QLatin1String("lotwowncallonly"))
-            updatePrefs(key, trueFalse(it.value()));
+            storePref(key, trueFalse(it.value()));
         else if (key == QLatin1String("lotwuser") || key == QLatin1String("lotwlastqsl") ||
                  key == QLatin1String("lotwmycall") || key == QLatin1String("lotwlocation"))
-            updatePrefs(key, it.value().toString());
+            storePref(key, it.value().toString());
     }
 }
 

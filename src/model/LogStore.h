@@ -3,9 +3,23 @@
 #include "model/QsoClass.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <optional>
+#include <utility>
+
+/** What a write to the logbook came to: stored, or not with the store's message (SQLite's text,
+ *  "database is locked", "attempt to write a readonly database", …). */
+struct [[nodiscard]] WriteResult {
+    bool ok = false;
+    QString error;
+    qint64 rowid = 0; // the new QSO's id after saving one QSO
+
+    [[nodiscard]] static WriteResult stored(qint64 rowid = 0) { return {true, {}, rowid}; }
+    [[nodiscard]] static WriteResult failed(QString error) { return {false, std::move(error), 0}; }
+    explicit operator bool() const { return ok; }
+};
 
 /** Where the current logbook's QSOs live: a logbook file or the synced store. `LogModel` keeps the
  *  names callers know and forwards to whichever store is current. */
@@ -13,9 +27,13 @@ class LogStore {
 public:
     virtual ~LogStore() = default;
 
-    // Reading; lists are newest first unless said otherwise.
-    [[nodiscard]] virtual QList<QsoClass> getQSOsFromQueryString(const QString &statement) = 0;
-    [[nodiscard]] virtual QList<QsoClass> getlastQSOs(int rangeCode) = 0;
+    // Reading; lists are newest first unless said otherwise. Where a read takes `readError`, a
+    // failed read leaves the store's message there (empty when the read worked).
+    [[nodiscard]] virtual QList<QsoClass> getlastQSOs(int rangeCode, QString *readError) = 0;
+    /** The QSO with that id; none when there is no such QSO or it could not be read. */
+    [[nodiscard]] virtual std::optional<QsoClass> qsoById(qint64 id, QString *readError) = 0;
+    /** Those of the ids that name a QSO; none when the logbook could not be read. */
+    [[nodiscard]] virtual std::optional<QSet<qint64>> existingIds(const QSet<qint64> &ids) = 0;
     [[nodiscard]] virtual QList<QsoClass> getQSOsFromDXCC(int adif) = 0;
     /** Oldest first. */
     [[nodiscard]] virtual QList<QsoClass> getAllQSOsWith(const QString &callsign) = 0;
@@ -30,22 +48,19 @@ public:
     [[nodiscard]] virtual QList<QsoClass> getQsos4eQslUpload() = 0;
     [[nodiscard]] virtual QList<int> getDistinctDxccAdifsfromLog() = 0;
 
-    // Writing.
-    /** Stores the record as it is (the caller has set `clublog`); returns the new row id or 0. */
-    virtual qint64 saveNewQSOtoLog(const QsoClass &qso) = 0;
-    /** Stores the records in order, each with the `clublog` letter it carries; returns how many
-     *  were stored. */
-    virtual qsizetype saveAllQSOsToLog(const QList<QsoClass> &qsos) = 0;
-    virtual void updateQSO(const QsoClass &stored, const QsoClass &edited) = 0;
-    virtual void updateLogbookField(const QString &column, const QsoClass &qso,
-                                    const QString &value) = 0;
-    virtual void deleteQSO(const QsoClass &qso) = 0;
-    virtual void markNewQsosAsClublogOkay() = 0;
-    virtual void markAllAsClublogOkay() = 0;
-    virtual bool executeCommand(const QString &statement) = 0;
+    // Writing. Each waits a few seconds for another program's lock before it fails.
+    /** Stores the record as it is (the caller has set `clublog`); the result carries the new id. */
+    virtual WriteResult saveNewQSOtoLog(const QsoClass &qso) = 0;
+    /** Stores all records, in order and each with the `clublog` letter it carries, or none. */
+    virtual WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos) = 0;
+    virtual WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) = 0;
+    virtual WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
+                                           const QString &value) = 0;
+    virtual WriteResult deleteQSO(const QsoClass &qso) = 0;
+    virtual WriteResult markNewQsosAsClublogOkay() = 0;
+    virtual WriteResult markAllAsClublogOkay() = 0;
 
     // The logbook's own settings.
     [[nodiscard]] virtual QString readPrefsForEntry(const QString &entry) = 0;
-    /** Writes one entry; on failure false, with the store's error message in `error`. */
-    virtual bool updatePrefs(const QString &entry, const QString &value, QString *error) = 0;
+    virtual WriteResult updatePrefs(const QString &entry, const QString &value) = 0;
 };

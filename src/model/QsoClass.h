@@ -9,7 +9,7 @@
 /** One QSO: a plain value, the same for logbook files, the synced store, ADIF and the screens.
  *  Field names are the ones the whole program uses. */
 struct QsoClass {
-    qint32 rowid = 0;   // logbook `id`; -1 when a lookup found no row
+    qint64 rowid = 0;   // logbook `id` (64-bit, as SQLite keeps it); -1 when a lookup found no row
     QUuid uuid;         // identity in the synced store only
     QString dateString; // display date in the user's style
     QString timeString; // "HHmm", UTC

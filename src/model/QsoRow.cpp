@@ -148,7 +148,7 @@ int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool
 QsoClass readRow(const db::Statement &row, formats::DateStyle style)
 {
     QsoClass q;
-    q.rowid = static_cast<qint32>(row.int64(Id));
+    q.rowid = row.int64(Id);
 
     q.sqlDateTime = textAt(row, DateTime);
     if (const auto parsed = formats::parseSqlDateTime(q.sqlDateTime)) {
@@ -217,7 +217,7 @@ QString updateStatement()
            QStringLiteral(" where id=?");
 }
 
-void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId)
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId)
 {
     const int next = bindCommon(statement, edited, kHzText(edited.qrg), false);
     statement.bind(next, storedId);

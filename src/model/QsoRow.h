@@ -32,6 +32,6 @@ void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrg
 /** The "update logbook set …" statement with its 37 assignments (all but `clublog`) and the id. */
 [[nodiscard]] QString updateStatement();
 /** Binds the edited record's values and the stored record's id for updateStatement(). */
-void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint32 storedId);
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId);
 
 } // namespace qsorow

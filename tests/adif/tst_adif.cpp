@@ -500,10 +500,10 @@ private slots:
         qso.qslOutDate = "2024-05-02";
         qso.user_1 = "one";
         qso.user_4 = "four, with comma";
-        QVERIFY(log.saveNewQSOtoLog(qso) > 0);
+        QVERIFY(log.saveNewQSOtoLog(qso).ok);
         const QString exported = log.makeAdifQSOfromID(log.getlastQSOs(4).first());
 
-        QVERIFY(log.executeCommand("delete from logbook"));
+        QVERIFY(log.deleteQSO(log.getlastQSOs(4).first()).ok);
         const AdifImport::Result result = importFile(log, adif::exportHeader() + exported);
         QCOMPARE(result.status, QStringLiteral("1 QSO(s) imported"));
         QCOMPARE(log.makeAdifRecord(log.getlastQSOs(4).first()), exported);

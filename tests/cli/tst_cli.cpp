@@ -1,11 +1,13 @@
 // brindlewick-cli as scripts see it: exit codes, messages and output of whole runs.
 
+#include "../model/ReadOnlyLogbook.h"
 #include "db/Database.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,17 @@ struct Run {
     QString out;
     QString err;
 };
+
+QString adifRecords(int count)
+{
+    QString text = QStringLiteral("<adif_ver:5>3.1.4 <eoh>\n");
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("<call:4>K%1AB <freq:6>14.025 <band:3>20m <mode:2>CW "
+                               "<qso_date:8>20240102 <time_on:6>%2 <eor>\n")
+                    .arg(i % 10)
+                    .arg(QTime(0, 0).addSecs(i * 17).toString(QStringLiteral("HHmmss")));
+    return text;
+}
 
 } // namespace
 
@@ -34,10 +47,223 @@ private:
                 QString::fromUtf8(process.readAllStandardError()).trimmed()};
     }
 
+    QProcess *start(const QStringList &arguments)
+    {
+        auto *process = new QProcess(this);
+        process->start(QStringLiteral(BRINDLEWICK_CLI),
+                       QStringList{QStringLiteral("--data-dir"), m_dir->path()} + arguments);
+        return process;
+    }
+
+    [[nodiscard]] QString logbook() const { return m_dir->filePath("DefaultLog.rlog"); }
+
+    /** One query over the logbook, read behind the CLI's back, rows joined by newlines. */
+    QString read(const QString &sql) const
+    {
+        db::Database database;
+        if (database.open(logbook(), db::Database::Mode::ReadOnly) != 0)
+            return QStringLiteral("<no file>");
+        db::Statement select = database.prepare(sql);
+        QStringList rows;
+        while (select.step()) {
+            QStringList cells;
+            for (int column = 0; column < select.columnCount(); ++column)
+                cells << select.text(column);
+            rows << cells.join(QLatin1Char('|'));
+        }
+        return select.failed() ? database.errorMessage() : rows.join(QLatin1Char('\n'));
+    }
+
+    bool writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir->filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+
+    void refusedWritesFail_data()
+    {
+        QTest::addColumn<bool>("locked"); // else read-only
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        const QString locked = QStringLiteral("database is locked");
+        const QString readOnly = QStringLiteral("attempt to write a readonly database");
+        const QStringList remove = {"qso", "delete", "1"};
+        const QStringList set = {"qso", "set", "1", "name", "Fred"};
+        const QStringList import = {"import", "1000.adi"};
+        QTest::newRow("delete, locked") << true << remove << locked;
+        QTest::newRow("set, locked") << true << set << locked;
+        QTest::newRow("import of 1000, locked") << true << import << locked;
+        QTest::newRow("delete, read-only") << false << remove << readOnly;
+        QTest::newRow("set, read-only") << false << set << readOnly;
+        QTest::newRow("import of 1000, read-only") << false << import << readOnly;
+    }
+
+    /** Another program holding the write lock past the wait, or a file that cannot be written:
+     *  the command fails with SQLite's message and the logbook is as it was. */
+    void refusedWritesFail()
+    {
+        QFETCH(bool, locked);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QCOMPARE(
+            run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"}).exitCode, 0);
+        QVERIFY(writeFile("1000.adi", adifRecords(1000).toUtf8()));
+        arguments.replaceInStrings(QRegularExpression("^1000.adi$"), m_dir->filePath("1000.adi"));
+        const QString before = read("select id, name from logbook");
+
+        db::Database other;
+        if (locked) {
+            QCOMPARE(other.open(logbook(), db::Database::Mode::ReadWrite), 0);
+            QVERIFY(other.exec("begin immediate"));
+        } else {
+            QVERIFY(makeLogbookReadOnly(logbook()));
+        }
+        const Run result = run(arguments);
+        other.close();
+
+        QVERIFY2(result.err.endsWith(": " + error), qPrintable(result.err));
+        QVERIFY2(!result.out.contains("deleted") && !result.out.contains("imported"),
+                 qPrintable(result.out));
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(read("select id, name from logbook"), before);
+    }
+
+    void importWaitsForALockedLogbook()
+    {
+        QVERIFY(writeFile("1000.adi", adifRecords(1000).toUtf8()));
+        QCOMPARE(
+            run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"}).exitCode, 0);
+        db::Database other;
+        QCOMPARE(other.open(logbook(), db::Database::Mode::ReadWrite), 0);
+        QVERIFY(other.exec("begin immediate"));
+        QProcess *import = start({"import", m_dir->filePath("1000.adi")});
+        QThread::msleep(1500); // well inside the wait, and long enough to be waiting
+        other.close();
+        QVERIFY(import->waitForFinished(60000));
+        const QByteArray out = import->readAllStandardOutput();
+        QVERIFY2(out.contains("1000 QSO(s) imported"), out.constData());
+        QCOMPARE(import->exitCode(), 0);
+        QCOMPARE(read("select count(*) from logbook"), QStringLiteral("1001"));
+    }
+
+    void foreignFileIsNoLogbook_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("import") << QStringList{"import", "one.adi"};
+        QTest::newRow("list") << QStringList{"qso", "list"};
+        QTest::newRow("export") << QStringList{"export"};
+        QTest::newRow("delete") << QStringList{"qso", "delete", "1"};
+    }
+
+    void foreignFileIsNoLogbook()
+    {
+        QFETCH(QStringList, arguments);
+        QVERIFY(writeFile("one.adi", adifRecords(1).toUtf8()));
+        arguments.replaceInStrings(QRegularExpression("^one.adi$"), m_dir->filePath("one.adi"));
+        const QByteArray text = "Shopping list: antenna wire, coax, tea\n";
+        QVERIFY(writeFile("DefaultLog.rlog", text));
+
+        const Run result = run(arguments);
+        QVERIFY2(result.err.endsWith("DefaultLog.rlog is not a logbook: file is not a database"),
+                 qPrintable(result.err));
+        QCOMPARE(result.exitCode, 2);
+        QFile file(logbook());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
+    }
+
+    void damagedLogbookIsNotExported_data()
+    {
+        QTest::addColumn<bool>("toFile");
+        QTest::newRow("to a file") << true;
+        QTest::newRow("to standard output") << false;
+    }
+
+    /** A logbook with pages overwritten in the middle: no export that looks complete but is
+     *  not, and an export file from before stays as it was. */
+    void damagedLogbookIsNotExported()
+    {
+        QFETCH(bool, toFile);
+        QCOMPARE(
+            run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"}).exitCode, 0);
+        {
+            db::Database database;
+            QCOMPARE(database.open(logbook(), db::Database::Mode::ReadWrite), 0);
+            QVERIFY(database.exec(
+                "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+                "insert into logbook (callsign, band, mode, qrg, datetime, name, note) "
+                "select 'K' || i || 'ABC', '20m', 'CW', '14025.0', "
+                "datetime('2024-01-01', '+' || i || ' minutes'), 'Operator ' || i, "
+                "'a note long enough to fill the pages of the logbook ' || i from n"));
+        }
+        QFile file(logbook());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 pageSize = 4096;
+        const qint64 pages = file.size() / pageSize;
+        QVERIFY(pages > 100);
+        QRandomGenerator garbage(7);
+        for (qint64 page = pages / 2; page < pages / 2 + 4; ++page) {
+            QByteArray bytes(pageSize, Qt::Uninitialized);
+            garbage.fillRange(reinterpret_cast<quint32 *>(bytes.data()), pageSize / 4);
+            QVERIFY(file.seek(page * pageSize));
+            QCOMPARE(file.write(bytes), pageSize);
+        }
+        file.close();
+
+        const QString target = m_dir->filePath("export.adi");
+        QVERIFY(writeFile("export.adi", "the export from last week"));
+        const QStringList entries = QDir(m_dir->path()).entryList(QDir::Files);
+        const Run result =
+            run(toFile ? QStringList{"export", "-o", target} : QStringList{"export"});
+        QVERIFY2(result.err.contains("DefaultLog.rlog is damaged: "), qPrintable(result.err));
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.exitCode, 2);
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the export from last week"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), entries);
+    }
+
+    /** Another program may have written ids above 2^31; cut to 32 bits, two QSOs would share
+     *  one and a delete could hit the wrong one. */
+    void idsBeyond32Bits()
+    {
+        QCOMPARE(
+            run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"}).exitCode, 0);
+        {
+            db::Database database;
+            QCOMPARE(database.open(logbook(), db::Database::Mode::ReadWrite), 0);
+            QVERIFY(database.exec("update logbook set id = 5"));
+            QVERIFY(database.exec("insert into logbook (id, callsign, band, mode, qrg, datetime) "
+                                  "values (4294967301, 'K1BIG', '20m', 'CW', '14025.0', "
+                                  "'2024-01-01 10:00:00')"));
+        }
+        const QString big = QStringLiteral("4294967301");
+
+        QList<qint64> ids;
+        for (const QJsonValue &qso :
+             QJsonDocument::fromJson(run({"--json", "qso", "list"}).out.toUtf8()).array())
+            ids << qso.toObject()["rowid"].toVariant().toLongLong();
+        std::sort(ids.begin(), ids.end());
+        QCOMPARE(ids, (QList<qint64>{5, 4294967301}));
+
+        const Run exported = run({"export", "--ids", big});
+        QCOMPARE(exported.exitCode, 0);
+        QCOMPARE(exported.out.count("<eor>"), 1);
+        QVERIFY(exported.out.contains("<call:5>K1BIG"));
+
+        QCOMPARE(run({"qso", "set", big, "name", "Big"}).exitCode, 0);
+        QCOMPARE(read("select id, name from logbook order by id"),
+                 QStringLiteral("5|\n4294967301|Big"));
+        const Run deleted = run({"qso", "delete", big});
+        QCOMPARE(deleted.out, "deleted: " + big);
+        QCOMPARE(read("select id, callsign from logbook"), QStringLiteral("5|DL1ABC"));
+    }
 
     void freeTextIsStoredEncodedAndListedPlain()
     {

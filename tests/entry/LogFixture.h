@@ -3,6 +3,7 @@
 // What the log list, QSO editor and pile-up tests start from: the shell tests' data folder and
 // application object, with QSOs written straight into the default logbook.
 
+#include "../model/ReadOnlyLogbook.h"
 #include "../shell/ShellFixture.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
@@ -46,7 +47,12 @@ struct LogFixture : ShellFixture {
     void store(const QList<QsoClass> &qsos)
     {
         LogModel &log = app->log();
-        QCOMPARE(log.saveAllQSOsToLog(qsos, {}), qsos.size());
+        QVERIFY(log.saveAllQSOsToLog(qsos, {}));
+    }
+
+    [[nodiscard]] bool makeReadOnly() const
+    {
+        return makeLogbookReadOnly(dir->filePath(QStringLiteral("DefaultLog.rlog")));
     }
 
     /** One column of the logbook, row by row in id order, read behind the models' back. */

@@ -1,6 +1,7 @@
 // The entry form: keystroke rules, the checks before logging, and whole QSOs typed as an operator
 // types them, ending in the logbook.
 
+#include "../model/ReadOnlyLogbook.h"
 #include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
@@ -625,6 +626,30 @@ private slots:
         QCOMPARE(qsos.first().sqlDateTime, stored.sqlDateTime);
         QCOMPARE(qsos.first().adif, 230);
         QVERIFY(!f->editQsoWithId(9999));
+    }
+
+    void refusedSaveIsReported_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("a new QSO") << false;
+        QTest::newRow("a changed QSO") << true;
+    }
+
+    void refusedSaveIsReported()
+    {
+        QFETCH(bool, edit);
+        logEarlier(QStringLiteral("DL1ABC"), QStringLiteral("HANS"));
+        auto f = form();
+        if (edit)
+            QVERIFY(f->editQsoWithId(logged().first().rowid));
+        else
+            typeCallsign(*f, QStringLiteral("G4XYZ"));
+        typeInto(*f, QStringLiteral("name"), QStringLiteral("BOB"));
+        QVERIFY(makeLogbookReadOnly(m_dir->filePath(QStringLiteral("DefaultLog.rlog"))));
+        QCOMPARE(f->save(), QStringLiteral("The logbook could not store the QSO."));
+        QCOMPARE(f->fields().value(QStringLiteral("name")).toString(), QStringLiteral("BOB"));
+        QCOMPARE(logged().size(), 1);
+        QCOMPARE(logged().first().name, QStringLiteral("HANS"));
     }
 
     void ownPositionGoesIntoTheNote()

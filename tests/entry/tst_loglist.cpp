@@ -31,6 +31,15 @@ Marks marks(const LogListModel &list)
     return rows;
 }
 
+QStringList markedCalls(const LogListModel &list)
+{
+    QStringList calls;
+    for (int row : marks(list))
+        calls << list.qsoAt(row).callsign;
+    calls.sort();
+    return calls;
+}
+
 QStringList menuTexts(const LogListModel &list, int row)
 {
     QStringList texts;
@@ -312,6 +321,75 @@ private slots:
         // Marks stay on their QSOs.
         QCOMPARE(marks(*list), Marks({2, 5}));
         QCOMPARE(list->qsoAt(5).callsign, "A6");
+    }
+
+    /** Newest first, a QSO logged while rows are marked moves every row down; the marks stay
+     *  on the QSOs the user chose, through reloads and another order, and are what is exported. */
+    void marksFollowTheirQsos()
+    {
+        storeTen();
+        const auto list = makeList();
+        list->setSortIndex(LogListQuery::DateDescending);
+        list->markQso(1);
+        list->markQso(4);
+        list->markQso(7);
+        QCOMPARE(markedCalls(*list), QStringList({"A2", "A5", "A8"}));
+
+        LogModel &log = f.app->log();
+        QsoClass newest = LogFixture::qso("B1", "2025-06-20 10:00:00");
+        QVERIFY(log.saveNewQSOtoLog(newest));
+        list->loadData();
+        QCOMPARE(list->qsoAt(0).callsign, "B1");
+        QCOMPARE(marks(*list), Marks({2, 5, 8}));
+        list->setSortIndex(LogListQuery::DateAscending);
+        QCOMPARE(markedCalls(*list), QStringList({"A2", "A5", "A8"}));
+        QCOMPARE(list->markedCount(), 3);
+
+        list->setExportFolder(f.dir->path());
+        QSignalSpy ready(list.get(), &LogListModel::exportReady);
+        list->exportMarked();
+        QCOMPARE(ready.count(), 1);
+        QFile file(ready.at(0).at(0).toUrl().toLocalFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QCOMPARE(text.count("<eor>"), 3);
+        QVERIFY(text.indexOf("<call:2>A2") < text.indexOf("<call:2>A5"));
+        QVERIFY(text.indexOf("<call:2>A5") < text.indexOf("<call:2>A8"));
+    }
+
+    /** SQLite gives a new QSO the id of the newest one deleted before: a mark of a QSO deleted
+     *  elsewhere must not come back on it. */
+    void marksOfQsosDeletedElsewhereGo()
+    {
+        storeTen();
+        const auto list = makeList();
+        list->markQso(9);
+        LogModel &log = f.app->log();
+        const QsoClass newest = list->qsoAt(9);
+        QVERIFY(log.deleteQSO(newest));
+        list->loadData();
+        QCOMPARE(list->markedCount(), 0);
+        QsoClass next = LogFixture::qso("B1", "2025-06-20 10:00:00");
+        QCOMPARE(log.saveNewQSOtoLog(next).rowid, newest.rowid);
+        list->loadData();
+        QCOMPARE(marks(*list), Marks{});
+    }
+
+    void refusedDeleteKeepsTheRow()
+    {
+        storeTen();
+        const auto list = makeList();
+        list->markQso(4);
+        QVERIFY(f.makeReadOnly());
+        QSignalSpy alert(list.get(), &LogListModel::alertRequested);
+        list->deleteQso(4);
+        QCOMPARE(list->rowCount(), 10);
+        QCOMPARE(list->qsoAt(4).callsign, "A4");
+        QCOMPARE(marks(*list), Marks{4});
+        QCOMPARE(f.column("callsign").size(), 10);
+        QCOMPARE(alert.count(), 1);
+        QCOMPARE(alert.at(0).at(1).toString(),
+                 "The logbook could not delete the QSO: attempt to write a readonly database");
     }
 
     void exportOfMarkedQsos()

@@ -157,6 +157,22 @@ private slots:
         QCOMPARE(logged().size(), 0);
     }
 
+    void refusedQsoKeepsTheCallsign()
+    {
+        PileUp pileUp(*f.app);
+        QCOMPARE(pileUp.start(form("14025", "CW"), 0, "", 0), "");
+        QVERIFY(f.makeReadOnly());
+        QSignalSpy alert(&pileUp, &PileUp::alertRequested);
+        QSignalSpy stored(&pileUp, &PileUp::qsoLogged);
+        pileUp.setCallsign("dl1abc");
+        QVERIFY(!pileUp.logQso());
+        QCOMPARE(pileUp.callsign(), "DL1ABC");
+        QCOMPARE(pileUp.logText(), "");
+        QCOMPARE(stored.count(), 0);
+        QCOMPARE(alert.count(), 1);
+        QCOMPARE(alert.at(0).at(1).toString(), "The logbook could not store the QSO.");
+    }
+
     void unknownEntityIsStillLogged()
     {
         PileUp pileUp(*f.app);

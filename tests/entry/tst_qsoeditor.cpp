@@ -35,17 +35,35 @@ class TestQsoEditor : public QObject {
     QsoClass stored(QsoClass qso)
     {
         LogModel &log = f.app->log();
-        const qint64 id = log.saveNewQSOtoLog(qso);
-        for (const QsoClass &q : log.getlastQSOs(4))
-            if (q.rowid == id)
-                return q;
-        return {};
+        return log.qsoById(log.saveNewQSOtoLog(qso).rowid).value_or(QsoClass());
     }
 
 private slots:
     void initTestCase() { LogFixture::initTestCase(); }
     void init() { f.setUp(); }
     void cleanup() { f.tearDown(); }
+
+    void refusedSaveKeepsTheWorkingCopy()
+    {
+        QsoEditor editor(*f.app);
+        editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
+        editor.butonEdirQsoPushed();
+        editor.setField("name", "Hans");
+        editor.leaveField("name");
+        QVERIFY(f.makeReadOnly());
+        QSignalSpy alert(&editor, &QsoEditor::alertRequested);
+        QSignalSpy changed(&editor, &QsoEditor::qsoChanged);
+        QSignalSpy closed(&editor, &QsoEditor::closeRequested);
+        editor.butonEdirQsoPushed();
+        QVERIFY(editor.editing());
+        QCOMPARE(editor.qso().name, "Hans");
+        QCOMPARE(editor.orgQSO().name, "");
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(alert.count(), 1);
+        QCOMPARE(alert.at(0).at(1).toString(),
+                 "The logbook could not store the QSO: attempt to write a readonly database");
+    }
 
     void viewAndEditModes()
     {

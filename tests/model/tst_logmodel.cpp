@@ -1,6 +1,7 @@
 // The logbook store as its callers see it: what lands in a logbook file, what comes back, which
 // file is current, and what happens while the synced logbook is chosen without a synced store.
 
+#include "ReadOnlyLogbook.h"
 #include "root/AppDelegate.h"
 #include "model/LogbookChoice.h"
 #include "app/Notifications.h"
@@ -49,7 +50,8 @@ QsoClass makeQso(const QString &call, const QString &when, const QString &band =
 /** Saves a copy: a single save marks the record it is given. */
 qint64 save(LogModel &log, QsoClass qso)
 {
-    return log.saveNewQSOtoLog(qso);
+    const WriteResult stored = log.saveNewQSOtoLog(qso);
+    return stored ? stored.rowid : 0;
 }
 
 using TextField = QString QsoClass::*;
@@ -156,8 +158,9 @@ private slots:
         q.colorCode = 7;
 
         LogModel &log = m_app->log();
-        const qint64 id = log.saveNewQSOtoLog(q);
-        QCOMPARE(id, 1);
+        const WriteResult stored = log.saveNewQSOtoLog(q);
+        QVERIFY(stored);
+        QCOMPARE(stored.rowid, 1);
         QCOMPARE(rows("select date,time,qrg,datetime,clublog,arrlcredit from logbook"),
                  QStringList{"15/06/2025|1207|7045.2|2025-06-15 12:07:00|W|7"});
 
@@ -179,14 +182,14 @@ private slots:
         QCOMPARE(saved.first().qrgString, QStringLiteral("7,045.2"));
 
         // An edit rewrites every column but leaves the Club Log mark alone.
-        log.markNewQsosAsClublogOkay();
+        QVERIFY(log.markNewQsosAsClublogOkay());
         QsoClass edited = saved.first();
         for (qsizetype i = 0; i < fields.size(); ++i)
             edited.*fields[i] = QStringLiteral("e%1").arg(i);
         edited.callsign = "DL2XYZ";
         edited.adif = 230;
         edited.colorCode = 3;
-        log.updateQSO(saved.first(), edited);
+        QVERIFY(log.updateQSO(saved.first(), edited));
         const QList<QsoClass> updated = log.getlastQSOs(0);
         QCOMPARE(updated.size(), 1);
         check(updated.first(), edited);
@@ -219,9 +222,9 @@ private slots:
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.clublog = given;
         if (bulk)
-            log.saveAllQSOsToLog({q}, {q});
+            QVERIFY(log.saveAllQSOsToLog({q}, {q}));
         else
-            log.saveNewQSOtoLog(q);
+            QVERIFY(log.saveNewQSOtoLog(q));
         QCOMPARE(rows("select clublog from logbook"), QStringList{stored});
         QCOMPARE(log.getlastQSOs(0).value(0).clublog, stored);
     }
@@ -244,7 +247,7 @@ private slots:
         QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00");
         q.adif = 291;
         q.opIsValid = opIsValid;
-        log.saveNewQSOtoLog(q);
+        QVERIFY(log.saveNewQSOtoLog(q));
         save(log, makeQso("DL1ABC", "2025-06-15 12:01:00"));
         QCOMPARE(rows("select dxccadif from logbook where id=1"),
                  QStringList{QString::number(storedAdif)});
@@ -276,7 +279,7 @@ private slots:
         LogModel &log = m_app->log();
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.colorCode = stored;
-        log.saveNewQSOtoLog(q);
+        QVERIFY(log.saveNewQSOtoLog(q));
         QCOMPARE(rows("select arrlcredit from logbook"), QStringList{QString::number(stored)});
         QCOMPARE(log.getlastQSOs(0).value(0).colorCode, read);
     }
@@ -325,7 +328,7 @@ private slots:
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
         q.locator = "JO62QM";
         q.*textField(column) = value;
-        log.saveNewQSOtoLog(q);
+        QVERIFY(log.saveNewQSOtoLog(q));
         QCOMPARE(rows("select " + column + " from logbook"), QStringList{stored});
 
         const QList<QsoClass> back = log.getlastQSOs(0);
@@ -335,7 +338,7 @@ private slots:
         QCOMPARE(log.numberOfQSOsWithCallsign(q.callsign), 1);
         QCOMPARE(log.getLocatorFromLog(q.callsign), QStringLiteral("JO62QM"));
 
-        log.updateQSO(back.first(), back.first());
+        QVERIFY(log.updateQSO(back.first(), back.first()));
         QCOMPARE(rows("select " + column + " from logbook"), QStringList{stored});
     }
 
@@ -629,7 +632,7 @@ private slots:
         LogModel &log = m_app->log();
         QsoClass logged = makeQso("DL1ABC/P", "2025-06-15 12:00:00");
         logged.eqsl = "R";
-        log.saveNewQSOtoLog(logged);
+        QVERIFY(log.saveNewQSOtoLog(logged));
         QsoClass inbox = makeQso("DL1ABC", time, band, mode);
         inbox.eqsl = "";
         const QsoClass answer = log.getIdAndEqslFromQso(inbox);
@@ -801,7 +804,9 @@ private slots:
             QTest::ignoreMessage(QtInfoMsg, line);
         }
         const QsoClass target = log.getAllQSOsWith("DL1ABC").value(0);
-        log.updateLogbookField(column, target, value);
+        const WriteResult result = log.updateLogbookField(column, target, value);
+        QCOMPARE(result.ok, error.isEmpty());
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
 
         QStringList expected = before;
         if (!changed.isEmpty()) {
@@ -818,10 +823,11 @@ private slots:
         LogModel &log = m_app->log();
         save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
         save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
-        log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0));
+        QVERIFY(log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0)));
         QsoClass gone;
         gone.rowid = 99;
-        log.deleteQSO(gone);
+        // Nothing deleted is not success: the caller would drop a row that is still shown.
+        QCOMPARE(log.deleteQSO(gone).error, QStringLiteral("No QSO with id 99"));
         QCOMPARE(rows("select id, callsign from logbook"), QStringList{"2|DL2XYZ"});
         QCOMPARE(log.getLastLoggedBand(), QStringLiteral("20m"));
         QCOMPARE(log.getLastLoggedFrequency(), QStringLiteral("14,025.0"));
@@ -890,6 +896,116 @@ private slots:
         QCOMPARE(log.numberofLotwUser(), 0);
     }
 
+    void refusedWritesSaySo_data()
+    {
+        QTest::addColumn<QString>("write");
+        for (const char *write :
+             {"saveNewQSOtoLog", "saveAllQSOsToLog", "updateQSO", "updateLogbookField", "deleteQSO",
+              "markNewQsosAsClublogOkay", "markAllAsClublogOkay", "updatePrefs"})
+            QTest::newRow(write) << write;
+    }
+
+    /** Every write of a logbook that cannot be written reports SQLite's message, changes
+     *  nothing, and leaves the DX info alone. */
+    void refusedWritesSaySo()
+    {
+        QFETCH(QString, write);
+        LogModel &log = m_app->log();
+        QVERIFY(save(log, makeQso("DL1ABC", "2025-06-15 12:00:00")) > 0);
+        const QsoClass stored = log.getlastQSOs(0).value(0);
+        const QStringList before = rows("select * from logbook") + rows("select * from prefs") +
+                                   rows("select * from dxlist");
+        QVERIFY(makeLogbookReadOnly(path()));
+
+        QsoClass changed = stored;
+        changed.callsign = "K1ABC";
+        changed.adif = 291;
+        WriteResult result;
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+        if (write == "saveNewQSOtoLog") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^DB Error while saving new QSO!$"));
+            result = log.saveNewQSOtoLog(changed);
+        } else if (write == "saveAllQSOsToLog") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^DB Error while saving new QSO!$"));
+            result = log.saveAllQSOsToLog({changed, changed}, {changed});
+        } else if (write == "updateQSO") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updateQSO(stored, changed);
+        } else if (write == "updateLogbookField") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updateLogbookField("name", stored, "Hans");
+        } else if (write == "deleteQSO") {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.deleteQSO(stored);
+        } else if (write == "markNewQsosAsClublogOkay") {
+            result = log.markNewQsosAsClublogOkay();
+        } else if (write == "markAllAsClublogOkay") {
+            result = log.markAllAsClublogOkay();
+        } else {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
+            result = log.updatePrefs("mycall", "K1ABC");
+        }
+        QVERIFY(!result);
+        QCOMPARE(result.error, QStringLiteral("attempt to write a readonly database"));
+        QCOMPARE(result.rowid, 0);
+        QCOMPARE(rows("select * from logbook") + rows("select * from prefs") +
+                     rows("select * from dxlist"),
+                 before);
+    }
+
+    void foreignFilesAreNoLogbooks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("text") << QByteArray("73 de DL1ABC\n")
+                              << "Foreign.rlog is not a logbook: file is not a database";
+        QTest::newRow("another program's database")
+            << QByteArray() << "Foreign.rlog is not a logbook: no such table: logbook";
+    }
+
+    /** Not a logbook is not an empty logbook: reads say why, and the file stays as it was. */
+    void foreignFilesAreNoLogbooks()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, problem);
+        if (content.isEmpty()) {
+            exec("create table notes (text)", "Foreign.rlog");
+        } else {
+            QFile file(path("Foreign.rlog"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QFile file(path("Foreign.rlog"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        m_app->defaults().setValue("LogDbName", "Foreign.rlog");
+        LogModel &log = m_app->log();
+        QCOMPARE(log.logbookProblem(), problem);
+
+        QString readError;
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^Error reading logbook: "));
+        QVERIFY(!log.qsoById(1, &readError));
+        QVERIFY(!readError.isEmpty());
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^Error reading logbook: "));
+        QVERIFY(log.getlastQSOs(0, &readError).isEmpty());
+        QVERIFY(!readError.isEmpty());
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    void qsoById()
+    {
+        LogModel &log = m_app->log();
+        QVERIFY(save(log, makeQso("DL1ABC", "2025-06-15 12:00:00")) > 0);
+        exec("insert into logbook (id, callsign) values (4294967297, 'K1BIG')");
+        QString readError = "stale";
+        QCOMPARE(log.qsoById(4294967297, &readError).value_or(QsoClass()).callsign, "K1BIG");
+        QCOMPARE(log.qsoById(1, &readError).value_or(QsoClass()).callsign, "DL1ABC");
+        QVERIFY(!log.qsoById(2, &readError)); // no such QSO is no read error
+        QCOMPARE(readError, QString());
+        QCOMPARE(log.logbookProblem(true), std::nullopt);
+    }
+
     void unopenableLogbook()
     {
         QVERIFY(QDir(m_dir->path()).mkdir("Folder.rlog"));
@@ -903,21 +1019,10 @@ private slots:
         QVERIFY(log.getlastQSOs(0).isEmpty());
         QTest::ignoreMessage(QtInfoMsg, failed);
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:00:00");
-        QCOMPARE(log.saveNewQSOtoLog(q), 0);
+        QCOMPARE(log.saveNewQSOtoLog(q).error,
+                 QStringLiteral("Folder.rlog could not be opened: unable to open database file"));
         QTest::ignoreMessage(QtInfoMsg, failed);
-        QVERIFY(!log.executeCommand("delete from dxlist"));
-    }
-
-    void executeCommand()
-    {
-        LogModel &log = m_app->log();
-        QVERIFY(log.openDB());
-        exec("insert into dxlist (dxcc, info, dxccadif) values ('DL', 'x', 230)");
-        QVERIFY(log.executeCommand("delete from dxlist"));
-        QCOMPARE(rows("select count(*) from dxlist"), QStringList{"0"});
-        QTest::ignoreMessage(QtInfoMsg, "Error executing 'delete from nowhere': no such table: "
-                                        "nowhere");
-        QVERIFY(!log.executeCommand("delete from nowhere"));
+        QVERIFY(!log.markAllAsClublogOkay());
     }
 
     void modelGoneBeforeNotification()
@@ -959,15 +1064,15 @@ private slots:
         QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00", band);
         q.adif = adif;
         if (operation == "delete")
-            log.saveNewQSOtoLog(q);
+            QVERIFY(log.saveNewQSOtoLog(q));
         QStringList &cache = m_app->log().info60m();
         cache.fill(QStringLiteral("ABC"));
         if (operation == "save")
-            log.saveNewQSOtoLog(q);
+            QVERIFY(log.saveNewQSOtoLog(q));
         else if (operation == "bulk")
-            log.saveAllQSOsToLog({q}, {});
+            QVERIFY(log.saveAllQSOsToLog({q}, {}));
         else
-            log.deleteQSO(log.getlastQSOs(0).value(0));
+            QVERIFY(log.deleteQSO(log.getlastQSOs(0).value(0)));
         QCOMPARE(cache.size(), LogModel::k60mCacheSize);
         QCOMPARE(cache.count(QString()), blanked ? 1 : 0);
         QCOMPARE(cache.value(291).isEmpty(), blanked);
@@ -998,8 +1103,8 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, stored);
         LogModel &log = m_app->log();
-        log.updatePrefs(entry, "first");
-        log.updatePrefs(entry, value);
+        QVERIFY(log.updatePrefs(entry, "first"));
+        QVERIFY(log.updatePrefs(entry, value));
         QCOMPARE(log.readPrefsForEntry(entry), stored);
         QCOMPARE(rows("select count(*) from prefs where entry='appname'"), QStringList{"1"});
         QCOMPARE(rows("select count(*) from prefs"), QStringList{"3"});
@@ -1053,8 +1158,8 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, read);
         LogModel &log = m_app->log();
-        log.updatePrefs("lotwlastqsl", stored);
-        log.updatePrefs("eqsllastqsl", stored);
+        QVERIFY(log.updatePrefs("lotwlastqsl", stored));
+        QVERIFY(log.updatePrefs("eqsllastqsl", stored));
         QCOMPARE(log.getLotwPrefs().value("lotwlastqsl").toString(), read);
         QCOMPARE(log.getAllEqslData().value("eqsllastqsl").toString(), read);
     }
@@ -1079,15 +1184,13 @@ private slots:
         QCOMPARE(log.readPrefsForEntry("appname"), QString());
         expectSyncLine();
         QCOMPARE(log.getIdAndEqslFromQso(makeQso("DL1ABC", "2025-06-15 12:00:00")).rowid, -1);
-        expectSyncLine();
-        QVERIFY(!log.executeCommand("delete from logbook"));
         QsoClass q = makeQso("K1ABC", "2025-06-15 12:00:00");
         q.clublog = "X";
         expectSyncLine();
-        QCOMPARE(log.saveNewQSOtoLog(q), 0);
+        QVERIFY(!log.saveNewQSOtoLog(q));
         QCOMPARE(q.clublog, QStringLiteral("W"));
         expectSyncLine();
-        log.updatePrefs("mycall", "K1ABC");
+        QVERIFY(!log.updatePrefs("mycall", "K1ABC"));
 
         QCOMPARE(log.getAllLogNames(), QStringList{kDefaultLog});
         QCOMPARE(rows("select callsign from logbook"), QStringList{"DL1ABC"});

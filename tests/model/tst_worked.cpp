@@ -79,7 +79,7 @@ class WorkedTest : public QObject {
         qso.iota = QString::fromLatin1(q.iota);
         qso.locator = QString::fromLatin1(q.locator);
         qso.sqlDateTime = QStringLiteral("2024-05-01 12:00:00");
-        QVERIFY(m_log->saveNewQSOtoLog(qso) > 0);
+        QVERIFY(m_log->saveNewQSOtoLog(qso));
     }
 
 private slots:

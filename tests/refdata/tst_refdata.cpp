@@ -308,7 +308,7 @@ void TestRefdata::facadeFollowsPreferences()
     app.defaults().sync();
     {
         // A short-lived instance must leave nothing behind in the notification centre.
-        MyFunctions &gone = app.functions();
+        MyFunctions gone(app.defaults(), app.notifications(), app.clock());
     }
     app.notifications().post(QString::fromLatin1(notifications::DxPrefsWereChanged));
 
