@@ -2,7 +2,10 @@
 
 #include "adif/AdifExport.h"
 #include "model/AdifWriter.h"
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "app/Clock.h"
+#include "model/LogModel.h"
 #include "app/Notifications.h"
 #include "entry/LogListTexts.h"
 #include "entry/QsoColors.h"
@@ -67,11 +70,10 @@ void sortSynced(QList<QsoClass> &qsos, int order)
 
 } // namespace
 
-LogListModel::LogListModel(AppDelegate &app, QString sortKey, QObject *parent)
-    : QAbstractListModel(parent), m_app(app), m_sortKey(std::move(sortKey)),
+LogListModel::LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, QString sortKey, QObject *parent)
+    : QAbstractListModel(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log), m_sortKey(std::move(sortKey)),
       m_exportFolder(QDir::tempPath())
 {
-    NotificationCenter &centre = m_app.notifications();
     centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                    [this](const QVariant &) { newLogSelected(); });
     centre.observe(QString::fromLatin1(notifications::AddQso), this,
@@ -83,7 +85,7 @@ LogListModel::LogListModel(AppDelegate &app, QString sortKey, QObject *parent)
 
 LogListModel::~LogListModel()
 {
-    m_app.notifications().removeObserver(this);
+    m_notifications.removeObserver(this);
 }
 
 int LogListModel::rowCount(const QModelIndex &parent) const
@@ -219,28 +221,28 @@ QHash<int, QByteArray> LogListModel::roleNames() const
 
 int LogListModel::rangeIndex() const
 {
-    return int(m_app.defaults().integer(kRangeKey));
+    return int(m_defaults.integer(kRangeKey));
 }
 
 void LogListModel::setRangeIndex(int index)
 {
     if (index == rangeIndex())
         return;
-    m_app.defaults().setValue(kRangeKey, index);
+    m_defaults.setValue(kRangeKey, index);
     emit selectionChanged();
     rebuild();
 }
 
 int LogListModel::sortIndex() const
 {
-    return int(m_app.defaults().integer(m_sortKey));
+    return int(m_defaults.integer(m_sortKey));
 }
 
 void LogListModel::setSortIndex(int index)
 {
     if (index == sortIndex())
         return;
-    m_app.defaults().setValue(m_sortKey, index);
+    m_defaults.setValue(m_sortKey, index);
     emit selectionChanged();
     rebuild();
 }
@@ -276,7 +278,7 @@ void LogListModel::rebuild()
     dropPages();
     m_syncedRows.clear();
     m_query.reset();
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     log.updateDxTable();
     const int range = LogListQuery::effectiveRange(rangeIndex());
     const int order = sortIndex();
@@ -419,7 +421,7 @@ void LogListModel::deleteQso(int row)
     if (row < 0 || row >= m_count)
         return;
     const QsoClass qso = qsoAt(row);
-    if (const WriteResult deleted = m_app.log().deleteQSO(qso); !deleted) {
+    if (const WriteResult deleted = m_log.deleteQSO(qso); !deleted) {
         // The QSO is still in the logbook, so its row stays.
         emit alertRequested(QString::fromLatin1(kExportTitle),
                             QString::fromLatin1(kNotDeleted).arg(deleted.error));
@@ -441,7 +443,7 @@ void LogListModel::exportMarked()
 {
     if (m_marks.isEmpty())
         return;
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     QList<QsoClass> qsos;
     for (const qint64 id : std::as_const(m_marks)) {
         QString readError;
@@ -461,7 +463,7 @@ void LogListModel::exportMarked()
     for (const QsoClass &qso : std::as_const(qsos))
         text += log.makeAdifRecord(qso);
     const std::optional<QString> path =
-        adif::writeExportFile(text, m_exportFolder, m_app.clock().now());
+        adif::writeExportFile(text, m_exportFolder, m_clock.now());
     if (!path) {
         // The marks stay, so the export can be tried again.
         emit alertRequested(
@@ -496,14 +498,14 @@ void LogListModel::saveExport(const QUrl &target)
 
 bool LogListModel::noticeDue() const
 {
-    return !m_noticeShown && !m_app.defaults().boolean(QString::fromLatin1(kNoticeKey));
+    return !m_noticeShown && !m_defaults.boolean(QString::fromLatin1(kNoticeKey));
 }
 
 void LogListModel::noticeShown(bool forGood)
 {
     m_noticeShown = true;
     if (forGood)
-        m_app.defaults().setValue(QString::fromLatin1(kNoticeKey), true);
+        m_defaults.setValue(QString::fromLatin1(kNoticeKey), true);
     emit noticeDueChanged();
 }
 

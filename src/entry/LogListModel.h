@@ -13,7 +13,10 @@
 
 #include <optional>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class Clock;
+class LogModel;
 
 /** The log list: the current logbook's QSOs in the chosen range and order, one row per QSO with
  *  its tint and marks, the row menu, deletion, and the export of the marked QSOs.
@@ -59,7 +62,7 @@ public:
     static constexpr int kPageSize = 200;
 
     /** `sortKey` is the user default that holds the order. */
-    LogListModel(AppDelegate &app, QString sortKey, QObject *parent = nullptr);
+    LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, QString sortKey, QObject *parent = nullptr);
     ~LogListModel() override;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
@@ -164,7 +167,10 @@ private:
     void pageArrived(int generation, int number, const QList<QsoClass> &rows);
     void dropPages();
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    const Clock &m_clock;
+    LogModel &m_log;
     const QString m_sortKey;
     int m_count = 0;
     int m_scrollTarget = -1;

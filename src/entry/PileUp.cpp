@@ -1,6 +1,9 @@
 #include "entry/PileUp.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/Clock.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PileUpStart.h"
@@ -27,8 +30,9 @@ QString clockText(const QDateTime &now)
 
 } // namespace
 
-PileUp::PileUp(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app), m_clock(new QTimer(this))
+PileUp::PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_now(clock), m_current(log), m_dxcc(dxcc),
+      m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockMs);
     connect(m_clock, &QTimer::timeout, this, &PileUp::updateLogTime);
@@ -54,7 +58,7 @@ QString PileUp::start(const QVariantMap &fields, int powerIndex, const QString &
 void PileUp::setDefaultQSO(const QsoClass &defaultQso)
 {
     // A pile-up logs into the logbook it started on.
-    m_log = m_app.log().pinned();
+    m_log = m_current.pinned();
     m_default = defaultQso;
     m_rstrx = defaultQso.rstrx;
     m_rsttx = defaultQso.rsttx;
@@ -81,8 +85,8 @@ void PileUp::finish()
 
 void PileUp::updateLogTime()
 {
-    const QDateTime now = m_app.clock().now();
-    m_dateText = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
+    const QDateTime now = m_now.now();
+    m_dateText = formats::displayDate(now.date(), m_defaults.logDateFormaterStyle());
     m_timeText = clockText(now);
     emit clockChanged();
 }
@@ -127,13 +131,13 @@ bool PileUp::logQso()
         emit keyboardCloseRequested();
         return false;
     }
-    const QDateTime now = m_app.clock().now();
-    const CountryClass entity = m_app.dxcc().getDXCC(call, now);
+    const QDateTime now = m_now.now();
+    const CountryClass entity = m_dxcc.getDXCC(call, now);
 
     QsoClass qso;
     qso.dateTime = now;
     qso.sqlDateTime = formats::sqlDateTime(now);
-    qso.dateString = formats::displayDate(now.date(), m_app.defaults().logDateFormaterStyle());
+    qso.dateString = formats::displayDate(now.date(), m_defaults.logDateFormaterStyle());
     qso.timeString = now.toUTC().toString(QLatin1String(formats::kLogTime));
     qso.callsign = call;
     qso.band = m_default.band;

@@ -8,7 +8,10 @@
 
 #include <memory>
 
-class AppDelegate;
+class UserDefaults;
+class Clock;
+class LogModel;
+class DXCCModel;
 class DXCCModel;
 class LogModel;
 class QTimer;
@@ -34,7 +37,7 @@ class PileUp : public QObject {
     Q_PROPERTY(QString logText READ logText NOTIFY logTextChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
-    explicit PileUp(AppDelegate &app, QObject *parent = nullptr);
+    explicit PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
     ~PileUp() override;
 
     /** Checks the new-QSO form's values and, when they do, starts the pile-up with them: `fields`
@@ -90,7 +93,10 @@ signals:
     void alertRequested(const QString &title, const QString &message);
 
 private:
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    const Clock &m_now;
+    LogModel &m_current; // the logbook chosen when a pile-up starts
+    DXCCModel &m_dxcc;
     std::unique_ptr<LogModel> m_log;
     QTimer *m_clock;
     bool m_running = false;

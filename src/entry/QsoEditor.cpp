@@ -1,6 +1,9 @@
 #include "entry/QsoEditor.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
+#include "refdata/MyFunctions.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -98,8 +101,8 @@ constexpr int kShortestIota = 2;
 
 } // namespace
 
-QsoEditor::QsoEditor(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app), m_dxcc(app.dxcc()), m_functions(app.functions())
+QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions)
 {}
 
 QsoEditor::~QsoEditor() = default;
@@ -205,7 +208,7 @@ void QsoEditor::save()
 {
     const qint32 number = std::abs(m_qso.adif);
     m_qso.adif = m_qso.opIsValid ? number : -number;
-    if (const WriteResult stored = m_app.log().updateQSO(m_orgQSO, m_qso); !stored) {
+    if (const WriteResult stored = m_log.updateQSO(m_orgQSO, m_qso); !stored) {
         emit alertRequested(
             QString::fromLatin1(entry::texts::kAlertTitle),
             QStringLiteral("The logbook could not store the QSO: %1").arg(stored.error));
@@ -290,7 +293,7 @@ void QsoEditor::resolveEntity()
     if (m_qso.dateTime.isValid())
         at = m_qso.dateTime;
     else if (const auto date =
-                 formats::parseDisplayDate(m_qso.dateString, m_app.defaults().logDateFormaterStyle()))
+                 formats::parseDisplayDate(m_qso.dateString, m_defaults.logDateFormaterStyle()))
         at = QDateTime(*date, QTime(0, 0), QTimeZone::utc());
     takeEntity(m_dxcc.getDXCC(m_qso.callsign, at));
     m_qso.prefix = refdata::getPrefix(m_qso.callsign);
@@ -319,7 +322,7 @@ void QsoEditor::newDateTimeSelected(const QDateTime &instant)
     const QDateTime utc = instant.toUTC();
     m_qso.dateTime = utc;
     m_qso.sqlDateTime = formats::sqlDateTime(utc);
-    m_qso.dateString = formats::displayDate(utc.date(), m_app.defaults().logDateFormaterStyle());
+    m_qso.dateString = formats::displayDate(utc.date(), m_defaults.logDateFormaterStyle());
     m_qso.timeString = utc.toString(QLatin1String(formats::kLogTime));
     resolveEntity();
     emit fieldsChanged();

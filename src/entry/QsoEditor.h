@@ -11,7 +11,10 @@
 
 #include <memory>
 
-class AppDelegate;
+class UserDefaults;
+class LogModel;
+class DXCCModel;
+class MyFunctions;
 class DXCCModel;
 class MyFunctions;
 
@@ -37,7 +40,7 @@ class QsoEditor : public QObject {
     Q_PROPERTY(int colorCode READ colorCode NOTIFY fieldsChanged)
     Q_PROPERTY(QStringList colorNames READ colorNames CONSTANT)
 public:
-    explicit QsoEditor(AppDelegate &app, QObject *parent = nullptr);
+    explicit QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEditor() override;
 
     /** Shows a stored QSO; one with `checked` set opens straight in editing. */
@@ -115,7 +118,8 @@ private:
     void takeEntity(const CountryClass &entity);
     void save();
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    LogModel &m_log;
     DXCCModel &m_dxcc;
     MyFunctions &m_functions;
     QsoClass m_orgQSO;

@@ -2,7 +2,10 @@
 
 #include "adif/AdifImport.h"
 #include "adif/DxccEntityLookup.h"
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
 #include "app/Diagnostics.h"
 #include "model/LogModel.h"
 #include "shell/LocalFile.h"
@@ -21,6 +24,8 @@ constexpr qint64 kSliceMs = 8;
 // would stall the window for minutes. A file on one line is cut by characters.
 constexpr int kPreviewLines = 300;
 constexpr qsizetype kPreviewChars = 30000;
+// Enough bytes for the preview's characters however they are encoded.
+constexpr qsizetype kPreviewBytes = 4 * kPreviewChars;
 
 /** The start of the text for the view; a cut text ends with a line "…". */
 QString preview(const QString &text)
@@ -43,7 +48,7 @@ QString preview(const QString &text)
 
 } // namespace
 
-AdifImportScreen::AdifImportScreen(AppDelegate &app, QObject *parent) : QObject(parent), m_app(app)
+AdifImportScreen::AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, DXCCModel &dxcc, QObject *parent) : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_dxcc(dxcc)
 {
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &AdifImportScreen::importSlice);
@@ -69,8 +74,20 @@ bool AdifImportScreen::loadFile(const QString &pathOrUrl)
         diag(QStringLiteral("Error loading ADIF file: %1").arg(file.errorString()));
         return false;
     }
-    importAdif(adif::decodeAdif(file.readAll()));
+    importBytes(file.readAll());
     return true;
+}
+
+void AdifImportScreen::importBytes(const QByteArray &bytes)
+{
+    if (importing())
+        return;
+    // Records come from the file's own bytes, each value decoded by itself; only the start of
+    // the file is decoded for the view.
+    m_prepared = adif::prepareAdif(bytes);
+    m_loaded = true;
+    setText(preview(adif::decodeAdif(bytes.left(kPreviewBytes))));
+    setStatus(m_prepared.status);
 }
 
 bool AdifImportScreen::importEnabled() const
@@ -82,8 +99,8 @@ void AdifImportScreen::startImport()
 {
     if (!importEnabled())
         return;
-    m_entities = std::make_unique<DxccEntityLookup>(m_app.dxcc());
-    m_import = std::make_unique<AdifImport>(m_app.defaults(), m_app.notifications(), m_app.log(),
+    m_entities = std::make_unique<DxccEntityLookup>(m_dxcc);
+    m_import = std::make_unique<AdifImport>(m_defaults, m_notifications, m_log,
                                             *m_entities);
     m_import->start(m_prepared);
     m_progress = 0.0;

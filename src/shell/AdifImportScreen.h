@@ -9,7 +9,10 @@
 #include <memory>
 
 class AdifImport;
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class LogModel;
+class DXCCModel;
 class DxccEntityLookup;
 class LogModel;
 
@@ -25,7 +28,7 @@ class AdifImportScreen : public QObject {
     Q_PROPERTY(bool importing READ importing NOTIFY progressChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
 public:
-    explicit AdifImportScreen(AppDelegate &app, QObject *parent = nullptr);
+    explicit AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
     ~AdifImportScreen() override;
 
     /** Prepares a text: record ends and the header end are found in any letter case. */
@@ -51,12 +54,16 @@ signals:
     void imported(int count);
 
 private:
+    void importBytes(const QByteArray &bytes);
     void importSlice();
     void finish();
     void setText(const QString &text);
     void setStatus(const QString &status);
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    LogModel &m_log;
+    DXCCModel &m_dxcc;
     QTimer m_timer;
     QString m_text;
     QString m_status;

@@ -39,9 +39,9 @@ const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"
 
 AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
-      m_fileHandOff(new FileHandOff(this)), m_logbooks(new LogbookSelection(app, phone, this)),
-      m_logbookImport(new LogbookFileImport(app, this)),
-      m_adifImport(new AdifImportScreen(app, this)), m_station(new StationSettings(app.notifications(), app.log(), this)),
+      m_fileHandOff(new FileHandOff(this)), m_logbooks(new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(), phone, this)),
+      m_logbookImport(new LogbookFileImport(app.folder(), this)),
+      m_adifImport(new AdifImportScreen(app.defaults(), app.notifications(), app.log(), app.dxcc(), this)), m_station(new StationSettings(app.notifications(), app.log(), this)),
       m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)), m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
       m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), phone, this)),
       m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(), app.folder(), MemberListDownload::Kind::Lotw, this)),
@@ -184,12 +184,12 @@ void AppShell::setSettingsSection(const QString &key)
     emit settingsSectionChanged();
 }
 
-void AppShell::adifHanded(const QString &text)
+void AppShell::adifHanded(const QString &path)
 {
     emit rootRequested(LogTab);
     setCurrentTab(LogTab);
     emit screenRequested(LogTab, kAdifImportScreen);
-    m_adifImport->importAdif(text);
+    m_adifImport->loadFile(path);
 }
 
 void AppShell::logbookImported()

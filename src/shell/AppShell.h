@@ -104,7 +104,7 @@ signals:
     void rootRequested(int tab);
 
 private:
-    void adifHanded(const QString &text);
+    void adifHanded(const QString &path);
     void logbookImported();
     void openLogbookSelection();
     void readLogbookName();

@@ -23,10 +23,10 @@ void AppShell::setUpLog()
 {
     // The phone and the larger screens keep their own order of the log.
     m_logList = new LogListModel(
-        m_app, m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
+        m_app.defaults(), m_app.notifications(), m_app.clock(), m_app.log(), m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
     m_logList->setPagesInBackground(true);
-    m_qsoEditor = new QsoEditor(m_app, this);
-    m_pileUp = new PileUp(m_app, this);
+    m_qsoEditor = new QsoEditor(m_app.defaults(), m_app.log(), m_app.dxcc(), m_app.functions(), this);
+    m_pileUp = new PileUp(m_app.defaults(), m_app.clock(), m_app.log(), m_app.dxcc(), this);
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {
         QsoClass qso = m_logList->qsoAt(row);

@@ -15,8 +15,8 @@ public:
     Q_INVOKABLE void openFile(const QString &pathOrUrl);
 
 signals:
-    /** The whole text of an ".adi" or ".adif" file. */
-    void adifHanded(const QString &text);
+    /** An ".adi" or ".adif" file to show in the import screen. */
+    void adifHanded(const QString &path);
     /** An ".rlog" file to take into the data folder. */
     void logbookHanded(const QString &path);
 };

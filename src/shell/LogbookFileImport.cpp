@@ -1,6 +1,6 @@
 #include "shell/LogbookFileImport.h"
 
-#include "root/AppDelegate.h"
+#include "app/DataFolder.h"
 #include "app/Diagnostics.h"
 #include "model/LogbookFiles.h"
 #include "shell/LocalFile.h"
@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-LogbookFileImport::LogbookFileImport(AppDelegate &app, QObject *parent)
-    : QObject(parent), m_app(app)
+LogbookFileImport::LogbookFileImport(const DataFolder &folder, QObject *parent)
+    : QObject(parent), m_folder(folder)
 {}
 
 void LogbookFileImport::importFile(const QString &pathOrUrl)
@@ -21,7 +21,7 @@ void LogbookFileImport::importFile(const QString &pathOrUrl)
         diag(QStringLiteral("Error loading rlog file: %1").arg(error));
         return;
     }
-    if (QFile::exists(m_app.documentPath(name))) {
+    if (QFile::exists(m_folder.filePath(name))) {
         m_pendingSource = source;
         emit questionPendingChanged();
         return;
@@ -36,7 +36,7 @@ void LogbookFileImport::overwrite()
     const QString source = m_pendingSource;
     const QString name = pendingName();
     clearQuestion();
-    const QString target = m_app.documentPath(name);
+    const QString target = m_folder.filePath(name);
     // Importing a logbook onto itself would delete it before the copy.
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
         emit imported(name);
@@ -62,7 +62,7 @@ QString LogbookFileImport::pendingName() const
 
 void LogbookFileImport::copyIn(const QString &source, const QString &name)
 {
-    const QString target = m_app.documentPath(name);
+    const QString target = m_folder.filePath(name);
     QFile file(source);
     if (!file.copy(target)) {
         diag(QStringLiteral("Error loading rlog file: %1").arg(file.errorString()));

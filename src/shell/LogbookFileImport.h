@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class AppDelegate;
+struct DataFolder;
 
 /** Brings a logbook file from elsewhere into the data folder under its own file name. When a
  *  file of that name is there already the user is asked first; cancelling leaves both files as
@@ -17,7 +17,7 @@ class LogbookFileImport : public QObject {
     Q_PROPERTY(QString overwriteText READ overwriteText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    explicit LogbookFileImport(AppDelegate &app, QObject *parent = nullptr);
+    explicit LogbookFileImport(const DataFolder &folder, QObject *parent = nullptr);
 
     /** Copies the file (a path or a "file:" URL) in, or asks about overwriting. */
     Q_INVOKABLE void importFile(const QString &pathOrUrl);
@@ -42,6 +42,6 @@ private:
     void copyIn(const QString &source, const QString &name);
     void clearQuestion();
 
-    AppDelegate &m_app;
+    const DataFolder &m_folder;
     QString m_pendingSource;
 };

@@ -1,6 +1,9 @@
 #include "shell/LogbookSelection.h"
 
-#include "root/AppDelegate.h"
+#include "app/UserDefaults.h"
+#include "app/NotificationCenter.h"
+#include "model/LogModel.h"
+#include "app/DataFolder.h"
 #include "model/LogbookChoice.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
@@ -15,13 +18,13 @@ const QString kLogDbName = QStringLiteral("LogDbName");
 
 } // namespace
 
-LogbookSelection::LogbookSelection(AppDelegate &app, bool phone, QObject *parent)
-    : QObject(parent), m_app(app), m_phone(phone)
+LogbookSelection::LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder), m_phone(phone)
 {
     reload();
     readStation();
     // Settings and imports elsewhere change the current logbook too.
-    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
+    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) {
                                       if (!m_changed)
                                           reload();
@@ -31,9 +34,9 @@ LogbookSelection::LogbookSelection(AppDelegate &app, bool phone, QObject *parent
 
 void LogbookSelection::reload()
 {
-    m_names = m_app.log().getAllLogNames();
+    m_names = m_log.getAllLogNames();
     emit listChanged();
-    const int current = int(m_names.indexOf(m_app.defaults().string(kLogDbName)));
+    const int current = int(m_names.indexOf(m_defaults.string(kLogDbName)));
     setSelected(current >= 0 ? current : (m_names.isEmpty() ? -1 : 0));
 }
 
@@ -66,7 +69,7 @@ void LogbookSelection::createLogbook(const QString &name)
         return;
     }
     QString fileName;
-    const auto result = logbookchoice::createLogbook(m_app.folder(), name, &fileName);
+    const auto result = logbookchoice::createLogbook(m_folder, name, &fileName);
     if (result == logbookchoice::CreateResult::NameGivenBefore) {
         emit alertRequested(QString::fromLatin1(shelltexts::kNameGivenBefore), fileName);
         return;
@@ -74,16 +77,16 @@ void LogbookSelection::createLogbook(const QString &name)
     if (result != logbookchoice::CreateResult::Created)
         return;
     const QString previous = selectedName();
-    m_names = m_app.log().getAllLogNames();
+    m_names = m_log.getAllLogNames();
     emit listChanged();
     if (m_phone) {
         setSelected(int(m_names.indexOf(previous)));
         return;
     }
     setSelected(int(m_names.indexOf(fileName)));
-    m_app.defaults().setValue(kLogDbName, fileName);
-    m_app.notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
-    m_app.notifications().post(QString::fromLatin1(notifications::NewLogSelected));
+    m_defaults.setValue(kLogDbName, fileName);
+    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
+    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
 }
 
 void LogbookSelection::deleteSelected()
@@ -95,10 +98,10 @@ void LogbookSelection::deleteSelected()
     // exists, and this build has none.
     if (name == QLatin1String(logbookfiles::kSyncedLog))
         return;
-    if (logbookchoice::deleteLogbook(m_app.folder(), m_app.defaults(), m_app.notifications(),
+    if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications,
                                      name) != logbookchoice::DeleteResult::Deleted)
         return;
-    m_names = m_app.log().getAllLogNames();
+    m_names = m_log.getAllLogNames();
     emit listChanged();
     choose(0);
 }
@@ -106,7 +109,7 @@ void LogbookSelection::deleteSelected()
 void LogbookSelection::newLogImported()
 {
     const QString previous = selectedName();
-    m_names = m_app.log().getAllLogNames();
+    m_names = m_log.getAllLogNames();
     emit listChanged();
     const int row = int(m_names.indexOf(previous));
     setSelected(row >= 0 ? row : 0);
@@ -116,8 +119,8 @@ void LogbookSelection::newLogImported()
 
 QUrl LogbookSelection::currentLogbookFolder() const
 {
-    const QString name = m_app.defaults().string(kLogDbName);
-    return QUrl::fromLocalFile(QFileInfo(m_app.documentPath(name)).absolutePath());
+    const QString name = m_defaults.string(kLogDbName);
+    return QUrl::fromLocalFile(QFileInfo(m_folder.filePath(name)).absolutePath());
 }
 
 QString LogbookSelection::selectedName() const
@@ -168,13 +171,13 @@ void LogbookSelection::setSelected(int row)
 
 void LogbookSelection::makeCurrent(const QString &name)
 {
-    logbookchoice::selectLogbook(m_app.defaults(), m_app.notifications(), name);
+    logbookchoice::selectLogbook(m_defaults, m_notifications, name);
     readStation();
 }
 
 void LogbookSelection::readStation()
 {
-    LogModel &log = m_app.log();
+    LogModel &log = m_log;
     m_myCallsign = log.getMyCallsign();
     m_myLocator = log.getMyLocator();
     emit stationChanged();

@@ -5,7 +5,10 @@
 #include <QStringList>
 #include <QUrl>
 
-class AppDelegate;
+class UserDefaults;
+class NotificationCenter;
+class LogModel;
+struct DataFolder;
 
 /** Choosing, creating and deleting logbooks. On the phone a choice is only remembered and made
  *  current when the screen is left; on the tablet it takes effect at once and the own callsign
@@ -26,7 +29,7 @@ class LogbookSelection : public QObject {
     Q_PROPERTY(QString okayText READ okayText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    LogbookSelection(AppDelegate &app, bool phone, QObject *parent = nullptr);
+    LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, bool phone, QObject *parent = nullptr);
 
     /** Reads the list again and preselects the current logbook (else the first row). */
     Q_INVOKABLE void reload();
@@ -70,7 +73,10 @@ private:
     void makeCurrent(const QString &name);
     void readStation();
 
-    AppDelegate &m_app;
+    UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    LogModel &m_log;
+    const DataFolder &m_folder;
     const bool m_phone;
     QStringList m_names;
     int m_selected = -1;

@@ -71,7 +71,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, message);
         QFETCH(double, qrg);
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form(frequency, mode), 2, "", 4), message);
         QCOMPARE(pileUp.running(), message.isEmpty());
         if (message.isEmpty()) {
@@ -84,7 +84,7 @@ private slots:
 
     void clockShowsSeconds()
     {
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form("14025", "CW"), 0, "", 0), "");
         QCOMPARE(pileUp.timeText(), "12:00:00");
         f.app->clock().setFixed(LogFixture::utc("2025-06-15 12:00:07"));
@@ -95,7 +95,7 @@ private slots:
 
     void eachReturnLogsOneQso()
     {
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form("14,025.5", "CW"), 0, "", 0), "");
         QSignalSpy focus(&pileUp, &PileUp::callsignFocusRequested);
 
@@ -147,7 +147,7 @@ private slots:
     void shortCallsignsAreNotLogged()
     {
         QFETCH(QString, typed);
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form("7030", "CW"), 0, "", 0), "");
         QSignalSpy keyboard(&pileUp, &PileUp::keyboardCloseRequested);
         pileUp.setCallsign(typed);
@@ -159,7 +159,7 @@ private slots:
 
     void refusedQsoKeepsTheCallsign()
     {
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form("14025", "CW"), 0, "", 0), "");
         QVERIFY(f.makeReadOnly());
         QSignalSpy alert(&pileUp, &PileUp::alertRequested);
@@ -175,7 +175,7 @@ private slots:
 
     void unknownEntityIsStillLogged()
     {
-        PileUp pileUp(*f.app);
+        PileUp pileUp(f.app->defaults(), f.app->clock(), f.app->log(), f.app->dxcc());
         QCOMPARE(pileUp.start(form("7030", "CW"), 0, "", 0), "");
         pileUp.setCallsign("QQ1QQ");
         QVERIFY(pileUp.logQso());

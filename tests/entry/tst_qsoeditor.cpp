@@ -45,7 +45,7 @@ private slots:
 
     void refusedSaveKeepsTheWorkingCopy()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
         editor.setField("name", "Hans");
@@ -67,7 +67,7 @@ private slots:
 
     void viewAndEditModes()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         QVERIFY(!editor.editing());
         QCOMPARE(editor.buttonText(), "Edit QSO");
@@ -83,7 +83,7 @@ private slots:
         // A record handed over with `checked` opens in editing, and the mark is not kept.
         QsoClass checked = stored(LogFixture::qso("DL2ABC", "2025-06-01 11:00:00"));
         checked.checked = true;
-        QsoEditor straight(*f.app);
+        QsoEditor straight(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         straight.setQso(checked);
         QVERIFY(straight.editing());
         QVERIFY(!straight.orgQSO().checked);
@@ -91,7 +91,7 @@ private slots:
 
     void changingOnlyTheNoteKeepsClublog()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         f.store({LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")}); // clublog "Y"
         editor.setQso(f.app->log().getlastQSOs(0).value(0));
         QSignalSpy changed(&editor, &QsoEditor::qsoChanged);
@@ -109,7 +109,7 @@ private slots:
 
     void movingToAnotherEntityRebuildsBothDxInfos()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         LogModel &log = f.app->log();
         const QString neverWorked = log.getDxInfoString(1);
@@ -156,7 +156,7 @@ private slots:
         QFETCH(int, adif);
         QFile::remove(f.dir->filePath("ClublogDXCC.db"));
         QVERIFY(writeDatedDxccDatabase(f.dir->filePath("ClublogDXCC.db")));
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso(callsign, "2023-01-01 10:00:00")));
         editor.butonEdirQsoPushed();
         QVERIFY(editor.newDateTimeText(when));
@@ -171,7 +171,7 @@ private slots:
 
     void validitySwitchSetsTheSign()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
         editor.newDetailsSelected({}, {}, {}, {}, {}, false, {});
@@ -207,7 +207,7 @@ private slots:
         QFETCH(QString, qrgString);
         QFETCH(double, qrg);
         QFETCH(QString, band);
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
         editor.setField("qrgString", typed);
@@ -219,7 +219,7 @@ private slots:
 
     void keys()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("DL1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
         QSignalSpy ended(&editor, &QsoEditor::fieldEditingEnded);
@@ -240,7 +240,7 @@ private slots:
 
     void details()
     {
-        QsoEditor editor(*f.app);
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
         editor.setQso(stored(LogFixture::qso("K1ABC", "2025-06-01 10:00:00")));
         editor.butonEdirQsoPushed();
         QCOMPARE(editor.powerIndex(), 5); // nothing stored reads as "Unknown"

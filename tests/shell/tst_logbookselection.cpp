@@ -68,7 +68,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        LogbookSelection selection(*f.app, false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -94,7 +94,7 @@ private slots:
         QFETCH(QString, typed);
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
-        LogbookSelection selection(*f.app, false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -125,7 +125,7 @@ private slots:
         const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
-        LogbookSelection selection(*f.app, false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -151,7 +151,7 @@ private slots:
     void newLogbookBecomesCurrentOnlyOnTheTablet()
     {
         QFETCH(bool, phone);
-        LogbookSelection selection(*f.app, phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
         f.posted.clear();
         selection.createLogbook(QStringLiteral("Field day"));
         QTEST(current(), "current");
@@ -177,7 +177,7 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
-        LogbookSelection selection(*f.app, phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
         f.posted.clear();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
@@ -199,7 +199,7 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
-        LogbookSelection selection(*f.app, true);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
     }
@@ -218,7 +218,7 @@ private slots:
         QFETCH(bool, enabled);
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
-        LogbookSelection selection(*f.app, false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -250,7 +250,7 @@ private slots:
         QFETCH(QString, deleted);
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
-        LogbookSelection selection(*f.app, phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
         QVERIFY(!QFile::exists(f.path(deleted)));
@@ -263,9 +263,9 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        QCOMPARE(LogbookSelection(*f.app, true).newLogbookPrompt(),
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), true).newLogbookPrompt(),
                  QStringLiteral("Enter logbook file name:"));
-        QCOMPARE(LogbookSelection(*f.app, false).newLogbookPrompt(),
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false).newLogbookPrompt(),
                  QStringLiteral("Name of new logbook:"));
     }
 };
