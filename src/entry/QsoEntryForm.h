@@ -95,7 +95,7 @@ public:
     /** The phone's form for a new QSO, with the last logged mode and frequency. */
     Q_INVOKABLE void newQso();
     /** The phone's form for a stored QSO ("Edit QSO"); false when the row does not exist. */
-    Q_INVOKABLE bool editQsoWithId(int rowid);
+    Q_INVOKABLE bool editQsoWithId(qint64 rowid);
     void editQso(const QsoClass &stored);
 
     // Details (tablet) and other inputs.

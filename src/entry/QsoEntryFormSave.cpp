@@ -146,7 +146,7 @@ void QsoEntryForm::newQso()
     emit infoChanged();
 }
 
-bool QsoEntryForm::editQsoWithId(int rowid)
+bool QsoEntryForm::editQsoWithId(qint64 rowid)
 {
     const std::optional<QsoClass> found = m_log.qsoById(rowid);
     if (!found)

@@ -11,7 +11,9 @@
 #include "model/LogbookFiles.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -78,7 +80,11 @@ void LogModel::loadPrefs()
             return;
         }
         m_isSyncLog = false;
-        if (!QFile::exists(m_folder.filePath(name)))
+        // The name may come from an edited settings file: it never leads out of the data folder.
+        const bool leaves = QDir::isAbsolutePath(name) ||
+                            name.split(QRegularExpression(QStringLiteral("[/\\\\]")))
+                                .contains(QStringLiteral(".."));
+        if (leaves || !QFile::exists(m_folder.filePath(name)))
             name.clear();
     }
     if (name.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "model/AdifWriter.h"
 #include "root/AppDelegate.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
 #include "refdata/MyFunctions.h"
 
 #include <QElapsedTimer>
@@ -557,6 +558,32 @@ private slots:
                 QVERIFY2(std::abs(qso.qrg - mhz * 1000.0) <= 0.05 + 1e-6,
                          qPrintable(QString::number(qso.qrg)));
         }
+    }
+
+    void importStaysOnTheLogbookItStartedOn()
+    {
+        QString records;
+        for (int i = 0; i < 50; ++i)
+            records += QStringLiteral("<call:6>DL1A%1 <qso_date:8>20240501 <time_on:4>12%2 "
+                                      "<mode:2>CW <band:3>20m <eor>\n")
+                           .arg(i % 10)
+                           .arg(i, 2, 10, QLatin1Char('0'));
+        LogModel &log = m_app->log();
+        AdifImport import(m_app->defaults(), m_app->notifications(), log, m_entities);
+        import.start(adif::importAdif(records));
+        QVERIFY(import.readNext(20));
+        // The user chooses another logbook while the import runs.
+        QCOMPARE(logbookchoice::createLogbook(m_app->folder(), "Other"),
+                 logbookchoice::CreateResult::Created);
+        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "Other.rlog");
+        QCOMPARE(log.logDbName(), QStringLiteral("Other.rlog"));
+        while (import.readNext(20)) {
+        }
+        QCOMPARE(import.finish().imported, 50);
+
+        QCOMPARE(log.getlastQSOs(4).size(), 0);
+        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "DefaultLog.rlog");
+        QCOMPARE(log.getlastQSOs(4).size(), 50);
     }
 };
 

@@ -474,6 +474,8 @@ private slots:
             << "Contest.rlog" << QStringList{"Contest.rlog"} << "Contest.rlog";
         QTest::newRow("file in a subfolder")
             << "old/Club.rlog" << QStringList{"old/Club.rlog"} << "old/Club.rlog";
+        QTest::newRow("a name with \"..\" falls back to the default")
+            << "old/../Contest.rlog" << QStringList{"Contest.rlog"} << kDefaultLog;
     }
 
     void logbookChoice()

@@ -11,7 +11,7 @@ Page {
     required property QsoEntryForm form
     required property PileUp pileUp
     /** Set when the page edits a stored QSO. */
-    property int editRowid: 0
+    property real editRowid: 0 // a QSO id may pass 2^31; a real holds it exactly
     /** False when the form already holds a record taken over (a cluster spot). */
     property bool fresh: true
     title: form.title

@@ -107,8 +107,11 @@ Page {
         }
     }
 
+    AlertDialog { id: alert }
+
     Connections {
         target: page.pileUp
+        function onAlertRequested(title, message) { alert.show(title, message) }
         function onKeyboardCloseRequested() { callsign.focus = false }
         function onCallsignFocusRequested() { callsign.forceActiveFocus() }
     }

@@ -38,9 +38,12 @@ Page {
         }
     }
 
+    AlertDialog { id: alert }
+
     Connections {
         target: page.editor
         function onCloseRequested() { page.StackView.view.pop() }
+        function onAlertRequested(title, message) { alert.show(title, message) }
     }
 
     Flickable {
