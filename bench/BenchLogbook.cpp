@@ -1,10 +1,10 @@
 #include "BenchLogbook.h"
 
-#include "root/AppDelegate.h"
-#include "root/Startup.h"
 #include "loggen/CallsignList.h"
 #include "loggen/LogbookWriter.h"
 #include "loggen/QsoGenerator.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 
 #include <QCoreApplication>
 #include <QFile>

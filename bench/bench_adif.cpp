@@ -6,10 +6,10 @@
 
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
-#include "model/AdifWriter.h"
 #include "adif/DxccEntityLookup.h"
-#include "root/AppDelegate.h"
+#include "model/AdifWriter.h"
 #include "model/LogModel.h"
+#include "root/AppDelegate.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

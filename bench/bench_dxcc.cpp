@@ -2,9 +2,9 @@
 // in-memory copies (what the program uses) against opening the file for every statement.
 //   bench_dxcc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-#include "root/AppDelegate.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/SqlDxccSource.h"
+#include "root/AppDelegate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,7 +73,7 @@ void BM_ResolveOpenQueryClose(benchmark::State &state)
     DXCCModel model(
         app.folder(), app.clock(),
         std::make_unique<SqlDxccSource>(app.folder().filePath(QStringLiteral("ClublogDXCC.db")),
-                                             app.folder().filePath(QStringLiteral("IOTA.db"))));
+                                        app.folder().filePath(QStringLiteral("IOTA.db"))));
     run(state, model);
 }
 

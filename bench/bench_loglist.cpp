@@ -4,8 +4,8 @@
 
 #include "BenchLogbook.h"
 
-#include "root/AppDelegate.h"
 #include "entry/LogListModel.h"
+#include "root/AppDelegate.h"
 
 #include <QDateTime>
 
@@ -29,7 +29,7 @@ void firstRowsShown(benchmark::State &state)
     {
         // The once-per-logbook DX table rebuild is not what is measured.
         LogListModel warmUp(app->defaults(), app->notifications(), app->clock(), app->log(),
-                          QStringLiteral("QsoSortIndex"));
+                            QStringLiteral("QsoSortIndex"));
     }
     for (auto _ : state) {
         LogListModel list(app->defaults(), app->notifications(), app->clock(), app->log(),
@@ -62,7 +62,7 @@ void readPagesFarDown(benchmark::State &state, int range, int order)
     app->defaults().setValue(QStringLiteral("xQSOsIndex"), range);
     app->defaults().setValue(QStringLiteral("QsoSortIndex"), order);
     LogListModel list(app->defaults(), app->notifications(), app->clock(), app->log(),
-                          QStringLiteral("QsoSortIndex"));
+                      QStringLiteral("QsoSortIndex"));
     if (list.rowCount() == 0)
         state.SkipWithError("the list is empty");
     int row = list.rowCount() / 2;

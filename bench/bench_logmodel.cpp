@@ -2,9 +2,9 @@
 
 #include "BenchLogbook.h"
 
-#include "root/AppDelegate.h"
 #include "loggen/QsoGenerator.h"
 #include "model/LogModel.h"
+#include "root/AppDelegate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,12 +3,12 @@
 
 #include "BenchLogbook.h"
 
-#include "root/AppDelegate.h"
-#include "refdata/OneDxSpotClass.h"
 #include "loggen/QsoGenerator.h"
 #include "model/LogModel.h"
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
+#include "refdata/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // read into a QSO, and the decoded text (what a file handed to the window becomes) read again.
 // Every record's fields written back by our writer must read back the same.
 
-#include "model/AdifField.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
+#include "model/AdifField.h"
 #include "refdata/BandTable.h"
 
 #include <cstdint>

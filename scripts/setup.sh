@@ -14,6 +14,7 @@ packages=(
     qt6-qpa-plugins libgl-dev
     libsqlite3-dev sqlite3 zlib1g-dev libzxing-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri libglx-mesa0 fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 missing=()

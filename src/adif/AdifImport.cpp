@@ -13,8 +13,10 @@
 struct AdifImport::Run {
     Run(const UserDefaults &defaults, LogModel &current, adif::EntityLookup &entities,
         const adif::PreparedAdif &text)
-        : logbook(current.pinned()), bands(MyFunctions::bandTable(defaults)),
-          context{entities, bands, logbook->makeMappingInfo(), defaults.logDateFormaterStyle()},
+        : logbook(current.pinned()),
+          bands(MyFunctions::bandTable(defaults)), context{entities, bands,
+                                                           logbook->makeMappingInfo(),
+                                                           defaults.logDateFormaterStyle()},
           prepared(text)
     {}
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "refdata/ModesList.h"
 #include "model/QsoClass.h"
+#include "refdata/ModesList.h"
 
 #include <QDateTime>
 #include <QString>

@@ -5,7 +5,8 @@
 #include <QJsonObject>
 
 UserDefaults::UserDefaults(const QString &iniPath, QObject *parent)
-    : QObject(parent), m_settings(iniPath.isEmpty() ? std::make_unique<QSettings>()
+    : QObject(parent),
+      m_settings(iniPath.isEmpty() ? std::make_unique<QSettings>()
                                    : std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
 {}
 

@@ -2,13 +2,13 @@
 
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
-#include "model/AdifWriter.h"
 #include "adif/DxccEntityLookup.h"
-#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/ProgressBar.h"
+#include "model/AdifWriter.h"
 #include "model/LogModel.h"
+#include "root/AppDelegate.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,5 @@
 #include "cli/DxccCommands.h"
 
-#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "formats/Formats.h"
@@ -8,6 +7,7 @@
 #include "refdata/ClublogDxStuff.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/WpxPrefix.h"
+#include "root/AppDelegate.h"
 
 #include <QEventLoop>
 #include <QTextStream>

@@ -1,10 +1,10 @@
 #include "cli/GeoCommands.h"
 
-#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "formats/Formats.h"
 #include "refdata/MyFunctions.h"
+#include "root/AppDelegate.h"
 
 #include <QLocale>
 

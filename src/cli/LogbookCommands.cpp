@@ -1,10 +1,10 @@
 #include "cli/LogbookCommands.h"
 
-#include "root/AppDelegate.h"
-#include "model/LogbookChoice.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
+#include "root/AppDelegate.h"
 
 #include <QJsonArray>
 

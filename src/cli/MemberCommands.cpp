@@ -3,8 +3,8 @@
 #include "cli/Cli.h"
 #include "cli/ProgressBar.h"
 #include "model/LogModel.h"
-#include "shell/MemberListDownload.h"
 #include "refdata/MemberListFile.h"
+#include "shell/MemberListDownload.h"
 
 #include <QEventLoop>
 
@@ -16,9 +16,9 @@ int download(Cli &cli, const QString &which)
     if (which != QLatin1String("lotw") && which != QLatin1String("eqsl"))
         return cli.usage(QStringLiteral("Usage: members download lotw|eqsl"));
     MemberListDownload download(cli.app().defaults(), cli.app().notifications(), cli.app().log(),
-                                cli.app().folder(), which == QLatin1String("lotw")
-                                               ? MemberListDownload::Kind::Lotw
-                                               : MemberListDownload::Kind::Eqsl);
+                                cli.app().folder(),
+                                which == QLatin1String("lotw") ? MemberListDownload::Kind::Lotw
+                                                               : MemberListDownload::Kind::Eqsl);
     ProgressBar bar;
     QString alert;
     bool stored = false;

@@ -1,10 +1,10 @@
 #include "cli/NewQso.h"
 
-#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "entry/FieldRules.h"
 #include "formats/Formats.h"
 #include "refdata/MyFunctions.h"
+#include "root/AppDelegate.h"
 
 #include <QSet>
 

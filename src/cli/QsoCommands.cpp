@@ -6,9 +6,9 @@
 #include "cli/QsoJson.h"
 #include "formats/TextCoding.h"
 #include "model/LogModel.h"
+#include "model/QsoEntity.h"
 #include "model/QsoRow.h"
 #include "refdata/DXCCModel.h"
-#include "model/QsoEntity.h"
 
 #include <QJsonArray>
 

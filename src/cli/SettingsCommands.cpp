@@ -1,9 +1,9 @@
 #include "cli/SettingsCommands.h"
 
-#include "root/AppDelegate.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
 #include "model/LogbookFiles.h"
+#include "root/AppDelegate.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,13 +1,13 @@
 #include "cli/WorkedCommands.h"
 
-#include "root/AppDelegate.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
-#include "refdata/OneDxSpotClass.h"
 #include "model/LogModel.h"
 #include "refdata/Bands.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/ModeClasses.h"
+#include "refdata/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
 
 #include <QJsonArray>
 
@@ -153,8 +153,7 @@ int dxListCommand(Cli &cli, const QStringList &words)
     const int filter = args.option(QStringLiteral("filter"), QStringLiteral("0")).toInt(&ok);
     if (!args.error().isEmpty() || !args.positional().isEmpty() || !ok || filter < 0 || filter > 5)
         return cli.usage(QStringLiteral("Usage: dxlist [--by-name] [--filter 0..5]"));
-    QStringList rows =
-        cli.app().log().getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
+    QStringList rows = cli.app().log().getAllDxInfoStrings(args.flag(QStringLiteral("by-name")));
     rows.removeIf([filter](const QString &row) { return !dxstats::keepDxListRow(row, filter); });
     cli.print(QJsonArray::fromStringList(rows), rows);
     return Cli::Success;

@@ -1,7 +1,5 @@
 // brindlewick-cli: the logbook's models for scripts and headless stations.
 
-#include "root/AppDelegate.h"
-#include "root/Startup.h"
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/Command.h"
@@ -12,6 +10,8 @@
 #include "cli/QsoCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/WorkedCommands.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,14 +1,13 @@
 #include "entry/LogListModel.h"
 
 #include "adif/AdifExport.h"
-#include "model/AdifWriter.h"
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
 #include "app/Clock.h"
-#include "model/LogModel.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "entry/LogListTexts.h"
 #include "entry/QsoColors.h"
+#include "model/AdifWriter.h"
 #include "model/LogModel.h"
 
 #include <QDir>
@@ -70,9 +69,10 @@ void sortSynced(QList<QsoClass> &qsos, int order)
 
 } // namespace
 
-LogListModel::LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, QString sortKey, QObject *parent)
-    : QAbstractListModel(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log), m_sortKey(std::move(sortKey)),
-      m_exportFolder(QDir::tempPath())
+LogListModel::LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                           LogModel &log, QString sortKey, QObject *parent)
+    : QAbstractListModel(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock),
+      m_log(log), m_sortKey(std::move(sortKey)), m_exportFolder(QDir::tempPath())
 {
     centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                    [this](const QVariant &) { newLogSelected(); });
@@ -462,8 +462,7 @@ void LogListModel::exportMarked()
     QString text = adif::exportHeader();
     for (const QsoClass &qso : std::as_const(qsos))
         text += log.makeAdifRecord(qso);
-    const std::optional<QString> path =
-        adif::writeExportFile(text, m_exportFolder, m_clock.now());
+    const std::optional<QString> path = adif::writeExportFile(text, m_exportFolder, m_clock.now());
     if (!path) {
         // The marks stay, so the export can be tried again.
         emit alertRequested(

@@ -62,7 +62,8 @@ public:
     static constexpr int kPageSize = 200;
 
     /** `sortKey` is the user default that holds the order. */
-    LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, QString sortKey, QObject *parent = nullptr);
+    LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                 LogModel &log, QString sortKey, QObject *parent = nullptr);
     ~LogListModel() override;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;

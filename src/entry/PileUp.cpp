@@ -1,9 +1,7 @@
 #include "entry/PileUp.h"
 
-#include "app/UserDefaults.h"
 #include "app/Clock.h"
-#include "model/LogModel.h"
-#include "refdata/DXCCModel.h"
+#include "app/UserDefaults.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PileUpStart.h"
@@ -30,7 +28,8 @@ QString clockText(const QDateTime &now)
 
 } // namespace
 
-PileUp::PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc, QObject *parent)
+PileUp::PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
+               QObject *parent)
     : QObject(parent), m_defaults(defaults), m_now(clock), m_current(log), m_dxcc(dxcc),
       m_clock(new QTimer(this))
 {

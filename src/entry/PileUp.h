@@ -37,7 +37,8 @@ class PileUp : public QObject {
     Q_PROPERTY(QString logText READ logText NOTIFY logTextChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
-    explicit PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
+    explicit PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
+                    QObject *parent = nullptr);
     ~PileUp() override;
 
     /** Checks the new-QSO form's values and, when they do, starts the pile-up with them: `fields`

@@ -1,9 +1,6 @@
 #include "entry/QsoEditor.h"
 
 #include "app/UserDefaults.h"
-#include "model/LogModel.h"
-#include "refdata/DXCCModel.h"
-#include "refdata/MyFunctions.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -101,7 +98,8 @@ constexpr int kShortestIota = 2;
 
 } // namespace
 
-QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
+QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions,
+                     QObject *parent)
     : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions)
 {}
 

@@ -40,7 +40,8 @@ class QsoEditor : public QObject {
     Q_PROPERTY(int colorCode READ colorCode NOTIFY fieldsChanged)
     Q_PROPERTY(QStringList colorNames READ colorNames CONSTANT)
 public:
-    explicit QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, QObject *parent = nullptr);
+    explicit QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc,
+                       MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEditor() override;
 
     /** Shows a stored QSO; one with `checked` set opens straight in editing. */

@@ -1,13 +1,9 @@
 #include "entry/QsoEntryForm.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
 #include "app/Clock.h"
-#include "model/LogModel.h"
-#include "refdata/DXCCModel.h"
-#include "refdata/MyFunctions.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
-#include "refdata/OneDxSpotClass.h"
+#include "app/UserDefaults.h"
 #include "entry/CallsignLookup.h"
 #include "entry/EntryTexts.h"
 #include "entry/FieldRules.h"
@@ -16,6 +12,7 @@
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
+#include "refdata/OneDxSpotClass.h"
 
 #include <QTimer>
 
@@ -59,10 +56,12 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 
 } // namespace
 
-QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_phone(phone), m_log(log),
-      m_functions(functions), m_dxcc(dxcc),
-      m_position(new OwnPosition(this)), m_clock(new QTimer(this))
+QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                           LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
+                           QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_phone(phone),
+      m_log(log), m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
+      m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
     connect(m_clock, &QTimer::timeout, this, &QsoEntryForm::refreshClock);
@@ -218,8 +217,7 @@ void QsoEntryForm::leaveField(const QString &field)
     } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
         const int n = field.mid(5).toInt();
         if (n >= 1 && n <= kUserFields)
-            m_defaults.setValue(QStringLiteral("Default_User_%1").arg(n),
-                                      m_values.userField(n));
+            m_defaults.setValue(QStringLiteral("Default_User_%1").arg(n), m_values.userField(n));
         return;
     } else {
         return;

@@ -72,7 +72,9 @@ class QsoEntryForm : public QObject {
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY settingsChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
-    QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent = nullptr);
+    QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                 LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
+                 QObject *parent = nullptr);
     ~QsoEntryForm() override;
 
     // Typing.

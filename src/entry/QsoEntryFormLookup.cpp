@@ -2,14 +2,10 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
 #include "app/Clock.h"
-#include "model/LogModel.h"
-#include "refdata/DXCCModel.h"
-#include "refdata/MyFunctions.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
-#include "refdata/OneDxSpotClass.h"
+#include "app/UserDefaults.h"
 #include "entry/EntryTexts.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
@@ -19,6 +15,7 @@
 #include "refdata/DXCCModel.h"
 #include "refdata/MemberListFile.h"
 #include "refdata/MyFunctions.h"
+#include "refdata/OneDxSpotClass.h"
 
 #include <QTimer>
 
@@ -71,7 +68,7 @@ void QsoEntryForm::callsignFieldDidEndEditing()
         spot.band = m_functions.qrg2mBand(*kHz);
         spot.xBand = m_functions.qrg2xBand(*kHz);
         m_notifications.post(QString::fromLatin1(notifications::SetTrxData),
-                                   QVariant::fromValue(spot));
+                             QVariant::fromValue(spot));
         m_values.callsign.clear();
         m_lookedUpCallsign.clear();
         clearStationLines();
@@ -138,8 +135,7 @@ void QsoEntryForm::showEntity(const CountryClass &entity)
     setValue(QStringLiteral("cq"), QString::number(entity.cq));
     setValue(QStringLiteral("itu"), QString::number(entity.itu));
     setValue(QStringLiteral("iota"), entity.iota);
-    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet),
-                               entity.locator);
+    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet), entity.locator);
 }
 
 void QsoEntryForm::stationLookups(const QString &callsign)

@@ -2,17 +2,15 @@
 
 #include "entry/QsoEntryForm.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
 #include "app/Clock.h"
-#include "model/LogModel.h"
-#include "refdata/DXCCModel.h"
-#include "refdata/MyFunctions.h"
+#include "app/NotificationCenter.h"
+#include "app/UserDefaults.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
 #include "entry/QsoRecordBuilder.h"
 #include "model/LogModel.h"
+#include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "refdata/ModesList.h"
 #include "formats/Formats.h"
 #include "model/QsoClass.h"
+#include "refdata/ModesList.h"
 
 #include <QString>
 #include <QStringList>

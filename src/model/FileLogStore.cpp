@@ -1,8 +1,8 @@
 #include "model/FileLogStore.h"
 
 #include "app/Clock.h"
-#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
+#include "app/UserDefaults.h"
 #include "db/Database.h"
 #include "model/QsoRow.h"
 

@@ -1,7 +1,7 @@
 #include "model/FileWorkedStore.h"
 
-#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
+#include "app/UserDefaults.h"
 #include "db/Database.h"
 #include "model/QsoRow.h"
 

@@ -2,16 +2,16 @@
 
 #include "app/Clock.h"
 #include "app/DataFolder.h"
-#include "app/NotificationCenter.h"
-#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "db/Database.h"
 #include "formats/TextCoding.h"
 #include "model/LogbookFiles.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -27,15 +27,13 @@ QString notification(const char *name)
 
 } // namespace
 
-LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder,
-                   NotificationCenter &centre, const Clock &clock, DXCCModel &dxcc,
-                   QObject *parent)
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
+                   const Clock &clock, DXCCModel &dxcc, QObject *parent)
     : LogModel(defaults, folder, centre, clock, dxcc, QString(), parent)
 {}
 
-LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder,
-                   NotificationCenter &centre, const Clock &clock, DXCCModel &dxcc,
-                   const QString &pinned, QObject *parent)
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
+                   const Clock &clock, DXCCModel &dxcc, const QString &pinned, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_folder(folder), m_notifications(centre),
       m_clock(clock), m_dxcc(dxcc), m_pinned(pinned), m_info60m(k60mCacheSize, QString()),
       m_fileStore(defaults, clock, m_info60m, QString()), m_fileWorked(defaults, QString())
@@ -81,9 +79,9 @@ void LogModel::loadPrefs()
         }
         m_isSyncLog = false;
         // The name may come from an edited settings file: it never leads out of the data folder.
-        const bool leaves = QDir::isAbsolutePath(name) ||
-                            name.split(QRegularExpression(QStringLiteral("[/\\\\]")))
-                                .contains(QStringLiteral(".."));
+        const bool leaves =
+            QDir::isAbsolutePath(name) || name.split(QRegularExpression(QStringLiteral("[/\\\\]")))
+                                              .contains(QStringLiteral(".."));
         if (leaves || !QFile::exists(m_folder.filePath(name)))
             name.clear();
     }
@@ -382,7 +380,7 @@ const MemberList &LogModel::lotwUsers()
 const MemberList &LogModel::eqslUsers()
 {
     if (!m_eqslUsers)
-        m_eqslUsers = MemberList::load(m_folder.filePath(QStringLiteral("eqsl.txt")),
-                                       QStringLiteral("\r\n"));
+        m_eqslUsers =
+            MemberList::load(m_folder.filePath(QStringLiteral("eqsl.txt")), QStringLiteral("\r\n"));
     return *m_eqslUsers;
 }

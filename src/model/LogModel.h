@@ -1,12 +1,12 @@
 #pragma once
 
-#include "refdata/ModesList.h"
 #include "model/DxccStatistics.h"
 #include "model/FileLogStore.h"
 #include "model/FileWorkedStore.h"
 #include "model/LogListQuery.h"
 #include "model/MemberList.h"
 #include "model/QsoClass.h"
+#include "refdata/ModesList.h"
 
 #include <QObject>
 #include <QVariantMap>
@@ -52,8 +52,7 @@ public:
              const Clock &clock, DXCCModel &dxcc, QObject *parent = nullptr);
     /** A LogModel that stays on the given logbook file whatever is chosen later. */
     LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
-             const Clock &clock, DXCCModel &dxcc, const QString &pinned,
-             QObject *parent = nullptr);
+             const Clock &clock, DXCCModel &dxcc, const QString &pinned, QObject *parent = nullptr);
 
     // Which logbook.
     void loadPrefs();

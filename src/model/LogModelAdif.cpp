@@ -2,10 +2,10 @@
 
 #include "model/LogModel.h"
 
-#include "model/AdifWriter.h"
-#include "refdata/UserFieldNames.h"
 #include "app/DataFolder.h"
 #include "app/UserDefaults.h"
+#include "model/AdifWriter.h"
+#include "refdata/UserFieldNames.h"
 
 #include <QFile>
 
@@ -17,7 +17,8 @@ QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 
 QString LogModel::makeAdifRecord(const QsoClass &qso)
 {
-    const adif::RecordContext context{modesList(), makeMappingInfo(), m_defaults.logDateFormaterStyle()};
+    const adif::RecordContext context{modesList(), makeMappingInfo(),
+                                      m_defaults.logDateFormaterStyle()};
     return adif::makeAdifRecord(qso, context);
 }
 

@@ -3,10 +3,10 @@
 #include "model/LogModel.h"
 
 #include "app/Diagnostics.h"
-#include "refdata/OneDxSpotClass.h"
 #include "model/DxInfo.h"
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
+#include "refdata/OneDxSpotClass.h"
 
 #include <cstdlib>
 

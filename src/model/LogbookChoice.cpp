@@ -2,8 +2,8 @@
 
 #include "app/DataFolder.h"
 #include "app/NotificationCenter.h"
-#include "app/UserDefaults.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "model/LogbookFiles.h"
 
 #include <QDir>
@@ -28,8 +28,7 @@ CreateResult createLogbook(const DataFolder &folder, const QString &name, QStrin
                : CreateResult::CopyFailed;
 }
 
-void selectLogbook(UserDefaults &defaults, NotificationCenter &centre,
-                   const QString &name)
+void selectLogbook(UserDefaults &defaults, NotificationCenter &centre, const QString &name)
 {
     defaults.setValue(QStringLiteral("LogDbName"), name);
     centre.post(QString::fromLatin1(notifications::NewLogSelected));

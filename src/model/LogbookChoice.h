@@ -18,8 +18,7 @@ CreateResult createLogbook(const DataFolder &folder, const QString &name,
 
 /** Makes the logbook current: sets "LogDbName" and posts "NewLogSelected" and
  *  "DxPrefsWereChanged". */
-void selectLogbook(UserDefaults &defaults, NotificationCenter &centre,
-                   const QString &name);
+void selectLogbook(UserDefaults &defaults, NotificationCenter &centre, const QString &name);
 
 enum class DeleteResult { Deleted, NotFound, LastLogbook, Failed };
 

@@ -1,8 +1,8 @@
 #include "refdata/ClublogDxStuff.h"
 
 #include "app/DataFolder.h"
-#include "app/UserDefaults.h"
 #include "app/Diagnostics.h"
+#include "app/UserDefaults.h"
 #include "refdata/ClublogDbWriter.h"
 #include "refdata/ClublogXml.h"
 #include "refdata/DxccDatabases.h"

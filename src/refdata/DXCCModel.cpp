@@ -40,9 +40,10 @@ DXCCModel::DXCCModel(const DataFolder &folder, const Clock &clock)
 
 DXCCModel::DXCCModel(const DataFolder &folder, const Clock &clock,
                      std::unique_ptr<DxccSource> source)
-    : m_folder(folder), m_clock(clock), m_clPath(folder.filePath(QLatin1String(refdata::kClublogDbName))),
-      m_iotaPath(folder.filePath(QLatin1String(refdata::kIotaDbName))),
-      m_source(std::move(source)), m_lists(std::make_unique<SqlDxccSource>(m_clPath, m_iotaPath))
+    : m_folder(folder), m_clock(clock),
+      m_clPath(folder.filePath(QLatin1String(refdata::kClublogDbName))),
+      m_iotaPath(folder.filePath(QLatin1String(refdata::kIotaDbName))), m_source(std::move(source)),
+      m_lists(std::make_unique<SqlDxccSource>(m_clPath, m_iotaPath))
 {
     copyIotaDB();
     copyClDB();

@@ -2,8 +2,8 @@
 
 #include "app/Clock.h"
 #include "app/NotificationCenter.h"
-#include "app/UserDefaults.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "formats/Formats.h"
 #include "geo/Bearing.h"
 #include "geo/DateHelpers.h"

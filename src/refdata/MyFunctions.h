@@ -22,8 +22,8 @@ class UserDefaults;
 class MyFunctions : public QObject {
     Q_OBJECT
 public:
-    MyFunctions(const UserDefaults &defaults, NotificationCenter &centre,
-                const Clock &clock, QObject *parent = nullptr);
+    MyFunctions(const UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                QObject *parent = nullptr);
 
     /** Reads "QRGs", "NewOnesOnly", "ColoredSpots" and "CallsToMark" again. */
     void loadPrefs();

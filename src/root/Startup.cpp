@@ -1,8 +1,8 @@
 #include "root/Startup.h"
 
+#include "app/Diagnostics.h"
 #include "refdata/ModesList.h"
 #include "root/AppDelegate.h"
-#include "app/Diagnostics.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -28,7 +28,8 @@ class AdifImportScreen : public QObject {
     Q_PROPERTY(bool importing READ importing NOTIFY progressChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
 public:
-    explicit AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
+    explicit AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
+                              DXCCModel &dxcc, QObject *parent = nullptr);
     ~AdifImportScreen() override;
 
     /** Prepares a text: record ends and the header end are found in any letter case. */

@@ -1,15 +1,15 @@
 #include "shell/AppShell.h"
 
-#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
-#include "shell/MemberListDownload.h"
+#include "root/AppDelegate.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
 #include "shell/FileHandOff.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
+#include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
@@ -39,15 +39,23 @@ const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"
 
 AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
-      m_fileHandOff(new FileHandOff(this)), m_logbooks(new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(), phone, this)),
+      m_fileHandOff(new FileHandOff(this)),
+      m_logbooks(new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(),
+                                      phone, this)),
       m_logbookImport(new LogbookFileImport(app.folder(), this)),
-      m_adifImport(new AdifImportScreen(app.defaults(), app.notifications(), app.log(), app.dxcc(), this)), m_station(new StationSettings(app.notifications(), app.log(), this)),
-      m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)), m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
+      m_adifImport(
+          new AdifImportScreen(app.defaults(), app.notifications(), app.log(), app.dxcc(), this)),
+      m_station(new StationSettings(app.notifications(), app.log(), this)),
+      m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)),
+      m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
       m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), phone, this)),
-      m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(), app.folder(), MemberListDownload::Kind::Lotw, this)),
-      m_eqslUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(), app.folder(), MemberListDownload::Kind::Eqsl, this)),
+      m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
+                                         app.folder(), MemberListDownload::Kind::Lotw, this)),
+      m_eqslUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
+                                         app.folder(), MemberListDownload::Kind::Eqsl, this)),
       m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
-      m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(), app.dxcc(), app.functions(), phone, this))
+      m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(),
+                                   app.dxcc(), app.functions(), phone, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });

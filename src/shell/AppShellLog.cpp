@@ -2,12 +2,12 @@
 
 #include "shell/AppShell.h"
 
-#include "root/AppDelegate.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
+#include "root/AppDelegate.h"
 
 namespace {
 
@@ -23,9 +23,11 @@ void AppShell::setUpLog()
 {
     // The phone and the larger screens keep their own order of the log.
     m_logList = new LogListModel(
-        m_app.defaults(), m_app.notifications(), m_app.clock(), m_app.log(), m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
+        m_app.defaults(), m_app.notifications(), m_app.clock(), m_app.log(),
+        m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
     m_logList->setPagesInBackground(true);
-    m_qsoEditor = new QsoEditor(m_app.defaults(), m_app.log(), m_app.dxcc(), m_app.functions(), this);
+    m_qsoEditor =
+        new QsoEditor(m_app.defaults(), m_app.log(), m_app.dxcc(), m_app.functions(), this);
     m_pileUp = new PileUp(m_app.defaults(), m_app.clock(), m_app.log(), m_app.dxcc(), this);
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {

@@ -1,8 +1,8 @@
 #include "shell/BandTableSettings.h"
 
-#include "app/UserDefaults.h"
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 
 #include <QLocale>
 
@@ -14,12 +14,13 @@ const QString kQrgs = QStringLiteral("QRGs");
 
 } // namespace
 
-BandTableSettings::BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz, QObject *parent)
+BandTableSettings::BandTableSettings(UserDefaults &defaults, NotificationCenter &centre,
+                                     bool wholeKHz, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_notifications(centre), m_wholeKHz(wholeKHz)
 {
     reload();
     m_notifications.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
-                                  [this](const QVariant &) { reload(); });
+                            [this](const QVariant &) { reload(); });
 }
 
 bool BandTableSettings::setValue(int index, const QString &text)

@@ -21,7 +21,8 @@ public:
     static constexpr int kRows = 12;
     static constexpr int kColumns = 4;
 
-    BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz, QObject *parent = nullptr);
+    BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz,
+                      QObject *parent = nullptr);
 
     /** Stores one value (index 0–47); false, and nothing stored, for text that is no number. */
     Q_INVOKABLE bool setValue(int index, const QString &text);

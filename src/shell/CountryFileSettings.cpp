@@ -1,12 +1,13 @@
 #include "shell/CountryFileSettings.h"
 
-#include "app/UserDefaults.h"
 #include "app/DataFolder.h"
+#include "app/UserDefaults.h"
 #include "refdata/ClublogDxStuff.h"
 #include "shell/LocalFile.h"
 #include "shell/ShellTexts.h"
 
-CountryFileSettings::CountryFileSettings(UserDefaults &defaults, const DataFolder &folder, QObject *parent)
+CountryFileSettings::CountryFileSettings(UserDefaults &defaults, const DataFolder &folder,
+                                         QObject *parent)
     : QObject(parent), m_rebuild(new ClublogDxStuff(defaults, folder, this)),
       m_fileDate(defaults.string(QString::fromLatin1(ClublogDxStuff::kLastDateKey)))
 {

@@ -17,7 +17,8 @@ class CountryFileSettings : public QObject {
     Q_PROPERTY(QString statusLine READ statusLine NOTIFY changed)
     Q_PROPERTY(QString errorLine READ errorLine NOTIFY changed)
 public:
-    explicit CountryFileSettings(UserDefaults &defaults, const DataFolder &folder, QObject *parent = nullptr);
+    explicit CountryFileSettings(UserDefaults &defaults, const DataFolder &folder,
+                                 QObject *parent = nullptr);
 
     [[nodiscard]] bool busy() const { return m_busy; }
     [[nodiscard]] const QString &fileDate() const { return m_fileDate; }

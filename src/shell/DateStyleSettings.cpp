@@ -1,9 +1,9 @@
 #include "shell/DateStyleSettings.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
 #include "app/Clock.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "formats/Formats.h"
 
 namespace {
@@ -12,7 +12,8 @@ const QString kDateFormatIndex = QStringLiteral("DateFormatIndex");
 
 } // namespace
 
-DateStyleSettings::DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, QObject *parent)
+DateStyleSettings::DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre,
+                                     const Clock &clock, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock)
 {}
 

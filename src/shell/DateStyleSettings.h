@@ -14,7 +14,8 @@ class DateStyleSettings : public QObject {
     Q_PROPERTY(QString shortExample READ shortExample CONSTANT)
     Q_PROPERTY(QString mediumExample READ mediumExample CONSTANT)
 public:
-    explicit DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock, QObject *parent = nullptr);
+    explicit DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre,
+                               const Clock &clock, QObject *parent = nullptr);
 
     [[nodiscard]] int dateFormatIndex() const;
     void setDateFormatIndex(int index);

@@ -1,12 +1,11 @@
 #include "shell/LogbookSelection.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
-#include "model/LogModel.h"
 #include "app/DataFolder.h"
-#include "model/LogbookChoice.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
 #include "shell/ShellTexts.h"
 
@@ -18,18 +17,21 @@ const QString kLogDbName = QStringLiteral("LogDbName");
 
 } // namespace
 
-LogbookSelection::LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder), m_phone(phone)
+LogbookSelection::LogbookSelection(UserDefaults &defaults, NotificationCenter &centre,
+                                   LogModel &log, const DataFolder &folder, bool phone,
+                                   QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder),
+      m_phone(phone)
 {
     reload();
     readStation();
     // Settings and imports elsewhere change the current logbook too.
     m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                                  [this](const QVariant &) {
-                                      if (!m_changed)
-                                          reload();
-                                      readStation();
-                                  });
+                            [this](const QVariant &) {
+                                if (!m_changed)
+                                    reload();
+                                readStation();
+                            });
 }
 
 void LogbookSelection::reload()
@@ -98,8 +100,8 @@ void LogbookSelection::deleteSelected()
     // exists, and this build has none.
     if (name == QLatin1String(logbookfiles::kSyncedLog))
         return;
-    if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications,
-                                     name) != logbookchoice::DeleteResult::Deleted)
+    if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications, name) !=
+        logbookchoice::DeleteResult::Deleted)
         return;
     m_names = m_log.getAllLogNames();
     emit listChanged();

@@ -29,7 +29,8 @@ class LogbookSelection : public QObject {
     Q_PROPERTY(QString okayText READ okayText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, bool phone, QObject *parent = nullptr);
+    LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
+                     const DataFolder &folder, bool phone, QObject *parent = nullptr);
 
     /** Reads the list again and preselects the current logbook (else the first row). */
     Q_INVOKABLE void reload();

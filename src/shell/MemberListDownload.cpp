@@ -1,11 +1,10 @@
 #include "shell/MemberListDownload.h"
 
-#include "app/UserDefaults.h"
-#include "app/NotificationCenter.h"
-#include "model/LogModel.h"
 #include "app/DataFolder.h"
 #include "app/Diagnostics.h"
+#include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/UserDefaults.h"
 #include "model/LogModel.h"
 
 #include <QNetworkAccessManager>
@@ -20,12 +19,15 @@ const QString kEqslHost = QStringLiteral("EqslHost");
 
 } // namespace
 
-MemberListDownload::MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, Kind kind, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder), m_kind(kind), m_network(new QNetworkAccessManager(this))
+MemberListDownload::MemberListDownload(UserDefaults &defaults, NotificationCenter &centre,
+                                       LogModel &log, const DataFolder &folder, Kind kind,
+                                       QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder),
+      m_kind(kind), m_network(new QNetworkAccessManager(this))
 {
     readCount();
     m_notifications.observe(QString::fromLatin1(notifications::DownloadableDataChanged), this,
-                                  [this](const QVariant &) { readCount(); });
+                            [this](const QVariant &) { readCount(); });
 }
 
 void MemberListDownload::download()

@@ -26,7 +26,8 @@ class MemberListDownload : public QObject {
 public:
     using Kind = memberlist::Kind;
 
-    MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log, const DataFolder &folder, Kind kind, QObject *parent = nullptr);
+    MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
+                       const DataFolder &folder, Kind kind, QObject *parent = nullptr);
 
     /** Starts the download unless one is running. */
     Q_INVOKABLE void download();

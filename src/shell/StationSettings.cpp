@@ -1,16 +1,16 @@
 #include "shell/StationSettings.h"
 
 #include "app/NotificationCenter.h"
-#include "model/LogModel.h"
 #include "app/Notifications.h"
 #include "geo/Locator.h"
 #include "model/LogModel.h"
 
-StationSettings::StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent) : QObject(parent), m_notifications(centre), m_log(log)
+StationSettings::StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent)
+    : QObject(parent), m_notifications(centre), m_log(log)
 {
     read();
     m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                                  [this](const QVariant &) { read(); });
+                            [this](const QVariant &) { read(); });
 }
 
 bool StationSettings::locatorValid() const

@@ -1,17 +1,16 @@
 #include "shell/UserFieldSettings.h"
 
-#include "refdata/UserFieldNames.h"
 #include "app/NotificationCenter.h"
-#include "model/LogModel.h"
 #include "app/Notifications.h"
 #include "model/LogModel.h"
+#include "refdata/UserFieldNames.h"
 
 UserFieldSettings::UserFieldSettings(NotificationCenter &centre, LogModel &log, QObject *parent)
     : QObject(parent), m_notifications(centre), m_log(log)
 {
     read();
     m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                                  [this](const QVariant &) { read(); });
+                            [this](const QVariant &) { read(); });
 }
 
 QString UserFieldSettings::caption(int field) const

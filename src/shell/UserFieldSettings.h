@@ -17,7 +17,8 @@ class UserFieldSettings : public QObject {
 public:
     static constexpr int kFieldCount = 4;
 
-    explicit UserFieldSettings(NotificationCenter &centre, LogModel &log, QObject *parent = nullptr);
+    explicit UserFieldSettings(NotificationCenter &centre, LogModel &log,
+                               QObject *parent = nullptr);
 
     /** Fields are numbered 1 to 4. */
     Q_INVOKABLE QString caption(int field) const;

@@ -7,7 +7,6 @@
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
-#include "shell/MemberListDownload.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"
@@ -15,6 +14,7 @@
 #include "shell/DateStyleSettings.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
+#include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 

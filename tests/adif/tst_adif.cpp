@@ -4,10 +4,10 @@
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
 #include "model/AdifWriter.h"
-#include "root/AppDelegate.h"
 #include "model/LogModel.h"
 #include "model/LogbookChoice.h"
 #include "refdata/MyFunctions.h"
+#include "root/AppDelegate.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The application plumbing: fixed text formats, the notification centre, user defaults, the data
 // folder and the application object's own state.
 
-#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
 #include "formats/TextCoding.h"
+#include "root/AppDelegate.h"
 
 #include <QFileInfo>
 #include <QLocale>

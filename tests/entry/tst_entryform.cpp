@@ -2,16 +2,16 @@
 // types them, ending in the logbook.
 
 #include "../model/ReadOnlyLogbook.h"
-#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
-#include "refdata/OneDxSpotClass.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/InfoLines.h"
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
 #include "refdata/BandTable.h"
+#include "refdata/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -54,7 +54,9 @@ class EntryFormTest : public QObject {
 
     std::unique_ptr<QsoEntryForm> form(bool phone = false)
     {
-        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->notifications(), m_app->clock(), m_app->log(), m_app->dxcc(), m_app->functions(), phone);
+        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->notifications(),
+                                              m_app->clock(), m_app->log(), m_app->dxcc(),
+                                              m_app->functions(), phone);
     }
 
     /** Types a callsign key by key and leaves the field, as the operator does. */

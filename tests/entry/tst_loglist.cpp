@@ -56,7 +56,8 @@ class TestLogList : public QObject {
 
     std::unique_ptr<LogListModel> makeList(const QString &sortKey = QStringLiteral("QsoSortIndex"))
     {
-        auto list = std::make_unique<LogListModel>(f.app->defaults(), f.app->notifications(), f.app->clock(), f.app->log(), sortKey);
+        auto list = std::make_unique<LogListModel>(f.app->defaults(), f.app->notifications(),
+                                                   f.app->clock(), f.app->log(), sortKey);
         new QAbstractItemModelTester(
             list.get(), QAbstractItemModelTester::FailureReportingMode::QtTest, list.get());
         return list;

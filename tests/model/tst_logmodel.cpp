@@ -2,12 +2,12 @@
 // file is current, and what happens while the synced logbook is chosen without a synced store.
 
 #include "ReadOnlyLogbook.h"
-#include "root/AppDelegate.h"
-#include "model/LogbookChoice.h"
 #include "app/Notifications.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
+#include "root/AppDelegate.h"
 
 #include <QDir>
 #include <QFile>
@@ -1029,7 +1029,9 @@ private slots:
 
     void modelGoneBeforeNotification()
     {
-        auto log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(), m_app->clock(), m_app->dxcc());
+        auto log =
+            std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(),
+                                       m_app->clock(), m_app->dxcc());
         log.reset();
         m_app->notifications().post(notifications::NewLogSelected);
         m_app->notifications().post(notifications::DownloadableDataChanged);
@@ -1283,7 +1285,9 @@ private slots:
                 exec("delete from prefs", file);
         }
         logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), current);
-        QCOMPARE(int(logbookchoice::deleteLogbook(m_app->folder(), m_app->defaults(), m_app->notifications(), name)), result);
+        QCOMPARE(int(logbookchoice::deleteLogbook(m_app->folder(), m_app->defaults(),
+                                                  m_app->notifications(), name)),
+                 result);
         QCOMPARE(QFile::exists(path(name)),
                  result == int(logbookchoice::DeleteResult::LastLogbook));
         QCOMPARE(m_app->defaults().string("LogDbName"), currentAfter);

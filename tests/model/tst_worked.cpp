@@ -1,10 +1,10 @@
 // Worked and confirmed: the DX info texts and the questions the cluster and entry form ask.
 
-#include "root/AppDelegate.h"
-#include "refdata/OneDxSpotClass.h"
 #include "model/DxInfo.h"
 #include "model/DxccStatistics.h"
 #include "model/LogModel.h"
+#include "refdata/OneDxSpotClass.h"
+#include "root/AppDelegate.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -89,7 +89,8 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(), m_app->clock(), m_app->dxcc());
+        m_log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(),
+                                           m_app->notifications(), m_app->clock(), m_app->dxcc());
     }
 
     void buildsTheDxInfoText_data()

@@ -4,10 +4,10 @@
 
 #include "RefdataTestSupport.h"
 
-#include "root/AppDelegate.h"
 #include "refdata/ClublogDxStuff.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/Gunzip.h"
+#include "root/AppDelegate.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -4,13 +4,13 @@
 
 #include "RefdataTestSupport.h"
 
-#include "root/AppDelegate.h"
 #include "model/QsoClass.h"
+#include "model/QsoEntity.h"
 #include "refdata/CachedDxccSource.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/FileChangeWatch.h"
-#include "model/QsoEntity.h"
 #include "refdata/SqlDxccSource.h"
+#include "root/AppDelegate.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -167,8 +167,10 @@ std::unique_ptr<DXCCModel> TestDxcc::smallModel(AppDelegate &app, bool cached)
     const QString cl = app.folder().filePath(QStringLiteral("ClublogDXCC.db"));
     const QString iota = app.folder().filePath(QStringLiteral("IOTA.db"));
     if (cached)
-        return std::make_unique<DXCCModel>(app.folder(), app.clock(), std::make_unique<CachedDxccSource>(cl, iota));
-    return std::make_unique<DXCCModel>(app.folder(), app.clock(), std::make_unique<SqlDxccSource>(cl, iota));
+        return std::make_unique<DXCCModel>(app.folder(), app.clock(),
+                                           std::make_unique<CachedDxccSource>(cl, iota));
+    return std::make_unique<DXCCModel>(app.folder(), app.clock(),
+                                       std::make_unique<SqlDxccSource>(cl, iota));
 }
 
 void TestDxcc::shippedDatabase_data()
@@ -291,8 +293,9 @@ void TestDxcc::prefixesTried()
     QStringList asked;
     const QString cl = m_shipped->folder().filePath(QStringLiteral("ClublogDXCC.db"));
     const QString iota = m_shipped->folder().filePath(QStringLiteral("IOTA.db"));
-    DXCCModel model(m_shipped->folder(), m_shipped->clock(), std::make_unique<CountingSource>(
-                                    std::make_unique<CachedDxccSource>(cl, iota), asked));
+    DXCCModel model(
+        m_shipped->folder(), m_shipped->clock(),
+        std::make_unique<CountingSource>(std::make_unique<CachedDxccSource>(cl, iota), asked));
     (void)model.getDXCC(call);
     QCOMPARE(asked, prefixes);
 }

@@ -1,10 +1,10 @@
-#include "root/AppDelegate.h"
 #include "app/Notifications.h"
 #include "refdata/BandTable.h"
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
 #include "refdata/MyFunctions.h"
 #include "refdata/Ordering.h"
+#include "root/AppDelegate.h"
 
 #include <QDate>
 #include <QFile>

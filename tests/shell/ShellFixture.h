@@ -3,8 +3,8 @@
 // What every shell test starts from: its own data folder, an application object on it, a fixed
 // clock, and a record of the notifications posted.
 
-#include "root/AppDelegate.h"
 #include "app/DataFolder.h"
+#include "root/AppDelegate.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Start-up, files handed to the application, home-screen shortcuts and the window's activity.
 
 #include "ShellFixture.h"
-#include "model/LogbookChoice.h"
 #include "app/Notifications.h"
-#include "root/Startup.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
+#include "root/Startup.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
 
@@ -17,7 +17,8 @@ class TestLaunch : public QObject {
 
     void makeLogbook(const QString &name)
     {
-        QCOMPARE(logbookchoice::createLogbook(f.app->folder(), name), logbookchoice::CreateResult::Created);
+        QCOMPARE(logbookchoice::createLogbook(f.app->folder(), name),
+                 logbookchoice::CreateResult::Created);
     }
 
     [[nodiscard]] QString logDbName() const

@@ -1,8 +1,8 @@
 // Choosing, creating and deleting logbooks on the phone and on the tablet.
 
 #include "ShellFixture.h"
-#include "model/LogbookChoice.h"
 #include "model/LogModel.h"
+#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
 #include "shell/LogbookSelection.h"
 
@@ -68,7 +68,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -94,7 +95,8 @@ private slots:
         QFETCH(QString, typed);
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -125,7 +127,8 @@ private slots:
         const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -151,7 +154,8 @@ private slots:
     void newLogbookBecomesCurrentOnlyOnTheTablet()
     {
         QFETCH(bool, phone);
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), phone);
         f.posted.clear();
         selection.createLogbook(QStringLiteral("Field day"));
         QTEST(current(), "current");
@@ -177,7 +181,8 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
         f.posted.clear();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
@@ -199,7 +204,8 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), true);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
     }
@@ -218,7 +224,8 @@ private slots:
         QFETCH(bool, enabled);
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), false);
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -250,7 +257,8 @@ private slots:
         QFETCH(QString, deleted);
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
         QVERIFY(!QFile::exists(f.path(deleted)));
@@ -263,9 +271,13 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), true).newLogbookPrompt(),
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                  f.app->folder(), true)
+                     .newLogbookPrompt(),
                  QStringLiteral("Enter logbook file name:"));
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), false).newLogbookPrompt(),
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                  f.app->folder(), false)
+                     .newLogbookPrompt(),
                  QStringLiteral("Name of new logbook:"));
     }
 };

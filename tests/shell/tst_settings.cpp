@@ -2,10 +2,10 @@
 
 #include "ShellFixture.h"
 #include "model/LogModel.h"
-#include "shell/MemberListDownload.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
+#include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
@@ -134,7 +134,10 @@ private slots:
                 QCOMPARE(after.at(i / 4).toList().at(i % 4).toDouble(),
                          before.at(i / 4).toList().at(i % 4).toDouble());
         // A fresh editor reads what was stored.
-        QCOMPARE(BandTableSettings(f.app->defaults(), f.app->notifications(), wholeKHz).values().at(field), table.values().at(field));
+        QCOMPARE(BandTableSettings(f.app->defaults(), f.app->notifications(), wholeKHz)
+                     .values()
+                     .at(field),
+                 table.values().at(field));
     }
 
     void userFields_data()
@@ -259,8 +262,9 @@ private slots:
         const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
         const QByteArray old = lotw ? QByteArray("K9OLD\n") : QByteArray("K9OLD\r\n");
         QVERIFY(ShellFixture::write(file, old));
-        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), lotw ? MemberListDownload::Kind::Lotw
-                                                 : MemberListDownload::Kind::Eqsl);
+        MemberListDownload download(
+            f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(),
+            lotw ? MemberListDownload::Kind::Lotw : MemberListDownload::Kind::Eqsl);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         QSignalSpy done(&download, &MemberListDownload::done);
         f.posted.clear();
@@ -293,7 +297,8 @@ private slots:
         f.app->defaults().setValue(QStringLiteral("LotwHost"),
                                    QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
         QVERIFY(ShellFixture::write(f.path(QStringLiteral("lotw.txt")), "K1ABC\n"));
-        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(), MemberListDownload::Kind::Lotw);
+        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                    f.app->folder(), MemberListDownload::Kind::Lotw);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         download.download();
         QTRY_VERIFY(!download.busy());

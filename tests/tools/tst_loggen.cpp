@@ -1,5 +1,3 @@
-#include "root/AppDelegate.h"
-#include "root/Startup.h"
 #include "db/Database.h"
 #include "formats/Formats.h"
 #include "formats/TextCoding.h"
@@ -9,6 +7,8 @@
 #include "loggen/QsoGenerator.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
+#include "root/AppDelegate.h"
+#include "root/Startup.h"
 
 #include <QFile>
 #include <QLocale>

@@ -2,10 +2,10 @@
 //                   [--years Y]
 // Writes a logbook of N realistic QSOs for tests, benchmarks and trying the program out.
 
-#include "root/Startup.h"
 #include "loggen/CallsignList.h"
 #include "loggen/LogbookWriter.h"
 #include "loggen/QsoGenerator.h"
+#include "root/Startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
