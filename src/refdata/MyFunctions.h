@@ -2,7 +2,6 @@
 
 #include "geo/LatLon.h"
 #include "refdata/BandTable.h"
-#include "refdata/Ordering.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -36,26 +35,6 @@ public:
     [[nodiscard]] QString qrg2Mode(double kHz) const;
     [[nodiscard]] int qrg2xMode(double kHz) const;
     [[nodiscard]] static int mode2xMode(const QString &mode);
-
-    /** Ordering predicates over dates, numbers, texts and characters. */
-    template <typename T> [[nodiscard]] static bool istKleiner(const T &first, const T &second)
-    {
-        return refdata::istKleiner(first, second);
-    }
-    template <typename T> [[nodiscard]] static bool istGroesser(const T &first, const T &second)
-    {
-        return refdata::istGroesser(first, second);
-    }
-    template <typename T>
-    [[nodiscard]] static bool istKleinerGleich(const T &first, const T &second)
-    {
-        return refdata::istKleinerGleich(first, second);
-    }
-    template <typename T>
-    [[nodiscard]] static bool istGroesserGleich(const T &first, const T &second)
-    {
-        return refdata::istGroesserGleich(first, second);
-    }
 
     /** Locators, distance and bearing (see geo/Locator.h, geo/Geodesic.h, geo/Bearing.h). */
     [[nodiscard]] static QString getLocator(geo::LatLon position);

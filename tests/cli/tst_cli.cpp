@@ -3,9 +3,11 @@
 #include "../model/ReadOnlyLogbook.h"
 #include "db/Database.h"
 
+#include "CliRun.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -13,11 +15,7 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CliRun;
 
 QString adifRecords(int count)
 {
@@ -36,16 +34,7 @@ class CliTest : public QObject {
     Q_OBJECT
 
 private:
-    Run run(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(BRINDLEWICK_CLI),
-                      QStringList{QStringLiteral("--data-dir"), m_dir->path()} + arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-                QString::fromUtf8(process.readAllStandardError()).trimmed()};
-    }
+    Run run(const QStringList &arguments) { return CliRun::in(m_dir->path(), arguments); }
 
     QProcess *start(const QStringList &arguments)
     {

@@ -1,35 +1,20 @@
 // brindlewick-cli and the names and settings that decide which files are logbooks: a logbook name
 // is a file name in the data folder, and the entries that make a file a logbook stay as they are.
 
+#include "CliRun.h"
 #include <QDir>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
+using Run = CliRun;
 
 class CliLogbookNamesTest : public QObject {
     Q_OBJECT
 
 private:
-    Run run(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(BRINDLEWICK_CLI),
-                      QStringList{QStringLiteral("--data-dir"), dataDir()} + arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-                QString::fromUtf8(process.readAllStandardError()).trimmed()};
-    }
+    Run run(const QStringList &arguments) { return CliRun::in(dataDir(), arguments); }
 
     /** A folder inside the temporary one, so that a file written next to it is seen. */
     [[nodiscard]] QString dataDir() const { return m_dir->filePath(QStringLiteral("data")); }

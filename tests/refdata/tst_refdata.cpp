@@ -3,7 +3,6 @@
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
 #include "refdata/MyFunctions.h"
-#include "refdata/Ordering.h"
 #include "root/AppDelegate.h"
 
 #include <QDate>
@@ -69,7 +68,6 @@ private slots:
     void bandNames_data();
     void bandNames();
     void shippedTableIsSound();
-    void ordering();
     void facadeFollowsPreferences();
     void facadeSunTimesFollowClock();
 
@@ -271,21 +269,6 @@ void TestRefdata::shippedTableIsSound()
         const QString name = bandName(xBand);
         QCOMPARE(qrg2xBand(shipped, mBand2qrg(name)), xBand);
     }
-}
-
-void TestRefdata::ordering()
-{
-    const QDate day(2024, 5, 1);
-    QVERIFY(istKleinerGleich(day, day));
-    QVERIFY(istGroesserGleich(day, day));
-    QVERIFY(!istKleiner(day, day));
-    QVERIFY(!istGroesser(day, day));
-    QVERIFY(istKleiner(day, day.addDays(1)));
-    QVERIFY(istGroesser(day.addDays(1), day));
-    QVERIFY(!istKleinerGleich(day.addDays(1), day));
-    QVERIFY(istKleiner(QStringLiteral("A"), QStringLiteral("B")));
-    QVERIFY(istGroesser(QChar('a'), QChar('Z'))); // plain code order, case-sensitive
-    static_assert(istKleinerGleich(1.5, 2.0) && !istGroesserGleich(1.5, 2.0));
 }
 
 void TestRefdata::facadeFollowsPreferences()
