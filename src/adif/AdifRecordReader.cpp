@@ -156,6 +156,10 @@ ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context)
     readBandAndFrequency(field, qso, context.bands);
 
     qso.mode = field(u"mode");
+    // Our own export writes only "submode" for a mode the modes list does not know; reading it
+    // back must not refuse those QSOs.
+    if (qso.mode.isEmpty())
+        qso.mode = field(u"submode");
     qso.rstrx = field(u"rst_rcvd");
     qso.rsttx = field(u"rst_sent");
     qso.locator = field(u"gridsquare");

@@ -470,10 +470,19 @@ private slots:
         QCOMPARE(result.refusals.last().reasons, QStringList{"Record end <eor> not found: "});
     }
 
+    void anExportImportsBackUnchanged_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("a mode of the modes list") << "CW";
+        QTest::newRow("a mode written as submode only") << "MTONE";
+    }
+
     void anExportImportsBackUnchanged()
     {
+        QFETCH(QString, mode);
         LogModel &log = m_app->log();
         QsoClass qso = cwQso();
+        qso.mode = mode;
         qso.rsttx = "579";
         qso.rstrx = "559";
         qso.qsl = "X";
