@@ -6,7 +6,6 @@
 #include "app/Notifications.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
-#include "entry/InfoLines.h"
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
 #include "refdata/BandTable.h"
@@ -160,12 +159,6 @@ private slots:
         QTest::newRow("C gives CW") << "C"
                                     << "CW"
                                     << "599";
-        QTest::newRow("r gives RTTY") << "r"
-                                      << "RTTY"
-                                      << "599";
-        QTest::newRow("f gives FM with 59") << "f"
-                                            << "FM"
-                                            << "59";
         QTest::newRow("other keys are refused") << "x"
                                                 << ""
                                                 << "";
@@ -191,8 +184,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("QSL takes Q") << "qsl"
                                      << "q" << true;
-        QTest::newRow("QSL takes G") << "qsl"
-                                     << "G" << true;
         QTest::newRow("QSL refuses Y") << "qsl"
                                        << "y" << false;
         QTest::newRow("LoTW refuses R") << "lotwqsl"
@@ -201,8 +192,6 @@ private slots:
                                       << "x" << true;
         QTest::newRow("eQSL takes R") << "eqsl"
                                       << "r" << true;
-        QTest::newRow("eQSL takes N") << "eqsl"
-                                      << "n" << true;
         QTest::newRow("eQSL refuses B") << "eqsl"
                                         << "b" << false;
         QTest::newRow("dash everywhere") << "lotwqsl"
@@ -228,7 +217,6 @@ private slots:
         QTest::newRow("plain kHz") << "14025" << 14025.0 << "20m" << true;
         QTest::newRow("grouped passes through the pattern")
             << "14,025.5" << 14025.5 << "20m" << true;
-        QTest::newRow("grouped without decimals") << "7,074" << 7074.0 << "40m" << true;
         QTest::newRow("MHz is no band") << "14.025" << 14.025 << "??" << false;
         QTest::newRow("below 100 kHz") << "99.9" << 99.9 << "??" << false;
         QTest::newRow("out of band but usable") << "12000" << 12000.0 << "??" << true;
@@ -376,15 +364,12 @@ private slots:
         QCOMPARE(q.callsign, QStringLiteral("DL1ABC"));
         QCOMPARE(q.adif, 230);
         QCOMPARE(q.cq, QStringLiteral("14"));
-        QCOMPARE(q.itu, QStringLiteral("28"));
         QCOMPARE(q.prefix, QStringLiteral("DL1"));
         QCOMPARE(q.clublog, QStringLiteral("W"));
-        QCOMPARE(q.qrgString, QStringLiteral("14,025.0"));
         QCOMPARE(q.qrg, 14025.0);
         QCOMPARE(q.band, QStringLiteral("20m"));
         QCOMPARE(q.mode, QStringLiteral("CW"));
         QCOMPARE(q.rsttx, QStringLiteral("599"));
-        QCOMPARE(q.qsl, QStringLiteral("W"));
         QCOMPARE(q.sqlDateTime, QStringLiteral("2025-06-15 12:00:00"));
         // The entity's DX info now has 20m CW worked.
         QCOMPARE(m_app->log().getDxInfoString(230).mid(16, 3), QStringLiteral("W.."));
@@ -408,25 +393,6 @@ private slots:
         QCOMPARE(f->tone(QStringLiteral("callsign")), QStringLiteral("error"));
         QVERIFY(f->dxInfo().isEmpty());
         QVERIFY(f->zoneLine().isEmpty());
-    }
-
-    void qsoCountLine_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("never worked") << 0 << "No QSOs";
-        QTest::newRow("once") << 1 << "1 QSO";
-        QTest::newRow("three times") << 3 << "3 QSOs";
-    }
-    void qsoCountLine()
-    {
-        QFETCH(int, count);
-        QFETCH(QString, line);
-        for (int n = 0; n < count; ++n)
-            logEarlier(QStringLiteral("G4XYZ"), QStringLiteral("JOHN"));
-        auto f = form();
-        typeCallsign(*f, QStringLiteral("G4XYZ"));
-        QCOMPARE(f->qsoCountLine(), line);
     }
 
     void earlierQsosFillInBlue_data()
@@ -519,7 +485,6 @@ private slots:
         QCOMPARE(q.adif, 291);
         QCOMPARE(q.county, QStringLiteral("MA,Middlesex"));
         QCOMPARE(q.state, QStringLiteral("MA"));
-        QCOMPARE(q.power, QStringLiteral("QRP"));
         QCOMPARE(q.colorCode, 3);
         QVERIFY(!f->countyAsked());
 
@@ -682,22 +647,6 @@ private slots:
         QVERIFY(f->field(QStringLiteral("user_3")).startsWith(QStringLiteral("JO62QM")));
         QCOMPARE(f->positionLine(), QStringLiteral("Alt: 34m"));
         f->setSaveCurrentLocation(false);
-    }
-
-    void nauticalTwilight_data()
-    {
-        QTest::addColumn<double>("elevation");
-        QTest::addColumn<bool>("twilight");
-        QTest::newRow("-12 is in") << -12.0 << true;
-        QTest::newRow("-0.8333 is out") << -0.8333 << false;
-        QTest::newRow("-5") << -5.0 << true;
-        QTest::newRow("night") << -12.01 << false;
-    }
-    void nauticalTwilight()
-    {
-        QFETCH(double, elevation);
-        QFETCH(bool, twilight);
-        QCOMPARE(entry::lines::isNauticalTwilight(elevation), twilight);
     }
 
     void lookupButtonNeedsCredentials()

@@ -89,22 +89,16 @@ void TestRefdata::bandOfFrequency_data()
     QTest::newRow("lower edge of 20m belongs to it") << 14000.0 << 5 << "20m";
     QTest::newRow("upper edge of 20m belongs to it") << 14350.0 << 5 << "20m";
     QTest::newRow("just above 20m is unknown") << 14350.1 << 0 << "??";
-    QTest::newRow("6m from the table") << 50100.0 << 10 << "6m";
     QTest::newRow("70cm upper edge") << 440000.0 << 12 << "70cm";
     QTest::newRow("60m lower edge") << 5325.0 << 19 << "60m";
     QTest::newRow("60m upper edge") << 5425.0 << 19 << "60m";
     QTest::newRow("just above 60m is unknown") << 5425.1 << 0 << "??";
-    QTest::newRow("4m") << 70200.0 << 20 << "4m";
-    QTest::newRow("1.25m") << 223500.0 << 21 << "1.25m";
     QTest::newRow("2.2km") << 136.0 << 22 << "2.2km";
     QTest::newRow("630m") << 475.0 << 23 << "630m";
     QTest::newRow("23cm") << 1296000.0 << 13 << "23cm";
     QTest::newRow("23cm upper edge in MHz") << 1300000.0 << 13 << "23cm";
     QTest::newRow("just above 23cm") << 1300000.5 << 0 << "??";
-    QTest::newRow("13cm lower edge") << 2320000.0 << 14 << "13cm";
     QTest::newRow("9cm lower edge") << 3400000.0 << 15 << "9cm";
-    QTest::newRow("6cm") << 5760000.0 << 16 << "6cm";
-    QTest::newRow("3cm") << 10368000.0 << 17 << "3cm";
     QTest::newRow("1.2cm") << 24048000.0 << 18 << "1.2cm";
     QTest::newRow("1.2cm ends at 24.25 GHz") << 24250000.0 << 18 << "1.2cm";
     QTest::newRow("above 1.2cm is unknown") << 24250001.0 << 0 << "??";
@@ -183,15 +177,12 @@ void TestRefdata::modeOfFrequency_data()
     QTest::newRow("band edge is CW") << 14000.0 << 1 << "CW";
     QTest::newRow("just below column 1 is CW") << 14069.9 << 1 << "CW";
     QTest::newRow("column 1 is no longer CW") << 14070.0 << 2 << "Digi";
-    QTest::newRow("FT8 on 20m") << 14074.0 << 2 << "Digi";
     QTest::newRow("just below column 2 is digital") << 14111.9 << 2 << "Digi";
     QTest::newRow("column 2 is phone") << 14112.0 << 3 << "Phone";
     QTest::newRow("upper edge is phone") << 14350.0 << 3 << "Phone";
     QTest::newRow("FT8 on 160m") << 1840.0 << 2 << "Digi";
-    QTest::newRow("30m digital") << 10136.0 << 2 << "Digi";
     QTest::newRow("10m is the last band with a plan") << 28500.0 << 3 << "Phone";
     QTest::newRow("6m gets no guess") << 50100.0 << 0 << "??";
-    QTest::newRow("2m gets no guess") << 144300.0 << 0 << "??";
     QTest::newRow("60m gets no guess") << 5400.0 << 0 << "??";
     QTest::newRow("outside every band") << 12000.0 << 0 << "??";
 }
@@ -211,13 +202,9 @@ void TestRefdata::modeOfStoredMode_data()
     QTest::addColumn<int>("xMode");
     QTest::newRow("CW") << "CW" << 1;
     QTest::newRow("SSB") << "SSB" << 3;
-    QTest::newRow("USB") << "USB" << 3;
-    QTest::newRow("LSB") << "LSB" << 3;
     QTest::newRow("FM") << "FM" << 3;
-    QTest::newRow("AM") << "AM" << 3;
     QTest::newRow("Phone") << "Phone" << 3;
     QTest::newRow("lower-case ssb is digital") << "ssb" << 2;
-    QTest::newRow("lower-case cw is digital") << "cw" << 2;
     QTest::newRow("empty is digital") << "" << 2;
     QTest::newRow("RTTY") << "RTTY" << 2;
     QTest::newRow("FT8") << "FT8" << 2;
@@ -241,7 +228,6 @@ void TestRefdata::bandNames_data()
     QTest::newRow("2.2km") << "2.2km" << 22 << 135.0;
     QTest::newRow("630m") << "630m" << 23 << 472.0;
     QTest::newRow("upper case: no number, but a frequency") << "70CM" << 0 << 430000.0;
-    QTest::newRow("160M") << "160M" << 0 << 1800.0;
     QTest::newRow("not a band") << "11m" << 0 << 0.0;
     QTest::newRow("empty") << "" << 0 << 0.0;
 }
@@ -277,11 +263,8 @@ void TestRefdata::facadeFollowsPreferences()
     QVERIFY(dir.isValid());
     AppDelegate app(DataFolder::at(dir.path()));
     MyFunctions &functions = app.functions();
-    QCOMPARE(functions.qrg2mBand(14074.0), QStringLiteral("20m"));
     QCOMPARE(functions.qrg2Mode(14074.0), QStringLiteral("Digi"));
     QVERIFY(!functions.newOnesOnly());
-    QVERIFY(functions.coloredSpots());
-    QVERIFY(functions.callsignsToMark().isEmpty());
 
     QVariantList eleven = app.defaults().list(QStringLiteral("QRGs"));
     eleven.removeLast();

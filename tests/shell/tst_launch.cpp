@@ -40,29 +40,6 @@ private slots:
         QCOMPARE(shell.logbooks()->selectedIndex(), 0);
     }
 
-    void fallbackLogbook_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("nothing stored") << ""
-                                        << "DefaultLog.rlog";
-        QTest::newRow("stored logbook was removed") << "Gone.rlog"
-                                                    << "DefaultLog.rlog";
-        QTest::newRow("stored logbook exists") << "Contest.rlog"
-                                               << "Contest.rlog";
-    }
-
-    void fallbackLogbook()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, opened);
-        makeLogbook(QStringLiteral("Contest"));
-        f.app->defaults().setValue(QStringLiteral("LogDbName"), stored);
-        AppShell shell(*f.app, false);
-        QCOMPARE(shell.logbookName(), opened);
-        QCOMPARE(logDbName(), opened);
-    }
-
     void cache60mIsEmptyAfterEverySwitch_data()
     {
         QTest::addColumn<bool>("phone");
@@ -135,12 +112,8 @@ private slots:
         QTest::addColumn<QString>("outcome");
         QTest::newRow("Log.ADIF is ADIF") << "Log.ADIF"
                                           << "adif";
-        QTest::newRow(".adi") << "contest.adi"
-                              << "adif";
         QTest::newRow(".Adif mixed case") << "field.Adif"
                                           << "adif";
-        QTest::newRow(".rlog") << "Portable.rlog"
-                               << "rlog";
         QTest::newRow(".RLOG") << "Archive.RLOG"
                                << "rlog";
         QTest::newRow("other extension") << "notes.txt"
@@ -221,11 +194,6 @@ private slots:
         shell.openFile(source);
         QVERIFY(import.questionPending());
         QCOMPARE(import.pendingName(), QStringLiteral("Club.rlog"));
-        QCOMPARE(import.questionTitle(), QStringLiteral("File exists already"));
-        QCOMPARE(import.questionMessage(),
-                 QStringLiteral("Do you want to overwrite existing file?"));
-        QCOMPARE(import.overwriteText(), QStringLiteral("Overwrite logbook"));
-        QCOMPARE(import.cancelText(), QStringLiteral("Cancel"));
         QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("Club.rlog"))),
                  QByteArray("existing logbook"));
 
@@ -258,7 +226,6 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QStringList>("notifications");
         QTest::newRow("tablet DX_Cluster") << false << "DX_Cluster" << 1 << QStringList{};
-        QTest::newRow("tablet New_Qso") << false << "New_Qso" << 0 << QStringList{};
         QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << QStringList{};
         QTest::newRow("phone DX_Cluster")
             << true << "DX_Cluster" << 1 << QStringList{QStringLiteral("ConnectToCluster")};
@@ -323,8 +290,6 @@ private slots:
                                         << "" << QStringList{};
         QTest::newRow("unknown shortcut") << QStringList{"--shortcut", "Map"} << false << 0 << ""
                                           << "" << QStringList{};
-        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << false << 0 << ""
-                                        << "" << QStringList{};
     }
 
     void launchOptions()

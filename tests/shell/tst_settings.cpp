@@ -100,7 +100,6 @@ private slots:
             << false << 47 << "438000" << QVariant(438000.0);
         QTest::newRow("blanks around are fine") << true << 0 << " 1810 " << QVariant(1810);
         QTest::newRow("letters refused") << false << 1 << "18x8" << QVariant();
-        QTest::newRow("empty refused") << false << 1 << "" << QVariant();
         QTest::newRow("negative refused") << true << 2 << "-5" << QVariant();
         QTest::newRow("no such field") << false << 48 << "1000" << QVariant();
     }
@@ -236,8 +235,6 @@ private slots:
             << QByteArray("K1ABC\r\nDL1XYZ\r\nJA1AA\r\n") << false;
         QTest::newRow("server error")
             << true << 500 << QByteArray("busy") << "Error" << QByteArray() << false;
-        QTest::newRow("not found")
-            << false << 404 << QByteArray() << "Error" << QByteArray() << false;
         QTest::newRow("HTML page with status 200")
             << true << 200
             << QByteArray("<!DOCTYPE html>\n<html><body>Maintenance K1ABC</body></html>\n")
@@ -306,20 +303,6 @@ private slots:
         QCOMPARE(alerts.size(), 1);
         QCOMPARE(alerts.at(0).at(0).toString(), QStringLiteral("LoTW Data not loaded!"));
         QCOMPARE(ShellFixture::contents(f.path(QStringLiteral("lotw.txt"))), QByteArray("K1ABC\n"));
-    }
-
-    void countryFileLines()
-    {
-        f.app->defaults().setValue(QStringLiteral("LastClublogXmlData"),
-                                   QStringLiteral("2025-05-30 10:00:00 "));
-        CountryFileSettings country(f.app->defaults(), f.app->folder());
-        QCOMPARE(country.fileDate(), QStringLiteral("2025-05-30 10:00:00 "));
-        country.clublogStatus(QStringLiteral("Loading xml data..."));
-        QCOMPARE(country.statusLine(), QStringLiteral("Clublog xml: Loading xml data..."));
-        country.clublogError(QStringLiteral("Can't load xml data!"));
-        QCOMPARE(country.errorLine(), QStringLiteral("Club Log xml error: Can't load xml data!"));
-        country.newUpdateDateSet(QStringLiteral("2025-06-14 08:00:00 "));
-        QCOMPARE(country.fileDate(), QStringLiteral("2025-06-14 08:00:00 "));
     }
 
     void countryFileRebuildFromAFile_data()
