@@ -224,13 +224,13 @@ bool looksLikeOpening(Bytes inside)
 }
 
 /** A declared length; -1 when it is not a number. Capped at kHugeLength. */
-qint64 readLength(Bytes spec)
+qint64 readLength(Bytes lengthText)
 {
-    spec = trimmed(spec);
-    if (spec.isEmpty())
+    lengthText = trimmed(lengthText);
+    if (lengthText.isEmpty())
         return -1;
     qint64 length = 0;
-    for (const char c : spec) {
+    for (const char c : lengthText) {
         if (c < '0' || c > '9')
             return -1;
         length = std::min(kHugeLength, length * 10 + (c - '0'));
@@ -298,13 +298,13 @@ private:
             return token;
         }
         const Bytes name = trimmed(inside.first(colon));
-        Bytes spec = inside.sliced(colon + 1);
-        const qsizetype typeColon = spec.indexOf(':'); // a type indicator follows
+        Bytes lengthText = inside.sliced(colon + 1);
+        const qsizetype typeColon = lengthText.indexOf(':'); // a type indicator follows
         if (typeColon >= 0)
-            spec = spec.first(typeColon);
+            lengthText = lengthText.first(typeColon);
         if (name.isEmpty())
             return broken(open, close + 1, name, Problem::NoName);
-        const qint64 length = readLength(spec);
+        const qint64 length = readLength(lengthText);
         if (length < 0)
             return broken(open, close + 1, name, Problem::BadLength);
         const qsizetype start = close + 1;

@@ -278,15 +278,14 @@ void LogListModel::rebuild()
     dropPages();
     m_syncedRows.clear();
     m_query.reset();
-    LogModel &log = m_log;
-    log.updateDxTable();
+    m_log.updateDxTable();
     const int range = LogListQuery::effectiveRange(rangeIndex());
     const int order = sortIndex();
-    m_query = log.pagedQSOs(range, order);
+    m_query = m_log.pagedQSOs(range, order);
     if (m_query) {
         m_count = m_query->count();
     } else {
-        m_syncedRows = log.getlastQSOs(range);
+        m_syncedRows = m_log.getlastQSOs(range);
         sortSynced(m_syncedRows, order);
         m_count = int(m_syncedRows.size());
     }
@@ -296,7 +295,7 @@ void LogListModel::rebuild()
     // Marks of QSOs deleted elsewhere go, before a new QSO could take over a freed id. When the
     // logbook cannot be read now, they stay.
     if (!m_marks.isEmpty())
-        if (std::optional<QSet<qint64>> kept = log.existingQsoIds(m_marks))
+        if (std::optional<QSet<qint64>> kept = m_log.existingQsoIds(m_marks))
             setMarks(std::move(*kept));
 
     m_scrollTarget = -1;
@@ -443,11 +442,10 @@ void LogListModel::exportMarked()
 {
     if (m_marks.isEmpty())
         return;
-    LogModel &log = m_log;
     QList<QsoClass> qsos;
     for (const qint64 id : std::as_const(m_marks)) {
         QString readError;
-        if (std::optional<QsoClass> qso = log.qsoById(id, &readError)) {
+        if (std::optional<QsoClass> qso = m_log.qsoById(id, &readError)) {
             qsos.append(std::move(*qso));
         } else if (!readError.isEmpty()) {
             // The marks stay, so the export can be tried again.
@@ -461,7 +459,7 @@ void LogListModel::exportMarked()
     });
     QString text = adif::exportHeader();
     for (const QsoClass &qso : std::as_const(qsos))
-        text += log.makeAdifRecord(qso);
+        text += m_log.makeAdifRecord(qso);
     const std::optional<QString> path = adif::writeExportFile(text, m_exportFolder, m_clock.now());
     if (!path) {
         // The marks stay, so the export can be tried again.

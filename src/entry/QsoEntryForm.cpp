@@ -96,15 +96,14 @@ QsoEntryForm::~QsoEntryForm() = default;
 
 void QsoEntryForm::loadPrefs()
 {
-    const UserDefaults &defaults = m_defaults;
-    const LookupServiceChoice lookup = LookupServiceChoice::read(defaults);
+    const LookupServiceChoice lookup = LookupServiceChoice::read(m_defaults);
     m_lookupTitle = lookup.title;
     m_lookupConfigured = lookup.configured();
     m_lookupVisible = m_lookupConfigured && m_values.callsign.size() >= 2;
     m_log.loadPrefs();
     if (!m_position->isActive() || m_positionLine.isEmpty())
         m_myLocator = m_log.getMyLocator();
-    setSaveCurrentLocation(defaults.boolean(QStringLiteral("SaveCurrentLocation")));
+    setSaveCurrentLocation(m_defaults.boolean(QStringLiteral("SaveCurrentLocation")));
     emit settingsChanged();
     emit infoChanged();
     refreshClock();

@@ -117,7 +117,6 @@ void QsoEntryForm::resetInfo()
 
 void QsoEntryForm::newQso()
 {
-    const UserDefaults &defaults = m_defaults;
     m_stored.reset();
     m_dateTouched = false;
     m_values = EntryValues();
@@ -133,11 +132,11 @@ void QsoEntryForm::newQso()
     m_values.qsl = m_values.lotwqsl = m_values.eqsl = QStringLiteral("W");
     for (int n = 1; n <= kUserFields; ++n)
         if (m_phone && m_userFieldRemember[n - 1])
-            m_values.userField(n) = defaults.string(QStringLiteral("Default_User_%1").arg(n));
-    m_powerIndex = int(defaults.integer(QStringLiteral("LastUsedPowerIndex")));
-    m_values.power = defaults.string(QStringLiteral("LastUsedPowerString"));
+            m_values.userField(n) = m_defaults.string(QStringLiteral("Default_User_%1").arg(n));
+    m_powerIndex = int(m_defaults.integer(QStringLiteral("LastUsedPowerIndex")));
+    m_values.power = m_defaults.string(QStringLiteral("LastUsedPowerString"));
     m_validOperation = true;
-    setRealTime(defaults.boolean(QStringLiteral("UseRealTime")));
+    setRealTime(m_defaults.boolean(QStringLiteral("UseRealTime")));
     refreshClock();
     emit editingChanged();
     emit fieldsChanged();

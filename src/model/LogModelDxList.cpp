@@ -21,14 +21,13 @@ void LogModel::updateDxTable()
     if (m_isSyncLog || !readPrefsForEntry(kDxUpdateMarker).isEmpty())
         return;
     diag(QStringLiteral("Updating dx list 2020_1"));
-    DXCCModel &dxcc = m_dxcc;
     QList<WorkedStore::DxListEntry> entries;
     for (const int adif : getDistinctDxccAdifsfromLog()) {
         const int number = std::abs(adif);
         if (number == 0 || std::any_of(entries.cbegin(), entries.cend(),
                                        [number](const auto &e) { return e.adif == number; }))
             continue;
-        entries.append({dxcc.adifToCountry(number).dxcc, makeDxInfoString(number), number});
+        entries.append({m_dxcc.adifToCountry(number).dxcc, makeDxInfoString(number), number});
     }
     diag(QStringLiteral("Saving dx list 2020_1"));
     saveAllDxInfoStrings(entries);

@@ -68,9 +68,8 @@ ClublogDxStuff::~ClublogDxStuff()
 
 QUrl ClublogDxStuff::countryFileUrl() const
 {
-    const UserDefaults &defaults = m_defaults;
-    const auto setting = [&defaults](const char *key, const char *fallback) {
-        const QString value = defaults.string(QLatin1String(key));
+    const auto setting = [this](const char *key, const char *fallback) {
+        const QString value = m_defaults.string(QLatin1String(key));
         return value.isEmpty() ? QString::fromLatin1(fallback) : value;
     };
     QString host = setting(kHostKey, kDefaultHost);

@@ -43,11 +43,10 @@ MyFunctions::MyFunctions(const UserDefaults &defaults, NotificationCenter &centr
 
 void MyFunctions::loadPrefs()
 {
-    const UserDefaults &defaults = m_defaults;
-    m_allQRGs = bandTable(defaults);
-    m_newOnesOnly = defaults.boolean(kNewOnesOnly);
-    m_coloredSpots = defaults.boolean(kColoredSpots);
-    m_callsignsToMark = markedCalls(defaults.value(kCallsToMark));
+    m_allQRGs = bandTable(m_defaults);
+    m_newOnesOnly = m_defaults.boolean(kNewOnesOnly);
+    m_coloredSpots = m_defaults.boolean(kColoredSpots);
+    m_callsignsToMark = markedCalls(m_defaults.value(kCallsToMark));
 }
 
 refdata::BandTable MyFunctions::bandTable(const UserDefaults &defaults)

@@ -179,8 +179,7 @@ void LogbookSelection::makeCurrent(const QString &name)
 
 void LogbookSelection::readStation()
 {
-    LogModel &log = m_log;
-    m_myCallsign = log.getMyCallsign();
-    m_myLocator = log.getMyLocator();
+    m_myCallsign = m_log.getMyCallsign();
+    m_myLocator = m_log.getMyLocator();
     emit stationChanged();
 }

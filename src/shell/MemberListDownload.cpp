@@ -114,8 +114,7 @@ void MemberListDownload::store(const QByteArray &contents)
 
 void MemberListDownload::readCount()
 {
-    LogModel &log = m_log;
-    m_count = m_kind == Kind::Lotw ? log.numberofLotwUser() : log.numberOfEqslUser();
+    m_count = m_kind == Kind::Lotw ? m_log.numberofLotwUser() : m_log.numberOfEqslUser();
     emit stateChanged();
 }
 

@@ -40,9 +40,8 @@ void StationSettings::setMyLocator(const QString &locator)
 
 void StationSettings::read()
 {
-    LogModel &log = m_log;
-    m_myCallsign = log.getMyCallsign();
-    m_myLocator = log.getMyLocator();
-    m_logbookName = log.logDbName();
+    m_myCallsign = m_log.getMyCallsign();
+    m_myLocator = m_log.getMyLocator();
+    m_logbookName = m_log.logDbName();
     emit changed();
 }

@@ -61,12 +61,11 @@ QStringList UserFieldSettings::adifNames()
 
 void UserFieldSettings::read()
 {
-    LogModel &log = m_log;
     for (int n = 1; n <= kFieldCount; ++n) {
         Field &field = m_fields[n - 1];
-        field.caption = log.getUserFieldNameForNumber(n);
-        field.adifIndex = log.getUserFieldAdifIdxForNumber(n);
-        field.remember = log.getUserFieldRememberForNumber(n);
+        field.caption = m_log.getUserFieldNameForNumber(n);
+        field.adifIndex = m_log.getUserFieldAdifIdxForNumber(n);
+        field.remember = m_log.getUserFieldRememberForNumber(n);
     }
     ++m_revision;
     emit changed();
