@@ -21,12 +21,6 @@ public:
     ~AppDelegate() override;
 
     [[nodiscard]] const DataFolder &folder() const { return m_folder; }
-    [[nodiscard]] const QString &dataFolder() const { return m_folder.path; }
-    /** A file in the data folder. */
-    [[nodiscard]] QString documentPath(const QString &fileName) const
-    {
-        return m_folder.filePath(fileName);
-    }
     [[nodiscard]] UserDefaults &defaults() { return m_defaults; }
     [[nodiscard]] NotificationCenter &notifications() { return m_notifications; }
     [[nodiscard]] Clock &clock() { return m_clock; }

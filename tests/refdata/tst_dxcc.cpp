@@ -120,7 +120,7 @@ void TestDxcc::initTestCase()
     m_small = std::make_unique<AppDelegate>(DataFolder::at(m_smallDir.path()));
     m_small->clock().setFixed(at(QStringLiteral("2024-06-15 12:00:00")));
     QVERIFY(
-        testsupport::writeSmallDatabase(m_small->documentPath(QStringLiteral("ClublogDXCC.db"))));
+        testsupport::writeSmallDatabase(m_small->folder().filePath(QStringLiteral("ClublogDXCC.db"))));
 }
 
 std::unique_ptr<DXCCModel> TestDxcc::smallModel(AppDelegate &app, bool cached)
