@@ -3,6 +3,12 @@
 #include <QDateTime>
 #include <QString>
 
+/** The text colour of a spot column; how each looks is a display matter. */
+enum class SpotColor { Label, Red, Orange, Blue, Green, Magenta };
+
+/** "label", "red", "orange", "blue", "green", "magenta". */
+[[nodiscard]] QString spotColorName(SpotColor color);
+
 /** One DX spot as the cluster announced it, classified and resolved. */
 struct OneDxSpotClass {
     QString dxDe;     // the spotter as sent, with its colon
@@ -23,4 +29,9 @@ struct OneDxSpotClass {
     double timeSince1970 = 0.0;
     QString ago = QStringLiteral("Now");
     bool doppelt = false; // superseded by a newer spot of the same station, band and mode
+    SpotColor callColor = SpotColor::Label;
+    SpotColor dxColor = SpotColor::Label;
+    SpotColor qrgColor = SpotColor::Label;
+    SpotColor modeColor = SpotColor::Label;
+    SpotColor iotaColor = SpotColor::Label;
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringView>
+#include <QTime>
+
+#include <optional>
+
+namespace cluster {
+
+/** What a "DX de " line says, before any classification or lookup. */
+struct SpotLine {
+    QString dxDe;   // the spotter as sent, with its colon
+    QString dxCall; // as sent (no LoTW mark yet)
+    double kHz = 0.0;
+    QString note;
+    /** The spot's HHMM[Z] time; none when the line carries no valid time. */
+    std::optional<QTime> time;
+};
+
+/** Parses one cluster line (CR and BEL endings allowed). Nothing for a line that is not a spot
+ *  ("DX de " prefix, a ":" and a call after the frequency). Only HHMM with an optional "Z"
+ *  (HH < 24, MM < 60) is a time; a trailing four-character grid (two letters A–R, two digits)
+ *  after it is dropped; runs of spaces never make empty tokens. */
+[[nodiscard]] std::optional<SpotLine> parseSpotLine(QStringView line);
+
+/** The instant of an HH:MM spot time seen at `now` (UTC): today, or yesterday when that would
+ *  lie more than an hour ahead (a 2359Z spot arriving after midnight). Seconds are `now`'s. */
+[[nodiscard]] QDateTime spotInstant(QTime time, const QDateTime &now);
+
+} // namespace cluster
