@@ -2,6 +2,7 @@
 
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
+#include "cli/ClusterCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
 #include "cli/GeoCommands.h"
@@ -40,6 +41,7 @@ const Command kCommands[] = {
     {"stats", cli::kStatsSynopsis, cli::statsCommand},
     {"dxlist", cli::kDxListSynopsis, cli::dxListCommand},
     {"members", cli::kMembersSynopsis, cli::membersCommand},
+    {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
 };
 
 void printHelp(FILE *to)

@@ -55,7 +55,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                                          app.folder(), MemberListDownload::Kind::Eqsl, this)),
       m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
       m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(),
-                                   app.dxcc(), app.functions(), phone, this))
+                                   app.dxcc(), app.functions(), phone, this)),
+      m_cluster(new cluster::ClusterScreen(app.defaults(), app.notifications(), app.clock(),
+                                           app.log(), app.dxcc(), app.functions(), phone, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -67,6 +69,10 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
     setUpLog();
+    if (m_app.connectToCluster) {
+        m_app.connectToCluster = false;
+        m_cluster->connectToCluster();
+    }
 }
 
 AppShell::~AppShell() = default;
@@ -75,8 +81,7 @@ void AppShell::performShortcut(const QString &name)
 {
     if (name == QLatin1String("DX_Cluster")) {
         setCurrentTab(ClusterTab);
-        if (m_phone)
-            m_app.notifications().post(QString::fromLatin1(notifications::ConnectToCluster));
+        m_app.notifications().post(QString::fromLatin1(notifications::ConnectToCluster));
     } else if (name == QLatin1String("New_Qso")) {
         setCurrentTab(LogTab);
         if (m_phone) {
@@ -168,7 +173,7 @@ QVariantList AppShell::tabs()
 {
     return {
         tab("Log", nullptr),
-        tab("Cluster", "The DX cluster is not part of this version yet."),
+        tab("Cluster", nullptr),
         tab("Map", "The grayline map is not part of this version yet."),
         tab("DXCC", "DXCC statistics and the DX list are not part of this version yet."),
         tab("QSL", "LoTW, eQSL and Club Log are not part of this version yet."),
@@ -181,7 +186,8 @@ QVariantList AppShell::settingsSections()
     return {section("logbooks", "Logbooks"),        section("station", "Station"),
             section("userfields", "User fields"),   section("datestyle", "Date style"),
             section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
-            section("countryfile", "Country file"), section("adifimport", "ADIF import")};
+            section("countryfile", "Country file"), section("adifimport", "ADIF import"),
+            section("cluster", "DX cluster")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cluster/ClusterScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -48,6 +49,7 @@ class AppShell : public QObject {
     Q_PROPERTY(LogListModel *logList READ logList CONSTANT)
     Q_PROPERTY(QsoEditor *qsoEditor READ qsoEditor CONSTANT)
     Q_PROPERTY(PileUp *pileUp READ pileUp CONSTANT)
+    Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -92,6 +94,7 @@ public:
     [[nodiscard]] LogListModel *logList() const { return m_logList; }
     [[nodiscard]] QsoEditor *qsoEditor() const { return m_qsoEditor; }
     [[nodiscard]] PileUp *pileUp() const { return m_pileUp; }
+    [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
 
 signals:
     void currentTabChanged();
@@ -133,4 +136,5 @@ private:
     LogListModel *m_logList = nullptr;
     QsoEditor *m_qsoEditor = nullptr;
     PileUp *m_pileUp = nullptr;
+    cluster::ClusterScreen *m_cluster;
 };

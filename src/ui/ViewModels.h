@@ -3,6 +3,7 @@
 // The core's view-models as QML types. They need the application object, so QML never makes
 // them; it receives them from the shell.
 
+#include "cluster/ClusterScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -116,4 +117,47 @@ struct PileUpForeign {
     QML_FOREIGN(PileUp)
     QML_NAMED_ELEMENT(PileUp)
     QML_UNCREATABLE("made by the application shell")
+};
+
+// The DX cluster screen and its parts.
+struct ClusterScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::ClusterScreen)
+    QML_NAMED_ELEMENT(ClusterScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct TerminalModelForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::TerminalModel)
+    QML_NAMED_ELEMENT(TerminalModel)
+    QML_UNCREATABLE("made by the cluster screen")
+};
+
+struct SpotTableModelForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::SpotTableModel)
+    QML_NAMED_ELEMENT(SpotTableModel)
+    QML_UNCREATABLE("made by the cluster screen")
+};
+
+struct ClusterNodeListForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::ClusterNodeList)
+    QML_NAMED_ELEMENT(ClusterNodeList)
+    QML_UNCREATABLE("made by the cluster screen")
+};
+
+struct ClusterMacrosForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::ClusterMacros)
+    QML_NAMED_ELEMENT(ClusterMacros)
+    QML_UNCREATABLE("made by the cluster screen")
+};
+
+struct ClusterOptionsForeign {
+    Q_GADGET
+    QML_FOREIGN(cluster::ClusterOptions)
+    QML_NAMED_ELEMENT(ClusterOptions)
+    QML_UNCREATABLE("made by the cluster screen")
 };

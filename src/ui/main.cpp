@@ -53,8 +53,6 @@ int main(int argc, char *argv[])
     AppDelegate app(DataFolder::resolve(QGuiApplication::arguments()));
     startup::didFinishLaunching(app);
     const bool phone = usePhoneLayout(options->layout);
-    if (phone && options->shortcut == QLatin1String("DX_Cluster"))
-        app.connectToCluster = true;
     AppShell shell(app, phone);
 
     QSize size = phone ? kPhoneWindow : kTabletWindow;

@@ -18,6 +18,7 @@ Loader {
         case "memberlists": return memberLists
         case "countryfile": return countryFile
         case "adifimport": return adifImport
+        case "cluster": return clusterSettings
         }
         return null
     }
@@ -41,5 +42,6 @@ Loader {
         }
     }
     Component { id: countryFile; CountryFilePage { countryFile: loader.shell.countryFile } }
+    Component { id: clusterSettings; ClusterPage { screen: loader.shell.cluster } }
     Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
 }

@@ -24,8 +24,11 @@ Item {
                 required property int index
                 required property var modelData
                 shell: shellView.shell
-                rootPage: index === 0 ? logListPage : modelData.built ? settingsMenu : notBuilt
+                rootPage: index === 0 ? logListPage
+                          : index === 1 ? clusterPage
+                          : modelData.built ? settingsMenu : notBuilt
                 rootProperties: index === 0 ? ({})
+                                : index === 1 ? ({ title: modelData.title })
                                 : modelData.built ? ({ title: modelData.title })
                                                   : ({ heading: modelData.title, message: modelData.missing })
             }
@@ -90,6 +93,19 @@ Item {
     Component {
         id: pileUpPage
         PileUpPage { pileUp: shellView.shell.pileUp }
+    }
+
+    // The Cluster tab: the terminal, with the spot table a screen further.
+    Component {
+        id: clusterPage
+        ClusterTerminalPage {
+            screen: shellView.shell.cluster
+            onSpotsRequested: stacks.itemAt(1).push(spotTablePage, {})
+        }
+    }
+    Component {
+        id: spotTablePage
+        SpotTablePage { screen: shellView.shell.cluster }
     }
 
     Component {

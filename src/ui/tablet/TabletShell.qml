@@ -63,12 +63,16 @@ Item {
                 rootProperties: ({})
                 showRootHeader: false
             }
+            ClusterPanel {
+                objectName: "clusterPanel"
+                screen: shellView.shell.cluster
+            }
             Repeater {
-                model: 4
+                model: 3
                 NotBuiltPage {
                     required property int index
-                    heading: shellView.shell.tabs[index + 1].title
-                    message: shellView.shell.tabs[index + 1].missing
+                    heading: shellView.shell.tabs[index + 2].title
+                    message: shellView.shell.tabs[index + 2].missing
                 }
             }
             RowLayout {

@@ -1,0 +1,164 @@
+#include "cli/ClusterCommands.h"
+
+#include "cli/Args.h"
+#include "cli/Cli.h"
+#include "cluster/ClusterSession.h"
+#include "cluster/SpotFilter.h"
+#include "cluster/SpotMaker.h"
+#include "formats/Formats.h"
+#include "root/AppDelegate.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+/** Turns lines into accepted spots and prints each. */
+class SpotPrinter {
+public:
+    explicit SpotPrinter(Cli &cli)
+        : m_cli(cli), m_maker(cli.app().log(), cli.app().dxcc()),
+          m_filter(cluster::SpotFilter::read(cli.app().defaults()))
+    {
+        m_maker.readOptions(cli.app().functions());
+    }
+
+    /** True when the line was an accepted spot. */
+    bool offer(const QString &line)
+    {
+        const std::optional<OneDxSpotClass> spot =
+            m_maker.spotFromDxDe(line, m_cli.app().clock().now());
+        if (!spot || !m_filter.accepts(*spot))
+            return false;
+        print(*spot);
+        return true;
+    }
+
+private:
+    void print(const OneDxSpotClass &spot)
+    {
+        const bool located = !spot.locator.isEmpty() && spot.adif > 0 &&
+                             !m_maker.options().myLocator.isEmpty();
+        const QString time = spot.spotTimeStamp.toUTC().toString(QStringLiteral("HHmm"));
+        const QJsonObject colours{{QStringLiteral("call"), spotColorName(spot.callColor)},
+                                  {QStringLiteral("dxcc"), spotColorName(spot.dxColor)},
+                                  {QStringLiteral("qrg"), spotColorName(spot.qrgColor)},
+                                  {QStringLiteral("mode"), spotColorName(spot.modeColor)},
+                                  {QStringLiteral("iota"), spotColorName(spot.iotaColor)}};
+        QJsonObject result{{QStringLiteral("call"), spot.dxCall},
+                           {QStringLiteral("spotter"), spot.dxDe},
+                           {QStringLiteral("kHz"), spot.qrg},
+                           {QStringLiteral("band"), spot.band},
+                           {QStringLiteral("mode"), spot.mode},
+                           {QStringLiteral("entity"), spot.dxcc},
+                           {QStringLiteral("adif"), spot.adif},
+                           {QStringLiteral("iota"), spot.iota},
+                           {QStringLiteral("note"), spot.note},
+                           {QStringLiteral("time"), time},
+                           {QStringLiteral("colors"), colours}};
+        if (located) {
+            result.insert(QStringLiteral("dist"), spot.dist);
+            result.insert(QStringLiteral("hdg"), spot.hdg);
+        }
+        const QString where = located ? QStringLiteral("%1 km %2°").arg(spot.dist).arg(spot.hdg)
+                                      : QString();
+        m_cli.printLine(result, QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                                    .arg(time, spot.dxCall.leftJustified(12),
+                                         formats::groupedKHz(spot.qrg).rightJustified(11),
+                                         spot.mode.leftJustified(5), spot.dxcc, where, spot.note)
+                                    .simplified());
+    }
+
+    Cli &m_cli;
+    cluster::SpotMaker m_maker;
+    cluster::SpotFilter m_filter;
+};
+
+int parse(Cli &cli, const QStringList &words)
+{
+    if (!words.isEmpty())
+        return cli.usage(QStringLiteral("Usage: cluster parse < lines"));
+    SpotPrinter printer(cli);
+    QTextStream in(stdin);
+    QString line;
+    while (in.readLineInto(&line))
+        printer.offer(line);
+    return Cli::Success;
+}
+
+int listen(Cli &cli, const QStringList &words)
+{
+    Args args(words, {{QStringLiteral("login"), QStringLiteral("count"),
+                       QStringLiteral("seconds")},
+                      {}});
+    if (!args.error().isEmpty())
+        return cli.usage(args.error());
+    const QStringList &positional = args.positional();
+    bool portOk = false;
+    const int port = positional.value(1).toInt(&portOk);
+    bool countOk = true;
+    bool secondsOk = true;
+    const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
+    const double seconds =
+        args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
+    if (positional.size() != 2 || !portOk || port < 1 || port > 65535 || !countOk ||
+        count < 0 || !secondsOk || seconds < 0)
+        return cli.usage(QStringLiteral("Usage: cluster listen HOST PORT [--login CALL] "
+                                        "[--count N] [--seconds S]"));
+
+    SpotPrinter printer(cli);
+    cluster::ClusterSession session;
+    session.setLoginCall(args.option(QStringLiteral("login"), QString()));
+    QEventLoop loop;
+    int printed = 0;
+    bool everConnected = false;
+    QObject::connect(&session, &cluster::ClusterSession::textReceived, &loop,
+                     [&cli](const QString &text) {
+                         if (text.startsWith(QLatin1String("\n")))
+                             cli.status(text.trimmed());
+                     });
+    QObject::connect(&session, &cluster::ClusterSession::lineReceived, &loop,
+                     [&](const QString &line) {
+                         if (printer.offer(line) && count > 0 && ++printed >= count)
+                             loop.quit();
+                     });
+    QObject::connect(&session, &cluster::ClusterSession::stateChanged, &loop,
+                     [&](cluster::ClusterSession::State state) {
+                         if (state == cluster::ClusterSession::State::Connected)
+                             everConnected = true;
+                         else if (state == cluster::ClusterSession::State::Disconnected)
+                             loop.quit();
+                     });
+    if (seconds > 0)
+        QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    session.connectTo({positional.at(0), positional.at(0), port});
+    if (session.state() != cluster::ClusterSession::State::Disconnected)
+        loop.exec();
+    const bool stillConnected = session.state() != cluster::ClusterSession::State::Disconnected;
+    session.disconnectFromNode();
+    if (!everConnected)
+        return cli.failed(QStringLiteral("Could not connect to %1 port %2.")
+                              .arg(positional.at(0))
+                              .arg(port));
+    return stillConnected || count == 0 || printed >= count ? Cli::Success : Cli::Failed;
+}
+
+} // namespace
+
+int clusterCommand(Cli &cli, const QStringList &words)
+{
+    const QString sub = words.value(0);
+    if (sub == QLatin1String("parse"))
+        return parse(cli, words.mid(1));
+    if (sub == QLatin1String("listen"))
+        return listen(cli, words.mid(1));
+    return cli.usage(QStringLiteral("Usage: cluster parse | cluster listen HOST PORT ..."));
+}
+
+} // namespace cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace cluster {
+
+/** Frames the bytes of a telnet-style cluster connection into text and lines. Telnet commands
+ *  (IAC sequences, also split across reads) are taken out and every option the node asks for is
+ *  refused; each byte decodes as UTF-8 where it starts a valid sequence and as Latin-1
+ *  otherwise, so no text is ever dropped. A line ends at "\n"; carriage returns stay in it.
+ *  The unterminated tail waits for the next read, up to kMaxTail characters (then it is handed
+ *  on as a line of its own). */
+class LineFramer {
+public:
+    static constexpr qsizetype kMaxTail = 8 * 1024;
+
+    struct Chunk {
+        QString text;      // what arrived, decoded, for the terminal
+        QStringList lines; // complete non-empty lines
+        QByteArray reply;  // telnet refusals to send back
+    };
+
+    [[nodiscard]] Chunk push(QByteArrayView bytes);
+    /** The text received after the last line feed. */
+    [[nodiscard]] const QString &tail() const { return m_tail; }
+    /** Whether the tail is a prompt for the callsign: "login: ", "Please enter your call: ",
+     *  "enter your call" and the like, but not those words inside a longer text. */
+    [[nodiscard]] bool asksForCall() const;
+    void reset();
+
+private:
+    enum class Telnet { Data, Command, Option, Sub, SubCommand };
+
+    QByteArray stripTelnet(QByteArrayView bytes, QByteArray &reply);
+    QString decode(const QByteArray &bytes);
+
+    Telnet m_telnet = Telnet::Data;
+    unsigned char m_command = 0;
+    QByteArray m_pendingUtf8; // a UTF-8 sequence cut by the end of a read
+    QString m_tail;
+};
+
+} // namespace cluster

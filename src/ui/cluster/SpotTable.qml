@@ -1,0 +1,134 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Brindlewick
+
+// The spot table: newest spot last, coloured by what would be new. A double tap takes the spot
+// into the entry form; press and hold (or right click) opens the spot's menu.
+Pane {
+    id: table
+    required property ClusterScreen screen
+    property bool compact: false
+    padding: 0
+
+    readonly property var columns: compact
+        ? [ { title: "Call", width: 110 }, { title: "kHz", width: 90 }, { title: "Mode", width: 56 },
+            { title: "Entity", width: 0 }, { title: "Age", width: 60 } ]
+        : [ { title: "Call", width: 120 }, { title: "kHz", width: 96 }, { title: "Mode", width: 60 },
+            { title: "Comment", width: 0 }, { title: "Entity", width: 170 }, { title: "IOTA", width: 70 },
+            { title: "Distance", width: 92 }, { title: "Hdg", width: 50 }, { title: "Spotter", width: 96 },
+            { title: "Age", width: 64 } ]
+
+    function columnWidth(i) {
+        const fixed = columns.reduce((sum, c) => sum + c.width, 0)
+        return columns[i].width > 0 ? columns[i].width : Math.max(80, rows.width - fixed - 16)
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Row {
+            Layout.leftMargin: 8
+            Repeater {
+                model: table.columns.length
+                Label {
+                    required property int index
+                    width: table.columnWidth(index)
+                    text: table.columns[index].title
+                    font.pixelSize: Theme.smallSize
+                    font.weight: Font.DemiBold
+                    opacity: 0.7
+                    bottomPadding: 4
+                    topPadding: 4
+                }
+            }
+        }
+        Rectangle { Layout.fillWidth: true; height: 1; color: Material.dividerColor }
+
+        ListView {
+            id: rows
+            objectName: "spotRows"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: table.screen.spots
+            reuseItems: true
+            ScrollBar.vertical: ScrollBar {}
+            onMovementStarted: table.screen.userScrolled()
+            Connections {
+                target: table.screen.spots
+                function onSpotsAdded() {
+                    if (!table.screen.doNotScroll)
+                        rows.positionViewAtEnd()
+                }
+            }
+            delegate: ItemDelegate {
+                id: row
+                required property int index
+                required property string call
+                required property string callColor
+                required property string qrg
+                required property string qrgColor
+                required property string mode
+                required property string modeColor
+                required property string note
+                required property string spotter
+                required property string dxcc
+                required property string dxColor
+                required property string iota
+                required property string iotaColor
+                required property string distance
+                required property string heading
+                required property string ago
+                required property bool superseded
+                width: ListView.view.width
+                height: 30
+                padding: 0
+                leftPadding: 8
+                opacity: superseded ? 0.5 : 1
+                readonly property color plain: Material.foreground
+                readonly property var cells: table.compact
+                    ? [ [call, callColor], [qrg, qrgColor], [mode, modeColor], [dxcc, dxColor], [ago, ""] ]
+                    : [ [call, callColor], [qrg, qrgColor], [mode, modeColor], [note, ""], [dxcc, dxColor],
+                        [iota, iotaColor], [distance, ""], [heading, ""], [spotter, ""], [ago, ""] ]
+                contentItem: Row {
+                    Repeater {
+                        model: row.cells.length
+                        Label {
+                            required property int index
+                            width: table.columnWidth(index)
+                            height: row.height
+                            verticalAlignment: Text.AlignVCenter
+                            horizontalAlignment: index === 1 || (!table.compact && (index === 6 || index === 7))
+                                                 ? Text.AlignRight : Text.AlignLeft
+                            rightPadding: 10
+                            text: row.cells[index][0]
+                            color: SpotColors.of(row.cells[index][1], row.plain)
+                            font.pixelSize: Theme.smallSize + 1
+                            font.weight: index === 0 ? Font.DemiBold : Font.Normal
+                            elide: Text.ElideRight
+                        }
+                    }
+                }
+                onDoubleClicked: table.screen.useDataInLog(index)
+                onPressAndHold: spotMenu.openFor(index)
+                TapHandler {
+                    acceptedButtons: Qt.RightButton
+                    onTapped: spotMenu.openFor(row.index)
+                }
+            }
+        }
+    }
+
+    Menu {
+        id: spotMenu
+        property int row: -1
+        function openFor(r) { row = r; popup() }
+        MenuItem { text: "Use data for new QSO"; onTriggered: table.screen.useDataInLog(spotMenu.row) }
+        MenuItem { text: "QSY TRX"; onTriggered: table.screen.qsyTrx(spotMenu.row) }
+        MenuItem { text: "Show all spots"; onTriggered: table.screen.showAllSpots(spotMenu.row) }
+        MenuItem { text: "Look up"; onTriggered: table.screen.lookUp(spotMenu.row) }
+    }
+}

@@ -1,0 +1,27 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Brindlewick
+
+// The phone's spot table.
+Page {
+    id: page
+    required property ClusterScreen screen
+    title: "Spots"
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 8
+        spacing: 6
+        SpotFilterBar {
+            screen: page.screen
+            Layout.fillWidth: true
+        }
+        SpotTable {
+            screen: page.screen
+            compact: true
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+    }
+}
