@@ -127,6 +127,13 @@ bool AppShell::showScreen(const QString &name)
             emit screenRequested(LogTab, QStringLiteral("newqso"));
         return true;
     }
+    if (name == QLatin1String("cluster-spots")) {
+        emit rootRequested(ClusterTab);
+        setCurrentTab(ClusterTab);
+        if (m_phone)
+            emit screenRequested(ClusterTab, QStringLiteral("spots"));
+        return true;
+    }
     if (name == QLatin1String("adif-import")) {
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
@@ -156,7 +163,8 @@ QStringList AppShell::screenNames() const
     for (const QVariant &entry : settingsSections())
         names << QStringLiteral("settings-") +
                      entry.toMap().value(QStringLiteral("key")).toString();
-    names << QStringLiteral("adif-import") << QStringLiteral("new-qso");
+    names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
+          << QStringLiteral("cluster-spots");
     names << logScreenNames();
     return names;
 }

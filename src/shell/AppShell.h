@@ -101,7 +101,8 @@ signals:
     void settingsSectionChanged();
     void logbookNameChanged();
     /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
-     *  or a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"). */
+     *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup") or the phone's spot table
+     *  ("spots"). */
     void screenRequested(int tab, const QString &screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);

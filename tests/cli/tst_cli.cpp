@@ -3,6 +3,7 @@
 #include "../model/ReadOnlyLogbook.h"
 #include "db/Database.h"
 
+#include "../cluster/LoopbackNode.h"
 #include "CliRun.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -390,6 +391,43 @@ private slots:
         QVERIFY2(result.out.contains(out), qPrintable(result.out));
         QCOMPARE(result.err, err);
         QCOMPARE(result.exitCode, exitCode);
+    }
+
+    /** Spots from standard input and from a node, as JSON lines a script reads. */
+    void clusterSpotsAsJsonLines()
+    {
+        QCOMPARE(run({"prefs", "set", "mylocator", "JO40DF"}).exitCode, 0);
+        const QByteArray lines = "DX de K1ABC:     14025.0  JA1XYZ     599 tnx    1234Z\r\n"
+                                 "not a spot\n"
+                                 "DX de W1AW:       3525.0  Q0AAA      cq         tnx!\n";
+        QProcess *parse = start({"--json", "cluster", "parse"});
+        parse->write(lines);
+        parse->closeWriteChannel();
+        QVERIFY(parse->waitForFinished(30000));
+        const QList<QByteArray> printed = parse->readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(printed.size(), 2);
+        const QJsonObject first = QJsonDocument::fromJson(printed.first()).object();
+        QCOMPARE(first.value("call").toString(), QStringLiteral("JA1XYZ"));
+        QCOMPARE(first.value("spotter").toString(), QStringLiteral("K1ABC:"));
+        QCOMPARE(first.value("band").toString(), QStringLiteral("20m"));
+        QCOMPARE(first.value("entity").toString(), QStringLiteral("JA"));
+        QCOMPARE(first.value("time").toString(), QStringLiteral("1234"));
+        QVERIFY(first.value("dist").toInt() > 8000);
+        QCOMPARE(first.value("colors").toObject().value("dxcc").toString(), QStringLiteral("red"));
+        const QJsonObject unknown = QJsonDocument::fromJson(printed.last()).object();
+        QCOMPARE(unknown.value("adif").toInt(), 0);
+        QVERIFY(!unknown.contains("dist")); // no entity, no position
+
+        LoopbackNode node;
+        node.setGreeting("login: ");
+        QProcess *listen = start({"cluster", "listen", "127.0.0.1", QString::number(node.port()),
+                                  "--login", "DL1ABC", "--count", "1", "--seconds", "20"});
+        QVERIFY(node.waitForClient());
+        QTRY_COMPARE(node.received(), QByteArray("DL1ABC\r\n"));
+        node.send(lines);
+        QVERIFY(listen->waitForFinished(20000));
+        QCOMPARE(listen->exitCode(), 0);
+        QVERIFY(listen->readAllStandardOutput().contains("JA1XYZ"));
     }
 };
 

@@ -13,7 +13,11 @@ loggen="$build/tools/loggen/brindlewick-loggen"
 out="$root/tools/screenshots/png"
 
 demo=$(mktemp -d)
-trap 'rm -rf "$demo"' EXIT
+# A cluster node on the loopback interface, so the cluster screen shows spots.
+node_port=7373
+python3 "$root/tools/screenshots/demo-node.py" "$node_port" &
+node_pid=$!
+trap 'kill "$node_pid" 2>/dev/null; rm -rf "$demo"' EXIT
 
 # A demo logbook from the generator, with own callsign and locator, beside the default one.
 "$loggen" "$demo/Demo contest.rlog" 500 --seed 7 --last-day 2025-06-14 >/dev/null ||
@@ -28,6 +32,8 @@ trap 'rm -rf "$demo"' EXIT
 "$cli" --data-dir "$demo" prefs set Alert_5_0_0 true >/dev/null
 "$cli" --data-dir "$demo" logbooks create "Field day" >/dev/null
 "$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null
+"$cli" --data-dir "$demo" defaults set DX-Clusters "[[\"Demo node\", \"127.0.0.1\", $node_port]]" \
+    >/dev/null
 # Some ADIF text for the import screen.
 "$cli" --data-dir "$demo" export --range 0 -o "$demo/sample.adi" >/dev/null 2>&1 ||
     printf '%s\n' 'Demo<eoh>' \
@@ -39,7 +45,8 @@ for layout in tablet phone; do
     for theme in light dark; do
         rm -rf "$out/$layout-$theme"
         xvfb-run -a -s '-screen 0 1920x1200x24' "$app" --data-dir "$demo" --layout "$layout" \
-            --theme "$theme" --screenshot "$out/$layout-$theme" "$demo/sample.adi"
+            --theme "$theme" --shortcut DX_Cluster --screenshot "$out/$layout-$theme" \
+            "$demo/sample.adi"
     done
 done
 echo "Screenshots in $out"

@@ -144,6 +144,8 @@ Item {
                 stacks.itemAt(tab).push(newQsoPage, { fresh: false })
             else if (screen === "qsoinfo")
                 stacks.itemAt(tab).push(qsoInfoPage, {})
+            else if (screen === "spots")
+                stacks.itemAt(tab).push(spotTablePage, {})
             else if (screen === "pileup")
                 stacks.itemAt(tab).push(pileUpPage, {})
             else
