@@ -36,8 +36,8 @@ public:
 
     /** Receives a datagram; answering false drops it and keeps the receive waiting. Without an
      *  acceptor every datagram completes the current receive. */
-    using Acceptor = std::function<bool(const QByteArray &data, long tag, const QString &host,
-                                        quint16 port)>;
+    using Acceptor =
+        std::function<bool(const QByteArray &data, long tag, const QString &host, quint16 port)>;
 
     explicit AsyncUdpSocket(bool enableIPv4 = true, bool enableIPv6 = true,
                             QObject *parent = nullptr);
