@@ -1,5 +1,6 @@
 #include "net/SystemErrors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -53,9 +54,10 @@ int timeoutMilliseconds(double seconds)
 {
     if (!(seconds >= 0))
         return -1;
-    const double ms = std::ceil(seconds * 1000);
-    return ms >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
-                                                 : static_cast<int>(ms);
+    constexpr double kLongest = std::numeric_limits<int>::max();
+    const double ms = std::min(std::round(seconds * 1000), kLongest);
+    // A positive time-out, however small, never becomes "at once".
+    return seconds > 0 ? std::max(1, static_cast<int>(ms)) : 0;
 }
 
 } // namespace net
