@@ -38,14 +38,18 @@ public:
     ~AsyncSocket() override;
 
     /** Starts connecting; a timeout in seconds (negative: none) ends the attempt with code 2.
-     *  Refused with an error ("Attempting to connect while connected or accepting connections.
-     *  Disconnect first.") while not idle, or when the host is empty. */
+     *  Refused with an error while not idle ("AsyncSocketException": "Attempting to connect
+     *  while connected or accepting connections. Disconnect first.") or when the host is empty
+     *  ("kCFStreamErrorDomainNetDB"). Idle means right after `disconnect` or a failure, even
+     *  while their `didDisconnect` is still on its way. */
     [[nodiscard]] std::optional<SocketError> connectToHost(const QString &host, quint16 port,
                                                            double timeout);
     /** Queues a read of whatever has arrived (at least one byte, at most kMaxReadChunk). Bytes
-     *  that arrive while no read is queued wait for the next one. */
+     *  that arrive while no read is queued wait for the next one. Ignored while idle: each
+     *  connection starts with empty queues. */
     void readDataWithTimeout(double timeout, long tag);
-    /** Queues a write; empty data is ignored. */
+    /** Queues a write; empty data, and any write while idle, is ignored. `didWriteData` comes
+     *  once the system has taken all of its bytes. */
     void writeData(const QByteArray &data, double timeout, long tag);
     [[nodiscard]] bool isConnected() const;
     /** Closes at once, dropping queued reads and writes; `didDisconnect` still follows (on the
@@ -61,7 +65,9 @@ signals:
     /** The socket is about to close because of an error. */
     void willDisconnectWithError(const net::SocketError &error);
     /** The socket is closed and idle again (after a disconnect, peer close, time-out or error);
-     *  delivered on a later turn of the event loop, so a receiver may start a new connection. */
+     *  once per connection or attempt, delivered on a later turn of the event loop, so a
+     *  receiver may delete the socket or start a new connection. A peer's orderly close is no
+     *  error: what it sent last completes the current read, then this follows alone. */
     void didDisconnect();
 
 private:

@@ -36,8 +36,8 @@ public:
 
     /** Receives a datagram; answering false drops it and keeps the receive waiting. Without an
      *  acceptor every datagram completes the current receive. */
-    using Acceptor = std::function<bool(const QByteArray &data, long tag, const QString &host,
-                                        quint16 port)>;
+    using Acceptor =
+        std::function<bool(const QByteArray &data, long tag, const QString &host, quint16 port)>;
 
     explicit AsyncUdpSocket(bool enableIPv4 = true, bool enableIPv6 = true,
                             QObject *parent = nullptr);
@@ -47,15 +47,20 @@ public:
     [[nodiscard]] std::optional<SocketError> bindToAddress(const QHostAddress &address,
                                                            quint16 port);
     /** SO_BROADCAST on the IPv4 socket; fails with "Unable to enable broadcast message sending"
-     *  in "kCFStreamErrorDomainPOSIX". */
+     *  in "kCFStreamErrorDomainPOSIX". Before binding the choice is kept for the bind. */
     [[nodiscard]] std::optional<SocketError> enableBroadcast(bool on);
-    /** Queues one datagram; false (nothing queued) for empty data, a closing socket or a host
-     *  that does not resolve to an available family. Host names resolve without blocking. */
+    /** Queues one datagram; false (nothing queued) for empty data or host, a closing or closed
+     *  socket, or a literal address of a family this socket cannot use. Host names resolve
+     *  without blocking; a name that does not resolve to a usable address ends in
+     *  `didNotSendData`. An unbound socket binds itself to a free port on the first send. */
     bool sendData(const QByteArray &data, const QString &host, quint16 port, double timeout,
                   long tag);
     void receiveWithTimeout(double timeout, long tag);
     void setAcceptor(Acceptor acceptor);
 
+    /** Closes now, dropping queued sends and receives; `didClose` follows on a later turn of
+     *  the event loop. The closeAfter... forms refuse new sends and receives and close once
+     *  the named queues are empty. */
     void close();
     void closeAfterSending();
     void closeAfterReceiving();

@@ -20,5 +20,10 @@ inline constexpr char kTcpErrorDomain[] = "AsyncSocketErrorDomain";
 inline constexpr char kUdpErrorDomain[] = "AsyncUdpSocketErrorDomain";
 inline constexpr char kPosixErrorDomain[] = "NSPOSIXErrorDomain";
 inline constexpr char kNetDbErrorDomain[] = "kCFStreamErrorDomainNetDB";
+/** Socket options that cannot be set. */
+inline constexpr char kPosixStreamErrorDomain[] = "kCFStreamErrorDomainPOSIX";
+/** Misuse of a socket (code 0), refused without touching it. */
+inline constexpr char kTcpMisuseDomain[] = "AsyncSocketException";
+inline constexpr char kUdpMisuseDomain[] = "AsyncUdpSocketException";
 
 } // namespace net
