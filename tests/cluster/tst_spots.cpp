@@ -43,35 +43,40 @@ QStringList rows(const SpotList &list)
     return calls;
 }
 
+/** The colours of the call, entity, frequency, mode and IOTA columns by their initials. */
 QString colours(const std::optional<OneDxSpotClass> &spot)
 {
     if (!spot)
         return QStringLiteral("dropped");
-    return QStringList{spotColorName(spot->callColor), spotColorName(spot->dxColor),
-                       spotColorName(spot->qrgColor), spotColorName(spot->modeColor),
-                       spotColorName(spot->iotaColor)}
-        .join(u' ');
+    QString text;
+    for (const SpotColor color :
+         {spot->callColor, spot->dxColor, spot->qrgColor, spot->modeColor, spot->iotaColor})
+        text += spotColorName(color).at(0).toUpper();
+    return text;
+}
+
+QString letters(std::initializer_list<bool> values)
+{
+    QString text;
+    for (const bool value : values)
+        text += value ? u'1' : u'0';
+    return text;
 }
 
 QString answerText(const SpotAnswers &a)
 {
-    QString text;
-    for (const bool value :
-         {a.stnWkdBefore, a.stnCfdBefore, a.dxWkd, a.dxCfd, a.dxCfdLotw, a.bandWkd, a.bandCfd,
-          a.bandCfdLotw, a.modeWkd, a.modeCfd, a.modeCfdLotw, a.bandModeWkd, a.bandModeCfd})
-        text += value ? u'1' : u'0';
-    return text;
+    return letters({a.stnWkdBefore, a.stnCfdBefore, a.dxWkd, a.dxCfd, a.dxCfdLotw, a.bandWkd,
+                    a.bandCfd, a.bandCfdLotw, a.modeWkd, a.modeCfd, a.modeCfdLotw, a.bandModeWkd,
+                    a.bandModeCfd});
 }
 
 /** The same thirteen answers, each asked of the logbook on its own. */
 QString answerTextFromQueries(LogModel &log, const OneDxSpotClass &s)
 {
-    SpotAnswers a{log.stnWkdBefore(s), log.stnCfdBefore(s),   log.dxWkd(s.adif),
-                  log.dxCfd(s.adif),   log.dxCfdLotw(s.adif), log.bandWkd(s),
-                  log.bandCfd(s),      log.bandCfdLotw(s),    log.modeWkd(s),
-                  log.modeCfd(s),      log.modeCfdLotw(s),    log.bandModeWkd(s),
-                  log.bandModeCfd(s)};
-    return answerText(a);
+    return letters({log.stnWkdBefore(s), log.stnCfdBefore(s), log.dxWkd(s.adif), log.dxCfd(s.adif),
+                    log.dxCfdLotw(s.adif), log.bandWkd(s), log.bandCfd(s), log.bandCfdLotw(s),
+                    log.modeWkd(s), log.modeCfd(s), log.modeCfdLotw(s), log.bandModeWkd(s),
+                    log.bandModeCfd(s)});
 }
 
 } // namespace
@@ -141,50 +146,35 @@ private slots:
         m_app->clock().setFixed(kNow);
     }
 
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
-
     void parsesLines_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("parsed"); // spotter|kHz|call|note|time, or "none"
 
-        const QString base = "DX de K1ABC:     14025.0  JA1XYZ       599 tnx QSO          ";
-        QTest::newRow("runs of spaces, CR ending") << base + "1234Z\r"
-                                                   << "K1ABC:|14025|JA1XYZ|599 tnx QSO|12:34";
-        QTest::newRow("grid after the time") << base + "1234Z JO40\r"
-                                             << "K1ABC:|14025|JA1XYZ|599 tnx QSO|12:34";
-        QTest::newRow("BEL and CR after the time") << base + "1234Z\a\r"
-                                                   << "K1ABC:|14025|JA1XYZ|599 tnx QSO|12:34";
-        QTest::newRow("0000 is midnight, not a grid") << base + "0000"
-                                                      << "K1ABC:|14025|JA1XYZ|599 tnx QSO|00:00";
-        QTest::newRow("time without Z") << base + "2359"
-                                        << "K1ABC:|14025|JA1XYZ|599 tnx QSO|23:59";
-        QTest::newRow("a word is no time and stays in the note")
-            << "DX de K1ABC: 14025.0 JA1XYZ 599 tnx!"
-            << "K1ABC:|14025|JA1XYZ|599 tnx!|";
+        const QString base = "DX de K1ABC:   14025.0  JA1XYZ     599 tnx       ";
+        const QString spot = "K1ABC:|14025|JA1XYZ|599 tnx|";
+        QTest::newRow("runs of spaces, CR ending") << base + "1234Z\r" << spot + "12:34";
+        QTest::newRow("grid after the time") << base + "1234Z JO40\r" << spot + "12:34";
+        QTest::newRow("BEL and CR after the time") << base + "1234Z\a\r" << spot + "12:34";
+        QTest::newRow("0000 is midnight, not a grid") << base + "0000" << spot + "00:00";
+        QTest::newRow("a word is no time") << base + "tnx!"
+                                           << "K1ABC:|14025|JA1XYZ|599 tnx tnx!|";
         QTest::newRow("hour 24") << base + "2460Z"
-                                 << "K1ABC:|14025|JA1XYZ|599 tnx QSO 2460Z|";
+                                 << "K1ABC:|14025|JA1XYZ|599 tnx 2460Z|";
         QTest::newRow("minute 60") << base + "1260Z"
-                                   << "K1ABC:|14025|JA1XYZ|599 tnx QSO 1260Z|";
-        QTest::newRow("grid without a time is comment") << "DX de K1ABC: 14025.0 JA1XYZ QRV JO40"
-                                                        << "K1ABC:|14025|JA1XYZ|QRV JO40|";
-        QTest::newRow("lower-case grid is no grid")
-            << base + "1234Z jo40"
-            << "K1ABC:|14025|JA1XYZ|599 tnx QSO 1234Z jo40|";
-        QTest::newRow("later colons stay in the note")
-            << "DX de K1ABC: 14025.0 JA1XYZ ratio 5:9 1234Z"
-            << "K1ABC:|14025|JA1XYZ|ratio 5:9|12:34";
+                                   << "K1ABC:|14025|JA1XYZ|599 tnx 1260Z|";
+        QTest::newRow("grid without a time") << base + "JO40"
+                                             << "K1ABC:|14025|JA1XYZ|599 tnx JO40|";
+        QTest::newRow("lower-case grid") << base + "1234Z jo40" << spot.chopped(1) + " 1234Z jo40|";
+        QTest::newRow("later colons stay") << "DX de K1ABC: 14025.0 JA1XYZ ratio 5:9 1234Z"
+                                           << "K1ABC:|14025|JA1XYZ|ratio 5:9|12:34";
         QTest::newRow("call only") << "DX de K1ABC: 14025.0 JA1XYZ"
                                    << "K1ABC:|14025|JA1XYZ||";
-        QTest::newRow("no frequency reads 0") << "DX de K1ABC: abc JA1XYZ 1234Z"
-                                              << "K1ABC:|0|JA1XYZ||12:34";
-        QTest::newRow("a frequency too long for one")
-            << "DX de K1ABC: 1" + QString(100000, u'0') + " JA1XYZ 1234Z"
-            << "K1ABC:|0|JA1XYZ||12:34";
+        QTest::newRow("no frequency") << "DX de K1ABC: abc JA1XYZ 1234Z"
+                                      << "K1ABC:|0|JA1XYZ||12:34";
+        QTest::newRow("frequency too long")
+            << "DX de K1ABC: 1" + QString(100000, u'0') + " A1B 1234Z"
+            << "K1ABC:|0|A1B||12:34";
         QTest::newRow("no colon") << "DX de K1ABC 14025.0 JA1XYZ 1234Z"
                                   << "none";
         QTest::newRow("no call") << "DX de K1ABC: 14025.0  \r"
@@ -192,12 +182,8 @@ private slots:
         QTest::newRow("empty") << ""
                                << "none";
         QTest::newRow("only spaces") << QString(80, u' ') << "none";
-        QTest::newRow("prefix only") << "DX de "
-                                     << "none";
         QTest::newRow("prefix is case-sensitive") << "dx de K1ABC: 14025.0 JA1XYZ 1234Z"
                                                   << "none";
-        QTest::newRow("not a spot") << "WWV de VE7CC <18>:   SFI=70, A=5, K=1"
-                                    << "none";
     }
 
     void parsesLines()
@@ -277,67 +263,49 @@ private slots:
 
     void coloursFromTheLog_data()
     {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<double>("kHz");
-        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("marked");
-        QTest::addColumn<QString>("colours"); // call dx qrg mode iota
-        QTest::addColumn<QString>("newOnesOnly");
+        QTest::addColumn<QString>("colours"); // call, entity, frequency, mode, IOTA
+        QTest::addColumn<bool>("isNew");      // kept with "NewOnesOnly"
 
-        const QStringList none;
-        QTest::newRow("new entity")
-            << "JA1XYZ" << 14025.0 << "" << none << "label red label label label"
-            << "label red label label label";
-        QTest::newRow("entity worked, this station not")
-            << "F6BBB" << 14025.0 << "" << none << "label orange label label label"
-            << "label orange label label label";
-        QTest::newRow("entity worked with this station on the band")
-            << "F5AAA" << 14025.0 << "" << none << "blue blue label label label"
-            << "blue blue label label label";
-        QTest::newRow("nothing new, station confirmed")
-            << "DL1AAA" << 14025.0 << "" << none << "green label label label label"
-            << "dropped";
-        QTest::newRow("new band") << "DL3CCC" << 18080.0 << "" << none
-                                  << "label label red label label"
-                                  << "label label red label label";
-        QTest::newRow("band worked, not confirmed")
-            << "DL3CCC" << 7025.0 << "" << none << "label label orange label label"
-            << "label label orange label label";
-        QTest::newRow("mode class worked, not confirmed")
-            << "DL3CCC" << 14200.0 << "" << none << "label label label orange label"
-            << "label label label orange label";
-        QTest::newRow("new mode class")
-            << "I2BBB" << 14200.0 << "" << none << "label label label red label"
-            << "label label label red label";
-        QTest::newRow("new slot") << "DL3CCC" << 28025.0 << "" << none
-                                  << "label label blue blue label"
-                                  << "label label blue blue label";
-        QTest::newRow("slot worked, not confirmed")
-            << "DL3CCC" << 14074.0 << "" << none << "label label green green label"
-            << "label label green green label";
-        QTest::newRow("marked with a star, worked")
-            << "DL1AAA" << 14025.0 << "" << QStringList{"XX1", "DL1*"}
-            << "orange label label label label"
-            << "orange label label label label";
-        QTest::newRow("marked exactly, never worked")
-            << "DL9ZZ" << 14025.0 << "" << QStringList{"DL9ZZ"} << "red label label label label"
-            << "red label label label label";
-        QTest::newRow("IOTA from the note, worked")
-            << "G4XYZ" << 14025.0 << "IOTA EU-005" << none << "label orange label label orange"
-            << "label orange label label orange";
-        QTest::newRow("IOTA never worked, entity known")
-            << "DL1AAA" << 14025.0 << "IOTA EU-099" << none << "green label label label red"
-            << "green label label label red";
+        // L label, R red, O orange, B blue, G green, M magenta.
+        struct Row {
+            const char *name;
+            const char *spot;
+            const char *marked;
+            const char *colours;
+            bool isNew;
+        };
+        const Row rows[] = {
+            {"new entity", "14025.0 JA1XYZ", "", "LRLLL", true},
+            {"entity worked, station not", "14025.0 F6BBB", "", "LOLLL", true},
+            {"entity and station worked", "14025.0 F5AAA", "", "BBLLL", true},
+            {"unknown entity", "14025.0 Q1ABC", "", "LMLLL", false},
+            {"nothing new", "14025.0 DL1AAA", "", "GLLLL", false},
+            {"new band", "18080.0 DL3CCC", "", "LLRLL", true},
+            {"band not confirmed", "7025.0 DL3CCC", "", "LLOLL", true},
+            {"class not confirmed", "14200.0 DL3CCC", "", "LLLOL", true},
+            {"new class", "14200.0 I2BBB", "", "LLLRL", true},
+            {"new slot", "28025.0 DL3CCC", "", "LLBBL", true},
+            {"slot not confirmed", "14074.0 DL3CCC", "", "LLGGL", true},
+            {"marked with a star, worked", "14025.0 DL1AAA", "XX1 DL1*", "OLLLL", true},
+            {"marked exactly, not worked", "14025.0 DL9ZZ", "DL9ZZ", "RLLLL", true},
+            {"IOTA of the note, worked", "14025.0 G4XYZ IOTA EU-005", "", "LOLLO", true},
+            {"IOTA never worked", "14025.0 DL1AAA IOTA EU-099", "", "GLLLR", true},
+        };
+        for (const Row &row : rows)
+            QTest::newRow(row.name)
+                << QStringLiteral("DX de K1ABC: %1 1234Z").arg(QLatin1String(row.spot))
+                << QString::fromLatin1(row.marked).split(u' ', Qt::SkipEmptyParts)
+                << QString::fromLatin1(row.colours) << row.isNew;
     }
 
     void coloursFromTheLog()
     {
-        QFETCH(QString, call);
-        QFETCH(double, kHz);
-        QFETCH(QString, note);
+        QFETCH(QString, line);
         QFETCH(QStringList, marked);
         QFETCH(QString, colours);
-        QFETCH(QString, newOnesOnly);
+        QFETCH(bool, isNew);
         save("DL1AAA", "20m", "CW", "R");
         save("DL2BBB", "40m", "SSB", "");
         save("DL2BBB", "10m", "FT8", "R");
@@ -349,14 +317,13 @@ private slots:
         SpotMaker::Options options{
             MyFunctions::bandTable(m_app->defaults()), true, false, marked, {}};
         maker.setOptions(options);
-        const QString line = QStringLiteral("DX de K1ABC: %1 %2 %3 1234Z").arg(kHz).arg(call, note);
         QCOMPARE(::colours(maker.spotFromDxDe(line, kNow)), colours);
         options.newOnesOnly = true;
         maker.setOptions(options);
-        QCOMPARE(::colours(maker.spotFromDxDe(line, kNow)), newOnesOnly);
+        QCOMPARE(::colours(maker.spotFromDxDe(line, kNow)), isNew ? colours : "dropped");
         options.coloredSpots = false; // and so no new-ones filter either
         maker.setOptions(options);
-        QCOMPARE(::colours(maker.spotFromDxDe(line, kNow)), "label label label label label");
+        QCOMPARE(::colours(maker.spotFromDxDe(line, kNow)), "LLLLL");
     }
 
     void makesSpots()
