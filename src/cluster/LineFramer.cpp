@@ -98,7 +98,7 @@ QByteArray LineFramer::stripTelnet(QByteArrayView bytes, QByteArray &reply)
         case Telnet::Option:
             // We run no telnet options: refuse what the node offers or asks for.
             if (m_command == kDo || m_command == kWill)
-                reply.append({char(kIac), char(m_command == kDo ? kWont : kDont), c});
+                reply.append(char(kIac)).append(char(m_command == kDo ? kWont : kDont)).append(c);
             m_telnet = Telnet::Data;
             break;
         case Telnet::Sub:

@@ -4,11 +4,13 @@
 #include "refdata/OneDxSpotClass.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <optional>
+#include <utility>
 
 class DXCCModel;
 class LogModel;
@@ -46,9 +48,14 @@ public:
     [[nodiscard]] std::optional<OneDxSpotClass> makeColors(OneDxSpotClass spot);
 
 private:
+    /** Distance and heading from the own locator to the entity's, when both are known. */
+    void measure(OneDxSpotClass &spot);
+
     LogModel &m_log;
     DXCCModel &m_dxcc;
     Options m_options;
+    /** Distance and heading per entity locator, for the current own locator. */
+    QHash<QString, std::pair<int, int>> m_positions;
 };
 
 } // namespace cluster

@@ -17,12 +17,16 @@ struct SpotLine {
     QString note;
     /** The spot's HHMM[Z] time; none when the line carries no valid time. */
     std::optional<QTime> time;
+    /** The token read for the time (the last after the call), for the diagnostic when it is not
+     *  one; such a token stays in the note. */
+    QString timeText;
 };
 
 /** Parses one cluster line (CR and BEL endings allowed). Nothing for a line that is not a spot
  *  ("DX de " prefix, a ":" and a call after the frequency). Only HHMM with an optional "Z"
  *  (HH < 24, MM < 60) is a time; a trailing four-character grid (two letters A–R, two digits)
- *  after it is dropped; runs of spaces never make empty tokens. */
+ *  after a time is dropped; runs of spaces never make empty tokens. A frequency that is not a
+ *  plain decimal number reads as 0 (no band). */
 [[nodiscard]] std::optional<SpotLine> parseSpotLine(QStringView line);
 
 /** The instant of an HH:MM spot time seen at `now` (UTC): today, or yesterday when that would

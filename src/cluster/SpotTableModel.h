@@ -33,7 +33,7 @@ public:
         DistanceRole, // "##,### km", empty without an entity or own locator
         HeadingRole,  // "%i°", likewise
         AgoRole,
-        TimeRole,     // "HHmm" UTC
+        TimeRole, // "HHmm" UTC
         SupersededRole,
     };
     Q_ENUM(Role)
@@ -43,11 +43,13 @@ public:
     explicit SpotTableModel(QObject *parent = nullptr);
     ~SpotTableModel() override;
 
-    /** Queues a spot; it shows at the next flush. */
+    /** Queues a spot; it shows at the next flush, at most kFlushIntervalMs later. */
     void enqueue(OneDxSpotClass spot);
     /** Adds every queued spot now. */
     void flush();
+    /** Ages the listed spots (see SpotList::age); queued ones wait for their flush. */
     void age(const QDateTime &now);
+    /** Forgets the listed and the queued spots. */
     void clear();
 
     [[nodiscard]] const SpotList &spots() const { return m_list; }
@@ -67,12 +69,13 @@ signals:
     void spotsAdded();
 
 private:
-    void beginInsertRow(int row) override;
-    void endInsertRow() override;
-    void beginRemoveRow(int row) override;
-    void endRemoveRow() override;
+    void beginInsertRows(int first, int last) override;
+    void endInsertRows() override;
+    void beginRemoveRows(int first, int last) override;
+    void endRemoveRows() override;
     void beginReset() override;
     void endReset() override;
+    void rowChanged(int row) override;
     void agesChanged() override;
 
     SpotList m_list;

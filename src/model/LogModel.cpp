@@ -58,9 +58,11 @@ LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, Notificatio
             m_userFieldNames.reset();
             loadPrefs();
         });
-    // Another logbook has other 60 m answers.
-    centre.observe(notification(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { m_info60m = QStringList(k60mCacheSize, QString()); });
+    // Another logbook, or the same one after an import or a download, has other answers.
+    centre.observe(notification(notifications::NewLogSelected), this, [this](const QVariant &) {
+        m_info60m = QStringList(k60mCacheSize, QString());
+        m_spotStatus.invalidate();
+    });
 }
 
 void LogModel::loadPrefs()
@@ -75,6 +77,7 @@ void LogModel::loadPrefs()
             m_isSyncLog = true;
             m_logDbName = name;
             m_fullLogDatabasePath.clear();
+            m_spotStatus.setPath({});
             return;
         }
         m_isSyncLog = false;
@@ -101,6 +104,7 @@ void LogModel::usePath(const QString &name, const QString &path)
     m_fullLogDatabasePath = path;
     m_fileStore.setPath(m_fullLogDatabasePath);
     m_fileWorked.setPath(m_fullLogDatabasePath);
+    m_spotStatus.setPath(m_fullLogDatabasePath);
     m_fileStore.addMissingIndexes();
 }
 
@@ -286,9 +290,12 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     LogStore *s = store();
     if (!s)
         return WriteResult::failed(kSyncedUnavailable);
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s->saveNewQSOtoLog(qso);
-    if (result)
+    if (result) {
+        m_spotStatus.addQso(qso);
         addToDxInfo(qso);
+    }
     return result;
 }
 
@@ -299,9 +306,11 @@ WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
     if (!s)
         return WriteResult::failed(kSyncedUnavailable);
     WriteResult result = s->saveAllQSOsToLog(qsos);
-    if (result)
+    if (result) {
+        m_spotStatus.invalidate();
         for (const QsoClass &qso : dxInfoToRefresh)
             updateDxInfoString(qso);
+    }
     return result;
 }
 
@@ -312,6 +321,7 @@ WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
         return WriteResult::failed(kSyncedUnavailable);
     WriteResult result = s->updateQSO(stored, edited);
     if (result) {
+        m_spotStatus.invalidate();
         // Both: an edit may move the QSO to another entity.
         updateDxInfoString(stored);
         updateDxInfoString(edited);
@@ -323,7 +333,12 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
                                          const QString &value)
 {
     LogStore *s = store();
-    return s ? s->updateLogbookField(column, qso, value) : WriteResult::failed(kSyncedUnavailable);
+    if (!s)
+        return WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s->updateLogbookField(column, qso, value);
+    if (result)
+        m_spotStatus.invalidate();
+    return result;
 }
 
 WriteResult LogModel::deleteQSO(const QsoClass &qso)
@@ -332,19 +347,24 @@ WriteResult LogModel::deleteQSO(const QsoClass &qso)
     if (!s)
         return WriteResult::failed(kSyncedUnavailable);
     WriteResult result = s->deleteQSO(qso);
-    if (result)
+    if (result) {
+        m_spotStatus.invalidate();
         updateDxInfoString(qso);
+    }
     return result;
 }
 
 WriteResult LogModel::markNewQsosAsClublogOkay()
 {
+    // The Club Log letters answer nothing the cluster asks.
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     LogStore *s = store();
     return s ? s->markNewQsosAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
 }
 
 WriteResult LogModel::markAllAsClublogOkay()
 {
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     LogStore *s = store();
     return s ? s->markAllAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
 }

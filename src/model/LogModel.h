@@ -6,6 +6,7 @@
 #include "model/LogListQuery.h"
 #include "model/MemberList.h"
 #include "model/QsoClass.h"
+#include "model/SpotStatusCache.h"
 #include "refdata/ModesList.h"
 
 #include <QObject>
@@ -146,8 +147,9 @@ public:
     [[nodiscard]] const adif::ModesList &modesList();
 
     // Worked and confirmed (see model/DxInfo.h for the DX info text).
-    /** All thirteen answers for a spot at once, reading each text and the station's QSOs once:
-     *  what the cluster asks for every spot. */
+    /** All thirteen answers for a spot at once: what the cluster asks for every spot. Answered
+     *  from memory (see model/SpotStatusCache.h), like iotaWkd and iotaCfd; the single questions
+     *  below ask the logbook. */
     [[nodiscard]] SpotAnswers spotAnswers(const OneDxSpotClass &spot);
     /** This station on the spot's band in its mode class, worked / confirmed (paper "R" or "X",
      *  LoTW "X"). */
@@ -231,6 +233,7 @@ private:
     QStringList m_info60m;
     FileLogStore m_fileStore;
     FileWorkedStore m_fileWorked;
+    SpotStatusCache m_spotStatus;
     QString m_logDbName;
     QString m_fullLogDatabasePath;
     bool m_isSyncLog = false;

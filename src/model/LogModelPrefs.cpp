@@ -31,6 +31,8 @@ WriteResult LogModel::updatePrefs(const QString &entry, const QString &value)
     LogStore *s = store();
     if (!s)
         return WriteResult::failed(QStringLiteral("The synced logbook is not available"));
+    // The settings answer nothing the cluster asks.
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     const QString stored =
         entry == QLatin1String("eqslpassword") ? formats::base64FromText(value) : value;
     WriteResult result = s->updatePrefs(entry, stored);
@@ -57,6 +59,7 @@ void LogModel::updateMyLocator(const QString &locator)
     LogStore *s = store();
     if (!s)
         return;
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     if (const WriteResult result = s->updatePrefs(QStringLiteral("mylocator"), locator); !result)
         diag(QStringLiteral("Error saving MyLocator: ") + result.error);
 }

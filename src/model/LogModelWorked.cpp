@@ -122,13 +122,20 @@ EntityTexts entityTexts(LogModel &log, int adif)
 SpotAnswers LogModel::spotAnswers(const OneDxSpotClass &spot)
 {
     SpotAnswers a;
-    if (WorkedStore *w = worked()) {
+    EntityTexts texts{
+        QString::fromLatin1(dxinfo::kEmpty), QString::fromLatin1(dxinfo::kEmpty60m), {}};
+    if (!m_isSyncLog) {
         const WorkedStore::StationAnswer station =
-            w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode);
+            m_spotStatus.station(strippedCall(spot.dxCall), spot.band, spot.xMode);
         a.stnWkdBefore = station.worked;
         a.stnCfdBefore = station.confirmed;
+        texts.info = dxinfo::usable(m_spotStatus.dxInfo(spot.adif).value_or(QString()));
+        if (spot.adif >= 1 && spot.adif < k60mCacheLimit)
+            texts.group60m = m_spotStatus.group60m(spot.adif);
+    } else {
+        diag(QStringLiteral("Error in openDB while sync log is in use"));
     }
-    const EntityTexts texts = entityTexts(*this, spot.adif);
+    texts.extended = dxinfo::extended(texts.info, texts.group60m);
     a.dxWkd = entityAnswer(texts, dxinfo::isWorked);
     a.dxCfd = entityAnswer(texts, dxinfo::isConfirmed);
     a.dxCfdLotw = entityAnswer(texts, dxinfo::isLotwConfirmed);
@@ -200,14 +207,12 @@ bool LogModel::bandModeCfd(const OneDxSpotClass &spot)
 
 bool LogModel::iotaWkd(const QString &reference)
 {
-    WorkedStore *w = worked();
-    return reference.size() == 6 && w && w->hasIota(reference, WorkedStore::Confirmation::Any);
+    return reference.size() == 6 && !m_isSyncLog && m_spotStatus.iotaWorked(reference);
 }
 
 bool LogModel::iotaCfd(const QString &reference)
 {
-    WorkedStore *w = worked();
-    return reference.size() == 6 && w && w->hasIota(reference, WorkedStore::Confirmation::Strict);
+    return reference.size() == 6 && !m_isSyncLog && m_spotStatus.iotaConfirmed(reference);
 }
 
 namespace {
@@ -300,7 +305,10 @@ void LogModel::updateDxInfoString(const QsoClass &qso)
     const int adif = std::abs(qso.adif);
     if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
         m_info60m[adif].clear();
-    m_fileWorked.saveDxInfoString(qso.dxcc, makeDxInfoString(adif), adif);
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
+    const QString info = makeDxInfoString(adif);
+    if (m_fileWorked.saveDxInfoString(qso.dxcc, info, adif))
+        m_spotStatus.setDxInfo(adif, info);
 }
 
 void LogModel::addToDxInfo(const QsoClass &qso)
@@ -326,7 +334,9 @@ void LogModel::addToDxInfo(const QsoClass &qso)
     if (updated == cell)
         return;
     cell = updated;
-    m_fileWorked.saveDxInfoString(qso.dxcc, info, adif);
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
+    if (m_fileWorked.saveDxInfoString(qso.dxcc, info, adif))
+        m_spotStatus.setDxInfo(adif, info);
 }
 
 void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
@@ -341,8 +351,10 @@ void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
 
 void LogModel::saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries)
 {
-    if (WorkedStore *w = worked())
+    if (WorkedStore *w = worked()) {
         w->saveAllDxInfoStrings(entries);
+        m_spotStatus.invalidate();
+    }
 }
 
 QString LogModel::makeModeInfoText(const QString &extendedInfo)

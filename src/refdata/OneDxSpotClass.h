@@ -23,8 +23,9 @@ struct OneDxSpotClass {
     qint32 adif = 0; // entity number, 0 unknown
     QString locator;
     QString iota;
-    qint32 hdg = 0;  // beam heading from the own locator
-    qint32 dist = 0; // km from the own locator
+    qint32 hdg = 0;           // beam heading from the own locator
+    qint32 dist = 0;          // km from the own locator
+    bool hasPosition = false; // dist and hdg were measured (an own locator and an entity)
     QDateTime spotTimeStamp;
     double timeSince1970 = 0.0;
     QString ago = QStringLiteral("Now");

@@ -1,0 +1,62 @@
+// Any bytes as cluster lines through the spot parser, and what it accepts into a small spot
+// list with its ageing: a parsed spot has a call without blanks, a note without runs of blanks,
+// a real time, and the list never holds more than it may.
+
+#include "cluster/SpotList.h"
+#include "cluster/SpotParser.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool hasBlank(const QString &text)
+{
+    for (const QChar c : text)
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\a')
+            return true;
+    return false;
+}
+
+void check(const cluster::SpotLine &spot)
+{
+    if (spot.dxCall.isEmpty() || hasBlank(spot.dxCall) || hasBlank(spot.dxDe))
+        std::abort();
+    if (spot.note.contains(QLatin1String("  ")) || spot.note != spot.note.trimmed())
+        std::abort();
+    if (spot.time && !spot.time->isValid())
+        std::abort();
+    if (!(spot.kHz >= 0.0))
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const QDateTime now(QDate(2024, 5, 1), QTime(0, 30, 12), Qt::UTC);
+    constexpr int kCapacity = 8;
+    cluster::SpotList list(kCapacity);
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        const std::optional<cluster::SpotLine> spot = cluster::parseSpotLine(line);
+        if (!spot)
+            continue;
+        check(*spot);
+        OneDxSpotClass listed;
+        listed.dxCall = spot->dxCall;
+        listed.qrg = spot->kHz;
+        listed.band = QString::number(int(spot->kHz) / 1000);
+        listed.xBand = int(spot->kHz) % 25;
+        listed.spotTimeStamp = spot->time ? cluster::spotInstant(*spot->time, now) : now;
+        if (listed.spotTimeStamp > now.addSecs(3600))
+            std::abort();
+        listed.timeSince1970 = double(listed.spotTimeStamp.toSecsSinceEpoch());
+        list.add(listed);
+        list.setSegment(int(spot->kHz) % 25);
+        if (list.size() > kCapacity || list.visibleCount() > list.size())
+            std::abort();
+    }
+    list.age(now);
+    return 0;
+}
