@@ -43,8 +43,7 @@ public:
 private:
     void print(const OneDxSpotClass &spot)
     {
-        const bool located = !spot.locator.isEmpty() && spot.adif > 0 &&
-                             !m_maker.options().myLocator.isEmpty();
+        const bool located = spot.hasPosition;
         const QString time = spot.spotTimeStamp.toUTC().toString(QStringLiteral("HHmm"));
         const QJsonObject colours{{QStringLiteral("call"), spotColorName(spot.callColor)},
                                   {QStringLiteral("dxcc"), spotColorName(spot.dxColor)},

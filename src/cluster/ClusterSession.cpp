@@ -112,6 +112,7 @@ void ClusterSession::dataRead(const QByteArray &data)
         emit textReceived(chunk.text);
     if (!m_loggedIn && !m_loginCall.isEmpty() && m_framer.asksForCall()) {
         m_loggedIn = true;
+        m_framer.clearTail();
         write(m_loginCall.toUtf8() + "\r\n");
     }
     for (const QString &line : chunk.lines)

@@ -29,6 +29,8 @@ public:
     /** Whether the tail is a prompt for the callsign: "login: ", "Please enter your call: ",
      *  "enter your call" and the like, but not those words inside a longer text. */
     [[nodiscard]] bool asksForCall() const;
+    /** Forgets the tail: a prompt that was answered is not the start of the next line. */
+    void clearTail() { m_tail.clear(); }
     void reset();
 
 private:
