@@ -1,10 +1,13 @@
-// Any bytes as cluster lines through the spot parser, and what it accepts into a small spot
-// list with its ageing: a parsed spot has a call without blanks, a note without runs of blanks,
-// a real time, and the list never holds more than it may.
+// Any bytes as a node's feed, cut into reads by the first byte, through the line framing, the
+// spot parser and a small spot list with its ageing: the tail stays capped, a parsed spot has a
+// call without blanks, a note without runs of blanks, a real time, and the list never holds more
+// than it may.
 
+#include "cluster/LineFramer.h"
 #include "cluster/SpotList.h"
 #include "cluster/SpotParser.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -39,8 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QDateTime now(QDate(2024, 5, 1), QTime(0, 30, 12), Qt::UTC);
     constexpr int kCapacity = 8;
     cluster::SpotList list(kCapacity);
-    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const QStringView line : QStringView(text).split(u'\n')) {
+    if (size == 0)
+        return 0;
+    const std::size_t readSize = 1 + data[0] % 64;
+    cluster::LineFramer framer;
+    QStringList lines;
+    for (std::size_t at = 1; at < size; at += readSize) {
+        const auto bytes = QByteArrayView(data + at, qsizetype(std::min(readSize, size - at)));
+        lines += framer.push(bytes).lines;
+        if (framer.tail().size() > cluster::LineFramer::kMaxTail || framer.tail().contains(u'\n'))
+            std::abort();
+    }
+    for (const QString &line : lines) {
         const std::optional<cluster::SpotLine> spot = cluster::parseSpotLine(line);
         if (!spot)
             continue;

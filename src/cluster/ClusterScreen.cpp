@@ -201,9 +201,12 @@ QStringList ClusterScreen::segments()
 
 void ClusterScreen::lineReceived(const QString &line)
 {
-    std::optional<OneDxSpotClass> spot = m_maker.spotFromDxDe(line, m_clock.now());
-    if (spot && m_filter.accepts(*spot))
-        m_spots->enqueue(std::move(*spot));
+    const QDateTime now = m_clock.now();
+    std::optional<OneDxSpotClass> spot = m_maker.spotFromDxDe(line, now);
+    if (!spot || !m_filter.accepts(*spot))
+        return;
+    spot->ago = spotAge(spot->spotTimeStamp, now); // old spots (after "sh/dx") say so at once
+    m_spots->enqueue(std::move(*spot));
 }
 
 } // namespace cluster

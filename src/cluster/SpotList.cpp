@@ -56,6 +56,8 @@ QString fixed(double value, int decimals)
     return result.ec == std::errc() ? QString::fromLatin1(buffer, result.ptr - buffer) : QString();
 }
 
+} // namespace
+
 QString ageText(double minutes)
 {
     if (minutes < 1.0)
@@ -65,7 +67,10 @@ QString ageText(double minutes)
     return fixed(minutes / 60.0, 1) + QStringLiteral(" h");
 }
 
-} // namespace
+QString spotAge(const QDateTime &stamp, const QDateTime &now)
+{
+    return ageText(double(now.toMSecsSinceEpoch() - stamp.toMSecsSinceEpoch()) / 60000.0);
+}
 
 struct SpotList::Private {
     int capacity;

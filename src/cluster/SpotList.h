@@ -10,6 +10,10 @@
 
 namespace cluster {
 
+/** The age text of a spot: "Now" (also for a time ahead), "12 min", "1.5 h". */
+[[nodiscard]] QString ageText(double minutes);
+[[nodiscard]] QString spotAge(const QDateTime &stamp, const QDateTime &now);
+
 /** Told about every change of the visible rows, so a table model can insert and remove rows
  *  instead of resetting. Rows are numbered as they are before the change. */
 class SpotListObserver {

@@ -79,6 +79,15 @@ bool isGridSquare(QStringView token)
            isDigit(token.at(3));
 }
 
+/** A CQ or ITU zone some nodes append after the time: "14". */
+bool isZone(QStringView token)
+{
+    if (token.isEmpty() || token.size() > 2 || !std::all_of(token.begin(), token.end(), isDigit))
+        return false;
+    const int zone = token.toInt();
+    return zone >= 1 && zone <= 90;
+}
+
 } // namespace
 
 std::optional<SpotLine> parseSpotLine(QStringView line)
@@ -105,7 +114,8 @@ std::optional<SpotLine> parseSpotLine(QStringView line)
     spot.dxCall = rest.at(1).toString();
     rest.remove(0, 2);
 
-    if (rest.size() >= 2 && isGridSquare(rest.last()) && timeOf(rest.at(rest.size() - 2)))
+    if (rest.size() >= 2 && (isGridSquare(rest.last()) || isZone(rest.last())) &&
+        timeOf(rest.at(rest.size() - 2)))
         rest.removeLast();
     if (!rest.isEmpty()) {
         spot.timeText = rest.last().toString();

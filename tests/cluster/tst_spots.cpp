@@ -155,6 +155,7 @@ private slots:
         const QString spot = "K1ABC:|14025|JA1XYZ|599 tnx|";
         QTest::newRow("runs of spaces, CR ending") << base + "1234Z\r" << spot + "12:34";
         QTest::newRow("grid after the time") << base + "1234Z JO40\r" << spot + "12:34";
+        QTest::newRow("CQ zone after the time") << base + "1234Z 25\r" << spot + "12:34";
         QTest::newRow("BEL and CR after the time") << base + "1234Z\a\r" << spot + "12:34";
         QTest::newRow("0000 is midnight, not a grid") << base + "0000" << spot + "00:00";
         QTest::newRow("a word is no time") << base + "tnx!"

@@ -29,6 +29,9 @@ SPOTS = [
     ("JA3YBK", 21025.0, "UA0FM", "IOTA AS-025"),
     ("VK2IO", 14070.0, "YB1AR", "PSK31"),
     ("DL1BWK", 5354.0, "G3ZAY", "60m CW"),
+    ("EA4KD", 7025.0, "K1ABC", "CW"),
+    ("W3LPL", 3530.0, "DL5XYZ", "CW"),
+    ("VK3TZ", 28074.0, "JA7ZZZ", "FT8"),
 ]
 
 

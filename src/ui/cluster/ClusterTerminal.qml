@@ -9,6 +9,7 @@ ColumnLayout {
     id: terminal
     required property ClusterScreen screen
     property int macroColumns: 3
+    property int fontSize: Theme.smallSize
     spacing: 6
 
     Rectangle {
@@ -29,7 +30,7 @@ ColumnLayout {
                 width: ListView.view.width
                 text: line
                 font.family: "monospace"
-                font.pixelSize: Theme.smallSize
+                font.pixelSize: terminal.fontSize
                 color: Material.foreground
                 wrapMode: Text.WrapAnywhere
             }

@@ -11,14 +11,15 @@ Pane {
     required property ClusterScreen screen
     property bool compact: false
     padding: 0
+    clip: true
 
     readonly property var columns: compact
         ? [ { title: "Call", width: 110 }, { title: "kHz", width: 90 }, { title: "Mode", width: 56 },
             { title: "Entity", width: 0 }, { title: "Age", width: 60 } ]
-        : [ { title: "Call", width: 120 }, { title: "kHz", width: 96 }, { title: "Mode", width: 60 },
-            { title: "Comment", width: 0 }, { title: "Entity", width: 170 }, { title: "IOTA", width: 70 },
-            { title: "Distance", width: 92 }, { title: "Hdg", width: 50 }, { title: "Spotter", width: 96 },
-            { title: "Age", width: 64 } ]
+        : [ { title: "Call", width: 110 }, { title: "kHz", width: 88 }, { title: "Mode", width: 58 },
+            { title: "Comment", width: 0 }, { title: "Entity", width: 64 }, { title: "IOTA", width: 66 },
+            { title: "Distance", width: 90 }, { title: "Hdg", width: 48 }, { title: "Spotter", width: 88 },
+            { title: "Age", width: 60 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)

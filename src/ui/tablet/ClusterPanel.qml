@@ -25,6 +25,7 @@ Page {
         ColumnLayout {
             SplitView.fillWidth: true
             SplitView.minimumWidth: 600
+            clip: true
             spacing: 6
             SpotFilterBar {
                 screen: page.screen
@@ -38,7 +39,8 @@ Page {
         }
         ClusterTerminal {
             screen: page.screen
-            SplitView.preferredWidth: 520
+            fontSize: 11
+            SplitView.preferredWidth: 540
             SplitView.minimumWidth: 320
         }
     }
