@@ -16,10 +16,10 @@ Pane {
     readonly property var columns: compact
         ? [ { title: "Call", width: 110 }, { title: "kHz", width: 90 }, { title: "Mode", width: 56 },
             { title: "Entity", width: 0 }, { title: "Age", width: 60 } ]
-        : [ { title: "Call", width: 110 }, { title: "kHz", width: 88 }, { title: "Mode", width: 58 },
-            { title: "Comment", width: 0 }, { title: "Entity", width: 64 }, { title: "IOTA", width: 66 },
-            { title: "Distance", width: 90 }, { title: "Hdg", width: 48 }, { title: "Spotter", width: 88 },
-            { title: "Age", width: 60 } ]
+        : [ { title: "Call", width: 110 }, { title: "kHz", width: 84 }, { title: "Mode", width: 58 },
+            { title: "Comment", width: 0 }, { title: "Entity", width: 56 }, { title: "IOTA", width: 66 },
+            { title: "Distance", width: 86 }, { title: "Hdg", width: 46 }, { title: "Spotter", width: 80 },
+            { title: "Age", width: 56 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)
