@@ -17,9 +17,9 @@ Pane {
         ? [ { title: "Call", width: 110 }, { title: "kHz", width: 90 }, { title: "Mode", width: 56 },
             { title: "Entity", width: 0 }, { title: "Age", width: 60 } ]
         : [ { title: "Call", width: 110 }, { title: "kHz", width: 84 }, { title: "Mode", width: 58 },
-            { title: "Comment", width: 0 }, { title: "Entity", width: 56 }, { title: "IOTA", width: 66 },
-            { title: "Distance", width: 86 }, { title: "Hdg", width: 46 }, { title: "Spotter", width: 80 },
-            { title: "Age", width: 56 } ]
+            { title: "Comment", width: 0 }, { title: "Entity", width: 56 }, { title: "IOTA", width: 60 },
+            { title: "Distance", width: 86 }, { title: "Hdg", width: 46 }, { title: "Spotter", width: 76 },
+            { title: "Age", width: 64 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)
