@@ -3,6 +3,8 @@
 #include "loggen/CallsignList.h"
 #include "loggen/LogbookWriter.h"
 #include "loggen/QsoGenerator.h"
+#include "model/LogModel.h"
+#include "model/QsoClass.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 
@@ -11,6 +13,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <memory>
 
 namespace bench {
@@ -78,6 +81,19 @@ AppDelegate *benchApp(benchmark::State &state)
     if (!g_data->app)
         state.SkipWithError(qPrintable(g_data->error));
     return g_data->app.get();
+}
+
+void buildDxList(LogModel &log)
+{
+    static bool built = false;
+    if (built)
+        return;
+    for (const int adif : log.getDistinctDxccAdifsfromLog()) {
+        QsoClass representative;
+        representative.adif = std::abs(adif);
+        log.updateDxInfoString(representative);
+    }
+    built = true;
 }
 
 int runBenchmarks(int argc, char *argv[])

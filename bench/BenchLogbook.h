@@ -8,6 +8,7 @@
 #include <optional>
 
 class AppDelegate;
+class LogModel;
 
 /** The 300 000-QSO logbook the benchmarks share, the size of a busy contester's log.
  *
@@ -26,6 +27,9 @@ inline constexpr qint64 kQsos = 300000;
  *  listing the benchmarks generates nothing). Null, with the benchmark skipped, when it cannot
  *  be made. */
 [[nodiscard]] AppDelegate *benchApp(benchmark::State &state);
+
+/** Every entity's DX info built once, as a logbook has it after its first start. */
+void buildDxList(LogModel &log);
 
 /** The usual main(): UTC, en_GB, Google Benchmark's arguments, the run, and tidying up. */
 int runBenchmarks(int argc, char *argv[]);

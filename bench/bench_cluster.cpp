@@ -36,20 +36,6 @@ double residentMiB()
     return fields.size() > 1 ? fields.at(1).toDouble() * 4096.0 / (1024.0 * 1024.0) : 0.0;
 }
 
-/** Every entity's DX info built once, as a logbook has it after its first start. */
-void buildDxList(LogModel &log)
-{
-    static bool built = false;
-    if (built)
-        return;
-    for (const int adif : log.getDistinctDxccAdifsfromLog()) {
-        QsoClass representative;
-        representative.adif = std::abs(adif);
-        log.updateDxInfoString(representative);
-    }
-    built = true;
-}
-
 struct Segment {
     double low;
     double high;
@@ -127,7 +113,7 @@ void spotPipeline(benchmark::State &state)
         return;
     app->clock().setFixed(kNow);
     LogModel &log = app->log();
-    buildDxList(log);
+    bench::buildDxList(log);
     static const QStringList lines = spotLines(state);
     if (lines.isEmpty())
         return;
@@ -162,7 +148,7 @@ void buildSpotStatus(benchmark::State &state)
     AppDelegate *app = bench::benchApp(state);
     if (!app)
         return;
-    buildDxList(app->log());
+    bench::buildDxList(app->log());
     for (auto _ : state) {
         const std::unique_ptr<LogModel> fresh = app->log().pinned();
         benchmark::DoNotOptimize(fresh->spotAnswers(OneDxSpotClass{}));

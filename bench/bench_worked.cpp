@@ -16,20 +16,6 @@
 
 namespace {
 
-/** Every entity's DX info built once, as a logbook has it after its first start. */
-void buildDxList(LogModel &log)
-{
-    static bool built = false;
-    if (built)
-        return;
-    for (const int adif : log.getDistinctDxccAdifsfromLog()) {
-        QsoClass representative;
-        representative.adif = std::abs(adif);
-        log.updateDxInfoString(representative);
-    }
-    built = true;
-}
-
 /** Spots of the calls, bands and modes a log like this one would see. */
 QList<OneDxSpotClass> spots(benchmark::State &state, int count)
 {
@@ -61,7 +47,7 @@ void thirteenAnswersPerSpot(benchmark::State &state)
     if (!app)
         return;
     LogModel &log = app->log();
-    buildDxList(log);
+    bench::buildDxList(log);
     const QList<OneDxSpotClass> list = spots(state, 1000);
     if (list.isEmpty())
         return;
@@ -98,7 +84,7 @@ void saveNewQSOofLargeEntity(benchmark::State &state)
     if (!app)
         return;
     LogModel &log = app->log();
-    buildDxList(log);
+    bench::buildDxList(log);
     static const int adif = largestEntity(*app);
     const QList<QsoClass> sample = log.getQSOsFromDXCC(adif).mid(0, 1000);
     qsizetype next = 0;
@@ -133,7 +119,7 @@ void getNumbersOfDXCCs(benchmark::State &state)
     if (!app)
         return;
     LogModel &log = app->log();
-    buildDxList(log);
+    bench::buildDxList(log);
     for (auto _ : state) {
         const dxstats::Counts counts = log.getNumbersOfDXCCs(0, false);
         benchmark::DoNotOptimize(counts);
