@@ -6,6 +6,7 @@
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
 #include "cli/GeoCommands.h"
+#include "cli/GraylineCommand.h"
 #include "cli/LogbookCommands.h"
 #include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"countryfile", cli::kCountryFileSynopsis, cli::countryFileCommand},
     {"path", cli::kPathSynopsis, cli::pathCommand},
     {"sun", cli::kSunSynopsis, cli::sunCommand},
+    {"grayline", cli::kGraylineSynopsis, cli::graylineCommand},
     {"import", cli::kImportSynopsis, cli::importCommand},
     {"export", cli::kExportSynopsis, cli::exportCommand},
     {"status", cli::kStatusSynopsis, cli::statusCommand},

@@ -57,7 +57,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(),
                                    app.dxcc(), app.functions(), phone, this)),
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.notifications(), app.clock(),
-                                           app.log(), app.dxcc(), app.functions(), phone, this))
+                                           app.log(), app.dxcc(), app.functions(), phone, this)),
+      m_grayline(new map::GraylineScreen(app.defaults(), app.notifications(), app.clock(),
+                                         app.log(), this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -182,7 +184,7 @@ QVariantList AppShell::tabs()
     return {
         tab("Log", nullptr),
         tab("Cluster", nullptr),
-        tab("Map", "The grayline map is not part of this version yet."),
+        tab("Map", nullptr),
         tab("DXCC", "DXCC statistics and the DX list are not part of this version yet."),
         tab("QSL", "LoTW, eQSL and Club Log are not part of this version yet."),
         tab("Settings", nullptr),

@@ -5,6 +5,7 @@
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
+#include "map/GraylineScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
@@ -50,6 +51,7 @@ class AppShell : public QObject {
     Q_PROPERTY(QsoEditor *qsoEditor READ qsoEditor CONSTANT)
     Q_PROPERTY(PileUp *pileUp READ pileUp CONSTANT)
     Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
+    Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -95,6 +97,7 @@ public:
     [[nodiscard]] QsoEditor *qsoEditor() const { return m_qsoEditor; }
     [[nodiscard]] PileUp *pileUp() const { return m_pileUp; }
     [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
+    [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
 
 signals:
     void currentTabChanged();
@@ -138,4 +141,5 @@ private:
     QsoEditor *m_qsoEditor = nullptr;
     PileUp *m_pileUp = nullptr;
     cluster::ClusterScreen *m_cluster;
+    map::GraylineScreen *m_grayline;
 };

@@ -8,6 +8,8 @@
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
+#include "map/GraylineMapItem.h"
+#include "map/GraylineScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"
@@ -160,4 +162,18 @@ struct ClusterOptionsForeign {
     QML_FOREIGN(cluster::ClusterOptions)
     QML_NAMED_ELEMENT(ClusterOptions)
     QML_UNCREATABLE("made by the cluster screen")
+};
+
+// The grayline map screen and the item that draws its map.
+struct GraylineScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(map::GraylineScreen)
+    QML_NAMED_ELEMENT(GraylineScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct GraylineMapItemForeign {
+    Q_GADGET
+    QML_FOREIGN(GraylineMapItem)
+    QML_NAMED_ELEMENT(GraylineMapItem)
 };

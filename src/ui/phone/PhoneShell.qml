@@ -26,9 +26,10 @@ Item {
                 shell: shellView.shell
                 rootPage: index === 0 ? logListPage
                           : index === 1 ? clusterPage
+                          : index === 2 ? mapPage
                           : modelData.built ? settingsMenu : notBuilt
                 rootProperties: index === 0 ? ({})
-                                : index === 1 ? ({ title: modelData.title })
+                                : index <= 2 ? ({ title: modelData.title })
                                 : modelData.built ? ({ title: modelData.title })
                                                   : ({ heading: modelData.title, message: modelData.missing })
             }
@@ -106,6 +107,12 @@ Item {
     Component {
         id: spotTablePage
         SpotTablePage { screen: shellView.shell.cluster }
+    }
+
+    // The Map tab: the grayline map.
+    Component {
+        id: mapPage
+        GraylineMap { screen: shellView.shell.grayline; compact: true }
     }
 
     Component {

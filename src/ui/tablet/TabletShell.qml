@@ -67,12 +67,16 @@ Item {
                 objectName: "clusterPanel"
                 screen: shellView.shell.cluster
             }
+            GraylineMap {
+                objectName: "mapPanel"
+                screen: shellView.shell.grayline
+            }
             Repeater {
-                model: 3
+                model: 2
                 NotBuiltPage {
                     required property int index
-                    heading: shellView.shell.tabs[index + 2].title
-                    message: shellView.shell.tabs[index + 2].missing
+                    heading: shellView.shell.tabs[index + 3].title
+                    message: shellView.shell.tabs[index + 3].missing
                 }
             }
             RowLayout {
