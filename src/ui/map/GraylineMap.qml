@@ -87,8 +87,15 @@ Page {
                                                            tap.point.position.y / mapItem.height)
                 }
             }
-            // Start with Europe and Africa in view, the middle of the map.
-            Component.onCompleted: contentX = Math.max(0, (contentWidth - width) / 2)
+            // Europe and Africa, the middle of the map, stay in view until the user scrolls.
+            property bool userMoved: false
+            function centre() {
+                if (!userMoved)
+                    contentX = Math.max(0, (contentWidth - width) / 2)
+            }
+            onMovementStarted: userMoved = true
+            onContentWidthChanged: centre()
+            onWidthChanged: centre()
         }
 
         Flow {
