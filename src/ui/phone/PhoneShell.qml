@@ -26,8 +26,9 @@ Item {
                 shell: shellView.shell
                 rootPage: index === 0 ? logListPage
                           : index === 1 ? clusterPage
+                          : index === 3 ? dxccCounterPage
                           : modelData.built ? settingsMenu : notBuilt
-                rootProperties: index === 0 ? ({})
+                rootProperties: index === 0 || index === 3 ? ({})
                                 : index === 1 ? ({ title: modelData.title })
                                 : modelData.built ? ({ title: modelData.title })
                                                   : ({ heading: modelData.title, message: modelData.missing })
@@ -108,6 +109,19 @@ Item {
         SpotTablePage { screen: shellView.shell.cluster }
     }
 
+    // The DXCC tab: the counter, with the DX list a screen further.
+    Component {
+        id: dxccCounterPage
+        DxccCounterPage {
+            screen: shellView.shell.dxcc
+            onListRequested: stacks.itemAt(3).push(dxListPage, {})
+        }
+    }
+    Component {
+        id: dxListPage
+        DxListPage { screen: shellView.shell.dxcc }
+    }
+
     Component {
         id: settingsMenu
         Page {
@@ -148,6 +162,8 @@ Item {
                 stacks.itemAt(tab).push(spotTablePage, {})
             else if (screen === "pileup")
                 stacks.itemAt(tab).push(pileUpPage, {})
+            else if (screen === "dxlist")
+                stacks.itemAt(tab).push(dxListPage, {})
             else
                 stacks.itemAt(tab).open(screen)
         }

@@ -67,13 +67,17 @@ Item {
                 objectName: "clusterPanel"
                 screen: shellView.shell.cluster
             }
-            Repeater {
-                model: 3
-                NotBuiltPage {
-                    required property int index
-                    heading: shellView.shell.tabs[index + 2].title
-                    message: shellView.shell.tabs[index + 2].missing
-                }
+            NotBuiltPage {
+                heading: shellView.shell.tabs[2].title
+                message: shellView.shell.tabs[2].missing
+            }
+            DxccPanel {
+                objectName: "dxccPanel"
+                screen: shellView.shell.dxcc
+            }
+            NotBuiltPage {
+                heading: shellView.shell.tabs[4].title
+                message: shellView.shell.tabs[4].missing
             }
             RowLayout {
                 spacing: 0
