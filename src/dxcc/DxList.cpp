@@ -94,6 +94,11 @@ QString DxList::legend()
     return tr("Per band: CW, Data, Phone.  W worked, P paper QSL, L LoTW, X both.");
 }
 
+QString DxList::emptyText()
+{
+    return tr("No entity matches the filter.");
+}
+
 int DxList::rowOfSection(int section) const
 {
     if (section < 0 || section >= m_sectionTitles.size())

@@ -28,6 +28,8 @@ class DxList : public QObject {
     /** The band columns, 160m … 70cm, and the mode classes within each. */
     Q_PROPERTY(QStringList bandTitles READ bandTitles CONSTANT)
     Q_PROPERTY(QStringList modeTitles READ modeTitles CONSTANT)
+    /** Shown instead of rows when the filter keeps none. */
+    Q_PROPERTY(QString emptyText READ emptyText CONSTANT)
     /** What the letters of a cell mean. */
     Q_PROPERTY(QString legend READ legend CONSTANT)
 public:
@@ -51,6 +53,7 @@ public:
     [[nodiscard]] static QStringList bandTitles();
     [[nodiscard]] static QStringList modeTitles();
     [[nodiscard]] static QString legend();
+    [[nodiscard]] static QString emptyText();
 
     /** The first row of a section (by its place in sectionTitles), -1 for none. */
     Q_INVOKABLE int rowOfSection(int section) const;

@@ -46,6 +46,11 @@ QStringList DxccCounter::qslModeTitles()
     return {tr("All"), tr("Paper"), tr("LoTW")};
 }
 
+QString DxccCounter::qslModeCaption()
+{
+    return tr("Confirmed by");
+}
+
 void DxccCounter::setWithDeleted(bool with)
 {
     if (with == m_withDeleted)

@@ -19,6 +19,7 @@ class DxccCounter : public QObject {
     Q_PROPERTY(dxcc::DxccCounterModel *rows READ rows CONSTANT)
     Q_PROPERTY(int qslMode READ qslMode WRITE setQslMode NOTIFY modeChanged)
     Q_PROPERTY(QStringList qslModeTitles READ qslModeTitles CONSTANT)
+    Q_PROPERTY(QString qslModeCaption READ qslModeCaption CONSTANT)
     Q_PROPERTY(bool withDeleted READ withDeleted WRITE setWithDeleted NOTIFY modeChanged)
     Q_PROPERTY(QString withDeletedText READ withDeletedText CONSTANT)
     Q_PROPERTY(bool showConfirmed READ showConfirmed WRITE setShowConfirmed NOTIFY modeChanged)
@@ -42,6 +43,7 @@ public:
     [[nodiscard]] int qslMode() const { return m_qslMode; }
     void setQslMode(int mode);
     [[nodiscard]] static QStringList qslModeTitles();
+    [[nodiscard]] static QString qslModeCaption();
     [[nodiscard]] bool withDeleted() const { return m_withDeleted; }
     void setWithDeleted(bool with);
     [[nodiscard]] static QString withDeletedText();

@@ -12,26 +12,28 @@ Pane {
     property bool compact: false
     padding: 0
 
+    readonly property int margin: compact ? 8 : Theme.margin
     readonly property int prefixWidth: 64
     readonly property int nameWidth: 230
     /** One cell; a band group is three cells and half a cell of space. */
     readonly property real cellWidth: compact
-        ? Math.floor((rows.width - 8) / (13 * 3.5))
+        ? Math.floor((rows.width - margin) / (13 * 3.5))
         : 17
     readonly property real groupWidth: cellWidth * 3.5
-    readonly property int cellsX: compact ? 8 : 8 + prefixWidth + nameWidth
+    readonly property int cellsX: compact ? margin : margin + prefixWidth + nameWidth
 
     ColumnLayout {
         anchors.fill: parent
+        anchors.topMargin: table.compact ? 0 : 8
         spacing: 4
 
         GridLayout {
             columns: table.compact ? 1 : 3
             columnSpacing: Theme.spacing
-            rowSpacing: 0
+            rowSpacing: 6
             Layout.fillWidth: true
-            Layout.leftMargin: 8
-            Layout.rightMargin: 8
+            Layout.leftMargin: table.margin
+            Layout.rightMargin: table.margin
             DxccSegments {
                 objectName: "dxSort"
                 model: table.list.sortTitles
@@ -63,17 +65,18 @@ Pane {
             opacity: 0.75
             wrapMode: Text.Wrap
             Layout.fillWidth: true
-            Layout.leftMargin: 8
-            Layout.rightMargin: 8
+            Layout.leftMargin: table.margin
+            Layout.rightMargin: table.margin
         }
 
         // The band header, and on larger screens the mode classes below each band.
         Item {
             Layout.fillWidth: true
+            Layout.topMargin: 4
             implicitHeight: table.compact ? 16 : 36
             Label {
                 visible: !table.compact
-                x: 8
+                x: table.margin
                 width: table.prefixWidth
                 text: table.list.columnTitles[0]
                 font.pixelSize: Theme.smallSize
@@ -82,7 +85,7 @@ Pane {
             }
             Label {
                 visible: !table.compact
-                x: 8 + table.prefixWidth
+                x: table.margin + table.prefixWidth
                 width: table.nameWidth
                 text: table.list.columnTitles[1]
                 font.pixelSize: Theme.smallSize
@@ -145,6 +148,13 @@ Pane {
                 model: table.list.rows
                 reuseItems: true
                 ScrollBar.vertical: ScrollBar {}
+                Label {
+                    anchors.centerIn: parent
+                    visible: rows.count === 0
+                    text: table.list.emptyText
+                    font.pixelSize: Theme.bodySize
+                    opacity: 0.6
+                }
                 section.property: "section"
                 section.delegate: Rectangle {
                     required property string section
@@ -152,7 +162,7 @@ Pane {
                     height: 24
                     color: Material.theme === Material.Dark ? "#2a2d3a" : "#e8eaf6"
                     Label {
-                        x: 8
+                        x: table.margin
                         anchors.verticalCenter: parent.verticalCenter
                         text: parent.section
                         font.pixelSize: Theme.smallSize
@@ -170,10 +180,10 @@ Pane {
                     opacity: deleted ? 0.6 : 1
 
                     Label {
-                        x: 8
+                        x: table.margin
                         y: table.compact ? 3 : 0
                         height: table.compact ? 20 : row.height
-                        width: table.compact ? row.width - 16 : table.prefixWidth
+                        width: table.compact ? row.width - 2 * table.margin : table.prefixWidth
                         verticalAlignment: Text.AlignVCenter
                         text: table.compact ? row.prefix + "  " + row.entity : row.prefix
                         font.pixelSize: Theme.smallSize + 1
@@ -182,7 +192,7 @@ Pane {
                     }
                     Label {
                         visible: !table.compact
-                        x: 8 + table.prefixWidth
+                        x: table.margin + table.prefixWidth
                         height: row.height
                         width: table.nameWidth - 8
                         verticalAlignment: Text.AlignVCenter

@@ -13,6 +13,11 @@ ColumnLayout {
     RowLayout {
         spacing: Theme.spacing
         Layout.fillWidth: true
+        Label {
+            text: view.counter.qslModeCaption
+            font.pixelSize: Theme.smallSize
+            opacity: 0.75
+        }
         DxccSegments {
             objectName: "qslMode"
             model: view.counter.qslModeTitles

@@ -11,8 +11,8 @@ Page {
 
     header: Pane {
         padding: 0
-        topPadding: 6
-        bottomPadding: 2
+        topPadding: 10
+        bottomPadding: 4
         leftPadding: Theme.margin
         RowLayout {
             anchors.fill: parent
@@ -33,13 +33,13 @@ Page {
         Flickable {
             clip: true
             contentWidth: width
-            contentHeight: counter.implicitHeight + 2 * Theme.margin
+            contentHeight: counter.implicitHeight + 8 + Theme.margin
             ScrollBar.vertical: ScrollBar {}
             DxccCounterView {
                 id: counter
                 counter: page.screen.counter
                 x: Theme.margin
-                y: Theme.margin
+                y: 8
                 width: parent.width - 2 * Theme.margin
             }
         }
