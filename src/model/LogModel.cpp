@@ -295,6 +295,7 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     if (result) {
         m_spotStatus.addQso(qso);
         addToDxInfo(qso);
+        emit logbookChanged();
     }
     return result;
 }
@@ -310,6 +311,7 @@ WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
         m_spotStatus.invalidate();
         for (const QsoClass &qso : dxInfoToRefresh)
             updateDxInfoString(qso);
+        emit logbookChanged();
     }
     return result;
 }
@@ -325,6 +327,7 @@ WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
         // Both: an edit may move the QSO to another entity.
         updateDxInfoString(stored);
         updateDxInfoString(edited);
+        emit logbookChanged();
     }
     return result;
 }
@@ -336,8 +339,10 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
     if (!s)
         return WriteResult::failed(kSyncedUnavailable);
     WriteResult result = s->updateLogbookField(column, qso, value);
-    if (result)
+    if (result) {
         m_spotStatus.invalidate();
+        emit logbookChanged();
+    }
     return result;
 }
 
@@ -350,6 +355,7 @@ WriteResult LogModel::deleteQSO(const QsoClass &qso)
     if (result) {
         m_spotStatus.invalidate();
         updateDxInfoString(qso);
+        emit logbookChanged();
     }
     return result;
 }
@@ -359,14 +365,21 @@ WriteResult LogModel::markNewQsosAsClublogOkay()
     // The Club Log letters answer nothing the cluster asks.
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     LogStore *s = store();
-    return s ? s->markNewQsosAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    WriteResult result =
+        s ? s->markNewQsosAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    if (result)
+        emit logbookChanged();
+    return result;
 }
 
 WriteResult LogModel::markAllAsClublogOkay()
 {
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     LogStore *s = store();
-    return s ? s->markAllAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = s ? s->markAllAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    if (result)
+        emit logbookChanged();
+    return result;
 }
 
 bool LogModel::isLotwUser(const QString &callsign)

@@ -210,6 +210,11 @@ public:
     [[nodiscard]] int numberofLotwUser();
     [[nodiscard]] int numberOfEqslUser();
 
+signals:
+    /** A write through this model changed the logbook's QSOs (screens that show totals recompute
+     *  when next shown); writes of other models come with "NewLogSelected". */
+    void logbookChanged();
+
 private:
     /** The store of the current logbook; none while the synced logbook is chosen but not
      *  available (that is logged). */

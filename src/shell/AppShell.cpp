@@ -59,7 +59,8 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.notifications(), app.clock(),
                                            app.log(), app.dxcc(), app.functions(), phone, this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.notifications(), app.clock(),
-                                         app.log(), this))
+                                         app.log(), this)),
+      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -71,6 +72,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
     setUpLog();
+    // The statistics are worked out only while their tab is in front.
+    connect(this, &AppShell::currentTabChanged, m_dxcc,
+            [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
     if (m_app.connectToCluster) {
         m_app.connectToCluster = false;
         m_cluster->connectToCluster();
@@ -114,7 +118,7 @@ void AppShell::windowHidden()
 
 bool AppShell::showScreen(const QString &name)
 {
-    if (showLogScreen(name))
+    if (showLogScreen(name) || showDxccScreen(name))
         return true;
     const qsizetype tabIndex = kTabScreens.indexOf(name);
     if (tabIndex >= 0) {
@@ -166,7 +170,7 @@ QStringList AppShell::screenNames() const
         names << QStringLiteral("settings-") +
                      entry.toMap().value(QStringLiteral("key")).toString();
     names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
-          << QStringLiteral("cluster-spots");
+          << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
     names << logScreenNames();
     return names;
 }
@@ -185,7 +189,7 @@ QVariantList AppShell::tabs()
         tab("Log", nullptr),
         tab("Cluster", nullptr),
         tab("Map", nullptr),
-        tab("DXCC", "DXCC statistics and the DX list are not part of this version yet."),
+        tab("DXCC", nullptr),
         tab("QSL", "LoTW, eQSL and Club Log are not part of this version yet."),
         tab("Settings", nullptr),
     };
@@ -241,4 +245,18 @@ void AppShell::readLogbookName()
         return;
     m_logbookName = name;
     emit logbookNameChanged();
+}
+
+bool AppShell::showDxccScreen(const QString &name)
+{
+    const bool list = name == QLatin1String("dxcc-list");
+    if (!list && name != QLatin1String("dxcc"))
+        return false;
+    emit rootRequested(DxccTab);
+    setCurrentTab(DxccTab);
+    // The phone opens the list over the counter, the larger screens switch their sub-page.
+    m_dxcc->setPage(list && !m_phone ? 1 : 0);
+    if (list && m_phone)
+        emit screenRequested(DxccTab, QStringLiteral("dxlist"));
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cluster/ClusterScreen.h"
+#include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -52,6 +53,7 @@ class AppShell : public QObject {
     Q_PROPERTY(PileUp *pileUp READ pileUp CONSTANT)
     Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
+    Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -98,14 +100,15 @@ public:
     [[nodiscard]] PileUp *pileUp() const { return m_pileUp; }
     [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
+    [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
 
 signals:
     void currentTabChanged();
     void settingsSectionChanged();
     void logbookNameChanged();
     /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
-     *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup") or the phone's spot table
-     *  ("spots"). */
+     *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"), the phone's spot table
+     *  ("spots") or the phone's DX list ("dxlist"). */
     void screenRequested(int tab, const QString &screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);
@@ -119,6 +122,7 @@ private:
     void setUpLog();
     bool showLogScreen(const QString &name);
     [[nodiscard]] QStringList logScreenNames() const;
+    bool showDxccScreen(const QString &name);
 
     AppDelegate &m_app;
     const bool m_phone;
@@ -142,4 +146,5 @@ private:
     PileUp *m_pileUp = nullptr;
     cluster::ClusterScreen *m_cluster;
     map::GraylineScreen *m_grayline;
+    dxcc::DxccScreen *m_dxcc;
 };

@@ -4,6 +4,7 @@
 // them; it receives them from the shell.
 
 #include "cluster/ClusterScreen.h"
+#include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -176,4 +177,40 @@ struct GraylineMapItemForeign {
     Q_GADGET
     QML_FOREIGN(GraylineMapItem)
     QML_NAMED_ELEMENT(GraylineMapItem)
+};
+
+// The DXCC tab: the counter and the DX list.
+struct DxccScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(dxcc::DxccScreen)
+    QML_NAMED_ELEMENT(DxccScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct DxccCounterForeign {
+    Q_GADGET
+    QML_FOREIGN(dxcc::DxccCounter)
+    QML_NAMED_ELEMENT(DxccCounter)
+    QML_UNCREATABLE("made by the DXCC screen")
+};
+
+struct DxccCounterModelForeign {
+    Q_GADGET
+    QML_FOREIGN(dxcc::DxccCounterModel)
+    QML_NAMED_ELEMENT(DxccCounterModel)
+    QML_UNCREATABLE("made by the DXCC screen")
+};
+
+struct DxListForeign {
+    Q_GADGET
+    QML_FOREIGN(dxcc::DxList)
+    QML_NAMED_ELEMENT(DxList)
+    QML_UNCREATABLE("made by the DXCC screen")
+};
+
+struct DxListModelForeign {
+    Q_GADGET
+    QML_FOREIGN(dxcc::DxListModel)
+    QML_NAMED_ELEMENT(DxListModel)
+    QML_UNCREATABLE("made by the DXCC screen")
 };

@@ -27,8 +27,9 @@ Item {
                 rootPage: index === 0 ? logListPage
                           : index === 1 ? clusterPage
                           : index === 2 ? mapPage
+                          : index === 3 ? dxccCounterPage
                           : modelData.built ? settingsMenu : notBuilt
-                rootProperties: index === 0 ? ({})
+                rootProperties: index === 0 || index === 3 ? ({})
                                 : index <= 2 ? ({ title: modelData.title })
                                 : modelData.built ? ({ title: modelData.title })
                                                   : ({ heading: modelData.title, message: modelData.missing })
@@ -114,6 +115,18 @@ Item {
         id: mapPage
         GraylineMap { screen: shellView.shell.grayline; compact: true }
     }
+    // The DXCC tab: the counter, with the DX list a screen further.
+    Component {
+        id: dxccCounterPage
+        DxccCounterPage {
+            screen: shellView.shell.dxcc
+            onListRequested: stacks.itemAt(3).push(dxListPage, {})
+        }
+    }
+    Component {
+        id: dxListPage
+        DxListPage { screen: shellView.shell.dxcc }
+    }
 
     Component {
         id: settingsMenu
@@ -155,6 +168,8 @@ Item {
                 stacks.itemAt(tab).push(spotTablePage, {})
             else if (screen === "pileup")
                 stacks.itemAt(tab).push(pileUpPage, {})
+            else if (screen === "dxlist")
+                stacks.itemAt(tab).push(dxListPage, {})
             else
                 stacks.itemAt(tab).open(screen)
         }

@@ -71,13 +71,13 @@ Item {
                 objectName: "mapPanel"
                 screen: shellView.shell.grayline
             }
-            Repeater {
-                model: 2
-                NotBuiltPage {
-                    required property int index
-                    heading: shellView.shell.tabs[index + 3].title
-                    message: shellView.shell.tabs[index + 3].missing
-                }
+            DxccPanel {
+                objectName: "dxccPanel"
+                screen: shellView.shell.dxcc
+            }
+            NotBuiltPage {
+                heading: shellView.shell.tabs[4].title
+                message: shellView.shell.tabs[4].missing
             }
             RowLayout {
                 spacing: 0
