@@ -1,10 +1,14 @@
 #include "services/HttpClient.h"
 
+#include "app/UserDefaults.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRandomGenerator>
 #include <QSslConfiguration>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,6 +44,14 @@ QByteArray randomBoundary()
 HttpClient::HttpClient(QNetworkAccessManager &network, int timeoutMs)
     : m_network(network), m_timeoutMs(timeoutMs)
 {}
+
+HttpClient::HttpClient(QNetworkAccessManager &network, const UserDefaults &defaults)
+    : HttpClient(network, kDefaultTimeoutMs)
+{
+    const qint64 seconds = defaults.integer(QStringLiteral("HttpTimeout"));
+    if (seconds > 0)
+        m_timeoutMs = int(std::min<qint64>(seconds, 3600) * 1000);
+}
 
 QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query &query)
 {

@@ -11,6 +11,7 @@
 
 class QNetworkAccessManager;
 class QObject;
+class UserDefaults;
 
 /** The one HTTP layer of the online services (LoTW, eQSL; Club Log and the callsign lookups
  *  are meant to use it too).
@@ -43,6 +44,8 @@ public:
     static constexpr int kDefaultTimeoutMs = 60000;
 
     explicit HttpClient(QNetworkAccessManager &network, int timeoutMs = kDefaultTimeoutMs);
+    /** The time-out the user default "HttpTimeout" (seconds) sets. */
+    HttpClient(QNetworkAccessManager &network, const UserDefaults &defaults);
 
     [[nodiscard]] int timeoutMs() const { return m_timeoutMs; }
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }

@@ -228,6 +228,15 @@ bool Run::finish(const QString &lastQsl, Applied &applied)
 
 } // namespace
 
+EntityTable entityTable(const QList<CountryClass> &entities)
+{
+    EntityTable table;
+    for (const CountryClass &entity : entities)
+        if (entity.adif > 0)
+            table.insert(entity.adif, entity);
+    return table;
+}
+
 Applied applyReport(const Report &report, QslSession &session, const EntityTable &entities,
                     bool useDetails, const std::function<void(qsizetype, qsizetype)> &progress)
 {

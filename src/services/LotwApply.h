@@ -17,6 +17,9 @@ namespace lotw {
 /** The entities by number, for corrections: prefix, zones and continent. */
 using EntityTable = QHash<int, CountryClass>;
 
+/** The table of the DXCC model's entities (DXCCModel::getAllDXCCs). */
+[[nodiscard]] EntityTable entityTable(const QList<CountryClass> &entities);
+
 /** What applying a report did. When `ok` is false nothing was kept (the session rolled back). */
 struct Applied {
     bool ok = false;
