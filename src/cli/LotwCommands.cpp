@@ -61,7 +61,7 @@ int download(Cli &cli, const QString &file)
         applied = result;
         loop.quit();
     });
-    const lotw::EntityTable entities = lotw::entityTable(app.dxcc().getAllDXCCs());
+    const lotw::EntityTable entities = lotw::entityTable(app.dxcc());
     const bool started = file.isEmpty() ? run.download(account, log, entities)
                                         : run.applyReport(saved, account.useDetails, log, entities);
     if (!started)

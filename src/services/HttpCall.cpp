@@ -94,7 +94,8 @@ void HttpCall::onFinished()
     HttpResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.status = status.isNull() ? 0 : status.toInt();
-    result.body = reply->readAll();
+    if (reply->isOpen())
+        result.body = reply->readAll();
     result.timedOut = m_timedOut;
     if (m_timedOut)
         result.error = QStringLiteral("The server did not answer in time");

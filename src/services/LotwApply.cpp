@@ -5,6 +5,7 @@
 #include "model/QslMatch.h"
 #include "model/QslSession.h"
 #include "refdata/Bands.h"
+#include "refdata/DXCCModel.h"
 #include "refdata/ModeClasses.h"
 #include "services/LotwCredits.h"
 #include "services/QslTexts.h"
@@ -228,12 +229,12 @@ bool Run::finish(const QString &lastQsl, Applied &applied)
 
 } // namespace
 
-EntityTable entityTable(const QList<CountryClass> &entities)
+EntityTable entityTable(DXCCModel &dxcc)
 {
     EntityTable table;
-    for (const CountryClass &entity : entities)
+    for (const CountryClass &entity : dxcc.getAllDXCCs())
         if (entity.adif > 0)
-            table.insert(entity.adif, entity);
+            table.insert(entity.adif, dxcc.adifToCountry(entity.adif));
     return table;
 }
 

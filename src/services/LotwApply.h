@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class DXCCModel;
 class QslSession;
 
 namespace lotw {
@@ -17,8 +18,9 @@ namespace lotw {
 /** The entities by number, for corrections: prefix, zones and continent. */
 using EntityTable = QHash<int, CountryClass>;
 
-/** The table of the DXCC model's entities (DXCCModel::getAllDXCCs). */
-[[nodiscard]] EntityTable entityTable(const QList<CountryClass> &entities);
+/** Every entity of the DXCC model with its zones (made on the main thread, where the model
+ *  lives, before a run starts). */
+[[nodiscard]] EntityTable entityTable(DXCCModel &dxcc);
 
 /** What applying a report did. When `ok` is false nothing was kept (the session rolled back). */
 struct Applied {
