@@ -38,23 +38,21 @@ int download(Cli &cli, const QString &file)
         saved = report.readAll();
     }
     const QVariantMap prefs = log.getLotwPrefs();
-    LotwDownload::Account account{
-        prefs.value(QStringLiteral("lotwuser")).toString(),
-        servicepasswords::password(log, servicepasswords::Service::Lotw),
-        prefs.value(QStringLiteral("lotwmycall")).toString(),
-        prefs.value(QStringLiteral("lotwlastqsl")).toString(),
-        prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
+    LotwDownload::Account account{prefs.value(QStringLiteral("lotwuser")).toString(),
+                                  servicepasswords::password(log, servicepasswords::Service::Lotw),
+                                  prefs.value(QStringLiteral("lotwmycall")).toString(),
+                                  prefs.value(QStringLiteral("lotwlastqsl")).toString(),
+                                  prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
     LotwDownload run(http, app.defaults(), app.notifications());
     ProgressBar bar;
     QObject::connect(&run, &LotwDownload::statusChanged, &run,
                      [&cli](const QString &line, bool) { cli.status(line); });
-    QObject::connect(&run, &LotwDownload::progress, &run,
-                     [&bar](qint64 done, qint64 total) {
-                         if (total > 0)
-                             bar.show(qsizetype(done), qsizetype(total));
-                     });
+    QObject::connect(&run, &LotwDownload::progress, &run, [&bar](qint64 done, qint64 total) {
+        if (total > 0)
+            bar.show(qsizetype(done), qsizetype(total));
+    });
     lotw::Applied applied;
     QEventLoop loop;
     QObject::connect(&run, &LotwDownload::finished, &loop, [&](const lotw::Applied &result) {

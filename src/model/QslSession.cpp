@@ -12,10 +12,10 @@ namespace {
 
 // The columns a QSL download may write; a column name cannot be a parameter.
 const QStringList kWritableColumns = {
-    QStringLiteral("lotwqsl"), QStringLiteral("eqsl"),  QStringLiteral("clublog"),
-    QStringLiteral("cq"),      QStringLiteral("itu"),   QStringLiteral("cnt"),
+    QStringLiteral("lotwqsl"), QStringLiteral("eqsl"),     QStringLiteral("clublog"),
+    QStringLiteral("cq"),      QStringLiteral("itu"),      QStringLiteral("cnt"),
     QStringLiteral("dxcc"),    QStringLiteral("dxccadif"), QStringLiteral("iota"),
-    QStringLiteral("state"),   QStringLiteral("county"), QStringLiteral("locator"),
+    QStringLiteral("state"),   QStringLiteral("county"),   QStringLiteral("locator"),
 };
 
 const QString kPaper = QStringLiteral(" and (qsl='R' or qsl='X' or qsl='G')");
@@ -79,9 +79,7 @@ QList<QsoClass> QslSession::qsosBetween(const QDateTime &after, const QDateTime 
     // window a handful of QSOs.
     db::Statement &select = statement(QStringLiteral(
         "select * from logbook where datetime>? and datetime<? and +band=? order by id"));
-    select.bind(1, formats::sqlDateTime(after))
-        .bind(2, formats::sqlDateTime(before))
-        .bind(3, band);
+    select.bind(1, formats::sqlDateTime(after)).bind(2, formats::sqlDateTime(before)).bind(3, band);
     QList<QsoClass> qsos;
     while (select.step())
         qsos.append(qsorow::readRow(select, m_style));
@@ -128,9 +126,9 @@ std::optional<QString> QslSession::storedDxInfo(int adif)
 
 QString QslSession::group60m(int adif)
 {
-    db::Statement &select = statement(QStringLiteral(
-        "select mode, qsl, lotwqsl from logbook where band='60m' and dxccadif=? "
-        "group by qsl, mode, lotwqsl"));
+    db::Statement &select = statement(
+        QStringLiteral("select mode, qsl, lotwqsl from logbook where band='60m' and dxccadif=? "
+                       "group by qsl, mode, lotwqsl"));
     select.bind(1, adif);
     QList<QsoClass> qsos;
     while (select.step()) {

@@ -66,12 +66,18 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
     }
     QSet<qint64> taken;
     for (const QsoClass &received : inbox.received) {
-        QslRow row{received.dateString, received.timeString, received.callsign, received.band,
-                   received.mode,       {}, QslRow::Mark::NotFound, -1, {}};
+        QslRow row{received.dateString,
+                   received.timeString,
+                   received.callsign,
+                   received.band,
+                   received.mode,
+                   {},
+                   QslRow::Mark::NotFound,
+                   -1,
+                   {}};
         if (const std::optional<QsoClass> logged = match(session, received, modes, taken)) {
             const QString state = receivedState(logged->eqsl);
-            if (const WriteResult result =
-                    session.setField(*logged, QStringLiteral("eqsl"), state);
+            if (const WriteResult result = session.setField(*logged, QStringLiteral("eqsl"), state);
                 !result) {
                 applied.error = result.error;
                 return applied;

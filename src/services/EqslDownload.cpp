@@ -72,9 +72,9 @@ bool EqslDownload::download(const Account &account, LogModel &log)
     if (!prepare(log))
         return false;
     emit statusChanged(text(qsltexts::kRequesting), false);
-    HttpCall *call = track(m_http.get(m_defaults.string(kEqslHost),
-                                      QStringLiteral("/qslcard/DownloadInBox.cfm"),
-                                      query(account)));
+    HttpCall *call =
+        track(m_http.get(m_defaults.string(kEqslHost), QStringLiteral("/qslcard/DownloadInBox.cfm"),
+                         query(account)));
     connect(call, &HttpCall::finished, this, &EqslDownload::firstStepDone);
     return true;
 }
@@ -112,8 +112,8 @@ void EqslDownload::firstStepDone(const HttpResult &result)
     const eqsl::InboxPage page = eqsl::parseInboxPage(result.body);
     switch (page.kind) {
     case eqsl::InboxPage::Kind::Link: {
-        HttpCall *call = track(m_http.get(m_defaults.string(kEqslHost),
-                                          QStringLiteral("/qslcard/") + page.link, {}));
+        HttpCall *call = track(
+            m_http.get(m_defaults.string(kEqslHost), QStringLiteral("/qslcard/") + page.link, {}));
         connect(call, &HttpCall::finished, this, [this](const HttpResult &file) {
             m_call.release()->deleteLater();
             if (file.status == 0) {

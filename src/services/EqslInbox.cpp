@@ -60,8 +60,8 @@ Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style)
         QString time = field(u"time_on");
         if (time.size() == 4)
             time += QLatin1String("00");
-        const QDateTime instant = QDateTime::fromString(field(u"qso_date") + time,
-                                                        QStringLiteral("yyyyMMddHHmmss"));
+        const QDateTime instant =
+            QDateTime::fromString(field(u"qso_date") + time, QStringLiteral("yyyyMMddHHmmss"));
         if (instant.isValid()) {
             qso.dateTime = QDateTime(instant.date(), instant.time(), QTimeZone::utc());
             qso.sqlDateTime = formats::sqlDateTime(qso.dateTime);

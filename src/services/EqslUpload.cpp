@@ -28,8 +28,7 @@ EqslUpload::EqslUpload(HttpClient &http, UserDefaults &defaults, QObject *parent
     : QObject(parent), m_http(http), m_defaults(defaults)
 {}
 
-QString EqslUpload::prepare(LogModel &log, const QList<QsoClass> &selected,
-                            const QString &message)
+QString EqslUpload::prepare(LogModel &log, const QList<QsoClass> &selected, const QString &message)
 {
     m_qsos = selected.isEmpty() ? log.getQsos4eQslUpload() : selected;
     m_records.clear();

@@ -72,8 +72,7 @@ QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query 
 
 QString HttpClient::describe(const QUrl &url)
 {
-    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment)
-        .toString();
+    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
 }
 
 std::pair<QByteArray, QByteArray> HttpClient::multipartBody(const FilePart &file)

@@ -53,9 +53,9 @@ std::optional<QsoClass> Run::match(const QsoClass &confirmation)
 {
     if (!confirmation.dateTime.isValid())
         return std::nullopt;
-    const QList<QsoClass> near = m_session.qsosBetween(
-        confirmation.dateTime.addSecs(-kWindowSeconds),
-        confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band);
+    const QList<QsoClass> near =
+        m_session.qsosBetween(confirmation.dateTime.addSecs(-kWindowSeconds),
+                              confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band);
     QList<qslmatch::Candidate> candidates;
     QList<qsizetype> indexes;
     for (qsizetype i = 0; i < near.size(); ++i) {
@@ -76,8 +76,8 @@ lotwcredits::EntityTexts &Run::texts(int adif)
 {
     auto it = m_texts.find(adif);
     if (it == m_texts.end())
-        it = m_texts.insert(adif, {m_session.storedDxInfo(adif).value_or(QString()),
-                                   m_session.group60m(adif)});
+        it = m_texts.insert(
+            adif, {m_session.storedDxInfo(adif).value_or(QString()), m_session.group60m(adif)});
     return *it;
 }
 
@@ -129,8 +129,8 @@ bool Run::correctFields(const QsoClass &confirmation, QsoClass &logged, QslRow &
                         Applied &applied)
 {
     const std::pair<const char *, QString QsoClass::*> fields[] = {
-        {"cq", &QsoClass::cq},       {"itu", &QsoClass::itu},       {"cnt", &QsoClass::cnt},
-        {"iota", &QsoClass::iota},   {"state", &QsoClass::state},   {"county", &QsoClass::county},
+        {"cq", &QsoClass::cq},           {"itu", &QsoClass::itu},     {"cnt", &QsoClass::cnt},
+        {"iota", &QsoClass::iota},       {"state", &QsoClass::state}, {"county", &QsoClass::county},
         {"locator", &QsoClass::locator},
     };
     for (const auto &[name, member] : fields) {
@@ -154,8 +154,15 @@ bool Run::correctFields(const QsoClass &confirmation, QsoClass &logged, QslRow &
 
 bool Run::apply(const QsoClass &confirmation, Applied &applied)
 {
-    QslRow row{confirmation.dateString, confirmation.timeString, confirmation.callsign,
-               confirmation.band,       confirmation.mode,       {}, QslRow::Mark::None, -1, {}};
+    QslRow row{confirmation.dateString,
+               confirmation.timeString,
+               confirmation.callsign,
+               confirmation.band,
+               confirmation.mode,
+               {},
+               QslRow::Mark::None,
+               -1,
+               {}};
     std::optional<QsoClass> found = match(confirmation);
     if (!found) {
         ++applied.notInLog;
@@ -211,8 +218,7 @@ bool Run::finish(const QString &lastQsl, Applied &applied)
         }
     }
     if (lastQsl.size() == 19) {
-        if (const WriteResult result =
-                m_session.setPref(QStringLiteral("lotwlastqsl"), lastQsl);
+        if (const WriteResult result = m_session.setPref(QStringLiteral("lotwlastqsl"), lastQsl);
             !result) {
             applied.error = result.error;
             return false;

@@ -59,8 +59,11 @@ bool LotwDownload::prepare(LogModel &log, const lotw::EntityTable &entities, boo
         return false;
     m_busy = true;
     // The logbook is fixed now: a switch during the download does not move the QSLs elsewhere.
-    m_job = {{}, log.isSyncLog() ? QString() : log.fullLogDatabasePath(),
-             m_defaults.logDateFormaterStyle(), useDetails, entities};
+    m_job = {{},
+             log.isSyncLog() ? QString() : log.fullLogDatabasePath(),
+             m_defaults.logDateFormaterStyle(),
+             useDetails,
+             entities};
     return true;
 }
 
@@ -112,41 +115,40 @@ void LotwDownload::startWorker(QByteArray bytes)
         m_worker->wait();
         delete m_worker;
     }
-    m_worker = QThread::create([this, job = m_job, result = m_result,
-                                host = m_defaults.string(kLotwHost)] {
-        const lotw::Report report = lotw::parseReport(job.bytes, job.style);
-        if (!report.isReport) {
-            result->error = text(qsltexts::kDownloadError);
-            emit pageReceived(QString::fromLatin1(job.bytes), host);
-            emit statusChanged(result->error, true);
-            return;
-        }
-        if (!report.isComplete()) {
-            result->error = text(qsltexts::kIncompleteReport)
-                                .arg(report.recordCount)
-                                .arg(report.declaredCount < 0 ? QStringLiteral("?")
-                                                              : QString::number(
-                                                                    report.declaredCount));
-            emit statusChanged(result->error, true);
-            return;
-        }
-        if (job.path.isEmpty()) {
-            result->error = text(qsltexts::kNoSyncedLog);
-            emit statusChanged(result->error, true);
-            return;
-        }
-        emit statusChanged(text(qsltexts::kGetting).arg(report.declaredCount), false);
-        emit statusChanged(text(qsltexts::kProcessing).arg(report.declaredCount), false);
-        QslSession session(job.path, job.style);
-        *result = lotw::applyReport(report, session, job.entities, job.useDetails,
-                                    [this](qsizetype done, qsizetype total) {
-                                        emit progress(done, total);
-                                    });
-        if (!result->ok) {
-            result->error = text(qsltexts::kNotWritten).arg(result->error);
-            emit statusChanged(result->error, true);
-        }
-    });
+    m_worker = QThread::create(
+        [this, job = m_job, result = m_result, host = m_defaults.string(kLotwHost)] {
+            const lotw::Report report = lotw::parseReport(job.bytes, job.style);
+            if (!report.isReport) {
+                result->error = text(qsltexts::kDownloadError);
+                emit pageReceived(QString::fromLatin1(job.bytes), host);
+                emit statusChanged(result->error, true);
+                return;
+            }
+            if (!report.isComplete()) {
+                result->error =
+                    text(qsltexts::kIncompleteReport)
+                        .arg(report.recordCount)
+                        .arg(report.declaredCount < 0 ? QStringLiteral("?")
+                                                      : QString::number(report.declaredCount));
+                emit statusChanged(result->error, true);
+                return;
+            }
+            if (job.path.isEmpty()) {
+                result->error = text(qsltexts::kNoSyncedLog);
+                emit statusChanged(result->error, true);
+                return;
+            }
+            emit statusChanged(text(qsltexts::kGetting).arg(report.declaredCount), false);
+            emit statusChanged(text(qsltexts::kProcessing).arg(report.declaredCount), false);
+            QslSession session(job.path, job.style);
+            *result = lotw::applyReport(
+                report, session, job.entities, job.useDetails,
+                [this](qsizetype done, qsizetype total) { emit progress(done, total); });
+            if (!result->ok) {
+                result->error = text(qsltexts::kNotWritten).arg(result->error);
+                emit statusChanged(result->error, true);
+            }
+        });
     connect(m_worker, &QThread::finished, this, [this] { end(*m_result); });
     m_worker->start();
 }

@@ -23,8 +23,8 @@ public:
     struct Account {
         QString user;
         QString password;
-        QString ownCall;  // may be empty
-        QString lastQsl;  // "yyyy-MM-dd HH:mm:ss" or anything else (then all QSLs are asked for)
+        QString ownCall; // may be empty
+        QString lastQsl; // "yyyy-MM-dd HH:mm:ss" or anything else (then all QSLs are asked for)
         bool useDetails = false;
     };
 

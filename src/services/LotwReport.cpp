@@ -13,9 +13,8 @@ QDateTime qsoInstant(const QList<adif::AdifFieldValue> &fields)
     QString time = adif::fieldValue(fields, u"time_on");
     if (time.size() == 4)
         time += QLatin1String("00");
-    const QDateTime instant =
-        QDateTime::fromString(adif::fieldValue(fields, u"qso_date") + time,
-                              QStringLiteral("yyyyMMddHHmmss"));
+    const QDateTime instant = QDateTime::fromString(adif::fieldValue(fields, u"qso_date") + time,
+                                                    QStringLiteral("yyyyMMddHHmmss"));
     return instant.isValid() ? QDateTime(instant.date(), instant.time(), QTimeZone::utc())
                              : QDateTime();
 }

@@ -35,9 +35,9 @@ QVariant QslResultModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> QslResultModel::roleNames() const
 {
-    return {{DateRole, "date"}, {TimeRole, "time"}, {CallsignRole, "callsign"},
-            {BandRole, "band"}, {ModeRole, "mode"}, {NoteRole, "note"},
-            {BackgroundRole, "background"}};
+    return {
+        {DateRole, "date"}, {TimeRole, "time"}, {CallsignRole, "callsign"},    {BandRole, "band"},
+        {ModeRole, "mode"}, {NoteRole, "note"}, {BackgroundRole, "background"}};
 }
 
 void QslResultModel::setRows(const QList<QslRow> &rows)

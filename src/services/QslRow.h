@@ -12,7 +12,7 @@ struct QslRow {
     QString callsign;
     QString band;
     QString mode;
-    QString note;      // LoTW: the credit text ("DXCC, Band-L")
+    QString note; // LoTW: the credit text ("DXCC, Band-L")
     Mark mark = Mark::None;
     qint64 rowid = -1; // the matched QSO; -1 when none
     /** What was written besides the QSL mark, "locator JO31 → JO31AB", for reports. */

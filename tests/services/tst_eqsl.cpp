@@ -21,8 +21,7 @@ const QByteArray kLinkPage = "<HTML><HEAD><TITLE>eQSL</TITLE></HEAD><BODY>\r\n"
                              "inbox123.adi\">.ADI file</A></BODY></HTML>";
 
 QByteArray inboxRecord(const QByteArray &call, const QByteArray &date, const QByteArray &time,
-                       const QByteArray &band, const QByteArray &mode,
-                       const QByteArray &more = {})
+                       const QByteArray &band, const QByteArray &mode, const QByteArray &more = {})
 {
     return QslFixture::field("CALL", call) + QslFixture::field("QSO_DATE", date) +
            QslFixture::field("TIME_ON", time) + QslFixture::field("BAND", band) +
@@ -110,8 +109,9 @@ private slots:
                              inboxRecord("OE1XX", "20250615", "1200", "20M", "SSB")),
                        false});
         const QDateTime start = f.app->clock().now();
-        const Run run = download(server, {"k1xyz", "a&b=c+d;e%f", "Home QTH", "2024-05-06 07:08:09"},
-                                 start.addSecs(300));
+        const Run run =
+            download(server, {"k1xyz", "a&b=c+d;e%f", "Home QTH", "2024-05-06 07:08:09"},
+                     start.addSecs(300));
         QVERIFY2(run.applied.ok, qPrintable(run.applied.error));
         QCOMPARE(server.requests().size(), 2);
         const QByteArray query = server.requests().at(0).query();
@@ -123,10 +123,11 @@ private slots:
         QCOMPARE(f.column("eqsl"), QStringList({"X", "R", "W"}));
         QStringList rows;
         for (const QslRow &row : run.applied.rows)
-            rows << QStringLiteral("%1 %2 %3 %4").arg(row.rowid).arg(row.callsign, row.mode,
-                                                                    row.time);
-        QCOMPARE(rows, QStringList({"-1 OE1XX SSB 1200", "1 DL1AA CW 1201",
-                                    "2 K1AB MFSK/FT4 1345"}));
+            rows << QStringLiteral("%1 %2 %3 %4")
+                        .arg(row.rowid)
+                        .arg(row.callsign, row.mode, row.time);
+        QCOMPARE(rows,
+                 QStringList({"-1 OE1XX SSB 1200", "1 DL1AA CW 1201", "2 K1AB MFSK/FT4 1345"}));
         QCOMPARE(run.statuses.last(), QStringLiteral("3 QSLs read"));
         // The next download asks from when this one started, not when it ended.
         QCOMPARE(f.app->log().readPrefsForEntry("eqsllastqsl"), formats::sqlDateTime(start));
@@ -148,16 +149,15 @@ private slots:
             << QByteArray("<HTML><HEAD><TITLE>x</TITLE></HEAD><BODY><H3>Error: No such "
                           "Username/Password found</H3></BODY></HTML>")
             << QByteArray() << false << "Error: No such Username/Password found" << false;
-        QTest::newRow("an unknown page") << QByteArray("<HTML><HEAD></HEAD><BODY>Maintenance"
-                                                       "</BODY></HTML>")
-                                         << QByteArray() << false << qsltexts::kUnknownError
-                                         << true;
+        QTest::newRow("an unknown page")
+            << QByteArray("<HTML><HEAD></HEAD><BODY>Maintenance"
+                          "</BODY></HTML>")
+            << QByteArray() << false << qsltexts::kUnknownError << true;
         QTest::newRow("a page instead of the file")
             << kLinkPage << QByteArray("<HTML><BODY>File not found</BODY></HTML>") << false
             << qsltexts::kNotAnInbox << false;
         QTest::newRow("a file cut off in a record")
-            << kLinkPage << inbox(one + one).chopped(12) << false << qsltexts::kNotAnInbox
-            << false;
+            << kLinkPage << inbox(one + one).chopped(12) << false << qsltexts::kNotAnInbox << false;
     }
 
     void pages()
@@ -219,14 +219,20 @@ private slots:
         QTest::addColumn<QString>("logged");
         QTest::addColumn<QString>("received");
         QTest::addColumn<int>("fit");
-        QTest::newRow("same mode") << "CW" << "CW" << 0;
-        QTest::newRow("logged FT4, received MFSK/FT4") << "FT4" << "MFSK/FT4" << 0;
-        QTest::newRow("logged USB, received SSB") << "USB" << "SSB" << 0;
+        QTest::newRow("same mode") << "CW"
+                                   << "CW" << 0;
+        QTest::newRow("logged FT4, received MFSK/FT4") << "FT4"
+                                                       << "MFSK/FT4" << 0;
+        QTest::newRow("logged USB, received SSB") << "USB"
+                                                  << "SSB" << 0;
         QTest::newRow("logged PSK63, received PSK/PSK31: only the class") << "PSK63"
-                                                                           << "PSK/PSK31" << 1;
-        QTest::newRow("logged FT8, received RTTY: only the class") << "FT8" << "RTTY" << 1;
-        QTest::newRow("logged CW, received SSB") << "CW" << "SSB" << -1;
-        QTest::newRow("logged SSB, received MFSK/FT4") << "SSB" << "MFSK/FT4" << -1;
+                                                                          << "PSK/PSK31" << 1;
+        QTest::newRow("logged FT8, received RTTY: only the class") << "FT8"
+                                                                   << "RTTY" << 1;
+        QTest::newRow("logged CW, received SSB") << "CW"
+                                                 << "SSB" << -1;
+        QTest::newRow("logged SSB, received MFSK/FT4") << "SSB"
+                                                       << "MFSK/FT4" << -1;
     }
 
     void modeFit()
@@ -239,11 +245,10 @@ private slots:
 
     void exactModeBeatsNearerClass()
     {
-        f.storeSpecs({"K1AB|2025-06-15 12:00:00|20m|FT8|291||W",
-                      "K1AB|2025-06-15 12:40:00|20m|FT4|291||W"});
-        const QByteArray file =
-            inbox(inboxRecord("K1AB", "20250615", "1201", "20M", "MFSK",
-                              QslFixture::field("SUBMODE", "FT4")));
+        f.storeSpecs(
+            {"K1AB|2025-06-15 12:00:00|20m|FT8|291||W", "K1AB|2025-06-15 12:40:00|20m|FT4|291||W"});
+        const QByteArray file = inbox(inboxRecord("K1AB", "20250615", "1201", "20M", "MFSK",
+                                                  QslFixture::field("SUBMODE", "FT4")));
         LoopbackHttpServer server;
         server.answer(kInboxPath, {200, kLinkPage, false});
         server.answer(kFilePath, {200, file, false});
@@ -262,14 +267,13 @@ private slots:
         QTest::newRow("a field inside a message is no field")
             << inbox("<CALL:4>DL1A<QSLMSG:18><call:5>K1ABC<EOR><EOR>") << true << true
             << QStringList{"DL1A"};
-        QTest::newRow("a one-letter call is skipped") << inbox("<CALL:1>D<EOR>") << true << true
-                                                       << QStringList();
+        QTest::newRow("a one-letter call is skipped")
+            << inbox("<CALL:1>D<EOR>") << true << true << QStringList();
         QTest::newRow("a length past the end")
             << inbox("<CALL:999>DL1A<EOR>") << true << true << QStringList();
-        QTest::newRow("no record end") << inbox("<CALL:4>DL1A") << true << false
-                                       << QStringList();
-        QTest::newRow("lower-case tags") << inbox("<call:4>DL1A<eor>") << true << true
-                                         << QStringList{"DL1A"};
+        QTest::newRow("no record end") << inbox("<CALL:4>DL1A") << true << false << QStringList();
+        QTest::newRow("lower-case tags")
+            << inbox("<call:4>DL1A<eor>") << true << true << QStringList{"DL1A"};
     }
 
     void inboxReader()
@@ -291,9 +295,12 @@ private slots:
     {
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("since");
-        QTest::newRow("full date") << "2024-05-06 07:08:09" << "202405060708";
-        QTest::newRow("minutes only") << "2024-05-06 07:08" << "202405060708";
-        QTest::newRow("too short") << "2024-05-06" << "";
+        QTest::newRow("full date") << "2024-05-06 07:08:09"
+                                   << "202405060708";
+        QTest::newRow("minutes only") << "2024-05-06 07:08"
+                                      << "202405060708";
+        QTest::newRow("too short") << "2024-05-06"
+                                   << "";
     }
 
     void sinceValue()
@@ -319,11 +326,11 @@ private slots:
         QStringList pages;
         for (int round = 0; round < 2; ++round) {
             QEventLoop loop;
-            const auto connection = connect(&upload, &EqslUpload::finished, &loop,
-                                            [&](bool ok, const QString &page) {
-                                                pages << (ok ? page : "failed");
-                                                loop.quit();
-                                            });
+            const auto connection =
+                connect(&upload, &EqslUpload::finished, &loop, [&](bool ok, const QString &page) {
+                    pages << (ok ? page : "failed");
+                    loop.quit();
+                });
             QTimer::singleShot(10000, &loop, &QEventLoop::quit);
             QVERIFY(upload.upload("k1xyz", "pa;ss&w=rd"));
             loop.exec();

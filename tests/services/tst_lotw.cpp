@@ -6,9 +6,9 @@
 #include "services/LotwDownload.h"
 #include "services/QslTexts.h"
 
-#include <QNetworkAccessManager>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QNetworkAccessManager>
 #include <QTimer>
 #include <QUrlQuery>
 
@@ -88,28 +88,24 @@ private slots:
             << QList<qint64>{-1};
         QTest::newRow("pile-up QSOs 5 s apart each get their own QSL")
             << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("05")}
-            << QStringList{"DL1AA|" + t.arg("05"), "DL1AA|" + t.arg("00")}
-            << QList<qint64>{2, 1};
+            << QStringList{"DL1AA|" + t.arg("05"), "DL1AA|" + t.arg("00")} << QList<qint64>{2, 1};
         QTest::newRow("pile-up: a QSL between takes the nearer QSO")
             << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("05")}
             << QStringList{"DL1AA|" + t.arg("04")} << QList<qint64>{2};
         QTest::newRow("a QSO takes one QSL of a report; the second goes to the next nearest")
             << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("30")}
-            << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("00")}
-            << QList<qint64>{1, 2};
+            << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("00")} << QList<qint64>{1, 2};
         QTest::newRow("a second QSL for the only QSO is not in the log")
             << QStringList{"DL1AA|" + t.arg("00")}
-            << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("00")}
-            << QList<qint64>{1, -1};
+            << QStringList{"DL1AA|" + t.arg("00"), "DL1AA|" + t.arg("00")} << QList<qint64>{1, -1};
         QTest::newRow("59 s away matches")
             << QStringList{"DL1AA|" + t.arg("00")} << QStringList{"DL1AA|2025-06-15 12:00:59"}
             << QList<qint64>{1};
         QTest::newRow("60 s away is outside the window")
             << QStringList{"DL1AA|" + t.arg("00")} << QStringList{"DL1AA|2025-06-15 12:01:00"}
             << QList<qint64>{-1};
-        QTest::newRow("other band")
-            << QStringList{"DL1AA|" + t.arg("00") + "|40m"} << QStringList{"DL1AA|" + t.arg("00")}
-            << QList<qint64>{-1};
+        QTest::newRow("other band") << QStringList{"DL1AA|" + t.arg("00") + "|40m"}
+                                    << QStringList{"DL1AA|" + t.arg("00")} << QList<qint64>{-1};
         QTest::newRow("a QSO already confirmed still takes its QSL")
             << QStringList{"DL1AA|" + t.arg("00") + "|20m|CW|230|X"}
             << QStringList{"DL1AA|" + t.arg("00")} << QList<qint64>{1};
@@ -145,28 +141,33 @@ private slots:
 
     void corrections_data()
     {
-        QTest::addColumn<QString>("logged");  // "adif|locator|cq"
-        QTest::addColumn<QString>("qsl"); // DXCC number and further fields
-        QTest::addColumn<QString>("stored");  // dxccadif|locator|cq|dxcc afterwards
+        QTest::addColumn<QString>("logged"); // "adif|locator|cq"
+        QTest::addColumn<QString>("qsl");    // DXCC number and further fields
+        QTest::addColumn<QString>("stored"); // dxccadif|locator|cq|dxcc afterwards
         QTest::addColumn<int>("corrected");
         const auto with = [](const char *name, const char *value) {
             return QStringLiteral("230|") + QString::fromLatin1(QslFixture::field(name, value));
         };
-        QTest::newRow("no entity in the report keeps the stored one")
-            << "230|JO31AB|14" << "|" << "230|JO31AB|14|DL" << 0;
-        QTest::newRow("another entity is taken with its zones and prefix")
-            << "230|JO31AB|14" << "291|" << "291|JO31AB|5|K" << 1;
+        QTest::newRow("no entity in the report keeps the stored one") << "230|JO31AB|14"
+                                                                      << "|"
+                                                                      << "230|JO31AB|14|DL" << 0;
+        QTest::newRow("another entity is taken with its zones and prefix") << "230|JO31AB|14"
+                                                                           << "291|"
+                                                                           << "291|JO31AB|5|K" << 1;
         QTest::newRow("an invalid operation keeps its mark when the entity is the same")
-            << "-230||14" << "230|" << "-230||14|DL" << 0;
+            << "-230||14"
+            << "230|"
+            << "-230||14|DL" << 0;
         QTest::newRow("an invalid operation keeps its mark when the entity changes")
-            << "-230||14" << "291|" << "-291||5|K" << 1;
+            << "-230||14"
+            << "291|"
+            << "-291||5|K" << 1;
         QTest::newRow("a 4-character grid does not replace a 6-character one it starts")
             << "230|JO31AB|14" << with("GRIDSQUARE", "JO31") << "230|JO31AB|14|DL" << 0;
         QTest::newRow("a 4-character grid replaces another square")
             << "230|JO32AB|14" << with("GRIDSQUARE", "JO31") << "230|JO31|14|DL" << 0;
         QTest::newRow("a 6-character grid refines a 4-character one")
-            << "230|JO31|14"
-            << with("GRIDSQUARE", "jo31ab") << "230|JO31AB|14|DL" << 0;
+            << "230|JO31|14" << with("GRIDSQUARE", "jo31ab") << "230|JO31AB|14|DL" << 0;
         QTest::newRow("a zone loses one leading zero")
             << "230||15" << with("CQZ", "014") << "230||14|DL" << 0;
     }
@@ -216,9 +217,9 @@ private slots:
             << QStringList{"DXCC", ""} << false;
         QTest::newRow("a paper-confirmed entity: LoTW credits and the new mode class")
             << QStringList{"EA1AA|2025-06-15 11:00:00|20m|SSB|281", "EA1AA|2025-06-15 12:00:00"
-                                                                      "|20m|CW|281"}
-            << QStringList{"EA1AA|2025-06-15 12:00:00|20M|CW|281"}
-            << QStringList{"DXCC-L, Mode"} << true;
+                                                                    "|20m|CW|281"}
+            << QStringList{"EA1AA|2025-06-15 12:00:00|20M|CW|281"} << QStringList{"DXCC-L, Mode"}
+            << true;
     }
 
     void creditsWithinOneRun()
@@ -296,8 +297,8 @@ private slots:
                           "incorrect</body></html>")
             << false << qsltexts::kDownloadError << true;
         QTest::newRow("a server error page changes nothing")
-            << 500 << QByteArray("<html>Internal error</html>") << false
-            << qsltexts::kDownloadError << true;
+            << 500 << QByteArray("<html>Internal error</html>") << false << qsltexts::kDownloadError
+            << true;
         QTest::newRow("a report cut off in its last record changes nothing")
             << 200 << report.left(report.lastIndexOf("<eor>") - 5) << false
             << "The report is incomplete (1 of 2 QSLs): nothing was changed" << false;
@@ -399,8 +400,8 @@ private slots:
         const QByteArray head = "ARRL Logbook of the World Status Report\n<APP_LoTW_NUMREC:1>1\n"
                                 "<eoh>\n";
         QTest::newRow("empty") << QByteArray() << false << false << QStringList();
-        QTest::newRow("heading only") << QByteArray(lotw::kHeading) << true << false
-                                      << QStringList();
+        QTest::newRow("heading only")
+            << QByteArray(lotw::kHeading) << true << false << QStringList();
         QTest::newRow("a field inside a value is no field")
             << head + "<CALL:4>DL1A<COMMENT:13><CALL:5>K1ABC<eor>" << true << true
             << QStringList{"DL1A"};
@@ -411,10 +412,10 @@ private slots:
         QTest::newRow("lower-case tags and a 4-digit time")
             << head + "<call:6>dl1 aa<qso_date:8>20250615<time_on:4>1200<eor>" << true << true
             << QStringList{"DL1AA"};
-        QTest::newRow("a huge declared count") << QByteArray(lotw::kHeading) +
-                                                      "<APP_LoTW_NUMREC:20>99999999999999999999"
-                                                      "<eoh>"
-                                               << true << false << QStringList();
+        QTest::newRow("a huge declared count")
+            << QByteArray(lotw::kHeading) + "<APP_LoTW_NUMREC:20>99999999999999999999"
+                                            "<eoh>"
+            << true << false << QStringList();
     }
 
     void reportReader()

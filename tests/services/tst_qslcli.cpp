@@ -35,8 +35,8 @@ private slots:
                           "<MODE:2>CW<EOR>")
             << 0 << QStringList{"DL1AA received"};
         QTest::newRow("eqsl: a cut-off inbox")
-            << QStringList{"eqsl", "download", "--file"} << QByteArray("x<EOH><CALL:5>DL1AA")
-            << 2 << QStringList();
+            << QStringList{"eqsl", "download", "--file"} << QByteArray("x<EOH><CALL:5>DL1AA") << 2
+            << QStringList();
     }
 
     void savedFiles()
@@ -49,7 +49,8 @@ private slots:
         const QString path = f.path("saved.adi");
         QVERIFY(QslFixture::write(path, file));
         f.app.reset(); // the CLI is the only one at the logbook now
-        const CliRun run = CliRun::in(f.dir->path(), QStringList{"--json"} + command + QStringList{path});
+        const CliRun run =
+            CliRun::in(f.dir->path(), QStringList{"--json"} + command + QStringList{path});
         QCOMPARE(run.exitCode, exitCode);
         QStringList printed;
         for (const QString &line : run.out.split('\n', Qt::SkipEmptyParts)) {
@@ -63,8 +64,8 @@ private slots:
 
     void uploadDryRunListsWaitingQsos()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W",
-                      "DL2BB|2025-06-15 12:10:00|20m|CW|230||S"});
+        f.storeSpecs(
+            {"DL1AA|2025-06-15 12:00:00|20m|CW|230||W", "DL2BB|2025-06-15 12:10:00|20m|CW|230||S"});
         f.app.reset();
         const CliRun run = CliRun::in(f.dir->path(), {"eqsl", "upload", "--dry-run"});
         QCOMPARE(run.exitCode, 0);

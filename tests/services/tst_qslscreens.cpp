@@ -29,8 +29,9 @@ private slots:
                                                "OE1XX|2025-06-15 12:05:00|20M|CW|206"}),
                        false});
         f.app->defaults().setValue("LotwHost", server.url());
-        f.app->log().saveLotwPrefs({{"lotwqsodetails", true}, {"lotwlastqsl", "2025-06-01 "
-                                                                              "00:00:00"}});
+        f.app->log().saveLotwPrefs({{"lotwqsodetails", true},
+                                    {"lotwlastqsl", "2025-06-01 "
+                                                    "00:00:00"}});
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->notifications(),
                           network);
@@ -58,7 +59,8 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a valid date is kept") << "2025-06-10 08:00:00" << "2025-06-10 08:00:00";
+        QTest::newRow("a valid date is kept") << "2025-06-10 08:00:00"
+                                              << "2025-06-10 08:00:00";
         QTest::newRow("anything else gives back the stored value") << "yesterday"
                                                                    << "2025-06-01 00:00:00";
     }
@@ -106,8 +108,8 @@ private slots:
 
     void eqslUploadWaitsForTheUser()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W",
-                      "DL2BB|2025-06-15 12:10:00|20m|CW|230||W"});
+        f.storeSpecs(
+            {"DL1AA|2025-06-15 12:00:00|20m|CW|230||W", "DL2BB|2025-06-15 12:10:00|20m|CW|230||W"});
         LoopbackHttpServer server;
         server.answer("/qslcard/ImportADIF.cfm", {200, "Result: 1 out of 1 records added", false});
         f.app->defaults().setValue("EqslHost", server.url());
