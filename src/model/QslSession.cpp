@@ -88,9 +88,9 @@ QList<QslSession::Near> QslSession::qsosBetween(const QDateTime &after, const QD
 {
     // "+band" keeps SQLite on the time index: a band holds a large share of the logbook, the
     // window a handful of QSOs.
-    db::Statement &select = statement(
-        QStringLiteral("select id, callsign, datetime, lotwqsl, eqsl, mode from logbook "
-                       "where datetime>? and datetime<? and +band=?"));
+    db::Statement &select =
+        statement(QStringLiteral("select id, callsign, datetime, lotwqsl, eqsl, mode from logbook "
+                                 "where datetime>? and datetime<? and +band=?"));
     select.bind(1, formats::sqlDateTime(after)).bind(2, formats::sqlDateTime(before)).bind(3, band);
     QList<Near> qsos;
     while (select.step()) {
@@ -192,9 +192,9 @@ void QslSession::loadTallies()
         return;
     m_talliesLoaded = true;
     // One pass instead of a walk through a popular square's or island's QSOs for every QSL.
-    db::Statement select = m_database.prepare(QStringLiteral(
-        "select locator, band, iota, qsl in ('R','X','G'), lotwqsl='X' from logbook "
-        "where length(locator)>=4 or length(iota)=6"));
+    db::Statement select = m_database.prepare(
+        QStringLiteral("select locator, band, iota, qsl in ('R','X','G'), lotwqsl='X' from logbook "
+                       "where length(locator)>=4 or length(iota)=6"));
     while (select.step()) {
         QsoClass qso;
         qso.locator = select.text(0);
@@ -267,9 +267,18 @@ WriteResult QslSession::refreshDxInfo(int adif, const QString &dxcc)
         rows.append(qso);
     }
     const QString info = rows.isEmpty() ? QString() : dxinfo::infoFromQsos(rows);
+    QString prefix = dxcc;
+    if (prefix.isEmpty()) {
+        // An entity the caller does not know: its QSOs say which prefix it goes by.
+        db::Statement &known = statement(
+            QStringLiteral("select dxcc from logbook where abs(dxccadif)=? and dxcc<>'' limit 1"));
+        known.bind(1, adif);
+        if (known.step())
+            prefix = known.text(0);
+    }
     db::Statement &replace =
         statement(QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
-    replace.bind(1, dxcc).bind(2, info).bind(3, adif);
+    replace.bind(1, prefix).bind(2, info).bind(3, adif);
     if (!replace.run())
         return failed(QStringLiteral("Error saving DX Info String: "));
     return WriteResult::stored();

@@ -63,7 +63,8 @@ public:
      *  answers them. Only writes through this session are seen after the first question. */
     [[nodiscard]] QString iotaStatus(const QString &reference);
     [[nodiscard]] QString locatorStatus(const QString &locator, const QString &band);
-    /** Rebuilds and stores the entity's DX info text from its QSOs. */
+    /** Rebuilds and stores the entity's DX info text from its QSOs; an empty `dxcc` is taken
+     *  from them. */
     WriteResult refreshDxInfo(int adif, const QString &dxcc);
     WriteResult setPref(const QString &entry, const QString &value);
 

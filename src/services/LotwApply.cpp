@@ -55,12 +55,12 @@ std::optional<QsoClass> Run::match(const QsoClass &confirmation)
         return std::nullopt;
     const qint64 at = confirmation.dateTime.toSecsSinceEpoch();
     QList<qslmatch::Candidate> candidates;
-    for (const QslSession::Near &qso : m_session.qsosBetween(
-             confirmation.dateTime.addSecs(-kWindowSeconds),
-             confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band)) {
+    for (const QslSession::Near &qso :
+         m_session.qsosBetween(confirmation.dateTime.addSecs(-kWindowSeconds),
+                               confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band)) {
         if (qslmatch::sameStation(qso.callsign, confirmation.callsign))
-            candidates.append({qso.rowid, std::abs(qso.seconds - at),
-                               qso.lotwqsl == QLatin1String("X"), 0});
+            candidates.append(
+                {qso.rowid, std::abs(qso.seconds - at), qso.lotwqsl == QLatin1String("X"), 0});
     }
     const qsizetype chosen = qslmatch::best(candidates, m_taken);
     if (chosen < 0)
@@ -209,7 +209,8 @@ bool Run::apply(const QsoClass &confirmation, Applied &applied)
 bool Run::finish(const QString &lastQsl, Applied &applied)
 {
     for (const int adif : std::as_const(m_touched)) {
-        const QString dxcc = m_entities.value(adif).dxcc;
+        const auto entity = m_entities.constFind(adif);
+        const QString dxcc = entity == m_entities.constEnd() ? QString() : entity->dxcc;
         if (const WriteResult result = m_session.refreshDxInfo(adif, dxcc); !result) {
             applied.error = result.error;
             return false;

@@ -260,9 +260,8 @@ private slots:
         QTest::newRow("a new square on 10m is credited once")
             << QStringList{"DL1AA|2025-06-15 12:00:00|10m|CW", "DL2BB|2025-06-15 12:10:00|10m|CW"}
             << QStringList{grid, grid} << QStringList{"DXCC, Grid", ""};
-        QTest::newRow("below 10m no grid credit")
-            << QStringList{"DL1AA|2025-06-15 12:00:00|20m|CW"} << QStringList{grid}
-            << QStringList{"DXCC"};
+        QTest::newRow("below 10m no grid credit") << QStringList{"DL1AA|2025-06-15 12:00:00|20m|CW"}
+                                                  << QStringList{grid} << QStringList{"DXCC"};
         QTest::newRow("a square worked before only on paper is a LoTW credit")
             << QStringList{"DL9ZZ|2025-06-14 12:00:00|10m|CW|230|||JN58AA|R",
                            "DL1AA|2025-06-15 12:00:00|10m|CW"}
