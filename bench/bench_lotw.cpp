@@ -10,6 +10,7 @@
 #include "services/LotwApply.h"
 #include "services/LotwReport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -66,12 +67,16 @@ void applyLotwReport(benchmark::State &state)
         return;
     }
     qint64 confirmed = 0;
+    qint64 parseMs = 0;
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(logbook);
         QFile::copy(pristine, logbook);
         state.ResumeTiming();
+        QElapsedTimer parsing;
+        parsing.start();
         const lotw::Report parsed = lotw::parseReport(report, formats::DateStyle::Short);
+        parseMs = parsing.elapsed();
         QslSession session(logbook, formats::DateStyle::Short);
         const lotw::Applied applied = lotw::applyReport(parsed, session, entities, true);
         if (!applied.ok) {
@@ -83,6 +88,7 @@ void applyLotwReport(benchmark::State &state)
     QFile::remove(logbook);
     QFile::copy(pristine, logbook);
     state.counters["confirmed"] = double(confirmed);
+    state.counters["parse_ms"] = double(parseMs);
 }
 BENCHMARK(applyLotwReport)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 

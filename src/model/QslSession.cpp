@@ -18,17 +18,6 @@ const QStringList kWritableColumns = {
     QStringLiteral("state"),   QStringLiteral("county"),   QStringLiteral("locator"),
 };
 
-const QString kPaper = QStringLiteral(" and (qsl='R' or qsl='X' or qsl='G')");
-const QString kLotw = QStringLiteral(" and lotwqsl='X'");
-
-QString startsWithPattern(QString text)
-{
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    text.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    text.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return text + QLatin1Char('%');
-}
-
 } // namespace
 
 QslSession::QslSession(const QString &path, formats::DateStyle style) : m_style(style)
@@ -40,6 +29,9 @@ QslSession::QslSession(const QString &path, formats::DateStyle style) : m_style(
                       .arg(QFileInfo(path).fileName(), db::Database::describe(rc));
         return;
     }
+    // A report touches QSOs all over the file: with SQLite's small default cache every match
+    // and mark would read its pages again, and changed pages would be written out mid-run.
+    m_database.exec(QStringLiteral("pragma cache_size=-131072"));
     // The write lock at the start: another program writing meanwhile waits for us or we for it,
     // and nothing read for matching changes under the run.
     if (!m_database.exec(QStringLiteral("begin immediate transaction"))) {
@@ -72,20 +64,54 @@ WriteResult QslSession::failed(const QString &what)
     return WriteResult::failed(error);
 }
 
-QList<QsoClass> QslSession::qsosBetween(const QDateTime &after, const QDateTime &before,
-                                        const QString &band)
+std::optional<qint64> QslSession::secondsOf(QStringView text)
+{
+    if (text.size() != 19 || text.at(4) != u'-' || text.at(7) != u'-' || text.at(10) != u' ' ||
+        text.at(13) != u':' || text.at(16) != u':')
+        return std::nullopt;
+    const auto number = [text](qsizetype from, qsizetype length) {
+        bool ok = false;
+        const int value = text.mid(from, length).toInt(&ok);
+        return ok ? value : -1;
+    };
+    const QDate day(number(0, 4), number(5, 2), number(8, 2));
+    const int h = number(11, 2);
+    const int m = number(14, 2);
+    const int s = number(17, 2);
+    if (!day.isValid() || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59)
+        return std::nullopt;
+    return (day.toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * 86400 + h * 3600 + m * 60 + s;
+}
+
+QList<QslSession::Near> QslSession::qsosBetween(const QDateTime &after, const QDateTime &before,
+                                                const QString &band)
 {
     // "+band" keeps SQLite on the time index: a band holds a large share of the logbook, the
     // window a handful of QSOs.
-    db::Statement &select = statement(QStringLiteral(
-        "select * from logbook where datetime>? and datetime<? and +band=? order by id"));
+    db::Statement &select =
+        statement(QStringLiteral("select id, callsign, datetime, lotwqsl, eqsl, mode from logbook "
+                                 "where datetime>? and datetime<? and +band=?"));
     select.bind(1, formats::sqlDateTime(after)).bind(2, formats::sqlDateTime(before)).bind(3, band);
-    QList<QsoClass> qsos;
-    while (select.step())
-        qsos.append(qsorow::readRow(select, m_style));
+    QList<Near> qsos;
+    while (select.step()) {
+        const std::optional<qint64> seconds = secondsOf(select.text(2));
+        if (!seconds)
+            continue;
+        qsos.append({select.int64(0), select.text(1), *seconds, select.text(3), select.text(4),
+                     select.text(5)});
+    }
     if (select.failed())
         diag(QStringLiteral("Error reading logbook: ") + m_database.errorMessage());
     return qsos;
+}
+
+std::optional<QsoClass> QslSession::qsoById(qint64 id)
+{
+    db::Statement &select = statement(QStringLiteral("select * from logbook where id=?"));
+    select.bind(1, id);
+    if (!select.step())
+        return std::nullopt;
+    return qsorow::readRow(select, m_style);
 }
 
 WriteResult QslSession::setField(const QsoClass &qso, const QString &column, const QString &value)
@@ -99,6 +125,13 @@ WriteResult QslSession::setField(const QsoClass &qso, const QString &column, con
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
         return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
+    if (m_talliesLoaded &&
+        (column == QLatin1String("locator") || column == QLatin1String("iota"))) {
+        tally(qso, -1);
+        QsoClass moved = qso;
+        (column == QLatin1String("locator") ? moved.locator : moved.iota) = value;
+        tally(moved, 1);
+    }
     return WriteResult::stored();
 }
 
@@ -111,6 +144,12 @@ WriteResult QslSession::markLotwConfirmed(const QsoClass &qso)
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
         return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
+    if (m_talliesLoaded && !dxinfo::lotwConfirmed(qso)) {
+        tally(qso, -1);
+        QsoClass confirmed = qso;
+        confirmed.lotwqsl = QStringLiteral("X");
+        tally(confirmed, 1);
+    }
     return WriteResult::stored();
 }
 
@@ -142,19 +181,51 @@ QString QslSession::group60m(int adif)
     return dxinfo::group60mFromQsos(qsos);
 }
 
-bool QslSession::exists(const QString &sql, std::initializer_list<QVariant> values)
+QString QslSession::squareKey(const QString &locator, const QString &band)
 {
-    db::Statement &select = statement(sql + QStringLiteral(" limit 1"));
-    select.bindAll(values);
-    return select.step();
+    return locator.left(4).toUpper() + QLatin1Char('|') + band;
 }
 
-QString QslSession::summary(const QString &sql, std::initializer_list<QVariant> values)
+void QslSession::loadTallies()
 {
-    if (!exists(sql, values))
+    if (m_talliesLoaded)
+        return;
+    m_talliesLoaded = true;
+    // One pass instead of a walk through a popular square's or island's QSOs for every QSL.
+    db::Statement select = m_database.prepare(
+        QStringLiteral("select locator, band, iota, qsl in ('R','X','G'), lotwqsl='X' from logbook "
+                       "where length(locator)>=4 or length(iota)=6"));
+    while (select.step()) {
+        QsoClass qso;
+        qso.locator = select.text(0);
+        qso.band = select.text(1);
+        qso.iota = select.text(2);
+        qso.qsl = select.int64(3) ? QStringLiteral("R") : QString();
+        qso.lotwqsl = select.int64(4) ? QStringLiteral("X") : QString();
+        tally(qso, 1);
+    }
+}
+
+void QslSession::tally(const QsoClass &qso, int step)
+{
+    const auto count = [&](Tally &t) {
+        t.any += step;
+        t.paper += dxinfo::paperConfirmed(qso) ? step : 0;
+        t.lotw += dxinfo::lotwConfirmed(qso) ? step : 0;
+    };
+    // "like 'JO31%'" ignores ASCII case; "iota =" does not.
+    if (qso.locator.size() >= 4)
+        count(m_squares[squareKey(qso.locator, qso.band)]);
+    if (qso.iota.size() == 6)
+        count(m_islands[qso.iota]);
+}
+
+QString QslSession::statusOf(const Tally &t)
+{
+    if (t.any <= 0)
         return QStringLiteral("-");
-    const bool paper = exists(sql + kPaper, values);
-    const bool lotw = exists(sql + kLotw, values);
+    const bool paper = t.paper > 0;
+    const bool lotw = t.lotw > 0;
     return paper && lotw ? QStringLiteral("X")
            : lotw        ? QStringLiteral("L")
            : paper       ? QStringLiteral("P")
@@ -165,16 +236,16 @@ QString QslSession::iotaStatus(const QString &reference)
 {
     if (reference.size() != 6)
         return {};
-    return summary(QStringLiteral("select id from logbook where iota=?"), {reference});
+    loadTallies();
+    return statusOf(m_islands.value(reference));
 }
 
 QString QslSession::locatorStatus(const QString &locator, const QString &band)
 {
     if (locator.size() < 4)
         return {};
-    return summary(
-        QStringLiteral("select id from logbook where locator like ? escape '\\' and band=?"),
-        {startsWithPattern(locator.left(4)), band});
+    loadTallies();
+    return statusOf(m_squares.value(squareKey(locator, band)));
 }
 
 WriteResult QslSession::refreshDxInfo(int adif, const QString &dxcc)
@@ -196,9 +267,18 @@ WriteResult QslSession::refreshDxInfo(int adif, const QString &dxcc)
         rows.append(qso);
     }
     const QString info = rows.isEmpty() ? QString() : dxinfo::infoFromQsos(rows);
+    QString prefix = dxcc;
+    if (prefix.isEmpty()) {
+        // An entity the caller does not know: its QSOs say which prefix it goes by.
+        db::Statement &known = statement(
+            QStringLiteral("select dxcc from logbook where abs(dxccadif)=? and dxcc<>'' limit 1"));
+        known.bind(1, adif);
+        if (known.step())
+            prefix = known.text(0);
+    }
     db::Statement &replace =
         statement(QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
-    replace.bind(1, dxcc).bind(2, info).bind(3, adif);
+    replace.bind(1, prefix).bind(2, info).bind(3, adif);
     if (!replace.run())
         return failed(QStringLiteral("Error saving DX Info String: "));
     return WriteResult::stored();

@@ -24,24 +24,19 @@ std::optional<QsoClass> match(QslSession &session, const QsoClass &received,
 {
     if (!received.dateTime.isValid())
         return std::nullopt;
-    const QList<QsoClass> near =
-        session.qsosBetween(received.dateTime.addSecs(-kWindowSeconds),
-                            received.dateTime.addSecs(kWindowSeconds), received.band);
+    const qint64 at = received.dateTime.toSecsSinceEpoch();
     QList<qslmatch::Candidate> candidates;
-    QList<qsizetype> indexes;
-    for (qsizetype i = 0; i < near.size(); ++i) {
-        const QsoClass &qso = near.at(i);
-        if (!qslmatch::sameStation(qso.callsign, received.callsign))
-            continue;
-        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(received.dateTime)),
-                           isOneOf(qso.eqsl, "R", "X"),
-                           qslmatch::modeFit(qso.mode, received.mode, &modes)});
-        indexes.append(i);
+    for (const QslSession::Near &qso :
+         session.qsosBetween(received.dateTime.addSecs(-kWindowSeconds),
+                             received.dateTime.addSecs(kWindowSeconds), received.band)) {
+        if (qslmatch::sameStation(qso.callsign, received.callsign))
+            candidates.append({qso.rowid, std::abs(qso.seconds - at), isOneOf(qso.eqsl, "R", "X"),
+                               qslmatch::modeFit(qso.mode, received.mode, &modes)});
     }
     const qsizetype chosen = qslmatch::best(candidates, taken);
     if (chosen < 0)
         return std::nullopt;
-    return near.at(indexes.at(chosen));
+    return session.qsoById(candidates.at(chosen).rowid);
 }
 
 } // namespace
@@ -92,7 +87,8 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
         }
         applied.rows.append(row);
     }
-    if (!applied.rows.isEmpty()) {
+    const bool moveDate = !applied.rows.isEmpty() && !startedAt.isEmpty();
+    if (moveDate) {
         if (const WriteResult result = session.setPref(QStringLiteral("eqsllastqsl"), startedAt);
             !result) {
             applied.error = result.error;
@@ -103,7 +99,7 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
         applied.error = result.error;
         return applied;
     }
-    if (!applied.rows.isEmpty())
+    if (moveDate)
         applied.lastDownload = startedAt;
     std::stable_sort(applied.rows.begin(), applied.rows.end(),
                      [](const QslRow &a, const QslRow &b) { return a.rowid < b.rowid; });

@@ -32,7 +32,8 @@ struct Applied {
 
 /** Matches the received eQSLs (band equal, mode through the ADIF mode list or at least its
  *  class, the nearest QSO within an hour, each QSO once), marks them, stores `startedAt` as the
- *  last download when anything was listed, and commits, all or nothing. */
+ *  last download when anything was listed (an empty `startedAt`, for a saved file of unknown
+ *  age, leaves it), and commits, all or nothing. */
 [[nodiscard]] Applied applyInbox(const Inbox &inbox, QslSession &session,
                                  const adif::ModesList &modes, const QString &startedAt);
 

@@ -83,6 +83,8 @@ bool EqslDownload::applyInbox(const QByteArray &inbox, LogModel &log)
 {
     if (!prepare(log))
         return false;
+    // A saved file may be days old: it says nothing about what arrived since.
+    m_startedAt.clear();
     startWorker(inbox);
     return true;
 }

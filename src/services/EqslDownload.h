@@ -37,7 +37,7 @@ public:
     /** Refused (false) while busy. The time of this call becomes the last download's once the
      *  inbox is applied: eQSLs arriving meanwhile come with the next one. */
     bool download(const Account &account, LogModel &log);
-    /** Applies a saved inbox file instead of downloading one. */
+    /** Applies a saved inbox file instead of downloading one; the last download stays. */
     bool applyInbox(const QByteArray &inbox, LogModel &log);
 
 signals:

@@ -53,23 +53,19 @@ std::optional<QsoClass> Run::match(const QsoClass &confirmation)
 {
     if (!confirmation.dateTime.isValid())
         return std::nullopt;
-    const QList<QsoClass> near =
-        m_session.qsosBetween(confirmation.dateTime.addSecs(-kWindowSeconds),
-                              confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band);
+    const qint64 at = confirmation.dateTime.toSecsSinceEpoch();
     QList<qslmatch::Candidate> candidates;
-    QList<qsizetype> indexes;
-    for (qsizetype i = 0; i < near.size(); ++i) {
-        const QsoClass &qso = near.at(i);
-        if (!qslmatch::sameStation(qso.callsign, confirmation.callsign))
-            continue;
-        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(confirmation.dateTime)),
-                           qso.lotwqsl == QLatin1String("X"), 0});
-        indexes.append(i);
+    for (const QslSession::Near &qso :
+         m_session.qsosBetween(confirmation.dateTime.addSecs(-kWindowSeconds),
+                               confirmation.dateTime.addSecs(kWindowSeconds), confirmation.band)) {
+        if (qslmatch::sameStation(qso.callsign, confirmation.callsign))
+            candidates.append(
+                {qso.rowid, std::abs(qso.seconds - at), qso.lotwqsl == QLatin1String("X"), 0});
     }
     const qsizetype chosen = qslmatch::best(candidates, m_taken);
     if (chosen < 0)
         return std::nullopt;
-    return near.at(indexes.at(chosen));
+    return m_session.qsoById(candidates.at(chosen).rowid);
 }
 
 lotwcredits::EntityTexts &Run::texts(int adif)
@@ -183,6 +179,8 @@ bool Run::apply(const QsoClass &confirmation, Applied &applied)
         applied.error = result.error;
         return false;
     }
+    logged.lotwqsl = QStringLiteral("X");
+    logged.clublog = QStringLiteral("W");
     remember(probe);
     if (m_details) {
         if (!correctEntity(confirmation, logged, row, applied))
@@ -211,7 +209,8 @@ bool Run::apply(const QsoClass &confirmation, Applied &applied)
 bool Run::finish(const QString &lastQsl, Applied &applied)
 {
     for (const int adif : std::as_const(m_touched)) {
-        const QString dxcc = m_entities.value(adif).dxcc;
+        const auto entity = m_entities.constFind(adif);
+        const QString dxcc = entity == m_entities.constEnd() ? QString() : entity->dxcc;
         if (const WriteResult result = m_session.refreshDxInfo(adif, dxcc); !result) {
             applied.error = result.error;
             return false;

@@ -250,6 +250,55 @@ private slots:
         QVERIFY(f.app->log().dxCfdLotw(281));
     }
 
+    void gridAndIotaCredits_data()
+    {
+        QTest::addColumn<QStringList>("logged");
+        QTest::addColumn<QStringList>("qsls"); // further ADIF of each QSL
+        QTest::addColumn<QStringList>("notes");
+        const QString grid = QString::fromLatin1(QslFixture::field("GRIDSQUARE", "jn58"));
+        const QString island = QString::fromLatin1(QslFixture::field("IOTA", "EU-005"));
+        QTest::newRow("a new square on 10m is credited once")
+            << QStringList{"DL1AA|2025-06-15 12:00:00|10m|CW", "DL2BB|2025-06-15 12:10:00|10m|CW"}
+            << QStringList{grid, grid} << QStringList{"DXCC, Grid", ""};
+        QTest::newRow("below 10m no grid credit") << QStringList{"DL1AA|2025-06-15 12:00:00|20m|CW"}
+                                                  << QStringList{grid} << QStringList{"DXCC"};
+        QTest::newRow("a square worked before only on paper is a LoTW credit")
+            << QStringList{"DL9ZZ|2025-06-14 12:00:00|10m|CW|230|||JN58AA|R",
+                           "DL1AA|2025-06-15 12:00:00|10m|CW"}
+            << QStringList{grid} << QStringList{"DXCC, Grid-L"};
+        QTest::newRow("a new island is credited once")
+            << QStringList{"G1AA|2025-06-15 12:00:00|20m|CW", "G2BB|2025-06-15 12:10:00|20m|CW"}
+            << QStringList{island, island} << QStringList{"DXCC, IOTA", ""};
+    }
+
+    void gridAndIotaCredits()
+    {
+        QFETCH(QStringList, logged);
+        QFETCH(QStringList, qsls);
+        QFETCH(QStringList, notes);
+        QList<QsoClass> qsos;
+        for (const QString &spec : logged) {
+            const QStringList p = spec.split('|');
+            QsoClass q = QslFixture::qso(p[0], p[1]);
+            q.band = p[2];
+            q.locator = p.value(7);
+            q.qsl = p.value(8);
+            qsos << q;
+        }
+        f.store(qsos);
+        QStringList report;
+        for (qsizetype i = 0; i < qsls.size(); ++i) {
+            const QStringList p = logged.at(logged.size() - qsls.size() + i).split('|');
+            report << p[0] + '|' + p[1] + '|' + p[2].toUpper() + "|CW|230|" + qsls.at(i);
+        }
+        const lotw::Applied applied = apply(QslFixture::lotwReport(report), true);
+        QVERIFY2(applied.ok, qPrintable(applied.error));
+        QStringList shown;
+        for (const QslRow &row : applied.rows)
+            shown << row.note;
+        QCOMPARE(shown, notes);
+    }
+
     void queryValuesArriveIntact()
     {
         LoopbackHttpServer server;

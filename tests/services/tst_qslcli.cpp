@@ -60,6 +60,9 @@ private slots:
         QCOMPARE(printed, results);
         if (exitCode != 0)
             QVERIFY(!run.err.isEmpty());
+        // A saved inbox is of unknown age: the next download still asks from the last one.
+        f.app = std::make_unique<AppDelegate>(DataFolder::at(f.dir->path()));
+        QCOMPARE(f.app->log().readPrefsForEntry("eqsllastqsl"), QString());
     }
 
     void uploadDryRunListsWaitingQsos()
