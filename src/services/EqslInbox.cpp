@@ -80,7 +80,8 @@ Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style)
 
 QString sinceValue(const QString &lastDownload)
 {
-    if (lastDownload.size() < 16)
+    // The open end "2099-12-31 23:59:59" of a logbook that never downloaded asks for everything.
+    if (lastDownload.size() < 16 || lastDownload.startsWith(QLatin1String("2099")))
         return {};
     return lastDownload.mid(0, 4) + lastDownload.mid(5, 2) + lastDownload.mid(8, 2) +
            lastDownload.mid(11, 2) + lastDownload.mid(14, 2);

@@ -42,7 +42,9 @@ HttpClient::Query LotwDownload::query(const Account &account)
                                {QStringLiteral("qso_qsl"), QStringLiteral("yes")}};
     const QString format = QString::fromLatin1(formats::kSqlDateTime);
     QDateTime last = QDateTime::fromString(account.lastQsl, format);
-    if (account.lastQsl.size() == 19 && last.isValid()) {
+    // A logbook that never received a QSL holds the open end "2099-12-31 23:59:59": asking for
+    // QSLs since then would never bring the first one.
+    if (account.lastQsl.size() == 19 && last.isValid() && last.date().year() < 2099) {
         last.setTimeZone(QTimeZone::utc());
         query.append({QStringLiteral("qso_qslsince"), last.addSecs(1).toString(format)});
     }

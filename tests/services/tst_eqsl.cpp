@@ -301,6 +301,8 @@ private slots:
                                       << "202405060708";
         QTest::newRow("too short") << "2024-05-06"
                                    << "";
+        QTest::newRow("never downloaded") << "2099-12-31 23:59:59"
+                                          << "";
     }
 
     void sinceValue()
