@@ -5,9 +5,11 @@
 #include "cli/ClusterCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
+#include "cli/EqslCommands.h"
 #include "cli/GeoCommands.h"
 #include "cli/GraylineCommand.h"
 #include "cli/LogbookCommands.h"
+#include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
 #include "cli/SettingsCommands.h"
@@ -44,6 +46,8 @@ const Command kCommands[] = {
     {"dxlist", cli::kDxListSynopsis, cli::dxListCommand},
     {"members", cli::kMembersSynopsis, cli::membersCommand},
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
+    {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
+    {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
 };
 
 void printHelp(FILE *to)

@@ -4,6 +4,7 @@
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
+#include "model/QslMatch.h"
 #include "model/QsoRow.h"
 
 #include <QFile>
@@ -12,8 +13,7 @@
 namespace {
 
 const QString kSelectAll = QStringLiteral("select * from logbook");
-// The QSL matches take the earliest logged of several candidates. Without "order by id" the row
-// order follows whichever index SQLite picks (the time index once the file has statistics).
+// The windows around a received QSL's time in which its QSO is looked for.
 constexpr int kLotwWindowSeconds = 60;
 constexpr int kEqslWindowSeconds = 3600;
 // SQLite's result codes, so this file needs no SQLite header.
@@ -217,37 +217,58 @@ std::optional<QsoClass> FileLogStore::lastInsertedQso()
     return last.first();
 }
 
+QList<QsoClass> FileLogStore::qsosNear(const QsoClass &received, int windowSeconds)
+{
+    // Read along the time index ("+band" keeps SQLite off the band index); the callsign rule
+    // (the call itself or with "/…") is applied to the few QSOs of the window.
+    return query(kSelectAll + QStringLiteral(" where datetime>? and datetime<? and +band=? "
+                                             "order by id"),
+                 {formats::sqlDateTime(received.dateTime.addSecs(-windowSeconds)),
+                  formats::sqlDateTime(received.dateTime.addSecs(windowSeconds)), received.band});
+}
+
 QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
 {
     QsoClass result = received;
-    const QList<QsoClass> found = query(
-        kSelectAll + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                                    "and band=? and mode=? order by id"),
-        {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kEqslWindowSeconds)),
-         formats::sqlDateTime(received.dateTime.addSecs(kEqslWindowSeconds)), received.band,
-         received.mode});
-    if (found.isEmpty()) {
-        result.rowid = -1;
-    } else {
-        result.rowid = found.first().rowid;
-        result.eqsl = found.first().eqsl;
+    result.rowid = -1;
+    const QList<QsoClass> near = qsosNear(received, kEqslWindowSeconds);
+    QList<qslmatch::Candidate> candidates;
+    QList<const QsoClass *> qsos;
+    for (const QsoClass &qso : near) {
+        if (!qslmatch::sameStation(qso.callsign, received.callsign))
+            continue;
+        const bool confirmed = qso.eqsl == QLatin1String("R") || qso.eqsl == QLatin1String("X");
+        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(received.dateTime)), confirmed,
+                           qslmatch::modeFit(qso.mode, received.mode, nullptr)});
+        qsos.append(&qso);
+    }
+    const qsizetype chosen = qslmatch::best(candidates);
+    if (chosen >= 0) {
+        result.rowid = qsos.at(chosen)->rowid;
+        result.eqsl = qsos.at(chosen)->eqsl;
     }
     return result;
 }
 
 std::optional<QsoClass> FileLogStore::getQsoFromLotwQso(const QsoClass &received)
 {
-    const QList<QsoClass> found = query(
-        kSelectAll + QStringLiteral(" where callsign like ? || '%' and datetime>? and datetime<? "
-                                    "and band=? order by id"),
-        {received.callsign, formats::sqlDateTime(received.dateTime.addSecs(-kLotwWindowSeconds)),
-         formats::sqlDateTime(received.dateTime.addSecs(kLotwWindowSeconds)), received.band});
-    if (found.isEmpty())
-        return std::nullopt;
-    if (found.size() > 1)
+    const QList<QsoClass> near = qsosNear(received, kLotwWindowSeconds);
+    QList<qslmatch::Candidate> candidates;
+    QList<const QsoClass *> qsos;
+    for (const QsoClass &qso : near) {
+        if (!qslmatch::sameStation(qso.callsign, received.callsign))
+            continue;
+        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(received.dateTime)),
+                           qso.lotwqsl == QLatin1String("X"), 0});
+        qsos.append(&qso);
+    }
+    if (candidates.size() > 1)
         diag(QStringLiteral("Multiple QSOs found for %1 at %2")
                  .arg(received.callsign, formats::sqlDateTime(received.dateTime)));
-    return found.first();
+    const qsizetype chosen = qslmatch::best(candidates);
+    if (chosen < 0)
+        return std::nullopt;
+    return *qsos.at(chosen);
 }
 
 QList<QsoClass> FileLogStore::getNewQSOsForClublog()

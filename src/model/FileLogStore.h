@@ -64,6 +64,8 @@ private:
      *  leaves SQLite's message in `readError` and is logged. */
     QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values = {},
                           QString *readError = nullptr);
+    /** The QSOs on the received QSL's band within the window around its time. */
+    QList<QsoClass> qsosNear(const QsoClass &received, int windowSeconds);
     void blank60mEntry(const QsoClass &qso);
     /** Runs one statement without rows in the file. */
     WriteResult runStatement(const QString &statement);

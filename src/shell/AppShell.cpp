@@ -13,6 +13,8 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 
+#include <QNetworkAccessManager>
+
 namespace {
 
 const QString kAdifImportScreen = QStringLiteral("adifimport");
@@ -60,7 +62,12 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                                            app.log(), app.dxcc(), app.functions(), phone, this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.notifications(), app.clock(),
                                          app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this))
+      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this)),
+      m_network(new QNetworkAccessManager(this)),
+      m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.notifications(), *m_network,
+                            this)),
+      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
+                            *m_network, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -95,8 +102,7 @@ void AppShell::performShortcut(const QString &name)
             m_app.notifications().post(QString::fromLatin1(notifications::AddQso));
         }
     } else if (name == QLatin1String("QSLs") && m_phone) {
-        // The LoTW screen opens here once the QSL services exist.
-        setCurrentTab(QslTab);
+        setCurrentTab(QslTab); // the LoTW screen is its first
     }
 }
 
@@ -190,7 +196,7 @@ QVariantList AppShell::tabs()
         tab("Cluster", nullptr),
         tab("Map", nullptr),
         tab("DXCC", nullptr),
-        tab("QSL", "LoTW, eQSL and Club Log are not part of this version yet."),
+        tab("QSL", nullptr),
         tab("Settings", nullptr),
     };
 }

@@ -3,6 +3,8 @@
 #include "cluster/ClusterScreen.h"
 #include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
+#include "services/EqslScreen.h"
+#include "services/LotwScreen.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
@@ -23,6 +25,7 @@
 #include <QVariantList>
 
 class AppDelegate;
+class QNetworkAccessManager;
 class FileHandOff;
 
 /** The application's frame: which tab is shown, the screens opened over a tab, home-screen
@@ -52,6 +55,8 @@ class AppShell : public QObject {
     Q_PROPERTY(QsoEditor *qsoEditor READ qsoEditor CONSTANT)
     Q_PROPERTY(PileUp *pileUp READ pileUp CONSTANT)
     Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
+    Q_PROPERTY(LotwScreen *lotw READ lotw CONSTANT)
+    Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
 public:
@@ -99,6 +104,8 @@ public:
     [[nodiscard]] QsoEditor *qsoEditor() const { return m_qsoEditor; }
     [[nodiscard]] PileUp *pileUp() const { return m_pileUp; }
     [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
+    [[nodiscard]] LotwScreen *lotw() const { return m_lotw; }
+    [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
 
@@ -147,4 +154,7 @@ private:
     cluster::ClusterScreen *m_cluster;
     map::GraylineScreen *m_grayline;
     dxcc::DxccScreen *m_dxcc;
+    QNetworkAccessManager *m_network;
+    LotwScreen *m_lotw;
+    EqslScreen *m_eqsl;
 };

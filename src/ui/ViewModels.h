@@ -4,6 +4,9 @@
 // them; it receives them from the shell.
 
 #include "cluster/ClusterScreen.h"
+#include "services/EqslScreen.h"
+#include "services/LotwScreen.h"
+#include "services/QslResultModel.h"
 #include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
@@ -213,4 +216,26 @@ struct DxListModelForeign {
     QML_FOREIGN(dxcc::DxListModel)
     QML_NAMED_ELEMENT(DxListModel)
     QML_UNCREATABLE("made by the DXCC screen")
+};
+
+// The QSL tab: LoTW and eQSL.
+struct LotwScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(LotwScreen)
+    QML_NAMED_ELEMENT(LotwScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct EqslScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(EqslScreen)
+    QML_NAMED_ELEMENT(EqslScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct QslResultModelForeign {
+    Q_GADGET
+    QML_FOREIGN(QslResultModel)
+    QML_NAMED_ELEMENT(QslResultModel)
+    QML_UNCREATABLE("made by the QSL screens")
 };

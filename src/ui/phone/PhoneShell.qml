@@ -28,9 +28,10 @@ Item {
                           : index === 1 ? clusterPage
                           : index === 2 ? mapPage
                           : index === 3 ? dxccCounterPage
+                          : index === 4 ? qslPage
                           : modelData.built ? settingsMenu : notBuilt
                 rootProperties: index === 0 || index === 3 ? ({})
-                                : index <= 2 ? ({ title: modelData.title })
+                                : index <= 2 || index === 4 ? ({ title: modelData.title })
                                 : modelData.built ? ({ title: modelData.title })
                                                   : ({ heading: modelData.title, message: modelData.missing })
             }
@@ -114,6 +115,15 @@ Item {
     Component {
         id: mapPage
         GraylineMap { screen: shellView.shell.grayline; compact: true }
+    }
+    // The QSL tab: LoTW or eQSL.
+    Component {
+        id: qslPage
+        QslPanel {
+            lotw: shellView.shell.lotw
+            eqsl: shellView.shell.eqsl
+            compact: true
+        }
     }
     // The DXCC tab: the counter, with the DX list a screen further.
     Component {

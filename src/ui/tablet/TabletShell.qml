@@ -75,9 +75,10 @@ Item {
                 objectName: "dxccPanel"
                 screen: shellView.shell.dxcc
             }
-            NotBuiltPage {
-                heading: shellView.shell.tabs[4].title
-                message: shellView.shell.tabs[4].missing
+            QslPanel {
+                objectName: "qslPanel"
+                lotw: shellView.shell.lotw
+                eqsl: shellView.shell.eqsl
             }
             RowLayout {
                 spacing: 0

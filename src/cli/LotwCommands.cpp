@@ -1,0 +1,110 @@
+#include "cli/LotwCommands.h"
+
+#include "cli/Cli.h"
+#include "cli/ProgressBar.h"
+#include "model/LogModel.h"
+#include "services/LotwDownload.h"
+#include "services/ServicePasswords.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkAccessManager>
+
+namespace cli {
+namespace {
+
+QString outcomeOf(const QslRow &row)
+{
+    switch (row.mark) {
+    case QslRow::Mark::NotFound:
+        return QStringLiteral("not in log");
+    case QslRow::Mark::Corrected:
+        return QStringLiteral("corrected");
+    case QslRow::Mark::None:
+        break;
+    }
+    return QStringLiteral("confirmed");
+}
+
+int download(Cli &cli, const QString &file)
+{
+    AppDelegate &app = cli.app();
+    LogModel &log = app.log();
+    QByteArray saved;
+    if (!file.isEmpty()) {
+        QFile report(file);
+        if (!report.open(QIODevice::ReadOnly))
+            return cli.failed(QStringLiteral("%1: %2").arg(file, report.errorString()));
+        saved = report.readAll();
+    }
+    const QVariantMap prefs = log.getLotwPrefs();
+    LotwDownload::Account account{prefs.value(QStringLiteral("lotwuser")).toString(),
+                                  servicepasswords::password(log, servicepasswords::Service::Lotw),
+                                  prefs.value(QStringLiteral("lotwmycall")).toString(),
+                                  prefs.value(QStringLiteral("lotwlastqsl")).toString(),
+                                  prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
+    QNetworkAccessManager network;
+    HttpClient http(network, app.defaults());
+    LotwDownload run(http, app.defaults(), app.notifications());
+    ProgressBar bar;
+    QObject::connect(&run, &LotwDownload::statusChanged, &run,
+                     [&cli](const QString &line, bool) { cli.status(line); });
+    QObject::connect(&run, &LotwDownload::progress, &run, [&bar](qint64 done, qint64 total) {
+        if (total > 0)
+            bar.show(qsizetype(done), qsizetype(total));
+    });
+    lotw::Applied applied;
+    QEventLoop loop;
+    QObject::connect(&run, &LotwDownload::finished, &loop, [&](const lotw::Applied &result) {
+        applied = result;
+        loop.quit();
+    });
+    const lotw::EntityTable entities = lotw::entityTable(app.dxcc());
+    const bool started = file.isEmpty() ? run.download(account, log, entities)
+                                        : run.applyReport(saved, account.useDetails, log, entities);
+    if (!started)
+        return cli.failed(QStringLiteral("A download is running"));
+    loop.exec();
+    bar.finish();
+    if (!applied.ok)
+        return cli.failed(applied.error);
+    for (const QslRow &row : std::as_const(applied.rows))
+        printQslRow(cli, row, outcomeOf(row));
+    cli.status(lotw::summary(applied));
+    return Cli::Success;
+}
+
+} // namespace
+
+void printQslRow(Cli &cli, const QslRow &row, const QString &outcome)
+{
+    QString line = QStringLiteral("%1 %2 %3 %4 %5: %6")
+                       .arg(row.date, row.time, row.callsign, row.band, row.mode, outcome);
+    if (!row.note.isEmpty())
+        line += QStringLiteral(" (%1)").arg(row.note);
+    if (!row.corrections.isEmpty())
+        line += QStringLiteral("; ") + row.corrections.join(QStringLiteral(", "));
+    cli.printLine({{QStringLiteral("date"), row.date},
+                   {QStringLiteral("time"), row.time},
+                   {QStringLiteral("call"), row.callsign},
+                   {QStringLiteral("band"), row.band},
+                   {QStringLiteral("mode"), row.mode},
+                   {QStringLiteral("result"), outcome},
+                   {QStringLiteral("credits"), row.note},
+                   {QStringLiteral("id"), row.rowid},
+                   {QStringLiteral("changes"), QJsonArray::fromStringList(row.corrections)}},
+                  line);
+}
+
+int lotwCommand(Cli &cli, const QStringList &words)
+{
+    if (words.value(0) == QLatin1String("download")) {
+        if (words.size() == 1)
+            return download(cli, {});
+        if (words.size() == 3 && words.at(1) == QLatin1String("--file"))
+            return download(cli, words.at(2));
+    }
+    return cli.usage(QStringLiteral("Usage: ") + QLatin1String(kLotwSynopsis));
+}
+
+} // namespace cli

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "db/Database.h"
+#include "formats/Formats.h"
+#include "model/LogStore.h"
+#include "model/QsoClass.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <unordered_map>
+
+/** One QSL download applied to a logbook file: one connection, one write transaction, statements
+ *  prepared once. Everything a download changes (QSL marks, corrections, DX info, the date of the
+ *  last QSL) goes in together when commit() succeeds and not at all otherwise, so a failure
+ *  half-way never leaves QSOs marked while the date says they are still to come. Reads see the
+ *  writes made so far. Made and used on one thread (a download's worker). */
+class QslSession {
+public:
+    /** Opens the existing file and takes the write lock (waiting a few seconds for another
+     *  program's); error() tells why when it could not. */
+    QslSession(const QString &path, formats::DateStyle style);
+    /** Rolls back unless committed. */
+    ~QslSession();
+    QslSession(const QslSession &) = delete;
+    QslSession &operator=(const QslSession &) = delete;
+
+    [[nodiscard]] bool isOpen() const { return m_error.isEmpty(); }
+    [[nodiscard]] const QString &error() const { return m_error; }
+
+    /** What matching needs of a QSO near a QSL's time. */
+    struct Near {
+        qint64 rowid = 0;
+        QString callsign;
+        qint64 seconds = 0; // of the QSO's start, see secondsOf()
+        QString lotwqsl;
+        QString eqsl;
+        QString mode;
+    };
+    /** The QSOs on the band strictly between the two instants, read along the time index. */
+    [[nodiscard]] QList<Near> qsosBetween(const QDateTime &after, const QDateTime &before,
+                                          const QString &band);
+    /** The whole QSO; none when there is no such row. */
+    [[nodiscard]] std::optional<QsoClass> qsoById(qint64 id);
+    /** Seconds since the epoch of a "yyyy-MM-dd HH:mm:ss" text (UTC), without the cost of a
+     *  date parser for every row; none for anything else. */
+    [[nodiscard]] static std::optional<qint64> secondsOf(QStringView sqlDateTime);
+    /** Writes one column of one QSO (stored form, as updateLogbookField). `qso` is the QSO as
+     *  stored before this write. */
+    WriteResult setField(const QsoClass &qso, const QString &column, const QString &value);
+    /** "lotwqsl" X and "clublog" W in one write: the QSO is confirmed and queued for Club Log. */
+    WriteResult markLotwConfirmed(const QsoClass &qso);
+
+    /** The entity's stored DX info text; none when the logbook has none for it. */
+    [[nodiscard]] std::optional<QString> storedDxInfo(int adif);
+    /** The entity's 60 m group as the logbook holds it now. */
+    [[nodiscard]] QString group60m(int adif);
+    /** "-", "W", "P", "L" or "X" for an IOTA reference (empty unless 6 characters) and for a
+     *  grid square on a band (first 4 characters, case ignored; empty for fewer), as LogModel
+     *  answers them. Only writes through this session are seen after the first question. */
+    [[nodiscard]] QString iotaStatus(const QString &reference);
+    [[nodiscard]] QString locatorStatus(const QString &locator, const QString &band);
+    /** Rebuilds and stores the entity's DX info text from its QSOs; an empty `dxcc` is taken
+     *  from them. */
+    WriteResult refreshDxInfo(int adif, const QString &dxcc);
+    WriteResult setPref(const QString &entry, const QString &value);
+
+    WriteResult commit();
+
+private:
+    db::Statement &statement(const QString &sql);
+    WriteResult failed(const QString &what);
+    /** How many QSOs of a grid square on a band, or of an IOTA reference, there are, and how
+     *  many of them are paper and LoTW confirmed. Read in one pass over the logbook when first
+     *  asked, then kept in step with this run's writes. */
+    struct Tally {
+        qint64 any = 0;
+        qint64 paper = 0;
+        qint64 lotw = 0;
+    };
+    void loadTallies();
+    /** Counts the QSO in (+1) or out (-1) of its square and island. */
+    void tally(const QsoClass &qso, int step);
+    [[nodiscard]] static QString statusOf(const Tally &tally);
+    [[nodiscard]] static QString squareKey(const QString &locator, const QString &band);
+
+    db::Database m_database;
+    formats::DateStyle m_style;
+    QString m_error;
+    bool m_open = false;
+    std::unordered_map<QString, db::Statement> m_statements;
+    bool m_talliesLoaded = false;
+    QHash<QString, Tally> m_squares; // by squareKey()
+    QHash<QString, Tally> m_islands; // by reference
+};

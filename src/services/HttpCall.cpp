@@ -1,0 +1,117 @@
+#include "services/HttpCall.h"
+
+#include "app/Diagnostics.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace {
+
+/** Qt's own error strings may quote the URL with its query (the password): these never do. */
+QString networkErrorText(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("the server closed the connection");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("time-out");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("the secure connection could not be verified");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        return QStringLiteral("no network");
+    default:
+        return QStringLiteral("network error %1").arg(int(error));
+    }
+}
+
+} // namespace
+
+HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QObject *parent)
+    : QObject(parent), m_reply(reply), m_description(std::move(description))
+{
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(timeoutMs);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        if (!m_reply)
+            return;
+        m_timedOut = true;
+        m_reply->abort();
+    });
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
+        touch();
+        const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (!m_started && !status.isNull()) {
+            m_started = true;
+            emit responseStarted(status.toInt());
+        }
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 done, qint64 total) {
+        touch();
+        emit progress(done, total);
+    });
+    connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 done, qint64 total) {
+        touch();
+        if (total > 0)
+            emit progress(done, total);
+    });
+    connect(reply, &QNetworkReply::finished, this, &HttpCall::onFinished);
+    m_timeout.start();
+}
+
+HttpCall::~HttpCall()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+}
+
+void HttpCall::touch()
+{
+    m_timeout.start();
+}
+
+void HttpCall::abort()
+{
+    if (!m_reply)
+        return;
+    m_cancelled = true;
+    m_reply->abort();
+}
+
+void HttpCall::onFinished()
+{
+    m_timeout.stop();
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+    HttpResult result;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    result.status = status.isNull() ? 0 : status.toInt();
+    if (reply->isOpen())
+        result.body = reply->readAll();
+    result.timedOut = m_timedOut;
+    if (m_timedOut)
+        result.error = QStringLiteral("The server did not answer in time");
+    else if (m_cancelled)
+        result.error = QStringLiteral("Cancelled");
+    else if (result.status == 0)
+        result.error = QStringLiteral("Could not reach %1 (%2)")
+                           .arg(reply->url().host(), networkErrorText(reply->error()));
+    else if (result.status != 200)
+        result.error = QStringLiteral("HTTP error %1").arg(result.status);
+    if (result.status == 0 && !result.error.isEmpty()) {
+        // The error text of Qt may quote the whole URL with its query: log our own form.
+        diag(QStringLiteral("Error while fetching: %1 (%2)")
+                 .arg(m_description)
+                 .arg(m_timedOut ? QStringLiteral("time-out")
+                                 : QString::number(int(reply->error()))));
+    }
+    emit finished(result);
+}

@@ -1,0 +1,109 @@
+#include "services/HttpClient.h"
+
+#include "app/UserDefaults.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QRandomGenerator>
+#include <QSslConfiguration>
+
+#include <algorithm>
+
+namespace {
+
+QNetworkRequest makeRequest(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    // Only ever to a server at least as safe: an https address never falls back to http.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    if (url.scheme() == QLatin1String("https")) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+        request.setSslConfiguration(tls);
+    }
+    return request;
+}
+
+QByteArray randomBoundary()
+{
+    static constexpr char kAlphabet[] =
+        "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QByteArray boundary = "----------------------------";
+    QRandomGenerator *random = QRandomGenerator::system();
+    for (int i = 0; i < 32; ++i)
+        boundary += kAlphabet[random->bounded(int(sizeof(kAlphabet) - 1))];
+    return boundary;
+}
+
+} // namespace
+
+HttpClient::HttpClient(QNetworkAccessManager &network, int timeoutMs)
+    : m_network(network), m_timeoutMs(timeoutMs)
+{}
+
+HttpClient::HttpClient(QNetworkAccessManager &network, const UserDefaults &defaults)
+    : HttpClient(network, kDefaultTimeoutMs)
+{
+    const qint64 seconds = defaults.integer(QStringLiteral("HttpTimeout"));
+    if (seconds > 0)
+        m_timeoutMs = int(std::min<qint64>(seconds, 3600) * 1000);
+}
+
+QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query &query)
+{
+    QString text = base;
+    while (text.endsWith(QLatin1Char('/')))
+        text.chop(1);
+    QUrl url(text + path, QUrl::StrictMode);
+    QByteArray encoded;
+    for (const auto &[name, value] : query) {
+        if (!encoded.isEmpty())
+            encoded += '&';
+        encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
+    }
+    if (!encoded.isEmpty())
+        url.setQuery(QString::fromLatin1(encoded), QUrl::StrictMode);
+    return url;
+}
+
+QString HttpClient::describe(const QUrl &url)
+{
+    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment).toString();
+}
+
+std::pair<QByteArray, QByteArray> HttpClient::multipartBody(const FilePart &file)
+{
+    QByteArray boundary = randomBoundary();
+    while (file.contents.contains(boundary))
+        boundary = randomBoundary();
+    QByteArray body;
+    body += "--" + boundary + "\r\n";
+    body += "Content-Disposition: form-data; name=\"" + file.fieldName.toUtf8() +
+            "\"; filename=\"" + file.fileName.toUtf8() + "\"\r\n";
+    body += "Content-Type: " + file.contentType + "\r\n\r\n";
+    body += file.contents + "\r\n";
+    body += "--" + boundary + "--\r\n";
+    return {body, boundary};
+}
+
+HttpCall *HttpClient::get(const QString &base, const QString &path, const Query &query,
+                          QObject *parent)
+{
+    const QUrl url = buildUrl(base, path, query);
+    return new HttpCall(m_network.get(makeRequest(url)), describe(url), m_timeoutMs, parent);
+}
+
+HttpCall *HttpClient::postFile(const QString &base, const QString &path, const FilePart &file,
+                               QObject *parent)
+{
+    const QUrl url = buildUrl(base, path, {});
+    QNetworkRequest request = makeRequest(url);
+    const auto [body, boundary] = multipartBody(file);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArray("multipart/form-data; boundary=") + boundary);
+    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, parent);
+}

@@ -1,0 +1,113 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Brindlewick
+
+// eQSL: the account, the inbox download, the upload of waiting QSOs and what came in.
+ColumnLayout {
+    id: pane
+    required property EqslScreen screen
+    spacing: Theme.spacing
+
+    Heading { text: "eQSL" }
+    GridLayout {
+        columns: 2
+        columnSpacing: Theme.spacing
+        Layout.fillWidth: true
+        Label { text: "User" }
+        TextField {
+            objectName: "eqslUser"
+            text: pane.screen.user
+            onTextEdited: pane.screen.user = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "Password" }
+        TextField {
+            text: pane.screen.password
+            echoMode: TextInput.Password
+            onTextEdited: pane.screen.password = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "QTH nickname" }
+        TextField {
+            text: pane.screen.qth
+            onTextEdited: pane.screen.qth = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "Since" }
+        TextField {
+            text: pane.screen.lastDownload
+            onTextEdited: pane.screen.lastDownload = text
+            Layout.fillWidth: true
+        }
+        Label { text: "Message" }
+        TextField {
+            text: pane.screen.comment
+            placeholderText: "sent with each uploaded QSO"
+            onTextEdited: pane.screen.comment = text
+            Layout.fillWidth: true
+        }
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        Item { Layout.fillWidth: true }
+        Button {
+            objectName: "eqslUpload"
+            text: "Upload"
+            enabled: !pane.screen.busy
+            onClicked: pane.screen.upload([])
+        }
+        Button {
+            objectName: "eqslDownload"
+            text: "Download"
+            highlighted: true
+            enabled: !pane.screen.busy
+            onClicked: pane.screen.download()
+        }
+    }
+    QslStatus {
+        text: pane.screen.status
+        error: pane.screen.statusIsError
+        busy: pane.screen.busy
+        progress: pane.screen.progress
+        Layout.fillWidth: true
+    }
+    ScrollView {
+        visible: pane.screen.page.length > 0
+        Layout.fillWidth: true
+        Layout.preferredHeight: 160
+        TextArea {
+            readOnly: true
+            textFormat: TextEdit.RichText
+            text: pane.screen.page
+            wrapMode: TextEdit.Wrap
+        }
+    }
+    RowLayout {
+        visible: pane.screen.confirmVisible
+        Layout.fillWidth: true
+        Label {
+            text: pane.screen.uploadQuestion
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+        }
+        Button { text: pane.screen.cancelText; flat: true; onClicked: pane.screen.cancelUpload() }
+        Button { text: pane.screen.yesText; highlighted: true; onClicked: pane.screen.confirmUpload() }
+    }
+    QslResults {
+        results: pane.screen.results
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+    }
+    AlertDialog { id: alert }
+    Connections {
+        target: pane.screen
+        function onAlertRequested(title, message, button) {
+            alert.okayText = button
+            alert.show(title, message)
+        }
+    }
+}

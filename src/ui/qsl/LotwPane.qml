@@ -1,0 +1,88 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Brindlewick
+
+// LoTW: the account, "Load" for the confirmations since the last QSL, and what they brought.
+ColumnLayout {
+    id: pane
+    required property LotwScreen screen
+    spacing: Theme.spacing
+
+    Heading { text: "LoTW" }
+    GridLayout {
+        columns: 2
+        columnSpacing: Theme.spacing
+        Layout.fillWidth: true
+        Label { text: "User" }
+        TextField {
+            objectName: "lotwUser"
+            text: pane.screen.user
+            onTextEdited: pane.screen.user = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "Password" }
+        TextField {
+            text: pane.screen.password
+            echoMode: TextInput.Password
+            onTextEdited: pane.screen.password = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "Own call" }
+        TextField {
+            text: pane.screen.ownCall
+            placeholderText: "every call of the account"
+            onTextEdited: pane.screen.ownCall = text
+            onEditingFinished: pane.screen.saveAccount()
+            Layout.fillWidth: true
+        }
+        Label { text: "QSLs since" }
+        TextField {
+            text: pane.screen.lastQsl
+            onTextEdited: pane.screen.lastQsl = text
+            onEditingFinished: pane.screen.normaliseLastQsl()
+            Layout.fillWidth: true
+        }
+    }
+    RowLayout {
+        Layout.fillWidth: true
+        Switch {
+            text: "Use the QSL details to correct QSOs"
+            checked: pane.screen.useDetails
+            onToggled: pane.screen.useDetails = checked
+            Layout.fillWidth: true
+        }
+        Button {
+            objectName: "lotwLoad"
+            text: "Load"
+            highlighted: true
+            enabled: !pane.screen.busy
+            onClicked: pane.screen.load()
+        }
+    }
+    QslStatus {
+        text: pane.screen.status
+        error: pane.screen.statusIsError
+        busy: pane.screen.busy
+        progress: pane.screen.progress
+        Layout.fillWidth: true
+    }
+    ScrollView {
+        visible: pane.screen.page.length > 0
+        Layout.fillWidth: true
+        Layout.preferredHeight: 160
+        TextArea {
+            readOnly: true
+            textFormat: TextEdit.RichText
+            text: pane.screen.page
+            wrapMode: TextEdit.Wrap
+        }
+    }
+    QslResults {
+        results: pane.screen.results
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+    }
+}
