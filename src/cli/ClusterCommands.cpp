@@ -50,23 +50,19 @@ private:
                                   {QStringLiteral("qrg"), spotColorName(spot.qrgColor)},
                                   {QStringLiteral("mode"), spotColorName(spot.modeColor)},
                                   {QStringLiteral("iota"), spotColorName(spot.iotaColor)}};
-        QJsonObject result{{QStringLiteral("call"), spot.dxCall},
-                           {QStringLiteral("spotter"), spot.dxDe},
-                           {QStringLiteral("kHz"), spot.qrg},
-                           {QStringLiteral("band"), spot.band},
-                           {QStringLiteral("mode"), spot.mode},
-                           {QStringLiteral("entity"), spot.dxcc},
-                           {QStringLiteral("adif"), spot.adif},
-                           {QStringLiteral("iota"), spot.iota},
-                           {QStringLiteral("note"), spot.note},
-                           {QStringLiteral("time"), time},
-                           {QStringLiteral("colors"), colours}};
+        QJsonObject result{
+            {QStringLiteral("call"), spot.dxCall}, {QStringLiteral("spotter"), spot.dxDe},
+            {QStringLiteral("kHz"), spot.qrg},     {QStringLiteral("band"), spot.band},
+            {QStringLiteral("mode"), spot.mode},   {QStringLiteral("entity"), spot.dxcc},
+            {QStringLiteral("adif"), spot.adif},   {QStringLiteral("iota"), spot.iota},
+            {QStringLiteral("note"), spot.note},   {QStringLiteral("time"), time},
+            {QStringLiteral("colors"), colours}};
         if (located) {
             result.insert(QStringLiteral("dist"), spot.dist);
             result.insert(QStringLiteral("hdg"), spot.hdg);
         }
-        const QString where = located ? QStringLiteral("%1 km %2°").arg(spot.dist).arg(spot.hdg)
-                                      : QString();
+        const QString where =
+            located ? QStringLiteral("%1 km %2°").arg(spot.dist).arg(spot.hdg) : QString();
         m_cli.printLine(result, QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                                     .arg(time, spot.dxCall.leftJustified(12),
                                          formats::groupedKHz(spot.qrg).rightJustified(11),
@@ -93,9 +89,8 @@ int parse(Cli &cli, const QStringList &words)
 
 int listen(Cli &cli, const QStringList &words)
 {
-    Args args(words, {{QStringLiteral("login"), QStringLiteral("count"),
-                       QStringLiteral("seconds")},
-                      {}});
+    Args args(words,
+              {{QStringLiteral("login"), QStringLiteral("count"), QStringLiteral("seconds")}, {}});
     if (!args.error().isEmpty())
         return cli.usage(args.error());
     const QStringList &positional = args.positional();
@@ -106,8 +101,8 @@ int listen(Cli &cli, const QStringList &words)
     const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
     const double seconds =
         args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
-    if (positional.size() != 2 || !portOk || port < 1 || port > 65535 || !countOk ||
-        count < 0 || !secondsOk || seconds < 0)
+    if (positional.size() != 2 || !portOk || port < 1 || port > 65535 || !countOk || count < 0 ||
+        !secondsOk || seconds < 0)
         return cli.usage(QStringLiteral("Usage: cluster listen HOST PORT [--login CALL] "
                                         "[--count N] [--seconds S]"));
 
@@ -142,9 +137,8 @@ int listen(Cli &cli, const QStringList &words)
     const bool stillConnected = session.state() != cluster::ClusterSession::State::Disconnected;
     session.disconnectFromNode();
     if (!everConnected)
-        return cli.failed(QStringLiteral("Could not connect to %1 port %2.")
-                              .arg(positional.at(0))
-                              .arg(port));
+        return cli.failed(
+            QStringLiteral("Could not connect to %1 port %2.").arg(positional.at(0)).arg(port));
     return stillConnected || count == 0 || printed >= count ? Cli::Success : Cli::Failed;
 }
 

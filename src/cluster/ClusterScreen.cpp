@@ -35,9 +35,9 @@ QString logMode(const QString &mode)
 
 } // namespace
 
-ClusterScreen::ClusterScreen(UserDefaults &defaults, NotificationCenter &centre,
-                             const Clock &clock, LogModel &log, DXCCModel &dxcc,
-                             MyFunctions &functions, bool phone, QObject *parent)
+ClusterScreen::ClusterScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                             LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
+                             QObject *parent)
     : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log),
       m_functions(functions), m_phone(phone), m_session(new ClusterSession(this)),
       m_terminal(new TerminalModel(this)), m_spots(new SpotTableModel(this)),
@@ -182,7 +182,7 @@ bool ClusterScreen::busy() const
 QString ClusterScreen::buttonTitle() const
 {
     return m_session->state() == ClusterSession::State::Disconnected ? QStringLiteral("Connect")
-                                                                       : QStringLiteral("Disconnect");
+                                                                     : QStringLiteral("Disconnect");
 }
 
 QString ClusterScreen::title() const

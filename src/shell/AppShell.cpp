@@ -66,8 +66,8 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.notifications(), *m_network,
                             this)),
-      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
-                            *m_network, this))
+      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(), *m_network,
+                            this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -192,12 +192,8 @@ void AppShell::setCurrentTab(int tab)
 QVariantList AppShell::tabs()
 {
     return {
-        tab("Log", nullptr),
-        tab("Cluster", nullptr),
-        tab("Map", nullptr),
-        tab("DXCC", nullptr),
-        tab("QSL", nullptr),
-        tab("Settings", nullptr),
+        tab("Log", nullptr),  tab("Cluster", nullptr), tab("Map", nullptr),
+        tab("DXCC", nullptr), tab("QSL", nullptr),     tab("Settings", nullptr),
     };
 }
 

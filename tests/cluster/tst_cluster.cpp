@@ -60,11 +60,12 @@ private slots:
             << QList<QByteArray>{"\n\nbeep\a\r\n\n"} << QStringList{"beep\a\r"} << ""
             << QByteArray();
         QTest::newRow("telnet negotiation split across reads is taken out and refused")
-            << QList<QByteArray>{"log\xff", "\xfb\x01in: "} << QStringList{} << "login: "
-            << QByteArray("\xff\xfe\x01");
+            << QList<QByteArray>{"log\xff", "\xfb\x01in: "} << QStringList{}
+            << "login: " << QByteArray("\xff\xfe\x01");
         QTest::newRow("a DO is answered with WONT, an escaped 255 stays")
-            << QList<QByteArray>{"a\xff\xfd\x18" "b\xff\xff\n"} << QStringList{"ab\u00ff"} << ""
-            << QByteArray("\xff\xfc\x18");
+            << QList<QByteArray>{"a\xff\xfd\x18"
+                                 "b\xff\xff\n"}
+            << QStringList{"ab\u00ff"} << "" << QByteArray("\xff\xfc\x18");
         QTest::newRow("subnegotiation is dropped whole")
             << QList<QByteArray>{"x\xff\xfa\x18\x01\xff", "\xf0y\n"} << QStringList{"xy"} << ""
             << QByteArray();
@@ -73,12 +74,12 @@ private slots:
             << QStringList{"DX de DL1AA: 7010.0 F5ABC caf\u00e9 599 1200Z", "next"} << ""
             << QByteArray();
         QTest::newRow("UTF-8 cut between reads decodes once whole")
-            << QList<QByteArray>{"Gr\xc3", "\xbc\xc3\x9f" "e\n"} << QStringList{"Grüße"} << ""
-            << QByteArray();
+            << QList<QByteArray>{"Gr\xc3", "\xbc\xc3\x9f"
+                                           "e\n"}
+            << QStringList{"Grüße"} << "" << QByteArray();
         QTest::newRow("a run without line feed is handed on at the cap")
             << QList<QByteArray>{QByteArray(cluster::LineFramer::kMaxTail + 5, 'x')}
-            << QStringList{QString(cluster::LineFramer::kMaxTail + 5, u'x')} << ""
-            << QByteArray();
+            << QStringList{QString(cluster::LineFramer::kMaxTail + 5, u'x')} << "" << QByteArray();
     }
 
     void framesReadsIntoLines()
@@ -248,8 +249,9 @@ private slots:
         const QsoClass qso = record.value<QsoClass>();
         QCOMPARE(qso.callsign, QStringLiteral("JA1XYZ"));
         QCOMPARE(qso.rowid, 73);
-        QCOMPARE(qso.qrgString, screen.spots()->spotAt(row).qrg > 10000 ? QStringLiteral("14,025.0")
-                                                                        : QStringLiteral("3,525.0"));
+        QCOMPARE(qso.qrgString, screen.spots()->spotAt(row).qrg > 10000
+                                    ? QStringLiteral("14,025.0")
+                                    : QStringLiteral("3,525.0"));
 
         // A macro with the marker goes out at once; one without comes back for the field.
         screen.macros()->setMacro(0, QStringLiteral("DX"), QStringLiteral("sh/dx 5%tx"));

@@ -17,9 +17,9 @@ struct QslFixture : LogFixture {
     }
 
     /** A LoTW record from "CALL|yyyy-MM-dd HH:mm:ss[|BAND|MODE|DXCC|more ADIF]". */
-    static QByteArray lotwRecord(const QString &spec)
+    static QByteArray lotwRecord(const QString &entry)
     {
-        const QStringList p = spec.split(QLatin1Char('|'));
+        const QStringList p = entry.split(QLatin1Char('|'));
         const QDateTime at = utc(p.value(1));
         QByteArray record = field("CALL", p.value(0).toUtf8()) +
                             field("BAND", p.value(2, QStringLiteral("20M")).toUtf8()) +
@@ -48,11 +48,11 @@ struct QslFixture : LogFixture {
     }
 
     /** Stores QSOs from "CALL|datetime[|band|mode|adif|lotwqsl|eqsl]" in order (ids 1, 2, …). */
-    void storeSpecs(const QStringList &specs)
+    void storeEntries(const QStringList &entries)
     {
         QList<QsoClass> qsos;
-        for (const QString &spec : specs) {
-            const QStringList p = spec.split(QLatin1Char('|'));
+        for (const QString &entry : entries) {
+            const QStringList p = entry.split(QLatin1Char('|'));
             QsoClass q = qso(p.value(0), p.value(1));
             q.band = p.value(2, QStringLiteral("20m"));
             q.mode = p.value(3, QStringLiteral("CW"));

@@ -93,9 +93,9 @@ private slots:
 
     void twoStepDownload()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|230||S",
-                      "K1AB|2025-06-15 13:00:00|20m|FT4|291||W",
-                      "K1ABC|2025-06-15 14:00:00|20m|CW|291||W"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00|20m|CW|230||S",
+                        "K1AB|2025-06-15 13:00:00|20m|FT4|291||W",
+                        "K1ABC|2025-06-15 14:00:00|20m|CW|291||W"});
         QVERIFY(f.app->log().updatePrefs("eqsllastqsl", "2024-05-06 07:08:09"));
         LoopbackHttpServer server;
         server.answer(kInboxPath, {200, kLinkPage, false});
@@ -167,7 +167,7 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, lastStatus);
         QFETCH(bool, pageShown);
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W"});
         QVERIFY(f.app->log().updatePrefs("eqsllastqsl", "2024-05-06 07:08:09"));
         LoopbackHttpServer server;
         server.answer(kInboxPath, {200, first, false});
@@ -245,7 +245,7 @@ private slots:
 
     void exactModeBeatsNearerClass()
     {
-        f.storeSpecs(
+        f.storeEntries(
             {"K1AB|2025-06-15 12:00:00|20m|FT8|291||W", "K1AB|2025-06-15 12:40:00|20m|FT4|291||W"});
         const QByteArray file = inbox(inboxRecord("K1AB", "20250615", "1201", "20M", "MFSK",
                                                   QslFixture::field("SUBMODE", "FT4")));
@@ -314,9 +314,9 @@ private slots:
 
     void uploadAndConfirm()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W",
-                      "DL2BB|2025-06-15 12:10:00|20m|CW|230||R",
-                      "DL3CC|2025-06-15 12:20:00|20m|CW|230||S"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00|20m|CW|230||W",
+                        "DL2BB|2025-06-15 12:10:00|20m|CW|230||R",
+                        "DL3CC|2025-06-15 12:20:00|20m|CW|230||S"});
         LoopbackHttpServer server;
         server.answer("/qslcard/ImportADIF.cfm", {200, "Result: 2 out of 2 records added", false});
         f.app->defaults().setValue(QStringLiteral("EqslHost"), server.url());

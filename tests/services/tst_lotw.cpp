@@ -125,7 +125,7 @@ private slots:
         QFETCH(QStringList, logged);
         QFETCH(QStringList, qsls);
         QFETCH(QList<qint64>, matched);
-        f.storeSpecs(logged);
+        f.storeEntries(logged);
         const lotw::Applied applied = apply(QslFixture::lotwReport(qsls), false);
         QVERIFY2(applied.ok, qPrintable(applied.error));
         QList<qint64> ids;
@@ -228,7 +228,7 @@ private slots:
         QFETCH(QStringList, qsls);
         QFETCH(QStringList, notes);
         QFETCH(bool, paperFirst);
-        f.storeSpecs(logged);
+        f.storeEntries(logged);
         if (paperFirst) {
             db::Database database;
             QCOMPARE(database.open(f.logbookPath()), 0);
@@ -277,8 +277,8 @@ private slots:
         QFETCH(QStringList, qsls);
         QFETCH(QStringList, notes);
         QList<QsoClass> qsos;
-        for (const QString &spec : logged) {
-            const QStringList p = spec.split('|');
+        for (const QString &entry : logged) {
+            const QStringList p = entry.split('|');
             QsoClass q = QslFixture::qso(p[0], p[1]);
             q.band = p[2];
             q.locator = p.value(7);
@@ -366,7 +366,7 @@ private slots:
         QFETCH(bool, applied);
         QFETCH(QString, lastStatus);
         QFETCH(bool, pageShown);
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
         f.app->log().saveLotwPrefs({{"lotwlastqsl", "2025-06-01 00:00:00"}});
         LoopbackHttpServer server;
         server.answer("/lotwuser/lotwreport.adi", {status, body, false});
@@ -394,7 +394,7 @@ private slots:
 
     void slowReplyTimesOut()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
         LoopbackHttpServer server;
         server.answer("/lotwuser/lotwreport.adi", {200, {}, true});
         QElapsedTimer clock;

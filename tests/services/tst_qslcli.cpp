@@ -45,7 +45,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
         QFETCH(QStringList, results);
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
         const QString path = f.path("saved.adi");
         QVERIFY(QslFixture::write(path, file));
         f.app.reset(); // the CLI is the only one at the logbook now
@@ -67,7 +67,7 @@ private slots:
 
     void uploadDryRunListsWaitingQsos()
     {
-        f.storeSpecs(
+        f.storeEntries(
             {"DL1AA|2025-06-15 12:00:00|20m|CW|230||W", "DL2BB|2025-06-15 12:10:00|20m|CW|230||S"});
         f.app.reset();
         const CliRun run = CliRun::in(f.dir->path(), {"eqsl", "upload", "--dry-run"});

@@ -21,7 +21,7 @@ private slots:
 
     void lotwLoadFillsTheList()
     {
-        f.storeSpecs({"DL1AA|2025-06-15 12:00:00|20m|CW|291"});
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00|20m|CW|291"});
         LoopbackHttpServer server;
         server.answer("/lotwuser/lotwreport.adi",
                       {200,
@@ -108,7 +108,7 @@ private slots:
 
     void eqslUploadWaitsForTheUser()
     {
-        f.storeSpecs(
+        f.storeEntries(
             {"DL1AA|2025-06-15 12:00:00|20m|CW|230||W", "DL2BB|2025-06-15 12:10:00|20m|CW|230||W"});
         LoopbackHttpServer server;
         server.answer("/qslcard/ImportADIF.cfm", {200, "Result: 1 out of 1 records added", false});
