@@ -107,4 +107,62 @@ QString makeModeInfoText(const QString &extendedInfo)
     return summary;
 }
 
+namespace {
+
+bool anyCell(const QString &text, qsizetype from, qsizetype count, qsizetype stride, CellTest test)
+{
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype at = from + i * stride;
+        if (at < text.size() && test(text.at(at)))
+            return true;
+    }
+    return false;
+}
+
+bool isTracked(int xBand)
+{
+    return xBand >= 1 && xBand <= kTrackedBands;
+}
+
+bool isModeClass(int xMode)
+{
+    return xMode >= 1 && xMode <= 3;
+}
+
+} // namespace
+
+EntityStatus EntityStatus::of(const QString &info, const QString &group60m)
+{
+    return {info, group60m, dxinfo::extended(info, group60m)};
+}
+
+bool entityAnswer(const EntityStatus &status, CellTest test)
+{
+    return anyCell(status.extended, 0, kExtendedLength, 1, test);
+}
+
+bool bandAnswer(const EntityStatus &status, int xBand, CellTest test)
+{
+    if (xBand == k60mBand)
+        return anyCell(status.group60m, 0, 3, 1, test);
+    return !isTracked(xBand) || anyCell(status.info, (xBand - 1) * 4, 3, 1, test);
+}
+
+bool modeAnswer(const EntityStatus &status, int xMode, CellTest test)
+{
+    if (!isModeClass(xMode))
+        return true;
+    return status.extended.size() >= kExtendedLength &&
+           anyCell(status.extended, xMode - 1, 13, 4, test);
+}
+
+bool slotAnswer(const EntityStatus &status, int xBand, int xMode, CellTest test)
+{
+    if (!isModeClass(xMode))
+        return true;
+    if (xBand == k60mBand)
+        return anyCell(status.group60m, xMode - 1, 1, 1, test);
+    return !isTracked(xBand) || anyCell(status.info, cellIndex(xBand, xMode), 1, 1, test);
+}
+
 } // namespace dxinfo

@@ -47,6 +47,28 @@ inline constexpr char kEmpty60m[] = "...";
 [[nodiscard]] bool isConfirmed(QChar cell);     // P, L or X
 [[nodiscard]] bool isLotwConfirmed(QChar cell); // L or X
 
+/** The status texts of one entity as the worked/confirmed questions read them: the usable stored
+ *  text, its 60 m group and both together. */
+struct EntityStatus {
+    QString info;
+    QString group60m;
+    QString extended;
+
+    [[nodiscard]] static EntityStatus of(const QString &info, const QString &group60m);
+};
+
+/** A question asked of one cell: isWorked, isConfirmed or isLotwConfirmed. */
+using CellTest = bool (*)(QChar);
+
+/** The entity on any band and mode. */
+[[nodiscard]] bool entityAnswer(const EntityStatus &status, CellTest test);
+/** The three cells of a band; bands that are not tracked count as done (never shown as new). */
+[[nodiscard]] bool bandAnswer(const EntityStatus &status, int xBand, CellTest test);
+/** A mode class in all thirteen groups; an unknown class counts as done. */
+[[nodiscard]] bool modeAnswer(const EntityStatus &status, int xMode, CellTest test);
+/** The one cell of a band and mode class (the slot); untracked ones count as done. */
+[[nodiscard]] bool slotAnswer(const EntityStatus &status, int xBand, int xMode, CellTest test);
+
 /** Per mode class one letter for the first twelve groups of an extended text (160 m … 2 m):
  *  X, P, L, W or "."; empty for a shorter text. */
 [[nodiscard]] QString makeModeInfoText(const QString &extendedInfo);

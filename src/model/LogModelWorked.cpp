@@ -26,23 +26,6 @@ QString strippedCall(const QString &call)
     return call.mid(begin, end - begin);
 }
 
-using CellTest = bool (*)(QChar);
-
-bool anyCell(const QString &text, qsizetype from, qsizetype count, qsizetype stride, CellTest test)
-{
-    for (qsizetype i = 0; i < count; ++i) {
-        const qsizetype at = from + i * stride;
-        if (at < text.size() && test(text.at(at)))
-            return true;
-    }
-    return false;
-}
-
-bool isTrackedBand(int xBand)
-{
-    return xBand >= 1 && xBand <= dxinfo::kTrackedBands;
-}
-
 } // namespace
 
 WorkedStore *LogModel::worked()
@@ -67,54 +50,9 @@ bool LogModel::stnCfdBefore(const OneDxSpotClass &spot)
 
 namespace {
 
-/** What the entity questions read: the stored text, the 60 m group and both together. */
-struct EntityTexts {
-    QString info;
-    QString group60m;
-    QString extended;
-};
-
-bool entityAnswer(const EntityTexts &texts, CellTest test)
+dxinfo::EntityStatus entityStatus(LogModel &log, int adif)
 {
-    return anyCell(texts.extended, 0, dxinfo::kExtendedLength, 1, test);
-}
-
-/** The three cells of the spot's band; untracked bands count as done (never shown as new). */
-bool bandAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
-{
-    if (spot.xBand == dxinfo::k60mBand)
-        return anyCell(texts.group60m, 0, 3, 1, test);
-    if (!isTrackedBand(spot.xBand))
-        return true;
-    return anyCell(texts.info, (spot.xBand - 1) * 4, 3, 1, test);
-}
-
-/** The spot's mode class in all thirteen groups. */
-bool modeAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
-{
-    if (spot.xMode < 1 || spot.xMode > 3)
-        return true;
-    if (texts.extended.size() < dxinfo::kExtendedLength)
-        return false;
-    return anyCell(texts.extended, spot.xMode - 1, 13, 4, test);
-}
-
-bool slotAnswer(const EntityTexts &texts, const OneDxSpotClass &spot, CellTest test)
-{
-    if (spot.xMode < 1 || spot.xMode > 3)
-        return true;
-    if (spot.xBand == dxinfo::k60mBand)
-        return test(texts.group60m.at(spot.xMode - 1));
-    if (!isTrackedBand(spot.xBand))
-        return true;
-    return test(texts.info.at(dxinfo::cellIndex(spot.xBand, spot.xMode)));
-}
-
-EntityTexts entityTexts(LogModel &log, int adif)
-{
-    EntityTexts texts{log.getDxInfoString(adif), log.get60mInfo(adif), {}};
-    texts.extended = dxinfo::extended(texts.info, texts.group60m);
-    return texts;
+    return dxinfo::EntityStatus::of(log.getDxInfoString(adif), log.get60mInfo(adif));
 }
 
 } // namespace
@@ -122,87 +60,89 @@ EntityTexts entityTexts(LogModel &log, int adif)
 SpotAnswers LogModel::spotAnswers(const OneDxSpotClass &spot)
 {
     SpotAnswers a;
-    EntityTexts texts{
-        QString::fromLatin1(dxinfo::kEmpty), QString::fromLatin1(dxinfo::kEmpty60m), {}};
+    QString info = QString::fromLatin1(dxinfo::kEmpty);
+    QString group60m = QString::fromLatin1(dxinfo::kEmpty60m);
     if (!m_isSyncLog) {
         const WorkedStore::StationAnswer station =
             m_spotStatus.station(strippedCall(spot.dxCall), spot.band, spot.xMode);
         a.stnWkdBefore = station.worked;
         a.stnCfdBefore = station.confirmed;
-        texts.info = dxinfo::usable(m_spotStatus.dxInfo(spot.adif).value_or(QString()));
+        info = dxinfo::usable(m_spotStatus.dxInfo(spot.adif).value_or(QString()));
         if (spot.adif >= 1 && spot.adif < k60mCacheLimit)
-            texts.group60m = m_spotStatus.group60m(spot.adif);
+            group60m = m_spotStatus.group60m(spot.adif);
     } else {
         diag(QStringLiteral("Error in openDB while sync log is in use"));
     }
-    texts.extended = dxinfo::extended(texts.info, texts.group60m);
-    a.dxWkd = entityAnswer(texts, dxinfo::isWorked);
-    a.dxCfd = entityAnswer(texts, dxinfo::isConfirmed);
-    a.dxCfdLotw = entityAnswer(texts, dxinfo::isLotwConfirmed);
-    a.bandWkd = bandAnswer(texts, spot, dxinfo::isWorked);
-    a.bandCfd = bandAnswer(texts, spot, dxinfo::isConfirmed);
-    a.bandCfdLotw = bandAnswer(texts, spot, dxinfo::isLotwConfirmed);
-    a.modeWkd = modeAnswer(texts, spot, dxinfo::isWorked);
-    a.modeCfd = modeAnswer(texts, spot, dxinfo::isConfirmed);
-    a.modeCfdLotw = modeAnswer(texts, spot, dxinfo::isLotwConfirmed);
-    a.bandModeWkd = slotAnswer(texts, spot, dxinfo::isWorked);
-    a.bandModeCfd = slotAnswer(texts, spot, dxinfo::isConfirmed);
+    const dxinfo::EntityStatus texts = dxinfo::EntityStatus::of(info, group60m);
+    a.dxWkd = dxinfo::entityAnswer(texts, dxinfo::isWorked);
+    a.dxCfd = dxinfo::entityAnswer(texts, dxinfo::isConfirmed);
+    a.dxCfdLotw = dxinfo::entityAnswer(texts, dxinfo::isLotwConfirmed);
+    a.bandWkd = dxinfo::bandAnswer(texts, spot.xBand, dxinfo::isWorked);
+    a.bandCfd = dxinfo::bandAnswer(texts, spot.xBand, dxinfo::isConfirmed);
+    a.bandCfdLotw = dxinfo::bandAnswer(texts, spot.xBand, dxinfo::isLotwConfirmed);
+    a.modeWkd = dxinfo::modeAnswer(texts, spot.xMode, dxinfo::isWorked);
+    a.modeCfd = dxinfo::modeAnswer(texts, spot.xMode, dxinfo::isConfirmed);
+    a.modeCfdLotw = dxinfo::modeAnswer(texts, spot.xMode, dxinfo::isLotwConfirmed);
+    a.bandModeWkd = dxinfo::slotAnswer(texts, spot.xBand, spot.xMode, dxinfo::isWorked);
+    a.bandModeCfd = dxinfo::slotAnswer(texts, spot.xBand, spot.xMode, dxinfo::isConfirmed);
     return a;
 }
 
 bool LogModel::dxWkd(int adif)
 {
-    return entityAnswer(entityTexts(*this, adif), dxinfo::isWorked);
+    return dxinfo::entityAnswer(entityStatus(*this, adif), dxinfo::isWorked);
 }
 
 bool LogModel::dxCfd(int adif)
 {
-    return entityAnswer(entityTexts(*this, adif), dxinfo::isConfirmed);
+    return dxinfo::entityAnswer(entityStatus(*this, adif), dxinfo::isConfirmed);
 }
 
 bool LogModel::dxCfdLotw(int adif)
 {
-    return entityAnswer(entityTexts(*this, adif), dxinfo::isLotwConfirmed);
+    return dxinfo::entityAnswer(entityStatus(*this, adif), dxinfo::isLotwConfirmed);
 }
 
 bool LogModel::bandWkd(const OneDxSpotClass &spot)
 {
-    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
+    return dxinfo::bandAnswer(entityStatus(*this, spot.adif), spot.xBand, dxinfo::isWorked);
 }
 
 bool LogModel::bandCfd(const OneDxSpotClass &spot)
 {
-    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
+    return dxinfo::bandAnswer(entityStatus(*this, spot.adif), spot.xBand, dxinfo::isConfirmed);
 }
 
 bool LogModel::bandCfdLotw(const OneDxSpotClass &spot)
 {
-    return bandAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isLotwConfirmed);
+    return dxinfo::bandAnswer(entityStatus(*this, spot.adif), spot.xBand, dxinfo::isLotwConfirmed);
 }
 
 bool LogModel::modeWkd(const OneDxSpotClass &spot)
 {
-    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
+    return dxinfo::modeAnswer(entityStatus(*this, spot.adif), spot.xMode, dxinfo::isWorked);
 }
 
 bool LogModel::modeCfd(const OneDxSpotClass &spot)
 {
-    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
+    return dxinfo::modeAnswer(entityStatus(*this, spot.adif), spot.xMode, dxinfo::isConfirmed);
 }
 
 bool LogModel::modeCfdLotw(const OneDxSpotClass &spot)
 {
-    return modeAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isLotwConfirmed);
+    return dxinfo::modeAnswer(entityStatus(*this, spot.adif), spot.xMode, dxinfo::isLotwConfirmed);
 }
 
 bool LogModel::bandModeWkd(const OneDxSpotClass &spot)
 {
-    return slotAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isWorked);
+    return dxinfo::slotAnswer(entityStatus(*this, spot.adif), spot.xBand, spot.xMode,
+                              dxinfo::isWorked);
 }
 
 bool LogModel::bandModeCfd(const OneDxSpotClass &spot)
 {
-    return slotAnswer(entityTexts(*this, spot.adif), spot, dxinfo::isConfirmed);
+    return dxinfo::slotAnswer(entityStatus(*this, spot.adif), spot.xBand, spot.xMode,
+                              dxinfo::isConfirmed);
 }
 
 bool LogModel::iotaWkd(const QString &reference)
@@ -320,7 +260,7 @@ void LogModel::addToDxInfo(const QsoClass &qso)
         m_info60m[adif].clear();
     const int xBand = refdata::band2xBand(qso.band);
     const int xMode = refdata::mode2xMode(qso.mode);
-    if (!isTrackedBand(xBand) || xMode < 1)
+    if (xBand < 1 || xBand > dxinfo::kTrackedBands || xMode < 1)
         return;
     const std::optional<QString> stored = m_fileWorked.storedDxInfo(adif);
     if (!stored || stored->size() < dxinfo::kLength) {

@@ -4,9 +4,6 @@
 // them; it receives them from the shell.
 
 #include "cluster/ClusterScreen.h"
-#include "services/EqslScreen.h"
-#include "services/LotwScreen.h"
-#include "services/QslResultModel.h"
 #include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
@@ -14,6 +11,9 @@
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineMapItem.h"
 #include "map/GraylineScreen.h"
+#include "services/EqslScreen.h"
+#include "services/LotwScreen.h"
+#include "services/QslResultModel.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"

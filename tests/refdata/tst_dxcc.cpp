@@ -119,8 +119,8 @@ void TestDxcc::initTestCase()
     m_shipped->clock().setFixed(at(QStringLiteral("2024-06-15 12:00:00")));
     m_small = std::make_unique<AppDelegate>(DataFolder::at(m_smallDir.path()));
     m_small->clock().setFixed(at(QStringLiteral("2024-06-15 12:00:00")));
-    QVERIFY(
-        testsupport::writeSmallDatabase(m_small->folder().filePath(QStringLiteral("ClublogDXCC.db"))));
+    QVERIFY(testsupport::writeSmallDatabase(
+        m_small->folder().filePath(QStringLiteral("ClublogDXCC.db"))));
 }
 
 std::unique_ptr<DXCCModel> TestDxcc::smallModel(AppDelegate &app, bool cached)
