@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build ccache pkg-config git
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-    qt6-connectivity-dev qt6-positioning-dev qt6-multimedia-dev qt6-tools-dev
+    qt6-connectivity-dev qt6-positioning-dev qt6-multimedia-dev qt6-tools-dev qt6-serialport-dev
     qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
     qml6-module-qtquick-templates qml6-module-qtquick-window qml6-module-qtquick-dialogs
     qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtqml
@@ -14,7 +14,7 @@ packages=(
     qt6-qpa-plugins libgl-dev
     libsqlite3-dev sqlite3 zlib1g-dev libzxing-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri libglx-mesa0 fonts-dejavu-core
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev libhamlib-utils
 )
 
 missing=()
