@@ -20,6 +20,8 @@ public:
     /** Clears the list and listens on the port; ignored while listening. */
     void start(quint16 port);
     void stop();
+    /** For tests: how long start() listens. */
+    void setListenMs(int ms);
     [[nodiscard]] bool isRunning() const;
     /** The addresses found, in the order they were heard. */
     [[nodiscard]] QStringList hosts() const;
@@ -34,6 +36,8 @@ signals:
     void failed(const QString &reason);
 
 private:
+    void readDatagrams();
+
     struct Private;
     std::unique_ptr<Private> d;
 };
