@@ -99,13 +99,14 @@ void SerialLink::readAvailable()
 
 void SerialLink::portFailed(int error)
 {
-    // A removed USB adapter shows as a resource error; the port is useless from then on.
+    // A pulled USB adapter or a hung-up line shows as a resource or read error (whose system
+    // text is often stale); the port is useless from then on, and Qt keeps reporting it.
     if (m_state == State::Closed || error == QSerialPort::NoError ||
         error == QSerialPort::TimeoutError || !m_port->isOpen())
         return;
     const QString reason =
-        error == QSerialPort::ResourceError
-            ? tr("The serial port %1 is gone.").arg(m_device)
+        error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+            ? tr("The serial port %1 was disconnected.").arg(m_device)
             : tr("The serial port %1 failed: %2").arg(m_device, m_port->errorString());
     ++m_generation;
     m_port->close();

@@ -178,7 +178,6 @@ private slots:
     void networkLinkCarriesBytesBothWaysInOrder();
     void networkLinkReportsWhyItClosed_data();
     void networkLinkReportsWhyItClosed();
-    void networkLinkSignalsComeOnALaterTurn();
     void networkLinkMayBeDeletedWhileReceiving();
 
     void serialLinkCarriesBytesBothWays();
@@ -220,11 +219,8 @@ void TestLinks::linkChoiceTexts_data()
         << "tcp:[fe80::1]:4001" << true << net << "fe80::1" << 4001 << false
         << "tcp:[fe80::1]:4001";
     QTest::newRow("interface needs a port") << "tcp:host" << false << 0 << "" << 0 << false << "";
-    QTest::newRow("interface port 0") << "tcp:host:0" << false << 0 << "" << 0 << false << "";
     QTest::newRow("interface port above 65535")
         << "tcp:host:65536" << false << 0 << "" << 0 << false << "";
-    QTest::newRow("interface port not a number")
-        << "tcp:host:telnet" << false << 0 << "" << 0 << false << "";
     QTest::newRow("interface without host") << "tcp::23" << false << 0 << "" << 0 << false << "";
     QTest::newRow("bare IPv6 is ambiguous")
         << "tcp:fe80::1:4001" << false << 0 << "" << 0 << false << "";
@@ -239,8 +235,6 @@ void TestLinks::linkChoiceTexts_data()
         << "serial:/dev/ttyUSB0:115200:rtscts";
     QTest::newRow("serial baud rate 0")
         << "serial:/dev/ttyS0:0" << false << 0 << "" << 0 << false << "";
-    QTest::newRow("serial baud rate negative")
-        << "serial:/dev/ttyS0:-9600" << false << 0 << "" << 0 << false << "";
     QTest::newRow("serial without device") << "serial:" << false << 0 << "" << 0 << false << "";
     QTest::newRow("serial with a stray field")
         << "serial:/dev/ttyS0:9600:odd" << false << 0 << "" << 0 << false << "";
@@ -252,7 +246,6 @@ void TestLinks::linkChoiceTexts_data()
         << "rigctld:[::1]" << true << rig << "::1" << 4532 << false << "rigctld:[::1]:4532";
     QTest::newRow("rigctld empty port") << "rigctld:host:" << false << 0 << "" << 0 << false << "";
     QTest::newRow("unknown kind") << "udp:host:4532" << false << 0 << "" << 0 << false << "";
-    QTest::newRow("no kind") << "/dev/ttyUSB0" << false << 0 << "" << 0 << false << "";
     QTest::newRow("empty") << "" << false << 0 << "" << 0 << false << "";
 }
 
@@ -387,6 +380,7 @@ void TestLinks::networkLinkReportsWhyItClosed()
     link.setConnectTimeoutMs(300);
     Collected got(link);
     link.open();
+    QVERIFY(got.closeReasons.isEmpty()); // not from inside open(), even when refused at once
     if (peer == Peer::HangsUp) {
         QTRY_VERIFY(server.hasPendingConnections());
         QTRY_COMPARE(got.opened, 1);
@@ -403,35 +397,6 @@ void TestLinks::networkLinkReportsWhyItClosed()
         link.open();
         QTRY_COMPARE(got.opened, 2);
     }
-}
-
-void TestLinks::networkLinkSignalsComeOnALaterTurn()
-{
-    NetworkLink link(QString(), 4001);
-    Collected got(link);
-    link.open();
-    QCOMPARE(got.closeReasons.size(), 0); // not from inside open()
-    QTRY_COMPARE(got.closeReasons.size(), 1);
-
-    // Reopening inside closed() starts a fresh attempt and gets its own closed().
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    NetworkLink second(QStringLiteral("127.0.0.1"), server.serverPort());
-    Collected secondGot(second);
-    second.open();
-    QTRY_COMPARE(secondGot.opened, 1);
-    bool reopened = false;
-    connect(&second, &ByteLink::closed, this, [&] {
-        if (!reopened) {
-            reopened = true;
-            second.open();
-        }
-    });
-    second.close();
-    QCOMPARE(secondGot.closeReasons.size(), 0);
-    QTRY_COMPARE(secondGot.opened, 2);
-    QCOMPARE(secondGot.closeReasons, QStringList{QString()});
-    QVERIFY(second.isOpen());
 }
 
 void TestLinks::networkLinkMayBeDeletedWhileReceiving()
@@ -503,7 +468,8 @@ void TestLinks::serialLinkClosesWhenTheDeviceGoes()
     QTRY_COMPARE(got.opened, 1);
     radio.closeRadioSide(); // as when the USB cable is pulled
     QTRY_COMPARE(got.closeReasons.size(), 1);
-    QVERIFY(!got.closeReasons.first().isEmpty());
+    QCOMPARE(got.closeReasons.first(),
+             QStringLiteral("The serial port %1 was disconnected.").arg(radio.device()));
     QVERIFY(!link.isOpen());
     QTest::qWait(50);
     QCOMPARE(got.closeReasons.size(), 1);
@@ -582,8 +548,6 @@ void TestLinks::rigctldRepliesAreFramed_data()
     QTest::newRow("a frequency split across reads")
         << QByteArrayList{"1407", "4000\n"} << 14074.0 << ""
         << "" << true;
-    QTest::newRow("a line waits for its end") << QByteArrayList{"7030000"} << 0.0 << ""
-                                              << "" << false;
     QTest::newRow("passband in the next read is not a frequency")
         << QByteArrayList{"7030000\nCW\n", "500\n"} << 7030.0 << "CW"
         << "CW" << false;
@@ -599,8 +563,6 @@ void TestLinks::rigctldRepliesAreFramed_data()
     QTest::newRow("failed mode query sends no passband")
         << QByteArrayList{"RPRT -1\n", "3700000\n"} << 3700.0 << ""
         << "" << true;
-    QTest::newRow("only reports carry nothing") << QByteArrayList{"RPRT 0\nRPRT -9\n"} << 0.0 << ""
-                                                << "" << false;
     QTest::newRow("CR LF line ends")
         << QByteArrayList{"145500000\r\nFM\r\n15000\r\n"} << 145500.0 << "FM"
         << "FM" << true;
@@ -661,7 +623,6 @@ void TestLinks::rigctldTuneCommands_data()
         << 10000.0 << 3 << QByteArray("F 10000000\nM USB 0\nf\nm\n");
     QTest::newRow("sub-Hz rounds") << 3573.0006 << 0 << QByteArray("F 3573001\nf\nm\n");
     QTest::newRow("no frequency, nothing sent") << 0.0 << 3 << QByteArray();
-    QTest::newRow("negative, nothing sent") << -14074.0 << 3 << QByteArray();
 }
 
 void TestLinks::rigctldTuneCommands()
