@@ -29,45 +29,39 @@ void NetworkLink::open()
 {
     if (m_state != State::Closed)
         return;
+    if (m_port == 0) {
+        postClosed(tr("The port 0 is not between 1 and 65535."));
+        return;
+    }
     m_state = State::Opening;
     m_error.clear();
     const quint64 generation = ++m_generation;
     m_socket = new net::AsyncSocket(this);
-    // Queued, so that a receiver may delete this link (and with it the socket) in any signal.
-    const auto current = [this, generation] { return generation == m_generation; };
-    connect(
-        m_socket, &net::AsyncSocket::didConnectToHost, this,
-        [this, current] {
-            if (current())
-                socketConnected();
-        },
-        Qt::QueuedConnection);
-    connect(
-        m_socket, &net::AsyncSocket::didReadData, this,
-        [this, current](const QByteArray &data) {
-            if (current())
-                socketRead(data);
-        },
-        Qt::QueuedConnection);
+    // The socket's signals are taken at once, so that the next read is queued before the socket
+    // decides a peer's close (nothing it sent last is lost); what they mean for the receiver is
+    // posted, so that it may close, reopen or delete this link in any signal.
+    const auto later = [this, generation](auto step) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, step] {
+                if (generation == m_generation)
+                    step();
+            },
+            Qt::QueuedConnection);
+    };
+    connect(m_socket, &net::AsyncSocket::didConnectToHost, this, [this, later] {
+        m_socket->readDataWithTimeout(-1, kReadTag);
+        later([this] { socketConnected(); });
+    });
+    connect(m_socket, &net::AsyncSocket::didReadData, this, [this, later](const QByteArray &data) {
+        m_socket->readDataWithTimeout(-1, kReadTag);
+        later([this, data] { socketRead(data); });
+    });
     connect(m_socket, &net::AsyncSocket::willDisconnectWithError, this,
-            [this, current](const net::SocketError &error) {
-                if (current())
-                    m_error = error.localizedDescription();
-            });
-    connect(
-        m_socket, &net::AsyncSocket::didDisconnect, this,
-        [this, current] {
-            if (current())
-                socketClosed();
-        },
-        Qt::QueuedConnection);
+            [this](const net::SocketError &error) { m_error = error.localizedDescription(); });
+    connect(m_socket, &net::AsyncSocket::didDisconnect, this,
+            [this, later] { later([this] { socketClosed(); }); });
 
-    if (m_port == 0) {
-        dropSocket();
-        m_state = State::Closed;
-        postClosed(tr("The port 0 is not between 1 and 65535."));
-        return;
-    }
     const std::optional<net::SocketError> refused =
         m_socket->connectToHost(m_host, m_port, m_connectTimeoutMs / 1000.0);
     if (refused) {
@@ -102,14 +96,12 @@ QString NetworkLink::description() const
 void NetworkLink::socketConnected()
 {
     m_state = State::Open;
-    m_socket->readDataWithTimeout(-1, kReadTag);
     emit opened();
 }
 
 void NetworkLink::socketRead(const QByteArray &data)
 {
     const quint64 generation = m_generation;
-    m_socket->readDataWithTimeout(-1, kReadTag);
     const QPointer<NetworkLink> alive(this);
     for (qsizetype at = 0; at < data.size(); at += kReadBlockSize) {
         emit received(data.mid(at, kReadBlockSize));
