@@ -2,8 +2,6 @@
 
 #include "trx/CatNumbers.h"
 
-#include <algorithm>
-
 namespace trx {
 namespace {
 
@@ -18,9 +16,8 @@ struct YaesuMode {
 };
 
 constexpr YaesuMode kModes[] = {
-    {0, "LSB", "SSB"}, {1, "USB", "SSB"}, {2, "CW", "CW"},   {3, "CW-R", "CW"},
-    {4, "AM", "AM"},   {6, "WFM", "FM"},  {8, "FM", "FM"},   {10, "Digi", "RTTY"},
-    {12, "PKT", "PKT"},
+    {0, "LSB", "SSB"}, {1, "USB", "SSB"}, {2, "CW", "CW"},      {3, "CW-R", "CW"},  {4, "AM", "AM"},
+    {6, "WFM", "FM"},  {8, "FM", "FM"},   {10, "Digi", "RTTY"}, {12, "PKT", "PKT"},
 };
 
 Command command(QByteArray parameters, char opcode)
@@ -29,14 +26,22 @@ Command command(QByteArray parameters, char opcode)
     return {parameters + opcode, 0};
 }
 
+const QByteArray &readCommand()
+{
+    static const QByteArray bytes = command({}, kRead).bytes;
+    return bytes;
+}
+
 } // namespace
 
-Ft817::Ft817(TuningRange range) : BasicCommandSet(range) {}
+Ft817::Ft817(TuningRange range) : BasicCommandSet(range)
+{}
 
 Commands Ft817::startup() const
 {
-    m_outstanding = std::min(m_outstanding + 1, kMaxOutstanding);
-    return {command({}, kRead)};
+    m_tail.clear();
+    m_awaitingReply = true;
+    return {{readCommand(), 0}};
 }
 
 quint8 Ft817::modeByte(const TuneRequest &request, const CatOptions &options)
@@ -66,32 +71,29 @@ Commands Ft817::tune(const TuneRequest &request, const CatOptions &options) cons
 
 bool Ft817::feed(const QByteArray &bytes)
 {
-    if (m_outstanding == 0) {
-        m_tail.clear();
+    if (!m_awaitingReply)
         return false;
-    }
     m_tail += bytes;
-    bool read = false;
-    qsizetype at = 0;
-    while (m_outstanding > 0 && m_tail.size() - at >= kReplySize) {
-        if (takeReply(QByteArrayView(m_tail).sliced(at, kReplySize))) {
-            read = true;
-            at += kReplySize;
-            --m_outstanding;
-        } else {
-            ++at;
+    for (qsizetype at = 0; m_tail.size() - at >= kReplySize; ++at) {
+        const QByteArrayView candidate = QByteArrayView(m_tail).sliced(at, kReplySize);
+        if (candidate == readCommand()) {
+            at += kReplySize - 1; // our read echoed by a one-wire interface
+            continue;
+        }
+        if (takeReply(candidate)) {
+            m_tail.clear();
+            m_awaitingReply = false;
+            return true;
         }
     }
-    m_tail.remove(0, at);
-    if (m_outstanding == 0)
-        m_tail.clear(); // nothing more was asked for
-    return read;
+    m_tail = m_tail.right(kReplySize - 1);
+    return false;
 }
 
 bool Ft817::takeReply(QByteArrayView reply)
 {
     const std::optional<double> kHz = bcdToQRG(reply.first(4));
-    if (!kHz || *kHz <= 0)
+    if (!kHz || *kHz <= 0 || *kHz < lowestKHz() || *kHz > highestKHz())
         return false;
     m_state.kHz = *kHz;
     const int number = quint8(reply[4]) & 0x0F;
@@ -108,7 +110,7 @@ bool Ft817::takeReply(QByteArrayView reply)
 void Ft817::reset()
 {
     m_tail.clear();
-    m_outstanding = 0;
+    m_awaitingReply = false;
 }
 
 QString Ft817::frequencyText() const

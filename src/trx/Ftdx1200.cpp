@@ -12,10 +12,10 @@ struct YaesuMode {
 };
 
 constexpr YaesuMode kModes[] = {
-    {"01", "LSB", "SSB"},       {"02", "USB", "SSB"},       {"03", "CW", "CW"},
-    {"04", "FM", "FM"},         {"05", "AM", "AM"},         {"06", "RTTY-LSB", "RTTY"},
-    {"07", "CW-R", "CW"},       {"08", "Data-LSB", "PSK31"}, {"09", "RTTY-USB", "RTTY"},
-    {"0B", "FM-N", "FM"},       {"0C", "Data-USB", "PSK31"},
+    {"01", "LSB", "SSB"}, {"02", "USB", "SSB"},        {"03", "CW", "CW"},
+    {"04", "FM", "FM"},   {"05", "AM", "AM"},          {"06", "RTTY-LSB", "RTTY"},
+    {"07", "CW-R", "CW"}, {"08", "Data-LSB", "PSK31"}, {"09", "RTTY-USB", "RTTY"},
+    {"0B", "FM-N", "FM"}, {"0C", "Data-USB", "PSK31"},
 };
 
 constexpr int kFrequencyDigits = 8;
@@ -26,7 +26,8 @@ constexpr qsizetype kInfoModeAt = 20;
 
 } // namespace
 
-Ftdx1200::Ftdx1200(TuningRange range) : BasicCommandSet(range) {}
+Ftdx1200::Ftdx1200(TuningRange range) : BasicCommandSet(range)
+{}
 
 Commands Ftdx1200::startup() const
 {

@@ -21,10 +21,10 @@ struct IcomMode {
 };
 
 constexpr IcomMode kModes[] = {
-    {0x00, "LSB", "SSB"},    {0x01, "USB", "SSB"},    {0x02, "AM", "AM"},
-    {0x03, "CW", "CW"},      {0x04, "RTTY", "RTTY"},  {0x05, "FM", "FM"},
-    {0x06, "Wide FM", "FM"}, {0x07, "CW-R", "CW"},    {0x08, "RTTY-R", "RTTY"},
-    {0x11, "Sync.AM", "AM"}, {0x12, "PSK", "PSK31"},  {0x13, "PSK-R", "PSK31"},
+    {0x00, "LSB", "SSB"},    {0x01, "USB", "SSB"},   {0x02, "AM", "AM"},
+    {0x03, "CW", "CW"},      {0x04, "RTTY", "RTTY"}, {0x05, "FM", "FM"},
+    {0x06, "Wide FM", "FM"}, {0x07, "CW-R", "CW"},   {0x08, "RTTY-R", "RTTY"},
+    {0x11, "Sync.AM", "AM"}, {0x12, "PSK", "PSK31"}, {0x13, "PSK-R", "PSK31"},
 };
 
 /** The index of the last "FE FE" that starts before `end`, at or after `from`; -1 when none. */
@@ -40,8 +40,7 @@ qsizetype lastPreamble(const QByteArray &bytes, qsizetype from, qsizetype end)
 
 IcomCiv::IcomCiv(quint8 radioAddress, TuningRange range)
     : BasicCommandSet(range), m_address(radioAddress)
-{
-}
+{}
 
 Command IcomCiv::frame(quint8 command, QByteArrayView data) const
 {

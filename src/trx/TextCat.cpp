@@ -21,7 +21,7 @@ struct NamedMode {
 };
 
 constexpr NamedMode kModes[] = {
-    {1, "LSB", "SSB"}, {2, "USB", "SSB"},  {3, "CW", "CW"},     {4, "FM", "FM"},
+    {1, "LSB", "SSB"}, {2, "USB", "SSB"},    {3, "CW", "CW"},   {4, "FM", "FM"},
     {5, "AM", "AM"},   {6, "Data", nullptr}, {7, "CW-R", "CW"}, {9, "Data-R", nullptr},
 };
 
@@ -48,8 +48,7 @@ QByteArray frequencyCommand(double kHz)
 
 TextCat::TextCat(Model model, TuningRange range)
     : BasicCommandSet(range), m_profile(profileOf(model))
-{
-}
+{}
 
 Commands TextCat::startup() const
 {
@@ -197,21 +196,15 @@ QStringList TextCat::dataModeLabels() const
 
 const TextCat::Profile &TextCat::profileOf(Model model)
 {
-    static const TextCat::Profile k2{{";", "K20;AI1;"},
-                                     {"MD1;", "MD2;", "MD6;", "MD1;"},
-                                     false,
-                                     true,
-                                     {"LSB", "USB", "FSK"}};
+    static const TextCat::Profile k2{
+        {";", "K20;AI1;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, false, true, {"LSB", "USB", "FSK"}};
     static const TextCat::Profile k3{{";", "K31;AI2;IF;"},
                                      {"MD6;DT2;", "MD6;DT1;", "MD6;DT3;", "MD6;DT0;"},
                                      false,
                                      true,
                                      {"FSK D", "AFSK A", "PSK D", "DATA A"}};
-    static const TextCat::Profile kenwood{{";", "AI1;"},
-                                          {"MD1;", "MD2;", "MD6;", "MD1;"},
-                                          true,
-                                          false,
-                                          {"LSB", "USB", "FSK"}};
+    static const TextCat::Profile kenwood{
+        {";", "AI1;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, true, false, {"LSB", "USB", "FSK"}};
     switch (model) {
     case TextCat::Model::K2:
         return k2;
