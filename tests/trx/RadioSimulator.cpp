@@ -59,6 +59,17 @@ RadioSimulator::RadioSimulator(Family family, quint8 icomAddress)
     }
 }
 
+RadioSimulator::Family RadioSimulator::familyOf(const QString &model)
+{
+    if (model.startsWith("IC"))
+        return Family::Icom;
+    if (model == "FT-817")
+        return Family::Ft817;
+    if (model == "FTDX-1200")
+        return Family::Ftdx1200;
+    return Family::Text;
+}
+
 QByteArray RadioSimulator::respond(const QByteArray &incoming)
 {
     m_input += incoming;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QString>
 
 /** A radio at the far end of a link, for tests: it keeps a frequency and a mode, takes the
  *  commands of its family's command set as they arrive (in any pieces), answers the reads and
@@ -30,6 +31,8 @@ public:
     };
 
     explicit RadioSimulator(Family family, quint8 icomAddress = 0xA4);
+    /** The family of a model as offered ("IC-705", "KX3", "Generic", "FT-817", "FTDX-1200"). */
+    [[nodiscard]] static Family familyOf(const QString &model);
 
     /** What the radio sends back for these bytes, with the knobs applied. */
     [[nodiscard]] QByteArray respond(const QByteArray &incoming);

@@ -98,17 +98,6 @@ qsizetype maxTail(const CommandSet &set)
     return TextCat::kMaxTail;
 }
 
-RadioSimulator::Family familyOf(const QString &model)
-{
-    if (model.startsWith("IC"))
-        return RadioSimulator::Family::Icom;
-    if (model == "FT-817")
-        return RadioSimulator::Family::Ft817;
-    if (model == "FTDX-1200")
-        return RadioSimulator::Family::Ftdx1200;
-    return RadioSimulator::Family::Text;
-}
-
 void setKnobs(RadioSimulator &radio, const QString &knobs)
 {
     const QString value = knobs.section(':', 1);
@@ -463,7 +452,7 @@ void TestCommandSets::simulatedRadioFollows()
     QFETCH(QString, state);
 
     const std::unique_ptr<CommandSet> set = commandSet(model);
-    RadioSimulator radio(familyOf(model), icomAddressOf(model).value_or(0));
+    RadioSimulator radio(RadioSimulator::familyOf(model), icomAddressOf(model).value_or(0));
     setKnobs(radio, knobs);
     exchange(*set, radio, set->startup());
     exchange(*set, radio, set->tune({kHz, xMode}, {dataSubMode, true}));
