@@ -1,0 +1,543 @@
+// Command sets of the radios: replies read from pieces as links deliver them (split, merged,
+// echoed, corrupted, from other radios), the exact commands sent, and each command set against a
+// simulated radio of its family.
+
+#include "RadioSimulator.h"
+#include "trx/CatNumbers.h"
+#include "trx/Ft817.h"
+#include "trx/Ftdx1200.h"
+#include "trx/IcomCiv.h"
+#include "trx/RadioModels.h"
+#include "trx/TextCat.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace trx;
+
+namespace {
+
+std::optional<Make> makeOf(const QString &model)
+{
+    for (const Make make : {Make::Elecraft, Make::Icom, Make::Kenwood, Make::Yaesu})
+        if (modelsOf(make).contains(model))
+            return make;
+    return std::nullopt;
+}
+
+std::unique_ptr<CommandSet> commandSet(const QString &model)
+{
+    return makeCommandSet({makeOf(model).value(), model, 0});
+}
+
+/** Icom and the FT-817 speak bytes, written in hex in the tables; the others text. */
+bool speaksBytes(const QString &model)
+{
+    return model.startsWith("IC") || model == "FT-817";
+}
+
+QByteArray wire(const QString &model, const QString &piece)
+{
+    return speaksBytes(model) ? QByteArray::fromHex(piece.toLatin1()) : piece.toLatin1();
+}
+
+QString written(const QString &model, const QByteArray &bytes)
+{
+    return speaksBytes(model) ? QString::fromLatin1(bytes.toHex(' ').toUpper())
+                              : QString::fromLatin1(bytes);
+}
+
+/** Commands as "bytes@pause | …", the pause left out when there is none. */
+QString written(const QString &model, const Commands &commands)
+{
+    QStringList texts;
+    for (const Command &command : commands)
+        texts += written(model, command.bytes) +
+                 (command.pauseAfterMs ? QString("@%1").arg(command.pauseAfterMs) : QString());
+    return texts.join(" | ");
+}
+
+/** "kHz mode/log", " data" in a data mode. */
+QString summary(const RadioState &state)
+{
+    return QString("%1 %2/%3%4")
+        .arg(state.kHz, 0, 'f', 3)
+        .arg(state.mode, state.logMode, state.dataMode ? " data" : "");
+}
+
+/** Feeds "|"-separated pieces; a piece "P" hands out a poll as the controller would. */
+bool feedPieces(CommandSet &set, const QString &model, const QString &pieces)
+{
+    bool read = false;
+    for (const QString &piece : pieces.split(" | ")) {
+        if (piece == "P")
+            (void)set.poll();
+        else
+            read = set.feed(wire(model, piece)) || read;
+    }
+    return read;
+}
+
+qsizetype pendingBytes(const CommandSet &set)
+{
+    if (const auto *icom = dynamic_cast<const IcomCiv *>(&set))
+        return icom->pendingBytes();
+    if (const auto *text = dynamic_cast<const TextCat *>(&set))
+        return text->pendingBytes();
+    if (const auto *ft817 = dynamic_cast<const Ft817 *>(&set))
+        return ft817->pendingBytes();
+    return dynamic_cast<const Ftdx1200 &>(set).pendingBytes();
+}
+
+qsizetype maxTail(const CommandSet &set)
+{
+    if (dynamic_cast<const IcomCiv *>(&set))
+        return IcomCiv::kMaxTail;
+    if (dynamic_cast<const Ft817 *>(&set))
+        return Ft817::kReplySize - 1;
+    return TextCat::kMaxTail;
+}
+
+void setKnobs(RadioSimulator &radio, const QString &knobs)
+{
+    const QString value = knobs.section(':', 1);
+    if (knobs.startsWith("split"))
+        radio.knobs.splitAfter = value.toInt();
+    else if (knobs == "merge")
+        radio.knobs.mergeReplies = true;
+    else if (knobs == "echo")
+        radio.knobs.echo = true;
+    else if (knobs.startsWith("corrupt"))
+        radio.knobs.corruptAt = value.toInt();
+    else if (knobs.startsWith("other"))
+        radio.knobs.otherAddress = quint8(value.toUInt(nullptr, 16));
+}
+
+/** Sends the commands to the radio one by one and feeds back what it answers. */
+void exchange(CommandSet &set, RadioSimulator &radio, const Commands &commands)
+{
+    for (const Command &command : commands)
+        set.feed(radio.respond(command.bytes));
+}
+
+/** One row of the current table. */
+template <typename... Values> void row(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
+const QString kK3DataInfo = "IF00014074000     +000000 0006000021 ";
+const QString kKenwoodInfo = "IF00007074000     +00000000002000000 ";
+
+} // namespace
+
+class TestCommandSets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void repliesRead_data();
+    void repliesRead();
+    void tailStaysCapped_data();
+    void tailStaysCapped();
+    void commandsSent_data();
+    void commandsSent();
+    void bcdFrequencies_data();
+    void bcdFrequencies();
+    void simulatedRadioFollows_data();
+    void simulatedRadioFollows();
+    void presentation_data();
+    void presentation();
+    void modelChoices_data();
+    void modelChoices();
+};
+
+void TestCommandSets::repliesRead_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("pieces");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("read");
+
+    row("CI-V transceive frequency 14 074 kHz", "IC-705", "FE FE E0 A4 00 00 40 07 14 00 FD",
+        "14074.000 /", true);
+    row("CI-V frame split across two reads", "IC-705", "FE FE E0 A4 00 00 | 40 07 14 00 FD",
+        "14074.000 /", true);
+    row("CI-V preamble split, then byte by byte", "IC-705",
+        "FE | FE | E0 | A4 | 00 | 00 | 40 | 07 | 14 | 00 | FD", "14074.000 /", true);
+    row("CI-V two frames in one read applied in order", "IC-705",
+        "FE FE E0 A4 00 00 40 07 14 00 FD FE FE E0 A4 01 03 02 FD", "14074.000 CW/CW", true);
+    row("CI-V mode 01 03 is CW", "IC-705", "FE FE E0 A4 01 03 02 FD", "0.000 CW/CW", true);
+    row("CI-V mode code 14 shows ?? and keeps the log mode", "IC-705",
+        "FE FE E0 A4 01 01 FD | FE FE E0 A4 01 14 FD", "0.000 ?\?/SSB", true);
+    row("CI-V replies to the reads", "IC-705",
+        "FE FE E0 A4 03 00 00 07 07 00 FD FE FE E0 A4 04 12 01 FD", "7070.000 PSK/PSK31", true);
+    row("CI-V wrong preamble ignored", "IC-705", "FF FE E0 A4 00 00 40 07 14 00 FD", "0.000 /",
+        false);
+    row("CI-V echo of our reads is no reply", "IC-705", "FE FE A4 E0 03 FD FE FE A4 E0 04 FD",
+        "0.000 /", false);
+    row("CI-V echo of our tuning is no reply", "IC-705", "FE FE A4 E0 05 00 40 07 14 00 FD",
+        "0.000 /", false);
+    row("CI-V another radio on the bus ignored", "IC-705",
+        "FE FE E0 94 03 00 00 07 07 00 FD FE FE 00 94 01 05 FD", "0.000 /", false);
+    row("CI-V frame to another controller ignored", "IC-705", "FE FE E1 A4 03 00 40 07 14 00 FD",
+        "0.000 /", false);
+    row("CI-V transceive to everyone accepted", "IC-705",
+        "FE FE 00 A4 00 00 40 07 14 00 FD FE FE 00 A4 01 05 FD", "14074.000 FM/FM", true);
+    row("CI-V read reply to everyone ignored", "IC-705", "FE FE 00 A4 03 00 40 07 14 00 FD",
+        "0.000 /", false);
+    row("CI-V nibble above 9 drops the frame", "IC-705", "FE FE E0 A4 00 00 4A 07 14 00 FD",
+        "0.000 /", false);
+    row("CI-V four frequency bytes ignored", "IC-705", "FE FE E0 A4 03 40 07 14 00 FD", "0.000 /",
+        false);
+    row("CI-V zero frequency ignored", "IC-705", "FE FE E0 A4 03 00 00 00 00 00 FD", "0.000 /",
+        false);
+    row("CI-V garbage before a frame skipped", "IC-705",
+        "12 34 FD 56 FE | 77 FE FE E0 A4 00 00 40 07 14 00 FD", "14074.000 /", true);
+    row("CI-V frame cut off by the next preamble", "IC-705",
+        "FE FE E0 A4 00 00 40 | FE FE E0 A4 01 03 FD", "0.000 CW/CW", true);
+    row("CI-V three-byte preamble", "IC-705", "FE FE FE E0 A4 00 00 40 07 14 00 FD", "14074.000 /",
+        true);
+
+    row("K3 IF mode 6 sub-mode 2 is FSK D, logged RTTY", "K3", kK3DataInfo + ";",
+        "14074.000 FSK D/RTTY data", true);
+    row("K3 IF split across reads", "K3", kK3DataInfo.left(20) + " | " + kK3DataInfo.mid(20) + ";",
+        "14074.000 FSK D/RTTY data", true);
+    row("K3 IF shorter than 33 ignored", "K3", "IF00014074000 +000000 00;", "0.000 /", false);
+    row("K3 IF with a letter in the frequency ignored", "K3",
+        QString(kK3DataInfo).replace(5, 1, "x") + ";", "0.000 /", false);
+    row("K3 FA with eleven digits", "K3", "FA00007074000;", "7074.000 /", true);
+    row("K3 echoed FA; is no frequency", "K3", "FA;", "0.000 /", false);
+    row("K3 short FA is no frequency", "K3", "FA0001407;", "0.000 /", false);
+    row("K3 MD of three characters", "K3", "MD3;", "0.000 CW/CW", true);
+    row("K3 MD of four characters ignored", "K3", "MD31;", "0.000 /", false);
+    row("K3 MD6 then DT3 is PSK D", "K3", "MD6;DT3;", "0.000 PSK D/PSK31 data", true);
+    row("K3 DT outside a data mode ignored", "K3", "MD2;DT3;", "0.000 USB/SSB", true);
+    row("K3 data mode again shows the last sub-mode", "K3", "MD6;DT1;MD2; | MD6;",
+        "0.000 AFSK A/RTTY data", true);
+    row("K3 unknown mode number shows nothing, keeps the log mode", "K3", "MD2;MD8;", "0.000 /SSB",
+        true);
+    row("K3 merged replies and a carried tail", "K3", "FA00014074000;MD | 3;", "14074.000 CW/CW",
+        true);
+    row("K3 reply at the end of an overlong line dropped", "K3",
+        QString(150, 'x') + " | " + QString(150, 'x') + "FA00014074000;FA00007000000;",
+        "7000.000 /", true);
+    row("K3 error reply ignored", "K3", "?;", "0.000 /", false);
+    row("Kenwood IF", "Generic", kKenwoodInfo + ";", "7074.000 USB/SSB", true);
+    row("K2 IF in a data mode before any sub-mode", "K2",
+        QString(kK3DataInfo).replace(34, 1, "x") + ";", "14074.000 Data/ data", true);
+
+    row("FT-817 reply 01 40 74 00 01 is USB", "FT-817", "P | 01 40 74 00 01", "14074.000 USB/SSB",
+        true);
+    row("FT-817 reply split", "FT-817", "P | 01 40 | 74 00 0A", "14074.000 Digi/RTTY", true);
+    row("FT-817 bytes nobody asked for dropped", "FT-817", "01 40 74 00 01", "0.000 /", false);
+    row("FT-817 stray bytes before the reply skipped", "FT-817", "P | FF A0 01 40 74 00 0C",
+        "14074.000 PKT/PKT", true);
+    row("FT-817 echo of the read skipped", "FT-817", "P | 00 00 00 00 03 01 40 74 00 01",
+        "14074.000 USB/SSB", true);
+    row("FT-817 second block without a read dropped", "FT-817", "P | 01 40 74 00 01 00 70 00 00 02",
+        "14074.000 USB/SSB", true);
+    row("FT-817 half a reply dropped when the next read goes out", "FT-817",
+        "P | 00 07 | P | 01 40 74 00 01", "14074.000 USB/SSB", true);
+    row("FT-817 mode outside the table shows nothing", "FT-817", "P | 01 40 74 00 05",
+        "14074.000 /", true);
+
+    row("FTDX-1200 IF with mode C", "FTDX-1200", "IF00114074000+000000C00000;",
+        "14074.000 Data-USB/PSK31", true);
+    row("FTDX-1200 IF shorter than 23 ignored", "FTDX-1200", "IF00114074000+000000;", "0.000 /",
+        false);
+    row("FTDX-1200 FA with eight digits", "FTDX-1200", "FA07074000;", "7074.000 /", true);
+    row("FTDX-1200 echoed FA; is no frequency", "FTDX-1200", "FA;MD0;", "0.000 /", false);
+    row("FTDX-1200 short FA is no frequency", "FTDX-1200", "FA0707;", "0.000 /", false);
+    row("FTDX-1200 unknown code shows ??? and keeps the log mode", "FTDX-1200", "MD02; | MD0A;",
+        "0.000 ??\?/SSB", true);
+}
+
+void TestCommandSets::repliesRead()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, pieces);
+    QFETCH(QString, state);
+    QFETCH(bool, read);
+
+    const std::unique_ptr<CommandSet> set = commandSet(model);
+    QCOMPARE(feedPieces(*set, model, pieces), read);
+    QCOMPARE(summary(set->state()), state);
+}
+
+void TestCommandSets::tailStaysCapped_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("state");
+
+    row("CI-V", "IC-705", "FE FE E0 A4 00 00 40 07 14 00 FD", "14074.000 /");
+    row("Elecraft", "KX3", ";FA00014074000;", "14074.000 /");
+    row("FT-817", "FT-817", "P | 01 40 74 00 01", "14074.000 USB/SSB");
+    row("FTDX-1200", "FTDX-1200", ";MD03;", "0.000 CW/CW");
+}
+
+void TestCommandSets::tailStaysCapped()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, reply);
+    QFETCH(QString, state);
+
+    const std::unique_ptr<CommandSet> set = commandSet(model);
+    QRandomGenerator random(4711);
+    // An unfinished frame that never ends, then noise without terminators, then any bytes.
+    const QList<QByteArray> noise{QByteArray::fromHex("FEFEE0A4") + QByteArray(500, 0x11),
+                                  QByteArray(500, 'F')};
+    for (const QByteArray &bytes : noise) {
+        set->feed(bytes);
+        QVERIFY(pendingBytes(*set) <= maxTail(*set));
+    }
+    (void)set->poll();
+    for (int i = 0; i < 300; ++i) {
+        QByteArray bytes(1 + random.bounded(80), '\0');
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        set->feed(bytes);
+        QVERIFY2(pendingBytes(*set) <= maxTail(*set), qPrintable(QString::number(i)));
+    }
+    QVERIFY(feedPieces(*set, model, reply));
+    QCOMPARE(summary(set->state()).section(' ', 0, 0), state.section(' ', 0, 0));
+}
+
+void TestCommandSets::commandsSent_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<double>("kHz"); // 0: the start-up commands
+    QTest::addColumn<int>("xMode");
+    QTest::addColumn<int>("dataSubMode");
+    QTest::addColumn<bool>("useDataMode");
+    QTest::addColumn<QString>("commands");
+
+    const QString reads = " | FE FE A4 E0 03 FD@50 | FE FE A4 E0 04 FD@50";
+    row("Icom start-up reads frequency then mode", "IC-7300", 0.0, 0, 0, false,
+        "FE FE 94 E0 03 FD@50 | FE FE 94 E0 04 FD@50");
+    row("Icom 7 074 kHz digital index 1", "IC-705", 7074.0, 2, 1, false,
+        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 00 40 07 07 00 FD@50" + reads);
+    row("Icom phone below 10 MHz is LSB", "IC-705", 3700.0, 3, 0, false,
+        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 70 03 00 FD@50" + reads);
+    row("Icom phone from 10 MHz is USB, Hz rounded", "IC-705", 10000.0126, 3, 0, false,
+        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 13 00 00 10 00 FD@50" + reads);
+    row("Icom CW", "IC-705", 14025.0, 1, 2, false,
+        "FE FE A4 E0 06 03 FD@50 | FE FE A4 E0 05 00 50 02 14 00 FD@50" + reads);
+    row("Icom FSK", "IC-705", 14080.0, 2, 2, false,
+        "FE FE A4 E0 06 04 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
+    row("Icom index from a longer list counts as the first", "IC-705", 14080.0, 2, 7, false,
+        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
+    row("Icom without a mode class tunes only", "IC-705", 14080.0, 0, 0, false,
+        "FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
+    row("Icom outside the radio's range sends nothing", "IC-705", 1296000.0, 3, 0, false, "");
+    row("IC-9700 on 23 cm", "IC9700", 1296200.0, 0, 0, false,
+        "FE FE A2 E0 05 00 00 20 96 12 FD@50 | "
+        "FE FE A2 E0 03 FD@50 | FE FE A2 E0 04 FD@50");
+
+    row("K2 start-up", "K2", 0.0, 0, 0, false, "; | K20;AI1;");
+    row("K3 start-up", "K3", 0.0, 0, 0, false, "; | K31;AI2;IF;");
+    row("Kenwood start-up", "Generic", 0.0, 0, 0, false, "; | AI1;");
+    row("K3 digital index 1: frequency, mode, frequency again", "K3", 7074.0, 2, 1, false,
+        "FA00007074000; | MD6;DT1; | FA00007074000;");
+    row("KX2 digital index 0", "KX2", 7074.0, 2, 0, false,
+        "FA00007074000; | MD6;DT2; | FA00007074000;");
+    row("KX3 digital index 3", "KX3", 7074.0, 2, 3, false,
+        "FA00007074000; | MD6;DT0; | FA00007074000;");
+    row("K2 digital index 2", "K2", 7040.0, 2, 2, false, "FA00007040000; | MD6; | FA00007040000;");
+    row("K2 phone below 10 MHz", "K2", 3700.0, 3, 0, false,
+        "FA00003700000; | MD1; | FA00003700000;");
+    row("K3 without a mode class tunes once", "K3", 14074.5, 0, 0, false, "FA00014074500;");
+    row("KX2 on 2 m is out of its range", "KX2", 144300.0, 3, 0, false, "");
+    row("Kenwood phone: frequency then mode with DA0", "Generic", 14200.0, 3, 0, true,
+        "FA00014200000; | MD2;DA0;");
+    row("Kenwood digital with UseDataMode", "Generic", 14074.0, 2, 0, true,
+        "FA00014074000; | MD1;DA1;");
+    row("Kenwood digital without UseDataMode", "Generic", 14074.0, 2, 2, false,
+        "FA00014074000; | MD6;DA0;");
+    row("Kenwood CW never in data mode", "Generic", 7025.0, 1, 0, true,
+        "FA00007025000; | MD3;DA0;");
+
+    row("FT-817 start-up reads", "FT-817", 0.0, 0, 0, false, "00 00 00 00 03");
+    row("FT-817 digital index 2: mode, then frequency", "FT-817", 14074.0, 2, 2, false,
+        "0A 00 00 00 07 | 01 40 74 00 01");
+    row("FT-817 CW on 2 m", "FT-817", 144050.0, 1, 0, false, "02 00 00 00 07 | 14 40 50 00 01");
+    row("FT-817 without a mode class", "FT-817", 3573.0, 0, 0, false, "00 35 73 00 01");
+    row("FTDX-1200 start-up", "FTDX-1200", 0.0, 0, 0, false, ";@50 | AI1;@50 | MD0;@50 | FA;");
+    row("FTDX-1200 digital index 3: mode, then 8-digit frequency", "FTDX-1200", 7074.0, 2, 3, false,
+        "MD0C; | FA07074000;");
+    row("FTDX-1200 phone below 10 MHz", "FTDX-1200", 3700.0, 3, 1, false, "MD01; | FA03700000;");
+    row("FTDX-1200 beyond 6 m sends nothing", "FTDX-1200", 144300.0, 3, 1, false, "");
+}
+
+void TestCommandSets::commandsSent()
+{
+    QFETCH(QString, model);
+    QFETCH(double, kHz);
+    QFETCH(int, xMode);
+    QFETCH(int, dataSubMode);
+    QFETCH(bool, useDataMode);
+    QFETCH(QString, commands);
+
+    const std::unique_ptr<CommandSet> set = commandSet(model);
+    const Commands sent =
+        kHz == 0 ? set->startup() : set->tune({kHz, xMode}, {dataSubMode, useDataMode});
+    QCOMPARE(written(model, sent), commands);
+}
+
+void TestCommandSets::bcdFrequencies_data()
+{
+    QTest::addColumn<double>("kHz");
+    QTest::addColumn<QString>("civ");
+    QTest::addColumn<QString>("ft817");
+
+    row("14 074 kHz", 14074.0, "00 40 07 14 00", "01 40 74 00");
+    row("10 Hz", 0.01, "10 00 00 00 00", "00 00 00 01");
+    row("2 m with 500 Hz", 145500.5, "00 05 50 45 01", "14 55 00 50");
+    row("top of the FT-817's digits", 999999.99, "90 99 99 99 09", "99 99 99 99");
+}
+
+void TestCommandSets::bcdFrequencies()
+{
+    QFETCH(double, kHz);
+    QFETCH(QString, civ);
+    QFETCH(QString, ft817);
+
+    QCOMPARE(qrgTo5BCD(kHz).toHex(' ').toUpper(), civ.toLatin1());
+    QCOMPARE(qrgTo4BCD(kHz).toHex(' ').toUpper(), ft817.toLatin1());
+    QCOMPARE(bcdToQRG(qrgTo5BCD(kHz)).value(), kHz);
+    QCOMPARE(bcdToQRG(qrgTo4BCD(kHz)).value(), kHz);
+}
+
+void TestCommandSets::simulatedRadioFollows_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("knobs");
+    QTest::addColumn<double>("kHz");
+    QTest::addColumn<int>("xMode");
+    QTest::addColumn<int>("dataSubMode");
+    QTest::addColumn<int>("radioMode"); // the simulator's mode afterwards
+    QTest::addColumn<QString>("state");
+
+    row("IC-705", "IC-705", "plain", 7074.0, 2, 1, 0x01, "7074.000 USB/SSB");
+    row("IC-705 replies split", "IC-705", "split:3", 7074.0, 2, 2, 0x04, "7074.000 RTTY/RTTY");
+    row("IC-705 replies merged", "IC-705", "merge", 7025.0, 1, 0, 0x03, "7025.000 CW/CW");
+    row("IC-705 bus echo", "IC-705", "echo", 3700.0, 3, 0, 0x00, "3700.000 LSB/SSB");
+    row("IC9700 beside an IC-7300 on the bus", "IC9700", "other:94", 145500.0, 3, 0, 0x01,
+        "145500.000 USB/SSB");
+    row("IC-705 frequency digit corrupted never gives a frequency", "IC-705", "corrupt:7", 7074.0,
+        2, 1, 0x01, "0.000 USB/SSB");
+    row("K3", "K3", "plain", 7074.0, 2, 1, 6, "7074.000 AFSK A/RTTY data");
+    row("KX2 replies split", "KX2", "split:5", 14074.0, 2, 3, 6, "14074.000 DATA A/PSK31 data");
+    row("KX3 replies merged", "KX3", "merge", 14030.0, 1, 0, 3, "14030.000 CW/CW");
+    row("K3 frequency digit corrupted", "K3", "corrupt:5", 7074.0, 2, 1, 6, "0.000 /");
+    row("K2", "K2", "plain", 3700.0, 3, 0, 1, "3700.000 LSB/SSB");
+    row("Kenwood", "Generic", "split:7", 21074.0, 2, 1, 2, "21074.000 USB/SSB");
+    row("FT-817", "FT-817", "plain", 14074.0, 2, 2, 0x0A, "14074.000 Digi/RTTY");
+    row("FT-817 replies split", "FT-817", "split:2", 7030.0, 1, 0, 0x02, "7030.000 CW/CW");
+    row("FT-817 echoing interface", "FT-817", "echo", 145500.0, 3, 0, 0x01, "145500.000 USB/SSB");
+    row("FT-817 frequency byte corrupted", "FT-817", "corrupt:1", 14074.0, 3, 0, 0x01, "0.000 /");
+    row("FTDX-1200", "FTDX-1200", "plain", 7074.0, 2, 3, 0x0C, "7074.000 Data-USB/PSK31");
+    row("FTDX-1200 replies split", "FTDX-1200", "split:4", 3573.0, 2, 1, 0x09,
+        "3573.000 RTTY-USB/RTTY");
+}
+
+void TestCommandSets::simulatedRadioFollows()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, knobs);
+    QFETCH(double, kHz);
+    QFETCH(int, xMode);
+    QFETCH(int, dataSubMode);
+    QFETCH(int, radioMode);
+    QFETCH(QString, state);
+
+    const std::unique_ptr<CommandSet> set = commandSet(model);
+    RadioSimulator radio(RadioSimulator::familyOf(model), icomAddressOf(model).value_or(0));
+    setKnobs(radio, knobs);
+    exchange(*set, radio, set->startup());
+    exchange(*set, radio, set->tune({kHz, xMode}, {dataSubMode, true}));
+    exchange(*set, radio, set->poll());
+    set->feed(radio.report()); // what radios with auto-info say after a change
+    set->feed(radio.takeHeld());
+
+    QCOMPARE(radio.kHz, kHz);
+    QCOMPARE(radio.mode, radioMode);
+    QCOMPARE(summary(set->state()), state);
+}
+
+void TestCommandSets::presentation_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("pieces");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<bool>("polled");
+    QTest::addColumn<QString>("range");
+
+    row("IC-9700 on 23 cm", "IC9700", "FE FE E0 A2 03 00 05 10 96 12 FD", "1,296,100.500",
+        "LSB,USB,FSK,PSK", false, "136000-1300000");
+    row("IC-7300 up to 4 m", "IC-7300", "", "0.000", "LSB,USB,FSK,PSK", false, "30-74800");
+    row("FT-817 with two decimals, always polled", "FT-817", "P | 01 40 74 00 01", "14,074.00",
+        "LSB,USB,DIG", true, "100-470000");
+    row("K3", "K3", "FA00007074000;", "7,074.000", "FSK D,AFSK A,PSK D,DATA A", false, "30-60000");
+    row("K2", "K2", "", "0.000", "LSB,USB,FSK", false, "30-30000");
+    row("Kenwood", "Generic", "", "0.000", "LSB,USB,FSK", false, "30-1300000");
+    row("FTDX-1200", "FTDX-1200", "", "0.000", "RTTY-LSB,RTTY-USB,Data LSB,Data USB", false,
+        "30-60000");
+}
+
+void TestCommandSets::presentation()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, pieces);
+    QFETCH(QString, frequency);
+    QFETCH(QString, labels);
+    QFETCH(bool, polled);
+    QFETCH(QString, range);
+
+    const std::unique_ptr<CommandSet> set = commandSet(model);
+    feedPieces(*set, model, pieces);
+    QCOMPARE(set->frequencyText(), frequency);
+    QCOMPARE(set->dataModeLabels().join(","), labels);
+    QCOMPARE(set->alwaysPolled(), polled);
+    QCOMPARE(QString::number(set->lowestKHz(), 'f', 0) + "-" +
+                 QString::number(set->highestKHz(), 'f', 0),
+             range);
+}
+
+void TestCommandSets::modelChoices_data()
+{
+    QTest::addColumn<int>("make");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("address");     // 0: the model's own
+    QTest::addColumn<QString>("startup"); // "none": no command set
+
+    row("first Icom", 1, "IC-78", 0, "FE FE 62 E0 03 FD");
+    row("IC-7400 shares the IC-746PRO's address", 1, "IC-7400", 0, "FE FE 66 E0 03 FD");
+    row("last Icom", 1, "IC9700", 0, "FE FE A2 E0 03 FD");
+    row("an address chosen by the user", 1, "IC-7300", 0x5A, "FE FE 5A E0 03 FD");
+    row("an Elecraft model under Icom", 1, "K3", 0, "none");
+    row("a model nobody makes", 0, "K4", 0, "none");
+    row("Kenwood", 2, "Generic", 0, ";");
+    row("Yaesu FTDX-1200", 3, "FTDX-1200", 0, ";");
+}
+
+void TestCommandSets::modelChoices()
+{
+    QFETCH(int, make);
+    QFETCH(QString, model);
+    QFETCH(int, address);
+    QFETCH(QString, startup);
+
+    QCOMPARE(modelsOf(Make::Icom).size(), 37);
+    const std::unique_ptr<CommandSet> set = makeCommandSet({Make(make), model, quint8(address)});
+    if (startup == "none") {
+        QVERIFY(!set);
+        return;
+    }
+    QVERIFY(set);
+    QCOMPARE(written(model, set->startup().first().bytes), startup);
+}
+
+QTEST_GUILESS_MAIN(TestCommandSets)
+#include "tst_commandsets.moc"
