@@ -12,6 +12,7 @@
 #include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
+#include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/WorkedCommands.h"
 #include "root/AppDelegate.h"
@@ -48,6 +49,7 @@ const Command kCommands[] = {
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
     {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
+    {"rig", cli::kRigSynopsis, cli::rigCommand},
 };
 
 void printHelp(FILE *to)

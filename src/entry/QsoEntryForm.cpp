@@ -21,9 +21,6 @@ namespace {
 constexpr int kClockIntervalMs = 5000;
 constexpr int kMyGridAdifIndex = 1; // "my_gridsquare" in the user-field mapping
 constexpr int kUserFields = 4;
-const QString kTrxMode = QStringLiteral("mode");
-const QString kTrxBand = QStringLiteral("band");
-const QString kTrxQrg = QStringLiteral("qrgString");
 
 QString key(const char *name)
 {
@@ -81,7 +78,7 @@ QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, c
                            takeOverRecord(object.value<QsoClass>());
                    });
     centre.observe(key(notifications::TrxDataChanged), this,
-                   [this](const QVariant &object) { takeTrxData(object.toMap()); });
+                   [this](const QVariant &object) { takeTrxData(object.value<QsoClass>()); });
 
     loadPrefs();
     loadUserFieldPrefs();
@@ -277,17 +274,14 @@ void QsoEntryForm::locatorTyped(const QString &text)
     emit fieldsChanged();
 }
 
-void QsoEntryForm::takeTrxData(const QVariantMap &data)
+void QsoEntryForm::takeTrxData(const QsoClass &radio)
 {
-    const QString mode = data.value(kTrxMode).toString();
-    if (!mode.isEmpty() && mode != m_values.mode)
-        setMode(mode);
-    const QString band = data.value(kTrxBand).toString();
-    if (!band.isEmpty())
-        m_values.band = band;
-    const QString qrg = data.value(kTrxQrg).toString();
-    if (!qrg.isEmpty()) {
-        m_values.qrgString = qrg;
+    if (!radio.mode.isEmpty() && radio.mode != m_values.mode)
+        setMode(radio.mode);
+    if (!radio.band.isEmpty())
+        m_values.band = radio.band;
+    if (!radio.qrgString.isEmpty()) {
+        m_values.qrgString = radio.qrgString;
         setTone(QStringLiteral("qrgString"), {});
     }
     emit fieldsChanged();

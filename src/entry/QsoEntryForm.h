@@ -111,8 +111,8 @@ public:
     Q_INVOKABLE void lookUpCallsign();
     /** Takes over a record from the cluster (`rowid` 73) or a callsign lookup. */
     void takeOverRecord(const QsoClass &record);
-    /** The transceiver's state: "mode", "band", "qrgString". */
-    void takeTrxData(const QVariantMap &data);
+    /** What the transceiver reads ("TRX_Data_changed"): mode, band and frequency. */
+    void takeTrxData(const QsoClass &radio);
     /** A new own position (with "SaveCurrentLocation" on). */
     void ownPositionChanged(geo::LatLon position, double altitude);
     void setLookupService(CallsignLookup *service) { m_lookupService = service; }

@@ -18,6 +18,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "trx/TrxScreen.h"
 
 #include <QObject>
 #include <QString>
@@ -27,6 +28,9 @@
 class AppDelegate;
 class QNetworkAccessManager;
 class FileHandOff;
+namespace trx {
+class TrxController;
+}
 
 /** The application's frame: which tab is shown, the screens opened over a tab, home-screen
  *  shortcuts, files handed to the application and the window's activity. It owns the
@@ -59,6 +63,7 @@ class AppShell : public QObject {
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
+    Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -108,6 +113,7 @@ public:
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
+    [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
 
 signals:
     void currentTabChanged();
@@ -157,4 +163,7 @@ private:
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;
+    // The radio stays connected while the application runs, whichever screen is shown.
+    trx::TrxController *m_trxController;
+    trx::TrxScreen *m_trx;
 };

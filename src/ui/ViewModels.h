@@ -24,6 +24,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "trx/TrxScreen.h"
 
 #include <QtQml/qqml.h>
 
@@ -238,4 +239,12 @@ struct QslResultModelForeign {
     QML_FOREIGN(QslResultModel)
     QML_NAMED_ELEMENT(QslResultModel)
     QML_UNCREATABLE("made by the QSL screens")
+};
+
+// The transceiver screen.
+struct TrxScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(trx::TrxScreen)
+    QML_NAMED_ELEMENT(TrxScreen)
+    QML_UNCREATABLE("made by the application shell")
 };

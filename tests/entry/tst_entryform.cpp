@@ -497,11 +497,12 @@ private slots:
     void transceiverSetsModeBandAndFrequency()
     {
         auto f = form();
-        m_app->notifications().post(
-            QString::fromLatin1(notifications::TrxDataChanged),
-            QVariantMap{{QStringLiteral("mode"), QStringLiteral("SSB")},
-                        {QStringLiteral("band"), QStringLiteral("40m")},
-                        {QStringLiteral("qrgString"), QStringLiteral("7,100.0")}});
+        QsoClass radio;
+        radio.mode = QStringLiteral("SSB");
+        radio.band = QStringLiteral("40m");
+        radio.qrgString = QStringLiteral("7,100.0");
+        m_app->notifications().post(QString::fromLatin1(notifications::TrxDataChanged),
+                                    QVariant::fromValue(radio));
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
         QCOMPARE(f->field(QStringLiteral("rsttx")), QStringLiteral("59"));
         QCOMPARE(f->field(QStringLiteral("band")), QStringLiteral("40m"));
