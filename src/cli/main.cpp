@@ -14,6 +14,7 @@
 #include "cli/QsoCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/WorkedCommands.h"
+#include "cli/WsjtxCommands.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 
@@ -48,6 +49,7 @@ const Command kCommands[] = {
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
     {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
+    {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
 };
 
 void printHelp(FILE *to)

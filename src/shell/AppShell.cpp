@@ -12,6 +12,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 
 #include <QNetworkAccessManager>
 
@@ -67,7 +68,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.notifications(), *m_network,
                             this)),
       m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(), *m_network,
-                            this))
+                            this)),
+      m_wsjtx(new WsjtxSettings(app.defaults(), app.notifications(), app.clock(), app.log(),
+                                app.dxcc(), this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -203,7 +206,7 @@ QVariantList AppShell::settingsSections()
             section("userfields", "User fields"),   section("datestyle", "Date style"),
             section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
             section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster")};
+            section("cluster", "DX cluster"),       section("wsjtx", "WSJT-X")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

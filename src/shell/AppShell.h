@@ -18,6 +18,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 
 #include <QObject>
 #include <QString>
@@ -59,6 +60,7 @@ class AppShell : public QObject {
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
+    Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -108,6 +110,7 @@ public:
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
+    [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
 
 signals:
     void currentTabChanged();
@@ -157,4 +160,5 @@ private:
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;
+    WsjtxSettings *m_wsjtx;
 };

@@ -24,6 +24,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 
 #include <QtQml/qqml.h>
 
@@ -238,4 +239,11 @@ struct QslResultModelForeign {
     QML_FOREIGN(QslResultModel)
     QML_NAMED_ELEMENT(QslResultModel)
     QML_UNCREATABLE("made by the QSL screens")
+};
+
+struct WsjtxSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(WsjtxSettings)
+    QML_NAMED_ELEMENT(WsjtxSettings)
+    QML_UNCREATABLE("made by the application shell")
 };

@@ -1,0 +1,132 @@
+#include "wsjtx/WsjtxLogger.h"
+
+#include "adif/AdifRecordReader.h"
+#include "app/Clock.h"
+#include "app/NotificationCenter.h"
+#include "app/Notifications.h"
+#include "app/UserDefaults.h"
+#include "model/LogModel.h"
+#include "refdata/MyFunctions.h"
+#include "wsjtx/WsjtxRecord.h"
+
+namespace wsjtx {
+namespace {
+
+/** What makes two reports the same QSO: callsign, start to the minute, band and mode. */
+QString keyOf(const QsoClass &qso)
+{
+    return QStringList{qso.callsign.toUpper(), qso.sqlDateTime.left(16), qso.band.toLower(),
+                       qso.mode.toUpper()}
+        .join(QLatin1Char('|'));
+}
+
+/** "DL1ABC 2024-05-01 12:34 20m FT8", for reports. */
+QString describe(const QsoClass &qso)
+{
+    return QStringList{qso.callsign, qso.sqlDateTime.left(16), qso.band, qso.mode}
+        .join(QLatin1Char(' '))
+        .simplified();
+}
+
+} // namespace
+
+WsjtxLogger::WsjtxLogger(const UserDefaults &defaults, NotificationCenter &centre,
+                         const Clock &clock, LogModel &log, adif::EntityLookup &entities,
+                         QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log),
+      m_entities(entities)
+{}
+
+void WsjtxLogger::receive(const QByteArray &datagram)
+{
+    QString error;
+    const std::optional<WsjtxMessage> message = readWsjtxMessage(datagram, &error);
+    if (!message) {
+        qWarning("WSJT-X datagram refused: %s", qPrintable(error));
+        emit datagramRefused(error);
+        return;
+    }
+    receive(*message);
+}
+
+void WsjtxLogger::receive(const WsjtxMessage &message)
+{
+    if (message.type == WsjtxMessage::QsoLogged) {
+        offer(adifRecord(message.qso), message.id);
+    } else if (message.type == WsjtxMessage::LoggedAdif) {
+        const QList<adif::AdifRecord> records = adifRecords(message.adif);
+        if (records.isEmpty()) {
+            const QString reason =
+                QStringLiteral("No QSO in the ADIF text from %1").arg(message.id);
+            qWarning("%s", qPrintable(reason));
+            emit qsoSkipped(reason);
+        }
+        for (const adif::AdifRecord &record : records)
+            offer(record, message.id);
+    }
+}
+
+void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
+{
+    const refdata::BandTable bands = MyFunctions::bandTable(m_defaults);
+    adif::ReaderContext context{m_entities, bands, m_log.makeMappingInfo(),
+                                m_defaults.logDateFormaterStyle()};
+    adif::ReadRecord read = adif::readAdifRecord(record, context);
+    QsoClass &qso = read.qso;
+    if (!read.errors.isEmpty()) {
+        const QString reason =
+            QStringLiteral("%1 from %2 not logged: %3%4")
+                .arg(describe(qso), sender, read.errors.join(QString()), record.text)
+                .simplified();
+        qWarning("%s", qPrintable(reason));
+        emit qsoSkipped(reason);
+        return;
+    }
+    if (const QString duplicate = duplicateOf(qso); !duplicate.isEmpty()) {
+        const QString reason = QStringLiteral("%1: %2").arg(describe(qso), duplicate);
+        qInfo("%s", qPrintable(reason));
+        emit qsoSkipped(reason);
+        return;
+    }
+    const WriteResult stored = m_log.saveNewQSOtoLog(qso);
+    if (!stored) {
+        const QString reason = QStringLiteral("%1 not stored in %2: %3")
+                                   .arg(describe(qso), m_log.logDbName(), stored.error);
+        qWarning("%s", qPrintable(reason));
+        emit qsoSkipped(reason);
+        return;
+    }
+    qso.rowid = stored.rowid;
+    m_recent.insert(keyOf(qso), m_clock.now());
+    qInfo("QSO from %s stored: %s", qPrintable(sender), qPrintable(describe(qso)));
+    // The log lists and totals read the logbook again, as after an import.
+    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
+    emit qsoStored(qso);
+}
+
+QString WsjtxLogger::duplicateOf(const QsoClass &qso)
+{
+    forgetOldKeys();
+    const QString key = keyOf(qso);
+    if (m_recent.contains(key))
+        return QStringLiteral("just logged");
+    const QList<QsoClass> stored = m_log.getAllQSOsWith(qso.callsign);
+    for (const QsoClass &other : stored)
+        if (keyOf(other) == key)
+            return QStringLiteral("already in the logbook");
+    return {};
+}
+
+void WsjtxLogger::forgetOldKeys()
+{
+    const QDateTime now = m_clock.now();
+    for (auto it = m_recent.begin(); it != m_recent.end();) {
+        const qint64 age = it.value().secsTo(now);
+        if (age > kDuplicateWindowSeconds || age < 0)
+            it = m_recent.erase(it);
+        else
+            ++it;
+    }
+}
+
+} // namespace wsjtx

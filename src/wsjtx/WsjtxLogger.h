@@ -1,0 +1,63 @@
+#pragma once
+
+#include "adif/AdifText.h"
+#include "adif/EntityLookup.h"
+#include "model/QsoClass.h"
+#include "wsjtx/WsjtxMessage.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class Clock;
+class LogModel;
+class NotificationCenter;
+class UserDefaults;
+
+namespace wsjtx {
+
+/** Stores the QSOs that WSJT-X and JTDX log into the current logbook, each once. Both programs
+ *  send a "QSO Logged" and a "Logged ADIF" message for every QSO they log; each is read through
+ *  the ADIF reader (entity, zones and continent resolved as an ADIF import does) and stored
+ *  unless the same callsign, start minute, band and mode came in during the last two minutes or
+ *  is already in the logbook. */
+class WsjtxLogger : public QObject {
+    Q_OBJECT
+public:
+    static constexpr qint64 kDuplicateWindowSeconds = 120;
+
+    WsjtxLogger(const UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
+                LogModel &log, adif::EntityLookup &entities, QObject *parent = nullptr);
+
+    /** One datagram as it came off the network. */
+    void receive(const QByteArray &datagram);
+    /** One message already read; types other than the two that log a QSO are ignored. */
+    void receive(const WsjtxMessage &message);
+
+signals:
+    /** The QSO is now in the logbook (with its row id). */
+    void qsoStored(const QsoClass &qso);
+    /** A QSO that was not stored, and why ("DL1ABC 2024-05-01 12:34 20m FT8: already in the
+     *  logbook"). */
+    void qsoSkipped(const QString &reason);
+    /** A datagram that could not be read ("Not a WSJT-X message"). */
+    void datagramRefused(const QString &reason);
+
+private:
+    void offer(const adif::AdifRecord &record, const QString &sender);
+    /** Why the QSO must not be stored again; empty when it is new. */
+    [[nodiscard]] QString duplicateOf(const QsoClass &qso);
+    void forgetOldKeys();
+
+    const UserDefaults &m_defaults;
+    NotificationCenter &m_notifications;
+    const Clock &m_clock;
+    LogModel &m_log;
+    adif::EntityLookup &m_entities;
+    /** QSOs stored lately by their key, with when they came. */
+    QHash<QString, QDateTime> m_recent;
+};
+
+} // namespace wsjtx
