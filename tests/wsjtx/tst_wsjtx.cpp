@@ -276,6 +276,24 @@ private slots:
             QCOMPARE(bool(wsjtx::readWsjtxMessage(valid.left(size))), between.contains(size));
     }
 
+    void readsTheFuzzSeeds()
+    {
+        // The seeds are written without Qt, byte by byte as the protocol describes them.
+        const QDir seeds(QStringLiteral(BRINDLEWICK_SOURCE_DIR "/fuzz/corpus/wsjtx"));
+        const QStringList files = seeds.entryList(QDir::Files);
+        QVERIFY(files.size() >= 3);
+        for (const QString &name : files) {
+            QFile file(seeds.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QString error;
+            const std::optional<WsjtxMessage> message =
+                wsjtx::readWsjtxMessage(file.readAll(), &error);
+            QVERIFY2(message, qPrintable(name + ": " + error));
+            if (message->type == WsjtxMessage::QsoLogged)
+                QCOMPARE(message->qso.timeOn.date(), QDate(2026, 11, 30));
+        }
+    }
+
     void logsEachQsoOnce_data()
     {
         QTest::addColumn<QList<QByteArray>>("datagrams");
