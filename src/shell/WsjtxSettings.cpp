@@ -24,8 +24,12 @@ WsjtxSettings::WsjtxSettings(UserDefaults &defaults, NotificationCenter &centre,
             emit changed();
     });
     connect(m_logger, &WsjtxLogger::qsoStored, this, &WsjtxSettings::noteStored);
+    // The second message of each pair is how the programs report a QSO, not news for the user.
     connect(m_logger, &WsjtxLogger::qsoSkipped, this,
-            [this](const QString &reason) { note(reason, false); });
+            [this](const QString &reason, WsjtxLogger::Skip why) {
+                if (why != WsjtxLogger::Skip::JustLogged)
+                    note(reason, false);
+            });
 }
 
 WsjtxSettings::~WsjtxSettings() = default;
@@ -55,6 +59,8 @@ QString WsjtxSettings::setPort(const QString &text)
         return problem;
     if (port != this->port() || !m_defaults.contains(QString::fromLatin1(WsjtxListener::kPortKey)))
         m_defaults.setValue(QString::fromLatin1(WsjtxListener::kPortKey), int(port));
+    else if (on() && failed())
+        m_listener->listen(quint16(port)); // the same port again: it may have been freed
     return {};
 }
 

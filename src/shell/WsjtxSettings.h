@@ -43,7 +43,8 @@ public:
     /** "Off", "Listening on UDP port 2237" or why the port could not be opened. */
     [[nodiscard]] QString status() const;
     [[nodiscard]] bool failed() const;
-    /** Newest first, each {"time", "text", "stored"}. */
+    /** Newest first, each {"time", "text", "stored"}: stored QSOs and those skipped for a reason
+     *  the user should see. */
     [[nodiscard]] const QVariantList &received() const { return m_received; }
 
     [[nodiscard]] wsjtx::WsjtxLogger &logger() { return *m_logger; }

@@ -59,7 +59,7 @@ void WsjtxLogger::receive(const WsjtxMessage &message)
             const QString reason =
                 QStringLiteral("No QSO in the ADIF text from %1").arg(message.id);
             qWarning("%s", qPrintable(reason));
-            emit qsoSkipped(reason);
+            emit qsoSkipped(reason, Skip::Unreadable);
         }
         for (const adif::AdifRecord &record : records)
             offer(record, message.id);
@@ -79,13 +79,16 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
                 .arg(describe(qso), sender, read.errors.join(QString()), record.text)
                 .simplified();
         qWarning("%s", qPrintable(reason));
-        emit qsoSkipped(reason);
+        emit qsoSkipped(reason, Skip::Unreadable);
         return;
     }
-    if (const QString duplicate = duplicateOf(qso); !duplicate.isEmpty()) {
-        const QString reason = QStringLiteral("%1: %2").arg(describe(qso), duplicate);
+    if (const std::optional<Skip> duplicate = duplicateOf(qso)) {
+        const QString reason = QStringLiteral("%1: %2").arg(
+            describe(qso), *duplicate == Skip::JustLogged
+                               ? QStringLiteral("just logged")
+                               : QStringLiteral("already in the logbook"));
         qInfo("%s", qPrintable(reason));
-        emit qsoSkipped(reason);
+        emit qsoSkipped(reason, *duplicate);
         return;
     }
     const WriteResult stored = m_log.saveNewQSOtoLog(qso);
@@ -93,7 +96,7 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
         const QString reason = QStringLiteral("%1 not stored in %2: %3")
                                    .arg(describe(qso), m_log.logDbName(), stored.error);
         qWarning("%s", qPrintable(reason));
-        emit qsoSkipped(reason);
+        emit qsoSkipped(reason, Skip::NotStored);
         return;
     }
     qso.rowid = stored.rowid;
@@ -104,17 +107,17 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
     emit qsoStored(qso);
 }
 
-QString WsjtxLogger::duplicateOf(const QsoClass &qso)
+std::optional<WsjtxLogger::Skip> WsjtxLogger::duplicateOf(const QsoClass &qso)
 {
     forgetOldKeys();
     const QString key = keyOf(qso);
     if (m_recent.contains(key))
-        return QStringLiteral("just logged");
+        return Skip::JustLogged;
     const QList<QsoClass> stored = m_log.getAllQSOsWith(qso.callsign);
     for (const QsoClass &other : stored)
         if (keyOf(other) == key)
-            return QStringLiteral("already in the logbook");
-    return {};
+            return Skip::InLogbook;
+    return std::nullopt;
 }
 
 void WsjtxLogger::forgetOldKeys()

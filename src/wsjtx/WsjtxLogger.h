@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class Clock;
 class LogModel;
 class NotificationCenter;
@@ -28,6 +30,15 @@ class WsjtxLogger : public QObject {
 public:
     static constexpr qint64 kDuplicateWindowSeconds = 120;
 
+    /** Why a QSO was not stored. */
+    enum class Skip {
+        JustLogged, // the second message of the pair, or a repeat: nothing is wrong
+        InLogbook,  // the logbook already holds it (logged by hand, imported, sent earlier)
+        Unreadable, // the reader refused the record (no time, call, mode or frequency)
+        NotStored,  // the logbook could not store it
+    };
+    Q_ENUM(Skip)
+
     WsjtxLogger(const UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
                 LogModel &log, adif::EntityLookup &entities, QObject *parent = nullptr);
 
@@ -41,14 +52,14 @@ signals:
     void qsoStored(const QsoClass &qso);
     /** A QSO that was not stored, and why ("DL1ABC 2024-05-01 12:34 20m FT8: already in the
      *  logbook"). */
-    void qsoSkipped(const QString &reason);
+    void qsoSkipped(const QString &reason, wsjtx::WsjtxLogger::Skip why);
     /** A datagram that could not be read ("Not a WSJT-X message"). */
     void datagramRefused(const QString &reason);
 
 private:
     void offer(const adif::AdifRecord &record, const QString &sender);
-    /** Why the QSO must not be stored again; empty when it is new. */
-    [[nodiscard]] QString duplicateOf(const QsoClass &qso);
+    /** Why the QSO must not be stored again; none when it is new. */
+    [[nodiscard]] std::optional<Skip> duplicateOf(const QsoClass &qso);
     void forgetOldKeys();
 
     const UserDefaults &m_defaults;

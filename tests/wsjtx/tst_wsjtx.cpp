@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using wsjtx::WsjtxMessage;
+using Skip = wsjtx::WsjtxLogger::Skip;
 
 namespace {
 
@@ -369,6 +370,7 @@ private slots:
         QCOMPARE(skipped.size(), 1);
         QCOMPARE(skipped.constFirst().constFirst().toString(),
                  QStringLiteral("JA1XYZ 2026-11-30 12:00 20m FT8: already in the logbook"));
+        QCOMPARE(skipped.constFirst().at(1).value<Skip>(), Skip::InLogbook);
     }
 
     void reportsARecordTheReaderRefuses()
@@ -379,6 +381,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Frequency not found"));
         m_logger->receive(qsoLogged(noFrequency));
         QCOMPARE(skipped.size(), 1);
+        QCOMPARE(skipped.constFirst().at(1).value<Skip>(), Skip::Unreadable);
         QVERIFY(stored().isEmpty());
     }
 
@@ -423,6 +426,25 @@ private slots:
         settings.setOn(false);
         QVERIFY(!settings.listener().isListening());
         QCOMPARE(settings.status(), QStringLiteral("Off"));
+    }
+
+    void settingsSayWhenThePortIsTakenAndTryAgain()
+    {
+        auto blocker = std::make_unique<QUdpSocket>();
+        QVERIFY(blocker->bind(QHostAddress::Any, 0, QUdpSocket::DontShareAddress));
+        const QString port = QString::number(blocker->localPort());
+        WsjtxSettings settings(m_app->defaults(), m_app->notifications(), m_app->clock(),
+                               m_app->log(), m_app->dxcc());
+        QCOMPARE(settings.setPort(port), QString());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be opened"));
+        settings.setOn(true);
+        QVERIFY(settings.failed());
+        QVERIFY(settings.status().startsWith("UDP port " + port + " could not be opened: "));
+
+        blocker.reset();
+        QCOMPARE(settings.setPort(port), QString());
+        QVERIFY(!settings.failed());
+        QCOMPARE(settings.status(), "Listening on UDP port " + port);
     }
 
     void cliListenStoresAndPrints()

@@ -8,6 +8,7 @@ ScrollView {
     id: page
     required property WsjtxSettings settings
     contentWidth: availableWidth
+    topPadding: Theme.spacing
     clip: true
 
     ColumnLayout {
@@ -59,7 +60,16 @@ ScrollView {
         Label {
             objectName: "wsjtxStatus"
             text: page.settings.status
-            color: page.settings.failed ? "#d32f2f" : palette.windowText
+            visible: !page.settings.failed
+            font.pixelSize: Theme.bodySize
+            wrapMode: Text.WordWrap
+            Layout.fillWidth: true
+        }
+        Label {
+            objectName: "wsjtxError"
+            text: page.settings.status
+            visible: page.settings.failed
+            color: "#d32f2f"
             font.pixelSize: Theme.bodySize
             wrapMode: Text.WordWrap
             Layout.fillWidth: true
@@ -87,7 +97,7 @@ ScrollView {
                     text: modelData.text
                     font.family: "monospace"
                     opacity: modelData.stored ? 1.0 : 0.6
-                    wrapMode: Text.WrapAnywhere
+                    wrapMode: Text.Wrap
                     Layout.fillWidth: true
                 }
             }
