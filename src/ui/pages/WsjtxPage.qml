@@ -52,6 +52,7 @@ ScrollView {
         }
         Label {
             id: portError
+            objectName: "wsjtxPortError"
             color: "#d32f2f"
             visible: text.length > 0
             wrapMode: Text.WordWrap
