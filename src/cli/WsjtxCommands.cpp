@@ -40,8 +40,7 @@ int listen(Cli &cli, const QStringList &words)
         return cli.usage(wsjtx::WsjtxListener::portProblem(portOk ? port : 0));
 
     DxccEntityLookup entities(app.dxcc());
-    wsjtx::WsjtxLogger logger(app.defaults(), app.notifications(), app.clock(), app.log(),
-                              entities);
+    wsjtx::WsjtxLogger logger(app.defaults(), app.clock(), app.log(), entities);
     wsjtx::WsjtxListener listener;
     QEventLoop loop;
     int stored = 0;

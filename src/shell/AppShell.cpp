@@ -13,6 +13,7 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "wsjtx/WsjtxLogger.h"
 
 #include <QNetworkAccessManager>
 
@@ -69,8 +70,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                             this)),
       m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(), *m_network,
                             this)),
-      m_wsjtx(new WsjtxSettings(app.defaults(), app.notifications(), app.clock(), app.log(),
-                                app.dxcc(), this))
+      m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -82,6 +82,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
     setUpLog();
+    // A QSO logged by WSJT-X shows in the log list like one saved from the form.
+    connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
+            [this] { m_logList->loadData(); });
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });

@@ -9,10 +9,10 @@
 using wsjtx::WsjtxListener;
 using wsjtx::WsjtxLogger;
 
-WsjtxSettings::WsjtxSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                             LogModel &log, DXCCModel &dxcc, QObject *parent)
+WsjtxSettings::WsjtxSettings(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                             DXCCModel &dxcc, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock), m_entities(dxcc),
-      m_logger(new WsjtxLogger(defaults, centre, clock, log, m_entities, this)),
+      m_logger(new WsjtxLogger(defaults, clock, log, m_entities, this)),
       m_listener(new WsjtxListener(defaults, this))
 {
     connect(m_listener, &WsjtxListener::datagramReceived, m_logger,

@@ -9,7 +9,6 @@
 class Clock;
 class DXCCModel;
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 struct QsoClass;
 
@@ -31,8 +30,8 @@ class WsjtxSettings : public QObject {
 public:
     static constexpr int kReceivedShown = 20;
 
-    WsjtxSettings(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                  LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
+    WsjtxSettings(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
+                  QObject *parent = nullptr);
     ~WsjtxSettings() override;
 
     [[nodiscard]] bool on() const;

@@ -2,8 +2,6 @@
 
 #include "adif/AdifRecordReader.h"
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
@@ -28,13 +26,18 @@ QString describe(const QsoClass &qso)
         .simplified();
 }
 
+/** A record for a report line: a datagram may carry kilobytes. */
+QString shortened(const QString &text)
+{
+    constexpr qsizetype kShown = 200;
+    return text.size() <= kShown ? text : text.left(kShown) + QStringLiteral("…");
+}
+
 } // namespace
 
-WsjtxLogger::WsjtxLogger(const UserDefaults &defaults, NotificationCenter &centre,
-                         const Clock &clock, LogModel &log, adif::EntityLookup &entities,
-                         QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log),
-      m_entities(entities)
+WsjtxLogger::WsjtxLogger(const UserDefaults &defaults, const Clock &clock, LogModel &log,
+                         adif::EntityLookup &entities, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_clock(clock), m_log(log), m_entities(entities)
 {}
 
 void WsjtxLogger::receive(const QByteArray &datagram)
@@ -76,7 +79,7 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
     if (!read.errors.isEmpty()) {
         const QString reason =
             QStringLiteral("%1 from %2 not logged: %3%4")
-                .arg(describe(qso), sender, read.errors.join(QString()), record.text)
+                .arg(describe(qso), sender, read.errors.join(QString()), shortened(record.text))
                 .simplified();
         qWarning("%s", qPrintable(reason));
         emit qsoSkipped(reason, Skip::Unreadable);
@@ -102,8 +105,6 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
     qso.rowid = stored.rowid;
     m_recent.insert(keyOf(qso), m_clock.now());
     qInfo("QSO from %s stored: %s", qPrintable(sender), qPrintable(describe(qso)));
-    // The log lists and totals read the logbook again, as after an import.
-    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
     emit qsoStored(qso);
 }
 

@@ -15,7 +15,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 
 namespace wsjtx {
@@ -39,8 +38,8 @@ public:
     };
     Q_ENUM(Skip)
 
-    WsjtxLogger(const UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                LogModel &log, adif::EntityLookup &entities, QObject *parent = nullptr);
+    WsjtxLogger(const UserDefaults &defaults, const Clock &clock, LogModel &log,
+                adif::EntityLookup &entities, QObject *parent = nullptr);
 
     /** One datagram as it came off the network. */
     void receive(const QByteArray &datagram);
@@ -48,7 +47,7 @@ public:
     void receive(const WsjtxMessage &message);
 
 signals:
-    /** The QSO is now in the logbook (with its row id). */
+    /** The QSO is now in the logbook (with its row id); log lists show it when they reload. */
     void qsoStored(const QsoClass &qso);
     /** A QSO that was not stored, and why ("DL1ABC 2024-05-01 12:34 20m FT8: already in the
      *  logbook"). */
@@ -63,7 +62,6 @@ private:
     void forgetOldKeys();
 
     const UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
     LogModel &m_log;
     adif::EntityLookup &m_entities;

@@ -148,8 +148,8 @@ private slots:
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
         m_app->clock().setFixed(QDateTime(QDate(2026, 11, 30), QTime(12, 1), QTimeZone::utc()));
         m_entities = std::make_unique<DxccEntityLookup>(m_app->dxcc());
-        m_logger = std::make_unique<wsjtx::WsjtxLogger>(m_app->defaults(), m_app->notifications(),
-                                                        m_app->clock(), m_app->log(), *m_entities);
+        m_logger = std::make_unique<wsjtx::WsjtxLogger>(m_app->defaults(), m_app->clock(),
+                                                        m_app->log(), *m_entities);
     }
 
     void cleanup()
@@ -388,8 +388,7 @@ private slots:
     void settingsListenOverLoopback()
     {
         UserDefaults &defaults = m_app->defaults();
-        WsjtxSettings settings(defaults, m_app->notifications(), m_app->clock(), m_app->log(),
-                               m_app->dxcc());
+        WsjtxSettings settings(defaults, m_app->clock(), m_app->log(), m_app->dxcc());
         QCOMPARE(settings.on(), false);
         QCOMPARE(settings.port(), 2237);
         QCOMPARE(settings.status(), QStringLiteral("Off"));
@@ -433,8 +432,7 @@ private slots:
         auto blocker = std::make_unique<QUdpSocket>();
         QVERIFY(blocker->bind(QHostAddress::Any, 0, QUdpSocket::DontShareAddress));
         const QString port = QString::number(blocker->localPort());
-        WsjtxSettings settings(m_app->defaults(), m_app->notifications(), m_app->clock(),
-                               m_app->log(), m_app->dxcc());
+        WsjtxSettings settings(m_app->defaults(), m_app->clock(), m_app->log(), m_app->dxcc());
         QCOMPARE(settings.setPort(port), QString());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be opened"));
         settings.setOn(true);

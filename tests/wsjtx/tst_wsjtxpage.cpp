@@ -88,6 +88,7 @@ private slots:
         wsjtx.writeDatagram(loggedAdif(), QHostAddress::LocalHost, port);
         QTRY_COMPARE(ui.shell->wsjtx()->received().size(), 1);
         QCOMPARE(f.app->log().getAllQSOsWith(QStringLiteral("K1ABC")).size(), 1);
+        QTRY_COMPARE(ui.shell->logList()->count(), 1); // the log list shows it at once
 
         ui.click(ui.find("wsjtxSwitch"));
         QVERIFY(!ui.shell->wsjtx()->listener().isListening());
