@@ -64,8 +64,16 @@ void WsjtxLogger::receive(const WsjtxMessage &message)
             qWarning("%s", qPrintable(reason));
             emit qsoSkipped(reason, Skip::Unreadable);
         }
-        for (const adif::AdifRecord &record : records)
+        for (const adif::AdifRecord &record : records.mid(0, kMaxRecordsPerMessage))
             offer(record, message.id);
+        if (records.size() > kMaxRecordsPerMessage) {
+            const QString reason =
+                QStringLiteral("%1 more QSOs in one ADIF text from %2 not logged")
+                    .arg(records.size() - kMaxRecordsPerMessage)
+                    .arg(message.id);
+            qWarning("%s", qPrintable(reason));
+            emit qsoSkipped(reason, Skip::Unreadable);
+        }
     }
 }
 

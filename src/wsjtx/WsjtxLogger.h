@@ -28,6 +28,9 @@ class WsjtxLogger : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kDuplicateWindowSeconds = 120;
+    /** WSJT-X and JTDX send one record per "Logged ADIF"; a datagram full of records is not
+     *  theirs and must not hold the event loop with thousands of writes. */
+    static constexpr qsizetype kMaxRecordsPerMessage = 20;
 
     /** Why a QSO was not stored. */
     enum class Skip {

@@ -373,6 +373,23 @@ private slots:
         QCOMPARE(skipped.constFirst().at(1).value<Skip>(), Skip::InLogbook);
     }
 
+    void capsTheRecordsOfOneMessage()
+    {
+        QString text = QStringLiteral("<adif_ver:5>3.1.0 <EOH>\n");
+        for (int i = 0; i < 25; ++i)
+            text += QStringLiteral("<call:5>K1A%1 <mode:3>FT8 <qso_date:8>20261130 "
+                                   "<time_on:4>1200 <band:3>20m <EOR>\n")
+                        .arg(QChar(u'A' + i));
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        header(out, WsjtxMessage::LoggedAdif) << text.toUtf8();
+        QSignalSpy skipped(m_logger.get(), &wsjtx::WsjtxLogger::qsoSkipped);
+        QTest::ignoreMessage(QtWarningMsg, "5 more QSOs in one ADIF text from WSJT-X not logged");
+        m_logger->receive(bytes);
+        QCOMPARE(m_app->log().getlastQSOs(4).size(), 20);
+        QCOMPARE(skipped.size(), 1);
+    }
+
     void reportsARecordTheReaderRefuses()
     {
         Qso noFrequency;
