@@ -18,12 +18,22 @@ QString keyOf(const QsoClass &qso)
         .join(QLatin1Char('|'));
 }
 
+/** Report texts go to the diagnostics and the screen: control characters a datagram may carry
+ *  (a NUL would cut the diagnostic line) are shown as replacement characters. */
+QString printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
 /** "DL1ABC 2024-05-01 12:34 20m FT8", for reports. */
 QString describe(const QsoClass &qso)
 {
-    return QStringList{qso.callsign, qso.sqlDateTime.left(16), qso.band, qso.mode}
-        .join(QLatin1Char(' '))
-        .simplified();
+    return printable(QStringList{qso.callsign, qso.sqlDateTime.left(16), qso.band, qso.mode}
+                         .join(QLatin1Char(' '))
+                         .simplified());
 }
 
 /** A record for a report line: a datagram may carry kilobytes. */
@@ -54,23 +64,23 @@ void WsjtxLogger::receive(const QByteArray &datagram)
 
 void WsjtxLogger::receive(const WsjtxMessage &message)
 {
+    const QString sender = printable(message.id);
     if (message.type == WsjtxMessage::QsoLogged) {
-        offer(adifRecord(message.qso), message.id);
+        offer(adifRecord(message.qso), sender);
     } else if (message.type == WsjtxMessage::LoggedAdif) {
         const QList<adif::AdifRecord> records = adifRecords(message.adif);
         if (records.isEmpty()) {
-            const QString reason =
-                QStringLiteral("No QSO in the ADIF text from %1").arg(message.id);
+            const QString reason = QStringLiteral("No QSO in the ADIF text from %1").arg(sender);
             qWarning("%s", qPrintable(reason));
             emit qsoSkipped(reason, Skip::Unreadable);
         }
         for (const adif::AdifRecord &record : records.mid(0, kMaxRecordsPerMessage))
-            offer(record, message.id);
+            offer(record, sender);
         if (records.size() > kMaxRecordsPerMessage) {
             const QString reason =
                 QStringLiteral("%1 more QSOs in one ADIF text from %2 not logged")
                     .arg(records.size() - kMaxRecordsPerMessage)
-                    .arg(message.id);
+                    .arg(sender);
             qWarning("%s", qPrintable(reason));
             emit qsoSkipped(reason, Skip::Unreadable);
         }
@@ -85,10 +95,10 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
     adif::ReadRecord read = adif::readAdifRecord(record, context);
     QsoClass &qso = read.qso;
     if (!read.errors.isEmpty()) {
-        const QString reason =
+        const QString reason = printable(
             QStringLiteral("%1 from %2 not logged: %3%4")
                 .arg(describe(qso), sender, read.errors.join(QString()), shortened(record.text))
-                .simplified();
+                .simplified());
         qWarning("%s", qPrintable(reason));
         emit qsoSkipped(reason, Skip::Unreadable);
         return;

@@ -9,6 +9,10 @@ void add(adif::AdifRecord &record, QLatin1String name, const QString &value)
 {
     if (value.isEmpty())
         return;
+    // Refused as in an ADIF file: no program writes one, and it would end up in the logbook.
+    if (value.contains(QChar(u'\0')))
+        record.problems
+            << QStringLiteral("Field %1 holds a NUL character: ").arg(QString(name).toUpper());
     record.fields.append({QString(name), value});
     adif::appendField(record.text, name, value);
 }

@@ -9,7 +9,8 @@ namespace wsjtx {
 
 /** The ADIF record a "QSO Logged" message stands for, so it is read by the same reader as the
  *  "Logged ADIF" message that WSJT-X sends with it. The start is the time on, or the time off
- *  when the sender gave no valid time on. */
+ *  when the sender gave no valid time on. A text holding a NUL character is a problem of the
+ *  record, as in an ADIF file. */
 [[nodiscard]] adif::AdifRecord adifRecord(const WsjtxQso &qso);
 
 /** The records of a "Logged ADIF" text (one as WSJT-X and JTDX send it), each with its mode

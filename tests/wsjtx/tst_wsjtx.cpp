@@ -390,16 +390,41 @@ private slots:
         QCOMPARE(skipped.size(), 1);
     }
 
-    void reportsARecordTheReaderRefuses()
+    void reportsARecordTheReaderRefuses_data()
     {
+        QTest::addColumn<QByteArray>("datagram");
+        QTest::addColumn<QString>("reason");
         Qso noFrequency;
         noFrequency.hz = 0;
+        Qso nulInCall;
+        nulInCall.call = QStringLiteral("JA1XYZ") + QChar(u'\0');
+        Qso noTime;
+        noTime.on = QDateTime();
+        QTest::newRow("no frequency") << qsoLogged(noFrequency) << "Frequency not found: ";
+        QTest::newRow("NUL in the call")
+            << qsoLogged(nulInCall) << "Field CALL holds a NUL character: ";
+        const auto adifText = [](const QByteArray &text) {
+            QByteArray bytes;
+            QDataStream out(&bytes, QIODevice::WriteOnly);
+            header(out, WsjtxMessage::LoggedAdif) << text;
+            return bytes;
+        };
+        QTest::newRow("empty ADIF text") << adifText("") << "No QSO in the ADIF text from WSJT-X";
+        QTest::newRow("ADIF header alone")
+            << adifText("<adif_ver:5>3.1.0 <EOH>\n") << "Record end <eor> not found: ";
+    }
+
+    void reportsARecordTheReaderRefuses()
+    {
+        QFETCH(QByteArray, datagram);
+        QFETCH(QString, reason);
         QSignalSpy skipped(m_logger.get(), &wsjtx::WsjtxLogger::qsoSkipped);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Frequency not found"));
-        m_logger->receive(qsoLogged(noFrequency));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(reason)));
+        m_logger->receive(datagram);
         QCOMPARE(skipped.size(), 1);
+        QVERIFY(skipped.constFirst().constFirst().toString().contains(reason));
         QCOMPARE(skipped.constFirst().at(1).value<Skip>(), Skip::Unreadable);
-        QVERIFY(stored().isEmpty());
+        QVERIFY(m_app->log().getlastQSOs(4).isEmpty());
     }
 
     void settingsListenOverLoopback()
