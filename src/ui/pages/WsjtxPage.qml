@@ -19,8 +19,8 @@ ScrollView {
         Heading { text: "Logging from WSJT-X and JTDX" }
         Label {
             text: "QSOs that WSJT-X or JTDX log are stored in the current logbook, each once. "
-                  + "In WSJT-X turn on Settings \u2192 Reporting \u2192 \u201cAccept UDP requests\u201d "
-                  + "and set the UDP server to 127.0.0.1 and the port below."
+                  + "In their Settings \u2192 Reporting set the UDP server to 127.0.0.1 (or this "
+                  + "computer's address) and its port to the one below."
             wrapMode: Text.WordWrap
             opacity: 0.7
             font.pixelSize: Theme.smallSize
