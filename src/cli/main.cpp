@@ -15,6 +15,7 @@
 #include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/WorkedCommands.h"
+#include "cli/WsjtxCommands.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 
@@ -50,6 +51,7 @@ const Command kCommands[] = {
     {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
     {"rig", cli::kRigSynopsis, cli::rigCommand},
+    {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
 };
 
 void printHelp(FILE *to)

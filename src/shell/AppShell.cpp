@@ -12,7 +12,9 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 #include "trx/TrxController.h"
+#include "wsjtx/WsjtxLogger.h"
 
 #include <QNetworkAccessManager>
 
@@ -70,7 +72,8 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(), *m_network,
                             this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
-      m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this))
+      m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
+      m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -82,6 +85,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
     setUpLog();
+    // A QSO logged by WSJT-X shows in the log list like one saved from the form.
+    connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
+            [this] { m_logList->loadData(); });
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
@@ -202,11 +208,17 @@ QVariantList AppShell::tabs()
 
 QVariantList AppShell::settingsSections()
 {
-    return {section("logbooks", "Logbooks"),        section("station", "Station"),
-            section("userfields", "User fields"),   section("datestyle", "Date style"),
-            section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
-            section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster"),       section("transceiver", "Transceiver")};
+    return {section("logbooks", "Logbooks"),
+            section("station", "Station"),
+            section("userfields", "User fields"),
+            section("datestyle", "Date style"),
+            section("bands", "Band table"),
+            section("memberlists", "LoTW and eQSL users"),
+            section("countryfile", "Country file"),
+            section("adifimport", "ADIF import"),
+            section("cluster", "DX cluster"),
+            section("transceiver", "Transceiver"),
+            section("wsjtx", "WSJT-X")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

@@ -18,6 +18,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 #include "trx/TrxScreen.h"
 
 #include <QObject>
@@ -64,6 +65,7 @@ class AppShell : public QObject {
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
+    Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -114,6 +116,7 @@ public:
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
+    [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
 
 signals:
     void currentTabChanged();
@@ -166,4 +169,5 @@ private:
     // The radio stays connected while the application runs, whichever screen is shown.
     trx::TrxController *m_trxController;
     trx::TrxScreen *m_trx;
+    WsjtxSettings *m_wsjtx;
 };

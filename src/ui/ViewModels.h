@@ -24,6 +24,7 @@
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
+#include "shell/WsjtxSettings.h"
 #include "trx/TrxScreen.h"
 
 #include <QtQml/qqml.h>
@@ -246,5 +247,12 @@ struct TrxScreenForeign {
     Q_GADGET
     QML_FOREIGN(trx::TrxScreen)
     QML_NAMED_ELEMENT(TrxScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct WsjtxSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(WsjtxSettings)
+    QML_NAMED_ELEMENT(WsjtxSettings)
     QML_UNCREATABLE("made by the application shell")
 };

@@ -20,6 +20,7 @@ Loader {
         case "adifimport": return adifImport
         case "cluster": return clusterSettings
         case "transceiver": return transceiver
+        case "wsjtx": return wsjtxSettings
         }
         return null
     }
@@ -46,4 +47,5 @@ Loader {
     Component { id: clusterSettings; ClusterPage { screen: loader.shell.cluster } }
     Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
     Component { id: transceiver; TransceiverPage { screen: loader.shell.trx } }
+    Component { id: wsjtxSettings; WsjtxPage { settings: loader.shell.wsjtx } }
 }

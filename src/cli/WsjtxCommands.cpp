@@ -1,0 +1,79 @@
+#include "cli/WsjtxCommands.h"
+
+#include "adif/DxccEntityLookup.h"
+#include "cli/Args.h"
+#include "cli/Cli.h"
+#include "cli/QsoJson.h"
+#include "root/AppDelegate.h"
+#include "wsjtx/WsjtxListener.h"
+#include "wsjtx/WsjtxLogger.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace cli {
+namespace {
+
+const QString kListenUsage =
+    QStringLiteral("Usage: wsjtx listen [--port P] [--count N] [--seconds S]");
+
+int listen(Cli &cli, const QStringList &words)
+{
+    Args args(words,
+              {{QStringLiteral("port"), QStringLiteral("count"), QStringLiteral("seconds")}, {}});
+    if (!args.error().isEmpty())
+        return cli.usage(args.error());
+    AppDelegate &app = cli.app();
+    bool portOk = true;
+    bool countOk = true;
+    bool secondsOk = true;
+    const qint64 port =
+        args.option(QStringLiteral("port"),
+                    QString::number(wsjtx::WsjtxListener::configuredPort(app.defaults())))
+            .toLongLong(&portOk);
+    const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
+    const double seconds =
+        args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
+    if (!args.positional().isEmpty() || !countOk || count < 0 || !secondsOk || seconds < 0)
+        return cli.usage(kListenUsage);
+    if (!portOk || !wsjtx::WsjtxListener::portProblem(port).isEmpty())
+        return cli.usage(wsjtx::WsjtxListener::portProblem(portOk ? port : 0));
+
+    DxccEntityLookup entities(app.dxcc());
+    wsjtx::WsjtxLogger logger(app.defaults(), app.clock(), app.log(), entities);
+    wsjtx::WsjtxListener listener;
+    QEventLoop loop;
+    int stored = 0;
+    QObject::connect(&listener, &wsjtx::WsjtxListener::datagramReceived, &logger,
+                     qOverload<const QByteArray &>(&wsjtx::WsjtxLogger::receive));
+    QObject::connect(&logger, &wsjtx::WsjtxLogger::qsoStored, &loop, [&](const QsoClass &qso) {
+        cli.printLine(qsoToJson(qso),
+                      QStringLiteral("%1 %2 %3 %4 %5 %6 %7/%8")
+                          .arg(qso.sqlDateTime.left(16), qso.callsign.leftJustified(12),
+                               qso.band.leftJustified(5), qso.mode.leftJustified(5),
+                               qso.dxcc.leftJustified(5), qso.locator.leftJustified(6), qso.rsttx,
+                               qso.rstrx));
+        if (count > 0 && ++stored >= count)
+            loop.quit();
+    });
+    QObject::connect(&logger, &wsjtx::WsjtxLogger::qsoSkipped, &loop,
+                     [&cli](const QString &reason) { cli.status(reason); });
+    if (const QString error = listener.listen(quint16(port)); !error.isEmpty())
+        return cli.failed(error);
+    cli.status(QStringLiteral("Listening for WSJT-X and JTDX on UDP port %1").arg(port));
+    if (seconds > 0)
+        QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+    return count == 0 || stored >= count ? Cli::Success : Cli::Failed;
+}
+
+} // namespace
+
+int wsjtxCommand(Cli &cli, const QStringList &words)
+{
+    if (words.value(0) == QLatin1String("listen"))
+        return listen(cli, words.mid(1));
+    return cli.usage(kListenUsage);
+}
+
+} // namespace cli

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QUdpSocket;
+class UserDefaults;
+
+namespace wsjtx {
+
+/** The UDP port WSJT-X and JTDX send their messages to, opened while the user default
+ *  "WsjtxListen" is on, on the port "WsjtxPort" (default 2237); a change of either is followed at
+ *  once. The port is opened shared where the system allows, so another program listening on it
+ *  (a second logger, GridTracker) does not keep us out. */
+class WsjtxListener : public QObject {
+    Q_OBJECT
+public:
+    static constexpr char kListenKey[] = "WsjtxListen";
+    static constexpr char kPortKey[] = "WsjtxPort";
+    static constexpr int kDefaultPort = 2237;
+
+    /** Follows the user defaults from the start. */
+    WsjtxListener(UserDefaults &defaults, QObject *parent = nullptr);
+    /** Follows no user default: the caller opens and closes the port (the CLI). */
+    explicit WsjtxListener(QObject *parent = nullptr);
+    ~WsjtxListener() override;
+
+    /** "WsjtxPort", or 2237 when it is unset or no port number. */
+    [[nodiscard]] static int configuredPort(const UserDefaults &defaults);
+    /** Why a port number cannot be used; empty for 1…65535. */
+    [[nodiscard]] static QString portProblem(qint64 port);
+
+    /** Opens the port (0: any free one); the error text, empty when listening. */
+    QString listen(quint16 port);
+    void stop();
+    [[nodiscard]] bool isListening() const;
+    /** The port listened on; 0 when closed. */
+    [[nodiscard]] quint16 port() const;
+    /** Why the port could not be opened; empty while listening or off. */
+    [[nodiscard]] const QString &error() const { return m_error; }
+
+signals:
+    void datagramReceived(const QByteArray &datagram);
+    /** Listening started or stopped, or opening failed. */
+    void stateChanged();
+
+private:
+    void followDefaults();
+    void readPending();
+
+    UserDefaults *m_defaults = nullptr;
+    QUdpSocket *m_socket = nullptr;
+    QString m_error;
+};
+
+} // namespace wsjtx
