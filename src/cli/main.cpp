@@ -9,6 +9,7 @@
 #include "cli/GeoCommands.h"
 #include "cli/GraylineCommand.h"
 #include "cli/LogbookCommands.h"
+#include "cli/LookupCommands.h"
 #include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
@@ -48,6 +49,7 @@ const Command kCommands[] = {
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
     {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
+    {"lookup", cli::kLookupSynopsis, cli::lookupCommand},
 };
 
 void printHelp(FILE *to)

@@ -58,8 +58,8 @@ void LookupSession::lookUp(const LookupAccount &account, const QString &callsign
 {
     cancel();
     m_account = account;
-    m_callsign = callsign.trimmed();
-    m_loggedInAgain = false;
+    m_callsign = callsign.trimmed().toUpper();
+    m_loggedIn = false;
     m_busy = true;
     if (!account.configured()) {
         fail(heading(), key(lookuptexts::kMissingAccount));
@@ -84,6 +84,7 @@ void LookupSession::cancel()
 
 void LookupSession::login()
 {
+    m_loggedIn = true;
     if (qrz()) {
         track(Step::Login, m_http.get(host(), QStringLiteral("/xml/current/"),
                                       {{QStringLiteral("username"), m_account.userName},
@@ -154,9 +155,8 @@ void LookupSession::handle(Step step, const LookupReply &reply)
     const QString errorName = qrz() ? QStringLiteral("Error") : QStringLiteral("error");
     if (reply.has(errorName)) {
         const QString error = reply.value(errorName);
-        // One new login per lookup: a key refused right after it was issued is not retried.
-        if (step == Step::Query && keyExpired(m_account.service, error) && !m_loggedInAgain) {
-            m_loggedInAgain = true;
+        // One login per lookup at most: a key refused right after it was issued is not retried.
+        if (step == Step::Query && keyExpired(m_account.service, error) && !m_loggedIn) {
             forgetKey();
             login();
             return;

@@ -30,9 +30,10 @@ struct LookupOutcome {
  *
  *  The key is cached in the user defaults ("QRZ_SessionKey", "HamQTH_SessionKey") together with
  *  the user it was issued to; a key of another user, or one shorter than 5 characters, is not
- *  used. A key the service calls expired costs one new login per lookup and no more: when the
- *  fresh key is refused as well, that refusal is the outcome. Replies are read on a worker thread
- *  and handed back whole; a new lookup drops whatever the previous one still had running. */
+ *  used. A lookup logs in once at most: a key the service calls expired costs one new login,
+ *  and when a freshly issued key is refused as well, that refusal is the outcome. Replies are read
+ * on a worker thread and handed back whole; a new lookup drops whatever the previous one still had
+ * running. */
 class LookupSession : public QObject {
     Q_OBJECT
 public:
@@ -72,7 +73,7 @@ private:
     QString m_callsign;
     QString m_key;
     bool m_busy = false;
-    bool m_loggedInAgain = false;
+    bool m_loggedIn = false; // in this lookup
     quint64 m_generation = 0;
     std::unique_ptr<HttpCall> m_call;
     QPointer<QThread> m_worker;
