@@ -123,10 +123,12 @@ void LookupScreen::useForNewQso()
     if (m_items.isEmpty())
         return;
     const QsoClass qso = lookup::qsoFrom(m_service, m_items, m_asked);
+    // The page goes first: the record brings the entry form up, on the phone onto the same
+    // stack.
+    emit closeRequested();
     m_notifications.post(
         QString::fromLatin1(m_phone ? notifications::Qso4Log1 : notifications::Qso4Log),
         QVariant::fromValue(qso));
-    emit closeRequested();
 }
 
 void LookupScreen::dismissAlert()

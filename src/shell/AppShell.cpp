@@ -7,6 +7,7 @@
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
 #include "shell/FileHandOff.h"
+#include "shell/LookupLauncher.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
 #include "shell/MemberListDownload.h"
@@ -79,6 +80,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
                                   [this](const QVariant &) { readLogbookName(); });
     setUpLog();
+    setUpLookup();
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
@@ -124,7 +126,7 @@ void AppShell::windowHidden()
 
 bool AppShell::showScreen(const QString &name)
 {
-    if (showLogScreen(name) || showDxccScreen(name))
+    if (showLogScreen(name) || showDxccScreen(name) || showLookupScreen(name))
         return true;
     const qsizetype tabIndex = kTabScreens.indexOf(name);
     if (tabIndex >= 0) {
@@ -178,6 +180,7 @@ QStringList AppShell::screenNames() const
     names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
           << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
     names << logScreenNames();
+    names << QStringLiteral("lookup");
     return names;
 }
 

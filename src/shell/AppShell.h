@@ -8,6 +8,7 @@
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
+#include "services/LookupScreen.h"
 #include "services/LotwScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
@@ -24,9 +25,12 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
 class AppDelegate;
 class QNetworkAccessManager;
 class FileHandOff;
+class LookupLauncher;
 
 /** The application's frame: which tab is shown, the screens opened over a tab, home-screen
  *  shortcuts, files handed to the application and the window's activity. It owns the
@@ -59,6 +63,7 @@ class AppShell : public QObject {
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
+    Q_PROPERTY(LookupScreen *lookup READ lookup CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -108,6 +113,7 @@ public:
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
+    [[nodiscard]] LookupScreen *lookup() const { return m_lookup; }
 
 signals:
     void currentTabChanged();
@@ -115,7 +121,7 @@ signals:
     void logbookNameChanged();
     /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
      *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"), the phone's spot table
-     *  ("spots") or the phone's DX list ("dxlist"). */
+     *  ("spots"), the phone's DX list ("dxlist") or the callsign lookup ("lookup"). */
     void screenRequested(int tab, const QString &screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);
@@ -130,6 +136,11 @@ private:
     bool showLogScreen(const QString &name);
     [[nodiscard]] QStringList logScreenNames() const;
     bool showDxccScreen(const QString &name);
+    // The callsign lookup page (AppShellLookup.cpp).
+    void setUpLookup();
+    void openLookup(int tab, const QString &callsign, const QString &service);
+    void showLookupPage(int tab);
+    bool showLookupScreen(const QString &name);
 
     AppDelegate &m_app;
     const bool m_phone;
@@ -157,4 +168,6 @@ private:
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;
+    LookupScreen *m_lookup = nullptr;
+    std::unique_ptr<LookupLauncher> m_lookupLauncher;
 };

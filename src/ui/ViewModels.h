@@ -12,6 +12,7 @@
 #include "map/GraylineMapItem.h"
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
+#include "services/LookupScreen.h"
 #include "services/LotwScreen.h"
 #include "services/QslResultModel.h"
 #include "shell/AdifImportScreen.h"
@@ -238,4 +239,12 @@ struct QslResultModelForeign {
     QML_FOREIGN(QslResultModel)
     QML_NAMED_ELEMENT(QslResultModel)
     QML_UNCREATABLE("made by the QSL screens")
+};
+
+// The callsign lookup page.
+struct LookupScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(LookupScreen)
+    QML_NAMED_ELEMENT(LookupScreen)
+    QML_UNCREATABLE("made by the application shell")
 };
