@@ -206,7 +206,8 @@ QVariantList AppShell::settingsSections()
             section("userfields", "User fields"),   section("datestyle", "Date style"),
             section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
             section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster")};
+            section("cluster", "DX cluster"),
+            section("lookupaccounts", "Callsign lookup")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

@@ -9,6 +9,7 @@
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
+#include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
@@ -64,6 +65,7 @@ class AppShell : public QObject {
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(LookupScreen *lookup READ lookup CONSTANT)
+    Q_PROPERTY(LookupSettings *lookupSettings READ lookupSettings CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -114,6 +116,7 @@ public:
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] LookupScreen *lookup() const { return m_lookup; }
+    [[nodiscard]] LookupSettings *lookupSettings() const { return m_lookupSettings; }
 
 signals:
     void currentTabChanged();
@@ -169,5 +172,6 @@ private:
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;
     LookupScreen *m_lookup = nullptr;
+    LookupSettings *m_lookupSettings = nullptr;
     std::unique_ptr<LookupLauncher> m_lookupLauncher;
 };

@@ -13,6 +13,7 @@
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
+#include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
 #include "services/QslResultModel.h"
 #include "shell/AdifImportScreen.h"
@@ -246,5 +247,12 @@ struct LookupScreenForeign {
     Q_GADGET
     QML_FOREIGN(LookupScreen)
     QML_NAMED_ELEMENT(LookupScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LookupSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(LookupSettings)
+    QML_NAMED_ELEMENT(LookupSettings)
     QML_UNCREATABLE("made by the application shell")
 };

@@ -6,6 +6,7 @@
 #include "../shell/ShellFixture.h"
 #include "QmlWindow.h"
 #include "formats/TextCoding.h"
+#include "services/LookupAccount.h"
 
 class TestLookupPage : public QObject {
     Q_OBJECT
@@ -84,6 +85,26 @@ private slots:
         QCOMPARE(fields.value("callsign").toString(), QStringLiteral("DL1ABC"));
         QCOMPARE(fields.value("qth").toString(), QStringLiteral("Berlin"));
         QCOMPARE(fields.value("name").toString(), QStringLiteral("Hans"));
+    }
+
+    void settingsGiveTheEntryFormItsLookup()
+    {
+        (void)f.app->log();
+        QVERIFY(ui.open(*f.app, false));
+        QVERIFY(ui.shell->showScreen("settings-lookupaccounts"));
+        ui.click(ui.find("useQrz"));
+        ui.type(ui.find("qrzAccountUser"), " me ");
+        ui.type(ui.find("qrzAccountPassword"), "p;w&1");
+        const UserDefaults &defaults = f.app->defaults();
+        QCOMPARE(defaults.integer("SegQthQrz"), 1);
+        QCOMPARE(defaults.string("QRZ_UserName"), QStringLiteral("me"));
+        // Kept Base64 like every service password, read back as typed.
+        QCOMPARE(defaults.string("QRZ_PassWord"), formats::base64FromText("p;w&1"));
+        QCOMPARE(lookup::LookupAccount::read(defaults, lookup::Service::Qrz).password,
+                 QStringLiteral("p;w&1"));
+        QCOMPARE(ui.shell->entryForm()->lookupTitle(), QStringLiteral("QRZ"));
+        ui.shell->entryForm()->setField("callsign", "DL1ABC");
+        QVERIFY(ui.shell->entryForm()->lookupVisible());
     }
 
     void screenshotShowsASampleWithoutTheNetwork()

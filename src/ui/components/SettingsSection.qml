@@ -19,6 +19,7 @@ Loader {
         case "countryfile": return countryFile
         case "adifimport": return adifImport
         case "cluster": return clusterSettings
+        case "lookupaccounts": return lookupSettings
         }
         return null
     }
@@ -44,4 +45,5 @@ Loader {
     Component { id: countryFile; CountryFilePage { countryFile: loader.shell.countryFile } }
     Component { id: clusterSettings; ClusterPage { screen: loader.shell.cluster } }
     Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
+    Component { id: lookupSettings; LookupSettingsPage { settings: loader.shell.lookupSettings } }
 }
