@@ -11,7 +11,6 @@ inline constexpr char kErrorCode[] = "Error code %1";
 inline constexpr char kNetworkError[] = "Error parsing xml:";
 inline constexpr char kNoSessionKey[] = "No session key in the reply";
 inline constexpr char kMissingAccount[] = "User name or password missing";
-inline constexpr char kOkay[] = "Okay";
 inline constexpr char kMyAccount[] = "My account:";
 inline constexpr char kXmlError[] = "Error occurred during xml processing";
 

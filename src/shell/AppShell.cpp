@@ -7,9 +7,9 @@
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
 #include "shell/FileHandOff.h"
-#include "shell/LookupLauncher.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
+#include "shell/LookupLauncher.h"
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
@@ -206,8 +206,7 @@ QVariantList AppShell::settingsSections()
             section("userfields", "User fields"),   section("datestyle", "Date style"),
             section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
             section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster"),
-            section("lookupaccounts", "Callsign lookup")};
+            section("cluster", "DX cluster"),       section("lookupaccounts", "Callsign lookup")};
 }
 
 void AppShell::setSettingsSection(const QString &key)
