@@ -3,6 +3,8 @@
 #include "geo/Locator.h"
 #include "services/LookupTexts.h"
 
+#include <cmath>
+
 namespace lookup {
 namespace {
 
@@ -39,7 +41,7 @@ std::optional<double> degrees(const QString &text, double limit)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || value < -limit || value > limit)
+    if (!ok || !std::isfinite(value) || value < -limit || value > limit)
         return std::nullopt;
     return value;
 }

@@ -481,6 +481,12 @@ private slots:
         QTest::newRow("a latitude out of range falls back to the grid") << "JO62"
                                                                         << "123"
                                                                         << "JO62AA";
+        QTest::newRow("a latitude that is no number") << "JO62"
+                                                      << "nan"
+                                                      << "JO62AA";
+        QTest::newRow("coordinates win over the grid") << "JO62"
+                                                       << "52.52"
+                                                       << "JO62QM";
     }
 
     void mapAndLinks()
