@@ -416,6 +416,9 @@ private slots:
 
     void storedPasswordIsBase64()
     {
+        // The services' own HTTPS hosts unless the user points elsewhere.
+        QCOMPARE(f.app->defaults().string("QrzHost"), QStringLiteral("https://xmldata.qrz.com"));
+        QCOMPARE(f.app->defaults().string("HamQthHost"), QStringLiteral("https://www.hamqth.com"));
         f.app->defaults().setValue("SegQthQrz", 1);
         f.app->defaults().setValue("QRZ_UserName", "me");
         f.app->defaults().setValue("QRZ_PassWord", formats::base64FromText("s\xc3\xa4"
