@@ -9,6 +9,7 @@
 #include "cli/GeoCommands.h"
 #include "cli/GraylineCommand.h"
 #include "cli/LogbookCommands.h"
+#include "cli/LookupCommands.h"
 #include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
 #include "cli/QsoCommands.h"
@@ -52,6 +53,7 @@ const Command kCommands[] = {
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
     {"rig", cli::kRigSynopsis, cli::rigCommand},
     {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
+    {"lookup", cli::kLookupSynopsis, cli::lookupCommand},
 };
 
 void printHelp(FILE *to)

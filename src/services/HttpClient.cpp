@@ -53,7 +53,8 @@ HttpClient::HttpClient(QNetworkAccessManager &network, const UserDefaults &defau
         m_timeoutMs = int(std::min<qint64>(seconds, 3600) * 1000);
 }
 
-QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query &query)
+QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query &query,
+                          Separator separator)
 {
     QString text = base;
     while (text.endsWith(QLatin1Char('/')))
@@ -62,7 +63,7 @@ QUrl HttpClient::buildUrl(const QString &base, const QString &path, const Query 
     QByteArray encoded;
     for (const auto &[name, value] : query) {
         if (!encoded.isEmpty())
-            encoded += '&';
+            encoded += separator == Separator::Semicolon ? ';' : '&';
         encoded += QUrl::toPercentEncoding(name) + '=' + QUrl::toPercentEncoding(value);
     }
     if (!encoded.isEmpty())
@@ -93,7 +94,13 @@ std::pair<QByteArray, QByteArray> HttpClient::multipartBody(const FilePart &file
 HttpCall *HttpClient::get(const QString &base, const QString &path, const Query &query,
                           QObject *parent)
 {
-    const QUrl url = buildUrl(base, path, query);
+    return get(base, path, query, Separator::Ampersand, parent);
+}
+
+HttpCall *HttpClient::get(const QString &base, const QString &path, const Query &query,
+                          Separator separator, QObject *parent)
+{
+    const QUrl url = buildUrl(base, path, query, separator);
     return new HttpCall(m_network.get(makeRequest(url)), describe(url), m_timeoutMs, parent);
 }
 

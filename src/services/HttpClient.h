@@ -41,6 +41,9 @@ public:
         QByteArray contents;
     };
 
+    /** How query pairs are joined: "&", or ";" for a service that wants it (QRZ). */
+    enum class Separator { Ampersand, Semicolon };
+
     static constexpr int kDefaultTimeoutMs = 60000;
 
     explicit HttpClient(QNetworkAccessManager &network, int timeoutMs = kDefaultTimeoutMs);
@@ -52,13 +55,15 @@ public:
 
     HttpCall *get(const QString &base, const QString &path, const Query &query,
                   QObject *parent = nullptr);
+    HttpCall *get(const QString &base, const QString &path, const Query &query, Separator separator,
+                  QObject *parent = nullptr);
     /** A multipart/form-data POST of one file part under a random boundary. */
     HttpCall *postFile(const QString &base, const QString &path, const FilePart &file,
                        QObject *parent = nullptr);
 
     /** The base URL with the path and the query, each value encoded by itself. */
-    [[nodiscard]] static QUrl buildUrl(const QString &base, const QString &path,
-                                       const Query &query);
+    [[nodiscard]] static QUrl buildUrl(const QString &base, const QString &path, const Query &query,
+                                       Separator separator = Separator::Ampersand);
     /** "https://host/path": what may be logged of a URL. */
     [[nodiscard]] static QString describe(const QUrl &url);
     /** A multipart body and its boundary; the boundary is random and never occurs in the

@@ -9,6 +9,7 @@
 #include "shell/FileHandOff.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
+#include "shell/LookupLauncher.h"
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
@@ -88,6 +89,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     // A QSO logged by WSJT-X shows in the log list like one saved from the form.
     connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
             [this] { m_logList->loadData(); });
+    setUpLookup();
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
@@ -133,7 +135,7 @@ void AppShell::windowHidden()
 
 bool AppShell::showScreen(const QString &name)
 {
-    if (showLogScreen(name) || showDxccScreen(name))
+    if (showLogScreen(name) || showDxccScreen(name) || showLookupScreen(name))
         return true;
     const qsizetype tabIndex = kTabScreens.indexOf(name);
     if (tabIndex >= 0) {
@@ -187,6 +189,7 @@ QStringList AppShell::screenNames() const
     names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
           << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
     names << logScreenNames();
+    names << QStringLiteral("lookup");
     return names;
 }
 
@@ -217,6 +220,7 @@ QVariantList AppShell::settingsSections()
             section("countryfile", "Country file"),
             section("adifimport", "ADIF import"),
             section("cluster", "DX cluster"),
+            section("lookupaccounts", "Callsign lookup"),
             section("transceiver", "Transceiver"),
             section("wsjtx", "WSJT-X")};
 }

@@ -8,6 +8,8 @@
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
+#include "services/LookupScreen.h"
+#include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
@@ -26,12 +28,15 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
 class AppDelegate;
 class QNetworkAccessManager;
 class FileHandOff;
 namespace trx {
 class TrxController;
 }
+class LookupLauncher;
 
 /** The application's frame: which tab is shown, the screens opened over a tab, home-screen
  *  shortcuts, files handed to the application and the window's activity. It owns the
@@ -66,6 +71,8 @@ class AppShell : public QObject {
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
     Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
+    Q_PROPERTY(LookupScreen *lookup READ lookup CONSTANT)
+    Q_PROPERTY(LookupSettings *lookupSettings READ lookupSettings CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -117,6 +124,8 @@ public:
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
     [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
+    [[nodiscard]] LookupScreen *lookup() const { return m_lookup; }
+    [[nodiscard]] LookupSettings *lookupSettings() const { return m_lookupSettings; }
 
 signals:
     void currentTabChanged();
@@ -124,7 +133,7 @@ signals:
     void logbookNameChanged();
     /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
      *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"), the phone's spot table
-     *  ("spots") or the phone's DX list ("dxlist"). */
+     *  ("spots"), the phone's DX list ("dxlist") or the callsign lookup ("lookup"). */
     void screenRequested(int tab, const QString &screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);
@@ -139,6 +148,11 @@ private:
     bool showLogScreen(const QString &name);
     [[nodiscard]] QStringList logScreenNames() const;
     bool showDxccScreen(const QString &name);
+    // The callsign lookup page (AppShellLookup.cpp).
+    void setUpLookup();
+    void openLookup(int tab, const QString &callsign, const QString &service);
+    void showLookupPage(int tab);
+    bool showLookupScreen(const QString &name);
 
     AppDelegate &m_app;
     const bool m_phone;
@@ -170,4 +184,7 @@ private:
     trx::TrxController *m_trxController;
     trx::TrxScreen *m_trx;
     WsjtxSettings *m_wsjtx;
+    LookupScreen *m_lookup = nullptr;
+    LookupSettings *m_lookupSettings = nullptr;
+    std::unique_ptr<LookupLauncher> m_lookupLauncher;
 };

@@ -12,6 +12,8 @@
 #include "map/GraylineMapItem.h"
 #include "map/GraylineScreen.h"
 #include "services/EqslScreen.h"
+#include "services/LookupScreen.h"
+#include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
 #include "services/QslResultModel.h"
 #include "shell/AdifImportScreen.h"
@@ -254,5 +256,20 @@ struct WsjtxSettingsForeign {
     Q_GADGET
     QML_FOREIGN(WsjtxSettings)
     QML_NAMED_ELEMENT(WsjtxSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+// The callsign lookup page.
+struct LookupScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(LookupScreen)
+    QML_NAMED_ELEMENT(LookupScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LookupSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(LookupSettings)
+    QML_NAMED_ELEMENT(LookupSettings)
     QML_UNCREATABLE("made by the application shell")
 };

@@ -12,6 +12,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <functional>
+
 class LoopbackHttpServer : public QObject {
 public:
     struct Answer {
@@ -54,6 +56,11 @@ public:
     }
 
     void answer(const QByteArray &path, Answer answer) { m_answers.insert(path, answer); }
+    /** Answers every request by its whole target (a service that keeps one path for all). */
+    void respond(std::function<Answer(const Request &)> responder)
+    {
+        m_responder = std::move(responder);
+    }
     [[nodiscard]] QString url() const
     {
         return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
@@ -78,7 +85,9 @@ private:
         request.body = buffer.mid(headEnd + 4, length);
         buffer.clear();
         m_requests.append(request);
-        const Answer answer = m_answers.value(request.path(), Answer{404, "no such page", false});
+        const Answer answer =
+            m_responder ? m_responder(request)
+                        : m_answers.value(request.path(), Answer{404, "no such page", false});
         if (answer.silent)
             return;
         socket->write("HTTP/1.1 " + QByteArray::number(answer.status) +
@@ -91,4 +100,5 @@ private:
     QTcpServer m_server;
     QHash<QByteArray, Answer> m_answers;
     QList<Request> m_requests;
+    std::function<Answer(const Request &)> m_responder;
 };

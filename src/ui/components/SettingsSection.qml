@@ -21,6 +21,7 @@ Loader {
         case "cluster": return clusterSettings
         case "transceiver": return transceiver
         case "wsjtx": return wsjtxSettings
+        case "lookupaccounts": return lookupSettings
         }
         return null
     }
@@ -48,4 +49,5 @@ Loader {
     Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
     Component { id: transceiver; TransceiverPage { screen: loader.shell.trx } }
     Component { id: wsjtxSettings; WsjtxPage { settings: loader.shell.wsjtx } }
+    Component { id: lookupSettings; LookupSettingsPage { settings: loader.shell.lookupSettings } }
 }

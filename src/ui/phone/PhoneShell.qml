@@ -138,6 +138,19 @@ Item {
         DxListPage { screen: shellView.shell.dxcc }
     }
 
+    // The callsign lookup, over the tab that asked; one at a time.
+    property bool lookupOpen: false
+    Component {
+        id: lookupPage
+        LookupPage {
+            screen: shellView.shell.lookup
+            grayline: shellView.shell.grayline
+            compact: true
+            Component.onCompleted: shellView.lookupOpen = true
+            Component.onDestruction: shellView.lookupOpen = false
+        }
+    }
+
     Component {
         id: settingsMenu
         Page {
@@ -180,6 +193,10 @@ Item {
                 stacks.itemAt(tab).push(pileUpPage, {})
             else if (screen === "dxlist")
                 stacks.itemAt(tab).push(dxListPage, {})
+            else if (screen === "lookup") {
+                if (!shellView.lookupOpen)
+                    stacks.itemAt(tab).push(lookupPage, {})
+            }
             else
                 stacks.itemAt(tab).open(screen)
         }

@@ -142,6 +142,18 @@ Item {
         QsoDetailPage { editor: shellView.shell.qsoEditor; form: shellView.shell.entryForm }
     }
 
+    // The callsign lookup opens over the log, once.
+    property bool lookupOpen: false
+    Component {
+        id: lookupPage
+        LookupPage {
+            screen: shellView.shell.lookup
+            grayline: shellView.shell.grayline
+            Component.onCompleted: shellView.lookupOpen = true
+            Component.onDestruction: shellView.lookupOpen = false
+        }
+    }
+
     // The Log tab: the entry form above the log.
     Component {
         id: logRoot
@@ -168,6 +180,10 @@ Item {
         function onScreenRequested(tab, screen) {
             if (tab === 0 && screen === "qsodetail")
                 logStack.push(qsoDetailPage, {})
+            else if (tab === 0 && screen === "lookup") {
+                if (!shellView.lookupOpen)
+                    logStack.push(lookupPage, {})
+            }
             else if (tab === 0)
                 logStack.open(screen)
         }
