@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/RigOptions.h"
 #include "root/AppDelegate.h"
+#include "refdata/MyFunctions.h"
 #include "trx/ByteLink.h"
 #include "trx/CommandSet.h"
 #include "trx/TrxController.h"
@@ -143,8 +144,11 @@ int tune(Cli &cli, const RigRequest &request)
     if (const QString refusal = trx.tune({request.kHz, request.xMode}); !refusal.isEmpty())
         return cli.failed(refusal);
     trx.refresh();
+    // The frequency is read back before the mode: a mode that was asked for is waited for too.
     const auto arrived = [&] {
-        return std::abs(trx.radioState().kHz - request.kHz) < kTuneToleranceKHz;
+        const trx::RadioState &state = trx.radioState();
+        return std::abs(state.kHz - request.kHz) < kTuneToleranceKHz &&
+               (request.xMode == 0 || MyFunctions::mode2xMode(state.logMode) == request.xMode);
     };
     const QString failure = run.waitFor(arrived, request.timeoutMs);
     if (run.hasFrequency())

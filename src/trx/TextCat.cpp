@@ -196,15 +196,17 @@ QStringList TextCat::dataModeLabels() const
 
 const TextCat::Profile &TextCat::profileOf(Model model)
 {
+    // With auto-information on, the K2 and Kenwood-style radios report only what changes: they
+    // are asked once ("IF;") so the frequency and mode show before the dial is turned.
     static const TextCat::Profile k2{
-        {";", "K20;AI1;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, false, true, {"LSB", "USB", "FSK"}};
+        {";", "K20;AI1;IF;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, false, true, {"LSB", "USB", "FSK"}};
     static const TextCat::Profile k3{{";", "K31;AI2;IF;"},
                                      {"MD6;DT2;", "MD6;DT1;", "MD6;DT3;", "MD6;DT0;"},
                                      false,
                                      true,
                                      {"FSK D", "AFSK A", "PSK D", "DATA A"}};
     static const TextCat::Profile kenwood{
-        {";", "AI1;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, true, false, {"LSB", "USB", "FSK"}};
+        {";", "AI1;IF;"}, {"MD1;", "MD2;", "MD6;", "MD1;"}, true, false, {"LSB", "USB", "FSK"}};
     switch (model) {
     case TextCat::Model::K2:
         return k2;

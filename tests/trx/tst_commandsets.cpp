@@ -334,9 +334,9 @@ void TestCommandSets::commandsSent_data()
         "FE FE A2 E0 05 00 00 20 96 12 FD@50 | "
         "FE FE A2 E0 03 FD@50 | FE FE A2 E0 04 FD@50");
 
-    row("K2 start-up", "K2", 0.0, 0, 0, false, "; | K20;AI1;");
+    row("K2 start-up", "K2", 0.0, 0, 0, false, "; | K20;AI1;IF;");
     row("K3 start-up", "K3", 0.0, 0, 0, false, "; | K31;AI2;IF;");
-    row("Kenwood start-up", "Generic", 0.0, 0, 0, false, "; | AI1;");
+    row("Kenwood start-up", "Generic", 0.0, 0, 0, false, "; | AI1;IF;");
     row("K3 digital index 1: frequency, mode, frequency again", "K3", 7074.0, 2, 1, false,
         "FA00007074000; | MD6;DT1; | FA00007074000;");
     row("KX2 digital index 0", "KX2", 7074.0, 2, 0, false,

@@ -1,7 +1,9 @@
-// "brindlewick-cli rig" as scripts see it before any radio is reached: every mistake in the
-// words is a usage error (exit code 1) that says what is wrong.
+// "brindlewick-cli rig" as scripts see it: every mistake in the words is a usage error (exit
+// code 1) that says what is wrong, and each make's radio, simulated behind a network serial
+// interface on loopback, is read and tuned.
 
 #include "../cli/CliRun.h"
+#include "SimulatorServer.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -72,6 +74,61 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.out, QString());
+    }
+
+    void radioOverTheNetwork_data()
+    {
+        QTest::addColumn<QString>("make");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("tuned");
+        QTest::newRow("Icom CI-V") << "icom"
+                                   << "IC-705"
+                                   << "14,074.000 kHz  USB  20m"
+                                   << "7,030.000 kHz  CW  40m";
+        QTest::newRow("Elecraft") << "elecraft"
+                                  << "KX3"
+                                  << "14,074.000 kHz  USB  20m"
+                                  << "7,030.000 kHz  CW  40m";
+        QTest::newRow("Kenwood-style") << "kenwood"
+                                       << "Generic"
+                                       << "14,074.000 kHz  USB  20m"
+                                       << "7,030.000 kHz  CW  40m";
+        QTest::newRow("FT-817 five-byte commands") << "yaesu"
+                                                   << "FT-817"
+                                                   << "14,074.00 kHz  USB  20m"
+                                                   << "7,030.00 kHz  CW  40m";
+        QTest::newRow("FTDX-1200") << "yaesu"
+                                   << "FTDX-1200"
+                                   << "14,074.000 kHz  USB  20m"
+                                   << "7,030.000 kHz  CW  40m";
+    }
+
+    void radioOverTheNetwork()
+    {
+        QFETCH(QString, make);
+        QFETCH(QString, model);
+        QFETCH(QString, status);
+        QFETCH(QString, tuned);
+        SimulatorServer radio(RadioSimulator::familyOf(model));
+        const QStringList link{
+            QStringLiteral("--link"),  QStringLiteral("tcp:127.0.0.1:%1").arg(radio.port()),
+            QStringLiteral("--make"),  make,
+            QStringLiteral("--model"), model};
+        QTemporaryDir dir;
+
+        CliRun run = CliRun::in(
+            dir.path(), QStringList{QStringLiteral("rig"), QStringLiteral("status")} + link);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(run.out, status);
+
+        run = CliRun::in(dir.path(), QStringList{QStringLiteral("rig"), QStringLiteral("tune"),
+                                                 QStringLiteral("7030"), QStringLiteral("--mode"),
+                                                 QStringLiteral("cw")} +
+                                         link);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QCOMPARE(radio.kHz(), 7030.0);
+        QCOMPARE(run.out, tuned);
     }
 };
 
