@@ -2,6 +2,7 @@
 
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
+#include "cli/ClublogCommands.h"
 #include "cli/ClusterCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
@@ -48,6 +49,7 @@ const Command kCommands[] = {
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
     {"lotw", cli::kLotwSynopsis, cli::lotwCommand},
     {"eqsl", cli::kEqslSynopsis, cli::eqslCommand},
+    {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
 };
 
 void printHelp(FILE *to)
