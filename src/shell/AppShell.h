@@ -7,6 +7,7 @@
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineScreen.h"
+#include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LotwScreen.h"
 #include "shell/AdifImportScreen.h"
@@ -57,6 +58,7 @@ class AppShell : public QObject {
     Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
     Q_PROPERTY(LotwScreen *lotw READ lotw CONSTANT)
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
+    Q_PROPERTY(ClublogScreen *clublog READ clublog CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
 public:
@@ -106,6 +108,7 @@ public:
     [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
     [[nodiscard]] LotwScreen *lotw() const { return m_lotw; }
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
+    [[nodiscard]] ClublogScreen *clublog() const { return m_clublog; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
 
@@ -157,4 +160,5 @@ private:
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;
+    ClublogScreen *m_clublog;
 };
