@@ -6,6 +6,7 @@
 #include "BenchLogbook.h"
 
 #include "adif/ClublogRecord.h"
+#include "db/Database.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 #include "services/ClublogMarks.h"
@@ -77,7 +78,6 @@ void markWholeLogUploaded(benchmark::State &state)
         return;
     LogModel &log = app->log();
     const QString logbook = log.fullLogDatabasePath();
-    const QList<ClublogSent> sent = everyQsoWaiting(log);
     const adif::ModesList modes = log.modesList();
     QTemporaryDir dir;
     const QString pristine = dir.filePath(QStringLiteral("pristine.rlog"));
@@ -85,11 +85,23 @@ void markWholeLogUploaded(benchmark::State &state)
         state.SkipWithError("cannot copy the logbook");
         return;
     }
+    {
+        // As after an import of a log never sent to Club Log: every QSO waits.
+        db::Database database;
+        if (database.open(logbook) != 0 ||
+            !database.exec(QStringLiteral("update logbook set clublog='W'"))) {
+            state.SkipWithError("cannot queue the QSOs");
+            return;
+        }
+    }
+    const QList<ClublogSent> sent = everyQsoWaiting(log);
+    const QString waiting = dir.filePath(QStringLiteral("waiting.rlog"));
+    QFile::copy(logbook, waiting);
     qint64 marked = 0;
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(logbook);
-        QFile::copy(pristine, logbook);
+        QFile::copy(waiting, logbook);
         state.ResumeTiming();
         marked = clublogmarks::markInFile(logbook, formats::DateStyle::Short, modes, sent).marked;
     }

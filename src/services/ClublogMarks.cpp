@@ -11,11 +11,10 @@ const QString kColumn = QStringLiteral("clublog");
 const QString kUploaded = QStringLiteral("X");
 
 /** Whether the QSO as stored now is the one that was sent and is not marked yet. */
-bool stillAsSent(const std::optional<QsoClass> &now, const ClublogSent &sent,
-                 const adif::ModesList &modes)
+bool stillAsSent(const QsoClass &now, size_t digest, const adif::ModesList &modes)
 {
-    return now && now->clublog != kUploaded &&
-           clublogfile::digest(adif::makeOneClublogRecord(*now, modes)) == sent.digest;
+    return now.clublog != kUploaded &&
+           clublogfile::digest(adif::makeOneClublogRecord(now, modes)) == digest;
 }
 
 } // namespace
@@ -24,6 +23,7 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
                   const QList<ClublogSent> &sent)
 {
     Marked result;
+    // The write lock first: nothing can change between the look and the mark.
     QslSession session(path, style);
     if (!session.isOpen()) {
         result.error = session.error();
@@ -34,7 +34,7 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
         if (one.wasUploaded)
             continue;
         const std::optional<QsoClass> now = session.qsoById(one.rowid);
-        if (!stillAsSent(now, one, modes))
+        if (!now || !stillAsSent(*now, one.digest, modes))
             continue;
         if (const WriteResult written = session.setField(*now, kColumn, kUploaded); !written) {
             result.error = written.error;
@@ -58,7 +58,7 @@ Marked markThroughLog(LogModel &log, const adif::ModesList &modes, const QList<C
         if (one.wasUploaded)
             continue;
         const std::optional<QsoClass> now = log.qsoById(one.rowid);
-        if (!stillAsSent(now, one, modes))
+        if (!now || !stillAsSent(*now, one.digest, modes))
             continue;
         if (const WriteResult written = log.updateLogbookField(kColumn, *now, kUploaded);
             !written) {
