@@ -19,6 +19,13 @@ bool isOn(const QString &stored)
            stored.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0;
 }
 
+/** Whether the line is made from the text, whose "%1" comes last. */
+bool startsLike(const QString &line, const char *pattern)
+{
+    const QString text = QString::fromLatin1(pattern);
+    return line.startsWith(text.left(text.indexOf(QLatin1String("%1"))));
+}
+
 } // namespace
 
 ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
@@ -46,6 +53,8 @@ ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, Notification
             (line == text(clublogtexts::kPreparing) || line == text(clublogtexts::kNoNewQsos)))
             return;
         m_status = line;
+        m_statusIsError =
+            startsLike(line, clublogtexts::kError) || startsLike(line, clublogtexts::kUploadError);
         emit stateChanged();
     });
     connect(&m_upload, &ClublogUpload::clublogCurrentValue, this, [this](int number) {

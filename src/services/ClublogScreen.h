@@ -24,6 +24,7 @@ class ClublogScreen : public QObject {
     Q_PROPERTY(bool realTime READ realTime WRITE setRealTime NOTIFY accountChanged)
     Q_PROPERTY(QString waitingText READ waitingText NOTIFY waitingChanged)
     Q_PROPERTY(QString status READ status NOTIFY stateChanged)
+    Q_PROPERTY(bool statusIsError READ statusIsError NOTIFY stateChanged)
     Q_PROPERTY(int value READ value NOTIFY stateChanged)
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
     Q_PROPERTY(bool buttonsEnabled READ buttonsEnabled NOTIFY stateChanged)
@@ -51,6 +52,8 @@ public:
     /** "%lu QSO(s) not uploaded yet". */
     [[nodiscard]] const QString &waitingText() const { return m_waitingText; }
     [[nodiscard]] const QString &status() const { return m_status; }
+    /** The status tells of a failure ("Error: …", "Upload error: …"). */
+    [[nodiscard]] bool statusIsError() const { return m_statusIsError; }
     /** The upload's value: -1 busy, 0–100 percent sent, -2 idle. */
     [[nodiscard]] int value() const { return m_value; }
     [[nodiscard]] bool busy() const { return m_upload.isBusy(); }
@@ -93,6 +96,7 @@ private:
     bool m_waitingStale = true;
     bool m_shown = false;
     QString m_status;
+    bool m_statusIsError = false;
     int m_value = ClublogUpload::kEnded;
     /** The running upload is a real-time one: "nothing to send" is no news then. */
     bool m_quiet = false;

@@ -203,6 +203,7 @@ private slots:
         QVERIFY(!screen.buttonsEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(screen.buttonsEnabled(), 20000);
         QCOMPARE(screen.status(), line);
+        QCOMPARE(screen.statusIsError(), status != 200);
         QCOMPARE(screen.value(), ClublogUpload::kEnded);
         QCOMPARE(values.first(), ClublogUpload::kBusy);
         QCOMPARE(values.count(ClublogUpload::kEnded), 1);

@@ -76,7 +76,7 @@ ColumnLayout {
         text: pane.screen.status
         busy: !pane.screen.buttonsEnabled
         progress: pane.screen.progress
-        error: pane.screen.status.startsWith("Error") || pane.screen.status.startsWith("Upload error")
+        error: pane.screen.statusIsError
         Layout.fillWidth: true
     }
     Item { Layout.fillHeight: true }
