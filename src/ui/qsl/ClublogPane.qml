@@ -82,7 +82,8 @@ ColumnLayout {
     Item { Layout.fillHeight: true }
     QuestionDialog {
         id: purge
-        title: pane.screen.purgeQuestion
+        parent: Overlay.overlay
+        message: pane.screen.purgeQuestion
         acceptText: pane.screen.overwriteText
         cancelText: pane.screen.cancelText
         onAccepted: pane.screen.uploadAll()
