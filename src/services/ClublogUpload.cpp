@@ -11,8 +11,8 @@
 #include "services/ClublogTexts.h"
 
 #include <QDir>
-
 #include <QTimer>
+
 #include <algorithm>
 
 #ifndef BRINDLEWICK_VERSION
@@ -32,15 +32,15 @@ QString text(const char *literal)
 }
 
 /** The whole logbook newest first, a page at a time; a read that ends early is an error. */
-clublogfile::Batches pagesOf(const LogListQuery &query, bool *short_)
+clublogfile::Batches pagesOf(const LogListQuery &query, bool *cut)
 {
     const int total = query.count();
-    return [query, total, short_, offset = 0]() mutable {
+    return [query, total, cut, offset = 0]() mutable {
         if (offset >= total)
             return QList<QsoClass>();
         QList<QsoClass> rows = query.rows(offset, kPageRows);
         if (rows.isEmpty())
-            *short_ = true; // what count() promised is not there
+            *cut = true; // what count() promised is not there
         offset += kPageRows;
         return rows;
     };
