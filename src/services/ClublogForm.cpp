@@ -75,6 +75,11 @@ bool ClublogForm::addRecord(const QString &record)
     return write(record.toUtf8());
 }
 
+bool ClublogForm::addRecords(const QByteArray &records)
+{
+    return write(records);
+}
+
 bool ClublogForm::finish()
 {
     if (!write(closing()))

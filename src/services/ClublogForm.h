@@ -28,6 +28,8 @@ public:
     /** The fields and the start of the file part, ending with the ADIF header. */
     bool begin(const Fields &fields, const QString &adifHead);
     bool addRecord(const QString &record);
+    /** Records already in UTF-8. */
+    bool addRecords(const QByteArray &records);
     /** The closing boundary; the device is flushed. */
     bool finish();
 

@@ -14,6 +14,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <deque>
+#include <future>
+#include <memory>
 
 #ifndef BRINDLEWICK_VERSION
 #define BRINDLEWICK_VERSION "0"
@@ -23,26 +26,45 @@ namespace {
 
 // One turn of the event loop for the screen to show the new status before the work starts.
 constexpr int kRefreshMs = 50;
-// Rows per read of a full logbook: few reads, little memory.
-constexpr int kPageRows = 20000;
+// Rows per read of a full logbook, and reads at a time: reading and making records keep two
+// cores busy, with little memory.
+constexpr int kPageRows = 10000;
+constexpr std::size_t kPagesAtOnce = 2;
 
 QString text(const char *literal)
 {
     return QString::fromLatin1(literal);
 }
 
-/** The whole logbook newest first, a page at a time; a read that ends early is an error. */
-clublogfile::Batches pagesOf(const LogListQuery &query, bool *cut)
+/** The whole logbook newest first, read and made into records a page at a time, two pages at
+ *  once on their own threads (each drops its rows where it made them). A page that comes back
+ *  empty before the count is reached means the logbook could not be read to its end. */
+clublogfile::Chunks pagesOf(const LogListQuery &query, const adif::ModesList &modes, bool *cut)
 {
-    const int total = query.count();
-    return [query, total, cut, offset = 0]() mutable {
-        if (offset >= total)
-            return QList<QsoClass>();
-        QList<QsoClass> rows = query.rows(offset, kPageRows);
-        if (rows.isEmpty())
-            *cut = true; // what count() promised is not there
-        offset += kPageRows;
-        return rows;
+    struct Pages {
+        int total = 0;
+        int next = 0; // offset of the next page to read
+        std::deque<std::future<clublogfile::Chunk>> running;
+    };
+    auto pages = std::make_shared<Pages>();
+    pages->total = query.count();
+    return [pages, query, modes, cut]() -> std::optional<clublogfile::Chunk> {
+        while (pages->running.size() < kPagesAtOnce && pages->next < pages->total) {
+            pages->running.push_back(
+                std::async(std::launch::async, [query, modes, offset = pages->next] {
+                    return clublogfile::chunkOf(query.rows(offset, kPageRows), modes);
+                }));
+            pages->next += kPageRows;
+        }
+        if (pages->running.empty())
+            return std::nullopt;
+        clublogfile::Chunk chunk = pages->running.front().get();
+        pages->running.pop_front();
+        if (chunk.sent.isEmpty()) {
+            *cut = true;
+            return std::nullopt;
+        }
+        return chunk;
     };
 }
 
@@ -153,21 +175,23 @@ void ClublogUpload::prepare()
     // The file logbook is read page by page on the worker; the waiting QSOs are few, and the
     // synced logbook has its QSOs in memory anyway.
     std::optional<LogListQuery> pages;
-    clublogfile::Batches batches;
+    clublogfile::Chunks chunks;
     if (m_kind == Kind::NewQsos)
-        batches = clublogfile::fromList(m_log->getNewQSOsForClublog());
+        chunks = clublogfile::fromList(m_log->getNewQSOsForClublog(), m_modes);
     else if (m_path.isEmpty())
-        batches = clublogfile::fromList(m_log->getlastQSOs(LogListQuery::All));
+        chunks = clublogfile::fromList(m_log->getlastQSOs(LogListQuery::All), m_modes);
     else
         pages = m_log->pagedQSOs(LogListQuery::All, LogListQuery::DateDescending);
     onWorker(
-        [this, fields, head, modes = m_modes, batches = std::move(batches), pages,
+        [this, fields, head, modes = m_modes, chunks = std::move(chunks), pages,
          file = m_file.get()] {
             bool cut = false;
-            m_written = clublogfile::write(*file, fields, head, modes,
-                                           pages ? pagesOf(*pages, &cut) : batches);
-            if (cut && m_written.error.isEmpty())
+            m_written = clublogfile::write(*file, fields, head,
+                                           pages ? pagesOf(*pages, modes, &cut) : chunks);
+            if (cut && m_written.error.isEmpty()) {
                 m_written.error = text(clublogtexts::kIncompleteRead);
+                m_written.sent.clear();
+            }
         },
         &ClublogUpload::prepared);
 }
