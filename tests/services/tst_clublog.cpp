@@ -5,9 +5,11 @@
 #include "LoopbackHttpServer.h"
 #include "QslFixture.h"
 #include "adif/ClublogRecord.h"
+#include "services/ClublogFile.h"
 #include "services/ClublogScreen.h"
 #include "services/ClublogUpload.h"
 
+#include <QBuffer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -321,6 +323,33 @@ private slots:
         QCOMPARE(server->requests().size(), 3);
         QVERIFY(server->requests().last().body.contains("DL3CC"));
         QVERIFY(!server->requests().last().body.contains("DL2BB"));
+    }
+
+    void aQsoMetTwiceByAPagedReadIsSentOnce()
+    {
+        // A QSO saved by another program between two page reads moves the next page by one.
+        const adif::ModesList modes = f.app->log().modesList();
+        QsoClass a = qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "W");
+        QsoClass b = qso("K1ABC", "2025-06-15 12:10:00", 14250, "20m", "USB", 291, "W");
+        QsoClass c = qso("4U1UN", "2025-06-15 12:20:00", 7010, "40m", "CW", 0, "W");
+        a.rowid = 1;
+        b.rowid = 2;
+        c.rowid = 3;
+        QList<clublogfile::Chunk> pages{clublogfile::chunkOf({c, b}, modes),
+                                        clublogfile::chunkOf({b, a}, modes)};
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        const clublogfile::Written written =
+            clublogfile::write(out, {}, QStringLiteral("head\r\n"), [&pages] {
+                return pages.isEmpty() ? std::nullopt
+                                       : std::optional<clublogfile::Chunk>(pages.takeFirst());
+            });
+        QCOMPARE(written.qsos, 3);
+        QCOMPARE(out.data().count("<call:5>K1ABC "), 1);
+        QVERIFY(out.data().contains("head\r\n<call:5>4U1UN") &&
+                out.data().contains("<eor>\r\n<call:5>DL1AA") &&
+                out.data().endsWith("<eor>\r\n\r\n--0xKhTmLbOuNdArY--\r\n"));
+        QCOMPARE(written.bytes, out.data().size());
     }
 
     void cliDryRunSendsAndMarksNothing()
