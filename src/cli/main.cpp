@@ -2,6 +2,7 @@
 
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
+#include "cli/ClublogCommands.h"
 #include "cli/ClusterCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
@@ -54,6 +55,7 @@ const Command kCommands[] = {
     {"rig", cli::kRigSynopsis, cli::rigCommand},
     {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
     {"lookup", cli::kLookupSynopsis, cli::lookupCommand},
+    {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
 };
 
 void printHelp(FILE *to)

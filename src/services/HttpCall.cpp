@@ -56,8 +56,10 @@ HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QOb
     });
     connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 done, qint64 total) {
         touch();
-        if (total > 0)
+        if (total > 0) {
             emit progress(done, total);
+            emit sent(done, total);
+        }
     });
     connect(reply, &QNetworkReply::finished, this, &HttpCall::onFinished);
     m_timeout.start();

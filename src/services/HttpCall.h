@@ -41,6 +41,8 @@ signals:
     void responseStarted(int status);
     /** Bytes received (downloads) or sent (uploads) so far; total -1 while unknown. */
     void progress(qint64 done, qint64 total);
+    /** Bytes of the request body sent so far, of total (uploads only). */
+    void sent(qint64 done, qint64 total);
     void finished(const HttpResult &result);
 
 private:

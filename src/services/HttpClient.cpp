@@ -2,6 +2,7 @@
 
 #include "app/UserDefaults.h"
 
+#include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -112,5 +113,16 @@ HttpCall *HttpClient::postFile(const QString &base, const QString &path, const F
     const auto [body, boundary] = multipartBody(file);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArray("multipart/form-data; boundary=") + boundary);
+    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, parent);
+}
+
+HttpCall *HttpClient::postStream(const QString &base, const QString &path,
+                                 const QByteArray &contentType, QIODevice *body, QObject *parent)
+{
+    const QUrl url = buildUrl(base, path, {});
+    QNetworkRequest request = makeRequest(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
+    // Known up front, so the body is sent as it is read rather than gathered first.
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body->size() - body->pos());
     return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, parent);
 }

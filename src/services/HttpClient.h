@@ -9,6 +9,7 @@
 
 #include <utility>
 
+class QIODevice;
 class QNetworkAccessManager;
 class QObject;
 class UserDefaults;
@@ -60,6 +61,11 @@ public:
     /** A multipart/form-data POST of one file part under a random boundary. */
     HttpCall *postFile(const QString &base, const QString &path, const FilePart &file,
                        QObject *parent = nullptr);
+    /** A POST whose body is read from the device while it is sent, from its current position to
+     *  its end, so that a large upload never sits in memory. The device must stay open and
+     *  unchanged until the call has finished. */
+    HttpCall *postStream(const QString &base, const QString &path, const QByteArray &contentType,
+                         QIODevice *body, QObject *parent = nullptr);
 
     /** The base URL with the path and the query, each value encoded by itself. */
     [[nodiscard]] static QUrl buildUrl(const QString &base, const QString &path, const Query &query,

@@ -74,7 +74,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                             this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
       m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
-      m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this))
+      m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
+      m_clublog(new ClublogScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
+                                  *m_network, this))
 {
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
@@ -93,6 +95,9 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
+    // The Club Log count reads the waiting QSOs: only while the QSL tab is in front.
+    connect(this, &AppShell::currentTabChanged, m_clublog,
+            [this] { m_clublog->setShown(m_currentTab == QslTab); });
     if (m_app.connectToCluster) {
         m_app.connectToCluster = false;
         m_cluster->connectToCluster();
@@ -150,6 +155,13 @@ bool AppShell::showScreen(const QString &name)
             emit screenRequested(LogTab, QStringLiteral("newqso"));
         return true;
     }
+    if (name == QLatin1String("qsl-clublog")) {
+        emit rootRequested(QslTab);
+        setCurrentTab(QslTab);
+        if (m_phone)
+            emit screenRequested(QslTab, QStringLiteral("clublog"));
+        return true;
+    }
     if (name == QLatin1String("cluster-spots")) {
         emit rootRequested(ClusterTab);
         setCurrentTab(ClusterTab);
@@ -188,6 +200,7 @@ QStringList AppShell::screenNames() const
                      entry.toMap().value(QStringLiteral("key")).toString();
     names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
           << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
+    names << QStringLiteral("qsl-clublog");
     names << logScreenNames();
     names << QStringLiteral("lookup");
     return names;

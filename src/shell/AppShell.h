@@ -7,6 +7,7 @@
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineScreen.h"
+#include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
 #include "services/LookupSettings.h"
@@ -67,6 +68,7 @@ class AppShell : public QObject {
     Q_PROPERTY(cluster::ClusterScreen *cluster READ cluster CONSTANT)
     Q_PROPERTY(LotwScreen *lotw READ lotw CONSTANT)
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
+    Q_PROPERTY(ClublogScreen *clublog READ clublog CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
@@ -120,6 +122,7 @@ public:
     [[nodiscard]] cluster::ClusterScreen *cluster() const { return m_cluster; }
     [[nodiscard]] LotwScreen *lotw() const { return m_lotw; }
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
+    [[nodiscard]] ClublogScreen *clublog() const { return m_clublog; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
@@ -187,4 +190,5 @@ private:
     LookupScreen *m_lookup = nullptr;
     LookupSettings *m_lookupSettings = nullptr;
     std::unique_ptr<LookupLauncher> m_lookupLauncher;
+    ClublogScreen *m_clublog;
 };

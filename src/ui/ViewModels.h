@@ -11,6 +11,7 @@
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineMapItem.h"
 #include "map/GraylineScreen.h"
+#include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
 #include "services/LookupSettings.h"
@@ -234,6 +235,13 @@ struct EqslScreenForeign {
     Q_GADGET
     QML_FOREIGN(EqslScreen)
     QML_NAMED_ELEMENT(EqslScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct ClublogScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(ClublogScreen)
+    QML_NAMED_ELEMENT(ClublogScreen)
     QML_UNCREATABLE("made by the application shell")
 };
 

@@ -116,13 +116,22 @@ Item {
         id: mapPage
         GraylineMap { screen: shellView.shell.grayline; compact: true }
     }
-    // The QSL tab: LoTW or eQSL.
+    // The QSL tab: LoTW, eQSL or Club Log.
     Component {
         id: qslPage
         QslPanel {
+            id: qslPanel
             lotw: shellView.shell.lotw
             eqsl: shellView.shell.eqsl
+            clublog: shellView.shell.clublog
             compact: true
+            Connections {
+                target: shellView.shell
+                function onScreenRequested(tab, screen) {
+                    if (screen === "clublog")
+                        qslPanel.showPane(2)
+                }
+            }
         }
     }
     // The DXCC tab: the counter, with the DX list a screen further.
@@ -197,6 +206,8 @@ Item {
                 if (!shellView.lookupOpen)
                     stacks.itemAt(tab).push(lookupPage, {})
             }
+            else if (screen === "clublog")
+                return // the QSL panel shows its own pane
             else
                 stacks.itemAt(tab).open(screen)
         }

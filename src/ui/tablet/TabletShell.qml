@@ -79,6 +79,7 @@ Item {
                 objectName: "qslPanel"
                 lotw: shellView.shell.lotw
                 eqsl: shellView.shell.eqsl
+                clublog: shellView.shell.clublog
             }
             RowLayout {
                 spacing: 0
