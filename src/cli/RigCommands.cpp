@@ -2,8 +2,8 @@
 
 #include "cli/Cli.h"
 #include "cli/RigOptions.h"
-#include "root/AppDelegate.h"
 #include "refdata/MyFunctions.h"
+#include "root/AppDelegate.h"
 #include "trx/ByteLink.h"
 #include "trx/CommandSet.h"
 #include "trx/TrxController.h"

@@ -224,18 +224,12 @@ QVariantList AppShell::tabs()
 
 QVariantList AppShell::settingsSections()
 {
-    return {section("logbooks", "Logbooks"),
-            section("station", "Station"),
-            section("userfields", "User fields"),
-            section("datestyle", "Date style"),
-            section("bands", "Band table"),
-            section("memberlists", "LoTW and eQSL users"),
-            section("countryfile", "Country file"),
-            section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster"),
-            section("lookupaccounts", "Callsign lookup"),
-            section("transceiver", "Transceiver"),
-            section("wsjtx", "WSJT-X")};
+    return {section("logbooks", "Logbooks"),        section("station", "Station"),
+            section("userfields", "User fields"),   section("datestyle", "Date style"),
+            section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
+            section("countryfile", "Country file"), section("adifimport", "ADIF import"),
+            section("cluster", "DX cluster"),       section("lookupaccounts", "Callsign lookup"),
+            section("transceiver", "Transceiver"),  section("wsjtx", "WSJT-X")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

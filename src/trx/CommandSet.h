@@ -52,7 +52,7 @@ public:
     [[nodiscard]] virtual Commands poll() const = 0;
     /** Tunes (and sets the mode when xMode > 0), in the order this make needs. */
     [[nodiscard]] virtual Commands tune(const TuneRequest &request,
-                                       const CatOptions &options) const = 0;
+                                        const CatOptions &options) const = 0;
     /** Takes bytes as they arrived; true when a frequency or a mode was read from them. */
     virtual bool feed(const QByteArray &bytes) = 0;
     /** Forgets the unfinished tail (a new connection). */

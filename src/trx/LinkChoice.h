@@ -16,9 +16,9 @@ class CommandSet;
 struct LinkChoice {
     enum class Kind { Network, Serial, Rigctld };
     Kind kind = Kind::Network;
-    QString host;    // Network, Rigctld
+    QString host; // Network, Rigctld
     quint16 port = 0;
-    QString device;  // Serial: "/dev/ttyUSB0"
+    QString device; // Serial: "/dev/ttyUSB0"
     int baudRate = 38400;
     bool hardwareFlowControl = false;
 

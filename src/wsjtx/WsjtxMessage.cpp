@@ -61,14 +61,14 @@ public:
     {
         const qint64 julianDay = number<qint64>();
         const quint32 msecs = number<quint32>();
-        const quint8 spec = number<quint8>();
+        const quint8 timeSpec = number<quint8>();
         if (failed())
             return {};
         const QDate date = QDate::fromJulianDay(julianDay);
         const QTime time =
             msecs < kMsecsPerDay ? QTime::fromMSecsSinceStartOfDay(int(msecs)) : QTime();
         QDateTime local;
-        switch (spec) {
+        switch (timeSpec) {
         case Qt::LocalTime:
             local = QDateTime(date, time);
             break;
@@ -93,7 +93,7 @@ public:
             break;
         }
         default:
-            m_error = QStringLiteral("Date-time with an unknown time spec %1").arg(spec);
+            m_error = QStringLiteral("Date-time with an unknown time spec %1").arg(timeSpec);
         }
         if (failed() || !date.isValid() || !time.isValid())
             return {};

@@ -227,8 +227,8 @@ private slots:
         almostNull.replace(callAt, 4, QByteArray::fromHex("fffffffe"));
         QByteArray zone = valid;
         zone[callAt - 1] = 3; // the time off in a zone whose name is the call's bytes
-        QByteArray spec = valid;
-        spec[callAt - 1] = 7;
+        QByteArray badTimeSpec = valid;
+        badTimeSpec[callAt - 1] = 7;
 
         QTest::newRow("empty") << QByteArray() << "Not a WSJT-X message";
         QTest::newRow("other magic") << badMagic << "Not a WSJT-X message";
@@ -239,7 +239,8 @@ private slots:
         QTest::newRow("text longer than the datagram") << oversize << "Message ends inside a field";
         QTest::newRow("length one short of null") << almostNull << "Message ends inside a field";
         QTest::newRow("zone of no name") << zone << "Date-time in an unknown time zone";
-        QTest::newRow("unknown time spec") << spec << "Date-time with an unknown time spec 7";
+        QTest::newRow("unknown time spec")
+            << badTimeSpec << "Date-time with an unknown time spec 7";
         QTest::newRow("cut inside the time on")
             << qsoLogged(Qso(), 3, false).chopped(3) << "Message ends inside a field";
         QTest::newRow("cut inside a later field")
