@@ -35,6 +35,13 @@ trap 'kill "$node_pid" 2>/dev/null; rm -rf "$demo"' EXIT
 "$cli" --data-dir "$demo" defaults set CallsToMark '["3B8*", "K1ABC"]' >/dev/null
 "$cli" --data-dir "$demo" defaults set DX-Clusters "[[\"Demo node\", \"127.0.0.1\", $node_port]]" \
     >/dev/null
+# A radio chosen on the transceiver screen and a Club Log account on the QSL tab.
+"$cli" --data-dir "$demo" defaults set TRX_Brand 1 >/dev/null
+"$cli" --data-dir "$demo" defaults set Trx_Type '"IC-705"' >/dev/null
+"$cli" --data-dir "$demo" defaults set Pigtail_Address '"192.168.1.50"' >/dev/null
+"$cli" --data-dir "$demo" defaults set Pigtail_Port 50000 >/dev/null
+"$cli" --data-dir "$demo" prefs set ClublogUser dl1bwk@example.org >/dev/null
+"$cli" --data-dir "$demo" prefs set ClublogCallsign DL1BWK >/dev/null
 # Some ADIF text for the import screen.
 "$cli" --data-dir "$demo" export --range 0 -o "$demo/sample.adi" >/dev/null 2>&1 ||
     printf '%s\n' 'Demo<eoh>' \
