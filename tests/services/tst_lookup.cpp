@@ -34,6 +34,7 @@ struct FakeService {
     QString password = QStringLiteral("secret");
     QStringList validKeys;
     bool keysNeverWork = false;
+    QByteArray fixedReply; // when set, the answer to everything
     int issued = 0;
     QList<QHash<QString, QString>> queries; // every request's decoded query, in order
 
@@ -47,6 +48,8 @@ struct FakeService {
             q.insert(QString::fromUtf8(pair.left(eq)), QUrl::fromPercentEncoding(pair.mid(eq + 1)));
         }
         queries << q;
+        if (!fixedReply.isEmpty())
+            return {200, fixedReply, false};
         if (q.contains(qrz() ? "username" : "u"))
             return {200, login(q.value(qrz() ? "password" : "p")), false};
         return {200, search(q.value(qrz() ? "s" : "id"), q.value("callsign")), false};
@@ -77,6 +80,9 @@ struct FakeService {
                            "</QRZDatabase>"
                          : "<HamQTH><session><error>Session does not exist or expired</error>"
                            "</session></HamQTH>";
+        if (callsign == QLatin1String("K4XYZ"))
+            return "<QRZDatabase><Callsign><call>k4xyz</call><state>FL</state>"
+                   "<county>Dade</county></Callsign></QRZDatabase>";
         if (callsign != QLatin1String("W1AW") && callsign != QLatin1String("DL1ABC"))
             return qrz() ? "<QRZDatabase><Session><Error>Not found: " + callsign.toUtf8() +
                                "</Error><Key>" + key.toUtf8() + "</Key></Session></QRZDatabase>"
@@ -96,6 +102,7 @@ struct FakeService {
 struct Run {
     lookup::LookupOutcome outcome;
     QStringList steps; // "login" / "query" per request
+    QList<LoopbackHttpServer::Request> requests;
 };
 
 } // namespace
@@ -122,6 +129,7 @@ class TestLookup : public QObject {
             run.outcome = done.first().first().value<lookup::LookupOutcome>();
         for (const auto &q : std::as_const(fake.queries))
             run.steps << (q.contains(fake.qrz() ? "username" : "u") ? "login" : "query");
+        run.requests = server.requests();
         return run;
     }
 
@@ -129,15 +137,6 @@ class TestLookup : public QObject {
                                          const QString &password = "secret")
     {
         return {service, user, password};
-    }
-
-    static QString keyName(Service s)
-    {
-        return s == Service::Qrz ? "QRZ_SessionKey" : "HamQTH_SessionKey";
-    }
-    static QString userName(Service s)
-    {
-        return s == Service::Qrz ? "QRZ_SessionUser" : "HamQTH_SessionUser";
     }
 
 private slots:
@@ -156,26 +155,21 @@ private slots:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("newlines and tabs inside a text are dropped")
-            << QByteArray("<a><addr2>New\n\tington</addr2></a>") << "addr2"
-            << "Newington";
-        QTest::newRow("spaces stay")
-            << QByteArray("<a><Error>Not found: XX </Error></a>") << "Error"
-            << "Not found: XX ";
-        QTest::newRow("a later element of the name wins")
-            << QByteArray("<a><Key>first</Key><b><Key>second</Key></b></a>") << "Key"
-            << "second";
-        QTest::newRow("entities and CDATA are text")
-            << QByteArray("<a><name>A &amp; B<![CDATA[ <c>]]></name></a>") << "name"
-            << "A & B <c>";
-        QTest::newRow("nested record flattened")
-            << QByteArray(
-                   "<?xml version=\"1.0\" encoding=\"utf-8\"?><HamQTH><search><nick>J\xc3\xb6rg"
-                   "</nick></search></HamQTH>")
-            << "nick" << QString::fromUtf8("J\xc3\xb6rg");
-        QTest::newRow("an empty element is present and empty")
-            << QByteArray("<a><email/></a>") << "email"
-            << "";
+        const auto row = [](const char *what, const QByteArray &xml, const char *name,
+                            const char *value) {
+            QTest::newRow(what) << xml << QString(name) << QString::fromUtf8(value);
+        };
+        row("newlines and tabs inside a text are dropped", "<a><addr2>New\n\tington</addr2></a>",
+            "addr2", "Newington");
+        row("a later element of the name wins", "<a><Key>first</Key><b><Key>second</Key></b></a>",
+            "Key", "second");
+        row("entities and CDATA are text", "<a><name>A &amp; B<![CDATA[ <c>]]></name></a>", "name",
+            "A & B <c>");
+        row("nested record flattened",
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?><HamQTH><search><nick>J\xc3\xb6rg"
+            "</nick></search></HamQTH>",
+            "nick", "J\xc3\xb6rg");
+        row("an empty element is present and empty", "<a><email/></a>", "email", "");
     }
 
     void readerFlattensTheReply()
@@ -192,9 +186,7 @@ private slots:
     void readerRefusesHostileInput_data()
     {
         QTest::addColumn<QByteArray>("xml");
-        QTest::newRow("empty") << QByteArray();
         QTest::newRow("cut off") << QByteArray("<QRZDatabase><Session><Key>abc");
-        QTest::newRow("not XML") << QByteArray("<html><body>502 Bad Gateway<br></body>");
         QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe<a>\x00</a>", 12);
         QTest::newRow("billion laughs") << QByteArray(
             "<?xml version=\"1.0\"?><!DOCTYPE l [<!ENTITY a \"aaaaaaaaaa\">"
@@ -203,7 +195,6 @@ private slots:
         QTest::newRow("external entity") << QByteArray(
             "<!DOCTYPE a [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><a><c>&x;</c></a>");
         QTest::newRow("undeclared entity") << QByteArray("<a><call>&nope;</call></a>");
-        QTest::newRow("deep nesting") << QByteArray("<a>").repeated(5000);
         QTest::newRow("closed deep nesting")
             << QByteArray("<a>").repeated(lookup::kMaxDepth + 1) +
                    QByteArray("</a>").repeated(lookup::kMaxDepth + 1);
@@ -213,7 +204,6 @@ private slots:
             << "<a>" + QByteArray("x").repeated(lookup::kMaxTextChars + 1) + "</a>";
         QTest::newRow("larger than any reply")
             << "<a><b>" + QByteArray(lookup::kMaxReplyBytes, ' ') + "</b></a>";
-        QTest::newRow("two roots") << QByteArray("<a></a><b></b>");
     }
 
     void readerRefusesHostileInput()
@@ -232,65 +222,39 @@ private slots:
         QTest::addColumn<int>("service");
         QTest::addColumn<QString>("cachedKey");
         QTest::addColumn<QString>("cachedUser");
-        QTest::addColumn<bool>("cachedKeyValid");
-        QTest::addColumn<bool>("keysNeverWork");
+        QTest::addColumn<int>(
+            "keys"); // 0: the cached key is stale, 1: it works, 2: none ever works
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("callsign");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("alert"); // empty: rows
         for (const Service s : {Service::Qrz, Service::HamQth}) {
             const bool qrz = s == Service::Qrz;
-            const char *name = qrz ? "qrz: " : "hamqth: ";
             const QString expired =
                 qrz ? "Invalid session key" : "Session does not exist or expired";
-            const auto row = [name](const char *what) -> QTestData & {
-                return QTest::newRow((QByteArray(name) + what).constData());
+            const auto row = [s](const char *what, const char *key, const char *user, int keys,
+                                 const char *steps, const QString &alert = {},
+                                 const char *password = "secret", const char *call = "W1AW") {
+                const QByteArray name =
+                    (s == Service::Qrz ? "qrz: " : "hamqth: ") + QByteArray(what);
+                QTest::newRow(name.constData())
+                    << int(s) << QString(key) << QString(user) << keys << QString(password)
+                    << QString(call) << QString(steps) << alert;
             };
-            row("cached key works: no login") << int(s) << "cached12345"
-                                              << "me" << true << false << "secret"
-                                              << "W1AW"
-                                              << "query"
-                                              << "";
-            row("no key: login first") << int(s) << ""
-                                       << "" << false << false << "secret"
-                                       << "W1AW"
-                                       << "login query"
-                                       << "";
-            row("4-character key: login first") << int(s) << "abcd"
-                                                << "me" << true << false << "secret"
-                                                << "W1AW"
-                                                << "login query"
-                                                << "";
-            row("expired key: one new login, then the result") << int(s) << "old12345"
-                                                               << "me" << false << false << "secret"
-                                                               << "W1AW"
-                                                               << "query login query"
-                                                               << "";
-            row("a key that never works: one new login, then its error")
-                << int(s) << "old12345"
-                << "me" << false << true << "secret"
-                << "W1AW"
-                << "query login query" << expired;
-            row("a key that never works, no cached key: no second login")
-                << int(s) << ""
-                << "" << false << true << "secret"
-                << "W1AW"
-                << "login query" << expired;
-            row("wrong password") << int(s) << ""
-                                  << "" << false << false << "wrong"
-                                  << "W1AW"
-                                  << "login"
-                                  << (qrz ? "Username/password incorrect"
-                                          : "Wrong user name or password");
-            row("another user's key is not used") << int(s) << "cached12345"
-                                                  << "someoneelse" << true << false << "secret"
-                                                  << "W1AW"
-                                                  << "login query"
-                                                  << "";
-            row("not found") << int(s) << "cached12345"
-                             << "me" << true << false << "secret"
-                             << "XX9XX"
-                             << "query" << (qrz ? "Not found: XX9XX" : "Callsign not found");
+            row("cached key works: no login", "cached12345", "me", 1, "query");
+            row("no key: login first", "", "", 0, "login query");
+            row("4-character key: login first", "abcd", "me", 1, "login query");
+            row("another user's key is not used", "cached12345", "someoneelse", 1, "login query");
+            row("expired key: one new login, then the result", "old12345", "me", 0,
+                "query login query");
+            row("a key that never works: one new login, then its error", "old12345", "me", 2,
+                "query login query", expired);
+            row("a key that never works, no cached key: no second login", "", "", 2, "login query",
+                expired);
+            row("wrong password", "", "", 0, "login",
+                qrz ? "Username/password incorrect" : "Wrong user name or password", "wrong");
+            row("not found", "cached12345", "me", 1, "query",
+                qrz ? "Not found: XX9XX" : "Callsign not found", "secret", "XX9XX");
         }
     }
 
@@ -299,34 +263,35 @@ private slots:
         QFETCH(int, service);
         QFETCH(QString, cachedKey);
         QFETCH(QString, cachedUser);
-        QFETCH(bool, cachedKeyValid);
-        QFETCH(bool, keysNeverWork);
+        QFETCH(int, keys);
         QFETCH(QString, password);
         QFETCH(QString, callsign);
         QFETCH(QString, steps);
         QFETCH(QString, alert);
         const Service s = Service(service);
+        const bool qrz = s == Service::Qrz;
         FakeService fake;
         fake.service = s;
-        fake.keysNeverWork = keysNeverWork;
-        if (cachedKeyValid)
+        fake.keysNeverWork = keys == 2;
+        if (keys == 1)
             fake.validKeys << cachedKey;
-        f.app->defaults().setValue(keyName(s), cachedKey);
-        f.app->defaults().setValue(userName(s), cachedUser);
+        const QString keyName = qrz ? "QRZ_SessionKey" : "HamQTH_SessionKey";
+        const QString userName = qrz ? "QRZ_SessionUser" : "HamQTH_SessionUser";
+        f.app->defaults().setValue(keyName, cachedKey);
+        f.app->defaults().setValue(userName, cachedUser);
         const Run run = lookUp(fake, account(s, "me", password), callsign);
         QCOMPARE(run.steps.join(' '), steps);
         QCOMPARE(run.outcome.ok, alert.isEmpty());
         QCOMPARE(run.outcome.alertText, alert);
         if (!alert.isEmpty())
             QCOMPARE(run.outcome.alertTitle,
-                     QString(s == Service::Qrz ? "Error parsing QRZ" : "Error parsing HamQTH"));
+                     QString(qrz ? "Error parsing QRZ" : "Error parsing HamQTH"));
         else
-            QCOMPARE(run.outcome.items.value(s == Service::Qrz ? "call" : "callsign"),
-                     callsign.toLower());
+            QCOMPARE(run.outcome.items.value(qrz ? "call" : "callsign"), callsign.toLower());
         // A key issued now is kept for the next lookup, with the user it belongs to.
-        if (steps.contains("login") && fake.issued > 0) {
-            QCOMPARE(f.app->defaults().string(keyName(s)), fake.validKeys.last());
-            QCOMPARE(f.app->defaults().string(userName(s)), QStringLiteral("me"));
+        if (fake.issued > 0) {
+            QCOMPARE(f.app->defaults().string(keyName), fake.validKeys.last());
+            QCOMPARE(f.app->defaults().string(userName), QStringLiteral("me"));
         }
     }
 
@@ -352,26 +317,33 @@ private slots:
         FakeService fake;
         fake.service = Service(service);
         fake.password = "p&s;w=rd %+";
-        LoopbackHttpServer server;
-        server.respond([&fake](const LoopbackHttpServer::Request &r) { return fake.answer(r); });
-        f.app->defaults().setValue(fake.qrz() ? "QrzHost" : "HamQthHost", server.url());
-        QNetworkAccessManager network;
-        HttpClient http(network, 10000);
-        lookup::LookupSession session(http, f.app->defaults());
-        QSignalSpy done(&session, &lookup::LookupSession::finished);
-        session.lookUp(account(fake.service, "m;e&x", fake.password), "W1AW");
-        QVERIFY(done.wait(15000));
-        QVERIFY(done.first().first().value<lookup::LookupOutcome>().ok);
-        QCOMPARE(server.requests().size(), 2);
-        QCOMPARE(server.requests().at(0).query(), loginQuery);
-        QCOMPARE(server.requests().at(1).query(), lookupQuery);
-        QCOMPARE(server.requests().at(0).path(),
-                 QByteArray(fake.qrz() ? "/xml/current/" : "/xml.php"));
+        const Run run = lookUp(fake, account(fake.service, "m;e&x", fake.password), "W1AW");
+        QVERIFY(run.outcome.ok);
+        QCOMPARE(run.requests.size(), 2);
+        QCOMPARE(run.requests.at(0).query(), loginQuery);
+        QCOMPARE(run.requests.at(1).query(), lookupQuery);
+        QCOMPARE(run.requests.at(0).path(), QByteArray(fake.qrz() ? "/xml/current/" : "/xml.php"));
     }
 
     void failuresBecomeAlerts()
     {
-        // Nobody listens on this port.
+        // A reply that is no XML: logged, no rows, the reader's error code.
+        FakeService fake;
+        fake.fixedReply = "<QRZDatabase><Session>";
+        f.app->defaults().setValue("QRZ_SessionKey", "cached12345");
+        f.app->defaults().setValue("QRZ_SessionUser", "me");
+        QTest::ignoreMessage(QtInfoMsg, "Error occurred during xml processing");
+        Run run = lookUp(fake, account(Service::Qrz), "W1AW");
+        QVERIFY(!run.outcome.ok && run.outcome.items.isEmpty());
+        QCOMPARE(run.outcome.alertTitle, QStringLiteral("Error parsing QRZ"));
+        QCOMPARE(run.outcome.alertText, QStringLiteral("Error code 4"));
+
+        // No account: said at once, nothing sent.
+        run = lookUp(fake, account(Service::HamQth, "", ""), "W1AW");
+        QCOMPARE(run.outcome.alertText, QStringLiteral("User name or password missing"));
+        QVERIFY(run.requests.isEmpty());
+
+        // Nobody listens on the port: the network's words.
         quint16 port = 0;
         {
             QTcpServer probe;
@@ -379,89 +351,47 @@ private slots:
             port = probe.serverPort();
         }
         f.app->defaults().setValue("QrzHost", QStringLiteral("http://127.0.0.1:%1").arg(port));
-        f.app->defaults().setValue("QRZ_SessionKey", "cached12345");
-        f.app->defaults().setValue("QRZ_SessionUser", "me");
         QNetworkAccessManager network;
         HttpClient http(network, 10000);
         lookup::LookupSession session(http, f.app->defaults());
         QSignalSpy done(&session, &lookup::LookupSession::finished);
         session.lookUp(account(Service::Qrz), "W1AW");
         QVERIFY(done.wait(15000));
-        auto outcome = done.takeFirst().first().value<lookup::LookupOutcome>();
+        const auto outcome = done.takeFirst().first().value<lookup::LookupOutcome>();
         QCOMPARE(outcome.alertTitle, QStringLiteral("Error parsing xml:"));
         QVERIFY2(outcome.alertText.contains("connection refused"), qPrintable(outcome.alertText));
         QVERIFY(!session.busy());
-
-        // A reply that is no XML: logged, no rows, the reader's error code.
-        LoopbackHttpServer server;
-        server.respond([](const LoopbackHttpServer::Request &) {
-            return LoopbackHttpServer::Answer{200, "<QRZDatabase><Session>", false};
-        });
-        f.app->defaults().setValue("QrzHost", server.url());
-        QTest::ignoreMessage(QtInfoMsg, "Error occurred during xml processing");
-        session.lookUp(account(Service::Qrz), "W1AW");
-        QVERIFY(done.wait(15000));
-        outcome = done.takeFirst().first().value<lookup::LookupOutcome>();
-        QVERIFY(!outcome.ok && outcome.items.isEmpty());
-        QCOMPARE(outcome.alertTitle, QStringLiteral("Error parsing QRZ"));
-        QCOMPARE(outcome.alertText, QStringLiteral("Error code 4"));
-
-        // No account: said at once, nothing sent.
-        session.lookUp(account(Service::HamQth, "", ""), "W1AW");
-        QCOMPARE(done.size(), 1);
-        QCOMPARE(done.takeFirst().first().value<lookup::LookupOutcome>().alertText,
-                 QStringLiteral("User name or password missing"));
-        QCOMPARE(server.requests().size(), 1);
-    }
-
-    void storedPasswordIsBase64()
-    {
-        // The services' own HTTPS hosts unless the user points elsewhere.
-        QCOMPARE(f.app->defaults().string("QrzHost"), QStringLiteral("https://xmldata.qrz.com"));
-        QCOMPARE(f.app->defaults().string("HamQthHost"), QStringLiteral("https://www.hamqth.com"));
-        f.app->defaults().setValue("SegQthQrz", 1);
-        f.app->defaults().setValue("QRZ_UserName", "me");
-        f.app->defaults().setValue("QRZ_PassWord", formats::base64FromText("s\xc3\xa4"
-                                                                           "cret;&"));
-        f.app->defaults().setValue("HamQTH_UserName", "ham");
-        f.app->defaults().setValue("HamQRH_PassWord", "c2VjcmV0");
-        const auto qrz = lookup::LookupAccount::read(f.app->defaults(), Service::Qrz);
-        QCOMPARE(lookup::LookupAccount::chosen(f.app->defaults()), Service::Qrz);
-        QCOMPARE(qrz.password, QString::fromUtf8("s\xc3\xa4"
-                                                 "cret;&"));
-        const auto ham = lookup::LookupAccount::read(f.app->defaults(), Service::HamQth);
-        QCOMPARE(ham.userName, QStringLiteral("ham"));
-        QCOMPARE(ham.password, QStringLiteral("secret"));
     }
 
     // --- Rows and the record ---------------------------------------------------------------
 
-    void rowsFollowTheServiceOrder()
+    void pageShowsRowsInTheServiceOrder()
     {
-        const QHash<QString, QString> qrz = {{"SubExp", "2027"},
-                                             {"Count", "124"},
-                                             {"grid", "fn31pr"},
-                                             {"call", "w1aw"},
-                                             {"addr1", "225 Main St"},
-                                             {"url", "www.arrl.org"},
-                                             {"Key", "k"},
-                                             {"image", "https://example.org/w1aw.jpg"},
-                                             {"lat", "41.714775"},
-                                             {"lon", "-72.727260"}};
-        const lookup::LookupResult r = lookup::resultFrom(Service::Qrz, qrz);
+        QNetworkAccessManager network;
+        LookupScreen screen(f.app->defaults(), f.app->notifications(), network, false);
+        screen.showReply(Service::Qrz, "W1AW",
+                         "<QRZDatabase><Callsign><url>www.arrl.org</url><call>w1aw</call>"
+                         "<addr1>225 Main St</addr1><email>w1aw@arrl.org</email>"
+                         "<image>https://x/y.jpg</image><lat>41.714775</lat><grid>fn31pr</grid>"
+                         "<lon>-72.727260</lon></Callsign><Session><SubExp>2027</SubExp><Key>k"
+                         "</Key><Count>124</Count></Session></QRZDatabase>");
         QStringList shown;
-        for (const lookup::LookupRow &row : r.rows)
-            shown << row.name + '=' + row.value;
+        for (const QVariant &row : screen.rows())
+            shown << row.toMap().value("name").toString() + '=' +
+                         row.toMap().value("value").toString();
         // No street line, no key; "My account:" heads the account's counters.
-        QCOMPARE(shown, (QStringList{"call=W1AW", "grid=FN31PR", "lat=41.714775", "lon=-72.727260",
-                                     "url=www.arrl.org", "image=https://example.org/w1aw.jpg",
-                                     "My account:=", "Count=124", "SubExp=2027"}));
-        QCOMPARE(r.callsign, QStringLiteral("W1AW"));
-        QCOMPARE(r.pictureUrl, QStringLiteral("https://example.org/w1aw.jpg"));
-        QVERIFY(r.coord.has_value());
-        QCOMPARE(r.rows.at(4).kind, lookup::RowKind::Web);
-        QCOMPARE(r.rows.at(5).kind, lookup::RowKind::Picture);
-        QCOMPARE(lookup::mapLocator(r), QStringLiteral("FN31PR"));
+        QCOMPARE(shown,
+                 (QStringList{"call=W1AW", "grid=FN31PR", "lat=41.714775", "lon=-72.727260",
+                              "email=w1aw@arrl.org", "url=www.arrl.org", "image=https://x/y.jpg",
+                              "My account:=", "Count=124", "SubExp=2027"}));
+        QCOMPARE(screen.callsign(), QStringLiteral("W1AW"));
+        QCOMPARE(screen.rowUrl(0), QString());
+        QCOMPARE(screen.rowUrl(4), QStringLiteral("mailto:w1aw@arrl.org"));
+        QCOMPARE(screen.rowUrl(5), QStringLiteral("http://www.arrl.org"));
+        QCOMPARE(screen.rowUrl(6), QString());
+        QCOMPARE(screen.rowUrl(99), QString());
+        QCOMPARE(screen.pictureUrl(), QStringLiteral("https://x/y.jpg"));
+        QCOMPARE(lookup::webAddress("HTTPS://qrz.com"), QStringLiteral("HTTPS://qrz.com"));
     }
 
     void mapAndLinks_data()
@@ -469,27 +399,16 @@ private slots:
         QTest::addColumn<QString>("grid");
         QTest::addColumn<QString>("lat");
         QTest::addColumn<QString>("mapLocator");
-        QTest::newRow("4-character grid taken at AA") << "jo62"
-                                                      << ""
-                                                      << "JO62AA";
-        QTest::newRow("6-character grid") << "jo62qm"
-                                          << ""
-                                          << "JO62QM";
-        QTest::newRow("no grid, no position") << ""
-                                              << ""
-                                              << "";
-        QTest::newRow("a grid that is none") << "ZZ99"
-                                             << ""
-                                             << "";
-        QTest::newRow("a latitude out of range falls back to the grid") << "JO62"
-                                                                        << "123"
-                                                                        << "JO62AA";
-        QTest::newRow("a latitude that is no number") << "JO62"
-                                                      << "nan"
-                                                      << "JO62AA";
-        QTest::newRow("coordinates win over the grid") << "JO62"
-                                                       << "52.52"
-                                                       << "JO62QM";
+        const auto row = [](const char *what, const char *grid, const char *lat,
+                            const char *locator) {
+            QTest::newRow(what) << QString(grid) << QString(lat) << QString(locator);
+        };
+        row("4-character grid taken at AA", "jo62", "", "JO62AA");
+        row("no grid, no position", "", "", "");
+        row("a grid that is none", "ZZ99", "", "");
+        row("a latitude out of range falls back to the grid", "JO62", "123", "JO62AA");
+        row("a latitude that is no number", "JO62", "nan", "JO62AA");
+        row("coordinates win over the grid", "JO62", "52.52", "JO62QM");
     }
 
     void mapAndLinks()
@@ -509,18 +428,14 @@ private slots:
     {
         QTest::addColumn<QString>("qth");
         QTest::addColumn<QString>("cleaned");
-        QTest::newRow("postal code, space, town") << "12345 Berlin"
-                                                  << "Berlin";
-        QTest::newRow("spaces first") << "  Paris"
-                                      << "Paris";
-        QTest::newRow("only digits and spaces") << "1234 5"
-                                                << "";
-        QTest::newRow("one digit is kept") << "7"
-                                           << "7";
-        QTest::newRow("letters first stay") << "D-12345 Berlin"
-                                            << "D-12345 Berlin";
-        QTest::newRow("digits inside stay") << "Berlin 12"
-                                            << "Berlin 12";
+        const auto row = [](const char *what, const char *qth, const char *cleaned) {
+            QTest::newRow(what) << QString(qth) << QString(cleaned);
+        };
+        row("postal code, space, town", "12345 Berlin", "Berlin");
+        row("only digits and spaces", "1234 5", "");
+        row("one digit is kept", "7", "7");
+        row("letters first stay", "D-12345 Berlin", "D-12345 Berlin");
+        row("digits inside stay", "Berlin 12", "Berlin 12");
     }
 
     void qthLosesItsPostalCode()
@@ -621,34 +536,10 @@ private slots:
         QCOMPARE(screen.callsign(), QStringLiteral("DL1ABC"));
         QCOMPARE(screen.mapLocator(), QStringLiteral("JO62AA"));
         QCOMPARE(end.toString(), QStringLiteral("JO62AA"));
-        QCOMPARE(screen.rows().size(), 5);
         QVERIFY(screen.canUse());
         screen.useForNewQso();
         QCOMPARE(closed.size(), 1);
-        const QsoClass qso = record.value<QsoClass>();
-        QCOMPARE(qso.callsign, QStringLiteral("DL1ABC"));
-        QCOMPARE(qso.qth, QStringLiteral("Berlin"));
-        QCOMPARE(qso.state, QStringLiteral("D01"));
-        QCOMPARE(qso.locator, QStringLiteral("JO62"));
-    }
-
-    void pageOpensMailAndWebRows()
-    {
-        QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->notifications(), network, false);
-        screen.showReply(Service::Qrz, "W1AW",
-                         "<QRZDatabase><Callsign><call>w1aw</call><email>w1aw@arrl.org</email>"
-                         "<url>www.arrl.org</url><image>https://x/y.jpg</image></Callsign>"
-                         "<Session><Count>1</Count></Session></QRZDatabase>");
-        QCOMPARE(screen.rowUrl(0), QString());
-        QCOMPARE(screen.rowUrl(1), QStringLiteral("mailto:w1aw@arrl.org"));
-        QCOMPARE(screen.rowUrl(2), QStringLiteral("http://www.arrl.org"));
-        QCOMPARE(screen.rowUrl(3), QString());
-        QCOMPARE(screen.rowUrl(99), QString());
-        QCOMPARE(screen.pictureUrl(), QStringLiteral("https://x/y.jpg"));
-        QCOMPARE(screen.rows().at(4).toMap().value("name").toString(),
-                 QStringLiteral("My account:"));
-        QCOMPARE(lookup::webAddress("HTTPS://qrz.com"), QStringLiteral("HTTPS://qrz.com"));
+        QCOMPARE(record.value<QsoClass>().callsign, QStringLiteral("DL1ABC"));
     }
 
     // --- The CLI ----------------------------------------------------------------------------
@@ -666,7 +557,6 @@ private slots:
             << QStringList{"lookup", "XX9XX", "--service", "qrz"} << 2 << "Not found: XX9XX";
         QTest::newRow("unknown service")
             << QStringList{"lookup", "W1AW", "--service", "callbook"} << 1 << "Usage:";
-        QTest::newRow("no callsign") << QStringList{"lookup"} << 1 << "Usage:";
     }
 
     void cliLooksUpWithTheSettingsAccount()
@@ -674,19 +564,17 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
+        // The services' own HTTPS hosts unless the user points elsewhere.
+        QCOMPARE(f.app->defaults().string("QrzHost"), QStringLiteral("https://xmldata.qrz.com"));
+        QCOMPARE(f.app->defaults().string("HamQthHost"), QStringLiteral("https://www.hamqth.com"));
         FakeService fake;
-        fake.service = Service::Qrz;
+        fake.password = QString::fromUtf8("s\xc3\xa4"
+                                          "cret;&"); // stored as base64 of its UTF-8
         LoopbackHttpServer server;
-        server.respond([&fake](const LoopbackHttpServer::Request &r) {
-            LoopbackHttpServer::Answer a = fake.answer(r);
-            if (fake.queries.last().value("callsign") == "K4XYZ")
-                a.body = "<QRZDatabase><Callsign><call>k4xyz</call><state>FL</state>"
-                         "<county>Dade</county></Callsign></QRZDatabase>";
-            return a;
-        });
+        server.respond([&fake](const LoopbackHttpServer::Request &r) { return fake.answer(r); });
         f.app->defaults().setValue("QrzHost", server.url());
         f.app->defaults().setValue("QRZ_UserName", "me");
-        f.app->defaults().setValue("QRZ_PassWord", formats::base64FromText("secret"));
+        f.app->defaults().setValue("QRZ_PassWord", formats::base64FromText(fake.password));
         f.app->defaults().sync();
         f.app.reset();
         // The server answers on this thread: wait for the CLI without blocking it.
@@ -698,7 +586,7 @@ private slots:
         const QString err = QString::fromUtf8(process.readAllStandardError());
         QCOMPARE(process.exitCode(), exitCode);
         QVERIFY2((exitCode == 0 ? out : err).contains(expected), qPrintable(out + err));
-        QVERIFY(!(out + err).contains("secret"));
+        QVERIFY(!(out + err).contains("cret"));
         if (arguments.contains("--json")) {
             const QJsonObject o = QJsonDocument::fromJson(out.toUtf8()).object();
             QCOMPARE(o.value("qso").toObject().value("county").toString(), expected);
