@@ -113,7 +113,6 @@ class TestTrxController : public QObject {
     std::unique_ptr<AppDelegate> m_app;
     std::unique_ptr<TrxController> m_trx;
     QPointer<FakeLink> m_link;
-    FakeCommands *m_commands = nullptr;
     QList<QsoClass> m_published;
 
     /** Hands the controller a fresh fake link and command set; opened unless told not to. */
@@ -125,7 +124,6 @@ class TestTrxController : public QObject {
         commands->startupCommands = startup;
         commands->always = always;
         m_link = link.get();
-        m_commands = commands.get();
         m_trx->connectTo(std::move(link), std::move(commands), make);
         if (open)
             m_link->up();
