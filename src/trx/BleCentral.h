@@ -58,6 +58,8 @@ signals:
     void subscribed(const QString &characteristic);
     void valueReceived(const QString &characteristic, const QByteArray &value);
     void written(const QString &characteristic);
+    /** The write in flight was refused. */
+    void writeFailed(const QString &message);
     /** The connection ended or could not be made; the reason is empty when asked for. */
     void disconnected(const QString &reason);
     /** A failure that leaves the connection as it is; only logged. */

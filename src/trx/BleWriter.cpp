@@ -10,6 +10,7 @@ BleWriter::BleWriter(BleCentral &central, int chunkLimit, QObject *parent)
     : QObject(parent), m_central(central), m_chunkLimit(chunkLimit)
 {
     connect(&m_central, &BleCentral::written, this, &BleWriter::chunkWritten);
+    connect(&m_central, &BleCentral::writeFailed, this, &BleWriter::chunkRefused);
 }
 
 void BleWriter::start(const QString &characteristic)
@@ -61,6 +62,17 @@ void BleWriter::chunkWritten(const QString &characteristic)
         emit messageWritten(done);
         return;
     }
+    writeNext();
+}
+
+void BleWriter::chunkRefused()
+{
+    if (!m_inFlight)
+        return;
+    // The rest of a half-sent command would be garbage to the radio: the next one goes instead.
+    m_queue.dequeue();
+    m_offset = 0;
+    m_inFlight = 0;
     writeNext();
 }
 

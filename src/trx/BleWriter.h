@@ -36,6 +36,7 @@ signals:
 private:
     void writeNext();
     void chunkWritten(const QString &characteristic);
+    void chunkRefused();
 
     BleCentral &m_central;
     int m_chunkLimit;

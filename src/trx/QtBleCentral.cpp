@@ -84,6 +84,7 @@ void QtBleCentral::deviceSeen(const QBluetoothDeviceInfo &info)
 void QtBleCentral::connectTo(const QString &address, const QString &serviceUuid)
 {
     dropConnection(QString());
+    ++m_generation; // the old connection's end is not this one's
     m_serviceUuid = serviceUuid;
     QBluetoothDeviceInfo info = m_seen.value(address);
     if (!info.isValid()) {
@@ -145,7 +146,10 @@ void QtBleCentral::servicesDiscovered()
                         ? QStringLiteral("Error changing notification state: %1").arg(int(error))
                         : QStringLiteral("Error reading characteristics: %1").arg(int(error));
                 qWarning().noquote() << text;
-                emit failed(text);
+                if (error == QLowEnergyService::CharacteristicWriteError)
+                    emit writeFailed(text);
+                else
+                    emit failed(text);
             });
     m_service->discoverDetails();
 }
@@ -216,7 +220,12 @@ void QtBleCentral::dropConnection(const QString &reason)
     controller->disconnectFromDevice();
     controller->deleteLater();
     QMetaObject::invokeMethod(
-        this, [this, reason] { emit disconnected(reason); }, Qt::QueuedConnection);
+        this,
+        [this, reason, generation = m_generation] {
+            if (generation == m_generation)
+                emit disconnected(reason);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace trx

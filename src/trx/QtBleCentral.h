@@ -41,6 +41,7 @@ private:
     QPointer<QLowEnergyController> m_controller;
     QPointer<QLowEnergyService> m_service;
     QString m_serviceUuid;
+    quint64 m_generation = 0; // which connection a queued disconnected() belongs to
 };
 
 } // namespace trx

@@ -1,12 +1,15 @@
 // The Bluetooth LE links and the Icom pairing over a fake central: nothing here touches BlueZ.
 #include "FakeBleCentral.h"
+#include "app/UserDefaults.h"
 #include "trx/GenericBleLink.h"
 #include "trx/IcomBleLink.h"
 #include "trx/IcomPairing.h"
 #include "trx/LinkChoice.h"
 #include "trx/ReplyFramer.h"
+#include "trx/TrxSettings.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace trx;
@@ -91,6 +94,18 @@ private slots:
         fixture.link.write("FA00014074;");
         fixture.central->confirmAll();
         QCOMPARE(fixture.central->writtenBytes(), (QByteArrayList{"FA00", "0140", "74;"}));
+    }
+
+    void refusedWriteSkipsToTheNextCommand()
+    {
+        OpenGenericLink fixture;
+        fixture.link.write("FA00014074000;");
+        fixture.link.write("MD3;");
+        emit fixture.central->writeFailed(QStringLiteral("Error while writing: 2"));
+        QCOMPARE(fixture.central->writtenBytes(), (QByteArrayList{"FA00014074", "MD3;"}));
+        fixture.central->confirmed = 1; // the refused write is never confirmed
+        fixture.central->confirmAll();
+        QCOMPARE(fixture.central->writes.size(), 2);
     }
 
     void genericServiceDiscovery_data()
@@ -264,6 +279,26 @@ private slots:
         QVERIFY(!central->scanning);
         QTest::qWait(350); // the time limit does not report a second outcome
         QCOMPARE(paired.size() + notPaired.size(), 1);
+    }
+
+    void installationIdIsMadeOnceAndKept()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Brindlewick.ini"));
+        QUuid first;
+        {
+            UserDefaults defaults(ini);
+            TrxSettings settings(defaults);
+            settings.setLinkKind(LinkChoice::Kind::IcomBle);
+            settings.setIcomRadio(kAddress, QString());
+            first = settings.bleInstallationId();
+            QVERIFY(!first.isNull());
+            QCOMPARE(settings.link().installationId, first);
+            QCOMPARE(settings.link().toString(), QStringLiteral("icom-ble:") + kAddress);
+            QCOMPARE(settings.icomName(), QStringLiteral("NoName"));
+        }
+        UserDefaults reopened(ini);
+        QCOMPARE(TrxSettings(reopened).bleInstallationId(), first);
     }
 
     void bluetoothLinkChoices_data()
