@@ -56,7 +56,7 @@ void BleLink::open()
         return;
     if (!m_central->available()) {
         QMetaObject::invokeMethod(
-            this, [this] { emit closed(tr("Bluetooth is not available!")); }, Qt::QueuedConnection);
+            this, [this] { emit closed(unavailableText()); }, Qt::QueuedConnection);
         return;
     }
     m_state = State::Opening;
@@ -71,6 +71,11 @@ void BleLink::close()
     shutDown();
     QMetaObject::invokeMethod(
         this, [this] { emit closed(QString()); }, Qt::QueuedConnection);
+}
+
+QString BleLink::unavailableText() const
+{
+    return QStringLiteral("Bluetooth is not available!");
 }
 
 void BleLink::becomeOpen()

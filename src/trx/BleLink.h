@@ -37,6 +37,8 @@ protected:
     virtual void serviceReady(const QList<BleCharacteristic> &characteristics) = 0;
     virtual void valueReceived(const QString &characteristic, const QByteArray &value) = 0;
     virtual void subscribed(const QString &characteristic) { Q_UNUSED(characteristic) }
+    /** Why opening failed at once: no adapter, or its power off. */
+    [[nodiscard]] virtual QString unavailableText() const;
     /** Called whenever the link closes, for the subclass's own state. */
     virtual void reset() {}
 

@@ -98,6 +98,11 @@ void IcomBleLink::valueReceived(const QString &, const QByteArray &value)
         emit received(value);
 }
 
+QString IcomBleLink::unavailableText() const
+{
+    return QStringLiteral("Can't access Bluetooth");
+}
+
 void IcomBleLink::reset()
 {
     m_identifyTimer->stop();

@@ -36,6 +36,7 @@ protected:
     void serviceReady(const QList<BleCharacteristic> &characteristics) override;
     void valueReceived(const QString &characteristic, const QByteArray &value) override;
     void reset() override;
+    [[nodiscard]] QString unavailableText() const override;
 
 private:
     void messageWritten(const QByteArray &message);

@@ -174,6 +174,32 @@ private slots:
         QVERIFY(central->connectedAddress.isEmpty()); // the attempt is cancelled
     }
 
+    void bluetoothOffIsTold_data()
+    {
+        QTest::addColumn<bool>("icom");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("generic") << false << QStringLiteral("Bluetooth is not available!");
+        QTest::newRow("Icom") << true << QStringLiteral("Can't access Bluetooth");
+    }
+    void bluetoothOffIsTold()
+    {
+        QFETCH(bool, icom);
+        QFETCH(QString, reason);
+        auto *central = new FakeBleCentral;
+        central->powered = false;
+        std::unique_ptr<ByteLink> link;
+        if (icom)
+            link = std::make_unique<IcomBleLink>(central, kAddress, kInstallation);
+        else
+            link = std::make_unique<GenericBleLink>(central, kAddress);
+        QSignalSpy closed(link.get(), &ByteLink::closed);
+        link->open();
+        QVERIFY(closed.isEmpty()); // on a later turn, as every link does
+        QVERIFY(closed.wait(1000));
+        QCOMPARE(closed.first().first().toString(), reason);
+        QVERIFY(central->connectedAddress.isEmpty());
+    }
+
     void deviceLossClosesWithReason()
     {
         OpenGenericLink fixture;
