@@ -4,12 +4,15 @@
 #include "cli/RigOptions.h"
 #include "refdata/MyFunctions.h"
 #include "root/AppDelegate.h"
+#include "trx/BleScanner.h"
 #include "trx/ByteLink.h"
 #include "trx/CommandSet.h"
+#include "trx/QtBleCentral.h"
 #include "trx/TrxController.h"
 #include "trx/TrxSettings.h"
 
 #include <QEventLoop>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QTimer>
 
@@ -184,10 +187,49 @@ int watch(Cli &cli, const RigRequest &request)
     return failure.isEmpty() ? Cli::Success : cli.failed(failure);
 }
 
+/** Lists the Bluetooth LE devices heard, with the services they advertise. */
+int scanBle(Cli &cli, int ms)
+{
+    trx::BleScanner scanner(new trx::QtBleCentral);
+    if (!scanner.start(QString(), ms))
+        return cli.failed(QStringLiteral("No Bluetooth adapter is available: is BlueZ running, "
+                                         "the adapter powered on and this user allowed to use "
+                                         "Bluetooth?"));
+    cli.status(QStringLiteral("Listening for Bluetooth LE devices for %1 s …").arg(ms / 1000.0));
+    QEventLoop loop;
+    QObject::connect(&scanner, &trx::BleScanner::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    for (const trx::BleDevice &device : scanner.devices()) {
+        QStringList kinds;
+        for (const QString &service : device.services)
+            kinds.append(service == trx::BleCentral::kGenericService ? QStringLiteral("ble")
+                         : service == trx::BleCentral::kIcomService  ? QStringLiteral("icom-ble")
+                                                                     : service);
+        const QJsonObject result{{QStringLiteral("address"), device.address},
+                                 {QStringLiteral("name"), device.name},
+                                 {QStringLiteral("services"), QJsonArray::fromStringList(kinds)}};
+        cli.printLine(result,
+                      QStringLiteral("%1  %2  %3")
+                          .arg(device.address,
+                               device.name.isEmpty() ? QStringLiteral("(no name)") : device.name,
+                               kinds.join(QStringLiteral(", "))));
+    }
+    if (scanner.devices().isEmpty())
+        cli.status(QStringLiteral("No Bluetooth LE device was heard."));
+    return Cli::Success;
+}
+
 } // namespace
 
 int rigCommand(Cli &cli, const QStringList &words)
 {
+    if (words.value(0) == QLatin1String("scan-ble")) {
+        const std::variant<int, QString> ms = parseScanSeconds(words.mid(1));
+        if (const QString *problem = std::get_if<QString>(&ms))
+            return cli.usage(*problem);
+        Cli jsonCli(cli.app(), true);
+        return scanBle(words.contains(QStringLiteral("--json")) ? jsonCli : cli, std::get<int>(ms));
+    }
     const trx::TrxSettings stored(cli.app().defaults());
     const std::variant<RigRequest, QString> parsed = parseRigRequest(words, stored);
     if (const QString *problem = std::get_if<QString>(&parsed))

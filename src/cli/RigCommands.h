@@ -11,7 +11,9 @@ inline constexpr char kRigSynopsis[] =
     "rig tune KHZ [--mode cw|phone|digital] [LINK]\n"
     "                                  tune the radio and read the frequency back\n"
     "rig watch [--count N] [LINK]      print each change of frequency or mode\n"
-    "    LINK: [--link tcp:HOST:PORT|serial:DEV[:BAUD]|rigctld:HOST[:PORT]]\n"
+    "rig scan-ble [--seconds S]        list the Bluetooth LE devices heard, with their services\n"
+    "    LINK: [--link tcp:HOST:PORT|serial:DEV[:BAUD]|rigctld:HOST[:PORT]|ble:ADDRESS|\n"
+    "                  icom-ble:ADDRESS]\n"
     "          [--make icom|elecraft|kenwood|yaesu] [--model NAME]; left out: the stored ones";
 
 int rigCommand(Cli &cli, const QStringList &words);

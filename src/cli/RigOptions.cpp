@@ -12,9 +12,10 @@ const QStringList kMakeNames = {QStringLiteral("elecraft"), QStringLiteral("icom
                                 QStringLiteral("kenwood"), QStringLiteral("yaesu")};
 
 const QString kUsage = QStringLiteral(
-    "Usage: rig status|tune KHZ|watch [--link tcp:HOST:PORT|serial:DEV[:BAUD]|rigctld:HOST[:PORT]] "
-    "[--make icom|elecraft|kenwood|yaesu] [--model NAME] [--mode cw|phone|digital] [--count N] "
-    "[--timeout S] [--json]");
+    "Usage: rig status|tune KHZ|watch [--link tcp:HOST:PORT|serial:DEV[:BAUD]|rigctld:HOST[:PORT]|"
+    "ble:ADDRESS|icom-ble:ADDRESS] [--make icom|elecraft|kenwood|yaesu] [--model NAME] "
+    "[--mode cw|phone|digital] [--count N] [--timeout S] [--json]\n"
+    "       rig scan-ble [--seconds S] [--json]");
 
 /** Checks the link's fields, whether typed or stored. */
 QString linkProblem(const trx::LinkChoice &link)
@@ -24,6 +25,12 @@ QString linkProblem(const trx::LinkChoice &link)
         return link.device.isEmpty() ? QStringLiteral("No serial port chosen: give --link "
                                                       "serial:DEV[:BAUD].")
                                      : QString();
+    case trx::LinkChoice::Kind::Ble:
+    case trx::LinkChoice::Kind::IcomBle:
+        return link.bluetoothAddress.isEmpty()
+                   ? QStringLiteral("No Bluetooth device chosen: give --link ble:ADDRESS or "
+                                    "icom-ble:ADDRESS (rig scan-ble lists them).")
+                   : QString();
     case trx::LinkChoice::Kind::Network:
     case trx::LinkChoice::Kind::Rigctld:
         break;
@@ -83,6 +90,21 @@ std::optional<int> modeClass(const QString &name)
 
 } // namespace
 
+std::variant<int, QString> parseScanSeconds(const QStringList &words)
+{
+    const Args args(words, {{QStringLiteral("seconds")}, {QStringLiteral("json")}});
+    if (!args.error().isEmpty())
+        return args.error();
+    if (!args.positional().isEmpty())
+        return kUsage;
+    const QString text = args.option(QStringLiteral("seconds"), QStringLiteral("10"));
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds > 0) || seconds > 120)
+        return QStringLiteral("--seconds takes seconds (more than 0, at most 120).");
+    return int(std::lround(seconds * 1000));
+}
+
 std::variant<RigRequest, QString> parseRigRequest(const QStringList &words,
                                                   const trx::TrxSettings &stored)
 {
@@ -137,10 +159,12 @@ std::variant<RigRequest, QString> parseRigRequest(const QStringList &words,
     if (const std::optional<QString> link = args.option(QStringLiteral("link"))) {
         const std::optional<trx::LinkChoice> choice = trx::LinkChoice::parse(*link);
         if (!choice)
-            return QStringLiteral("Unknown link %1 (tcp:HOST:PORT, serial:DEV[:BAUD] or "
-                                  "rigctld:HOST[:PORT]).")
+            return QStringLiteral("Unknown link %1 (tcp:HOST:PORT, serial:DEV[:BAUD], "
+                                  "rigctld:HOST[:PORT], ble:ADDRESS or icom-ble:ADDRESS).")
                 .arg(*link);
         request.link = *choice;
+        if (request.link.kind == trx::LinkChoice::Kind::IcomBle)
+            request.link.installationId = stored.bleInstallationId();
     } else {
         request.link = stored.link();
     }

@@ -30,6 +30,10 @@ struct RigRequest {
     int count = 0;  // watch: 0 until interrupted
 };
 
+/** Reads the words after "rig scan-ble": how long to listen, in ms (10 s unless given); the
+ *  text is the usage error otherwise. */
+[[nodiscard]] std::variant<int, QString> parseScanSeconds(const QStringList &words);
+
 /** Reads "status|tune|watch ..." ; the text is the usage error otherwise. */
 [[nodiscard]] std::variant<RigRequest, QString> parseRigRequest(const QStringList &words,
                                                                 const trx::TrxSettings &stored);

@@ -1,8 +1,13 @@
 #include "trx/LinkChoice.h"
 
+#include "trx/GenericBleLink.h"
+#include "trx/IcomBleLink.h"
 #include "trx/NetworkLink.h"
+#include "trx/QtBleCentral.h"
 #include "trx/RigctldCommands.h"
 #include "trx/SerialLink.h"
+
+#include <QRegularExpression>
 
 namespace trx {
 namespace {
@@ -87,6 +92,18 @@ std::optional<LinkChoice> parseSerial(const QString &rest)
     return choice;
 }
 
+std::optional<LinkChoice> parseBluetooth(const QString &rest, LinkChoice::Kind kind)
+{
+    static const QRegularExpression address(QStringLiteral("^[0-9A-F]{2}(:[0-9A-F]{2}){5}$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (!address.match(rest).hasMatch())
+        return std::nullopt;
+    LinkChoice choice;
+    choice.kind = kind;
+    choice.bluetoothAddress = rest.toUpper();
+    return choice;
+}
+
 } // namespace
 
 std::optional<LinkChoice> LinkChoice::parse(const QString &text)
@@ -103,6 +120,10 @@ std::optional<LinkChoice> LinkChoice::parse(const QString &text)
         return parseNetwork(rest, Kind::Rigctld);
     if (scheme == u"serial")
         return parseSerial(rest);
+    if (scheme == u"ble")
+        return parseBluetooth(rest, Kind::Ble);
+    if (scheme == u"icom-ble")
+        return parseBluetooth(rest, Kind::IcomBle);
     return std::nullopt;
 }
 
@@ -118,6 +139,10 @@ QString LinkChoice::toString() const
             .arg(device)
             .arg(baudRate)
             .arg(hardwareFlowControl ? u':' + kFlowControlFlag : QString());
+    case Kind::Ble:
+        return QStringLiteral("ble:%1").arg(bluetoothAddress);
+    case Kind::IcomBle:
+        return QStringLiteral("icom-ble:%1").arg(bluetoothAddress);
     }
     return {};
 }
@@ -134,6 +159,11 @@ std::unique_ptr<ByteLink> makeLink(const LinkChoice &choice, QObject *parent)
     case LinkChoice::Kind::Serial:
         return std::make_unique<SerialLink>(choice.device, choice.baudRate,
                                             choice.hardwareFlowControl, parent);
+    case LinkChoice::Kind::Ble:
+        return std::make_unique<GenericBleLink>(new QtBleCentral, choice.bluetoothAddress, parent);
+    case LinkChoice::Kind::IcomBle:
+        return std::make_unique<IcomBleLink>(new QtBleCentral, choice.bluetoothAddress,
+                                             choice.installationId, parent);
     }
     return nullptr;
 }

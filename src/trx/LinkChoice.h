@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUuid>
 
 #include <memory>
 #include <optional>
@@ -14,15 +15,18 @@ class CommandSet;
 
 /** How the radio is reached. */
 struct LinkChoice {
-    enum class Kind { Network, Serial, Rigctld };
+    enum class Kind { Network, Serial, Rigctld, Ble, IcomBle };
     Kind kind = Kind::Network;
     QString host; // Network, Rigctld
     quint16 port = 0;
     QString device; // Serial: "/dev/ttyUSB0"
     int baudRate = 38400;
     bool hardwareFlowControl = false;
+    QString bluetoothAddress; // Ble, IcomBle: "AA:BB:CC:DD:EE:FF"
+    QUuid installationId;     // IcomBle: how this installation names itself to the radio
 
-    /** Reads "tcp:HOST:PORT", "serial:DEV[:BAUD]" or "rigctld:HOST[:PORT]" (port 4532). */
+    /** Reads "tcp:HOST:PORT", "serial:DEV[:BAUD]", "rigctld:HOST[:PORT]" (port 4532),
+     *  "ble:ADDRESS" or "icom-ble:ADDRESS". */
     [[nodiscard]] static std::optional<LinkChoice> parse(const QString &text);
     [[nodiscard]] QString toString() const;
 };

@@ -1,8 +1,11 @@
 #include "trx/TrxScreen.h"
 
+#include "trx/BleScanner.h"
 #include "trx/ByteLink.h"
+#include "trx/IcomPairing.h"
 #include "trx/InterfaceDiscovery.h"
 #include "trx/LinkChoice.h"
+#include "trx/QtBleCentral.h"
 #include "trx/RadioModels.h"
 #include "trx/TrxController.h"
 
@@ -14,7 +17,8 @@ namespace trx {
 namespace {
 
 constexpr LinkChoice::Kind kKinds[] = {LinkChoice::Kind::Network, LinkChoice::Kind::Serial,
-                                       LinkChoice::Kind::Rigctld};
+                                       LinkChoice::Kind::Rigctld, LinkChoice::Kind::Ble,
+                                       LinkChoice::Kind::IcomBle};
 
 bool validPort(int port)
 {
@@ -47,6 +51,76 @@ TrxScreen::TrxScreen(UserDefaults &defaults, TrxController &controller, QObject 
 }
 
 TrxScreen::~TrxScreen() = default;
+
+QStringList TrxScreen::bluetoothDevices() const
+{
+    QStringList rows;
+    if (!m_bleScanner)
+        return rows;
+    for (const BleDevice &device : m_bleScanner->devices())
+        rows.append(device.name.isEmpty()
+                        ? device.address
+                        : QStringLiteral("%1 (%2)").arg(device.name, device.address));
+    return rows;
+}
+
+bool TrxScreen::bluetoothBusy() const
+{
+    return (m_bleScanner && m_bleScanner->scanning()) || (m_pairing && m_pairing->pairing());
+}
+
+QString TrxScreen::pairedIcom() const
+{
+    const QString address = m_settings.icomAddress();
+    return address.isEmpty() ? QString()
+                             : QStringLiteral("%1 (%2)").arg(m_settings.icomName(), address);
+}
+
+void TrxScreen::scanBluetooth()
+{
+    if (bluetoothBusy() || locked())
+        return;
+    if (!m_bleScanner) {
+        m_bleScanner = new BleScanner(new QtBleCentral, this);
+        connect(m_bleScanner, &BleScanner::devicesChanged, this, &TrxScreen::bluetoothChanged);
+        connect(m_bleScanner, &BleScanner::finished, this, &TrxScreen::bluetoothChanged);
+    }
+    if (!m_bleScanner->start(BleCentral::kGenericService)) {
+        emit alert(QStringLiteral("Bluetooth is not available!"),
+                   QStringLiteral("Do you have it enabled in the Privacy settings?"));
+        return;
+    }
+    emit bluetoothChanged();
+}
+
+void TrxScreen::chooseBluetooth(int row)
+{
+    if (!m_bleScanner || row < 0 || row >= m_bleScanner->devices().size() || locked())
+        return;
+    m_settings.setBleAddress(m_bleScanner->devices().at(row).address);
+    emit linkChanged();
+}
+
+void TrxScreen::pairIcom()
+{
+    if (bluetoothBusy() || locked())
+        return;
+    if (!m_pairing) {
+        m_pairing = new IcomPairing(new QtBleCentral, m_settings.bleInstallationId(), this);
+        connect(m_pairing, &IcomPairing::paired, this,
+                [this](const QString &address, const QString &name) {
+                    m_settings.setIcomRadio(address, name);
+                    emit bluetoothChanged();
+                    emit linkChanged();
+                });
+        connect(m_pairing, &IcomPairing::notPaired, this, [this](const QString &message) {
+            emit bluetoothChanged();
+            emit alert(QStringLiteral("Brindlewick"), message);
+        });
+    }
+    m_pairing->pairNow();
+    emit bluetoothChanged();
+}
 
 void TrxScreen::toggleConnection()
 {
@@ -159,7 +233,8 @@ QString TrxScreen::icomAddress() const
 
 QStringList TrxScreen::linkKinds()
 {
-    return {tr("Network interface"), tr("Serial port"), tr("rigctld")};
+    return {tr("Network interface"), tr("Serial port"), tr("rigctld"), tr("Bluetooth LE"),
+            tr("Icom Bluetooth")};
 }
 
 int TrxScreen::linkIndex() const
@@ -340,6 +415,10 @@ QString TrxScreen::connectTitle() const
         return up ? tr("Disconnect serial port") : tr("Connect serial port");
     case LinkChoice::Kind::Rigctld:
         return up ? tr("Disconnect rigctld") : tr("Connect rigctld");
+    case LinkChoice::Kind::Ble:
+        return up ? QStringLiteral("Disconnect BT") : QStringLiteral("Connect BT");
+    case LinkChoice::Kind::IcomBle:
+        return up ? QStringLiteral("Disconnect Icom") : QStringLiteral("Connect Icom");
     case LinkChoice::Kind::Network:
         break;
     }
@@ -386,6 +465,14 @@ QString TrxScreen::missingLinkField() const
         break;
     case LinkChoice::Kind::Rigctld:
         return {}; // rigctld knows the radio
+    case LinkChoice::Kind::Ble:
+        if (choice.bluetoothAddress.isEmpty())
+            return tr("Scan and choose a Bluetooth interface first.");
+        break;
+    case LinkChoice::Kind::IcomBle:
+        if (choice.bluetoothAddress.isEmpty())
+            return tr("Pair the Icom radio first.");
+        break;
     }
     if (m_settings.model().isEmpty())
         return tr("Choose a model first.");

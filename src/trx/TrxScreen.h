@@ -14,6 +14,8 @@ class UserDefaults;
 
 namespace trx {
 
+class BleScanner;
+class IcomPairing;
 class InterfaceDiscovery;
 class TrxController;
 
@@ -41,6 +43,13 @@ class TrxScreen : public QObject {
     Q_PROPERTY(QStringList interfaces READ interfaces NOTIFY interfacesChanged)
     Q_PROPERTY(bool scanning READ scanning NOTIFY interfacesChanged)
     Q_PROPERTY(double scanProgress READ scanProgress NOTIFY scanProgressChanged)
+    /** The Bluetooth LE serial adapters heard, shown under "BT interfaces:". */
+    Q_PROPERTY(QStringList bluetoothDevices READ bluetoothDevices NOTIFY bluetoothChanged)
+    Q_PROPERTY(QString bluetoothAddress READ bluetoothAddress NOTIFY linkChanged)
+    /** Scanning or pairing: the scan and pair buttons wait. */
+    Q_PROPERTY(bool bluetoothBusy READ bluetoothBusy NOTIFY bluetoothChanged)
+    /** "IC-705 (AA:BB:…)", empty before pairing. */
+    Q_PROPERTY(QString pairedIcom READ pairedIcom NOTIFY linkChanged)
     Q_PROPERTY(QStringList serialPorts READ serialPorts NOTIFY serialPortsChanged)
     Q_PROPERTY(QString serialPort READ serialPort WRITE setSerialPort NOTIFY linkChanged)
     Q_PROPERTY(QVariantList baudRates READ baudRates CONSTANT)
@@ -86,6 +95,16 @@ public:
     /** Takes a found interface's address. */
     Q_INVOKABLE void chooseInterface(int row);
     Q_INVOKABLE void refreshSerialPorts();
+    /** Listens 10 s for Bluetooth LE serial adapters. */
+    Q_INVOKABLE void scanBluetooth();
+    Q_INVOKABLE void chooseBluetooth(int row);
+    /** Pairs with an Icom radio in "Pairing Reception"; the pairing alert comes first. */
+    Q_INVOKABLE void pairIcom();
+
+    [[nodiscard]] QStringList bluetoothDevices() const;
+    [[nodiscard]] QString bluetoothAddress() const { return m_settings.bleAddress(); }
+    [[nodiscard]] bool bluetoothBusy() const;
+    [[nodiscard]] QString pairedIcom() const;
 
     [[nodiscard]] static QStringList makes();
     [[nodiscard]] int makeIndex() const;
@@ -152,6 +171,9 @@ signals:
     void connectionChanged();
     void readingChanged();
     void statusChanged();
+    void bluetoothChanged();
+    /** A message the user must acknowledge ("Okay"). */
+    void alert(const QString &title, const QString &text);
 
 private:
     void radioChosen();
@@ -163,6 +185,8 @@ private:
     TrxSettings m_settings;
     TrxController &m_controller;
     InterfaceDiscovery *m_discovery;
+    BleScanner *m_bleScanner = nullptr; // made on first use: no Bluetooth is touched before
+    IcomPairing *m_pairing = nullptr;
     // The chosen radio's command set, for its data-mode labels and polling; never sent to.
     std::unique_ptr<CommandSet> m_preview;
     QStringList m_serialPorts;

@@ -25,6 +25,10 @@ const char kSerialBaud[] = "TrxSerialBaud";
 const char kSerialFlow[] = "TrxSerialFlow";
 const char kRigctldAddress[] = "RigctldAddress";
 const char kRigctldPort[] = "RigctldPort";
+const char kBleAddress[] = "BleAddress";
+const char kIcomAddress[] = "IcomAddress";
+const char kIcomName[] = "IcomName";
+const char kInstallationId[] = "BleInstallationId";
 
 } // namespace
 
@@ -96,7 +100,8 @@ void TrxSettings::setPollSeconds(double seconds)
 LinkChoice::Kind TrxSettings::linkKind() const
 {
     const QString name = m_defaults.string(key(kLink));
-    for (const auto kind : {LinkChoice::Kind::Serial, LinkChoice::Kind::Rigctld})
+    for (const auto kind : {LinkChoice::Kind::Serial, LinkChoice::Kind::Rigctld,
+                            LinkChoice::Kind::Ble, LinkChoice::Kind::IcomBle})
         if (name == kindName(kind))
             return kind;
     return LinkChoice::Kind::Network;
@@ -179,6 +184,42 @@ void TrxSettings::setRigctldPort(quint16 port)
     m_defaults.setValue(key(kRigctldPort), port);
 }
 
+QString TrxSettings::bleAddress() const
+{
+    return m_defaults.string(key(kBleAddress));
+}
+
+void TrxSettings::setBleAddress(const QString &address)
+{
+    m_defaults.setValue(key(kBleAddress), address);
+}
+
+QString TrxSettings::icomAddress() const
+{
+    return m_defaults.string(key(kIcomAddress));
+}
+
+QString TrxSettings::icomName() const
+{
+    return m_defaults.string(key(kIcomName));
+}
+
+void TrxSettings::setIcomRadio(const QString &address, const QString &name)
+{
+    m_defaults.setValue(key(kIcomAddress), address);
+    m_defaults.setValue(key(kIcomName), name.isEmpty() ? QStringLiteral("NoName") : name);
+}
+
+QUuid TrxSettings::bleInstallationId() const
+{
+    QUuid id = QUuid::fromString(m_defaults.string(key(kInstallationId)));
+    if (id.isNull()) {
+        id = QUuid::createUuid();
+        m_defaults.setValue(key(kInstallationId), id.toString(QUuid::WithoutBraces));
+    }
+    return id;
+}
+
 LinkChoice TrxSettings::link() const
 {
     LinkChoice choice;
@@ -197,6 +238,13 @@ LinkChoice TrxSettings::link() const
         choice.host = rigctldAddress();
         choice.port = rigctldPort();
         break;
+    case LinkChoice::Kind::Ble:
+        choice.bluetoothAddress = bleAddress();
+        break;
+    case LinkChoice::Kind::IcomBle:
+        choice.bluetoothAddress = icomAddress();
+        choice.installationId = bleInstallationId();
+        break;
     }
     return choice;
 }
@@ -208,6 +256,10 @@ QString TrxSettings::kindName(LinkChoice::Kind kind)
         return QStringLiteral("serial");
     case LinkChoice::Kind::Rigctld:
         return QStringLiteral("rigctld");
+    case LinkChoice::Kind::Ble:
+        return QStringLiteral("ble");
+    case LinkChoice::Kind::IcomBle:
+        return QStringLiteral("icom-ble");
     case LinkChoice::Kind::Network:
         break;
     }

@@ -40,7 +40,7 @@ public:
     [[nodiscard]] double pollSeconds() const;
     void setPollSeconds(double seconds);
 
-    /** "TrxLink": "network", "serial" or "rigctld". */
+    /** "TrxLink": "network", "serial", "rigctld", "ble" or "icom-ble". */
     [[nodiscard]] LinkChoice::Kind linkKind() const;
     void setLinkKind(LinkChoice::Kind kind);
     /** "Pigtail_Address", "Pigtail_Port": the network serial interface. */
@@ -60,6 +60,15 @@ public:
     void setRigctldAddress(const QString &address);
     [[nodiscard]] quint16 rigctldPort() const;
     void setRigctldPort(quint16 port);
+    /** "BleAddress": the Bluetooth LE serial adapter chosen from the scan. */
+    [[nodiscard]] QString bleAddress() const;
+    void setBleAddress(const QString &address);
+    /** "IcomAddress" and "IcomName": the paired Icom radio ("NoName" when it has none). */
+    [[nodiscard]] QString icomAddress() const;
+    [[nodiscard]] QString icomName() const;
+    void setIcomRadio(const QString &address, const QString &name);
+    /** "BleInstallationId": made once, on first use; the Icom radio knows us by it. */
+    [[nodiscard]] QUuid bleInstallationId() const;
     /** The chosen link with its fields. */
     [[nodiscard]] LinkChoice link() const;
 

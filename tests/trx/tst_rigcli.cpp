@@ -56,6 +56,15 @@ private slots:
         QTest::newRow("stored serial link without a port")
             << QVariantMap{{QStringLiteral("TrxLink"), QStringLiteral("serial")}}
             << words("rig status") << "No serial port chosen";
+        QTest::newRow("stored Icom link, never paired")
+            << QVariantMap{{QStringLiteral("TrxLink"), QStringLiteral("icom-ble")}}
+            << words("rig status") << "No Bluetooth device chosen";
+        QTest::newRow("Bluetooth address cut short")
+            << network << words("rig status --link ble:C8:2B:96") << "Unknown link ble:C8:2B:96";
+        QTest::newRow("no time to scan")
+            << network << words("rig scan-ble --seconds 0") << "--seconds takes";
+        QTest::newRow("scan with a stray word")
+            << network << words("rig scan-ble now") << "Usage: rig";
     }
 
     void mistakesAreUsageErrors()

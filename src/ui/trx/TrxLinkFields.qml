@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Brindlewick
 
 // The fields of the chosen link: a network interface (with the ones heard on the network), a
-// serial port, or rigctld.
+// serial port, rigctld, a Bluetooth LE serial adapter or the Icom radio's Bluetooth.
 ColumnLayout {
     id: fields
     required property TrxScreen screen
@@ -164,5 +164,105 @@ ColumnLayout {
             onEditingFinished: fields.screen.rigctldPort = parseInt(text)
             Layout.preferredWidth: 120
         }
+    }
+
+    // Bluetooth LE serial adapter
+    RowLayout {
+        visible: fields.screen.linkIndex === 3
+        spacing: Theme.spacing
+        Layout.fillWidth: true
+        Button {
+            objectName: "trxScanBluetooth"
+            text: "Scan"
+            enabled: fields.editable && !fields.screen.bluetoothBusy
+            onClicked: fields.screen.scanBluetooth()
+        }
+        BusyIndicator {
+            visible: fields.screen.bluetoothBusy
+            running: visible
+            Layout.preferredHeight: 32
+            Layout.preferredWidth: 32
+        }
+    }
+    Label {
+        visible: fields.screen.linkIndex === 3
+        text: "BT interfaces:"
+        font.pixelSize: Theme.bodySize
+        font.weight: Font.DemiBold
+    }
+    Label {
+        visible: fields.screen.linkIndex === 3 && fields.screen.bluetoothDevices.length === 0
+        text: fields.screen.bluetoothBusy ? "Scanning\u2026"
+            : fields.screen.bluetoothAddress.length > 0
+              ? "Chosen: " + fields.screen.bluetoothAddress + ". Scan to choose another."
+              : "None found yet: switch the adapter on and scan."
+        opacity: 0.6
+        font.pixelSize: Theme.smallSize
+        wrapMode: Text.Wrap
+        Layout.fillWidth: true
+    }
+    Repeater {
+        model: fields.screen.linkIndex === 3 ? fields.screen.bluetoothDevices : []
+        ItemDelegate {
+            required property int index
+            required property string modelData
+            text: modelData
+            highlighted: modelData.indexOf(fields.screen.bluetoothAddress) >= 0
+                         && fields.screen.bluetoothAddress.length > 0
+            enabled: fields.editable
+            onClicked: fields.screen.chooseBluetooth(index)
+            Layout.fillWidth: true
+            Layout.maximumWidth: 320
+        }
+    }
+
+    // Icom radio over Bluetooth (IC-705)
+    GridLayout {
+        visible: fields.screen.linkIndex === 4
+        columns: 2
+        columnSpacing: Theme.spacing
+        Layout.fillWidth: true
+        Label { text: "Paired radio"; font.pixelSize: Theme.bodySize }
+        Label {
+            objectName: "trxPairedIcom"
+            text: fields.screen.pairedIcom.length > 0 ? fields.screen.pairedIcom : "None yet"
+            opacity: fields.screen.pairedIcom.length > 0 ? 1 : 0.6
+            font.pixelSize: Theme.bodySize
+            elide: Text.ElideRight
+            Layout.fillWidth: true
+        }
+    }
+    RowLayout {
+        visible: fields.screen.linkIndex === 4
+        spacing: Theme.spacing
+        Button {
+            objectName: "trxPairIcom"
+            text: "Pair Icom"
+            enabled: fields.editable && !fields.screen.bluetoothBusy
+            onClicked: pairingDialog.open()
+        }
+        BusyIndicator {
+            visible: fields.screen.bluetoothBusy
+            running: visible
+            Layout.preferredHeight: 32
+            Layout.preferredWidth: 32
+        }
+    }
+
+    AlertDialog {
+        id: pairingDialog
+        parent: Overlay.overlay
+        title: "Brindlewick:"
+        message: "On the IC-705 select: Menu -> Set -> Bluetooth Set -> <<Pairing Reception>>"
+        okayText: "Continue"
+        onAccepted: fields.screen.pairIcom()
+    }
+    AlertDialog {
+        id: alertDialog
+        parent: Overlay.overlay
+    }
+    Connections {
+        target: fields.screen
+        function onAlert(title, text) { alertDialog.show(title, text) }
     }
 }
