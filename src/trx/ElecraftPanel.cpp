@@ -63,6 +63,10 @@ ElecraftPanel::ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre,
         reevaluate();
         emit connectionChanged();
     });
+    connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
+        if (key == QLatin1String("Trx_Type"))
+            emit statusChanged(); // the model's key strings and titles
+    });
     centre.observe(QString::fromLatin1(notifications::K3PrefsWereChanged), this,
                    [this](const QVariant &) { loadPrefs(); });
     loadPrefs();
