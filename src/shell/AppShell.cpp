@@ -74,8 +74,8 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                             this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
       m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
-      m_elecraft(new trx::ElecraftPanel(app.defaults(), app.notifications(), *m_trxController,
-                                        this)),
+      m_elecraft(
+          new trx::ElecraftPanel(app.defaults(), app.notifications(), *m_trxController, this)),
       m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
       m_clublog(new ClublogScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
                                   *m_network, this))
