@@ -58,6 +58,7 @@ ElecraftPanel::ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre,
     connect(&controller, &TrxController::bytesArrived, this, &ElecraftPanel::bytesArrived);
     connect(&controller, &TrxController::connectionChanged, this, [this] {
         m_framer.reset();
+        m_pollTimer.stop();
         if (m_controller.isConnected() && m_shown)
             setShown(true); // start-up commands and polling for the new link
         reevaluate();
