@@ -59,6 +59,9 @@ ElecraftPanel::ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre,
     connect(&controller, &TrxController::connectionChanged, this, [this] {
         m_framer.reset();
         m_pollTimer.stop();
+        // A transmission cannot be followed over a lost link; a new one starts in receive.
+        if (!m_controller.isConnected() && m_terminal.sending())
+            (void)m_terminal.abort();
         if (m_controller.isConnected() && m_shown)
             setShown(true); // start-up commands and polling for the new link
         reevaluate();
@@ -377,8 +380,10 @@ void ElecraftPanel::textMacro(int index)
         return;
     const bool wasSending = m_terminal.sending();
     m_terminal.appendMacro(texts[index]);
-    if (!wasSending && m_terminal.sending())
-        setDecoderOn(true);
+    if (!wasSending && m_terminal.sending()) {
+        m_decoderOn = true;
+        reevaluate();
+    }
     emit terminalChanged();
 }
 
@@ -441,7 +446,9 @@ void ElecraftPanel::leaveVfoB()
 void ElecraftPanel::transmit()
 {
     m_terminal.transmit();
-    setDecoderOn(true);
+    // The decoder's replies tell when the radio has room for more.
+    m_decoderOn = true;
+    reevaluate();
     emit terminalChanged();
 }
 
@@ -569,7 +576,8 @@ void ElecraftPanel::reevaluate()
     const bool decodable = s.modeA.startsWith(QLatin1String("CW")) ||
                            (s.dataMode && (s.subMode == QLatin1String("PSK D") ||
                                            s.subMode == QLatin1String("FSK D")));
-    const bool run = m_decoderOn && connected() && decodable;
+    // A hidden panel stops reading unless text is still going out: its "%RX" must come.
+    const bool run = m_decoderOn && connected() && decodable && (m_shown || m_terminal.sending());
     if (run == m_tbTimer.isActive())
         return;
     if (run)

@@ -380,7 +380,7 @@ private slots:
         QTest::addColumn<bool>("splitOn");
         QTest::newRow("a ; inside the text") << QByteArrayList{"TB00512;45;"} << "12;45" << false;
         QTest::newRow("the rest in a later block is a reply")
-            << QByteArrayList{"TB00512;", "FT1;"} << "12" << true;
+            << QByteArrayList{"TB00912;", "FT1;"} << "12" << true;
         QTest::newRow("a reply longer than the rest")
             << QByteArrayList{"TB00412;FT1;"} << "12" << true;
         QTest::newRow("count larger than the text, nothing follows")
@@ -403,13 +403,21 @@ private slots:
     void decoderRunsOnlyInDecodableModes()
     {
         open();
+        m_panel->setShown(true);
         m_panel->setDecoderOn(true);
         reply("MD2;");
         QVERIFY(!m_panel->decoding());
         reply("MD6;DT2;");
         QVERIFY(m_panel->decoding());
         QTRY_VERIFY_WITH_TIMEOUT(m_link->writes.contains("TB;"), 500);
+        // Hidden: it stops, unless text is still going out.
+        m_panel->setShown(false);
+        QVERIFY(!m_panel->decoding());
+        m_panel->setSendText("x");
+        m_panel->transmit();
+        QVERIFY(m_panel->decoding());
         m_trx->disconnect();
+        QVERIFY(!m_panel->sending());
         QVERIFY(!m_panel->decoding());
     }
 
