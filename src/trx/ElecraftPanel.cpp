@@ -3,6 +3,7 @@
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
 #include "app/UserDefaults.h"
+#include "trx/CatNumbers.h"
 #include "trx/TrxController.h"
 
 #include <cmath>
@@ -124,7 +125,7 @@ void ElecraftPanel::setShown(bool shown)
 QVariantMap ElecraftPanel::statusMap() const
 {
     const ElecraftStatus &s = m_replies.status();
-    auto khz = [](double kHz) { return kHz > 0 ? QString::number(kHz, 'f', 3) : QString(); };
+    auto khz = [](double kHz) { return kHz > 0 ? groupedKHzText(kHz, 3) : QString(); };
     const bool kx3 = isKx3();
     return {
         {QStringLiteral("preampA"), s.preampA},

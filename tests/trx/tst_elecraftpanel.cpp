@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("short FB gives no 0 kHz")
             << QByteArray("FB0001402;") << "vfoB" << QVariant(QString());
         QTest::newRow("full FB") << QByteArray("FB00014025500;") << "vfoB"
-                                 << QVariant(QStringLiteral("14025.500"));
+                                 << QVariant(QStringLiteral("14,025.500"));
         QTest::newRow("RA$ is attenuator B, not A")
             << QByteArray("RA$01;") << "attA" << QVariant(false);
         QTest::newRow("attenuator B") << QByteArray("RA$01;") << "attB" << QVariant(true);
@@ -265,6 +265,32 @@ private slots:
         QCOMPARE(m_link->sent(), sent);
     }
 
+    void typedFrequenciesTuneTheVfo_data()
+    {
+        QTest::addColumn<QString>("vfo");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("A as shown, grouped") << "A"
+                                             << "14,074.5" << QByteArray("FA00014074500;");
+        QTest::newRow("B") << "B"
+                           << "7010" << QByteArray("FB00007010000;");
+        QTest::newRow("not a number") << "A"
+                                      << "14.07x" << QByteArray();
+        QTest::newRow("zero") << "A"
+                              << "0" << QByteArray();
+        QTest::newRow("more than eleven digits of Hz") << "A"
+                                                       << "100000000" << QByteArray();
+    }
+    void typedFrequenciesTuneTheVfo()
+    {
+        QFETCH(QString, vfo);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, sent);
+        open();
+        QCOMPARE(m_panel->setVfo(vfo, typed), !sent.isEmpty());
+        QCOMPARE(m_link->sent(), sent);
+    }
+
     void pollsWhileShownThroughTheOneLink()
     {
         m_app->defaults().setValue(QStringLiteral("PollIntervall"), 100.0);
@@ -291,7 +317,7 @@ private slots:
         const QVariantMap status = m_panel->statusMap();
         QCOMPARE(status.value("mainFilter").toString(), QStringLiteral("2.700 kHz"));
         QCOMPARE(status.value("modeB").toString(), QStringLiteral("CW"));
-        QCOMPARE(status.value("vfoA").toString(), QStringLiteral("14074.000"));
+        QCOMPARE(status.value("vfoA").toString(), QStringLiteral("14,074.000"));
         QCOMPARE(status.value("lockB").toBool(), true);
         QCOMPARE(status.value("nrMain").toBool(), true);
         // The controller tells the entry screens, once per IF reply; the panel adds nothing.
