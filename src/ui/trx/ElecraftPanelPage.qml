@@ -20,7 +20,9 @@ Page {
     // A key whose light follows the radio: highlighted while the function is on.
     component Key: Button {
         property bool lit: false
-        highlighted: lit
+        checked: lit
+        font.bold: lit
+        font.underline: lit
         enabled: root.on
         font.pixelSize: Theme.smallSize
         implicitWidth: Math.max(64, implicitContentWidth + leftPadding + rightPadding)
@@ -346,7 +348,9 @@ Page {
                             required property int index
                             required property string modelData
                             text: modelData
-                            highlighted: root.panel.digitalMode === index
+                            checked: root.panel.digitalMode === index
+                            font.bold: checked
+                            font.underline: checked
                             onClicked: root.panel.digitalMode = index
                         }
                     }

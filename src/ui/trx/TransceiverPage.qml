@@ -217,6 +217,9 @@ Page {
         height: parent ? parent.height : 0
         padding: 0
         modal: true
+        // A whole page, not a dialog: it is there at once.
+        enter: null
+        exit: null
         visible: page.elecraft !== null && page.elecraft.shown
         onClosed: if (page.elecraft) page.elecraft.shown = false
         ElecraftPanelPage {
