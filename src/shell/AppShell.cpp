@@ -74,6 +74,8 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                             this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
       m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
+      m_elecraft(
+          new trx::ElecraftPanel(app.defaults(), app.notifications(), *m_trxController, this)),
       m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
       m_clublog(new ClublogScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
                                   *m_network, this))
@@ -140,6 +142,13 @@ void AppShell::windowHidden()
 
 bool AppShell::showScreen(const QString &name)
 {
+    // The panel lies over the transceiver screen; any other screen closes it.
+    m_elecraft->setShown(false);
+    if (name == QLatin1String("trx-elecraft")) {
+        showScreen(QStringLiteral("settings-transceiver"));
+        m_elecraft->setShown(true);
+        return true;
+    }
     if (showLogScreen(name) || showDxccScreen(name) || showLookupScreen(name))
         return true;
     const qsizetype tabIndex = kTabScreens.indexOf(name);
@@ -203,6 +212,7 @@ QStringList AppShell::screenNames() const
     names << QStringLiteral("qsl-clublog");
     names << logScreenNames();
     names << QStringLiteral("lookup");
+    names << QStringLiteral("trx-elecraft");
     return names;
 }
 

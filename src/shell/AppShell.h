@@ -22,6 +22,7 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
 
 #include <QObject>
@@ -72,6 +73,7 @@ class AppShell : public QObject {
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
+    Q_PROPERTY(trx::ElecraftPanel *elecraft READ elecraft CONSTANT)
     Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
     Q_PROPERTY(LookupScreen *lookup READ lookup CONSTANT)
     Q_PROPERTY(LookupSettings *lookupSettings READ lookupSettings CONSTANT)
@@ -126,6 +128,7 @@ public:
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
+    [[nodiscard]] trx::ElecraftPanel *elecraft() const { return m_elecraft; }
     [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
     [[nodiscard]] LookupScreen *lookup() const { return m_lookup; }
     [[nodiscard]] LookupSettings *lookupSettings() const { return m_lookupSettings; }
@@ -186,6 +189,7 @@ private:
     // The radio stays connected while the application runs, whichever screen is shown.
     trx::TrxController *m_trxController;
     trx::TrxScreen *m_trx;
+    trx::ElecraftPanel *m_elecraft;
     WsjtxSettings *m_wsjtx;
     LookupScreen *m_lookup = nullptr;
     LookupSettings *m_lookupSettings = nullptr;

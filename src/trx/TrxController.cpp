@@ -152,6 +152,12 @@ void TrxController::refresh()
         enqueue(m_commands->poll());
 }
 
+void TrxController::send(const Commands &commands)
+{
+    if (m_connected)
+        enqueue(commands);
+}
+
 void TrxController::linkOpened()
 {
     m_connecting = false;
@@ -177,10 +183,11 @@ void TrxController::linkClosed(const QString &reason)
 
 void TrxController::bytesReceived(const QByteArray &bytes)
 {
-    if (!m_commands || !m_commands->feed(bytes))
-        return;
-    emit readingChanged();
-    publish(m_commands->state());
+    if (m_commands && m_commands->feed(bytes)) {
+        emit readingChanged();
+        publish(m_commands->state());
+    }
+    emit bytesArrived(bytes);
 }
 
 void TrxController::publish(const RadioState &state)

@@ -66,6 +66,11 @@ public:
     QString tune(const TuneRequest &request);
     /** Asks the radio for its frequency and mode now. */
     void refresh();
+    /** Queues commands of another screen (a front panel) behind the ones waiting, with their
+     *  pauses; nothing is sent while not connected. */
+    void send(const Commands &commands);
+    /** Whether the command queue is empty (a poll of a panel can wait its turn). */
+    [[nodiscard]] bool queueIsEmpty() const { return m_queue.isEmpty(); }
 
 signals:
     /** Connected or connecting changed. */
@@ -73,6 +78,9 @@ signals:
     /** The frequency or mode texts may have changed. */
     void readingChanged();
     void statusChanged();
+    /** Bytes from the radio as they arrived, for a panel that reads more than the command set;
+     *  the controller has read them already. */
+    void bytesArrived(const QByteArray &bytes);
 
 private:
     void linkOpened();

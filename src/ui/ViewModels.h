@@ -28,6 +28,7 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
 
 #include <QtQml/qqml.h>
@@ -257,6 +258,14 @@ struct TrxScreenForeign {
     Q_GADGET
     QML_FOREIGN(trx::TrxScreen)
     QML_NAMED_ELEMENT(TrxScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+// The Elecraft K3/KX2/KX3 front panel.
+struct ElecraftPanelForeign {
+    Q_GADGET
+    QML_FOREIGN(trx::ElecraftPanel)
+    QML_NAMED_ELEMENT(ElecraftPanel)
     QML_UNCREATABLE("made by the application shell")
 };
 

@@ -219,6 +219,8 @@ QByteArray RadioSimulator::answerText(const QByteArray &command)
     const QByteArray value = command.mid(2);
     if (command.isEmpty() || command == "K31" || command == "K20" || name == "AI")
         return {};
+    if (canned.contains(command))
+        return canned.value(command);
     if (command == "IF")
         return info() + ';';
     if (name == "FA") {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QHash>
 #include <QString>
 
 /** A radio at the far end of a link, for tests: it keeps a frequency and a mode, takes the
@@ -52,6 +53,9 @@ public:
     int mode = 0;
     int dataSubMode = 0;   // Elecraft DT
     bool dataFlag = false; // Kenwood DA
+    /** Text radios: replies to further reads by the command without its ";" ("BW" → "BW0270;"),
+     *  such as the Elecraft panel's. */
+    QHash<QByteArray, QByteArray> canned;
 
 private:
     QByteArray answer(const QByteArray &command);

@@ -47,7 +47,7 @@ Loader {
     Component { id: countryFile; CountryFilePage { countryFile: loader.shell.countryFile } }
     Component { id: clusterSettings; ClusterPage { screen: loader.shell.cluster } }
     Component { id: adifImport; AdifImportPage { adifImport: loader.shell.adifImport } }
-    Component { id: transceiver; TransceiverPage { screen: loader.shell.trx } }
+    Component { id: transceiver; TransceiverPage { screen: loader.shell.trx; elecraft: loader.shell.elecraft } }
     Component { id: wsjtxSettings; WsjtxPage { settings: loader.shell.wsjtx } }
     Component { id: lookupSettings; LookupSettingsPage { settings: loader.shell.lookupSettings } }
 }

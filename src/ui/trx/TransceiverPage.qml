@@ -9,6 +9,11 @@ Page {
     id: page
     required property TrxScreen screen
     readonly property bool narrow: width < 600
+    // The Elecraft front panel, offered for the K3, KX2 and KX3.
+    property ElecraftPanel elecraft: null
+    readonly property string radioModel: screen.modelIndex >= 0 ? screen.models[screen.modelIndex] : ""
+    readonly property bool hasPanel: elecraft !== null && screen.makeIndex === 0
+                                     && ["K3", "KX2", "KX3"].indexOf(radioModel) >= 0
 
     Flickable {
         anchors.fill: parent
@@ -63,6 +68,13 @@ Page {
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
+            }
+
+            Button {
+                objectName: "trxElecraftPanel"
+                visible: page.hasPanel
+                text: page.radioModel + " Control"
+                onClicked: page.elecraft.shown = true
             }
 
             Heading {
@@ -194,6 +206,27 @@ Page {
                 onToggled: page.screen.useDataMode = checked
             }
             Item { Layout.preferredHeight: Theme.margin }
+        }
+    }
+
+    Popup {
+        parent: Overlay.overlay
+        x: 0
+        y: 0
+        width: parent ? parent.width : 0
+        height: parent ? parent.height : 0
+        padding: 0
+        modal: true
+        // A whole page, not a dialog: it is there at once.
+        enter: null
+        exit: null
+        visible: page.elecraft !== null && page.elecraft.shown
+        onClosed: if (page.elecraft) page.elecraft.shown = false
+        ElecraftPanelPage {
+            anchors.fill: parent
+            panel: page.elecraft
+            heading: page.elecraft.model + " Control"
+            onCloseRequested: page.elecraft.shown = false
         }
     }
 }
