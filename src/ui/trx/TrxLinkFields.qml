@@ -252,7 +252,7 @@ ColumnLayout {
     AlertDialog {
         id: pairingDialog
         parent: Overlay.overlay
-        title: "Brindlewick:"
+        title: "Morvalen:"
         message: "On the IC-705 select: Menu -> Set -> Bluetooth Set -> <<Pairing Reception>>"
         okayText: "Continue"
         onAccepted: fields.screen.pairIcom()
