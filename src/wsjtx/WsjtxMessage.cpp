@@ -55,8 +55,8 @@ public:
         return QString::fromUtf8(bytes);
     }
 
-    /** QDateTime as Qt 5.2 and later write it: Julian day, milliseconds of the day, time spec
-     *  and for an offset its seconds, for a time zone the zone. */
+    /** QDateTime as Qt 5.2 and later write it: Julian day, milliseconds of the day, the kind of
+     * time and for an offset its seconds, for a time zone the zone. */
     QDateTime dateTime()
     {
         const qint64 julianDay = number<qint64>();
@@ -93,7 +93,7 @@ public:
             break;
         }
         default:
-            m_error = QStringLiteral("Date-time with an unknown time spec %1").arg(timeSpec);
+            m_error = QStringLiteral("Date-time with an unknown kind of time %1").arg(timeSpec);
         }
         if (failed() || !date.isValid() || !time.isValid())
             return {};

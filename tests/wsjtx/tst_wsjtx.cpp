@@ -29,7 +29,7 @@ struct Qso {
     QString grid = QStringLiteral("PM95");
     quint64 hz = 14075500 + 1200;
     QString mode = QStringLiteral("FT8");
-    // Time spec UTC, as WSJT-X makes it (QDateTime::currentDateTimeUtc()).
+    // UTC, as WSJT-X makes it (QDateTime::currentDateTimeUtc()).
     QDateTime on = QDateTime(QDate(2026, 11, 30), QTime(12, 0, 15), Qt::UTC);
     QString band = QStringLiteral("20m");
 };
@@ -223,8 +223,8 @@ private slots:
         QTest::newRow("length one short of null")
             << almostNull << "Message ends inside a field" << true;
         QTest::newRow("zone of no name") << zone << "Date-time in an unknown time zone" << true;
-        QTest::newRow("unknown time spec")
-            << badTimeSpec << "Date-time with an unknown time spec 7" << true;
+        QTest::newRow("unknown kind of time")
+            << badTimeSpec << "Date-time with an unknown kind of time 7" << true;
         QTest::newRow("cut inside the time on")
             << qsoLogged(Qso(), 3, false).chopped(3) << "Message ends inside a field" << true;
         QTest::newRow("cut inside a later field")
