@@ -15,6 +15,7 @@ packages=(
     libsqlite3-dev sqlite3 zlib1g-dev libzxing-dev libbenchmark-dev
     xvfb xauth libgl1-mesa-dri libglx-mesa0 fonts-dejavu-core
     clang libclang-rt-14-dev libhamlib-utils
+    libpq-dev postgresql qtkeychain-qt6-dev qt6-l10n-tools
 )
 
 missing=()

@@ -97,9 +97,9 @@ AdifImport::Result AdifImport::finish()
             logbook.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
         stored) {
         result.imported = m_run->accepted.size();
-        result.status = QStringLiteral("%1 QSO(s) imported").arg(result.imported);
+        result.status = tr("%1 QSO(s) imported").arg(result.imported);
     } else {
-        result.error = QStringLiteral("No QSO was imported; %1 could not store them: %2")
+        result.error = tr("No QSO was imported; %1 could not store them: %2")
                            .arg(logbook.logDbName(), stored.error);
         result.status = result.error;
     }

@@ -1,6 +1,7 @@
 #include "adif/AdifText.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstring>
@@ -481,8 +482,9 @@ PreparedAdif prepareAdif(const QByteArray &bytes)
     }
     prepared.status =
         prepared.estimate() == 0
-            ? QStringLiteral("No QSOs found")
-            : QStringLiteral("Probably number of found QSOs: %1").arg(prepared.estimate());
+            ? QCoreApplication::translate("AdifText", "No QSOs found")
+            : QCoreApplication::translate("AdifText", "Probably number of found QSOs: %1")
+                  .arg(prepared.estimate());
     return prepared;
 }
 

@@ -15,7 +15,7 @@ int upload(Cli &cli, bool all, bool dryRun)
 {
     AppDelegate &app = cli.app();
     LogModel &log = app.log();
-    const ClublogUpload::Account account = ClublogUpload::loadPrefs(log);
+    const ClublogUpload::Account account = ClublogUpload::loadPrefs(log, app.secrets());
     if (!dryRun &&
         (account.user.isEmpty() || account.password.isEmpty() || account.callsign.isEmpty()))
         return cli.failed(QStringLiteral("Club Log e-mail, password or callsign missing "

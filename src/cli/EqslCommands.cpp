@@ -23,11 +23,11 @@ struct EqslAccount {
     QString comment;
 };
 
-EqslAccount account(LogModel &log)
+EqslAccount account(LogModel &log, SecretStore &secrets)
 {
     const QVariantMap prefs = log.getAllEqslData();
     return {prefs.value(QStringLiteral("eqsluser")).toString(),
-            servicepasswords::password(log, servicepasswords::Service::Eqsl),
+            servicepasswords::password(secrets, log, servicepasswords::Service::Eqsl),
             prefs.value(QStringLiteral("eqslqth")).toString(),
             prefs.value(QStringLiteral("eqsllastqsl")).toString(),
             prefs.value(QStringLiteral("eqslcomment")).toString()};
@@ -44,7 +44,7 @@ int download(Cli &cli, const QString &file)
             return cli.failed(QStringLiteral("%1: %2").arg(file, inbox.errorString()));
         saved = inbox.readAll();
     }
-    const EqslAccount stored = account(log);
+    const EqslAccount stored = account(log, app.secrets());
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
     EqslDownload run(http, app.defaults(), app.notifications(), app.clock());
@@ -83,7 +83,7 @@ int upload(Cli &cli, bool dryRun)
 {
     AppDelegate &app = cli.app();
     LogModel &log = app.log();
-    const EqslAccount stored = account(log);
+    const EqslAccount stored = account(log, app.secrets());
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
     EqslUpload upload(http, app.defaults());

@@ -63,7 +63,7 @@ int run(Cli &cli, const QString &callsign, lookup::Service service)
                          done = true;
                          loop.quit();
                      });
-    session.lookUp(lookup::LookupAccount::read(app.defaults(), service), callsign);
+    session.lookUp(lookup::LookupAccount::read(app.defaults(), app.secrets(), service), callsign);
     if (!done)
         loop.exec();
     // The cached session key is kept for the next run.

@@ -38,11 +38,12 @@ int download(Cli &cli, const QString &file)
         saved = report.readAll();
     }
     const QVariantMap prefs = log.getLotwPrefs();
-    LotwDownload::Account account{prefs.value(QStringLiteral("lotwuser")).toString(),
-                                  servicepasswords::password(log, servicepasswords::Service::Lotw),
-                                  prefs.value(QStringLiteral("lotwmycall")).toString(),
-                                  prefs.value(QStringLiteral("lotwlastqsl")).toString(),
-                                  prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
+    LotwDownload::Account account{
+        prefs.value(QStringLiteral("lotwuser")).toString(),
+        servicepasswords::password(app.secrets(), log, servicepasswords::Service::Lotw),
+        prefs.value(QStringLiteral("lotwmycall")).toString(),
+        prefs.value(QStringLiteral("lotwlastqsl")).toString(),
+        prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
     LotwDownload run(http, app.defaults(), app.notifications());

@@ -13,9 +13,11 @@
 #include "cli/LookupCommands.h"
 #include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
+#include "cli/QslCommands.h"
 #include "cli/QsoCommands.h"
 #include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/SyncCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
 #include "root/AppDelegate.h"
@@ -56,6 +58,8 @@ const Command kCommands[] = {
     {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
     {"lookup", cli::kLookupSynopsis, cli::lookupCommand},
     {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
+    {"sync", cli::kSyncSynopsis, cli::syncCommand},
+    {"qsl", cli::kQslSynopsis, cli::qslCommand},
 };
 
 void printHelp(FILE *to)

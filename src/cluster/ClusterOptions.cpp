@@ -72,10 +72,10 @@ QVariantList ClusterOptions::bands() const
 QVariantList ClusterOptions::modes() const
 {
     const SpotFilter filter = SpotFilter::read(m_defaults);
-    const char *names[] = {"CW", "Digital", "Phone"};
+    const char *names[] = {QT_TR_NOOP("CW"), QT_TR_NOOP("Digital"), QT_TR_NOOP("Phone")};
     QVariantList list;
     for (int xMode = 1; xMode <= 3; ++xMode)
-        list.append(QVariantMap{{QStringLiteral("name"), QString::fromLatin1(names[xMode - 1])},
+        list.append(QVariantMap{{QStringLiteral("name"), tr(names[xMode - 1])},
                                 {QStringLiteral("shown"), filter.showsMode(xMode)}});
     return list;
 }

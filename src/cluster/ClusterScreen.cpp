@@ -181,21 +181,21 @@ bool ClusterScreen::busy() const
 
 QString ClusterScreen::buttonTitle() const
 {
-    return m_session->state() == ClusterSession::State::Disconnected ? QStringLiteral("Connect")
-                                                                     : QStringLiteral("Disconnect");
+    return m_session->state() == ClusterSession::State::Disconnected ? tr("Connect")
+                                                                     : tr("Disconnect");
 }
 
 QString ClusterScreen::title() const
 {
-    return connected() ? m_session->node().name : QStringLiteral("Disconnected");
+    return connected() ? m_session->node().name : tr("Disconnected");
 }
 
 QStringList ClusterScreen::segments()
 {
-    QStringList names{QStringLiteral("All")};
+    QStringList names{tr("All")};
     for (int xBand = 1; xBand <= refdata::kBandCount; ++xBand)
         names.append(refdata::bandName(xBand));
-    names.append(QStringLiteral("All + old"));
+    names.append(tr("All + old"));
     return names;
 }
 

@@ -79,12 +79,11 @@ void ClusterSession::startConnecting()
         m_node.portnumber < 1 || m_node.portnumber > 65535
             ? std::optional<net::SocketError>(
                   {QString::fromLatin1(net::kTcpErrorDomain), net::AsyncSocket::CFSocketError,
-                   QStringLiteral("The port %1 is not between 1 and 65535.")
-                       .arg(m_node.portnumber)})
+                   tr("The port %1 is not between 1 and 65535.").arg(m_node.portnumber)})
             : m_socket->connectToHost(m_node.adresse, quint16(m_node.portnumber),
                                       m_timings.connectTimeoutMs / 1000.0);
     if (refused) {
-        emit textReceived(QStringLiteral("\n *** Failure with %1 *** \n%2\n")
+        emit textReceived(tr("\n *** Failure with %1 *** \n%2\n")
                               .arg(m_node.name, refused->localizedDescription()));
         m_reconnect = false;
         setState(State::Disconnected);
@@ -96,7 +95,7 @@ void ClusterSession::connected()
     m_upTime.start();
     m_reconnect = true;
     setState(State::Connected);
-    emit textReceived(QStringLiteral("\n *** Connected to %1 *** \n").arg(m_node.name));
+    emit textReceived(tr("\n *** Connected to %1 *** \n").arg(m_node.name));
     m_socket->readDataWithTimeout(-1, kFirstReadTag);
     m_keepAlive.start(m_timings.keepAliveMs);
 }
@@ -127,7 +126,7 @@ void ClusterSession::failed(const net::SocketError &error)
 void ClusterSession::disconnected()
 {
     m_keepAlive.stop();
-    emit textReceived(QStringLiteral("\n *** Disconnected from %1 *** \n").arg(m_node.name));
+    emit textReceived(tr("\n *** Disconnected from %1 *** \n").arg(m_node.name));
     if (m_userDisconnect || !m_reconnect) {
         setState(State::Disconnected);
         return;
@@ -135,7 +134,7 @@ void ClusterSession::disconnected()
     if (m_upTime.isValid() && m_upTime.elapsed() >= m_timings.stableMs)
         m_reconnectDelayMs = m_timings.firstReconnectMs;
     setState(State::WaitingToReconnect);
-    emit textReceived(QStringLiteral("\n *** Reconnecting to %1 in %2 s *** \n")
+    emit textReceived(tr("\n *** Reconnecting to %1 in %2 s *** \n")
                           .arg(m_node.name)
                           .arg((m_reconnectDelayMs + 999) / 1000));
     m_reconnectTimer.start(m_reconnectDelayMs);

@@ -1,5 +1,6 @@
 #include "cluster/SpotList.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -61,10 +62,10 @@ QString fixed(double value, int decimals)
 QString ageText(double minutes)
 {
     if (minutes < 1.0)
-        return QStringLiteral("Now");
+        return QCoreApplication::translate("SpotList", "Now");
     if (minutes < 60.0)
-        return fixed(minutes, 0) + QStringLiteral(" min");
-    return fixed(minutes / 60.0, 1) + QStringLiteral(" h");
+        return QCoreApplication::translate("SpotList", "%1 min").arg(fixed(minutes, 0));
+    return QCoreApplication::translate("SpotList", "%1 h").arg(fixed(minutes / 60.0, 1));
 }
 
 QString spotAge(const QDateTime &stamp, const QDateTime &now)

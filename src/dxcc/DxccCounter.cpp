@@ -91,8 +91,7 @@ QStringList DxccCounter::phoneViewTitles()
 
 QString DxccCounter::title() const
 {
-    return QString::fromLatin1(m_showConfirmed ? texts::kConfirmedTitles[m_qslMode]
-                                               : texts::kWorkedTitle);
+    return texts::shown(m_showConfirmed ? texts::kConfirmedTitles[m_qslMode] : texts::kWorkedTitle);
 }
 
 QStringList DxccCounter::columnTitles()

@@ -49,8 +49,8 @@ QVariant DxccCounterModel::data(const QModelIndex &index, int role) const
         return {};
     const int column = columnOfRow(index.row());
     if (role == BandRole || role == Qt::DisplayRole)
-        return QString::fromLatin1(column == 0 ? texts::kTotalLabel
-                                               : texts::kBandLabels[column - 1]);
+        return column == 0 ? texts::shown(texts::kTotalLabel)
+                           : QString::fromLatin1(texts::kBandLabels[column - 1]);
     if (role == TotalRowRole)
         return column == 0;
     if (role >= WorkedRole && role <= PhoneConfirmedRole)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class SecretStore;
 class UserDefaults;
 
 /** A callsign-lookup service (QRZ or HamQTH). The form only asks; the service answers by posting
@@ -17,10 +18,11 @@ struct LookupServiceChoice {
     bool qrz = false; // "SegQthQrz" non-zero: QRZ, else HamQTH
     QString title;    // the lookup button's title
     QString userName;
-    QString password; // as stored (Base64)
+    QString password; // as typed
     /** Both the user name and the password are given. */
     [[nodiscard]] bool configured() const { return !userName.isEmpty() && !password.isEmpty(); }
 
-    /** Reads "SegQthQrz" and the service's two credential keys. */
-    [[nodiscard]] static LookupServiceChoice read(const UserDefaults &defaults);
+    /** Reads "SegQthQrz", the service's user and its password through the keyring (the
+     *  settings' copy alone without a store). */
+    [[nodiscard]] static LookupServiceChoice read(UserDefaults &defaults, SecretStore *secrets);
 };

@@ -38,15 +38,15 @@ std::optional<QTime> readTime(const QString &text)
 QString firstEntryError(const EntryCheck &check, formats::DateStyle style)
 {
     if (check.callsign.size() < kShortestCallsign)
-        return QString::fromLatin1(texts::kNoCallsign);
+        return texts::shown(texts::kNoCallsign);
     if (!frequencyIsUsable(check.frequency))
-        return QString::fromLatin1(texts::kFrequencyInvalid);
+        return texts::shown(texts::kFrequencyInvalid);
     if (check.mode.isEmpty())
-        return QString::fromLatin1(texts::kNoMode);
+        return texts::shown(texts::kNoMode);
     if (!check.locator.isEmpty() && !geo::locatorIsValid(check.locator))
-        return QString::fromLatin1(texts::kLocatorInvalid);
+        return texts::shown(texts::kLocatorInvalid);
     if (check.handEnteredDate && !parseEntryDateTime(check.date, check.time, style))
-        return QString::fromLatin1(texts::kDateInvalid);
+        return texts::shown(texts::kDateInvalid);
     return {};
 }
 

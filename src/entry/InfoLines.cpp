@@ -4,6 +4,8 @@
 #include "geo/Locator.h"
 #include "refdata/MyFunctions.h"
 
+#include <QCoreApplication>
+
 namespace entry::lines {
 namespace {
 
@@ -35,39 +37,43 @@ QString pathText(const std::optional<Path> &path)
 
 QString zoneLine(const CountryClass &entity, const MyFunctions &functions, const QString &myLocator)
 {
-    return QStringLiteral("CQ: ") + QStringLiteral("%1  ITU: %2  ").arg(entity.cq).arg(entity.itu) +
-           QStringLiteral("Sunrise: ") + functions.calcSunrise(entity.locator, kSunAltitude) +
-           QStringLiteral("  Sunset: ") + functions.calcSunset(entity.locator, kSunAltitude) +
+    return QCoreApplication::translate("InfoLines", "CQ: %1  ITU: %2  Sunrise: %3  Sunset: %4")
+               .arg(QString::number(entity.cq), QString::number(entity.itu),
+                    functions.calcSunrise(entity.locator, kSunAltitude),
+                    functions.calcSunset(entity.locator, kSunAltitude)) +
            pathText(pathBetween(myLocator, entity.locator));
 }
 
 QString sunLine(const QString &locator, const MyFunctions &functions, const QString &myLocator,
                 bool leadingSpaces)
 {
-    return (leadingSpaces ? QStringLiteral("  Sunrise: ") : QStringLiteral("Sunrise: ")) +
-           functions.calcSunrise(locator, kSunAltitude) + QStringLiteral("  Sunset: ") +
-           functions.calcSunset(locator, kSunAltitude) + pathText(pathBetween(myLocator, locator));
+    return (leadingSpaces ? QStringLiteral("  ") : QString()) +
+           QCoreApplication::translate("InfoLines", "Sunrise: %1  Sunset: %2")
+               .arg(functions.calcSunrise(locator, kSunAltitude),
+                    functions.calcSunset(locator, kSunAltitude)) +
+           pathText(pathBetween(myLocator, locator));
 }
 
 QString qsoCountLine(int count)
 {
     if (count == 1)
-        return QString::fromLatin1(texts::kOneQso);
+        return texts::shown(texts::kOneQso);
     if (count > 1)
-        return QString::fromLatin1(texts::kManyQsos).arg(count);
-    return QString::fromLatin1(texts::kNoQsos);
+        return texts::shown(texts::kManyQsos).arg(count);
+    return texts::shown(texts::kNoQsos);
 }
 
 QString modeSummaryLine(const QString &summary)
 {
     if (summary.size() < 3)
         return {};
-    return QStringLiteral("CW: %1  Digi: %2  Phone: %3")
+    return QCoreApplication::translate("InfoLines", "CW: %1  Digi: %2  Phone: %3")
         .arg(summary.at(0))
         .arg(summary.at(1))
         .arg(summary.at(2));
 }
 
+// The own position goes into the QSO's note as it stands, so it stays English.
 QString positionText(const QString &locator, double latitude, double longitude, double altitude)
 {
     return locator + QStringLiteral(" (Lat: %1º  Long: %2º Alt: %3m)")

@@ -27,13 +27,11 @@ using namespace loglisttexts;
 const QString kRangeKey = QStringLiteral("xQSOsIndex");
 // Pages kept in memory; scrolling further reads them again.
 constexpr int kMaxPages = 50;
-constexpr char kNotDeleted[] = "The logbook could not delete the QSO: %1";
-constexpr char kNotRead[] = "The logbook could not be read: %1";
 
 QVariantMap menuEntry(const char *action, const char *text, bool destructive = false)
 {
     return {{QStringLiteral("action"), QString::fromLatin1(action)},
-            {QStringLiteral("text"), QString::fromUtf8(text)},
+            {QStringLiteral("text"), shown(text)},
             {QStringLiteral("destructive"), destructive}};
 }
 
@@ -249,16 +247,14 @@ void LogListModel::setSortIndex(int index)
 
 QStringList LogListModel::rangeNames()
 {
-    return {QStringLiteral("Last 500 QSOs"), QStringLiteral("Last 2500 QSOs"),
-            QStringLiteral("This year"), QStringLiteral("This and last year"),
-            QStringLiteral("All QSOs")};
+    return {tr("Last 500 QSOs"), tr("Last 2500 QSOs"), tr("This year"), tr("This and last year"),
+            tr("All QSOs")};
 }
 
 QStringList LogListModel::sortNames()
 {
-    return {QStringLiteral("Oldest first"), QStringLiteral("Newest first"),
-            QStringLiteral("By frequency"), QStringLiteral("By mode"),
-            QStringLiteral("By callsign")};
+    return {tr("Oldest first"), tr("Newest first"), tr("By frequency"), tr("By mode"),
+            tr("By callsign")};
 }
 
 void LogListModel::loadData()
@@ -423,7 +419,7 @@ void LogListModel::deleteQso(int row)
     if (const WriteResult deleted = m_log.deleteQSO(qso); !deleted) {
         // The QSO is still in the logbook, so its row stays.
         emit alertRequested(QString::fromLatin1(kExportTitle),
-                            QString::fromLatin1(kNotDeleted).arg(deleted.error));
+                            shown(kNotDeleted).arg(deleted.error));
         return;
     }
     beginRemoveRows({}, row, row);
@@ -449,8 +445,7 @@ void LogListModel::exportMarked()
             qsos.append(std::move(*qso));
         } else if (!readError.isEmpty()) {
             // The marks stay, so the export can be tried again.
-            emit alertRequested(QString::fromLatin1(kExportTitle),
-                                QString::fromLatin1(kNotRead).arg(readError));
+            emit alertRequested(QString::fromLatin1(kExportTitle), shown(kNotRead).arg(readError));
             return;
         }
     }
@@ -463,9 +458,8 @@ void LogListModel::exportMarked()
     const std::optional<QString> path = adif::writeExportFile(text, m_exportFolder, m_clock.now());
     if (!path) {
         // The marks stay, so the export can be tried again.
-        emit alertRequested(
-            QString::fromLatin1(kExportTitle),
-            QString::fromLatin1(kExportNotWritten).arg(QDir::toNativeSeparators(m_exportFolder)));
+        emit alertRequested(QString::fromLatin1(kExportTitle),
+                            shown(kExportNotWritten).arg(QDir::toNativeSeparators(m_exportFolder)));
         return;
     }
     clearMarks();
@@ -483,14 +477,14 @@ void LogListModel::saveExport(const QUrl &target)
         QFile::remove(to);
         QFile source(m_exportedFile);
         if (!source.copy(to)) {
-            emit alertRequested(QString::fromLatin1(kExportTitle),
-                                QString::fromLatin1(kExportNotSaved)
-                                    .arg(QFileInfo(to).fileName(), source.errorString()));
+            emit alertRequested(
+                QString::fromLatin1(kExportTitle),
+                shown(kExportNotSaved).arg(QFileInfo(to).fileName(), source.errorString()));
             return;
         }
     }
     emit alertRequested(QString::fromLatin1(kExportTitle),
-                        QString::fromLatin1(kExportSaved).arg(QFileInfo(to).fileName()));
+                        shown(kExportSaved).arg(QFileInfo(to).fileName()));
 }
 
 bool LogListModel::noticeDue() const
@@ -508,33 +502,33 @@ void LogListModel::noticeShown(bool forGood)
 
 QString LogListModel::menuTitle()
 {
-    return QString::fromLatin1(kMenuTitle);
+    return shown(kMenuTitle);
 }
 QString LogListModel::deleteQuestion()
 {
-    return QString::fromLatin1(kDeleteQuestion);
+    return shown(kDeleteQuestion);
 }
 QString LogListModel::deleteActionText()
 {
-    return QString::fromLatin1(kDeleteQso);
+    return shown(kDeleteQso);
 }
 QString LogListModel::cancelText()
 {
-    return QString::fromLatin1(kCancel);
+    return shown(kCancel);
 }
 QString LogListModel::okayText()
 {
-    return QString::fromLatin1(kOkay);
+    return shown(kOkay);
 }
 QString LogListModel::noticeTitle()
 {
-    return QString::fromLatin1(kNoticeTitle);
+    return shown(kNoticeTitle);
 }
 QString LogListModel::noticeText()
 {
-    return QString::fromLatin1(kNoticeText);
+    return shown(kNoticeText);
 }
 QString LogListModel::dontShowAgainText()
 {
-    return QString::fromLatin1(kDontShowAgain);
+    return shown(kDontShowAgain);
 }

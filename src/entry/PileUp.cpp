@@ -18,7 +18,6 @@ namespace {
 constexpr int kClockMs = 1000;
 // Shorter texts are taken for slips of the finger, not callsigns.
 constexpr int kShortestCallsign = 3;
-constexpr char kNotStored[] = "The logbook could not store the QSO.";
 
 QString clockText(const QDateTime &now)
 {
@@ -41,7 +40,7 @@ PileUp::~PileUp() = default;
 
 QString PileUp::alertTitle()
 {
-    return QString::fromLatin1(pileup::kCantRun);
+    return entry::texts::shown(pileup::kCantRun);
 }
 
 QString PileUp::start(const QVariantMap &fields, int powerIndex, const QString &powerText,
@@ -160,8 +159,8 @@ bool PileUp::logQso()
     const WriteResult stored = m_log->saveNewQSOtoLog(qso);
     if (!stored) {
         // The callsign stays in the field, so the QSO can be logged again.
-        emit alertRequested(QString::fromLatin1(entry::texts::kAlertTitle),
-                            QString::fromLatin1(kNotStored));
+        emit alertRequested(entry::texts::shown(entry::texts::kAlertTitle),
+                            entry::texts::shown(entry::texts::kNotStored));
         return false;
     }
 

@@ -23,9 +23,9 @@ std::variant<QsoClass, QString> makeDefaultQso(const FormValues &form)
     if (kHz < kLowestKHz)
         kHz = entry::frequencyValue(frequency);
     if (kHz < kLowestKHz)
-        return QString::fromLatin1(entry::texts::kFrequencyInvalid);
+        return entry::texts::shown(entry::texts::kFrequencyInvalid);
     if (text("mode").isEmpty())
-        return QString::fromLatin1(entry::texts::kNoMode);
+        return entry::texts::shown(entry::texts::kNoMode);
 
     QsoClass qso;
     qso.qrg = kHz;

@@ -11,7 +11,7 @@
  *  that stays the same from QSO to QSO. */
 namespace pileup {
 
-inline constexpr char kCantRun[] = "Can't run a pile up:";
+inline constexpr char kCantRun[] = QT_TRANSLATE_NOOP("EntryTexts", "Can't run a pile up:");
 
 /** The form's texts by record field name ("qrgString", "band", "mode", "note", "qsl", "lotwqsl",
  *  "eqsl", "rstrx", "rsttx", "user_1" … "user_4"), the power choice and the colour code. */

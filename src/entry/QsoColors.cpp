@@ -1,5 +1,7 @@
 #include "entry/QsoColors.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace qsocolors {
@@ -23,14 +25,19 @@ constexpr char kTintAlpha[] = "33";
 
 } // namespace
 
-const QStringList &colorNames()
+QStringList colorNames()
 {
-    static const QStringList names = {QStringLiteral("Clear"),   QStringLiteral("Brown"),
-                                      QStringLiteral("Blue"),    QStringLiteral("Purple"),
-                                      QStringLiteral("Magenta"), QStringLiteral("Cyan"),
-                                      QStringLiteral("Green"),   QStringLiteral("Yellow"),
-                                      QStringLiteral("Orange"),  QStringLiteral("Red")};
-    return names;
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("QsoColors", "Clear"),   QT_TRANSLATE_NOOP("QsoColors", "Brown"),
+        QT_TRANSLATE_NOOP("QsoColors", "Blue"),    QT_TRANSLATE_NOOP("QsoColors", "Purple"),
+        QT_TRANSLATE_NOOP("QsoColors", "Magenta"), QT_TRANSLATE_NOOP("QsoColors", "Cyan"),
+        QT_TRANSLATE_NOOP("QsoColors", "Green"),   QT_TRANSLATE_NOOP("QsoColors", "Yellow"),
+        QT_TRANSLATE_NOOP("QsoColors", "Orange"),  QT_TRANSLATE_NOOP("QsoColors", "Red")};
+    // Screens choose a colour by its place in the list, so the names may be translated.
+    QStringList list;
+    for (const char *name : names)
+        list << QCoreApplication::translate("QsoColors", name);
+    return list;
 }
 
 QString tint(qint64 colorCode)

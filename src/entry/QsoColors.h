@@ -12,7 +12,7 @@ inline constexpr int kCount = 10;
 inline constexpr char kClear[] = "#00000000";
 
 /** "Clear", "Brown", … "Red", in code order 0–9. */
-[[nodiscard]] const QStringList &colorNames();
+[[nodiscard]] QStringList colorNames();
 
 /** The row tint of a colour code: the named colour at 20 % opacity; clear for code 0 and for
  *  codes outside 0–9. */

@@ -143,7 +143,7 @@ QString QsoEditor::powerText() const
 
 QString QsoEditor::buttonText() const
 {
-    return QString::fromLatin1(m_editing ? "Save QSO" : entry::texts::kEditQso);
+    return entry::texts::shown(m_editing ? entry::texts::kSaveQso : entry::texts::kEditQso);
 }
 
 QString QsoEditor::tint() const
@@ -207,9 +207,8 @@ void QsoEditor::save()
     const qint32 number = std::abs(m_qso.adif);
     m_qso.adif = m_qso.opIsValid ? number : -number;
     if (const WriteResult stored = m_log.updateQSO(m_orgQSO, m_qso); !stored) {
-        emit alertRequested(
-            QString::fromLatin1(entry::texts::kAlertTitle),
-            QStringLiteral("The logbook could not store the QSO: %1").arg(stored.error));
+        emit alertRequested(entry::texts::shown(entry::texts::kAlertTitle),
+                            entry::texts::shown(entry::texts::kNotStoredBecause).arg(stored.error));
         return;
     }
     m_orgQSO = m_qso;

@@ -9,6 +9,7 @@
 #include "entry/FieldRules.h"
 #include "entry/OwnPosition.h"
 #include "entry/PowerPresets.h"
+#include "entry/QsoColors.h"
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
@@ -91,12 +92,24 @@ QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, c
 
 QsoEntryForm::~QsoEntryForm() = default;
 
-void QsoEntryForm::loadPrefs()
+void QsoEntryForm::readLookupChoice()
 {
-    const LookupServiceChoice lookup = LookupServiceChoice::read(m_defaults);
+    const LookupServiceChoice lookup = LookupServiceChoice::read(m_defaults, m_secrets);
     m_lookupTitle = lookup.title;
     m_lookupConfigured = lookup.configured();
     m_lookupVisible = m_lookupConfigured && m_values.callsign.size() >= 2;
+}
+
+void QsoEntryForm::setSecretStore(SecretStore &secrets)
+{
+    m_secrets = &secrets;
+    readLookupChoice();
+    emit settingsChanged();
+}
+
+void QsoEntryForm::loadPrefs()
+{
+    readLookupChoice();
     m_log.loadPrefs();
     if (!m_position->isActive() || m_positionLine.isEmpty())
         m_myLocator = m_log.getMyLocator();
@@ -121,7 +134,7 @@ void QsoEntryForm::loadUserFieldPrefs()
 
 QString QsoEntryForm::title() const
 {
-    return key(m_stored ? entry::texts::kEditQso : entry::texts::kNewQso);
+    return entry::texts::shown(m_stored ? entry::texts::kEditQso : entry::texts::kNewQso);
 }
 
 QVariantMap QsoEntryForm::fields() const
@@ -138,9 +151,17 @@ QString QsoEntryForm::tone(const QString &field) const
     return value.isEmpty() ? QStringLiteral("normal") : value;
 }
 
+QString QsoEntryForm::countyLine() const
+{
+    // The prompt stays English inside, where saving tells it from a county.
+    if (m_countyLine == QLatin1String(entry::texts::kSelectInDetails))
+        return entry::texts::shown(entry::texts::kSelectInDetails);
+    return m_countyLine;
+}
+
 QString QsoEntryForm::alertTitle()
 {
-    return key(entry::texts::kAlertTitle);
+    return entry::texts::shown(entry::texts::kAlertTitle);
 }
 
 void QsoEntryForm::setValue(const QString &field, const QString &text, const QString &tone)
@@ -417,10 +438,7 @@ QStringList QsoEntryForm::powerPresets() const
 
 QStringList QsoEntryForm::colorNames() const
 {
-    return {QStringLiteral("Clear"),  QStringLiteral("Brown"),   QStringLiteral("Blue"),
-            QStringLiteral("Purple"), QStringLiteral("Magenta"), QStringLiteral("Cyan"),
-            QStringLiteral("Green"),  QStringLiteral("Yellow"),  QStringLiteral("Orange"),
-            QStringLiteral("Red")};
+    return qsocolors::colorNames();
 }
 
 QStringList QsoEntryForm::states()

@@ -26,6 +26,7 @@ class LogModel;
 class MyFunctions;
 class OwnPosition;
 class QTimer;
+class SecretStore;
 
 /** The entry form where a QSO is logged while it happens: one view-model for the tablet form above
  *  the log and the phone's new-QSO screen (which also edits a stored QSO). It holds every rule:
@@ -116,6 +117,8 @@ public:
     /** A new own position (with "SaveCurrentLocation" on). */
     void ownPositionChanged(geo::LatLon position, double altitude);
     void setLookupService(CallsignLookup *service) { m_lookupService = service; }
+    /** Where the lookup password is kept; without one the settings' copy alone counts. */
+    void setSecretStore(SecretStore &secrets);
 
     // Choices for the details screen and the pickers.
     [[nodiscard]] Q_INVOKABLE QStringList modes() const;
@@ -139,7 +142,7 @@ public:
     [[nodiscard]] bool currentQsoIsValidOps() const { return m_currentQsoIsValidOps; }
     [[nodiscard]] const QString &entityLine() const { return m_entityLine; }
     [[nodiscard]] bool countyAsked() const { return m_countyAsked; }
-    [[nodiscard]] const QString &countyLine() const { return m_countyLine; }
+    [[nodiscard]] QString countyLine() const;
     [[nodiscard]] const QString &dxInfo() const { return m_dxInfo; }
     [[nodiscard]] const QString &dxModeSummary() const { return m_dxModeSummary; }
     [[nodiscard]] const QString &zoneLine() const { return m_zoneLine; }
@@ -192,6 +195,7 @@ signals:
 private:
     // QsoEntryForm.cpp: settings, typing, outside inputs.
     void loadPrefs();
+    void readLookupChoice();
     void loadUserFieldPrefs();
     void setValue(const QString &key, const QString &text, const QString &tone = {});
     void setTone(const QString &key, const QString &tone);
@@ -224,6 +228,7 @@ private:
     OwnPosition *m_position;
     QTimer *m_clock;
     CallsignLookup *m_lookupService = nullptr;
+    SecretStore *m_secrets = nullptr;
 
     EntryValues m_values;
     QVariantMap m_tones;

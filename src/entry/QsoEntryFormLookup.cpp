@@ -17,6 +17,7 @@
 #include "refdata/MyFunctions.h"
 #include "refdata/OneDxSpotClass.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace {
@@ -215,7 +216,7 @@ void QsoEntryForm::refreshClock()
         emit fieldsChanged();
     }
     if (MyFunctions::locatorIsValid(m_myLocator)) {
-        m_ownSunLine = QStringLiteral("Sunrise: %1  Sunset: %2")
+        m_ownSunLine = QCoreApplication::translate("InfoLines", "Sunrise: %1  Sunset: %2")
                            .arg(m_functions.calcSunrise(m_myLocator, -0.833),
                                 m_functions.calcSunset(m_myLocator, -0.833));
         m_ownSunTwilight =

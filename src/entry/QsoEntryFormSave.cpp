@@ -5,6 +5,7 @@
 #include "app/Clock.h"
 #include "app/NotificationCenter.h"
 #include "app/UserDefaults.h"
+#include "entry/EntryTexts.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/PowerPresets.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr int kUserFields = 4;
-const QString kNotStored = QStringLiteral("The logbook could not store the QSO.");
 
 } // namespace
 
@@ -73,7 +73,7 @@ QString QsoEntryForm::save()
     const WriteResult stored =
         m_stored ? m_log.updateQSO(*m_stored, record) : m_log.saveNewQSOtoLog(record);
     if (!stored)
-        return kNotStored;
+        return entry::texts::shown(entry::texts::kNotStored);
     emit qsoSaved(m_stored ? m_stored->rowid : stored.rowid);
     if (!m_phone) {
         clearAfterSave();

@@ -18,7 +18,6 @@
 namespace {
 
 const QString kLogDbName = QStringLiteral("LogDbName");
-const QString kSyncedUnavailable = QStringLiteral("The synced logbook is not available");
 
 QString notification(const char *name)
 {
@@ -73,14 +72,13 @@ void LogModel::loadPrefs()
     }
     QString name = m_defaults.string(kLogDbName);
     if (!name.isEmpty()) {
-        if (name == QLatin1String(logbookfiles::kSyncedLog)) {
+        // The synced logbook is this device's copy of it: an ordinary logbook file.
+        const QString copy = m_folder.filePath(QString::fromLatin1(logbookfiles::kSyncedCopy));
+        if (name == QLatin1String(logbookfiles::kSyncedLog) && QFile::exists(copy)) {
+            usePath(name, copy);
             m_isSyncLog = true;
-            m_logDbName = name;
-            m_fullLogDatabasePath.clear();
-            m_spotStatus.setPath({});
             return;
         }
-        m_isSyncLog = false;
         // The name may come from an edited settings file: it never leads out of the data folder.
         const bool leaves =
             QDir::isAbsolutePath(name) || name.split(QRegularExpression(QStringLiteral("[/\\\\]")))
@@ -116,8 +114,6 @@ std::unique_ptr<LogModel> LogModel::pinned() const
 
 bool LogModel::openDB()
 {
-    if (m_isSyncLog)
-        diag(QStringLiteral("Error in openDB while sync log is in use"));
     db::Database database;
     const int rc = database.open(m_fullLogDatabasePath);
     if (rc != 0) {
@@ -130,77 +126,56 @@ bool LogModel::openDB()
 QStringList LogModel::getAllLogNames() const
 {
     QStringList names = logbookfiles::listLogbooks(m_folder.path);
-    // The synced logbook is offered only where this build can reach it.
-    if (m_syncedStore)
+    // The synced logbook is offered once this device has joined one.
+    if (QFile::exists(m_folder.filePath(QString::fromLatin1(logbookfiles::kSyncedCopy))))
         names.prepend(QString::fromLatin1(logbookfiles::kSyncedLog));
     return names;
 }
 
-LogStore *LogModel::store()
+LogStore &LogModel::store()
 {
-    if (!m_isSyncLog)
-        return &m_fileStore;
-    if (m_syncedStore)
-        return m_syncedStore;
-    diag(QStringLiteral("Error in openDB while sync log is in use"));
-    return nullptr;
+    return m_fileStore;
 }
 
 std::optional<QString> LogModel::logbookProblem(bool integrity)
 {
-    if (m_isSyncLog)
-        return store() ? std::nullopt : std::optional<QString>(kSyncedUnavailable);
     return m_fileStore.problem(integrity);
 }
 
 QList<QsoClass> LogModel::getlastQSOs(int rangeCode, QString *readError)
 {
-    if (LogStore *s = store())
-        return s->getlastQSOs(rangeCode, readError);
-    if (readError)
-        *readError = kSyncedUnavailable;
-    return {};
+    return store().getlastQSOs(rangeCode, readError);
 }
 
 std::optional<QsoClass> LogModel::qsoById(qint64 id, QString *readError)
 {
-    if (LogStore *s = store())
-        return s->qsoById(id, readError);
-    if (readError)
-        *readError = kSyncedUnavailable;
-    return std::nullopt;
+    return store().qsoById(id, readError);
 }
 
 std::optional<QSet<qint64>> LogModel::existingQsoIds(const QSet<qint64> &ids)
 {
-    LogStore *s = store();
-    return s ? s->existingIds(ids) : std::nullopt;
+    return store().existingIds(ids);
 }
 
 std::optional<LogListQuery> LogModel::pagedQSOs(int rangeCode, int order) const
 {
-    if (m_isSyncLog)
-        return std::nullopt;
     return LogListQuery(m_fullLogDatabasePath, m_defaults.logDateFormaterStyle(), rangeCode, order,
                         m_clock.now().date().year());
 }
 
 QList<QsoClass> LogModel::getQSOsFromDXCC(int adif)
 {
-    LogStore *s = store();
-    return s ? s->getQSOsFromDXCC(adif) : QList<QsoClass>();
+    return store().getQSOsFromDXCC(adif);
 }
 
 QList<QsoClass> LogModel::getAllQSOsWith(const QString &callsign)
 {
-    LogStore *s = store();
-    return s ? s->getAllQSOsWith(callsign) : QList<QsoClass>();
+    return store().getAllQSOsWith(callsign);
 }
 
 int LogModel::numberOfQSOsWithCallsign(const QString &callsign)
 {
-    LogStore *s = store();
-    return s ? s->numberOfQSOsWithCallsign(callsign) : 0;
+    return store().numberOfQSOsWithCallsign(callsign);
 }
 
 QsoClass LogModel::getInfoForStation(const QString &callsign)
@@ -226,72 +201,58 @@ QsoClass LogModel::getInfoForStation(const QString &callsign)
 
 QString LogModel::getLocatorFromLog(const QString &callsign)
 {
-    LogStore *s = store();
-    return s ? s->getLocatorFromLog(callsign) : QString();
+    return store().getLocatorFromLog(callsign);
 }
 
 QString LogModel::getLastLoggedMode()
 {
-    LogStore *s = store();
-    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    const auto last = store().lastInsertedQso();
     return last ? last->mode : QString();
 }
 
 QString LogModel::getLastLoggedFrequency()
 {
-    LogStore *s = store();
-    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    const auto last = store().lastInsertedQso();
     return last ? last->qrgString : QString();
 }
 
 QString LogModel::getLastLoggedBand()
 {
-    LogStore *s = store();
-    const auto last = s ? s->lastInsertedQso() : std::nullopt;
+    const auto last = store().lastInsertedQso();
     return last ? last->band : QString();
 }
 
 QsoClass LogModel::getIdAndEqslFromQso(const QsoClass &received)
 {
-    if (LogStore *s = store())
-        return s->getIdAndEqslFromQso(received);
-    QsoClass none = received;
-    none.rowid = -1;
-    return none;
+    return store().getIdAndEqslFromQso(received);
 }
 
 std::optional<QsoClass> LogModel::getQsoFromLotwQso(const QsoClass &received)
 {
-    LogStore *s = store();
-    return s ? s->getQsoFromLotwQso(received) : std::nullopt;
+    return store().getQsoFromLotwQso(received);
 }
 
 QList<QsoClass> LogModel::getNewQSOsForClublog()
 {
-    LogStore *s = store();
-    return s ? s->getNewQSOsForClublog() : QList<QsoClass>();
+    return store().getNewQSOsForClublog();
 }
 
 QList<QsoClass> LogModel::getQsos4eQslUpload()
 {
-    LogStore *s = store();
-    return s ? s->getQsos4eQslUpload() : QList<QsoClass>();
+    return store().getQsos4eQslUpload();
 }
 
 QList<int> LogModel::getDistinctDxccAdifsfromLog()
 {
-    LogStore *s = store();
-    return s ? s->getDistinctDxccAdifsfromLog() : QList<int>();
+    return store().getDistinctDxccAdifsfromLog();
 }
 
 WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
 {
     qso.clublog = QStringLiteral("W");
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(kSyncedUnavailable);
+    LogStore &s = store();
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    WriteResult result = s->saveNewQSOtoLog(qso);
+    WriteResult result = s.saveNewQSOtoLog(qso);
     if (result) {
         m_spotStatus.addQso(qso);
         addToDxInfo(qso);
@@ -303,10 +264,8 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
 WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
                                        const QList<QsoClass> &dxInfoToRefresh)
 {
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(kSyncedUnavailable);
-    WriteResult result = s->saveAllQSOsToLog(qsos);
+    LogStore &s = store();
+    WriteResult result = s.saveAllQSOsToLog(qsos);
     if (result) {
         m_spotStatus.invalidate();
         for (const QsoClass &qso : dxInfoToRefresh)
@@ -318,10 +277,8 @@ WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
 
 WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
 {
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(kSyncedUnavailable);
-    WriteResult result = s->updateQSO(stored, edited);
+    LogStore &s = store();
+    WriteResult result = s.updateQSO(stored, edited);
     if (result) {
         m_spotStatus.invalidate();
         // Both: an edit may move the QSO to another entity.
@@ -335,10 +292,8 @@ WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
 WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &qso,
                                          const QString &value)
 {
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(kSyncedUnavailable);
-    WriteResult result = s->updateLogbookField(column, qso, value);
+    LogStore &s = store();
+    WriteResult result = s.updateLogbookField(column, qso, value);
     if (result) {
         m_spotStatus.invalidate();
         emit logbookChanged();
@@ -348,10 +303,8 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
 
 WriteResult LogModel::deleteQSO(const QsoClass &qso)
 {
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(kSyncedUnavailable);
-    WriteResult result = s->deleteQSO(qso);
+    LogStore &s = store();
+    WriteResult result = s.deleteQSO(qso);
     if (result) {
         m_spotStatus.invalidate();
         updateDxInfoString(qso);
@@ -364,9 +317,7 @@ WriteResult LogModel::markNewQsosAsClublogOkay()
 {
     // The Club Log letters answer nothing the cluster asks.
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    LogStore *s = store();
-    WriteResult result =
-        s ? s->markNewQsosAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = store().markNewQsosAsClublogOkay();
     if (result)
         emit logbookChanged();
     return result;
@@ -375,8 +326,7 @@ WriteResult LogModel::markNewQsosAsClublogOkay()
 WriteResult LogModel::markAllAsClublogOkay()
 {
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    LogStore *s = store();
-    WriteResult result = s ? s->markAllAsClublogOkay() : WriteResult::failed(kSyncedUnavailable);
+    WriteResult result = store().markAllAsClublogOkay();
     if (result)
         emit logbookChanged();
     return result;

@@ -190,6 +190,9 @@ public:
      *  stored text gives what a rebuild would, without reading the entity's QSOs. */
     void addToDxInfo(const QsoClass &qso);
     void updateDxInfoForLotw(const QList<QsoClass> &qsos);
+    /** Rebuilds the DX info and the 60 m status of entities whose QSOs changed elsewhere (a
+     *  sync from another device). */
+    void refreshDxInfo(const QSet<int> &entities);
     void saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries);
     [[nodiscard]] static QString makeModeInfoText(const QString &extendedInfo);
     /** Per entity number the 60 m status group (3 characters) or empty text (not computed). */
@@ -216,12 +219,11 @@ signals:
     void logbookChanged();
 
 private:
-    /** The store of the current logbook; none while the synced logbook is chosen but not
-     *  available (that is logged). */
-    LogStore *store();
+    /** The store of the current logbook (for the synced logbook, this device's copy). */
+    LogStore &store();
     void usePath(const QString &name, const QString &path);
-    /** The worked/confirmed questions of the current logbook; none like store(). */
-    WorkedStore *worked();
+    /** The worked/confirmed questions of the current logbook. */
+    WorkedStore &worked();
     [[nodiscard]] QString lastQSL(const QString &entry);
     /** updatePrefs for the shortcuts that only log a failure. */
     void storePref(const QString &entry, const QString &value);
@@ -242,8 +244,6 @@ private:
     QString m_logDbName;
     QString m_fullLogDatabasePath;
     bool m_isSyncLog = false;
-    /** The synced logbook's store, once this build has one. */
-    LogStore *m_syncedStore = nullptr;
     std::optional<MemberList> m_lotwUsers;
     std::optional<MemberList> m_eqslUsers;
     std::optional<adif::ModesList> m_modes;

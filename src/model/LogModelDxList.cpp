@@ -18,7 +18,7 @@ const QString kDxUpdateMarker = QStringLiteral("DxUpdate_2020_1");
 
 void LogModel::updateDxTable()
 {
-    if (m_isSyncLog || !readPrefsForEntry(kDxUpdateMarker).isEmpty())
+    if (!readPrefsForEntry(kDxUpdateMarker).isEmpty())
         return;
     diag(QStringLiteral("Updating dx list 2020_1"));
     QList<WorkedStore::DxListEntry> entries;

@@ -22,20 +22,17 @@ QString trueFalse(const QVariant &value)
 
 QString LogModel::readPrefsForEntry(const QString &entry)
 {
-    LogStore *s = store();
-    return s ? s->readPrefsForEntry(entry) : QString();
+    return store().readPrefsForEntry(entry);
 }
 
 WriteResult LogModel::updatePrefs(const QString &entry, const QString &value)
 {
-    LogStore *s = store();
-    if (!s)
-        return WriteResult::failed(QStringLiteral("The synced logbook is not available"));
+    LogStore &s = store();
     // The settings answer nothing the cluster asks.
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     const QString stored =
         entry == QLatin1String("eqslpassword") ? formats::base64FromText(value) : value;
-    WriteResult result = s->updatePrefs(entry, stored);
+    WriteResult result = s.updatePrefs(entry, stored);
     if (!result) {
         diag(QStringLiteral("Error while updating field in logbook: ") + result.error);
         diag(QStringLiteral("Error: ") + result.error);
@@ -56,11 +53,9 @@ void LogModel::updateMyCallsign(const QString &callsign)
 
 void LogModel::updateMyLocator(const QString &locator)
 {
-    LogStore *s = store();
-    if (!s)
-        return;
+    LogStore &s = store();
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    if (const WriteResult result = s->updatePrefs(QStringLiteral("mylocator"), locator); !result)
+    if (const WriteResult result = s.updatePrefs(QStringLiteral("mylocator"), locator); !result)
         diag(QStringLiteral("Error saving MyLocator: ") + result.error);
 }
 

@@ -28,24 +28,19 @@ QString strippedCall(const QString &call)
 
 } // namespace
 
-WorkedStore *LogModel::worked()
+WorkedStore &LogModel::worked()
 {
-    if (!m_isSyncLog)
-        return &m_fileWorked;
-    diag(QStringLiteral("Error in openDB while sync log is in use"));
-    return nullptr;
+    return m_fileWorked;
 }
 
 bool LogModel::stnWkdBefore(const OneDxSpotClass &spot)
 {
-    WorkedStore *w = worked();
-    return w && w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).worked;
+    return worked().stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).worked;
 }
 
 bool LogModel::stnCfdBefore(const OneDxSpotClass &spot)
 {
-    WorkedStore *w = worked();
-    return w && w->stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).confirmed;
+    return worked().stationBefore(strippedCall(spot.dxCall), spot.band, spot.xMode).confirmed;
 }
 
 namespace {
@@ -60,19 +55,14 @@ dxinfo::EntityStatus entityStatus(LogModel &log, int adif)
 SpotAnswers LogModel::spotAnswers(const OneDxSpotClass &spot)
 {
     SpotAnswers a;
-    QString info = QString::fromLatin1(dxinfo::kEmpty);
+    const WorkedStore::StationAnswer station =
+        m_spotStatus.station(strippedCall(spot.dxCall), spot.band, spot.xMode);
+    a.stnWkdBefore = station.worked;
+    a.stnCfdBefore = station.confirmed;
+    const QString info = dxinfo::usable(m_spotStatus.dxInfo(spot.adif).value_or(QString()));
     QString group60m = QString::fromLatin1(dxinfo::kEmpty60m);
-    if (!m_isSyncLog) {
-        const WorkedStore::StationAnswer station =
-            m_spotStatus.station(strippedCall(spot.dxCall), spot.band, spot.xMode);
-        a.stnWkdBefore = station.worked;
-        a.stnCfdBefore = station.confirmed;
-        info = dxinfo::usable(m_spotStatus.dxInfo(spot.adif).value_or(QString()));
-        if (spot.adif >= 1 && spot.adif < k60mCacheLimit)
-            group60m = m_spotStatus.group60m(spot.adif);
-    } else {
-        diag(QStringLiteral("Error in openDB while sync log is in use"));
-    }
+    if (spot.adif >= 1 && spot.adif < k60mCacheLimit)
+        group60m = m_spotStatus.group60m(spot.adif);
     const dxinfo::EntityStatus texts = dxinfo::EntityStatus::of(info, group60m);
     a.dxWkd = dxinfo::entityAnswer(texts, dxinfo::isWorked);
     a.dxCfd = dxinfo::entityAnswer(texts, dxinfo::isConfirmed);
@@ -147,12 +137,12 @@ bool LogModel::bandModeCfd(const OneDxSpotClass &spot)
 
 bool LogModel::iotaWkd(const QString &reference)
 {
-    return reference.size() == 6 && !m_isSyncLog && m_spotStatus.iotaWorked(reference);
+    return reference.size() == 6 && m_spotStatus.iotaWorked(reference);
 }
 
 bool LogModel::iotaCfd(const QString &reference)
 {
-    return reference.size() == 6 && !m_isSyncLog && m_spotStatus.iotaConfirmed(reference);
+    return reference.size() == 6 && m_spotStatus.iotaConfirmed(reference);
 }
 
 namespace {
@@ -175,27 +165,27 @@ QString summaryLetter(const Question &has)
 
 QString LogModel::getIotaStatus(const QString &reference)
 {
-    WorkedStore *w = worked();
-    if (reference.size() != 6 || !w)
+    WorkedStore &w = worked();
+    if (reference.size() != 6)
         return {};
     return summaryLetter(
-        [&](WorkedStore::Confirmation kind) { return w->hasIota(reference, kind); });
+        [&](WorkedStore::Confirmation kind) { return w.hasIota(reference, kind); });
 }
 
 QString LogModel::getLocatorStatus(const QString &locator, const QString &band)
 {
-    WorkedStore *w = worked();
-    if (locator.size() < 4 || !w)
+    WorkedStore &w = worked();
+    if (locator.size() < 4)
         return {};
     const QString square = locator.left(4);
     return summaryLetter(
-        [&](WorkedStore::Confirmation kind) { return w->hasLocator(square, band, kind); });
+        [&](WorkedStore::Confirmation kind) { return w.hasLocator(square, band, kind); });
 }
 
 QString LogModel::getDxInfoString(int adif)
 {
-    WorkedStore *w = worked();
-    return dxinfo::usable(w ? w->storedDxInfo(adif).value_or(QString()) : QString());
+    WorkedStore &w = worked();
+    return dxinfo::usable(w.storedDxInfo(adif).value_or(QString()));
 }
 
 QString LogModel::getDxInfoString60m(int adif)
@@ -210,8 +200,8 @@ QString LogModel::get60mInfo(int adif)
     QStringList &cache = m_info60m;
     if (adif < cache.size() && cache.at(adif).size() == 3)
         return cache.at(adif);
-    WorkedStore *w = worked();
-    const QString group = dxinfo::group60mFromQsos(w ? w->qsos60m(adif) : QList<QsoClass>());
+    WorkedStore &w = worked();
+    const QString group = dxinfo::group60mFromQsos(w.qsos60m(adif));
     if (adif < cache.size())
         cache[adif] = group;
     return group;
@@ -219,28 +209,27 @@ QString LogModel::get60mInfo(int adif)
 
 QString LogModel::makeDxInfoString(int adif)
 {
-    WorkedStore *w = worked();
-    const QList<QsoClass> found = w ? w->slotsOfEntity(adif) : QList<QsoClass>();
+    WorkedStore &w = worked();
+    const QList<QsoClass> found = w.slotsOfEntity(adif);
     return found.isEmpty() ? QString() : dxinfo::infoFromQsos(found);
 }
 
 QString LogModel::makeCallsignInfoString(const QString &callsign)
 {
-    WorkedStore *w = worked();
-    return dxinfo::infoFromQsos(w ? w->slotsOfCallsign(callsign) : QList<QsoClass>());
+    WorkedStore &w = worked();
+    return dxinfo::infoFromQsos(w.slotsOfCallsign(callsign));
 }
 
 QString LogModel::makeCallsignInfoString60m(const QString &callsign)
 {
-    WorkedStore *w = worked();
-    return dxinfo::extended(
-        makeCallsignInfoString(callsign),
-        dxinfo::group60mFromQsos(w ? w->qsos60mWith(callsign) : QList<QsoClass>()));
+    WorkedStore &w = worked();
+    return dxinfo::extended(makeCallsignInfoString(callsign),
+                            dxinfo::group60mFromQsos(w.qsos60mWith(callsign)));
 }
 
 void LogModel::updateDxInfoString(const QsoClass &qso)
 {
-    if (qso.adif == 0 || m_isSyncLog)
+    if (qso.adif == 0)
         return;
     const int adif = std::abs(qso.adif);
     if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
@@ -253,7 +242,7 @@ void LogModel::updateDxInfoString(const QsoClass &qso)
 
 void LogModel::addToDxInfo(const QsoClass &qso)
 {
-    if (qso.adif == 0 || m_isSyncLog)
+    if (qso.adif == 0)
         return;
     const int adif = std::abs(qso.adif);
     if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
@@ -289,12 +278,26 @@ void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
     }
 }
 
+void LogModel::refreshDxInfo(const QSet<int> &entities)
+{
+    m_spotStatus.invalidate();
+    for (const int adif : entities) {
+        if (adif <= 0)
+            continue;
+        if (adif < m_info60m.size())
+            m_info60m[adif].clear();
+        const QList<QsoClass> qsos = getQSOsFromDXCC(adif);
+        QsoClass entity;
+        entity.adif = adif;
+        entity.dxcc = qsos.isEmpty() ? QString() : qsos.constFirst().dxcc;
+        updateDxInfoString(entity);
+    }
+}
+
 void LogModel::saveAllDxInfoStrings(const QList<WorkedStore::DxListEntry> &entries)
 {
-    if (WorkedStore *w = worked()) {
-        w->saveAllDxInfoStrings(entries);
-        m_spotStatus.invalidate();
-    }
+    worked().saveAllDxInfoStrings(entries);
+    m_spotStatus.invalidate();
 }
 
 QString LogModel::makeModeInfoText(const QString &extendedInfo)

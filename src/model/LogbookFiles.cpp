@@ -3,6 +3,7 @@
 #include "db/Database.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 
@@ -53,16 +54,34 @@ QStringList listLogbooks(const QString &folder)
     return names;
 }
 
-QString logbookNameError(const QString &name)
+namespace {
+
+constexpr char kEmptyName[] = QT_TRANSLATE_NOOP("LogbookFiles", "A logbook name cannot be empty");
+constexpr char kNotAName[] = QT_TRANSLATE_NOOP(
+    "LogbookFiles",
+    "Not a logbook name: %1 (a logbook name is a file name, without \"/\", \"\\\" or \"..\")");
+
+QString nameError(const QString &name, QString (*text)(const char *))
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("A logbook name cannot be empty");
+        return text(kEmptyName);
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.contains(QLatin1String("..")))
-        return QStringLiteral("Not a logbook name: %1 (a logbook name is a file name, without "
-                              "\"/\", \"\\\" or \"..\")")
-            .arg(name);
+        return text(kNotAName).arg(name);
     return {};
+}
+
+} // namespace
+
+QString logbookNameError(const QString &name)
+{
+    return nameError(name, [](const char *text) { return QString::fromUtf8(text); });
+}
+
+QString shownLogbookNameError(const QString &name)
+{
+    return nameError(
+        name, [](const char *text) { return QCoreApplication::translate("LogbookFiles", text); });
 }
 
 bool identifiesLogbook(const QString &entry)

@@ -8,7 +8,9 @@ namespace logbookfiles {
 
 inline constexpr char kDefaultLog[] = "DefaultLog.rlog";
 inline constexpr char kEmptyLog[] = "EmptyLog.rlog";
-inline constexpr char kSyncedLog[] = "iCloud synced log";
+inline constexpr char kSyncedLog[] = "Synced log";
+/** This device's copy of the synced logbook, in a hidden folder so that it is not listed twice. */
+inline constexpr char kSyncedCopy[] = ".synced/Synced log.rlog";
 
 /** True when the file is a logbook of this family: `prefs` says appname "Morvalen" and a
  *  dbversion from 2 to 4. */
@@ -22,6 +24,8 @@ inline constexpr char kSyncedLog[] = "iCloud synced log";
  *  name in the data folder: folders ("/", "\\"), ".." and names blank after trimming would put
  *  the file elsewhere or nowhere. */
 [[nodiscard]] QString logbookNameError(const QString &name);
+/** The same in the user's language, for screens; diagnostics and the CLI take the one above. */
+[[nodiscard]] QString shownLogbookNameError(const QString &name);
 
 /** True for the `prefs` entries that make a file a logbook (see isLogbook); changing them would
  *  hide the logbook from every list. Any letter case. */

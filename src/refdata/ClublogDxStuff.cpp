@@ -103,7 +103,7 @@ void ClublogDxStuff::start(std::function<QByteArray(qsizetype)> fetch)
         delete m_worker;
     }
     m_worker = QThread::create([this, fetch = std::move(fetch), limits = m_limits] {
-        sendStatus(QStringLiteral("Loading xml data..."));
+        sendStatus(tr("Loading xml data..."));
         process(fetch(limits.maxBytes), limits);
     });
     connect(m_worker, &QThread::finished, this, [this] {
@@ -117,10 +117,10 @@ void ClublogDxStuff::process(const QByteArray &compressed, const Limits &limits)
 {
     const std::optional<QByteArray> xml = refdata::gunzip(compressed, limits.maxBytes);
     if (!xml) {
-        sendError(QStringLiteral("Can't load xml data!"));
+        sendError(tr("Can't load xml data!"));
         return;
     }
-    sendStatus(QStringLiteral("Processing xml data..."));
+    sendStatus(tr("Processing xml data..."));
     const refdata::ClublogParseResult parsed = refdata::parseClublogXml(*xml);
     if (!parsed.error.isEmpty()) {
         diag(QStringLiteral("Parse error2: %1").arg(parsed.error));
@@ -132,7 +132,7 @@ void ClublogDxStuff::process(const QByteArray &compressed, const Limits &limits)
     // database and leave every callsign without an entity.
     if (!file.isComplete(limits.minimum)) {
         diag(QStringLiteral("Clublog dx xml missing data"));
-        sendError(QStringLiteral("xml data are not complete!"));
+        sendError(tr("xml data are not complete!"));
         return;
     }
     if (!copyEmptyClubLogDxccDB())
@@ -155,7 +155,7 @@ void ClublogDxStuff::process(const QByteArray &compressed, const Limits &limits)
         m_defaults.setValue(QLatin1String(kLastDateKey), date);
         emit newUpdateDateSet(date);
     });
-    sendStatus(QStringLiteral("DXCCs: %1,  Prefixes: %2,  Callsigns: %3,  Invalid: %4")
+    sendStatus(tr("DXCCs: %1,  Prefixes: %2,  Callsigns: %3,  Invalid: %4")
                    .arg(file.entities.size())
                    .arg(file.prefixes.size())
                    .arg(file.exceptions.size())
@@ -174,7 +174,7 @@ bool ClublogDxStuff::copyEmptyClubLogDxccDB()
     QFile empty(QStringLiteral(":/ClublogDXCC_empty.db"));
     if (!empty.exists()) {
         diag(QStringLiteral("Can't coppy empty ClublogDXCC.db"));
-        sendError(QStringLiteral("Can't coppy empty ClublogDXCC.db!"));
+        sendError(tr("Can't coppy empty ClublogDXCC.db!"));
         return false;
     }
     if (!empty.copy(m_tempPath)) {

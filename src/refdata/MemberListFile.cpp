@@ -1,5 +1,6 @@
 #include "refdata/MemberListFile.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace memberlist {
@@ -74,11 +75,11 @@ std::optional<Stored> fromDownload(Kind kind, const QByteArray &body)
 QString membershipText(bool lotwUser, bool eqslUser)
 {
     if (lotwUser && eqslUser)
-        return QStringLiteral("LotW + eQSL user");
+        return QCoreApplication::translate("MemberListTexts", "LotW + eQSL user");
     if (eqslUser)
-        return QStringLiteral("eQSL user");
+        return QCoreApplication::translate("MemberListTexts", "eQSL user");
     if (lotwUser)
-        return QStringLiteral("LotW user");
+        return QCoreApplication::translate("MemberListTexts", "LotW user");
     return {};
 }
 

@@ -10,13 +10,19 @@ namespace memberlist {
 
 enum class Kind { Lotw, Eqsl };
 
-inline constexpr char kLoadingData[] = "Loading data ...";
-inline constexpr char kError[] = "Error";
-inline constexpr char kLotwUsersRead[] = "%1 LotW users read";
-inline constexpr char kEqslUsersRead[] = "%1 eQSL users read";
-inline constexpr char kLotwNotLoaded[] = "LoTW Data not loaded!";
-inline constexpr char kEqslNotLoaded[] = "eQSL Data not loaded!";
-inline constexpr char kNotAMemberList[] = "The server's answer is not a member list.";
+// The words shown, in English; screens translate them in the context kTextContext.
+inline constexpr char kTextContext[] = "MemberListTexts";
+
+inline constexpr char kLoadingData[] = QT_TRANSLATE_NOOP("MemberListTexts", "Loading data ...");
+inline constexpr char kError[] = QT_TRANSLATE_NOOP("MemberListTexts", "Error");
+inline constexpr char kLotwUsersRead[] = QT_TRANSLATE_NOOP("MemberListTexts", "%1 LotW users read");
+inline constexpr char kEqslUsersRead[] = QT_TRANSLATE_NOOP("MemberListTexts", "%1 eQSL users read");
+inline constexpr char kLotwNotLoaded[] =
+    QT_TRANSLATE_NOOP("MemberListTexts", "LoTW Data not loaded!");
+inline constexpr char kEqslNotLoaded[] =
+    QT_TRANSLATE_NOOP("MemberListTexts", "eQSL Data not loaded!");
+inline constexpr char kNotAMemberList[] =
+    QT_TRANSLATE_NOOP("MemberListTexts", "The server's answer is not a member list.");
 
 /** "lotw.txt" or "eqsl.txt" in the data folder. */
 [[nodiscard]] QString fileName(Kind kind);

@@ -1,5 +1,7 @@
 #include "root/AppDelegate.h"
 
+#include "app/KeychainSecretStore.h"
+#include "app/MemorySecretStore.h"
 #include "app/Notifications.h"
 
 #include <QDir>
@@ -12,10 +14,26 @@ QString settingsPath(const DataFolder &folder)
                              : QString();
 }
 
+std::unique_ptr<SecretStore> defaultSecrets(const DataFolder &folder)
+{
+    if (!folder.overridden)
+        return std::make_unique<KeychainSecretStore>();
+    // A test or a scripted run must never reach the user's keyring.
+    return std::make_unique<MemorySecretStore>(
+        false, QStringLiteral("Passwords stay in the logbook and the settings file: no keyring is "
+                              "used with a data folder given by --data-dir or BRINDLEWICK_HOME"));
+}
+
 } // namespace
 
 AppDelegate::AppDelegate(const DataFolder &folder, QObject *parent)
-    : QObject(parent), m_folder(folder), m_defaults(settingsPath(folder))
+    : AppDelegate(folder, defaultSecrets(folder), parent)
+{}
+
+AppDelegate::AppDelegate(const DataFolder &folder, std::unique_ptr<SecretStore> secrets,
+                         QObject *parent)
+    : QObject(parent), m_folder(folder), m_defaults(settingsPath(folder)),
+      m_secrets(std::move(secrets))
 {
     QDir().mkpath(m_folder.path);
     m_defaults.registerDefaultsFromJson(QStringLiteral(":/defaults.json"));

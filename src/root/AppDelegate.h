@@ -3,12 +3,15 @@
 #include "app/Clock.h"
 #include "app/DataFolder.h"
 #include "app/NotificationCenter.h"
+#include "app/SecretStore.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
 
 #include <QObject>
+
+#include <memory>
 
 /** The long-lived objects a front end (the application, the CLI, a test) makes once: data
  *  folder, user defaults, notifications, clock, the DXCC model and the one LogModel of the
@@ -17,12 +20,19 @@
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
+    /** The passwords go to the desktop's keyring, except with an overridden data folder (tests,
+     *  scripted runs): those keep them in the folder's logbooks and settings file. */
     explicit AppDelegate(const DataFolder &folder, QObject *parent = nullptr);
+    /** With the password store handed in (tests give a MemorySecretStore). */
+    AppDelegate(const DataFolder &folder, std::unique_ptr<SecretStore> secrets,
+                QObject *parent = nullptr);
     ~AppDelegate() override;
 
     [[nodiscard]] const DataFolder &folder() const { return m_folder; }
     [[nodiscard]] UserDefaults &defaults() { return m_defaults; }
     [[nodiscard]] NotificationCenter &notifications() { return m_notifications; }
+    /** Where the services' passwords are kept; its `warning` tells when no keyring serves. */
+    [[nodiscard]] SecretStore &secrets() { return *m_secrets; }
     [[nodiscard]] Clock &clock() { return m_clock; }
     [[nodiscard]] const Clock &clock() const { return m_clock; }
     [[nodiscard]] DXCCModel &dxcc() { return *m_dxcc; }
@@ -43,6 +53,7 @@ private:
     UserDefaults m_defaults;
     NotificationCenter m_notifications;
     Clock m_clock;
+    std::unique_ptr<SecretStore> m_secrets;
     std::unique_ptr<DXCCModel> m_dxcc;
     std::unique_ptr<MyFunctions> m_functions;
     std::unique_ptr<LogModel> m_log;

@@ -2,14 +2,16 @@
 
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/ClublogTexts.h"
+#include "services/ServicePasswords.h"
 
 namespace {
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return clublogtexts::shown(literal);
 }
 
 bool isOn(const QString &stored)
@@ -22,17 +24,19 @@ bool isOn(const QString &stored)
 /** Whether the line is made from the text, whose "%1" comes last. */
 bool startsLike(const QString &line, const char *pattern)
 {
-    const QString text = QString::fromLatin1(pattern);
+    const QString text = clublogtexts::shown(pattern);
     return line.startsWith(text.left(text.indexOf(QLatin1String("%1"))));
 }
 
 } // namespace
 
-ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-                             const Clock &clock, QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_log(log), m_http(network, defaults),
+ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
+                             NotificationCenter &centre, const Clock &clock,
+                             QNetworkAccessManager &network, QObject *parent)
+    : QObject(parent), m_log(log), m_secrets(secrets), m_http(network, defaults),
       m_upload(m_http, defaults, centre, clock)
 {
+    connect(&secrets, &SecretStore::warningChanged, this, &ClublogScreen::keyringWarningChanged);
     readAccount();
     // Saves come one by one from the entry form, a batch from an import: one look for all.
     m_realTimeDelay.setSingleShot(true);
@@ -66,7 +70,7 @@ ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, Notification
 
 void ClublogScreen::readAccount()
 {
-    m_account = ClublogUpload::loadPrefs(m_log);
+    m_account = ClublogUpload::loadPrefs(m_log, m_secrets);
     m_realTime = isOn(m_log.readPrefsForEntry(QString::fromLatin1(kRealTimeEntry)));
     emit accountChanged();
 }
@@ -122,8 +126,9 @@ QString ClublogScreen::cancelText()
 void ClublogScreen::saveAccount()
 {
     m_log.saveClublogPrefs({{QStringLiteral("Username"), m_account.user},
-                            {QStringLiteral("Password"), m_account.password},
                             {QStringLiteral("Callsign"), m_account.callsign}});
+    servicepasswords::setPassword(m_secrets, m_log, servicepasswords::Service::Clublog,
+                                  m_account.password);
 }
 
 void ClublogScreen::uploadAll()
@@ -194,4 +199,9 @@ void ClublogScreen::uploadEnded()
     // QSOs saved during the upload were not in it: the next one takes them.
     if (again && m_realTime)
         m_realTimeDelay.start();
+}
+
+QString ClublogScreen::keyringWarning() const
+{
+    return m_secrets.warning();
 }

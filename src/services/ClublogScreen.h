@@ -10,6 +10,7 @@ class Clock;
 class LogModel;
 class NotificationCenter;
 class QNetworkAccessManager;
+class SecretStore;
 class UserDefaults;
 
 /** The Club Log screen (both layouts): the account fields, how many QSOs wait for an upload,
@@ -20,6 +21,7 @@ class ClublogScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString user READ user WRITE setUser NOTIFY accountChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY accountChanged)
+    Q_PROPERTY(QString keyringWarning READ keyringWarning NOTIFY keyringWarningChanged)
     Q_PROPERTY(QString callsign READ callsign WRITE setCallsign NOTIFY accountChanged)
     Q_PROPERTY(bool realTime READ realTime WRITE setRealTime NOTIFY accountChanged)
     Q_PROPERTY(QString waitingText READ waitingText NOTIFY waitingChanged)
@@ -36,11 +38,15 @@ public:
     /** The logbook setting that switches real-time upload on ("1") and off. */
     static constexpr char kRealTimeEntry[] = "ClublogRealTime";
 
-    ClublogScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-                  const Clock &clock, QNetworkAccessManager &network, QObject *parent = nullptr);
+    ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
+                  NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
+                  QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }
+    /** Why passwords stay in the logbook and the settings file; empty while the keyring
+     *  serves. */
+    [[nodiscard]] QString keyringWarning() const;
     [[nodiscard]] const QString &callsign() const { return m_account.callsign; }
     [[nodiscard]] bool realTime() const { return m_realTime; }
     void setUser(const QString &user);
@@ -76,6 +82,7 @@ public:
     [[nodiscard]] ClublogUpload &upload() { return m_upload; }
 
 signals:
+    void keyringWarningChanged();
     void accountChanged();
     void waitingChanged();
     void stateChanged();
@@ -88,6 +95,7 @@ private:
     void uploadEnded();
 
     LogModel &m_log;
+    SecretStore &m_secrets;
     HttpClient m_http;
     ClublogUpload m_upload;
     ClublogUpload::Account m_account;

@@ -9,6 +9,7 @@
 #include "model/LogListQuery.h"
 #include "model/LogModel.h"
 #include "services/ClublogTexts.h"
+#include "services/ServicePasswords.h"
 
 #include <QDir>
 #include <QTimer>
@@ -33,7 +34,7 @@ constexpr std::size_t kPagesAtOnce = 2;
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return clublogtexts::shown(literal);
 }
 
 /** The whole logbook newest first, read and made into records a page at a time, two pages at
@@ -84,11 +85,11 @@ ClublogUpload::~ClublogUpload()
     }
 }
 
-ClublogUpload::Account ClublogUpload::loadPrefs(LogModel &log)
+ClublogUpload::Account ClublogUpload::loadPrefs(LogModel &log, SecretStore &secrets)
 {
     const QVariantMap prefs = log.getClublogPrefs();
     return {prefs.value(QStringLiteral("Username")).toString(),
-            prefs.value(QStringLiteral("Password")).toString(),
+            servicepasswords::password(secrets, log, servicepasswords::Service::Clublog),
             prefs.value(QStringLiteral("Callsign")).toString()};
 }
 
@@ -132,7 +133,7 @@ bool ClublogUpload::start(Kind kind, LogModel &log, const Account &account, bool
     m_kind = kind;
     m_dryRun = dryRun;
     m_account = account;
-    m_path = log.isSyncLog() ? QString() : log.fullLogDatabasePath();
+    m_path = log.fullLogDatabasePath();
     // A logbook file is pinned; the synced logbook is the one of the model handed in.
     m_pinned = m_path.isEmpty() ? nullptr : log.pinned();
     m_log = m_pinned ? m_pinned.get() : &log;
@@ -161,7 +162,7 @@ void ClublogUpload::onWorker(std::function<void()> job, void (ClublogUpload::*th
 void ClublogUpload::prepare()
 {
     if (!m_log) {
-        end(text(clublogtexts::kUploadError).arg(QStringLiteral("the logbook is gone")), false);
+        end(text(clublogtexts::kUploadError).arg(text(clublogtexts::kLogbookGone)), false);
         return;
     }
     m_file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("clublog")));

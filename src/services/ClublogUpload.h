@@ -17,6 +17,7 @@
 class Clock;
 class LogModel;
 class NotificationCenter;
+class SecretStore;
 class UserDefaults;
 
 /** Sends the logbook to Club Log: the whole log (replacing what Club Log holds for the callsign)
@@ -56,8 +57,8 @@ public:
                   const Clock &clock, QObject *parent = nullptr);
     ~ClublogUpload() override;
 
-    /** The account from the logbook's settings. */
-    [[nodiscard]] static Account loadPrefs(LogModel &log);
+    /** The account from the logbook's settings, the password through the keyring. */
+    [[nodiscard]] static Account loadPrefs(LogModel &log, SecretStore &secrets);
     [[nodiscard]] static QString programVersion();
 
     /** Start a run; refused (false) while one is running. */

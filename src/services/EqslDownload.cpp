@@ -14,7 +14,7 @@ const QString kEqslHost = QStringLiteral("EqslHost");
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return qsltexts::shown(literal);
 }
 
 } // namespace
@@ -48,7 +48,7 @@ bool EqslDownload::prepare(LogModel &log)
     if (m_busy)
         return false;
     m_busy = true;
-    m_path = log.isSyncLog() ? QString() : log.fullLogDatabasePath();
+    m_path = log.fullLogDatabasePath();
     m_style = m_defaults.logDateFormaterStyle();
     m_modes = log.modesList();
     m_startedAt = formats::sqlDateTime(m_clock.now());

@@ -2,6 +2,7 @@
 
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/QslTexts.h"
 #include "services/ServicePasswords.h"
@@ -10,16 +11,19 @@ namespace {
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return qsltexts::shown(literal);
 }
 
 } // namespace
 
-EqslScreen::EqslScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-                       const Clock &clock, QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_log(log), m_notifications(centre), m_http(network, defaults),
-      m_download(m_http, defaults, centre, clock), m_upload(m_http, defaults)
+EqslScreen::EqslScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
+                       NotificationCenter &centre, const Clock &clock,
+                       QNetworkAccessManager &network, QObject *parent)
+    : QObject(parent), m_log(log), m_secrets(secrets), m_notifications(centre),
+      m_http(network, defaults), m_download(m_http, defaults, centre, clock),
+      m_upload(m_http, defaults)
 {
+    connect(&secrets, &SecretStore::warningChanged, this, &EqslScreen::keyringWarningChanged);
     readAccount();
     showReadiness();
     centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
@@ -61,7 +65,8 @@ void EqslScreen::readAccount()
 {
     const QVariantMap prefs = m_log.getAllEqslData();
     m_account.user = prefs.value(QStringLiteral("eqsluser")).toString();
-    m_account.password = servicepasswords::password(m_log, servicepasswords::Service::Eqsl);
+    m_account.password =
+        servicepasswords::password(m_secrets, m_log, servicepasswords::Service::Eqsl);
     m_account.qth = prefs.value(QStringLiteral("eqslqth")).toString();
     m_account.lastDownload = prefs.value(QStringLiteral("eqsllastqsl")).toString();
     m_comment = prefs.value(QStringLiteral("eqslcomment")).toString();
@@ -130,7 +135,8 @@ void EqslScreen::saveAccount()
 {
     static_cast<void>(m_log.updatePrefs(QStringLiteral("eqsluser"), m_account.user));
     static_cast<void>(m_log.updatePrefs(QStringLiteral("eqslqth"), m_account.qth));
-    servicepasswords::setPassword(m_log, servicepasswords::Service::Eqsl, m_account.password);
+    servicepasswords::setPassword(m_secrets, m_log, servicepasswords::Service::Eqsl,
+                                  m_account.password);
     if (!busy())
         showReadiness();
 }
@@ -187,4 +193,9 @@ void EqslScreen::cancelUpload()
     m_upload.cancel();
     m_confirmVisible = false;
     emit stateChanged();
+}
+
+QString EqslScreen::keyringWarning() const
+{
+    return m_secrets.warning();
 }

@@ -12,6 +12,7 @@ class Clock;
 class LogModel;
 class NotificationCenter;
 class QNetworkAccessManager;
+class SecretStore;
 class UserDefaults;
 
 /** The eQSL screen (both layouts): the account fields and message note, Download and Upload, the
@@ -21,6 +22,7 @@ class EqslScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString user READ user WRITE setUser NOTIFY accountChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY accountChanged)
+    Q_PROPERTY(QString keyringWarning READ keyringWarning NOTIFY keyringWarningChanged)
     Q_PROPERTY(QString qth READ qth WRITE setQth NOTIFY accountChanged)
     Q_PROPERTY(QString lastDownload READ lastDownload WRITE setLastDownload NOTIFY accountChanged)
     Q_PROPERTY(QString comment READ comment WRITE setComment NOTIFY accountChanged)
@@ -35,11 +37,15 @@ class EqslScreen : public QObject {
     Q_PROPERTY(QString yesText READ yesText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    EqslScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-               const Clock &clock, QNetworkAccessManager &network, QObject *parent = nullptr);
+    EqslScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
+               NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
+               QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }
+    /** Why passwords stay in the logbook and the settings file; empty while the keyring
+     *  serves. */
+    [[nodiscard]] QString keyringWarning() const;
     [[nodiscard]] const QString &qth() const { return m_account.qth; }
     [[nodiscard]] const QString &lastDownload() const { return m_account.lastDownload; }
     [[nodiscard]] const QString &comment() const { return m_comment; }
@@ -75,6 +81,7 @@ public:
     Q_INVOKABLE void close();
 
 signals:
+    void keyringWarningChanged();
     void accountChanged();
     void stateChanged();
     /** An alert: title, message and its one button. */
@@ -86,6 +93,7 @@ private:
     void showReadiness();
 
     LogModel &m_log;
+    SecretStore &m_secrets;
     NotificationCenter &m_notifications;
     HttpClient m_http;
     EqslDownload m_download;

@@ -12,7 +12,7 @@ const QString kEqslHost = QStringLiteral("EqslHost");
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return qsltexts::shown(literal);
 }
 
 /** "<NAME:length>value " with the length in UTF-8 bytes, as the value is sent. */
@@ -32,7 +32,7 @@ QString EqslUpload::prepare(LogModel &log, const QList<QsoClass> &selected, cons
 {
     m_qsos = selected.isEmpty() ? log.getQsos4eQslUpload() : selected;
     m_records.clear();
-    m_logbookPath = log.isSyncLog() ? QString() : log.fullLogDatabasePath();
+    m_logbookPath = log.fullLogDatabasePath();
     for (QsoClass qso : std::as_const(m_qsos)) {
         if (!message.isEmpty())
             qso.note = message;

@@ -12,20 +12,20 @@ QString networkErrorText(QNetworkReply::NetworkError error)
 {
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        return HttpCall::tr("connection refused");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("the server closed the connection");
+        return HttpCall::tr("the server closed the connection");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
+        return HttpCall::tr("host not found");
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("time-out");
+        return HttpCall::tr("time-out");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("the secure connection could not be verified");
+        return HttpCall::tr("the secure connection could not be verified");
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("no network");
+        return HttpCall::tr("no network");
     default:
-        return QStringLiteral("network error %1").arg(int(error));
+        return HttpCall::tr("network error %1").arg(int(error));
     }
 }
 
@@ -100,14 +100,14 @@ void HttpCall::onFinished()
         result.body = reply->readAll();
     result.timedOut = m_timedOut;
     if (m_timedOut)
-        result.error = QStringLiteral("The server did not answer in time");
+        result.error = tr("The server did not answer in time");
     else if (m_cancelled)
-        result.error = QStringLiteral("Cancelled");
+        result.error = tr("Cancelled");
     else if (result.status == 0)
-        result.error = QStringLiteral("Could not reach %1 (%2)")
+        result.error = tr("Could not reach %1 (%2)")
                            .arg(reply->url().host(), networkErrorText(reply->error()));
     else if (result.status != 200)
-        result.error = QStringLiteral("HTTP error %1").arg(result.status);
+        result.error = tr("HTTP error %1").arg(result.status);
     if (result.status == 0 && !result.error.isEmpty()) {
         // The error text of Qt may quote the whole URL with its query: log our own form.
         diag(QStringLiteral("Error while fetching: %1 (%2)")

@@ -1,8 +1,8 @@
 #include "services/LookupAccount.h"
 
 #include "app/UserDefaults.h"
-#include "formats/TextCoding.h"
 #include "services/LookupTexts.h"
+#include "services/ServicePasswords.h"
 
 namespace lookup {
 namespace {
@@ -19,15 +19,16 @@ Service LookupAccount::chosen(const UserDefaults &defaults)
     return defaults.integer(key(lookuptexts::kChoiceKey)) != 0 ? Service::Qrz : Service::HamQth;
 }
 
-LookupAccount LookupAccount::read(const UserDefaults &defaults, Service service)
+LookupAccount LookupAccount::read(UserDefaults &defaults, SecretStore &secrets, Service service)
 {
     const bool qrz = service == Service::Qrz;
     LookupAccount account;
     account.service = service;
     account.userName =
         defaults.string(key(qrz ? lookuptexts::kQrzUserKey : lookuptexts::kHamQthUserKey));
-    account.password = formats::textFromBase64(
-        defaults.string(key(qrz ? lookuptexts::kQrzPasswordKey : lookuptexts::kHamQthPasswordKey)));
+    account.password = servicepasswords::password(secrets, defaults,
+                                                  qrz ? servicepasswords::Service::Qrz
+                                                      : servicepasswords::Service::HamQth);
     return account;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class SecretStore;
 class UserDefaults;
 
 namespace lookup {
@@ -12,14 +13,16 @@ enum class Service { Qrz, HamQth };
 struct LookupAccount {
     Service service = Service::HamQth;
     QString userName;
-    QString password; // decoded; the settings keep it Base64
+    QString password; // as typed; a stored copy is Base64
 
     [[nodiscard]] bool configured() const { return !userName.isEmpty() && !password.isEmpty(); }
 
     /** The service "SegQthQrz" chooses (not 0: QRZ). */
     [[nodiscard]] static Service chosen(const UserDefaults &defaults);
-    /** The account of a service as the settings keep it. */
-    [[nodiscard]] static LookupAccount read(const UserDefaults &defaults, Service service);
+    /** The account of a service: the user from the settings, the password through the
+     *  keyring. */
+    [[nodiscard]] static LookupAccount read(UserDefaults &defaults, SecretStore &secrets,
+                                            Service service);
 };
 
 /** "QRZ" or "HamQTH". */

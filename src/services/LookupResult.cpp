@@ -8,11 +8,6 @@
 namespace lookup {
 namespace {
 
-QString name(const char *text)
-{
-    return QString::fromLatin1(text);
-}
-
 const QStringList kQrzShown = {
     "call",    "land", "fname", "name", "addr2",  "state",     "zip",     "country", "cqzone",
     "ituzone", "grid", "lat",   "lon",  "county", "p_call",    "qslmgr",  "email",   "url",
@@ -94,7 +89,8 @@ LookupResult resultFrom(Service service, const QHash<QString, QString> &items)
             continue;
         QString value = it.value();
         if (element == QLatin1String("Count"))
-            result.rows.append({name(lookuptexts::kMyAccount), QString(), RowKind::Plain});
+            result.rows.append(
+                {lookuptexts::shown(lookuptexts::kMyAccount), QString(), RowKind::Plain});
         if (element == callName || element == QLatin1String("grid")) {
             value = value.toUpper();
             (element == callName ? result.callsign : result.locator) = value;

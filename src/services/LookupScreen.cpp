@@ -25,10 +25,10 @@ QString kindName(lookup::RowKind kind)
 
 } // namespace
 
-LookupScreen::LookupScreen(UserDefaults &defaults, NotificationCenter &centre,
+LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
                            QNetworkAccessManager &network, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_phone(phone),
-      m_http(network, defaults), m_session(m_http, defaults),
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_notifications(centre),
+      m_phone(phone), m_http(network, defaults), m_session(m_http, defaults),
       m_service(lookup::LookupAccount::chosen(defaults))
 {
     connect(&m_session, &lookup::LookupSession::finished, this, &LookupScreen::finished);
@@ -52,7 +52,7 @@ void LookupScreen::start(lookup::Service service, const QString &callsign)
     m_asked = callsign.trimmed().toUpper();
     show(service, {});
     setAlert({}, {});
-    m_session.lookUp(lookup::LookupAccount::read(m_defaults, service), m_asked);
+    m_session.lookUp(lookup::LookupAccount::read(m_defaults, m_secrets, service), m_asked);
     emit busyChanged();
 }
 

@@ -10,6 +10,7 @@
 
 class NotificationCenter;
 class QNetworkAccessManager;
+class SecretStore;
 class UserDefaults;
 
 /** The callsign lookup page of both layouts: asks QRZ or HamQTH, shows the reply's rows with the
@@ -34,8 +35,8 @@ class LookupScreen : public QObject {
     Q_PROPERTY(QString alertText READ alertText NOTIFY alertChanged)
 public:
     /** The phone's entry form listens to "QSO4Log1", the larger screens' to "QSO4Log". */
-    LookupScreen(UserDefaults &defaults, NotificationCenter &centre, QNetworkAccessManager &network,
-                 bool phone, QObject *parent = nullptr);
+    LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
+                 QNetworkAccessManager &network, bool phone, QObject *parent = nullptr);
 
     /** Looks the callsign up with the service the settings choose. */
     Q_INVOKABLE void lookUp(const QString &callsign);
@@ -81,6 +82,7 @@ private:
     void setAlert(const QString &title, const QString &text);
 
     UserDefaults &m_defaults;
+    SecretStore &m_secrets;
     NotificationCenter &m_notifications;
     const bool m_phone;
     HttpClient m_http;

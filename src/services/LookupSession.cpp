@@ -62,7 +62,7 @@ void LookupSession::lookUp(const LookupAccount &account, const QString &callsign
     m_loggedIn = false;
     m_busy = true;
     if (!account.configured()) {
-        fail(heading(), key(lookuptexts::kMissingAccount));
+        fail(heading(), lookuptexts::shown(lookuptexts::kMissingAccount));
         return;
     }
     // A key issued to another account is of no use to this one.
@@ -120,7 +120,7 @@ void LookupSession::track(Step step, HttpCall *call)
     connect(call, &HttpCall::finished, this, [this, step](const HttpResult &result) {
         m_call.release()->deleteLater();
         if (!result.ok()) {
-            fail(key(lookuptexts::kNetworkError), result.error);
+            fail(lookuptexts::shown(lookuptexts::kNetworkError), result.error);
             return;
         }
         parse(step, result.body);
@@ -149,7 +149,7 @@ void LookupSession::handle(Step step, const LookupReply &reply)
 {
     if (!reply.ok) {
         diag(key(lookuptexts::kXmlError));
-        fail(heading(), key(lookuptexts::kErrorCode).arg(reply.errorCode));
+        fail(heading(), lookuptexts::shown(lookuptexts::kErrorCode).arg(reply.errorCode));
         return;
     }
     const QString errorName = qrz() ? QStringLiteral("Error") : QStringLiteral("error");
@@ -167,7 +167,7 @@ void LookupSession::handle(Step step, const LookupReply &reply)
     if (step == Step::Login) {
         m_key = reply.value(qrz() ? QStringLiteral("Key") : QStringLiteral("session_id")).trimmed();
         if (m_key.size() < kShortestKey) {
-            fail(heading(), key(lookuptexts::kNoSessionKey));
+            fail(heading(), lookuptexts::shown(lookuptexts::kNoSessionKey));
             return;
         }
         m_defaults.setValue(sessionKeyName(m_account.service), m_key);
@@ -208,7 +208,7 @@ void LookupSession::forgetKey()
 
 QString LookupSession::heading() const
 {
-    return key(lookuptexts::kErrorParsing).arg(serviceName(m_account.service));
+    return lookuptexts::shown(lookuptexts::kErrorParsing).arg(serviceName(m_account.service));
 }
 
 QString LookupSession::host() const

@@ -2,8 +2,8 @@
 
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/SecretStore.h"
 #include "app/UserDefaults.h"
-#include "formats/TextCoding.h"
 #include "services/LookupAccount.h"
 #include "services/LookupTexts.h"
 
@@ -16,9 +16,12 @@ QString key(const char *name)
 
 } // namespace
 
-LookupSettings::LookupSettings(UserDefaults &defaults, NotificationCenter &centre, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre)
-{}
+LookupSettings::LookupSettings(UserDefaults &defaults, SecretStore &secrets,
+                               NotificationCenter &centre, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_notifications(centre)
+{
+    connect(&secrets, &SecretStore::warningChanged, this, &LookupSettings::keyringWarningChanged);
+}
 
 bool LookupSettings::useQrz() const
 {
@@ -27,22 +30,22 @@ bool LookupSettings::useQrz() const
 
 QString LookupSettings::qrzUser() const
 {
-    return lookup::LookupAccount::read(m_defaults, lookup::Service::Qrz).userName;
+    return m_defaults.string(key(lookuptexts::kQrzUserKey));
 }
 
 QString LookupSettings::qrzPassword() const
 {
-    return lookup::LookupAccount::read(m_defaults, lookup::Service::Qrz).password;
+    return servicepasswords::password(m_secrets, m_defaults, servicepasswords::Service::Qrz);
 }
 
 QString LookupSettings::hamQthUser() const
 {
-    return lookup::LookupAccount::read(m_defaults, lookup::Service::HamQth).userName;
+    return m_defaults.string(key(lookuptexts::kHamQthUserKey));
 }
 
 QString LookupSettings::hamQthPassword() const
 {
-    return lookup::LookupAccount::read(m_defaults, lookup::Service::HamQth).password;
+    return servicepasswords::password(m_secrets, m_defaults, servicepasswords::Service::HamQth);
 }
 
 void LookupSettings::setUseQrz(bool use)
@@ -53,26 +56,22 @@ void LookupSettings::setUseQrz(bool use)
 
 void LookupSettings::setQrzUser(const QString &user)
 {
-    if (user.trimmed() != qrzUser())
-        store(lookuptexts::kQrzUserKey, user.trimmed());
+    setUser(servicepasswords::Service::Qrz, lookuptexts::kQrzUserKey, user);
 }
 
 void LookupSettings::setQrzPassword(const QString &password)
 {
-    if (password != qrzPassword())
-        store(lookuptexts::kQrzPasswordKey, formats::base64FromText(password));
+    setPassword(servicepasswords::Service::Qrz, password);
 }
 
 void LookupSettings::setHamQthUser(const QString &user)
 {
-    if (user.trimmed() != hamQthUser())
-        store(lookuptexts::kHamQthUserKey, user.trimmed());
+    setUser(servicepasswords::Service::HamQth, lookuptexts::kHamQthUserKey, user);
 }
 
 void LookupSettings::setHamQthPassword(const QString &password)
 {
-    if (password != hamQthPassword())
-        store(lookuptexts::kHamQthPasswordKey, formats::base64FromText(password));
+    setPassword(servicepasswords::Service::HamQth, password);
 }
 
 void LookupSettings::store(const char *name, const QVariant &value)
@@ -80,4 +79,35 @@ void LookupSettings::store(const char *name, const QVariant &value)
     m_defaults.setValue(key(name), value);
     emit changed();
     m_notifications.post(key(notifications::PrefsWereChanged));
+}
+
+void LookupSettings::setUser(servicepasswords::Service service, const char *name,
+                             const QString &user)
+{
+    const QString trimmed = user.trimmed();
+    if (trimmed == m_defaults.string(key(name)))
+        return;
+    // The keyring keeps the password under the user's name: it moves with the name.
+    const QString password = servicepasswords::password(m_secrets, m_defaults, service);
+    if (!password.isEmpty())
+        servicepasswords::setPassword(m_secrets, m_defaults, service, {});
+    m_defaults.setValue(key(name), trimmed);
+    if (!password.isEmpty())
+        servicepasswords::setPassword(m_secrets, m_defaults, service, password);
+    emit changed();
+    m_notifications.post(key(notifications::PrefsWereChanged));
+}
+
+void LookupSettings::setPassword(servicepasswords::Service service, const QString &password)
+{
+    if (password == servicepasswords::password(m_secrets, m_defaults, service))
+        return;
+    servicepasswords::setPassword(m_secrets, m_defaults, service, password);
+    emit changed();
+    m_notifications.post(key(notifications::PrefsWereChanged));
+}
+
+QString LookupSettings::keyringWarning() const
+{
+    return m_secrets.warning();
 }

@@ -267,8 +267,8 @@ Applied applyReport(const Report &report, QslSession &session, const EntityTable
 QString summary(const Applied &applied)
 {
     if (applied.received == 0)
-        return QString::fromLatin1(qsltexts::kNoNewQsls);
-    return QString::fromLatin1(qsltexts::kLotwDone)
+        return qsltexts::shown(qsltexts::kNoNewQsls);
+    return qsltexts::shown(qsltexts::kLotwDone)
         .arg(applied.received)
         .arg(applied.notInLog)
         .arg(applied.corrected);

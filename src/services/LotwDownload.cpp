@@ -16,7 +16,7 @@ const QString kReportPath = QStringLiteral("/lotwuser/lotwreport.adi");
 
 QString text(const char *literal)
 {
-    return QString::fromLatin1(literal);
+    return qsltexts::shown(literal);
 }
 
 } // namespace
@@ -61,11 +61,8 @@ bool LotwDownload::prepare(LogModel &log, const lotw::EntityTable &entities, boo
         return false;
     m_busy = true;
     // The logbook is fixed now: a switch during the download does not move the QSLs elsewhere.
-    m_job = {{},
-             log.isSyncLog() ? QString() : log.fullLogDatabasePath(),
-             m_defaults.logDateFormaterStyle(),
-             useDetails,
-             entities};
+    m_job = {
+        {}, log.fullLogDatabasePath(), m_defaults.logDateFormaterStyle(), useDetails, entities};
     return true;
 }
 

@@ -2,16 +2,18 @@
 
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
+#include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/ServicePasswords.h"
 
 #include <QTimeZone>
 
-LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults,
+LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
                        NotificationCenter &centre, QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_log(log), m_dxcc(dxcc), m_http(network, defaults),
+    : QObject(parent), m_log(log), m_dxcc(dxcc), m_secrets(secrets), m_http(network, defaults),
       m_download(m_http, defaults, centre)
 {
+    connect(&secrets, &SecretStore::warningChanged, this, &LotwScreen::keyringWarningChanged);
     readAccount();
     centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
                    [this](const QVariant &) {
@@ -36,7 +38,8 @@ void LotwScreen::readAccount()
 {
     const QVariantMap prefs = m_log.getLotwPrefs();
     m_account.user = prefs.value(QStringLiteral("lotwuser")).toString();
-    m_account.password = servicepasswords::password(m_log, servicepasswords::Service::Lotw);
+    m_account.password =
+        servicepasswords::password(m_secrets, m_log, servicepasswords::Service::Lotw);
     m_account.ownCall = prefs.value(QStringLiteral("lotwmycall")).toString();
     m_account.lastQsl = prefs.value(QStringLiteral("lotwlastqsl")).toString();
     m_account.useDetails = prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1;
@@ -78,7 +81,8 @@ void LotwScreen::saveAccount()
 {
     m_log.saveLotwPrefs({{QStringLiteral("lotwuser"), m_account.user},
                          {QStringLiteral("lotwmycall"), m_account.ownCall}});
-    servicepasswords::setPassword(m_log, servicepasswords::Service::Lotw, m_account.password);
+    servicepasswords::setPassword(m_secrets, m_log, servicepasswords::Service::Lotw,
+                                  m_account.password);
 }
 
 void LotwScreen::normaliseLastQsl()
@@ -122,4 +126,9 @@ void LotwScreen::finished(const lotw::Applied &applied)
         }
     }
     emit stateChanged();
+}
+
+QString LotwScreen::keyringWarning() const
+{
+    return m_secrets.warning();
 }

@@ -10,6 +10,7 @@ class DXCCModel;
 class LogModel;
 class NotificationCenter;
 class QNetworkAccessManager;
+class SecretStore;
 class UserDefaults;
 
 /** The LoTW screen (both layouts): the account fields, the Load button, the status line with its
@@ -18,6 +19,7 @@ class LotwScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString user READ user WRITE setUser NOTIFY accountChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY accountChanged)
+    Q_PROPERTY(QString keyringWarning READ keyringWarning NOTIFY keyringWarningChanged)
     Q_PROPERTY(QString ownCall READ ownCall WRITE setOwnCall NOTIFY accountChanged)
     Q_PROPERTY(QString lastQsl READ lastQsl WRITE setLastQsl NOTIFY accountChanged)
     Q_PROPERTY(bool useDetails READ useDetails WRITE setUseDetails NOTIFY accountChanged)
@@ -29,11 +31,15 @@ class LotwScreen : public QObject {
     Q_PROPERTY(QString pageBaseUrl READ pageBaseUrl NOTIFY stateChanged)
     Q_PROPERTY(QslResultModel *results READ results CONSTANT)
 public:
-    LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, NotificationCenter &centre,
-               QNetworkAccessManager &network, QObject *parent = nullptr);
+    LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
+               NotificationCenter &centre, QNetworkAccessManager &network,
+               QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }
+    /** Why passwords stay in the logbook and the settings file; empty while the keyring
+     *  serves. */
+    [[nodiscard]] QString keyringWarning() const;
     [[nodiscard]] const QString &ownCall() const { return m_account.ownCall; }
     [[nodiscard]] const QString &lastQsl() const { return m_account.lastQsl; }
     [[nodiscard]] bool useDetails() const { return m_account.useDetails; }
@@ -64,6 +70,7 @@ public:
     Q_INVOKABLE void normaliseLastQsl();
 
 signals:
+    void keyringWarningChanged();
     void accountChanged();
     void stateChanged();
 
@@ -74,6 +81,7 @@ private:
 
     LogModel &m_log;
     DXCCModel &m_dxcc;
+    SecretStore &m_secrets;
     HttpClient m_http;
     LotwDownload m_download;
     LotwDownload::Account m_account;

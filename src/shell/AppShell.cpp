@@ -3,6 +3,7 @@
 #include "app/Notifications.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
+#include "services/ServicePasswords.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
@@ -14,6 +15,8 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "sync/LocalReplica.h"
+#include "sync/SyncSetup.h"
 #include "trx/TrxController.h"
 #include "wsjtx/WsjtxLogger.h"
 
@@ -26,16 +29,41 @@ const QString kLogbooksSection = QStringLiteral("logbooks");
 
 QVariantMap tab(const char *title, const char *missing)
 {
-    return {{QStringLiteral("title"), QString::fromUtf8(title)},
+    return {{QStringLiteral("title"), AppShell::tr(title)},
             {QStringLiteral("built"), missing == nullptr},
-            {QStringLiteral("missing"), QString::fromUtf8(missing ? missing : "")}};
+            {QStringLiteral("missing"), missing ? AppShell::tr(missing) : QString()}};
 }
 
 QVariantMap section(const char *key, const char *title)
 {
     return {{QStringLiteral("key"), QString::fromLatin1(key)},
-            {QStringLiteral("title"), QString::fromUtf8(title)}};
+            {QStringLiteral("title"), AppShell::tr(title)}};
 }
+
+// The titles of tabs() and settingsSections(), marked here for the translators.
+[[maybe_unused]] constexpr const char *kTitles[] = {
+    QT_TRANSLATE_NOOP("AppShell", "Log"),
+    QT_TRANSLATE_NOOP("AppShell", "Cluster"),
+    QT_TRANSLATE_NOOP("AppShell", "Map"),
+    QT_TRANSLATE_NOOP("AppShell", "DXCC"),
+    QT_TRANSLATE_NOOP("AppShell", "QSL"),
+    QT_TRANSLATE_NOOP("AppShell", "Settings"),
+    QT_TRANSLATE_NOOP("AppShell", "Logbooks"),
+    QT_TRANSLATE_NOOP("AppShell", "Station"),
+    QT_TRANSLATE_NOOP("AppShell", "User fields"),
+    QT_TRANSLATE_NOOP("AppShell", "Date style"),
+    QT_TRANSLATE_NOOP("AppShell", "Band table"),
+    QT_TRANSLATE_NOOP("AppShell", "LoTW and eQSL users"),
+    QT_TRANSLATE_NOOP("AppShell", "Country file"),
+    QT_TRANSLATE_NOOP("AppShell", "ADIF import"),
+    QT_TRANSLATE_NOOP("AppShell", "DX cluster"),
+    QT_TRANSLATE_NOOP("AppShell", "Callsign lookup"),
+    QT_TRANSLATE_NOOP("AppShell", "Transceiver"),
+    QT_TRANSLATE_NOOP("AppShell", "WSJT-X"),
+    QT_TRANSLATE_NOOP("AppShell", "Synced log"),
+    QT_TRANSLATE_NOOP("AppShell", "Language"),
+    QT_TRANSLATE_NOOP("AppShell", "QSL card scanner"),
+};
 
 const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"),
                                  QStringLiteral("map"), QStringLiteral("dxcc"),
@@ -68,18 +96,39 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                                          app.log(), this)),
       m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this)),
       m_network(new QNetworkAccessManager(this)),
-      m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.notifications(), *m_network,
-                            this)),
-      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.notifications(), app.clock(), *m_network,
-                            this)),
+      m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(),
+                            app.notifications(), *m_network, this)),
+      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.secrets(), app.notifications(),
+                            app.clock(), *m_network, this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
       m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
       m_elecraft(
           new trx::ElecraftPanel(app.defaults(), app.notifications(), *m_trxController, this)),
       m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
-      m_clublog(new ClublogScreen(app.log(), app.defaults(), app.notifications(), app.clock(),
-                                  *m_network, this))
+      m_clublog(new ClublogScreen(app.log(), app.defaults(), app.secrets(), app.notifications(),
+                                  app.clock(), *m_network, this)),
+      m_syncService(new logsync::SyncService(
+          app.log(), app.notifications(), app.clock(),
+          [&app] {
+              const auto copy = syncsetup::copyPath(app.folder());
+              const QString server =
+                  copy ? logsync::LocalReplica(*copy).state(QStringLiteral("server")) : QString();
+              return servicepasswords::syncServerPassword(app.secrets(), app.defaults(), server);
+          },
+          this)),
+      m_sync(new SyncScreen(
+          app.log(), app.dxcc(), app.defaults(), app.notifications(), app.folder(), app.clock(),
+          *m_syncService,
+          [&app](const QString &server, const QString &password) {
+              servicepasswords::setSyncServerPassword(app.secrets(), app.defaults(), server,
+                                                      password);
+          },
+          this)),
+      m_scanner(new scanner::ScannerScreen(app.defaults(), app.clock(), app.notifications(), phone,
+                                           this)),
+      m_qslReceiver(new scanner::ScanReceiver(app.defaults(), app.clock(), app.log(), true, this))
 {
+    m_language = new LanguageSettings(app.defaults(), LanguageSettings::defaultFolder(), this);
     // A record taken over from the cluster or a lookup brings the entry form to the front.
     connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
     connect(m_fileHandOff, &FileHandOff::adifHanded, this, &AppShell::adifHanded);
@@ -94,6 +143,12 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
             [this] { m_logList->loadData(); });
     setUpLookup();
+    // The phone's scanner page leaves itself when the application goes to the background.
+    connect(m_scanner, &scanner::ScannerScreen::leaveRequested, this,
+            [this] { emit rootRequested(SettingsTab); });
+    // A paper QSL marked from a received card shows in the log list at once.
+    connect(m_qslReceiver, &scanner::ScanReceiver::qsoMarked, m_logList,
+            [this] { m_logList->loadData(); });
     // The statistics are worked out only while their tab is in front.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
@@ -239,7 +294,9 @@ QVariantList AppShell::settingsSections()
             section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
             section("countryfile", "Country file"), section("adifimport", "ADIF import"),
             section("cluster", "DX cluster"),       section("lookupaccounts", "Callsign lookup"),
-            section("transceiver", "Transceiver"),  section("wsjtx", "WSJT-X")};
+            section("transceiver", "Transceiver"),  section("wsjtx", "WSJT-X"),
+            section("sync", "Synced log"),          section("language", "Language"),
+            section("scanner", "QSL card scanner")};
 }
 
 void AppShell::setSettingsSection(const QString &key)

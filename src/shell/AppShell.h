@@ -7,6 +7,8 @@
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineScreen.h"
+#include "scanner/ScanReceiver.h"
+#include "scanner/ScannerScreen.h"
 #include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
@@ -16,12 +18,14 @@
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
+#include "shell/LanguageSettings.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "sync/SyncScreen.h"
 #include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
 
@@ -58,6 +62,7 @@ class AppShell : public QObject {
     Q_PROPERTY(StationSettings *station READ station CONSTANT)
     Q_PROPERTY(UserFieldSettings *userFields READ userFields CONSTANT)
     Q_PROPERTY(DateStyleSettings *dateStyle READ dateStyle CONSTANT)
+    Q_PROPERTY(LanguageSettings *language READ language CONSTANT)
     Q_PROPERTY(BandTableSettings *bandTable READ bandTable CONSTANT)
     Q_PROPERTY(MemberListDownload *lotwUsers READ lotwUsers CONSTANT)
     Q_PROPERTY(MemberListDownload *eqslUsers READ eqslUsers CONSTANT)
@@ -75,8 +80,11 @@ class AppShell : public QObject {
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
     Q_PROPERTY(trx::ElecraftPanel *elecraft READ elecraft CONSTANT)
     Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
+    Q_PROPERTY(SyncScreen *sync READ sync CONSTANT)
     Q_PROPERTY(LookupScreen *lookup READ lookup CONSTANT)
     Q_PROPERTY(LookupSettings *lookupSettings READ lookupSettings CONSTANT)
+    Q_PROPERTY(scanner::ScannerScreen *scanner READ scanner CONSTANT)
+    Q_PROPERTY(scanner::ScanReceiver *qslReceiver READ qslReceiver CONSTANT)
 public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
@@ -113,6 +121,7 @@ public:
     [[nodiscard]] StationSettings *station() const { return m_station; }
     [[nodiscard]] UserFieldSettings *userFields() const { return m_userFields; }
     [[nodiscard]] DateStyleSettings *dateStyle() const { return m_dateStyle; }
+    [[nodiscard]] LanguageSettings *language() const { return m_language; }
     [[nodiscard]] BandTableSettings *bandTable() const { return m_bandTable; }
     [[nodiscard]] MemberListDownload *lotwUsers() const { return m_lotwUsers; }
     [[nodiscard]] MemberListDownload *eqslUsers() const { return m_eqslUsers; }
@@ -130,8 +139,11 @@ public:
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
     [[nodiscard]] trx::ElecraftPanel *elecraft() const { return m_elecraft; }
     [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
+    [[nodiscard]] SyncScreen *sync() const { return m_sync; }
     [[nodiscard]] LookupScreen *lookup() const { return m_lookup; }
     [[nodiscard]] LookupSettings *lookupSettings() const { return m_lookupSettings; }
+    [[nodiscard]] scanner::ScannerScreen *scanner() const { return m_scanner; }
+    [[nodiscard]] scanner::ScanReceiver *qslReceiver() const { return m_qslReceiver; }
 
 signals:
     void currentTabChanged();
@@ -172,6 +184,7 @@ private:
     StationSettings *m_station;
     UserFieldSettings *m_userFields;
     DateStyleSettings *m_dateStyle;
+    LanguageSettings *m_language = nullptr;
     BandTableSettings *m_bandTable;
     MemberListDownload *m_lotwUsers;
     MemberListDownload *m_eqslUsers;
@@ -195,4 +208,10 @@ private:
     LookupSettings *m_lookupSettings = nullptr;
     std::unique_ptr<LookupLauncher> m_lookupLauncher;
     ClublogScreen *m_clublog;
+    // Syncing runs while the synced log is in use, whichever screen is shown.
+    logsync::SyncService *m_syncService;
+    SyncScreen *m_sync;
+    scanner::ScannerScreen *m_scanner;
+    // Cards are received whichever screen is shown.
+    scanner::ScanReceiver *m_qslReceiver;
 };

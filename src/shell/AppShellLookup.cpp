@@ -26,11 +26,14 @@ constexpr char kSampleReply[] =
 
 void AppShell::setUpLookup()
 {
-    m_lookup = new LookupScreen(m_app.defaults(), m_app.notifications(), *m_network, m_phone, this);
-    m_lookupSettings = new LookupSettings(m_app.defaults(), m_app.notifications(), this);
+    m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), m_app.notifications(),
+                                *m_network, m_phone, this);
+    m_lookupSettings =
+        new LookupSettings(m_app.defaults(), m_app.secrets(), m_app.notifications(), this);
     m_lookupLauncher = std::make_unique<LookupLauncher>(
         [this](const QString &callsign) { openLookup(LogTab, callsign, {}); });
     m_entryForm->setLookupService(m_lookupLauncher.get());
+    m_entryForm->setSecretStore(m_app.secrets());
     connect(m_logList, &LogListModel::lookupRequested, this,
             [this](const QString &callsign, const QString &service) {
                 openLookup(LogTab, callsign, service);

@@ -73,8 +73,7 @@ QStringList BandTableSettings::bandNames()
 
 QStringList BandTableSettings::columnTitles()
 {
-    return {QStringLiteral("Lower edge"), QStringLiteral("CW up to"), QStringLiteral("Phone from"),
-            QStringLiteral("Upper edge")};
+    return {tr("Lower edge"), tr("CW up to"), tr("Phone from"), tr("Upper edge")};
 }
 
 QString BandTableSettings::display(const QVariant &value)

@@ -43,13 +43,13 @@ void CountryFileSettings::loadFile(const QString &pathOrUrl)
 
 void CountryFileSettings::clublogStatus(const QString &status)
 {
-    m_statusLine = QString::fromLatin1(shelltexts::kClublogStatus).arg(status);
+    m_statusLine = shelltexts::shown(shelltexts::kClublogStatus).arg(status);
     emit changed();
 }
 
 void CountryFileSettings::clublogError(const QString &error)
 {
-    m_errorLine = QString::fromLatin1(shelltexts::kClublogError).arg(error);
+    m_errorLine = shelltexts::shown(shelltexts::kClublogError).arg(error);
     m_busy = false;
     emit changed();
 }

@@ -84,20 +84,20 @@ void LogbookFileImport::clearQuestion()
 
 QString LogbookFileImport::questionTitle()
 {
-    return QString::fromLatin1(shelltexts::kFileExistsTitle);
+    return shelltexts::shown(shelltexts::kFileExistsTitle);
 }
 
 QString LogbookFileImport::questionMessage()
 {
-    return QString::fromLatin1(shelltexts::kFileExistsMessage);
+    return shelltexts::shown(shelltexts::kFileExistsMessage);
 }
 
 QString LogbookFileImport::overwriteText()
 {
-    return QString::fromLatin1(shelltexts::kOverwriteLogbook);
+    return shelltexts::shown(shelltexts::kOverwriteLogbook);
 }
 
 QString LogbookFileImport::cancelText()
 {
-    return QString::fromLatin1(shelltexts::kCancel);
+    return shelltexts::shown(shelltexts::kCancel);
 }

@@ -65,7 +65,7 @@ void LogbookSelection::leave()
 void LogbookSelection::createLogbook(const QString &name)
 {
     // Shorter names do nothing, as they always did; longer ones must be a plain file name.
-    if (const QString error = logbookfiles::logbookNameError(name);
+    if (const QString error = logbookfiles::shownLogbookNameError(name);
         name.size() >= 2 && !error.isEmpty()) {
         emit alertRequested(error, name);
         return;
@@ -73,7 +73,7 @@ void LogbookSelection::createLogbook(const QString &name)
     QString fileName;
     const auto result = logbookchoice::createLogbook(m_folder, name, &fileName);
     if (result == logbookchoice::CreateResult::NameGivenBefore) {
-        emit alertRequested(QString::fromLatin1(shelltexts::kNameGivenBefore), fileName);
+        emit alertRequested(shelltexts::shown(shelltexts::kNameGivenBefore), fileName);
         return;
     }
     if (result != logbookchoice::CreateResult::Created)
@@ -96,8 +96,8 @@ void LogbookSelection::deleteSelected()
     const QString name = selectedName();
     if (name.isEmpty() || !deleteEnabled())
         return;
-    // The synced logbook would be emptied rather than removed; it is listed only where its store
-    // exists, and this build has none.
+    // Emptying the synced logbook would delete every QSO on every device that shares it; it is
+    // never done from here.
     if (name == QLatin1String(logbookfiles::kSyncedLog))
         return;
     if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications, name) !=
@@ -132,35 +132,35 @@ QString LogbookSelection::selectedName() const
 
 QString LogbookSelection::deleteButtonText() const
 {
-    return QString::fromLatin1(selectedName() == QLatin1String(logbookfiles::kSyncedLog)
-                                   ? shelltexts::kDeleteAllQsos
-                                   : shelltexts::kDeleteLogFile);
+    return shelltexts::shown(selectedName() == QLatin1String(logbookfiles::kSyncedLog)
+                                 ? shelltexts::kDeleteAllQsos
+                                 : shelltexts::kDeleteLogFile);
 }
 
 QString LogbookSelection::newLogbookPrompt() const
 {
-    return QString::fromLatin1(m_phone ? shelltexts::kNewLogbookPhone
-                                       : shelltexts::kNewLogbookTablet);
+    return shelltexts::shown(m_phone ? shelltexts::kNewLogbookPhone
+                                     : shelltexts::kNewLogbookTablet);
 }
 
 QString LogbookSelection::deleteQuestion()
 {
-    return QString::fromLatin1(shelltexts::kDeleteQuestion);
+    return shelltexts::shown(shelltexts::kDeleteQuestion);
 }
 
 QString LogbookSelection::deleteActionText()
 {
-    return QString::fromLatin1(shelltexts::kDeleteLogbook);
+    return shelltexts::shown(shelltexts::kDeleteLogbook);
 }
 
 QString LogbookSelection::okayText()
 {
-    return QString::fromLatin1(shelltexts::kOkay);
+    return shelltexts::shown(shelltexts::kOkay);
 }
 
 QString LogbookSelection::cancelText()
 {
-    return QString::fromLatin1(shelltexts::kCancel);
+    return shelltexts::shown(shelltexts::kCancel);
 }
 
 void LogbookSelection::setSelected(int row)

@@ -7,6 +7,7 @@
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -16,6 +17,11 @@ namespace {
 
 const QString kLotwHost = QStringLiteral("LotwHost");
 const QString kEqslHost = QStringLiteral("EqslHost");
+
+QString shown(const char *text)
+{
+    return QCoreApplication::translate(memberlist::kTextContext, text);
+}
 
 } // namespace
 
@@ -47,7 +53,7 @@ void MemberListDownload::download()
 
 QString MemberListDownload::title() const
 {
-    return m_kind == Kind::Lotw ? QStringLiteral("LoTW users") : QStringLiteral("eQSL users");
+    return m_kind == Kind::Lotw ? tr("LoTW users") : tr("eQSL users");
 }
 
 void MemberListDownload::received()
@@ -55,7 +61,7 @@ void MemberListDownload::received()
     m_data += m_reply->readAll();
     const qint64 expected = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     m_progress = expected > 0 ? qMin(1.0, double(m_data.size()) / double(expected)) : 0.0;
-    m_label = QString::fromLatin1(memberlist::kLoadingData);
+    m_label = shown(memberlist::kLoadingData);
     emit stateChanged();
 }
 
@@ -79,12 +85,12 @@ void MemberListDownload::finished()
     const std::optional<memberlist::Stored> stored = memberlist::fromDownload(m_kind, m_data);
     m_data.clear();
     if (!stored) {
-        fail(QString::fromLatin1(memberlist::kNotAMemberList));
+        fail(shown(memberlist::kNotAMemberList));
         return;
     }
     store(stored->contents);
-    m_label = QString::fromLatin1(lotw ? memberlist::kLotwUsersRead : memberlist::kEqslUsersRead)
-                  .arg(stored->count);
+    m_label =
+        shown(lotw ? memberlist::kLotwUsersRead : memberlist::kEqslUsersRead).arg(stored->count);
     m_notifications.post(QString::fromLatin1(notifications::DownloadableDataChanged));
     emit stateChanged();
     emit done(true);
@@ -94,12 +100,12 @@ void MemberListDownload::finished()
 void MemberListDownload::fail(const QString &alert)
 {
     m_data.clear();
-    m_label = QString::fromLatin1(memberlist::kError);
+    m_label = shown(memberlist::kError);
     emit stateChanged();
     if (!alert.isEmpty())
-        emit alertRequested(QString::fromLatin1(m_kind == Kind::Lotw ? memberlist::kLotwNotLoaded
-                                                                     : memberlist::kEqslNotLoaded),
-                            alert);
+        emit alertRequested(
+            shown(m_kind == Kind::Lotw ? memberlist::kLotwNotLoaded : memberlist::kEqslNotLoaded),
+            alert);
     emit done(false);
 }
 

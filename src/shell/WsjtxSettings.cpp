@@ -69,8 +69,8 @@ QString WsjtxSettings::status() const
     if (!m_listener->error().isEmpty())
         return m_listener->error();
     if (m_listener->isListening())
-        return QStringLiteral("Listening on UDP port %1").arg(m_listener->port());
-    return QStringLiteral("Off");
+        return tr("Listening on UDP port %1").arg(m_listener->port());
+    return tr("Off");
 }
 
 bool WsjtxSettings::failed() const

@@ -75,7 +75,7 @@ void BleLink::close()
 
 QString BleLink::unavailableText() const
 {
-    return QStringLiteral("Bluetooth is not available!");
+    return tr("Bluetooth is not available!");
 }
 
 void BleLink::becomeOpen()

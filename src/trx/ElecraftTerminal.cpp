@@ -2,6 +2,8 @@
 
 #include "trx/CatNumbers.h"
 
+#include <QCoreApplication>
+
 namespace trx {
 namespace {
 
@@ -65,7 +67,8 @@ Commands ElecraftTerminal::takeTb(QByteArrayView reply, bool upperCase)
     if (m_send.isEmpty() && *buffered == 0 && m_rxToGo) {
         m_rxToGo = false;
         m_sending = false;
-        writeLine(QStringLiteral("### Receive ###"), Colour::Receive);
+        writeLine(QCoreApplication::translate("trx::ElecraftTerminal", "### Receive ###"),
+                  Colour::Receive);
         return {{"RX;", 0}};
     }
     return {};
@@ -100,7 +103,8 @@ void ElecraftTerminal::transmit()
         return;
     m_sending = true;
     m_missing = 0;
-    writeLine(QStringLiteral("### Transmit ###"), Colour::Transmit);
+    writeLine(QCoreApplication::translate("trx::ElecraftTerminal", "### Transmit ###"),
+              Colour::Transmit);
 }
 
 Commands ElecraftTerminal::abort()

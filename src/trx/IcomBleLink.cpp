@@ -100,7 +100,7 @@ void IcomBleLink::valueReceived(const QString &, const QByteArray &value)
 
 QString IcomBleLink::unavailableText() const
 {
-    return QStringLiteral("Can't access Bluetooth");
+    return tr("Can't access Bluetooth");
 }
 
 void IcomBleLink::reset()

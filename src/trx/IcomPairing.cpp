@@ -46,7 +46,8 @@ void IcomPairing::pairNow()
     m_accepted = false;
     if (!m_central->available()) {
         QMetaObject::invokeMethod(
-            this, [this] { emit notPaired(kNoBluetooth); }, Qt::QueuedConnection);
+            this, [this] { emit notPaired(tr(kNoBluetooth.toUtf8().constData())); },
+            Qt::QueuedConnection);
         return;
     }
     m_timer->start();
@@ -83,7 +84,7 @@ void IcomPairing::finish()
     if (m_accepted)
         emit paired(m_address, m_name);
     else
-        emit notPaired(m_address.isEmpty() ? kNotFound : kFailed);
+        emit notPaired(tr((m_address.isEmpty() ? kNotFound : kFailed).toUtf8().constData()));
 }
 
 } // namespace trx

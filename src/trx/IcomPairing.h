@@ -18,9 +18,13 @@ class IcomPairing : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPairingTimeoutMs = 15000;
-    static inline const QString kNotFound = QStringLiteral("Icom trcvr not found");
-    static inline const QString kFailed = QStringLiteral("Icom trcvr found, but pairing failed");
-    static inline const QString kNoBluetooth = QStringLiteral("Can't access Bluetooth");
+    // The reasons `notPaired` gives, in English; it hands them on translated.
+    static inline const QString kNotFound =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("trx::IcomPairing", "Icom trcvr not found"));
+    static inline const QString kFailed = QString::fromUtf8(
+        QT_TRANSLATE_NOOP("trx::IcomPairing", "Icom trcvr found, but pairing failed"));
+    static inline const QString kNoBluetooth =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("trx::IcomPairing", "Can't access Bluetooth"));
 
     /** The central becomes the pairing's child when it has no parent. */
     IcomPairing(BleCentral *central, const QUuid &installationId, QObject *parent = nullptr);

@@ -86,8 +86,8 @@ void TrxScreen::scanBluetooth()
         connect(m_bleScanner, &BleScanner::finished, this, &TrxScreen::bluetoothChanged);
     }
     if (!m_bleScanner->start(BleCentral::kGenericService)) {
-        emit alert(QStringLiteral("Bluetooth is not available!"),
-                   QStringLiteral("Do you have it enabled in the Privacy settings?"));
+        emit alert(tr("Bluetooth is not available!"),
+                   tr("Do you have it enabled in the Privacy settings?"));
         return;
     }
     emit bluetoothChanged();
@@ -359,14 +359,14 @@ void TrxScreen::setPollSeconds(double seconds)
 
 QString TrxScreen::pollText() const
 {
-    return QString::number(pollSeconds(), 'f', 1) + QStringLiteral(" sec");
+    return tr("%1 sec").arg(QString::number(pollSeconds(), 'f', 1));
 }
 
 QString TrxScreen::transceiveHint() const
 {
     if (!icom())
         return {};
-    return pollForData() ? kPollOffHint : kPollOnHint;
+    return tr((pollForData() ? kPollOffHint : kPollOnHint).toUtf8().constData());
 }
 
 QStringList TrxScreen::dataModeLabels() const
@@ -416,13 +416,13 @@ QString TrxScreen::connectTitle() const
     case LinkChoice::Kind::Rigctld:
         return up ? tr("Disconnect rigctld") : tr("Connect rigctld");
     case LinkChoice::Kind::Ble:
-        return up ? QStringLiteral("Disconnect BT") : QStringLiteral("Connect BT");
+        return up ? tr("Disconnect BT") : tr("Connect BT");
     case LinkChoice::Kind::IcomBle:
-        return up ? QStringLiteral("Disconnect Icom") : QStringLiteral("Connect Icom");
+        return up ? tr("Disconnect Icom") : tr("Connect Icom");
     case LinkChoice::Kind::Network:
         break;
     }
-    return up ? QStringLiteral("Disconnect WLAN") : QStringLiteral("Connect WLAN");
+    return up ? tr("Disconnect WLAN") : tr("Connect WLAN");
 }
 
 QString TrxScreen::frequencyText() const

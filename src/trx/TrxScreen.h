@@ -80,10 +80,11 @@ class TrxScreen : public QObject {
     Q_PROPERTY(QString statusText READ statusText NOTIFY statusChanged)
     Q_PROPERTY(bool statusIsError READ statusIsError NOTIFY statusChanged)
 public:
-    static inline const QString kPollOffHint =
-        QStringLiteral("Set the 'CI-V Transceive' option on your TRX to OFF!");
-    static inline const QString kPollOnHint =
-        QStringLiteral("Set the 'CI-V Transceive' option on your TRX to ON!");
+    // In English; transceiveHint() gives them translated.
+    static inline const QString kPollOffHint = QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "trx::TrxScreen", "Set the 'CI-V Transceive' option on your TRX to OFF!"));
+    static inline const QString kPollOnHint = QString::fromUtf8(
+        QT_TRANSLATE_NOOP("trx::TrxScreen", "Set the 'CI-V Transceive' option on your TRX to ON!"));
 
     TrxScreen(UserDefaults &defaults, TrxController &controller, QObject *parent = nullptr);
     ~TrxScreen() override;

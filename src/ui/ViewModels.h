@@ -11,6 +11,9 @@
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineMapItem.h"
 #include "map/GraylineScreen.h"
+#include "scanner/ReceivedCards.h"
+#include "scanner/ScanReceiver.h"
+#include "scanner/ScannerScreen.h"
 #include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
@@ -22,12 +25,14 @@
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
 #include "shell/DateStyleSettings.h"
+#include "shell/LanguageSettings.h"
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
 #include "shell/MemberListDownload.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "sync/SyncScreen.h"
 #include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
 
@@ -65,6 +70,13 @@ struct DateStyleSettingsForeign {
     Q_GADGET
     QML_FOREIGN(DateStyleSettings)
     QML_NAMED_ELEMENT(DateStyleSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct LanguageSettingsForeign {
+    Q_GADGET
+    QML_FOREIGN(LanguageSettings)
+    QML_NAMED_ELEMENT(LanguageSettings)
     QML_UNCREATABLE("made by the application shell")
 };
 
@@ -275,6 +287,12 @@ struct WsjtxSettingsForeign {
     QML_NAMED_ELEMENT(WsjtxSettings)
     QML_UNCREATABLE("made by the application shell")
 };
+struct SyncScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(SyncScreen)
+    QML_NAMED_ELEMENT(SyncScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
 
 // The callsign lookup page.
 struct LookupScreenForeign {
@@ -289,4 +307,25 @@ struct LookupSettingsForeign {
     QML_FOREIGN(LookupSettings)
     QML_NAMED_ELEMENT(LookupSettings)
     QML_UNCREATABLE("made by the application shell")
+};
+
+struct ScannerScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(scanner::ScannerScreen)
+    QML_NAMED_ELEMENT(ScannerScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct ScanReceiverForeign {
+    Q_GADGET
+    QML_FOREIGN(scanner::ScanReceiver)
+    QML_NAMED_ELEMENT(ScanReceiver)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct ReceivedCardsForeign {
+    Q_GADGET
+    QML_FOREIGN(scanner::ReceivedCards)
+    QML_NAMED_ELEMENT(ReceivedCards)
+    QML_UNCREATABLE("made by the scanner's receiver")
 };

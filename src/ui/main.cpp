@@ -4,6 +4,7 @@
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 #include "shell/AppShell.h"
+#include "shell/LanguageSettings.h"
 #include "shell/LaunchOptions.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -52,6 +54,12 @@ int main(int argc, char *argv[])
 
     AppDelegate app(DataFolder::resolve(QGuiApplication::arguments()));
     startup::didFinishLaunching(app);
+    // The screens keep one language for the whole run: the user's choice, else the system's.
+    QTranslator translator;
+    if (LanguageSettings::loadTranslation(
+            translator, LanguageSettings::uiLocale(LanguageSettings::storedChoice(app.defaults()),
+                                                   QLocale::system())))
+        QGuiApplication::installTranslator(&translator);
     const bool phone = usePhoneLayout(options->layout);
     AppShell shell(app, phone);
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "net/UdpListener.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class QUdpSocket;
 class UserDefaults;
 
 namespace wsjtx {
@@ -34,9 +35,9 @@ public:
     /** Opens the port (0: any free one); the error text, empty when listening. */
     QString listen(quint16 port);
     void stop();
-    [[nodiscard]] bool isListening() const;
+    [[nodiscard]] bool isListening() const { return m_socket.isListening(); }
     /** The port listened on; 0 when closed. */
-    [[nodiscard]] quint16 port() const;
+    [[nodiscard]] quint16 port() const { return m_socket.port(); }
     /** Why the port could not be opened; empty while listening or off. */
     [[nodiscard]] const QString &error() const { return m_error; }
 
@@ -47,10 +48,9 @@ signals:
 
 private:
     void followDefaults();
-    void readPending();
 
     UserDefaults *m_defaults = nullptr;
-    QUdpSocket *m_socket = nullptr;
+    net::UdpListener m_socket{QStringLiteral("WSJT-X")};
     QString m_error;
 };
 

@@ -70,19 +70,21 @@ void WsjtxLogger::receive(const WsjtxMessage &message)
     } else if (message.type == WsjtxMessage::LoggedAdif) {
         const QList<adif::AdifRecord> records = adifRecords(message.adif);
         if (records.isEmpty()) {
-            const QString reason = QStringLiteral("No QSO in the ADIF text from %1").arg(sender);
-            qWarning("%s", qPrintable(reason));
-            emit qsoSkipped(reason, Skip::Unreadable);
+            qWarning("%s",
+                     qPrintable(QStringLiteral("No QSO in the ADIF text from %1").arg(sender)));
+            emit qsoSkipped(tr("No QSO in the ADIF text from %1").arg(sender), Skip::Unreadable);
         }
         for (const adif::AdifRecord &record : records.mid(0, kMaxRecordsPerMessage))
             offer(record, sender);
         if (records.size() > kMaxRecordsPerMessage) {
-            const QString reason =
-                QStringLiteral("%1 more QSOs in one ADIF text from %2 not logged")
-                    .arg(records.size() - kMaxRecordsPerMessage)
-                    .arg(sender);
-            qWarning("%s", qPrintable(reason));
-            emit qsoSkipped(reason, Skip::Unreadable);
+            const qsizetype more = records.size() - kMaxRecordsPerMessage;
+            qWarning("%s",
+                     qPrintable(QStringLiteral("%1 more QSOs in one ADIF text from %2 not logged")
+                                    .arg(more)
+                                    .arg(sender)));
+            emit qsoSkipped(
+                tr("%1 more QSOs in one ADIF text from %2 not logged").arg(more).arg(sender),
+                Skip::Unreadable);
         }
     }
 }
@@ -95,29 +97,33 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
     adif::ReadRecord read = adif::readAdifRecord(record, context);
     QsoClass &qso = read.qso;
     if (!read.errors.isEmpty()) {
-        const QString reason = printable(
-            QStringLiteral("%1 from %2 not logged: %3%4")
-                .arg(describe(qso), sender, read.errors.join(QString()), shortened(record.text))
-                .simplified());
-        qWarning("%s", qPrintable(reason));
-        emit qsoSkipped(reason, Skip::Unreadable);
+        const auto reason = [&](const QString &pattern) {
+            return printable(
+                pattern
+                    .arg(describe(qso), sender, read.errors.join(QString()), shortened(record.text))
+                    .simplified());
+        };
+        qWarning("%s", qPrintable(reason(QStringLiteral("%1 from %2 not logged: %3%4"))));
+        emit qsoSkipped(reason(tr("%1 from %2 not logged: %3%4")), Skip::Unreadable);
         return;
     }
     if (const std::optional<Skip> duplicate = duplicateOf(qso)) {
-        const QString reason = QStringLiteral("%1: %2").arg(
-            describe(qso), *duplicate == Skip::JustLogged
-                               ? QStringLiteral("just logged")
-                               : QStringLiteral("already in the logbook"));
-        qInfo("%s", qPrintable(reason));
-        emit qsoSkipped(reason, *duplicate);
+        const bool just = *duplicate == Skip::JustLogged;
+        qInfo("%s", qPrintable(QStringLiteral("%1: %2").arg(
+                        describe(qso), just ? QStringLiteral("just logged")
+                                            : QStringLiteral("already in the logbook"))));
+        emit qsoSkipped(QStringLiteral("%1: %2").arg(
+                            describe(qso), just ? tr("just logged") : tr("already in the logbook")),
+                        *duplicate);
         return;
     }
     const WriteResult stored = m_log.saveNewQSOtoLog(qso);
     if (!stored) {
-        const QString reason = QStringLiteral("%1 not stored in %2: %3")
-                                   .arg(describe(qso), m_log.logDbName(), stored.error);
-        qWarning("%s", qPrintable(reason));
-        emit qsoSkipped(reason, Skip::NotStored);
+        qWarning("%s", qPrintable(QStringLiteral("%1 not stored in %2: %3")
+                                      .arg(describe(qso), m_log.logDbName(), stored.error)));
+        emit qsoSkipped(
+            tr("%1 not stored in %2: %3").arg(describe(qso), m_log.logDbName(), stored.error),
+            Skip::NotStored);
         return;
     }
     qso.rowid = stored.rowid;

@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <functional>
 
@@ -38,6 +39,23 @@ const QByteArray kUsb = "<call:5>K1ABC <qso_date:8>20250615 <time_on:6>121000 <b
 const QByteArray kUnknown = "<call:5>4U1UN <qso_date:8>20250615 <time_on:6>122000 <band:3>40m "
                             "<freq:8>7.010000  <mode:2>CW <dxcc:1>0 <qsl_rcvd:1>Y "
                             "<lotw_qsl_rcvd:1>N <eor>\r\n";
+
+/** Club Log's texts in German, so the test needs no compiled translation file. */
+class GermanClublog : public QTranslator {
+public:
+    QString translate(const char *context, const char *sourceText, const char * = nullptr,
+                      int = -1) const override
+    {
+        if (qstrcmp(context, "ClublogTexts") != 0)
+            return {};
+        if (qstrcmp(sourceText, "Error: %1") == 0)
+            return QStringLiteral("Fehler: %1");
+        if (qstrcmp(sourceText, "Finished: %1") == 0)
+            return QStringLiteral("Fertig: %1");
+        return {};
+    }
+    [[nodiscard]] bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -191,8 +209,8 @@ private slots:
         }
         if (status == 0)
             QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Error while fetching: .*"));
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->notifications(),
-                             f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
+                             f.app->notifications(), f.app->clock(), *network);
         screen.setShown(true);
         QCOMPARE(screen.waitingText(), QStringLiteral("2 QSO(s) not uploaded yet"));
         screen.setUser(account().user);
@@ -230,12 +248,42 @@ private slots:
         QFETCH(QString, line);
         if (!full)
             f.store({qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "X")});
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->notifications(),
-                             f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
+                             f.app->notifications(), f.app->clock(), *network);
         full ? screen.uploadAll() : screen.uploadNew();
         QTRY_VERIFY_WITH_TIMEOUT(screen.buttonsEnabled(), 20000);
         QCOMPARE(screen.status(), line);
         QVERIFY(server->requests().isEmpty());
+    }
+
+    void translatedAnswersKeepTheirMeaning_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("refused") << 403 << "Fehler: Invalid password";
+        QTest::newRow("accepted") << 200 << "Fertig: OK";
+    }
+
+    void translatedAnswersKeepTheirMeaning()
+    {
+        // The screen tells an error by the words of the status line: in another language too.
+        QFETCH(int, status);
+        QFETCH(QString, line);
+        GermanClublog german;
+        QVERIFY(QCoreApplication::installTranslator(&german));
+        storeSmallLog();
+        if (status == 403)
+            server->answer(kPath, {403, "Invalid password", false});
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
+                             f.app->notifications(), f.app->clock(), *network);
+        screen.setUser(account().user);
+        screen.setPassword(account().password);
+        screen.setCallsign(account().callsign);
+        screen.uploadNew();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.buttonsEnabled(), 20000);
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(screen.status(), line);
+        QCOMPARE(screen.statusIsError(), status != 200);
     }
 
     void changesDuringTheUploadStayWaiting_data()
@@ -293,8 +341,8 @@ private slots:
 
     void realTimeUploadFollowsSavedQsos()
     {
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->notifications(),
-                             f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
+                             f.app->notifications(), f.app->clock(), *network);
         screen.setUser(account().user);
         screen.setPassword(account().password);
         screen.setCallsign(account().callsign);

@@ -33,8 +33,8 @@ private slots:
                                     {"lotwlastqsl", "2025-06-01 "
                                                     "00:00:00"}});
         QNetworkAccessManager network;
-        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->notifications(),
-                          network);
+        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
+                          f.app->notifications(), network);
         QAbstractItemModelTester tester(screen.results());
         QVERIFY(screen.useDetails());
         screen.load();
@@ -71,8 +71,8 @@ private slots:
         QFETCH(QString, shown);
         f.app->log().saveLotwPrefs({{"lotwlastqsl", "2025-06-01 00:00:00"}});
         QNetworkAccessManager network;
-        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->notifications(),
-                          network);
+        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
+                          f.app->notifications(), network);
         screen.setLastQsl(typed);
         screen.normaliseLastQsl();
         QCOMPARE(screen.lastQsl(), shown);
@@ -84,16 +84,16 @@ private slots:
     void accountIsSavedWhenEditingEnds()
     {
         QNetworkAccessManager network;
-        LotwScreen lotw(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->notifications(),
-                        network);
+        LotwScreen lotw(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
+                        f.app->notifications(), network);
         lotw.setUser("k1abc");
         lotw.setPassword("pw&1");
         QCOMPARE(f.app->log().readPrefsForEntry("lotwuser"), QString());
         lotw.saveAccount();
         QCOMPARE(f.app->log().getLotwPrefs().value("lotwpassword").toString(),
                  QStringLiteral("pw&1"));
-        EqslScreen eqsl(f.app->log(), f.app->defaults(), f.app->notifications(), f.app->clock(),
-                        network);
+        EqslScreen eqsl(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->notifications(),
+                        f.app->clock(), network);
         QCOMPARE(eqsl.status(), QStringLiteral("User name or password missing"));
         eqsl.setUser("k1abc");
         eqsl.setPassword("pw;2");
@@ -114,8 +114,8 @@ private slots:
         server.answer("/qslcard/ImportADIF.cfm", {200, "Result: 1 out of 1 records added", false});
         f.app->defaults().setValue("EqslHost", server.url());
         QNetworkAccessManager network;
-        EqslScreen screen(f.app->log(), f.app->defaults(), f.app->notifications(), f.app->clock(),
-                          network);
+        EqslScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->notifications(),
+                          f.app->clock(), network);
         screen.upload({qint64(2)});
         QCOMPARE(screen.status(), QStringLiteral("Uploading ..."));
         QTRY_VERIFY_WITH_TIMEOUT(screen.confirmVisible(), 10000);

@@ -100,8 +100,10 @@ private slots:
         QCOMPARE(defaults.string("QRZ_UserName"), QStringLiteral("me"));
         // Kept Base64 like every service password, read back as typed.
         QCOMPARE(defaults.string("QRZ_PassWord"), formats::base64FromText("p;w&1"));
-        QCOMPARE(lookup::LookupAccount::read(defaults, lookup::Service::Qrz).password,
-                 QStringLiteral("p;w&1"));
+        QCOMPARE(
+            lookup::LookupAccount::read(f.app->defaults(), f.app->secrets(), lookup::Service::Qrz)
+                .password,
+            QStringLiteral("p;w&1"));
         QCOMPARE(ui.shell->entryForm()->lookupTitle(), QStringLiteral("QRZ"));
         ui.shell->entryForm()->setField("callsign", "DL1ABC");
         QVERIFY(ui.shell->entryForm()->lookupVisible());

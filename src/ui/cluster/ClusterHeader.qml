@@ -12,8 +12,8 @@ RowLayout {
 
     Label {
         text: header.screen.connected ? header.screen.title
-                                      : header.screen.busy ? "Connecting to " + header.screen.nodeName + "…"
-                                                           : "Disconnected"
+                                      : header.screen.busy ? qsTr("Connecting to %1…").arg(header.screen.nodeName)
+                                                           : qsTr("Disconnected")
         font.pixelSize: Theme.headingSize
         font.weight: Font.DemiBold
         elide: Text.ElideRight
@@ -29,7 +29,8 @@ RowLayout {
         objectName: "connectButton"
         text: header.screen.buttonTitle
         highlighted: true
-        Material.accent: header.screen.buttonTitle === "Disconnect" ? Material.Red : Material.Blue
+        // Red while a session is up or being set up, whatever language the button speaks.
+        Material.accent: header.screen.connected || header.screen.busy ? Material.Red : Material.Blue
         font.pixelSize: Theme.bodySize
         onClicked: header.screen.toggleConnection()
     }

@@ -45,7 +45,7 @@ ColumnLayout {
         id: command
         objectName: "clusterCommand"
         Layout.fillWidth: true
-        placeholderText: "Command"
+        placeholderText: qsTr("Command")
         font.family: "monospace"
         font.pixelSize: Theme.bodySize
         inputMethodHints: Qt.ImhNoPredictiveText
@@ -66,7 +66,7 @@ ColumnLayout {
                 required property int index
                 required property string modelData
                 Layout.fillWidth: true
-                text: modelData.length > 0 ? modelData : "Macro " + (index + 1)
+                text: modelData.length > 0 ? modelData : qsTr("Macro %1").arg(index + 1)
                 enabled: terminal.screen.connected
                 font.pixelSize: Theme.smallSize
                 flat: true

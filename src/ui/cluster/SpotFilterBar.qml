@@ -19,7 +19,7 @@ RowLayout {
     }
     TextField {
         objectName: "spotSearch"
-        placeholderText: "Search callsign"
+        placeholderText: qsTr("Search callsign")
         text: bar.screen.spots.search
         onTextEdited: bar.screen.spots.search = text
         inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText

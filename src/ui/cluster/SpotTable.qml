@@ -14,12 +14,12 @@ Pane {
     clip: true
 
     readonly property var columns: compact
-        ? [ { title: "Call", width: 110 }, { title: "kHz", width: 90 }, { title: "Mode", width: 56 },
-            { title: "Entity", width: 0 }, { title: "Age", width: 60 } ]
-        : [ { title: "Call", width: 110 }, { title: "kHz", width: 84 }, { title: "Mode", width: 58 },
-            { title: "Comment", width: 0 }, { title: "Entity", width: 56 }, { title: "IOTA", width: 60 },
-            { title: "Distance", width: 86 }, { title: "Hdg", width: 46 }, { title: "Spotter", width: 76 },
-            { title: "Age", width: 64 } ]
+        ? [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 90 }, { title: qsTr("Mode"), width: 56 },
+            { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 60 } ]
+        : [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 58 },
+            { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 56 }, { title: "IOTA", width: 60 },
+            { title: qsTr("Distance"), width: 86 }, { title: qsTr("Hdg"), width: 46 }, { title: qsTr("Spotter"), width: 76 },
+            { title: qsTr("Age"), width: 64 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)
@@ -38,6 +38,8 @@ Pane {
                     required property int index
                     width: table.columnWidth(index)
                     text: table.columns[index].title
+                    elide: Text.ElideRight
+                    rightPadding: 4
                     font.pixelSize: Theme.smallSize
                     font.weight: Font.DemiBold
                     opacity: 0.7
@@ -127,9 +129,9 @@ Pane {
         id: spotMenu
         property int row: -1
         function openFor(r) { row = r; popup() }
-        MenuItem { text: "Use data for new QSO"; onTriggered: table.screen.useDataInLog(spotMenu.row) }
-        MenuItem { text: "QSY TRX"; onTriggered: table.screen.qsyTrx(spotMenu.row) }
-        MenuItem { text: "Show all spots"; onTriggered: table.screen.showAllSpots(spotMenu.row) }
-        MenuItem { text: "Look up"; onTriggered: table.screen.lookUp(spotMenu.row) }
+        MenuItem { text: qsTr("Use data for new QSO"); onTriggered: table.screen.useDataInLog(spotMenu.row) }
+        MenuItem { text: qsTr("QSY TRX"); onTriggered: table.screen.qsyTrx(spotMenu.row) }
+        MenuItem { text: qsTr("Show all spots"); onTriggered: table.screen.showAllSpots(spotMenu.row) }
+        MenuItem { text: qsTr("Look up"); onTriggered: table.screen.lookUp(spotMenu.row) }
     }
 }

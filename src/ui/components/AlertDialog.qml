@@ -5,7 +5,7 @@ import QtQuick.Controls
 Dialog {
     id: dialog
     property alias message: messageLabel.text
-    property string okayText: "Okay"
+    property string okayText: qsTr("Okay")
 
     function show(heading, text) {
         title = heading

@@ -6,8 +6,8 @@ import QtQuick.Layouts
 Dialog {
     id: dialog
     property alias prompt: promptLabel.text
-    property string okayText: "Okay"
-    property string cancelText: "Cancel"
+    property string okayText: qsTr("Okay")
+    property string cancelText: qsTr("Cancel")
     signal entered(string name)
 
     modal: true

@@ -22,6 +22,9 @@ Loader {
         case "transceiver": return transceiver
         case "wsjtx": return wsjtxSettings
         case "lookupaccounts": return lookupSettings
+        case "sync": return syncSettings
+        case "language": return languageSettings
+        case "scanner": return scannerPage
         }
         return null
     }
@@ -50,4 +53,14 @@ Loader {
     Component { id: transceiver; TransceiverPage { screen: loader.shell.trx; elecraft: loader.shell.elecraft } }
     Component { id: wsjtxSettings; WsjtxPage { settings: loader.shell.wsjtx } }
     Component { id: lookupSettings; LookupSettingsPage { settings: loader.shell.lookupSettings } }
+    Component { id: syncSettings; SyncedLogPage { screen: loader.shell.sync } }
+    Component { id: languageSettings; LanguagePage { language: loader.shell.language } }
+    Component {
+        id: scannerPage
+        ScannerPage {
+            scanner: loader.shell.scanner
+            receiver: loader.shell.qslReceiver
+            compact: loader.shell.phone
+        }
+    }
 }

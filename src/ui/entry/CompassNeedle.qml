@@ -18,7 +18,7 @@ Item {
         border.color: Qt.rgba(0.5, 0.5, 0.5, 0.6)
     }
     Repeater {
-        model: ["N", "E", "S", "W"]
+        model: [qsTr("N", "compass north"), qsTr("E", "compass east"), qsTr("S", "compass south"), qsTr("W", "compass west")]
         Label {
             required property int index
             required property string modelData

@@ -25,7 +25,7 @@ Dialog {
     signal chosen(var mode, var power, var state, var county, var entity, bool valid,
                   int colorCode)
 
-    title: "Details"
+    title: qsTr("Details")
     modal: true
     anchors.centerIn: Overlay.overlay
     width: Math.min(parent ? parent.width - 32 : 520, 520)
@@ -63,26 +63,26 @@ Dialog {
         columnSpacing: Theme.spacing
         rowSpacing: 6
 
-        Label { text: "Mode" }
+        Label { text: qsTr("Mode") }
         ComboBox { id: modeBox; model: dialog.form.modes(); Layout.fillWidth: true }
 
-        Label { text: "Power" }
+        Label { text: qsTr("Power") }
         RowLayout {
             Layout.fillWidth: true
             ComboBox {
                 id: powerBox
-                model: dialog.form.powerPresets().concat(["Other"])
+                model: dialog.form.powerPresets().concat([qsTr("Other")])
                 Layout.preferredWidth: 170
             }
             TextField {
                 id: powerField
                 enabled: powerBox.currentIndex === dialog.form.powerPresets().length
-                placeholderText: "e.g. 100W"
+                placeholderText: qsTr("e.g. 100W")
                 Layout.fillWidth: true
             }
         }
 
-        Label { text: "State, county"; visible: dialog.countyAsked }
+        Label { text: qsTr("State, county"); visible: dialog.countyAsked }
         CountyPicker {
             id: countyPicker
             form: dialog.form
@@ -90,17 +90,17 @@ Dialog {
             Layout.fillWidth: true
         }
 
-        Label { text: "Entity" }
+        Label { text: qsTr("Entity") }
         ComboBox {
             id: entityBox
-            model: ["As the callsign says"].concat(dialog.entityList.map(e => e.prefix + "  " + e.name))
+            model: [qsTr("As the callsign says")].concat(dialog.entityList.map(e => e.prefix + "  " + e.name))
             Layout.fillWidth: true
         }
 
-        Label { text: "Counts for DXCC" }
+        Label { text: qsTr("Counts for DXCC") }
         Switch { id: validSwitch; objectName: "detailsValidSwitch" }
 
-        Label { text: "Colour" }
+        Label { text: qsTr("Colour") }
         ComboBox { id: colorBox; model: dialog.form.colorNames(); Layout.fillWidth: true }
     }
 }

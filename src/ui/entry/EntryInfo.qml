@@ -52,7 +52,7 @@ RowLayout {
                 font.pixelSize: Theme.smallSize - 1
                 opacity: 0.6
             }
-            Label { text: "Entity"; font.pixelSize: Theme.smallSize; visible: root.form.dxInfo.length > 0 }
+            Label { text: qsTr("Entity"); font.pixelSize: Theme.smallSize; visible: root.form.dxInfo.length > 0 }
             Label {
                 objectName: "dxInfo"
                 text: root.form.dxInfo
@@ -60,7 +60,7 @@ RowLayout {
                 font.family: "monospace"
                 font.pixelSize: Theme.smallSize - 1
             }
-            Label { text: "Station"; font.pixelSize: Theme.smallSize; visible: root.form.workedInfo.length > 0 }
+            Label { text: qsTr("Station"); font.pixelSize: Theme.smallSize; visible: root.form.workedInfo.length > 0 }
             Label {
                 objectName: "workedInfo"
                 text: root.form.workedInfo
@@ -70,7 +70,7 @@ RowLayout {
             }
         }
         Label {
-            text: root.form.dxModeSummary.length > 0 ? "Entity  " + root.form.dxModeSummary : ""
+            text: root.form.dxModeSummary.length > 0 ? qsTr("Entity  %1").arg(root.form.dxModeSummary) : ""
             visible: text.length > 0
             font.pixelSize: Theme.smallSize
             opacity: 0.8

@@ -81,7 +81,7 @@ Item {
     FileDialog {
         id: saveExport
         fileMode: FileDialog.SaveFile
-        nameFilters: ["ADIF files (*.adif *.adi)"]
+        nameFilters: [qsTr("ADIF files (*.adif *.adi)")]
         onAccepted: actions.list.saveExport(selectedFile)
     }
 

@@ -35,8 +35,8 @@ RowLayout {
     }
     Label {
         text: bar.list.markedCount > 0
-              ? bar.list.markedCount + " of " + bar.list.count + " marked"
-              : bar.list.count + (bar.list.count === 1 ? " QSO" : " QSOs")
+              ? qsTr("%1 of %2 marked").arg(bar.list.markedCount).arg(bar.list.count)
+              : (bar.list.count === 1 ? qsTr("1 QSO") : qsTr("%1 QSOs").arg(bar.list.count))
         font.pixelSize: Theme.smallSize
         opacity: 0.75
         elide: Text.ElideRight
@@ -46,7 +46,7 @@ RowLayout {
     }
     Button {
         objectName: "exportButton"
-        text: "Export"
+        text: qsTr("Export")
         visible: !bar.hideExport || bar.list.exportEnabled
         enabled: bar.list.exportEnabled
         flat: true

@@ -16,7 +16,7 @@ Page {
 
     title: page.screen.askedCallsign.length > 0
            ? page.screen.service + ": " + page.screen.askedCallsign
-           : page.screen.service + " lookup"
+           : qsTr("%1 lookup").arg(page.screen.service)
 
     // The map redraws while this page shows it.
     Binding {
@@ -69,7 +69,7 @@ Page {
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "useButton"
-                text: "Use for new QSO"
+                text: qsTr("Use for new QSO")
                 highlighted: true
                 enabled: page.screen.canUse
                 font.pixelSize: Theme.bodySize
@@ -78,8 +78,8 @@ Page {
         }
 
         Label {
-            text: page.screen.busy ? "Asking " + page.screen.service + " ..."
-                                   : "No data"
+            text: page.screen.busy ? qsTr("Asking %1 ...").arg(page.screen.service)
+                                   : qsTr("No data")
             visible: page.screen.rows.length === 0
             font.pixelSize: Theme.bodySize
             opacity: 0.7
@@ -176,7 +176,7 @@ Page {
         }
         Label {
             anchors.centerIn: parent
-            text: picture.status === Image.Loading ? "Loading picture ..." : "No picture"
+            text: picture.status === Image.Loading ? qsTr("Loading picture ...") : qsTr("No picture")
             visible: picture.status !== Image.Ready
             font.pixelSize: Theme.smallSize
             opacity: 0.6

@@ -20,7 +20,15 @@ Page {
             width: Math.min(parent.width - 2 * Theme.margin, Theme.contentWidth)
             spacing: Theme.spacing
 
-            Label { text: "Look callsigns up with"; font.pixelSize: Theme.bodySize }
+            Label {
+                objectName: "keyringWarning"
+                text: page.settings.keyringWarning
+                visible: text.length > 0
+                color: "#d32f2f"
+                wrapMode: Text.WordWrap
+                Layout.fillWidth: true
+            }
+            Label { text: qsTr("Look callsigns up with"); font.pixelSize: Theme.bodySize }
             RowLayout {
                 spacing: Theme.spacing
                 RadioButton {
@@ -40,7 +48,7 @@ Page {
             }
 
             Account {
-                heading: "QRZ account (an XML subscription)"
+                heading: qsTr("QRZ account (an XML subscription)")
                 user: page.settings.qrzUser
                 password: page.settings.qrzPassword
                 onUserEdited: (text) => page.settings.qrzUser = text
@@ -48,7 +56,7 @@ Page {
                 objectName: "qrzAccount"
             }
             Account {
-                heading: "HamQTH account"
+                heading: qsTr("HamQTH account")
                 user: page.settings.hamQthUser
                 password: page.settings.hamQthPassword
                 onUserEdited: (text) => page.settings.hamQthUser = text
@@ -56,8 +64,8 @@ Page {
                 objectName: "hamQthAccount"
             }
             Label {
-                text: "The lookup button of the entry form shows once the chosen service has a user "
-                      + "name and a password."
+                text: qsTr("The lookup button of the entry form shows once the chosen service has a user "
+                      + "name and a password.")
                 opacity: 0.75
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
@@ -85,7 +93,7 @@ Page {
         TextField {
             objectName: account.objectName + "User"
             text: account.user
-            placeholderText: "User name"
+            placeholderText: qsTr("User name")
             inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
             Layout.fillWidth: true
             Layout.maximumWidth: 360
@@ -94,7 +102,7 @@ Page {
         TextField {
             objectName: account.objectName + "Password"
             text: account.password
-            placeholderText: "Password"
+            placeholderText: qsTr("Password")
             echoMode: TextInput.Password
             inputMethodHints: Qt.ImhSensitiveData | Qt.ImhNoPredictiveText
             Layout.fillWidth: true

@@ -45,13 +45,13 @@ Page {
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "pickButton"
-                text: page.compact ? "Date" : "Date and time"
+                text: page.compact ? qsTr("Date") : qsTr("Date and time")
                 font.pixelSize: Theme.bodySize
                 onClicked: picker.openAt(page.screen.moment)
             }
             Button {
                 objectName: "nowButton"
-                text: "Now"
+                text: qsTr("Now")
                 font.pixelSize: Theme.bodySize
                 highlighted: !page.screen.live
                 onClicked: page.screen.showNow()
@@ -108,14 +108,14 @@ Page {
                 font.pixelSize: Theme.bodySize
                 font.weight: Font.DemiBold
             }
-            Legend { colour: "#e01b1b"; text: "Short path" }
-            Legend { colour: "#1f3fe0"; text: "Long path" }
-            Legend { colour: "#1b9e3e"; text: "Own station" }
-            Legend { colour: "#d62828"; text: "Far station" }
-            Legend { colour: "#ffd21f"; text: "Sun overhead" }
+            Legend { colour: "#e01b1b"; text: qsTr("Short path") }
+            Legend { colour: "#1f3fe0"; text: qsTr("Long path") }
+            Legend { colour: "#1b9e3e"; text: qsTr("Own station") }
+            Legend { colour: "#d62828"; text: qsTr("Far station") }
+            Legend { colour: "#ffd21f"; text: qsTr("Sun overhead") }
         }
         Label {
-            text: "Tap the map for the far station; press and hold to move the own station."
+            text: qsTr("Tap the map for the far station; press and hold to move the own station.")
             font.pixelSize: Theme.smallSize
             opacity: 0.7
             wrapMode: Text.Wrap

@@ -11,7 +11,7 @@ Dialog {
     readonly property int firstYear: 1970
     readonly property int yearCount: 131
 
-    title: "Date and time (UTC)"
+    title: qsTr("Date and time (UTC)")
     modal: true
     standardButtons: Dialog.Ok | Dialog.Cancel
     anchors.centerIn: Overlay.overlay
@@ -41,7 +41,7 @@ Dialog {
         Tumbler {
             id: month
             objectName: "monthTumbler"
-            model: ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
+            model: [qsTr("Jan"), qsTr("Feb"), qsTr("Mar"), qsTr("Apr"), qsTr("May"), qsTr("Jun"), qsTr("Jul"), qsTr("Aug"), qsTr("Sep"), qsTr("Oct"), qsTr("Nov"), qsTr("Dec")]
         }
         Tumbler {
             id: year

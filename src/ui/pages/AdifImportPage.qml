@@ -20,23 +20,23 @@ Page {
             Layout.fillWidth: true
             spacing: 8
             Button {
-                text: "Paste"
+                text: qsTr("Paste")
                 enabled: !page.adifImport.importing
                 onClicked: page.adifImport.importAdif(Clipboard.text())
             }
             Button {
-                text: "Open file\u2026"
+                text: qsTr("Open file\u2026")
                 enabled: !page.adifImport.importing
                 onClicked: fileDialog.open()
             }
             Button {
-                text: "Reset"
+                text: qsTr("Reset")
                 enabled: !page.adifImport.importing
                 onClicked: page.adifImport.reset()
             }
             Button {
                 objectName: "importButton"
-                text: "Import"
+                text: qsTr("Import")
                 highlighted: true
                 enabled: page.adifImport.importEnabled
                 onClicked: page.adifImport.startImport()
@@ -47,7 +47,7 @@ Page {
             objectName: "status"
             text: page.adifImport.status.length > 0
                   ? page.adifImport.status
-                  : "Paste ADIF text or open an ADIF file (.adi, .adif)."
+                  : qsTr("Paste ADIF text or open an ADIF file (.adi, .adif).")
             opacity: page.adifImport.status.length > 0 ? 1 : 0.75
             font.pixelSize: Theme.bodySize
             wrapMode: Text.Wrap
@@ -69,7 +69,7 @@ Page {
                 wrapMode: TextEdit.WrapAnywhere
                 font.family: "monospace"
                 font.pixelSize: Theme.smallSize
-                placeholderText: "No ADIF text loaded."
+                placeholderText: qsTr("No ADIF text loaded.")
                 padding: 10
                 background: Rectangle {
                     color: Material.theme === Material.Dark ? "#1e1e1e" : "#f5f5f5"
@@ -82,8 +82,8 @@ Page {
 
     FileDialog {
         id: fileDialog
-        title: "Open ADIF file"
-        nameFilters: ["ADIF files (*.adi *.adif *.ADI *.ADIF)", "All files (*)"]
+        title: qsTr("Open ADIF file")
+        nameFilters: [qsTr("ADIF files (*.adi *.adif *.ADI *.ADIF)"), qsTr("All files (*)")]
         onAccepted: page.adifImport.loadFile(selectedFile.toString())
     }
 }

@@ -25,8 +25,8 @@ Page {
 
             Label {
                 text: page.bandTable.wholeKHz
-                      ? "Frequencies in whole kHz. Below \u201cCW up to\u201d counts as CW, from \u201cPhone from\u201d as phone, between them as digital."
-                      : "Frequencies in kHz. Below \u201cCW up to\u201d counts as CW, from \u201cPhone from\u201d as phone, between them as digital."
+                      ? qsTr("Frequencies in whole kHz. Below \u201cCW up to\u201d counts as CW, from \u201cPhone from\u201d as phone, between them as digital.")
+                      : qsTr("Frequencies in kHz. Below \u201cCW up to\u201d counts as CW, from \u201cPhone from\u201d as phone, between them as digital.")
                 opacity: 0.75
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
@@ -41,7 +41,7 @@ Page {
                 Layout.fillWidth: true
 
                 Label {
-                    text: "Band"
+                    text: qsTr("Band")
                     verticalAlignment: Text.AlignBottom
                     Layout.fillHeight: true
                     font.pixelSize: Theme.smallSize

@@ -15,7 +15,7 @@ ScrollView {
         x: Theme.margin
         spacing: Theme.spacing
 
-        Heading { text: "Nodes" }
+        Heading { text: qsTr("Nodes") }
         Repeater {
             model: page.screen.nodes.nodes
             RowLayout {
@@ -30,7 +30,7 @@ ScrollView {
                     Layout.fillWidth: true
                 }
                 Button {
-                    text: "Delete"
+                    text: qsTr("Delete")
                     flat: true
                     onClicked: page.screen.nodes.remove(index)
                 }
@@ -38,16 +38,30 @@ ScrollView {
         }
         RowLayout {
             Layout.fillWidth: true
-            TextField { id: nodeName; placeholderText: "Name"; Layout.preferredWidth: 140 }
-            TextField { id: nodeAddress; placeholderText: "Address"; Layout.fillWidth: true }
+            // Narrow windows shrink the fields, never the address to nothing.
+            TextField {
+                id: nodeName
+                placeholderText: qsTr("Name")
+                Layout.preferredWidth: 140
+                Layout.minimumWidth: 70
+                Layout.fillWidth: true
+            }
+            TextField {
+                id: nodeAddress
+                placeholderText: qsTr("Address")
+                Layout.preferredWidth: 240
+                Layout.minimumWidth: 110
+                Layout.fillWidth: true
+            }
             TextField {
                 id: nodePort
-                placeholderText: "Port"
+                placeholderText: qsTr("Port")
                 inputMethodHints: Qt.ImhDigitsOnly
                 Layout.preferredWidth: 90
+                Layout.minimumWidth: 56
             }
             Button {
-                text: "Add"
+                text: qsTr("Add")
                 onClicked: {
                     nodeError.text = page.screen.nodes.add(nodeName.text, nodeAddress.text, nodePort.text)
                     if (nodeError.text.length === 0) {
@@ -58,19 +72,19 @@ ScrollView {
         }
         Label { id: nodeError; color: "#d32f2f"; visible: text.length > 0 }
 
-        Heading { text: "Login and spots" }
+        Heading { text: qsTr("Login and spots") }
         Switch {
-            text: "Log in with the station callsign"
+            text: qsTr("Log in with the station callsign")
             checked: page.screen.options.autoLogin
             onToggled: page.screen.options.autoLogin = checked
         }
         Switch {
-            text: "Colour spots by what would be new"
+            text: qsTr("Colour spots by what would be new")
             checked: page.screen.options.coloredSpots
             onToggled: page.screen.options.coloredSpots = checked
         }
         Switch {
-            text: "Only spots that would be new"
+            text: qsTr("Only spots that would be new")
             checked: page.screen.options.newOnesOnly
             onToggled: page.screen.options.newOnesOnly = checked
         }
@@ -103,9 +117,9 @@ ScrollView {
             }
         }
 
-        Heading { text: "Macros" }
+        Heading { text: qsTr("Macros") }
         Label {
-            text: "A macro with %TX in its text is sent at once; any other goes into the command field."
+            text: qsTr("A macro with %TX in its text is sent at once; any other goes into the command field.")
             wrapMode: Text.WordWrap
             opacity: 0.7
             Layout.fillWidth: true
@@ -119,14 +133,14 @@ ScrollView {
                 TextField {
                     id: macroTitle
                     text: page.screen.macros.titles[macroRow.index]
-                    placeholderText: "Button " + (macroRow.index + 1)
+                    placeholderText: qsTr("Button %1").arg(macroRow.index + 1)
                     Layout.preferredWidth: 160
                     onEditingFinished: page.screen.macros.setMacro(macroRow.index, text, macroText.text)
                 }
                 TextField {
                     id: macroText
                     text: page.screen.macros.texts[macroRow.index]
-                    placeholderText: "Command"
+                    placeholderText: qsTr("Command")
                     font.family: "monospace"
                     Layout.fillWidth: true
                     onEditingFinished: page.screen.macros.setMacro(macroRow.index, macroTitle.text, text)

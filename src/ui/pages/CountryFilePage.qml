@@ -17,7 +17,7 @@ Page {
         spacing: Theme.spacing
 
         Label {
-            text: "The DXCC entities, prefixes and callsign exceptions can be rebuilt from Club Log\u2019s country file."
+            text: qsTr("The DXCC entities, prefixes and callsign exceptions can be rebuilt from Club Log\u2019s country file.")
             opacity: 0.75
             font.pixelSize: Theme.smallSize
             wrapMode: Text.Wrap
@@ -25,9 +25,9 @@ Page {
         }
         RowLayout {
             spacing: Theme.spacing * 2
-            Label { text: "Loaded country file"; font.pixelSize: Theme.bodySize; opacity: 0.75 }
+            Label { text: qsTr("Loaded country file"); font.pixelSize: Theme.bodySize; opacity: 0.75 }
             Label {
-                text: page.countryFile.fileDate.length > 0 ? page.countryFile.fileDate : "the one shipped with the program"
+                text: page.countryFile.fileDate.length > 0 ? page.countryFile.fileDate : qsTr("the one shipped with the program")
                 font.pixelSize: Theme.bodySize
                 font.weight: Font.DemiBold
             }
@@ -36,13 +36,13 @@ Page {
             spacing: Theme.spacing
             Button {
                 objectName: "loadCountryFileButton"
-                text: "Load country file"
+                text: qsTr("Load country file")
                 highlighted: true
                 enabled: !page.countryFile.busy
                 onClicked: page.countryFile.load()
             }
             Button {
-                text: "Load from file\u2026"
+                text: qsTr("Load from file\u2026")
                 enabled: !page.countryFile.busy
                 onClicked: fileDialog.open()
             }
@@ -71,8 +71,8 @@ Page {
 
     FileDialog {
         id: fileDialog
-        title: "Load Club Log country file"
-        nameFilters: ["Club Log country file (*.gz)", "All files (*)"]
+        title: qsTr("Load Club Log country file")
+        nameFilters: [qsTr("Club Log country file (*.gz)"), qsTr("All files (*)")]
         onAccepted: page.countryFile.loadFile(selectedFile.toString())
     }
 }

@@ -15,7 +15,7 @@ Page {
         spacing: Theme.spacing
 
         Label {
-            text: "Dates in the log are shown in this style; times are always UTC."
+            text: qsTr("Dates in the log are shown in this style; times are always UTC.")
             opacity: 0.75
             font.pixelSize: Theme.smallSize
             wrapMode: Text.Wrap
@@ -23,14 +23,14 @@ Page {
         }
         RadioButton {
             objectName: "shortStyle"
-            text: "Short \u2014 " + page.dateStyle.shortExample
+            text: qsTr("Short \u2014 %1").arg(page.dateStyle.shortExample)
             font.pixelSize: Theme.bodySize
             checked: page.dateStyle.dateFormatIndex === 0
             onToggled: if (checked) page.dateStyle.dateFormatIndex = 0
         }
         RadioButton {
             objectName: "mediumStyle"
-            text: "Medium \u2014 " + page.dateStyle.mediumExample
+            text: qsTr("Medium \u2014 %1").arg(page.dateStyle.mediumExample)
             font.pixelSize: Theme.bodySize
             checked: page.dateStyle.dateFormatIndex === 1
             onToggled: if (checked) page.dateStyle.dateFormatIndex = 1

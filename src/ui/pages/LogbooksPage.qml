@@ -29,8 +29,8 @@ Page {
 
             Label {
                 text: page.selection.phone
-                      ? "Tap a logbook to use it; the choice takes effect when you go back."
-                      : "Tap a logbook to use it."
+                      ? qsTr("Tap a logbook to use it; the choice takes effect when you go back.")
+                      : qsTr("Tap a logbook to use it.")
                 opacity: 0.75
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
@@ -79,14 +79,14 @@ Page {
                 columns: 2
                 columnSpacing: Theme.spacing * 2
                 rowSpacing: 4
-                Label { text: "Own callsign"; opacity: 0.75; font.pixelSize: Theme.bodySize }
+                Label { text: qsTr("Own callsign"); opacity: 0.75; font.pixelSize: Theme.bodySize }
                 Label {
                     objectName: "myCallsign"
                     text: page.selection.myCallsign || "\u2014"
                     font.pixelSize: Theme.bodySize
                     font.weight: Font.DemiBold
                 }
-                Label { text: "Own locator"; opacity: 0.75; font.pixelSize: Theme.bodySize }
+                Label { text: qsTr("Own locator"); opacity: 0.75; font.pixelSize: Theme.bodySize }
                 Label {
                     objectName: "myLocator"
                     text: page.selection.myLocator || "\u2014"
@@ -100,19 +100,19 @@ Page {
                 spacing: Theme.spacing
                 Button {
                     objectName: "newButton"
-                    text: "New logbook"
+                    text: qsTr("New logbook")
                     highlighted: true
                     onClicked: nameDialog.open()
                 }
                 Button {
                     objectName: "importButton"
-                    text: "Import logbook file\u2026"
+                    text: qsTr("Import logbook file\u2026")
                     onClicked: fileDialog.open()
                 }
                 Button {
                     objectName: "revealButton"
                     visible: !page.selection.phone
-                    text: "Show in file manager"
+                    text: qsTr("Show in file manager")
                     onClicked: Qt.openUrlExternally(page.selection.currentLogbookFolder())
                 }
                 Button {
@@ -156,8 +156,8 @@ Page {
 
     FileDialog {
         id: fileDialog
-        title: "Import logbook file"
-        nameFilters: ["Logbooks (*.rlog)"]
+        title: qsTr("Import logbook file")
+        nameFilters: [qsTr("Logbooks (*.rlog)")]
         onAccepted: page.logbookImport.importFile(selectedFile.toString())
     }
 }

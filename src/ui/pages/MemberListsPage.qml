@@ -30,13 +30,13 @@ Page {
                         font.weight: Font.DemiBold
                     }
                     Label {
-                        text: card.download.count + " callsigns in the list"
+                        text: qsTr("%1 callsigns in the list").arg(card.download.count)
                         font.pixelSize: Theme.bodySize
                         opacity: 0.75
                     }
                 }
                 Button {
-                    text: "Download"
+                    text: qsTr("Download")
                     highlighted: true
                     enabled: !card.download.busy
                     onClicked: card.download.download()
@@ -77,11 +77,11 @@ Page {
 
             ListCard {
                 download: page.lotwUsers
-                explanation: "Stations that upload to Logbook of the World; the entry form marks them."
+                explanation: qsTr("Stations that upload to Logbook of the World; the entry form marks them.")
             }
             ListCard {
                 download: page.eqslUsers
-                explanation: "Members of eQSL.cc; the entry form marks them."
+                explanation: qsTr("Members of eQSL.cc; the entry form marks them.")
             }
         }
     }

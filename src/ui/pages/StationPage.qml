@@ -22,29 +22,29 @@ Page {
             spacing: Theme.spacing
 
             Label {
-                text: "Kept in the logbook \u201c" + page.station.logbookName + "\u201d."
+                text: qsTr("Kept in the logbook \u201c%1\u201d.").arg(page.station.logbookName)
                 opacity: 0.75
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true
             }
-            Label { text: "Own callsign"; font.pixelSize: Theme.bodySize }
+            Label { text: qsTr("Own callsign"); font.pixelSize: Theme.bodySize }
             TextField {
                 id: callsignField
                 objectName: "callsignField"
                 text: page.station.myCallsign
-                placeholderText: "e.g. DL1ABC"
+                placeholderText: qsTr("e.g. DL1ABC")
                 font.capitalization: Font.AllUppercase
                 inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
                 Layout.fillWidth: true
                 Layout.maximumWidth: 360
                 onEditingFinished: page.station.myCallsign = text
             }
-            Label { text: "Own locator"; font.pixelSize: Theme.bodySize }
+            Label { text: qsTr("Own locator"); font.pixelSize: Theme.bodySize }
             TextField {
                 objectName: "locatorField"
                 text: page.station.myLocator
-                placeholderText: "e.g. JO62QM"
+                placeholderText: qsTr("e.g. JO62QM")
                 font.capitalization: Font.AllUppercase
                 inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
                 Layout.fillWidth: true
@@ -53,7 +53,7 @@ Page {
             }
             Label {
                 visible: !page.station.locatorValid
-                text: "This is not a Maidenhead locator."
+                text: qsTr("This is not a Maidenhead locator.")
                 color: Material.color(Material.Red)
                 font.pixelSize: Theme.smallSize
             }

@@ -22,7 +22,7 @@ Page {
             spacing: Theme.spacing
 
             Label {
-                text: "Four fields of your own on every QSO. The ADIF field is the name they are exported and imported under."
+                text: qsTr("Four fields of your own on every QSO. The ADIF field is the name they are exported and imported under.")
                 opacity: 0.75
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
@@ -45,19 +45,19 @@ Page {
                         rowSpacing: 6
 
                         Label {
-                            text: "User field " + fieldFrame.field
+                            text: qsTr("User field %1").arg(fieldFrame.field)
                             font.pixelSize: Theme.bodySize
                             font.weight: Font.DemiBold
                             Layout.columnSpan: parent.columns
                         }
-                        Label { text: "Caption"; font.pixelSize: Theme.bodySize }
+                        Label { text: qsTr("Caption"); font.pixelSize: Theme.bodySize }
                         TextField {
                             objectName: "caption" + fieldFrame.field
                             text: fieldFrame.revision >= 0 ? page.userFields.caption(fieldFrame.field) : ""
                             Layout.fillWidth: true
                             onEditingFinished: page.userFields.setCaption(fieldFrame.field, text)
                         }
-                        Label { text: "ADIF field"; font.pixelSize: Theme.bodySize }
+                        Label { text: qsTr("ADIF field"); font.pixelSize: Theme.bodySize }
                         ComboBox {
                             objectName: "adifIndex" + fieldFrame.field
                             model: page.userFields.adifNames.map(
@@ -69,7 +69,7 @@ Page {
                         }
                         Switch {
                             objectName: "remember" + fieldFrame.field
-                            text: "Keep the value for the next QSO"
+                            text: qsTr("Keep the value for the next QSO")
                             checked: fieldFrame.revision >= 0 && page.userFields.remember(fieldFrame.field)
                             Layout.columnSpan: parent.columns
                             onToggled: page.userFields.setRemember(fieldFrame.field, checked)

@@ -16,11 +16,11 @@ ScrollView {
         x: Theme.margin
         spacing: Theme.spacing
 
-        Heading { text: "Logging from WSJT-X and JTDX" }
+        Heading { text: qsTr("Logging from WSJT-X and JTDX") }
         Label {
-            text: "QSOs that WSJT-X or JTDX log are stored in the current logbook, each once. "
+            text: qsTr("QSOs that WSJT-X or JTDX log are stored in the current logbook, each once. "
                   + "In their Settings \u2192 Reporting set the UDP server to 127.0.0.1 (or this "
-                  + "computer's address) and its port to the one below."
+                  + "computer's address) and its port to the one below.")
             wrapMode: Text.WordWrap
             opacity: 0.7
             font.pixelSize: Theme.smallSize
@@ -28,14 +28,14 @@ ScrollView {
         }
         Switch {
             objectName: "wsjtxSwitch"
-            text: "Log QSOs from WSJT-X and JTDX"
+            text: qsTr("Log QSOs from WSJT-X and JTDX")
             font.pixelSize: Theme.bodySize
             checked: page.settings.on
             onToggled: page.settings.on = checked
         }
         RowLayout {
             Layout.fillWidth: true
-            Label { text: "UDP port"; font.pixelSize: Theme.bodySize }
+            Label { text: qsTr("UDP port"); font.pixelSize: Theme.bodySize }
             TextField {
                 id: portField
                 objectName: "wsjtxPort"
@@ -45,7 +45,7 @@ ScrollView {
                 onEditingFinished: portError.text = page.settings.setPort(text)
             }
             Button {
-                text: "Use"
+                text: qsTr("Use")
                 onClicked: portError.text = page.settings.setPort(portField.text)
             }
             Item { Layout.fillWidth: true }
@@ -76,9 +76,9 @@ ScrollView {
             Layout.fillWidth: true
         }
 
-        Heading { text: "Last QSOs received" }
+        Heading { text: qsTr("Last QSOs received") }
         Label {
-            text: "Nothing received yet."
+            text: qsTr("Nothing received yet.")
             visible: page.settings.received.length === 0
             opacity: 0.7
         }

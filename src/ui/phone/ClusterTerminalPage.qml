@@ -22,7 +22,7 @@ Page {
             }
             Button {
                 objectName: "spotsButton"
-                text: "Spots"
+                text: qsTr("Spots")
                 font.pixelSize: Theme.bodySize
                 onClicked: page.spotsRequested()
             }

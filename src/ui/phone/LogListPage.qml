@@ -9,7 +9,7 @@ import Brindlewick
 Page {
     id: page
     required property LogListModel list
-    title: "Log"
+    title: qsTr("Log")
     /** The new-QSO button was pressed. */
     signal newQsoRequested()
 
@@ -129,7 +129,7 @@ Page {
     Label {
         anchors.centerIn: parent
         visible: page.list.count === 0
-        text: "No QSOs in this range yet."
+        text: qsTr("No QSOs in this range yet.")
         opacity: 0.6
         font.pixelSize: Theme.bodySize
     }

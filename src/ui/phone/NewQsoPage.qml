@@ -59,7 +59,7 @@ Page {
 
             Button {
                 objectName: "pileUpButton"
-                text: "Pile-up \u203a"
+                text: qsTr("Pile-up \u203a")
                 visible: !page.form.editing
                 flat: true
                 Layout.fillWidth: true
@@ -68,7 +68,7 @@ Page {
             RowLayout {
                 Layout.fillWidth: true
                 EntryField {
-                    form: page.form; key: "callsign"; label: "Callsign"
+                    form: page.form; key: "callsign"; label: qsTr("Callsign")
                     fontSize: Theme.headingSize
                     Layout.fillWidth: true
                 }
@@ -85,10 +85,10 @@ Page {
 
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "dateString"; label: "Date"; readOnly: page.form.realTime; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "timeString"; label: "Time"; readOnly: page.form.realTime; Layout.preferredWidth: 70 }
+                EntryField { form: page.form; key: "dateString"; label: qsTr("Date"); readOnly: page.form.realTime; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "timeString"; label: qsTr("Time"); readOnly: page.form.realTime; Layout.preferredWidth: 70 }
                 Switch {
-                    text: "Now"
+                    text: qsTr("Now")
                     checked: page.form.realTime
                     onToggled: page.form.realTime = checked
                     Layout.alignment: Qt.AlignBottom
@@ -96,10 +96,10 @@ Page {
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "qrgString"; label: "kHz  " + (page.form.fields.band ?? ""); Layout.fillWidth: true }
-                EntryField { form: page.form; key: "mode"; label: "Mode"; oneKey: true; Layout.preferredWidth: 80 }
-                EntryField { form: page.form; key: "rsttx"; label: "Sent"; Layout.preferredWidth: 56 }
-                EntryField { form: page.form; key: "rstrx"; label: "Rcvd"; Layout.preferredWidth: 56 }
+                EntryField { form: page.form; key: "qrgString"; label: qsTr("kHz  %1").arg(page.form.fields.band ?? ""); Layout.fillWidth: true }
+                EntryField { form: page.form; key: "mode"; label: qsTr("Mode"); oneKey: true; Layout.preferredWidth: 80 }
+                EntryField { form: page.form; key: "rsttx"; label: qsTr("Sent"); Layout.preferredWidth: 56 }
+                EntryField { form: page.form; key: "rstrx"; label: qsTr("Rcvd"); Layout.preferredWidth: 56 }
             }
             RowLayout {
                 Layout.fillWidth: true
@@ -111,8 +111,8 @@ Page {
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "name"; label: "Name"; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "locator"; label: "Locator"; Layout.preferredWidth: 100 }
+                EntryField { form: page.form; key: "name"; label: qsTr("Name"); Layout.fillWidth: true }
+                EntryField { form: page.form; key: "locator"; label: qsTr("Locator"); Layout.preferredWidth: 100 }
             }
             RowLayout {
                 Layout.fillWidth: true
@@ -121,9 +121,9 @@ Page {
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "state"; label: "State"; Layout.preferredWidth: 70 }
-                EntryField { form: page.form; key: "county"; label: "County"; readOnly: !page.form.countyAsked; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "manager"; label: "Manager"; Layout.preferredWidth: 100 }
+                EntryField { form: page.form; key: "state"; label: qsTr("State"); Layout.preferredWidth: 70 }
+                EntryField { form: page.form; key: "county"; label: qsTr("County"); readOnly: !page.form.countyAsked; Layout.fillWidth: true }
+                EntryField { form: page.form; key: "manager"; label: qsTr("Manager"); Layout.preferredWidth: 100 }
             }
             CountyPicker {
                 visible: page.form.countyAsked
@@ -134,14 +134,14 @@ Page {
                 onStateNameChanged: if (stateName.length > 0) page.form.setField("state", stateName)
                 onCountyNameChanged: if (countyName.length > 0) page.form.setField("county", countyName)
             }
-            EntryField { form: page.form; key: "note"; label: "Note"; Layout.fillWidth: true }
+            EntryField { form: page.form; key: "note"; label: qsTr("Note"); Layout.fillWidth: true }
 
-            Label { text: "Power"; font.pixelSize: Theme.smallSize - 1; opacity: 0.7 }
+            Label { text: qsTr("Power"); font.pixelSize: Theme.smallSize - 1; opacity: 0.7 }
             Flow {
                 Layout.fillWidth: true
                 spacing: 4
                 Repeater {
-                    model: page.form.powerPresets().concat(["Other"])
+                    model: page.form.powerPresets().concat([qsTr("Other")])
                     Button {
                         required property int index
                         required property string modelData
@@ -155,7 +155,7 @@ Page {
                 }
             }
             EntryField {
-                form: page.form; key: "power"; label: "Power (other)"
+                form: page.form; key: "power"; label: qsTr("Power (other)")
                 visible: page.form.powerIndex >= page.form.powerPresets().length
                 Layout.fillWidth: true
             }
@@ -165,24 +165,24 @@ Page {
                     required property int index
                     form: page.form
                     key: "user_" + (index + 1)
-                    label: page.form.userFieldCaptions[index] || ("User field " + (index + 1))
+                    label: page.form.userFieldCaptions[index] || qsTr("User field %1").arg(index + 1)
                     Layout.fillWidth: true
                 }
             }
             Switch {
-                text: "Counts for DXCC"
+                text: qsTr("Counts for DXCC")
                 checked: page.form.validOperation
                 enabled: page.form.editing
                 onToggled: page.form.validOperation = checked
             }
             Switch {
-                text: "Put my position into the note"
+                text: qsTr("Put my position into the note")
                 checked: page.form.saveCurrentLocation
                 onToggled: page.form.saveCurrentLocation = checked
             }
             Button {
                 objectName: "saveButton"
-                text: page.form.editing ? "Save QSO" : "Log QSO"
+                text: page.form.editing ? qsTr("Save QSO") : qsTr("Log QSO")
                 highlighted: true
                 Layout.fillWidth: true
                 onClicked: page.save()

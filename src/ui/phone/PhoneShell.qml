@@ -9,9 +9,25 @@ Item {
     id: shellView
     required property AppShell shell
 
+    // While the synced log is in use: whether it is in step with the server.
+    Label {
+        id: syncBanner
+        objectName: "syncShellState"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        text: shellView.shell.sync.shellText
+        visible: text.length > 0
+        height: visible ? implicitHeight + 8 : 0
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        font.pixelSize: Theme.smallSize
+        opacity: 0.8
+    }
+
     StackLayout {
         id: tabs
-        anchors.top: parent.top
+        anchors.top: syncBanner.bottom
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: tabBar.top

@@ -8,7 +8,7 @@ import Brindlewick
 Page {
     id: page
     required property PileUp pileUp
-    title: "Pile-up"
+    title: qsTr("Pile-up")
 
     Component.onDestruction: pileUp.finish()
 
@@ -50,7 +50,7 @@ Page {
             id: callsign
             objectName: "callsignField"
             Layout.fillWidth: true
-            placeholderText: "Callsign"
+            placeholderText: qsTr("Callsign")
             font.pixelSize: Theme.titleSize
             font.capitalization: Font.AllUppercase
             inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
@@ -65,7 +65,7 @@ Page {
             ColumnLayout {
                 spacing: 0
                 Layout.fillWidth: true
-                Label { text: "RST received"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                Label { text: qsTr("RST received"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
                 TextField {
                     text: page.pileUp.rstrx
                     onTextEdited: page.pileUp.rstrx = text
@@ -75,7 +75,7 @@ Page {
             ColumnLayout {
                 spacing: 0
                 Layout.fillWidth: true
-                Label { text: "RST sent"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                Label { text: qsTr("RST sent"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
                 TextField {
                     text: page.pileUp.rsttx
                     onTextEdited: page.pileUp.rsttx = text
@@ -83,7 +83,7 @@ Page {
                 }
             }
             Button {
-                text: "Cancel"
+                text: qsTr("Cancel")
                 flat: true
                 onClicked: page.pileUp.cancel()
             }

@@ -11,14 +11,14 @@ Page {
     title: editor.fields.callsign || ""
 
     readonly property var rows: [
-        ["Date", "dateString"], ["Time (UTC)", "timeString"], ["Frequency", "qrgString"],
-        ["Band", "band"], ["Mode", "mode"], ["RST sent", "rsttx"], ["RST received", "rstrx"],
-        ["Name", "name"], ["QTH", "qth"], ["Locator", "locator"], ["State", "state"],
-        ["County", "county"], ["IOTA", "iota"], ["CQ zone", "cq"], ["ITU zone", "itu"],
-        ["Manager", "manager"], ["QSL", "qsl"], ["LoTW", "lotwqsl"], ["eQSL", "eqsl"],
-        ["QSL sent", "qslOutDate"], ["QSL received", "qslInDate"], ["Power", "power"],
-        ["Satellite", "satName"], ["User field 1", "user_1"], ["User field 2", "user_2"],
-        ["User field 3", "user_3"], ["User field 4", "user_4"], ["Note", "note"]
+        [qsTr("Date"), "dateString"], [qsTr("Time (UTC)"), "timeString"], [qsTr("Frequency"), "qrgString"],
+        [qsTr("Band"), "band"], [qsTr("Mode"), "mode"], [qsTr("RST sent"), "rsttx"], [qsTr("RST received"), "rstrx"],
+        [qsTr("Name"), "name"], ["QTH", "qth"], [qsTr("Locator"), "locator"], [qsTr("State"), "state"],
+        [qsTr("County"), "county"], ["IOTA", "iota"], [qsTr("CQ zone"), "cq"], [qsTr("ITU zone"), "itu"],
+        [qsTr("Manager"), "manager"], ["QSL", "qsl"], ["LoTW", "lotwqsl"], ["eQSL", "eqsl"],
+        [qsTr("QSL sent"), "qslOutDate"], [qsTr("QSL received"), "qslInDate"], [qsTr("Power"), "power"],
+        [qsTr("Satellite"), "satName"], [qsTr("User field %1").arg(1), "user_1"], [qsTr("User field %1").arg(2), "user_2"],
+        [qsTr("User field %1").arg(3), "user_3"], [qsTr("User field %1").arg(4), "user_4"], [qsTr("Note"), "note"]
     ]
 
     ListView {

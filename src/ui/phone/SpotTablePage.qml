@@ -7,7 +7,7 @@ import Brindlewick
 Page {
     id: page
     required property ClusterScreen screen
-    title: "Spots"
+    title: qsTr("Spots")
 
     ColumnLayout {
         anchors.fill: parent

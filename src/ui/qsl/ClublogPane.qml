@@ -14,7 +14,7 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "E-mail" }
+        Label { text: qsTr("E-mail") }
         TextField {
             objectName: "clublogUser"
             text: pane.screen.user
@@ -23,7 +23,7 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Password" }
+        Label { text: qsTr("Password") }
         TextField {
             text: pane.screen.password
             echoMode: TextInput.Password
@@ -31,10 +31,19 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Callsign" }
+        Label {
+            objectName: "keyringWarning"
+            text: pane.screen.keyringWarning
+            visible: text.length > 0
+            color: "#d32f2f"
+            wrapMode: Text.WordWrap
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+        }
+        Label { text: qsTr("Callsign") }
         TextField {
             text: pane.screen.callsign
-            placeholderText: "of the Club Log logbook"
+            placeholderText: qsTr("of the Club Log logbook")
             inputMethodHints: Qt.ImhUppercaseOnly | Qt.ImhNoPredictiveText
             onTextEdited: pane.screen.callsign = text
             onEditingFinished: pane.screen.saveAccount()
@@ -43,7 +52,7 @@ ColumnLayout {
     }
     Switch {
         objectName: "clublogRealTime"
-        text: "Upload each new QSO at once"
+        text: qsTr("Upload each new QSO at once")
         checked: pane.screen.realTime
         onToggled: pane.screen.realTime = checked
         Layout.fillWidth: true
@@ -60,13 +69,13 @@ ColumnLayout {
         Item { Layout.fillWidth: true }
         Button {
             objectName: "clublogUploadAll"
-            text: "Upload all"
+            text: qsTr("Upload all")
             enabled: pane.screen.buttonsEnabled
             onClicked: purge.open()
         }
         Button {
             objectName: "clublogUploadNew"
-            text: "Upload new"
+            text: qsTr("Upload new")
             highlighted: true
             enabled: pane.screen.buttonsEnabled
             onClicked: pane.screen.uploadNew()

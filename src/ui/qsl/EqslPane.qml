@@ -14,7 +14,7 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "User" }
+        Label { text: qsTr("User") }
         TextField {
             objectName: "eqslUser"
             text: pane.screen.user
@@ -22,7 +22,7 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Password" }
+        Label { text: qsTr("Password") }
         TextField {
             text: pane.screen.password
             echoMode: TextInput.Password
@@ -30,23 +30,32 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "QTH nickname" }
+        Label {
+            objectName: "keyringWarning"
+            text: pane.screen.keyringWarning
+            visible: text.length > 0
+            color: "#d32f2f"
+            wrapMode: Text.WordWrap
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+        }
+        Label { text: qsTr("QTH nickname") }
         TextField {
             text: pane.screen.qth
             onTextEdited: pane.screen.qth = text
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Since" }
+        Label { text: qsTr("Since") }
         TextField {
             text: pane.screen.lastDownload
             onTextEdited: pane.screen.lastDownload = text
             Layout.fillWidth: true
         }
-        Label { text: "Message" }
+        Label { text: qsTr("Message") }
         TextField {
             text: pane.screen.comment
-            placeholderText: "sent with each uploaded QSO"
+            placeholderText: qsTr("sent with each uploaded QSO")
             onTextEdited: pane.screen.comment = text
             Layout.fillWidth: true
         }
@@ -56,13 +65,13 @@ ColumnLayout {
         Item { Layout.fillWidth: true }
         Button {
             objectName: "eqslUpload"
-            text: "Upload"
+            text: qsTr("Upload")
             enabled: !pane.screen.busy
             onClicked: pane.screen.upload([])
         }
         Button {
             objectName: "eqslDownload"
-            text: "Download"
+            text: qsTr("Download")
             highlighted: true
             enabled: !pane.screen.busy
             onClicked: pane.screen.download()

@@ -14,7 +14,7 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "User" }
+        Label { text: qsTr("User") }
         TextField {
             objectName: "lotwUser"
             text: pane.screen.user
@@ -22,7 +22,7 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Password" }
+        Label { text: qsTr("Password") }
         TextField {
             text: pane.screen.password
             echoMode: TextInput.Password
@@ -30,15 +30,24 @@ ColumnLayout {
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "Own call" }
+        Label {
+            objectName: "keyringWarning"
+            text: pane.screen.keyringWarning
+            visible: text.length > 0
+            color: "#d32f2f"
+            wrapMode: Text.WordWrap
+            Layout.columnSpan: 2
+            Layout.fillWidth: true
+        }
+        Label { text: qsTr("Own call") }
         TextField {
             text: pane.screen.ownCall
-            placeholderText: "every call of the account"
+            placeholderText: qsTr("every call of the account")
             onTextEdited: pane.screen.ownCall = text
             onEditingFinished: pane.screen.saveAccount()
             Layout.fillWidth: true
         }
-        Label { text: "QSLs since" }
+        Label { text: qsTr("QSLs since") }
         TextField {
             text: pane.screen.lastQsl
             onTextEdited: pane.screen.lastQsl = text
@@ -49,14 +58,14 @@ ColumnLayout {
     RowLayout {
         Layout.fillWidth: true
         Switch {
-            text: "Use the QSL details to correct QSOs"
+            text: qsTr("Use the QSL details to correct QSOs")
             checked: pane.screen.useDetails
             onToggled: pane.screen.useDetails = checked
             Layout.fillWidth: true
         }
         Button {
             objectName: "lotwLoad"
-            text: "Load"
+            text: qsTr("Load")
             highlighted: true
             enabled: !pane.screen.busy
             onClicked: pane.screen.load()

@@ -15,7 +15,7 @@ ListView {
         width: ListView.view.width
         visible: list.count > 0
         height: visible ? implicitHeight : 0
-        text: list.count + (list.count === 1 ? " QSL" : " QSLs")
+        text: (list.count === 1 ? qsTr("1 QSL") : qsTr("%1 QSLs").arg(list.count))
         font.pixelSize: Theme.smallSize
         font.weight: Font.DemiBold
         opacity: 0.7

@@ -27,41 +27,41 @@ Pane {
             Layout.fillWidth: true
             EntryField {
                 id: callsign
-                form: panel.form; key: "callsign"; label: "Callsign"
+                form: panel.form; key: "callsign"; label: qsTr("Callsign")
                 fontSize: Theme.headingSize
                 Layout.preferredWidth: 190
                 onAccepted: panel.save()
                 Component.onCompleted: input.forceActiveFocus()
             }
             EntryField {
-                form: panel.form; key: "dateString"; label: "Date"
+                form: panel.form; key: "dateString"; label: qsTr("Date")
                 readOnly: panel.form.realTime
                 Layout.preferredWidth: 110
                 onAccepted: panel.save()
             }
             EntryField {
-                form: panel.form; key: "timeString"; label: "Time"
+                form: panel.form; key: "timeString"; label: qsTr("Time")
                 readOnly: panel.form.realTime
                 Layout.preferredWidth: 62
                 onAccepted: panel.save()
             }
             EntryField {
-                form: panel.form; key: "qrgString"; label: "kHz  " + (panel.form.fields.band ?? "")
+                form: panel.form; key: "qrgString"; label: qsTr("kHz  %1").arg(panel.form.fields.band ?? "")
                 Layout.preferredWidth: 110
                 onAccepted: panel.save()
             }
             EntryField {
-                form: panel.form; key: "mode"; label: "Mode"; oneKey: true
+                form: panel.form; key: "mode"; label: qsTr("Mode"); oneKey: true
                 Layout.preferredWidth: 70
                 onAccepted: panel.save()
             }
             EntryField {
-                form: panel.form; key: "rsttx"; label: "Sent"
+                form: panel.form; key: "rsttx"; label: qsTr("Sent")
                 Layout.preferredWidth: 52
                 onAccepted: panel.save()
             }
             EntryField {
-                form: panel.form; key: "rstrx"; label: "Rcvd"
+                form: panel.form; key: "rstrx"; label: qsTr("Rcvd")
                 Layout.preferredWidth: 52
                 onAccepted: panel.save()
             }
@@ -89,7 +89,7 @@ Pane {
             Item { Layout.fillWidth: true }
             Button {
                 objectName: "saveButton"
-                text: "Log QSO"
+                text: qsTr("Log QSO")
                 highlighted: true
                 focusPolicy: Qt.NoFocus
                 Layout.alignment: Qt.AlignBottom
@@ -102,18 +102,18 @@ Pane {
             Layout.fillWidth: true
             EntryField {
                 id: nameField
-                form: panel.form; key: "name"; label: "Name"
+                form: panel.form; key: "name"; label: qsTr("Name")
                 Layout.preferredWidth: 140
                 onAccepted: panel.save()
             }
             EntryField { form: panel.form; key: "qth"; label: "QTH"; Layout.preferredWidth: 150; onAccepted: panel.save() }
-            EntryField { form: panel.form; key: "locator"; label: "Locator"; Layout.preferredWidth: 90; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "locator"; label: qsTr("Locator"); Layout.preferredWidth: 90; onAccepted: panel.save() }
             EntryField { form: panel.form; key: "cq"; label: "CQ"; Layout.preferredWidth: 40; onAccepted: panel.save() }
             EntryField { form: panel.form; key: "itu"; label: "ITU"; Layout.preferredWidth: 40; onAccepted: panel.save() }
             EntryField { form: panel.form; key: "iota"; label: "IOTA"; Layout.preferredWidth: 80; onAccepted: panel.save() }
-            EntryField { form: panel.form; key: "state"; label: "State"; Layout.preferredWidth: 50; onAccepted: panel.save() }
-            EntryField { form: panel.form; key: "manager"; label: "Manager"; Layout.preferredWidth: 100; onAccepted: panel.save() }
-            EntryField { form: panel.form; key: "note"; label: "Note"; Layout.fillWidth: true; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "state"; label: qsTr("State"); Layout.preferredWidth: 50; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "manager"; label: qsTr("Manager"); Layout.preferredWidth: 100; onAccepted: panel.save() }
+            EntryField { form: panel.form; key: "note"; label: qsTr("Note"); Layout.fillWidth: true; onAccepted: panel.save() }
         }
 
         RowLayout {
@@ -125,20 +125,20 @@ Pane {
                     required property int index
                     form: panel.form
                     key: "user_" + (index + 1)
-                    label: panel.form.userFieldCaptions[index] || ("User field " + (index + 1))
+                    label: panel.form.userFieldCaptions[index] || qsTr("User field %1").arg(index + 1)
                     Layout.preferredWidth: 120
                     onAccepted: panel.save()
                 }
             }
             Item { Layout.fillWidth: true }
             Switch {
-                text: "Real time"
+                text: qsTr("Real time")
                 checked: panel.form.realTime
                 focusPolicy: Qt.NoFocus
                 onToggled: panel.form.realTime = checked
             }
             Button {
-                text: "Details"
+                text: qsTr("Details")
                 flat: true
                 focusPolicy: Qt.NoFocus
                 onClicked: details.open()

@@ -13,13 +13,13 @@ Pane {
 
     readonly property var columns: [
         { title: "", role: "marked", width: 28 },
-        { title: "Date", role: "dateString", width: 110 },
-        { title: "Time", role: "timeString", width: 60 },
-        { title: "Callsign", role: "callsign", width: 150 },
-        { title: "Band", role: "band", width: 70 },
-        { title: "Frequency", role: "qrgString", width: 110 },
-        { title: "Mode", role: "mode", width: 80 },
-        { title: "Entity", role: "dxcc", width: 80 }
+        { title: qsTr("Date"), role: "dateString", width: 110 },
+        { title: qsTr("Time"), role: "timeString", width: 60 },
+        { title: qsTr("Callsign"), role: "callsign", width: 150 },
+        { title: qsTr("Band"), role: "band", width: 70 },
+        { title: qsTr("Frequency"), role: "qrgString", width: 110 },
+        { title: qsTr("Mode"), role: "mode", width: 80 },
+        { title: qsTr("Entity"), role: "dxcc", width: 80 }
     ]
 
     // After a rebuild the list moves to the newest QSO once it has its size and rows.
@@ -131,7 +131,7 @@ Pane {
     Label {
         anchors.centerIn: parent
         visible: table.list.count === 0
-        text: "No QSOs in this range yet."
+        text: qsTr("No QSOs in this range yet.")
         opacity: 0.6
         font.pixelSize: Theme.bodySize
     }

@@ -11,23 +11,23 @@ Page {
     required property QsoEditor editor
     /** The entry form lends its lists (modes, power presets, states, entities) to the details. */
     required property QsoEntryForm form
-    title: "QSO with " + (editor.fields.callsign || "")
+    title: qsTr("QSO with %1").arg(editor.fields.callsign || "")
 
     readonly property var groups: [
-        { heading: "Contact", fields: [["callsign", "Callsign"], ["qrgString", "Frequency"],
-                                       ["band", "Band"], ["mode", "Mode"], ["rsttx", "RST sent"],
-                                       ["rstrx", "RST received"]] },
-        { heading: "Station", fields: [["name", "Name"], ["qth", "QTH"], ["locator", "Locator"],
-                                       ["state", "State"], ["county", "County"], ["iota", "IOTA"],
-                                       ["cq", "CQ zone"], ["itu", "ITU zone"], ["manager", "Manager"]] },
-        { heading: "Confirmations", fields: [["qsl", "QSL"], ["lotwqsl", "LoTW"], ["eqsl", "eQSL"],
-                                             ["qslOutDate", "QSL sent"], ["qslInDate", "QSL received"],
+        { heading: qsTr("Contact"), fields: [["callsign", qsTr("Callsign")], ["qrgString", qsTr("Frequency")],
+                                       ["band", qsTr("Band")], ["mode", qsTr("Mode")], ["rsttx", qsTr("RST sent")],
+                                       ["rstrx", qsTr("RST received")]] },
+        { heading: qsTr("Station"), fields: [["name", qsTr("Name")], ["qth", "QTH"], ["locator", qsTr("Locator")],
+                                       ["state", qsTr("State")], ["county", qsTr("County")], ["iota", "IOTA"],
+                                       ["cq", qsTr("CQ zone")], ["itu", qsTr("ITU zone")], ["manager", qsTr("Manager")]] },
+        { heading: qsTr("Confirmations"), fields: [["qsl", "QSL"], ["lotwqsl", "LoTW"], ["eqsl", "eQSL"],
+                                             ["qslOutDate", qsTr("QSL sent")], ["qslInDate", qsTr("QSL received")],
                                              ["clublog", "Club Log"]] },
-        { heading: "More", fields: [["power", "Power"], ["satName", "Satellite"],
-                                    ["satMode", "Satellite mode"], ["satRxband", "Satellite RX band"],
-                                    ["user_1", "User field 1"], ["user_2", "User field 2"],
-                                    ["user_3", "User field 3"], ["user_4", "User field 4"],
-                                    ["note", "Note"]] }
+        { heading: qsTr("More"), fields: [["power", qsTr("Power")], ["satName", qsTr("Satellite")],
+                                    ["satMode", qsTr("Satellite mode")], ["satRxband", qsTr("Satellite RX band")],
+                                    ["user_1", qsTr("User field %1").arg(1)], ["user_2", qsTr("User field %1").arg(2)],
+                                    ["user_3", qsTr("User field %1").arg(3)], ["user_4", qsTr("User field %1").arg(4)],
+                                    ["note", qsTr("Note")]] }
     ]
 
     background: Rectangle {
@@ -71,7 +71,7 @@ Page {
                     Layout.fillWidth: true
                 }
                 Button {
-                    text: "Cancel"
+                    text: qsTr("Cancel")
                     flat: true
                     visible: page.editor.editing
                     onClicked: page.editor.cancel()
@@ -89,7 +89,7 @@ Page {
                 Layout.fillWidth: true
                 ColumnLayout {
                     spacing: 2
-                    Label { text: "Date and time (UTC)"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                    Label { text: qsTr("Date and time (UTC)"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
                     TextField {
                         objectName: "dateTimeField"
                         readOnly: !page.editor.editing
@@ -103,7 +103,7 @@ Page {
                 }
                 Switch {
                     objectName: "validSwitch"
-                    text: "Valid operation"
+                    text: qsTr("Valid operation")
                     checked: page.editor.opIsValid
                     enabled: page.editor.editing
                     onToggled: page.editor.newDetailsSelected(undefined, undefined, undefined,
@@ -111,7 +111,7 @@ Page {
                 }
                 ColumnLayout {
                     spacing: 2
-                    Label { text: "Colour"; font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                    Label { text: qsTr("Colour"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
                     ComboBox {
                         model: page.editor.colorNames
                         currentIndex: page.editor.colorCode
@@ -123,7 +123,7 @@ Page {
                 }
                 Button {
                     objectName: "detailsButton"
-                    text: "Details\u2026"
+                    text: qsTr("Details\u2026")
                     flat: true
                     enabled: page.editor.editing
                     onClicked: details.open()

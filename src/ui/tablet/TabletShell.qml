@@ -27,7 +27,14 @@ Item {
                 }
                 Item { Layout.fillWidth: true }
                 Label {
-                    text: "Logbook: " + shellView.shell.logbookName
+                    objectName: "syncShellState"
+                    text: shellView.shell.sync.shellText
+                    visible: text.length > 0
+                    font.pixelSize: Theme.bodySize
+                    opacity: 0.8
+                }
+                Label {
+                    text: qsTr("Logbook: %1").arg(shellView.shell.logbookName)
                     font.pixelSize: Theme.bodySize
                     elide: Text.ElideMiddle
                     Layout.maximumWidth: 420

@@ -31,14 +31,14 @@ Popup {
             RowLayout {
                 anchors.fill: parent
                 Label {
-                    text: "Panel macros"
+                    text: qsTr("Panel macros")
                     font.pixelSize: Theme.headingSize
                     font.weight: Font.DemiBold
                     Layout.fillWidth: true
                 }
-                Button { text: "Cancel"; onClicked: editor.close() }
+                Button { text: qsTr("Cancel"); onClicked: editor.close() }
                 Button {
-                    text: "Done"
+                    text: qsTr("Done")
                     onClicked: {
                         editor.panel.saveMacros(editor.pollMs, editor.commandTitles, editor.commands,
                                                 editor.textSets)
@@ -59,7 +59,7 @@ Popup {
                 width: parent.width - 24
                 spacing: 6
 
-                Heading { text: "Reading the radio" }
+                Heading { text: qsTr("Reading the radio") }
                 RowLayout {
                     Layout.fillWidth: true
                     Slider {
@@ -70,9 +70,9 @@ Popup {
                         onMoved: editor.pollMs = value
                         Layout.fillWidth: true
                     }
-                    Label { text: (editor.pollMs / 1000).toFixed(1) + " sec"; Layout.preferredWidth: 64 }
+                    Label { text: qsTr("%1 sec").arg((editor.pollMs / 1000).toFixed(1)); Layout.preferredWidth: 64 }
                 }
-                Heading { text: "Command macros"; detail: "Commands such as SWT11;SWT19; run when the key is tapped." }
+                Heading { text: qsTr("Command macros"); detail: qsTr("Commands such as SWT11;SWT19; run when the key is tapped.") }
                 Repeater {
                     model: editor.commandTitles.length
                     RowLayout {
@@ -80,13 +80,13 @@ Popup {
                         Layout.fillWidth: true
                         TextField {
                             text: editor.commandTitles[index]
-                            placeholderText: "Title"
+                            placeholderText: qsTr("Title")
                             Layout.preferredWidth: 140
                             onEditingFinished: editor.commandTitles[index] = text
                         }
                         TextField {
                             text: editor.commands[index]
-                            placeholderText: "Commands"
+                            placeholderText: qsTr("Commands")
                             font.family: "monospace"
                             Layout.fillWidth: true
                             onEditingFinished: editor.commands[index] = text
@@ -101,8 +101,8 @@ Popup {
                         required property string modelData
                         Layout.fillWidth: true
                         Heading {
-                            text: set.modelData + " macros"
-                            detail: set.index === 0 ? "%TX starts sending, %RX returns to receive once the text is out." : ""
+                            text: qsTr("%1 macros").arg(set.modelData)
+                            detail: set.index === 0 ? qsTr("%TX starts sending, %RX returns to receive once the text is out.") : ""
                         }
                         Repeater {
                             model: editor.textSets.length > set.index ? editor.textSets[set.index].titles.length : 0
@@ -111,13 +111,13 @@ Popup {
                                 Layout.fillWidth: true
                                 TextField {
                                     text: editor.textSets[set.index].titles[index]
-                                    placeholderText: set.modelData + " Macro " + (index + 1)
+                                    placeholderText: qsTr("%1 Macro %2").arg(set.modelData).arg(index + 1)
                                     Layout.preferredWidth: 140
                                     onEditingFinished: editor.textSets[set.index].titles[index] = text
                                 }
                                 TextField {
                                     text: editor.textSets[set.index].texts[index]
-                                    placeholderText: "Text"
+                                    placeholderText: qsTr("Text")
                                     Layout.fillWidth: true
                                     onEditingFinished: editor.textSets[set.index].texts[index] = text
                                 }

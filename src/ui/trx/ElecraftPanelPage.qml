@@ -49,8 +49,8 @@ Page {
                 Layout.fillWidth: true
                 elide: Text.ElideRight
             }
-            Button { text: "Macros"; onClicked: editor.open() }
-            Button { objectName: "elecraftClose"; text: "Close"; onClicked: root.closeRequested() }
+            Button { text: qsTr("Macros"); onClicked: editor.open() }
+            Button { objectName: "elecraftClose"; text: qsTr("Close"); onClicked: root.closeRequested() }
         }
     }
 
@@ -78,7 +78,7 @@ Page {
 
                 Label {
                     visible: !root.on
-                    text: "Connect the radio on the transceiver screen to use its panel."
+                    text: qsTr("Connect the radio on the transceiver screen to use its panel.")
                     color: Material.color(Material.Red)
                     wrapMode: Text.Wrap
                     font.pixelSize: Theme.bodySize
@@ -159,7 +159,7 @@ Page {
                     opacity: root.on ? 1 : 0.5
                     Label {
                         anchors.centerIn: parent
-                        text: tuneArea.pressed ? root.panel.tuningLabel : "\u25c0  drag to tune VFO A  \u25b6"
+                        text: tuneArea.pressed ? root.panel.tuningLabel : qsTr("\u25c0  drag to tune VFO A  \u25b6")
                         font.pixelSize: Theme.bodySize
                     }
                     MouseArea {
@@ -175,7 +175,7 @@ Page {
                     }
                 }
 
-                Label { text: "Band"; font.pixelSize: Theme.smallSize; opacity: 0.75 }
+                Label { text: qsTr("Band"); font.pixelSize: Theme.smallSize; opacity: 0.75 }
                 Flow {
                     spacing: 4
                     Layout.fillWidth: true
@@ -190,7 +190,7 @@ Page {
                         }
                     }
                 }
-                Label { text: "Mode and keys"; font.pixelSize: Theme.smallSize; opacity: 0.75 }
+                Label { text: qsTr("Mode and keys"); font.pixelSize: Theme.smallSize; opacity: 0.75 }
                 Flow {
                     spacing: 4
                     Layout.fillWidth: true
@@ -218,15 +218,14 @@ Page {
                     Key { visible: root.panel.model !== "KX2"; text: "QSK"; onClicked: root.panel.press("qsk") }
                 }
                 Label {
-                    text: "CW keying " + (root.s.cwKeying || "") + " \u00b7 APF " + (root.s.apf || "")
-                          + " \u00b7 FSK " + (root.s.fskTones || "") + ", filter " + (root.s.fskFilter || "")
-                          + " \u00b7 sub " + (root.s.subAntenna || "") + "/" + (root.s.subInput || "")
+                    text: qsTr("CW keying %1 \u00b7 APF %2 \u00b7 FSK %3, filter %4 \u00b7 sub %5/%6").arg(root.s.cwKeying || "").arg(root.s.apf || "")
+                          .arg(root.s.fskTones || "").arg(root.s.fskFilter || "").arg(root.s.subAntenna || "").arg(root.s.subInput || "")
                     font.pixelSize: Theme.smallSize
                     opacity: 0.75
                     wrapMode: Text.Wrap
                     Layout.fillWidth: true
                 }
-                Label { text: "Memories (hold to store)"; font.pixelSize: Theme.smallSize; opacity: 0.75 }
+                Label { text: qsTr("Memories (hold to store)"); font.pixelSize: Theme.smallSize; opacity: 0.75 }
                 Flow {
                     spacing: 4
                     Layout.fillWidth: true
@@ -248,7 +247,7 @@ Page {
                         }
                     }
                 }
-                Label { text: "Command macros"; font.pixelSize: Theme.smallSize; opacity: 0.75 }
+                Label { text: qsTr("Command macros"); font.pixelSize: Theme.smallSize; opacity: 0.75 }
                 Flow {
                     spacing: 4
                     Layout.fillWidth: true
@@ -275,18 +274,18 @@ Page {
                     Layout.fillWidth: true
                     Switch {
                         objectName: "elecraftDecoder"
-                        text: "Decode"
+                        text: qsTr("Decode")
                         checked: root.panel.decoderOn
                         onToggled: root.panel.decoderOn = checked
                     }
                     Label {
-                        text: root.panel.decoding ? "reading the radio" : root.panel.decoderOn ? "CW, FSK D or PSK D only" : ""
+                        text: root.panel.decoding ? qsTr("reading the radio") : root.panel.decoderOn ? qsTr("CW, FSK D or PSK D only") : ""
                         font.pixelSize: Theme.smallSize
                         opacity: 0.75
                         Layout.fillWidth: true
                         elide: Text.ElideRight
                     }
-                    Button { text: "Clear"; flat: true; onClicked: root.panel.clearTerminal() }
+                    Button { text: qsTr("Clear"); flat: true; onClicked: root.panel.clearTerminal() }
                 }
                 Rectangle {
                     color: "#1b1b1b"
@@ -318,7 +317,7 @@ Page {
                     Layout.fillWidth: true
                     TextField {
                         objectName: "elecraftSendText"
-                        placeholderText: "Text to send"
+                        placeholderText: qsTr("Text to send")
                         text: root.panel.sendText
                         enabled: root.on
                         font.family: "monospace"
@@ -326,13 +325,13 @@ Page {
                         onTextEdited: root.panel.sendText = text
                     }
                     Button {
-                        text: "Transmit"
+                        text: qsTr("Transmit")
                         enabled: root.on && !root.panel.sending
                         highlighted: true
                         onClicked: root.panel.transmit()
                     }
                     Button {
-                        text: "Abort"
+                        text: qsTr("Abort")
                         enabled: root.on
                         Material.background: root.panel.sending ? Material.color(Material.Red) : undefined
                         onClicked: root.panel.abortTransmit()
@@ -341,7 +340,7 @@ Page {
                 RowLayout {
                     spacing: 6
                     Layout.fillWidth: true
-                    Label { text: "Macros for"; font.pixelSize: Theme.smallSize }
+                    Label { text: qsTr("Macros for"); font.pixelSize: Theme.smallSize }
                     Repeater {
                         model: ["CW", "RTTY", "PSK"]
                         Button {

@@ -73,19 +73,19 @@ Page {
             Button {
                 objectName: "trxElecraftPanel"
                 visible: page.hasPanel
-                text: page.radioModel + " Control"
+                text: qsTr("%1 Control").arg(page.radioModel)
                 onClicked: page.elecraft.shown = true
             }
 
             Heading {
-                text: "Radio"
-                detail: page.screen.locked ? "Disconnect to choose another radio or link." : ""
+                text: qsTr("Radio")
+                detail: page.screen.locked ? qsTr("Disconnect to choose another radio or link.") : ""
             }
             GridLayout {
                 columns: 2
                 columnSpacing: Theme.spacing
                 Layout.fillWidth: true
-                Label { text: "Make"; font.pixelSize: Theme.bodySize }
+                Label { text: qsTr("Make"); font.pixelSize: Theme.bodySize }
                 ComboBox {
                     objectName: "trxMake"
                     model: page.screen.makes
@@ -95,12 +95,12 @@ Page {
                     Layout.fillWidth: true
                     Layout.maximumWidth: 320
                 }
-                Label { text: "Model"; font.pixelSize: Theme.bodySize }
+                Label { text: qsTr("Model"); font.pixelSize: Theme.bodySize }
                 ComboBox {
                     objectName: "trxModel"
                     model: page.screen.models
                     currentIndex: page.screen.modelIndex
-                    displayText: currentIndex < 0 ? "Choose a model" : currentText
+                    displayText: currentIndex < 0 ? qsTr("Choose a model") : currentText
                     enabled: !page.screen.locked
                     onActivated: index => page.screen.modelIndex = index
                     Layout.fillWidth: true
@@ -108,7 +108,7 @@ Page {
                 }
                 Label {
                     visible: page.screen.icom
-                    text: "CI-V address"
+                    text: qsTr("CI-V address")
                     font.pixelSize: Theme.bodySize
                 }
                 Label {
@@ -120,7 +120,7 @@ Page {
                 }
             }
 
-            Heading { text: "Link" }
+            Heading { text: qsTr("Link") }
             Flow {
                 spacing: 6
                 Layout.fillWidth: true
@@ -141,12 +141,12 @@ Page {
 
             Heading {
                 visible: page.screen.pollSwitchShown || page.screen.pollSliderShown
-                text: "Reading the radio"
+                text: qsTr("Reading the radio")
             }
             Switch {
                 objectName: "trxPoll"
                 visible: page.screen.pollSwitchShown
-                text: "Poll the radio for frequency and mode"
+                text: qsTr("Poll the radio for frequency and mode")
                 checked: page.screen.pollForData
                 onToggled: page.screen.pollForData = checked
             }
@@ -154,7 +154,7 @@ Page {
                 visible: page.screen.pollSliderShown
                 spacing: Theme.spacing
                 Layout.fillWidth: true
-                Label { text: "Every"; font.pixelSize: Theme.bodySize }
+                Label { text: qsTr("Every"); font.pixelSize: Theme.bodySize }
                 Slider {
                     from: 0.1
                     to: 5.0
@@ -181,8 +181,8 @@ Page {
 
             Heading {
                 visible: page.screen.dataModeLabels.length > 0
-                text: "Data mode"
-                detail: "Used when a digital spot or frequency tunes the radio."
+                text: qsTr("Data mode")
+                detail: qsTr("Used when a digital spot or frequency tunes the radio.")
             }
             Flow {
                 visible: page.screen.dataModeLabels.length > 0
@@ -201,7 +201,7 @@ Page {
             }
             Switch {
                 visible: page.screen.useDataModeShown
-                text: "Data mode on (DA1;) for digital modes"
+                text: qsTr("Data mode on (DA1;) for digital modes")
                 checked: page.screen.useDataMode
                 onToggled: page.screen.useDataMode = checked
             }
@@ -225,7 +225,7 @@ Page {
         ElecraftPanelPage {
             anchors.fill: parent
             panel: page.elecraft
-            heading: page.elecraft.model + " Control"
+            heading: qsTr("%1 Control").arg(page.elecraft.model)
             onCloseRequested: page.elecraft.shown = false
         }
     }

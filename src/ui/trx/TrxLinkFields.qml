@@ -18,22 +18,22 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "Address"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Address"); font.pixelSize: Theme.bodySize }
         TextField {
             objectName: "trxNetworkAddress"
             text: fields.screen.networkAddress
-            placeholderText: "e.g. 192.168.1.50"
+            placeholderText: qsTr("e.g. 192.168.1.50")
             enabled: fields.editable
             inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase
             onEditingFinished: fields.screen.networkAddress = text
             Layout.fillWidth: true
             Layout.maximumWidth: 320
         }
-        Label { text: "Port"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Port"); font.pixelSize: Theme.bodySize }
         TextField {
             objectName: "trxNetworkPort"
             text: fields.screen.networkPort > 0 ? fields.screen.networkPort : ""
-            placeholderText: "e.g. 50000"
+            placeholderText: qsTr("e.g. 50000")
             enabled: fields.editable
             validator: IntValidator { bottom: 1; top: 65535 }
             inputMethodHints: Qt.ImhDigitsOnly
@@ -46,7 +46,7 @@ ColumnLayout {
         spacing: Theme.spacing
         Layout.fillWidth: true
         Button {
-            text: "Listen for interfaces"
+            text: qsTr("Listen for interfaces")
             enabled: !fields.screen.scanning
             onClicked: fields.screen.scanInterfaces()
         }
@@ -59,13 +59,13 @@ ColumnLayout {
     }
     Label {
         visible: fields.screen.linkIndex === 0
-        text: "WLAN interfaces:"
+        text: qsTr("WLAN interfaces:")
         font.pixelSize: Theme.bodySize
         font.weight: Font.DemiBold
     }
     Label {
         visible: fields.screen.linkIndex === 0 && fields.screen.interfaces.length === 0
-        text: fields.screen.scanning ? "Listening\u2026" : "None heard yet."
+        text: fields.screen.scanning ? qsTr("Listening\u2026") : qsTr("None heard yet.")
         opacity: 0.6
         font.pixelSize: Theme.smallSize
     }
@@ -89,7 +89,7 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "Port"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Port"); font.pixelSize: Theme.bodySize }
         RowLayout {
             spacing: 6
             Layout.fillWidth: true
@@ -107,13 +107,13 @@ ColumnLayout {
                 Layout.maximumWidth: 260
             }
             Button {
-                text: "Refresh"
+                text: qsTr("Refresh")
                 flat: true
                 enabled: fields.editable
                 onClicked: fields.screen.refreshSerialPorts()
             }
         }
-        Label { text: "Speed"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Speed"); font.pixelSize: Theme.bodySize }
         ComboBox {
             model: fields.screen.baudRates
             currentIndex: fields.screen.baudRates.indexOf(fields.screen.serialBaud)
@@ -124,7 +124,7 @@ ColumnLayout {
         }
         Item { width: 1; height: 1 }
         CheckBox {
-            text: "Hardware flow control (RTS/CTS)"
+            text: qsTr("Hardware flow control (RTS/CTS)")
             checked: fields.screen.serialFlow
             enabled: fields.editable
             onToggled: fields.screen.serialFlow = checked
@@ -134,7 +134,7 @@ ColumnLayout {
     // rigctld
     Label {
         visible: fields.screen.linkIndex === 2
-        text: "Hamlib\u2019s rigctld speaks for the radio: its make and model are set up there."
+        text: qsTr("Hamlib\u2019s rigctld speaks for the radio: its make and model are set up there.")
         opacity: 0.75
         font.pixelSize: Theme.smallSize
         wrapMode: Text.Wrap
@@ -145,7 +145,7 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "Address"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Address"); font.pixelSize: Theme.bodySize }
         TextField {
             text: fields.screen.rigctldAddress
             placeholderText: "localhost"
@@ -155,7 +155,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.maximumWidth: 320
         }
-        Label { text: "Port"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Port"); font.pixelSize: Theme.bodySize }
         TextField {
             text: fields.screen.rigctldPort
             enabled: fields.editable
@@ -173,7 +173,7 @@ ColumnLayout {
         Layout.fillWidth: true
         Button {
             objectName: "trxScanBluetooth"
-            text: "Scan"
+            text: qsTr("Scan")
             enabled: fields.editable && !fields.screen.bluetoothBusy
             onClicked: fields.screen.scanBluetooth()
         }
@@ -186,16 +186,16 @@ ColumnLayout {
     }
     Label {
         visible: fields.screen.linkIndex === 3
-        text: "BT interfaces:"
+        text: qsTr("BT interfaces:")
         font.pixelSize: Theme.bodySize
         font.weight: Font.DemiBold
     }
     Label {
         visible: fields.screen.linkIndex === 3 && fields.screen.bluetoothDevices.length === 0
-        text: fields.screen.bluetoothBusy ? "Scanning\u2026"
+        text: fields.screen.bluetoothBusy ? qsTr("Scanning\u2026")
             : fields.screen.bluetoothAddress.length > 0
-              ? "Chosen: " + fields.screen.bluetoothAddress + ". Scan to choose another."
-              : "None found yet: switch the adapter on and scan."
+              ? qsTr("Chosen: %1. Scan to choose another.").arg(fields.screen.bluetoothAddress)
+              : qsTr("None found yet: switch the adapter on and scan.")
         opacity: 0.6
         font.pixelSize: Theme.smallSize
         wrapMode: Text.Wrap
@@ -222,10 +222,10 @@ ColumnLayout {
         columns: 2
         columnSpacing: Theme.spacing
         Layout.fillWidth: true
-        Label { text: "Paired radio"; font.pixelSize: Theme.bodySize }
+        Label { text: qsTr("Paired radio"); font.pixelSize: Theme.bodySize }
         Label {
             objectName: "trxPairedIcom"
-            text: fields.screen.pairedIcom.length > 0 ? fields.screen.pairedIcom : "None yet"
+            text: fields.screen.pairedIcom.length > 0 ? fields.screen.pairedIcom : qsTr("None yet")
             opacity: fields.screen.pairedIcom.length > 0 ? 1 : 0.6
             font.pixelSize: Theme.bodySize
             elide: Text.ElideRight
@@ -237,7 +237,7 @@ ColumnLayout {
         spacing: Theme.spacing
         Button {
             objectName: "trxPairIcom"
-            text: "Pair Icom"
+            text: qsTr("Pair Icom")
             enabled: fields.editable && !fields.screen.bluetoothBusy
             onClicked: pairingDialog.open()
         }
@@ -253,8 +253,8 @@ ColumnLayout {
         id: pairingDialog
         parent: Overlay.overlay
         title: "Morvalen:"
-        message: "On the IC-705 select: Menu -> Set -> Bluetooth Set -> <<Pairing Reception>>"
-        okayText: "Continue"
+        message: qsTr("On the IC-705 select: Menu -> Set -> Bluetooth Set -> <<Pairing Reception>>")
+        okayText: qsTr("Continue")
         onAccepted: fields.screen.pairIcom()
     }
     AlertDialog {

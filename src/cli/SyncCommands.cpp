@@ -1,0 +1,119 @@
+#include "cli/SyncCommands.h"
+
+#include "app/Clock.h"
+#include "cli/Args.h"
+#include "cli/Cli.h"
+#include "model/LogModel.h"
+#include "model/LogbookChoice.h"
+#include "model/LogbookFiles.h"
+#include "services/ServicePasswords.h"
+#include "sync/LocalReplica.h"
+#include "sync/ServerAddress.h"
+#include "sync/SyncSession.h"
+#include "sync/SyncSetup.h"
+
+namespace cli {
+namespace {
+
+// The password comes from the address at joining (then kept with the other passwords),
+// PGPASSWORD or ~/.pgpass (libpq reads both); never from an option other users could see.
+
+/** One round for this data folder's copy; the entities a pull touched get their DX info
+ *  rebuilt. */
+int syncRound(Cli &cli, const QString &path)
+{
+    AppDelegate &app = cli.app();
+    const Clock &clock = app.clock();
+    const QString password = servicepasswords::syncServerPassword(
+        app.secrets(), app.defaults(), logsync::LocalReplica(path).state(QStringLiteral("server")));
+    logsync::SyncSession session(path, password,
+                                 [&clock] { return clock.now().toMSecsSinceEpoch(); });
+    const logsync::SyncReport report = session.run();
+    if (!report.entities.isEmpty()) {
+        LogModel copy(app.defaults(), app.folder(), app.notifications(), app.clock(), app.dxcc(),
+                      path);
+        copy.refreshDxInfo(report.entities);
+    }
+    if (!report.ok)
+        return cli.failed(QStringLiteral("Sync failed: ") + report.error);
+    cli.print(QJsonObject{{QStringLiteral("pushed"), report.pushed},
+                          {QStringLiteral("pulled"), report.pulled},
+                          {QStringLiteral("pending"), session.copy().pendingChanges()}});
+    return Cli::Success;
+}
+
+int status(Cli &cli)
+{
+    const auto path = syncsetup::copyPath(cli.app().folder());
+    if (!path)
+        return cli.failed(QStringLiteral("This data folder has not joined a synced logbook "
+                                         "(sync join --server URL --logbook NAME)"));
+    const logsync::LocalReplica copy(*path);
+    const auto state = [&copy](const char *key) { return copy.state(QString::fromLatin1(key)); };
+    cli.print(QJsonObject{
+        {QStringLiteral("server"), state("server")},
+        {QStringLiteral("logbook"), state("logbook")},
+        {QStringLiteral("device"), state("device")},
+        {QStringLiteral("current"), cli.app().log().isSyncLog()},
+        {QStringLiteral("pending"), copy.pendingChanges()},
+        {QStringLiteral("cursor"), state("cursor").toLongLong()},
+        {QStringLiteral("lastSync"), state("lastSync")},
+        {QStringLiteral("lastError"), state("lastError")},
+    });
+    return Cli::Success;
+}
+
+int run(Cli &cli, const QString &verb, const Args &args)
+{
+    const QString usage = QStringLiteral("Usage: ") + QLatin1String(kSyncSynopsis);
+    const QString server = args.option(QStringLiteral("server"), QString());
+    const QString logbook = args.option(QStringLiteral("logbook"), QString());
+    QString error;
+    if (verb == QLatin1String("init") && !server.isEmpty() && logbook.isEmpty()) {
+        if (!syncsetup::initServer(server, &error))
+            return cli.failed(QStringLiteral("Cannot prepare the server: ") + error);
+        cli.status(QStringLiteral("The server is ready"));
+        return Cli::Success;
+    }
+    if (verb == QLatin1String("join") && !server.isEmpty() && !logbook.isEmpty()) {
+        AppDelegate &app = cli.app();
+        if (!syncsetup::join(app.folder(), server, logbook, &error))
+            return cli.failed(QStringLiteral("Cannot join: ") + error);
+        if (const QString typed = serveraddress::password(server); !typed.isEmpty())
+            servicepasswords::setSyncServerPassword(app.secrets(), app.defaults(),
+                                                    serveraddress::withoutPassword(server), typed);
+        logbookchoice::selectLogbook(app.defaults(), app.notifications(),
+                                     QString::fromLatin1(logbookfiles::kSyncedLog));
+        return syncRound(cli, *syncsetup::copyPath(app.folder()));
+    }
+    if (server.isEmpty() && logbook.isEmpty()) {
+        if (verb == QLatin1String("status"))
+            return status(cli);
+        if (verb == QLatin1String("now")) {
+            const auto path = syncsetup::copyPath(cli.app().folder());
+            if (!path)
+                return cli.failed(
+                    QStringLiteral("This data folder has not joined a synced "
+                                   "logbook (sync join --server URL --logbook NAME)"));
+            return syncRound(cli, *path);
+        }
+    }
+    return cli.usage(usage);
+}
+
+} // namespace
+
+int syncCommand(Cli &cli, const QStringList &words)
+{
+    const Args args(words.mid(1), {{QStringLiteral("server"), QStringLiteral("logbook")},
+                                   {QStringLiteral("json")}});
+    if (!args.error().isEmpty() || !args.positional().isEmpty())
+        return cli.usage(QStringLiteral("Usage: ") + QLatin1String(kSyncSynopsis));
+    if (args.flag(QStringLiteral("json")) && !cli.json()) {
+        Cli json(cli.app(), true);
+        return run(json, words.value(0), args);
+    }
+    return run(cli, words.value(0), args);
+}
+
+} // namespace cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+class Cli;
+
+namespace cli {
+
+inline constexpr char kSyncSynopsis[] =
+    "sync init --server URL | join --server URL --logbook NAME | now | status [--json]";
+
+int syncCommand(Cli &cli, const QStringList &words);
+
+} // namespace cli

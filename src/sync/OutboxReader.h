@@ -1,0 +1,38 @@
+#pragma once
+
+#include "db/Database.h"
+#include "sync/Hlc.h"
+#include "sync/SyncChange.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace logsync {
+
+/** Reads the waiting changes of a copy into what is pushed: the oldest QSOs of the outbox with
+ *  their values as plain text, and the waiting settings. Runs inside the caller's transaction. */
+class OutboxReader {
+public:
+    explicit OutboxReader(db::Database &database) : m_database(database) {}
+
+    /** At most `limit` QSOs and all waiting settings, each stamped with `clock` moved on by
+     *  Hlc::tick at `nowMs`. */
+    [[nodiscard]] std::optional<PushBatch> read(int limit, qint64 nowMs, Hlc &clock,
+                                                QString *error);
+
+    /** A stored column value as it travels: NULL stays null, free text is decoded. */
+    [[nodiscard]] static QString wireValue(const db::Statement &row, int column, bool encoded);
+
+private:
+    /** The reading of a change made at `editedMs`; `clock` moves past it. */
+    static Hlc stamp(Hlc &clock, qint64 editedMs, qint64 nowMs);
+    bool readQsos(int limit, qint64 nowMs, Hlc &clock, PushBatch &batch);
+    bool readPrefs(qint64 nowMs, Hlc &clock, PushBatch &batch);
+    bool failed();
+
+    db::Database &m_database;
+    QString m_error;
+};
+
+} // namespace logsync

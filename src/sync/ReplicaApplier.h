@@ -1,0 +1,66 @@
+#pragma once
+
+#include "db/Database.h"
+#include "sync/SyncChange.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+namespace logsync {
+
+/** Writes what was pulled from the server into the copy, inside the caller's transaction and
+ *  with the copy's apply flag set: QSOs by uuid (fields waiting in the outbox are left alone),
+ *  deletions, and settings. Collects the entity numbers of the QSOs it touched. */
+class ReplicaApplier {
+public:
+    explicit ReplicaApplier(db::Database &database);
+
+    bool applyQso(const PulledQso &qso);
+    bool applyPref(const PulledPref &pref);
+
+    /** Entity numbers (absolute, without 0) of the touched QSOs, before and after. */
+    [[nodiscard]] const QSet<int> &entities() const { return m_entities; }
+
+private:
+    /** A column (position in replicaschema::columns()) with its value as stored. */
+    struct Value {
+        int column;
+        QString stored; // null: SQL NULL
+    };
+
+    /** The local id of the uuid, 0 when none; nothing when the copy could not be read. */
+    std::optional<qint64> localId(const QString &uuid);
+    /** Fields of the uuid waiting in the outbox. */
+    std::optional<QStringList> waitingFields(const QString &uuid);
+    /** Notes the entity of the QSO with this id; nothing when the copy could not be read, false
+     *  when there is no such QSO. */
+    std::optional<bool> noteEntity(qint64 id);
+    void noteEntity(const db::Statement &row, int column);
+    bool remove(qint64 id, const QString &uuid);
+    /** Writes the values that differ from the stored row; false in `found` without a row. */
+    bool update(qint64 id, const QList<Value> &values, bool *found);
+    bool insert(const QString &uuid, const QList<Value> &values);
+    /** The statement for this set of columns, prepared once per apply. */
+    db::Statement &statementFor(bool insert, const QList<Value> &values);
+
+    db::Database &m_database;
+    db::Statement m_findId;
+    db::Statement m_waiting;
+    db::Statement m_entity;
+    db::Statement m_row;
+    db::Statement m_deleteRow;
+    db::Statement m_forgetUuid;
+    db::Statement m_forgetOutbox;
+    db::Statement m_addUuid;
+    db::Statement m_prefWaiting;
+    db::Statement m_storePref;
+    std::map<std::pair<bool, quint64>, db::Statement> m_statements;
+    QSet<int> m_entities;
+};
+
+} // namespace logsync

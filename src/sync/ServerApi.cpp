@@ -1,0 +1,212 @@
+#include "sync/ServerApi.h"
+
+#include "sync/PgConnection.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QUuid>
+
+namespace logsync::serverapi {
+
+namespace {
+
+constexpr qsizetype kPullColumns = 6; // seq, kind, key, deleted, data, hlc
+
+/** PostgreSQL text cannot hold U+0000; a value carrying one would be refused on every push and
+ *  keep the outbox stuck, so it goes without. */
+QJsonValue jsonText(const QString &value)
+{
+    if (value.isNull())
+        return QJsonValue(QJsonValue::Null);
+    if (value.contains(QChar(0)))
+        return QString(value).remove(QChar(0));
+    return value;
+}
+
+QString qsosJson(const QList<QsoChange> &qsos)
+{
+    QJsonArray array;
+    for (const QsoChange &qso : qsos) {
+        QJsonObject fields;
+        for (auto it = qso.fields.cbegin(); it != qso.fields.cend(); ++it)
+            fields.insert(it.key(), jsonText(it.value()));
+        array.append(QJsonObject{{QStringLiteral("uuid"), qso.uuid},
+                                 {QStringLiteral("hlc"), qso.hlc},
+                                 {QStringLiteral("deleted"), qso.deleted},
+                                 {QStringLiteral("fields"), fields}});
+    }
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QString prefsJson(const QList<PrefChange> &prefs)
+{
+    QJsonArray array;
+    for (const PrefChange &pref : prefs)
+        array.append(QJsonObject{{QStringLiteral("entry"), pref.entry},
+                                 {QStringLiteral("value"), jsonText(pref.value)},
+                                 {QStringLiteral("hlc"), pref.hlc}});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+/** A JSON string or null as the QString that stands for it: null stays null, "" stays empty. */
+bool textOf(const QJsonValue &value, QString *text)
+{
+    if (value.isNull()) {
+        *text = QString();
+        return true;
+    }
+    if (!value.isString())
+        return false;
+    *text = value.toString();
+    if (text->isNull())
+        *text = QString(0, QChar());
+    return true;
+}
+
+std::optional<qint64> number(const PgConnection::Result &result, QString *error)
+{
+    if (!result.ok) {
+        if (error)
+            *error = result.error;
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 value = result.rows.size() == 1 && result.rows.first().size() == 1
+                             ? result.rows.first().first().toLongLong(&ok)
+                             : 0;
+    if (!ok) {
+        if (error)
+            *error = QStringLiteral("the sync server's reply is not a number");
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+bool installSchema(PgConnection &connection, QString *error)
+{
+    QFile file(QStringLiteral(":/sync/ServerSchema.sql"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("the server schema is missing from the program");
+        return false;
+    }
+    // Sent as one script, which the server runs as one transaction: all of it or nothing.
+    const PgConnection::Result result = connection.exec(QString::fromUtf8(file.readAll()));
+    if (!result.ok && error)
+        *error = result.error;
+    return result.ok;
+}
+
+std::optional<qint64> joinLogbook(PgConnection &connection, const QString &name, QString *error)
+{
+    return number(connection.exec(QStringLiteral("SELECT brindlewick.join_logbook($1)"), {name}),
+                  error);
+}
+
+bool addMember(PgConnection &connection, const QString &logbook, const QString &member,
+               QString *error)
+{
+    const PgConnection::Result result =
+        connection.exec(QStringLiteral("SELECT brindlewick.add_member($1, $2)"), {logbook, member});
+    if (!result.ok && error)
+        *error = result.error;
+    return result.ok;
+}
+
+std::optional<qint64> push(PgConnection &connection, qint64 logbook, const PushBatch &batch,
+                           QString *error)
+{
+    return number(
+        connection.exec(QStringLiteral("SELECT brindlewick.push($1, $2, $3)"),
+                        {QString::number(logbook), qsosJson(batch.qsos), prefsJson(batch.prefs)}),
+        error);
+}
+
+std::optional<PullPage> pull(PgConnection &connection, qint64 logbook, qint64 after, int limit,
+                             QString *error)
+{
+    const PgConnection::Result result = connection.exec(
+        QStringLiteral(
+            "SELECT seq, kind, key, deleted, data, hlc FROM brindlewick.pull($1, $2, $3)"),
+        {QString::number(logbook), QString::number(after), QString::number(limit)});
+    if (!result.ok) {
+        if (error)
+            *error = result.error;
+        return std::nullopt;
+    }
+    PullPage page;
+    page.lastSeq = after;
+    for (const QStringList &row : result.rows) {
+        if (!decodePullRow(row, page)) {
+            if (error)
+                *error = QStringLiteral("the sync server sent a change that cannot be read");
+            return std::nullopt;
+        }
+    }
+    page.more = limit > 0 && result.rows.size() >= limit;
+    return page;
+}
+
+QString notifyChannel(qint64 logbook)
+{
+    return QStringLiteral("brindlewick_") + QString::number(logbook);
+}
+
+bool decodePullRow(const QStringList &row, PullPage &page)
+{
+    if (row.size() != kPullColumns)
+        return false;
+    bool ok = false;
+    const qint64 seq = row.at(0).toLongLong(&ok);
+    // pull() hands out rows in order of their numbers, each number once.
+    if (!ok || seq <= 0 || seq <= page.lastSeq)
+        return false;
+    const QString &kind = row.at(1);
+    const QString &key = row.at(2);
+    const QString &deletedText = row.at(3);
+    const QString &hlc = row.at(5);
+    if (deletedText != QLatin1String("t") && deletedText != QLatin1String("f"))
+        return false;
+    const bool deleted = deletedText == QLatin1String("t");
+    if (hlc.isEmpty() || key.isEmpty())
+        return false;
+    QJsonParseError parseError;
+    const QJsonDocument data = QJsonDocument::fromJson(row.at(4).toUtf8(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !data.isObject())
+        return false;
+    const QJsonObject object = data.object();
+
+    if (kind == QLatin1String("qso")) {
+        const QUuid uuid = QUuid::fromString(key);
+        if (uuid.isNull())
+            return false;
+        PulledQso qso;
+        qso.seq = seq;
+        qso.uuid = uuid.toString(QUuid::WithoutBraces);
+        qso.deleted = deleted;
+        qso.hlc = hlc;
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            QString value;
+            if (it.key().isEmpty() || !textOf(it.value(), &value))
+                return false;
+            qso.fields.insert(it.key(), value);
+        }
+        page.qsos.append(std::move(qso));
+    } else if (kind == QLatin1String("pref")) {
+        QString value;
+        if (deleted || object.size() != 1 || !object.contains(QLatin1String("value")) ||
+            !textOf(object.value(QLatin1String("value")), &value))
+            return false;
+        page.prefs.append({seq, key, value, hlc});
+    } else {
+        return false;
+    }
+    page.lastSeq = seq;
+    return true;
+}
+
+} // namespace logsync::serverapi

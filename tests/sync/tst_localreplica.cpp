@@ -1,0 +1,651 @@
+// A device's copy of the synced logbook: the clock, change capture by triggers, the outbox and
+// applying what was pulled. No server: these are the copy's own rules.
+
+#include "../model/ReadOnlyLogbook.h"
+#include "app/DataFolder.h"
+#include "db/Database.h"
+#include "formats/TextCoding.h"
+#include "sync/Hlc.h"
+#include "sync/LocalReplica.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using logsync::Hlc;
+using logsync::LocalReplica;
+using logsync::PulledPref;
+using logsync::PulledQso;
+using logsync::PullPage;
+using logsync::PushBatch;
+
+using Fields = QMap<QString, QString>;
+
+namespace {
+
+constexpr qint64 kNow = 1'733'558'400'000; // 2024-12-07 08:00 UTC
+
+/** "col=value;col=value" as fields (for values without ';' and '='). */
+Fields fields(const QString &text)
+{
+    Fields result;
+    for (const QString &pair : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype at = pair.indexOf(QLatin1Char('='));
+        result.insert(pair.left(at), pair.mid(at + 1));
+    }
+    return result;
+}
+
+PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false)
+{
+    PulledQso qso;
+    qso.uuid = uuid;
+    qso.fields = values;
+    qso.deleted = deleted;
+    qso.hlc = Hlc{kNow, 0, QStringLiteral("other")}.toText();
+    return qso;
+}
+
+PullPage page(QList<PulledQso> qsos, QList<PulledPref> prefs = {}, qint64 lastSeq = 1)
+{
+    PullPage p;
+    p.qsos = std::move(qsos);
+    p.prefs = std::move(prefs);
+    p.lastSeq = lastSeq;
+    return p;
+}
+
+} // namespace
+
+class LocalReplicaTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    /** A logbook file from the shipped template, made a synced copy unless told otherwise. */
+    QString newCopy(const QString &name, bool install = true)
+    {
+        const QString path = m_dir->filePath(name);
+        if (!DataFolder::at(m_dir->path()).copyResourceIfMissing(u"EmptyLog.rlog"_qs, name))
+            return {};
+        QString error;
+        if (install && !LocalReplica(path).install(&error))
+            qWarning() << error;
+        return path;
+    }
+
+    /** Runs statements on a connection of its own, as another program would. */
+    static bool exec(const QString &path, const QStringList &statements)
+    {
+        db::Database database;
+        if (database.open(path, db::Database::Mode::ReadWrite) != 0)
+            return false;
+        for (const QString &sql : statements) {
+            if (!database.exec(sql)) {
+                qWarning() << sql << database.errorMessage();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    static QStringList rows(const QString &path, const QString &sql)
+    {
+        db::Database database;
+        if (database.open(path, db::Database::Mode::ReadOnly) != 0)
+            return {QStringLiteral("<no file>")};
+        db::Statement select = database.prepare(sql);
+        QStringList lines;
+        while (select.step()) {
+            QStringList cells;
+            for (int c = 0; c < select.columnCount(); ++c)
+                cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
+            lines << cells.join(QLatin1Char('|'));
+        }
+        return lines;
+    }
+
+    /** The outbox as "CALL:field" and "pref:entry", sorted; "?" for a QSO no longer there. */
+    static QString outbox(const QString &path)
+    {
+        QStringList lines =
+            rows(path, QStringLiteral("SELECT coalesce(l.callsign, '?') || ':' || o.field "
+                                      "FROM sync_outbox o LEFT JOIN sync_qso q ON q.uuid = "
+                                      "o.uuid LEFT JOIN logbook l ON l.id = q.id "
+                                      "UNION ALL SELECT 'pref:' || entry FROM "
+                                      "sync_prefs_outbox"));
+        lines.sort();
+        return lines.join(QLatin1Char(' '));
+    }
+
+    static QString uuidOf(const QString &path, const QString &callsign)
+    {
+        db::Database database;
+        if (database.open(path, db::Database::Mode::ReadOnly) != 0)
+            return {};
+        db::Statement select = database.prepare(QStringLiteral(
+            "SELECT q.uuid FROM sync_qso q JOIN logbook l ON l.id = q.id WHERE l.callsign = ?"));
+        select.bind(1, callsign);
+        return select.step() ? select.text(0) : QString();
+    }
+
+    /** Pushes everything and forgets it, as after a successful sync. */
+    static bool drain(const QString &path)
+    {
+        LocalReplica copy(path);
+        const auto batch = copy.takeOutbox(1000, kNow, nullptr);
+        return batch && copy.confirmPushed(*batch, nullptr) && copy.pendingChanges() == 0;
+    }
+
+    /** A copy holding DL1A (20m, note "n0", entity 230) and the setting mycall, all pushed. */
+    QString copyWithOneQso(const QString &name)
+    {
+        const QString path = newCopy(name);
+        if (!exec(path, {u"insert into logbook (callsign, band, note, dxccadif, lotwqsl) values "
+                         "('DL1A', '20m', 'n0', 230, '')"_qs,
+                         u"replace into prefs (entry, value) values ('mycall', 'DL1A')"_qs}) ||
+            !drain(path))
+            return {};
+        return path;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    // --- the clock ---
+
+    void hlcTickAndReceive_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("seen"); // empty: a local tick at kNow
+        QTest::addColumn<QString>("expected");
+        const QString now = QString::number(kNow).rightJustified(18, u'0');
+        QTest::newRow("first tick") << QString() << QString() << now + ".00000.me";
+        QTest::newRow("tick in the same millisecond counts up")
+            << now + ".00003.me" << QString() << now + ".00004.me";
+        QTest::newRow("tick after a reading from the future")
+            << "000001900000000000.00007.me" << QString() << "000001900000000000.00008.me";
+        QTest::newRow("tick past a full counter moves a millisecond")
+            << now + ".99999.me" << QString()
+            << QString::number(kNow + 1).rightJustified(18, u'0') + ".00000.me";
+        QTest::newRow("receive a later reading, keep own device") << "000000000000001000.00003.me"
+                                                                  << "000000000000002000.00001.them"
+                                                                  << "000000000000002000.00001.me";
+        QTest::newRow("receive an earlier reading changes nothing")
+            << "000000000000002000.00001.me"
+            << "000000000000001000.00009.them"
+            << "000000000000002000.00001.me";
+        QTest::newRow("receive in the same millisecond passes both counters")
+            << "000000000000002000.00001.me"
+            << "000000000000002000.00005.them"
+            << "000000000000002000.00006.me";
+    }
+
+    void hlcTickAndReceive()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, seen);
+        QFETCH(QString, expected);
+        const Hlc before = last.isEmpty() ? Hlc{0, 0, u"me"_qs} : *Hlc::fromText(last);
+        const Hlc after = seen.isEmpty() ? Hlc::tick(before, kNow, u"me"_qs)
+                                         : Hlc::receive(before, *Hlc::fromText(seen));
+        QCOMPARE(after.toText(), expected);
+        // The server compares the texts: their order must be the clock's.
+        QCOMPARE(after > before, after.toText() > before.toText());
+        if (seen.isEmpty())
+            QVERIFY(after > before);
+    }
+
+    // --- change capture ---
+
+    void triggersCaptureChanges_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("new QSO goes out whole")
+            << QStringList{"insert into logbook (callsign) values ('DL2B')"} << "DL2B:*";
+        QTest::newRow("only the changed columns")
+            << QStringList{"update logbook set note = 'x', band = '20m', dxccadif = 230"}
+            << "DL1A:note";
+        QTest::newRow("the same values again send nothing")
+            << QStringList{"update logbook set band = band, note = note"} << "";
+        QTest::newRow("NULL to empty text is a change")
+            << QStringList{"update logbook set qth = ''"} << "DL1A:qth";
+        QTest::newRow("a delete replaces waiting fields")
+            << QStringList{"update logbook set note = 'x'", "delete from logbook"} << "?:-";
+        QTest::newRow("an edit of a new QSO keeps it whole")
+            << QStringList{"insert into logbook (callsign) values ('DL2B')",
+                           "update logbook set note = 'y' where callsign = 'DL2B'"}
+            << "DL2B:*";
+        QTest::newRow("a changed setting")
+            << QStringList{"replace into prefs (entry, value) values ('mycall', 'DL9Z')"}
+            << "pref:mycall";
+        QTest::newRow("a setting stored again unchanged")
+            << QStringList{"replace into prefs (entry, value) values ('mycall', 'DL1A')"} << "";
+    }
+
+    void triggersCaptureChanges()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QString, expected);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        QVERIFY(!path.isEmpty());
+        QVERIFY(exec(path, statements));
+        QCOMPARE(outbox(path), expected);
+    }
+
+    void settingsThatStayLocal_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("local");
+        QTest::newRow("LoTW password") << "lotwpassword" << true;
+        QTest::newRow("Club Log password, any case") << "ClublogPassword" << true;
+        QTest::newRow("dbversion") << "dbversion" << true;
+        QTest::newRow("own call") << "mycall" << false;
+    }
+
+    void settingsThatStayLocal()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, local);
+        QCOMPARE(LocalReplica::isLocalPref(entry), local);
+
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        QVERIFY(!path.isEmpty());
+        // The triggers' copy of the rule.
+        db::Database database;
+        QCOMPARE(database.open(path, db::Database::Mode::ReadWrite), 0);
+        db::Statement store =
+            database.prepare(u"replace into prefs (entry, value) values (?, 'secret')"_qs);
+        QVERIFY(store.bind(1, entry).run());
+        QCOMPARE(outbox(path), local ? QString() : u"pref:"_qs + entry);
+
+        // Nor does a pulled value overwrite it.
+        QVERIFY(drain(path));
+        LocalReplica copy(path);
+        QVERIFY(copy.applyPulled(page({}, {{1, entry, u"theirs"_qs, {}}}), nullptr));
+        QCOMPARE(rows(path, u"select value from prefs where entry = '%1'"_qs.arg(entry)),
+                 QStringList{local ? u"secret"_qs : u"theirs"_qs});
+    }
+
+    // --- install ---
+
+    void installAdoptsQsosAndRunsOnce()
+    {
+        const QString path = newCopy(u"file.rlog"_qs, false);
+        QVERIFY(exec(path, {u"insert into logbook (callsign) values ('DL1A'), ('DL2B')"_qs}));
+        LocalReplica copy(path);
+        QString error;
+        QVERIFY2(copy.install(&error), qPrintable(error));
+        QCOMPARE(outbox(path), u"DL1A:* DL2B:*"_qs);
+        const QRegularExpression v4(
+            u"^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"_qs);
+        const QStringList uuids = QStringList{copy.state(u"device"_qs), uuidOf(path, u"DL1A"_qs),
+                                              uuidOf(path, u"DL2B"_qs)};
+        for (const QString &uuid : uuids)
+            QVERIFY2(v4.match(uuid).hasMatch(), qPrintable(uuid));
+        QCOMPARE(QSet<QString>(uuids.cbegin(), uuids.cend()).size(), 3);
+
+        const auto snapshot = [&path] {
+            return rows(path, u"select type, name, sql from sqlite_master order by name"_qs) +
+                   rows(path, u"select * from sync_qso"_qs) +
+                   rows(path, u"select * from sync_outbox"_qs) +
+                   rows(path, u"select * from sync_state"_qs);
+        };
+        const QStringList before = snapshot();
+        QVERIFY(copy.install(&error));
+        QCOMPARE(snapshot(), before);
+        QVERIFY(drain(path));
+        QVERIFY(copy.install(&error));
+        QCOMPARE(copy.pendingChanges(), 0);
+    }
+
+    void installRefusesAFileWithoutTheColumns()
+    {
+        const QString path = m_dir->filePath(u"odd.rlog"_qs);
+        db::Database database;
+        QCOMPARE(database.open(path), 0);
+        QVERIFY(database.exec(u"create table logbook (id integer primary key, date text)"_qs));
+        database.close();
+        QString error;
+        QVERIFY(!LocalReplica(path).install(&error));
+        QCOMPARE(error, u"The logbook has no column time"_qs);
+        QCOMPARE(rows(path, u"select count(*) from sqlite_master where name like 'sync%'"_qs),
+                 QStringList{u"0"_qs});
+    }
+
+    void importAddsQsosAsNew_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("kept, going out as new") << true << "DL1A:* DL2B:* DL3C:*";
+        QTest::newRow("refused, nothing kept") << false << "DL1A:*";
+    }
+
+    void importAddsQsosAsNew()
+    {
+        QFETCH(bool, accepted);
+        QFETCH(QString, expected);
+        const QString path = newCopy(u"copy.rlog"_qs);
+        LocalReplica copy(path);
+        const auto triggers = [&path] {
+            return rows(
+                path,
+                u"select name, sql from sqlite_master where type = 'trigger' order by name"_qs);
+        };
+        const QStringList before = triggers();
+        QString error;
+        const bool imported = copy.importQsos(
+            [accepted](db::Database &database) {
+                return database.exec(
+                           u"insert into logbook (callsign) values ('DL2B'), ('DL3C')"_qs) &&
+                       accepted;
+            },
+            &error);
+        QCOMPARE(imported, accepted);
+        QCOMPARE(triggers(), before);
+        // Capture goes on as before.
+        QVERIFY(exec(path, {u"insert into logbook (callsign) values ('DL1A')"_qs}));
+        QCOMPARE(outbox(path), expected);
+    }
+
+    void idChangeKeepsIdentity()
+    {
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        const QString uuid = uuidOf(path, u"DL1A"_qs);
+        QVERIFY(exec(path, {u"update logbook set id = 77, note = 'moved'"_qs}));
+        QCOMPARE(uuidOf(path, u"DL1A"_qs), uuid);
+        QCOMPARE(outbox(path), u"DL1A:note"_qs);
+    }
+
+    void installReplacesOutdatedTriggers()
+    {
+        const QString path = newCopy(u"copy.rlog"_qs);
+        // As an older version might have left them.
+        QVERIFY(exec(path, {u"drop trigger sync_logbook_update_note"_qs,
+                            u"create trigger sync_logbook_update_note after update on logbook "
+                            "begin select 1; end"_qs,
+                            u"create trigger \"sync_old; drop table logbook\" after update on "
+                            "logbook begin select 1; end"_qs}));
+        QVERIFY(LocalReplica(path).install(nullptr));
+        QCOMPARE(rows(path, u"select count(*) from sqlite_master where name like 'sync_old%'"_qs),
+                 QStringList{u"0"_qs});
+        QVERIFY(exec(path, {u"insert into logbook (callsign) values ('DL1A')"_qs}));
+        QVERIFY(drain(path));
+        QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
+        QCOMPARE(outbox(path), u"DL1A:note"_qs);
+    }
+
+    // --- the outbox ---
+
+    void takeOutboxOldestFirstWithClocks()
+    {
+        const QString path = newCopy(u"copy.rlog"_qs);
+        // A clock ahead of the wall clock, as after pulling from a device whose clock is fast.
+        QVERIFY(LocalReplica(path).setState(u"hlc"_qs, u"000001900000000000.00007.old"_qs));
+        QVERIFY(exec(path, {u"insert into logbook (callsign, dxccadif, note) values "
+                            "('DL1A', -230, NULL), ('DL2B', 291, ''), ('DL3C', 0, 'x')"_qs,
+                            // Edited since: DL1A is now the newest change.
+                            u"update logbook set qth = 'Bonn' where callsign = 'DL1A'"_qs,
+                            u"replace into prefs (entry, value) values ('mycall', 'DL1A')"_qs}));
+        LocalReplica copy(path);
+        QString error;
+        const auto batch = copy.takeOutbox(2, kNow, &error);
+        QVERIFY2(batch, qPrintable(error));
+        QCOMPARE(batch->qsos.size(), 2);
+        QCOMPARE(batch->qsos[0].fields.value(u"callsign"_qs), u"DL2B"_qs);
+        QCOMPARE(batch->qsos[1].fields.value(u"callsign"_qs), u"DL3C"_qs);
+        QCOMPARE(batch->qsos[0].fields.size(), 38);
+        QCOMPARE(batch->qsos[0].fields.value(u"dxccadif"_qs), u"291"_qs);
+        QVERIFY(!batch->qsos[0].fields.value(u"note"_qs).isNull()); // '' is not NULL
+        QVERIFY(batch->qsos[0].fields.value(u"qth"_qs).isNull());
+        QCOMPARE(batch->prefs.size(), 1);
+        QCOMPARE(batch->keys.size(), 3);
+
+        // Each change carries the time it was made, after every reading the copy had seen then.
+        const QString device = copy.state(u"device"_qs);
+        for (const QString &stamp : {batch->qsos[0].hlc, batch->qsos[1].hlc, batch->prefs[0].hlc})
+            QCOMPARE(stamp, u"000001900000000001.00000."_qs + device);
+        QCOMPARE(copy.state(u"hlc"_qs), u"000001900000000001.00000."_qs + device);
+
+        QVERIFY(copy.confirmPushed(*batch, &error));
+        const auto rest = copy.takeOutbox(2, kNow, &error);
+        QVERIFY(rest);
+        QCOMPARE(rest->qsos.size(), 1);
+        QCOMPARE(rest->qsos[0].fields.value(u"dxccadif"_qs), u"-230"_qs);
+    }
+
+    void confirmKeepsRowsChangedAgain_data()
+    {
+        QTest::addColumn<QString>("beforeTake");
+        QTest::addColumn<QString>("afterTake");
+        QTest::addColumn<QString>("expected");
+        const QString note = u"update logbook set note = 'a'"_qs;
+        QTest::newRow("unchanged rows go") << note << QString() << QString();
+        QTest::newRow("a field changed again stays") << note << "update logbook set note = 'b'"
+                                                     << "DL1A:note";
+        QTest::newRow("another field stays") << note << "update logbook set lotwqsl = 'X'"
+                                             << "DL1A:lotwqsl";
+        QTest::newRow("a new QSO edited before the confirmation stays")
+            << "insert into logbook (callsign) values ('DL2B')"
+            << "update logbook set note = 'b' where callsign = 'DL2B'"
+            << "DL2B:*";
+        QTest::newRow("a setting changed again stays")
+            << "update prefs set value = 'A' where entry = 'mycall'"
+            << "update prefs set value = 'B' where entry = 'mycall'"
+            << "pref:mycall";
+    }
+
+    void confirmKeepsRowsChangedAgain()
+    {
+        QFETCH(QString, beforeTake);
+        QFETCH(QString, afterTake);
+        QFETCH(QString, expected);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        QVERIFY(exec(path, {beforeTake}));
+        LocalReplica copy(path);
+        const auto batch = copy.takeOutbox(10, kNow, nullptr);
+        QVERIFY(batch);
+        if (!afterTake.isEmpty())
+            QVERIFY(exec(path, {afterTake}));
+        QVERIFY(copy.confirmPushed(*batch, nullptr));
+        QCOMPARE(outbox(path), expected);
+    }
+
+    // --- applying pulled changes ---
+
+    void pulledChanges_data()
+    {
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<QString>("row"); // note|lotwqsl|band of DL1A
+        QTest::addColumn<QString>("expectedOutbox");
+        const QString mine = u"update logbook set note = 'mine'"_qs;
+        QTest::newRow("written and not echoed")
+            << QString() << "lotwqsl=X;note=n1" << false << "n1|X|20m" << QString();
+        QTest::newRow("a waiting local field is kept")
+            << mine << "note=theirs;lotwqsl=X" << false << "mine|X|20m"
+            << "DL1A:note";
+        QTest::newRow("unknown names are ignored")
+            << QString() << "bogus=1;id=99;lotwqsl=X" << false << "n0|X|20m" << QString();
+        QTest::newRow("a pulled delete wins over a waiting edit")
+            << mine << QString() << true << QString() << QString();
+        QTest::newRow("a waiting local delete keeps it away")
+            << "delete from logbook"
+            << "lotwqsl=X" << false << QString() << "?:-";
+    }
+
+    void pulledChanges()
+    {
+        QFETCH(QString, local);
+        QFETCH(QString, values);
+        QFETCH(bool, deleted);
+        QFETCH(QString, row);
+        QFETCH(QString, expectedOutbox);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        const QString uuid = uuidOf(path, u"DL1A"_qs);
+        if (!local.isEmpty())
+            QVERIFY(exec(path, {local}));
+        LocalReplica copy(path);
+        QString error;
+        QVERIFY2(copy.applyPulled(page({pulled(uuid, fields(values), deleted)}), &error),
+                 qPrintable(error));
+        QCOMPARE(rows(path, u"select note, lotwqsl, band from logbook"_qs).join(u' '), row);
+        QCOMPARE(outbox(path), expectedOutbox);
+        if (deleted)
+            QCOMPARE(rows(path, u"select count(*) from sync_qso"_qs), QStringList{u"0"_qs});
+    }
+
+    void pulledQsoMovesCursorAndClock()
+    {
+        const QString path = newCopy(u"copy.rlog"_qs);
+        LocalReplica copy(path);
+        const QString uuid = u"0b5c7e1e-8a2f-4c1d-9e3b-5f6a7b8c9d0e"_qs;
+        QVERIFY(
+            copy.applyPulled(page({pulled(uuid, fields(u"callsign=DL2B"_qs))}, {}, 42), nullptr));
+        QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
+        // An empty page never moves the cursor back.
+        QVERIFY(copy.applyPulled(page({}, {}, 0), nullptr));
+        QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
+        // The clock passed the pulled reading: the next local change reads later even with
+        // the wall clock behind.
+        QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
+        const auto batch = copy.takeOutbox(10, kNow - 60'000, nullptr);
+        QVERIFY(batch && batch->qsos.size() == 1);
+        QVERIFY(batch->qsos[0].hlc > pulled(uuid, {}).hlc);
+        QCOMPARE(batch->qsos[0].fields, fields(u"note=x"_qs));
+    }
+
+    void freeTextRoundTrips_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("name with apostrophe and comma") << "name" << QString("O'Neill, Jr.");
+        QTest::newRow("note with percent, slash, letters")
+            << "note" << QString("50% via 9A/DL1A, Zürich & Łódź");
+        QTest::newRow("user field empty") << "user_4" << QString("");
+        QTest::newRow("user field NULL") << "user_1" << QString();
+        QTest::newRow("plain column unchanged") << "callsign" << QString("DL1A/P");
+        QTest::newRow("integer column") << "dxccadif" << QString("-230");
+    }
+
+    void freeTextRoundTrips()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, plain);
+        const bool encoded = column != u"callsign"_qs && column != u"dxccadif"_qs;
+        const QString stored = encoded && !plain.isNull() ? formats::percentEncode(plain) : plain;
+
+        // Pushed decoded.
+        const QString first = newCopy(u"first.rlog"_qs);
+        db::Database database;
+        QCOMPARE(database.open(first, db::Database::Mode::ReadWrite), 0);
+        db::Statement insert =
+            database.prepare(u"insert into logbook (%1) values (?)"_qs.arg(column));
+        if (stored.isNull())
+            insert.bindNull(1);
+        else
+            insert.bind(1, stored);
+        QVERIFY(insert.run());
+        const auto batch = LocalReplica(first).takeOutbox(10, kNow, nullptr);
+        QVERIFY(batch && batch->qsos.size() == 1);
+        const QString pushed = batch->qsos[0].fields.value(column);
+        QCOMPARE(pushed, plain);
+        QCOMPARE(pushed.isNull(), plain.isNull());
+
+        // Stored encoded where pulled.
+        const QString second = newCopy(u"second.rlog"_qs);
+        PulledQso qso = pulled(batch->qsos[0].uuid, batch->qsos[0].fields);
+        QVERIFY(LocalReplica(second).applyPulled(page({qso}), nullptr));
+        QCOMPARE(rows(second, u"select %1 from logbook"_qs.arg(column)),
+                 rows(first, u"select %1 from logbook"_qs.arg(column)));
+        QCOMPARE(rows(second, u"select typeof(%1) from logbook"_qs.arg(column)),
+                 rows(first, u"select typeof(%1) from logbook"_qs.arg(column)));
+    }
+
+    void touchedEntities_data()
+    {
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<bool>("known"); // DL1A (entity 230) is the QSO changed
+        QTest::addColumn<QList<int>>("entities");
+        QTest::newRow("changed entity: old and new")
+            << "dxccadif=-291" << false << true << QList<int>{230, 291};
+        QTest::newRow("deleted: the old entity") << "" << true << true << QList<int>{230};
+        QTest::newRow("no entity") << "callsign=DL2B;dxccadif=0" << false << false << QList<int>{};
+    }
+
+    void touchedEntities()
+    {
+        QFETCH(QString, values);
+        QFETCH(bool, deleted);
+        QFETCH(bool, known);
+        QFETCH(QList<int>, entities);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        const QString uuid =
+            known ? uuidOf(path, u"DL1A"_qs) : u"7d1e2f3a-4b5c-4d6e-8f70-8192a3b4c5d6"_qs;
+        const auto touched =
+            LocalReplica(path).applyPulled(page({pulled(uuid, fields(values), deleted)}), nullptr);
+        QVERIFY(touched);
+        QCOMPARE(*touched, QSet<int>(entities.cbegin(), entities.cend()));
+    }
+
+    void failuresSayWhy()
+    {
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
+        QVERIFY(makeLogbookReadOnly(path));
+        LocalReplica copy(path);
+        const QString readOnly = u"attempt to write a readonly database"_qs;
+        QString error;
+        QVERIFY(!copy.install(&error));
+        QCOMPARE(error, readOnly);
+        error.clear();
+        QVERIFY(!copy.takeOutbox(10, kNow, &error));
+        QCOMPARE(error, readOnly);
+        error.clear();
+        QVERIFY(!copy.applyPulled(page({}), &error));
+        QCOMPARE(error, readOnly);
+    }
+
+    void failedApplyLeavesNothing()
+    {
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        const QString uuid = uuidOf(path, u"DL1A"_qs);
+        // Stands for anything the file refuses half-way through a page.
+        QVERIFY(exec(path, {u"create trigger refuse before insert on logbook when "
+                            "new.callsign = 'BAD' begin select raise(abort, 'refused'); end"_qs}));
+        LocalReplica copy(path);
+        const QStringList before = rows(path, u"select * from logbook"_qs) +
+                                   rows(path, u"select * from prefs"_qs) +
+                                   rows(path, u"select * from sync_state"_qs);
+        QString error;
+        const auto result = copy.applyPulled(
+            page({pulled(uuid, fields(u"lotwqsl=X"_qs)),
+                  pulled(u"11111111-1111-4111-8111-111111111111"_qs, fields(u"callsign=DL2B"_qs)),
+                  pulled(u"22222222-2222-4222-8222-222222222222"_qs, fields(u"callsign=BAD"_qs))},
+                 {{3, u"mycall"_qs, u"DL9Z"_qs, {}}}, 9),
+            &error);
+        QVERIFY(!result);
+        QCOMPARE(error, u"refused"_qs);
+        QCOMPARE(rows(path, u"select * from logbook"_qs) + rows(path, u"select * from prefs"_qs) +
+                     rows(path, u"select * from sync_state"_qs),
+                 before);
+        // Capture is on again for everyone.
+        QCOMPARE(rows(path, u"select applying from sync_apply"_qs), QStringList{u"0"_qs});
+        QVERIFY(exec(path, {u"update logbook set note = 'after'"_qs}));
+        QCOMPARE(outbox(path), u"DL1A:note"_qs);
+    }
+};
+
+QTEST_GUILESS_MAIN(LocalReplicaTest)
+#include "tst_localreplica.moc"
