@@ -960,6 +960,10 @@
         <translation>Netzwerkfehler %1</translation>
     </message>
     <message>
+        <source>The server&apos;s reply is too large</source>
+        <translation>Die Antwort des Servers ist zu groß</translation>
+    </message>
+    <message>
         <source>The server did not answer in time</source>
         <translation>Der Server hat nicht rechtzeitig geantwortet</translation>
     </message>
@@ -2159,6 +2163,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Do you want to delete this logbook?</source>
         <translation>Soll dieses Logbuch gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Do you want to delete every QSO of the synced log, on every device that shares it?</source>
+        <translation>Sollen alle QSOs des synchronisierten Logs gelöscht werden, auf jedem Gerät, das es teilt?</translation>
     </message>
     <message>
         <source>Delete logbook</source>

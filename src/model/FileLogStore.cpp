@@ -409,6 +409,16 @@ WriteResult FileLogStore::deleteQSO(const QsoClass &qso)
     return oneRowChanged(database, qso.rowid);
 }
 
+WriteResult FileLogStore::deleteAllQsos()
+{
+    // The DX info texts describe the QSOs; with none left there is nothing to describe.
+    WriteResult result =
+        runStatement(QStringLiteral("begin; delete from logbook; delete from dxlist; commit;"));
+    if (result)
+        m_info60m = QStringList(int(m_info60m.size()), QString());
+    return result;
+}
+
 WriteResult FileLogStore::runStatement(const QString &statement)
 {
     db::Database database;

@@ -51,6 +51,7 @@ public:
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                    const QString &value) override;
     WriteResult deleteQSO(const QsoClass &qso) override;
+    WriteResult deleteAllQsos() override;
     WriteResult markNewQsosAsClublogOkay() override;
     WriteResult markAllAsClublogOkay() override;
 

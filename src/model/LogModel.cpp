@@ -313,6 +313,16 @@ WriteResult LogModel::deleteQSO(const QsoClass &qso)
     return result;
 }
 
+WriteResult LogModel::deleteAllEntries()
+{
+    WriteResult result = store().deleteAllQsos();
+    if (result) {
+        m_spotStatus.invalidate();
+        emit logbookChanged();
+    }
+    return result;
+}
+
 WriteResult LogModel::markNewQsosAsClublogOkay()
 {
     // The Club Log letters answer nothing the cluster asks.

@@ -110,6 +110,9 @@ public:
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                    const QString &value);
     WriteResult deleteQSO(const QsoClass &qso);
+    /** Empties the logbook: every QSO goes, the DX info and the 60 m cache with them; the
+     *  settings stay. In the synced log every device that shares it loses them too. */
+    WriteResult deleteAllEntries();
     WriteResult markNewQsosAsClublogOkay();
     WriteResult markAllAsClublogOkay();
 

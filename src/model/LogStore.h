@@ -57,6 +57,8 @@ public:
     virtual WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                            const QString &value) = 0;
     virtual WriteResult deleteQSO(const QsoClass &qso) = 0;
+    /** Deletes every QSO and the DX info texts; the settings stay. */
+    virtual WriteResult deleteAllQsos() = 0;
     virtual WriteResult markNewQsosAsClublogOkay() = 0;
     virtual WriteResult markAllAsClublogOkay() = 0;
 

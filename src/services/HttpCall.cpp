@@ -31,8 +31,10 @@ QString networkErrorText(QNetworkReply::NetworkError error)
 
 } // namespace
 
-HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QObject *parent)
-    : QObject(parent), m_reply(reply), m_description(std::move(description))
+HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qint64 maxReplyBytes,
+                   QObject *parent)
+    : QObject(parent), m_reply(reply), m_description(std::move(description)),
+      m_maxReplyBytes(maxReplyBytes)
 {
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(timeoutMs);
@@ -44,6 +46,9 @@ HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QOb
     });
     connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
         touch();
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && refuseAbove(length.toLongLong()))
+            return;
         const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (!m_started && !status.isNull()) {
             m_started = true;
@@ -52,6 +57,8 @@ HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QOb
     });
     connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 done, qint64 total) {
         touch();
+        if (refuseAbove(done))
+            return;
         emit progress(done, total);
     });
     connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 done, qint64 total) {
@@ -79,6 +86,16 @@ void HttpCall::touch()
     m_timeout.start();
 }
 
+bool HttpCall::refuseAbove(qint64 bytes)
+{
+    // A server (or whatever answers in its place) must not fill the memory.
+    if (bytes <= m_maxReplyBytes || !m_reply)
+        return false;
+    m_tooLarge = true;
+    m_reply->abort();
+    return true;
+}
+
 void HttpCall::abort()
 {
     if (!m_reply)
@@ -95,11 +112,14 @@ void HttpCall::onFinished()
     reply->deleteLater();
     HttpResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    result.status = status.isNull() ? 0 : status.toInt();
-    if (reply->isOpen())
+    // A reply cut off for its size is no answer the caller could use.
+    result.status = status.isNull() || m_tooLarge ? 0 : status.toInt();
+    if (reply->isOpen() && !m_tooLarge)
         result.body = reply->readAll();
     result.timedOut = m_timedOut;
-    if (m_timedOut)
+    if (m_tooLarge)
+        result.error = tr("The server's reply is too large");
+    else if (m_timedOut)
         result.error = tr("The server did not answer in time");
     else if (m_cancelled)
         result.error = tr("Cancelled");
@@ -112,8 +132,9 @@ void HttpCall::onFinished()
         // The error text of Qt may quote the whole URL with its query: log our own form.
         diag(QStringLiteral("Error while fetching: %1 (%2)")
                  .arg(m_description)
-                 .arg(m_timedOut ? QStringLiteral("time-out")
-                                 : QString::number(int(reply->error()))));
+                 .arg(m_tooLarge   ? QStringLiteral("reply too large")
+                      : m_timedOut ? QStringLiteral("time-out")
+                                   : QString::number(int(reply->error()))));
     }
     emit finished(result);
 }

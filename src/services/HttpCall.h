@@ -26,8 +26,10 @@ struct HttpResult {
 class HttpCall : public QObject {
     Q_OBJECT
 public:
-    /** Takes the reply over; `description` is the redacted form of the request for logs. */
-    HttpCall(QNetworkReply *reply, QString description, int timeoutMs, QObject *parent = nullptr);
+    /** Takes the reply over; `description` is the redacted form of the request for logs. A
+     *  reply that announces or brings more than `maxReplyBytes` is aborted. */
+    HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qint64 maxReplyBytes,
+             QObject *parent = nullptr);
     ~HttpCall() override;
 
     /** Scheme, host and path only: what a log may say about this request. */
@@ -48,11 +50,15 @@ signals:
 private:
     void onFinished();
     void touch();
+    /** Aborts a reply grown past the limit; true when it did. */
+    bool refuseAbove(qint64 bytes);
 
     QPointer<QNetworkReply> m_reply;
     QString m_description;
     QTimer m_timeout;
+    qint64 m_maxReplyBytes;
     bool m_timedOut = false;
     bool m_cancelled = false;
+    bool m_tooLarge = false;
     bool m_started = false;
 };

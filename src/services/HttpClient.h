@@ -23,7 +23,8 @@ class UserDefaults;
  *  - TLS is always verified: certificate errors end the request, nothing ever ignores them.
  *  - Query values are percent-encoded one by one (everything but letters, digits and "-._~"), so
  *    a password holding "&", "=", "+", ";" or "%" reaches the server as typed.
- *  - A request that receives or sends nothing for the time-out is aborted (HttpResult.timedOut);
+ *  - A request that receives or sends nothing for the time-out is aborted (HttpResult.timedOut),
+ *    and so is a reply larger than the limit (512 MB unless set);
  *    caches are bypassed (every reply is fresh from the server).
  *  - Progress comes as bytes done and total; the status as soon as the headers are in.
  *  - Logs get description() only: scheme, host and path, never a query value or a password.
@@ -46,6 +47,8 @@ public:
     enum class Separator { Ampersand, Semicolon };
 
     static constexpr int kDefaultTimeoutMs = 60000;
+    /** Far above any real report (a LoTW report of 300,000 QSOs is about 100 MB). */
+    static constexpr qint64 kDefaultMaxReplyBytes = qint64(512) << 20;
 
     explicit HttpClient(QNetworkAccessManager &network, int timeoutMs = kDefaultTimeoutMs);
     /** The time-out the user default "HttpTimeout" (seconds) sets. */
@@ -53,6 +56,8 @@ public:
 
     [[nodiscard]] int timeoutMs() const { return m_timeoutMs; }
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+    /** Replies larger than this are aborted with "The server's reply is too large". */
+    void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
 
     HttpCall *get(const QString &base, const QString &path, const Query &query,
                   QObject *parent = nullptr);
@@ -79,4 +84,5 @@ public:
 private:
     QNetworkAccessManager &m_network;
     int m_timeoutMs;
+    qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
 };

@@ -96,10 +96,14 @@ void LogbookSelection::deleteSelected()
     const QString name = selectedName();
     if (name.isEmpty() || !deleteEnabled())
         return;
-    // Emptying the synced logbook would delete every QSO on every device that shares it; it is
-    // never done from here.
-    if (name == QLatin1String(logbookfiles::kSyncedLog))
+    // The synced log is not a file of this device: it is emptied, on every device sharing it.
+    if (name == QLatin1String(logbookfiles::kSyncedLog)) {
+        if (!m_log.isSyncLog())
+            makeCurrent(name);
+        if (const WriteResult emptied = m_log.deleteAllEntries(); !emptied)
+            emit alertRequested(shelltexts::shown(shelltexts::kDeleteAllQsos), emptied.error);
         return;
+    }
     if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications, name) !=
         logbookchoice::DeleteResult::Deleted)
         return;
@@ -143,9 +147,11 @@ QString LogbookSelection::newLogbookPrompt() const
                                      : shelltexts::kNewLogbookTablet);
 }
 
-QString LogbookSelection::deleteQuestion()
+QString LogbookSelection::deleteQuestion() const
 {
-    return shelltexts::shown(shelltexts::kDeleteQuestion);
+    return shelltexts::shown(selectedName() == QLatin1String(logbookfiles::kSyncedLog)
+                                 ? shelltexts::kDeleteSyncedQuestion
+                                 : shelltexts::kDeleteQuestion);
 }
 
 QString LogbookSelection::deleteActionText()

@@ -24,7 +24,7 @@ class LogbookSelection : public QObject {
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY stationChanged)
     Q_PROPERTY(bool phone READ phone CONSTANT)
     Q_PROPERTY(QString newLogbookPrompt READ newLogbookPrompt CONSTANT)
-    Q_PROPERTY(QString deleteQuestion READ deleteQuestion CONSTANT)
+    Q_PROPERTY(QString deleteQuestion READ deleteQuestion NOTIFY selectionChanged)
     Q_PROPERTY(QString deleteActionText READ deleteActionText CONSTANT)
     Q_PROPERTY(QString okayText READ okayText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
@@ -41,7 +41,8 @@ public:
     /** Makes a new, empty logbook; a name given before or one that is no plain file name raises
      *  `alertRequested`. */
     Q_INVOKABLE void createLogbook(const QString &name);
-    /** Deletes the selected logbook (the user has confirmed); the last one always stays. */
+    /** Deletes the selected logbook (the user has confirmed); the last one always stays. The
+     *  synced log is emptied instead, which empties it on every device that shares it. */
     Q_INVOKABLE void deleteSelected();
     /** A logbook file arrived in the data folder. */
     Q_INVOKABLE void newLogImported();
@@ -57,7 +58,7 @@ public:
     [[nodiscard]] const QString &myLocator() const { return m_myLocator; }
     [[nodiscard]] bool phone() const { return m_phone; }
     [[nodiscard]] QString newLogbookPrompt() const;
-    [[nodiscard]] static QString deleteQuestion();
+    [[nodiscard]] QString deleteQuestion() const;
     [[nodiscard]] static QString deleteActionText();
     [[nodiscard]] static QString okayText();
     [[nodiscard]] static QString cancelText();

@@ -28,6 +28,9 @@ inline constexpr char kNameGivenBefore[] =
     QT_TRANSLATE_NOOP("ShellTexts", "This name was given before!");
 inline constexpr char kDeleteQuestion[] =
     QT_TRANSLATE_NOOP("ShellTexts", "Do you want to delete this logbook?");
+inline constexpr char kDeleteSyncedQuestion[] =
+    QT_TRANSLATE_NOOP("ShellTexts", "Do you want to delete every QSO of the synced log, on every "
+                                    "device that shares it?");
 inline constexpr char kDeleteLogbook[] = QT_TRANSLATE_NOOP("ShellTexts", "Delete logbook");
 
 // Country file.

@@ -44,11 +44,13 @@ class TestLotw : public QObject {
     };
 
     /** A download from the loopback server answering the report path. */
-    Run download(LoopbackHttpServer &server, LotwDownload::Account account, int timeoutMs = 5000)
+    Run download(LoopbackHttpServer &server, LotwDownload::Account account, int timeoutMs = 5000,
+                 qint64 maxReplyBytes = HttpClient::kDefaultMaxReplyBytes)
     {
         f.app->defaults().setValue(QStringLiteral("LotwHost"), server.url());
         QNetworkAccessManager network;
         HttpClient http(network, timeoutMs);
+        http.setMaxReplyBytes(maxReplyBytes);
         LotwDownload run(http, f.app->defaults(), f.app->notifications());
         Run result;
         connect(&run, &LotwDownload::statusChanged, this,
@@ -403,6 +405,18 @@ private slots:
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(!run.applied.ok);
         QCOMPARE(run.statuses.last(), QStringLiteral("The server did not answer in time"));
+        QCOMPARE(f.column("lotwqsl"), QStringList{""});
+    }
+
+    void oversizedReplyIsRefused()
+    {
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
+        LoopbackHttpServer server;
+        server.answer("/lotwuser/lotwreport.adi",
+                      {200, QByteArray(lotw::kHeading) + QByteArray(64 * 1024, ' ')});
+        const Run run = download(server, {"u", "pw", "", "", false}, 5000, 4096);
+        QVERIFY(!run.applied.ok);
+        QCOMPARE(run.statuses.last(), QStringLiteral("The server's reply is too large"));
         QCOMPARE(f.column("lotwqsl"), QStringList{""});
     }
 

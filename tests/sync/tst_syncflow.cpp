@@ -6,6 +6,7 @@
 #include "../cli/CliRun.h"
 #include "app/DataFolder.h"
 #include "db/Database.h"
+#include "model/DxInfo.h"
 #include "model/LogModel.h"
 #include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
@@ -171,7 +172,7 @@ private slots:
         QCOMPARE(b.log().getMyCallsign(), QStringLiteral("EI9ZZZ"));
         // Derived data follows the pulled QSOs, and a deleted entity's QSO is found.
         QVERIFY(toB.entities.contains(245));
-        QVERIFY(!b.log().getDxInfoString(245).trimmed().isEmpty());
+        QVERIFY(b.log().getDxInfoString(245) != QLatin1String(dxinfo::kEmpty));
         QCOMPARE(a.log().getQSOsFromDXCC(229).size(), 1);
         QVERIFY(a.log().dxWkd(229) || a.log().getDxInfoString(229).contains('C'));
         // Nothing comes back a second time.
@@ -211,6 +212,31 @@ private slots:
         QCOMPARE(a.contents(), b.contents());
     }
 
+    void emptyingTheSyncedLogEmptiesEveryCopy()
+    {
+        Device a, b;
+        QVERIFY(a.join(m_url, "Emptied"));
+        QVERIFY(b.join(m_url, "Emptied"));
+        QsoClass sixty = makeQso("DL2XX", "2026-12-04 09:00:00");
+        sixty.band = QStringLiteral("60m");
+        QVERIFY(a.save(sixty));
+        QVERIFY(a.save(makeQso("Y22AA", "1989-05-01 09:00:00", -229)));
+        QVERIFY(a.log().updatePrefs("mycall", "DL9AA"));
+        QVERIFY(a.round().ok);
+        QVERIFY(b.round().ok);
+        QCOMPARE(b.log().getlastQSOs(4).size(), 2);
+
+        QVERIFY(b.log().getDxInfoString(230) != QLatin1String(dxinfo::kEmpty));
+        QVERIFY(b.log().deleteAllEntries());
+        QCOMPARE(b.log().getDxInfoString(230), QLatin1String(dxinfo::kEmpty));
+        QVERIFY(b.round().ok);
+        QVERIFY(a.round().ok);
+        QVERIFY(a.log().getlastQSOs(4).isEmpty());
+        QCOMPARE(a.log().getDxInfoString(230), QLatin1String(dxinfo::kEmpty));
+        QCOMPARE(a.log().getMyCallsign(), QStringLiteral("DL9AA"));
+        QCOMPARE(a.contents(), b.contents());
+    }
+
     void connectedDeviceSeesASavedQsoWithoutAsking()
     {
         Device a, b;
@@ -228,7 +254,7 @@ private slots:
         QVERIFY(a.save(makeQso("JA1XYZ", "2026-12-03 08:00:00", 339)));
         QTRY_VERIFY_WITH_TIMEOUT(!b.log().getAllQSOsWith("JA1XYZ").isEmpty(), 10000);
         qInfo("A saved QSO reached the other device in %lld ms", travel.elapsed());
-        QVERIFY(!b.log().getDxInfoString(339).trimmed().isEmpty());
+        QVERIFY(b.log().getDxInfoString(339) != QLatin1String(dxinfo::kEmpty));
     }
 
     void cliJoinsSyncsAndReports()
