@@ -2,6 +2,7 @@
 
 #include "cli/Args.h"
 #include "cli/Cli.h"
+#include "cli/WaitLimits.h"
 #include "cluster/ClusterSession.h"
 #include "cluster/SpotFilter.h"
 #include "cluster/SpotMaker.h"
@@ -12,7 +13,6 @@
 #include <QEventLoop>
 #include <QJsonObject>
 #include <QTextStream>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -96,13 +96,8 @@ int listen(Cli &cli, const QStringList &words)
     const QStringList &positional = args.positional();
     bool portOk = false;
     const int port = positional.value(1).toInt(&portOk);
-    bool countOk = true;
-    bool secondsOk = true;
-    const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
-    const double seconds =
-        args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
-    if (positional.size() != 2 || !portOk || port < 1 || port > 65535 || !countOk || count < 0 ||
-        !secondsOk || seconds < 0)
+    const std::optional<WaitLimits> limits = WaitLimits::read(args);
+    if (positional.size() != 2 || !portOk || port < 1 || port > 65535 || !limits)
         return cli.usage(QStringLiteral("Usage: cluster listen HOST PORT [--login CALL] "
                                         "[--count N] [--seconds S]"));
 
@@ -119,7 +114,7 @@ int listen(Cli &cli, const QStringList &words)
                      });
     QObject::connect(&session, &cluster::ClusterSession::lineReceived, &loop,
                      [&](const QString &line) {
-                         if (printer.offer(line) && count > 0 && ++printed >= count)
+                         if (printer.offer(line) && limits->reached(++printed))
                              loop.quit();
                      });
     QObject::connect(&session, &cluster::ClusterSession::stateChanged, &loop,
@@ -129,8 +124,7 @@ int listen(Cli &cli, const QStringList &words)
                          else if (state == cluster::ClusterSession::State::Disconnected)
                              loop.quit();
                      });
-    if (seconds > 0)
-        QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    limits->arm(loop);
     session.connectTo({positional.at(0), positional.at(0), port});
     if (session.state() != cluster::ClusterSession::State::Disconnected)
         loop.exec();
@@ -139,7 +133,7 @@ int listen(Cli &cli, const QStringList &words)
     if (!everConnected)
         return cli.failed(
             QStringLiteral("Could not connect to %1 port %2.").arg(positional.at(0)).arg(port));
-    return stillConnected || count == 0 || printed >= count ? Cli::Success : Cli::Failed;
+    return stillConnected || limits->met(printed) ? Cli::Success : Cli::Failed;
 }
 
 } // namespace

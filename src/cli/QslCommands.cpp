@@ -3,6 +3,7 @@
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/QsoJson.h"
+#include "cli/WaitLimits.h"
 #include "root/AppDelegate.h"
 #include "scanner/CardMatcher.h"
 #include "scanner/QrReader.h"
@@ -118,16 +119,11 @@ int receive(Cli &cli, const QStringList &words)
         return cli.usage(args.error());
     AppDelegate &app = cli.app();
     bool portOk = true;
-    bool countOk = true;
-    bool secondsOk = true;
     const std::optional<QString> portText = args.option(QStringLiteral("port"));
     const qint64 port = portText ? portText->toLongLong(&portOk)
                                  : scanner::configuredPort(app.defaults()).value_or(0);
-    const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
-    const double seconds =
-        args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
-    if (!args.positional().isEmpty() || !countOk || count < 0 || !secondsOk || seconds < 0 ||
-        !portOk)
+    const std::optional<WaitLimits> limits = WaitLimits::read(args);
+    if (!args.positional().isEmpty() || !limits || !portOk)
         return cli.usage(kReceiveUsage);
     const std::optional<quint16> usedPort = scanner::scanPort(port);
     if (!usedPort || port == 0)
@@ -155,16 +151,15 @@ int receive(Cli &cli, const QStringList &words)
                                                    {QStringLiteral("note"), match.note},
                                                    {QStringLiteral("qsos"), qsos}},
                                        lines.join(QLatin1Char('\n')));
-                         if (count > 0 && ++received >= count)
+                         if (limits->reached(++received))
                              loop.quit();
                      });
     if (const QString error = receiver.listen(*usedPort); !error.isEmpty())
         return cli.failed(error);
     cli.status(QStringLiteral("Listening for QSL cards on UDP port %1").arg(*usedPort));
-    if (seconds > 0)
-        QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    limits->arm(loop);
     loop.exec();
-    return count == 0 || received >= count ? Cli::Success : Cli::Failed;
+    return limits->met(received) ? Cli::Success : Cli::Failed;
 }
 
 } // namespace

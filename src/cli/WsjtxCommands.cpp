@@ -4,12 +4,12 @@
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/QsoJson.h"
+#include "cli/WaitLimits.h"
 #include "root/AppDelegate.h"
 #include "wsjtx/WsjtxListener.h"
 #include "wsjtx/WsjtxLogger.h"
 
 #include <QEventLoop>
-#include <QTimer>
 
 namespace cli {
 namespace {
@@ -25,16 +25,12 @@ int listen(Cli &cli, const QStringList &words)
         return cli.usage(args.error());
     AppDelegate &app = cli.app();
     bool portOk = true;
-    bool countOk = true;
-    bool secondsOk = true;
     const qint64 port =
         args.option(QStringLiteral("port"),
                     QString::number(wsjtx::WsjtxListener::configuredPort(app.defaults())))
             .toLongLong(&portOk);
-    const int count = args.option(QStringLiteral("count"), QStringLiteral("0")).toInt(&countOk);
-    const double seconds =
-        args.option(QStringLiteral("seconds"), QStringLiteral("0")).toDouble(&secondsOk);
-    if (!args.positional().isEmpty() || !countOk || count < 0 || !secondsOk || seconds < 0)
+    const std::optional<WaitLimits> limits = WaitLimits::read(args);
+    if (!args.positional().isEmpty() || !limits)
         return cli.usage(kListenUsage);
     if (!portOk || !wsjtx::WsjtxListener::portProblem(port).isEmpty())
         return cli.usage(wsjtx::WsjtxListener::portProblem(portOk ? port : 0));
@@ -53,7 +49,7 @@ int listen(Cli &cli, const QStringList &words)
                                qso.band.leftJustified(5), qso.mode.leftJustified(5),
                                qso.dxcc.leftJustified(5), qso.locator.leftJustified(6), qso.rsttx,
                                qso.rstrx));
-        if (count > 0 && ++stored >= count)
+        if (limits->reached(++stored))
             loop.quit();
     });
     QObject::connect(&logger, &wsjtx::WsjtxLogger::qsoSkipped, &loop,
@@ -61,10 +57,9 @@ int listen(Cli &cli, const QStringList &words)
     if (const QString error = listener.listen(quint16(port)); !error.isEmpty())
         return cli.failed(error);
     cli.status(QStringLiteral("Listening for WSJT-X and JTDX on UDP port %1").arg(port));
-    if (seconds > 0)
-        QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    limits->arm(loop);
     loop.exec();
-    return count == 0 || stored >= count ? Cli::Success : Cli::Failed;
+    return limits->met(stored) ? Cli::Success : Cli::Failed;
 }
 
 } // namespace
