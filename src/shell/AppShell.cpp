@@ -117,8 +117,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
           },
           this)),
       m_sync(new SyncScreen(
-          app.log(), app.dxcc(), app.defaults(), app.notifications(), app.folder(), app.clock(),
-          *m_syncService,
+          app.log(), app.defaults(), app.notifications(), app.folder(), *m_syncService,
           [&app](const QString &server, const QString &password) {
               servicepasswords::setSyncServerPassword(app.secrets(), app.defaults(), server,
                                                       password);

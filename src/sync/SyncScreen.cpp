@@ -16,6 +16,8 @@
 #include <QThreadPool>
 #include <QUrl>
 
+#include <memory>
+
 namespace {
 
 const QString kServerKey = QStringLiteral("SyncServer");
@@ -23,13 +25,12 @@ const QString kLogbookKey = QStringLiteral("SyncLogbook");
 
 } // namespace
 
-SyncScreen::SyncScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults,
-                       NotificationCenter &centre, const DataFolder &folder, const Clock &clock,
-                       logsync::SyncService &service,
+SyncScreen::SyncScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
+                       const DataFolder &folder, logsync::SyncService &service,
                        std::function<void(const QString &, const QString &)> savePassword,
                        QObject *parent)
-    : QObject(parent), m_log(log), m_dxcc(dxcc), m_defaults(defaults), m_centre(centre),
-      m_folder(folder), m_clock(clock), m_service(service), m_savePassword(std::move(savePassword))
+    : QObject(parent), m_log(log), m_defaults(defaults), m_centre(centre), m_folder(folder),
+      m_service(service), m_savePassword(std::move(savePassword))
 {
     readStoredFields();
     connect(&m_service, &logsync::SyncService::statusChanged, this, &SyncScreen::stateChanged);
@@ -241,14 +242,22 @@ void SyncScreen::copyCurrentLogbook()
     const auto path = syncsetup::copyPath(m_folder);
     if (!path || current() || m_busy)
         return;
-    LogModel target(m_defaults, m_folder, m_centre, m_clock, m_dxcc, *path);
-    QString error;
-    const auto copied = syncsetup::copyLogbook(m_log, target, &error);
-    if (!copied) {
-        finish(error);
-        return;
-    }
-    // The copied QSOs go out as soon as the synced log is in use: from now on.
-    useSyncedLog();
-    finish(tr("%1 QSOs copied into the synced log").arg(*copied));
+    const QString from = m_log.fullLogDatabasePath();
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
+    auto copied = std::make_shared<int>(0);
+    runInBackground(
+        [from, to = *path, style, copied](QString *error) {
+            const std::optional<int> count = syncsetup::copyLogbook(from, to, style, error);
+            *copied = count.value_or(0);
+            return count.has_value();
+        },
+        [this, copied](const QString &error) {
+            if (!error.isEmpty()) {
+                finish(error);
+                return;
+            }
+            // The copied QSOs go out as soon as the synced log is in use: from now on.
+            useSyncedLog();
+            finish(tr("%1 QSOs copied into the synced log").arg(*copied));
+        });
 }

@@ -7,8 +7,6 @@
 
 #include <functional>
 
-class Clock;
-class DXCCModel;
 class LogModel;
 class NotificationCenter;
 class UserDefaults;
@@ -36,8 +34,8 @@ class SyncScreen : public QObject {
     Q_PROPERTY(bool canCopy READ canCopy NOTIFY stateChanged)
     Q_PROPERTY(QString copyWarning READ copyWarning CONSTANT)
 public:
-    SyncScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, NotificationCenter &centre,
-               const DataFolder &folder, const Clock &clock, logsync::SyncService &service,
+    SyncScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
+               const DataFolder &folder, logsync::SyncService &service,
                std::function<void(const QString &server, const QString &password)> savePassword,
                QObject *parent = nullptr);
 
@@ -86,11 +84,9 @@ private:
     void readStoredFields();
 
     LogModel &m_log;
-    DXCCModel &m_dxcc;
     UserDefaults &m_defaults;
     NotificationCenter &m_centre;
     const DataFolder &m_folder;
-    const Clock &m_clock;
     logsync::SyncService &m_service;
     std::function<void(const QString &, const QString &)> m_savePassword;
     QString m_server;

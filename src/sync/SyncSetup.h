@@ -1,10 +1,11 @@
 #pragma once
 
+#include "formats/Formats.h"
+
 #include <QString>
 
 #include <optional>
 
-class LogModel;
 struct DataFolder;
 
 /** Setting a device up for the synced logbook: preparing a server, joining a logbook, and
@@ -22,9 +23,11 @@ bool join(const DataFolder &folder, const QString &address, const QString &logbo
 /** The path of this data folder's copy; nothing before joining. */
 [[nodiscard]] std::optional<QString> copyPath(const DataFolder &folder);
 
-/** Copies every QSO and the shareable settings of `from` (a logbook file) into the copy `to`,
- *  which then pushes them. Refused when the synced logbook holds QSOs already: a second copy
- *  would double every QSO. The number of QSOs copied, nothing on failure. */
-[[nodiscard]] std::optional<int> copyLogbook(LogModel &from, LogModel &to, QString *error);
+/** Copies every QSO and the shareable settings of the logbook file `from` into the copy `to`,
+ *  which then pushes them; the DX info texts are worked out anew. Refused when the synced logbook
+ *  holds QSOs already: a second copy would double every QSO. Runs on any thread. The number of
+ *  QSOs copied, nothing on failure. */
+[[nodiscard]] std::optional<int> copyLogbook(const QString &from, const QString &to,
+                                             formats::DateStyle style, QString *error);
 
 } // namespace syncsetup

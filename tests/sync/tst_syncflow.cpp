@@ -212,6 +212,39 @@ private slots:
         QCOMPARE(a.contents(), b.contents());
     }
 
+    void copyingALogbookFileIntoTheSyncedLog()
+    {
+        Device a, b;
+        QsoClass waiting = makeQso("EI5XYZ", "2026-11-01 10:00:00", 245);
+        waiting.name = QStringLiteral("O'Neill, Jr. 100%");
+        QsoClass uploaded = makeQso("DL1ABC", "2026-11-02 10:00:00");
+        uploaded.clublog = QStringLiteral("X");
+        QVERIFY(a.log().saveAllQSOsToLog({waiting, uploaded}, {}));
+        QVERIFY(a.log().updatePrefs("mycall", "EI9ZZZ"));
+        QVERIFY(a.log().updatePrefs("lotwpassword", "c2VjcmV0"));
+        const QString file = a.log().fullLogDatabasePath();
+
+        QVERIFY(a.join(m_url, "Copied"));
+        QString error;
+        const formats::DateStyle style = a.app->defaults().logDateFormaterStyle();
+        QCOMPARE(syncsetup::copyLogbook(file, a.copy(), style, &error), std::optional<int>(2));
+        QVERIFY(!syncsetup::copyLogbook(file, a.copy(), style, &error));
+        QVERIFY2(error.contains("already holds QSOs"), qPrintable(error));
+        QCOMPARE(a.log().getlastQSOs(4).size(), 2);
+
+        QVERIFY(a.round().ok);
+        QVERIFY(b.join(m_url, "Copied"));
+        QVERIFY(b.round().ok);
+        QCOMPARE(b.contents(), a.contents());
+        QCOMPARE(b.qso("EI5XYZ").name, waiting.name);
+        QCOMPARE(b.qso("EI5XYZ").clublog, QStringLiteral("W"));
+        QCOMPARE(b.qso("DL1ABC").clublog, QStringLiteral("X"));
+        QCOMPARE(b.log().getMyCallsign(), QStringLiteral("EI9ZZZ"));
+        QVERIFY(b.log().readPrefsForEntry("lotwpassword").isEmpty());
+        for (Device *device : {&a, &b})
+            QVERIFY(device->log().getDxInfoString(245) != QLatin1String(dxinfo::kEmpty));
+    }
+
     void emptyingTheSyncedLogEmptiesEveryCopy()
     {
         Device a, b;
