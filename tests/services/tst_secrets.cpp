@@ -107,12 +107,17 @@ class TestSecrets : public QObject {
     {
         QTest::addColumn<Service>("service");
         QTest::addColumn<QString>("key"); // the keyring entry for the user "k1abc"
-        QTest::newRow("LoTW, logbook") << Service::Lotw << "lotwpassword/k1abc";
-        QTest::newRow("eQSL, logbook, encoded by the model")
-            << Service::Eqsl << "eqslpassword/k1abc";
-        QTest::newRow("Club Log, logbook") << Service::Clublog << "ClublogPassword/k1abc";
-        QTest::newRow("HamQTH, settings file, odd key")
-            << Service::HamQth << "HamQRH_PassWord/k1abc";
+        QTest::addColumn<bool>("keyring");
+        for (const bool keyring : {true, false}) {
+            const auto row = [keyring](const char *tag, Service service, const char *key) {
+                QTest::addRow("%s%s", tag, keyring ? "" : ", no keyring")
+                    << service << QString(key) << keyring;
+            };
+            row("LoTW, logbook", Service::Lotw, "lotwpassword/k1abc");
+            row("eQSL, logbook, encoded by the model", Service::Eqsl, "eqslpassword/k1abc");
+            row("Club Log, logbook", Service::Clublog, "ClublogPassword/k1abc");
+            row("HamQTH, settings file, odd key", Service::HamQth, "HamQRH_PassWord/k1abc");
+        }
     }
 
     /** A screen with a password field: what it shows, and typing and saving a new one. */
@@ -166,79 +171,63 @@ private slots:
         m_dir.reset();
     }
 
-    void storedCopyMovesIntoTheKeyringAndWritesStayThere_data() { everyService(); }
+    void storedCopyMovesInOrServesWithoutKeyring_data() { everyService(); }
 
-    void storedCopyMovesIntoTheKeyringAndWritesStayThere()
+    void storedCopyMovesInOrServesWithoutKeyring()
     {
         QFETCH(Service, service);
         QFETCH(QString, key);
-        start(true);
+        QFETCH(bool, keyring);
+        start(keyring);
         setUser(service, "k1abc");
+        // A copy stored while no keyring served is newer than what the keyring kept.
+        if (keyring)
+            QVERIFY(m_keyring->write(key, "older"));
+        else
+            QTest::ignoreMessage(QtWarningMsg, MemorySecretStore::kUnavailable);
+        QSignalSpy warned(&m_app->secrets(), &SecretStore::warningChanged);
+        // Where the password is: in the keyring, or Base64 in its file without one.
+        const auto kept = [keyring](const QString &password) {
+            const QString copy = password.isEmpty() ? QString() : formats::base64FromText(password);
+            return keyring ? QStringList{password, QString()} : QStringList{QString(), copy};
+        };
+        const auto where = [&] {
+            return QStringList{m_keyring->secrets().value(key), storedCopy(service)};
+        };
         const QString typed = QStringLiteral("p&w=1;ü");
         storeAsBefore(service, typed);
         QCOMPARE(storedCopy(service), formats::base64FromText(typed));
 
+        // Read twice: moved in by the first, from the keyring alone the second time.
         QCOMPARE(password(service), typed);
-        QCOMPARE(m_keyring->secrets().value(key), typed);
-        QCOMPARE(storedCopy(service), QString());
-        QVERIFY(!m_app->defaults().contains(servicepasswords::entryName(service)));
-        // Read again: from the keyring alone.
+        QCOMPARE(where(), kept(typed));
         QCOMPARE(password(service), typed);
-        QCOMPARE(m_app->secrets().warning(), QString());
+        QCOMPARE(m_app->defaults().contains(servicepasswords::entryName(service)),
+                 !keyring && !inLogbook(service));
 
-        // Written: to the keyring only; an emptied field removes it everywhere.
+        // Written where it is read from; an emptied field removes it everywhere.
         QVERIFY(setPassword(service, "secret"));
-        QCOMPARE(m_keyring->secrets().value(key), QStringLiteral("secret"));
-        QCOMPARE(storedCopy(service), QString());
+        QCOMPARE(where(), kept("secret"));
+        QCOMPARE(password(service), QStringLiteral("secret"));
         QVERIFY(setPassword(service, QString()));
         QVERIFY(!m_keyring->secrets().contains(key));
+        QCOMPARE(where(), kept(QString()));
         QCOMPARE(password(service), QString());
-    }
-
-    void storedCopyWinsOverAnOlderKeyringEntry()
-    {
-        // A copy stored while no keyring served is newer than what the keyring kept.
-        start(true);
-        setUser(Service::Clublog, "me@example.org");
-        QVERIFY(m_keyring->write("ClublogPassword/me@example.org", "old"));
-        storeAsBefore(Service::Clublog, "new");
-        QCOMPARE(password(Service::Clublog), QStringLiteral("new"));
-        QCOMPARE(m_keyring->secrets().value("ClublogPassword/me@example.org"),
-                 QStringLiteral("new"));
-        QCOMPARE(storedCopy(Service::Clublog), QString());
-    }
-
-    void withoutKeyringTheStoredCopyServes_data() { everyService(); }
-
-    void withoutKeyringTheStoredCopyServes()
-    {
-        QFETCH(Service, service);
-        start(false);
-        setUser(service, "k1abc");
-        storeAsBefore(service, "before");
-        QSignalSpy warned(&m_app->secrets(), &SecretStore::warningChanged);
-        QTest::ignoreMessage(QtWarningMsg, MemorySecretStore::kUnavailable);
-        QCOMPARE(password(service), QStringLiteral("before"));
-        QVERIFY(setPassword(service, "after"));
-        QCOMPARE(storedCopy(service), formats::base64FromText("after"));
-        QCOMPARE(password(service), QStringLiteral("after"));
         // Said once, and kept for a settings screen.
-        QCOMPARE(warned.count(), 1);
-        QCOMPARE(m_app->secrets().warning(), QString::fromLatin1(MemorySecretStore::kUnavailable));
-        QVERIFY(m_keyring->secrets().isEmpty());
+        QCOMPARE(warned.count(), keyring ? 0 : 1);
+        QCOMPARE(m_app->secrets().warning(),
+                 keyring ? QString() : QString::fromLatin1(MemorySecretStore::kUnavailable));
     }
 
     void twoLogbooksKeepTwoAccounts()
     {
         start(true);
-        LogModel &log = m_app->log();
         setUser(Service::Lotw, "k1abc");
         QVERIFY(setPassword(Service::Lotw, "first"));
         setUser(Service::Lotw, "k1abc/p");
         QVERIFY(setPassword(Service::Lotw, "second"));
         setUser(Service::Lotw, "k1abc");
-        QCOMPARE(servicepasswords::password(m_app->secrets(), log, Service::Lotw),
-                 QStringLiteral("first"));
+        QCOMPARE(password(Service::Lotw), QStringLiteral("first"));
     }
 
     void screensReadAndWriteThroughTheKeyring_data()

@@ -38,23 +38,22 @@ Fields fields(const QString &text)
     return result;
 }
 
+/** A clock reading's text, zero-padded so that text order is clock order. */
+QString reading(qint64 ms, int counter, const char *device = "me")
+{
+    return u"%1.%2.%3"_qs.arg(ms, 18, 10, QChar(u'0'))
+        .arg(counter, 5, 10, QChar(u'0'))
+        .arg(QLatin1String(device));
+}
+
 PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false)
 {
-    PulledQso qso;
-    qso.uuid = uuid;
-    qso.fields = values;
-    qso.deleted = deleted;
-    qso.hlc = Hlc{kNow, 0, QStringLiteral("other")}.toText();
-    return qso;
+    return {0, uuid, deleted, values, Hlc{kNow, 0, QStringLiteral("other")}.toText()};
 }
 
 PullPage page(QList<PulledQso> qsos, QList<PulledPref> prefs = {}, qint64 lastSeq = 1)
 {
-    PullPage p;
-    p.qsos = std::move(qsos);
-    p.prefs = std::move(prefs);
-    p.lastSeq = lastSeq;
-    return p;
+    return {std::move(qsos), std::move(prefs), lastSeq};
 }
 
 } // namespace
@@ -122,13 +121,9 @@ class LocalReplicaTest : public QObject {
 
     static QString uuidOf(const QString &path, const QString &callsign)
     {
-        db::Database database;
-        if (database.open(path, db::Database::Mode::ReadOnly) != 0)
-            return {};
-        db::Statement select = database.prepare(QStringLiteral(
-            "SELECT q.uuid FROM sync_qso q JOIN logbook l ON l.id = q.id WHERE l.callsign = ?"));
-        select.bind(1, callsign);
-        return select.step() ? select.text(0) : QString();
+        return rows(path, u"SELECT q.uuid FROM sync_qso q JOIN logbook l ON l.id = q.id WHERE "
+                          "l.callsign = '%1'"_qs.arg(callsign))
+            .value(0);
     }
 
     /** Pushes everything and forgets it, as after a successful sync. */
@@ -167,26 +162,19 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("seen"); // empty: a local tick at kNow
         QTest::addColumn<QString>("expected");
-        const QString now = QString::number(kNow).rightJustified(18, u'0');
-        QTest::newRow("first tick") << QString() << QString() << now + ".00000.me";
+        QTest::newRow("first tick") << QString() << QString() << reading(kNow, 0);
         QTest::newRow("tick in the same millisecond counts up")
-            << now + ".00003.me" << QString() << now + ".00004.me";
+            << reading(kNow, 3) << QString() << reading(kNow, 4);
         QTest::newRow("tick after a reading from the future")
             << "000001900000000000.00007.me" << QString() << "000001900000000000.00008.me";
         QTest::newRow("tick past a full counter moves a millisecond")
-            << now + ".99999.me" << QString()
-            << QString::number(kNow + 1).rightJustified(18, u'0') + ".00000.me";
-        QTest::newRow("receive a later reading, keep own device") << "000000000000001000.00003.me"
-                                                                  << "000000000000002000.00001.them"
-                                                                  << "000000000000002000.00001.me";
+            << reading(kNow, 99999) << QString() << reading(kNow + 1, 0);
+        QTest::newRow("receive a later reading, keep own device")
+            << reading(1000, 3) << reading(2000, 1, "them") << reading(2000, 1);
         QTest::newRow("receive an earlier reading changes nothing")
-            << "000000000000002000.00001.me"
-            << "000000000000001000.00009.them"
-            << "000000000000002000.00001.me";
+            << reading(2000, 1) << reading(1000, 9, "them") << reading(2000, 1);
         QTest::newRow("receive in the same millisecond passes both counters")
-            << "000000000000002000.00001.me"
-            << "000000000000002000.00005.them"
-            << "000000000000002000.00006.me";
+            << reading(2000, 1) << reading(2000, 5, "them") << reading(2000, 6);
     }
 
     void hlcTickAndReceive()
@@ -217,6 +205,8 @@ private slots:
             << "DL1A:note";
         QTest::newRow("the same values again send nothing")
             << QStringList{"update logbook set band = band, note = note"} << "";
+        QTest::newRow("a changed id keeps the QSO's identity")
+            << QStringList{"update logbook set id = 77, note = 'moved'"} << "DL1A:note";
         QTest::newRow("NULL to empty text is a change")
             << QStringList{"update logbook set qth = ''"} << "DL1A:qth";
         QTest::newRow("a delete replaces waiting fields")
@@ -237,7 +227,6 @@ private slots:
         QFETCH(QStringList, statements);
         QFETCH(QString, expected);
         const QString path = copyWithOneQso(u"copy.rlog"_qs);
-        QVERIFY(!path.isEmpty());
         QVERIFY(exec(path, statements));
         QCOMPARE(outbox(path), expected);
     }
@@ -259,13 +248,9 @@ private slots:
         QCOMPARE(LocalReplica::isLocalPref(entry), local);
 
         const QString path = copyWithOneQso(u"copy.rlog"_qs);
-        QVERIFY(!path.isEmpty());
         // The triggers' copy of the rule.
-        db::Database database;
-        QCOMPARE(database.open(path, db::Database::Mode::ReadWrite), 0);
-        db::Statement store =
-            database.prepare(u"replace into prefs (entry, value) values (?, 'secret')"_qs);
-        QVERIFY(store.bind(1, entry).run());
+        QVERIFY(exec(path,
+                     {u"replace into prefs (entry, value) values ('%1', 'secret')"_qs.arg(entry)}));
         QCOMPARE(outbox(path), local ? QString() : u"pref:"_qs + entry);
 
         // Nor does a pulled value overwrite it.
@@ -306,6 +291,18 @@ private slots:
         QVERIFY(drain(path));
         QVERIFY(copy.install(&error));
         QCOMPARE(copy.pendingChanges(), 0);
+
+        // Triggers an older version left, under any name, are replaced.
+        QVERIFY(exec(path, {u"drop trigger sync_logbook_update_note"_qs,
+                            u"create trigger sync_logbook_update_note after update on logbook "
+                            "begin select 1; end"_qs,
+                            u"create trigger \"sync_old; drop table logbook\" after update on "
+                            "logbook begin select 1; end"_qs}));
+        QVERIFY(copy.install(&error));
+        QCOMPARE(rows(path, u"select count(*) from sqlite_master where name like 'sync_old%'"_qs),
+                 QStringList{u"0"_qs});
+        QVERIFY(exec(path, {u"update logbook set note = 'x' where callsign = 'DL1A'"_qs}));
+        QCOMPARE(outbox(path), u"DL1A:note"_qs);
     }
 
     void installRefusesAFileWithoutTheColumns()
@@ -357,33 +354,6 @@ private slots:
         QCOMPARE(outbox(path), expected);
     }
 
-    void idChangeKeepsIdentity()
-    {
-        const QString path = copyWithOneQso(u"copy.rlog"_qs);
-        const QString uuid = uuidOf(path, u"DL1A"_qs);
-        QVERIFY(exec(path, {u"update logbook set id = 77, note = 'moved'"_qs}));
-        QCOMPARE(uuidOf(path, u"DL1A"_qs), uuid);
-        QCOMPARE(outbox(path), u"DL1A:note"_qs);
-    }
-
-    void installReplacesOutdatedTriggers()
-    {
-        const QString path = newCopy(u"copy.rlog"_qs);
-        // As an older version might have left them.
-        QVERIFY(exec(path, {u"drop trigger sync_logbook_update_note"_qs,
-                            u"create trigger sync_logbook_update_note after update on logbook "
-                            "begin select 1; end"_qs,
-                            u"create trigger \"sync_old; drop table logbook\" after update on "
-                            "logbook begin select 1; end"_qs}));
-        QVERIFY(LocalReplica(path).install(nullptr));
-        QCOMPARE(rows(path, u"select count(*) from sqlite_master where name like 'sync_old%'"_qs),
-                 QStringList{u"0"_qs});
-        QVERIFY(exec(path, {u"insert into logbook (callsign) values ('DL1A')"_qs}));
-        QVERIFY(drain(path));
-        QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
-        QCOMPARE(outbox(path), u"DL1A:note"_qs);
-    }
-
     // --- the outbox ---
 
     void takeOutboxOldestFirstWithClocks()
@@ -408,7 +378,6 @@ private slots:
         QVERIFY(!batch->qsos[0].fields.value(u"note"_qs).isNull()); // '' is not NULL
         QVERIFY(batch->qsos[0].fields.value(u"qth"_qs).isNull());
         QCOMPARE(batch->prefs.size(), 1);
-        QCOMPARE(batch->keys.size(), 3);
 
         // Each change carries the time it was made, after every reading the copy had seen then.
         const QString device = copy.state(u"device"_qs);
@@ -469,19 +438,24 @@ private slots:
         QTest::addColumn<bool>("deleted");
         QTest::addColumn<QString>("row"); // note|lotwqsl|band of DL1A
         QTest::addColumn<QString>("expectedOutbox");
+        QTest::addColumn<QList<int>>("entities"); // touched, before and after; DL1A's is 230
         const QString mine = u"update logbook set note = 'mine'"_qs;
+        const QList<int> dl1a{230};
         QTest::newRow("written and not echoed")
-            << QString() << "lotwqsl=X;note=n1" << false << "n1|X|20m" << QString();
+            << QString() << "lotwqsl=X;note=n1" << false << "n1|X|20m" << QString() << dl1a;
         QTest::newRow("a waiting local field is kept")
             << mine << "note=theirs;lotwqsl=X" << false << "mine|X|20m"
-            << "DL1A:note";
+            << "DL1A:note" << dl1a;
         QTest::newRow("unknown names are ignored")
-            << QString() << "bogus=1;id=99;lotwqsl=X" << false << "n0|X|20m" << QString();
+            << QString() << "bogus=1;id=99;lotwqsl=X" << false << "n0|X|20m" << QString() << dl1a;
+        QTest::newRow("changed entity: old and new")
+            << QString() << "dxccadif=-291" << false << "n0||20m" << QString()
+            << QList<int>{230, 291};
         QTest::newRow("a pulled delete wins over a waiting edit")
-            << mine << QString() << true << QString() << QString();
+            << mine << QString() << true << QString() << QString() << dl1a;
         QTest::newRow("a waiting local delete keeps it away")
             << "delete from logbook"
-            << "lotwqsl=X" << false << QString() << "?:-";
+            << "lotwqsl=X" << false << QString() << "?:-" << QList<int>{};
     }
 
     void pulledChanges()
@@ -491,14 +465,17 @@ private slots:
         QFETCH(bool, deleted);
         QFETCH(QString, row);
         QFETCH(QString, expectedOutbox);
+        QFETCH(QList<int>, entities);
         const QString path = copyWithOneQso(u"copy.rlog"_qs);
         const QString uuid = uuidOf(path, u"DL1A"_qs);
         if (!local.isEmpty())
             QVERIFY(exec(path, {local}));
         LocalReplica copy(path);
         QString error;
-        QVERIFY2(copy.applyPulled(page({pulled(uuid, fields(values), deleted)}), &error),
-                 qPrintable(error));
+        const auto touched =
+            copy.applyPulled(page({pulled(uuid, fields(values), deleted)}), &error);
+        QVERIFY2(touched, qPrintable(error));
+        QCOMPARE(*touched, QSet<int>(entities.cbegin(), entities.cend()));
         QCOMPARE(rows(path, u"select note, lotwqsl, band from logbook"_qs).join(u' '), row);
         QCOMPARE(outbox(path), expectedOutbox);
         if (deleted)
@@ -510,8 +487,10 @@ private slots:
         const QString path = newCopy(u"copy.rlog"_qs);
         LocalReplica copy(path);
         const QString uuid = u"0b5c7e1e-8a2f-4c1d-9e3b-5f6a7b8c9d0e"_qs;
-        QVERIFY(
-            copy.applyPulled(page({pulled(uuid, fields(u"callsign=DL2B"_qs))}, {}, 42), nullptr));
+        // A new QSO without an entity touches none.
+        const auto touched = copy.applyPulled(
+            page({pulled(uuid, fields(u"callsign=DL2B;dxccadif=0"_qs))}, {}, 42), nullptr);
+        QVERIFY(touched && touched->isEmpty());
         QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
         // An empty page never moves the cursor back.
         QVERIFY(copy.applyPulled(page({}, {}, 0), nullptr));
@@ -572,49 +551,18 @@ private slots:
                  rows(first, u"select typeof(%1) from logbook"_qs.arg(column)));
     }
 
-    void touchedEntities_data()
-    {
-        QTest::addColumn<QString>("values");
-        QTest::addColumn<bool>("deleted");
-        QTest::addColumn<bool>("known"); // DL1A (entity 230) is the QSO changed
-        QTest::addColumn<QList<int>>("entities");
-        QTest::newRow("changed entity: old and new")
-            << "dxccadif=-291" << false << true << QList<int>{230, 291};
-        QTest::newRow("deleted: the old entity") << "" << true << true << QList<int>{230};
-        QTest::newRow("no entity") << "callsign=DL2B;dxccadif=0" << false << false << QList<int>{};
-    }
-
-    void touchedEntities()
-    {
-        QFETCH(QString, values);
-        QFETCH(bool, deleted);
-        QFETCH(bool, known);
-        QFETCH(QList<int>, entities);
-        const QString path = copyWithOneQso(u"copy.rlog"_qs);
-        const QString uuid =
-            known ? uuidOf(path, u"DL1A"_qs) : u"7d1e2f3a-4b5c-4d6e-8f70-8192a3b4c5d6"_qs;
-        const auto touched =
-            LocalReplica(path).applyPulled(page({pulled(uuid, fields(values), deleted)}), nullptr);
-        QVERIFY(touched);
-        QCOMPARE(*touched, QSet<int>(entities.cbegin(), entities.cend()));
-    }
-
     void failuresSayWhy()
     {
         const QString path = copyWithOneQso(u"copy.rlog"_qs);
         QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
         QVERIFY(makeLogbookReadOnly(path));
         LocalReplica copy(path);
-        const QString readOnly = u"attempt to write a readonly database"_qs;
-        QString error;
-        QVERIFY(!copy.install(&error));
-        QCOMPARE(error, readOnly);
-        error.clear();
-        QVERIFY(!copy.takeOutbox(10, kNow, &error));
-        QCOMPARE(error, readOnly);
-        error.clear();
-        QVERIFY(!copy.applyPulled(page({}), &error));
-        QCOMPARE(error, readOnly);
+        QString errors[3];
+        QVERIFY(!copy.install(&errors[0]));
+        QVERIFY(!copy.takeOutbox(10, kNow, &errors[1]));
+        QVERIFY(!copy.applyPulled(page({}), &errors[2]));
+        for (const QString &error : errors)
+            QCOMPARE(error, u"attempt to write a readonly database"_qs);
     }
 
     void failedApplyLeavesNothing()
