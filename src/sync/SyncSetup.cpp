@@ -57,6 +57,81 @@ const char *const kCopiedPrefs[] = {"UserFieldAdifIdx_1",
                                     "mylocator",
                                     "myname"};
 
+/** What copying the rows brought: the QSOs copied and the entities they belong to. */
+struct CopiedRows {
+    int qsos = 0;
+    QList<int> entities;
+};
+
+/** Copies the QSOs and settings in one transaction of one connection; every statement is done
+ *  before the connection closes, so no lock outlives it. */
+std::optional<CopiedRows> copyRows(const QString &from, const QString &to, QString *error)
+{
+    // Row by row in SQL, so the copy's triggers record every QSO and setting for the server and
+    // the stored texts arrive exactly as they are in the file.
+    db::Database database;
+    if (const int code = database.open(to, db::Database::Mode::ReadWrite); code != 0) {
+        *error = QStringLiteral("Cannot open the synced log: %1").arg(db::Database::describe(code));
+        return std::nullopt;
+    }
+    const auto failed = [&](const QString &what) -> std::optional<CopiedRows> {
+        *error = QStringLiteral("%1: %2").arg(what, database.errorMessage());
+        return std::nullopt;
+    };
+    db::Statement attach = database.prepare(QStringLiteral("ATTACH DATABASE ? AS source"));
+    attach.bind(1, from);
+    if (!attach.run() || !database.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failed(QStringLiteral("Cannot read %1").arg(from));
+    db::Statement any =
+        database.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM main.logbook)"));
+    if (!any.step())
+        return failed(QStringLiteral("Cannot read the synced log"));
+    const bool holdsQsos = any.int64(0) != 0;
+    any.reset();
+    if (holdsQsos) {
+        *error = QStringLiteral("The synced log already holds QSOs: copying this logbook into it "
+                                "would double them");
+        return std::nullopt;
+    }
+    // An older logbook may lack the columns added since; the id is each file's own.
+    QStringList columns;
+    db::Statement shared = database.prepare(QStringLiteral(
+        "SELECT name FROM pragma_table_info('logbook', 'main') WHERE name <> 'id' AND name IN "
+        "(SELECT name FROM pragma_table_info('logbook', 'source')) ORDER BY cid"));
+    while (shared.step())
+        columns << QLatin1Char('"') + shared.text(0) + QLatin1Char('"');
+    if (shared.failed() || columns.isEmpty())
+        return failed(QStringLiteral("%1 is not a logbook").arg(from));
+    // QSOs never sent to Club Log wait for it in the synced log too.
+    QStringList values = columns;
+    if (const qsizetype clublog = columns.indexOf(QStringLiteral("\"clublog\"")); clublog >= 0)
+        values[clublog] = QStringLiteral("CASE WHEN clublog IS NULL OR clublog = '' THEN 'W' "
+                                         "ELSE clublog END");
+    // Oldest first, as they were logged.
+    if (!database.exec(QStringLiteral("INSERT INTO main.logbook (%1) SELECT %2 FROM source.logbook "
+                                      "ORDER BY datetime, id")
+                           .arg(columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')))))
+        return failed(QStringLiteral("Cannot copy the QSOs"));
+    CopiedRows rows;
+    rows.qsos = database.changes();
+    db::Statement setting = database.prepare(
+        QStringLiteral("REPLACE INTO main.prefs (entry, value) SELECT entry, value FROM "
+                       "source.prefs WHERE entry = ? AND value IS NOT NULL AND value <> ''"));
+    for (const char *entry : kCopiedPrefs) {
+        setting.bind(1, QString::fromLatin1(entry));
+        if (!setting.run())
+            return failed(QStringLiteral("Cannot copy the settings"));
+        setting.reset();
+    }
+    db::Statement distinct = database.prepare(
+        QStringLiteral("SELECT DISTINCT abs(dxccadif) FROM main.logbook WHERE dxccadif <> 0"));
+    while (distinct.step())
+        rows.entities << int(distinct.int64(0));
+    if (distinct.failed() || !database.exec(QStringLiteral("COMMIT")))
+        return failed(QStringLiteral("Cannot write the synced log"));
+    return rows;
+}
+
 } // namespace
 
 std::optional<QString> copyPath(const DataFolder &folder)
@@ -124,71 +199,16 @@ bool join(const DataFolder &folder, const QString &address, const QString &logbo
 std::optional<int> copyLogbook(const QString &from, const QString &to, formats::DateStyle style,
                                QString *error)
 {
-    // Row by row in SQL, so the copy's triggers record every QSO and setting for the server and
-    // the stored texts arrive exactly as they are in the file.
-    db::Database database;
-    if (const int code = database.open(to, db::Database::Mode::ReadWrite); code != 0) {
-        *error = QStringLiteral("Cannot open the synced log: %1").arg(db::Database::describe(code));
+    const std::optional<CopiedRows> rows = copyRows(from, to, error);
+    if (!rows)
         return std::nullopt;
-    }
-    const auto failed = [&](const QString &what) {
-        *error = QStringLiteral("%1: %2").arg(what, database.errorMessage());
-        return std::nullopt;
-    };
-    db::Statement attach = database.prepare(QStringLiteral("ATTACH DATABASE ? AS source"));
-    attach.bind(1, from);
-    if (!attach.run() || !database.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return failed(QStringLiteral("Cannot read %1").arg(from));
-    db::Statement any =
-        database.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM main.logbook)"));
-    if (!any.step())
-        return failed(QStringLiteral("Cannot read the synced log"));
-    if (any.int64(0) != 0) {
-        *error = QStringLiteral("The synced log already holds QSOs: copying this logbook into it "
-                                "would double them");
-        return std::nullopt;
-    }
-    // An older logbook may lack the columns added since; the id is each file's own.
-    QStringList columns;
-    db::Statement shared = database.prepare(QStringLiteral(
-        "SELECT name FROM pragma_table_info('logbook', 'main') WHERE name <> 'id' AND name IN "
-        "(SELECT name FROM pragma_table_info('logbook', 'source')) ORDER BY cid"));
-    while (shared.step())
-        columns << QLatin1Char('"') + shared.text(0) + QLatin1Char('"');
-    if (shared.failed() || columns.isEmpty())
-        return failed(QStringLiteral("%1 is not a logbook").arg(from));
-    // QSOs never sent to Club Log wait for it in the synced log too.
-    QStringList values = columns;
-    if (const qsizetype clublog = columns.indexOf(QStringLiteral("\"clublog\"")); clublog >= 0)
-        values[clublog] = QStringLiteral("CASE WHEN clublog IS NULL OR clublog = '' THEN 'W' "
-                                         "ELSE clublog END");
-    // Oldest first, as they were logged.
-    if (!database.exec(QStringLiteral("INSERT INTO main.logbook (%1) SELECT %2 FROM source.logbook "
-                                      "ORDER BY datetime, id")
-                           .arg(columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')))))
-        return failed(QStringLiteral("Cannot copy the QSOs"));
-    const int copied = database.changes();
-    db::Statement setting = database.prepare(
-        QStringLiteral("REPLACE INTO main.prefs (entry, value) SELECT entry, value FROM "
-                       "source.prefs WHERE entry = ? AND value IS NOT NULL AND value <> ''"));
-    for (const char *entry : kCopiedPrefs) {
-        setting.bind(1, QString::fromLatin1(entry));
-        if (!setting.run())
-            return failed(QStringLiteral("Cannot copy the settings"));
-        setting.reset();
-    }
-    QList<int> entities;
-    db::Statement distinct = database.prepare(
-        QStringLiteral("SELECT DISTINCT abs(dxccadif) FROM main.logbook WHERE dxccadif <> 0"));
-    while (distinct.step())
-        entities << int(distinct.int64(0));
-    if (distinct.failed() || !database.exec(QStringLiteral("COMMIT")))
-        return failed(QStringLiteral("Cannot write the synced log"));
-    database.close();
-
     // The DX info texts are worked out from the copied QSOs, not taken over.
     QslSession session(to, style);
-    for (const int adif : std::as_const(entities))
+    if (!session.isOpen()) {
+        *error = session.error();
+        return std::nullopt;
+    }
+    for (const int adif : rows->entities)
         if (const WriteResult refreshed = session.refreshDxInfo(adif, {}); !refreshed) {
             *error = refreshed.error;
             return std::nullopt;
@@ -197,7 +217,7 @@ std::optional<int> copyLogbook(const QString &from, const QString &to, formats::
         *error = committed.error;
         return std::nullopt;
     }
-    return copied;
+    return rows->qsos;
 }
 
 } // namespace syncsetup
