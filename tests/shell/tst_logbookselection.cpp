@@ -269,6 +269,41 @@ private slots:
         QCOMPARE(current(), QStringLiteral("Alpha.rlog"));
     }
 
+    void syncedLogIsEmptiedNotDeleted_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("tablet") << false;
+        QTest::newRow("phone") << true;
+    }
+
+    void syncedLogIsEmptiedNotDeleted()
+    {
+        QFETCH(bool, phone);
+        const QString synced = QString::fromLatin1(logbookfiles::kSyncedLog);
+        const QString copy = f.app->folder().filePath(logbookfiles::kSyncedCopy);
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+        QVERIFY(f.app->folder().copyResourceIfMissing(logbookfiles::kEmptyLog,
+                                                      logbookfiles::kSyncedCopy));
+        LogModel pinned(f.app->defaults(), f.app->folder(), f.app->notifications(), f.app->clock(),
+                        f.app->dxcc(), copy);
+        QsoClass qso;
+        qso.callsign = QStringLiteral("DL1ABC");
+        qso.sqlDateTime = QStringLiteral("2026-12-01 10:00:00");
+        QVERIFY(pinned.saveNewQSOtoLog(qso));
+
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder(), phone);
+        const QStringList names = selection.logNames();
+        selection.choose(int(names.indexOf(synced)));
+        QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete all QSOs in log"));
+        QVERIFY(selection.deleteQuestion().contains(QLatin1String("every device")));
+        selection.deleteSelected();
+        QVERIFY(QFile::exists(copy));
+        QVERIFY(pinned.getlastQSOs(4).isEmpty());
+        QCOMPARE(selection.logNames(), names);
+        QCOMPARE(current(), synced);
+    }
+
     void promptsDifferByScreenSet()
     {
         QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
