@@ -14,12 +14,6 @@ class TestEntryPanel : public QObject {
     ShellFixture f;
     QmlWindow ui;
 
-    QString textOf(const QString &objectName)
-    {
-        QQuickItem *item = ui.find(objectName);
-        return item ? item->property("text").toString() : QStringLiteral("<not shown>");
-    }
-
     void typeKeys(const QString &field, const QString &keys)
     {
         QQuickItem *input = ui.find(field);
@@ -49,14 +43,15 @@ private slots:
     void typingFillsTheInfoLines()
     {
         typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
-        QCOMPARE(textOf(QStringLiteral("callsignField")), QStringLiteral("DL1ABC"));
-        QCOMPARE(textOf(QStringLiteral("entityLine")),
+        QCOMPARE(ui.textOf(QStringLiteral("callsignField")), QStringLiteral("DL1ABC"));
+        QCOMPARE(ui.textOf(QStringLiteral("entityLine")),
                  QStringLiteral("DL  Fed. Rep. Of Germany  Eu"));
-        QVERIFY(textOf(QStringLiteral("zoneLine")).startsWith(QStringLiteral("CQ: 14  ITU: 28")));
-        QCOMPARE(textOf(QStringLiteral("cqField")), QStringLiteral("14"));
+        QVERIFY(
+            ui.textOf(QStringLiteral("zoneLine")).startsWith(QStringLiteral("CQ: 14  ITU: 28")));
+        QCOMPARE(ui.textOf(QStringLiteral("cqField")), QStringLiteral("14"));
         QTest::keyClick(ui.window, Qt::Key_Tab); // leaving the callsign runs the station lookups
-        QCOMPARE(textOf(QStringLiteral("stationLine")), QStringLiteral("DL1ABC"));
-        QCOMPARE(textOf(QStringLiteral("qsoCountLine")), QStringLiteral("No QSOs"));
+        QCOMPARE(ui.textOf(QStringLiteral("stationLine")), QStringLiteral("DL1ABC"));
+        QCOMPARE(ui.textOf(QStringLiteral("qsoCountLine")), QStringLiteral("No QSOs"));
         QVERIFY(ui.find(QStringLiteral("needle")));
     }
 
@@ -65,12 +60,12 @@ private slots:
         typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
         typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
         typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
-        QCOMPARE(textOf(QStringLiteral("modeField")), QStringLiteral("CW"));
+        QCOMPARE(ui.textOf(QStringLiteral("modeField")), QStringLiteral("CW"));
         QTest::keyClick(ui.window, Qt::Key_Return);
         const QList<QsoClass> qsos = f.app->log().getlastQSOs(4);
         QCOMPARE(qsos.size(), 1);
         QCOMPARE(qsos.first().adif, 230);
-        QCOMPARE(textOf(QStringLiteral("callsignField")), QString());
+        QCOMPARE(ui.textOf(QStringLiteral("callsignField")), QString());
         QVERIFY(ui.find(QStringLiteral("callsignField"))->hasActiveFocus());
     }
 

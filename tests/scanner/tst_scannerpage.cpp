@@ -23,12 +23,6 @@ class TestScannerPage : public QObject {
     ShellFixture f;
     QmlWindow ui;
 
-    [[nodiscard]] QString textOf(const QString &objectName)
-    {
-        QQuickItem *item = ui.find(objectName);
-        return item ? item->property("text").toString() : QStringLiteral("<not shown>");
-    }
-
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup()
@@ -73,17 +67,17 @@ private slots:
         QVERIFY(ui.shell->showScreen(QStringLiteral("settings-scanner")));
 
         // No camera on this machine: said so, and Start cannot be pressed.
-        QCOMPARE(textOf("scannerNoCamera"), QStringLiteral("No camera"));
-        QCOMPARE(textOf("scannerStart"), QStringLiteral("Start"));
+        QCOMPARE(ui.textOf("scannerNoCamera"), QStringLiteral("No camera"));
+        QCOMPARE(ui.textOf("scannerStart"), QStringLiteral("Start"));
         QVERIFY(!ui.find("scannerStart")->isEnabled());
         QVERIFY(!ui.find("scannerSwitchCamera"));
-        QCOMPARE(textOf("scannerPort"), QStringLiteral("7700"));
+        QCOMPARE(ui.textOf("scannerPort"), QStringLiteral("7700"));
 
         UserDefaults &defaults = f.app->defaults();
         ui.type(ui.find("scannerHost"), QStringLiteral("shack-pc"));
         QCOMPARE(defaults.string(QStringLiteral("ScanHost")), QStringLiteral("shack-pc"));
         ui.type(ui.find("scannerPort"), QStringLiteral("70000"));
-        QCOMPARE(textOf("scannerPortError"),
+        QCOMPARE(ui.textOf("scannerPortError"),
                  QStringLiteral("The port must be a number up to 65535 (below 512 means 7700)."));
         QCOMPARE(defaults.integer(QStringLiteral("ScanPort")), qint64(7700)); // unchanged
 
@@ -91,24 +85,24 @@ private slots:
         QVERIFY(port);
         ui.type(ui.find("scannerPort"), QString::number(port));
         QCOMPARE(defaults.integer(QStringLiteral("ScanPort")), qint64(port));
-        QCOMPARE(textOf("scannerPortError"), QStringLiteral("<not shown>"));
+        QCOMPARE(ui.textOf("scannerPortError"), QStringLiteral("<not shown>"));
 
         if (phone) // the phone shows the receiving side on its own tab
             ui.click(ui.find("receiveTab"));
-        QCOMPARE(textOf("receiverStatus"), QStringLiteral("Off"));
+        QCOMPARE(ui.textOf("receiverStatus"), QStringLiteral("Off"));
         ui.click(ui.find("receiverSwitch"));
         QVERIFY(defaults.boolean(QStringLiteral("ScanReceive")));
-        QTRY_COMPARE(textOf("receiverStatus"),
+        QTRY_COMPARE(ui.textOf("receiverStatus"),
                      QStringLiteral("Listening for QSL cards on UDP port %1").arg(port));
 
         QUdpSocket scanner;
         scanner.writeDatagram("From: DL1ABC\nTo: G4XYZ\nDate: 14.06.2025\nTime: 1806\n"
                               "Band: 20m\nMode: SSB",
                               QHostAddress::LocalHost, port);
-        QTRY_COMPARE(textOf("receivedMessage"),
+        QTRY_COMPARE(ui.textOf("receivedMessage"),
                      QStringLiteral("QSO found: 2025-06-14 18:05 DL1ABC 20m SSB, QSL W"));
         ui.click(ui.find("markQslReceived"));
-        QTRY_VERIFY(textOf("receivedOutcome")
+        QTRY_VERIFY(ui.textOf("receivedOutcome")
                         .startsWith(QStringLiteral("QSL marked received (R) on 2025-06-15")));
         QCOMPARE(f.app->log().getAllQSOsWith(QStringLiteral("DL1ABC")).constFirst().qsl,
                  QStringLiteral("R"));
@@ -129,10 +123,10 @@ private slots:
         QVERIFY(ui.open(*f.app, phone));
         QVERIFY(ui.shell->showScreen(QStringLiteral("settings-scanner")));
 
-        QCOMPARE(textOf("scannerNoCamera"), QStringLiteral("Keine Kamera"));
+        QCOMPARE(ui.textOf("scannerNoCamera"), QStringLiteral("Keine Kamera"));
         ui.type(ui.find("scannerPort"), QStringLiteral("70000"));
         QCOMPARE(
-            textOf("scannerPortError"),
+            ui.textOf("scannerPortError"),
             QStringLiteral("Der Port muss eine Zahl bis 65535 sein (unter 512 bedeutet 7700)."));
         // The CLI's usage line for the same port.
         QCOMPARE(scanner::portProblem(70000),
@@ -142,19 +136,19 @@ private slots:
         // `qsl scan-image --send` prints.
         scanner::ScannerScreen &screen = *ui.shell->scanner();
         QVERIFY(screen.scanImage(qrimages::qrCode(QStringLiteral("CQ DX de DL1ABC"))));
-        QCOMPARE(textOf("scannerStatus"),
+        QCOMPARE(ui.textOf("scannerStatus"),
                  QStringLiteral("Nicht gesendet: kein „From:“ und „To:“ im Text"));
         QCOMPARE(screen.relay().status(),
                  QStringLiteral("Not sent: no \"From:\" and \"To:\" in the text"));
 
         if (phone)
             ui.click(ui.find("receiveTab"));
-        QCOMPARE(textOf("receiverStatus"), QStringLiteral("Aus"));
+        QCOMPARE(ui.textOf("receiverStatus"), QStringLiteral("Aus"));
         const quint16 port = freePort();
         QVERIFY(port);
         f.app->defaults().setValue(QStringLiteral("ScanPort"), port);
         ui.click(ui.find("receiverSwitch"));
-        QTRY_COMPARE(textOf("receiverStatus"),
+        QTRY_COMPARE(ui.textOf("receiverStatus"),
                      QStringLiteral("Empfangsbereit für QSL-Karten auf UDP-Port %1").arg(port));
 
         // A card with a field that cannot be read: found, the remark in German, and marking it
@@ -163,14 +157,14 @@ private slots:
         phoneSide.writeDatagram("From: DL1ABC\nTo: G4XYZ\nDate: 14.06.2025\nTime: 1806\n"
                                 "Band: 20m\nMode: SSB\nQRG: fast",
                                 QHostAddress::LocalHost, port);
-        QTRY_COMPARE(textOf("receivedMessage"),
+        QTRY_COMPARE(ui.textOf("receivedMessage"),
                      QStringLiteral("QSO gefunden: 2025-06-14 18:05 DL1ABC 20m SSB, QSL W"));
-        QCOMPARE(textOf("receivedNote"), QStringLiteral("Frequency „fast“ ist nicht lesbar"));
+        QCOMPARE(ui.textOf("receivedNote"), QStringLiteral("Frequency „fast“ ist nicht lesbar"));
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression("^QSL marked received \\(R\\) on 2025-06-15: "));
         ui.click(ui.find("markQslReceived"));
         QTRY_VERIFY(
-            textOf("receivedOutcome")
+            ui.textOf("receivedOutcome")
                 .startsWith(QStringLiteral("QSL als empfangen markiert (R) am 2025-06-15")));
 
         // A text that is no card: the list says why in German, the log line in English.

@@ -60,6 +60,13 @@ struct QmlWindow {
         return found;
     }
 
+    /** The "text" of the visible item of that name; "<not shown>" when there is none. */
+    QString textOf(const QString &objectName)
+    {
+        QQuickItem *item = find(objectName);
+        return item ? item->property("text").toString() : QStringLiteral("<not shown>");
+    }
+
     /** A non-visual object of that name (a dialog) held by any item of the scene. */
     QObject *object(const QString &objectName) const
     {

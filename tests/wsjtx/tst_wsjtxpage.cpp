@@ -34,12 +34,6 @@ class TestWsjtxPage : public QObject {
     ShellFixture f;
     QmlWindow ui;
 
-    [[nodiscard]] QString textOf(const QString &objectName)
-    {
-        QQuickItem *item = ui.find(objectName);
-        return item ? item->property("text").toString() : QStringLiteral("<not shown>");
-    }
-
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup()
@@ -61,11 +55,11 @@ private slots:
         f.setUp();
         QVERIFY(ui.open(*f.app, phone));
         QVERIFY(ui.shell->showScreen(QStringLiteral("settings-wsjtx")));
-        QCOMPARE(textOf("wsjtxPort"), QStringLiteral("2237"));
-        QCOMPARE(textOf("wsjtxStatus"), QStringLiteral("Off"));
+        QCOMPARE(ui.textOf("wsjtxPort"), QStringLiteral("2237"));
+        QCOMPARE(ui.textOf("wsjtxStatus"), QStringLiteral("Off"));
 
         ui.type(ui.find("wsjtxPort"), QStringLiteral("70000"));
-        QCOMPARE(textOf("wsjtxPortError"),
+        QCOMPARE(ui.textOf("wsjtxPortError"),
                  QStringLiteral("The port must be a number from 1 to 65535."));
         UserDefaults &defaults = f.app->defaults();
         QVERIFY(!defaults.contains(QStringLiteral("WsjtxPort")));
@@ -78,11 +72,12 @@ private slots:
         }
         ui.type(ui.find("wsjtxPort"), QString::number(port));
         QCOMPARE(defaults.integer(QStringLiteral("WsjtxPort")), qint64(port));
-        QCOMPARE(textOf("wsjtxPortError"), QStringLiteral("<not shown>"));
+        QCOMPARE(ui.textOf("wsjtxPortError"), QStringLiteral("<not shown>"));
 
         ui.click(ui.find("wsjtxSwitch"));
         QVERIFY(defaults.boolean(QStringLiteral("WsjtxListen")));
-        QTRY_COMPARE(textOf("wsjtxStatus"), QStringLiteral("Listening on UDP port %1").arg(port));
+        QTRY_COMPARE(ui.textOf("wsjtxStatus"),
+                     QStringLiteral("Listening on UDP port %1").arg(port));
 
         QUdpSocket wsjtx;
         wsjtx.writeDatagram(loggedAdif(), QHostAddress::LocalHost, port);
@@ -92,7 +87,7 @@ private slots:
 
         ui.click(ui.find("wsjtxSwitch"));
         QVERIFY(!ui.shell->wsjtx()->listener().isListening());
-        QTRY_COMPARE(textOf("wsjtxStatus"), QStringLiteral("Off"));
+        QTRY_COMPARE(ui.textOf("wsjtxStatus"), QStringLiteral("Off"));
     }
 };
 
