@@ -1,6 +1,7 @@
 // The synced logbook at scale, against a throwaway PostgreSQL server on this machine: copying the
 // whole 300 000-QSO logbook into the synced log, pushing 50 000 new QSOs (the first sync after
-// such a copy) and pulling them into a fresh copy on another device, derived data included.
+// such a copy), pulling them into a fresh copy on another device, derived data included, and 20
+// devices syncing their offline work at once.
 
 #include "BenchLogbook.h"
 
@@ -13,11 +14,17 @@
 #include "sync/SyncSession.h"
 #include "sync/SyncSetup.h"
 
+#include "db/Database.h"
+
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -175,6 +182,126 @@ void copyWholeLogbook(benchmark::State &state)
     state.counters["qsos"] = copied;
 }
 BENCHMARK(copyWholeLogbook)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+/** Runs `sql` on the copy in one transaction; `rows` times when it has parameters ?1 (a number). */
+bool fill(const QString &copy, const QString &sql, int rows)
+{
+    db::Database database;
+    if (database.open(copy, db::Database::Mode::ReadWrite) != 0 || !database.exec("BEGIN"))
+        return false;
+    db::Statement statement = database.prepare(sql);
+    for (int i = 0; i < rows; ++i) {
+        statement.reset();
+        statement.bind(1, qint64(i));
+        if (!statement.run())
+            return false;
+    }
+    return database.exec("COMMIT");
+}
+
+/** 20 devices share 200 QSOs; each logs 1,000 new ones and makes 200 edits of the shared ones
+ *  offline, then all sync at once (two rounds each, the second to fetch what others pushed
+ *  meanwhile). Timed: the two rounds; counters: the slowest device's rounds and whether every
+ *  device ended with every QSO and each shared field's latest edit. */
+void twentyDevicesAtOnce(benchmark::State &state)
+{
+    constexpr int kDevices = 20;
+    constexpr int kShared = 200;
+    constexpr int kNew = 1000;
+    constexpr int kEdits = 200;
+    PgTestServer *pg = server(state);
+    if (!pg)
+        return;
+    double slowestMs = 0;
+    bool converged = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString logbook = freshLogbook("twenty");
+        std::vector<std::unique_ptr<Device>> devices;
+        for (int d = 0; d < kDevices; ++d) {
+            devices.push_back(std::make_unique<Device>());
+            if (!devices.back()->join(pg->url(), logbook)) {
+                state.SkipWithError("cannot join");
+                return;
+            }
+        }
+        const QString insert = QStringLiteral(
+            "INSERT INTO logbook (callsign, band, mode, datetime, note, clublog) VALUES "
+            "('%1' || ?1, '20m', 'CW', '2024-05-19 12:00:00', 'n0', 'W')");
+        if (!fill(devices[0]->copy, insert.arg("S"), kShared) || !devices[0]->round(false).ok) {
+            state.SkipWithError("cannot share the first QSOs");
+            return;
+        }
+        for (auto &device : devices)
+            if (!device->round(false).ok) {
+                state.SkipWithError("cannot pull the shared QSOs");
+                return;
+            }
+        // Offline work, edits interleaved across devices in time: the later edit must win.
+        QMap<int, QString> latest;
+        QRandomGenerator random(42);
+        for (int d = 0; d < kDevices; ++d)
+            if (!fill(devices[d]->copy, insert.arg(QStringLiteral("D%1N").arg(d)), kNew)) {
+                state.SkipWithError("cannot log offline");
+                return;
+            }
+        for (int e = 0; e < kEdits; ++e) {
+            for (int d = 0; d < kDevices; ++d) {
+                const int target = int(random.bounded(kShared));
+                const QString value = QStringLiteral("d%1e%2").arg(d).arg(e);
+                if (!fill(devices[d]->copy,
+                          QStringLiteral("UPDATE logbook SET note = '%1' WHERE callsign = 'S%2' "
+                                         "AND ?1 = 0")
+                              .arg(value)
+                              .arg(target),
+                          1)) {
+                    state.SkipWithError("cannot edit offline");
+                    return;
+                }
+                latest[target] = value;
+                QThread::usleep(1100);
+            }
+        }
+        std::vector<double> took(kDevices, 0);
+        state.ResumeTiming();
+        for (int round = 0; round < 2; ++round) {
+            std::vector<std::unique_ptr<QThread>> threads;
+            for (int d = 0; d < kDevices; ++d) {
+                threads.emplace_back(QThread::create([&devices, &took, d] {
+                    QElapsedTimer timer;
+                    timer.start();
+                    if (devices[d]->round(false).ok)
+                        took[d] += double(timer.elapsed());
+                    else
+                        took[d] = -1e9;
+                }));
+                threads.back()->start();
+            }
+            for (auto &thread : threads)
+                thread->wait();
+        }
+        state.PauseTiming();
+        slowestMs = *std::max_element(took.begin(), took.end());
+        converged = slowestMs >= 0;
+        for (auto &device : devices) {
+            db::Database database;
+            database.open(device->copy, db::Database::Mode::ReadOnly);
+            db::Statement count = database.prepare("SELECT count(*) FROM logbook");
+            converged = converged && count.step() &&
+                        count.int64(0) == kShared + qint64(kDevices) * kNew;
+            db::Statement note = database.prepare("SELECT note FROM logbook WHERE callsign = ?");
+            for (auto it = latest.cbegin(); converged && it != latest.cend(); ++it) {
+                note.reset();
+                note.bind(1, QStringLiteral("S%1").arg(it.key()));
+                converged = note.step() && note.text(0) == it.value();
+            }
+        }
+        state.ResumeTiming();
+    }
+    state.counters["slowest_device_ms"] = slowestMs;
+    state.counters["converged"] = converged ? 1 : 0;
+}
+BENCHMARK(twentyDevicesAtOnce)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
 

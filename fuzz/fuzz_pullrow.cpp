@@ -3,6 +3,7 @@
 // page as it was, an accepted one adds exactly one change that holds together, and the same row
 // read again is refused (its number is no longer after the cursor).
 
+#include "sync/Hlc.h"
 #include "sync/ServerApi.h"
 
 #include <QUuid>
@@ -37,8 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (page.qsos.size() + page.prefs.size() != 1 || page.lastSeq <= 0)
         std::abort();
     for (const logsync::PulledQso &qso : page.qsos) {
-        if (qso.seq != page.lastSeq || QUuid::fromString(qso.uuid).isNull() || qso.hlc.isEmpty())
+        if (qso.seq != page.lastSeq || QUuid::fromString(qso.uuid).isNull() ||
+            !logsync::Hlc::fromText(qso.hlc))
             std::abort();
+        for (const QString &reading : qso.clocks)
+            if (!logsync::Hlc::fromText(reading))
+                std::abort();
         for (auto it = qso.fields.cbegin(); it != qso.fields.cend(); ++it)
             if (it.key().isEmpty())
                 std::abort();

@@ -8,6 +8,7 @@
 #include "model/LogbookFiles.h"
 #include "services/ServicePasswords.h"
 #include "sync/LocalReplica.h"
+#include "sync/PgConnection.h"
 #include "sync/ServerAddress.h"
 #include "sync/SyncSession.h"
 #include "sync/SyncSetup.h"
@@ -19,8 +20,8 @@ namespace {
 // PGPASSWORD or ~/.pgpass (libpq reads both); never from an option other users could see.
 
 /** One round for this data folder's copy; the entities a pull touched get their DX info
- *  rebuilt. */
-int syncRound(Cli &cli, const QString &path)
+ *  rebuilt. `timeoutMs`: how long a silent server is waited for. */
+int syncRound(Cli &cli, const QString &path, int timeoutMs)
 {
     AppDelegate &app = cli.app();
     const Clock &clock = app.clock();
@@ -28,7 +29,10 @@ int syncRound(Cli &cli, const QString &path)
         app.secrets(), app.defaults(), logsync::LocalReplica(path).state(QStringLiteral("server")));
     logsync::SyncSession session(path, password,
                                  [&clock] { return clock.now().toMSecsSinceEpoch(); });
+    session.setReplyTimeout(timeoutMs);
     const logsync::SyncReport report = session.run();
+    if (!report.notice.isEmpty())
+        cli.status(report.notice);
     if (!report.entities.isEmpty()) {
         LogModel copy(app.defaults(), app.folder(), app.notifications(), app.clock(), app.dxcc(),
                       path);
@@ -49,7 +53,13 @@ int status(Cli &cli)
         return cli.failed(QStringLiteral("This data folder has not joined a synced logbook "
                                          "(sync join --server URL --logbook NAME)"));
     const logsync::LocalReplica copy(*path);
-    const auto state = [&copy](const char *key) { return copy.state(QString::fromLatin1(key)); };
+    QString error;
+    const std::optional<QMap<QString, QString>> states = copy.states(&error);
+    if (!states)
+        return cli.failed(QStringLiteral("The synced log's copy cannot be read: ") + error);
+    const auto state = [&states](const char *key) {
+        return states->value(QString::fromLatin1(key));
+    };
     cli.print(QJsonObject{
         {QStringLiteral("server"), state("server")},
         {QStringLiteral("logbook"), state("logbook")},
@@ -59,8 +69,23 @@ int status(Cli &cli)
         {QStringLiteral("cursor"), state("cursor").toLongLong()},
         {QStringLiteral("lastSync"), state("lastSync")},
         {QStringLiteral("lastError"), state("lastError")},
+        {QStringLiteral("notice"), state("notice")},
     });
     return Cli::Success;
+}
+
+/** --timeout SECONDS: how long a silent server is waited for; nothing when not a sensible
+ *  number. */
+std::optional<int> timeoutOf(const Args &args)
+{
+    const std::optional<QString> text = args.option(QStringLiteral("timeout"));
+    if (!text)
+        return logsync::PgConnection::kDefaultReplyTimeoutMs;
+    bool ok = false;
+    const double seconds = text->toDouble(&ok);
+    if (!ok || !(seconds >= 1 && seconds <= 3600))
+        return std::nullopt;
+    return int(seconds * 1000);
 }
 
 int run(Cli &cli, const QString &verb, const Args &args)
@@ -68,6 +93,9 @@ int run(Cli &cli, const QString &verb, const Args &args)
     const QString usage = QStringLiteral("Usage: ") + QLatin1String(kSyncSynopsis);
     const QString server = args.option(QStringLiteral("server"), QString());
     const QString logbook = args.option(QStringLiteral("logbook"), QString());
+    const std::optional<int> timeoutMs = timeoutOf(args);
+    if (!timeoutMs)
+        return cli.usage(QStringLiteral("--timeout takes seconds from 1 to 3600"));
     QString error;
     if (verb == QLatin1String("init") && !server.isEmpty() && logbook.isEmpty()) {
         if (!syncsetup::initServer(server, &error))
@@ -84,7 +112,10 @@ int run(Cli &cli, const QString &verb, const Args &args)
                                                     serveraddress::withoutPassword(server), typed);
         logbookchoice::selectLogbook(app.defaults(), app.notifications(),
                                      QString::fromLatin1(logbookfiles::kSyncedLog));
-        return syncRound(cli, *syncsetup::copyPath(app.folder()));
+        // Written before the first round, which may take long or be killed: the synced log is
+        // the current logbook from here on.
+        app.defaults().sync();
+        return syncRound(cli, *syncsetup::copyPath(app.folder()), *timeoutMs);
     }
     if (server.isEmpty() && logbook.isEmpty()) {
         if (verb == QLatin1String("status"))
@@ -95,7 +126,7 @@ int run(Cli &cli, const QString &verb, const Args &args)
                 return cli.failed(
                     QStringLiteral("This data folder has not joined a synced "
                                    "logbook (sync join --server URL --logbook NAME)"));
-            return syncRound(cli, *path);
+            return syncRound(cli, *path, *timeoutMs);
         }
     }
     return cli.usage(usage);
@@ -105,7 +136,8 @@ int run(Cli &cli, const QString &verb, const Args &args)
 
 int syncCommand(Cli &cli, const QStringList &words)
 {
-    const Args args(words.mid(1), {{QStringLiteral("server"), QStringLiteral("logbook")},
+    const Args args(words.mid(1), {{QStringLiteral("server"), QStringLiteral("logbook"),
+                                    QStringLiteral("timeout")},
                                    {QStringLiteral("json")}});
     if (!args.error().isEmpty() || !args.positional().isEmpty())
         return cli.usage(QStringLiteral("Usage: ") + QLatin1String(kSyncSynopsis));

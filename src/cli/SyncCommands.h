@@ -7,7 +7,8 @@ class Cli;
 namespace cli {
 
 inline constexpr char kSyncSynopsis[] =
-    "sync init --server URL | join --server URL --logbook NAME | now | status [--json]";
+    "sync init --server URL | join --server URL --logbook NAME [--timeout S] | now [--timeout S] | "
+    "status [--json]";
 
 int syncCommand(Cli &cli, const QStringList &words);
 

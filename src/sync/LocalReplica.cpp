@@ -118,6 +118,22 @@ bool installTriggers(db::Database &database, QString *error)
     return true;
 }
 
+/** The bookkeeping tables, with the columns added since a copy was made. */
+bool ensureTables(db::Database &database, QString *error)
+{
+    for (const QString &statement : replicaschema::tableStatements()) {
+        if (!database.exec(statement))
+            return fail(error, database);
+    }
+    db::Statement columns =
+        database.prepare(QStringLiteral("SELECT 1 FROM pragma_table_info('sync_qso') WHERE "
+                                        "name = 'hlc'"));
+    const bool hasClock = columns.step();
+    columns.reset();
+    return hasClock || database.exec(QStringLiteral("ALTER TABLE sync_qso ADD COLUMN hlc TEXT")) ||
+           fail(error, database);
+}
+
 constexpr qsizetype kBulkApply = 200;
 
 bool dropLogbookTriggers(db::Database &database)
@@ -161,13 +177,8 @@ bool LocalReplica::install(QString *error)
     ReplicaTransaction transaction(database);
     if (!transaction.isOpen())
         return fail(error, database);
-    if (!hasAllColumns(database, error))
-        return false;
-    for (const QString &statement : replicaschema::tableStatements()) {
-        if (!database.exec(statement))
-            return fail(error, database);
-    }
-    if (!installTriggers(database, error))
+    if (!hasAllColumns(database, error) || !ensureTables(database, error) ||
+        !installTriggers(database, error))
         return false;
     if (!adoptExistingQsos(database))
         return fail(error, database);
@@ -203,10 +214,25 @@ bool LocalReplica::importQsos(const std::function<bool(db::Database &)> &insert,
 
 QString LocalReplica::state(const QString &key) const
 {
+    return states(nullptr).value_or(QMap<QString, QString>()).value(key);
+}
+
+std::optional<QMap<QString, QString>> LocalReplica::states(QString *error) const
+{
+    // Opened for writing even to read: a journal left by a writer that was killed is rolled back
+    // only by a connection that may write.
     db::Database database;
-    if (!open(database, m_path, nullptr, db::Database::Mode::ReadOnly))
-        return {};
-    return readState(database, key);
+    if (!open(database, m_path, error))
+        return std::nullopt;
+    db::Statement select = database.prepare(QStringLiteral("SELECT key, value FROM sync_state"));
+    QMap<QString, QString> values;
+    while (select.step())
+        values.insert(select.text(0), select.text(1));
+    if (select.failed()) {
+        fail(error, database);
+        return std::nullopt;
+    }
+    return values;
 }
 
 bool LocalReplica::setState(const QString &key, const QString &value)
@@ -218,7 +244,7 @@ bool LocalReplica::setState(const QString &key, const QString &value)
 int LocalReplica::pendingChanges() const
 {
     db::Database database;
-    if (!open(database, m_path, nullptr, db::Database::Mode::ReadOnly))
+    if (!open(database, m_path, nullptr))
         return 0;
     db::Statement count =
         database.prepare(QStringLiteral("SELECT (SELECT count(DISTINCT uuid) FROM sync_outbox) + "
@@ -241,6 +267,10 @@ std::optional<PushBatch> LocalReplica::takeOutbox(int limit, qint64 nowMs, QStri
         fail(error, QStringLiteral("The synced log's copy has no device id"));
         return std::nullopt;
     }
+    // A clock that ran far ahead once would stamp every later change from the future: start
+    // again from now.
+    if (clock.ms > nowMs + OutboxReader::kFutureMs)
+        clock = Hlc{nowMs, 0, clock.device};
     std::optional<PushBatch> batch = OutboxReader(database).read(limit, nowMs, clock, error);
     if (!batch)
         return std::nullopt;
@@ -254,7 +284,8 @@ std::optional<PushBatch> LocalReplica::takeOutbox(int limit, qint64 nowMs, QStri
     return batch;
 }
 
-bool LocalReplica::confirmPushed(const PushBatch &batch, QString *error)
+bool LocalReplica::confirmPushed(const PushBatch &batch, const PushResult &result,
+                                 QString *error)
 {
     db::Database database;
     if (!open(database, m_path, error))
@@ -276,10 +307,80 @@ bool LocalReplica::confirmPushed(const PushBatch &batch, QString *error)
         if (!statement.run())
             return fail(error, database);
     }
+    // The QSO's latest reading the server now knows, to send it again with should the server
+    // lose it.
+    db::Statement clock = database.prepare(QStringLiteral(
+        "UPDATE sync_qso SET hlc = ?1 WHERE uuid = ?2 AND (hlc IS NULL OR hlc < ?1)"));
+    for (const QsoChange &change : batch.qsos) {
+        if (change.deleted)
+            continue;
+        QString latest = change.hlc;
+        for (const QString &reading : change.clocks)
+            latest = std::max(latest, reading);
+        clock.reset();
+        clock.bind(1, latest).bind(2, change.uuid);
+        if (!clock.run())
+            return fail(error, database);
+    }
+    // When no other device pushed since this copy's last pull, the rows the push numbered are
+    // this copy's own changes: the cursor moves past them instead of pulling them back.
+    if (readState(database, QStringLiteral("cursor")).toLongLong() == result.before &&
+        result.after > result.before &&
+        (!writeState(database, QStringLiteral("cursor"), QString::number(result.after), error) ||
+         !writeState(database, QStringLiteral("cursorKey"), result.lastKey, error)))
+        return false;
     return transaction.commit() || fail(error, database);
 }
 
-std::optional<QSet<int>> LocalReplica::applyPulled(const PullPage &page, QString *error)
+bool LocalReplica::upgrade(QString *error)
+{
+    db::Database database;
+    if (!open(database, m_path, error))
+        return false;
+    ReplicaTransaction transaction(database);
+    if (!transaction.isOpen())
+        return fail(error, database);
+    return ensureTables(database, error) && installTriggers(database, error) &&
+           (transaction.commit() || fail(error, database));
+}
+
+bool LocalReplica::resendAll(QString *error)
+{
+    db::Database database;
+    if (!open(database, m_path, error))
+        return false;
+    ReplicaTransaction transaction(database);
+    if (!transaction.isOpen())
+        return fail(error, database);
+    // Every QSO goes out whole with the latest reading the server had of it (so it cannot beat
+    // a later change of another device), every deletion again, every setting with the earliest
+    // reading (the server keeps a value it has); then everything is pulled anew.
+    const QString version =
+        QStringLiteral("(SELECT coalesce(max(version), 0) FROM %1) + row_number() OVER ()");
+    const bool queued =
+        database.exec(QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
+                                     "SELECT uuid, '*', %1, coalesce(CAST(substr(hlc, 1, 18) AS "
+                                     "INTEGER), 1) FROM sync_qso WHERE true "
+                                     "ON CONFLICT (uuid, field) DO NOTHING")
+                          .arg(version.arg(QStringLiteral("sync_outbox")))) &&
+        database.exec(QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
+                                     "SELECT uuid, '-', %1, 1 FROM sync_gone WHERE true "
+                                     "ON CONFLICT (uuid, field) DO NOTHING")
+                          .arg(version.arg(QStringLiteral("sync_outbox")))) &&
+        database.exec(QStringLiteral("INSERT INTO sync_prefs_outbox (entry, version, changed_ms) "
+                                     "SELECT entry, %1, 1 FROM prefs WHERE NOT %2 "
+                                     "ON CONFLICT (entry) DO NOTHING")
+                          .arg(version.arg(QStringLiteral("sync_prefs_outbox")),
+                               replicaschema::localPrefCondition(QStringLiteral("entry"))));
+    if (!queued)
+        return fail(error, database);
+    return writeState(database, QStringLiteral("cursor"), QStringLiteral("0"), error) &&
+           writeState(database, QStringLiteral("cursorKey"), QString(), error) &&
+           (transaction.commit() || fail(error, database));
+}
+
+std::optional<AppliedPage> LocalReplica::applyPulled(const PullPage &page, qint64 nowMs,
+                                                     QString *error)
 {
     db::Database database;
     if (!open(database, m_path, error))
@@ -299,11 +400,14 @@ std::optional<QSet<int>> LocalReplica::applyPulled(const PullPage &page, QString
         return std::nullopt;
     }
     Hlc clock = storedClock(database);
-    const auto seen = [&clock](const QString &text) {
-        if (const std::optional<Hlc> reading = Hlc::fromText(text))
+    // A reading far ahead of now (a wrong clock's, stored before the server refused such) would
+    // drag this copy's clock along.
+    const auto seen = [&clock, nowMs](const QString &text) {
+        if (const std::optional<Hlc> reading = Hlc::fromText(text);
+            reading && reading->ms <= nowMs + OutboxReader::kFutureMs)
             clock = Hlc::receive(clock, *reading);
     };
-    ReplicaApplier applier(database);
+    ReplicaApplier applier(database, clock.device, nowMs);
     for (const PulledQso &qso : page.qsos) {
         if (!applier.applyQso(qso)) {
             fail(error, database);
@@ -320,9 +424,11 @@ std::optional<QSet<int>> LocalReplica::applyPulled(const PullPage &page, QString
     }
     // The cursor never moves back, e.g. for an empty page.
     const qint64 cursor = readState(database, QStringLiteral("cursor")).toLongLong();
-    if (!writeState(database, QStringLiteral("cursor"),
-                    QString::number(std::max(cursor, page.lastSeq)), error) ||
-        !writeState(database, QStringLiteral("hlc"), clock.toText(), error) ||
+    if (page.lastSeq > cursor &&
+        (!writeState(database, QStringLiteral("cursor"), QString::number(page.lastSeq), error) ||
+         !writeState(database, QStringLiteral("cursorKey"), page.lastKey, error)))
+        return std::nullopt;
+    if (!writeState(database, QStringLiteral("hlc"), clock.toText(), error) ||
         !installTriggers(database, error))
         return std::nullopt;
     if (!database.exec(QStringLiteral("UPDATE sync_apply SET applying = 0")) ||
@@ -330,7 +436,7 @@ std::optional<QSet<int>> LocalReplica::applyPulled(const PullPage &page, QString
         fail(error, database);
         return std::nullopt;
     }
-    return applier.entities();
+    return AppliedPage{applier.entities(), applier.changed()};
 }
 
 void LocalReplica::prepareConnection(db::Database &database)

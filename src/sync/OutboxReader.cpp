@@ -6,6 +6,7 @@
 #include "sync/LocalReplica.h"
 #include "sync/ReplicaSchema.h"
 
+#include <QMap>
 #include <QSet>
 #include <QStringList>
 
@@ -44,11 +45,18 @@ QString OutboxReader::wireValue(const db::Statement &row, int column, bool encod
     return plain.isEmpty() ? stored : plain;
 }
 
+qint64 OutboxReader::readingMs(qint64 editedMs, qint64 nowMs)
+{
+    // A time far ahead of now came from a clock that was wrong then; the server would refuse it
+    // for good, so the change goes out as made now.
+    return editedMs <= 0 || editedMs > nowMs + kFutureMs ? nowMs : editedMs;
+}
+
 Hlc OutboxReader::stamp(Hlc &clock, qint64 editedMs, qint64 nowMs)
 {
     // A change carries the time it was made (already after every reading seen then), so that of
     // two offline edits the later one wins, not the one pushed last.
-    const Hlc reading{editedMs > 0 ? editedMs : nowMs, 0, clock.device};
+    const Hlc reading{readingMs(editedMs, nowMs), 0, clock.device};
     clock = std::max(clock, reading);
     return reading;
 }
@@ -80,42 +88,46 @@ bool OutboxReader::readQsos(int limit, qint64 nowMs, Hlc &clock, PushBatch &batc
     for (const QString &uuid : uuids) {
         fieldsOf.reset();
         fieldsOf.bind(1, uuid);
-        QStringList fields;
-        bool whole = false;
-        bool deleted = false;
-        qint64 editedMs = 0;
+        // Each field with the reading of its own change; "*" (a new QSO: every column) and "-"
+        // (deleted) with theirs.
+        QMap<QString, QString> stamps;
         while (fieldsOf.step()) {
-            editedMs = std::max(editedMs, fieldsOf.int64(2));
             const QString field = fieldsOf.text(0);
             batch.keys.append({uuid, field, fieldsOf.int64(1)});
-            whole = whole || field == QLatin1String("*");
-            deleted = deleted || field == QLatin1String("-");
-            fields << field;
+            stamps.insert(field, stamp(clock, fieldsOf.int64(2), nowMs).toText());
         }
         if (fieldsOf.failed())
             return failed();
 
         QsoChange change;
         change.uuid = uuid;
-        change.deleted = deleted;
-        if (!deleted) {
-            rowOf.reset();
-            rowOf.bind(1, uuid);
-            if (!rowOf.step()) {
-                if (rowOf.failed())
-                    return failed();
-                continue; // the QSO is gone: its keys only clear the outbox
-            }
-            for (int i = 0; i < int(columns.size()); ++i) {
-                const QString name = QLatin1String(columns[i].name);
-                if (whole || fields.contains(name))
-                    change.fields.insert(name, wireValue(rowOf, i, columns[i].encoded));
-            }
-            if (change.fields.isEmpty())
-                continue;
+        change.deleted = stamps.contains(QStringLiteral("-"));
+        if (change.deleted) {
+            change.hlc = stamps.value(QStringLiteral("-"));
+            batch.qsos.append(change);
+            continue;
         }
-        change.hlc = stamp(clock, editedMs, nowMs).toText();
-        batch.qsos.append(change);
+        rowOf.reset();
+        rowOf.bind(1, uuid);
+        if (!rowOf.step()) {
+            if (rowOf.failed())
+                return failed();
+            continue; // the QSO is gone: its keys only clear the outbox
+        }
+        const QString whole = stamps.value(QStringLiteral("*"));
+        // The reading most fields share: the new QSO's, else the latest of the changed fields.
+        change.hlc = whole.isEmpty() ? *std::max_element(stamps.cbegin(), stamps.cend()) : whole;
+        for (int i = 0; i < int(columns.size()); ++i) {
+            const QString name = QLatin1String(columns[i].name);
+            const QString own = stamps.value(name);
+            if (whole.isEmpty() && own.isEmpty())
+                continue;
+            change.fields.insert(name, wireValue(rowOf, i, columns[i].encoded));
+            if (!own.isEmpty() && own != change.hlc)
+                change.clocks.insert(name, own);
+        }
+        if (!change.fields.isEmpty())
+            batch.qsos.append(change);
     }
     return true;
 }

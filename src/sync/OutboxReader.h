@@ -16,10 +16,16 @@ class OutboxReader {
 public:
     explicit OutboxReader(db::Database &database) : m_database(database) {}
 
-    /** At most `limit` QSOs and all waiting settings, each stamped with `clock` moved on by
-     *  Hlc::tick at `nowMs`. */
+    /** A change stamped further than this ahead of now was made under a wrong clock. */
+    static constexpr qint64 kFutureMs = 24 * 3600 * 1000;
+
+    /** At most `limit` QSOs and all waiting settings, each field stamped with the time of its
+     *  own change; `clock` moves past every reading handed out. */
     [[nodiscard]] std::optional<PushBatch> read(int limit, qint64 nowMs, Hlc &clock,
                                                 QString *error);
+
+    /** The milliseconds of the reading a change made at `editedMs` goes out with. */
+    [[nodiscard]] static qint64 readingMs(qint64 editedMs, qint64 nowMs);
 
     /** A stored column value as it travels: NULL stays null, free text is decoded. */
     [[nodiscard]] static QString wireValue(const db::Statement &row, int column, bool encoded);

@@ -6,6 +6,9 @@
 
 #include <libpq-fe.h>
 
+#include <cerrno>
+#include <poll.h>
+
 #include <utility>
 
 namespace logsync {
@@ -46,10 +49,31 @@ QString textValue(const char *data, int length)
     return value;
 }
 
+/** Each row's values as text; SQL NULL is a null QString. */
+QList<QStringList> rowsOf(const PGresult *reply)
+{
+    QList<QStringList> rows;
+    const int rowCount = PQntuples(reply);
+    const int columnCount = PQnfields(reply);
+    rows.reserve(rowCount);
+    for (int row = 0; row < rowCount; ++row) {
+        QStringList values;
+        values.reserve(columnCount);
+        for (int column = 0; column < columnCount; ++column)
+            values.append(PQgetisnull(reply, row, column)
+                              ? QString()
+                              : textValue(PQgetvalue(reply, row, column),
+                                          PQgetlength(reply, row, column)));
+        rows.append(std::move(values));
+    }
+    return rows;
+}
+
 } // namespace
 
 PgConnection::PgConnection(PgConnection &&other) noexcept
-    : m_conn(std::exchange(other.m_conn, nullptr))
+    : m_conn(std::exchange(other.m_conn, nullptr)),
+      m_replyTimeoutMs(other.m_replyTimeoutMs)
 {}
 
 PgConnection &PgConnection::operator=(PgConnection &&other) noexcept
@@ -57,6 +81,7 @@ PgConnection &PgConnection::operator=(PgConnection &&other) noexcept
     if (this != &other) {
         close();
         m_conn = std::exchange(other.m_conn, nullptr);
+        m_replyTimeoutMs = other.m_replyTimeoutMs;
     }
     return *this;
 }
@@ -89,6 +114,14 @@ bool PgConnection::open(const QString &connectionText, QString *error)
         return false;
     }
     PQsetNoticeReceiver(connection, receiveNotice, nullptr);
+    // Statements are sent without blocking, so a server that stops reading cannot hold a large
+    // push forever (see exec()).
+    if (PQsetnonblocking(connection, 1) != 0) {
+        if (error)
+            *error = messageOf(nullptr, connection);
+        PQfinish(connection);
+        return false;
+    }
     m_conn = connection;
     return true;
 }
@@ -104,6 +137,20 @@ void PgConnection::close()
         PQfinish(std::exchange(m_conn, nullptr));
 }
 
+bool PgConnection::waitFor(bool writing)
+{
+    // The server must show signs of life within the limit: a server process that stops (or a
+    // network that swallows everything) ends the statement instead of holding the sync forever.
+    pollfd fd{PQsocket(m_conn), short(writing ? POLLIN | POLLOUT : POLLIN), 0};
+    for (;;) {
+        const int ready = ::poll(&fd, 1, m_replyTimeoutMs);
+        if (ready > 0)
+            return true;
+        if (ready == 0 || errno != EINTR)
+            return false;
+    }
+}
+
 PgConnection::Result PgConnection::exec(const QString &sql, const QStringList &params)
 {
     Result result;
@@ -111,10 +158,10 @@ PgConnection::Result PgConnection::exec(const QString &sql, const QStringList &p
         result.error = messageOf(nullptr, nullptr);
         return result;
     }
-    PGresult *reply = nullptr;
+    int sent = 0;
     if (params.isEmpty()) {
         // The simple protocol: a script of several statements (the schema) runs as one.
-        reply = PQexec(m_conn, sql.toUtf8().constData());
+        sent = PQsendQuery(m_conn, sql.toUtf8().constData());
     } else {
         QList<QByteArray> bytes;
         QList<const char *> values;
@@ -124,29 +171,57 @@ PgConnection::Result PgConnection::exec(const QString &sql, const QStringList &p
             bytes.append(param.toUtf8());
             values.append(param.isNull() ? nullptr : bytes.last().constData());
         }
-        reply = PQexecParams(m_conn, sql.toUtf8().constData(), int(values.size()), nullptr,
-                             values.constData(), nullptr, nullptr, 0);
+        sent = PQsendQueryParams(m_conn, sql.toUtf8().constData(), int(values.size()), nullptr,
+                                 values.constData(), nullptr, nullptr, 0);
     }
-    const ExecStatusType status = reply ? PQresultStatus(reply) : PGRES_FATAL_ERROR;
-    if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
-        result.ok = true;
-        const int rowCount = PQntuples(reply);
-        const int columnCount = PQnfields(reply);
-        result.rows.reserve(rowCount);
-        for (int row = 0; row < rowCount; ++row) {
-            QStringList values;
-            values.reserve(columnCount);
-            for (int column = 0; column < columnCount; ++column)
-                values.append(PQgetisnull(reply, row, column)
-                                  ? QString()
-                                  : textValue(PQgetvalue(reply, row, column),
-                                              PQgetlength(reply, row, column)));
-            result.rows.append(std::move(values));
+    const auto broken = [this, &result](const QString &why) {
+        result.ok = false;
+        result.rows.clear();
+        result.error = why;
+        // Nothing more can be read from this connection: the next round opens another.
+        close();
+        return result;
+    };
+    if (sent != 1)
+        return broken(messageOf(nullptr, m_conn));
+    const QString silent = QStringLiteral("the sync server did not answer within %1 s")
+                               .arg(m_replyTimeoutMs / 1000.0);
+    // Large pushes go out in parts as the server takes them.
+    for (int flushed = PQflush(m_conn); flushed != 0; flushed = PQflush(m_conn)) {
+        if (flushed < 0)
+            return broken(messageOf(nullptr, m_conn));
+        if (!waitFor(true))
+            return broken(silent);
+        if (PQconsumeInput(m_conn) != 1)
+            return broken(messageOf(nullptr, m_conn));
+    }
+    bool failed = false;
+    for (;;) {
+        while (PQisBusy(m_conn) == 1) {
+            if (!waitFor(false))
+                return broken(silent);
+            if (PQconsumeInput(m_conn) != 1)
+                return broken(messageOf(nullptr, m_conn));
         }
-    } else {
-        result.error = messageOf(reply, m_conn);
+        PGresult *reply = PQgetResult(m_conn);
+        if (reply == nullptr)
+            break;
+        const ExecStatusType status = PQresultStatus(reply);
+        if (failed) {
+            // Only the first failure of a script is worth telling.
+        } else if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
+            result.ok = true;
+            result.rows = rowsOf(reply);
+        } else {
+            failed = true;
+            result.ok = false;
+            result.rows.clear();
+            result.error = messageOf(reply, m_conn);
+        }
+        PQclear(reply);
     }
-    PQclear(reply);
+    if (!failed && !result.ok)
+        result.error = messageOf(nullptr, m_conn);
     return result;
 }
 

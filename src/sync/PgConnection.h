@@ -9,7 +9,8 @@ struct pg_conn;
 namespace logsync {
 
 /** One libpq connection to the sync server. Statements are sent with their values as
- *  parameters, never pasted into SQL. Lives on one thread. */
+ *  parameters, never pasted into SQL. A server that goes silent for longer than the reply
+ *  time-out ends the statement with an error and closes the connection. Lives on one thread. */
 class PgConnection {
 public:
     PgConnection() = default;
@@ -25,6 +26,10 @@ public:
     [[nodiscard]] bool isOpen() const;
     void close();
 
+    static constexpr int kDefaultReplyTimeoutMs = 60'000;
+    /** How long a statement may wait for the server without a byte going either way. */
+    void setReplyTimeout(int milliseconds) { m_replyTimeoutMs = milliseconds; }
+
     struct Result {
         bool ok = false;
         QString error;
@@ -32,7 +37,8 @@ public:
         QList<QStringList> rows;
     };
     /** Runs one statement with $1, $2, … bound to `params` (a null QString binds NULL). Without
-     *  params the text may be a script of several statements, run as one transaction. */
+     *  params the text may be a script of several statements, run as one transaction (the rows
+     *  are the last statement's). */
     Result exec(const QString &sql, const QStringList &params = {});
 
     /** LISTEN on a channel; notifications then arrive on socket(). */
@@ -45,7 +51,11 @@ public:
     QStringList takeNotifications(bool *alive = nullptr);
 
 private:
+    /** Waits until the socket can be read (or written); false after the reply time-out. */
+    bool waitFor(bool writing);
+
     pg_conn *m_conn = nullptr;
+    int m_replyTimeoutMs = kDefaultReplyTimeoutMs;
 };
 
 } // namespace logsync

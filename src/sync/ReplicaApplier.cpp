@@ -1,11 +1,14 @@
 #include "sync/ReplicaApplier.h"
 
 #include "formats/TextCoding.h"
+#include "sync/Hlc.h"
 #include "sync/LocalReplica.h"
+#include "sync/OutboxReader.h"
 #include "sync/ReplicaSchema.h"
 
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace logsync {
 namespace {
@@ -46,10 +49,17 @@ void bindValues(db::Statement &statement, const auto &values)
 
 } // namespace
 
-ReplicaApplier::ReplicaApplier(db::Database &database)
-    : m_database(database),
+ReplicaApplier::ReplicaApplier(db::Database &database, QString device, qint64 nowMs)
+    : m_database(database), m_device(std::move(device)), m_nowMs(nowMs),
       m_findId(database.prepare(QStringLiteral("SELECT id FROM sync_qso WHERE uuid = ?"))),
-      m_waiting(database.prepare(QStringLiteral("SELECT field FROM sync_outbox WHERE uuid = ?"))),
+      m_waiting(database.prepare(
+          QStringLiteral("SELECT field, changed_ms FROM sync_outbox WHERE uuid = ?"))),
+      m_dropWaiting(
+          database.prepare(QStringLiteral("DELETE FROM sync_outbox WHERE uuid = ? AND field = ?"))),
+      m_noteClock(database.prepare(QStringLiteral("UPDATE sync_qso SET hlc = ? WHERE id = ?"))),
+      m_forgetGone(database.prepare(QStringLiteral("DELETE FROM sync_gone WHERE uuid = ?"))),
+      m_rememberGone(
+          database.prepare(QStringLiteral("INSERT OR IGNORE INTO sync_gone (uuid) VALUES (?)"))),
       m_entity(database.prepare(QStringLiteral("SELECT dxccadif FROM logbook WHERE id = ?"))),
       m_row(database.prepare(
           QStringLiteral("SELECT %1 FROM logbook WHERE id = ?").arg(replicaschema::columnList()))),
@@ -57,34 +67,71 @@ ReplicaApplier::ReplicaApplier(db::Database &database)
       m_forgetUuid(database.prepare(QStringLiteral("DELETE FROM sync_qso WHERE uuid = ?"))),
       m_forgetOutbox(database.prepare(QStringLiteral("DELETE FROM sync_outbox WHERE uuid = ?"))),
       m_addUuid(database.prepare(
-          QStringLiteral("INSERT OR REPLACE INTO sync_qso (id, uuid) VALUES (?, ?)"))),
-      m_prefWaiting(
-          database.prepare(QStringLiteral("SELECT 1 FROM sync_prefs_outbox WHERE entry = ?"))),
+          QStringLiteral("INSERT OR REPLACE INTO sync_qso (id, uuid, hlc) VALUES (?, ?, ?)"))),
+      m_prefWaiting(database.prepare(
+          QStringLiteral("SELECT changed_ms FROM sync_prefs_outbox WHERE entry = ?"))),
+      m_dropPrefWaiting(
+          database.prepare(QStringLiteral("DELETE FROM sync_prefs_outbox WHERE entry = ?"))),
       m_storePref(
           database.prepare(QStringLiteral("REPLACE INTO prefs (entry, value) VALUES (?, ?)")))
-{}
+{
+    // Whether the outbox and the list of deleted QSOs hold anything; only this apply changes
+    // them meanwhile, and it only removes.
+    db::Statement any = database.prepare(
+        QStringLiteral("SELECT EXISTS (SELECT 1 FROM sync_outbox), EXISTS (SELECT 1 FROM "
+                       "sync_gone)"));
+    if (any.step()) {
+        m_anyWaiting = any.int64(0) != 0;
+        m_anyGone = any.int64(1) != 0;
+    }
+}
+
+QString ReplicaApplier::localReading(qint64 changedMs) const
+{
+    return Hlc{OutboxReader::readingMs(changedMs, m_nowMs), 0, m_device}.toText();
+}
 
 bool ReplicaApplier::applyQso(const PulledQso &qso)
 {
     if (qso.uuid.isEmpty())
         return true;
     const std::optional<qint64> id = localId(qso.uuid);
-    const std::optional<QStringList> waiting = waitingFields(qso.uuid);
+    const std::optional<QMap<QString, qint64>> waiting = waitingFields(qso.uuid);
     if (!id || !waiting)
         return false;
     if (qso.deleted)
         return remove(*id, qso.uuid);
-    // Waiting to go out whole, or deleted here and not yet pushed: the server hears of it first.
-    if (waiting->contains(QLatin1String("*")) || waiting->contains(QLatin1String("-")))
+    // Deleted here and not yet pushed: the server hears of it first, and a deletion wins.
+    if (waiting->contains(QStringLiteral("-")))
         return true;
+    // A field changed here and not yet pushed keeps its value when its change is the later one;
+    // when the server's is later, the server's value is taken and the local change dropped, so
+    // that a device that loses a field never keeps its own value.
+    QStringList kept;
+    const auto whole = waiting->constFind(QStringLiteral("*"));
+    for (auto it = qso.fields.cbegin(); it != qso.fields.cend(); ++it) {
+        const auto own = waiting->constFind(it.key());
+        const bool changedHere = own != waiting->cend() || whole != waiting->cend();
+        if (!changedHere)
+            continue;
+        const qint64 changedMs = own != waiting->cend() ? own.value() : whole.value();
+        if (localReading(changedMs) > qso.clockOf(it.key())) {
+            kept << it.key();
+        } else if (own != waiting->cend()) {
+            m_dropWaiting.reset();
+            m_dropWaiting.bind(1, qso.uuid).bind(2, it.key());
+            if (!m_dropWaiting.run())
+                return false;
+        }
+    }
     if (*id != 0) {
         bool found = false;
-        if (!update(*id, storedValues<Value>(qso.fields, *waiting), &found))
+        if (!update(*id, storedValues<Value>(qso.fields, kept), &found))
             return false;
         if (found)
-            return true;
+            return noteClock(*id, qso.hlc);
     }
-    return insert(qso.uuid, storedValues<Value>(qso.fields, {}));
+    return insert(qso.uuid, storedValues<Value>(qso.fields, {}), qso.hlc);
 }
 
 bool ReplicaApplier::applyPref(const PulledPref &pref)
@@ -93,17 +140,26 @@ bool ReplicaApplier::applyPref(const PulledPref &pref)
         return true;
     m_prefWaiting.reset();
     m_prefWaiting.bind(1, pref.entry);
-    if (m_prefWaiting.step())
-        return true;
-    if (m_prefWaiting.failed())
+    if (m_prefWaiting.step()) {
+        if (localReading(m_prefWaiting.int64(0)) > pref.hlc)
+            return true;
+        m_dropPrefWaiting.reset();
+        m_dropPrefWaiting.bind(1, pref.entry);
+        if (!m_dropPrefWaiting.run())
+            return false;
+    } else if (m_prefWaiting.failed()) {
         return false;
+    }
     m_storePref.reset();
     m_storePref.bind(1, pref.entry);
     if (pref.value.isNull())
         m_storePref.bindNull(2);
     else
         m_storePref.bind(2, pref.value);
-    return m_storePref.run();
+    if (!m_storePref.run())
+        return false;
+    ++m_changed;
+    return true;
 }
 
 std::optional<qint64> ReplicaApplier::localId(const QString &uuid)
@@ -117,13 +173,16 @@ std::optional<qint64> ReplicaApplier::localId(const QString &uuid)
     return 0;
 }
 
-std::optional<QStringList> ReplicaApplier::waitingFields(const QString &uuid)
+std::optional<QMap<QString, qint64>> ReplicaApplier::waitingFields(const QString &uuid)
 {
+    // A copy that pulls into an empty outbox (the usual case) asks nothing per QSO.
+    if (!m_anyWaiting)
+        return QMap<QString, qint64>();
     m_waiting.reset();
     m_waiting.bind(1, uuid);
-    QStringList fields;
+    QMap<QString, qint64> fields;
     while (m_waiting.step())
-        fields << m_waiting.text(0);
+        fields.insert(m_waiting.text(0), m_waiting.int64(1));
     if (m_waiting.failed())
         return std::nullopt;
     return fields;
@@ -158,12 +217,22 @@ bool ReplicaApplier::remove(qint64 id, const QString &uuid)
         m_deleteRow.bind(1, id);
         if (!m_deleteRow.run())
             return false;
+        ++m_changed;
     }
     m_forgetUuid.reset();
     m_forgetUuid.bind(1, uuid);
     m_forgetOutbox.reset();
     m_forgetOutbox.bind(1, uuid);
-    return m_forgetUuid.run() && m_forgetOutbox.run();
+    m_rememberGone.reset();
+    m_rememberGone.bind(1, uuid);
+    return m_forgetUuid.run() && m_forgetOutbox.run() && m_rememberGone.run();
+}
+
+bool ReplicaApplier::noteClock(qint64 id, const QString &hlc)
+{
+    m_noteClock.reset();
+    m_noteClock.bind(1, hlc).bind(2, id);
+    return m_noteClock.run();
 }
 
 bool ReplicaApplier::update(qint64 id, const QList<Value> &values, bool *found)
@@ -192,19 +261,31 @@ bool ReplicaApplier::update(qint64 id, const QList<Value> &values, bool *found)
     db::Statement &statement = statementFor(false, changed);
     bindValues(statement, changed);
     statement.bind(int(changed.size()) + 1, id);
-    return statement.run() && (!entityChanged || noteEntity(id).has_value());
+    if (!statement.run())
+        return false;
+    ++m_changed;
+    return !entityChanged || noteEntity(id).has_value();
 }
 
-bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values)
+bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values, const QString &hlc)
 {
     db::Statement &statement = statementFor(true, values);
     bindValues(statement, values);
     if (!statement.run())
         return false;
+    ++m_changed;
     const qint64 id = m_database.lastInsertRowId();
     m_addUuid.reset();
-    m_addUuid.bind(1, id).bind(2, uuid);
-    return m_addUuid.run() && noteEntity(id).has_value();
+    m_addUuid.bind(1, id).bind(2, uuid).bind(3, hlc);
+    if (!m_addUuid.run())
+        return false;
+    if (m_anyGone) {
+        m_forgetGone.reset();
+        m_forgetGone.bind(1, uuid);
+        if (!m_forgetGone.run())
+            return false;
+    }
+    return noteEntity(id).has_value();
 }
 
 db::Statement &ReplicaApplier::statementFor(bool insert, const QList<Value> &values)

@@ -4,6 +4,7 @@
 #include "sync/SyncChange.h"
 
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -14,17 +15,23 @@
 namespace logsync {
 
 /** Writes what was pulled from the server into the copy, inside the caller's transaction and
- *  with the copy's apply flag set: QSOs by uuid (fields waiting in the outbox are left alone),
- *  deletions, and settings. Collects the entity numbers of the QSOs it touched. */
+ *  with the copy's apply flag set: QSOs by uuid, deletions, and settings. A field or setting
+ *  waiting in the outbox keeps its value when its change is later than the server's; otherwise
+ *  the server's value is written and the waiting change dropped. Collects the entity numbers of
+ *  the QSOs it touched. */
 class ReplicaApplier {
 public:
-    explicit ReplicaApplier(db::Database &database);
+    /** `device`: the copy's device id, which stamps its waiting changes as they will go out at
+     *  `nowMs`. */
+    ReplicaApplier(db::Database &database, QString device, qint64 nowMs);
 
     bool applyQso(const PulledQso &qso);
     bool applyPref(const PulledPref &pref);
 
     /** Entity numbers (absolute, without 0) of the touched QSOs, before and after. */
     [[nodiscard]] const QSet<int> &entities() const { return m_entities; }
+    /** QSOs and settings whose stored values the apply changed. */
+    [[nodiscard]] int changed() const { return m_changed; }
 
 private:
     /** A column (position in replicaschema::columns()) with its value as stored. */
@@ -35,8 +42,12 @@ private:
 
     /** The local id of the uuid, 0 when none; nothing when the copy could not be read. */
     std::optional<qint64> localId(const QString &uuid);
-    /** Fields of the uuid waiting in the outbox. */
-    std::optional<QStringList> waitingFields(const QString &uuid);
+    /** Fields of the uuid waiting in the outbox, with the time of their change. */
+    std::optional<QMap<QString, qint64>> waitingFields(const QString &uuid);
+    /** The reading a change made here at `changedMs` goes out with. */
+    [[nodiscard]] QString localReading(qint64 changedMs) const;
+    /** Remembers the QSO's latest reading on the server. */
+    bool noteClock(qint64 id, const QString &hlc);
     /** Notes the entity of the QSO with this id; nothing when the copy could not be read, false
      *  when there is no such QSO. */
     std::optional<bool> noteEntity(qint64 id);
@@ -44,13 +55,19 @@ private:
     bool remove(qint64 id, const QString &uuid);
     /** Writes the values that differ from the stored row; false in `found` without a row. */
     bool update(qint64 id, const QList<Value> &values, bool *found);
-    bool insert(const QString &uuid, const QList<Value> &values);
+    bool insert(const QString &uuid, const QList<Value> &values, const QString &hlc);
     /** The statement for this set of columns, prepared once per apply. */
     db::Statement &statementFor(bool insert, const QList<Value> &values);
 
     db::Database &m_database;
+    QString m_device;
+    qint64 m_nowMs;
     db::Statement m_findId;
     db::Statement m_waiting;
+    db::Statement m_dropWaiting;
+    db::Statement m_noteClock;
+    db::Statement m_forgetGone;
+    db::Statement m_rememberGone;
     db::Statement m_entity;
     db::Statement m_row;
     db::Statement m_deleteRow;
@@ -58,9 +75,13 @@ private:
     db::Statement m_forgetOutbox;
     db::Statement m_addUuid;
     db::Statement m_prefWaiting;
+    db::Statement m_dropPrefWaiting;
     db::Statement m_storePref;
     std::map<std::pair<bool, quint64>, db::Statement> m_statements;
     QSet<int> m_entities;
+    int m_changed = 0;
+    bool m_anyWaiting = true;
+    bool m_anyGone = true;
 };
 
 } // namespace logsync

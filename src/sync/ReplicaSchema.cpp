@@ -40,15 +40,15 @@ QString nextVersion(const QString &table)
     return QStringLiteral("(coalesce((SELECT max(version) FROM %1), 0) + 1)").arg(table);
 }
 
-/** The outbox row (uuid of the QSO with id `idExpr`, `field`) written or moved to a new version;
- *  `extra` adds conditions. */
-QString outboxUpsert(const QString &field, const QString &idExpr, const QString &extra = {})
+/** The outbox row (uuid of the QSO with id `idExpr`, `field`) written or moved to a new
+ *  version. */
+QString outboxUpsert(const QString &field, const QString &idExpr)
 {
     return QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
-                          "SELECT q.uuid, '%1', %2, %3 FROM sync_qso q WHERE %4q.id = %5 "
+                          "SELECT q.uuid, '%1', %2, %3 FROM sync_qso q WHERE q.id = %4 "
                           "ON CONFLICT (uuid, field) DO UPDATE SET version = excluded.version, "
                           "changed_ms = excluded.changed_ms;\n")
-        .arg(field, nextVersion(QStringLiteral("sync_outbox")), kNowMs, extra, idExpr);
+        .arg(field, nextVersion(QStringLiteral("sync_outbox")), kNowMs, idExpr);
 }
 
 QString insertTrigger()
@@ -77,23 +77,17 @@ QString idTrigger()
 }
 
 /** One trigger per column: a statement fires only those of the columns it sets, and a row fires
- *  only those whose value changed. */
+ *  only those whose value changed. Each field waits with the time of its own change, also in a
+ *  new QSO not pushed yet: a push that reached the server but was never confirmed sends the new
+ *  QSO again with its first reading, which cannot overwrite another device's later change. */
 QString columnTrigger(const QString &name)
 {
-    return QStringLiteral(
-               "CREATE TRIGGER sync_logbook_update_%1 AFTER UPDATE OF %1 ON logbook WHEN "
-               "OLD.%1 IS NOT NEW.%1 AND %2\n"
-               "BEGIN\n"
-               // A new QSO changed before its push goes out whole; moving its version on keeps a
-               // confirmation of the older read from dropping the change.
-               "UPDATE sync_outbox SET version = %3, changed_ms = %4 WHERE uuid = (SELECT uuid "
-               "FROM sync_qso WHERE id = NEW.id) AND field = '*';\n"
-               "%5"
-               "END")
-        .arg(name, kApplyingOff, nextVersion(QStringLiteral("sync_outbox")), kNowMs,
-             outboxUpsert(name, QStringLiteral("NEW.id"),
-                          QStringLiteral("NOT EXISTS (SELECT 1 FROM sync_outbox o WHERE o.uuid "
-                                         "= q.uuid AND o.field = '*') AND ")));
+    return QStringLiteral("CREATE TRIGGER sync_logbook_update_%1 AFTER UPDATE OF %1 ON logbook "
+                          "WHEN OLD.%1 IS NOT NEW.%1 AND %2\n"
+                          "BEGIN\n"
+                          "%3"
+                          "END")
+        .arg(name, kApplyingOff, outboxUpsert(name, QStringLiteral("NEW.id")));
 }
 
 QString deleteTrigger()
@@ -104,6 +98,9 @@ QString deleteTrigger()
                "DELETE FROM sync_outbox WHERE uuid = (SELECT uuid FROM sync_qso WHERE id = "
                "OLD.id);\n"
                "%2"
+               // Remembered, so the deletion can be sent again to a server that lost it.
+               "INSERT OR IGNORE INTO sync_gone (uuid) SELECT uuid FROM sync_qso WHERE id = "
+               "OLD.id;\n"
                "DELETE FROM sync_qso WHERE id = OLD.id;\n"
                "END")
         .arg(kApplyingOff, outboxUpsert(QStringLiteral("-"), QStringLiteral("OLD.id")));
@@ -188,8 +185,10 @@ QString localPrefCondition(const QString &entry)
 QStringList tableStatements()
 {
     return {
+        // hlc: the latest clock reading of the QSO known to be on the server.
         QStringLiteral("CREATE TABLE IF NOT EXISTS sync_qso (id INTEGER PRIMARY KEY, "
-                       "uuid TEXT NOT NULL UNIQUE)"),
+                       "uuid TEXT NOT NULL UNIQUE, hlc TEXT)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS sync_gone (uuid TEXT PRIMARY KEY)"),
         QStringLiteral("CREATE TABLE IF NOT EXISTS sync_outbox (uuid TEXT NOT NULL, field TEXT "
                        "NOT NULL, version INTEGER NOT NULL, changed_ms INTEGER, "
                        "PRIMARY KEY (uuid, field))"),

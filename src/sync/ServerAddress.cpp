@@ -131,7 +131,8 @@ QString urlWithoutPassword(const QString &address)
 
 } // namespace
 
-std::optional<QString> connectionText(const QString &address, QString *error)
+std::optional<QString> connectionText(const QString &address, QString *error,
+                                      int connectTimeoutSeconds)
 {
     const Options options = parse(address, error);
     if (!options)
@@ -145,9 +146,19 @@ std::optional<QString> connectionText(const QString &address, QString *error)
         if (!local)
             text += QLatin1String(text.isEmpty() ? "" : " ") + QLatin1String("sslmode='require'");
     }
-    // A server that does not answer should not hold a sync for minutes.
-    if (value(options, "connect_timeout").isNull())
-        text += QLatin1String(text.isEmpty() ? "" : " ") + QLatin1String("connect_timeout='15'");
+    // A server that does not answer should not hold a sync for minutes: a limit for connecting,
+    // one for each statement on the server (a push waiting for another's lock included), and
+    // keep-alives, so that a connection that only listens notices a peer that is gone.
+    const auto addDefault = [&](const char *keyword, const char *setting) {
+        if (value(options, keyword).isNull())
+            text += QLatin1String(text.isEmpty() ? "" : " ") + QLatin1String(keyword) +
+                    QLatin1String("='") + QLatin1String(setting) + QLatin1Char('\'');
+    };
+    addDefault("connect_timeout", QByteArray::number(connectTimeoutSeconds).constData());
+    addDefault("options", "-c statement_timeout=120000");
+    addDefault("keepalives_idle", "30");
+    addDefault("keepalives_interval", "10");
+    addDefault("keepalives_count", "3");
     return text;
 }
 

@@ -9,9 +9,11 @@
 namespace serveraddress {
 
 /** What libpq is given. TLS is required ("sslmode=require") unless the text names an sslmode
- *  itself or the server is on a local socket or a loopback address. Nothing, with libpq's
- *  message in `error`, when the text is not an address. */
-[[nodiscard]] std::optional<QString> connectionText(const QString &address, QString *error);
+ *  itself or the server is on a local socket or a loopback address; limits for connecting (unless
+ *  the text names one), for each statement on the server, and keep-alives are added. Nothing,
+ *  with libpq's message in `error`, when the text is not an address. */
+[[nodiscard]] std::optional<QString> connectionText(const QString &address, QString *error,
+                                                    int connectTimeoutSeconds = 15);
 /** The address without its password, for storing and showing. */
 [[nodiscard]] QString withoutPassword(const QString &address);
 /** The password in the address, if it has one. */

@@ -1,5 +1,6 @@
 #include "sync/ServerApi.h"
 
+#include "sync/Hlc.h"
 #include "sync/PgConnection.h"
 
 #include <QFile>
@@ -12,7 +13,7 @@ namespace logsync::serverapi {
 
 namespace {
 
-constexpr qsizetype kPullColumns = 6; // seq, kind, key, deleted, data, hlc
+constexpr qsizetype kPullColumns = 8; // seq, kind, key, deleted, data, hlc, base, clocks
 
 /** PostgreSQL text cannot hold U+0000; a value carrying one would be refused on every push and
  *  keep the outbox stuck, so it goes without. */
@@ -32,10 +33,17 @@ QString qsosJson(const QList<QsoChange> &qsos)
         QJsonObject fields;
         for (auto it = qso.fields.cbegin(); it != qso.fields.cend(); ++it)
             fields.insert(it.key(), jsonText(it.value()));
-        array.append(QJsonObject{{QStringLiteral("uuid"), qso.uuid},
-                                 {QStringLiteral("hlc"), qso.hlc},
-                                 {QStringLiteral("deleted"), qso.deleted},
-                                 {QStringLiteral("fields"), fields}});
+        QJsonObject change{{QStringLiteral("uuid"), qso.uuid},
+                           {QStringLiteral("hlc"), qso.hlc},
+                           {QStringLiteral("deleted"), qso.deleted},
+                           {QStringLiteral("fields"), fields}};
+        if (!qso.clocks.isEmpty()) {
+            QJsonObject clocks;
+            for (auto it = qso.clocks.cbegin(); it != qso.clocks.cend(); ++it)
+                clocks.insert(it.key(), it.value());
+            change.insert(QStringLiteral("clocks"), clocks);
+        }
+        array.append(change);
     }
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
@@ -117,13 +125,59 @@ bool addMember(PgConnection &connection, const QString &logbook, const QString &
     return result.ok;
 }
 
-std::optional<qint64> push(PgConnection &connection, qint64 logbook, const PushBatch &batch,
-                           QString *error)
+std::optional<PushResult> push(PgConnection &connection, qint64 logbook, const PushBatch &batch,
+                               QString *error)
 {
-    return number(
-        connection.exec(QStringLiteral("SELECT brindlewick.push($1, $2, $3)"),
-                        {QString::number(logbook), qsosJson(batch.qsos), prefsJson(batch.prefs)}),
-        error);
+    const PgConnection::Result result = connection.exec(
+        QStringLiteral("SELECT before, after, last_key FROM brindlewick.push($1, $2, $3)"),
+        {QString::number(logbook), qsosJson(batch.qsos), prefsJson(batch.prefs)});
+    if (!result.ok) {
+        if (error)
+            *error = result.error;
+        return std::nullopt;
+    }
+    PushResult pushed;
+    bool beforeOk = false;
+    bool afterOk = false;
+    if (result.rows.size() == 1 && result.rows.first().size() == 3) {
+        const QStringList &row = result.rows.first();
+        pushed.before = row.at(0).toLongLong(&beforeOk);
+        pushed.after = row.at(1).toLongLong(&afterOk);
+        pushed.lastKey = row.at(2);
+    }
+    if (!beforeOk || !afterOk || pushed.after < pushed.before) {
+        if (error)
+            *error = QStringLiteral("the sync server's reply to a push cannot be read");
+        return std::nullopt;
+    }
+    return pushed;
+}
+
+std::optional<bool> holds(PgConnection &connection, qint64 logbook, qint64 after,
+                          const QString &lastKey, QString *error)
+{
+    const PgConnection::Result result =
+        connection.exec(QStringLiteral("SELECT brindlewick.holds($1, $2, $3)"),
+                        {QString::number(logbook), QString::number(after), lastKey});
+    if (!result.ok || result.rows.size() != 1 || result.rows.first().size() != 1) {
+        if (error)
+            *error = result.ok ? QStringLiteral("the sync server's reply cannot be read")
+                               : result.error;
+        return std::nullopt;
+    }
+    return result.rows.first().first() == QLatin1String("t");
+}
+
+std::optional<QString> channel(PgConnection &connection, qint64 logbook, QString *error)
+{
+    const PgConnection::Result result = connection.exec(
+        QStringLiteral("SELECT brindlewick.channel($1)"), {QString::number(logbook)});
+    if (!result.ok || result.rows.size() != 1 || result.rows.first().value(0).isEmpty()) {
+        if (error)
+            *error = result.ok ? QStringLiteral("the sync server named no channel") : result.error;
+        return std::nullopt;
+    }
+    return result.rows.first().first();
 }
 
 std::optional<PullPage> pull(PgConnection &connection, qint64 logbook, qint64 after, int limit,
@@ -131,7 +185,8 @@ std::optional<PullPage> pull(PgConnection &connection, qint64 logbook, qint64 af
 {
     const PgConnection::Result result = connection.exec(
         QStringLiteral(
-            "SELECT seq, kind, key, deleted, data, hlc FROM brindlewick.pull($1, $2, $3)"),
+            "SELECT seq, kind, key, deleted, data, hlc, base, clocks FROM "
+            "brindlewick.pull($1, $2, $3)"),
         {QString::number(logbook), QString::number(after), QString::number(limit)});
     if (!result.ok) {
         if (error)
@@ -151,11 +206,6 @@ std::optional<PullPage> pull(PgConnection &connection, qint64 logbook, qint64 af
     return page;
 }
 
-QString notifyChannel(qint64 logbook)
-{
-    return QStringLiteral("brindlewick_") + QString::number(logbook);
-}
-
 bool decodePullRow(const QStringList &row, PullPage &page)
 {
     if (row.size() != kPullColumns)
@@ -169,6 +219,7 @@ bool decodePullRow(const QStringList &row, PullPage &page)
     const QString &key = row.at(2);
     const QString &deletedText = row.at(3);
     const QString &hlc = row.at(5);
+    const QString &base = row.at(6);
     if (deletedText != QLatin1String("t") && deletedText != QLatin1String("f"))
         return false;
     const bool deleted = deletedText == QLatin1String("t");
@@ -179,6 +230,19 @@ bool decodePullRow(const QStringList &row, PullPage &page)
     if (parseError.error != QJsonParseError::NoError || !data.isObject())
         return false;
     const QJsonObject object = data.object();
+    const QJsonDocument clockData = QJsonDocument::fromJson(row.at(7).toUtf8(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !clockData.isObject())
+        return false;
+    QMap<QString, QString> clocks;
+    const QJsonObject clockObject = clockData.object();
+    for (auto it = clockObject.constBegin(); it != clockObject.constEnd(); ++it) {
+        if (!it.value().isString() || !Hlc::fromText(it.value().toString()))
+            return false;
+        clocks.insert(it.key(), it.value().toString());
+    }
+    // A reading that is not one would be compared with local changes: refused like a bad row.
+    if (!Hlc::fromText(hlc) || (!base.isEmpty() && !Hlc::fromText(base)))
+        return false;
 
     if (kind == QLatin1String("qso")) {
         const QUuid uuid = QUuid::fromString(key);
@@ -189,6 +253,8 @@ bool decodePullRow(const QStringList &row, PullPage &page)
         qso.uuid = uuid.toString(QUuid::WithoutBraces);
         qso.deleted = deleted;
         qso.hlc = hlc;
+        qso.base = base;
+        qso.clocks = std::move(clocks);
         for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
             QString value;
             if (it.key().isEmpty() || !textOf(it.value(), &value))
@@ -206,6 +272,7 @@ bool decodePullRow(const QStringList &row, PullPage &page)
         return false;
     }
     page.lastSeq = seq;
+    page.lastKey = kind + QLatin1Char(':') + key;
     return true;
 }
 

@@ -14,13 +14,24 @@ CREATE SCHEMA IF NOT EXISTS brindlewick;
 
 CREATE TABLE IF NOT EXISTS brindlewick.logbooks (
     id bigserial PRIMARY KEY,
-    name text NOT NULL UNIQUE,
+    name text NOT NULL,
     owner name NOT NULL,
     -- The last number handed out to a changed row. Pushes lock this row, so numbers are given
     -- in commit order: a device that pulled up to N never misses a row committed later with a
     -- lower number.
     last_seq bigint NOT NULL DEFAULT 0
 );
+-- Names are each owner's own, so that joining never tells whether another user has a logbook
+-- of that name. A server made by an older version had them unique across users.
+ALTER TABLE brindlewick.logbooks DROP CONSTRAINT IF EXISTS logbooks_name_key;
+CREATE UNIQUE INDEX IF NOT EXISTS logbooks_owner_name ON brindlewick.logbooks (owner, name);
+-- The channel a push notifies: a name no one outside the logbook can guess (members read it).
+ALTER TABLE brindlewick.logbooks ADD COLUMN IF NOT EXISTS channel text;
+UPDATE brindlewick.logbooks SET channel = 'brindlewick_' || replace(gen_random_uuid()::text, '-', '')
+    WHERE channel IS NULL;
+ALTER TABLE brindlewick.logbooks
+    ALTER COLUMN channel SET DEFAULT 'brindlewick_' || replace(gen_random_uuid()::text, '-', ''),
+    ALTER COLUMN channel SET NOT NULL;
 
 CREATE TABLE IF NOT EXISTS brindlewick.members (
     logbook bigint NOT NULL REFERENCES brindlewick.logbooks (id) ON DELETE CASCADE,
@@ -30,8 +41,8 @@ CREATE TABLE IF NOT EXISTS brindlewick.members (
 CREATE INDEX IF NOT EXISTS members_member ON brindlewick.members (member);
 
 -- One row per QSO: the merged value of every column and the clock reading that set it. A QSO's
--- first push sets all its columns with one reading (base_hlc); clocks holds only the columns set
--- since by another reading, which keeps the first push of a large logbook quick. A deleted QSO
+-- first push sets its columns with one reading (base_hlc); clocks holds only the columns set by
+-- another reading, which keeps the first push of a large logbook quick. A deleted QSO
 -- stays as a tombstone (no fields) so that late edits cannot bring it back.
 CREATE TABLE IF NOT EXISTS brindlewick.qsos (
     logbook bigint NOT NULL REFERENCES brindlewick.logbooks (id) ON DELETE CASCADE,
@@ -82,6 +93,9 @@ BEGIN
 END
 $$;
 
+-- The oldest logbook of that name the user belongs to (their own, or one whose owner let them
+-- in); a new one of their own when there is none. Another user's logbook of the same name stays
+-- out of sight, so the answer never tells which names exist.
 CREATE OR REPLACE FUNCTION brindlewick.join_logbook(name text)
 RETURNS bigint
 LANGUAGE plpgsql SECURITY DEFINER
@@ -94,25 +108,28 @@ BEGIN
     IF join_logbook.name IS NULL OR btrim(join_logbook.name) = '' THEN
         RAISE EXCEPTION 'a logbook needs a name' USING ERRCODE = 'invalid_parameter_value';
     END IF;
-    INSERT INTO brindlewick.logbooks (name, owner) VALUES (join_logbook.name, session_user)
-        ON CONFLICT (name) DO NOTHING
-        RETURNING id INTO found_id;
+    SELECT l.id INTO found_id FROM brindlewick.logbooks l
+        JOIN brindlewick.members m ON m.logbook = l.id AND m.member = session_user
+        WHERE l.name = join_logbook.name ORDER BY l.id LIMIT 1;
     IF found_id IS NOT NULL THEN
-        INSERT INTO brindlewick.members (logbook, member) VALUES (found_id, session_user);
         RETURN found_id;
     END IF;
-    SELECT l.id INTO found_id FROM brindlewick.logbooks l WHERE l.name = join_logbook.name;
-    IF NOT EXISTS (SELECT 1 FROM brindlewick.members m
-                   WHERE m.logbook = found_id AND m.member = session_user) THEN
-        RAISE EXCEPTION 'not a member of logbook %', join_logbook.name
-            USING ERRCODE = 'insufficient_privilege';
+    INSERT INTO brindlewick.logbooks (name, owner) VALUES (join_logbook.name, session_user)
+        ON CONFLICT (owner, name) DO NOTHING
+        RETURNING id INTO found_id;
+    IF found_id IS NULL THEN
+        SELECT l.id INTO found_id FROM brindlewick.logbooks l
+            WHERE l.owner = session_user AND l.name = join_logbook.name;
     END IF;
+    INSERT INTO brindlewick.members (logbook, member) VALUES (found_id, session_user)
+        ON CONFLICT DO NOTHING;
     RETURN found_id;
 END
 $$;
 
--- The logbook's owner lets another database user in; so may whoever runs the server (the
--- schema's owner, who is current_user here, or a superuser).
+-- The owner of a logbook lets another database user in; so may whoever runs the server (the
+-- schema's owner, who is current_user here, or a superuser), naming any logbook of that name
+-- when there is only one.
 CREATE OR REPLACE FUNCTION brindlewick.add_member(logbook text, member text)
 RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
@@ -120,32 +137,82 @@ SET search_path = brindlewick, pg_temp
 AS $$
 #variable_conflict use_column
 DECLARE
-    book brindlewick.logbooks;
+    book_id bigint;
+    admin boolean := session_user = current_user
+        OR (SELECT r.rolsuper FROM pg_catalog.pg_roles r WHERE r.rolname = session_user);
 BEGIN
-    SELECT * INTO book FROM brindlewick.logbooks l WHERE l.name = add_member.logbook;
-    IF NOT FOUND THEN
-        RAISE EXCEPTION 'no logbook named %', add_member.logbook
-            USING ERRCODE = 'no_data_found';
+    SELECT l.id INTO book_id FROM brindlewick.logbooks l
+        WHERE l.name = add_member.logbook AND l.owner = session_user;
+    IF book_id IS NULL AND admin THEN
+        IF (SELECT count(*) FROM brindlewick.logbooks l WHERE l.name = add_member.logbook) > 1
+        THEN
+            RAISE EXCEPTION 'several users have a logbook named %: let its owner add members',
+                add_member.logbook USING ERRCODE = 'cardinality_violation';
+        END IF;
+        SELECT l.id INTO book_id FROM brindlewick.logbooks l WHERE l.name = add_member.logbook;
     END IF;
-    IF book.owner <> session_user AND session_user <> current_user
-       AND NOT (SELECT r.rolsuper FROM pg_catalog.pg_roles r WHERE r.rolname = session_user) THEN
-        RAISE EXCEPTION 'only the owner of logbook % adds members', add_member.logbook
-            USING ERRCODE = 'insufficient_privilege';
+    IF book_id IS NULL THEN
+        RAISE EXCEPTION 'you own no logbook named %', add_member.logbook
+            USING ERRCODE = 'no_data_found';
     END IF;
     IF NOT EXISTS (SELECT 1 FROM pg_catalog.pg_roles r WHERE r.rolname = add_member.member) THEN
         RAISE EXCEPTION 'no database user named %', add_member.member
             USING ERRCODE = 'undefined_object';
     END IF;
-    INSERT INTO brindlewick.members (logbook, member) VALUES (book.id, add_member.member)
+    INSERT INTO brindlewick.members (logbook, member) VALUES (book_id, add_member.member)
         ON CONFLICT DO NOTHING;
 END
 $$;
 
+-- The channel that push notifies for a logbook; members only.
+CREATE OR REPLACE FUNCTION brindlewick.channel(logbook bigint)
+RETURNS text
+LANGUAGE plpgsql STABLE SECURITY DEFINER
+SET search_path = brindlewick, pg_temp
+AS $$
+BEGIN
+    PERFORM brindlewick.check_member(channel.logbook);
+    RETURN (SELECT l.channel FROM brindlewick.logbooks l WHERE l.id = channel.logbook);
+END
+$$;
+
+-- A clock reading as devices write it: 18 digits of milliseconds, 5 of counter, the device.
+-- Readings compare as texts, so anything else (or one from the far future) would win every
+-- merge for good. A device's clock may be a little ahead of the server's, not more than five
+-- minutes.
+CREATE OR REPLACE FUNCTION brindlewick.check_clock(reading text)
+RETURNS void
+LANGUAGE plpgsql
+SET search_path = brindlewick, pg_temp
+AS $$
+DECLARE
+    limit_ms bigint := (extract(epoch FROM clock_timestamp()) * 1000)::bigint + 300000;
+BEGIN
+    IF reading IS NULL OR reading !~ '^[0-9]{18}\.[0-9]{5}\.[0-9A-Za-z-]{1,64}$' THEN
+        RAISE EXCEPTION 'push: "%" is not a clock reading', left(reading, 80)
+            USING ERRCODE = 'invalid_parameter_value';
+    END IF;
+    IF substr(reading, 1, 18)::bigint > limit_ms THEN
+        RAISE EXCEPTION 'push: a change is stamped % UTC, more than 5 minutes ahead of the server''s clock; check this device''s clock',
+            to_char(to_timestamp(least(substr(reading, 1, 18)::bigint, 253402300799999) / 1000.0)
+                    AT TIME ZONE 'UTC', 'YYYY-MM-DD HH24:MI:SS')
+            USING ERRCODE = 'invalid_parameter_value';
+    END IF;
+END
+$$;
+
+-- Older versions returned one number from push and pull took no clocks; their signatures go.
+DROP FUNCTION IF EXISTS brindlewick.push(bigint, jsonb, jsonb);
+DROP FUNCTION IF EXISTS brindlewick.pull(bigint, bigint, integer);
+
 -- Merges a device's changes: per field the value with the highest clock reading stays (readings
 -- compare as texts in byte order), a deletion is final, and a change the server has already seen
--- changes nothing. Every row that changed gets its own next number of the logbook.
-CREATE OR REPLACE FUNCTION brindlewick.push(logbook bigint, qsos jsonb, prefs jsonb)
-RETURNS bigint
+-- changes nothing. A QSO change carries one reading (hlc) and, for fields changed at another
+-- time, their own readings (clocks). Every row that changed gets its own next number of the
+-- logbook. Returns the logbook's number before and after, and the key ("qso:<uuid>" or
+-- "pref:<entry>") of the row holding the last number.
+CREATE FUNCTION brindlewick.push(logbook bigint, qsos jsonb, prefs jsonb)
+RETURNS TABLE (before bigint, after bigint, last_key text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = brindlewick, pg_temp
 SET work_mem = '64MB'
@@ -167,22 +234,31 @@ BEGIN
     END IF;
     IF jsonb_path_exists(in_qsos, '$[*] ? (@.type() != "object"
             || !exists(@.uuid) || @.uuid.type() != "string"
-            || !exists(@.hlc) || @.hlc.type() != "string" || @.hlc == ""
-            || @.deleted.type() != "boolean" || @.fields.type() != "object")')
+            || !exists(@.hlc) || @.hlc.type() != "string"
+            || @.deleted.type() != "boolean" || @.fields.type() != "object"
+            || (exists(@.clocks) && @.clocks.type() != "object"))')
        OR jsonb_path_exists(in_qsos,
             '$[*].fields.* ? (@.type() != "string" && @.type() != "null")')
+       OR jsonb_path_exists(in_qsos, '$[*].clocks.* ? (@.type() != "string")')
        OR EXISTS (SELECT 1 FROM jsonb_to_recordset(in_qsos) AS r(fields jsonb)
                   WHERE r.fields ? '') THEN
-        RAISE EXCEPTION 'push: a QSO change is not {uuid, hlc, deleted, fields: {column: text}}'
+        RAISE EXCEPTION 'push: a QSO change is not {uuid, hlc, deleted, fields: {column: text}, clocks: {column: hlc}}'
             USING ERRCODE = 'invalid_parameter_value';
     END IF;
     IF jsonb_path_exists(in_prefs, '$[*] ? (@.type() != "object"
             || !exists(@.entry) || @.entry.type() != "string" || @.entry == ""
-            || !exists(@.hlc) || @.hlc.type() != "string" || @.hlc == ""
+            || !exists(@.hlc) || @.hlc.type() != "string"
             || (@.value.type() != "string" && @.value.type() != "null"))') THEN
         RAISE EXCEPTION 'push: a setting change is not {entry, value, hlc}'
             USING ERRCODE = 'invalid_parameter_value';
     END IF;
+    PERFORM brindlewick.check_clock(c.reading) FROM (
+        SELECT DISTINCT x.reading FROM (
+            SELECT jsonb_array_elements(in_qsos) ->> 'hlc' AS reading
+            UNION ALL
+            SELECT jsonb_path_query(in_qsos, '$[*].clocks.*') #>> '{}'
+            UNION ALL
+            SELECT jsonb_array_elements(in_prefs) ->> 'hlc') x) c;
 
     -- The logbook's lock, held until commit: pushes to one logbook run one after the other, and
     -- the statements below (each with a fresh snapshot) see everything committed before it.
@@ -190,11 +266,13 @@ BEGIN
         FOR NO KEY UPDATE;
 
     -- QSOs the server has, deletions, and QSOs changed more than once in this push: merged field
-    -- by field.
+    -- by field, each field with its own reading.
     WITH incoming AS (
         SELECT r.uuid, r.hlc COLLATE "C" AS hlc, coalesce(r.deleted, false) AS deleted,
-               coalesce(r.fields, '{}') AS fields, count(*) OVER (PARTITION BY r.uuid) AS times
-        FROM jsonb_to_recordset(in_qsos) AS r(uuid uuid, hlc text, deleted boolean, fields jsonb)
+               coalesce(r.fields, '{}') AS fields, coalesce(r.clocks, '{}') AS clocks,
+               count(*) OVER (PARTITION BY r.uuid) AS times
+        FROM jsonb_to_recordset(in_qsos)
+            AS r(uuid uuid, hlc text, deleted boolean, fields jsonb, clocks jsonb)
     ),
     changes AS (
         SELECT i.* FROM incoming i
@@ -211,15 +289,17 @@ BEGIN
     ),
     -- Per field the latest reading of this push, kept where it beats the stored one.
     winners AS (
-        SELECT DISTINCT ON (c.uuid, f.key) c.uuid, f.key, f.value, c.hlc
+        SELECT DISTINCT ON (c.uuid, f.key) c.uuid, f.key, f.value, f.hlc
         FROM changes c
-        CROSS JOIN LATERAL jsonb_each(c.fields) f
+        CROSS JOIN LATERAL (
+            SELECT e.key, e.value, coalesce(c.clocks ->> e.key, c.hlc) COLLATE "C" AS hlc
+            FROM jsonb_each(c.fields) e) f
         LEFT JOIN stored s ON s.uuid = c.uuid
         WHERE NOT c.deleted
           AND (s.uuid IS NULL
                OR (NOT s.deleted
-                   AND c.hlc > coalesce(s.clocks ->> f.key, s.base_hlc) COLLATE "C"))
-        ORDER BY c.uuid, f.key, c.hlc DESC
+                   AND f.hlc > coalesce(s.clocks ->> f.key, s.base_hlc) COLLATE "C"))
+        ORDER BY c.uuid, f.key, f.hlc DESC
     ),
     merged AS (
         SELECT w.uuid, jsonb_object_agg(w.key, w.value) AS fields,
@@ -257,12 +337,15 @@ BEGIN
     -- fields apart.
     WITH incoming AS (
         SELECT r.uuid, r.hlc COLLATE "C" AS hlc, coalesce(r.deleted, false) AS deleted,
-               r.fields, count(*) OVER (PARTITION BY r.uuid) AS times
-        FROM jsonb_to_recordset(in_qsos) AS r(uuid uuid, hlc text, deleted boolean, fields jsonb)
+               r.fields, coalesce(r.clocks, '{}') AS clocks,
+               count(*) OVER (PARTITION BY r.uuid) AS times
+        FROM jsonb_to_recordset(in_qsos)
+            AS r(uuid uuid, hlc text, deleted boolean, fields jsonb, clocks jsonb)
     )
     INSERT INTO brindlewick.qsos (logbook, uuid, fields, clocks, base_hlc, hlc, deleted, seq)
-    SELECT book_id, i.uuid, i.fields, '{}', i.hlc, i.hlc, false,
-           base + merged_count + row_number() OVER ()
+    SELECT book_id, i.uuid, i.fields, i.clocks, i.hlc,
+           greatest(i.hlc, (SELECT max(v.value #>> '{}') COLLATE "C" FROM jsonb_each(i.clocks) v)),
+           false, base + merged_count + row_number() OVER ()
     FROM incoming i
     WHERE i.times = 1 AND NOT i.deleted AND i.fields IS NOT NULL AND i.fields <> '{}'
       AND NOT EXISTS (SELECT 1 FROM brindlewick.qsos q WHERE q.logbook = book_id AND q.uuid = i.uuid);
@@ -287,20 +370,26 @@ BEGIN
     GET DIAGNOSTICS pref_count = ROW_COUNT;
 
     total := base + merged_count + fresh_count + pref_count;
-    IF total = base THEN
-        RETURN base;
+    IF total > base THEN
+        UPDATE brindlewick.logbooks l SET last_seq = total WHERE l.id = book_id;
+        -- Delivered at commit, so a woken device finds the rows.
+        PERFORM pg_notify((SELECT l.channel FROM brindlewick.logbooks l WHERE l.id = book_id),
+                          total::text);
     END IF;
-    UPDATE brindlewick.logbooks l SET last_seq = total WHERE l.id = book_id;
-    -- Delivered at commit, so a woken device finds the rows.
-    PERFORM pg_notify('brindlewick_' || book_id, total::text);
-    RETURN total;
+    RETURN QUERY SELECT base, total, (
+        SELECT 'qso:' || q.uuid FROM brindlewick.qsos q WHERE q.logbook = book_id AND q.seq = total
+        UNION ALL
+        SELECT 'pref:' || p.entry FROM brindlewick.prefs p
+            WHERE p.logbook = book_id AND p.seq = total
+        LIMIT 1);
 END
 $$;
 
 -- The logbook's rows changed after number `after`, oldest first: every QSO as it is now (or its
--- deletion) and every setting.
-CREATE OR REPLACE FUNCTION brindlewick.pull(logbook bigint, after bigint, lim int)
-RETURNS TABLE (seq bigint, kind text, key text, deleted boolean, data jsonb, hlc text)
+-- deletion) with the reading of each field (clocks, else base), and every setting.
+CREATE FUNCTION brindlewick.pull(logbook bigint, after bigint, lim int)
+RETURNS TABLE (seq bigint, kind text, key text, deleted boolean, data jsonb, hlc text,
+               base text, clocks jsonb)
 LANGUAGE plpgsql STABLE SECURITY DEFINER
 SET search_path = brindlewick, pg_temp
 AS $$
@@ -308,20 +397,51 @@ AS $$
 BEGIN
     PERFORM brindlewick.check_member(pull.logbook);
     RETURN QUERY
-    SELECT c.seq, c.kind, c.key, c.deleted, c.data, c.hlc FROM (
+    SELECT c.seq, c.kind, c.key, c.deleted, c.data, c.hlc, c.base, c.clocks FROM (
         (SELECT q.seq, 'qso'::text AS kind, q.uuid::text AS key, q.deleted, q.fields AS data,
-                q.hlc::text AS hlc
+                q.hlc::text AS hlc, q.base_hlc::text AS base, q.clocks
          FROM brindlewick.qsos q
          WHERE q.logbook = pull.logbook AND q.seq > pull.after
          ORDER BY q.seq LIMIT pull.lim)
         UNION ALL
         (SELECT p.seq, 'pref'::text, p.entry, false, jsonb_build_object('value', p.value),
-                p.hlc::text
+                p.hlc::text, p.hlc::text, '{}'::jsonb
          FROM brindlewick.prefs p
          WHERE p.logbook = pull.logbook AND p.seq > pull.after
          ORDER BY p.seq LIMIT pull.lim)
     ) c
     ORDER BY c.seq LIMIT pull.lim;
+END
+$$;
+
+-- Whether the server still holds what a device pulled up to number `after`, whose last row was
+-- `last_key`: rows only ever move to higher numbers, so a server restored from a backup taken
+-- before that row was numbered has it lower or not at all.
+CREATE OR REPLACE FUNCTION brindlewick.holds(logbook bigint, after bigint, last_key text)
+RETURNS boolean
+LANGUAGE plpgsql STABLE SECURITY DEFINER
+SET search_path = brindlewick, pg_temp
+AS $$
+BEGIN
+    PERFORM brindlewick.check_member(holds.logbook);
+    IF holds.after <= 0 THEN
+        RETURN true;
+    END IF;
+    IF (SELECT l.last_seq FROM brindlewick.logbooks l WHERE l.id = holds.logbook) < holds.after
+    THEN
+        RETURN false;
+    END IF;
+    IF coalesce(holds.last_key, '') = '' THEN
+        RETURN true;
+    END IF;
+    IF holds.last_key LIKE 'qso:%' THEN
+        RETURN EXISTS (SELECT 1 FROM brindlewick.qsos q
+                       WHERE q.logbook = holds.logbook AND q.seq >= holds.after
+                         AND q.uuid::text = substr(holds.last_key, 5));
+    END IF;
+    RETURN EXISTS (SELECT 1 FROM brindlewick.prefs p
+                   WHERE p.logbook = holds.logbook AND p.seq >= holds.after
+                     AND p.entry = substr(holds.last_key, 6));
 END
 $$;
 

@@ -8,13 +8,18 @@
  *  plain text (never percent-encoded); a null QString is SQL NULL, an empty one is ''. */
 namespace logsync {
 
-/** One QSO's changes since the last push, stamped with one clock reading. */
+/** One QSO's changes since the last push: each field stamped with the clock reading of its own
+ *  change, `hlc` unless `clocks` names another. */
 struct QsoChange {
     QString uuid;
     QString hlc;
     bool deleted = false;
     /** Column name of `logbook` → value; all columns but `id` for a new QSO. */
     QMap<QString, QString> fields;
+    /** Column name → reading, for the fields changed at another time than `hlc`. */
+    QMap<QString, QString> clocks = {};
+
+    [[nodiscard]] QString clockOf(const QString &field) const { return clocks.value(field, hlc); }
 };
 
 /** One setting of the logbook (`prefs`). */
@@ -32,6 +37,13 @@ struct OutboxKey {
     qint64 version = 0;
 };
 
+/** What the server answered to a push. */
+struct PushResult {
+    qint64 before = 0; // the logbook's highest number before the push
+    qint64 after = 0;  // and after it: the push's own rows are numbered before+1 … after
+    QString lastKey;   // "qso:<uuid>" or "pref:<entry>" of the row numbered `after`
+};
+
 struct PushBatch {
     QList<QsoChange> qsos;
     QList<PrefChange> prefs;
@@ -45,7 +57,14 @@ struct PulledQso {
     QString uuid;
     bool deleted = false;
     QMap<QString, QString> fields;
-    QString hlc; // the highest clock reading among its fields
+    QString hlc;  // the highest clock reading among its fields
+    QString base = {}; // the reading of every field that `clocks` does not name
+    QMap<QString, QString> clocks = {};
+
+    [[nodiscard]] QString clockOf(const QString &field) const
+    {
+        return clocks.value(field, base.isEmpty() ? hlc : base);
+    }
 };
 
 struct PulledPref {
@@ -60,6 +79,7 @@ struct PullPage {
     QList<PulledQso> qsos;
     QList<PulledPref> prefs;
     qint64 lastSeq = 0; // the highest sequence number on this page (the next cursor)
+    QString lastKey = {}; // "qso:<uuid>" or "pref:<entry>" of the row numbered lastSeq
     bool more = false;  // a full page: ask again after lastSeq
 };
 

@@ -62,7 +62,9 @@ void SyncEngine::listen()
     m_notifier.reset();
     QString error;
     PgConnection &connection = m_session.connection();
-    if (!connection.listen(serverapi::notifyChannel(m_session.logbookId()), &error))
+    const std::optional<QString> channel =
+        serverapi::channel(connection, m_session.logbookId(), &error);
+    if (!channel || !connection.listen(*channel, &error))
         return; // the timer still brings other devices' changes
     m_notifier = std::make_unique<QSocketNotifier>(connection.socket(), QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &SyncEngine::readNotifications);

@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace logsync {
 
 SyncSession::SyncSession(QString copyPath, QString password, std::function<qint64()> nowMs)
@@ -15,8 +17,13 @@ bool SyncSession::connect(QString *error)
 {
     if (m_connection.isOpen())
         return true;
-    const QString server = m_copy.state(QStringLiteral("server"));
-    m_logbookId = m_copy.state(QStringLiteral("logbookId")).toLongLong();
+    const std::optional<QMap<QString, QString>> states = m_copy.states(error);
+    if (!states) {
+        *error = QStringLiteral("The synced log's copy cannot be read: ") + *error;
+        return false;
+    }
+    const QString server = states->value(QStringLiteral("server"));
+    m_logbookId = states->value(QStringLiteral("logbookId")).toLongLong();
     if (server.isEmpty() || m_logbookId <= 0) {
         *error = QStringLiteral("This device has not joined a synced logbook");
         return false;
@@ -24,14 +31,18 @@ bool SyncSession::connect(QString *error)
     const auto text = serveraddress::connectionText(
         serveraddress::password(server).isEmpty() ? serveraddress::withPassword(server, m_password)
                                                   : server,
-        error);
-    return text && m_connection.open(*text, error);
+        error, std::clamp(m_replyTimeoutMs / 1000, 2, 15));
+    if (!text || !m_connection.open(*text, error))
+        return false;
+    m_connection.setReplyTimeout(m_replyTimeoutMs);
+    return true;
 }
 
 SyncReport SyncSession::run()
 {
     SyncReport report;
-    const bool done = connect(&report.error) && pushAll(report) && pullAll(report);
+    const bool done = connect(&report.error) && m_copy.upgrade(&report.error) &&
+                      checkServer(report) && pushAll(report) && pullAll(report);
     report.ok = done;
     if (done) {
         m_copy.setState(QStringLiteral("lastSync"),
@@ -45,6 +56,25 @@ SyncReport SyncSession::run()
     return report;
 }
 
+bool SyncSession::checkServer(SyncReport &report)
+{
+    const qint64 cursor = m_copy.state(QStringLiteral("cursor")).toLongLong();
+    const std::optional<bool> holds = serverapi::holds(
+        m_connection, m_logbookId, cursor, m_copy.state(QStringLiteral("cursorKey")),
+        &report.error);
+    if (!holds)
+        return false;
+    if (*holds)
+        return true;
+    // Restored from an older backup, most likely: what this copy has and the server lost goes
+    // to it again, and everything is pulled anew.
+    report.notice = QStringLiteral("The sync server has lost changes it had (restored from a "
+                                   "backup?): this device sends its copy again");
+    qWarning("%s", qPrintable(report.notice));
+    m_copy.setState(QStringLiteral("notice"), report.notice);
+    return m_copy.resendAll(&report.error);
+}
+
 bool SyncSession::pushAll(SyncReport &report)
 {
     for (;;) {
@@ -53,9 +83,9 @@ bool SyncSession::pushAll(SyncReport &report)
             return false;
         if (batch->isEmpty())
             return true;
-        if (!serverapi::push(m_connection, m_logbookId, *batch, &report.error))
-            return false;
-        if (!m_copy.confirmPushed(*batch, &report.error))
+        const std::optional<PushResult> pushed =
+            serverapi::push(m_connection, m_logbookId, *batch, &report.error);
+        if (!pushed || !m_copy.confirmPushed(*batch, *pushed, &report.error))
             return false;
         report.pushed += int(batch->qsos.size() + batch->prefs.size());
     }
@@ -71,11 +101,11 @@ bool SyncSession::pullAll(SyncReport &report)
             return false;
         if (page->qsos.isEmpty() && page->prefs.isEmpty())
             return true;
-        const auto touched = m_copy.applyPulled(*page, &report.error);
-        if (!touched)
+        const auto applied = m_copy.applyPulled(*page, m_nowMs(), &report.error);
+        if (!applied)
             return false;
-        report.entities.unite(*touched);
-        report.pulled += int(page->qsos.size() + page->prefs.size());
+        report.entities.unite(applied->entities);
+        report.pulled += applied->changed;
         if (!page->more)
             return true;
     }

@@ -15,8 +15,9 @@ struct SyncReport {
     bool ok = false;
     QString error;
     int pushed = 0;     // QSOs and settings sent
-    int pulled = 0;     // QSOs and settings received
+    int pulled = 0;     // QSOs and settings whose values a pull changed here
     QSet<int> entities; // entities whose QSOs a pull changed
+    QString notice;     // worth telling though nothing failed (a server that lost changes)
 };
 
 /** One device's copy and its server, synced in blocking rounds: the outbox is pushed page by
@@ -30,6 +31,9 @@ public:
     /** `password` is used when the stored address has none; `nowMs` stamps the changes. */
     SyncSession(QString copyPath, QString password, std::function<qint64()> nowMs);
 
+    /** How long a statement may wait for a silent server (PgConnection::setReplyTimeout). */
+    void setReplyTimeout(int milliseconds) { m_replyTimeoutMs = milliseconds; }
+
     /** Connects to the server the copy names; the reason when it cannot. */
     bool connect(QString *error);
     [[nodiscard]] bool isConnected() const { return m_connection.isOpen(); }
@@ -38,11 +42,13 @@ public:
     [[nodiscard]] LocalReplica &copy() { return m_copy; }
     [[nodiscard]] qint64 logbookId() const { return m_logbookId; }
 
-    /** Connects when needed, pushes everything waiting and pulls everything new. The outcome
-     *  (time or error) is kept in the copy's state "lastSync" / "lastError". */
+    /** Connects when needed, checks that the server still holds what this copy pulled last
+     *  (else sends it everything again), pushes everything waiting and pulls everything new.
+     *  The outcome (time or error) is kept in the copy's state "lastSync" / "lastError". */
     SyncReport run();
 
 private:
+    bool checkServer(SyncReport &report);
     bool pushAll(SyncReport &report);
     bool pullAll(SyncReport &report);
 
@@ -51,6 +57,7 @@ private:
     std::function<qint64()> m_nowMs;
     PgConnection m_connection;
     qint64 m_logbookId = 0;
+    int m_replyTimeoutMs = PgConnection::kDefaultReplyTimeoutMs;
 };
 
 } // namespace logsync

@@ -10,6 +10,7 @@
 #include <QVersionNumber>
 
 #include <pwd.h>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -244,4 +245,46 @@ bool PgTestServer::createRole(const QString &user)
     }
     // createuser quotes the name itself; its defaults are a login without special rights.
     return d->run(QStringLiteral("createuser"), d->connectArguments() + QStringList{user});
+}
+
+bool PgTestServer::freeze(bool frozen)
+{
+    // The postmaster's pid is the first line of postmaster.pid; the backends are its children.
+    QFile pidFile(d->dataDir() + QStringLiteral("/postmaster.pid"));
+    if (!d->running || !pidFile.open(QIODevice::ReadOnly)) {
+        d->error = QStringLiteral("the server is not running");
+        return false;
+    }
+    const QByteArray master = pidFile.readLine().trimmed();
+    QList<pid_t> pids{pid_t(master.toLongLong())};
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid …": the name may hold spaces, so read after its ')'.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> after = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (after.size() > 1 && after.at(1) == master)
+            pids.append(pid_t(entry.toLongLong()));
+    }
+    for (const pid_t pid : pids)
+        ::kill(pid, frozen ? SIGSTOP : SIGCONT);
+    return true;
+}
+
+bool PgTestServer::dump(const QString &name)
+{
+    return d->run(QStringLiteral("pg_dump"),
+                  d->connectArguments() + QStringList{QStringLiteral("-Fc"), QStringLiteral("-f"),
+                                                      d->folder.filePath(name), kDatabase});
+}
+
+bool PgTestServer::restore(const QString &name)
+{
+    return d->run(QStringLiteral("dropdb"),
+                  d->connectArguments() + QStringList{QStringLiteral("--force"), kDatabase}) &&
+           d->run(QStringLiteral("createdb"), d->connectArguments() + QStringList{kDatabase}) &&
+           d->run(QStringLiteral("pg_restore"),
+                  d->connectArguments() + QStringList{QStringLiteral("-d"), kDatabase,
+                                                      d->folder.filePath(name)});
 }

@@ -27,6 +27,13 @@ public:
     [[nodiscard]] QString url(const QString &user) const;
     bool createRole(const QString &user);
 
+    /** Stops (SIGSTOP) or resumes every process of the server: a server that stops answering. */
+    bool freeze(bool frozen);
+    /** Saves the database to a file of the server's folder, and puts it back from there (as
+     *  after a restore from a backup), dropping what changed since. */
+    bool dump(const QString &name);
+    bool restore(const QString &name);
+
 private:
     struct Impl;
     Impl *d;

@@ -27,6 +27,12 @@ namespace {
 
 constexpr qint64 kNow = 1'733'558'400'000; // 2024-12-07 08:00 UTC
 
+/** The wall clock, which also stamps the triggers' changes. */
+qint64 wallClock()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 /** "col=value;col=value" as fields (for values without ';' and '='). */
 Fields fields(const QString &text)
 {
@@ -46,9 +52,10 @@ QString reading(qint64 ms, int counter, const char *device = "me")
         .arg(QLatin1String(device));
 }
 
-PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false)
+PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false,
+                 qint64 ms = kNow)
 {
-    return {0, uuid, deleted, values, Hlc{kNow, 0, QStringLiteral("other")}.toText()};
+    return {0, uuid, deleted, values, Hlc{ms, 0, QStringLiteral("other")}.toText()};
 }
 
 PullPage page(QList<PulledQso> qsos, QList<PulledPref> prefs = {}, qint64 lastSeq = 1)
@@ -130,8 +137,8 @@ class LocalReplicaTest : public QObject {
     static bool drain(const QString &path)
     {
         LocalReplica copy(path);
-        const auto batch = copy.takeOutbox(1000, kNow, nullptr);
-        return batch && copy.confirmPushed(*batch, nullptr) && copy.pendingChanges() == 0;
+        const auto batch = copy.takeOutbox(1000, wallClock(), nullptr);
+        return batch && copy.confirmPushed(*batch, {}, nullptr) && copy.pendingChanges() == 0;
     }
 
     /** A copy holding DL1A (20m, note "n0", entity 230) and the setting mycall, all pushed. */
@@ -211,10 +218,12 @@ private slots:
             << QStringList{"update logbook set qth = ''"} << "DL1A:qth";
         QTest::newRow("a delete replaces waiting fields")
             << QStringList{"update logbook set note = 'x'", "delete from logbook"} << "?:-";
-        QTest::newRow("an edit of a new QSO keeps it whole")
+        // The field waits with the time of its own change: a new QSO sent again after a push
+        // that was never confirmed cannot overwrite a later change of another device.
+        QTest::newRow("an edit of a new QSO waits with its own time")
             << QStringList{"insert into logbook (callsign) values ('DL2B')",
                            "update logbook set note = 'y' where callsign = 'DL2B'"}
-            << "DL2B:*";
+            << "DL2B:* DL2B:note";
         QTest::newRow("a changed setting")
             << QStringList{"replace into prefs (entry, value) values ('mycall', 'DL9Z')"}
             << "pref:mycall";
@@ -256,7 +265,7 @@ private slots:
         // Nor does a pulled value overwrite it.
         QVERIFY(drain(path));
         LocalReplica copy(path);
-        QVERIFY(copy.applyPulled(page({}, {{1, entry, u"theirs"_qs, {}}}), nullptr));
+        QVERIFY(copy.applyPulled(page({}, {{1, entry, u"theirs"_qs, {}}}), wallClock(), nullptr));
         QCOMPARE(rows(path, u"select value from prefs where entry = '%1'"_qs.arg(entry)),
                  QStringList{local ? u"secret"_qs : u"theirs"_qs});
     }
@@ -360,36 +369,65 @@ private slots:
     {
         const QString path = newCopy(u"copy.rlog"_qs);
         // A clock ahead of the wall clock, as after pulling from a device whose clock is fast.
-        QVERIFY(LocalReplica(path).setState(u"hlc"_qs, u"000001900000000000.00007.old"_qs));
+        const qint64 now = wallClock();
+        QVERIFY(LocalReplica(path).setState(u"hlc"_qs, reading(now + 60'000, 7, "old")));
         QVERIFY(exec(path, {u"insert into logbook (callsign, dxccadif, note) values "
                             "('DL1A', -230, NULL), ('DL2B', 291, ''), ('DL3C', 0, 'x')"_qs,
-                            // Edited since: DL1A is now the newest change.
                             u"update logbook set qth = 'Bonn' where callsign = 'DL1A'"_qs,
                             u"replace into prefs (entry, value) values ('mycall', 'DL1A')"_qs}));
         LocalReplica copy(path);
         QString error;
-        const auto batch = copy.takeOutbox(2, kNow, &error);
+        const auto batch = copy.takeOutbox(2, now, &error);
         QVERIFY2(batch, qPrintable(error));
         QCOMPARE(batch->qsos.size(), 2);
-        QCOMPARE(batch->qsos[0].fields.value(u"callsign"_qs), u"DL2B"_qs);
-        QCOMPARE(batch->qsos[1].fields.value(u"callsign"_qs), u"DL3C"_qs);
-        QCOMPARE(batch->qsos[0].fields.size(), 38);
-        QCOMPARE(batch->qsos[0].fields.value(u"dxccadif"_qs), u"291"_qs);
-        QVERIFY(!batch->qsos[0].fields.value(u"note"_qs).isNull()); // '' is not NULL
-        QVERIFY(batch->qsos[0].fields.value(u"qth"_qs).isNull());
+        // Oldest first: DL1A waits since it was logged, its later edit with it.
+        QCOMPARE(batch->qsos[0].fields.value(u"callsign"_qs), u"DL1A"_qs);
+        QCOMPARE(batch->qsos[0].fields.value(u"qth"_qs), u"Bonn"_qs);
+        QCOMPARE(batch->qsos[1].fields.value(u"callsign"_qs), u"DL2B"_qs);
+        QCOMPARE(batch->qsos[1].fields.size(), 38);
+        QCOMPARE(batch->qsos[1].fields.value(u"dxccadif"_qs), u"291"_qs);
+        QVERIFY(!batch->qsos[1].fields.value(u"note"_qs).isNull()); // '' is not NULL
+        QVERIFY(batch->qsos[1].fields.value(u"qth"_qs).isNull());
         QCOMPARE(batch->prefs.size(), 1);
 
         // Each change carries the time it was made, after every reading the copy had seen then.
         const QString device = copy.state(u"device"_qs);
+        const QString expected = reading(now + 60'001, 0, qPrintable(device));
         for (const QString &stamp : {batch->qsos[0].hlc, batch->qsos[1].hlc, batch->prefs[0].hlc})
-            QCOMPARE(stamp, u"000001900000000001.00000."_qs + device);
-        QCOMPARE(copy.state(u"hlc"_qs), u"000001900000000001.00000."_qs + device);
+            QCOMPARE(stamp, expected);
+        QCOMPARE(copy.state(u"hlc"_qs), expected);
 
-        QVERIFY(copy.confirmPushed(*batch, &error));
-        const auto rest = copy.takeOutbox(2, kNow, &error);
+        QVERIFY(copy.confirmPushed(*batch, {}, &error));
+        const auto rest = copy.takeOutbox(2, now, &error);
         QVERIFY(rest);
         QCOMPARE(rest->qsos.size(), 1);
-        QCOMPARE(rest->qsos[0].fields.value(u"dxccadif"_qs), u"-230"_qs);
+        QCOMPARE(rest->qsos[0].fields.value(u"callsign"_qs), u"DL3C"_qs);
+    }
+
+    void fieldsCarryTheirOwnClocks()
+    {
+        // A field changed after the QSO was logged goes out with its own reading; a reading from
+        // a wrong clock far ahead goes out as now, which the server accepts.
+        const QString path = newCopy(u"copy.rlog"_qs);
+        const qint64 now = wallClock();
+        QVERIFY(exec(path, {u"insert into logbook (callsign) values ('DL1A')"_qs}));
+        QTest::qWait(5);
+        QVERIFY(exec(path, {u"update logbook set note = 'later'"_qs}));
+        LocalReplica copy(path);
+        const auto batch = copy.takeOutbox(10, wallClock(), nullptr);
+        QVERIFY(batch && batch->qsos.size() == 1);
+        const logsync::QsoChange &change = batch->qsos.first();
+        QCOMPARE(change.clocks.keys(), QStringList{u"note"_qs});
+        QVERIFY(change.clockOf(u"note"_qs) > change.hlc);
+        QCOMPARE(change.clockOf(u"callsign"_qs), change.hlc);
+
+        const qint64 decade = 10LL * 365 * 24 * 3600 * 1000;
+        QVERIFY(copy.setState(u"hlc"_qs, reading(now + decade, 0, "wrong")));
+        QVERIFY(exec(path, {u"update logbook set qth = 'x'"_qs}));
+        const auto ahead = copy.takeOutbox(10, now, nullptr);
+        QVERIFY(ahead && !ahead->qsos.isEmpty());
+        QCOMPARE(ahead->qsos.first().clockOf(u"qth"_qs).left(18), reading(now, 0).left(18));
+        QVERIFY(copy.state(u"hlc"_qs) < reading(now + 3600'000, 0));
     }
 
     void confirmKeepsRowsChangedAgain_data()
@@ -406,7 +444,7 @@ private slots:
         QTest::newRow("a new QSO edited before the confirmation stays")
             << "insert into logbook (callsign) values ('DL2B')"
             << "update logbook set note = 'b' where callsign = 'DL2B'"
-            << "DL2B:*";
+            << "DL2B:note";
         QTest::newRow("a setting changed again stays")
             << "update prefs set value = 'A' where entry = 'mycall'"
             << "update prefs set value = 'B' where entry = 'mycall'"
@@ -421,11 +459,11 @@ private slots:
         const QString path = copyWithOneQso(u"copy.rlog"_qs);
         QVERIFY(exec(path, {beforeTake}));
         LocalReplica copy(path);
-        const auto batch = copy.takeOutbox(10, kNow, nullptr);
+        const auto batch = copy.takeOutbox(10, wallClock(), nullptr);
         QVERIFY(batch);
         if (!afterTake.isEmpty())
             QVERIFY(exec(path, {afterTake}));
-        QVERIFY(copy.confirmPushed(*batch, nullptr));
+        QVERIFY(copy.confirmPushed(*batch, {}, nullptr));
         QCOMPARE(outbox(path), expected);
     }
 
@@ -473,9 +511,9 @@ private slots:
         LocalReplica copy(path);
         QString error;
         const auto touched =
-            copy.applyPulled(page({pulled(uuid, fields(values), deleted)}), &error);
+            copy.applyPulled(page({pulled(uuid, fields(values), deleted)}), wallClock(), &error);
         QVERIFY2(touched, qPrintable(error));
-        QCOMPARE(*touched, QSet<int>(entities.cbegin(), entities.cend()));
+        QCOMPARE(touched->entities, QSet<int>(entities.cbegin(), entities.cend()));
         QCOMPARE(rows(path, u"select note, lotwqsl, band from logbook"_qs).join(u' '), row);
         QCOMPARE(outbox(path), expectedOutbox);
         if (deleted)
@@ -489,18 +527,21 @@ private slots:
         const QString uuid = u"0b5c7e1e-8a2f-4c1d-9e3b-5f6a7b8c9d0e"_qs;
         // A new QSO without an entity touches none.
         const auto touched = copy.applyPulled(
-            page({pulled(uuid, fields(u"callsign=DL2B;dxccadif=0"_qs))}, {}, 42), nullptr);
-        QVERIFY(touched && touched->isEmpty());
+            page({pulled(uuid, fields(u"callsign=DL2B;dxccadif=0"_qs))}, {}, 42), wallClock(), nullptr);
+        QVERIFY(touched && touched->entities.isEmpty());
         QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
         // An empty page never moves the cursor back.
-        QVERIFY(copy.applyPulled(page({}, {}, 0), nullptr));
+        QVERIFY(copy.applyPulled(page({}, {}, 0), wallClock(), nullptr));
         QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
-        // The clock passed the pulled reading: the next local change reads later even with
-        // the wall clock behind.
+        // The clock passes a pulled reading ahead of the wall clock: the next local change reads
+        // later even with this device's clock behind the other's.
+        const qint64 ahead = wallClock() + 60'000;
+        QVERIFY(copy.applyPulled(page({pulled(uuid, fields(u"qth=y"_qs), false, ahead)}, {}, 43),
+                                 wallClock(), nullptr));
         QVERIFY(exec(path, {u"update logbook set note = 'x'"_qs}));
-        const auto batch = copy.takeOutbox(10, kNow - 60'000, nullptr);
+        const auto batch = copy.takeOutbox(10, wallClock(), nullptr);
         QVERIFY(batch && batch->qsos.size() == 1);
-        QVERIFY(batch->qsos[0].hlc > pulled(uuid, {}).hlc);
+        QVERIFY(batch->qsos[0].hlc > pulled(uuid, {}, false, ahead).hlc);
         QCOMPARE(batch->qsos[0].fields, fields(u"note=x"_qs));
     }
 
@@ -535,7 +576,7 @@ private slots:
         else
             insert.bind(1, stored);
         QVERIFY(insert.run());
-        const auto batch = LocalReplica(first).takeOutbox(10, kNow, nullptr);
+        const auto batch = LocalReplica(first).takeOutbox(10, wallClock(), nullptr);
         QVERIFY(batch && batch->qsos.size() == 1);
         const QString pushed = batch->qsos[0].fields.value(column);
         QCOMPARE(pushed, plain);
@@ -544,7 +585,7 @@ private slots:
         // Stored encoded where pulled.
         const QString second = newCopy(u"second.rlog"_qs);
         PulledQso qso = pulled(batch->qsos[0].uuid, batch->qsos[0].fields);
-        QVERIFY(LocalReplica(second).applyPulled(page({qso}), nullptr));
+        QVERIFY(LocalReplica(second).applyPulled(page({qso}), wallClock(), nullptr));
         QCOMPARE(rows(second, u"select %1 from logbook"_qs.arg(column)),
                  rows(first, u"select %1 from logbook"_qs.arg(column)));
         QCOMPARE(rows(second, u"select typeof(%1) from logbook"_qs.arg(column)),
@@ -560,7 +601,7 @@ private slots:
         QString errors[3];
         QVERIFY(!copy.install(&errors[0]));
         QVERIFY(!copy.takeOutbox(10, kNow, &errors[1]));
-        QVERIFY(!copy.applyPulled(page({}), &errors[2]));
+        QVERIFY(!copy.applyPulled(page({}), wallClock(), &errors[2]));
         for (const QString &error : errors)
             QCOMPARE(error, u"attempt to write a readonly database"_qs);
     }
@@ -582,7 +623,7 @@ private slots:
                   pulled(u"11111111-1111-4111-8111-111111111111"_qs, fields(u"callsign=DL2B"_qs)),
                   pulled(u"22222222-2222-4222-8222-222222222222"_qs, fields(u"callsign=BAD"_qs))},
                  {{3, u"mycall"_qs, u"DL9Z"_qs, {}}}, 9),
-            &error);
+            wallClock(), &error);
         QVERIFY(!result);
         QCOMPARE(error, u"refused"_qs);
         QCOMPARE(rows(path, u"select * from logbook"_qs) + rows(path, u"select * from prefs"_qs) +

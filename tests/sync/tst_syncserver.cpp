@@ -52,6 +52,14 @@ QString newUuid()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
+/** The logbook's highest number after the push. */
+std::optional<qint64> pushTo(PgConnection &connection, qint64 logbook, const PushBatch &batch,
+                             QString *error)
+{
+    const std::optional<PushResult> pushed = serverapi::push(connection, logbook, batch, error);
+    return pushed ? std::optional<qint64>(pushed->after) : std::nullopt;
+}
+
 /** Everything after `after`, page by page. */
 std::optional<PullPage> pullAll(PgConnection &connection, qint64 logbook, qint64 after,
                                 QString *error)
@@ -118,7 +126,7 @@ private slots:
         QVERIFY2(serverapi::addMember(as("alice"), "Club log", "bob", &error), qPrintable(error));
         const PushBatch first = batchOf({{newUuid(), clock(1), false, {{"call", "DL1ABC"}}}},
                                         {{"Operator", "DL1ABC", clock(1)}});
-        QVERIFY2(serverapi::push(as("alice"), m_club, first, &error), qPrintable(error));
+        QVERIFY2(pushTo(as("alice"), m_club, first, &error), qPrintable(error));
 
         // Installing again keeps the data (and the members: bob joins in whoMayDoWhat).
         QVERIFY2(serverapi::installSchema(as({}), &error), qPrintable(error));
@@ -141,9 +149,13 @@ private slots:
         const char *stranger = "not a member of logbook";
         const char *denied = "permission denied";
         row("added member joins", "bob", "join", "");
-        row("stranger cannot join", "carol", "join", stranger);
+        row("whoever runs the server adds members", "", "add bob", "");
+        row("a stranger's join never reaches another's logbook", "carol", "join", "own logbook");
         row("stranger cannot push", "carol", "push", stranger);
         row("stranger cannot pull", "carol", "pull", stranger);
+        // Notifications go to a channel only members can name.
+        row("member learns the channel", "bob", "channel", "");
+        row("stranger cannot learn the channel", "carol", "channel", stranger);
         row("member reads QSOs", "bob", "select qsos", "");
         row("stranger sees no QSO", "carol", "select qsos", "no rows");
         row("stranger sees no setting", "carol", "select prefs", "no rows");
@@ -151,8 +163,7 @@ private slots:
         row("member cannot change a QSO", "bob", "update qsos", denied);
         row("member cannot make himself owner", "bob", "update logbooks", denied);
         row("member cannot add himself elsewhere", "bob", "insert members", denied);
-        row("whoever runs the server adds members", "", "add bob", "");
-        row("only the owner adds members", "bob", "add carol", "only the owner");
+        row("only the owner adds members", "bob", "add carol", "you own no logbook");
         row("a member must be a database user", "alice", "add no_such_user", "no database user");
     }
 
@@ -168,10 +179,21 @@ private slots:
         QString error;
         bool done = false;
         if (action == "join") {
-            done = serverapi::joinLogbook(connection, "Club log", &error).has_value();
+            // Joining makes a logbook of one's own when one belongs to none of that name, so
+            // the answer never tells whether another user has one.
+            const std::optional<qint64> joined =
+                serverapi::joinLogbook(connection, "Club log", &error);
+            QVERIFY2(joined, qPrintable(error));
+            done = *joined == m_club;
+            error = "own logbook";
         } else if (action == "push") {
             const PushBatch batch = batchOf({{newUuid(), clock(2), false, {{"call", "F5XYZ"}}}});
-            done = serverapi::push(connection, m_club, batch, &error).has_value();
+            done = pushTo(connection, m_club, batch, &error).has_value();
+        } else if (action == "channel") {
+            const std::optional<QString> channel = serverapi::channel(connection, m_club, &error);
+            done = channel.has_value();
+            if (done)
+                QVERIFY2(channel->size() > 30, qPrintable(*channel));
         } else if (action == "pull") {
             done = serverapi::pull(connection, m_club, 0, 10, &error).has_value();
         } else if (action.startsWith("select ")) {
@@ -224,7 +246,7 @@ private slots:
         const PushBatch batch =
             batchOf({{newUuid(), clock(10), false, {{"call", "EI2ABC"}, {"comment", value}}}},
                     {{"note " + QString(QTest::currentDataTag()), value, clock(10)}});
-        const std::optional<qint64> last = serverapi::push(as("alice"), m_club, batch, &error);
+        const std::optional<qint64> last = pushTo(as("alice"), m_club, batch, &error);
         QVERIFY2(last, qPrintable(error));
 
         const std::optional<PullPage> page = pullAll(as("bob"), m_club, *last - 2, &error);
@@ -307,7 +329,7 @@ private slots:
             for (QsoChange &change : changes)
                 change.uuid = uuid;
             const std::optional<qint64> pushed =
-                serverapi::push(alice, *logbook, batchOf(changes), &error);
+                pushTo(alice, *logbook, batchOf(changes), &error);
             QVERIFY2(pushed, qPrintable(error));
             QVERIFY(*pushed >= last);
             last = *pushed;
@@ -345,7 +367,7 @@ private slots:
             slowChanges.append({uuid, clock(500), false, {{"call", "OH2SLOW"}}});
         QVERIFY(slow.exec("BEGIN").ok);
         const std::optional<qint64> slowLast =
-            serverapi::push(slow, m_club, batchOf(slowChanges), &error);
+            pushTo(slow, m_club, batchOf(slowChanges), &error);
         QVERIFY2(slowLast, qPrintable(error));
 
         const QString fastUuid = newUuid();
@@ -356,7 +378,7 @@ private slots:
             if (!open(connection, "bob"))
                 return;
             const PushBatch batch = batchOf({{fastUuid, clock(600), false, {{"call", "OH2FAST"}}}});
-            fastLast = serverapi::push(connection, m_club, batch, &fastError);
+            fastLast = pushTo(connection, m_club, batch, &fastError);
         }));
         fast->start();
         // Y waits for the logbook's lock that X holds.
@@ -396,7 +418,7 @@ private slots:
             qsos.append({newUuid(), clock(100), false, {{"call", QString("DL%1AA").arg(i)}}});
         const QList<PrefChange> prefs{{"MyCall", "DL0AA", clock(100)},
                                       {"MyGrid", "JO31", clock(100)}};
-        QCOMPARE(serverapi::push(alice, *logbook, batchOf(qsos, prefs), &error), 27);
+        QCOMPARE(pushTo(alice, *logbook, batchOf(qsos, prefs), &error), 27);
 
         QList<qint64> seqs;
         QList<int> pageSizes;
@@ -421,7 +443,7 @@ private slots:
         // A QSO changed again moves behind the cursor's end, once.
         qsos.first().hlc = clock(200);
         qsos.first().fields = {{"comment", "again"}};
-        QCOMPARE(serverapi::push(alice, *logbook, batchOf({qsos.first()}), &error), 28);
+        QCOMPARE(pushTo(alice, *logbook, batchOf({qsos.first()}), &error), 28);
         const std::optional<PullPage> again = serverapi::pull(alice, *logbook, 27, 10, &error);
         QVERIFY2(again, qPrintable(error));
         QCOMPARE(again->qsos.size(), 1);
@@ -441,11 +463,12 @@ private slots:
         const QString hlc = clock(1);
         const QString fields = R"({"call":"K1ABC","comment":null,"note":""})";
         const auto qso = [&](const QString &seq, const QString &key, const QString &deleted,
-                             const QString &data, const QString &clockText) {
-            return QStringList{seq, "qso", key, deleted, data, clockText};
+                             const QString &data, const QString &clockText,
+                             const QString &clocks = "{}") {
+            return QStringList{seq, "qso", key, deleted, data, clockText, clockText, clocks};
         };
         const auto pref = [&](const QString &key, const QString &deleted, const QString &data) {
-            return QStringList{"5", "pref", key, deleted, data, hlc};
+            return QStringList{"5", "pref", key, deleted, data, hlc, hlc, "{}"};
         };
 
         QTest::newRow("a QSO") << qso("5", uuid, "f", fields, hlc) << 0LL << true;
@@ -458,11 +481,17 @@ private slots:
         QTest::newRow("number zero") << qso("0", uuid, "f", fields, hlc) << 0LL << false;
         QTest::newRow("number at the cursor") << qso("5", uuid, "f", fields, hlc) << 5LL << false;
         QTest::newRow("unknown kind")
-            << QStringList{"5", "contact", uuid, "f", fields, hlc} << 0LL << false;
+            << QStringList{"5", "contact", uuid, "f", fields, hlc, hlc, "{}"} << 0LL << false;
         QTest::newRow("uuid not a uuid")
             << qso("5", "not-a-uuid", "f", fields, hlc) << 0LL << false;
         QTest::newRow("deleted NULL") << qso("5", uuid, QString(), fields, hlc) << 0LL << false;
         QTest::newRow("clock empty") << qso("5", uuid, "f", fields, "") << 0LL << false;
+        // Compared with the device's own changes: a reading that is none would win or lose at
+        // random.
+        QTest::newRow("clock not a reading") << qso("5", uuid, "f", fields, "~") << 0LL << false;
+        QTest::newRow("a field's clock not a reading")
+            << qso("5", uuid, "f", fields, hlc, R"({"call":"zzz"})") << 0LL << false;
+        QTest::newRow("clocks an array") << qso("5", uuid, "f", fields, hlc, "[]") << 0LL << false;
         QTest::newRow("data cut off") << qso("5", uuid, "f", "{\"call\":\"K1", hlc) << 0LL << false;
         QTest::newRow("data an array") << qso("5", uuid, "f", R"(["K1ABC"])", hlc) << 0LL << false;
         QTest::newRow("value a number")
