@@ -78,7 +78,7 @@ bool SyncSession::checkServer(SyncReport &report)
 bool SyncSession::pushAll(SyncReport &report)
 {
     for (;;) {
-        const auto batch = m_copy.takeOutbox(kPageSize, m_nowMs(), &report.error);
+        const auto batch = m_copy.takeOutbox(kPushPage, m_nowMs(), &report.error);
         if (!batch)
             return false;
         if (batch->isEmpty())
@@ -96,7 +96,7 @@ bool SyncSession::pullAll(SyncReport &report)
     for (;;) {
         const qint64 cursor = m_copy.state(QStringLiteral("cursor")).toLongLong();
         const auto page =
-            serverapi::pull(m_connection, m_logbookId, cursor, kPageSize, &report.error);
+            serverapi::pull(m_connection, m_logbookId, cursor, kPullPage, &report.error);
         if (!page)
             return false;
         if (page->qsos.isEmpty() && page->prefs.isEmpty())

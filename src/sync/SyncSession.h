@@ -26,7 +26,9 @@ struct SyncReport {
  *  the cursor only moves with what was applied. Used by the engine's thread and by the CLI. */
 class SyncSession {
 public:
-    static constexpr int kPageSize = 2000;
+    /** QSOs per push; rows per pull page, each applied in one transaction of the copy. */
+    static constexpr int kPushPage = 2000;
+    static constexpr int kPullPage = 10000;
 
     /** `password` is used when the stored address has none; `nowMs` stamps the changes. */
     SyncSession(QString copyPath, QString password, std::function<qint64()> nowMs);
