@@ -287,8 +287,8 @@ void twentyDevicesAtOnce(benchmark::State &state)
             db::Database database;
             database.open(device->copy, db::Database::Mode::ReadOnly);
             db::Statement count = database.prepare("SELECT count(*) FROM logbook");
-            converged = converged && count.step() &&
-                        count.int64(0) == kShared + qint64(kDevices) * kNew;
+            converged =
+                converged && count.step() && count.int64(0) == kShared + qint64(kDevices) * kNew;
             db::Statement note = database.prepare("SELECT note FROM logbook WHERE callsign = ?");
             for (auto it = latest.cbegin(); converged && it != latest.cend(); ++it) {
                 note.reset();

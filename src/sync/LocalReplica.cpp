@@ -164,6 +164,91 @@ bool adoptExistingQsos(db::Database &database)
     return adopted && database.exec(QStringLiteral("DROP TABLE temp.sync_adopted"));
 }
 
+/** Runs `work` in one write transaction on a connection of its own; commits when it returns
+ *  true (having said why in `error` when it returns false). */
+bool inTransaction(const QString &path, QString *error,
+                   const std::function<bool(db::Database &)> &work)
+{
+    db::Database database;
+    if (!open(database, path, error))
+        return false;
+    ReplicaTransaction transaction(database);
+    if (!transaction.isOpen())
+        return fail(error, database);
+    return work(database) && (transaction.commit() || fail(error, database));
+}
+
+/** Every QSO goes out whole with the latest reading the server had of it (so it cannot beat a
+ *  later change of another device), every deletion again, every setting with the earliest
+ *  reading (the server keeps a value it has); the cursor starts from 0. */
+bool queueEverything(db::Database &database)
+{
+    const QString version =
+        QStringLiteral("(SELECT coalesce(max(version), 0) FROM %1) + row_number() OVER ()");
+    return database.exec(
+               QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
+                              "SELECT uuid, '*', %1, coalesce(CAST(substr(hlc, 1, 18) AS "
+                              "INTEGER), 1) FROM sync_qso WHERE true "
+                              "ON CONFLICT (uuid, field) DO NOTHING")
+                   .arg(version.arg(QStringLiteral("sync_outbox")))) &&
+           database.exec(
+               QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
+                              "SELECT uuid, '-', %1, 1 FROM sync_gone WHERE true "
+                              "ON CONFLICT (uuid, field) DO NOTHING")
+                   .arg(version.arg(QStringLiteral("sync_outbox")))) &&
+           database.exec(
+               QStringLiteral("INSERT INTO sync_prefs_outbox (entry, version, changed_ms) "
+                              "SELECT entry, %1, 1 FROM prefs WHERE NOT %2 "
+                              "ON CONFLICT (entry) DO NOTHING")
+                   .arg(version.arg(QStringLiteral("sync_prefs_outbox")),
+                        replicaschema::localPrefCondition(QStringLiteral("entry")))) &&
+           writeState(database, QStringLiteral("cursor"), QStringLiteral("0")) &&
+           writeState(database, QStringLiteral("cursorKey"), QString());
+}
+
+/** Removes what the server took from the outbox (see LocalReplica::confirmPushed). */
+bool confirm(db::Database &database, const PushBatch &batch, const PushResult &result,
+             QString *error)
+{
+    db::Statement qso = database.prepare(
+        QStringLiteral("DELETE FROM sync_outbox WHERE uuid = ? AND field = ? AND version = ?"));
+    db::Statement pref = database.prepare(
+        QStringLiteral("DELETE FROM sync_prefs_outbox WHERE entry = ? AND version = ?"));
+    for (const OutboxKey &key : batch.keys) {
+        db::Statement &statement = key.uuid.isEmpty() ? pref : qso;
+        statement.reset();
+        if (key.uuid.isEmpty())
+            statement.bind(1, key.field).bind(2, key.version);
+        else
+            statement.bind(1, key.uuid).bind(2, key.field).bind(3, key.version);
+        if (!statement.run())
+            return fail(error, database);
+    }
+    // The QSO's latest reading the server now knows, to send it again with should the server
+    // lose it.
+    db::Statement clock = database.prepare(QStringLiteral(
+        "UPDATE sync_qso SET hlc = ?1 WHERE uuid = ?2 AND (hlc IS NULL OR hlc < ?1)"));
+    for (const QsoChange &change : batch.qsos) {
+        if (change.deleted)
+            continue;
+        QString latest = change.hlc;
+        for (const QString &reading : change.clocks)
+            latest = std::max(latest, reading);
+        clock.reset();
+        clock.bind(1, latest).bind(2, change.uuid);
+        if (!clock.run())
+            return fail(error, database);
+    }
+    // When no other device pushed since this copy's last pull, the rows the push numbered are
+    // this copy's own changes: the cursor moves past them instead of pulling them back.
+    if (readState(database, QStringLiteral("cursor")).toLongLong() == result.before &&
+        result.after > result.before &&
+        (!writeState(database, QStringLiteral("cursor"), QString::number(result.after), error) ||
+         !writeState(database, QStringLiteral("cursorKey"), result.lastKey, error)))
+        return false;
+    return true;
+}
+
 } // namespace
 
 LocalReplica::LocalReplica(QString path) : m_path(std::move(path))
@@ -171,45 +256,29 @@ LocalReplica::LocalReplica(QString path) : m_path(std::move(path))
 
 bool LocalReplica::install(QString *error)
 {
-    db::Database database;
-    if (!open(database, m_path, error))
-        return false;
-    ReplicaTransaction transaction(database);
-    if (!transaction.isOpen())
-        return fail(error, database);
-    if (!hasAllColumns(database, error) || !ensureTables(database, error) ||
-        !installTriggers(database, error))
-        return false;
-    if (!adoptExistingQsos(database))
-        return fail(error, database);
-    if (readState(database, QStringLiteral("device")).isEmpty() &&
-        !database.exec(QStringLiteral("INSERT INTO sync_state (key, value) VALUES ('device', %1)")
-                           .arg(replicaschema::uuidExpression())))
-        return fail(error, database);
-    if (!transaction.commit())
-        return fail(error, database);
-    return true;
+    return inTransaction(m_path, error, [error](db::Database &database) {
+        if (!hasAllColumns(database, error) || !ensureTables(database, error) ||
+            !installTriggers(database, error))
+            return false;
+        if (!adoptExistingQsos(database))
+            return fail(error, database);
+        return !readState(database, QStringLiteral("device")).isEmpty() ||
+               database.exec(QStringLiteral("INSERT INTO sync_state (key, value) VALUES "
+                                            "('device', %1)")
+                                 .arg(replicaschema::uuidExpression())) ||
+               fail(error, database);
+    });
 }
 
 bool LocalReplica::importQsos(const std::function<bool(db::Database &)> &insert, QString *error)
 {
-    db::Database database;
-    if (!open(database, m_path, error))
-        return false;
-    ReplicaTransaction transaction(database);
-    // Without the triggers each row is written once instead of journaled and captured one by
-    // one; the rows are then adopted together, as install() does.
-    if (!transaction.isOpen() || !dropLogbookTriggers(database))
-        return fail(error, database);
-    if (!insert(database))
-        return fail(error, database);
-    if (!adoptExistingQsos(database))
-        return fail(error, database);
-    if (!installTriggers(database, error))
-        return false;
-    if (!transaction.commit())
-        return fail(error, database);
-    return true;
+    return inTransaction(m_path, error, [&insert, error](db::Database &database) {
+        // Without the triggers each row is written once instead of journaled and captured one by
+        // one; the rows are then adopted together, as install() does.
+        if (!dropLogbookTriggers(database) || !insert(database) || !adoptExistingQsos(database))
+            return fail(error, database);
+        return installTriggers(database, error);
+    });
 }
 
 QString LocalReplica::state(const QString &key) const
@@ -284,99 +353,25 @@ std::optional<PushBatch> LocalReplica::takeOutbox(int limit, qint64 nowMs, QStri
     return batch;
 }
 
-bool LocalReplica::confirmPushed(const PushBatch &batch, const PushResult &result,
-                                 QString *error)
+bool LocalReplica::confirmPushed(const PushBatch &batch, const PushResult &result, QString *error)
 {
-    db::Database database;
-    if (!open(database, m_path, error))
-        return false;
-    ReplicaTransaction transaction(database);
-    if (!transaction.isOpen())
-        return fail(error, database);
-    db::Statement qso = database.prepare(
-        QStringLiteral("DELETE FROM sync_outbox WHERE uuid = ? AND field = ? AND version = ?"));
-    db::Statement pref = database.prepare(
-        QStringLiteral("DELETE FROM sync_prefs_outbox WHERE entry = ? AND version = ?"));
-    for (const OutboxKey &key : batch.keys) {
-        db::Statement &statement = key.uuid.isEmpty() ? pref : qso;
-        statement.reset();
-        if (key.uuid.isEmpty())
-            statement.bind(1, key.field).bind(2, key.version);
-        else
-            statement.bind(1, key.uuid).bind(2, key.field).bind(3, key.version);
-        if (!statement.run())
-            return fail(error, database);
-    }
-    // The QSO's latest reading the server now knows, to send it again with should the server
-    // lose it.
-    db::Statement clock = database.prepare(QStringLiteral(
-        "UPDATE sync_qso SET hlc = ?1 WHERE uuid = ?2 AND (hlc IS NULL OR hlc < ?1)"));
-    for (const QsoChange &change : batch.qsos) {
-        if (change.deleted)
-            continue;
-        QString latest = change.hlc;
-        for (const QString &reading : change.clocks)
-            latest = std::max(latest, reading);
-        clock.reset();
-        clock.bind(1, latest).bind(2, change.uuid);
-        if (!clock.run())
-            return fail(error, database);
-    }
-    // When no other device pushed since this copy's last pull, the rows the push numbered are
-    // this copy's own changes: the cursor moves past them instead of pulling them back.
-    if (readState(database, QStringLiteral("cursor")).toLongLong() == result.before &&
-        result.after > result.before &&
-        (!writeState(database, QStringLiteral("cursor"), QString::number(result.after), error) ||
-         !writeState(database, QStringLiteral("cursorKey"), result.lastKey, error)))
-        return false;
-    return transaction.commit() || fail(error, database);
+    return inTransaction(m_path, error, [&](db::Database &database) {
+        return confirm(database, batch, result, error);
+    });
 }
 
 bool LocalReplica::upgrade(QString *error)
 {
-    db::Database database;
-    if (!open(database, m_path, error))
-        return false;
-    ReplicaTransaction transaction(database);
-    if (!transaction.isOpen())
-        return fail(error, database);
-    return ensureTables(database, error) && installTriggers(database, error) &&
-           (transaction.commit() || fail(error, database));
+    return inTransaction(m_path, error, [error](db::Database &database) {
+        return ensureTables(database, error) && installTriggers(database, error);
+    });
 }
 
 bool LocalReplica::resendAll(QString *error)
 {
-    db::Database database;
-    if (!open(database, m_path, error))
-        return false;
-    ReplicaTransaction transaction(database);
-    if (!transaction.isOpen())
-        return fail(error, database);
-    // Every QSO goes out whole with the latest reading the server had of it (so it cannot beat
-    // a later change of another device), every deletion again, every setting with the earliest
-    // reading (the server keeps a value it has); then everything is pulled anew.
-    const QString version =
-        QStringLiteral("(SELECT coalesce(max(version), 0) FROM %1) + row_number() OVER ()");
-    const bool queued =
-        database.exec(QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
-                                     "SELECT uuid, '*', %1, coalesce(CAST(substr(hlc, 1, 18) AS "
-                                     "INTEGER), 1) FROM sync_qso WHERE true "
-                                     "ON CONFLICT (uuid, field) DO NOTHING")
-                          .arg(version.arg(QStringLiteral("sync_outbox")))) &&
-        database.exec(QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
-                                     "SELECT uuid, '-', %1, 1 FROM sync_gone WHERE true "
-                                     "ON CONFLICT (uuid, field) DO NOTHING")
-                          .arg(version.arg(QStringLiteral("sync_outbox")))) &&
-        database.exec(QStringLiteral("INSERT INTO sync_prefs_outbox (entry, version, changed_ms) "
-                                     "SELECT entry, %1, 1 FROM prefs WHERE NOT %2 "
-                                     "ON CONFLICT (entry) DO NOTHING")
-                          .arg(version.arg(QStringLiteral("sync_prefs_outbox")),
-                               replicaschema::localPrefCondition(QStringLiteral("entry"))));
-    if (!queued)
-        return fail(error, database);
-    return writeState(database, QStringLiteral("cursor"), QStringLiteral("0"), error) &&
-           writeState(database, QStringLiteral("cursorKey"), QString(), error) &&
-           (transaction.commit() || fail(error, database));
+    return inTransaction(m_path, error, [error](db::Database &database) {
+        return queueEverything(database) || fail(error, database);
+    });
 }
 
 std::optional<AppliedPage> LocalReplica::applyPulled(const PullPage &page, qint64 nowMs,

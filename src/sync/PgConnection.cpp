@@ -60,10 +60,10 @@ QList<QStringList> rowsOf(const PGresult *reply)
         QStringList values;
         values.reserve(columnCount);
         for (int column = 0; column < columnCount; ++column)
-            values.append(PQgetisnull(reply, row, column)
-                              ? QString()
-                              : textValue(PQgetvalue(reply, row, column),
-                                          PQgetlength(reply, row, column)));
+            values.append(
+                PQgetisnull(reply, row, column)
+                    ? QString()
+                    : textValue(PQgetvalue(reply, row, column), PQgetlength(reply, row, column)));
         rows.append(std::move(values));
     }
     return rows;
@@ -72,8 +72,7 @@ QList<QStringList> rowsOf(const PGresult *reply)
 } // namespace
 
 PgConnection::PgConnection(PgConnection &&other) noexcept
-    : m_conn(std::exchange(other.m_conn, nullptr)),
-      m_replyTimeoutMs(other.m_replyTimeoutMs)
+    : m_conn(std::exchange(other.m_conn, nullptr)), m_replyTimeoutMs(other.m_replyTimeoutMs)
 {}
 
 PgConnection &PgConnection::operator=(PgConnection &&other) noexcept
@@ -184,8 +183,8 @@ PgConnection::Result PgConnection::exec(const QString &sql, const QStringList &p
     };
     if (sent != 1)
         return broken(messageOf(nullptr, m_conn));
-    const QString silent = QStringLiteral("the sync server did not answer within %1 s")
-                               .arg(m_replyTimeoutMs / 1000.0);
+    const QString silent =
+        QStringLiteral("the sync server did not answer within %1 s").arg(m_replyTimeoutMs / 1000.0);
     // Large pushes go out in parts as the server takes them.
     for (int flushed = PQflush(m_conn); flushed != 0; flushed = PQflush(m_conn)) {
         if (flushed < 0)

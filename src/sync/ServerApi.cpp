@@ -161,8 +161,8 @@ std::optional<bool> holds(PgConnection &connection, qint64 logbook, qint64 after
                         {QString::number(logbook), QString::number(after), lastKey});
     if (!result.ok || result.rows.size() != 1 || result.rows.first().size() != 1) {
         if (error)
-            *error = result.ok ? QStringLiteral("the sync server's reply cannot be read")
-                               : result.error;
+            *error =
+                result.ok ? QStringLiteral("the sync server's reply cannot be read") : result.error;
         return std::nullopt;
     }
     return result.rows.first().first() == QLatin1String("t");
@@ -184,9 +184,8 @@ std::optional<PullPage> pull(PgConnection &connection, qint64 logbook, qint64 af
                              QString *error)
 {
     const PgConnection::Result result = connection.exec(
-        QStringLiteral(
-            "SELECT seq, kind, key, deleted, data, hlc, base, clocks FROM "
-            "brindlewick.pull($1, $2, $3)"),
+        QStringLiteral("SELECT seq, kind, key, deleted, data, hlc, base, clocks FROM "
+                       "brindlewick.pull($1, $2, $3)"),
         {QString::number(logbook), QString::number(after), QString::number(limit)});
     if (!result.ok) {
         if (error)

@@ -57,7 +57,7 @@ struct PulledQso {
     QString uuid;
     bool deleted = false;
     QMap<QString, QString> fields;
-    QString hlc;  // the highest clock reading among its fields
+    QString hlc;       // the highest clock reading among its fields
     QString base = {}; // the reading of every field that `clocks` does not name
     QMap<QString, QString> clocks = {};
 
@@ -78,9 +78,9 @@ struct PulledPref {
 struct PullPage {
     QList<PulledQso> qsos;
     QList<PulledPref> prefs;
-    qint64 lastSeq = 0; // the highest sequence number on this page (the next cursor)
+    qint64 lastSeq = 0;   // the highest sequence number on this page (the next cursor)
     QString lastKey = {}; // "qso:<uuid>" or "pref:<entry>" of the row numbered lastSeq
-    bool more = false;  // a full page: ask again after lastSeq
+    bool more = false;    // a full page: ask again after lastSeq
 };
 
 } // namespace logsync

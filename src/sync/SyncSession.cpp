@@ -59,9 +59,9 @@ SyncReport SyncSession::run()
 bool SyncSession::checkServer(SyncReport &report)
 {
     const qint64 cursor = m_copy.state(QStringLiteral("cursor")).toLongLong();
-    const std::optional<bool> holds = serverapi::holds(
-        m_connection, m_logbookId, cursor, m_copy.state(QStringLiteral("cursorKey")),
-        &report.error);
+    const std::optional<bool> holds =
+        serverapi::holds(m_connection, m_logbookId, cursor,
+                         m_copy.state(QStringLiteral("cursorKey")), &report.error);
     if (!holds)
         return false;
     if (*holds)

@@ -2,6 +2,7 @@
 // file is current, and the synced logbook as this device's copy of it.
 
 #include "ReadOnlyLogbook.h"
+#include "SqlRows.h"
 #include "app/Notifications.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
@@ -90,18 +91,7 @@ class TestLogModel : public QObject {
     /** The rows of a statement as "a|b|c" lines, read straight from the file. */
     QStringList rows(const QString &sql, const QString &file = kDefaultLog) const
     {
-        db::Database database;
-        if (database.open(path(file), db::Database::Mode::ReadOnly) != 0)
-            return {QStringLiteral("<no file>")};
-        db::Statement select = database.prepare(sql);
-        QStringList lines;
-        while (select.step()) {
-            QStringList cells;
-            for (int c = 0; c < select.columnCount(); ++c)
-                cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
-            lines << cells.join(QLatin1Char('|'));
-        }
-        return lines;
+        return sqlRows(path(file), sql);
     }
 
     /** A logbook file made from the shipped template. */

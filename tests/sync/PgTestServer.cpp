@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <QVersionNumber>
 
-#include <pwd.h>
 #include <csignal>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace {
@@ -285,6 +285,6 @@ bool PgTestServer::restore(const QString &name)
                   d->connectArguments() + QStringList{QStringLiteral("--force"), kDatabase}) &&
            d->run(QStringLiteral("createdb"), d->connectArguments() + QStringList{kDatabase}) &&
            d->run(QStringLiteral("pg_restore"),
-                  d->connectArguments() + QStringList{QStringLiteral("-d"), kDatabase,
-                                                      d->folder.filePath(name)});
+                  d->connectArguments() +
+                      QStringList{QStringLiteral("-d"), kDatabase, d->folder.filePath(name)});
 }

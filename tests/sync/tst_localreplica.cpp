@@ -2,6 +2,7 @@
 // applying what was pulled. No server: these are the copy's own rules.
 
 #include "../model/ReadOnlyLogbook.h"
+#include "../model/SqlRows.h"
 #include "app/DataFolder.h"
 #include "db/Database.h"
 #include "formats/TextCoding.h"
@@ -52,8 +53,7 @@ QString reading(qint64 ms, int counter, const char *device = "me")
         .arg(QLatin1String(device));
 }
 
-PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false,
-                 qint64 ms = kNow)
+PulledQso pulled(const QString &uuid, const Fields &values, bool deleted = false, qint64 ms = kNow)
 {
     return {0, uuid, deleted, values, Hlc{ms, 0, QStringLiteral("other")}.toText()};
 }
@@ -97,21 +97,7 @@ class LocalReplicaTest : public QObject {
         return true;
     }
 
-    static QStringList rows(const QString &path, const QString &sql)
-    {
-        db::Database database;
-        if (database.open(path, db::Database::Mode::ReadOnly) != 0)
-            return {QStringLiteral("<no file>")};
-        db::Statement select = database.prepare(sql);
-        QStringList lines;
-        while (select.step()) {
-            QStringList cells;
-            for (int c = 0; c < select.columnCount(); ++c)
-                cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
-            lines << cells.join(QLatin1Char('|'));
-        }
-        return lines;
-    }
+    static QStringList rows(const QString &path, const QString &sql) { return sqlRows(path, sql); }
 
     /** The outbox as "CALL:field" and "pref:entry", sorted; "?" for a QSO no longer there. */
     static QString outbox(const QString &path)
@@ -526,8 +512,9 @@ private slots:
         LocalReplica copy(path);
         const QString uuid = u"0b5c7e1e-8a2f-4c1d-9e3b-5f6a7b8c9d0e"_qs;
         // A new QSO without an entity touches none.
-        const auto touched = copy.applyPulled(
-            page({pulled(uuid, fields(u"callsign=DL2B;dxccadif=0"_qs))}, {}, 42), wallClock(), nullptr);
+        const auto touched =
+            copy.applyPulled(page({pulled(uuid, fields(u"callsign=DL2B;dxccadif=0"_qs))}, {}, 42),
+                             wallClock(), nullptr);
         QVERIFY(touched && touched->entities.isEmpty());
         QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
         // An empty page never moves the cursor back.

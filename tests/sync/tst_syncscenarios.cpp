@@ -5,6 +5,7 @@
 #include "PgTestServer.h"
 
 #include "../cli/CliRun.h"
+#include "../model/SqlRows.h"
 #include "app/DataFolder.h"
 #include "db/Database.h"
 #include "model/LogbookFiles.h"
@@ -76,20 +77,7 @@ struct Device {
         return true;
     }
 
-    QStringList rows(const QString &sql) const
-    {
-        db::Database database;
-        database.open(copy(), db::Database::Mode::ReadOnly);
-        db::Statement select = database.prepare(sql);
-        QStringList lines;
-        while (select.step()) {
-            QStringList cells;
-            for (int c = 0; c < select.columnCount(); ++c)
-                cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
-            lines << cells.join(QLatin1Char('|'));
-        }
-        return lines;
-    }
+    QStringList rows(const QString &sql) const { return sqlRows(copy(), sql); }
 
     /** Every QSO (by uuid, without the local id) and every setting that travels. */
     QStringList contents() const
@@ -106,8 +94,8 @@ struct Device {
 
     QString field(const QString &call, const QString &column) const
     {
-        const QStringList found = rows(
-            QStringLiteral("select %1 from logbook where callsign = '%2'").arg(column, call));
+        const QStringList found =
+            rows(QStringLiteral("select %1 from logbook where callsign = '%2'").arg(column, call));
         return found.isEmpty() ? QStringLiteral("<gone>") : found.first();
     }
 };
@@ -179,9 +167,8 @@ private slots:
             << QStringList{"A note=a1", "B note=b2", "A qth=a3", "A round", "B round", "A round"}
             << "b2|a3|m0";
         QTest::newRow("a new QSO's interrupted push does not wipe a later field")
-            << false
-            << QStringList{"A new", "A push-lost", "B round", "B name=b1", "B round",
-                           "A note=a2", "A round", "B round"}
+            << false << QStringList{"A new",   "A push-lost", "B round", "B name=b1",
+                                    "B round", "A note=a2",   "A round", "B round"}
             << "a2|q0|b1";
         QTest::newRow("a field edited during the device's own pull takes the later value")
             << true
@@ -223,8 +210,8 @@ private slots:
             } else if (what == QLatin1String("new")) {
                 QVERIFY(device.exec(insertQso(call)));
             } else if (what == QLatin1String("delete")) {
-                QVERIFY(device.exec(QStringLiteral("delete from logbook where callsign = '%1'")
-                                        .arg(call)));
+                QVERIFY(device.exec(
+                    QStringLiteral("delete from logbook where callsign = '%1'").arg(call)));
             } else if (what.startsWith(QLatin1String("round"))) {
                 const SyncReport report = device.round();
                 QVERIFY2(report.ok, qPrintable(step + ": " + report.error));
@@ -247,9 +234,8 @@ private slots:
                 PgConnection connection;
                 const auto text = serveraddress::connectionText(m_server.url(), &error);
                 QVERIFY2(text && connection.open(*text, &error), qPrintable(error));
-                const auto page =
-                    serverapi::pull(connection, copy.state("logbookId").toLongLong(),
-                                    copy.state("cursor").toLongLong(), 100, &error);
+                const auto page = serverapi::pull(connection, copy.state("logbookId").toLongLong(),
+                                                  copy.state("cursor").toLongLong(), 100, &error);
                 QVERIFY2(page, qPrintable(error));
                 QVERIFY2(copy.applyPulled(*page, device.now(), &error), qPrintable(error));
             } else {
@@ -293,8 +279,8 @@ private slots:
         const QString reading =
             Hlc{QDateTime::currentMSecsSinceEpoch() + storedAheadMs, 0, QStringLiteral("x")}
                 .toText();
-        QVERIFY(a.exec(QStringLiteral("update sync_state set value = '%1' where key = 'hlc'")
-                           .arg(reading)));
+        QVERIFY(a.exec(
+            QStringLiteral("update sync_state set value = '%1' where key = 'hlc'").arg(reading)));
         QVERIFY(a.exec(QStringLiteral("update logbook set note = 'ahead'")));
         const SyncReport report = a.round();
         QCOMPARE(report.ok, accepted);
@@ -405,7 +391,8 @@ private slots:
         QVERIFY(blocker.exec("ROLLBACK").ok);
         // The synced log is the current logbook all the same, and the next round completes it.
         QSettings settings(b.dir.filePath("Brindlewick.ini"), QSettings::IniFormat);
-        QCOMPARE(settings.value("LogDbName").toString(), QString::fromLatin1(logbookfiles::kSyncedLog));
+        QCOMPARE(settings.value("LogDbName").toString(),
+                 QString::fromLatin1(logbookfiles::kSyncedLog));
         QCOMPARE(CliRun::in(b.dir.path(), {"sync", "now"}).exitCode, 0);
         QCOMPARE(b.field(QStringLiteral("X1X"), QStringLiteral("note")), QStringLiteral("n0"));
 
@@ -492,7 +479,10 @@ private slots:
         const auto add = [&](Device &device) {
             const QString call = QStringLiteral("R%1N%2").arg(seed).arg(++made);
             QVERIFY(device.exec(insertQso(call)));
-            latest[call] = {{"note", "n0"}, {"qth", "q0"}, {"name", "m0"}, {"rsttx", "<null>"},
+            latest[call] = {{"note", "n0"},
+                            {"qth", "q0"},
+                            {"name", "m0"},
+                            {"rsttx", "<null>"},
                             {"lotwqsl", "<null>"}};
         };
         for (int i = 0; i < 4; ++i)

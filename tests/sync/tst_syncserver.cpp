@@ -328,8 +328,7 @@ private slots:
         for (QList<QsoChange> changes : pushes) {
             for (QsoChange &change : changes)
                 change.uuid = uuid;
-            const std::optional<qint64> pushed =
-                pushTo(alice, *logbook, batchOf(changes), &error);
+            const std::optional<qint64> pushed = pushTo(alice, *logbook, batchOf(changes), &error);
             QVERIFY2(pushed, qPrintable(error));
             QVERIFY(*pushed >= last);
             last = *pushed;
@@ -366,8 +365,7 @@ private slots:
         for (const QString &uuid : slowUuids)
             slowChanges.append({uuid, clock(500), false, {{"call", "OH2SLOW"}}});
         QVERIFY(slow.exec("BEGIN").ok);
-        const std::optional<qint64> slowLast =
-            pushTo(slow, m_club, batchOf(slowChanges), &error);
+        const std::optional<qint64> slowLast = pushTo(slow, m_club, batchOf(slowChanges), &error);
         QVERIFY2(slowLast, qPrintable(error));
 
         const QString fastUuid = newUuid();
