@@ -41,8 +41,10 @@ bool SyncSession::connect(QString *error)
 SyncReport SyncSession::run()
 {
     SyncReport report;
-    const bool done = connect(&report.error) && m_copy.upgrade(&report.error) &&
-                      checkServer(report) && pushAll(report) && pullAll(report);
+    // A copy made by an older version gets its bookkeeping brought up to date, once.
+    m_upgraded = m_upgraded || m_copy.upgrade(&report.error);
+    const bool done = m_upgraded && connect(&report.error) && checkServer(report) &&
+                      pushAll(report) && pullAll(report);
     report.ok = done;
     if (done) {
         m_copy.setState(QStringLiteral("lastSync"),

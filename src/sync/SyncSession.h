@@ -60,6 +60,7 @@ private:
     PgConnection m_connection;
     qint64 m_logbookId = 0;
     int m_replyTimeoutMs = PgConnection::kDefaultReplyTimeoutMs;
+    bool m_upgraded = false;
 };
 
 } // namespace logsync
