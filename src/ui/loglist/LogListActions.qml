@@ -14,8 +14,17 @@ Item {
     function openMenu(row) {
         menu.row = row
         menu.entries = list.menuActions(row)
+        // Wide enough for its longest entry: a Menu's width does not follow its items.
+        let widest = 0
+        for (const entry of [{ text: list.menuTitle }].concat(menu.entries)) {
+            measure.text = entry.text
+            widest = Math.max(widest, measure.advanceWidth)
+        }
+        menu.width = Math.min(Math.max(200, widest + 48), actions.width)
         menu.popup()
     }
+
+    TextMetrics { id: measure; font.pixelSize: Theme.bodySize + 1 }
 
     Menu {
         id: menu
