@@ -1134,10 +1134,10 @@
         <translation>Bitte beachten Sie folgende wichtige Änderungen:</translation>
     </message>
     <message>
-        <source>See the Help section for more information about log synchronisation!
+        <source>See Settings › Synced log for log synchronisation!
 
 Note the new contextual menus in the logbook and dx-cluster tables!</source>
-        <translation>Mehr zur Log-Synchronisation finden Sie in der Hilfe!
+        <translation>Zur Log-Synchronisation siehe Einstellungen › Synchronisiertes Log!
 
 Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translation>
     </message>

@@ -448,6 +448,22 @@ private slots:
         QCOMPARE(m_posted.last().second.toString(), locator);
     }
 
+    // A callsign typed and taken back leaves no entity, zones or bearing behind.
+    void emptyCallsignShowsNoEntity()
+    {
+        m_app->log().updateMyLocator(QStringLiteral("JO62QM"));
+        auto f = form();
+        typeCallsign(*f, QStringLiteral("VK2"));
+        QVERIFY(f->bearingKnown());
+        QCOMPARE(f->field(QStringLiteral("cq")), QStringLiteral("30"));
+        f->setField(QStringLiteral("callsign"), QString());
+        f->leaveField(QStringLiteral("callsign"));
+        QCOMPARE(f->entityLine(), QString());
+        QCOMPARE(f->field(QStringLiteral("cq")), QString());
+        QCOMPARE(f->field(QStringLiteral("itu")), QString());
+        QVERIFY(!f->bearingKnown());
+    }
+
     void invalidOperationIsStoredNegative_data()
     {
         QTest::addColumn<bool>("phone");
