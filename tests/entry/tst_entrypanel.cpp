@@ -155,6 +155,14 @@ private slots:
         QVERIFY(ui.find(QStringLiteral("needle")));
     }
 
+    void tabSkipsTheClockFields()
+    {
+        QVERIFY(ui.shell->entryForm()->realTime());
+        ui.find(QStringLiteral("callsignField"))->forceActiveFocus();
+        QTest::keyClick(ui.window, Qt::Key_Tab);
+        QVERIFY(ui.find(QStringLiteral("qrgStringField"))->hasActiveFocus());
+    }
+
     void modeKeyAndReturnLogTheQso()
     {
         typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));

@@ -28,6 +28,11 @@ Pane {
         return columns[i].width > 0 ? columns[i].width : Math.max(80, rows.width - fixed - 16)
     }
 
+    /** Frequency, distance and heading read right-aligned, heading and cells alike. */
+    function rightAligned(i) {
+        return i === 1 || (!compact && (i === 6 || i === 7))
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -41,7 +46,8 @@ Pane {
                     width: table.columnWidth(index)
                     text: table.columns[index].title
                     elide: Text.ElideRight
-                    rightPadding: 4
+                    horizontalAlignment: table.rightAligned(index) ? Text.AlignRight : Text.AlignLeft
+                    rightPadding: 10
                     font.pixelSize: Theme.smallSize
                     font.weight: Font.DemiBold
                     opacity: 0.7
@@ -106,8 +112,8 @@ Pane {
                             width: table.columnWidth(index)
                             height: row.height
                             verticalAlignment: Text.AlignVCenter
-                            horizontalAlignment: index === 1 || (!table.compact && (index === 6 || index === 7))
-                                                 ? Text.AlignRight : Text.AlignLeft
+                            horizontalAlignment: table.rightAligned(index) ? Text.AlignRight
+                                                                           : Text.AlignLeft
                             rightPadding: 10
                             text: row.cells[index][0]
                             color: SpotColors.of(row.cells[index][1], row.plain)

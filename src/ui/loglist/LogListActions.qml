@@ -66,9 +66,20 @@ Item {
         // The entry form keeps its focus; the notice only asks to be read.
         focus: false
         anchors.centerIn: Overlay.overlay
-        width: 400
+        width: Math.min(parent ? parent.width - 32 : 400, 440)
+        // The title wraps on a phone rather than lose its end.
+        header: Label {
+            objectName: "noticeTitle"
+            text: notice.title
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.headingSize
+            font.weight: Font.DemiBold
+            padding: 24
+            bottomPadding: 0
+        }
         Label {
-            width: parent.width
+            // The dialog's own width: the content item's would be worked out from the label's.
+            width: notice.availableWidth
             text: actions.list.noticeText
             wrapMode: Text.Wrap
             font.pixelSize: Theme.bodySize
