@@ -77,8 +77,11 @@ Item {
             padding: 24
             bottomPadding: 0
         }
+        // The text's height at the dialog's width: the dialog's size is not worked out from
+        // the wrapping label's, which would go round in a circle.
+        contentHeight: noticeText.implicitHeight
         Label {
-            // The dialog's own width: the content item's would be worked out from the label's.
+            id: noticeText
             width: notice.availableWidth
             text: actions.list.noticeText
             wrapMode: Text.Wrap
