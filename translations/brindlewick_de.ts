@@ -910,11 +910,11 @@
     </message>
     <message>
         <source>Short path</source>
-        <translation>Short Path</translation>
+        <translation>Kurzer Weg</translation>
     </message>
     <message>
         <source>Long path</source>
-        <translation>Long Path</translation>
+        <translation>Langer Weg</translation>
     </message>
     <message>
         <source>Own station</source>
