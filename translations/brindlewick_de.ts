@@ -889,6 +889,10 @@
         <source>Download</source>
         <translation>Herunterladen</translation>
     </message>
+    <message>
+        <source>all (none loaded yet)</source>
+        <translation>alle (noch keine geladen)</translation>
+    </message>
 </context>
 <context>
     <name>GraylineMap</name>
@@ -906,11 +910,11 @@
     </message>
     <message>
         <source>Short path</source>
-        <translation>Short Path</translation>
+        <translation>Kurzer Weg</translation>
     </message>
     <message>
         <source>Long path</source>
-        <translation>Long Path</translation>
+        <translation>Langer Weg</translation>
     </message>
     <message>
         <source>Own station</source>
@@ -1130,10 +1134,10 @@
         <translation>Bitte beachten Sie folgende wichtige Änderungen:</translation>
     </message>
     <message>
-        <source>See the Help section for more information about log synchronisation!
+        <source>See Settings › Synced log for log synchronisation!
 
 Note the new contextual menus in the logbook and dx-cluster tables!</source>
-        <translation>Mehr zur Log-Synchronisation finden Sie in der Hilfe!
+        <translation>Zur Log-Synchronisation siehe Einstellungen › Synchronisiertes Log!
 
 Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translation>
     </message>
@@ -1214,6 +1218,18 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>No QSOs in this range yet.</source>
         <translation>Noch keine QSOs in diesem Bereich.</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Ges.</translation>
+    </message>
+    <message>
+        <source>Rcvd</source>
+        <translation>Empf.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -1376,6 +1392,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Load</source>
         <translation>Laden</translation>
+    </message>
+    <message>
+        <source>all (none loaded yet)</source>
+        <translation>alle (noch keine geladen)</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1633,13 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>PileUp</name>
+    <message>
+        <source>%1 is already in this pile-up&apos;s log</source>
+        <translation>%1 ist schon im Log dieses Pile-ups</translation>
+    </message>
+</context>
+<context>
     <name>PileUpPage</name>
     <message>
         <source>Pile-up</source>
@@ -1633,6 +1660,33 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PowerPresets</name>
+    <message>
+        <source>High Power</source>
+        <translation>Hohe Leistung</translation>
+    </message>
+    <message>
+        <source>Mid Power</source>
+        <translation>Mittlere Leistung</translation>
+    </message>
+    <message>
+        <source>QRP</source>
+        <translation>QRP</translation>
+    </message>
+    <message>
+        <source>2xQRP</source>
+        <translation>2xQRP</translation>
+    </message>
+    <message>
+        <source>QRPP</source>
+        <translation>QRPP</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +2307,14 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>Look up</source>
         <translation>Nachschlagen</translation>
     </message>
+    <message>
+        <source>No transceiver connected</source>
+        <translation>Kein Transceiver verbunden</translation>
+    </message>
+    <message>
+        <source>Connect the transceiver under Settings › Transceiver to tune it to a spot.</source>
+        <translation>Verbinde den Transceiver unter Einstellungen › Transceiver, um ihn auf einen Spot abzustimmen.</translation>
+    </message>
 </context>
 <context>
     <name>SpotTablePage</name>
@@ -2474,6 +2536,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Data mode on (DA1;) for digital modes</source>
         <translation>Datenbetrieb ein (DA1;) für digitale Betriebsarten</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,18 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
         return qsocolors::tint(qso->colorCode);
     case InvalidOperationRole:
         return qso->adif < 0;
+    case SentRole:
+        return qso->rsttx;
+    case ReceivedRole:
+        return qso->rstrx;
+    case NameRole:
+        return qso->name;
+    case QslRole:
+        return qso->qsl;
+    case LotwRole:
+        return qso->lotwqsl;
+    case EqslRole:
+        return qso->eqsl;
     default:
         return {};
     }
@@ -214,7 +226,13 @@ QHash<int, QByteArray> LogListModel::roleNames() const
             {PrefixRole, "dxcc"},
             {TintRole, "tint"},
             {InvalidOperationRole, "invalidOperation"},
-            {MarkedRole, "marked"}};
+            {MarkedRole, "marked"},
+            {SentRole, "rsttx"},
+            {ReceivedRole, "rstrx"},
+            {NameRole, "name"},
+            {QslRole, "qsl"},
+            {LotwRole, "lotwqsl"},
+            {EqslRole, "eqsl"}};
 }
 
 int LogListModel::rangeIndex() const

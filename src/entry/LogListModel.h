@@ -56,6 +56,12 @@ public:
         TintRole,
         InvalidOperationRole,
         MarkedRole,
+        SentRole,
+        ReceivedRole,
+        NameRole,
+        QslRole,
+        LotwRole,
+        EqslRole,
     };
     Q_ENUM(Role)
 

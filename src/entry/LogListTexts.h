@@ -30,10 +30,12 @@ inline constexpr char kOkay[] = QT_TRANSLATE_NOOP("LogListTexts", "Okay");
 inline constexpr char kNoticeKey[] = "Alert_5_0_0";
 inline constexpr char kNoticeTitle[] =
     QT_TRANSLATE_NOOP("LogListTexts", "Note the following important changes:");
+// The program has no help pages: the notice points to the settings page that explains the
+// synced log.
 inline constexpr char kNoticeText[] = QT_TRANSLATE_NOOP(
     "LogListTexts",
-    "See the Help section for more information about log synchronisation!\n\nNote the new "
-    "contextual menus in the logbook and dx-cluster tables!");
+    "See Settings › Synced log for log synchronisation!\n\nNote the new contextual menus in the "
+    "logbook and dx-cluster tables!");
 inline constexpr char kDontShowAgain[] = QT_TRANSLATE_NOOP("LogListTexts", "Don't show again");
 
 inline constexpr char kExportTitle[] = "Brindlewick";

@@ -10,6 +10,7 @@
 #include "refdata/DXCCModel.h"
 #include "refdata/WpxPrefix.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimer>
 
@@ -62,6 +63,7 @@ void PileUp::setDefaultQSO(const QsoClass &defaultQso)
     m_rsttx = defaultQso.rsttx;
     m_callsign.clear();
     m_logText.clear();
+    m_logged.clear();
     m_running = true;
     updateLogTime();
     m_clock->start();
@@ -96,6 +98,14 @@ void PileUp::setCallsign(const QString &text)
         return;
     m_callsign = typed;
     emit callsignChanged();
+}
+
+QString PileUp::duplicateText() const
+{
+    const QString call = m_callsign.trimmed().toUpper();
+    if (!m_logged.contains(call))
+        return {};
+    return QCoreApplication::translate("PileUp", "%1 is already in this pile-up's log").arg(call);
 }
 
 void PileUp::setRstrx(const QString &text)
@@ -164,6 +174,7 @@ bool PileUp::logQso()
         return false;
     }
 
+    m_logged.insert(call);
     setCallsign({});
     emit callsignFocusRequested();
     // The line carries the QSO's own second, so the list and the logbook agree.

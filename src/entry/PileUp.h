@@ -3,6 +3,7 @@
 #include "model/QsoClass.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QVariantMap>
 
@@ -35,6 +36,8 @@ class PileUp : public QObject {
     Q_PROPERTY(QString lotwqsl READ lotwqsl NOTIFY runningChanged)
     Q_PROPERTY(QString eqsl READ eqsl NOTIFY runningChanged)
     Q_PROPERTY(QString logText READ logText NOTIFY logTextChanged)
+    /** A warning while the callsign is one this pile-up has logged already; empty otherwise. */
+    Q_PROPERTY(QString duplicateText READ duplicateText NOTIFY callsignChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
     explicit PileUp(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
@@ -75,6 +78,7 @@ public:
     [[nodiscard]] const QString &lotwqsl() const { return m_default.lotwqsl; }
     [[nodiscard]] const QString &eqsl() const { return m_default.eqsl; }
     [[nodiscard]] const QString &logText() const { return m_logText; }
+    [[nodiscard]] QString duplicateText() const;
     [[nodiscard]] static QString alertTitle();
     [[nodiscard]] const QsoClass &defaultQSO() const { return m_default; }
 
@@ -108,4 +112,5 @@ private:
     QString m_rstrx;
     QString m_rsttx;
     QString m_logText;
+    QSet<QString> m_logged; // the calls of this pile-up's QSOs
 };

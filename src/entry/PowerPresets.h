@@ -9,6 +9,9 @@ namespace entry::power {
 /** "High Power", "Mid Power", "QRP", "2xQRP", "QRPP", "Unknown". */
 [[nodiscard]] const QStringList &presets();
 
+/** The presets as the screens show them, in the user's language; the QSO stores presets(). */
+[[nodiscard]] QStringList presetTitles();
+
 /** The index that stands for "type the power yourself". */
 inline constexpr int kFreeTextIndex = 6;
 

@@ -230,7 +230,7 @@ void QsoEntryForm::leaveField(const QString &field)
         recomputeBand();
     } else if (field == QLatin1String("locator")) {
         m_values.locator = m_values.locator.toUpper();
-        showLocatorLine(m_values.locator);
+        useStationLocator();
     } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
         const int n = field.mid(5).toInt();
         if (n >= 1 && n <= kUserFields)
@@ -311,6 +311,13 @@ void QsoEntryForm::takeTrxData(const QsoClass &radio)
 void QsoEntryForm::takeOverRecord(const QsoClass &record)
 {
     const bool fromCluster = record.rowid == 73;
+    // A spot or another station starts a new QSO: a stored QSO being edited is left alone and
+    // nothing of the station before stays. A lookup of the call in the form adds to it.
+    const QString callsign = record.callsign.trimmed().toUpper();
+    if (m_stored)
+        newQso();
+    else if (fromCluster || callsign != m_values.callsign)
+        clearStationFields();
     // A lookup's fields win over what the entity and earlier QSOs suggest; they are put in again
     // after the lookups, so an island or zone the lookup knows is not replaced by a default.
     const QList<std::pair<QString, QString>> taken = {
@@ -319,7 +326,7 @@ void QsoEntryForm::takeOverRecord(const QsoClass &record)
         {QStringLiteral("locator"), record.locator}, {QStringLiteral("manager"), record.manager},
         {QStringLiteral("state"), record.state},     {QStringLiteral("county"), record.county},
         {QStringLiteral("iota"), record.iota}};
-    m_values.callsign = record.callsign.trimmed().toUpper();
+    m_values.callsign = callsign;
     for (const auto &[field, text] : taken)
         setValue(field, text);
     callsignFieldDidEndEditing();
@@ -337,9 +344,8 @@ void QsoEntryForm::takeOverRecord(const QsoClass &record)
             m_values.mode = record.mode;
         recomputeBand();
         m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
-        if (MyFunctions::locatorIsValid(record.locator))
-            showLocatorLine(record.locator);
     }
+    useStationLocator();
     emit fieldsChanged();
     emit infoChanged();
     emit frontRequested();
@@ -434,6 +440,11 @@ QStringList QsoEntryForm::modes() const
 QStringList QsoEntryForm::powerPresets() const
 {
     return entry::power::presets();
+}
+
+QStringList QsoEntryForm::powerPresetTitles() const
+{
+    return entry::power::presetTitles();
 }
 
 QStringList QsoEntryForm::colorNames() const

@@ -97,6 +97,8 @@ public:
     Q_INVOKABLE QString save();
     /** The phone's form for a new QSO, with the last logged mode and frequency. */
     Q_INVOKABLE void newQso();
+    /** The phone's edit screen was left without saving: the form is for a new QSO again. */
+    Q_INVOKABLE void leaveEdit();
     /** The phone's form for a stored QSO ("Edit QSO"); false when the row does not exist. */
     Q_INVOKABLE bool editQsoWithId(qint64 rowid);
     void editQso(const QsoClass &stored);
@@ -123,6 +125,8 @@ public:
     // Choices for the details screen and the pickers.
     [[nodiscard]] Q_INVOKABLE QStringList modes() const;
     [[nodiscard]] Q_INVOKABLE QStringList powerPresets() const;
+    /** The presets in the user's language, for buttons and lists. */
+    [[nodiscard]] Q_INVOKABLE QStringList powerPresetTitles() const;
     [[nodiscard]] Q_INVOKABLE QStringList colorNames() const;
     [[nodiscard]] Q_INVOKABLE QStringList states();
     [[nodiscard]] Q_INVOKABLE QStringList counties(const QString &state);
@@ -210,11 +214,14 @@ private:
     void showEntity(const CountryClass &entity);
     void stationLookups(const QString &callsign);
     void showLocatorLine(const QString &locator);
+    void useStationLocator();
     void clearStationLines();
     [[nodiscard]] std::optional<QDateTime> qsoDate() const;
     // QsoEntryFormSave.cpp: saving and starting over.
+    [[nodiscard]] bool tuneFromCallsignField();
     void finishEditing();
     void clearAfterSave();
+    void clearStationFields();
     void resetInfo();
     [[nodiscard]] QString ownPositionForNote() const;
 

@@ -49,6 +49,10 @@ std::optional<QDateTime> QsoEntryForm::qsoDate() const
 
 void QsoEntryForm::callChanged(const QString &callsign)
 {
+    // Another station replaces the one whose earlier QSOs filled the form: none of its name,
+    // QTH, locator or manager may stay with the new call.
+    if (!m_stored && !m_lookedUpCallsign.isEmpty() && callsign != m_lookedUpCallsign)
+        clearStationFields();
     m_values.callsign = callsign;
     setTone(QStringLiteral("callsign"), {});
     m_lookupVisible = m_lookupConfigured && callsign.size() >= kShortestLookup;
@@ -94,6 +98,25 @@ void QsoEntryForm::callsignFieldDidEndEditing()
 void QsoEntryForm::resolveEntity()
 {
     const QString &callsign = m_values.callsign;
+    if (callsign.trimmed().isEmpty()) {
+        // No call, no entity: no "Unknown DXCC", no zones 0 in the fields, no old bearing.
+        for (const char *field : {"cq", "itu", "iota"})
+            setValue(QString::fromLatin1(field), {});
+        m_entity = CountryClass();
+        m_currentQsoIsValidOps = true;
+        if (!m_stored)
+            m_validOperation = true;
+        m_entityLine.clear();
+        m_values.dxcc.clear();
+        m_dxInfo.clear();
+        m_dxModeSummary.clear();
+        m_zoneLine.clear();
+        m_countyAsked = false;
+        m_countyLine.clear();
+        m_bearingKnown = false;
+        m_bearing = 0;
+        return;
+    }
     const std::optional<QDateTime> date = qsoDate();
     const CountryClass entity = m_dxcc.getDXCC(callsign, date);
     m_currentQsoIsValidOps = m_dxcc.checkIfOperationIsValid(callsign, date);
@@ -168,6 +191,17 @@ void QsoEntryForm::stationLookups(const QString &callsign)
     for (const auto &[field, text] : fromLog)
         if (text.size() >= 2)
             setValue(field, text, kLogTone);
+    useStationLocator();
+}
+
+void QsoEntryForm::useStationLocator()
+{
+    // The station's own locator beats the entity's centre for distance, bearing and the map.
+    const QString &locator = m_values.locator;
+    if (locator.isEmpty() || !MyFunctions::locatorIsValid(locator))
+        return;
+    showLocatorLine(locator);
+    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet), locator);
 }
 
 void QsoEntryForm::showLocatorLine(const QString &locator)

@@ -34,8 +34,20 @@ QString QsoEntryForm::ownPositionForNote() const
     return m_saveCurrentLocation ? m_positionNote : QString();
 }
 
+bool QsoEntryForm::tuneFromCallsignField()
+{
+    if (!entry::tuningCommand(m_values.callsign))
+        return false;
+    callsignFieldDidEndEditing();
+    return true;
+}
+
 QString QsoEntryForm::save()
 {
+    // A frequency in the callsign field tunes the radio; there is no QSO to log, nor to complain
+    // about.
+    if (tuneFromCallsignField())
+        return {};
     finishEditing();
     emit fieldsChanged();
     emit infoChanged();
@@ -84,17 +96,31 @@ QString QsoEntryForm::save()
 
 void QsoEntryForm::clearAfterSave()
 {
-    for (const char *field : {"callsign", "cq", "itu", "state", "county", "iota", "manager", "name",
-                              "qth", "locator", "note"})
+    setValue(QStringLiteral("callsign"), {});
+    clearStationFields();
+    m_stored.reset();
+    m_dateTouched = false;
+    emit fieldsChanged();
+    emit infoChanged();
+}
+
+void QsoEntryForm::clearStationFields()
+{
+    // What the operator set for the session stays: band, frequency, mode, reports, power, date
+    // and time off the clock, and the user fields kept from QSO to QSO.
+    for (const char *field :
+         {"cq", "itu", "state", "county", "iota", "manager", "name", "qth", "locator", "note"})
         setValue(QString::fromLatin1(field), {});
     for (int n = 1; n <= kUserFields; ++n)
         if (!m_userFieldRemember[n - 1])
             m_values.userField(n).clear();
-    m_stored.reset();
-    m_dateTouched = false;
     resetInfo();
-    emit fieldsChanged();
-    emit infoChanged();
+}
+
+void QsoEntryForm::leaveEdit()
+{
+    if (m_stored)
+        newQso();
 }
 
 void QsoEntryForm::resetInfo()
@@ -126,9 +152,9 @@ void QsoEntryForm::newQso()
     m_values.mode = m_log.getLastLoggedMode();
     m_values.qrgString = m_log.getLastLoggedFrequency();
     m_values.band = m_log.getLastLoggedBand();
-    // The phone starts with empty reports; the tablet keeps them from QSO to QSO.
-    if (!m_phone)
-        m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
+    // Both layouts start with the mode's usual report; a QSO logged without one would be
+    // incomplete on export.
+    m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
     m_values.qsl = m_values.lotwqsl = m_values.eqsl = QStringLiteral("W");
     for (int n = 1; n <= kUserFields; ++n)
         if (m_phone && m_userFieldRemember[n - 1])

@@ -164,7 +164,13 @@ WriteResult CardMatcher::markReceived(const QsoClass &qso, const QDate &day)
             m_log.updateLogbookField(QStringLiteral("qslindate"), *now, formats::sqlDate(day));
         !written)
         return written;
-    return m_log.updateLogbookField(QStringLiteral("qsl"), *now, receivedLetter(now->qsl));
+    WriteResult marked =
+        m_log.updateLogbookField(QStringLiteral("qsl"), *now, receivedLetter(now->qsl));
+    // The entity's worked/confirmed letters (DX list, spot colours) are kept beside the QSOs and
+    // must learn of the card as an import of it would tell them.
+    if (marked)
+        m_log.updateDxInfoString(*now);
+    return marked;
 }
 
 QString CardMatcher::receivedLetter(const QString &current)

@@ -69,6 +69,9 @@ int main(int argc, char *argv[])
         size = size.boundedTo(screen->availableSize());
 
     QQmlApplicationEngine engine;
+    // The screens are compiled into the program: the module is found among its resources, so an
+    // installed copy needs nothing beside it.
+    engine.addImportPath(QStringLiteral("qrc:/"));
     engine.setInitialProperties({
         {QStringLiteral("shell"), QVariant::fromValue(&shell)},
         {QStringLiteral("theme"), int(options->theme)},

@@ -9,6 +9,7 @@
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
 #include "refdata/BandTable.h"
+#include "refdata/MyFunctions.h"
 #include "refdata/OneDxSpotClass.h"
 #include "root/AppDelegate.h"
 
@@ -159,16 +160,16 @@ private slots:
         QTest::newRow("C gives CW") << "C"
                                     << "CW"
                                     << "599";
-        QTest::newRow("other keys are refused") << "x"
-                                                << ""
-                                                << "";
+        QTest::newRow("other keys are refused, reports stay") << "x"
+                                                              << ""
+                                                              << "599";
     }
     void modeKeyExpandsAndSetsReports()
     {
         QFETCH(QString, key);
         QFETCH(QString, mode);
         QFETCH(QString, rst);
-        auto f = form(true); // the phone starts with empty reports
+        auto f = form(true);
         const QString before = f->field(QStringLiteral("mode"));
         QCOMPARE(f->typeModeKey(key), !mode.isEmpty());
         QCOMPARE(f->field(QStringLiteral("mode")), mode.isEmpty() ? before : mode);
@@ -422,6 +423,47 @@ private slots:
         QVERIFY(f->locatorLine().startsWith(QStringLiteral("Sunrise: ")));
     }
 
+    // A locator the log knows for the station, whatever its length, gives distance, bearing
+    // and the map's end point, as typing it would.
+    void locatorFromTheLogPointsTheWay_data()
+    {
+        QTest::addColumn<QString>("locator");
+        QTest::newRow("four characters") << "FN31";
+        QTest::newRow("six characters") << "FN31PR";
+    }
+    void locatorFromTheLogPointsTheWay()
+    {
+        QFETCH(QString, locator);
+        m_app->log().updateMyLocator(QStringLiteral("JO62QM"));
+        logEarlier(QStringLiteral("W1AW"), QStringLiteral("HIRAM"), locator);
+        auto f = form();
+        m_posted.clear();
+        typeCallsign(*f, QStringLiteral("W1AW"));
+        QCOMPARE(f->field(QStringLiteral("locator")), locator);
+        const QString km = QStringLiteral("%1km").arg(
+            MyFunctions::getDistanceFrom(QStringLiteral("JO62QM"), locator));
+        QVERIFY2(f->locatorLine().contains(km), qPrintable(f->locatorLine()));
+        QCOMPARE(f->bearing(), MyFunctions::getBearingFrom(QStringLiteral("JO62QM"), locator));
+        QCOMPARE(m_posted.last().first, QString::fromLatin1(notifications::NewEndLocationSet));
+        QCOMPARE(m_posted.last().second.toString(), locator);
+    }
+
+    // A callsign typed and taken back leaves no entity, zones or bearing behind.
+    void emptyCallsignShowsNoEntity()
+    {
+        m_app->log().updateMyLocator(QStringLiteral("JO62QM"));
+        auto f = form();
+        typeCallsign(*f, QStringLiteral("VK2"));
+        QVERIFY(f->bearingKnown());
+        QCOMPARE(f->field(QStringLiteral("cq")), QStringLiteral("30"));
+        f->setField(QStringLiteral("callsign"), QString());
+        f->leaveField(QStringLiteral("callsign"));
+        QCOMPARE(f->entityLine(), QString());
+        QCOMPARE(f->field(QStringLiteral("cq")), QString());
+        QCOMPARE(f->field(QStringLiteral("itu")), QString());
+        QVERIFY(!f->bearingKnown());
+    }
+
     void invalidOperationIsStoredNegative_data()
     {
         QTest::addColumn<bool>("phone");
@@ -559,7 +601,7 @@ private slots:
         QCOMPARE(f->title(), QStringLiteral("New QSO"));
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("CW"));
         QCOMPARE(f->field(QStringLiteral("band")), QStringLiteral("40m"));
-        QCOMPARE(f->field(QStringLiteral("rsttx")), QString());
+        QCOMPARE(f->field(QStringLiteral("rsttx")), QStringLiteral("599"));
         QCOMPARE(f->field(QStringLiteral("eqsl")), QStringLiteral("W"));
         QCOMPARE(f->field(QStringLiteral("user_2")), QStringLiteral("POTA"));
         QCOMPARE(f->powerIndex(), 2);

@@ -112,6 +112,13 @@ private slots:
         QVERIFY(pileUp.logQso());
         QCOMPARE(pileUp.logText(), "12:00:01\t\tEA8XYZ\n12:00:00\t\tDL1ABC\n");
 
+        // The same station again is flagged while typed; logging stays possible.
+        pileUp.setCallsign("ea8xy");
+        QCOMPARE(pileUp.duplicateText(), "");
+        pileUp.setCallsign("ea8xyz");
+        QCOMPARE(pileUp.duplicateText(), "EA8XYZ is already in this pile-up's log");
+        pileUp.setCallsign("");
+
         const QList<QsoClass> qsos = logged();
         QCOMPARE(qsos.size(), 2);
         const QsoClass &first = qsos.at(0);

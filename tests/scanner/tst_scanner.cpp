@@ -362,8 +362,14 @@ private slots:
         LogModel &log = m_app->log();
         QsoClass first = qso("K1ABC", "2026-12-05 10:00:00", "40m", 7010, "CW", before);
         QsoClass second = qso("K1ABC", "2026-12-05 10:20:00", "40m", 7012, "CW", before);
+        for (QsoClass *q : {&first, &second}) {
+            q->adif = 291;
+            q->dxcc = QStringLiteral("K");
+        }
         QVERIFY(log.saveNewQSOtoLog(first));
         QVERIFY(log.saveNewQSOtoLog(second));
+        log.updateDxInfoString(first);
+        const QString statusBefore = log.getDxInfoString(291);
         scanner::ScanReceiver receiver(defaults(), m_app->clock(), log, false);
         QSignalSpy marked(&receiver, &scanner::ScanReceiver::qsoMarked);
         const QString time = candidate == 1 ? QStringLiteral("10:10") : QStringLiteral("10:00");
@@ -382,6 +388,9 @@ private slots:
         QCOMPARE(changed.qsl, after);
         QCOMPARE(untouched.qsl, before);
         QVERIFY(untouched.qslInDate.isEmpty());
+        // The entity's stored status (DX list, spot colours) reads as a rebuild gives it.
+        QCOMPARE(log.getDxInfoString(291), log.makeDxInfoString(291));
+        QVERIFY(log.getDxInfoString(291) != statusBefore);
         // Stored as the logbook keeps received dates: the export reads it back as 7 December.
         const QString adif = log.makeAdifQSOfromID(changed);
         QVERIFY2(adif.contains(QStringLiteral("<qslrdate:8>20261207")), qPrintable(adif));

@@ -20,8 +20,9 @@ struct QmlWindow {
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow *window = nullptr;
 
-    /** Opens the main window on the application object; false when QML failed to load. */
-    bool open(AppDelegate &app, bool phone)
+    /** Opens the main window on the application object; false when QML failed to load. Theme 1
+     *  is light, 2 dark. */
+    bool open(AppDelegate &app, bool phone, int theme = 1)
     {
         if (QQuickStyle::name().isEmpty())
             QQuickStyle::setStyle(QStringLiteral("Material"));
@@ -30,7 +31,7 @@ struct QmlWindow {
         engine->addImportPath(QStringLiteral("qrc:/")); // the module is linked in
         engine->setInitialProperties({
             {QStringLiteral("shell"), QVariant::fromValue(shell.get())},
-            {QStringLiteral("theme"), 1},
+            {QStringLiteral("theme"), theme},
             {QStringLiteral("width"), phone ? 412 : 1280},
             {QStringLiteral("height"), phone ? 892 : 800},
         });

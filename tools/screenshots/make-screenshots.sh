@@ -30,6 +30,7 @@ trap 'kill "$node_pid" 2>/dev/null; rm -rf "$demo"' EXIT
 "$cli" --data-dir "$demo" prefs set UserFieldName_1 SOTA >/dev/null
 # The one-time notice over the log list has been read.
 "$cli" --data-dir "$demo" prefs set Alert_5_0_0 true >/dev/null
+"$cli" --data-dir "$demo" defaults set Alert_5_0_0 true >/dev/null
 "$cli" --data-dir "$demo" logbooks create "Field day" >/dev/null
 "$cli" --data-dir "$demo" logbooks select "Demo contest.rlog" >/dev/null
 "$cli" --data-dir "$demo" defaults set CallsToMark '["3B8*", "K1ABC"]' >/dev/null

@@ -10,6 +10,8 @@ Pane {
     id: table
     required property ClusterScreen screen
     property bool compact: false
+    /** Without a transceiver "QSY TRX" says so instead of doing nothing. */
+    property bool radioConnected: false
     padding: 0
     clip: true
 
@@ -17,13 +19,18 @@ Pane {
         ? [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 90 }, { title: qsTr("Mode"), width: 56 },
             { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 60 } ]
         : [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 58 },
-            { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 56 }, { title: "IOTA", width: 60 },
+            { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 56 }, { title: "IOTA", width: 72 },
             { title: qsTr("Distance"), width: 86 }, { title: qsTr("Hdg"), width: 46 }, { title: qsTr("Spotter"), width: 76 },
             { title: qsTr("Age"), width: 64 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)
         return columns[i].width > 0 ? columns[i].width : Math.max(80, rows.width - fixed - 16)
+    }
+
+    /** Frequency, distance and heading read right-aligned, heading and cells alike. */
+    function rightAligned(i) {
+        return i === 1 || (!compact && (i === 6 || i === 7))
     }
 
     ColumnLayout {
@@ -39,7 +46,8 @@ Pane {
                     width: table.columnWidth(index)
                     text: table.columns[index].title
                     elide: Text.ElideRight
-                    rightPadding: 4
+                    horizontalAlignment: table.rightAligned(index) ? Text.AlignRight : Text.AlignLeft
+                    rightPadding: 10
                     font.pixelSize: Theme.smallSize
                     font.weight: Font.DemiBold
                     opacity: 0.7
@@ -104,8 +112,8 @@ Pane {
                             width: table.columnWidth(index)
                             height: row.height
                             verticalAlignment: Text.AlignVCenter
-                            horizontalAlignment: index === 1 || (!table.compact && (index === 6 || index === 7))
-                                                 ? Text.AlignRight : Text.AlignLeft
+                            horizontalAlignment: table.rightAligned(index) ? Text.AlignRight
+                                                                           : Text.AlignLeft
                             rightPadding: 10
                             text: row.cells[index][0]
                             color: SpotColors.of(row.cells[index][1], row.plain)
@@ -125,12 +133,36 @@ Pane {
         }
     }
 
+    AlertDialog { id: noRadio; objectName: "noRadioAlert" }
+    TextMetrics { id: menuMeasure; font.pixelSize: Theme.bodySize + 1 }
+
     Menu {
         id: spotMenu
+        objectName: "spotMenu"
         property int row: -1
-        function openFor(r) { row = r; popup() }
+        function openFor(r) {
+            row = r
+            // Wide enough for its longest entry: a Menu's width does not follow its items.
+            let widest = 0
+            for (let i = 0; i < count; ++i) {
+                menuMeasure.text = itemAt(i).text
+                widest = Math.max(widest, menuMeasure.advanceWidth)
+            }
+            width = Math.min(Math.max(200, widest + 48), table.width)
+            popup()
+        }
         MenuItem { text: qsTr("Use data for new QSO"); onTriggered: table.screen.useDataInLog(spotMenu.row) }
-        MenuItem { text: qsTr("QSY TRX"); onTriggered: table.screen.qsyTrx(spotMenu.row) }
+        MenuItem {
+            objectName: "qsyMenuItem"
+            text: qsTr("QSY TRX")
+            onTriggered: {
+                if (table.radioConnected)
+                    table.screen.qsyTrx(spotMenu.row)
+                else
+                    noRadio.show(qsTr("No transceiver connected"),
+                                 qsTr("Connect the transceiver under Settings \u203a Transceiver to tune it to a spot."))
+            }
+        }
         MenuItem { text: qsTr("Show all spots"); onTriggered: table.screen.showAllSpots(spotMenu.row) }
         MenuItem { text: qsTr("Look up"); onTriggered: table.screen.lookUp(spotMenu.row) }
     }

@@ -19,7 +19,8 @@ Dialog {
 
     Label {
         id: messageLabel
-        width: parent.width
+        // The dialog's own width: the content item's would be worked out from the label's.
+        width: dialog.availableWidth
         wrapMode: Text.Wrap
         font.pixelSize: Theme.bodySize
     }

@@ -7,6 +7,8 @@ Item {
     id: root
     property int bearing: 0
     property bool known: false
+    /** The theme's text colour, handed in: a bare Item does not pass the theme on. */
+    property color textColor: "black"
     implicitWidth: 110
     implicitHeight: 110
 
@@ -23,6 +25,7 @@ Item {
             required property int index
             required property string modelData
             text: modelData
+            color: root.textColor
             font.pixelSize: 11
             opacity: 0.7
             x: root.width / 2 - width / 2 + Math.sin(index * Math.PI / 2) * (root.width / 2 - 10)
@@ -61,6 +64,7 @@ Item {
         anchors.top: parent.bottom
         anchors.horizontalCenter: parent.horizontalCenter
         text: root.known ? root.bearing + "\u00b0" : ""
+        color: root.textColor
         font.pixelSize: Theme.smallSize
     }
 }

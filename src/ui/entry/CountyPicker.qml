@@ -9,6 +9,8 @@ RowLayout {
     required property QsoEntryForm form
     property string stateName
     property string countyName
+    /** The user picked a state or a county (not a change from outside). */
+    signal chosen()
     spacing: Theme.spacing
 
     ComboBox {
@@ -17,7 +19,11 @@ RowLayout {
         model: root.form.states()
         Layout.preferredWidth: 110
         Component.onCompleted: currentIndex = Math.max(0, find(root.stateName))
-        onActivated: { root.stateName = currentText; root.countyName = "" }
+        onActivated: {
+            root.stateName = currentText
+            root.countyName = ""
+            root.chosen()
+        }
     }
     ComboBox {
         id: countyBox
@@ -29,6 +35,7 @@ RowLayout {
             if (root.stateName.length === 0)
                 root.stateName = stateBox.currentText
             root.countyName = currentText
+            root.chosen()
         }
     }
 }

@@ -71,7 +71,7 @@ Dialog {
             Layout.fillWidth: true
             ComboBox {
                 id: powerBox
-                model: dialog.form.powerPresets().concat([qsTr("Other")])
+                model: dialog.form.powerPresetTitles().concat([qsTr("Other")])
                 Layout.preferredWidth: 170
             }
             TextField {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Brindlewick
 
@@ -23,7 +24,7 @@ ColumnLayout {
     Label {
         text: root.label
         font.pixelSize: Theme.smallSize - 1
-        opacity: 0.7
+        opacity: 0.75
         elide: Text.ElideRight
         Layout.fillWidth: true
     }
@@ -32,8 +33,11 @@ ColumnLayout {
         objectName: root.key + "Field"
         Layout.fillWidth: true
         text: root.form.fields[root.key] ?? ""
-        color: EntryTones.color(root.form.tones[root.key] ?? "", palette.text)
+        color: EntryTones.color(root.form.tones[root.key] ?? "", Material.foreground,
+                               Material.theme === Material.Dark)
         readOnly: root.readOnly
+        // Tab skips what cannot be typed into (date and time while the clock runs).
+        activeFocusOnTab: !root.readOnly
         selectByMouse: true
         font.pixelSize: root.fontSize
         inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhPreferUppercase

@@ -14,8 +14,17 @@ Item {
     function openMenu(row) {
         menu.row = row
         menu.entries = list.menuActions(row)
+        // Wide enough for its longest entry: a Menu's width does not follow its items.
+        let widest = 0
+        for (const entry of [{ text: list.menuTitle }].concat(menu.entries)) {
+            measure.text = entry.text
+            widest = Math.max(widest, measure.advanceWidth)
+        }
+        menu.width = Math.min(Math.max(200, widest + 48), actions.width)
         menu.popup()
     }
+
+    TextMetrics { id: measure; font.pixelSize: Theme.bodySize + 1 }
 
     Menu {
         id: menu
@@ -57,9 +66,23 @@ Item {
         // The entry form keeps its focus; the notice only asks to be read.
         focus: false
         anchors.centerIn: Overlay.overlay
-        width: 400
+        width: Math.min(parent ? parent.width - 32 : 400, 440)
+        // The title wraps on a phone rather than lose its end.
+        header: Label {
+            objectName: "noticeTitle"
+            text: notice.title
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.headingSize
+            font.weight: Font.DemiBold
+            padding: 24
+            bottomPadding: 0
+        }
+        // The text's height at the dialog's width: the dialog's size is not worked out from
+        // the wrapping label's, which would go round in a circle.
+        contentHeight: noticeText.implicitHeight
         Label {
-            width: parent.width
+            id: noticeText
+            width: notice.availableWidth
             text: actions.list.noticeText
             wrapMode: Text.Wrap
             font.pixelSize: Theme.bodySize

@@ -21,7 +21,8 @@ RowLayout {
         font.pixelSize: Theme.smallSize
         Layout.fillWidth: true
         Layout.minimumWidth: 80
-        Layout.maximumWidth: 180
+        // Room for the longest range in German ("Letzte 500 QSOs") with the arrow.
+        Layout.maximumWidth: 210
     }
     ComboBox {
         objectName: "sortBox"

@@ -33,6 +33,7 @@ ScrollView {
             Layout.fillWidth: true
             Label { text: qsTr("Server"); font.pixelSize: Theme.bodySize }
             TextField {
+                id: serverField
                 objectName: "syncServer"
                 text: page.screen.server
                 placeholderText: "postgresql://user@host:5432/database"
@@ -49,6 +50,7 @@ ScrollView {
             }
             Label { text: qsTr("Logbook"); font.pixelSize: Theme.bodySize }
             TextField {
+                id: logbookField
                 objectName: "syncLogbook"
                 text: page.screen.logbook
                 placeholderText: qsTr("Club log")
@@ -67,13 +69,18 @@ ScrollView {
             Button {
                 objectName: "syncJoin"
                 text: qsTr("Join")
-                enabled: !page.screen.busy && page.screen.server.length > 0
-                         && page.screen.logbook.length > 0
-                onClicked: page.screen.join()
+                // What is typed counts at once, not only once the field has lost the focus.
+                enabled: !page.screen.busy && serverField.text.length > 0
+                         && logbookField.text.length > 0
+                onClicked: {
+                    page.screen.server = serverField.text
+                    page.screen.logbook = logbookField.text
+                    page.screen.join()
+                }
             }
             Button {
                 text: qsTr("Prepare server")
-                enabled: !page.screen.busy && page.screen.server.length > 0
+                enabled: !page.screen.busy && serverField.text.length > 0
                 onClicked: page.screen.initServer()
             }
             Button {

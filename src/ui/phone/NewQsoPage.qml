@@ -8,6 +8,7 @@ import Brindlewick
 // logging; the form's rules live in the view-model.
 Page {
     id: page
+    objectName: "newQsoPage"
     required property QsoEntryForm form
     required property PileUp pileUp
     /** Set when the page edits a stored QSO. */
@@ -25,14 +26,24 @@ Page {
         else if (fresh)
             form.newQso()
     }
+    // Back without saving drops the edit, so nothing taken in later can land on the stored QSO.
+    Component.onDestruction: form.leaveEdit()
+
+    property bool logged: false
+    Connections {
+        target: page.form
+        function onQsoSaved() { page.logged = true }
+    }
 
     function save() {
+        page.logged = false
         const message = form.save()
         if (message.length > 0) {
             alert.show(form.alertTitle, message)
             return
         }
-        if (StackView.view)
+        // A frequency in the callsign field only tunes the radio; the form stays.
+        if (page.logged && StackView.view)
             StackView.view.pop()
     }
 
@@ -46,15 +57,19 @@ Page {
     }
 
     Flickable {
+        id: flick
         anchors.fill: parent
+        // The form scrolls up and down only: it is as wide as the screen, whatever its texts.
+        contentWidth: width
         contentHeight: column.implicitHeight + 2 * Theme.spacing
+        flickableDirection: Flickable.VerticalFlick
         clip: true
 
         ColumnLayout {
             id: column
             x: Theme.spacing
             y: Theme.spacing
-            width: parent.width - 2 * Theme.spacing
+            width: flick.width - 2 * Theme.spacing
             spacing: 6
 
             Button {
@@ -68,11 +83,11 @@ Page {
             RowLayout {
                 Layout.fillWidth: true
                 EntryField {
-                    form: page.form; key: "callsign"; label: qsTr("Callsign")
+                    form: page.form; onAccepted: page.save(); key: "callsign"; label: qsTr("Callsign")
                     fontSize: Theme.headingSize
                     Layout.fillWidth: true
                 }
-                EntryField { form: page.form; key: "dxcc"; label: "DXCC"; readOnly: true; Layout.preferredWidth: 64 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "dxcc"; label: "DXCC"; readOnly: true; Layout.preferredWidth: 64 }
                 Button {
                     text: page.form.lookupTitle
                     visible: page.form.lookupVisible
@@ -85,8 +100,8 @@ Page {
 
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "dateString"; label: qsTr("Date"); readOnly: page.form.realTime; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "timeString"; label: qsTr("Time"); readOnly: page.form.realTime; Layout.preferredWidth: 70 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "dateString"; label: qsTr("Date"); readOnly: page.form.realTime; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "timeString"; label: qsTr("Time"); readOnly: page.form.realTime; Layout.preferredWidth: 70 }
                 Switch {
                     text: qsTr("Now")
                     checked: page.form.realTime
@@ -96,52 +111,58 @@ Page {
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "qrgString"; label: qsTr("kHz  %1").arg(page.form.fields.band ?? ""); Layout.fillWidth: true }
-                EntryField { form: page.form; key: "mode"; label: qsTr("Mode"); oneKey: true; Layout.preferredWidth: 80 }
-                EntryField { form: page.form; key: "rsttx"; label: qsTr("Sent"); Layout.preferredWidth: 56 }
-                EntryField { form: page.form; key: "rstrx"; label: qsTr("Rcvd"); Layout.preferredWidth: 56 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "qrgString"; label: qsTr("kHz  %1").arg(page.form.fields.band ?? ""); Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "mode"; label: qsTr("Mode"); oneKey: true; Layout.preferredWidth: 80 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "rsttx"; label: qsTr("Sent"); Layout.preferredWidth: 56 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "rstrx"; label: qsTr("Rcvd"); Layout.preferredWidth: 56 }
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "qsl"; label: "QSL"; oneKey: true; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "lotwqsl"; label: "LoTW"; oneKey: true; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "eqsl"; label: "eQSL"; oneKey: true; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "cq"; label: "CQ"; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "itu"; label: "ITU"; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "qsl"; label: "QSL"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "lotwqsl"; label: "LoTW"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "eqsl"; label: "eQSL"; oneKey: true; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "cq"; label: "CQ"; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "itu"; label: "ITU"; Layout.fillWidth: true }
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "name"; label: qsTr("Name"); Layout.fillWidth: true }
-                EntryField { form: page.form; key: "locator"; label: qsTr("Locator"); Layout.preferredWidth: 100 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "name"; label: qsTr("Name"); Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "locator"; label: qsTr("Locator"); Layout.preferredWidth: 100 }
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "qth"; label: "QTH"; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "iota"; label: "IOTA"; Layout.preferredWidth: 90 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "qth"; label: "QTH"; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "iota"; label: "IOTA"; Layout.preferredWidth: 90 }
             }
             RowLayout {
                 Layout.fillWidth: true
-                EntryField { form: page.form; key: "state"; label: qsTr("State"); Layout.preferredWidth: 70 }
-                EntryField { form: page.form; key: "county"; label: qsTr("County"); readOnly: !page.form.countyAsked; Layout.fillWidth: true }
-                EntryField { form: page.form; key: "manager"; label: qsTr("Manager"); Layout.preferredWidth: 100 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "state"; label: qsTr("State"); Layout.preferredWidth: 70 }
+                EntryField { form: page.form; onAccepted: page.save(); key: "county"; label: qsTr("County"); readOnly: !page.form.countyAsked; Layout.fillWidth: true }
+                EntryField { form: page.form; onAccepted: page.save(); key: "manager"; label: qsTr("Manager"); Layout.preferredWidth: 100 }
             }
             CountyPicker {
+                id: countyPicker
                 visible: page.form.countyAsked
                 form: page.form
                 Layout.fillWidth: true
-                stateName: page.form.fields.state ?? ""
-                countyName: page.form.fields.county ?? ""
-                onStateNameChanged: if (stateName.length > 0) page.form.setField("state", stateName)
-                onCountyNameChanged: if (countyName.length > 0) page.form.setField("county", countyName)
+                onChosen: {
+                    if (stateName.length > 0)
+                        page.form.setField("state", stateName)
+                    if (countyName.length > 0)
+                        page.form.setField("county", countyName)
+                }
             }
-            EntryField { form: page.form; key: "note"; label: qsTr("Note"); Layout.fillWidth: true }
+            // The picker follows the form, also after a pick has set its values.
+            Binding { target: countyPicker; property: "stateName"; value: page.form.fields.state ?? "" }
+            Binding { target: countyPicker; property: "countyName"; value: page.form.fields.county ?? "" }
+            EntryField { form: page.form; onAccepted: page.save(); key: "note"; label: qsTr("Note"); Layout.fillWidth: true }
 
             Label { text: qsTr("Power"); font.pixelSize: Theme.smallSize - 1; opacity: 0.7 }
             Flow {
                 Layout.fillWidth: true
                 spacing: 4
                 Repeater {
-                    model: page.form.powerPresets().concat([qsTr("Other")])
+                    model: page.form.powerPresetTitles().concat([qsTr("Other")])
                     Button {
                         required property int index
                         required property string modelData
@@ -155,7 +176,7 @@ Page {
                 }
             }
             EntryField {
-                form: page.form; key: "power"; label: qsTr("Power (other)")
+                form: page.form; onAccepted: page.save(); key: "power"; label: qsTr("Power (other)")
                 visible: page.form.powerIndex >= page.form.powerPresets().length
                 Layout.fillWidth: true
             }
@@ -165,6 +186,7 @@ Page {
                     required property int index
                     form: page.form
                     key: "user_" + (index + 1)
+                    onAccepted: page.save()
                     label: page.form.userFieldCaptions[index] || qsTr("User field %1").arg(index + 1)
                     Layout.fillWidth: true
                 }

@@ -124,7 +124,10 @@ Item {
     }
     Component {
         id: spotTablePage
-        SpotTablePage { screen: shellView.shell.cluster }
+        SpotTablePage {
+            screen: shellView.shell.cluster
+            radioConnected: shellView.shell.trx.connected
+        }
     }
 
     // The Map tab: the grayline map.

@@ -59,19 +59,17 @@ Page {
             onAccepted: page.pileUp.logQso()
             focus: true
         }
+        Label {
+            objectName: "duplicateText"
+            text: page.pileUp.duplicateText
+            visible: text.length > 0
+            color: EntryTones.color("error", Material.foreground, Material.theme === Material.Dark)
+            font.pixelSize: Theme.bodySize
+            Layout.fillWidth: true
+        }
         RowLayout {
             spacing: Theme.spacing
             Layout.fillWidth: true
-            ColumnLayout {
-                spacing: 0
-                Layout.fillWidth: true
-                Label { text: qsTr("RST received"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
-                TextField {
-                    text: page.pileUp.rstrx
-                    onTextEdited: page.pileUp.rstrx = text
-                    Layout.fillWidth: true
-                }
-            }
             ColumnLayout {
                 spacing: 0
                 Layout.fillWidth: true
@@ -79,6 +77,16 @@ Page {
                 TextField {
                     text: page.pileUp.rsttx
                     onTextEdited: page.pileUp.rsttx = text
+                    Layout.fillWidth: true
+                }
+            }
+            ColumnLayout {
+                spacing: 0
+                Layout.fillWidth: true
+                Label { text: qsTr("RST received"); font.pixelSize: Theme.smallSize; opacity: 0.7 }
+                TextField {
+                    text: page.pileUp.rstrx
+                    onTextEdited: page.pileUp.rstrx = text
                     Layout.fillWidth: true
                 }
             }

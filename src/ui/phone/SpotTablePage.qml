@@ -7,6 +7,7 @@ import Brindlewick
 Page {
     id: page
     required property ClusterScreen screen
+    property bool radioConnected: false
     title: qsTr("Spots")
 
     ColumnLayout {
@@ -19,6 +20,7 @@ Page {
         }
         SpotTable {
             screen: page.screen
+            radioConnected: page.radioConnected
             compact: true
             Layout.fillWidth: true
             Layout.fillHeight: true

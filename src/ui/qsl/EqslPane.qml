@@ -48,7 +48,9 @@ ColumnLayout {
         }
         Label { text: qsTr("Since") }
         TextField {
-            text: pane.screen.lastDownload
+            // The open end 2099-12-31 marks a logbook that never downloaded: everything comes.
+            text: pane.screen.lastDownload.startsWith("2099") ? "" : pane.screen.lastDownload
+            placeholderText: qsTr("all (none loaded yet)")
             onTextEdited: pane.screen.lastDownload = text
             Layout.fillWidth: true
         }

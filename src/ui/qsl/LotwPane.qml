@@ -49,7 +49,9 @@ ColumnLayout {
         }
         Label { text: qsTr("QSLs since") }
         TextField {
-            text: pane.screen.lastQsl
+            // The open end 2099-12-31 marks a logbook that never loaded any: everything comes.
+            text: pane.screen.lastQsl.startsWith("2099") ? "" : pane.screen.lastQsl
+            placeholderText: qsTr("all (none loaded yet)")
             onTextEdited: pane.screen.lastQsl = text
             onEditingFinished: pane.screen.normaliseLastQsl()
             Layout.fillWidth: true

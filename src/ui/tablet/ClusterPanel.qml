@@ -7,6 +7,7 @@ import Brindlewick
 Page {
     id: page
     required property ClusterScreen screen
+    property bool radioConnected: false
 
     header: ToolBar {
         ClusterHeader {
@@ -33,6 +34,7 @@ Page {
             }
             SpotTable {
                 screen: page.screen
+                radioConnected: page.radioConnected
                 Layout.fillWidth: true
                 Layout.fillHeight: true
             }
@@ -40,8 +42,10 @@ Page {
         ClusterTerminal {
             screen: page.screen
             fontSize: 11
-            SplitView.preferredWidth: 540
-            SplitView.minimumWidth: 320
+            // The spot table's comment and island columns need the room more than the
+            // terminal's long lines, which wrap.
+            SplitView.preferredWidth: 340
+            SplitView.minimumWidth: 280
         }
     }
 }

@@ -8,6 +8,7 @@ import Brindlewick
 // Return logs the QSO and the callsign field takes the focus again.
 Pane {
     id: panel
+    objectName: "entryPanel"
     required property QsoEntryForm form
     padding: Theme.spacing
     Material.elevation: 1

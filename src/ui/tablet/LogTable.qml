@@ -18,8 +18,14 @@ Pane {
         { title: qsTr("Callsign"), role: "callsign", width: 150 },
         { title: qsTr("Band"), role: "band", width: 70 },
         { title: qsTr("Frequency"), role: "qrgString", width: 110 },
-        { title: qsTr("Mode"), role: "mode", width: 80 },
-        { title: qsTr("Entity"), role: "dxcc", width: 80 }
+        { title: qsTr("Mode"), role: "mode", width: 70 },
+        { title: qsTr("Sent"), role: "rsttx", width: 52 },
+        { title: qsTr("Rcvd"), role: "rstrx", width: 52 },
+        { title: qsTr("Entity"), role: "dxcc", width: 70 },
+        { title: qsTr("Name"), role: "name", width: 150 },
+        { title: "QSL", role: "qsl", width: 44 },
+        { title: "LoTW", role: "lotwqsl", width: 52 },
+        { title: "eQSL", role: "eqsl", width: 52 }
     ]
 
     // After a rebuild the list moves to the newest QSO once it has its size and rows.
@@ -87,6 +93,12 @@ Pane {
                 required property string qrgString
                 required property string mode
                 required property string dxcc
+                required property string rsttx
+                required property string rstrx
+                required property string name
+                required property string qsl
+                required property string lotwqsl
+                required property string eqsl
                 required property string tint
                 required property bool invalidOperation
                 required property bool marked

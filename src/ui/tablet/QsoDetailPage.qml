@@ -93,7 +93,12 @@ Page {
                     TextField {
                         objectName: "dateTimeField"
                         readOnly: !page.editor.editing
-                        text: (page.editor.fields.sqlDateTime || "").substring(0, 16)
+                        // Read in the user's date style, as the log list shows it; typed as
+                        // "yyyy-MM-dd HH:mm" while editing.
+                        text: page.editor.editing
+                              ? (page.editor.fields.sqlDateTime || "").substring(0, 16)
+                              : (page.editor.fields.dateString || "") + "  "
+                                + (page.editor.fields.timeString || "")
                         placeholderText: "yyyy-MM-dd HH:mm"
                         font.pixelSize: Theme.bodySize
                         Layout.preferredWidth: 200

@@ -73,6 +73,7 @@ Item {
             ClusterPanel {
                 objectName: "clusterPanel"
                 screen: shellView.shell.cluster
+                radioConnected: shellView.shell.trx.connected
             }
             GraylineMap {
                 objectName: "mapPanel"

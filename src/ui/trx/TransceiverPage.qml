@@ -38,7 +38,9 @@ Page {
                         Layout.fillWidth: true
                         Label {
                             objectName: "trxFrequency"
-                            text: page.screen.frequencyText
+                            // No reading without a radio: say so rather than show "???".
+                            text: page.screen.connected ? page.screen.frequencyText
+                                                        : qsTr("Not connected")
                             font.pixelSize: page.narrow ? 24 : 30
                             font.weight: Font.DemiBold
                             font.family: "monospace"
@@ -46,7 +48,7 @@ Page {
                         }
                         Label {
                             objectName: "trxMode"
-                            text: page.screen.modeText
+                            text: page.screen.connected ? page.screen.modeText : ""
                             font.pixelSize: Theme.bodySize
                             opacity: 0.8
                             Layout.fillWidth: true
