@@ -2173,6 +2173,49 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>ServerMessage</name>
+    <message>
+        <source>The sync server cannot be reached: is it running, and does it accept connections from this device?</source>
+        <translation>Der Sync-Server ist nicht erreichbar: Läuft er, und nimmt er Verbindungen von diesem Gerät an?</translation>
+    </message>
+    <message>
+        <source>The sync server&apos;s name is not known: check the address</source>
+        <translation>Der Name des Sync-Servers ist unbekannt: Bitte die Adresse prüfen</translation>
+    </message>
+    <message>
+        <source>The sync server refused the user name or password</source>
+        <translation>Der Sync-Server hat Benutzername oder Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>The sync server wants a password</source>
+        <translation>Der Sync-Server verlangt ein Passwort</translation>
+    </message>
+    <message>
+        <source>The sync server does not let this device in (its pg_hba.conf)</source>
+        <translation>Der Sync-Server lässt dieses Gerät nicht zu (seine pg_hba.conf)</translation>
+    </message>
+    <message>
+        <source>The sync server offers no encrypted connection (TLS), which a server on another machine must</source>
+        <translation>Der Sync-Server bietet keine verschlüsselte Verbindung (TLS), die ein Server auf einem anderen Rechner bieten muss</translation>
+    </message>
+    <message>
+        <source>The sync server did not answer in time</source>
+        <translation>Der Sync-Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>This device&apos;s clock is ahead of the sync server&apos;s: set the clock right; the changes wait until then</source>
+        <translation>Die Uhr dieses Geräts geht gegenüber dem Sync-Server vor: Bitte die Uhr stellen; bis dahin warten die Änderungen</translation>
+    </message>
+    <message>
+        <source>The sync server is not prepared yet: press &quot;Prepare server&quot; once</source>
+        <translation>Der Sync-Server ist noch nicht eingerichtet: Einmal „Server einrichten“ drücken</translation>
+    </message>
+    <message>
+        <source>The database named in the address does not exist on the server</source>
+        <translation>Die in der Adresse genannte Datenbank gibt es auf dem Server nicht</translation>
+    </message>
+</context>
+<context>
     <name>ShellTexts</name>
     <message>
         <source>File exists already</source>

@@ -8,6 +8,7 @@
 #include "model/LogbookFiles.h"
 #include "sync/LocalReplica.h"
 #include "sync/ServerAddress.h"
+#include "sync/ServerMessage.h"
 #include "sync/SyncSetup.h"
 
 #include <QCoreApplication>
@@ -138,9 +139,11 @@ int SyncScreen::pending() const
 QString SyncScreen::error() const
 {
     if (!m_service.status().error.isEmpty())
-        return m_service.status().error;
+        return logsync::readableServerMessage(m_service.status().error);
     const auto path = syncsetup::copyPath(m_folder);
-    return path ? logsync::LocalReplica(*path).state(QStringLiteral("lastError")) : QString();
+    return path ? logsync::readableServerMessage(
+                      logsync::LocalReplica(*path).state(QStringLiteral("lastError")))
+                : QString();
 }
 
 QString SyncScreen::shellText() const
@@ -198,7 +201,8 @@ void SyncScreen::initServer()
     const QString address = serveraddress::withPassword(m_server, m_password);
     runInBackground([address](QString *error) { return syncsetup::initServer(address, error); },
                     [this](const QString &error) {
-                        finish(error.isEmpty() ? tr("The server is ready") : error);
+                        finish(error.isEmpty() ? tr("The server is ready")
+                                               : logsync::readableServerMessage(error));
                     });
 }
 
@@ -213,7 +217,7 @@ void SyncScreen::join()
         },
         [this, logbook](const QString &error) {
             if (!error.isEmpty()) {
-                finish(error);
+                finish(logsync::readableServerMessage(error));
                 return;
             }
             // An empty field keeps the password kept before (or PGPASSWORD, ~/.pgpass).

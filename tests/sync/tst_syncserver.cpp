@@ -6,6 +6,7 @@
 #include "sync/PgConnection.h"
 #include "sync/ServerAddress.h"
 #include "sync/ServerApi.h"
+#include "sync/ServerMessage.h"
 
 #include <QThread>
 #include <QUuid>
@@ -586,6 +587,33 @@ private slots:
         QCOMPARE(serveraddress::password(stored), "n3w p@ss'\\&?");
         QCOMPARE(serveraddress::withoutPassword(stored), serveraddress::withoutPassword(shown));
         QCOMPARE(serveraddress::withPassword(shown, ""), shown);
+    }
+
+    void failuresReadAsSentences_data()
+    {
+        // libpq's own words for real failures, as the synced-log page shows them.
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no server on the port") << "postgresql://u@127.0.0.1:1/brindlewick"
+                                               << "cannot be reached";
+        QTest::newRow("no such database") << "nosuchdb"
+                                          << "does not exist on the server";
+    }
+
+    void failuresReadAsSentences()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, shown);
+        if (!address.contains(u':'))
+            address = m_server.url().section(u'/', 0, -2) + u'/' + address;
+        QString error;
+        PgConnection connection;
+        const std::optional<QString> text = serveraddress::connectionText(address, &error);
+        QVERIFY2(text, qPrintable(error));
+        QVERIFY(!connection.open(*text, &error));
+        const QString readable = readableServerMessage(error);
+        QVERIFY2(readable.contains(shown), qPrintable(error + " → " + readable));
+        QVERIFY(!readable.contains(u'\n'));
     }
 };
 
