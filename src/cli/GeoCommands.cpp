@@ -17,7 +17,7 @@ std::optional<double> number(const QString &text)
 {
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 } // namespace
@@ -89,7 +89,8 @@ int sunCommand(Cli &cli, const QStringList &words)
     if (!args.error().isEmpty())
         return cli.usage(args.error());
     const std::optional<double> altitude = number(args.option(QStringLiteral("alt"), "-0.833"));
-    if (args.positional().size() != 1 || !altitude)
+    // The sun's altitude is an angle: beyond ±90° there is no rise or set to compute.
+    if (args.positional().size() != 1 || !altitude || qAbs(*altitude) > 90)
         return cli.usage(QStringLiteral("Usage: sun LOC [--alt DEG] [--at \"yyyy-MM-dd HH:mm\"]"));
     if (const std::optional<QString> at = args.option(QStringLiteral("at"))) {
         const std::optional<QDateTime> instant =

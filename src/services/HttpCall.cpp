@@ -31,19 +31,24 @@ QString networkErrorText(QNetworkReply::NetworkError error)
 
 } // namespace
 
-HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qint64 maxReplyBytes,
-                   QObject *parent)
+HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, int deadlineMs,
+                   qint64 maxReplyBytes, QObject *parent)
     : QObject(parent), m_reply(reply), m_description(std::move(description)),
       m_maxReplyBytes(maxReplyBytes)
 {
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(timeoutMs);
-    connect(&m_timeout, &QTimer::timeout, this, [this] {
+    const auto timeUp = [this] {
         if (!m_reply)
             return;
         m_timedOut = true;
         m_reply->abort();
-    });
+    };
+    connect(&m_timeout, &QTimer::timeout, this, timeUp);
+    // A server sending a byte now and then keeps the time-out away, never the deadline.
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(deadlineMs);
+    connect(&m_deadline, &QTimer::timeout, this, timeUp);
     connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
         touch();
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
@@ -70,6 +75,7 @@ HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qin
     });
     connect(reply, &QNetworkReply::finished, this, &HttpCall::onFinished);
     m_timeout.start();
+    m_deadline.start();
 }
 
 HttpCall::~HttpCall()
@@ -107,6 +113,7 @@ void HttpCall::abort()
 void HttpCall::onFinished()
 {
     m_timeout.stop();
+    m_deadline.stop();
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();

@@ -5,6 +5,7 @@
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
+#include "wsjtx/WsjtxQsoCheck.h"
 #include "wsjtx/WsjtxRecord.h"
 
 namespace wsjtx {
@@ -105,6 +106,17 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
         };
         qWarning("%s", qPrintable(reason(QStringLiteral("%1 from %2 not logged: %3%4"))));
         emit qsoSkipped(reason(tr("%1 from %2 not logged: %3%4")), Skip::Unreadable);
+        return;
+    }
+    // As the entry form takes it: no spaces around the call, capitals.
+    qso.callsign = qso.callsign.trimmed().toUpper();
+    if (const QString problem = qsoProblem(qso, m_clock.now()); !problem.isEmpty()) {
+        const QString line = QStringLiteral("%1 from %2 not logged: %3")
+                                 .arg(shortened(describe(qso)), sender, problem);
+        qWarning("%s", qPrintable(line));
+        emit qsoSkipped(
+            tr("%1 from %2 not logged: %3").arg(shortened(describe(qso)), sender, problem),
+            Skip::Unreadable);
         return;
     }
     if (const std::optional<Skip> duplicate = duplicateOf(qso)) {
