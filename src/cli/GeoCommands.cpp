@@ -53,7 +53,10 @@ int locatorCommand(Cli &cli, const QStringList &words)
     if (args.flag(QStringLiteral("from"))) {
         const std::optional<double> lat = number(positional.value(0));
         const std::optional<double> lon = number(positional.value(1));
-        if (positional.size() != 2 || !lat || !lon || qAbs(*lat) > 90 || qAbs(*lon) > 180)
+        // The grid ends before 90° north and 180° east: those edges would give a field after
+        // "R", which is no locator.
+        if (positional.size() != 2 || !lat || !lon || *lat < -90 || *lat >= 90 || *lon < -180 ||
+            *lon >= 180)
             return cli.usage(QStringLiteral("Usage: locator --from LAT LON (degrees, north and "
                                             "east positive)"));
         const geo::LatLon position{*lat, *lon};

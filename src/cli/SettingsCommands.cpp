@@ -78,8 +78,11 @@ bool storeDefaults(UserDefaults &defaults, const std::function<void()> &change,
         stored = lost.size() <= (removedKey.isEmpty() ? 0 : 1);
     }
     if (!stored) {
-        if (haveOld)
+        if (haveOld) {
             ::rename(kept.constData(), native.constData());
+            // Two names of one file (nothing was written) stay both after a rename.
+            ::unlink(kept.constData());
+        }
         *error = QStringLiteral("Could not write the settings file %1").arg(path);
         return false;
     }

@@ -1,6 +1,5 @@
 #include "geo/Locator.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -43,11 +42,8 @@ int code(const QString &text, int index)
 
 QString getLocator(LatLon position)
 {
-    // The north pole and the 180th meridian lie on the grid's outer edge: they belong to the
-    // last field (R), not to a nineteenth one.
-    constexpr double kJustBelow = 1e-9;
-    const double lon = std::clamp(position.lon + 180.0, 0.0, 360.0 - kJustBelow);
-    const double lat = std::clamp(position.lat + 90.0, 0.0, 180.0 - kJustBelow);
+    const double lon = position.lon + 180.0;
+    const double lat = position.lat + 90.0;
     const double fieldLon = std::floor(lon / 20.0);
     const double fieldLat = std::floor(lat / 10.0);
     const double restLon = lon - 20.0 * fieldLon;
@@ -68,8 +64,8 @@ QString getLocator(LatLon position)
 
 QString getLocator8(LatLon position)
 {
-    const double lon = std::clamp(position.lon + 180.0, 0.0, 360.0 - 1e-9);
-    const double lat = std::clamp(position.lat + 90.0, 0.0, 180.0 - 1e-9);
+    const double lon = position.lon + 180.0;
+    const double lat = position.lat + 90.0;
 
     QString result = getLocator(position);
     result += offset('0', fraction(lon / kSubsquareLon) * 10.0);

@@ -119,9 +119,10 @@ void HttpCall::onFinished()
     reply->deleteLater();
     HttpResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // A reply cut off for its size is no answer the caller could use.
-    result.status = status.isNull() || m_tooLarge ? 0 : status.toInt();
-    if (reply->isOpen() && !m_tooLarge)
+    // A reply cut off for its size or its time is no answer the caller could use.
+    const bool cutOff = m_tooLarge || m_timedOut;
+    result.status = status.isNull() || cutOff ? 0 : status.toInt();
+    if (reply->isOpen() && !cutOff)
         result.body = reply->readAll();
     result.timedOut = m_timedOut;
     if (m_tooLarge)
