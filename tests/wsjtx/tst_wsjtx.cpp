@@ -329,12 +329,23 @@ private slots:
             QFile file(seeds.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QString error;
-            const std::optional<WsjtxMessage> message =
-                wsjtx::readWsjtxMessage(file.readAll(), &error);
+            const QByteArray bytes = file.readAll();
+            const std::optional<WsjtxMessage> message = wsjtx::readWsjtxMessage(bytes, &error);
+            // "refused-" seeds are hostile datagrams that must not be read.
+            if (name.startsWith(QLatin1String("refused-"))) {
+                QVERIFY2(!message, qPrintable(name));
+                continue;
+            }
             QVERIFY2(message, qPrintable(name + ": " + error));
             if (message->type == WsjtxMessage::QsoLogged)
                 QCOMPARE(message->qso.timeOn.date(), QDate(2026, 11, 30));
+            m_logger->receive(bytes);
         }
+        // The logger stores none of the hostile QSOs.
+        for (const QsoClass &qso : stored())
+            QVERIFY2(QRegularExpression("^[A-Z0-9/]{3,20}$").match(qso.callsign).hasMatch(),
+                     qPrintable(qso.callsign));
+        QVERIFY(!stored().isEmpty());
     }
 
     void logsEachQsoOnce_data()
