@@ -3,6 +3,7 @@
 #include "adif/AdifRecordReader.h"
 #include "app/Clock.h"
 #include "app/UserDefaults.h"
+#include "formats/Formats.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
 #include "wsjtx/WsjtxQsoCheck.h"
@@ -139,6 +140,8 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
         return;
     }
     qso.rowid = stored.rowid;
+    // The record as the logbook gives it back ("14,074.0"), not the reader's "14074.0".
+    qso.qrgString = formats::groupedKHz(qso.qrg);
     m_recent.insert(keyOf(qso), m_clock.now());
     qInfo("QSO from %s stored: %s", qPrintable(sender), qPrintable(describe(qso)));
     emit qsoStored(qso);

@@ -502,6 +502,8 @@ private slots:
         const QJsonObject first = QJsonDocument::fromJson(lines.first()).object();
         QCOMPARE(first.value("callsign").toString(), QStringLiteral("JA1XYZ"));
         QCOMPARE(first.value("dxcc").toString(), QStringLiteral("JA"));
+        // As "qso list" shows it.
+        QCOMPARE(first.value("qrgString").toString(), QStringLiteral("14,076.7"));
 
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
         QCOMPARE(stored().size(), 1);
