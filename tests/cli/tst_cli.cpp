@@ -11,6 +11,7 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -566,6 +567,71 @@ private slots:
         QVERIFY(listen->waitForFinished(20000));
         QCOMPARE(listen->exitCode(), 0);
         QVERIFY(listen->readAllStandardOutput().contains("JA1XYZ"));
+    }
+
+    /** Standard input is framed as a node's feed: Latin-1 comments are kept, an endless line is
+     *  cut at 8 KB and the spots after it still read. */
+    void clusterParseFramesLikeListen()
+    {
+        QProcess *parse = start({"--json", "cluster", "parse"});
+        parse->write(
+            "DX de DL1AA:      7010.0  F5ABC        caf\xe9 599                    1200Z\n");
+        parse->write(QByteArray(3 * 1024 * 1024, 'x'));
+        parse->write(
+            "\nDX de DL1AA:      7074.0  JA1XYZ       FT8 -10                      1201Z\n");
+        parse->closeWriteChannel();
+        QVERIFY(parse->waitForFinished(30000));
+        QCOMPARE(parse->exitCode(), 0);
+        const QList<QByteArray> printed = parse->readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(printed.size(), 2);
+        QCOMPARE(QJsonDocument::fromJson(printed.first()).object().value("note").toString(),
+                 QString::fromUtf8("café 599"));
+        QCOMPARE(QJsonDocument::fromJson(printed.last()).object().value("mode").toString(),
+                 QStringLiteral("FT8"));
+    }
+
+    /** A node never reached is one line and exit 2; a quiet node is no failure; a node that
+     *  drops the line after the login (another login with the call) is named, and exit 2 when
+     *  it is gone at the end. Without --login the logbook's own call logs in. */
+    void clusterListenSaysWhatHappened()
+    {
+        quint16 closedPort = 0;
+        {
+            QTcpServer server;
+            QVERIFY(server.listen(QHostAddress::LocalHost));
+            closedPort = server.serverPort();
+        }
+        const Run dead =
+            run({"cluster", "listen", "127.0.0.1", QString::number(closedPort), "--seconds", "5"});
+        QCOMPARE(dead.exitCode, 2);
+        QVERIFY2(dead.err.startsWith(
+                     QStringLiteral("Could not connect to 127.0.0.1 port %1").arg(closedPort)) &&
+                     !dead.err.trimmed().contains(u'\n'),
+                 qPrintable(dead.err));
+
+        QCOMPARE(run({"prefs", "set", "mycall", "DL1XYZ"}).exitCode, 0);
+        {
+            LoopbackNode quiet;
+            const Run idle = run({"cluster", "listen", "127.0.0.1", QString::number(quiet.port()),
+                                  "--seconds", "1"});
+            QCOMPARE(idle.exitCode, 0);
+        }
+
+        LoopbackNode node;
+        node.setGreeting("login: ");
+        QProcess *listen = start({"cluster", "listen", "127.0.0.1", QString::number(node.port()),
+                                  "--count", "5", "--seconds", "3"});
+        QVERIFY(node.waitForClient());
+        QTRY_COMPARE(node.received(), QByteArray("DL1XYZ\r\n"));
+        node.send("\nWelcome, DL1XYZ\r\n");
+        node.stopListening();
+        node.close();
+        QVERIFY(listen->waitForFinished(20000));
+        QCOMPARE(listen->exitCode(), 2);
+        const QString err = QString::fromUtf8(listen->readAllStandardError());
+        QVERIFY2(err.contains("The node closed the line (another login with this call?)") &&
+                     err.contains("could not be reached at the end") && !err.contains("Welcome"),
+                 qPrintable(err));
     }
 };
 

@@ -311,9 +311,9 @@ void TestNet::udpListenerLetsTheEventLoopRunUnderAFlood()
     constexpr int kFlood = 200; // well within what the socket buffer holds
     QUdpSocket sender;
     for (int i = 0; i < kFlood; ++i)
-        QCOMPARE(sender.writeDatagram(QByteArray::number(i), QHostAddress::LocalHost,
-                                      listener.port()),
-                 qint64(QByteArray::number(i).size()));
+        QCOMPARE(
+            sender.writeDatagram(QByteArray::number(i), QHostAddress::LocalHost, listener.port()),
+            qint64(QByteArray::number(i).size()));
     int received = 0;
     int whenTimerRan = -1;
     connect(&listener, &net::UdpListener::datagramReceived, this, [&] {
