@@ -33,6 +33,15 @@ QString withoutLotwMark(const QString &call)
     return call.endsWith(u'.') ? call.chopped(1) : call;
 }
 
+/** A node's text for a diagnostic line: control characters (terminal escapes) replaced. */
+QString printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
 /** The mode a spot's comment names ("FT8 -12 dB", "CW 22 WPM", "RTTY-contest", "SSB up 5"):
  *  a word of its own, the first one that is a mode. Empty when the comment names none. */
 QString modeInNote(const QString &note)
@@ -96,8 +105,8 @@ std::optional<OneDxSpotClass> SpotMaker::spotFromDxDe(QStringView line, const QD
     if (parsed->time) {
         spot.spotTimeStamp = spotInstant(*parsed->time, now);
     } else {
-        diag(QStringLiteral("spotLine: %1").arg(line));
-        diag(QStringLiteral("s: %1").arg(parsed->timeText));
+        diag(QStringLiteral("spotLine: %1").arg(printable(line.toString().trimmed())));
+        diag(QStringLiteral("s: %1").arg(printable(parsed->timeText)));
         // Without a time of its own the spot is as old as its arrival, and sorts there.
         spot.spotTimeStamp = now.toUTC();
     }

@@ -408,6 +408,11 @@ private slots:
         QVERIFY(!spot->hasPosition);
         QCOMPARE(spot->spotTimeStamp, kNow);
         QCOMPARE(spot->note, "tnx!");
+
+        // The diagnostic shows a node's escape sequences harmless.
+        QTest::ignoreMessage(QtInfoMsg, "spotLine: DX de K1ABC: 14025.0 JA1XYZ \ufffd[2Jtnx!");
+        QTest::ignoreMessage(QtInfoMsg, "s: \ufffd[2Jtnx!");
+        QVERIFY(maker.spotFromDxDe(u"DX de K1ABC: 14025.0 JA1XYZ \x1b[2Jtnx!\r", kNow));
     }
 
     void listsSpots()
