@@ -1,4 +1,5 @@
-// Any bytes as the replies of the text radios (Elecraft K2 and K3, Kenwood-style, FTDX-1200),
+// Any bytes as the replies of the text radios (Elecraft K2 and K3, Kenwood-style, FTDX-1200 and
+// the nine-digit FT-991/FTDX-101 class),
 // cut into reads by the first byte: the kept tail stays capped, a frequency read fits its digits,
 // a mode text is one of the tables'.
 
@@ -36,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     trx::TextCat k3(trx::TextCat::Model::K3, {});
     trx::TextCat kenwood(trx::TextCat::Model::Kenwood, {});
     trx::Ftdx1200 ftdx({});
+    trx::Ftdx1200 ftdx9({}, 9);
     const std::size_t readSize = 1 + data[0] % 64;
     for (std::size_t at = 1; at < size; at += readSize) {
         const auto bytes = QByteArray(reinterpret_cast<const char *>(data + at),
@@ -50,6 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (ftdx.pendingBytes() > trx::Ftdx1200::kMaxTail)
             std::abort();
         check(ftdx.state(), 99999.999, kYaesuModes); // eight digits of Hz
+        ftdx9.feed(bytes);
+        if (ftdx9.pendingBytes() > trx::Ftdx1200::kMaxTail)
+            std::abort();
+        check(ftdx9.state(), 75000, kYaesuModes); // within a quarter above its range
     }
     return 0;
 }

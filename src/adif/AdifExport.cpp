@@ -1,9 +1,9 @@
 #include "adif/AdifExport.h"
 
 #include "app/Diagnostics.h"
+#include "db/SafeWrite.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace adif {
 
@@ -12,9 +12,8 @@ std::optional<QString> writeExportFile(const QString &text, const QString &folde
 {
     const QString path = QDir(folder).filePath(now.toUTC().toString(QStringLiteral("yyyy-MM-dd")) +
                                                QStringLiteral(".adif"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        diag(QStringLiteral("Error writing temp file: %1").arg(file.errorString()));
+    if (QString error; !safewrite::writeFile(path, text.toUtf8(), &error)) {
+        diag(QStringLiteral("Error writing temp file: %1").arg(error));
         return std::nullopt;
     }
     return path;

@@ -6,13 +6,13 @@
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/ProgressBar.h"
+#include "db/SafeWrite.h"
 #include "model/AdifWriter.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 
 #include <QFile>
 #include <QJsonArray>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -94,14 +94,14 @@ int exportCommand(Cli &cli, const QStringList &words)
     const std::optional<QString> output = args.option(QStringLiteral("output"));
     if (!output) {
         QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(text.toUtf8()) < 0)
+        const QByteArray bytes = text.toUtf8();
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+            !out.flush())
             return cli.failed(QStringLiteral("Could not write the export"));
         return Cli::Success;
     }
-    QSaveFile file(*output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        return cli.failed(
-            QStringLiteral("Could not write %1: %2").arg(*output, file.errorString()));
+    if (QString error; !safewrite::writeFile(*output, text.toUtf8(), &error))
+        return cli.failed(QStringLiteral("Could not write %1: %2").arg(*output, error));
     cli.print(
         QJsonObject{{QStringLiteral("exported"), qsos->size()}, {QStringLiteral("file"), *output}});
     return Cli::Success;

@@ -9,6 +9,18 @@ Cli::Cli(AppDelegate &app, bool json) : m_app(app), m_json(json), m_out(stdout),
 
 namespace {
 
+/** Text for a terminal: control characters (escape sequences from a network peer, a stray
+ *  carriage return) are replaced so that they cannot move the cursor or change the terminal. */
+QString printable(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n') || (u >= 0x7f && u <= 0x9f))
+            c = QChar(0xfffd);
+    }
+    return text;
+}
+
 QString plainText(const QJsonValue &value)
 {
     switch (value.type()) {
@@ -35,7 +47,7 @@ void Cli::print(const QJsonObject &result)
         m_out << QJsonDocument(result).toJson(QJsonDocument::Compact) << '\n';
     } else {
         for (auto it = result.begin(); it != result.end(); ++it)
-            m_out << it.key() << ": " << plainText(it.value()) << '\n';
+            m_out << printable(it.key()) << ": " << printable(plainText(it.value())) << '\n';
     }
     m_out.flush();
 }
@@ -46,7 +58,7 @@ void Cli::print(const QJsonArray &results, const QStringList &textLines)
         m_out << QJsonDocument(results).toJson(QJsonDocument::Compact) << '\n';
     else
         for (const QString &line : textLines)
-            m_out << line << '\n';
+            m_out << printable(line) << '\n';
     m_out.flush();
 }
 
@@ -55,19 +67,19 @@ void Cli::printLine(const QJsonObject &result, const QString &textLine)
     if (m_json)
         m_out << QJsonDocument(result).toJson(QJsonDocument::Compact) << '\n';
     else
-        m_out << textLine << '\n';
+        m_out << printable(textLine) << '\n';
     m_out.flush();
 }
 
 void Cli::text(const QString &line)
 {
-    m_out << line << '\n';
+    m_out << printable(line) << '\n';
     m_out.flush();
 }
 
 void Cli::status(const QString &line)
 {
-    m_err << line << '\n';
+    m_err << printable(line) << '\n';
     m_err.flush();
 }
 

@@ -4,15 +4,17 @@
 #include "cli/Cli.h"
 #include "cli/WaitLimits.h"
 #include "cluster/ClusterSession.h"
+#include "cluster/LineFramer.h"
 #include "cluster/SpotFilter.h"
 #include "cluster/SpotMaker.h"
 #include "formats/Formats.h"
+#include "model/LogModel.h"
 #include "root/AppDelegate.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QJsonObject>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -80,9 +82,18 @@ int parse(Cli &cli, const QStringList &words)
     if (!words.isEmpty())
         return cli.usage(QStringLiteral("Usage: cluster parse < lines"));
     SpotPrinter printer(cli);
-    QTextStream in(stdin);
-    QString line;
-    while (in.readLineInto(&line))
+    // Framed as "cluster listen" frames a node's bytes: the same line-length limit, and bytes
+    // that are no UTF-8 read as Latin-1.
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return cli.failed(QStringLiteral("Cannot read standard input"));
+    cluster::LineFramer framer(false);
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray bytes;
+    while (!(bytes = in.read(kChunk)).isEmpty())
+        for (const QString &line : framer.push(bytes).lines)
+            printer.offer(line);
+    for (const QString &line : framer.push("\n").lines)
         printer.offer(line);
     return Cli::Success;
 }
@@ -103,15 +114,21 @@ int listen(Cli &cli, const QStringList &words)
 
     SpotPrinter printer(cli);
     cluster::ClusterSession session;
-    session.setLoginCall(args.option(QStringLiteral("login"), QString()));
+    // Nodes drop a line that never logs in: the station's own call serves when none is given.
+    const QString myCall = cli.app().log().getMyCallsign().trimmed();
+    session.setLoginCall(
+        args.option(QStringLiteral("login"), myCall.size() >= 2 ? myCall : QString()));
     QEventLoop loop;
     int printed = 0;
     bool everConnected = false;
-    QObject::connect(&session, &cluster::ClusterSession::textReceived, &loop,
-                     [&cli](const QString &text) {
-                         if (text.startsWith(QLatin1String("\n")))
-                             cli.status(text.trimmed());
-                     });
+    QString whyNot; // the first word on a node never reached
+    QObject::connect(&session, &cluster::ClusterSession::notice, &loop, [&](const QString &line) {
+        // A node never reached gets the one line below.
+        if (everConnected)
+            cli.status(line);
+        else if (whyNot.isEmpty())
+            whyNot = line;
+    });
     QObject::connect(&session, &cluster::ClusterSession::lineReceived, &loop,
                      [&](const QString &line) {
                          if (printer.offer(line) && limits->reached(++printed))
@@ -128,12 +145,21 @@ int listen(Cli &cli, const QStringList &words)
     session.connectTo({positional.at(0), positional.at(0), port});
     if (session.state() != cluster::ClusterSession::State::Disconnected)
         loop.exec();
-    const bool stillConnected = session.state() != cluster::ClusterSession::State::Disconnected;
+    // A quiet node is no failure; a node that cannot be reached at the end is.
+    const bool stillConnected = session.state() == cluster::ClusterSession::State::Connected;
+    QObject::disconnect(&session, nullptr, &loop, nullptr);
     session.disconnectFromNode();
     if (!everConnected)
         return cli.failed(
-            QStringLiteral("Could not connect to %1 port %2.").arg(positional.at(0)).arg(port));
-    return stillConnected || limits->met(printed) ? Cli::Success : Cli::Failed;
+            QStringLiteral("Could not connect to %1 port %2%3")
+                .arg(positional.at(0))
+                .arg(port)
+                .arg(whyNot.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + whyNot));
+    if (limits->reached(printed) || stillConnected)
+        return Cli::Success;
+    return cli.failed(QStringLiteral("%1 port %2 could not be reached at the end")
+                          .arg(positional.at(0))
+                          .arg(port));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ std::optional<double> number(const QString &text)
 {
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 } // namespace
@@ -53,7 +53,10 @@ int locatorCommand(Cli &cli, const QStringList &words)
     if (args.flag(QStringLiteral("from"))) {
         const std::optional<double> lat = number(positional.value(0));
         const std::optional<double> lon = number(positional.value(1));
-        if (positional.size() != 2 || !lat || !lon || qAbs(*lat) > 90 || qAbs(*lon) > 180)
+        // The grid ends before 90° north and 180° east: those edges would give a field after
+        // "R", which is no locator.
+        if (positional.size() != 2 || !lat || !lon || *lat < -90 || *lat >= 90 || *lon < -180 ||
+            *lon >= 180)
             return cli.usage(QStringLiteral("Usage: locator --from LAT LON (degrees, north and "
                                             "east positive)"));
         const geo::LatLon position{*lat, *lon};
@@ -89,7 +92,8 @@ int sunCommand(Cli &cli, const QStringList &words)
     if (!args.error().isEmpty())
         return cli.usage(args.error());
     const std::optional<double> altitude = number(args.option(QStringLiteral("alt"), "-0.833"));
-    if (args.positional().size() != 1 || !altitude)
+    // The sun's altitude is an angle: beyond ±90° there is no rise or set to compute.
+    if (args.positional().size() != 1 || !altitude || qAbs(*altitude) > 90)
         return cli.usage(QStringLiteral("Usage: sun LOC [--alt DEG] [--at \"yyyy-MM-dd HH:mm\"]"));
     if (const std::optional<QString> at = args.option(QStringLiteral("at"))) {
         const std::optional<QDateTime> instant =

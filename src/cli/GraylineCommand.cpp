@@ -1,5 +1,7 @@
 #include "cli/GraylineCommand.h"
 
+#include "db/SafeWrite.h"
+
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "formats/Formats.h"
@@ -9,6 +11,7 @@
 #include "map/GraylineImage.h"
 #include "map/MapOverlay.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QJsonObject>
 #include <QPainter>
@@ -81,8 +84,13 @@ int graylineCommand(Cli &cli, const QStringList &words)
     QPainter painter(&picture);
     map::paintMap(painter, QRectF(picture.rect()), shaded, overlay);
     painter.end();
-    if (!picture.save(*output, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString error;
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
         return cli.failed(QStringLiteral("Cannot write %1").arg(*output));
+    if (!safewrite::writeFile(*output, png, &error))
+        return cli.failed(QStringLiteral("Cannot write %1: %2").arg(*output, error));
 
     QJsonObject result{{QStringLiteral("file"), *output},
                        {QStringLiteral("moment"), formats::sqlDateTime(moment)}};

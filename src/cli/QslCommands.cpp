@@ -154,8 +154,8 @@ int receive(Cli &cli, const QStringList &words)
                          if (limits->reached(++received))
                              loop.quit();
                      });
-    if (const QString error = receiver.listen(*usedPort); !error.isEmpty())
-        return cli.failed(error);
+    if (!receiver.listen(*usedPort).isEmpty())
+        return Cli::Failed; // the reason is on standard error already
     cli.status(QStringLiteral("Listening for QSL cards on UDP port %1").arg(*usedPort));
     limits->arm(loop);
     loop.exec();

@@ -11,6 +11,8 @@
 #include "trx/TrxController.h"
 #include "trx/TrxSettings.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -90,6 +92,48 @@ public:
         return done() ? QString() : failure;
     }
 
+    /** Waits until every queued command is sent and the radio's answers to them are in: bytes
+     *  arrived after the queue emptied, then nothing for a short while. False when no answer
+     *  came within a round (the radio may have missed a read), the link closed or `deadline`
+     *  passed. Replies are only trusted once they answer reads sent after the last change. */
+    bool settle(const QDeadlineTimer &deadline)
+    {
+        constexpr int kTickMs = 10;
+        constexpr qint64 kQuietMs = 150;
+        constexpr qint64 kRoundMs = 1500;
+        QEventLoop loop;
+        QElapsedTimer sinceEmpty;
+        QElapsedTimer sinceBytes;
+        bool answered = false;
+        bool settled = false;
+        const QMetaObject::Connection bytes = QObject::connect(
+            &m_trx, &trx::TrxController::bytesArrived, &loop, [&](const QByteArray &) {
+                // Every command is out once the queue is empty: what comes now answers them.
+                if (m_trx.queueIsEmpty())
+                    answered = true;
+                sinceBytes.start();
+            });
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (!m_trx.isConnected() || deadline.hasExpired()) {
+                loop.quit();
+                return;
+            }
+            if (!sinceEmpty.isValid() && m_trx.queueIsEmpty())
+                sinceEmpty.start();
+            if (answered && sinceBytes.elapsed() >= kQuietMs) {
+                settled = true;
+                loop.quit();
+            } else if (!answered && sinceEmpty.isValid() && sinceEmpty.elapsed() >= kRoundMs) {
+                loop.quit();
+            }
+        });
+        tick.start(kTickMs);
+        loop.exec();
+        QObject::disconnect(bytes);
+        return settled;
+    }
+
     [[nodiscard]] trx::TrxController &controller() { return m_trx; }
 
     [[nodiscard]] bool hasFrequency() const { return m_trx.radioState().kHz > 0; }
@@ -144,23 +188,41 @@ int tune(Cli &cli, const RigRequest &request)
     if (const QString failure = run.waitFor([&] { return trx.isConnected(); }, request.timeoutMs);
         !failure.isEmpty())
         return cli.failed(failure);
+    const QDeadlineTimer deadline(request.timeoutMs);
+    // The start-up reads are answered first, so that none of their replies passes for the
+    // radio's answer to the tuning.
+    run.settle(deadline);
     if (const QString refusal = trx.tune({request.kHz, request.xMode}); !refusal.isEmpty())
         return cli.failed(refusal);
-    trx.refresh();
-    // The frequency is read back before the mode: a mode that was asked for is waited for too.
+    // Many radios read a data sub-mode back as plain LSB or USB: that is the digital mode asked
+    // for, not phone.
+    const auto modeReached = [&](const trx::RadioState &state) {
+        const int xMode = MyFunctions::mode2xMode(state.logMode);
+        return request.xMode == 0 || xMode == request.xMode ||
+               (request.xMode == 2 && (state.dataMode || state.logMode == QLatin1String("SSB")));
+    };
     const auto arrived = [&] {
         const trx::RadioState &state = trx.radioState();
-        return std::abs(state.kHz - request.kHz) < kTuneToleranceKHz &&
-               (request.xMode == 0 || MyFunctions::mode2xMode(state.logMode) == request.xMode);
+        return std::abs(state.kHz - request.kHz) < kTuneToleranceKHz && modeReached(state);
     };
-    const QString failure = run.waitFor(arrived, request.timeoutMs);
+    // Read back until a whole answer to reads sent after the tuning commands shows the
+    // frequency (and mode) asked for; every command is sent before the run ends.
+    bool reached = false;
+    while (!reached && trx.isConnected() && !deadline.hasExpired()) {
+        trx.refresh();
+        reached = run.settle(deadline) && arrived();
+    }
     if (run.hasFrequency())
         run.printReading();
-    if (failure.isEmpty())
+    if (reached)
         return Cli::Success;
+    if (!trx.isConnected())
+        return cli.failed(QStringLiteral("The link to the radio closed: %1").arg(trx.statusText()));
     return cli.failed(run.hasFrequency()
                           ? QStringLiteral("The radio did not reach %1 kHz.").arg(request.kHz)
-                          : failure);
+                          : QStringLiteral("No answer from the radio within %1 s (%2).")
+                                .arg(request.timeoutMs / 1000.0)
+                                .arg(request.link.toString()));
 }
 
 int watch(Cli &cli, const RigRequest &request)

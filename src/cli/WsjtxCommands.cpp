@@ -10,17 +10,19 @@
 #include "wsjtx/WsjtxLogger.h"
 
 #include <QEventLoop>
+#include <QHostAddress>
 
 namespace cli {
 namespace {
 
 const QString kListenUsage =
-    QStringLiteral("Usage: wsjtx listen [--port P] [--count N] [--seconds S]");
+    QStringLiteral("Usage: wsjtx listen [--port P] [--address IP] [--count N] [--seconds S]");
 
 int listen(Cli &cli, const QStringList &words)
 {
-    Args args(words,
-              {{QStringLiteral("port"), QStringLiteral("count"), QStringLiteral("seconds")}, {}});
+    Args args(words, {{QStringLiteral("port"), QStringLiteral("address"), QStringLiteral("count"),
+                       QStringLiteral("seconds")},
+                      {}});
     if (!args.error().isEmpty())
         return cli.usage(args.error());
     AppDelegate &app = cli.app();
@@ -34,6 +36,12 @@ int listen(Cli &cli, const QStringList &words)
         return cli.usage(kListenUsage);
     if (!portOk || !wsjtx::WsjtxListener::portProblem(port).isEmpty())
         return cli.usage(wsjtx::WsjtxListener::portProblem(portOk ? port : 0));
+    std::optional<QHostAddress> address = wsjtx::WsjtxListener::configuredAddress(app.defaults());
+    if (const std::optional<QString> text = args.option(QStringLiteral("address")))
+        address = QHostAddress(*text).isNull() ? std::nullopt : std::optional(QHostAddress(*text));
+    if (!address)
+        return cli.usage(QStringLiteral("--address takes an IP address (127.0.0.1, a multicast "
+                                        "group such as 224.0.0.73, or this machine's address)"));
 
     DxccEntityLookup entities(app.dxcc());
     wsjtx::WsjtxLogger logger(app.defaults(), app.clock(), app.log(), entities);
@@ -52,11 +60,12 @@ int listen(Cli &cli, const QStringList &words)
         if (limits->reached(++stored))
             loop.quit();
     });
-    QObject::connect(&logger, &wsjtx::WsjtxLogger::qsoSkipped, &loop,
-                     [&cli](const QString &reason) { cli.status(reason); });
-    if (const QString error = listener.listen(quint16(port)); !error.isEmpty())
-        return cli.failed(error);
-    cli.status(QStringLiteral("Listening for WSJT-X and JTDX on UDP port %1").arg(port));
+    // Skipped QSOs and refused datagrams are already on standard error as diagnostic lines.
+    if (!listener.listen(quint16(port), *address).isEmpty())
+        return Cli::Failed; // the reason is on standard error already
+    cli.status(QStringLiteral("Listening for WSJT-X and JTDX on UDP port %1 of %2")
+                   .arg(port)
+                   .arg(address->toString()));
     limits->arm(loop);
     loop.exec();
     return limits->met(stored) ? Cli::Success : Cli::Failed;

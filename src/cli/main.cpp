@@ -20,6 +20,7 @@
 #include "cli/SyncCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
+#include "model/LogModel.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 
@@ -28,6 +29,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -76,6 +78,23 @@ void printHelp(FILE *to)
     std::fputs("\nExit status: 0 done, 1 bad usage, 2 the operation failed.\n", to);
 }
 
+/** Commands that read or write the current logbook; they stop before doing anything when the
+ *  file is not a logbook (another file, a missing table). Switching or creating logbooks stays
+ *  possible. */
+bool needsLogbook(const QString &name, const QStringList &words)
+{
+    static const QStringList always{
+        QStringLiteral("prefs"), QStringLiteral("status"), QStringLiteral("iota"),
+        QStringLiteral("grid"),  QStringLiteral("stats"),  QStringLiteral("dxlist"),
+        QStringLiteral("qso"),   QStringLiteral("export"), QStringLiteral("import")};
+    const QString action = words.value(0);
+    return always.contains(name) ||
+           (name == QLatin1String("logbooks") && action == QLatin1String("list")) ||
+           ((name == QLatin1String("eqsl") || name == QLatin1String("clublog")) &&
+            action == QLatin1String("upload")) ||
+           (name == QLatin1String("wsjtx") && action == QLatin1String("listen"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -89,7 +108,7 @@ int main(int argc, char *argv[])
     // Global options come before the command word.
     QStringList words = QCoreApplication::arguments().mid(1);
     bool json = false;
-    QString dataDir;
+    std::optional<QString> dataDir;
     while (!words.isEmpty() && words.first().startsWith(QLatin1String("--"))) {
         const QString option = words.takeFirst();
         if (option == QLatin1String("--json")) {
@@ -110,10 +129,18 @@ int main(int argc, char *argv[])
         printHelp(stderr);
         return Cli::BadUsage;
     }
+    // An empty folder (an unset shell variable) must not fall back to the user's own data.
+    if (dataDir && dataDir->trimmed().isEmpty()) {
+        std::fputs("--data-dir needs a folder\n", stderr);
+        return Cli::BadUsage;
+    }
 
-    AppDelegate app(dataDir.isEmpty() ? DataFolder::resolve({}) : DataFolder::at(dataDir));
+    AppDelegate app(dataDir ? DataFolder::at(*dataDir) : DataFolder::resolve({}));
     Cli cli(app, json);
     const QString name = words.takeFirst();
+    if (needsLogbook(name, words))
+        if (const std::optional<QString> problem = app.log().logbookProblem())
+            return cli.failed(*problem);
     for (const Command &command : kCommands)
         if (name == QLatin1String(command.name))
             return command.run(cli, words);

@@ -72,6 +72,7 @@ void ClusterSession::startConnecting()
 {
     m_framer.reset();
     m_loggedIn = false;
+    m_failed = false;
     m_upTime.invalidate();
     setState(State::Connecting);
     // A stored port outside the TCP range would wrap to another port: refuse it instead.
@@ -83,8 +84,8 @@ void ClusterSession::startConnecting()
             : m_socket->connectToHost(m_node.adresse, quint16(m_node.portnumber),
                                       m_timings.connectTimeoutMs / 1000.0);
     if (refused) {
-        emit textReceived(tr("\n *** Failure with %1 *** \n%2\n")
-                              .arg(m_node.name, refused->localizedDescription()));
+        announce(tr("\n *** Failure with %1 *** \n%2\n")
+                     .arg(m_node.name, refused->localizedDescription()));
         m_reconnect = false;
         setState(State::Disconnected);
     }
@@ -95,7 +96,7 @@ void ClusterSession::connected()
     m_upTime.start();
     m_reconnect = true;
     setState(State::Connected);
-    emit textReceived(tr("\n *** Connected to %1 *** \n").arg(m_node.name));
+    announce(tr("\n *** Connected to %1 *** \n").arg(m_node.name));
     m_socket->readDataWithTimeout(-1, kFirstReadTag);
     m_keepAlive.start(m_timings.keepAliveMs);
 }
@@ -120,13 +121,31 @@ void ClusterSession::dataRead(const QByteArray &data)
 
 void ClusterSession::failed(const net::SocketError &error)
 {
-    emit textReceived(QStringLiteral("\n%1\n").arg(error.localizedDescription()));
+    m_failed = true;
+    announce(QStringLiteral("\n%1\n").arg(error.localizedDescription()));
+}
+
+void ClusterSession::announce(const QString &terminalText)
+{
+    emit textReceived(terminalText);
+    QString line = terminalText.simplified();
+    if (line.startsWith(QLatin1String("*** ")) && line.endsWith(QLatin1String(" ***")))
+        line = line.mid(4, line.size() - 8);
+    else
+        line.replace(QLatin1String(" *** "), QLatin1String(": ")).remove(QLatin1String("*** "));
+    emit notice(line);
 }
 
 void ClusterSession::disconnected()
 {
     m_keepAlive.stop();
-    emit textReceived(tr("\n *** Disconnected from %1 *** \n").arg(m_node.name));
+    const bool closedByNode = m_state == State::Connected && !m_userDisconnect && !m_failed;
+    announce(tr("\n *** Disconnected from %1 *** \n").arg(m_node.name));
+    // A node ends the older of two logins with one call without a word, and drops a line
+    // that never logged in after a minute: say which it may be.
+    if (closedByNode)
+        announce(m_loggedIn ? tr("\nThe node closed the line (another login with this call?)\n")
+                            : tr("\nThe node closed the line (it may want a login call)\n"));
     if (m_userDisconnect || !m_reconnect) {
         setState(State::Disconnected);
         return;
@@ -134,9 +153,9 @@ void ClusterSession::disconnected()
     if (m_upTime.isValid() && m_upTime.elapsed() >= m_timings.stableMs)
         m_reconnectDelayMs = m_timings.firstReconnectMs;
     setState(State::WaitingToReconnect);
-    emit textReceived(tr("\n *** Reconnecting to %1 in %2 s *** \n")
-                          .arg(m_node.name)
-                          .arg((m_reconnectDelayMs + 999) / 1000));
+    announce(tr("\n *** Reconnecting to %1 in %2 s *** \n")
+                 .arg(m_node.name)
+                 .arg((m_reconnectDelayMs + 999) / 1000));
     m_reconnectTimer.start(m_reconnectDelayMs);
     m_reconnectDelayMs = std::min(m_reconnectDelayMs * 2, m_timings.longestReconnectMs);
 }

@@ -56,8 +56,14 @@ signals:
     /** Text for the terminal: what arrived and the connection's own messages. */
     void textReceived(const QString &text);
     void lineReceived(const QString &line);
+    /** The connection's own messages alone, one line each, without the terminal's framing
+     *  ("Connected to DB0SUE"): never text from the node. */
+    void notice(const QString &line);
 
 private:
+    /** Shows one of the connection's own messages in the terminal and as a notice. */
+    void announce(const QString &terminalText);
+
     void setState(State state);
     void startConnecting();
     void connected();
@@ -73,6 +79,7 @@ private:
     LineFramer m_framer;
     State m_state = State::Disconnected;
     bool m_loggedIn = false;
+    bool m_failed = false; // the line ended with a socket error, not a close by the node
     bool m_userDisconnect = false;
     /** Set once a line was up: from then on a drop reconnects until the user disconnects. */
     bool m_reconnect = false;

@@ -33,7 +33,7 @@ bool isContinuation(unsigned char byte)
 LineFramer::Chunk LineFramer::push(QByteArrayView bytes)
 {
     Chunk chunk;
-    chunk.text = decode(stripTelnet(bytes, chunk.reply));
+    chunk.text = decode(m_telnetOn ? stripTelnet(bytes, chunk.reply) : bytes.toByteArray());
     qsizetype start = 0;
     for (qsizetype end = chunk.text.indexOf(u'\n'); end >= 0;
          end = chunk.text.indexOf(u'\n', start)) {
@@ -67,6 +67,9 @@ void LineFramer::reset()
 {
     m_telnet = Telnet::Data;
     m_command = 0;
+    m_subLength = 0;
+    m_refusedDo.reset();
+    m_refusedWill.reset();
     m_pendingUtf8.clear();
     m_tail.clear();
 }
@@ -93,20 +96,33 @@ QByteArray LineFramer::stripTelnet(QByteArrayView bytes, QByteArray &reply)
                 m_telnet = Telnet::Option;
             } else {
                 m_telnet = byte == kSb ? Telnet::Sub : Telnet::Data;
+                m_subLength = 0;
             }
             break;
-        case Telnet::Option:
-            // We run no telnet options: refuse what the node offers or asks for.
-            if (m_command == kDo || m_command == kWill)
+        case Telnet::Option: {
+            // We run no telnet options: refuse what the node offers or asks for, once.
+            std::bitset<256> *answered = m_command == kDo     ? &m_refusedDo
+                                         : m_command == kWill ? &m_refusedWill
+                                                              : nullptr;
+            if (answered && !answered->test(byte)) {
+                answered->set(byte);
                 reply.append(char(kIac)).append(char(m_command == kDo ? kWont : kDont)).append(c);
+            }
             m_telnet = Telnet::Data;
             break;
+        }
         case Telnet::Sub:
-            if (byte == kIac)
-                m_telnet = Telnet::SubCommand;
-            break;
         case Telnet::SubCommand:
-            m_telnet = byte == kSe ? Telnet::Data : Telnet::Sub;
+            if (++m_subLength > kMaxSub) {
+                // No option of ours takes this long: the end was lost, read on as text.
+                m_telnet = Telnet::Data;
+                data.append(c);
+                break;
+            }
+            if (m_telnet == Telnet::Sub)
+                m_telnet = byte == kIac ? Telnet::SubCommand : Telnet::Sub;
+            else
+                m_telnet = byte == kSe ? Telnet::Data : Telnet::Sub;
             break;
         }
     }

@@ -5,17 +5,25 @@
 #include <QString>
 #include <QStringList>
 
+#include <bitset>
+
 namespace cluster {
 
 /** Frames the bytes of a telnet-style cluster connection into text and lines. Telnet commands
  *  (IAC sequences, also split across reads) are taken out and every option the node asks for is
- *  refused; each byte decodes as UTF-8 where it starts a valid sequence and as Latin-1
+ *  refused, once per option (a node repeating its request gets no second answer, so a flood of
+ *  requests cannot pile up answers); a subnegotiation that runs past kMaxSub bytes without its
+ *  end is dropped and the bytes after it read as text again. Without telnet (text from a file)
+ *  every byte is text. Each byte decodes as UTF-8 where it starts a valid sequence and as Latin-1
  *  otherwise, so no text is ever dropped. A line ends at "\n"; carriage returns stay in it.
  *  The unterminated tail waits for the next read, up to kMaxTail characters (then it is handed
  *  on as a line of its own). */
 class LineFramer {
 public:
     static constexpr qsizetype kMaxTail = 8 * 1024;
+    static constexpr qsizetype kMaxSub = 1024;
+
+    explicit LineFramer(bool telnet = true) : m_telnetOn(telnet) {}
 
     struct Chunk {
         QString text;      // what arrived, decoded, for the terminal
@@ -39,9 +47,13 @@ private:
     QByteArray stripTelnet(QByteArrayView bytes, QByteArray &reply);
     QString decode(const QByteArray &bytes);
 
+    bool m_telnetOn = true;
     Telnet m_telnet = Telnet::Data;
     unsigned char m_command = 0;
-    QByteArray m_pendingUtf8; // a UTF-8 sequence cut by the end of a read
+    qsizetype m_subLength = 0;
+    std::bitset<256> m_refusedDo;   // options we answered WONT
+    std::bitset<256> m_refusedWill; // options we answered DONT
+    QByteArray m_pendingUtf8;       // a UTF-8 sequence cut by the end of a read
     QString m_tail;
 };
 

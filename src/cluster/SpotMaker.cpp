@@ -12,6 +12,8 @@
 #include "refdata/ModeClasses.h"
 #include "refdata/MyFunctions.h"
 
+#include <QRegularExpression>
+
 namespace cluster {
 namespace {
 
@@ -29,6 +31,40 @@ bool matchesMark(const QString &mark, const QString &call)
 QString withoutLotwMark(const QString &call)
 {
     return call.endsWith(u'.') ? call.chopped(1) : call;
+}
+
+/** A node's text for a diagnostic line: control characters (terminal escapes) replaced. */
+QString printable(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return text;
+}
+
+/** The mode a spot's comment names ("FT8 -12 dB", "CW 22 WPM", "RTTY-contest", "SSB up 5"):
+ *  a word of its own, the first one that is a mode. Empty when the comment names none. */
+QString modeInNote(const QString &note)
+{
+    static const QStringList kModes = {
+        QStringLiteral("FT8"),    QStringLiteral("FT4"),    QStringLiteral("CW"),
+        QStringLiteral("RTTY"),   QStringLiteral("SSB"),    QStringLiteral("USB"),
+        QStringLiteral("LSB"),    QStringLiteral("AM"),     QStringLiteral("FM"),
+        QStringLiteral("PSK"),    QStringLiteral("PSK31"),  QStringLiteral("PSK63"),
+        QStringLiteral("BPSK"),   QStringLiteral("JT65"),   QStringLiteral("JT9"),
+        QStringLiteral("MSK144"), QStringLiteral("Q65"),    QStringLiteral("FST4"),
+        QStringLiteral("JS8"),    QStringLiteral("OLIVIA"), QStringLiteral("SSTV")};
+    static const QRegularExpression kWord(QStringLiteral("[^A-Za-z0-9]+"));
+    for (const QString &word : note.toUpper().split(kWord, Qt::SkipEmptyParts)) {
+        if (!kModes.contains(word))
+            continue;
+        if (word.startsWith(QLatin1String("PSK")) || word == QLatin1String("BPSK"))
+            return QStringLiteral("PSK");
+        if (word == QLatin1String("USB") || word == QLatin1String("LSB"))
+            return QStringLiteral("SSB");
+        return word;
+    }
+    return {};
 }
 
 } // namespace
@@ -69,19 +105,19 @@ std::optional<OneDxSpotClass> SpotMaker::spotFromDxDe(QStringView line, const QD
     if (parsed->time) {
         spot.spotTimeStamp = spotInstant(*parsed->time, now);
     } else {
-        diag(QStringLiteral("spotLine: %1").arg(line));
-        diag(QStringLiteral("s: %1").arg(parsed->timeText));
+        diag(QStringLiteral("spotLine: %1").arg(printable(line.toString().trimmed())));
+        diag(QStringLiteral("s: %1").arg(printable(parsed->timeText)));
         // Without a time of its own the spot is as old as its arrival, and sorts there.
         spot.spotTimeStamp = now.toUTC();
     }
     spot.timeSince1970 = double(spot.spotTimeStamp.toMSecsSinceEpoch()) / 1000.0;
 
     spot.note = std::move(parsed->note);
-    if (spot.mode == u"Digi") {
-        if (spot.note.contains(u"RTTY", Qt::CaseInsensitive))
-            spot.mode = QStringLiteral("RTTY");
-        else if (spot.note.contains(u"PSK", Qt::CaseInsensitive))
-            spot.mode = QStringLiteral("PSK");
+    // The band plan only guesses; a mode the spotter names wins (FT8 on 7074 kHz, CW from the
+    // reverse beacon network in the phone part of a band).
+    if (const QString named = modeInNote(spot.note); !named.isEmpty()) {
+        spot.mode = named;
+        spot.xMode = refdata::mode2xMode(named);
     }
 
     const CountryClass country = m_dxcc.getDXCC(parsed->dxCall);

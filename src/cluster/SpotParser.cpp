@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace cluster {
 namespace {
@@ -88,6 +89,37 @@ bool isZone(QStringView token)
     return zone >= 1 && zone <= 90;
 }
 
+/** A US state or Canadian province as DXSpider's usstate column writes it. */
+bool isState(QStringView token)
+{
+    static constexpr std::array<const char *, 64> kStates{
+        "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "DC", "FL", "GA", "HI", "ID",
+        "IL", "IN", "IA", "KS", "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO",
+        "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC", "ND", "OH", "OK", "OR", "PA",
+        "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY", "AB",
+        "BC", "MB", "NB", "NL", "NS", "NT", "NU", "ON", "PE", "QC", "SK", "YT"};
+    return token.size() == 2 &&
+           std::any_of(kStates.begin(), kStates.end(),
+                       [token](const char *state) { return token == QLatin1String(state); });
+}
+
+bool isColumn(QStringView token)
+{
+    return isGridSquare(token) || isZone(token) || isState(token);
+}
+
+/** The spaces right before `token` (a view into `text`). */
+qsizetype spacesBefore(QStringView text, QStringView token)
+{
+    qsizetype at = token.data() - text.data();
+    qsizetype count = 0;
+    while (at > 0 && text.at(at - 1) == u' ') {
+        --at;
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 std::optional<SpotLine> parseSpotLine(QStringView line)
@@ -114,14 +146,27 @@ std::optional<SpotLine> parseSpotLine(QStringView line)
     spot.dxCall = rest.at(1).toString();
     rest.remove(0, 2);
 
-    if (rest.size() >= 2 && (isGridSquare(rest.last()) || isZone(rest.last())) &&
-        timeOf(rest.at(rest.size() - 2)))
-        rest.removeLast();
+    if (rest.size() >= 2 && isColumn(rest.last()) && timeOf(rest.at(rest.size() - 2)))
+        spot.spotterColumn = rest.takeLast().toString();
+    QStringView timeToken;
     if (!rest.isEmpty()) {
         spot.timeText = rest.last().toString();
         spot.time = timeOf(rest.last());
         if (spot.time)
-            rest.removeLast();
+            timeToken = rest.takeLast();
+    }
+    // DXSpider writes its column at the end of the comment's padded width, one space before the
+    // time: after padding (two or more spaces), after an RBN token such as "Z:14", or together
+    // with the spotter's column after the time. A comment that merely ends in "UP 2" is
+    // followed by its padding, not by one space.
+    if (spot.time && !rest.isEmpty() && isColumn(rest.last()) &&
+        spacesBefore(remainder, timeToken) == 1 &&
+        rest.last().data() + rest.last().size() + 1 == timeToken.data()) {
+        const QStringView column = rest.last();
+        const bool afterPadding = rest.size() == 1 || spacesBefore(remainder, column) >= 2;
+        const bool afterRbnToken = rest.size() >= 2 && rest.at(rest.size() - 2).contains(u':');
+        if (afterPadding || afterRbnToken || !spot.spotterColumn.isEmpty())
+            spot.columnBeforeTime = rest.takeLast().toString();
     }
     QStringList note;
     note.reserve(rest.size());

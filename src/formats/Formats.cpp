@@ -1,5 +1,7 @@
 #include "formats/Formats.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QTimeZone>
 
@@ -105,7 +107,7 @@ std::optional<double> parseGroupedKHz(const QString &text)
     double value = english().toDouble(text, &ok);
     if (!ok)
         value = QLocale::c().toDouble(text, &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 QString groupedInteger(qint64 value)

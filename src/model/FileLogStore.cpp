@@ -4,6 +4,7 @@
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
+#include "model/LogbookFiles.h"
 #include "model/QslMatch.h"
 #include "model/QsoRow.h"
 
@@ -64,10 +65,14 @@ std::optional<QString> FileLogStore::problem(bool integrity)
     if (std::optional<QString> error = open(database))
         return error;
     const QString name = QFileInfo(m_path).fileName();
-    db::Statement probe = database.prepare(QStringLiteral("select id from logbook limit 1"));
-    probe.step();
-    if (probe.failed()) {
-        // Another file (text, another program's database) is never taken for a logbook.
+    // Another file (text, another program's database, a logbook missing a table) is never taken
+    // for a logbook: every table the program writes must be there.
+    for (const char *table : {"logbook", "dxlist", "prefs"}) {
+        db::Statement probe =
+            database.prepare(QStringLiteral("select * from %1 limit 1").arg(QLatin1String(table)));
+        probe.step();
+        if (!probe.failed())
+            continue;
         const int code = database.errorCode();
         const bool notLogbook =
             code == kSqliteNotADatabase || (code == kSqliteError && !probe.isValid());
@@ -75,6 +80,8 @@ std::optional<QString> FileLogStore::problem(bool integrity)
                                           : QStringLiteral("%1 could not be read: %2");
         return reason.arg(name, database.errorMessage());
     }
+    if (const QString identity = logbookfiles::identityProblem(database); !identity.isEmpty())
+        return QStringLiteral("%1 is not a logbook: %2").arg(name, identity);
     if (!integrity)
         return std::nullopt;
     db::Statement check = database.prepare(QStringLiteral("pragma quick_check"));

@@ -24,16 +24,23 @@ QString prefsValue(db::Database &database, const char *entry)
 
 } // namespace
 
+QString identityProblem(db::Database &database)
+{
+    if (prefsValue(database, kAppNameEntry) != QLatin1String("Morvalen"))
+        return QStringLiteral("no appname entry of this program");
+    bool ok = false;
+    const int version = prefsValue(database, kVersionEntry).toInt(&ok);
+    if (!ok || version < 2 || version > 4)
+        return QStringLiteral("unknown dbversion");
+    return {};
+}
+
 bool isLogbook(const QString &path)
 {
     db::Database database;
     if (database.open(path, db::Database::Mode::ReadOnly) != 0)
         return false;
-    if (prefsValue(database, kAppNameEntry) != QLatin1String("Morvalen"))
-        return false;
-    bool ok = false;
-    const int version = prefsValue(database, kVersionEntry).toInt(&ok);
-    return ok && version >= 2 && version <= 4;
+    return identityProblem(database).isEmpty();
 }
 
 QStringList listLogbooks(const QString &folder)

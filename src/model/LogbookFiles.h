@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace db {
+class Database;
+}
+
 /** Logbook files in the data folder. */
 namespace logbookfiles {
 
@@ -15,6 +19,9 @@ inline constexpr char kSyncedCopy[] = ".synced/Synced log.rlog";
 /** True when the file is a logbook of this family: `prefs` says appname "Morvalen" and a
  *  dbversion from 2 to 4. */
 [[nodiscard]] bool isLogbook(const QString &path);
+/** Why an open database is not a logbook of this program (its `prefs` lack our appname or a
+ *  known dbversion); empty when it is one. */
+[[nodiscard]] QString identityProblem(db::Database &database);
 
 /** Every logbook below the folder (subfolders too) as a path relative to it, sorted
  *  case-insensitively in the user's locale. */

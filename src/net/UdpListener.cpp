@@ -10,14 +10,19 @@ namespace net {
 UdpListener::UdpListener(QString what, QObject *parent) : QObject(parent), m_what(std::move(what))
 {}
 
-QString UdpListener::listen(quint16 port)
+QString UdpListener::listen(quint16 port, const QHostAddress &address)
 {
-    if (m_socket && m_socket->localPort() == port && port != 0)
+    if (m_socket && m_socket->localPort() == port && port != 0 && m_address == address)
         return {};
     stop();
     auto *socket = new QUdpSocket(this);
-    if (!socket->bind(QHostAddress::Any, port,
-                      QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+    const bool multicast = address.isMulticast();
+    const QHostAddress local = !multicast ? address
+                               : address.protocol() == QAbstractSocket::IPv6Protocol
+                                   ? QHostAddress(QHostAddress::AnyIPv6)
+                                   : QHostAddress(QHostAddress::AnyIPv4);
+    if (!socket->bind(local, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint) ||
+        (multicast && !socket->joinMulticastGroup(address))) {
         const QString reason = socket->errorString();
         qWarning("%s",
                  qPrintable(
@@ -26,6 +31,7 @@ QString UdpListener::listen(quint16 port)
         return reason;
     }
     m_socket = socket;
+    m_address = address;
     connect(m_socket, &QUdpSocket::readyRead, this, &UdpListener::readPending);
     qInfo("Listening for %s on UDP port %u", qPrintable(m_what), unsigned(m_socket->localPort()));
     return {};
@@ -48,9 +54,19 @@ quint16 UdpListener::port() const
 
 void UdpListener::readPending()
 {
+    m_readQueued = false;
     // Read through the socket that signalled: a receiver may stop or reopen the listener.
     QPointer<QUdpSocket> socket = m_socket;
+    int read = 0;
     while (socket && socket == m_socket && socket->hasPendingDatagrams()) {
+        if (++read > kDatagramsPerPass) {
+            // The rest is read on a later turn of the event loop.
+            if (!m_readQueued) {
+                m_readQueued = true;
+                QMetaObject::invokeMethod(this, &UdpListener::readPending, Qt::QueuedConnection);
+            }
+            return;
+        }
         const QNetworkDatagram datagram = socket->receiveDatagram();
         if (!datagram.isValid())
             continue;

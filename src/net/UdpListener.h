@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 
@@ -17,9 +18,11 @@ public:
     /** `what` names the senders in the diagnostic line ("WSJT-X", "QSL cards"). */
     explicit UdpListener(QString what, QObject *parent = nullptr);
 
-    /** Opens the port (0: any free one); the system's reason when it cannot (a diagnostic line
-     *  says which port), empty when listening. Listening on that port already changes nothing. */
-    QString listen(quint16 port);
+    /** Opens the port (0: any free one) on `address` (every interface by default; a multicast
+     *  group is joined on every interface); the system's reason when it cannot (a diagnostic
+     *  line says which port), empty when listening. Listening on that port and address already
+     *  changes nothing. */
+    QString listen(quint16 port, const QHostAddress &address = QHostAddress::Any);
     /** Closes the port; true when it was open. */
     bool stop();
     [[nodiscard]] bool isListening() const { return m_socket != nullptr; }
@@ -34,7 +37,13 @@ signals:
 private:
     void readPending();
 
+    /** Datagrams read in one pass before the event loop gets its turn: a flood must not keep
+     *  timers (a listening time limit) and other sockets waiting. */
+    static constexpr int kDatagramsPerPass = 64;
+
     QString m_what;
+    QHostAddress m_address;
+    bool m_readQueued = false;
     QUdpSocket *m_socket = nullptr;
 };
 

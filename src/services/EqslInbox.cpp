@@ -4,6 +4,8 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
+
 namespace eqsl {
 
 InboxPage parseInboxPage(const QByteArray &html)
@@ -40,8 +42,13 @@ InboxPage parseInboxPage(const QByteArray &html)
 Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style)
 {
     Inbox inbox;
-    inbox.isAdif = bytes.contains("<EOH>") || bytes.contains("<eoh>") ||
-                   QByteArray(bytes).toUpper().contains("<EOH>");
+    const QByteArray upper = bytes.toUpper();
+    const qsizetype endOfHeader = upper.indexOf("<EOH>");
+    // A web page (a login or error page) that happens to contain "<EOH>" is no inbox: its
+    // header holds markup.
+    const QByteArray header = upper.first(std::max<qsizetype>(endOfHeader, 0));
+    inbox.isAdif = endOfHeader >= 0 && !header.contains("<HTML") && !header.contains("<!DOCTYPE") &&
+                   !header.contains("<BODY") && !header.contains("<HEAD");
     if (!inbox.isAdif)
         return inbox;
     const adif::PreparedAdif prepared = adif::prepareAdif(bytes);

@@ -31,19 +31,24 @@ QString networkErrorText(QNetworkReply::NetworkError error)
 
 } // namespace
 
-HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qint64 maxReplyBytes,
-                   QObject *parent)
+HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, int deadlineMs,
+                   qint64 maxReplyBytes, QObject *parent)
     : QObject(parent), m_reply(reply), m_description(std::move(description)),
       m_maxReplyBytes(maxReplyBytes)
 {
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(timeoutMs);
-    connect(&m_timeout, &QTimer::timeout, this, [this] {
+    const auto timeUp = [this] {
         if (!m_reply)
             return;
         m_timedOut = true;
         m_reply->abort();
-    });
+    };
+    connect(&m_timeout, &QTimer::timeout, this, timeUp);
+    // A server sending a byte now and then keeps the time-out away, never the deadline.
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(deadlineMs);
+    connect(&m_deadline, &QTimer::timeout, this, timeUp);
     connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
         touch();
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
@@ -70,6 +75,7 @@ HttpCall::HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qin
     });
     connect(reply, &QNetworkReply::finished, this, &HttpCall::onFinished);
     m_timeout.start();
+    m_deadline.start();
 }
 
 HttpCall::~HttpCall()
@@ -107,14 +113,16 @@ void HttpCall::abort()
 void HttpCall::onFinished()
 {
     m_timeout.stop();
+    m_deadline.stop();
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
     HttpResult result;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    // A reply cut off for its size is no answer the caller could use.
-    result.status = status.isNull() || m_tooLarge ? 0 : status.toInt();
-    if (reply->isOpen() && !m_tooLarge)
+    // A reply cut off for its size or its time is no answer the caller could use.
+    const bool cutOff = m_tooLarge || m_timedOut;
+    result.status = status.isNull() || cutOff ? 0 : status.toInt();
+    if (reply->isOpen() && !cutOff)
         result.body = reply->readAll();
     result.timedOut = m_timedOut;
     if (m_tooLarge)

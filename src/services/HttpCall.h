@@ -26,10 +26,12 @@ struct HttpResult {
 class HttpCall : public QObject {
     Q_OBJECT
 public:
-    /** Takes the reply over; `description` is the redacted form of the request for logs. A
-     *  reply that announces or brings more than `maxReplyBytes` is aborted. */
-    HttpCall(QNetworkReply *reply, QString description, int timeoutMs, qint64 maxReplyBytes,
-             QObject *parent = nullptr);
+    /** Takes the reply over; `description` is the redacted form of the request for logs. The
+     *  request is aborted as timed out when nothing moves for `timeoutMs` or when it still runs
+     *  after `deadlineMs`; a reply that announces or brings more than `maxReplyBytes` is
+     *  aborted. */
+    HttpCall(QNetworkReply *reply, QString description, int timeoutMs, int deadlineMs,
+             qint64 maxReplyBytes, QObject *parent = nullptr);
     ~HttpCall() override;
 
     /** Scheme, host and path only: what a log may say about this request. */
@@ -56,6 +58,7 @@ private:
     QPointer<QNetworkReply> m_reply;
     QString m_description;
     QTimer m_timeout;
+    QTimer m_deadline;
     qint64 m_maxReplyBytes;
     bool m_timedOut = false;
     bool m_cancelled = false;

@@ -102,7 +102,7 @@ HttpCall *HttpClient::get(const QString &base, const QString &path, const Query 
                           Separator separator, QObject *parent)
 {
     const QUrl url = buildUrl(base, path, query, separator);
-    return new HttpCall(m_network.get(makeRequest(url)), describe(url), m_timeoutMs,
+    return new HttpCall(m_network.get(makeRequest(url)), describe(url), m_timeoutMs, m_deadlineMs,
                         m_maxReplyBytes, parent);
 }
 
@@ -114,8 +114,8 @@ HttpCall *HttpClient::postFile(const QString &base, const QString &path, const F
     const auto [body, boundary] = multipartBody(file);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArray("multipart/form-data; boundary=") + boundary);
-    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, m_maxReplyBytes,
-                        parent);
+    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, m_deadlineMs,
+                        m_maxReplyBytes, parent);
 }
 
 HttpCall *HttpClient::postStream(const QString &base, const QString &path,
@@ -126,6 +126,6 @@ HttpCall *HttpClient::postStream(const QString &base, const QString &path,
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     // Known up front, so the body is sent as it is read rather than gathered first.
     request.setHeader(QNetworkRequest::ContentLengthHeader, body->size() - body->pos());
-    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, m_maxReplyBytes,
-                        parent);
+    return new HttpCall(m_network.post(request, body), describe(url), m_timeoutMs, m_deadlineMs,
+                        m_maxReplyBytes, parent);
 }

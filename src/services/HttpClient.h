@@ -49,6 +49,8 @@ public:
     static constexpr int kDefaultTimeoutMs = 60000;
     /** Far above any real report (a LoTW report of 300,000 QSOs is about 100 MB). */
     static constexpr qint64 kDefaultMaxReplyBytes = qint64(512) << 20;
+    /** The longest a whole exchange may take, however steadily bytes trickle in. */
+    static constexpr int kDefaultDeadlineMs = 30 * 60 * 1000;
 
     explicit HttpClient(QNetworkAccessManager &network, int timeoutMs = kDefaultTimeoutMs);
     /** The time-out the user default "HttpTimeout" (seconds) sets. */
@@ -58,6 +60,9 @@ public:
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     /** Replies larger than this are aborted with "The server's reply is too large". */
     void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
+    /** Requests still running this long after they started are aborted as timed out. */
+    void setDeadlineMs(int ms) { m_deadlineMs = ms; }
+    [[nodiscard]] int deadlineMs() const { return m_deadlineMs; }
 
     HttpCall *get(const QString &base, const QString &path, const Query &query,
                   QObject *parent = nullptr);
@@ -85,4 +90,5 @@ private:
     QNetworkAccessManager &m_network;
     int m_timeoutMs;
     qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
+    int m_deadlineMs = kDefaultDeadlineMs;
 };

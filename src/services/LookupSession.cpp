@@ -1,5 +1,7 @@
 #include "services/LookupSession.h"
 
+#include "services/LookupReply.h"
+
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "services/LookupTexts.h"
@@ -44,6 +46,10 @@ LookupSession::LookupSession(HttpClient &http, UserDefaults &defaults, QObject *
     : QObject(parent), m_http(http), m_defaults(defaults)
 {
     qRegisterMetaType<LookupOutcome>();
+    // A lookup answer is a few kilobytes: a larger reply is refused as it arrives rather than
+    // after it is buffered, and a trickling server cannot keep a lookup open for long.
+    m_http.setMaxReplyBytes(kMaxReplyBytes);
+    m_http.setDeadlineMs(2 * m_http.timeoutMs());
 }
 
 LookupSession::~LookupSession()

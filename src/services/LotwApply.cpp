@@ -97,8 +97,10 @@ bool Run::write(QsoClass &logged, const QString &column, const QString &value, Q
 bool Run::correctEntity(const QsoClass &confirmation, QsoClass &logged, QslRow &row,
                         Applied &applied)
 {
-    // No entity in the report (0) tells nothing; an invalid operation keeps its mark.
-    if (confirmation.adif < 1 || confirmation.adif == std::abs(logged.adif))
+    // No entity in the report (0) tells nothing, nor does one the country file lacks: its zones
+    // and continent are unknown. An invalid operation keeps its mark.
+    if (confirmation.adif < 1 || confirmation.adif == std::abs(logged.adif) ||
+        !m_entities.contains(confirmation.adif))
         return true;
     ++applied.corrected;
     row.mark = QslRow::Mark::Corrected;
@@ -170,7 +172,8 @@ bool Run::apply(const QsoClass &confirmation, Applied &applied)
     m_taken.insert(logged.rowid);
     row.rowid = logged.rowid;
 
-    const int probe = confirmation.adif > 0 ? confirmation.adif : std::abs(logged.adif);
+    const int probe =
+        m_entities.contains(confirmation.adif) ? confirmation.adif : std::abs(logged.adif);
     const int xBand = refdata::band2xBand(confirmation.band);
     QString credit;
     if (probe >= 1)

@@ -41,6 +41,17 @@ protected:
         return options.dataSubMode >= 0 && options.dataSubMode <= 3 ? options.dataSubMode : 0;
     }
 
+    /** Takes a frequency read from the radio when it can be one: above 0 and not beyond the
+     *  radio's range by more than a quarter (garbage, a misread reply or a wrong model gives
+     *  absurd figures). False, with the reading unchanged, otherwise. */
+    bool takeKHz(double kHz)
+    {
+        if (!(kHz > 0) || kHz > m_range.highestKHz * 1.25)
+            return false;
+        m_state.kHz = kHz;
+        return true;
+    }
+
     RadioState m_state;
 
 private:

@@ -93,9 +93,14 @@ bool Ft817::feed(const QByteArray &bytes)
 bool Ft817::takeReply(QByteArrayView reply)
 {
     const std::optional<double> kHz = bcdToQRG(reply.first(4));
-    if (!kHz || *kHz <= 0 || *kHz < lowestKHz() || *kHz > highestKHz())
+    // The FT-817 receives 0.1–56, 76–154 and 420–470 MHz: a reading elsewhere is a garbled
+    // reply.
+    const auto covered = [](double k) {
+        return (k >= 100 && k <= 56000) || (k >= 76000 && k <= 154000) ||
+               (k >= 420000 && k <= 470000);
+    };
+    if (!kHz || !covered(*kHz) || *kHz < lowestKHz() || *kHz > highestKHz() || !takeKHz(*kHz))
         return false;
-    m_state.kHz = *kHz;
     const int number = quint8(reply[4]) & 0x0F;
     m_state.mode.clear();
     for (const YaesuMode &mode : kModes) {

@@ -18,15 +18,15 @@ constexpr YaesuMode kModes[] = {
     {"0B", "FM-N", "FM"}, {"0C", "Data-USB", "PSK31"},
 };
 
-constexpr int kFrequencyDigits = 8;
-// Positions in an "IF" reply.
+// Positions in an "IF" reply with eight frequency digits; a ninth moves what follows by one.
 constexpr qsizetype kInfoMinLength = 23;
 constexpr qsizetype kInfoFrequencyAt = 5;
 constexpr qsizetype kInfoModeAt = 20;
 
 } // namespace
 
-Ftdx1200::Ftdx1200(TuningRange range) : BasicCommandSet(range)
+Ftdx1200::Ftdx1200(TuningRange range, int frequencyDigits)
+    : BasicCommandSet(range), m_digits(frequencyDigits == 9 ? 9 : 8)
 {}
 
 Commands Ftdx1200::startup() const
@@ -52,7 +52,7 @@ Commands Ftdx1200::tune(const TuneRequest &request, const CatOptions &options) c
         commands += Command{mode, 0};
     }
     const QByteArray hz =
-        QByteArray::number(qRound64(request.kHz * 1000)).rightJustified(kFrequencyDigits, '0');
+        QByteArray::number(qRound64(request.kHz * 1000)).rightJustified(m_digits, '0');
     commands += Command{"FA" + hz + ';', 0};
     return commands;
 }
@@ -67,21 +67,21 @@ bool Ftdx1200::feed(const QByteArray &bytes)
 
 bool Ftdx1200::takeReply(QByteArrayView reply)
 {
-    if (reply.startsWith("IF") && reply.size() >= kInfoMinLength) {
-        const std::optional<qint64> hz = digitsAt(reply, kInfoFrequencyAt, kFrequencyDigits);
-        if (!hz || *hz <= 0)
+    const qsizetype extra = m_digits - 8;
+    if (reply.startsWith("IF") && reply.size() >= kInfoMinLength + extra) {
+        const std::optional<qint64> hz = digitsAt(reply, kInfoFrequencyAt, m_digits);
+        if (!hz || !takeKHz(double(*hz) / 1000))
             return false;
-        m_state.kHz = double(*hz) / 1000;
-        const char code[] = {'0', reply[kInfoModeAt]};
+        const char code[] = {'0', reply[kInfoModeAt + extra]};
         applyMode(QByteArrayView(code, 2));
         return true;
     }
     if (reply.startsWith("FA")) {
-        // Only the full eight digits: an echoed "FA;" or a cut-off reply is no frequency.
-        const std::optional<qint64> hz = digitsAt(reply, 2, kFrequencyDigits);
-        if (!hz || *hz <= 0)
+        // Only all the digits: an echoed "FA;", a cut-off reply or another model's longer
+        // reply is no frequency.
+        const std::optional<qint64> hz = digitsAt(reply, 2, m_digits);
+        if (!hz || reply.size() != 2 + m_digits || !takeKHz(double(*hz) / 1000))
             return false;
-        m_state.kHz = double(*hz) / 1000;
         return true;
     }
     if (reply.startsWith("MD") && reply.size() >= 4) {

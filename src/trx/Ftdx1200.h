@@ -5,13 +5,14 @@
 
 namespace trx {
 
-/** The Yaesu FTDX-1200's text commands: eight-digit frequencies and two-character mode codes. */
+/** The text commands of Yaesu's FTDX-1200 class (eight-digit frequencies) and of the FT-991 and
+ *  FTDX-101 class (nine digits), with two-character mode codes. */
 class Ftdx1200 : public BasicCommandSet {
 public:
     static constexpr qsizetype kMaxTail = ReplyFramer::kMaxTail;
     static constexpr int kPauseMs = 50;
 
-    explicit Ftdx1200(TuningRange range);
+    explicit Ftdx1200(TuningRange range, int frequencyDigits = 8);
 
     [[nodiscard]] Commands startup() const override;
     [[nodiscard]] Commands tune(const TuneRequest &request,
@@ -28,6 +29,7 @@ private:
     void applyMode(QByteArrayView code);
 
     ReplyFramer m_framer;
+    int m_digits;
 };
 
 } // namespace trx

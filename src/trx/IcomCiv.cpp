@@ -136,10 +136,7 @@ bool IcomCiv::takeFrame(QByteArrayView body)
     if (command == kTransceiveFrequency || command == kReadFrequency) {
         // Five bytes; a four-byte reading would be taken in the FT-817's order.
         const std::optional<double> kHz = data.size() == 5 ? bcdToQRG(data) : std::nullopt;
-        if (!kHz || *kHz <= 0)
-            return false;
-        m_state.kHz = *kHz;
-        return true;
+        return kHz && takeKHz(*kHz);
     }
     if (command == kTransceiveMode || command == kReadMode) {
         const auto code = quint8(data[0]); // a filter byte may follow

@@ -48,7 +48,7 @@ QStringList modelsOf(Make make)
     case Make::Kenwood:
         return {"Generic"};
     case Make::Yaesu:
-        return {"FT-817", "FTDX-1200"};
+        return {"FT-817", "FTDX-1200", "FT-991", "FTDX-101"};
     }
     return {};
 }
@@ -80,7 +80,9 @@ std::unique_ptr<CommandSet> makeCommandSet(const RadioChoice &choice)
     case Make::Yaesu:
         if (choice.model == QLatin1String("FT-817"))
             return std::make_unique<Ft817>(range);
-        return std::make_unique<Ftdx1200>(range);
+        // The FT-991 and FTDX-101 class reads and sets frequencies with nine digits.
+        return std::make_unique<Ftdx1200>(range,
+                                          choice.model == QLatin1String("FTDX-1200") ? 8 : 9);
     }
     return nullptr;
 }

@@ -124,7 +124,8 @@ bool RigctldCommands::readLine(const QByteArray &line)
     }
     bool ok = false;
     const double hz = line.toDouble(&ok);
-    if (!ok || !std::isfinite(hz) || hz <= 0)
+    // Hamlib passes on whatever the radio said: a figure beyond any radio is no reading.
+    if (!ok || !std::isfinite(hz) || hz <= 0 || hz / 1000.0 > highestKHz())
         return false;
     m_state.kHz = hz / 1000.0;
     return true;

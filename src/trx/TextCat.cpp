@@ -105,10 +105,7 @@ bool TextCat::takeReply(QByteArrayView reply)
     if (reply.startsWith("FA")) {
         // Only the full eleven digits: an echoed "FA;" or a cut-off reply is no frequency.
         const std::optional<qint64> hz = digitsAt(reply, 2, kFrequencyDigits);
-        if (!hz || *hz <= 0)
-            return false;
-        m_state.kHz = double(*hz) / 1000;
-        return true;
+        return hz && takeKHz(double(*hz) / 1000);
     }
     if (reply.startsWith("MD") && reply.size() == 3) {
         const std::optional<int> number = digitAt(reply, 2);
@@ -131,9 +128,8 @@ bool TextCat::takeInfo(QByteArrayView reply)
         return false;
     const std::optional<qint64> hz = digitsAt(reply, 2, kFrequencyDigits);
     const std::optional<int> mode = digitAt(reply, kInfoModeAt);
-    if (!hz || *hz <= 0 || !mode)
+    if (!hz || !mode || !takeKHz(double(*hz) / 1000))
         return false;
-    m_state.kHz = double(*hz) / 1000;
     applyMode(*mode);
     if (const std::optional<int> subMode = digitAt(reply, kInfoSubModeAt))
         applySubMode(*subMode);

@@ -25,6 +25,8 @@ const QHash<QString, TuningRange> &ranges()
         {"Generic", kHfMicro},
         {"FT-817", {100, 470000}},
         {"FTDX-1200", kHfSix},
+        {"FT-991", kHfUhf},
+        {"FTDX-101", kHfFour},
         {"IC-78", kHf},
         {"IC-703", kHfSix},
         {"IC-705", kHfUhf},

@@ -10,7 +10,8 @@ WsjtxListener::WsjtxListener(UserDefaults &defaults, QObject *parent)
     connect(&m_socket, &net::UdpListener::datagramReceived, this,
             [this](const QByteArray &datagram) { emit datagramReceived(datagram); });
     connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
-        if (key == QLatin1String(kListenKey) || key == QLatin1String(kPortKey))
+        if (key == QLatin1String(kListenKey) || key == QLatin1String(kPortKey) ||
+            key == QLatin1String(kAddressKey))
             followDefaults();
     });
     followDefaults();
@@ -38,12 +39,22 @@ QString WsjtxListener::portProblem(qint64 port)
     return tr("The port must be a number from 1 to 65535.");
 }
 
-QString WsjtxListener::listen(quint16 port)
+std::optional<QHostAddress> WsjtxListener::configuredAddress(const UserDefaults &defaults)
 {
-    if (isListening() && m_socket.port() == port && port != 0)
-        return {};
-    stop();
-    if (const QString reason = m_socket.listen(port); !reason.isEmpty()) {
+    const QString text = defaults.string(QString::fromLatin1(kAddressKey)).trimmed();
+    const QHostAddress address(text.isEmpty() ? QString::fromLatin1(kDefaultAddress) : text);
+    if (address.isNull())
+        return std::nullopt;
+    return address;
+}
+
+QString WsjtxListener::listen(quint16 port, std::optional<QHostAddress> address)
+{
+    if (!address && m_defaults)
+        address = configuredAddress(*m_defaults);
+    if (!address)
+        address = QHostAddress(QString::fromLatin1(kDefaultAddress));
+    if (const QString reason = m_socket.listen(port, *address); !reason.isEmpty()) {
         // The diagnostic stays English; the settings screen shows the user's language.
         m_error = tr("UDP port %1 could not be opened: %2").arg(port).arg(reason);
         emit stateChanged();
@@ -68,7 +79,15 @@ void WsjtxListener::followDefaults()
         stop();
         return;
     }
-    listen(quint16(configuredPort(*m_defaults)));
+    const std::optional<QHostAddress> address = configuredAddress(*m_defaults);
+    if (!address) {
+        stop();
+        m_error = tr("The address %1 is no IP address.")
+                      .arg(m_defaults->string(QString::fromLatin1(kAddressKey)));
+        emit stateChanged();
+        return;
+    }
+    listen(quint16(configuredPort(*m_defaults)), *address);
 }
 
 } // namespace wsjtx

@@ -3,8 +3,10 @@
 #include "adif/AdifRecordReader.h"
 #include "app/Clock.h"
 #include "app/UserDefaults.h"
+#include "formats/Formats.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
+#include "wsjtx/WsjtxQsoCheck.h"
 #include "wsjtx/WsjtxRecord.h"
 
 namespace wsjtx {
@@ -107,6 +109,17 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
         emit qsoSkipped(reason(tr("%1 from %2 not logged: %3%4")), Skip::Unreadable);
         return;
     }
+    // As the entry form takes it: no spaces around the call, capitals.
+    qso.callsign = qso.callsign.trimmed().toUpper();
+    if (const QString problem = qsoProblem(qso, m_clock.now()); !problem.isEmpty()) {
+        const QString line = QStringLiteral("%1 from %2 not logged: %3")
+                                 .arg(shortened(describe(qso)), sender, problem);
+        qWarning("%s", qPrintable(line));
+        emit qsoSkipped(
+            tr("%1 from %2 not logged: %3").arg(shortened(describe(qso)), sender, problem),
+            Skip::Unreadable);
+        return;
+    }
     if (const std::optional<Skip> duplicate = duplicateOf(qso)) {
         const bool just = *duplicate == Skip::JustLogged;
         qInfo("%s", qPrintable(QStringLiteral("%1: %2").arg(
@@ -127,6 +140,8 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
         return;
     }
     qso.rowid = stored.rowid;
+    // The record as the logbook gives it back ("14,074.0"), not the reader's "14074.0".
+    qso.qrgString = formats::groupedKHz(qso.qrg);
     m_recent.insert(keyOf(qso), m_clock.now());
     qInfo("QSO from %s stored: %s", qPrintable(sender), qPrintable(describe(qso)));
     emit qsoStored(qso);

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace wsjtx {
@@ -83,8 +84,7 @@ public:
         case Qt::TimeZone: {
             // Programs built with Qt 6 before 6.5 write even UTC this way. Qt reads the zone's
             // texts with their lengths checked.
-            QTimeZone zone;
-            m_stream >> zone;
+            const QTimeZone zone = timeZone();
             if (m_stream.status() != QDataStream::Ok)
                 fail();
             else if (!zone.isValid())
@@ -98,6 +98,41 @@ public:
         if (failed() || !date.isValid() || !time.isValid())
             return {};
         return local.toUTC();
+    }
+
+    /** A time zone as QDataStream writes it: its IANA id, or "OffsetFromUtc" followed by the
+     *  id, offset, names, territory and comment of a custom zone. Qt's own reader opens the id
+     *  as a file below the zone folder, so the id is checked here first. */
+    QTimeZone timeZone()
+    {
+        QString id;
+        m_stream >> id;
+        if (id != QLatin1String("OffsetFromUtc"))
+            return knownZone(id);
+        qint32 offset = 0;
+        qint32 territory = 0;
+        QString name;
+        QString abbreviation;
+        QString comment;
+        m_stream >> id >> offset >> name >> abbreviation >> territory >> comment;
+        if (const QTimeZone zone = knownZone(id); zone.isValid())
+            return zone;
+        constexpr qint32 kMaxOffset = 14 * 3600;
+        return qAbs(offset) <= kMaxOffset ? QTimeZone(offset) : QTimeZone();
+    }
+
+    /** The zone with an IANA id such as "UTC" or "America/New_York", only when the system
+     *  knows it; anything else (a path, a dot folder, odd characters) is no zone. */
+    static QTimeZone knownZone(const QString &id)
+    {
+        static const QRegularExpression kZoneId(
+            QStringLiteral("^[A-Za-z][A-Za-z0-9_+-]{0,29}(/[A-Za-z][A-Za-z0-9_+-]{0,29}){0,2}$"));
+        if (!kZoneId.match(id).hasMatch())
+            return {};
+        const QByteArray latin = id.toLatin1();
+        if (!QTimeZone::isTimeZoneIdAvailable(latin))
+            return {};
+        return QTimeZone(latin);
     }
 
     void fail()

@@ -11,6 +11,7 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -121,6 +122,117 @@ private slots:
                  qPrintable(result.out));
         QCOMPARE(result.exitCode, 2);
         QCOMPARE(read("select id, name from logbook"), before);
+    }
+
+    void notALogbook_data()
+    {
+        QTest::addColumn<QString>("damage"); // SQL run on the logbook, or "text" for a text file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a text file") << "text"
+                                     << "file is not a database";
+        QTest::newRow("logbook table gone") << "drop table logbook"
+                                            << "no such table: logbook";
+        QTest::newRow("dxlist table gone") << "drop table dxlist"
+                                           << "no such table: dxlist";
+        QTest::newRow("prefs table gone") << "drop table prefs"
+                                          << "no such table: prefs";
+        QTest::newRow("unknown dbversion") << "update prefs set value='999' where entry='dbversion'"
+                                           << "unknown dbversion";
+        QTest::newRow("another program's appname") << "delete from prefs where entry='appname'"
+                                                   << "no appname entry of this program";
+    }
+
+    /** Every command that reads or writes the logbook stops with exit 2 and says why, and
+     *  nothing is written to the file. */
+    void notALogbook()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, reason);
+        QCOMPARE(run({"logbooks", "list"}).exitCode, 0); // makes DefaultLog.rlog
+        if (damage == "text") {
+            QVERIFY(writeFile("DefaultLog.rlog", "just some text\n"));
+        } else {
+            db::Database database;
+            QCOMPARE(database.open(logbook(), db::Database::Mode::ReadWrite), 0);
+            QVERIFY(database.exec(damage));
+        }
+        QFile file(logbook());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const QList<QStringList> commands = {
+            {"stats"},
+            {"status", "DL1ABC"},
+            {"dxlist"},
+            {"iota"},
+            {"grid"},
+            {"prefs", "get", "mycall"},
+            {"logbooks", "list"},
+            {"eqsl", "upload", "--dry-run"},
+            {"clublog", "upload", "--dry-run"},
+            {"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"},
+            {"export"}};
+        for (const QStringList &command : commands) {
+            const Run result = run(command);
+            QVERIFY2(result.exitCode == 2 &&
+                         result.err.startsWith("DefaultLog.rlog is not a logbook: " + reason),
+                     qPrintable(command.join(' ') + ": " + QString::number(result.exitCode) + " " +
+                                result.err));
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    void emptyDataFolderIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("separate word") << QStringList{"--data-dir", "", "stats"};
+        QTest::newRow("with equals sign") << QStringList{"--data-dir=", "stats"};
+        QTest::newRow("only spaces") << QStringList{"--data-dir", "  ", "stats"};
+    }
+
+    /** An empty folder (an unset shell variable) never falls back to the user's own data. */
+    void emptyDataFolderIsRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess cli;
+        cli.start(QStringLiteral(BRINDLEWICK_CLI), arguments);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(cli.readAllStandardError().trimmed(), QByteArray("--data-dir needs a folder"));
+        QVERIFY(cli.readAllStandardOutput().isEmpty());
+    }
+
+    /** On a full file system every file the CLI replaces stays as it was and the command fails:
+     *  export, settings and the grayline picture. Runs on a small tmpfs in a mount namespace of
+     *  its own where the system allows one. */
+    void fullDiskKeepsOldFiles()
+    {
+        QProcess probe;
+        probe.start(QStringLiteral("unshare"), {"-rm", "true"});
+        if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit ||
+            probe.exitCode() != 0)
+            QSKIP("No unprivileged mount namespace here (unshare -rm): full-disk test skipped");
+        QCOMPARE(
+            run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW"}).exitCode, 0);
+        QCOMPARE(run({"defaults", "set", "Station", "home"}).exitCode, 0);
+        QCOMPARE(run({"defaults", "set", "Colour", "red"}).exitCode, 0);
+        QTemporaryDir mount;
+        QProcess script;
+        script.start(QStringLiteral("unshare"),
+                     {"-rm", "sh", QStringLiteral(BRINDLEWICK_TEST_DATA "/full-disk.sh"),
+                      mount.path(), QStringLiteral(BRINDLEWICK_CLI), m_dir->path()});
+        QVERIFY(script.waitForFinished(120000));
+        if (script.exitCode() == 99)
+            QSKIP("tmpfs cannot be mounted here: full-disk test skipped");
+        QCOMPARE(QString::fromUtf8(script.readAllStandardOutput()),
+                 QStringLiteral("export -o: exit 2, old export\n"
+                                "defaults set: exit 2\n"
+                                "settings file unchanged\n"
+                                "defaults remove: exit 2\n"
+                                "settings file unchanged\n"
+                                "grayline -o: exit 2, old picture\n"
+                                "Brindlewick.ini export.adi map.png settings.before \n"));
     }
 
     void importWaitsForALockedLogbook()
@@ -373,6 +485,33 @@ private slots:
             << QList<QStringList>{{"defaults", "set", "EqslHost", "http://127.0.0.1:1"}}
             << QStringList{"members", "download", "eqsl"} << 2 << ""
             << "eQSL Data not loaded! Connection refused";
+        const QString locatorUsage =
+            QStringLiteral("Usage: locator --from LAT LON (degrees, north and east positive)");
+        QTest::newRow("no locator of NaN")
+            << none << QStringList{"locator", "--from", "nan", "nan"} << 1 << "" << locatorUsage;
+        QTest::newRow("no locator of infinity")
+            << none << QStringList{"locator", "--from", "10", "inf"} << 1 << "" << locatorUsage;
+        QTest::newRow("no locator of the north pole's edge")
+            << none << QStringList{"locator", "--from", "90", "0"} << 1 << "" << locatorUsage;
+        QTest::newRow("no locator of the 180th meridian's edge")
+            << none << QStringList{"locator", "--from", "0", "180"} << 1 << "" << locatorUsage;
+        QTest::newRow("the south-west corner is AA00AA")
+            << none << QStringList{"--json", "locator", "--from", "-90", "-180"} << 0
+            << "\"locator6\":\"AA00AA\""
+            << "";
+        const QString sunUsage =
+            QStringLiteral("Usage: sun LOC [--alt DEG] [--at \"yyyy-MM-dd HH:mm\"]");
+        QTest::newRow("no sun altitude of NaN")
+            << none << QStringList{"sun", "JO40", "--alt", "nan"} << 1 << "" << sunUsage;
+        QTest::newRow("no sun altitude beyond 90°")
+            << none << QStringList{"sun", "JO40", "--alt", "1e308"} << 1 << "" << sunUsage;
+        QTest::newRow("no band of NaN") << none << QStringList{"band", "nan"} << 1 << ""
+                                        << "Usage: band KHZ | band --name NAME";
+        QTest::newRow("terminal escapes in a stored text are not printed raw")
+            << QList<QStringList>{{"prefs", "set", "mycall", "DL1\x1b]0;pwned\a\x1b[2JAB"}}
+            << QStringList{"prefs", "get", "mycall"} << 0
+            << "mycall: DL1\ufffd]0;pwned\ufffd\ufffd[2JAB"
+            << "";
         QTest::newRow("unknown command") << none << QStringList{"frob"} << 1 << ""
                                          << "Unknown command frob (see --help)";
     }
@@ -428,6 +567,71 @@ private slots:
         QVERIFY(listen->waitForFinished(20000));
         QCOMPARE(listen->exitCode(), 0);
         QVERIFY(listen->readAllStandardOutput().contains("JA1XYZ"));
+    }
+
+    /** Standard input is framed as a node's feed: Latin-1 comments are kept, an endless line is
+     *  cut at 8 KB and the spots after it still read. */
+    void clusterParseFramesLikeListen()
+    {
+        QProcess *parse = start({"--json", "cluster", "parse"});
+        parse->write(
+            "DX de DL1AA:      7010.0  F5ABC        caf\xe9 599                    1200Z\n");
+        parse->write(QByteArray(3 * 1024 * 1024, 'x'));
+        parse->write(
+            "\nDX de DL1AA:      7074.0  JA1XYZ       FT8 -10                      1201Z\n");
+        parse->closeWriteChannel();
+        QVERIFY(parse->waitForFinished(30000));
+        QCOMPARE(parse->exitCode(), 0);
+        const QList<QByteArray> printed = parse->readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(printed.size(), 2);
+        QCOMPARE(QJsonDocument::fromJson(printed.first()).object().value("note").toString(),
+                 QString::fromUtf8("café 599"));
+        QCOMPARE(QJsonDocument::fromJson(printed.last()).object().value("mode").toString(),
+                 QStringLiteral("FT8"));
+    }
+
+    /** A node never reached is one line and exit 2; a quiet node is no failure; a node that
+     *  drops the line after the login (another login with the call) is named, and exit 2 when
+     *  it is gone at the end. Without --login the logbook's own call logs in. */
+    void clusterListenSaysWhatHappened()
+    {
+        quint16 closedPort = 0;
+        {
+            QTcpServer server;
+            QVERIFY(server.listen(QHostAddress::LocalHost));
+            closedPort = server.serverPort();
+        }
+        const Run dead =
+            run({"cluster", "listen", "127.0.0.1", QString::number(closedPort), "--seconds", "5"});
+        QCOMPARE(dead.exitCode, 2);
+        QVERIFY2(dead.err.startsWith(
+                     QStringLiteral("Could not connect to 127.0.0.1 port %1").arg(closedPort)) &&
+                     !dead.err.trimmed().contains(u'\n'),
+                 qPrintable(dead.err));
+
+        QCOMPARE(run({"prefs", "set", "mycall", "DL1XYZ"}).exitCode, 0);
+        {
+            LoopbackNode quiet;
+            const Run idle = run({"cluster", "listen", "127.0.0.1", QString::number(quiet.port()),
+                                  "--seconds", "1"});
+            QCOMPARE(idle.exitCode, 0);
+        }
+
+        LoopbackNode node;
+        node.setGreeting("login: ");
+        QProcess *listen = start({"cluster", "listen", "127.0.0.1", QString::number(node.port()),
+                                  "--count", "5", "--seconds", "3"});
+        QVERIFY(node.waitForClient());
+        QTRY_COMPARE(node.received(), QByteArray("DL1XYZ\r\n"));
+        node.send("\nWelcome, DL1XYZ\r\n");
+        node.stopListening();
+        node.close();
+        QVERIFY(listen->waitForFinished(20000));
+        QCOMPARE(listen->exitCode(), 2);
+        const QString err = QString::fromUtf8(listen->readAllStandardError());
+        QVERIFY2(err.contains("The node closed the line (another login with this call?)") &&
+                     err.contains("could not be reached at the end") && !err.contains("Welcome"),
+                 qPrintable(err));
     }
 };
 

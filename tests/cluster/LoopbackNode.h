@@ -42,6 +42,8 @@ public:
         QTest::qWait(20);
     }
     void close() { m_peer->disconnectFromHost(); }
+    /** No more connections: the node is gone. */
+    void stopListening() { m_server.close(); }
     void reset() { m_peer->abort(); }
     [[nodiscard]] const QByteArray &received() const { return m_received; }
     [[nodiscard]] int connections() const { return m_connections; }

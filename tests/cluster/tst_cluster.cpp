@@ -77,6 +77,14 @@ private slots:
             << QList<QByteArray>{"Gr\xc3", "\xbc\xc3\x9f"
                                            "e\n"}
             << QStringList{"Grüße"} << "" << QByteArray();
+        QTest::newRow("a flood of the same request is refused once")
+            << QList<QByteArray>{QByteArray("\xff\xfd\x01").repeated(5000) + "ok\n",
+                                 QByteArray("\xff\xfb\x01").repeated(3)}
+            << QStringList{"ok"} << "" << QByteArray("\xff\xfc\x01\xff\xfe\x01");
+        QTest::newRow("a subnegotiation without its end does not swallow the stream")
+            << QList<QByteArray>{"\xff\xfa\x18" + QByteArray(cluster::LineFramer::kMaxSub - 1, 'q'),
+                                 "DX de K1ABC: 14025.0 JA1XYZ 1234Z\n"}
+            << QStringList{"DX de K1ABC: 14025.0 JA1XYZ 1234Z"} << "" << QByteArray();
         QTest::newRow("a run without line feed is handed on at the cap")
             << QList<QByteArray>{QByteArray(cluster::LineFramer::kMaxTail + 5, 'x')}
             << QStringList{QString(cluster::LineFramer::kMaxTail + 5, u'x')} << "" << QByteArray();

@@ -183,6 +183,20 @@ private slots:
         QTest::newRow("empty") << ""
                                << "none";
         QTest::newRow("only spaces") << QString(80, u' ') << "none";
+        QTest::newRow("a zone one space before the time after padding is a column")
+            << "DX de K1ABC:   14025.0  JA1XYZ     599 tnx       14 1234Z"
+            << "K1ABC:|14025|JA1XYZ|599 tnx|12:34";
+        QTest::newRow("a number right after the comment stays")
+            << "DX de K1ABC:   14025.0  JA1XYZ     up 2       1234Z"
+            << "K1ABC:|14025|JA1XYZ|up 2|12:34";
+        QTest::newRow("a state after the time is the spotter's")
+            << base + "1234Z OH" << spot + "12:34";
+        QTest::newRow("a lone column before the time")
+            << "DX de K1ABC: 14025.0 JA1XYZ      JO40 1234Z"
+            << "K1ABC:|14025|JA1XYZ||12:34";
+        QTest::newRow("column-like tokens without a time stay")
+            << "DX de K1ABC: 14025.0 JA1XYZ tnx  14 OH"
+            << "K1ABC:|14025|JA1XYZ|tnx 14 OH|";
         QTest::newRow("prefix is case-sensitive") << "dx de K1ABC: 14025.0 JA1XYZ 1234Z"
                                                   << "none";
     }
@@ -198,6 +212,43 @@ private slots:
                        .join(u'|')
                  : QStringLiteral("none");
         QCOMPARE(actual, parsed);
+    }
+
+    /** Lines as DXSpider and other nodes send them (stored with a comment line above each),
+     *  against the spots expected of them: call, kHz, mode, note, time and the columns taken
+     *  out of the comment. */
+    void readsStoredNodeLines()
+    {
+        QFile lines(QStringLiteral(BRINDLEWICK_TEST_DATA "/dxspider-lines.txt"));
+        QFile expected(QStringLiteral(BRINDLEWICK_TEST_DATA "/dxspider-spots.txt"));
+        QVERIFY(lines.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+        SpotMaker maker(log(), m_app->dxcc());
+        maker.setOptions({MyFunctions::bandTable(m_app->defaults()), false, false, {}, ""});
+        QStringList actual;
+        for (const QByteArray &raw : lines.readAll().split('\n')) {
+            const QString line = QString::fromUtf8(raw);
+            if (line.startsWith(u'#') || line.isEmpty()) {
+                actual << line;
+                continue;
+            }
+            const std::optional<SpotLine> parsed = parseSpotLine(line);
+            const std::optional<OneDxSpotClass> spot = maker.spotFromDxDe(line, kNow);
+            QVERIFY2(parsed && spot, qPrintable(line));
+            actual << QStringList{spot->dxCall,
+                                  QString::number(spot->qrg),
+                                  spot->mode,
+                                  spot->note,
+                                  spot->spotTimeStamp.toString("HH:mm"),
+                                  parsed->columnBeforeTime,
+                                  parsed->spotterColumn}
+                          .join(u'|');
+        }
+        const QStringList wanted = QString::fromUtf8(expected.readAll()).split(u'\n');
+        for (qsizetype i = 0; i < std::max(actual.size(), wanted.size()); ++i)
+            QVERIFY2(actual.value(i) == wanted.value(i),
+                     qPrintable(QStringLiteral("line %1:\n  got      %2\n  expected %3")
+                                    .arg(i + 1)
+                                    .arg(actual.value(i), wanted.value(i))));
     }
 
     void placesSpotTimes_data()
@@ -357,6 +408,11 @@ private slots:
         QVERIFY(!spot->hasPosition);
         QCOMPARE(spot->spotTimeStamp, kNow);
         QCOMPARE(spot->note, "tnx!");
+
+        // The diagnostic shows a node's escape sequences harmless.
+        QTest::ignoreMessage(QtInfoMsg, "spotLine: DX de K1ABC: 14025.0 JA1XYZ \ufffd[2Jtnx!");
+        QTest::ignoreMessage(QtInfoMsg, "s: \ufffd[2Jtnx!");
+        QVERIFY(maker.spotFromDxDe(u"DX de K1ABC: 14025.0 JA1XYZ \x1b[2Jtnx!\r", kNow));
     }
 
     void listsSpots()

@@ -3,8 +3,10 @@
 
 #include "net/AsyncSocket.h"
 #include "net/AsyncUdpSocket.h"
+#include "net/UdpListener.h"
 
 #include <QNetworkDatagram>
+#include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
@@ -78,6 +80,8 @@ private slots:
     void udpDeliversDatagramsTruncated();
     void udpRefusesMisuse();
     void udpAcceptorKeepsTheReceiveWaiting();
+    void udpListenerLetsTheEventLoopRunUnderAFlood();
+    void udpListenerBindsTheAddressAsked();
 };
 
 void TestNet::readsWritesAndReconnect()
@@ -295,6 +299,53 @@ void TestNet::udpAcceptorKeepsTheReceiveWaiting()
     QCOMPARE(failed.first().at(0).value<long>(), 5);
     QCOMPARE(text(failed.first().at(1).value<SocketError>()),
              "AsyncUdpSocketErrorDomain 5 Receive operation timed out");
+}
+
+/** A flood of datagrams waiting at once is read in turns: a timer due meanwhile (a listening
+ *  time limit) runs before all of them are handed on. */
+void TestNet::udpListenerLetsTheEventLoopRunUnderAFlood()
+{
+    net::UdpListener listener(QStringLiteral("tests"));
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Listening for tests on UDP port"));
+    QCOMPARE(listener.listen(0, QHostAddress::LocalHost), QString());
+    constexpr int kFlood = 200; // well within what the socket buffer holds
+    QUdpSocket sender;
+    for (int i = 0; i < kFlood; ++i)
+        QCOMPARE(
+            sender.writeDatagram(QByteArray::number(i), QHostAddress::LocalHost, listener.port()),
+            qint64(QByteArray::number(i).size()));
+    int received = 0;
+    int whenTimerRan = -1;
+    connect(&listener, &net::UdpListener::datagramReceived, this, [&] {
+        if (++received == 1)
+            QTimer::singleShot(0, this, [&] { whenTimerRan = received; });
+    });
+    QTRY_COMPARE(received, kFlood);
+    QVERIFY2(whenTimerRan > 0 && whenTimerRan < kFlood, qPrintable(QString::number(whenTimerRan)));
+}
+
+/** Bound to 127.0.0.1, the listener hears this machine only: a datagram to another address of
+ *  this machine does not reach it. */
+void TestNet::udpListenerBindsTheAddressAsked()
+{
+    QHostAddress other;
+    for (const QHostAddress &address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            other = address;
+    if (other.isNull())
+        QSKIP("This machine has no IPv4 address besides the loopback one");
+    net::UdpListener listener(QStringLiteral("tests"));
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Listening for tests on UDP port"));
+    QCOMPARE(listener.listen(0, QHostAddress::LocalHost), QString());
+    QStringList heard;
+    connect(&listener, &net::UdpListener::datagramReceived, this,
+            [&heard](const QByteArray &datagram) { heard << QString::fromLatin1(datagram); });
+    QUdpSocket sender;
+    sender.writeDatagram("from the network", other, listener.port());
+    sender.writeDatagram("from this machine", QHostAddress::LocalHost, listener.port());
+    QTRY_COMPARE(heard.size(), 1);
+    QTest::qWait(100);
+    QCOMPARE(heard, QStringList{"from this machine"});
 }
 
 QTEST_GUILESS_MAIN(TestNet)

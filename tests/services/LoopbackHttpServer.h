@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -20,6 +21,7 @@ public:
         int status = 200;
         QByteArray body;
         bool silent = false; // accept, read, never answer
+        int trickleMs = 0;   // > 0: the body one byte at a time, this far apart
     };
     struct Request {
         QByteArray method;
@@ -90,6 +92,18 @@ private:
                         : m_answers.value(request.path(), Answer{404, "no such page", false});
         if (answer.silent)
             return;
+        if (answer.trickleMs > 0) {
+            socket->write("HTTP/1.1 200 X\r\nContent-Type: text/plain\r\nContent-Length: " +
+                          QByteArray::number(answer.body.size()) + "\r\n\r\n");
+            auto *timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket,
+                    [socket, body = answer.body, sent = 0]() mutable {
+                        if (sent < body.size())
+                            socket->write(body.mid(sent++, 1));
+                    });
+            timer->start(answer.trickleMs);
+            return;
+        }
         socket->write("HTTP/1.1 " + QByteArray::number(answer.status) +
                       " X\r\nContent-Type: text/html\r\nContent-Length: " +
                       QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n" +

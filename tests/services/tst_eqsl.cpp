@@ -274,6 +274,13 @@ private slots:
         QTest::newRow("no record end") << inbox("<CALL:4>DL1A") << true << false << QStringList();
         QTest::newRow("lower-case tags")
             << inbox("<call:4>DL1A<eor>") << true << true << QStringList{"DL1A"};
+        QTest::newRow("a web page that happens to contain <EOH>")
+            << QByteArray("<!DOCTYPE html>\n<html><body>Example: <EOH> ends the header, "
+                          "<CALL:4>DL1A<EOR></body></html>")
+            << false << false << QStringList();
+        QTest::newRow("an HTML page without doctype")
+            << QByteArray("<HTML><HEAD><TITLE>eQSL</TITLE></HEAD><BODY><EOH></BODY></HTML>")
+            << false << false << QStringList();
     }
 
     void inboxReader()

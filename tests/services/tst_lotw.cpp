@@ -172,6 +172,17 @@ private slots:
             << "230|JO31|14" << with("GRIDSQUARE", "jo31ab") << "230|JO31AB|14|DL" << 0;
         QTest::newRow("a zone loses one leading zero")
             << "230||15" << with("CQZ", "014") << "230||14|DL" << 0;
+        // Unknown or impossible values never replace known ones.
+        QTest::newRow("an entity the country file lacks keeps the logged one")
+            << "230|JO31AB|14"
+            << "999|"
+            << "230|JO31AB|14|DL" << 0;
+        QTest::newRow("a zone that is no number is not written")
+            << "230|JO31AB|14" << with("CQZ", "abc") << "230|JO31AB|14|DL" << 0;
+        QTest::newRow("a zone beyond 40 is not written")
+            << "230|JO31AB|14" << with("CQZ", "41") << "230|JO31AB|14|DL" << 0;
+        QTest::newRow("a grid with quotes is not written")
+            << "230|JO32AB|14" << with("GRIDSQUARE", "JO31'--") << "230|JO32AB|14|DL" << 0;
     }
 
     void corrections()
@@ -408,6 +419,42 @@ private slots:
         QCOMPARE(f.column("lotwqsl"), QStringList{""});
     }
 
+    /** A server that sends a byte now and then is never silent long enough for the time-out;
+     *  the overall deadline ends the download all the same. */
+    void tricklingReplyMeetsTheDeadline()
+    {
+        f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
+        LoopbackHttpServer server;
+        server.answer(
+            "/lotwuser/lotwreport.adi",
+            {200, QslFixture::lotwReport({"DL1AA|2025-06-15 12:00:00|20M|CW|"}), false, 50});
+        f.app->defaults().setValue(QStringLiteral("LotwHost"), server.url());
+        QNetworkAccessManager network;
+        HttpClient http(network, 300);
+        http.setDeadlineMs(600);
+        LotwDownload run(http, f.app->defaults(), f.app->notifications());
+        QEventLoop loop;
+        lotw::Applied applied;
+        bool finished = false;
+        QStringList statuses;
+        connect(&run, &LotwDownload::statusChanged, &loop,
+                [&statuses](const QString &text, bool) { statuses << text; });
+        connect(&run, &LotwDownload::finished, &loop, [&](const lotw::Applied &result) {
+            applied = result;
+            finished = true;
+            loop.quit();
+        });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        QVERIFY(run.download({"u", "p", "", "", false}, f.app->log(),
+                             lotw::entityTable(f.app->dxcc())));
+        loop.exec();
+        QVERIFY(finished);
+        QVERIFY(!applied.ok);
+        QCOMPARE(statuses.value(statuses.size() - 1),
+                 QStringLiteral("The server did not answer in time"));
+        QCOMPARE(f.column("lotwqsl"), QStringList{""});
+    }
+
     void oversizedReplyIsRefused()
     {
         f.storeEntries({"DL1AA|2025-06-15 12:00:00"});
@@ -479,6 +526,57 @@ private slots:
             << QByteArray(lotw::kHeading) + "<APP_LoTW_NUMREC:20>99999999999999999999"
                                             "<eoh>"
             << true << false << QStringList();
+    }
+
+    void reportValuesAreChecked_data()
+    {
+        QTest::addColumn<QByteArray>("fields");
+        QTest::addColumn<QString>("read"); // adif|cnt|cq|itu|iota|locator|state|county
+        QTest::addColumn<QString>("lastQsl");
+        const auto f = [](const char *name, const QByteArray &value) {
+            return QByteArray("<") + name + ':' + QByteArray::number(value.size()) + '>' + value;
+        };
+        QTest::newRow("good values are read")
+            << f("DXCC", "291") + f("CONT", "NA") + f("CQZ", "05") + f("ITUZ", "08") +
+                   f("IOTA", "NA-046") + f("GRIDSQUARE", "fn42") + f("STATE", "MA") +
+                   f("CNTY", "MA,Middlesex") + f("APP_LoTW_LASTQSL", "2025-06-15 12:00:00")
+            << "291|NA|5|8|NA-046|FN42|MA|MA,Middlesex"
+            << "2025-06-15 12:00:00";
+        QTest::newRow("impossible values read as not given")
+            << f("DXCC", "1000") + f("CONT", "XX") + f("CQZ", "abc") + f("ITUZ", "91") +
+                   f("IOTA", "EU-5") + f("GRIDSQUARE", "ZZ99ZZ'--") +
+                   f("STATE", QByteArray(5000, 'A')) + f("CNTY", "a\x1b[2Jb") +
+                   f("APP_LoTW_LASTQSL", "2098-12-31 23:59:59")
+            << "0|||||||"
+            << "";
+        QTest::newRow("a last-QSL time that is no time is ignored")
+            << f("APP_LoTW_LASTQSL", "2025-13-45 99:00:00") << "0|||||||"
+            << "";
+    }
+
+    /** Every value of a report is checked as the entry form checks it: what the field cannot
+     *  hold counts as not given, so it can never replace a good value in the logbook. */
+    void reportValuesAreChecked()
+    {
+        QFETCH(QByteArray, fields);
+        QFETCH(QString, read);
+        QFETCH(QString, lastQsl);
+        const QByteArray header = fields.contains("LASTQSL")
+                                      ? fields.mid(fields.indexOf("<APP_LoTW_LASTQSL"))
+                                      : QByteArray();
+        const QByteArray record = fields.left(fields.size() - header.size());
+        const lotw::Report report = lotw::parseReport(
+            QByteArray(lotw::kHeading) + "\n<APP_LoTW_NUMREC:1>1\n" + header + "\n<eoh>\n" +
+                "<CALL:5>K1ABC<QSO_DATE:8>20250615<TIME_ON:6>120000<BAND:3>20M<MODE:2>CW" + record +
+                "<eor>\n",
+            formats::DateStyle::Short);
+        QCOMPARE(report.confirmations.size(), 1);
+        const QsoClass &q = report.confirmations.first();
+        QCOMPARE(QStringList({QString::number(q.adif), q.cnt, q.cq, q.itu, q.iota, q.locator,
+                              q.state, q.county})
+                     .join('|'),
+                 read);
+        QCOMPARE(report.lastQsl, lastQsl);
     }
 
     void reportReader()

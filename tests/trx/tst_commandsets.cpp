@@ -250,6 +250,21 @@ void TestCommandSets::repliesRead_data()
     row("FTDX-1200 short FA is no frequency", "FTDX-1200", "FA0707;", "0.000 /", false);
     row("FTDX-1200 unknown code shows ??? and keeps the log mode", "FTDX-1200", "MD02; | MD0A;",
         "0.000 ??\?/SSB", true);
+    row("FTDX-1200 nine-digit FA is another model's, not 1,407.4 kHz", "FTDX-1200", "FA014074000;",
+        "0.000 /", false);
+
+    row("FT-991 FA with nine digits", "FT-991", "FA014074000;", "14074.000 /", true);
+    row("FT-991 IF with nine digits and mode C", "FT-991", "IF001014074000+000000C00000;",
+        "14074.000 Data-USB/PSK31", true);
+    row("FTDX-101 eight-digit FA is no frequency", "FTDX-101", "FA07074000;", "0.000 /", false);
+    row("FTDX-101 FA on 4 m", "FTDX-101", "FA070200000;", "70200.000 /", true);
+
+    // Readings no radio can give are refused, the last good one kept.
+    row("CI-V 99 99 99 99 99 is beyond the radio", "IC-705",
+        "FE FE E0 A4 00 00 40 07 14 00 FD FE FE E0 A4 03 99 99 99 99 99 FD", "14074.000 /", true);
+    row("K3 FA beyond the radio", "K3", "FA00007074000;FA99999999999;", "7074.000 /", true);
+    row("FT-817 garbage between its bands", "FT-817", "P | 30 76 19 84 06", "0.000 /", false);
+    row("FT-817 reading above its range", "FT-817", "P | 90 00 00 00 01", "0.000 /", false);
 }
 
 void TestCommandSets::repliesRead()

@@ -5,7 +5,10 @@
 #include "../cli/CliRun.h"
 #include "SimulatorServer.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -138,6 +141,51 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QCOMPARE(radio.kHz(), 7030.0);
         QCOMPARE(run.out, tuned);
+    }
+
+    /** Hamlib's dummy radio behind a real rigctld: each tune prints the mode it set, not the one
+     *  read before, and the commands are all sent before the run ends. */
+    void tunesThroughRigctld()
+    {
+        const QString rigctld = QStringLiteral("/usr/bin/rigctld");
+        if (!QFile::exists(rigctld))
+            QSKIP("Hamlib's rigctld is not installed (package libhamlib-utils)");
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        QProcess daemon;
+        daemon.start(rigctld, {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
+        QVERIFY(daemon.waitForStarted());
+        const auto stopDaemon = qScopeGuard([&daemon] {
+            daemon.terminate();
+            if (!daemon.waitForFinished(3000))
+                daemon.kill();
+            daemon.waitForFinished(3000);
+        });
+        QTemporaryDir dir;
+        const QStringList link{"--link", QStringLiteral("rigctld:127.0.0.1:%1").arg(port)};
+        // rigctld needs a moment before it listens.
+        CliRun run;
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            run = CliRun::in(dir.path(), QStringList{"rig", "status"} + link);
+            if (run.exitCode == 0)
+                break;
+            QTest::qWait(100);
+        }
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+        const QList<QStringList> tunes{{"14074", "digital"}, {"7030", "cw"}, {"14250", "phone"},
+                                       {"7074", "digital"},  {"3573", "cw"}, {"7150", "phone"}};
+        const QStringList printed{"14,074.000 kHz  PKTUSB  20m", "7,030.000 kHz  CW  40m",
+                                  "14,250.000 kHz  USB  20m",    "7,074.000 kHz  PKTUSB  40m",
+                                  "3,573.000 kHz  CW  80m",      "7,150.000 kHz  LSB  40m"};
+        for (qsizetype i = 0; i < tunes.size(); ++i) {
+            run = CliRun::in(dir.path(),
+                             QStringList{"rig", "tune", tunes[i][0], "--mode", tunes[i][1]} + link);
+            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+            QCOMPARE(run.out, printed[i]);
+        }
     }
 };
 

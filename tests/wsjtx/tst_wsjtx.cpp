@@ -90,6 +90,21 @@ QByteArray loggedAdif(const Qso &qso)
     return adifMessage(text.toUtf8());
 }
 
+/** "QSO Logged" whose time off is written as a date-time in the named time zone (kind 3): the
+ *  zone id goes on the wire as a text, whatever it holds. */
+QByteArray qsoLoggedInZone(const QString &zoneId)
+{
+    const Qso qso;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    header(out, WsjtxMessage::QsoLogged)
+        << qint64(qso.on.date().toJulianDay()) << quint32(qso.on.time().msecsSinceStartOfDay())
+        << quint8(3) << zoneId << qso.call.toUtf8() << qso.grid.toUtf8() << qso.hz
+        << qso.mode.toUtf8() << QByteArray("-10") << QByteArray("-12") << QByteArray("50")
+        << QByteArray("tnx") << QByteArray("Taro") << qso.on;
+    return bytes;
+}
+
 QByteArray otherMessage(quint32 type)
 {
     QByteArray bytes;
@@ -238,6 +253,44 @@ private slots:
         QTest::newRow("no frequency") << qsoLogged(noFrequency) << "Frequency not found: " << false;
         QTest::newRow("NUL in the call")
             << qsoLogged(nulInCall) << "Field CALL holds a NUL character: " << false;
+        // Qt would open a zone id as a file below the zone folder.
+        QTest::newRow("time-zone id that is a path to a device")
+            << qsoLoggedInZone("../../../dev/stdin") << "Date-time in an unknown time zone" << true;
+        QTest::newRow("time-zone id that climbs to another file")
+            << qsoLoggedInZone("../../etc/passwd") << "Date-time in an unknown time zone" << true;
+        QTest::newRow("absolute time-zone path")
+            << qsoLoggedInZone("/etc/localtime") << "Date-time in an unknown time zone" << true;
+        QTest::newRow("time-zone id that names no zone")
+            << qsoLoggedInZone("Mars/Olympus") << "Date-time in an unknown time zone" << true;
+        const auto withCall = [](const QString &call) {
+            Qso qso;
+            qso.call = call;
+            return qsoLogged(qso);
+        };
+        QTest::newRow("call with a space")
+            << withCall("JA1 XYZ") << "not logged: not a callsign" << false;
+        QTest::newRow("call with an escape")
+            << withCall("JA1\x1b[2JXYZ") << "not logged: not a callsign" << false;
+        QTest::newRow("call with ADIF tags")
+            << withCall("JA1XYZ<eor><call:4>K1AB") << "not logged: not a callsign" << false;
+        QTest::newRow("200-character call")
+            << withCall(QString(200, u'K')) << "not logged: not a callsign" << false;
+        Qso badGrid;
+        badGrid.grid = QStringLiteral("ZZ99ZZ'--");
+        QTest::newRow("locator of no square")
+            << qsoLogged(badGrid) << "not logged: not a locator" << false;
+        Qso farOff;
+        farOff.hz = 18'000'000'000'000'000'000ULL;
+        QTest::newRow("frequency beyond any band")
+            << qsoLogged(farOff) << "not logged: no frequency on a known band" << false;
+        Qso ancient;
+        ancient.on = QDateTime(QDate(-4714, 11, 24), QTime(12, 0), Qt::UTC);
+        QTest::newRow("date in 4714 BC")
+            << qsoLogged(ancient) << "not logged: no plausible date" << false;
+        Qso future;
+        future.on = QDateTime(QDate(2092, 1, 1), QTime(12, 0), Qt::UTC);
+        QTest::newRow("date in 2092")
+            << qsoLogged(future) << "not logged: no plausible date" << false;
         QTest::newRow("empty ADIF text")
             << adifMessage("") << "No QSO in the ADIF text from WSJT-X" << false;
         QTest::newRow("ADIF header alone")
@@ -276,12 +329,23 @@ private slots:
             QFile file(seeds.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QString error;
-            const std::optional<WsjtxMessage> message =
-                wsjtx::readWsjtxMessage(file.readAll(), &error);
+            const QByteArray bytes = file.readAll();
+            const std::optional<WsjtxMessage> message = wsjtx::readWsjtxMessage(bytes, &error);
+            // "refused-" seeds are hostile datagrams that must not be read.
+            if (name.startsWith(QLatin1String("refused-"))) {
+                QVERIFY2(!message, qPrintable(name));
+                continue;
+            }
             QVERIFY2(message, qPrintable(name + ": " + error));
             if (message->type == WsjtxMessage::QsoLogged)
                 QCOMPARE(message->qso.timeOn.date(), QDate(2026, 11, 30));
+            m_logger->receive(bytes);
         }
+        // The logger stores none of the hostile QSOs.
+        for (const QsoClass &qso : stored())
+            QVERIFY2(QRegularExpression("^[A-Z0-9/]{3,20}$").match(qso.callsign).hasMatch(),
+                     qPrintable(qso.callsign));
+        QVERIFY(!stored().isEmpty());
     }
 
     void logsEachQsoOnce_data()
@@ -438,6 +502,8 @@ private slots:
         const QJsonObject first = QJsonDocument::fromJson(lines.first()).object();
         QCOMPARE(first.value("callsign").toString(), QStringLiteral("JA1XYZ"));
         QCOMPARE(first.value("dxcc").toString(), QStringLiteral("JA"));
+        // As "qso list" shows it.
+        QCOMPARE(first.value("qrgString").toString(), QStringLiteral("14,076.7"));
 
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
         QCOMPARE(stored().size(), 1);

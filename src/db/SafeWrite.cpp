@@ -1,0 +1,33 @@
+#include "db/SafeWrite.h"
+
+#include <QSaveFile>
+
+#include <unistd.h>
+
+namespace safewrite {
+
+bool writeFile(const QString &path, const QByteArray &data, QString *error)
+{
+    QSaveFile file(path);
+    const auto fail = [&](const QString &why) {
+        file.cancelWriting();
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(data) != data.size())
+        return fail(file.errorString());
+    // QSaveFile's commit loses the error of its last flush (a full disk then leaves an empty
+    // file in place of the old one), so the buffer is written out and synced here first.
+    if (!file.flush())
+        return fail(file.errorString());
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return fail(QString::fromLocal8Bit(strerror(errno)));
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+} // namespace safewrite

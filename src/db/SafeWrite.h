@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace safewrite {
+
+/** Writes `data` to a temporary file beside `path`, checks every write, the final flush and
+ *  the sync to disk, and only then renames it over `path`. On any failure the old file stays
+ *  as it was, the temporary file is removed and `error` (when given) says why. */
+bool writeFile(const QString &path, const QByteArray &data, QString *error = nullptr);
+
+} // namespace safewrite
