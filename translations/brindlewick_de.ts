@@ -2830,6 +2830,22 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
  *** Neue Verbindung zu %1 in %2 s *** 
 </translation>
     </message>
+    <message>
+        <source>
+The node closed the line (another login with this call?)
+</source>
+        <translation>
+Der Knoten hat die Verbindung getrennt (eine andere Anmeldung mit diesem Rufzeichen?)
+</translation>
+    </message>
+    <message>
+        <source>
+The node closed the line (it may want a login call)
+</source>
+        <translation>
+Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zur Anmeldung)
+</translation>
+    </message>
 </context>
 <context>
     <name>dxcc::DxList</name>
@@ -3343,6 +3359,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>UDP port %1 could not be opened: %2</source>
         <translation>UDP-Port %1 konnte nicht geöffnet werden: %2</translation>
     </message>
+    <message>
+        <source>The address %1 is no IP address.</source>
+        <translation>Die Adresse %1 ist keine IP-Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>wsjtx::WsjtxLogger</name>
@@ -3369,6 +3389,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>%1 not stored in %2: %3</source>
         <translation>%1 nicht in %2 gespeichert: %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2 not logged: %3</source>
+        <translation>%1 von %2 nicht geloggt: %3</translation>
     </message>
 </context>
 </TS>
