@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>sent with each uploaded QSO</source>
-        <translation>wird mit jedem hochgeladenen QSO gesendet</translation>
+        <translation>geht mit jedem Upload mit</translation>
     </message>
     <message>
         <source>Upload</source>
@@ -1387,7 +1387,7 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
     <message>
         <source>Use the QSL details to correct QSOs</source>
-        <translation>QSL-Angaben in die QSOs übernehmen</translation>
+        <translation>QSL-Angaben übernehmen</translation>
     </message>
     <message>
         <source>Load</source>

@@ -1,5 +1,6 @@
 #include "ScreenshotRunner.h"
 
+#include "ClippedText.h"
 #include "shell/AppShell.h"
 
 #include <QCoreApplication>
@@ -45,5 +46,9 @@ void ScreenshotRunner::capture()
         qWarning("Screenshot not saved: %s", qPrintable(path));
         ++m_failures;
     }
+    // A text that does not fit is a fault of the layout (often only in another language).
+    const QStringList clipped = clippedTexts(m_window->contentItem());
+    for (const QString &text : clipped)
+        qWarning("Clipped text on %s: %s", qPrintable(m_current), qPrintable(text));
     showNext();
 }

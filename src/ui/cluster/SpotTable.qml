@@ -16,16 +16,16 @@ Pane {
     clip: true
 
     readonly property var columns: compact
-        ? [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 90 }, { title: qsTr("Mode"), width: 56 },
-            { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 60 } ]
+        ? [ { title: qsTr("Call"), width: 104 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 54 },
+            { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 54 } ]
         : [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 58 },
-            { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 56 }, { title: "IOTA", width: 72 },
+            { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 64 }, { title: "IOTA", width: 72 },
             { title: qsTr("Distance"), width: 86 }, { title: qsTr("Hdg"), width: 46 }, { title: qsTr("Spotter"), width: 76 },
             { title: qsTr("Age"), width: 64 } ]
 
     function columnWidth(i) {
         const fixed = columns.reduce((sum, c) => sum + c.width, 0)
-        return columns[i].width > 0 ? columns[i].width : Math.max(80, rows.width - fixed - 16)
+        return columns[i].width > 0 ? columns[i].width : Math.max(60, rows.width - fixed - 16)
     }
 
     /** Frequency, distance and heading read right-aligned, heading and cells alike. */

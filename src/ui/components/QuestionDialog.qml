@@ -12,12 +12,18 @@ Dialog {
     anchors.centerIn: Overlay.overlay
     width: Math.min(parent ? parent.width - 32 : 400, 440)
 
-    Label {
-        id: messageLabel
-        // The dialog's own width: the content item's would be worked out from the label's.
+    // The text's height at the dialog's width, taken from a column: a wrapping label's height read
+    // straight into the dialog's would be worked out while the dialog works out its own.
+    contentHeight: messageColumn.implicitHeight
+    Column {
+        id: messageColumn
         width: dialog.availableWidth
-        wrapMode: Text.Wrap
-        font.pixelSize: Theme.bodySize
+        Label {
+            id: messageLabel
+            width: parent.width
+            wrapMode: Text.Wrap
+            font.pixelSize: Theme.bodySize
+        }
     }
     footer: DialogButtonBox {
         Button {

@@ -73,7 +73,7 @@ Pane {
         Item {
             Layout.fillWidth: true
             Layout.topMargin: 4
-            implicitHeight: table.compact ? 16 : 36
+            implicitHeight: table.compact ? 18 : 36
             Label {
                 visible: !table.compact
                 x: table.margin
@@ -102,7 +102,7 @@ Pane {
                         leftPadding: table.compact ? 0 : 2
                         text: modelData
                         font.family: "Courier"
-                        font.pixelSize: table.compact ? 9 : Theme.smallSize - 1
+                        font.pixelSize: table.compact ? 11 : Theme.smallSize - 1
                         font.weight: Font.DemiBold
                         opacity: 0.8
                     }

@@ -10,8 +10,8 @@ Column {
     id: table
     required property DxccCounter counter
     property bool compact: false
-    readonly property int bandWidth: compact ? 72 : 84
-    readonly property int numberWidth: compact ? 72 : 66
+    readonly property int bandWidth: compact ? 80 : 84
+    readonly property int numberWidth: compact ? 70 : 66
     readonly property int rowHeight: compact ? 30 : 30
     readonly property int groups: 4
     readonly property color cfdColor: Material.color(Material.Green,

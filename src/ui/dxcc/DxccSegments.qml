@@ -35,8 +35,8 @@ Rectangle {
                 text: modelData
                 font.pixelSize: Theme.smallSize
                 font.weight: selected ? Font.DemiBold : Font.Normal
-                leftPadding: 14
-                rightPadding: 14
+                leftPadding: bar.fill ? 4 : 14
+                rightPadding: bar.fill ? 4 : 14
                 Layout.fillHeight: true
                 Layout.fillWidth: bar.fill
                 Layout.preferredWidth: bar.fill ? 10 : implicitWidth
@@ -51,6 +51,9 @@ Rectangle {
                     font: segment.font
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
+                    // Equal shares on a phone: a long title ("Gearbeitet") takes a smaller font.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
                     elide: Text.ElideRight
                 }
                 onClicked: bar.activated(index)

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Dialogs
 import QtQuick.Layouts
 import Brindlewick
@@ -41,7 +42,7 @@ Item {
             delegate: MenuItem {
                 required property var modelData
                 text: modelData.text
-                palette.windowText: modelData.destructive ? "#e53935" : undefined
+                Material.foreground: modelData.destructive ? "#e53935" : menu.Material.foreground
                 onTriggered: actions.list.trigger(menu.row, modelData.action)
             }
             onObjectAdded: (index, object) => menu.insertItem(index + 2, object)
@@ -66,26 +67,33 @@ Item {
         // The entry form keeps its focus; the notice only asks to be read.
         focus: false
         anchors.centerIn: Overlay.overlay
-        width: Math.min(parent ? parent.width - 32 : 400, 440)
-        // The title wraps on a phone rather than lose its end.
-        header: Label {
-            objectName: "noticeTitle"
-            text: notice.title
-            wrapMode: Text.Wrap
-            font.pixelSize: Theme.headingSize
-            font.weight: Font.DemiBold
-            padding: 24
-            bottomPadding: 0
-        }
-        // The text's height at the dialog's width: the dialog's size is not worked out from
-        // the wrapping label's, which would go round in a circle.
-        contentHeight: noticeText.implicitHeight
-        Label {
-            id: noticeText
+        // The title sits in the content, where it can wrap on a phone rather than lose its end
+        // (a wrapping header makes the dialog's height depend on itself). The content's height is
+        // the column's at the dialog's width, which is set when the notice opens.
+        header: null
+        width: 300
+        // Gone at once when the list goes (another tab): a fading modal notice would still catch
+        // the first clicks on the new screen.
+        exit: Transition {}
+        contentHeight: noticeContent.implicitHeight
+        Column {
+            id: noticeContent
             width: notice.availableWidth
-            text: actions.list.noticeText
-            wrapMode: Text.Wrap
-            font.pixelSize: Theme.bodySize
+            spacing: Theme.spacing
+            Label {
+                objectName: "noticeTitle"
+                width: parent.width
+                text: notice.title
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.headingSize
+                font.weight: Font.DemiBold
+            }
+            Label {
+                width: parent.width
+                text: actions.list.noticeText
+                wrapMode: Text.Wrap
+                font.pixelSize: Theme.bodySize
+            }
         }
         footer: DialogButtonBox {
             Button {

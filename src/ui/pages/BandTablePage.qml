@@ -46,7 +46,7 @@ Page {
                     Layout.fillHeight: true
                     font.pixelSize: Theme.smallSize
                     font.weight: Font.DemiBold
-                    Layout.preferredWidth: page.narrow ? 40 : 64
+                    Layout.preferredWidth: page.narrow ? 48 : 64
                 }
                 Repeater {
                     model: page.bandTable.columnTitles
@@ -74,13 +74,13 @@ Page {
                         readonly property int valueIndex: row * 4 + column - 1
                         Layout.fillWidth: column > 0
                         Layout.fillHeight: true
-                        Layout.preferredWidth: column === 0 ? (page.narrow ? 40 : 64) : 60
+                        Layout.preferredWidth: column === 0 ? (page.narrow ? 48 : 64) : 60
                         sourceComponent: column === 0 ? bandLabel : valueField
                         Component {
                             id: bandLabel
                             Label {
                                 text: page.bandTable.bandNames[cell.row]
-                                font.pixelSize: Theme.bodySize
+                                font.pixelSize: page.narrow ? Theme.smallSize : Theme.bodySize
                                 font.weight: Font.DemiBold
                                 verticalAlignment: Text.AlignVCenter
                             }

@@ -23,13 +23,19 @@ Page {
             wrapMode: Text.Wrap
             Layout.fillWidth: true
         }
-        RowLayout {
-            spacing: Theme.spacing * 2
+        // Side by side where there is room, one under the other on a phone.
+        GridLayout {
+            columns: page.width < 600 ? 1 : 2
+            columnSpacing: Theme.spacing * 2
+            rowSpacing: 2
+            Layout.fillWidth: true
             Label { text: qsTr("Loaded country file"); font.pixelSize: Theme.bodySize; opacity: 0.75 }
             Label {
                 text: page.countryFile.fileDate.length > 0 ? page.countryFile.fileDate : qsTr("the one shipped with the program")
                 font.pixelSize: Theme.bodySize
                 font.weight: Font.DemiBold
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
             }
         }
         RowLayout {

@@ -36,7 +36,7 @@ ScrollView {
                 id: serverField
                 objectName: "syncServer"
                 text: page.screen.server
-                placeholderText: "postgresql://user@host:5432/database"
+                placeholderText: "postgresql://user@host/database"
                 Layout.fillWidth: true
                 onEditingFinished: page.screen.server = text
             }

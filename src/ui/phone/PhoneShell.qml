@@ -70,8 +70,19 @@ Item {
                 text: modelData.title
                 font.pixelSize: Theme.smallSize
                 font.capitalization: Font.MixedCase
-                leftPadding: 2
-                rightPadding: 2
+                leftPadding: 0
+                rightPadding: 0
+                // A long title (German "Einstellungen") takes a smaller font rather than lose its end.
+                contentItem: Label {
+                    text: parent.text
+                    font: parent.font
+                    color: parent.checked ? parent.Material.accentColor : parent.Material.foreground
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
+                    elide: Text.ElideNone
+                }
             }
         }
     }
