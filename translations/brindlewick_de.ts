@@ -2173,6 +2173,25 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>SecretStore</name>
+    <message>
+        <source>No keyring service is available: passwords stay in the logbook and the settings file</source>
+        <translation>Kein Schlüsselbund-Dienst verfügbar: Passwörter bleiben im Logbuch und in der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>The keyring failed (%1): passwords stay in the logbook and the settings file</source>
+        <translation>Der Schlüsselbund meldet einen Fehler (%1): Passwörter bleiben im Logbuch und in der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>The keyring did not answer: passwords stay in the logbook and the settings file</source>
+        <translation>Der Schlüsselbund antwortet nicht: Passwörter bleiben im Logbuch und in der Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>Passwords stay in the logbook and the settings file: no keyring is used with a data folder given by --data-dir or BRINDLEWICK_HOME</source>
+        <translation>Passwörter bleiben im Logbuch und in der Einstellungsdatei: Mit einem Datenordner aus --data-dir oder BRINDLEWICK_HOME wird kein Schlüsselbund benutzt</translation>
+    </message>
+</context>
+<context>
     <name>ServerMessage</name>
     <message>
         <source>The sync server cannot be reached: is it running, and does it accept connections from this device?</source>

@@ -43,7 +43,7 @@ bool KeychainSecretStore::available()
     if (m_state == State::Unknown) {
         m_state = keyringOnSessionBus() ? State::Serving : State::Unavailable;
         if (m_state == State::Unavailable)
-            reportUnavailable(QString::fromLatin1(kNoService));
+            reportUnavailable(kNoService);
     }
     return m_state == State::Serving;
 }
@@ -76,8 +76,10 @@ bool KeychainSecretStore::run(QKeychain::Job *job, bool *notFound,
         return error == QKeychain::NoError;
     // A job left running deletes itself when it ends; its answer no longer reaches us.
     m_state = State::Unavailable;
-    reportUnavailable(finished ? QString::fromLatin1(kFailed).arg(errorText)
-                               : QString::fromLatin1(kTimedOut));
+    if (finished)
+        reportUnavailable(kFailed, errorText);
+    else
+        reportUnavailable(kTimedOut);
     return false;
 }
 

@@ -20,12 +20,14 @@ class KeychainSecretStore : public SecretStore {
     Q_OBJECT
 public:
     static constexpr char kService[] = "Brindlewick";
-    static constexpr char kNoService[] =
-        "No keyring service is available: passwords stay in the logbook and the settings file";
-    static constexpr char kFailed[] =
-        "The keyring failed (%1): passwords stay in the logbook and the settings file";
-    static constexpr char kTimedOut[] =
-        "The keyring did not answer: passwords stay in the logbook and the settings file";
+    static constexpr char kNoService[] = QT_TRANSLATE_NOOP(
+        "SecretStore",
+        "No keyring service is available: passwords stay in the logbook and the settings file");
+    static constexpr char kFailed[] = QT_TRANSLATE_NOOP(
+        "SecretStore", "The keyring failed (%1): passwords stay in the logbook and the settings file");
+    static constexpr char kTimedOut[] = QT_TRANSLATE_NOOP(
+        "SecretStore",
+        "The keyring did not answer: passwords stay in the logbook and the settings file");
 
     /** The timeout leaves time to unlock the keyring when it asks for its own password. */
     explicit KeychainSecretStore(std::chrono::milliseconds timeout = std::chrono::seconds(30),

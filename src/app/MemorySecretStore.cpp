@@ -1,6 +1,6 @@
 #include "app/MemorySecretStore.h"
 
-MemorySecretStore::MemorySecretStore(bool available, const QString &reason, QObject *parent)
+MemorySecretStore::MemorySecretStore(bool available, const char *reason, QObject *parent)
     : SecretStore(parent), m_available(available), m_reason(reason)
 {}
 

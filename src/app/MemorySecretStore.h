@@ -11,12 +11,13 @@ class MemorySecretStore : public SecretStore {
     Q_OBJECT
 public:
     /** The reason an unavailable store reports. */
-    static constexpr char kUnavailable[] =
-        "No keyring service is available: passwords stay in the logbook and the settings file";
+    static constexpr char kUnavailable[] = QT_TRANSLATE_NOOP(
+        "SecretStore",
+        "No keyring service is available: passwords stay in the logbook and the settings file");
 
     /** An unavailable store reports `reason` when first asked. */
     explicit MemorySecretStore(bool available = true,
-                               const QString &reason = QString::fromLatin1(kUnavailable),
+                               const char *reason = kUnavailable,
                                QObject *parent = nullptr);
 
     [[nodiscard]] bool available() override;
@@ -30,6 +31,6 @@ public:
 
 private:
     bool m_available;
-    QString m_reason;
+    const char *m_reason;
     QHash<QString, QString> m_secrets;
 };

@@ -26,15 +26,18 @@ public:
 
     /** Empty while the store serves; otherwise why the passwords stay in the logbook and the
      *  settings file, for a settings screen. */
-    [[nodiscard]] const QString &warning() const { return m_warning; }
+    [[nodiscard]] QString warning() const;
 
 signals:
     void warningChanged();
 
 protected:
-    /** Logs the reason once and keeps it in `warning`. */
-    void reportUnavailable(const QString &reason);
+    /** Logs the reason once and keeps it for `warning`, which gives it in the screens' language
+     *  (the store is made before a translation is loaded). `reason` is a text marked with
+     *  QT_TRANSLATE_NOOP("SecretStore", …); `detail` fills its %1. */
+    void reportUnavailable(const char *reason, const QString &detail = {});
 
 private:
-    QString m_warning;
+    const char *m_reason = nullptr;
+    QString m_detail;
 };

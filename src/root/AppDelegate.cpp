@@ -20,8 +20,10 @@ std::unique_ptr<SecretStore> defaultSecrets(const DataFolder &folder)
         return std::make_unique<KeychainSecretStore>();
     // A test or a scripted run must never reach the user's keyring.
     return std::make_unique<MemorySecretStore>(
-        false, QStringLiteral("Passwords stay in the logbook and the settings file: no keyring is "
-                              "used with a data folder given by --data-dir or BRINDLEWICK_HOME"));
+        false, QT_TRANSLATE_NOOP("SecretStore",
+                                 "Passwords stay in the logbook and the settings file: no keyring "
+                                 "is used with a data folder given by --data-dir or "
+                                 "BRINDLEWICK_HOME"));
 }
 
 } // namespace

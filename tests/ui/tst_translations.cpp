@@ -194,6 +194,14 @@ private slots:
                                                    << "locatorField"
                                                    << "placeholderText"
                                                    << "z. B. JO62QM";
+        // The program's data folder is chosen on the command line here, so no keyring is used.
+        QTest::newRow("keyring warning") << false << "qsl"
+                                         << "keyringWarning"
+                                         << "text"
+                                         << "Passwörter bleiben im Logbuch und in der "
+                                            "Einstellungsdatei: Mit einem Datenordner aus "
+                                            "--data-dir oder BRINDLEWICK_HOME wird kein "
+                                            "Schlüsselbund benutzt";
         QTest::newRow("language page note")
             << false << "settings-language"
             << "restartNote"
