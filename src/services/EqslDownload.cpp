@@ -92,8 +92,8 @@ bool EqslDownload::applyInbox(const QByteArray &inbox, LogModel &log)
 void EqslDownload::networkFailed(const HttpResult &result)
 {
     emit alertRequested(text(qsltexts::kDownloadAlertTitle), result.error, text(qsltexts::kOkay));
-    emit statusChanged(result.error, true);
-    fail(text(qsltexts::kError));
+    // The status line keeps the reason: a bare "Error" tells the operator nothing to act on.
+    fail(text(qsltexts::kError) + QStringLiteral(": ") + result.error);
 }
 
 void EqslDownload::fail(const QString &status)

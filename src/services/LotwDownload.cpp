@@ -69,6 +69,11 @@ bool LotwDownload::prepare(LogModel &log, const lotw::EntityTable &entities, boo
 bool LotwDownload::download(const Account &account, LogModel &log,
                             const lotw::EntityTable &entities)
 {
+    // LoTW answers a request without an account with a login page, not with an error.
+    if (!m_busy && (account.user.trimmed().isEmpty() || account.password.isEmpty())) {
+        emit statusChanged(text(qsltexts::kMissingAccount), true);
+        return false;
+    }
     if (!prepare(log, entities, account.useDetails))
         return false;
     emit statusChanged(text(qsltexts::kConnecting), false);

@@ -30,7 +30,7 @@ inline constexpr char kNotWritten[] =
 inline constexpr char kNoSyncedLog[] =
     QT_TRANSLATE_NOOP("QslTexts", "QSL downloads need a logbook file");
 
-// eQSL.
+// eQSL (the missing account is LoTW's too).
 inline constexpr char kReady[] = QT_TRANSLATE_NOOP("QslTexts", "Ready to downlod");
 inline constexpr char kMissingAccount[] =
     QT_TRANSLATE_NOOP("QslTexts", "User name or password missing");

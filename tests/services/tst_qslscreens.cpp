@@ -37,6 +37,8 @@ private slots:
                           f.app->notifications(), network);
         QAbstractItemModelTester tester(screen.results());
         QVERIFY(screen.useDetails());
+        screen.setUser(QStringLiteral("k1abc"));
+        screen.setPassword(QStringLiteral("pw"));
         screen.load();
         QVERIFY(screen.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!screen.busy(), 20000);
@@ -53,6 +55,32 @@ private slots:
         QCOMPARE(cell(0, QslResultModel::NoteRole), QStringLiteral("DXCC"));
         QCOMPARE(cell(1, QslResultModel::BackgroundRole), QStringLiteral("red"));
         QCOMPARE(cell(1, QslResultModel::CallsignRole), QStringLiteral("OE1XX"));
+    }
+
+    void lotwLoadWithoutAccountSaysSo_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("no user") << "" << "pw";
+        QTest::newRow("no password") << "k1abc" << "";
+    }
+
+    void lotwLoadWithoutAccountSaysSo()
+    {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        LoopbackHttpServer server;
+        f.app->defaults().setValue("LotwHost", server.url());
+        QNetworkAccessManager network;
+        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
+                          f.app->notifications(), network);
+        screen.setUser(user);
+        screen.setPassword(password);
+        screen.load();
+        QVERIFY(!screen.busy());
+        QCOMPARE(screen.status(), QStringLiteral("User name or password missing"));
+        QVERIFY(screen.statusIsError());
+        QCOMPARE(server.requests().size(), 0);
     }
 
     void lotwLastQslIsOnlyNormalised_data()
