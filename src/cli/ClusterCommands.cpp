@@ -53,7 +53,7 @@ private:
                                   {QStringLiteral("mode"), spotColorName(spot.modeColor)},
                                   {QStringLiteral("iota"), spotColorName(spot.iotaColor)}};
         QJsonObject result{
-            {QStringLiteral("call"), spot.dxCall}, {QStringLiteral("spotter"), spot.dxDe},
+            {QStringLiteral("call"), spot.dxCall}, {QStringLiteral("spotter"), spot.spotter()},
             {QStringLiteral("kHz"), spot.qrg},     {QStringLiteral("band"), spot.band},
             {QStringLiteral("mode"), spot.mode},   {QStringLiteral("entity"), spot.dxcc},
             {QStringLiteral("adif"), spot.adif},   {QStringLiteral("iota"), spot.iota},

@@ -94,7 +94,7 @@ QVariant SpotTableModel::data(const QModelIndex &index, int role) const
     case NoteRole:
         return spot.note;
     case SpotterRole:
-        return spot.dxDe;
+        return spot.spotter();
     case DxccRole:
         return spot.dxcc;
     case DxColorRole:

@@ -35,4 +35,10 @@ struct OneDxSpotClass {
     SpotColor qrgColor = SpotColor::Label;
     SpotColor modeColor = SpotColor::Label;
     SpotColor iotaColor = SpotColor::Label;
+
+    /** The spotter's call as shown: "DL8LAS" for "DL8LAS:". */
+    [[nodiscard]] QString spotter() const
+    {
+        return dxDe.endsWith(QLatin1Char(':')) ? dxDe.chopped(1) : dxDe;
+    }
 };

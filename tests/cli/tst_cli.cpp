@@ -547,7 +547,7 @@ private slots:
         QCOMPARE(printed.size(), 2);
         const QJsonObject first = QJsonDocument::fromJson(printed.first()).object();
         QCOMPARE(first.value("call").toString(), QStringLiteral("JA1XYZ"));
-        QCOMPARE(first.value("spotter").toString(), QStringLiteral("K1ABC:"));
+        QCOMPARE(first.value("spotter").toString(), QStringLiteral("K1ABC"));
         QCOMPARE(first.value("band").toString(), QStringLiteral("20m"));
         QCOMPARE(first.value("entity").toString(), QStringLiteral("JA"));
         QCOMPARE(first.value("time").toString(), QStringLiteral("1234"));

@@ -481,6 +481,7 @@ private slots:
         spot.dxcc = "JA";
         spot.dist = 9123;
         spot.hdg = 35;
+        spot.dxDe = "K1ABC:"; // as the node sends it
         model.enqueue(spot);
         model.enqueue(listed("DL1AAA", 3, "CW", 150));
         QCOMPARE(model.rowCount(), 0);
@@ -489,6 +490,7 @@ private slots:
         const QModelIndex ja = model.index(1);
         QCOMPARE(ja.data(SpotTableModel::QrgRole), "14,025.0");
         QCOMPARE(ja.data(SpotTableModel::DistanceRole), ""); // not measured
+        QCOMPARE(ja.data(SpotTableModel::SpotterRole), "K1ABC");
         spot.hasPosition = true;
         spot.timeSince1970 += 60;
         model.enqueue(spot); // supersedes the first
