@@ -288,6 +288,7 @@ void LogListModel::newLogSelected()
 
 void LogListModel::rebuild()
 {
+    const int countBefore = m_count;
     beginResetModel();
     dropPages();
     m_syncedRows.clear();
@@ -312,10 +313,12 @@ void LogListModel::rebuild()
         if (std::optional<QSet<qint64>> kept = m_log.existingQsoIds(m_marks))
             setMarks(std::move(*kept));
 
+    const bool sameRows = m_built == std::pair(range, order) && m_count <= countBefore;
+    m_built = std::pair(range, order);
     m_scrollTarget = -1;
-    if (m_count > 0 && order == LogListQuery::DateDescending)
+    if (m_count > 0 && !sameRows && order == LogListQuery::DateDescending)
         m_scrollTarget = 0;
-    else if (m_count > 0 && order == LogListQuery::DateAscending)
+    else if (m_count > 0 && !sameRows && order == LogListQuery::DateAscending)
         m_scrollTarget = m_count - 1;
     emit reloaded();
 }

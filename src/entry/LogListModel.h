@@ -12,6 +12,7 @@
 #include <QVariantList>
 
 #include <optional>
+#include <utility>
 
 class UserDefaults;
 class NotificationCenter;
@@ -120,8 +121,9 @@ public:
     [[nodiscard]] static QStringList sortNames();
     [[nodiscard]] int markedCount() const { return int(m_marks.size()); }
     [[nodiscard]] bool exportEnabled() const { return !m_marks.isEmpty(); }
-    /** The row to scroll to after the last rebuild, -1 for none: the newest QSO when the list is
-     *  ordered by date. */
+    /** The row to scroll to after the last rebuild, -1 to keep the place: the newest QSO when the
+     *  list is ordered by date and was first shown, reordered or grew (a QSO logged); an edit, a
+     *  QSL mark or a deletion keeps the rows the operator was looking at. */
     [[nodiscard]] int scrollTarget() const { return m_scrollTarget; }
     [[nodiscard]] bool noticeDue() const;
     [[nodiscard]] QString exportedFile() const { return m_exportedFile; }
@@ -181,6 +183,8 @@ private:
     const QString m_sortKey;
     int m_count = 0;
     int m_scrollTarget = -1;
+    // Range and order of the last rebuild, none before the first.
+    std::optional<std::pair<int, int>> m_built;
     QSet<qint64> m_marks; // QSO ids
     bool m_noticeShown = false;
     QString m_exportedFile;

@@ -111,6 +111,21 @@ private slots:
         QCOMPARE(list->scrollTarget(), scrollTarget);
     }
 
+    void placeKeptUnlessAQsoWasLogged()
+    {
+        storeTen();
+        f.app->defaults().setValue("QsoSortIndex", 1); // newest first
+        const auto list = makeList();
+        QCOMPARE(list->scrollTarget(), 0); // first shown: the newest
+        list->loadData();                  // an edit or a QSL mark: same rows
+        QCOMPARE(list->scrollTarget(), -1);
+        f.store({LogFixture::qso("W1NEW", "2026-01-01 10:00:00")});
+        list->loadData(); // one more: the newest is shown
+        QCOMPARE(list->scrollTarget(), 0);
+        list->setSortIndex(0); // another order starts at the newest again
+        QCOMPARE(list->scrollTarget(), list->count() - 1);
+    }
+
     void pagesReadInBackground()
     {
         storeTen();

@@ -13,17 +13,6 @@ Page {
     /** The new-QSO button was pressed. */
     signal newQsoRequested()
 
-    // After a rebuild the list moves to the newest QSO once it has its size and rows.
-    property bool scrollPending: true
-    function scrollToTarget() {
-        if (!scrollPending || rows.height <= 0 || rows.count === 0)
-            return
-        scrollPending = false
-        if (list.scrollTarget >= 0)
-            rows.positionViewAtIndex(list.scrollTarget,
-                                     list.scrollTarget === 0 ? ListView.Beginning : ListView.End)
-    }
-
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -45,8 +34,6 @@ Page {
             model: page.list
             reuseItems: true
             ScrollBar.vertical: ScrollBar {}
-            onHeightChanged: Qt.callLater(page.scrollToTarget)
-            onCountChanged: Qt.callLater(page.scrollToTarget)
             delegate: Rectangle {
                 id: row
                 required property int index
@@ -152,14 +139,10 @@ Page {
         list: page.list
     }
 
-    Connections {
-        target: page.list
-        function onReloaded() {
-            page.scrollPending = true
-            Qt.callLater(page.scrollToTarget)
-        }
+    LogListScroller {
+        list: page.list
+        view: rows
     }
     // The list is built again whenever it comes back into view; marks stay.
     StackView.onActivated: list.loadData()
-    Component.onCompleted: Qt.callLater(scrollToTarget)
 }

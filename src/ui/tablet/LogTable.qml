@@ -28,17 +28,6 @@ Pane {
         { title: "eQSL", role: "eqsl", width: 52 }
     ]
 
-    // After a rebuild the list moves to the newest QSO once it has its size and rows.
-    property bool scrollPending: true
-    function scrollToTarget() {
-        if (!scrollPending || rows.height <= 0 || rows.count === 0)
-            return
-        scrollPending = false
-        if (list.scrollTarget >= 0)
-            rows.positionViewAtIndex(list.scrollTarget,
-                                     list.scrollTarget === 0 ? ListView.Beginning : ListView.End)
-    }
-
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -81,8 +70,6 @@ Pane {
             model: table.list
             reuseItems: true
             ScrollBar.vertical: ScrollBar {}
-            onHeightChanged: Qt.callLater(table.scrollToTarget)
-            onCountChanged: Qt.callLater(table.scrollToTarget)
             delegate: Rectangle {
                 id: row
                 required property int index
@@ -153,15 +140,9 @@ Pane {
         list: table.list
     }
 
-    Connections {
-        target: table.list
-        function onReloaded() {
-            table.scrollPending = true
-            Qt.callLater(table.scrollToTarget)
-        }
+    LogListScroller {
+        list: table.list
+        view: rows
     }
-    Component.onCompleted: {
-        list.loadData()
-        Qt.callLater(scrollToTarget)
-    }
+    Component.onCompleted: list.loadData()
 }
