@@ -17,6 +17,7 @@ RowLayout {
 
     ColumnLayout {
         Layout.fillWidth: true
+        Layout.alignment: Qt.AlignTop
         spacing: 3
 
         Label {

@@ -157,6 +157,10 @@ Pane {
             form: panel.form
             Layout.fillWidth: true
             Layout.topMargin: 4
+            // Room for the usual lines from the start, so the list below stays where it is while
+            // they appear with a callsign.
+            Layout.minimumHeight: 200
+            Layout.alignment: Qt.AlignTop
         }
     }
 
