@@ -2233,6 +2233,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>The database named in the address does not exist on the server</source>
         <translation>Die in der Adresse genannte Datenbank gibt es auf dem Server nicht</translation>
     </message>
+    <message>
+        <source>The sync server has lost changes it had (restored from a backup?): this device sends its copy again</source>
+        <translation>Der Sync-Server hat Änderungen verloren, die er schon hatte (aus einer Sicherung zurückgespielt?): Dieses Gerät sendet seine Kopie noch einmal</translation>
+    </message>
 </context>
 <context>
     <name>ShellTexts</name>

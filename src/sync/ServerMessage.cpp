@@ -13,7 +13,7 @@ struct Known {
 };
 
 // Checked in this order; the first marker found wins.
-constexpr std::array<Known, 10> kKnown{{
+constexpr std::array<Known, 11> kKnown{{
     {"Connection refused",
      QT_TRANSLATE_NOOP("ServerMessage", "The sync server cannot be reached: is it running, and "
                                         "does it accept connections from this device?")},
@@ -38,6 +38,9 @@ constexpr std::array<Known, 10> kKnown{{
      QT_TRANSLATE_NOOP("ServerMessage",
                        "This device's clock is ahead of the sync server's: set the clock right; "
                        "the changes wait until then")},
+    {"has lost changes",
+     QT_TRANSLATE_NOOP("ServerMessage", "The sync server has lost changes it had (restored from a "
+                                        "backup?): this device sends its copy again")},
     {"schema \"brindlewick\" does not exist",
      QT_TRANSLATE_NOOP("ServerMessage",
                        "The sync server is not prepared yet: press \"Prepare server\" once")},

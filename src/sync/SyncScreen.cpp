@@ -34,9 +34,22 @@ SyncScreen::SyncScreen(LogModel &log, UserDefaults &defaults, NotificationCenter
       m_service(service), m_savePassword(std::move(savePassword))
 {
     readStoredFields();
-    connect(&m_service, &logsync::SyncService::statusChanged, this, &SyncScreen::stateChanged);
+    refresh();
+    connect(&m_service, &logsync::SyncService::statusChanged, this, &SyncScreen::refresh);
     centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { emit stateChanged(); });
+                   [this](const QVariant &) { refresh(); });
+}
+
+void SyncScreen::refresh()
+{
+    m_copy = {};
+    if (const auto path = syncsetup::copyPath(m_folder)) {
+        const logsync::LocalReplica copy(*path);
+        m_copy.joined = true;
+        m_copy.values = copy.states(nullptr).value_or(QMap<QString, QString>{});
+        m_copy.pending = copy.pendingChanges();
+    }
+    emit stateChanged();
 }
 
 void SyncScreen::readStoredFields()
@@ -91,7 +104,7 @@ QString SyncScreen::user() const
 
 bool SyncScreen::joined() const
 {
-    return syncsetup::copyPath(m_folder).has_value();
+    return m_copy.joined;
 }
 
 bool SyncScreen::current() const
@@ -121,29 +134,30 @@ QString SyncScreen::statusText() const
 
 QString SyncScreen::lastSync() const
 {
-    const auto path = syncsetup::copyPath(m_folder);
-    if (!path)
+    if (!m_copy.joined)
         return {};
-    const QDateTime when = QDateTime::fromString(
-        logsync::LocalReplica(*path).state(QStringLiteral("lastSync")), Qt::ISODate);
+    const QDateTime when =
+        QDateTime::fromString(m_copy.values.value(QStringLiteral("lastSync")), Qt::ISODate);
     return when.isValid() ? when.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"))
                           : tr("Never");
 }
 
 int SyncScreen::pending() const
 {
-    const auto path = syncsetup::copyPath(m_folder);
-    return path ? logsync::LocalReplica(*path).pendingChanges() : 0;
+    return m_copy.pending;
 }
 
 QString SyncScreen::error() const
 {
     if (!m_service.status().error.isEmpty())
         return logsync::readableServerMessage(m_service.status().error);
-    const auto path = syncsetup::copyPath(m_folder);
-    return path ? logsync::readableServerMessage(
-                      logsync::LocalReplica(*path).state(QStringLiteral("lastError")))
-                : QString();
+    return logsync::readableServerMessage(m_copy.values.value(QStringLiteral("lastError")));
+}
+
+QString SyncScreen::notice() const
+{
+    const QString stored = m_copy.values.value(QStringLiteral("notice"));
+    return stored.isEmpty() ? QString() : logsync::readableServerMessage(stored);
 }
 
 QString SyncScreen::shellText() const
@@ -193,7 +207,7 @@ void SyncScreen::runInBackground(std::function<bool(QString *)> work,
 void SyncScreen::finish(const QString &message)
 {
     m_message = message;
-    emit stateChanged();
+    refresh();
 }
 
 void SyncScreen::initServer()

@@ -2,6 +2,7 @@
 
 #include "sync/SyncService.h"
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 
@@ -29,6 +30,7 @@ class SyncScreen : public QObject {
     Q_PROPERTY(QString lastSync READ lastSync NOTIFY stateChanged)
     Q_PROPERTY(int pending READ pending NOTIFY stateChanged)
     Q_PROPERTY(QString error READ error NOTIFY stateChanged)
+    Q_PROPERTY(QString notice READ notice NOTIFY stateChanged)
     Q_PROPERTY(QString message READ message NOTIFY stateChanged)
     Q_PROPERTY(QString shellText READ shellText NOTIFY stateChanged)
     Q_PROPERTY(bool canCopy READ canCopy NOTIFY stateChanged)
@@ -55,6 +57,9 @@ public:
     [[nodiscard]] QString lastSync() const;
     [[nodiscard]] int pending() const;
     [[nodiscard]] QString error() const;
+    /** Worth telling though nothing failed: the server lost changes and this device sent its
+     *  copy again. */
+    [[nodiscard]] QString notice() const;
     [[nodiscard]] const QString &message() const { return m_message; }
     /** "Synced", "Offline, 3 changes waiting", …; empty while a logbook file is in use. */
     [[nodiscard]] QString shellText() const;
@@ -82,6 +87,8 @@ private:
                          std::function<void(const QString &)> done);
     void finish(const QString &message);
     void readStoredFields();
+    /** Reads the copy's state once for all the page's lines, then tells the page. */
+    void refresh();
 
     LogModel &m_log;
     UserDefaults &m_defaults;
@@ -94,4 +101,10 @@ private:
     QString m_password;
     QString m_message;
     bool m_busy = false;
+    // The copy's state as last read: the page's lines do not open the copy one by one.
+    struct CopyState {
+        bool joined = false;
+        QMap<QString, QString> values;
+        int pending = 0;
+    } m_copy;
 };

@@ -7,6 +7,7 @@
 #include "../cli/CliRun.h"
 #include "../model/SqlRows.h"
 #include "app/DataFolder.h"
+#include "root/AppDelegate.h"
 #include "db/Database.h"
 #include "model/LogbookFiles.h"
 #include "sync/Hlc.h"
@@ -14,6 +15,8 @@
 #include "sync/PgConnection.h"
 #include "sync/ServerAddress.h"
 #include "sync/ServerApi.h"
+#include "sync/SyncScreen.h"
+#include "sync/SyncService.h"
 #include "sync/SyncSession.h"
 #include "sync/SyncSetup.h"
 
@@ -442,6 +445,15 @@ private slots:
         const SyncReport first = a.round();
         QVERIFY2(first.ok, qPrintable(first.error));
         QVERIFY(first.notice.contains(QLatin1String("lost changes")));
+        {
+            // The synced-log page tells the operator too.
+            AppDelegate app(DataFolder::at(a.dir.path()));
+            SyncService service(app.log(), app.notifications(), app.clock(), [] { return QString(); });
+            SyncScreen screen(app.log(), app.defaults(), app.notifications(), app.folder(), service,
+                              {});
+            QVERIFY(screen.joined());
+            QVERIFY(screen.notice().contains(QLatin1String("lost changes")));
+        }
         QVERIFY(syncAll(list));
         for (const auto &device : list) {
             QCOMPARE(device->contents(), a.contents());

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Brindlewick
 
@@ -132,6 +133,15 @@ ScrollView {
             text: page.screen.error
             visible: text.length > 0
             color: "#d32f2f"
+            font.pixelSize: Theme.bodySize
+            wrapMode: Text.WordWrap
+            Layout.fillWidth: true
+        }
+        Label {
+            objectName: "syncNotice"
+            text: page.screen.notice
+            visible: text.length > 0
+            color: Material.color(Material.Orange, Material.theme === Material.Dark ? Material.Shade300 : Material.Shade900)
             font.pixelSize: Theme.bodySize
             wrapMode: Text.WordWrap
             Layout.fillWidth: true
