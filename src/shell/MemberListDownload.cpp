@@ -6,11 +6,10 @@
 #include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
+#include "services/HttpCall.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QSaveFile>
 
 namespace {
@@ -29,8 +28,9 @@ MemberListDownload::MemberListDownload(UserDefaults &defaults, NotificationCente
                                        LogModel &log, const DataFolder &folder, Kind kind,
                                        QObject *parent)
     : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder),
-      m_kind(kind), m_network(new QNetworkAccessManager(this))
+      m_kind(kind), m_network(new QNetworkAccessManager(this)), m_http(*m_network, defaults)
 {
+    m_http.setMaxReplyBytes(kMaxBytes);
     readCount();
     m_notifications.observe(QString::fromLatin1(notifications::DownloadableDataChanged), this,
                             [this](const QVariant &) { readCount(); });
@@ -40,14 +40,11 @@ void MemberListDownload::download()
 {
     if (busy())
         return;
-    QNetworkRequest request{QUrl(url())};
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    m_data.clear();
     m_progress = 0.0;
-    m_reply = m_network->get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &MemberListDownload::received);
-    connect(m_reply, &QNetworkReply::finished, this, &MemberListDownload::finished);
+    const auto [base, path] = address();
+    m_call = m_http.get(base, path, {}, this);
+    connect(m_call, &HttpCall::progress, this, &MemberListDownload::received);
+    connect(m_call, &HttpCall::finished, this, &MemberListDownload::finished);
     emit stateChanged();
 }
 
@@ -56,34 +53,28 @@ QString MemberListDownload::title() const
     return m_kind == Kind::Lotw ? tr("LoTW users") : tr("eQSL users");
 }
 
-void MemberListDownload::received()
+void MemberListDownload::received(qint64 done, qint64 total)
 {
-    m_data += m_reply->readAll();
-    const qint64 expected = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    m_progress = expected > 0 ? qMin(1.0, double(m_data.size()) / double(expected)) : 0.0;
+    m_progress = total > 0 ? qMin(1.0, double(done) / double(total)) : 0.0;
     m_label = shown(memberlist::kLoadingData);
     emit stateChanged();
 }
 
-void MemberListDownload::finished()
+void MemberListDownload::finished(const HttpResult &result)
 {
-    QNetworkReply *reply = m_reply;
-    m_reply = nullptr;
-    reply->deleteLater();
-    m_data += reply->readAll();
+    m_call->deleteLater();
+    m_call = nullptr;
     m_progress = 0.0;
     const bool lotw = m_kind == Kind::Lotw;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (reply->error() != QNetworkReply::NoError && status.isNull()) {
-        fail(reply->errorString());
+    if (result.status == 0) {
+        fail(result.error);
         return;
     }
-    if (status.toInt() != 200) {
+    if (result.status != 200) {
         fail({});
         return;
     }
-    const std::optional<memberlist::Stored> stored = memberlist::fromDownload(m_kind, m_data);
-    m_data.clear();
+    const std::optional<memberlist::Stored> stored = memberlist::fromDownload(m_kind, result.body);
     if (!stored) {
         fail(shown(memberlist::kNotAMemberList));
         return;
@@ -99,7 +90,6 @@ void MemberListDownload::finished()
 /** The label says "Error"; with a reason the user also gets the alert. */
 void MemberListDownload::fail(const QString &alert)
 {
-    m_data.clear();
     m_label = shown(memberlist::kError);
     emit stateChanged();
     if (!alert.isEmpty())
@@ -124,10 +114,9 @@ void MemberListDownload::readCount()
     emit stateChanged();
 }
 
-QString MemberListDownload::url() const
+std::pair<QString, QString> MemberListDownload::address() const
 {
     if (m_kind == Kind::Lotw)
-        return m_defaults.string(kLotwHost) + QStringLiteral("/lotw-user-activity.csv");
-    return m_defaults.string(kEqslHost) +
-           QStringLiteral("/qslcard/DownloadedFiles/AGMemberList.txt");
+        return {m_defaults.string(kLotwHost), QStringLiteral("/lotw-user-activity.csv")};
+    return {m_defaults.string(kEqslHost), QStringLiteral("/qslcard/DownloadedFiles/AGMemberList.txt")};
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "refdata/MemberListFile.h"
+#include "services/HttpClient.h"
 
-#include <QByteArray>
-#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,9 +12,12 @@ class NotificationCenter;
 class LogModel;
 struct DataFolder;
 class QNetworkAccessManager;
+class HttpCall;
+struct HttpResult;
 
 /** Downloads one of the two member lists (LoTW users or eQSL members) into the data folder and
- *  tells how many callsigns the list holds. */
+ *  tells how many callsigns the list holds. The lists are a few MB; a reply past kMaxBytes, or
+ *  one that stalls or drags on, is refused and the stored list stays. */
 class MemberListDownload : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
@@ -25,6 +27,7 @@ class MemberListDownload : public QObject {
     Q_PROPERTY(QString title READ title CONSTANT)
 public:
     using Kind = memberlist::Kind;
+    static constexpr qint64 kMaxBytes = qint64(64) << 20;
 
     MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
                        const DataFolder &folder, Kind kind, QObject *parent = nullptr);
@@ -32,7 +35,7 @@ public:
     /** Starts the download unless one is running. */
     Q_INVOKABLE void download();
 
-    [[nodiscard]] bool busy() const { return m_reply != nullptr; }
+    [[nodiscard]] bool busy() const { return m_call != nullptr; }
     /** Received ÷ expected length, 0 while the length is unknown. */
     [[nodiscard]] double progress() const { return m_progress; }
     [[nodiscard]] const QString &label() const { return m_label; }
@@ -48,13 +51,14 @@ signals:
     void done(bool stored);
 
 private:
-    void received();
-    void finished();
+    void received(qint64 done, qint64 total);
+    void finished(const HttpResult &result);
     void fail(const QString &alert);
     /** Writes the list atomically; a write failure is only logged and leaves the old file. */
     void store(const QByteArray &contents);
     void readCount();
-    [[nodiscard]] QString url() const;
+    /** The list's server (a user default) and its path there. */
+    [[nodiscard]] std::pair<QString, QString> address() const;
 
     UserDefaults &m_defaults;
     NotificationCenter &m_notifications;
@@ -62,8 +66,8 @@ private:
     const DataFolder &m_folder;
     const Kind m_kind;
     QNetworkAccessManager *m_network = nullptr;
-    QPointer<QNetworkReply> m_reply;
-    QByteArray m_data;
+    HttpClient m_http;
+    QPointer<HttpCall> m_call;
     double m_progress = 0.0;
     QString m_label;
     int m_count = 0;

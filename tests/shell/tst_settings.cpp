@@ -241,6 +241,9 @@ private slots:
             << "Error" << QByteArray() << true;
         QTest::newRow("empty body with status 200")
             << false << 200 << QByteArray("\r\n") << "Error" << QByteArray() << true;
+        QTest::newRow("reply past the size limit")
+            << false << 200 << QByteArray(MemberListDownload::kMaxBytes + 1, 'K') << "Error"
+            << QByteArray() << true;
         QTest::newRow("plain text without callsigns")
             << true << 200 << QByteArray("Service unavailable, try later\n") << "Error"
             << QByteArray() << true;
