@@ -2752,6 +2752,14 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>Nothing received yet.</source>
         <translation>Noch nichts empfangen.</translation>
     </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>127.0.0.1 takes QSOs from programs on this computer only; 0.0.0.0 from any computer in the network; a multicast group such as 224.0.0.1 when WSJT-X sends to one.</source>
+        <translation>127.0.0.1 nimmt QSOs nur von Programmen auf diesem Computer an; 0.0.0.0 von jedem Computer im Netz; eine Multicast-Gruppe wie 224.0.0.1, wenn WSJT-X an eine sendet.</translation>
+    </message>
 </context>
 <context>
     <name>WsjtxSettings</name>
@@ -2762,6 +2770,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Off</source>
         <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 is no IP address (e.g. 127.0.0.1, 0.0.0.0 or 224.0.0.1)</source>
+        <translation>%1 ist keine IP-Adresse (z. B. 127.0.0.1, 0.0.0.0 oder 224.0.0.1)</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 #include "wsjtx/WsjtxListener.h"
 #include "wsjtx/WsjtxLogger.h"
 
+#include <QHostAddress>
+
 using wsjtx::WsjtxListener;
 using wsjtx::WsjtxLogger;
 
@@ -20,7 +22,8 @@ WsjtxSettings::WsjtxSettings(UserDefaults &defaults, const Clock &clock, LogMode
     connect(m_listener, &WsjtxListener::stateChanged, this, &WsjtxSettings::changed);
     connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
         if (key == QLatin1String(WsjtxListener::kListenKey) ||
-            key == QLatin1String(WsjtxListener::kPortKey))
+            key == QLatin1String(WsjtxListener::kPortKey) ||
+            key == QLatin1String(WsjtxListener::kAddressKey))
             emit changed();
     });
     connect(m_logger, &WsjtxLogger::qsoStored, this, &WsjtxSettings::noteStored);
@@ -61,6 +64,25 @@ QString WsjtxSettings::setPort(const QString &text)
         m_defaults.setValue(QString::fromLatin1(WsjtxListener::kPortKey), int(port));
     else if (on() && failed())
         m_listener->listen(quint16(port)); // the same port again: it may have been freed
+    return {};
+}
+
+QString WsjtxSettings::address() const
+{
+    const QString stored = m_defaults.string(QString::fromLatin1(WsjtxListener::kAddressKey));
+    return stored.trimmed().isEmpty() ? QString::fromLatin1(WsjtxListener::kDefaultAddress)
+                                      : stored.trimmed();
+}
+
+QString WsjtxSettings::setAddress(const QString &text)
+{
+    const QString typed = text.trimmed().isEmpty()
+                              ? QString::fromLatin1(WsjtxListener::kDefaultAddress)
+                              : text.trimmed();
+    if (QHostAddress(typed).isNull())
+        return tr("%1 is no IP address (e.g. 127.0.0.1, 0.0.0.0 or 224.0.0.1)").arg(typed);
+    if (typed != address())
+        m_defaults.setValue(QString::fromLatin1(WsjtxListener::kAddressKey), typed);
     return {};
 }
 

@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Brindlewick
 
-// Logging what WSJT-X and JTDX log: on or off, the UDP port, the last QSOs that came in.
+// Logging what WSJT-X and JTDX log: on or off, the UDP port and address, the last QSOs that
+// came in.
 ScrollView {
     id: page
     required property WsjtxSettings settings
@@ -49,6 +50,29 @@ ScrollView {
                 onClicked: portError.text = page.settings.setPort(portField.text)
             }
             Item { Layout.fillWidth: true }
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Label { text: qsTr("Address"); font.pixelSize: Theme.bodySize }
+            TextField {
+                id: addressField
+                objectName: "wsjtxAddress"
+                text: page.settings.address
+                placeholderText: "127.0.0.1"
+                inputMethodHints: Qt.ImhNoAutoUppercase
+                Layout.preferredWidth: 180
+                onEditingFinished: portError.text = page.settings.setAddress(text)
+            }
+            Item { Layout.fillWidth: true }
+        }
+        Label {
+            text: qsTr("127.0.0.1 takes QSOs from programs on this computer only; 0.0.0.0 from "
+                  + "any computer in the network; a multicast group such as 224.0.0.1 when WSJT-X "
+                  + "sends to one.")
+            wrapMode: Text.WordWrap
+            opacity: 0.7
+            font.pixelSize: Theme.smallSize
+            Layout.fillWidth: true
         }
         Label {
             id: portError
