@@ -75,7 +75,8 @@ void applyLotwReport(benchmark::State &state)
         state.ResumeTiming();
         QElapsedTimer parsing;
         parsing.start();
-        const lotw::Report parsed = lotw::parseReport(report, formats::DateStyle::Short);
+        const lotw::Report parsed =
+            lotw::parseReport(report, formats::DateStyle::Short, QDateTime::currentDateTimeUtc());
         parseMs = parsing.elapsed();
         QslSession session(logbook, formats::DateStyle::Short);
         const lotw::Applied applied = lotw::applyReport(parsed, session, entities, true);

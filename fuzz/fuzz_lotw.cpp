@@ -4,13 +4,15 @@
 
 #include "services/LotwReport.h"
 
+#include <QDateTime>
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const lotw::Report report = lotw::parseReport(bytes, formats::DateStyle::Short);
+    const lotw::Report report =
+        lotw::parseReport(bytes, formats::DateStyle::Short, QDateTime::currentDateTimeUtc());
     if (report.isComplete() && report.recordCount != report.declaredCount)
         std::abort();
     if (report.confirmations.size() > report.recordCount)

@@ -24,7 +24,8 @@ public:
         "SecretStore",
         "No keyring service is available: passwords stay in the logbook and the settings file");
     static constexpr char kFailed[] = QT_TRANSLATE_NOOP(
-        "SecretStore", "The keyring failed (%1): passwords stay in the logbook and the settings file");
+        "SecretStore",
+        "The keyring failed (%1): passwords stay in the logbook and the settings file");
     static constexpr char kTimedOut[] = QT_TRANSLATE_NOOP(
         "SecretStore",
         "The keyring did not answer: passwords stay in the logbook and the settings file");

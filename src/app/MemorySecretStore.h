@@ -16,8 +16,7 @@ public:
         "No keyring service is available: passwords stay in the logbook and the settings file");
 
     /** An unavailable store reports `reason` when first asked. */
-    explicit MemorySecretStore(bool available = true,
-                               const char *reason = kUnavailable,
+    explicit MemorySecretStore(bool available = true, const char *reason = kUnavailable,
                                QObject *parent = nullptr);
 
     [[nodiscard]] bool available() override;

@@ -1,5 +1,6 @@
 #include "services/LotwDownload.h"
 
+#include "app/Clock.h"
 #include "app/NotificationCenter.h"
 #include "app/Notifications.h"
 #include "app/UserDefaults.h"
@@ -22,8 +23,8 @@ QString text(const char *literal)
 } // namespace
 
 LotwDownload::LotwDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                           QObject *parent)
-    : QObject(parent), m_http(http), m_defaults(defaults), m_notifications(centre)
+                           const Clock &clock, QObject *parent)
+    : QObject(parent), m_http(http), m_defaults(defaults), m_notifications(centre), m_clock(clock)
 {}
 
 LotwDownload::~LotwDownload()
@@ -61,8 +62,12 @@ bool LotwDownload::prepare(LogModel &log, const lotw::EntityTable &entities, boo
         return false;
     m_busy = true;
     // The logbook is fixed now: a switch during the download does not move the QSLs elsewhere.
-    m_job = {
-        {}, log.fullLogDatabasePath(), m_defaults.logDateFormaterStyle(), useDetails, entities};
+    m_job = {{},
+             log.fullLogDatabasePath(),
+             m_defaults.logDateFormaterStyle(),
+             useDetails,
+             entities,
+             m_clock.now()};
     return true;
 }
 
@@ -121,7 +126,7 @@ void LotwDownload::startWorker(QByteArray bytes)
     }
     m_worker = QThread::create(
         [this, job = m_job, result = m_result, host = m_defaults.string(kLotwHost)] {
-            const lotw::Report report = lotw::parseReport(job.bytes, job.style);
+            const lotw::Report report = lotw::parseReport(job.bytes, job.style, job.now);
             if (!report.isReport) {
                 result->error = text(qsltexts::kDownloadError);
                 emit pageReceived(QString::fromLatin1(job.bytes), host);

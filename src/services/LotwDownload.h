@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class Clock;
 class LogModel;
 class NotificationCenter;
 class UserDefaults;
@@ -29,7 +30,7 @@ public:
     };
 
     LotwDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                 QObject *parent = nullptr);
+                 const Clock &clock, QObject *parent = nullptr);
     ~LotwDownload() override;
 
     [[nodiscard]] bool isBusy() const { return m_busy; }
@@ -60,6 +61,7 @@ private:
         formats::DateStyle style = formats::DateStyle::Short;
         bool useDetails = false;
         lotw::EntityTable entities;
+        QDateTime now; // when the download started
     };
     bool prepare(LogModel &log, const lotw::EntityTable &entities, bool useDetails);
     void startWorker(QByteArray bytes);
@@ -68,6 +70,7 @@ private:
     HttpClient &m_http;
     UserDefaults &m_defaults;
     NotificationCenter &m_notifications;
+    const Clock &m_clock;
     std::unique_ptr<HttpCall> m_call;
     QThread *m_worker = nullptr;
     Job m_job;

@@ -82,14 +82,14 @@ QsoClass confirmation(const QList<adif::AdifFieldValue> &fields, formats::DateSt
 
 /** APP_LoTW_LASTQSL when it is a date and time that can have happened: later downloads ask only
  *  for QSLs after it, so a date in the future would hide every new QSL. */
-QString plausibleLastQsl(const QString &text)
+QString plausibleLastQsl(const QString &text, const QDateTime &now)
 {
     const QDateTime at = QDateTime::fromString(text, QLatin1String(formats::kSqlDateTime));
     if (text.size() != 19 || !at.isValid())
         return {};
     const QDateTime utc(at.date(), at.time(), QTimeZone::utc());
     // The report comes from LoTW's clock; a day allows for this machine's being behind.
-    if (utc > QDateTime::currentDateTimeUtc().addDays(1) || at.date().year() < 1990)
+    if (utc > now.addDays(1) || at.date().year() < 1990)
         return {};
     return text;
 }
@@ -111,7 +111,7 @@ QString zoneAsStored(const QString &zone)
     return zone.size() >= 2 && zone.startsWith(QLatin1Char('0')) ? zone.mid(1) : zone;
 }
 
-Report parseReport(const QByteArray &bytes, formats::DateStyle style)
+Report parseReport(const QByteArray &bytes, formats::DateStyle style, const QDateTime &now)
 {
     Report report;
     report.isReport = bytes.startsWith(kHeading);
@@ -125,7 +125,7 @@ Report parseReport(const QByteArray &bytes, formats::DateStyle style)
     bool ok = false;
     const qint64 declared = adif::fieldValue(header, u"app_lotw_numrec").trimmed().toLongLong(&ok);
     report.declaredCount = ok && declared >= 0 ? declared : -1;
-    report.lastQsl = plausibleLastQsl(adif::fieldValue(header, u"app_lotw_lastqsl").trimmed());
+    report.lastQsl = plausibleLastQsl(adif::fieldValue(header, u"app_lotw_lastqsl").trimmed(), now);
     for (qsizetype i = 0; i < prepared.spans.size(); ++i) {
         if (!prepared.spans.at(i).ended)
             continue; // cut off: not counted, so the report reads as incomplete

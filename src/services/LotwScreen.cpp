@@ -9,9 +9,10 @@
 #include <QTimeZone>
 
 LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
-                       NotificationCenter &centre, QNetworkAccessManager &network, QObject *parent)
+                       NotificationCenter &centre, const Clock &clock,
+                       QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), m_log(log), m_dxcc(dxcc), m_secrets(secrets), m_http(network, defaults),
-      m_download(m_http, defaults, centre)
+      m_download(m_http, defaults, centre, clock)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &LotwScreen::keyringWarningChanged);
     readAccount();

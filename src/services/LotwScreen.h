@@ -32,7 +32,7 @@ class LotwScreen : public QObject {
     Q_PROPERTY(QslResultModel *results READ results CONSTANT)
 public:
     LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
-               NotificationCenter &centre, QNetworkAccessManager &network,
+               NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
                QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }

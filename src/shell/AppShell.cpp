@@ -97,7 +97,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
       m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this)),
       m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(),
-                            app.notifications(), *m_network, this)),
+                            app.notifications(), app.clock(), *m_network, this)),
       m_eqsl(new EqslScreen(app.log(), app.defaults(), app.secrets(), app.notifications(),
                             app.clock(), *m_network, this)),
       m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),

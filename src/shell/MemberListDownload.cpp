@@ -118,5 +118,6 @@ std::pair<QString, QString> MemberListDownload::address() const
 {
     if (m_kind == Kind::Lotw)
         return {m_defaults.string(kLotwHost), QStringLiteral("/lotw-user-activity.csv")};
-    return {m_defaults.string(kEqslHost), QStringLiteral("/qslcard/DownloadedFiles/AGMemberList.txt")};
+    return {m_defaults.string(kEqslHost),
+            QStringLiteral("/qslcard/DownloadedFiles/AGMemberList.txt")};
 }

@@ -43,8 +43,8 @@ void collect(QQuickItem *item, QStringList &found)
         // The whole text's width, not the width of what is left after eliding.
         const qreal needs = item->implicitWidth();
         // Wrapping texts and texts that shrink their font to fit only count when cut short.
-        const bool fits = item->property("wrapMode").toInt() != 0
-                          || item->property("fontSizeMode").toInt() != 0;
+        const bool fits =
+            item->property("wrapMode").toInt() != 0 || item->property("fontSizeMode").toInt() != 0;
         const bool cut = item->property("truncated").toBool();
         // A text that fits its item may still run past the screen's edge or a clipping parent.
         const QRectF drawn = item->mapRectToScene(
@@ -52,8 +52,8 @@ void collect(QQuickItem *item, QStringList &found)
         const QRectF area = visibleArea(item);
         const bool inView = drawn.intersects(area);
         const bool runsOut = drawn.left() < area.right() && drawn.right() > area.right() + kSlackPx;
-        if (!text.trimmed().isEmpty() && inView
-            && (cut || runsOut || (!fits && needs > item->width() + kSlackPx)))
+        if (!text.trimmed().isEmpty() && inView &&
+            (cut || runsOut || (!fits && needs > item->width() + kSlackPx)))
             found << QStringLiteral("“%1” (needs %2 px, has %3 px)")
                          .arg(text.simplified())
                          .arg(qRound(needs))

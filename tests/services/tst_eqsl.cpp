@@ -212,7 +212,8 @@ private slots:
         loop.exec();
         QCOMPARE(alerts, QStringList{"eQSL Download Error:|Okay"});
         // The word the operator knows, and why.
-        QVERIFY2(statuses.last().startsWith(QStringLiteral("Error: ")) && statuses.last().size() > 7,
+        QVERIFY2(statuses.last().startsWith(QStringLiteral("Error: ")) &&
+                     statuses.last().size() > 7,
                  qPrintable(statuses.last()));
     }
 

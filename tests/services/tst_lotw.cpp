@@ -9,10 +9,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
+#include <QTimeZone>
 #include <QTimer>
 #include <QUrlQuery>
 
 namespace {
+
+// The machine's clock in the report tests: a day after the QSOs they confirm.
+const QDateTime kNow(QDate(2025, 6, 16), QTime(0, 0), QTimeZone::utc());
 
 QStringList messages;
 
@@ -31,8 +35,8 @@ class TestLotw : public QObject {
     lotw::Applied apply(const QByteArray &report, bool details)
     {
         QslSession session(f.logbookPath(), formats::DateStyle::Short);
-        return lotw::applyReport(lotw::parseReport(report, formats::DateStyle::Short), session,
-                                 lotw::entityTable(f.app->dxcc()), details);
+        return lotw::applyReport(lotw::parseReport(report, formats::DateStyle::Short, kNow),
+                                 session, lotw::entityTable(f.app->dxcc()), details);
     }
 
     QString pref(const QString &entry) { return f.app->log().readPrefsForEntry(entry); }
@@ -51,7 +55,7 @@ class TestLotw : public QObject {
         QNetworkAccessManager network;
         HttpClient http(network, timeoutMs);
         http.setMaxReplyBytes(maxReplyBytes);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications());
+        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
         Run result;
         connect(&run, &LotwDownload::statusChanged, this,
                 [&result](const QString &text, bool) { result.statuses << text; });
@@ -432,7 +436,7 @@ private slots:
         QNetworkAccessManager network;
         HttpClient http(network, 300);
         http.setDeadlineMs(600);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications());
+        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
         QEventLoop loop;
         lotw::Applied applied;
         bool finished = false;
@@ -481,7 +485,7 @@ private slots:
         const QtMessageHandler previous = qInstallMessageHandler(collect);
         QNetworkAccessManager network;
         HttpClient http(network, 5000);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications());
+        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
         QStringList statuses;
         connect(&run, &LotwDownload::statusChanged, this,
                 [&statuses](const QString &text, bool) { statuses << text; });
@@ -549,6 +553,12 @@ private slots:
                    f("APP_LoTW_LASTQSL", "2098-12-31 23:59:59")
             << "0|||||||"
             << "";
+        QTest::newRow("a last-QSL time up to a day ahead of this machine's clock is kept")
+            << f("APP_LoTW_LASTQSL", "2025-06-16 23:00:00") << "0|||||||"
+            << "2025-06-16 23:00:00";
+        QTest::newRow("a last-QSL time more than a day ahead is ignored")
+            << f("APP_LoTW_LASTQSL", "2025-06-17 01:00:00") << "0|||||||"
+            << "";
         QTest::newRow("a last-QSL time that is no time is ignored")
             << f("APP_LoTW_LASTQSL", "2025-13-45 99:00:00") << "0|||||||"
             << "";
@@ -569,7 +579,7 @@ private slots:
             QByteArray(lotw::kHeading) + "\n<APP_LoTW_NUMREC:1>1\n" + header + "\n<eoh>\n" +
                 "<CALL:5>K1ABC<QSO_DATE:8>20250615<TIME_ON:6>120000<BAND:3>20M<MODE:2>CW" + record +
                 "<eor>\n",
-            formats::DateStyle::Short);
+            formats::DateStyle::Short, kNow);
         QCOMPARE(report.confirmations.size(), 1);
         const QsoClass &q = report.confirmations.first();
         QCOMPARE(QStringList({QString::number(q.adif), q.cnt, q.cq, q.itu, q.iota, q.locator,
@@ -585,7 +595,7 @@ private slots:
         QFETCH(bool, isReport);
         QFETCH(bool, complete);
         QFETCH(QStringList, calls);
-        const lotw::Report report = lotw::parseReport(bytes, formats::DateStyle::Short);
+        const lotw::Report report = lotw::parseReport(bytes, formats::DateStyle::Short, kNow);
         QCOMPARE(report.isReport, isReport);
         QCOMPARE(report.isComplete(), complete);
         QStringList read;

@@ -34,7 +34,7 @@ private slots:
                                                     "00:00:00"}});
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), network);
+                          f.app->notifications(), f.app->clock(), network);
         QAbstractItemModelTester tester(screen.results());
         QVERIFY(screen.useDetails());
         screen.setUser(QStringLiteral("k1abc"));
@@ -61,8 +61,10 @@ private slots:
     {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
-        QTest::newRow("no user") << "" << "pw";
-        QTest::newRow("no password") << "k1abc" << "";
+        QTest::newRow("no user") << ""
+                                 << "pw";
+        QTest::newRow("no password") << "k1abc"
+                                     << "";
     }
 
     void lotwLoadWithoutAccountSaysSo()
@@ -73,7 +75,7 @@ private slots:
         f.app->defaults().setValue("LotwHost", server.url());
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), network);
+                          f.app->notifications(), f.app->clock(), network);
         screen.setUser(user);
         screen.setPassword(password);
         screen.load();
@@ -100,7 +102,7 @@ private slots:
         f.app->log().saveLotwPrefs({{"lotwlastqsl", "2025-06-01 00:00:00"}});
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), network);
+                          f.app->notifications(), f.app->clock(), network);
         screen.setLastQsl(typed);
         screen.normaliseLastQsl();
         QCOMPARE(screen.lastQsl(), shown);
@@ -113,7 +115,7 @@ private slots:
     {
         QNetworkAccessManager network;
         LotwScreen lotw(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                        f.app->notifications(), network);
+                        f.app->notifications(), f.app->clock(), network);
         lotw.setUser("k1abc");
         lotw.setPassword("pw&1");
         QCOMPARE(f.app->log().readPrefsForEntry("lotwuser"), QString());

@@ -141,7 +141,7 @@ class TestSecrets : public QObject {
         AppDelegate &a = *m_app;
         if (screen == "lotw")
             return accountScreen(new LotwScreen(a.log(), a.dxcc(), a.defaults(), a.secrets(),
-                                                a.notifications(), network));
+                                                a.notifications(), a.clock(), network));
         if (screen == "eqsl")
             return accountScreen(new EqslScreen(a.log(), a.defaults(), a.secrets(),
                                                 a.notifications(), a.clock(), network));

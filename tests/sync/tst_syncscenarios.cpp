@@ -7,9 +7,9 @@
 #include "../cli/CliRun.h"
 #include "../model/SqlRows.h"
 #include "app/DataFolder.h"
-#include "root/AppDelegate.h"
 #include "db/Database.h"
 #include "model/LogbookFiles.h"
+#include "root/AppDelegate.h"
 #include "sync/Hlc.h"
 #include "sync/LocalReplica.h"
 #include "sync/PgConnection.h"
@@ -448,7 +448,8 @@ private slots:
         {
             // The synced-log page tells the operator too.
             AppDelegate app(DataFolder::at(a.dir.path()));
-            SyncService service(app.log(), app.notifications(), app.clock(), [] { return QString(); });
+            SyncService service(app.log(), app.notifications(), app.clock(),
+                                [] { return QString(); });
             SyncScreen screen(app.log(), app.defaults(), app.notifications(), app.folder(), service,
                               {});
             QVERIFY(screen.joined());
