@@ -2,6 +2,7 @@
 // refused downloads that must keep the live database, the download from a loopback server, and
 // the replacement of the live file.
 
+#include "LoopbackHttpServer.h"
 #include "RefdataTestSupport.h"
 
 #include "refdata/ClublogDxStuff.h"
@@ -12,45 +13,11 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-
-/** Answers every HTTP request with one canned response and notes the request line. */
-class LoopbackHttp : public QObject {
-public:
-    LoopbackHttp(int status, QByteArray body) : m_status(status), m_body(std::move(body))
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                m_request += socket->readAll();
-                if (!m_request.contains("\r\n\r\n"))
-                    return;
-                socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
-                              " X\r\nContent-Length: " + QByteArray::number(m_body.size()) +
-                              "\r\nConnection: close\r\n\r\n" + m_body);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    [[nodiscard]] QString host() const
-    {
-        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
-    }
-    [[nodiscard]] QByteArray requestLine() const { return m_request.left(m_request.indexOf('\r')); }
-
-private:
-    QTcpServer m_server;
-    int m_status;
-    QByteArray m_body;
-    QByteArray m_request;
-};
 
 /** A made-up country file with the given number of records per section; every entity has its own
  *  prefix and exception. */
@@ -286,15 +253,15 @@ void TestCountryFile::refusedInputKeepsTheLiveDatabase()
 
 void TestCountryFile::downloadFromLoopbackServer()
 {
-    LoopbackHttp server(200, testsupport::gzip(testsupport::smallCountryFileXml()));
-    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    LoopbackHttpServer server(200, testsupport::gzip(testsupport::smallCountryFileXml()));
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.url());
     QCOMPARE(m_stuff->countryFileUrl().toString(),
-             server.host() +
+             server.url() +
                  QStringLiteral("/cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9"));
     QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
     m_stuff->loadAndProccessXMLFile();
     QVERIFY(idle.wait(20000));
-    QCOMPARE(server.requestLine(),
+    QCOMPARE(server.requests().value(0).requestLine(),
              QByteArray("GET /cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9 HTTP/1.1"));
     QCOMPARE(m_errors, QStringList());
     QCOMPARE(m_finished, 1);
@@ -302,8 +269,8 @@ void TestCountryFile::downloadFromLoopbackServer()
 
 void TestCountryFile::failedDownloadKeepsTheLiveDatabase()
 {
-    LoopbackHttp server(404, "<html>not found</html>");
-    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    LoopbackHttpServer server(404, "<html>not found</html>");
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.url());
     const QByteArray before = testsupport::readFile(livePath());
     QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
     m_stuff->loadAndProccessXMLFile();
