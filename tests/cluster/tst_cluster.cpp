@@ -146,7 +146,7 @@ private slots:
         node.send("in: ");
         QTRY_COMPARE(node.received(), QByteArray("DL1ABC\r\n"));
         node.send("\r\nlogin: ");
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that the second prompt is not answered
         QCOMPARE(node.received(), QByteArray("DL1ABC\r\n"));
 
         QByteArray burst;
@@ -192,7 +192,7 @@ private slots:
 
         session.disconnectFromNode();
         QTRY_COMPARE(session.state(), State::Disconnected);
-        QTest::qWait(150);
+        QTest::qWait(150); // proves that no reconnect follows (the test timings retry sooner)
         QCOMPARE(node.connections(), 2);
     }
 

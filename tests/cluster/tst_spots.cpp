@@ -554,6 +554,7 @@ private slots:
         qso.callsign = "JA1XYZ";
         qso.adif = m_app->dxcc().getDXCC(qso.callsign).adif;
         QVERIFY(other->saveNewQSOtoLog(qso));
+        // The cache looks at the file's stamp at most this often.
         QTest::qWait(int(SpotStatusCache::kStampCheckIntervalMs) + 100);
         compareCacheWithQueries(calls);
     }

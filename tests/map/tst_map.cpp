@@ -272,7 +272,7 @@ private slots:
         const qsizetype before = images.size();
         screen.setShown(false);
         screen.setShown(true);
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that no new image is asked for
         QCOMPARE(images.size(), before);
 
         screen.showNow();

@@ -290,7 +290,7 @@ void TestCountryFile::secondStartWhileBusyDoesNothing()
     m_stuff->loadAndProccessFile(path);
     m_stuff->loadAndProccessFile(path);
     QVERIFY(idle.wait(20000));
-    QTest::qWait(100);
+    QTest::qWait(100); // proves that the second start does not report a second end
     QCOMPARE(idle.size(), 1);
     QCOMPARE(m_statuses.count(QStringLiteral("Loading xml data...")), 1);
     QCOMPARE(m_finished, 1);
