@@ -6,6 +6,7 @@
 #include "RefdataTestSupport.h"
 
 #include "refdata/ClublogDxStuff.h"
+#include "refdata/ClublogXml.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/Gunzip.h"
 #include "root/AppDelegate.h"
@@ -84,6 +85,8 @@ private slots:
     void unpackingStopsAtTheCap();
     void oversizedFileKeepsTheLiveDatabase_data();
     void oversizedFileKeepsTheLiveDatabase();
+    void hostileCountryFiles_data();
+    void hostileCountryFiles();
 
 private:
     /** Runs a rebuild from the bytes (written to a file) and waits until it stopped. */
@@ -395,6 +398,40 @@ void TestCountryFile::oversizedFileKeepsTheLiveDatabase()
     QCOMPARE(m_errors, QStringList{QStringLiteral("Can't load xml data!")});
     QCOMPARE(m_finished, 0);
     QCOMPARE(testsupport::readFile(livePath()), before);
+}
+
+void TestCountryFile::hostileCountryFiles_data()
+{
+    QTest::addColumn<QString>("file"); // the fuzz target's seeds
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("records");
+    QTest::newRow("entities expanding beyond the limit")
+        << "hostile-entities.xml"
+        << "Entity expands to more characters than the entity expansion limit." << 0;
+    QTest::newRow("an external entity is never read") << "hostile-external.xml"
+                                                      << "" << 1;
+    QTest::newRow("bytes that are no UTF-8") << "hostile-binary.xml"
+                                             << "Encountered incorrectly encoded content." << 0;
+    QTest::newRow("cut off inside nested sections") << "hostile-nested-cut.xml"
+                                                    << "Premature end of document." << 1;
+}
+
+void TestCountryFile::hostileCountryFiles()
+{
+    QFETCH(QString, file);
+    const refdata::ClublogParseResult parsed = refdata::parseClublogXml(testsupport::readFile(
+        QStringLiteral(BRINDLEWICK_SOURCE_DIR "/fuzz/corpus/clublog/") + file));
+    QTEST(parsed.error, "error");
+    const refdata::ClublogCountryFile &read = parsed.file;
+    int records = 0;
+    for (const auto *section :
+         {&read.entities, &read.exceptions, &read.prefixes, &read.invalidOperations})
+        for (const refdata::ClublogRecord &record : *section) {
+            ++records;
+            for (const QString &value : record)
+                QVERIFY(!value.contains(QLatin1String("root:")));
+        }
+    QTEST(records, "records");
 }
 
 QTEST_MAIN(TestCountryFile)
