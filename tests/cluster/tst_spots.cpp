@@ -549,13 +549,17 @@ private slots:
             QVERIFY(log().deleteQSO(gone));
         compareCacheWithQueries(calls);
 
-        // Another writer is seen within a second.
+        // Another writer is seen once the cache looks at the file's stamp again.
         const std::unique_ptr<LogModel> other = log().pinned();
         qso.callsign = "JA1XYZ";
         qso.adif = m_app->dxcc().getDXCC(qso.callsign).adif;
         QVERIFY(other->saveNewQSOtoLog(qso));
-        // The cache looks at the file's stamp at most this often.
-        QTest::qWait(int(SpotStatusCache::kStampCheckIntervalMs) + 100);
+        OneDxSpotClass spot;
+        spot.dxCall = qso.callsign + ".";
+        spot.band = qso.band;
+        spot.xBand = refdata::band2xBand(qso.band);
+        spot.adif = qso.adif;
+        QTRY_VERIFY(log().spotAnswers(spot).stnWkdBefore);
         compareCacheWithQueries(calls);
     }
 };
