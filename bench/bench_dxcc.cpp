@@ -1,4 +1,4 @@
-// DXCC resolution speed with the shipped database and a MASTER.SCP callsign mix: the shared
+// DXCC resolution speed with the shipped database and a MASTER.SCP callsign mix: the model's
 // in-memory copies (what the program uses) against opening the file for every statement.
 //   bench_dxcc --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 

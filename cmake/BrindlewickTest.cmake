@@ -5,6 +5,7 @@ function(brindlewick_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE brindlewick_core Qt6::Test ${ARG_LIBRARIES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_compile_definitions(${name} PRIVATE
         BRINDLEWICK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
         BRINDLEWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -1,64 +1,18 @@
 #include "refdata/CachedDxccSource.h"
 
-#include <QHash>
-
-#include <mutex>
-
 namespace {
 
 using db::FileStamp;
 
-/** The newest copy of each file read in this process. Instances on different threads meet only
- *  here, and only when a file changed or was first read. */
-template <typename Tables> class SharedCopies {
-public:
-    std::shared_ptr<const Tables> get(const QString &path, const FileStamp &stamp)
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            const auto it = m_copies.constFind(path);
-            if (it != m_copies.constEnd() && it->stamp == stamp)
-                return it->tables;
-        }
-        // Reading takes a while; other threads keep using their copies meanwhile.
-        std::shared_ptr<const Tables> tables = Tables::read(path);
-        // A file changed while it was being read is read again at the next query.
-        if (tables && FileStamp::of(path) == stamp) {
-            std::lock_guard lock(m_mutex);
-            m_copies.insert(path, {stamp, tables});
-        }
-        return tables;
-    }
-
-private:
-    struct Copy {
-        FileStamp stamp;
-        std::shared_ptr<const Tables> tables;
-    };
-    std::mutex m_mutex;
-    QHash<QString, Copy> m_copies;
-};
-
-SharedCopies<refdata::ClublogTables> &clublogCopies()
-{
-    static SharedCopies<refdata::ClublogTables> copies;
-    return copies;
-}
-
-SharedCopies<refdata::IotaTables> &iotaCopies()
-{
-    static SharedCopies<refdata::IotaTables> copies;
-    return copies;
-}
-
+/** Takes the copy of the version now on disk when the file may have changed since the last look.
+ *  A file changed while it was being read is read again at the next query. */
 template <typename Tables>
 void follow(const QString &path, const refdata::FileChangeWatch &watch, quint64 &seen,
-            std::optional<FileStamp> &stamp, std::shared_ptr<const Tables> &tables,
-            SharedCopies<Tables> &copies)
+            std::optional<FileStamp> &stamp, std::shared_ptr<const Tables> &tables)
 {
     // Nothing happened in the folder since the last look: the copy is still the file.
     const quint64 generation = watch.generation();
-    if (tables && generation == seen)
+    if (tables && stamp && generation == seen)
         return;
     seen = generation;
     const std::optional<FileStamp> now = FileStamp::of(path);
@@ -66,8 +20,11 @@ void follow(const QString &path, const refdata::FileChangeWatch &watch, quint64 
         return;
     stamp = now;
     tables.reset();
-    if (now)
-        tables = copies.get(path, *now);
+    if (!now)
+        return;
+    tables = Tables::read(path);
+    if (tables && FileStamp::of(path) != now)
+        stamp.reset(); // changed while being read
 }
 
 QList<CallException> validRows(const refdata::TextMap<std::vector<refdata::PeriodRow>> &table,
@@ -87,14 +44,13 @@ QList<CallException> validRows(const refdata::TextMap<std::vector<refdata::Perio
 
 CachedDxccSource::CachedDxccSource(QString clublogPath, QString iotaPath)
     : m_clublogPath(std::move(clublogPath)), m_iotaPath(std::move(iotaPath)),
-      m_clublogWatch(m_clublogPath), m_iotaWatch(m_iotaPath)
+      m_watch({m_clublogPath, m_iotaPath})
 {}
 
 void CachedDxccSource::refresh()
 {
-    follow(m_clublogPath, m_clublogWatch, m_clublogSeen, m_clublogStamp, m_clublog,
-           clublogCopies());
-    follow(m_iotaPath, m_iotaWatch, m_iotaSeen, m_iotaStamp, m_iota, iotaCopies());
+    follow(m_clublogPath, m_watch, m_clublogSeen, m_clublogStamp, m_clublog);
+    follow(m_iotaPath, m_watch, m_iotaSeen, m_iotaStamp, m_iota);
 }
 
 const refdata::ClublogTables *CachedDxccSource::clublog()

@@ -12,7 +12,8 @@
  *  checks whether anything changed in the files' folder and, if so, looks at the files (inode,
  *  size, modification time) and takes the copy of the version now on disk, so a database
  *  replaced by the country-file import is seen at the next query, as when every query opened
- *  the file. The copies are shared by all instances in the process. */
+ *  the file. The copies belong to this instance (and so to the DXCCModel that owns it): a new
+ *  model reads the files afresh. */
 class CachedDxccSource : public DxccSource {
 public:
     CachedDxccSource(QString clublogPath, QString iotaPath);
@@ -33,8 +34,7 @@ private:
 
     QString m_clublogPath;
     QString m_iotaPath;
-    refdata::FileChangeWatch m_clublogWatch;
-    refdata::FileChangeWatch m_iotaWatch;
+    refdata::FileChangeWatch m_watch; // both files; a change to one makes both be looked at
     quint64 m_clublogSeen = 0;
     quint64 m_iotaSeen = 0;
     std::optional<db::FileStamp> m_clublogStamp;

@@ -2,7 +2,6 @@
 
 #include "app/Diagnostics.h"
 #include "db/Database.h"
-#include "refdata/FileChangeWatch.h"
 
 #include <QFile>
 
@@ -206,7 +205,6 @@ bool replaceFile(const QString &source, const QString &target, QString *error)
     // rename(2) replaces the target atomically; readers see the old file or the new one.
     if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
         0) {
-        FileChangeWatch::noteChange(); // seen by the next query without waiting for the kernel
         return true;
     }
     *error = QString::fromLocal8Bit(std::strerror(errno));

@@ -24,7 +24,7 @@ class SqlDxccSource;
 class DXCCModel {
 public:
     DXCCModel(const DataFolder &folder, const Clock &clock);
-    /** Reads through the given source instead of the shared in-memory copies (benchmarks and
+    /** Reads through the given source instead of its own in-memory copies (benchmarks and
      *  tests compare the two). */
     DXCCModel(const DataFolder &folder, const Clock &clock, std::unique_ptr<DxccSource> source);
     ~DXCCModel();

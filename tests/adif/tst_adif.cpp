@@ -1,5 +1,6 @@
 // ADIF: the records we write, the records we read, and whole files from other programs.
 
+#include "AppFixture.h"
 #include "adif/AdifImport.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
@@ -50,11 +51,9 @@ QsoClass cwQso()
 
 } // namespace
 
-class AdifTest : public QObject {
+class AdifTest : public QObject, AppFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
     adif::ModesList m_modes = adif::ModesList::fromFile(QString::fromLatin1(adif::kModesResource));
     FakeEntities m_entities;
 
@@ -91,9 +90,7 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc()));
+        startApp(QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc()));
         m_entities.resolved.clear();
     }
 

@@ -1,6 +1,7 @@
 // The application plumbing: fixed text formats, the notification centre, user defaults, the data
 // folder and the application object's own state.
 
+#include "AppFixture.h"
 #include "app/DataFolder.h"
 #include "app/Notifications.h"
 #include "formats/Formats.h"
@@ -18,11 +19,8 @@
 #include <ctime>
 #include <memory>
 
-class TestApp : public QObject {
+class TestApp : public QObject, AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
 
 private slots:
     void initTestCase()
@@ -31,19 +29,9 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }
 
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
-    }
+    void init() { startApp(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc())); }
 
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { stopApp(); }
 
     void sqlDateTimeParsing_data()
     {

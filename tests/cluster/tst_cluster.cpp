@@ -9,6 +9,7 @@
 #include "cluster/ClusterScreen.h"
 #include "cluster/ClusterSession.h"
 #include "cluster/LineFramer.h"
+#include "cluster/TerminalModel.h"
 #include "model/LogModel.h"
 #include "model/QsoClass.h"
 #include "refdata/OneDxSpotClass.h"
@@ -146,7 +147,7 @@ private slots:
         node.send("in: ");
         QTRY_COMPARE(node.received(), QByteArray("DL1ABC\r\n"));
         node.send("\r\nlogin: ");
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that the second prompt is not answered
         QCOMPARE(node.received(), QByteArray("DL1ABC\r\n"));
 
         QByteArray burst;
@@ -192,7 +193,7 @@ private slots:
 
         session.disconnectFromNode();
         QTRY_COMPARE(session.state(), State::Disconnected);
-        QTest::qWait(150);
+        QTest::qWait(150); // proves that no reconnect follows (the test timings retry sooner)
         QCOMPARE(node.connections(), 2);
     }
 
@@ -224,6 +225,54 @@ private slots:
         QCOMPARE(session.state(), State::Disconnected);
         QFETCH(QString, message);
         QVERIFY2(terminal.contains(message, Qt::CaseInsensitive), qPrintable(terminal));
+    }
+
+    void terminalShowsLinesAsTheyComplete_data()
+    {
+        QTest::addColumn<QStringList>("pieces"); // each handed in, then flushed
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a line finished by a later piece")
+            << QStringList{"DX de K1A", "BC: 14025\n"} << "DX de K1ABC: 14025";
+        QTest::newRow("carriage returns and bells are not shown, tabs are")
+            << QStringList{"one\r\n\atwo\tthree\r\n"} << "one\ntwo\tthree";
+        QTest::newRow("an open last line grows, the next one starts anew")
+            << QStringList{"login: ", "DL1ABC\n", "Hello"} << "login: DL1ABC\nHello";
+        QTest::newRow("empty lines stay") << QStringList{"a\n\n\nb\n"} << "a\n\n\nb";
+    }
+
+    void terminalShowsLinesAsTheyComplete()
+    {
+        QFETCH(QStringList, pieces);
+        cluster::TerminalModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (const QString &piece : std::as_const(pieces)) {
+            model.addMessage(piece);
+            model.flush();
+        }
+        QTEST(model.text(), "text");
+    }
+
+    void terminalKeepsTheLastLinesAndFlushesByItself()
+    {
+        cluster::TerminalModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy appended(&model, &cluster::TerminalModel::appended);
+        QString many;
+        for (int i = 0; i < cluster::TerminalModel::kMaxLines + 5; ++i)
+            many += QStringLiteral("line %1\n").arg(i);
+        model.addMessage(many);
+        QCOMPARE(model.rowCount(), 0); // shown at the next flush
+        QVERIFY(appended.wait());
+        QCOMPARE(model.rowCount(), cluster::TerminalModel::kMaxLines);
+        QCOMPARE(model.index(0).data(cluster::TerminalModel::LineRole).toString(), "line 5");
+        model.addMessage(QStringLiteral("last\n"));
+        model.flush();
+        QCOMPARE(model.rowCount(), cluster::TerminalModel::kMaxLines);
+        QCOMPARE(model.index(0).data().toString(), "line 6");
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
     }
 
     void screenListsSpotsAndHandsThemOn()

@@ -1,6 +1,7 @@
 // Spots: the cluster line parser, the filter, the colouring against a real logbook, the spot
 // list and its table model, and the in-memory answers the colouring reads.
 
+#include "AppFixture.h"
 #include "app/UserDefaults.h"
 #include "cluster/SpotFilter.h"
 #include "cluster/SpotList.h"
@@ -81,11 +82,8 @@ QString answerTextFromQueries(LogModel &log, const OneDxSpotClass &s)
 
 } // namespace
 
-class SpotsTest : public QObject {
+class SpotsTest : public QObject, AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
 
     LogModel &log() { return m_app->log(); }
 
@@ -139,12 +137,7 @@ class SpotsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(kNow);
-    }
+    void init() { startApp(kNow); }
 
     void parsesLines_data()
     {
@@ -558,12 +551,17 @@ private slots:
             QVERIFY(log().deleteQSO(gone));
         compareCacheWithQueries(calls);
 
-        // Another writer is seen within a second.
+        // Another writer is seen once the cache looks at the file's stamp again.
         const std::unique_ptr<LogModel> other = log().pinned();
         qso.callsign = "JA1XYZ";
         qso.adif = m_app->dxcc().getDXCC(qso.callsign).adif;
         QVERIFY(other->saveNewQSOtoLog(qso));
-        QTest::qWait(int(SpotStatusCache::kStampCheckIntervalMs) + 100);
+        OneDxSpotClass spot;
+        spot.dxCall = qso.callsign + ".";
+        spot.band = qso.band;
+        spot.xBand = refdata::band2xBand(qso.band);
+        spot.adif = qso.adif;
+        QTRY_VERIFY(log().spotAnswers(spot).stnWkdBefore);
         compareCacheWithQueries(calls);
     }
 };

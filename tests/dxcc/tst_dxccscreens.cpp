@@ -331,7 +331,7 @@ private slots:
         QTRY_COMPARE(refreshed.count(), 3);
         shell.setCurrentTab(AppShell::LogTab);
         QVERIFY(log.deleteQSO(third));
-        QTest::qWait(20);
+        QTest::qWait(20); // proves that nothing is worked out behind another tab
         QCOMPARE(refreshed.count(), 3);
         QVERIFY(shell.showScreen(QStringLiteral("dxcc-list")));
         QCOMPARE(screen.page(), 1);

@@ -324,7 +324,7 @@ private slots:
         QVERIFY(f.app->log().getlastQSOs(4).isEmpty());
         QObject *alert = ui.object(QStringLiteral("entryAlert"));
         QVERIFY(alert);
-        QTest::qWait(100);
+        QTest::qWait(100); // proves that no alert opens
         QVERIFY(!alert->property("opened").toBool());
         QVERIFY(ui.find(QStringLiteral("saveButton")));
     }
@@ -354,7 +354,7 @@ private slots:
         form.setField(QStringLiteral("locator"), QStringLiteral("XX")); // a wrong one
         QQuickItem *panel = ui.find(QString::fromLatin1(phone ? "newQsoPage" : "entryPanel"));
         QVERIFY(panel);
-        QTest::qWait(50);
+        QTest::qWait(50); // lets the info lines and the error colours settle before reading them
         QList<std::pair<QString, double>> texts;
         collectContrasts(panel, ui.window->color(), 1.0, texts);
         QVERIFY(texts.size() > 15);

@@ -1,6 +1,7 @@
 // The entry form in another language: what it shows follows the installed translation, what it
 // stores does not.
 
+#include "AppFixture.h"
 #include "app/DataFolder.h"
 #include "entry/QsoEntryForm.h"
 #include "model/LogModel.h"
@@ -45,11 +46,9 @@ private:
 
 } // namespace
 
-class EntryTranslationTest : public QObject {
+class EntryTranslationTest : public QObject, AppFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
     GermanForTest m_german;
 
     std::unique_ptr<QsoEntryForm> form()
@@ -75,18 +74,9 @@ private slots:
 
     void cleanupTestCase() { QCoreApplication::removeTranslator(&m_german); }
 
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
-    }
+    void init() { startApp(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc())); }
 
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { stopApp(); }
 
     void refusalsAreShownTranslated_data()
     {

@@ -1,5 +1,6 @@
 // The grayline map: shading, projection, midpoints, paths, the great-circle line and the screen.
 
+#include "AppFixture.h"
 #include "app/Notifications.h"
 #include "geo/Geodesic.h"
 #include "geo/GraylineShading.h"
@@ -42,20 +43,15 @@ double angularDegrees(LatLon a, LatLon b)
 
 } // namespace
 
-class TestMap : public QObject {
+class TestMap : public QObject, AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(kEquinoxNoon);
+        startApp(kEquinoxNoon);
         startup::didFinishLaunching(*m_app);
     }
 
@@ -276,7 +272,7 @@ private slots:
         const qsizetype before = images.size();
         screen.setShown(false);
         screen.setShown(true);
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that no new image is asked for
         QCOMPARE(images.size(), before);
 
         screen.showNow();

@@ -1,6 +1,7 @@
 // The logbook store as its callers see it: what lands in a logbook file, what comes back, which
 // file is current, and the synced logbook as this device's copy of it.
 
+#include "AppFixture.h"
 #include "ReadOnlyLogbook.h"
 #include "SqlRows.h"
 #include "app/Notifications.h"
@@ -72,11 +73,8 @@ TextField textField(const QString &column)
 
 } // namespace
 
-class TestLogModel : public QObject {
+class TestLogModel : public QObject, AppFixture {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
 
     QString path(const QString &file = kDefaultLog) const { return m_dir->filePath(file); }
 
@@ -108,19 +106,9 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     }
 
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(utc(QStringLiteral("2025-06-15 12:00:00")));
-    }
+    void init() { startApp(utc(QStringLiteral("2025-06-15 12:00:00"))); }
 
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { stopApp(); }
 
     void everyFieldRoundTrips()
     {

@@ -2,9 +2,11 @@
 // refused downloads that must keep the live database, the download from a loopback server, and
 // the replacement of the live file.
 
+#include "LoopbackHttpServer.h"
 #include "RefdataTestSupport.h"
 
 #include "refdata/ClublogDxStuff.h"
+#include "refdata/ClublogXml.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/Gunzip.h"
 #include "root/AppDelegate.h"
@@ -12,45 +14,11 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
 namespace {
-
-/** Answers every HTTP request with one canned response and notes the request line. */
-class LoopbackHttp : public QObject {
-public:
-    LoopbackHttp(int status, QByteArray body) : m_status(status), m_body(std::move(body))
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                m_request += socket->readAll();
-                if (!m_request.contains("\r\n\r\n"))
-                    return;
-                socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
-                              " X\r\nContent-Length: " + QByteArray::number(m_body.size()) +
-                              "\r\nConnection: close\r\n\r\n" + m_body);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    [[nodiscard]] QString host() const
-    {
-        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
-    }
-    [[nodiscard]] QByteArray requestLine() const { return m_request.left(m_request.indexOf('\r')); }
-
-private:
-    QTcpServer m_server;
-    int m_status;
-    QByteArray m_body;
-    QByteArray m_request;
-};
 
 /** A made-up country file with the given number of records per section; every entity has its own
  *  prefix and exception. */
@@ -117,6 +85,8 @@ private slots:
     void unpackingStopsAtTheCap();
     void oversizedFileKeepsTheLiveDatabase_data();
     void oversizedFileKeepsTheLiveDatabase();
+    void hostileCountryFiles_data();
+    void hostileCountryFiles();
 
 private:
     /** Runs a rebuild from the bytes (written to a file) and waits until it stopped. */
@@ -286,15 +256,15 @@ void TestCountryFile::refusedInputKeepsTheLiveDatabase()
 
 void TestCountryFile::downloadFromLoopbackServer()
 {
-    LoopbackHttp server(200, testsupport::gzip(testsupport::smallCountryFileXml()));
-    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    LoopbackHttpServer server(200, testsupport::gzip(testsupport::smallCountryFileXml()));
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.url());
     QCOMPARE(m_stuff->countryFileUrl().toString(),
-             server.host() +
+             server.url() +
                  QStringLiteral("/cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9"));
     QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
     m_stuff->loadAndProccessXMLFile();
     QVERIFY(idle.wait(20000));
-    QCOMPARE(server.requestLine(),
+    QCOMPARE(server.requests().value(0).requestLine(),
              QByteArray("GET /cty.php?api=5b0c9e7a2d41f6083ce1a9b7d2f40e6c81a3b5d9 HTTP/1.1"));
     QCOMPARE(m_errors, QStringList());
     QCOMPARE(m_finished, 1);
@@ -302,8 +272,8 @@ void TestCountryFile::downloadFromLoopbackServer()
 
 void TestCountryFile::failedDownloadKeepsTheLiveDatabase()
 {
-    LoopbackHttp server(404, "<html>not found</html>");
-    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.host());
+    LoopbackHttpServer server(404, "<html>not found</html>");
+    m_app->defaults().setValue(QLatin1String(ClublogDxStuff::kHostKey), server.url());
     const QByteArray before = testsupport::readFile(livePath());
     QSignalSpy idle(m_stuff.get(), &ClublogDxStuff::idle);
     m_stuff->loadAndProccessXMLFile();
@@ -323,7 +293,7 @@ void TestCountryFile::secondStartWhileBusyDoesNothing()
     m_stuff->loadAndProccessFile(path);
     m_stuff->loadAndProccessFile(path);
     QVERIFY(idle.wait(20000));
-    QTest::qWait(100);
+    QTest::qWait(100); // proves that the second start does not report a second end
     QCOMPARE(idle.size(), 1);
     QCOMPARE(m_statuses.count(QStringLiteral("Loading xml data...")), 1);
     QCOMPARE(m_finished, 1);
@@ -428,6 +398,40 @@ void TestCountryFile::oversizedFileKeepsTheLiveDatabase()
     QCOMPARE(m_errors, QStringList{QStringLiteral("Can't load xml data!")});
     QCOMPARE(m_finished, 0);
     QCOMPARE(testsupport::readFile(livePath()), before);
+}
+
+void TestCountryFile::hostileCountryFiles_data()
+{
+    QTest::addColumn<QString>("file"); // the fuzz target's seeds
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("records");
+    QTest::newRow("entities expanding beyond the limit")
+        << "hostile-entities.xml"
+        << "Entity expands to more characters than the entity expansion limit." << 0;
+    QTest::newRow("an external entity is never read") << "hostile-external.xml"
+                                                      << "" << 1;
+    QTest::newRow("bytes that are no UTF-8") << "hostile-binary.xml"
+                                             << "Encountered incorrectly encoded content." << 0;
+    QTest::newRow("cut off inside nested sections") << "hostile-nested-cut.xml"
+                                                    << "Premature end of document." << 1;
+}
+
+void TestCountryFile::hostileCountryFiles()
+{
+    QFETCH(QString, file);
+    const refdata::ClublogParseResult parsed = refdata::parseClublogXml(testsupport::readFile(
+        QStringLiteral(BRINDLEWICK_SOURCE_DIR "/fuzz/corpus/clublog/") + file));
+    QTEST(parsed.error, "error");
+    const refdata::ClublogCountryFile &read = parsed.file;
+    int records = 0;
+    for (const auto *section :
+         {&read.entities, &read.exceptions, &read.prefixes, &read.invalidOperations})
+        for (const refdata::ClublogRecord &record : *section) {
+            ++records;
+            for (const QString &value : record)
+                QVERIFY(!value.contains(QLatin1String("root:")));
+        }
+    QTEST(records, "records");
 }
 
 QTEST_MAIN(TestCountryFile)

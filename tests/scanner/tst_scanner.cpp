@@ -3,6 +3,7 @@
 // the receiver finding the card's QSO in a real logbook and marking it; the CLI on a PNG.
 
 #include "../cli/CliRun.h"
+#include "AppFixture.h"
 #include "QrImages.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
@@ -49,11 +50,9 @@ QsoClass qso(const QString &call, const QString &when, const QString &band, doub
 
 } // namespace
 
-class TestScanner : public QObject {
+class TestScanner : public QObject, AppFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
     std::unique_ptr<QUdpSocket> m_desktop; // the receiving logbook, on loopback
 
     [[nodiscard]] UserDefaults &defaults() { return m_app->defaults(); }
@@ -88,9 +87,7 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(QDateTime(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc()));
+        startApp(QDateTime(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc()));
         m_desktop = std::make_unique<QUdpSocket>();
         QVERIFY(m_desktop->bind(QHostAddress::LocalHost, 0));
     }
@@ -98,8 +95,7 @@ private slots:
     void cleanup()
     {
         m_desktop.reset();
-        m_app.reset();
-        m_dir.reset();
+        stopApp();
     }
 
     void framePathReadsShowsAndSends_data()

@@ -348,7 +348,7 @@ private slots:
         screen.setCallsign(account().callsign);
         QsoClass first = qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "");
         QVERIFY(f.app->log().saveNewQSOtoLog(first));
-        QTest::qWait(100);
+        QTest::qWait(100); // proves that nothing is uploaded
         QVERIFY2(server->requests().isEmpty(), "real-time upload is off");
 
         screen.setRealTime(true);

@@ -1,5 +1,6 @@
 // The settings screens: which key each writes, in which form, and what it announces.
 
+#include "LoopbackHttpServer.h"
 #include "ShellFixture.h"
 #include "model/LogModel.h"
 #include "shell/BandTableSettings.h"
@@ -11,43 +12,10 @@
 
 #include <QSignalSpy>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 #include <zlib.h>
 
 namespace {
-
-/** A one-page web server on the loopback interface: every request gets the same answer. */
-class LoopbackHttp : public QObject {
-public:
-    LoopbackHttp(int status, QByteArray body) : m_status(status), m_body(std::move(body))
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                m_request += socket->readAll();
-                if (!m_request.contains("\r\n\r\n"))
-                    return;
-                socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
-                              " X\r\nContent-Length: " + QByteArray::number(m_body.size()) +
-                              "\r\nConnection: close\r\n\r\n" + m_body);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    [[nodiscard]] QString url() const
-    {
-        return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort());
-    }
-    [[nodiscard]] const QByteArray &request() const { return m_request; }
-
-private:
-    QTcpServer m_server;
-    int m_status;
-    QByteArray m_body;
-    QByteArray m_request;
-};
 
 /** The hand-written country file grown to the size of a real one by records of made-up
  *  entities (numbers from 1000 on), which a rebuild insists on. */
@@ -256,7 +224,7 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QByteArray, stored);
         QFETCH(bool, alert);
-        LoopbackHttp server(status, body);
+        LoopbackHttpServer server(status, body);
         f.app->defaults().setValue(lotw ? QStringLiteral("LotwHost") : QStringLiteral("EqslHost"),
                                    server.url());
         const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
@@ -275,9 +243,9 @@ private slots:
         QCOMPARE(alerts.size(), alert ? 1 : 0);
         QCOMPARE(done.size(), 1);
         QCOMPARE(done.at(0).at(0).toBool(), !stored.isEmpty());
-        QVERIFY(
-            server.request().startsWith(lotw ? "GET /lotw-user-activity.csv "
-                                             : "GET /qslcard/DownloadedFiles/AGMemberList.txt "));
+        QVERIFY(server.requests().value(0).requestLine().startsWith(
+            lotw ? "GET /lotw-user-activity.csv "
+                 : "GET /qslcard/DownloadedFiles/AGMemberList.txt "));
         QCOMPARE(ShellFixture::contents(file), stored.isEmpty() ? old : stored);
         QCOMPARE(f.posted, stored.isEmpty()
                                ? QStringList{}

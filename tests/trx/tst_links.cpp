@@ -104,7 +104,7 @@ public:
             const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
             (void)::connect(filler, reinterpret_cast<sockaddr *>(&address), sizeof address);
             m_fillers << filler;
-            QTest::qWait(50);
+            QTest::qWait(50); // lets the kernel queue it before the next one
         }
     }
     ~DeafPort()
@@ -327,7 +327,7 @@ private slots:
         std::unique_ptr<QTcpSocket> radio(server.nextPendingConnection());
         radio->write(QByteArray(3000, 'x')); // three pieces, but the first one deletes the link
         QTRY_VERIFY(watch.isNull());
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that no later piece reaches the deleted link
         QCOMPARE(pieces, 1);
     }
 
@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(got.closeReasons.last(),
                  QStringLiteral("The serial port %1 was disconnected.").arg(radio.device()));
         QVERIFY(!link.isOpen());
-        QTest::qWait(50);
+        QTest::qWait(50); // proves that the close is reported once
         QCOMPARE(got.closeReasons.size(), 2);
     }
 
@@ -541,7 +541,7 @@ private slots:
             QTRY_VERIFY(opened.size() + closed.size() > 0);
             if (link->isOpen())
                 break;
-            QTest::qWait(100);
+            QTest::qWait(100); // before the next attempt
         }
         QVERIFY(link->isOpen());
         connect(link.get(), &ByteLink::received, this,
@@ -567,7 +567,7 @@ private slots:
         // Polling keeps the state, replies interleaved with nothing else.
         send(commands->poll());
         send(commands->poll());
-        QTest::qWait(200);
+        QTest::qWait(200); // proves that the replies to the polls change nothing
         QCOMPARE(commands->state().kHz, 7030.0);
         QCOMPARE(commands->state().mode, QStringLiteral("CW"));
 

@@ -52,12 +52,8 @@ struct QmlWindow {
     /** The visible object of that name, waiting a little for pages and dialogs to appear. */
     template <typename T = QQuickItem> T *find(const QString &objectName)
     {
-        QDeadlineTimer deadline(3000);
-        T *found = visible<T>(objectName);
-        while (!found && !deadline.hasExpired()) {
-            QTest::qWait(20);
-            found = visible<T>(objectName);
-        }
+        T *found = nullptr;
+        (void)QTest::qWaitFor([&] { return (found = visible<T>(objectName)) != nullptr; }, 3000);
         return found;
     }
 
@@ -100,8 +96,7 @@ struct QmlWindow {
                     return true;
             return false;
         };
-        for (QDeadlineTimer deadline(3000); sliding() && !deadline.hasExpired();)
-            QTest::qWait(20);
+        (void)QTest::qWaitFor([&] { return !sliding(); }, 3000);
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }

@@ -2,8 +2,8 @@
 // the log list's and the cluster's menu open it, it fills from a loopback HamQTH, and "Use for
 // new QSO" closes it and fills the entry form.
 
-#include "../services/LoopbackHttpServer.h"
 #include "../shell/ShellFixture.h"
+#include "LoopbackHttpServer.h"
 #include "QmlWindow.h"
 #include "formats/TextCoding.h"
 #include "services/LookupAccount.h"

@@ -2,6 +2,7 @@
 // them, read, turned into QSOs, stored once, and the same over a loopback UDP socket and the CLI.
 
 #include "../cli/CliRun.h"
+#include "AppFixture.h"
 #include "adif/DxccEntityLookup.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
@@ -131,11 +132,9 @@ quint16 freePort()
 
 } // namespace
 
-class WsjtxTest : public QObject {
+class WsjtxTest : public QObject, AppFixture {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppDelegate> m_app;
     std::unique_ptr<DxccEntityLookup> m_entities;
     std::unique_ptr<wsjtx::WsjtxLogger> m_logger;
 
@@ -149,9 +148,7 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_app->clock().setFixed(QDateTime(QDate(2026, 11, 30), QTime(12, 1), QTimeZone::utc()));
+        startApp(QDateTime(QDate(2026, 11, 30), QTime(12, 1), QTimeZone::utc()));
         m_entities = std::make_unique<DxccEntityLookup>(m_app->dxcc());
         m_logger = std::make_unique<wsjtx::WsjtxLogger>(m_app->defaults(), m_app->clock(),
                                                         m_app->log(), *m_entities);

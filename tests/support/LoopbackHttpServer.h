@@ -1,8 +1,8 @@
 #pragma once
 
-// A scripted web server on the loopback interface for the online services' tests: every
-// request is recorded, and the answer for its path is looked up in a table (status, body, or
-// no answer at all for the time-out cases).
+// A scripted web server on the loopback interface for the tests of everything that downloads:
+// every request is recorded, and the answer for its path is looked up in a table (status, body,
+// or no answer at all for the time-out cases), or one answer serves every request.
 
 #include <QByteArray>
 #include <QHash>
@@ -28,6 +28,8 @@ public:
         QByteArray target; // path and query as sent
         QByteArray head;
         QByteArray body;
+        /** "GET /path?query HTTP/1.1" */
+        [[nodiscard]] QByteArray requestLine() const { return head.left(head.indexOf('\r')); }
         [[nodiscard]] QByteArray path() const { return target.split('?').value(0); }
         [[nodiscard]] QByteArray query() const
         {
@@ -55,6 +57,12 @@ public:
                         [this, socket, buffer] { receive(socket, *buffer); });
             }
         });
+    }
+
+    /** Answers every request alike. */
+    LoopbackHttpServer(int status, QByteArray body) : LoopbackHttpServer()
+    {
+        respond([answer = Answer{status, std::move(body)}](const Request &) { return answer; });
     }
 
     void answer(const QByteArray &path, Answer answer) { m_answers.insert(path, answer); }
