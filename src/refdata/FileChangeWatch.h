@@ -29,8 +29,6 @@ public:
      *  folder that was moved or deleted reports a change at every look. Changes are counted
      *  when the event loop runs. */
     [[nodiscard]] quint64 generation() const;
-    /** False when the folder could not be watched. */
-    [[nodiscard]] bool isWatching() const { return m_fd >= 0; }
 
 private:
     void readEvents();
