@@ -12,18 +12,6 @@ namespace {
 
 constexpr int kShortestCallsign = 2;
 
-std::optional<QDate> readDate(const QString &text, formats::DateStyle style)
-{
-    std::optional<QDate> date = formats::parseDisplayDate(text.trimmed(), style);
-    if (!date)
-        return std::nullopt;
-    // Short styles carry two-digit years, which Qt reads in the 1900s; nobody logs a QSO of
-    // 1925 by typing "25".
-    if (!text.contains(QString::number(date->year())))
-        *date = date->addYears(((QDate::currentDate().year() - date->year()) / 100) * 100);
-    return date;
-}
-
 std::optional<QTime> readTime(const QString &text)
 {
     static const QRegularExpression fourDigits(QStringLiteral(R"(^\d{4}$)"));
@@ -53,7 +41,7 @@ QString firstEntryError(const EntryCheck &check, formats::DateStyle style)
 std::optional<QDateTime> parseEntryDateTime(const QString &date, const QString &time,
                                             formats::DateStyle style)
 {
-    const std::optional<QDate> day = readDate(date, style);
+    const std::optional<QDate> day = formats::parseDisplayDate(date.trimmed(), style);
     const std::optional<QTime> at = readTime(time);
     if (!day || !at)
         return std::nullopt;

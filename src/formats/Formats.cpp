@@ -79,21 +79,41 @@ QString sqlDate(const QDate &date)
     return date.isValid() ? date.toString(QLatin1String(kSqlDate)) : QString();
 }
 
+namespace {
+
+const QString kMediumDate = QStringLiteral("d MMM yyyy");
+
+/** The locale's numeric date; the C locale has none (its short date is the medium style's
+ *  "d MMM yyyy"), so ISO's then. */
+QString shortDateFormat(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    return format.contains(QLatin1String("MMM")) ? QStringLiteral("yyyy-MM-dd") : format;
+}
+
+} // namespace
+
 QString displayDate(const QDate &date, DateStyle style)
 {
     const QLocale locale;
-    if (style == DateStyle::Short)
-        return locale.toString(date, QLocale::ShortFormat);
-    return locale.toString(date, QStringLiteral("d MMM yyyy"));
+    return locale.toString(date, style == DateStyle::Short ? shortDateFormat(locale) : kMediumDate);
 }
 
 std::optional<QDate> parseDisplayDate(const QString &text, DateStyle style)
 {
     const QLocale locale;
-    const QDate date = style == DateStyle::Short
-                           ? locale.toDate(text, QLocale::ShortFormat)
-                           : locale.toDate(text, QStringLiteral("d MMM yyyy"));
-    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    QDate date =
+        locale.toDate(text, style == DateStyle::Short ? shortDateFormat(locale) : kMediumDate);
+    // What an older version showed (and may have stored) in the C locale's short style.
+    if (!date.isValid() && style == DateStyle::Short)
+        date = locale.toDate(text, QLocale::ShortFormat);
+    if (!date.isValid())
+        return std::nullopt;
+    // Short styles carry two-digit years, which Qt reads in the 1900s: "05.03.24" is a date of
+    // the last hundred years, 2024, not 1924.
+    if (!text.contains(QString::number(date.year())))
+        date = date.addYears(((QDate::currentDate().year() - date.year()) / 100) * 100);
+    return date;
 }
 
 QString groupedKHz(double kHz)

@@ -344,6 +344,36 @@ private slots:
         QCOMPARE(formats::displayDate(QDate(2024, 3, 5), m_app->defaults().logDateFormaterStyle()),
                  medium ? QStringLiteral("5 Mar 2024") : QStringLiteral("05/03/2024"));
     }
+
+    void dateStylesDifferAndReadBack_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shortDate");
+        QTest::newRow("C has no numeric date of its own") << "C"
+                                                          << "2024-03-05";
+        QTest::newRow("British") << "en_GB"
+                                 << "05/03/2024";
+        QTest::newRow("German, a two-digit year of this century") << "de_DE"
+                                                                  << "05.03.24";
+    }
+
+    /** Both styles show a date differently in every locale, and what is shown reads back. */
+    void dateStylesDifferAndReadBack()
+    {
+        QFETCH(QString, locale);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const QDate date(2024, 3, 5);
+        const QString shortText = formats::displayDate(date, formats::DateStyle::Short);
+        const QString mediumText = formats::displayDate(date, formats::DateStyle::Medium);
+        const auto shortRead = formats::parseDisplayDate(shortText, formats::DateStyle::Short);
+        const auto mediumRead = formats::parseDisplayDate(mediumText, formats::DateStyle::Medium);
+        QLocale::setDefault(before);
+        QTEST(shortText, "shortDate");
+        QVERIFY(shortText != mediumText);
+        QCOMPARE(shortRead, std::optional<QDate>(date));
+        QCOMPARE(mediumRead, std::optional<QDate>(date));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestApp)

@@ -100,7 +100,9 @@ Pane {
                         required property string modelData
                         width: table.groupWidth
                         leftPadding: table.compact ? 0 : 2
-                        text: modelData
+                        // Narrow columns on a phone: the bands without their unit, as in the
+                        // entry form ("160 80 … 2 70").
+                        text: table.compact ? modelData.replace(/c?m$/, "") : modelData
                         font.family: "Courier"
                         font.pixelSize: table.compact ? 11 : Theme.smallSize - 1
                         font.weight: Font.DemiBold
