@@ -484,7 +484,8 @@ private slots:
         QTest::newRow("a failed member-list download says why")
             << QList<QStringList>{{"defaults", "set", "EqslHost", "http://127.0.0.1:1"}}
             << QStringList{"members", "download", "eqsl"} << 2 << ""
-            << "eQSL Data not loaded! Connection refused";
+            << "Error while fetching: http://127.0.0.1:1/qslcard/DownloadedFiles/AGMemberList.txt "
+               "(1)\neQSL Data not loaded! Could not reach 127.0.0.1 (connection refused)";
         const QString locatorUsage =
             QStringLiteral("Usage: locator --from LAT LON (degrees, north and east positive)");
         QTest::newRow("no locator of NaN")
