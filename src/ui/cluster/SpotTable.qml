@@ -16,8 +16,8 @@ Pane {
     clip: true
 
     readonly property var columns: compact
-        ? [ { title: qsTr("Call"), width: 104 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 54 },
-            { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 54 } ]
+        ? [ { title: qsTr("Call"), width: 100 }, { title: "kHz", width: 80 }, { title: qsTr("Mode"), width: 54 },
+            { title: qsTr("Entity"), width: 0 }, { title: qsTr("Age"), width: 64 } ]
         : [ { title: qsTr("Call"), width: 110 }, { title: "kHz", width: 84 }, { title: qsTr("Mode"), width: 58 },
             { title: qsTr("Comment"), width: 0 }, { title: qsTr("Entity"), width: 64 }, { title: "IOTA", width: 72 },
             { title: qsTr("Distance"), width: 86 }, { title: qsTr("Hdg"), width: 46 }, { title: qsTr("Spotter"), width: 76 },
