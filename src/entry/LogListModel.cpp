@@ -315,11 +315,12 @@ void LogListModel::rebuild()
 
     const bool sameRows = m_built == std::pair(range, order) && m_count <= countBefore;
     m_built = std::pair(range, order);
-    m_scrollTarget = -1;
-    if (m_count > 0 && !sameRows && order == LogListQuery::DateDescending)
-        m_scrollTarget = 0;
-    else if (m_count > 0 && !sameRows && order == LogListQuery::DateAscending)
-        m_scrollTarget = m_count - 1;
+    m_newestRow = -1;
+    if (m_count > 0 && order == LogListQuery::DateDescending)
+        m_newestRow = 0;
+    else if (m_count > 0 && order == LogListQuery::DateAscending)
+        m_newestRow = m_count - 1;
+    m_scrollTarget = sameRows ? -1 : m_newestRow;
     emit reloaded();
 }
 

@@ -36,6 +36,7 @@ class LogListModel : public QAbstractListModel {
     Q_PROPERTY(int markedCount READ markedCount NOTIFY marksChanged)
     Q_PROPERTY(bool exportEnabled READ exportEnabled NOTIFY marksChanged)
     Q_PROPERTY(int scrollTarget READ scrollTarget NOTIFY reloaded)
+    Q_PROPERTY(int newestRow READ newestRow NOTIFY reloaded)
     Q_PROPERTY(bool noticeDue READ noticeDue NOTIFY noticeDueChanged)
     Q_PROPERTY(QString menuTitle READ menuTitle CONSTANT)
     Q_PROPERTY(QString deleteQuestion READ deleteQuestion CONSTANT)
@@ -125,6 +126,9 @@ public:
      *  list is ordered by date and was first shown, reordered or grew (a QSO logged); an edit, a
      *  QSL mark or a deletion keeps the rows the operator was looking at. */
     [[nodiscard]] int scrollTarget() const { return m_scrollTarget; }
+    /** The newest QSO's row when the list is ordered by date, else -1: where a view that shows
+     *  the list for the first time starts. */
+    [[nodiscard]] int newestRow() const { return m_newestRow; }
     [[nodiscard]] bool noticeDue() const;
     [[nodiscard]] QString exportedFile() const { return m_exportedFile; }
     /** Pages of a logbook file read on a worker thread, so the window keeps turning while a
@@ -183,6 +187,7 @@ private:
     const QString m_sortKey;
     int m_count = 0;
     int m_scrollTarget = -1;
+    int m_newestRow = -1;
     // Range and order of the last rebuild, none before the first.
     std::optional<std::pair<int, int>> m_built;
     QSet<qint64> m_marks; // QSO ids

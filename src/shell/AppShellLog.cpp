@@ -63,7 +63,7 @@ bool AppShell::showLogScreen(const QString &name)
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
         if (m_logList->count() > 0)
-            m_logList->trigger(std::max(0, m_logList->scrollTarget()),
+            m_logList->trigger(std::max(0, m_logList->newestRow()),
                                m_phone ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
         return true;
     }

@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(list->scrollTarget(), 0); // first shown: the newest
         list->loadData();                  // an edit or a QSL mark: same rows
         QCOMPARE(list->scrollTarget(), -1);
+        QCOMPARE(list->newestRow(), 0); // where a view shown for the first time starts
         f.store({LogFixture::qso("W1NEW", "2026-01-01 10:00:00")});
         list->loadData(); // one more: the newest is shown
         QCOMPARE(list->scrollTarget(), 0);

@@ -1,23 +1,26 @@
 import QtQuick
 import Brindlewick
 
-// Where the log list's view stands after the list is built again: at the row the list names (the
-// newest QSO after logging one or a change of order), else where the operator was.
+// Where the log list's view stands: first at the newest QSO; after the list is built again at the
+// row the list names (the newest after logging one or a change of order), else where the operator
+// was.
 QtObject {
     id: scroller
     required property LogListModel list
     required property ListView view
 
     property bool pending: true
+    property bool placedBefore: false
     property int keptTop: -1
 
     function place() {
         if (!pending || view.height <= 0 || view.count === 0)
             return
         pending = false
-        if (list.scrollTarget >= 0)
-            view.positionViewAtIndex(list.scrollTarget,
-                                     list.scrollTarget === 0 ? ListView.Beginning : ListView.End)
+        const target = placedBefore ? list.scrollTarget : list.newestRow
+        placedBefore = true
+        if (target >= 0)
+            view.positionViewAtIndex(target, target === 0 ? ListView.Beginning : ListView.End)
         else if (keptTop > 0)
             view.positionViewAtIndex(Math.min(keptTop, view.count - 1), ListView.Beginning)
     }
