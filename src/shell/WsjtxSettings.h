@@ -17,9 +17,9 @@ class WsjtxListener;
 class WsjtxLogger;
 } // namespace wsjtx
 
-/** The "WSJT-X" settings: logging what WSJT-X and JTDX log on or off, the UDP port and address, and the last
- *  QSOs that came in with what became of each. It owns the listener and the logger, so logging
- *  goes on while other screens are shown. */
+/** The "WSJT-X" settings: logging what WSJT-X and JTDX log on or off, the UDP port and address, and
+ * the last QSOs that came in with what became of each. It owns the listener and the logger, so
+ * logging goes on while other screens are shown. */
 class WsjtxSettings : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool on READ on WRITE setOn NOTIFY changed)

@@ -1,3 +1,4 @@
+#include "HamlibDummyRig.h"
 #include "trx/InterfaceDiscovery.h"
 #include "trx/LinkChoice.h"
 #include "trx/NetworkLink.h"
@@ -6,8 +7,6 @@
 
 #include <QFile>
 #include <QPointer>
-#include <QProcess>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -508,22 +507,11 @@ private slots:
 
     void rigctldTunesTheHamlibDummyRig()
     {
-        const QString rigctld = QStringLiteral("/usr/bin/rigctld");
-        if (!QFile::exists(rigctld))
-            QSKIP("Hamlib's rigctld is not installed");
-        const quint16 port = freeTcpPort();
-        QProcess daemon;
-        daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        daemon.start(rigctld,
-                     {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
-                      QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port)});
-        QVERIFY(daemon.waitForStarted());
-        const auto stopDaemon = qScopeGuard([&daemon] {
-            daemon.terminate();
-            if (!daemon.waitForFinished(3000))
-                daemon.kill();
-            daemon.waitForFinished(3000);
-        });
+        if (!HamlibDummyRig::installed())
+            QSKIP("Hamlib's rigctld is not installed (package libhamlib-utils)");
+        HamlibDummyRig rig;
+        QVERIFY(rig.start());
+        const quint16 port = rig.port();
 
         const std::optional<LinkChoice> choice =
             LinkChoice::parse(QStringLiteral("rigctld:127.0.0.1:%1").arg(port));

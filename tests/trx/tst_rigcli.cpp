@@ -3,12 +3,10 @@
 // interface on loopback, is read and tuned.
 
 #include "../cli/CliRun.h"
+#include "HamlibDummyRig.h"
 #include "SimulatorServer.h"
 
-#include <QProcess>
-#include <QScopeGuard>
 #include <QSettings>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -147,22 +145,11 @@ private slots:
      *  read before, and the commands are all sent before the run ends. */
     void tunesThroughRigctld()
     {
-        const QString rigctld = QStringLiteral("/usr/bin/rigctld");
-        if (!QFile::exists(rigctld))
+        if (!HamlibDummyRig::installed())
             QSKIP("Hamlib's rigctld is not installed (package libhamlib-utils)");
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        const quint16 port = probe.serverPort();
-        probe.close();
-        QProcess daemon;
-        daemon.start(rigctld, {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
-        QVERIFY(daemon.waitForStarted());
-        const auto stopDaemon = qScopeGuard([&daemon] {
-            daemon.terminate();
-            if (!daemon.waitForFinished(3000))
-                daemon.kill();
-            daemon.waitForFinished(3000);
-        });
+        HamlibDummyRig rig;
+        QVERIFY(rig.start());
+        const quint16 port = rig.port();
         QTemporaryDir dir;
         const QStringList link{"--link", QStringLiteral("rigctld:127.0.0.1:%1").arg(port)};
         // rigctld needs a moment before it listens.

@@ -76,8 +76,9 @@ private slots:
 
         QCOMPARE(ui.textOf("wsjtxAddress"), QStringLiteral("127.0.0.1"));
         ui.type(ui.find("wsjtxAddress"), QStringLiteral("../../etc"));
-        QCOMPARE(ui.textOf("wsjtxPortError"),
-                 QStringLiteral("../../etc is no IP address (e.g. 127.0.0.1, 0.0.0.0 or 224.0.0.1)"));
+        QCOMPARE(
+            ui.textOf("wsjtxPortError"),
+            QStringLiteral("../../etc is no IP address (e.g. 127.0.0.1, 0.0.0.0 or 224.0.0.1)"));
         QVERIFY(!defaults.contains(QStringLiteral("WsjtxAddress")));
         // Any interface: a datagram to the loopback address still arrives.
         ui.type(ui.find("wsjtxAddress"), QStringLiteral("0.0.0.0"));
