@@ -75,7 +75,7 @@ void importQsos(benchmark::State &state)
         LogModel &log = target.log();
         DxccEntityLookup entities(target.dxcc());
         state.ResumeTiming();
-        AdifImport import(target.defaults(), target.notifications(), log, entities);
+        AdifImport import(target.defaults(), log, entities);
         const AdifImport::Result result = import.run(adif::importAdif(text));
         if (result.imported != kRecords)
             state.SkipWithError("not every record was imported");

@@ -46,7 +46,7 @@ void prepareWholeLogFile(benchmark::State &state)
         return;
     QNetworkAccessManager network;
     HttpClient http(network, app->defaults());
-    ClublogUpload upload(http, app->defaults(), app->notifications(), app->clock());
+    ClublogUpload upload(http, app->defaults(), app->clock());
     ClublogUpload::Outcome outcome;
     for (auto _ : state)
         outcome = prepareFullLog(*app, upload);

@@ -28,11 +28,11 @@ void firstRowsShown(benchmark::State &state)
     app->defaults().setValue(QStringLiteral("QsoSortIndex"), int(state.range(1)));
     {
         // The once-per-logbook DX table rebuild is not what is measured.
-        LogListModel warmUp(app->defaults(), app->notifications(), app->clock(), app->log(),
+        LogListModel warmUp(app->defaults(), app->clock(), app->log(),
                             QStringLiteral("QsoSortIndex"));
     }
     for (auto _ : state) {
-        LogListModel list(app->defaults(), app->notifications(), app->clock(), app->log(),
+        LogListModel list(app->defaults(), app->clock(), app->log(),
                           QStringLiteral("QsoSortIndex"));
         const int target = list.scrollTarget();
         const int first = target > 0 ? std::max(0, target - kVisibleRows + 1) : 0;
@@ -61,8 +61,7 @@ void readPagesFarDown(benchmark::State &state, int range, int order)
         return;
     app->defaults().setValue(QStringLiteral("xQSOsIndex"), range);
     app->defaults().setValue(QStringLiteral("QsoSortIndex"), order);
-    LogListModel list(app->defaults(), app->notifications(), app->clock(), app->log(),
-                      QStringLiteral("QsoSortIndex"));
+    LogListModel list(app->defaults(), app->clock(), app->log(), QStringLiteral("QsoSortIndex"));
     if (list.rowCount() == 0)
         state.SkipWithError("the list is empty");
     int row = list.rowCount() / 2;

@@ -74,8 +74,7 @@ struct Device {
         logsync::SyncSession session(copy, {}, [] { return QDateTime::currentMSecsSinceEpoch(); });
         logsync::SyncReport report = session.run();
         if (refresh) {
-            LogModel log(app->defaults(), app->folder(), app->notifications(), app->clock(),
-                         app->dxcc(), copy);
+            LogModel log(app->defaults(), app->folder(), app->clock(), app->dxcc(), copy);
             log.refreshDxInfo(report.entities);
         }
         return report;
@@ -102,8 +101,8 @@ void pushNewQsos(benchmark::State &state)
             state.SkipWithError("cannot join");
             return;
         }
-        LogModel log(device.app->defaults(), device.app->folder(), device.app->notifications(),
-                     device.app->clock(), device.app->dxcc(), device.copy);
+        LogModel log(device.app->defaults(), device.app->folder(), device.app->clock(),
+                     device.app->dxcc(), device.copy);
         if (!log.saveAllQSOsToLog(qsos, {})) {
             state.SkipWithError("cannot fill the copy");
             return;
@@ -130,8 +129,8 @@ void pullIntoFreshCopy(benchmark::State &state)
         state.SkipWithError("cannot join");
         return;
     }
-    LogModel log(source.app->defaults(), source.app->folder(), source.app->notifications(),
-                 source.app->clock(), source.app->dxcc(), source.copy);
+    LogModel log(source.app->defaults(), source.app->folder(), source.app->clock(),
+                 source.app->dxcc(), source.copy);
     if (!log.saveAllQSOsToLog(qsos, {}) || !source.round(false).ok) {
         state.SkipWithError("cannot fill the server");
         return;

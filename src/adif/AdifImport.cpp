@@ -1,8 +1,6 @@
 #include "adif/AdifImport.h"
 
 #include "adif/AdifRecordReader.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
@@ -31,10 +29,9 @@ struct AdifImport::Run {
     Result result;
 };
 
-AdifImport::AdifImport(const UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
-                       adif::EntityLookup &entities, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log),
-      m_entities(entities)
+AdifImport::AdifImport(const UserDefaults &defaults, LogModel &log, adif::EntityLookup &entities,
+                       QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_entities(entities)
 {}
 
 AdifImport::~AdifImport() = default;
@@ -104,6 +101,5 @@ AdifImport::Result AdifImport::finish()
         result.status = result.error;
     }
     m_run.reset();
-    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
     return result;
 }

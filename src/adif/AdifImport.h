@@ -10,7 +10,6 @@
 #include <memory>
 
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 
 /** Brings the records of an ADIF text into the logbook that is current when it starts: each
@@ -32,8 +31,8 @@ public:
         QString error;  // why the logbook stored none of the QSOs; empty when it stored them
     };
 
-    AdifImport(const UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
-               adif::EntityLookup &entities, QObject *parent = nullptr);
+    AdifImport(const UserDefaults &defaults, LogModel &log, adif::EntityLookup &entities,
+               QObject *parent = nullptr);
     ~AdifImport() override;
 
     /** Imports every record in one go. */
@@ -57,7 +56,6 @@ private:
     struct Run;
 
     const UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     adif::EntityLookup &m_entities;
     std::unique_ptr<Run> m_run;

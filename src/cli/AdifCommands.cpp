@@ -125,7 +125,7 @@ int importCommand(Cli &cli, const QStringList &words)
     if (const std::optional<QString> problem = log.logbookProblem())
         return cli.failed(*problem);
     DxccEntityLookup entities(cli.app().dxcc());
-    AdifImport import(cli.app().defaults(), cli.app().notifications(), log, entities);
+    AdifImport import(cli.app().defaults(), log, entities);
     ProgressBar bar;
     QObject::connect(&import, &AdifImport::progress, &import,
                      [&bar](qsizetype done, qsizetype total) { bar.show(done, total); });

@@ -23,7 +23,7 @@ int upload(Cli &cli, bool all, bool dryRun)
                                          "ClublogCallsign)"));
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
-    ClublogUpload run(http, app.defaults(), app.notifications(), app.clock());
+    ClublogUpload run(http, app.defaults(), app.clock());
     ProgressBar bar;
     QObject::connect(&run, &ClublogUpload::clublogCurrentStatus, &run,
                      [&cli](const QString &line) { cli.status(line); });

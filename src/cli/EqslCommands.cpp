@@ -47,7 +47,7 @@ int download(Cli &cli, const QString &file)
     const EqslAccount stored = account(log, app.secrets());
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
-    EqslDownload run(http, app.defaults(), app.notifications(), app.clock());
+    EqslDownload run(http, app.defaults(), app.clock());
     QString lastStatus;
     bool lastIsError = false;
     QObject::connect(&run, &EqslDownload::statusChanged, &run,
@@ -133,7 +133,6 @@ int upload(Cli &cli, bool dryRun)
     const qsizetype sent = upload.qsos().size();
     if (const WriteResult result = upload.confirm(); !result)
         return cli.failed(result.error);
-    app.notifications().post(QStringLiteral("NewLogSelected"));
     cli.print(QJsonObject{{QStringLiteral("uploaded"), qint64(sent)}});
     return Cli::Success;
 }

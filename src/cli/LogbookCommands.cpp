@@ -64,7 +64,7 @@ int select(Cli &cli, const QString &name)
         return error.isEmpty() ? cli.failed(QStringLiteral("No logbook named %1").arg(name))
                                : cli.usage(error);
     }
-    logbookchoice::selectLogbook(cli.app().defaults(), cli.app().notifications(), fileName);
+    cli.app().log().selectLogbook(fileName);
     cli.print(QJsonObject{{QStringLiteral("selected"), fileName}});
     return Cli::Success;
 }
@@ -75,8 +75,7 @@ int remove(Cli &cli, const QString &name)
     if (const QString error = logbookfiles::logbookNameError(name);
         fileName.isEmpty() && !error.isEmpty())
         return cli.usage(error);
-    switch (logbookchoice::deleteLogbook(cli.app().folder(), cli.app().defaults(),
-                                         cli.app().notifications(),
+    switch (logbookchoice::deleteLogbook(cli.app().folder(), cli.app().defaults(), cli.app().log(),
                                          fileName.isEmpty() ? name : fileName)) {
     case logbookchoice::DeleteResult::Deleted:
         cli.print(QJsonObject{{QStringLiteral("deleted"), fileName}});

@@ -46,7 +46,7 @@ int download(Cli &cli, const QString &file)
         prefs.value(QStringLiteral("lotwqsodetails")).toInt() == 1};
     QNetworkAccessManager network;
     HttpClient http(network, app.defaults());
-    LotwDownload run(http, app.defaults(), app.notifications(), app.clock());
+    LotwDownload run(http, app.defaults(), app.clock());
     ProgressBar bar;
     QObject::connect(&run, &LotwDownload::statusChanged, &run,
                      [&cli](const QString &line, bool) { cli.status(line); });

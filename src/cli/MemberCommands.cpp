@@ -15,8 +15,7 @@ int download(Cli &cli, const QString &which)
 {
     if (which != QLatin1String("lotw") && which != QLatin1String("eqsl"))
         return cli.usage(QStringLiteral("Usage: members download lotw|eqsl"));
-    MemberListDownload download(cli.app().defaults(), cli.app().notifications(), cli.app().log(),
-                                cli.app().folder(),
+    MemberListDownload download(cli.app().defaults(), cli.app().log(), cli.app().folder(),
                                 which == QLatin1String("lotw") ? MemberListDownload::Kind::Lotw
                                                                : MemberListDownload::Kind::Eqsl);
     ProgressBar bar;

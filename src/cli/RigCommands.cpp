@@ -31,7 +31,7 @@ constexpr double kTuneToleranceKHz = 0.01;
 class RigRun {
 public:
     RigRun(Cli &cli, const RigRequest &request)
-        : m_cli(cli), m_request(request), m_trx(cli.app().notifications(), cli.app().functions())
+        : m_cli(cli), m_request(request), m_trx(cli.app().functions())
     {
         const trx::TrxSettings stored(cli.app().defaults());
         m_trx.setCatOptions(stored.catOptions());

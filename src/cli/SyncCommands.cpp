@@ -4,7 +4,6 @@
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "model/LogModel.h"
-#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
 #include "services/ServicePasswords.h"
 #include "sync/LocalReplica.h"
@@ -34,8 +33,7 @@ int syncRound(Cli &cli, const QString &path, int timeoutMs)
     if (!report.notice.isEmpty())
         cli.status(report.notice);
     if (!report.entities.isEmpty()) {
-        LogModel copy(app.defaults(), app.folder(), app.notifications(), app.clock(), app.dxcc(),
-                      path);
+        LogModel copy(app.defaults(), app.folder(), app.clock(), app.dxcc(), path);
         copy.refreshDxInfo(report.entities);
     }
     if (!report.ok)
@@ -110,8 +108,7 @@ int run(Cli &cli, const QString &verb, const Args &args)
         if (const QString typed = serveraddress::password(server); !typed.isEmpty())
             servicepasswords::setSyncServerPassword(app.secrets(), app.defaults(),
                                                     serveraddress::withoutPassword(server), typed);
-        logbookchoice::selectLogbook(app.defaults(), app.notifications(),
-                                     QString::fromLatin1(logbookfiles::kSyncedLog));
+        app.log().selectLogbook(QString::fromLatin1(logbookfiles::kSyncedLog));
         // Written before the first round, which may take long or be killed: the synced log is
         // the current logbook from here on.
         app.defaults().sync();

@@ -1,7 +1,5 @@
 #include "cluster/ClusterMacros.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 
 namespace cluster {
@@ -27,9 +25,8 @@ QStringList padded(const QVariantList &values, int count)
 
 } // namespace
 
-ClusterMacros::ClusterMacros(UserDefaults &defaults, NotificationCenter &centre, bool phone,
-                             QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_phone(phone)
+ClusterMacros::ClusterMacros(UserDefaults &defaults, bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_phone(phone)
 {
     reload();
 }
@@ -50,7 +47,6 @@ void ClusterMacros::setMacro(int index, const QString &title, const QString &tex
     m_defaults.setValue(titlesKey(m_phone), m_titles);
     m_defaults.setValue(textsKey(m_phone), m_texts);
     emit macrosChanged();
-    m_notifications.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
 }
 
 std::optional<QString> ClusterMacros::immediateCommand(const QString &text)

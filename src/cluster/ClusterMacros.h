@@ -6,7 +6,6 @@
 
 #include <optional>
 
-class NotificationCenter;
 class UserDefaults;
 
 namespace cluster {
@@ -20,8 +19,7 @@ class ClusterMacros : public QObject {
     Q_PROPERTY(QStringList titles READ titles NOTIFY macrosChanged)
     Q_PROPERTY(QStringList texts READ texts NOTIFY macrosChanged)
 public:
-    ClusterMacros(UserDefaults &defaults, NotificationCenter &centre, bool phone,
-                  QObject *parent = nullptr);
+    ClusterMacros(UserDefaults &defaults, bool phone, QObject *parent = nullptr);
 
     [[nodiscard]] int count() const { return m_phone ? 8 : 6; }
     [[nodiscard]] const QStringList &titles() const { return m_titles; }
@@ -39,7 +37,6 @@ signals:
 
 private:
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const bool m_phone;
     QStringList m_titles;
     QStringList m_texts;

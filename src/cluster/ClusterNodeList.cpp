@@ -1,14 +1,11 @@
 #include "cluster/ClusterNodeList.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 
 namespace cluster {
 
-ClusterNodeList::ClusterNodeList(UserDefaults &defaults, NotificationCenter &centre,
-                                 QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre)
+ClusterNodeList::ClusterNodeList(UserDefaults &defaults, QObject *parent)
+    : QObject(parent), m_defaults(defaults)
 {
     reload();
 }
@@ -76,7 +73,6 @@ void ClusterNodeList::save()
 {
     saveClusters(m_defaults, m_nodes, m_usedIndex);
     emit nodesChanged();
-    m_notifications.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
 }
 
 } // namespace cluster

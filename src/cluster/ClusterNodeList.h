@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QVariantList>
 
-class NotificationCenter;
 class UserDefaults;
 
 namespace cluster {
@@ -18,7 +17,7 @@ class ClusterNodeList : public QObject {
     Q_PROPERTY(QVariantList nodes READ nodes NOTIFY nodesChanged)
     Q_PROPERTY(int usedIndex READ usedIndex WRITE setUsedIndex NOTIFY nodesChanged)
 public:
-    ClusterNodeList(UserDefaults &defaults, NotificationCenter &centre, QObject *parent = nullptr);
+    ClusterNodeList(UserDefaults &defaults, QObject *parent = nullptr);
 
     [[nodiscard]] QVariantList nodes() const;
     [[nodiscard]] int usedIndex() const { return m_usedIndex; }
@@ -39,7 +38,6 @@ private:
     void save();
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     QList<ClusterAddress> m_nodes;
     int m_usedIndex = 0;
 };

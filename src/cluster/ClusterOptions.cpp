@@ -1,7 +1,5 @@
 #include "cluster/ClusterOptions.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "cluster/SpotFilter.h"
 #include "refdata/Bands.h"
@@ -22,12 +20,9 @@ QString hideBandKey(int xBand)
 
 } // namespace
 
-ClusterOptions::ClusterOptions(UserDefaults &defaults, NotificationCenter &centre, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre)
-{
-    centre.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
-                   [this](const QVariant &) { emit optionsChanged(); });
-}
+ClusterOptions::ClusterOptions(UserDefaults &defaults, QObject *parent)
+    : QObject(parent), m_defaults(defaults)
+{}
 
 bool ClusterOptions::autoLogin() const
 {
@@ -95,7 +90,7 @@ void ClusterOptions::setModeShown(int xMode, bool shown)
 void ClusterOptions::store(const QString &key, bool value)
 {
     m_defaults.setValue(key, value);
-    m_notifications.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
+    emit optionsChanged();
 }
 
 } // namespace cluster

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QVariantList>
 
-class NotificationCenter;
 class UserDefaults;
 
 namespace cluster {
@@ -21,7 +20,7 @@ class ClusterOptions : public QObject {
     /** Each entry: {name, shown} for CW, digital and phone. */
     Q_PROPERTY(QVariantList modes READ modes NOTIFY optionsChanged)
 public:
-    ClusterOptions(UserDefaults &defaults, NotificationCenter &centre, QObject *parent = nullptr);
+    ClusterOptions(UserDefaults &defaults, QObject *parent = nullptr);
 
     [[nodiscard]] bool autoLogin() const;
     void setAutoLogin(bool on);
@@ -43,7 +42,6 @@ private:
     void store(const QString &key, bool value);
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
 };
 
 } // namespace cluster

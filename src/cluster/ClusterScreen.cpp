@@ -1,8 +1,6 @@
 #include "cluster/ClusterScreen.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "formats/Formats.h"
 #include "model/LogModel.h"
@@ -11,39 +9,14 @@
 #include "refdata/MyFunctions.h"
 
 namespace cluster {
-namespace {
 
-QString key(const char *name)
-{
-    return QString::fromLatin1(name);
-}
-
-QString withoutDots(QString callsign)
-{
-    return callsign.remove(u'.');
-}
-
-/** The log's mode for a spot's mode class. */
-QString logMode(const QString &mode)
-{
-    if (mode == QLatin1String("Phone"))
-        return QStringLiteral("SSB");
-    if (mode == QLatin1String("PSK"))
-        return QStringLiteral("PSK31");
-    return mode;
-}
-
-} // namespace
-
-ClusterScreen::ClusterScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                             LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
-                             QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log),
-      m_functions(functions), m_phone(phone), m_session(new ClusterSession(this)),
-      m_terminal(new TerminalModel(this)), m_spots(new SpotTableModel(this)),
-      m_nodes(new ClusterNodeList(defaults, centre, this)),
-      m_macros(new ClusterMacros(defaults, centre, phone, this)),
-      m_options(new ClusterOptions(defaults, centre, this)), m_maker(log, dxcc)
+ClusterScreen::ClusterScreen(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                             DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_clock(clock), m_log(log), m_functions(functions),
+      m_phone(phone), m_session(new ClusterSession(this)), m_terminal(new TerminalModel(this)),
+      m_spots(new SpotTableModel(this)), m_nodes(new ClusterNodeList(defaults, this)),
+      m_macros(new ClusterMacros(defaults, phone, this)),
+      m_options(new ClusterOptions(defaults, this)), m_maker(log, dxcc)
 {
     connect(m_session, &ClusterSession::stateChanged, this, &ClusterScreen::stateChanged);
     connect(m_session, &ClusterSession::textReceived, m_terminal, &TerminalModel::addMessage);
@@ -59,12 +32,19 @@ ClusterScreen::ClusterScreen(UserDefaults &defaults, NotificationCenter &centre,
         emit doNotScrollChanged();
     });
 
-    const auto reload = [this](const QVariant &) { loadPrefs(); };
-    centre.observe(key(notifications::DxPrefsWereChanged), this, reload);
-    centre.observe(key(notifications::PrefsWereChanged), this, reload);
-    centre.observe(key(notifications::NewLogSelected), this, reload);
-    centre.observe(key(notifications::ConnectToCluster), this,
-                   [this](const QVariant &) { connectToCluster(); });
+    // The spot options, the band table, the logbook and its own call change what is shown and
+    // how the node is greeted.
+    connect(m_options, &ClusterOptions::optionsChanged, this, &ClusterScreen::loadPrefs);
+    connect(&functions, &MyFunctions::optionsChanged, m_options, &ClusterOptions::optionsChanged);
+    connect(m_nodes, &ClusterNodeList::nodesChanged, this, [this] {
+        m_node = usedCluster(m_defaults);
+        emit stateChanged();
+    });
+    connect(&log, &LogModel::logbookSwitched, this, &ClusterScreen::loadPrefs);
+    connect(&log, &LogModel::settingsChanged, this, [this](const QString &entry) {
+        if (entry == QLatin1String("mycall"))
+            loadPrefs();
+    });
     loadPrefs();
 }
 
@@ -125,21 +105,13 @@ void ClusterScreen::useDataInLog(int row)
     const OneDxSpotClass *spot = spotAt(row);
     if (!spot)
         return;
-    m_notifications.post(key(notifications::SetTrxData), QVariant::fromValue(*spot));
-    QsoClass qso;
-    qso.callsign = withoutDots(spot->dxCall);
-    qso.qrg = spot->qrg;
-    qso.qrgString = formats::groupedKHz(spot->qrg);
-    qso.mode = logMode(spot->mode);
-    qso.rowid = 73; // marks a record taken over from the cluster
-    m_notifications.post(key(m_phone ? notifications::Qso4Log1 : notifications::Qso4Log),
-                         QVariant::fromValue(qso));
+    emit spotTaken(*spot);
 }
 
 void ClusterScreen::qsyTrx(int row)
 {
     if (const OneDxSpotClass *spot = spotAt(row))
-        m_notifications.post(key(notifications::SetTrxData), QVariant::fromValue(*spot));
+        emit tuneRequested(*spot);
 }
 
 void ClusterScreen::showAllSpots(int row)
@@ -147,7 +119,7 @@ void ClusterScreen::showAllSpots(int row)
     const OneDxSpotClass *spot = spotAt(row);
     if (!spot)
         return;
-    const QString callsign = withoutDots(spot->dxCall);
+    const QString callsign = spot->plainCall();
     m_spots->setSegment(SpotList::kAllSpotsSegment);
     m_spots->setSearch(callsign);
 }
@@ -155,7 +127,7 @@ void ClusterScreen::showAllSpots(int row)
 void ClusterScreen::lookUp(int row)
 {
     if (const OneDxSpotClass *spot = spotAt(row))
-        emit lookupRequested(withoutDots(spot->dxCall));
+        emit lookupRequested(spot->plainCall());
 }
 
 void ClusterScreen::userScrolled()

@@ -17,7 +17,6 @@ class Clock;
 class DXCCModel;
 class LogModel;
 class MyFunctions;
-class NotificationCenter;
 class UserDefaults;
 
 namespace cluster {
@@ -46,9 +45,8 @@ public:
     static constexpr int kSpotAgeingMs = 20'000;
     static constexpr int kScrollPauseMs = 10'000;
 
-    ClusterScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                  LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
-                  QObject *parent = nullptr);
+    ClusterScreen(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
+                  MyFunctions &functions, bool phone, QObject *parent = nullptr);
     ~ClusterScreen() override;
 
     /** Reads the node, filters, spot options, callsign, locator and macros again. */
@@ -89,13 +87,17 @@ signals:
     void doNotScrollChanged();
     /** Open the callsign lookup for this callsign. */
     void lookupRequested(const QString &callsign);
+    /** The user takes the spot into the log: a new QSO with its call, frequency and mode, and
+     *  the radio tuned to it. */
+    void spotTaken(const OneDxSpotClass &spot);
+    /** The user wants the radio on the spot's frequency and mode. */
+    void tuneRequested(const OneDxSpotClass &spot);
 
 private:
     void lineReceived(const QString &line);
     [[nodiscard]] const OneDxSpotClass *spotAt(int row) const;
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
     LogModel &m_log;
     MyFunctions &m_functions;

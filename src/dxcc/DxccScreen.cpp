@@ -1,22 +1,18 @@
 #include "dxcc/DxccScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "model/LogModel.h"
 
 namespace dxcc {
 
-DxccScreen::DxccScreen(NotificationCenter &centre, LogModel &log, bool phone, QObject *parent)
+DxccScreen::DxccScreen(LogModel &log, bool phone, QObject *parent)
     : QObject(parent), m_log(log), m_counter(new DxccCounter(log, this)),
       m_list(new DxList(log, phone, this))
 {
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &DxccScreen::refresh);
-    connect(&log, &LogModel::logbookChanged, this, &DxccScreen::logbookChanged);
-    // Another logbook, or writes of other models (imports, downloads).
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { logbookChanged(); });
+    connect(&log, &LogModel::qsosChanged, this, &DxccScreen::logbookChanged);
+    connect(&log, &LogModel::logbookSwitched, this, &DxccScreen::logbookChanged);
 }
 
 void DxccScreen::setShown(bool shown)

@@ -2,8 +2,6 @@
 
 #include "adif/AdifExport.h"
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "entry/LogListTexts.h"
 #include "entry/QsoColors.h"
@@ -67,24 +65,22 @@ void sortSynced(QList<QsoClass> &qsos, int order)
 
 } // namespace
 
-LogListModel::LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                           LogModel &log, QString sortKey, QObject *parent)
-    : QAbstractListModel(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock),
-      m_log(log), m_sortKey(std::move(sortKey)), m_exportFolder(QDir::tempPath())
+LogListModel::LogListModel(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                           QString sortKey, QObject *parent)
+    : QAbstractListModel(parent), m_defaults(defaults), m_clock(clock), m_log(log),
+      m_sortKey(std::move(sortKey)), m_exportFolder(QDir::tempPath())
 {
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { newLogSelected(); });
-    centre.observe(QString::fromLatin1(notifications::AddQso), this,
-                   [this](const QVariant &) { emit newQsoRequested(); });
-    centre.observe(QString::fromLatin1(notifications::Qso4Log1), this,
-                   [this](const QVariant &spot) { emit newQsoFromSpotRequested(spot); });
+    connect(&log, &LogModel::logbookSwitched, this, &LogListModel::newLogSelected);
+    // Whoever wrote them (the form, the editor, an import, a QSL download, the synced log);
+    // a row this list deleted itself it has taken out already.
+    connect(&log, &LogModel::qsosChanged, this, [this] {
+        if (!m_deleting)
+            loadData();
+    });
     rebuild();
 }
 
-LogListModel::~LogListModel()
-{
-    m_notifications.removeObserver(this);
-}
+LogListModel::~LogListModel() = default;
 
 int LogListModel::rowCount(const QModelIndex &parent) const
 {
@@ -438,7 +434,10 @@ void LogListModel::deleteQso(int row)
     if (row < 0 || row >= m_count)
         return;
     const QsoClass qso = qsoAt(row);
-    if (const WriteResult deleted = m_log.deleteQSO(qso); !deleted) {
+    m_deleting = true;
+    const WriteResult deleted = m_log.deleteQSO(qso);
+    m_deleting = false;
+    if (!deleted) {
         // The QSO is still in the logbook, so its row stays.
         emit alertRequested(QString::fromLatin1(kExportTitle),
                             shown(kNotDeleted).arg(deleted.error));

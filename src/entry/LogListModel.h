@@ -15,7 +15,6 @@
 #include <utility>
 
 class UserDefaults;
-class NotificationCenter;
 class Clock;
 class LogModel;
 
@@ -70,8 +69,8 @@ public:
     static constexpr int kPageSize = 200;
 
     /** `sortKey` is the user default that holds the order. */
-    LogListModel(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                 LogModel &log, QString sortKey, QObject *parent = nullptr);
+    LogListModel(UserDefaults &defaults, const Clock &clock, LogModel &log, QString sortKey,
+                 QObject *parent = nullptr);
     ~LogListModel() override;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
@@ -161,9 +160,6 @@ signals:
     void deleteQuestionRequested(int row);
     /** Look the callsign up with a service ("HamQTH" or "QRZ"). */
     void lookupRequested(const QString &callsign, const QString &service);
-    /** Open the new-QSO form (home-screen shortcut); with a spot, filled from it. */
-    void newQsoRequested();
-    void newQsoFromSpotRequested(const QVariant &spot);
     /** The export file is written; the screen offers to save or share it. */
     void exportReady(const QUrl &file, const QString &fileName);
     void alertRequested(const QString &title, const QString &message);
@@ -181,7 +177,6 @@ private:
     void dropPages();
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
     LogModel &m_log;
     const QString m_sortKey;
@@ -190,7 +185,8 @@ private:
     int m_newestRow = -1;
     // Range and order of the last rebuild, none before the first.
     std::optional<std::pair<int, int>> m_built;
-    QSet<qint64> m_marks; // QSO ids
+    QSet<qint64> m_marks;    // QSO ids
+    bool m_deleting = false; // deleteQso is writing: its row goes without a reload
     bool m_noticeShown = false;
     QString m_exportedFile;
     QString m_exportFolder;

@@ -1,8 +1,6 @@
 #include "entry/QsoEntryForm.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "entry/CallsignLookup.h"
 #include "entry/EntryTexts.h"
@@ -10,6 +8,7 @@
 #include "entry/OwnPosition.h"
 #include "entry/PowerPresets.h"
 #include "entry/QsoColors.h"
+#include "formats/Formats.h"
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
@@ -22,11 +21,6 @@ namespace {
 constexpr int kClockIntervalMs = 5000;
 constexpr int kMyGridAdifIndex = 1; // "my_gridsquare" in the user-field mapping
 constexpr int kUserFields = 4;
-
-QString key(const char *name)
-{
-    return QString::fromLatin1(name);
-}
 
 entry::TextField ruleOf(const QString &field)
 {
@@ -54,32 +48,26 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 
 } // namespace
 
-QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                           LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
-                           QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_phone(phone),
-      m_log(log), m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
+QsoEntryForm::QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                           DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_now(clock), m_phone(phone), m_log(log),
+      m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
       m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
     connect(m_clock, &QTimer::timeout, this, &QsoEntryForm::refreshClock);
     connect(m_position, &OwnPosition::positionChanged, this, &QsoEntryForm::ownPositionChanged);
 
-    centre.observe(key(notifications::PrefsWereChanged), this,
-                   [this](const QVariant &) { loadPrefs(); });
-    centre.observe(key(notifications::NewLogSelected), this, [this](const QVariant &) {
+    connect(&log, &LogModel::logbookSwitched, this, [this] {
         loadPrefs();
         loadUserFieldPrefs();
     });
-    centre.observe(key(notifications::UserFieldPrefsChanged), this,
-                   [this](const QVariant &) { loadUserFieldPrefs(); });
-    centre.observe(key(phone ? notifications::Qso4Log1 : notifications::Qso4Log), this,
-                   [this](const QVariant &object) {
-                       if (object.canConvert<QsoClass>())
-                           takeOverRecord(object.value<QsoClass>());
-                   });
-    centre.observe(key(notifications::TrxDataChanged), this,
-                   [this](const QVariant &object) { takeTrxData(object.value<QsoClass>()); });
+    connect(&log, &LogModel::settingsChanged, this, [this](const QString &entry) {
+        if (entry.startsWith(QLatin1String("UserField")))
+            loadUserFieldPrefs();
+        else if (entry == QLatin1String("mycall") || entry == QLatin1String("mylocator"))
+            loadPrefs();
+    });
 
     loadPrefs();
     loadUserFieldPrefs();
@@ -110,7 +98,6 @@ void QsoEntryForm::setSecretStore(SecretStore &secrets)
 void QsoEntryForm::loadPrefs()
 {
     readLookupChoice();
-    m_log.loadPrefs();
     if (!m_position->isActive() || m_positionLine.isEmpty())
         m_myLocator = m_log.getMyLocator();
     setSaveCurrentLocation(m_defaults.boolean(QStringLiteral("SaveCurrentLocation")));
@@ -310,7 +297,31 @@ void QsoEntryForm::takeTrxData(const QsoClass &radio)
 
 void QsoEntryForm::takeOverRecord(const QsoClass &record)
 {
-    const bool fromCluster = record.rowid == 73;
+    takeOver(record, false);
+}
+
+void QsoEntryForm::takeSpot(const OneDxSpotClass &spot)
+{
+    QsoClass record;
+    record.callsign = spot.plainCall();
+    record.qrg = spot.qrg;
+    // The log's mode for the spot's mode class.
+    if (spot.mode == QLatin1String("Phone"))
+        record.mode = QStringLiteral("SSB");
+    else if (spot.mode == QLatin1String("PSK"))
+        record.mode = QStringLiteral("PSK31");
+    else
+        record.mode = spot.mode;
+    takeOver(record, true);
+}
+
+void QsoEntryForm::preferencesChanged()
+{
+    loadPrefs();
+}
+
+void QsoEntryForm::takeOver(const QsoClass &record, bool fromCluster)
+{
     // A spot or another station starts a new QSO: a stored QSO being edited is left alone and
     // nothing of the station before stays. A lookup of the call in the form adds to it.
     const QString callsign = record.callsign.trimmed().toUpper();
@@ -339,7 +350,7 @@ void QsoEntryForm::takeOverRecord(const QsoClass &record)
             setTone(field, tone);
     }
     if (fromCluster) {
-        m_values.qrgString = record.qrgString;
+        m_values.qrgString = formats::groupedKHz(record.qrg);
         if (!record.mode.isEmpty() && record.mode != QLatin1String("??"))
             m_values.mode = record.mode;
         recomputeBand();

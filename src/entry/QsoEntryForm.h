@@ -4,6 +4,7 @@
 #include "geo/LatLon.h"
 #include "model/QsoClass.h"
 #include "refdata/CountryClass.h"
+#include "refdata/OneDxSpotClass.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +16,6 @@
 #include <optional>
 
 class UserDefaults;
-class NotificationCenter;
 class Clock;
 class LogModel;
 class DXCCModel;
@@ -73,9 +73,8 @@ class QsoEntryForm : public QObject {
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY settingsChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
-    QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                 LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
-                 QObject *parent = nullptr);
+    QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
+                 MyFunctions &functions, bool phone, QObject *parent = nullptr);
     ~QsoEntryForm() override;
 
     // Typing.
@@ -112,10 +111,14 @@ public:
                                         const QVariant &colorCode);
     /** Asks the configured lookup service about the callsign. */
     Q_INVOKABLE void lookUpCallsign();
-    /** Takes over a record from the cluster (`rowid` 73) or a callsign lookup. */
+    /** Starts a new QSO with a station a callsign lookup found. */
     void takeOverRecord(const QsoClass &record);
-    /** What the transceiver reads ("TRX_Data_changed"): mode, band and frequency. */
+    /** Starts a new QSO with a cluster spot's call, frequency and mode. */
+    void takeSpot(const OneDxSpotClass &spot);
+    /** What the transceiver reads: mode, band and frequency. */
     void takeTrxData(const QsoClass &radio);
+    /** Settings the form shows were changed elsewhere (the lookup service, the date style). */
+    void preferencesChanged();
     /** A new own position (with "SaveCurrentLocation" on). */
     void ownPositionChanged(geo::LatLon position, double altitude);
     void setLookupService(CallsignLookup *service) { m_lookupService = service; }
@@ -195,10 +198,15 @@ signals:
     void frontRequested();
     /** Give the callsign field the focus (after a save on the tablet). */
     void callsignFocusRequested();
+    /** A frequency typed into the callsign field: the radio is to tune there. */
+    void tuneRequested(const OneDxSpotClass &spot);
+    /** The other station's locator (its own, or its entity's centre), for the map's path. */
+    void endLocatorChanged(const QString &locator);
 
 private:
     // QsoEntryForm.cpp: settings, typing, outside inputs.
     void loadPrefs();
+    void takeOver(const QsoClass &record, bool fromCluster);
     void readLookupChoice();
     void loadUserFieldPrefs();
     void setValue(const QString &key, const QString &text, const QString &tone = {});
@@ -226,7 +234,6 @@ private:
     [[nodiscard]] QString ownPositionForNote() const;
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_now; // "now" for the entry clock and the checks
     const bool m_phone;
     LogModel &m_log;

@@ -3,8 +3,6 @@
 #include "entry/QsoEntryForm.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "entry/EntryTexts.h"
 #include "entry/EntryValidation.h"
@@ -72,8 +70,7 @@ void QsoEntryForm::callsignFieldDidEndEditing()
         spot.xMode = m_functions.qrg2xMode(*kHz);
         spot.band = m_functions.qrg2mBand(*kHz);
         spot.xBand = m_functions.qrg2xBand(*kHz);
-        m_notifications.post(QString::fromLatin1(notifications::SetTrxData),
-                             QVariant::fromValue(spot));
+        emit tuneRequested(spot);
         m_values.callsign.clear();
         m_lookedUpCallsign.clear();
         clearStationLines();
@@ -159,7 +156,7 @@ void QsoEntryForm::showEntity(const CountryClass &entity)
     setValue(QStringLiteral("cq"), QString::number(entity.cq));
     setValue(QStringLiteral("itu"), QString::number(entity.itu));
     setValue(QStringLiteral("iota"), entity.iota);
-    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet), entity.locator);
+    emit endLocatorChanged(entity.locator);
 }
 
 void QsoEntryForm::stationLookups(const QString &callsign)
@@ -201,7 +198,7 @@ void QsoEntryForm::useStationLocator()
     if (locator.isEmpty() || !MyFunctions::locatorIsValid(locator))
         return;
     showLocatorLine(locator);
-    m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet), locator);
+    emit endLocatorChanged(locator);
 }
 
 void QsoEntryForm::showLocatorLine(const QString &locator)

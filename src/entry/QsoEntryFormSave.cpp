@@ -3,7 +3,6 @@
 #include "entry/QsoEntryForm.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
 #include "app/UserDefaults.h"
 #include "entry/EntryTexts.h"
 #include "entry/EntryValidation.h"

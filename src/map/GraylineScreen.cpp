@@ -1,8 +1,6 @@
 #include "map/GraylineScreen.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "formats/Formats.h"
 #include "geo/Geodesic.h"
@@ -36,8 +34,8 @@ std::optional<geo::LatLon> locatorPosition(const QString &locator)
 
 } // namespace
 
-GraylineScreen::GraylineScreen(UserDefaults &defaults, NotificationCenter &centre,
-                               const Clock &clock, LogModel &log, QObject *parent)
+GraylineScreen::GraylineScreen(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                               QObject *parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock), m_log(log), m_map(worldMap()),
       m_projection(m_map.isNull() ? geo::MapProjection::kReferenceWidth : m_map.width()),
       m_renderer(std::make_unique<GraylineRenderer>(m_map, m_latestGeneration))
@@ -51,11 +49,12 @@ GraylineScreen::GraylineScreen(UserDefaults &defaults, NotificationCenter &centr
     m_thread.setObjectName(QStringLiteral("grayline"));
     m_thread.start(QThread::LowPriority);
 
-    const auto reload = [this](const QVariant &) { loadPrefs(); };
-    centre.observe(QString::fromLatin1(notifications::PrefsWereChanged), this, reload);
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this, reload);
-    centre.observe(QString::fromLatin1(notifications::NewEndLocationSet), this,
-                   [this](const QVariant &locator) { setEndLocator(locator.toString()); });
+    // Home is the logbook's own locator.
+    connect(&log, &LogModel::logbookSwitched, this, &GraylineScreen::loadPrefs);
+    connect(&log, &LogModel::settingsChanged, this, [this](const QString &entry) {
+        if (entry == QLatin1String("mylocator"))
+            loadPrefs();
+    });
     loadPrefs();
 }
 

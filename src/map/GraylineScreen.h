@@ -17,7 +17,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 
 namespace map {
@@ -45,8 +44,8 @@ class GraylineScreen : public QObject {
 public:
     static constexpr int kRedrawMs = 300'000;
 
-    GraylineScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                   LogModel &log, QObject *parent = nullptr);
+    GraylineScreen(UserDefaults &defaults, const Clock &clock, LogModel &log,
+                   QObject *parent = nullptr);
     ~GraylineScreen() override;
 
     /** Reads the own locator again and puts home back there. */

@@ -3,8 +3,6 @@
 #include "app/Clock.h"
 #include "app/DataFolder.h"
 #include "app/Diagnostics.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
 #include "formats/TextCoding.h"
@@ -19,49 +17,85 @@ namespace {
 
 const QString kLogDbName = QStringLiteral("LogDbName");
 
-QString notification(const char *name)
+bool isUserFieldEntry(const QString &entry)
 {
-    return QString::fromLatin1(name);
+    return entry.startsWith(QLatin1String("UserField"));
 }
 
 } // namespace
 
-LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
-                   const Clock &clock, DXCCModel &dxcc, QObject *parent)
-    : LogModel(defaults, folder, centre, clock, dxcc, QString(), parent)
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, const Clock &clock,
+                   DXCCModel &dxcc, QObject *parent)
+    : LogModel(defaults, folder, clock, dxcc, QString(), parent)
 {}
 
-LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
-                   const Clock &clock, DXCCModel &dxcc, const QString &pinned, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_folder(folder), m_notifications(centre),
-      m_clock(clock), m_dxcc(dxcc), m_pinned(pinned), m_info60m(k60mCacheSize, QString()),
+LogModel::LogModel(UserDefaults &defaults, const DataFolder &folder, const Clock &clock,
+                   DXCCModel &dxcc, const QString &pinned, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_folder(folder), m_clock(clock), m_dxcc(dxcc),
+      m_pinned(pinned), m_info60m(k60mCacheSize, QString()),
       m_fileStore(defaults, clock, m_info60m, QString()), m_fileWorked(defaults, QString())
 {
     loadPrefs();
     if (m_pinned.isEmpty())
         connect(&m_defaults, &UserDefaults::changed, this, [this](const QString &key) {
             // Choosing another logbook repoints the model at once.
-            if (key == kLogDbName && m_defaults.string(kLogDbName) != m_logDbName)
+            if (key == kLogDbName && !m_selecting && m_defaults.string(kLogDbName) != m_logDbName) {
                 loadPrefs();
+                switched();
+            }
         });
-    centre.observe(notification(notifications::DownloadableDataChanged), this,
-                   [this](const QVariant &) {
-                       m_lotwUsers.reset();
-                       m_eqslUsers.reset();
-                   });
-    centre.observe(notification(notifications::UserFieldPrefsChanged), this,
-                   [this](const QVariant &) { m_userFieldNames.reset(); });
-    // User-field mappings are kept per logbook, so another logbook brings other names.
-    for (const char *name : {notifications::PrefsWereChanged, notifications::NewLogSelected})
-        centre.observe(notification(name), this, [this](const QVariant &) {
+    // User-field mappings are kept per logbook.
+    connect(this, &LogModel::settingsChanged, this, [this](const QString &entry) {
+        if (isUserFieldEntry(entry))
             m_userFieldNames.reset();
-            loadPrefs();
-        });
-    // Another logbook, or the same one after an import or a download, has other answers.
-    centre.observe(notification(notifications::NewLogSelected), this, [this](const QVariant &) {
-        m_info60m = QStringList(k60mCacheSize, QString());
-        m_spotStatus.invalidate();
     });
+}
+
+void LogModel::selectLogbook(const QString &name)
+{
+    m_selecting = true;
+    m_defaults.setValue(kLogDbName, name);
+    m_selecting = false;
+    loadPrefs();
+    switched();
+}
+
+void LogModel::switched()
+{
+    m_userFieldNames.reset();
+    m_info60m = QStringList(k60mCacheSize, QString());
+    m_spotStatus.invalidate();
+    emit logbookSwitched();
+}
+
+void LogModel::committed(QsoChange change)
+{
+    emit qsosChanged(change);
+}
+
+void LogModel::takeCommitted(const QString &path, const QsoChange &change)
+{
+    if (path != m_fullLogDatabasePath || change.isEmpty())
+        return;
+    // What the cluster and the entry form were told before may have changed.
+    m_info60m = QStringList(k60mCacheSize, QString());
+    m_spotStatus.invalidate();
+    emit qsosChanged(change);
+}
+
+void LogModel::takePulled(const QSet<int> &entities)
+{
+    refreshDxInfo(entities);
+    QsoChange change = QsoChange::manyRows();
+    change.fromSync = true;
+    change.entities = entities;
+    takeCommitted(m_fullLogDatabasePath, change);
+}
+
+void LogModel::forgetMemberLists()
+{
+    m_lotwUsers.reset();
+    m_eqslUsers.reset();
 }
 
 void LogModel::loadPrefs()
@@ -108,8 +142,15 @@ void LogModel::usePath(const QString &name, const QString &path)
 
 std::unique_ptr<LogModel> LogModel::pinned() const
 {
-    return std::make_unique<LogModel>(m_defaults, m_folder, m_notifications, m_clock, m_dxcc,
-                                      m_fullLogDatabasePath);
+    auto model =
+        std::make_unique<LogModel>(m_defaults, m_folder, m_clock, m_dxcc, m_fullLogDatabasePath);
+    // Its writes are announced here (queued when it works on another thread).
+    auto *self = const_cast<LogModel *>(this);
+    connect(model.get(), &LogModel::qsosChanged, self,
+            [self, path = m_fullLogDatabasePath](const QsoChange &change) {
+                self->takeCommitted(path, change);
+            });
+    return model;
 }
 
 bool LogModel::openDB()
@@ -256,7 +297,9 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     if (result) {
         m_spotStatus.addQso(qso);
         addToDxInfo(qso);
-        emit logbookChanged();
+        QsoChange change;
+        change.add(qso.rowid, qso.adif);
+        committed(change);
     }
     return result;
 }
@@ -268,9 +311,12 @@ WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
     WriteResult result = s.saveAllQSOsToLog(qsos);
     if (result) {
         m_spotStatus.invalidate();
+        QsoChange change = QsoChange::manyRows();
+        for (const QsoClass &qso : qsos)
+            change.entities.insert(qso.adif);
         for (const QsoClass &qso : dxInfoToRefresh)
             updateDxInfoString(qso);
-        emit logbookChanged();
+        committed(change);
     }
     return result;
 }
@@ -284,7 +330,10 @@ WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
         // Both: an edit may move the QSO to another entity.
         updateDxInfoString(stored);
         updateDxInfoString(edited);
-        emit logbookChanged();
+        QsoChange change;
+        change.add(stored.rowid, stored.adif);
+        change.add(stored.rowid, edited.adif);
+        committed(change);
     }
     return result;
 }
@@ -296,7 +345,9 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
     WriteResult result = s.updateLogbookField(column, qso, value);
     if (result) {
         m_spotStatus.invalidate();
-        emit logbookChanged();
+        QsoChange change;
+        change.add(qso.rowid, qso.adif);
+        committed(change);
     }
     return result;
 }
@@ -308,7 +359,9 @@ WriteResult LogModel::deleteQSO(const QsoClass &qso)
     if (result) {
         m_spotStatus.invalidate();
         updateDxInfoString(qso);
-        emit logbookChanged();
+        QsoChange change;
+        change.add(qso.rowid, qso.adif);
+        committed(change);
     }
     return result;
 }
@@ -318,7 +371,7 @@ WriteResult LogModel::deleteAllEntries()
     WriteResult result = store().deleteAllQsos();
     if (result) {
         m_spotStatus.invalidate();
-        emit logbookChanged();
+        committed(QsoChange::manyRows());
     }
     return result;
 }
@@ -329,7 +382,7 @@ WriteResult LogModel::markNewQsosAsClublogOkay()
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = store().markNewQsosAsClublogOkay();
     if (result)
-        emit logbookChanged();
+        committed(QsoChange::manyRows());
     return result;
 }
 
@@ -338,7 +391,7 @@ WriteResult LogModel::markAllAsClublogOkay()
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = store().markAllAsClublogOkay();
     if (result)
-        emit logbookChanged();
+        committed(QsoChange::manyRows());
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "model/FileWorkedStore.h"
 #include "model/LogListQuery.h"
 #include "model/MemberList.h"
+#include "model/QsoChange.h"
 #include "model/QsoClass.h"
 #include "model/SpotStatusCache.h"
 #include "refdata/ModesList.h"
@@ -17,7 +18,6 @@
 
 class Clock;
 class DXCCModel;
-class NotificationCenter;
 class UserDefaults;
 struct DataFolder;
 struct OneDxSpotClass;
@@ -42,21 +42,28 @@ struct SpotAnswers {
 /** The single gateway to the current logbook. It chooses the logbook from the user default
  *  "LogDbName" and forwards every operation to the store behind it (a logbook file or the synced
  *  store); callers never know which. The front end makes one and hands it to every screen and
- *  service; "NewLogSelected" repoints it to the logbook chosen since. Work that must stay on the
- *  logbook it started on makes its own with `pinned` set to that logbook's file. */
+ *  service, which follow it through its signals: `logbookSwitched` when another logbook is
+ *  chosen, `qsosChanged` after each committed write of QSOs, `settingsChanged` after a write of
+ *  the logbook's own settings. Work that must stay on the logbook it started on makes its own
+ *  with `pinned()`; what that one writes is announced here too while this model is on the same
+ *  logbook. */
 class LogModel : public QObject {
     Q_OBJECT
 public:
     static constexpr int k60mCacheSize = 600;
 
-    LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
-             const Clock &clock, DXCCModel &dxcc, QObject *parent = nullptr);
+    LogModel(UserDefaults &defaults, const DataFolder &folder, const Clock &clock, DXCCModel &dxcc,
+             QObject *parent = nullptr);
     /** A LogModel that stays on the given logbook file whatever is chosen later. */
-    LogModel(UserDefaults &defaults, const DataFolder &folder, NotificationCenter &centre,
-             const Clock &clock, DXCCModel &dxcc, const QString &pinned, QObject *parent = nullptr);
+    LogModel(UserDefaults &defaults, const DataFolder &folder, const Clock &clock, DXCCModel &dxcc,
+             const QString &pinned, QObject *parent = nullptr);
 
     // Which logbook.
     void loadPrefs();
+    /** Makes the named logbook (a file of the data folder, or the synced log) the current one
+     *  and announces it with `logbookSwitched`, also when it was current already: its file may
+     *  have been replaced. */
+    void selectLogbook(const QString &name);
     /** Opens the current logbook once to see that it can be used. */
     bool openDB();
     [[nodiscard]] bool isSyncLog() const { return m_isSyncLog; }
@@ -115,6 +122,15 @@ public:
     WriteResult deleteAllEntries();
     WriteResult markNewQsosAsClublogOkay();
     WriteResult markAllAsClublogOkay();
+    /** Announces a write committed by a QSL session on the given logbook file (see
+     *  model/QslSession.h), on this model's thread; nothing when this model is on another
+     *  logbook by now. */
+    void takeCommitted(const QString &path, const QsoChange &change);
+    /** Takes QSOs another device wrote into the synced logbook's copy: refreshes the DX info of
+     *  their entities and announces them. */
+    void takePulled(const QSet<int> &entities);
+    /** Forgets the member lists read so far: a list file was replaced. */
+    void forgetMemberLists();
 
     // The logbook's settings. The shortcuts below updatePrefs log a failure and go on.
     [[nodiscard]] QString readPrefsForEntry(const QString &entry);
@@ -143,8 +159,8 @@ public:
     [[nodiscard]] QString makeAdifRecord(const QsoClass &qso);
     [[nodiscard]] QString makeADIF4eQSLfromQSO(const QsoClass &qso) const;
     [[nodiscard]] std::optional<QString> logModeToAdifMode(const QString &mode);
-    /** The ADIF names of the four user fields; worked out once, forgotten on
-     *  "UserFieldPrefsChanged". */
+    /** The ADIF names of the four user fields; worked out once, forgotten when their settings
+     *  change. */
     [[nodiscard]] QStringList makeMappingInfo();
     /** "Modes&Submodes.txt" of the data folder (the shipped one when it is missing), read once. */
     [[nodiscard]] const adif::ModesList &modesList();
@@ -217,9 +233,14 @@ public:
     [[nodiscard]] int numberOfEqslUser();
 
 signals:
-    /** A write through this model changed the logbook's QSOs (screens that show totals recompute
-     *  when next shown); writes of other models come with "NewLogSelected". */
-    void logbookChanged();
+    /** Another logbook is current (or the current one was chosen again). */
+    void logbookSwitched();
+    /** A write of QSOs was committed: through this model, a model pinned to the same logbook, a
+     *  QSL session on it or a round of the synced logbook. Once per transaction, after commit. */
+    void qsosChanged(const QsoChange &change);
+    /** One of the logbook's own settings ("mycall", "mylocator", "UserFieldName_1", …) was
+     *  written. */
+    void settingsChanged(const QString &entry);
 
 private:
     /** The store of the current logbook (for the synced logbook, this device's copy). */
@@ -232,10 +253,13 @@ private:
     void storePref(const QString &entry, const QString &value);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
+    /** Drops what was read of the logbook and announces the switch. */
+    void switched();
+    /** Emits qsosChanged for a write of this model. */
+    void committed(QsoChange change);
 
     UserDefaults &m_defaults;
     const DataFolder &m_folder;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
     DXCCModel &m_dxcc;
     /** The logbook file this model stays on; empty: the current one. */
@@ -247,6 +271,8 @@ private:
     QString m_logDbName;
     QString m_fullLogDatabasePath;
     bool m_isSyncLog = false;
+    /** selectLogbook is writing "LogDbName" (and announces the switch itself). */
+    bool m_selecting = false;
     std::optional<MemberList> m_lotwUsers;
     std::optional<MemberList> m_eqslUsers;
     std::optional<adif::ModesList> m_modes;

@@ -36,6 +36,8 @@ WriteResult LogModel::updatePrefs(const QString &entry, const QString &value)
     if (!result) {
         diag(QStringLiteral("Error while updating field in logbook: ") + result.error);
         diag(QStringLiteral("Error: ") + result.error);
+    } else {
+        emit settingsChanged(entry);
     }
     return result;
 }
@@ -57,6 +59,8 @@ void LogModel::updateMyLocator(const QString &locator)
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     if (const WriteResult result = s.updatePrefs(QStringLiteral("mylocator"), locator); !result)
         diag(QStringLiteral("Error saving MyLocator: ") + result.error);
+    else
+        emit settingsChanged(QStringLiteral("mylocator"));
 }
 
 QString LogModel::getUserFieldNameForNumber(int number)

@@ -1,9 +1,8 @@
 #include "model/LogbookChoice.h"
 
 #include "app/DataFolder.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
+#include "model/LogModel.h"
 #include "model/LogbookFiles.h"
 
 #include <QDir>
@@ -28,15 +27,8 @@ CreateResult createLogbook(const DataFolder &folder, const QString &name, QStrin
                : CreateResult::CopyFailed;
 }
 
-void selectLogbook(UserDefaults &defaults, NotificationCenter &centre, const QString &name)
-{
-    defaults.setValue(QStringLiteral("LogDbName"), name);
-    centre.post(QString::fromLatin1(notifications::NewLogSelected));
-    centre.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
-}
-
-DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults,
-                           NotificationCenter &centre, const QString &name)
+DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults, LogModel &log,
+                           const QString &name)
 {
     const QStringList logbooks = logbookfiles::listLogbooks(folder.path);
     if (!logbooks.contains(name))
@@ -48,7 +40,7 @@ DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults,
     if (defaults.string(QStringLiteral("LogDbName")) == name) {
         QStringList remaining = logbooks;
         remaining.removeAll(name);
-        selectLogbook(defaults, centre, remaining.first());
+        log.selectLogbook(remaining.first());
     }
     return DeleteResult::Deleted;
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class NotificationCenter;
+class LogModel;
 class UserDefaults;
 struct DataFolder;
 
@@ -16,15 +16,11 @@ enum class CreateResult { Created, NameTooShort, NameGivenBefore, CopyFailed };
 CreateResult createLogbook(const DataFolder &folder, const QString &name,
                            QString *fileName = nullptr);
 
-/** Makes the logbook current: sets "LogDbName" and posts "NewLogSelected" and
- *  "DxPrefsWereChanged". */
-void selectLogbook(UserDefaults &defaults, NotificationCenter &centre, const QString &name);
-
 enum class DeleteResult { Deleted, NotFound, LastLogbook, Failed };
 
 /** Removes a logbook file; the last logbook is never removed. When the current logbook goes,
  *  the first remaining one becomes current. */
-DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults,
-                           NotificationCenter &centre, const QString &name);
+DeleteResult deleteLogbook(const DataFolder &folder, UserDefaults &defaults, LogModel &log,
+                           const QString &name);
 
 } // namespace logbookchoice

@@ -125,6 +125,7 @@ WriteResult QslSession::setField(const QsoClass &qso, const QString &column, con
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
         return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
+    m_change.add(qso.rowid, qso.adif);
     if (m_talliesLoaded &&
         (column == QLatin1String("locator") || column == QLatin1String("iota"))) {
         tally(qso, -1);
@@ -144,6 +145,7 @@ WriteResult QslSession::markLotwConfirmed(const QsoClass &qso)
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
         return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
+    m_change.add(qso.rowid, qso.adif);
     if (m_talliesLoaded && !dxinfo::lotwConfirmed(qso)) {
         tally(qso, -1);
         QsoClass confirmed = qso;

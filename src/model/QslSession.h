@@ -3,6 +3,7 @@
 #include "db/Database.h"
 #include "formats/Formats.h"
 #include "model/LogStore.h"
+#include "model/QsoChange.h"
 #include "model/QsoClass.h"
 
 #include <QDateTime>
@@ -69,6 +70,9 @@ public:
     WriteResult setPref(const QString &entry, const QString &value);
 
     WriteResult commit();
+    /** The QSOs this session wrote and their entities; announce it after commit with
+     *  LogModel::takeCommitted. */
+    [[nodiscard]] const QsoChange &change() const { return m_change; }
 
 private:
     db::Statement &statement(const QString &sql);
@@ -95,4 +99,5 @@ private:
     bool m_talliesLoaded = false;
     QHash<QString, Tally> m_squares; // by squareKey()
     QHash<QString, Tally> m_islands; // by reference
+    QsoChange m_change;
 };

@@ -1,8 +1,6 @@
 #include "refdata/MyFunctions.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "formats/Formats.h"
 #include "geo/Bearing.h"
@@ -31,14 +29,16 @@ QStringList markedCalls(const QVariant &stored)
 
 } // namespace
 
-MyFunctions::MyFunctions(const UserDefaults &defaults, NotificationCenter &centre,
-                         const Clock &clock, QObject *parent)
+MyFunctions::MyFunctions(const UserDefaults &defaults, const Clock &clock, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock)
 {
     loadPrefs();
-    // The centre drops this observation when we are destroyed.
-    centre.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
-                   [this](const QVariant &) { loadPrefs(); });
+    connect(&m_defaults, &UserDefaults::changed, this, [this](const QString &key) {
+        if (key == kQrgs || key == kNewOnesOnly || key == kColoredSpots || key == kCallsToMark) {
+            loadPrefs();
+            emit optionsChanged();
+        }
+    });
 }
 
 void MyFunctions::loadPrefs()

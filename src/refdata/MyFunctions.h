@@ -11,7 +11,6 @@
 #include <optional>
 
 class Clock;
-class NotificationCenter;
 class UserDefaults;
 
 /** The helpers screens and models know by name: bands and mode classes over the user's band
@@ -21,8 +20,7 @@ class UserDefaults;
 class MyFunctions : public QObject {
     Q_OBJECT
 public:
-    MyFunctions(const UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                QObject *parent = nullptr);
+    MyFunctions(const UserDefaults &defaults, const Clock &clock, QObject *parent = nullptr);
 
     /** Reads "QRGs", "NewOnesOnly", "ColoredSpots" and "CallsToMark" again. */
     void loadPrefs();
@@ -67,6 +65,11 @@ public:
     [[nodiscard]] bool newOnesOnly() const { return m_newOnesOnly; }
     [[nodiscard]] bool coloredSpots() const { return m_coloredSpots; }
     [[nodiscard]] const QStringList &callsignsToMark() const { return m_callsignsToMark; }
+
+signals:
+    /** The band table or a spot option ("NewOnesOnly", "ColoredSpots", "CallsToMark") changed;
+     *  read again already. */
+    void optionsChanged();
 
 private:
     const UserDefaults &m_defaults;

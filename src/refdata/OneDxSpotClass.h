@@ -41,4 +41,10 @@ struct OneDxSpotClass {
     {
         return dxDe.endsWith(QLatin1Char(':')) ? dxDe.chopped(1) : dxDe;
     }
+    /** The spotted call without the dots that mark LoTW users. */
+    [[nodiscard]] QString plainCall() const
+    {
+        QString call = dxCall;
+        return call.remove(u'.');
+    }
 };

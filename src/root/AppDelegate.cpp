@@ -2,7 +2,6 @@
 
 #include "app/KeychainSecretStore.h"
 #include "app/MemorySecretStore.h"
-#include "app/Notifications.h"
 
 #include <QDir>
 
@@ -40,8 +39,8 @@ AppDelegate::AppDelegate(const DataFolder &folder, std::unique_ptr<SecretStore> 
     QDir().mkpath(m_folder.path);
     m_defaults.registerDefaultsFromJson(QStringLiteral(":/defaults.json"));
     m_dxcc = std::make_unique<DXCCModel>(m_folder, m_clock);
-    m_functions = std::make_unique<MyFunctions>(m_defaults, m_notifications, m_clock);
-    m_log = std::make_unique<LogModel>(m_defaults, m_folder, m_notifications, m_clock, *m_dxcc);
+    m_functions = std::make_unique<MyFunctions>(m_defaults, m_clock);
+    m_log = std::make_unique<LogModel>(m_defaults, m_folder, m_clock, *m_dxcc);
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -50,10 +49,10 @@ void AppDelegate::applicationWillResignActive()
 {
     // The synced store and the cloud key-value store are not part of this build, so there is
     // nothing to save or synchronise yet; the scanner must stop all the same.
-    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+    emit wentToBackground();
 }
 
 void AppDelegate::applicationDidEnterBackground()
 {
-    m_notifications.post(QString::fromLatin1(notifications::AppGoesBackground));
+    emit wentToBackground();
 }

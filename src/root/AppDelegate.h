@@ -2,7 +2,6 @@
 
 #include "app/Clock.h"
 #include "app/DataFolder.h"
-#include "app/NotificationCenter.h"
 #include "app/SecretStore.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
@@ -14,7 +13,7 @@
 #include <memory>
 
 /** The long-lived objects a front end (the application, the CLI, a test) makes once: data
- *  folder, user defaults, notifications, clock, the DXCC model and the one LogModel of the
+ *  folder, user defaults, clock, the DXCC model and the one LogModel of the
  *  current logbook. It is the composition root's store, not a locator: units below the front
  *  ends are handed the pieces they use, never this object. */
 class AppDelegate : public QObject {
@@ -30,28 +29,30 @@ public:
 
     [[nodiscard]] const DataFolder &folder() const { return m_folder; }
     [[nodiscard]] UserDefaults &defaults() { return m_defaults; }
-    [[nodiscard]] NotificationCenter &notifications() { return m_notifications; }
     /** Where the services' passwords are kept; its `warning` tells when no keyring serves. */
     [[nodiscard]] SecretStore &secrets() { return *m_secrets; }
     [[nodiscard]] Clock &clock() { return m_clock; }
     [[nodiscard]] const Clock &clock() const { return m_clock; }
     [[nodiscard]] DXCCModel &dxcc() { return *m_dxcc; }
     [[nodiscard]] MyFunctions &functions() { return *m_functions; }
-    /** The current logbook; a logbook switch repoints it ("NewLogSelected"). */
+    /** The current logbook; a logbook switch repoints it (`LogModel::logbookSwitched`). */
     [[nodiscard]] LogModel &log() { return *m_log; }
 
     bool connectToCluster = false;
 
     /** The application stops being the one the user works with (the window lost the focus):
-     *  pending synced changes would be saved here; posts "AppGoesBackground". */
+     *  announced with `wentToBackground`. */
     void applicationWillResignActive();
-    /** The application is hidden (the window was minimised); posts "AppGoesBackground" again. */
+    /** The application is hidden (the window was minimised); `wentToBackground` again. */
     void applicationDidEnterBackground();
+
+signals:
+    /** The user works with another program now (the camera is to be let go). */
+    void wentToBackground();
 
 private:
     DataFolder m_folder;
     UserDefaults m_defaults;
-    NotificationCenter m_notifications;
     Clock m_clock;
     std::unique_ptr<SecretStore> m_secrets;
     std::unique_ptr<DXCCModel> m_dxcc;

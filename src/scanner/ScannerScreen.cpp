@@ -1,7 +1,5 @@
 #include "scanner/ScannerScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "scanner/QrReader.h"
 #include "scanner/ScanRelay.h"
@@ -18,8 +16,7 @@
 
 namespace scanner {
 
-ScannerScreen::ScannerScreen(UserDefaults &defaults, const Clock &clock, NotificationCenter &centre,
-                             bool phone, QObject *parent)
+ScannerScreen::ScannerScreen(UserDefaults &defaults, const Clock &clock, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_relay(new ScanRelay(defaults, clock, this)),
       m_ownSink(new QVideoSink(this)), m_restart(new QTimer(this)), m_frameGap(new QTimer(this))
 {
@@ -36,13 +33,14 @@ ScannerScreen::ScannerScreen(UserDefaults &defaults, const Clock &clock, Notific
             key == QLatin1String(kAutoKey))
             emit settingsChanged();
     });
-    centre.observe(QString::fromLatin1(notifications::AppGoesBackground), this,
-                   [this, phone](const QVariant &) {
-                       stop();
-                       // Only while the page is open: it hands us its preview's sink.
-                       if (phone && m_sink != m_ownSink)
-                           emit leaveRequested();
-                   });
+}
+
+void ScannerScreen::wentToBackground()
+{
+    stop();
+    // Only while the page is open: it hands us its preview's sink.
+    if (m_sink != m_ownSink)
+        emit leaveRequested();
 }
 
 ScannerScreen::~ScannerScreen()

@@ -12,7 +12,6 @@
 #include <memory>
 
 class Clock;
-class NotificationCenter;
 class QCamera;
 class QMediaCaptureSession;
 class QMediaDevices;
@@ -56,14 +55,16 @@ public:
     static constexpr int kFrameGapMs = 150;
     static constexpr char kNoCamera[] = QT_TRANSLATE_NOOP("scanner::ScannerScreen", "No camera");
 
-    ScannerScreen(UserDefaults &defaults, const Clock &clock, NotificationCenter &centre,
-                  bool phone, QObject *parent = nullptr);
+    ScannerScreen(UserDefaults &defaults, const Clock &clock, QObject *parent = nullptr);
     ~ScannerScreen() override;
 
     /** Start or Stop. */
     Q_INVOKABLE void toggleReading();
     Q_INVOKABLE void start();
     Q_INVOKABLE void stop();
+    /** The application went to the background: the camera is let go, and an open page asks
+     *  to be left (`leaveRequested`). */
+    void wentToBackground();
     /** The other camera: back becomes front, anything else back. */
     Q_INVOKABLE void switchCamera();
     /** Takes a port typed by the user; the reason it is refused, empty when stored. */
@@ -100,7 +101,7 @@ signals:
     void camerasChanged();
     void statusChanged();
     void videoSinkChanged();
-    /** The phone's screen leaves itself when the application goes to the background. */
+    /** The page showing the preview may be left: the application went to the background. */
     void leaveRequested();
 
 private:

@@ -48,6 +48,7 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
         return result;
     }
     result.ok = true;
+    result.change = session.change();
     return result;
 }
 

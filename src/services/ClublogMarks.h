@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/Formats.h"
+#include "model/QsoChange.h"
 #include "refdata/ModesList.h"
 #include "services/ClublogFile.h"
 
@@ -18,6 +19,8 @@ struct Marked {
     bool ok = false;
     qint64 marked = 0;
     QString error;
+    /** What a write on the file changed, for LogModel to announce. */
+    QsoChange change;
 };
 
 /** In one write on the logbook file, on any thread. */

@@ -1,7 +1,5 @@
 #include "services/ClublogScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/ClublogTexts.h"
@@ -31,10 +29,9 @@ bool startsLike(const QString &line, const char *pattern)
 } // namespace
 
 ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
-                             NotificationCenter &centre, const Clock &clock,
-                             QNetworkAccessManager &network, QObject *parent)
+                             const Clock &clock, QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), m_log(log), m_secrets(secrets), m_http(network, defaults),
-      m_upload(m_http, defaults, centre, clock)
+      m_upload(m_http, defaults, clock)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &ClublogScreen::keyringWarningChanged);
     readAccount();
@@ -42,15 +39,14 @@ ClublogScreen::ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore 
     m_realTimeDelay.setSingleShot(true);
     m_realTimeDelay.setInterval(0);
     connect(&m_realTimeDelay, &QTimer::timeout, this, &ClublogScreen::realTimeUpload);
-    connect(&m_log, &LogModel::logbookChanged, this, &ClublogScreen::logbookChanged);
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) {
-                       m_waitingStale = true;
-                       if (busy())
-                           return;
-                       readAccount();
-                       refreshWaiting();
-                   });
+    connect(&m_log, &LogModel::qsosChanged, this, &ClublogScreen::qsosChanged);
+    connect(&m_log, &LogModel::logbookSwitched, this, [this] {
+        m_waitingStale = true;
+        if (busy())
+            return;
+        readAccount();
+        refreshWaiting();
+    });
     connect(&m_upload, &ClublogUpload::clublogCurrentStatus, this, [this](const QString &line) {
         // A real-time look that finds nothing leaves the line as it was.
         if (m_quiet &&
@@ -169,8 +165,15 @@ void ClublogScreen::refreshWaiting()
     }
 }
 
-void ClublogScreen::logbookChanged()
+void ClublogScreen::qsosChanged(const QsoChange &change)
 {
+    // QSOs another device brought in are that device's to send.
+    if (change.fromSync) {
+        m_waitingStale = true;
+        if (!busy())
+            refreshWaiting();
+        return;
+    }
     if (busy()) {
         m_changedMeanwhile = true;
         return;

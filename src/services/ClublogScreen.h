@@ -8,7 +8,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class QNetworkAccessManager;
 class SecretStore;
 class UserDefaults;
@@ -38,9 +37,8 @@ public:
     /** The logbook setting that switches real-time upload on ("1") and off. */
     static constexpr char kRealTimeEntry[] = "ClublogRealTime";
 
-    ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
-                  NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
-                  QObject *parent = nullptr);
+    ClublogScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets, const Clock &clock,
+                  QNetworkAccessManager &network, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }
@@ -89,7 +87,7 @@ signals:
 
 private:
     void readAccount();
-    void logbookChanged();
+    void qsosChanged(const QsoChange &change);
     void refreshWaiting();
     void realTimeUpload();
     void uploadEnded();

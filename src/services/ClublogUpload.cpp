@@ -3,8 +3,6 @@
 #include "adif/ClublogRecord.h"
 #include "app/Clock.h"
 #include "app/Diagnostics.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogListQuery.h"
 #include "model/LogModel.h"
@@ -71,9 +69,9 @@ clublogfile::Chunks pagesOf(const LogListQuery &query, const adif::ModesList &mo
 
 } // namespace
 
-ClublogUpload::ClublogUpload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                             const Clock &clock, QObject *parent)
-    : QObject(parent), m_http(http), m_defaults(defaults), m_notifications(centre), m_clock(clock)
+ClublogUpload::ClublogUpload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                             QObject *parent)
+    : QObject(parent), m_http(http), m_defaults(defaults), m_clock(clock)
 {}
 
 ClublogUpload::~ClublogUpload()
@@ -273,8 +271,8 @@ void ClublogUpload::marked()
     if (!m_marked.ok)
         diag(QStringLiteral("Error: %1").arg(m_marked.error));
     m_outcome.marked = m_marked.marked;
-    if (m_marked.marked > 0)
-        m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
+    if (m_log && !m_path.isEmpty())
+        m_log->takeCommitted(m_path, m_marked.change);
     end(text(clublogtexts::kFinished).arg(m_reply), true);
 }
 

@@ -16,7 +16,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class SecretStore;
 class UserDefaults;
 
@@ -53,8 +52,8 @@ public:
     static constexpr int kBusy = -1;
     static constexpr int kEnded = -2;
 
-    ClublogUpload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                  const Clock &clock, QObject *parent = nullptr);
+    ClublogUpload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                  QObject *parent = nullptr);
     ~ClublogUpload() override;
 
     /** The account from the logbook's settings, the password through the keyring. */
@@ -89,7 +88,6 @@ private:
 
     HttpClient &m_http;
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
     bool m_busy = false;
     // The run.

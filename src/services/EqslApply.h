@@ -3,6 +3,8 @@
 #include "services/EqslInbox.h"
 #include "services/QslRow.h"
 
+#include "model/QsoChange.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,6 +19,8 @@ namespace eqsl {
 struct Applied {
     bool ok = false;
     QString error;
+    /** The QSOs written, for LogModel to announce. */
+    QsoChange change;
     qint64 matched = 0;
     qint64 notFound = 0;
     /** Matched ones by QSO id ascending (those without a QSO first), as the list shows them. */

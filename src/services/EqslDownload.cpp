@@ -1,8 +1,6 @@
 #include "services/EqslDownload.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "model/QslSession.h"
@@ -19,9 +17,9 @@ QString text(const char *literal)
 
 } // namespace
 
-EqslDownload::EqslDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                           const Clock &clock, QObject *parent)
-    : QObject(parent), m_http(http), m_defaults(defaults), m_notifications(centre), m_clock(clock)
+EqslDownload::EqslDownload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                           QObject *parent)
+    : QObject(parent), m_http(http), m_defaults(defaults), m_clock(clock)
 {}
 
 EqslDownload::~EqslDownload()
@@ -48,6 +46,7 @@ bool EqslDownload::prepare(LogModel &log)
     if (m_busy)
         return false;
     m_busy = true;
+    m_log = &log;
     m_path = log.fullLogDatabasePath();
     m_style = m_defaults.logDateFormaterStyle();
     m_modes = log.modesList();
@@ -166,6 +165,8 @@ void EqslDownload::startWorker(QByteArray bytes)
         }
         QslSession session(path, style);
         *result = eqsl::applyInbox(inbox, session, modes, startedAt);
+        if (result->ok)
+            result->change = session.change();
         if (!result->ok)
             result->error = text(qsltexts::kNotWritten).arg(result->error);
     });
@@ -181,8 +182,8 @@ void EqslDownload::end(const eqsl::Applied &applied)
 {
     m_busy = false;
     if (applied.ok) {
-        if (!applied.rows.isEmpty())
-            m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
+        if (m_log)
+            m_log->takeCommitted(m_path, applied.change);
         emit statusChanged(text(qsltexts::kQslsRead).arg(applied.rows.size()), false);
     }
     emit finished(applied);

@@ -5,13 +5,13 @@
 #include "services/HttpClient.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QThread>
 
 #include <memory>
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 
 /** The two-step eQSL inbox download (a page that links the built ADIF file, then the file)
@@ -27,8 +27,8 @@ public:
         QString lastDownload; // "yyyy-MM-dd HH:mm:ss"; shorter texts ask for the whole inbox
     };
 
-    EqslDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                 const Clock &clock, QObject *parent = nullptr);
+    EqslDownload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                 QObject *parent = nullptr);
     ~EqslDownload() override;
 
     [[nodiscard]] bool isBusy() const { return m_busy; }
@@ -60,7 +60,8 @@ private:
 
     HttpClient &m_http;
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
+    /** Told what the run wrote (it may be gone by then). */
+    QPointer<LogModel> m_log;
     const Clock &m_clock;
     std::unique_ptr<HttpCall> m_call;
     QThread *m_worker = nullptr;

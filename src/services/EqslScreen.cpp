@@ -1,7 +1,5 @@
 #include "services/EqslScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/QslTexts.h"
@@ -17,20 +15,18 @@ QString text(const char *literal)
 } // namespace
 
 EqslScreen::EqslScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
-                       NotificationCenter &centre, const Clock &clock,
-                       QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_log(log), m_secrets(secrets), m_notifications(centre),
-      m_http(network, defaults), m_download(m_http, defaults, centre, clock),
-      m_upload(m_http, defaults)
+                       const Clock &clock, QNetworkAccessManager &network, QObject *parent)
+    : QObject(parent), m_log(log), m_secrets(secrets), m_http(network, defaults),
+      m_download(m_http, defaults, clock), m_upload(m_http, defaults)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &EqslScreen::keyringWarningChanged);
     readAccount();
     showReadiness();
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) {
-                       if (!busy())
-                           readAccount();
-                   });
+    // The account is kept per logbook.
+    connect(&log, &LogModel::logbookSwitched, this, [this] {
+        if (!busy())
+            readAccount();
+    });
     connect(&m_download, &EqslDownload::statusChanged, this, &EqslScreen::setStatus);
     connect(&m_upload, &EqslUpload::statusChanged, this, &EqslScreen::setStatus);
     const auto progress = [this](qint64 done, qint64 total) {
@@ -183,8 +179,6 @@ void EqslScreen::confirmUpload()
     m_confirmVisible = false;
     if (const WriteResult result = m_upload.confirm(); !result)
         setStatus(text(qsltexts::kNotWritten).arg(result.error), true);
-    else
-        m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
     emit stateChanged();
 }
 

@@ -10,7 +10,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class QNetworkAccessManager;
 class SecretStore;
 class UserDefaults;
@@ -37,9 +36,8 @@ class EqslScreen : public QObject {
     Q_PROPERTY(QString yesText READ yesText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    EqslScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
-               NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
-               QObject *parent = nullptr);
+    EqslScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets, const Clock &clock,
+               QNetworkAccessManager &network, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }
@@ -94,7 +92,6 @@ private:
 
     LogModel &m_log;
     SecretStore &m_secrets;
-    NotificationCenter &m_notifications;
     HttpClient m_http;
     EqslDownload m_download;
     EqslUpload m_upload;

@@ -33,6 +33,7 @@ QString EqslUpload::prepare(LogModel &log, const QList<QsoClass> &selected, cons
     m_qsos = selected.isEmpty() ? log.getQsos4eQslUpload() : selected;
     m_records.clear();
     m_logbookPath = log.fullLogDatabasePath();
+    m_log = &log;
     for (QsoClass qso : std::as_const(m_qsos)) {
         if (!message.isEmpty())
             qso.note = message;
@@ -93,6 +94,8 @@ WriteResult EqslUpload::confirm()
     }
     WriteResult result = session.commit();
     if (result) {
+        if (m_log)
+            m_log->takeCommitted(m_logbookPath, session.change());
         m_qsos.clear();
         m_records.clear();
         emit statusChanged(text(qsltexts::kDone), false);

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -52,4 +53,6 @@ private:
     QList<QsoClass> m_qsos;
     QStringList m_records;
     QString m_logbookPath;
+    /** Told what the marks wrote (it may be gone by then). */
+    QPointer<LogModel> m_log;
 };

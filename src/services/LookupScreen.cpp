@@ -1,7 +1,5 @@
 #include "services/LookupScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "services/LookupReply.h"
 #include "services/LookupTexts.h"
@@ -25,10 +23,10 @@ QString kindName(lookup::RowKind kind)
 
 } // namespace
 
-LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
+LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets,
                            QNetworkAccessManager &network, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_notifications(centre),
-      m_phone(phone), m_http(network, defaults), m_session(m_http, defaults),
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_phone(phone),
+      m_http(network, defaults), m_session(m_http, defaults),
       m_service(lookup::LookupAccount::chosen(defaults))
 {
     connect(&m_session, &lookup::LookupSession::finished, this, &LookupScreen::finished);
@@ -99,7 +97,7 @@ void LookupScreen::show(lookup::Service service, const QHash<QString, QString> &
     m_mapLocator = lookup::mapLocator(m_result);
     // The map shows the path to the station as it does for the entry form's callsign.
     if (!m_mapLocator.isEmpty())
-        m_notifications.post(QString::fromLatin1(notifications::NewEndLocationSet), m_mapLocator);
+        emit endLocatorFound(m_mapLocator);
     emit resultChanged();
 }
 
@@ -126,9 +124,7 @@ void LookupScreen::useForNewQso()
     // The page goes first: the record brings the entry form up, on the phone onto the same
     // stack.
     emit closeRequested();
-    m_notifications.post(
-        QString::fromLatin1(m_phone ? notifications::Qso4Log1 : notifications::Qso4Log),
-        QVariant::fromValue(qso));
+    emit stationTaken(qso);
 }
 
 void LookupScreen::dismissAlert()

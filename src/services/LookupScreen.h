@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/QsoClass.h"
 #include "services/HttpClient.h"
 #include "services/LookupResult.h"
 #include "services/LookupSession.h"
@@ -8,7 +9,6 @@
 #include <QString>
 #include <QVariantList>
 
-class NotificationCenter;
 class QNetworkAccessManager;
 class SecretStore;
 class UserDefaults;
@@ -35,8 +35,8 @@ class LookupScreen : public QObject {
     Q_PROPERTY(QString alertText READ alertText NOTIFY alertChanged)
 public:
     /** The phone's entry form listens to "QSO4Log1", the larger screens' to "QSO4Log". */
-    LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
-                 QNetworkAccessManager &network, bool phone, QObject *parent = nullptr);
+    LookupScreen(UserDefaults &defaults, SecretStore &secrets, QNetworkAccessManager &network,
+                 bool phone, QObject *parent = nullptr);
 
     /** Looks the callsign up with the service the settings choose. */
     Q_INVOKABLE void lookUp(const QString &callsign);
@@ -74,6 +74,10 @@ signals:
     void alertChanged();
     /** The record went to the entry form: the page can close. */
     void closeRequested();
+    /** The user takes the station found into a new QSO. */
+    void stationTaken(const QsoClass &station);
+    /** The station's locator, for the map's path. */
+    void endLocatorFound(const QString &locator);
 
 private:
     void start(lookup::Service service, const QString &callsign);
@@ -83,7 +87,6 @@ private:
 
     UserDefaults &m_defaults;
     SecretStore &m_secrets;
-    NotificationCenter &m_notifications;
     const bool m_phone;
     HttpClient m_http;
     lookup::LookupSession m_session;

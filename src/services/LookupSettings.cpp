@@ -1,7 +1,5 @@
 #include "services/LookupSettings.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/SecretStore.h"
 #include "app/UserDefaults.h"
 #include "services/LookupAccount.h"
@@ -16,9 +14,8 @@ QString key(const char *name)
 
 } // namespace
 
-LookupSettings::LookupSettings(UserDefaults &defaults, SecretStore &secrets,
-                               NotificationCenter &centre, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_notifications(centre)
+LookupSettings::LookupSettings(UserDefaults &defaults, SecretStore &secrets, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &LookupSettings::keyringWarningChanged);
 }
@@ -78,7 +75,6 @@ void LookupSettings::store(const char *name, const QVariant &value)
 {
     m_defaults.setValue(key(name), value);
     emit changed();
-    m_notifications.post(key(notifications::PrefsWereChanged));
 }
 
 void LookupSettings::setUser(servicepasswords::Service service, const char *name,
@@ -95,7 +91,6 @@ void LookupSettings::setUser(servicepasswords::Service service, const char *name
     if (!password.isEmpty())
         servicepasswords::setPassword(m_secrets, m_defaults, service, password);
     emit changed();
-    m_notifications.post(key(notifications::PrefsWereChanged));
 }
 
 void LookupSettings::setPassword(servicepasswords::Service service, const QString &password)
@@ -104,7 +99,6 @@ void LookupSettings::setPassword(servicepasswords::Service service, const QStrin
         return;
     servicepasswords::setPassword(m_secrets, m_defaults, service, password);
     emit changed();
-    m_notifications.post(key(notifications::PrefsWereChanged));
 }
 
 QString LookupSettings::keyringWarning() const

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 
-class NotificationCenter;
 class SecretStore;
 class UserDefaults;
 
@@ -21,8 +20,7 @@ class LookupSettings : public QObject {
     Q_PROPERTY(QString hamQthPassword READ hamQthPassword WRITE setHamQthPassword NOTIFY changed)
     Q_PROPERTY(QString keyringWarning READ keyringWarning NOTIFY keyringWarningChanged)
 public:
-    LookupSettings(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
-                   QObject *parent = nullptr);
+    LookupSettings(UserDefaults &defaults, SecretStore &secrets, QObject *parent = nullptr);
 
     [[nodiscard]] bool useQrz() const;
     [[nodiscard]] QString qrzUser() const;
@@ -50,5 +48,4 @@ private:
 
     UserDefaults &m_defaults;
     SecretStore &m_secrets;
-    NotificationCenter &m_notifications;
 };

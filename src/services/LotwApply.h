@@ -4,6 +4,8 @@
 #include "services/LotwReport.h"
 #include "services/QslRow.h"
 
+#include "model/QsoChange.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -26,6 +28,8 @@ using EntityTable = QHash<int, CountryClass>;
 struct Applied {
     bool ok = false;
     QString error;
+    /** The QSOs written, for LogModel to announce. */
+    QsoChange change;
     qint64 received = 0; // the header's record count
     qint64 notInLog = 0;
     qint64 corrected = 0;

@@ -1,8 +1,6 @@
 #include "services/LotwDownload.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "model/QslSession.h"
@@ -22,9 +20,9 @@ QString text(const char *literal)
 
 } // namespace
 
-LotwDownload::LotwDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                           const Clock &clock, QObject *parent)
-    : QObject(parent), m_http(http), m_defaults(defaults), m_notifications(centre), m_clock(clock)
+LotwDownload::LotwDownload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                           QObject *parent)
+    : QObject(parent), m_http(http), m_defaults(defaults), m_clock(clock)
 {}
 
 LotwDownload::~LotwDownload()
@@ -61,6 +59,7 @@ bool LotwDownload::prepare(LogModel &log, const lotw::EntityTable &entities, boo
     if (m_busy)
         return false;
     m_busy = true;
+    m_log = &log;
     // The logbook is fixed now: a switch during the download does not move the QSLs elsewhere.
     m_job = {{},
              log.fullLogDatabasePath(),
@@ -153,6 +152,8 @@ void LotwDownload::startWorker(QByteArray bytes)
             *result = lotw::applyReport(
                 report, session, job.entities, job.useDetails,
                 [this](qsizetype done, qsizetype total) { emit progress(done, total); });
+            if (result->ok)
+                result->change = session.change();
             if (!result->ok) {
                 result->error = text(qsltexts::kNotWritten).arg(result->error);
                 emit statusChanged(result->error, true);
@@ -167,8 +168,8 @@ void LotwDownload::end(const lotw::Applied &applied)
     m_busy = false;
     m_job.bytes.clear();
     if (applied.ok) {
-        if (applied.received != 0)
-            m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
+        if (m_log)
+            m_log->takeCommitted(m_job.path, applied.change);
         emit statusChanged(lotw::summary(applied), false);
     }
     emit finished(applied);

@@ -12,7 +12,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 
 /** Downloads the LoTW report of the QSLs received since the last one and applies it to the
@@ -29,8 +28,8 @@ public:
         bool useDetails = false;
     };
 
-    LotwDownload(HttpClient &http, UserDefaults &defaults, NotificationCenter &centre,
-                 const Clock &clock, QObject *parent = nullptr);
+    LotwDownload(HttpClient &http, UserDefaults &defaults, const Clock &clock,
+                 QObject *parent = nullptr);
     ~LotwDownload() override;
 
     [[nodiscard]] bool isBusy() const { return m_busy; }
@@ -69,7 +68,8 @@ private:
 
     HttpClient &m_http;
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
+    /** Told what the run wrote (it may be gone by then). */
+    QPointer<LogModel> m_log;
     const Clock &m_clock;
     std::unique_ptr<HttpCall> m_call;
     QThread *m_worker = nullptr;

@@ -1,7 +1,5 @@
 #include "services/LotwScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/SecretStore.h"
 #include "model/LogModel.h"
 #include "services/ServicePasswords.h"
@@ -9,18 +7,17 @@
 #include <QTimeZone>
 
 LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
-                       NotificationCenter &centre, const Clock &clock,
-                       QNetworkAccessManager &network, QObject *parent)
+                       const Clock &clock, QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), m_log(log), m_dxcc(dxcc), m_secrets(secrets), m_http(network, defaults),
-      m_download(m_http, defaults, centre, clock)
+      m_download(m_http, defaults, clock)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &LotwScreen::keyringWarningChanged);
     readAccount();
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) {
-                       if (!busy())
-                           readAccount();
-                   });
+    // The account is kept per logbook.
+    connect(&log, &LogModel::logbookSwitched, this, [this] {
+        if (!busy())
+            readAccount();
+    });
     connect(&m_download, &LotwDownload::statusChanged, this, &LotwScreen::setStatus);
     connect(&m_download, &LotwDownload::progress, this, [this](qint64 done, qint64 total) {
         m_progress = total > 0 ? double(done) / double(total) : -1.0;

@@ -8,7 +8,6 @@
 
 class DXCCModel;
 class LogModel;
-class NotificationCenter;
 class QNetworkAccessManager;
 class SecretStore;
 class UserDefaults;
@@ -32,8 +31,7 @@ class LotwScreen : public QObject {
     Q_PROPERTY(QslResultModel *results READ results CONSTANT)
 public:
     LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
-               NotificationCenter &centre, const Clock &clock, QNetworkAccessManager &network,
-               QObject *parent = nullptr);
+               const Clock &clock, QNetworkAccessManager &network, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &user() const { return m_account.user; }
     [[nodiscard]] const QString &password() const { return m_account.password; }

@@ -3,7 +3,6 @@
 #include "adif/AdifImport.h"
 #include "adif/DxccEntityLookup.h"
 #include "app/Diagnostics.h"
-#include "app/NotificationCenter.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "refdata/DXCCModel.h"
@@ -47,9 +46,9 @@ QString preview(const QString &text)
 
 } // namespace
 
-AdifImportScreen::AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre,
-                                   LogModel &log, DXCCModel &dxcc, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_dxcc(dxcc)
+AdifImportScreen::AdifImportScreen(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc,
+                                   QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc)
 {
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &AdifImportScreen::importSlice);
@@ -101,7 +100,7 @@ void AdifImportScreen::startImport()
     if (!importEnabled())
         return;
     m_entities = std::make_unique<DxccEntityLookup>(m_dxcc);
-    m_import = std::make_unique<AdifImport>(m_defaults, m_notifications, m_log, *m_entities);
+    m_import = std::make_unique<AdifImport>(m_defaults, m_log, *m_entities);
     m_import->start(m_prepared);
     m_progress = 0.0;
     m_timer.start();

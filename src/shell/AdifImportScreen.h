@@ -10,7 +10,6 @@
 
 class AdifImport;
 class UserDefaults;
-class NotificationCenter;
 class LogModel;
 class DXCCModel;
 class DxccEntityLookup;
@@ -28,8 +27,8 @@ class AdifImportScreen : public QObject {
     Q_PROPERTY(bool importing READ importing NOTIFY progressChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
 public:
-    explicit AdifImportScreen(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
-                              DXCCModel &dxcc, QObject *parent = nullptr);
+    explicit AdifImportScreen(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc,
+                              QObject *parent = nullptr);
     ~AdifImportScreen() override;
 
     /** Prepares a text: record ends and the header end are found in any letter case. */
@@ -62,7 +61,6 @@ private:
     void setStatus(const QString &status);
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     DXCCModel &m_dxcc;
     QTimer m_timer;

@@ -1,6 +1,5 @@
 #include "shell/AppShell.h"
 
-#include "app/Notifications.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 #include "services/ServicePasswords.h"
@@ -74,41 +73,37 @@ const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"
 AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
       m_fileHandOff(new FileHandOff(this)),
-      m_logbooks(new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(),
-                                      phone, this)),
+      m_logbooks(new LogbookSelection(app.defaults(), app.log(), app.folder(), phone, this)),
       m_logbookImport(new LogbookFileImport(app.folder(), this)),
-      m_adifImport(
-          new AdifImportScreen(app.defaults(), app.notifications(), app.log(), app.dxcc(), this)),
-      m_station(new StationSettings(app.notifications(), app.log(), this)),
-      m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)),
-      m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
-      m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), phone, this)),
-      m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
-                                         app.folder(), MemberListDownload::Kind::Lotw, this)),
-      m_eqslUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
-                                         app.folder(), MemberListDownload::Kind::Eqsl, this)),
+      m_adifImport(new AdifImportScreen(app.defaults(), app.log(), app.dxcc(), this)),
+      m_station(new StationSettings(app.log(), this)),
+      m_userFields(new UserFieldSettings(app.log(), this)),
+      m_dateStyle(new DateStyleSettings(app.defaults(), app.clock(), this)),
+      m_bandTable(new BandTableSettings(app.defaults(), phone, this)),
+      m_lotwUsers(new MemberListDownload(app.defaults(), app.log(), app.folder(),
+                                         MemberListDownload::Kind::Lotw, this)),
+      m_eqslUsers(new MemberListDownload(app.defaults(), app.log(), app.folder(),
+                                         MemberListDownload::Kind::Eqsl, this)),
       m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
-      m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(),
-                                   app.dxcc(), app.functions(), phone, this)),
-      m_cluster(new cluster::ClusterScreen(app.defaults(), app.notifications(), app.clock(),
-                                           app.log(), app.dxcc(), app.functions(), phone, this)),
-      m_grayline(new map::GraylineScreen(app.defaults(), app.notifications(), app.clock(),
-                                         app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this)),
+      m_entryForm(new QsoEntryForm(app.defaults(), app.clock(), app.log(), app.dxcc(),
+                                   app.functions(), phone, this)),
+      m_cluster(new cluster::ClusterScreen(app.defaults(), app.clock(), app.log(), app.dxcc(),
+                                           app.functions(), phone, this)),
+      m_grayline(new map::GraylineScreen(app.defaults(), app.clock(), app.log(), this)),
+      m_dxcc(new dxcc::DxccScreen(app.log(), phone, this)),
       m_network(new QNetworkAccessManager(this)),
-      m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(),
-                            app.notifications(), app.clock(), *m_network, this)),
-      m_eqsl(new EqslScreen(app.log(), app.defaults(), app.secrets(), app.notifications(),
-                            app.clock(), *m_network, this)),
-      m_trxController(new trx::TrxController(app.notifications(), app.functions(), this)),
+      m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(), app.clock(),
+                            *m_network, this)),
+      m_eqsl(
+          new EqslScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network, this)),
+      m_trxController(new trx::TrxController(app.functions(), this)),
       m_trx(new trx::TrxScreen(app.defaults(), *m_trxController, this)),
-      m_elecraft(
-          new trx::ElecraftPanel(app.defaults(), app.notifications(), *m_trxController, this)),
+      m_elecraft(new trx::ElecraftPanel(app.defaults(), *m_trxController, this)),
       m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
-      m_clublog(new ClublogScreen(app.log(), app.defaults(), app.secrets(), app.notifications(),
-                                  app.clock(), *m_network, this)),
+      m_clublog(new ClublogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network,
+                                  this)),
       m_syncService(new logsync::SyncService(
-          app.log(), app.notifications(), app.clock(),
+          app.log(), app.clock(),
           [&app] {
               const auto copy = syncsetup::copyPath(app.folder());
               const QString server =
@@ -117,43 +112,20 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
           },
           this)),
       m_sync(new SyncScreen(
-          app.log(), app.defaults(), app.notifications(), app.folder(), *m_syncService,
+          app.log(), app.defaults(), app.folder(), *m_syncService,
           [&app](const QString &server, const QString &password) {
               servicepasswords::setSyncServerPassword(app.secrets(), app.defaults(), server,
                                                       password);
           },
           this)),
-      m_scanner(new scanner::ScannerScreen(app.defaults(), app.clock(), app.notifications(), phone,
-                                           this)),
+      m_scanner(new scanner::ScannerScreen(app.defaults(), app.clock(), this)),
       m_qslReceiver(new scanner::ScanReceiver(app.defaults(), app.clock(), app.log(), true, this))
 {
     m_language = new LanguageSettings(app.defaults(), LanguageSettings::defaultFolder(), this);
-    // A record taken over from the cluster or a lookup brings the entry form to the front.
-    connect(m_entryForm, &QsoEntryForm::frontRequested, this, [this] { setCurrentTab(LogTab); });
-    connect(m_fileHandOff, &FileHandOff::adifHanded, this, &AppShell::adifHanded);
-    connect(m_fileHandOff, &FileHandOff::logbookHanded, m_logbookImport,
-            &LogbookFileImport::importFile);
-    connect(m_logbookImport, &LogbookFileImport::imported, this, &AppShell::logbookImported);
     readLogbookName();
-    m_app.notifications().observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                                  [this](const QVariant &) { readLogbookName(); });
     setUpLog();
-    // A QSO logged by WSJT-X shows in the log list like one saved from the form.
-    connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
-            [this] { m_logList->loadData(); });
     setUpLookup();
-    // The phone's scanner page leaves itself when the application goes to the background.
-    connect(m_scanner, &scanner::ScannerScreen::leaveRequested, this,
-            [this] { emit rootRequested(SettingsTab); });
-    // A paper QSL marked from a received card shows in the log list at once.
-    connect(m_qslReceiver, &scanner::ScanReceiver::qsoMarked, m_logList,
-            [this] { m_logList->loadData(); });
-    // The statistics are worked out only while their tab is in front.
-    connect(this, &AppShell::currentTabChanged, m_dxcc,
-            [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
-    // The Club Log count reads the waiting QSOs: only while the QSL tab is in front.
-    connect(this, &AppShell::currentTabChanged, m_clublog,
-            [this] { m_clublog->setShown(m_currentTab == QslTab); });
+    wire();
     if (m_app.connectToCluster) {
         m_app.connectToCluster = false;
         m_cluster->connectToCluster();
@@ -166,12 +138,12 @@ void AppShell::performShortcut(const QString &name)
 {
     if (name == QLatin1String("DX_Cluster")) {
         setCurrentTab(ClusterTab);
-        m_app.notifications().post(QString::fromLatin1(notifications::ConnectToCluster));
+        m_cluster->connectToCluster();
     } else if (name == QLatin1String("New_Qso")) {
         setCurrentTab(LogTab);
         if (m_phone) {
             emit rootRequested(LogTab);
-            m_app.notifications().post(QString::fromLatin1(notifications::AddQso));
+            emit screenRequested(LogTab, QStringLiteral("newqso"));
         }
     } else if (name == QLatin1String("QSLs") && m_phone) {
         setCurrentTab(QslTab); // the LoTW screen is its first

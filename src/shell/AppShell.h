@@ -168,6 +168,8 @@ private:
     bool showDxccScreen(const QString &name);
     // The callsign lookup page (AppShellLookup.cpp).
     void setUpLookup();
+    /** Connects the screens, the radio and the models (AppShellWiring.cpp). */
+    void wire();
     void openLookup(int tab, const QString &callsign, const QString &service);
     void showLookupPage(int tab);
     bool showLookupScreen(const QString &name);

@@ -14,7 +14,6 @@ namespace {
 const QString kQsoDetail = QStringLiteral("qsodetail");
 const QString kQsoInfo = QStringLiteral("qsoinfo");
 const QString kEditQso = QStringLiteral("editqso");
-const QString kNewQso = QStringLiteral("newqso");
 const QString kPileUp = QStringLiteral("pileup");
 
 } // namespace
@@ -23,7 +22,7 @@ void AppShell::setUpLog()
 {
     // The phone and the larger screens keep their own order of the log.
     m_logList = new LogListModel(
-        m_app.defaults(), m_app.notifications(), m_app.clock(), m_app.log(),
+        m_app.defaults(), m_app.clock(), m_app.log(),
         m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
     m_logList->setPagesInBackground(true);
     m_qsoEditor =
@@ -46,15 +45,6 @@ void AppShell::setUpLog()
         m_qsoEditor->setQso(m_logList->qsoAt(row));
         emit screenRequested(LogTab, m_phone ? kQsoInfo : kQsoDetail);
     });
-    // The home-screen shortcut; a cluster spot reaches the phone's form by itself.
-    connect(m_logList, &LogListModel::newQsoRequested, this, [this] {
-        if (m_phone)
-            emit screenRequested(LogTab, kNewQso);
-    });
-    const auto reload = [this] { m_logList->loadData(); };
-    connect(m_qsoEditor, &QsoEditor::qsoChanged, this, reload);
-    connect(m_entryForm, &QsoEntryForm::qsoSaved, this, reload);
-    connect(m_pileUp, &PileUp::qsoLogged, this, reload);
 }
 
 bool AppShell::showLogScreen(const QString &name)

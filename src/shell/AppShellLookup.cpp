@@ -26,10 +26,8 @@ constexpr char kSampleReply[] =
 
 void AppShell::setUpLookup()
 {
-    m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), m_app.notifications(),
-                                *m_network, m_phone, this);
-    m_lookupSettings =
-        new LookupSettings(m_app.defaults(), m_app.secrets(), m_app.notifications(), this);
+    m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), *m_network, m_phone, this);
+    m_lookupSettings = new LookupSettings(m_app.defaults(), m_app.secrets(), this);
     m_lookupLauncher = std::make_unique<LookupLauncher>(
         [this](const QString &callsign) { openLookup(LogTab, callsign, {}); });
     m_entryForm->setLookupService(m_lookupLauncher.get());

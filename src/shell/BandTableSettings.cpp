@@ -1,7 +1,5 @@
 #include "shell/BandTableSettings.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 
 #include <QLocale>
@@ -14,13 +12,15 @@ const QString kQrgs = QStringLiteral("QRGs");
 
 } // namespace
 
-BandTableSettings::BandTableSettings(UserDefaults &defaults, NotificationCenter &centre,
-                                     bool wholeKHz, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_wholeKHz(wholeKHz)
+BandTableSettings::BandTableSettings(UserDefaults &defaults, bool wholeKHz, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_wholeKHz(wholeKHz)
 {
     reload();
-    m_notifications.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
-                            [this](const QVariant &) { reload(); });
+    // The table may be written elsewhere too (the command line, a settings file).
+    connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
+        if (key == kQrgs && !m_writing)
+            reload();
+    });
 }
 
 bool BandTableSettings::setValue(int index, const QString &text)
@@ -42,10 +42,11 @@ bool BandTableSettings::setValue(int index, const QString &text)
     else
         cells[column] = kHz;
     m_rows[row] = cells;
+    m_writing = true;
     m_defaults.setValue(kQrgs, m_rows);
+    m_writing = false;
     m_values[index] = display(cells.at(column));
     emit changed();
-    m_notifications.post(QString::fromLatin1(notifications::DxPrefsWereChanged));
     return true;
 }
 

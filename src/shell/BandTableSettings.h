@@ -6,7 +6,6 @@
 #include <QVariantList>
 
 class UserDefaults;
-class NotificationCenter;
 
 /** The band table editor: 12 bands × 4 frequencies in kHz (lower edge, end of CW, start of
  *  phone, upper edge), field 1 + 4·row + column. The tablet keeps decimals, the phone whole
@@ -21,8 +20,7 @@ public:
     static constexpr int kRows = 12;
     static constexpr int kColumns = 4;
 
-    BandTableSettings(UserDefaults &defaults, NotificationCenter &centre, bool wholeKHz,
-                      QObject *parent = nullptr);
+    BandTableSettings(UserDefaults &defaults, bool wholeKHz, QObject *parent = nullptr);
 
     /** Stores one value (index 0–47); false, and nothing stored, for text that is no number. */
     Q_INVOKABLE bool setValue(int index, const QString &text);
@@ -41,8 +39,8 @@ private:
     [[nodiscard]] static QString display(const QVariant &value);
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const bool m_wholeKHz;
+    bool m_writing = false; // our own write of the table, already shown
     QVariantList m_rows;
     QStringList m_values;
 };

@@ -1,8 +1,6 @@
 #include "shell/DateStyleSettings.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "formats/Formats.h"
 
@@ -12,9 +10,8 @@ const QString kDateFormatIndex = QStringLiteral("DateFormatIndex");
 
 } // namespace
 
-DateStyleSettings::DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre,
-                                     const Clock &clock, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock)
+DateStyleSettings::DateStyleSettings(UserDefaults &defaults, const Clock &clock, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_clock(clock)
 {}
 
 int DateStyleSettings::dateFormatIndex() const
@@ -29,7 +26,6 @@ void DateStyleSettings::setDateFormatIndex(int index)
         return;
     m_defaults.setValue(kDateFormatIndex, value);
     emit changed();
-    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 QString DateStyleSettings::shortExample() const

@@ -4,7 +4,6 @@
 #include <QString>
 
 class UserDefaults;
-class NotificationCenter;
 class Clock;
 
 /** How dates are shown in the log ("DateFormatIndex": 0 short style, 1 medium style). */
@@ -14,8 +13,8 @@ class DateStyleSettings : public QObject {
     Q_PROPERTY(QString shortExample READ shortExample CONSTANT)
     Q_PROPERTY(QString mediumExample READ mediumExample CONSTANT)
 public:
-    explicit DateStyleSettings(UserDefaults &defaults, NotificationCenter &centre,
-                               const Clock &clock, QObject *parent = nullptr);
+    explicit DateStyleSettings(UserDefaults &defaults, const Clock &clock,
+                               QObject *parent = nullptr);
 
     [[nodiscard]] int dateFormatIndex() const;
     void setDateFormatIndex(int index);
@@ -28,6 +27,5 @@ signals:
 
 private:
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     const Clock &m_clock;
 };

@@ -1,8 +1,6 @@
 #include "shell/LogbookSelection.h"
 
 #include "app/DataFolder.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "model/LogbookChoice.h"
@@ -17,21 +15,22 @@ const QString kLogDbName = QStringLiteral("LogDbName");
 
 } // namespace
 
-LogbookSelection::LogbookSelection(UserDefaults &defaults, NotificationCenter &centre,
-                                   LogModel &log, const DataFolder &folder, bool phone,
-                                   QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder),
-      m_phone(phone)
+LogbookSelection::LogbookSelection(UserDefaults &defaults, LogModel &log, const DataFolder &folder,
+                                   bool phone, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_folder(folder), m_phone(phone)
 {
     reload();
     readStation();
-    // Settings and imports elsewhere change the current logbook too.
-    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                            [this](const QVariant &) {
-                                if (!m_changed)
-                                    reload();
-                                readStation();
-                            });
+    // Other screens (the synced log, the command line's settings) choose logbooks too.
+    connect(&log, &LogModel::logbookSwitched, this, [this] {
+        if (!m_changed)
+            reload();
+        readStation();
+    });
+    connect(&log, &LogModel::settingsChanged, this, [this](const QString &entry) {
+        if (entry == QLatin1String("mycall") || entry == QLatin1String("mylocator"))
+            readStation();
+    });
 }
 
 void LogbookSelection::reload()
@@ -86,9 +85,7 @@ void LogbookSelection::createLogbook(const QString &name)
         return;
     }
     setSelected(int(m_names.indexOf(fileName)));
-    m_defaults.setValue(kLogDbName, fileName);
-    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
-    m_notifications.post(QString::fromLatin1(notifications::NewLogSelected));
+    m_log.selectLogbook(fileName);
 }
 
 void LogbookSelection::deleteSelected()
@@ -104,7 +101,7 @@ void LogbookSelection::deleteSelected()
             emit alertRequested(shelltexts::shown(shelltexts::kDeleteAllQsos), emptied.error);
         return;
     }
-    if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_notifications, name) !=
+    if (logbookchoice::deleteLogbook(m_folder, m_defaults, m_log, name) !=
         logbookchoice::DeleteResult::Deleted)
         return;
     m_names = m_log.getAllLogNames();
@@ -179,7 +176,7 @@ void LogbookSelection::setSelected(int row)
 
 void LogbookSelection::makeCurrent(const QString &name)
 {
-    logbookchoice::selectLogbook(m_defaults, m_notifications, name);
+    m_log.selectLogbook(name);
     readStation();
 }
 

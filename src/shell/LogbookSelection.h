@@ -6,7 +6,6 @@
 #include <QUrl>
 
 class UserDefaults;
-class NotificationCenter;
 class LogModel;
 struct DataFolder;
 
@@ -29,8 +28,8 @@ class LogbookSelection : public QObject {
     Q_PROPERTY(QString okayText READ okayText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    LogbookSelection(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
-                     const DataFolder &folder, bool phone, QObject *parent = nullptr);
+    LogbookSelection(UserDefaults &defaults, LogModel &log, const DataFolder &folder, bool phone,
+                     QObject *parent = nullptr);
 
     /** Reads the list again and preselects the current logbook (else the first row). */
     Q_INVOKABLE void reload();
@@ -76,7 +75,6 @@ private:
     void readStation();
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     const DataFolder &m_folder;
     const bool m_phone;

@@ -2,8 +2,6 @@
 
 #include "app/DataFolder.h"
 #include "app/Diagnostics.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
 #include "services/HttpCall.h"
@@ -24,16 +22,13 @@ QString shown(const char *text)
 
 } // namespace
 
-MemberListDownload::MemberListDownload(UserDefaults &defaults, NotificationCenter &centre,
-                                       LogModel &log, const DataFolder &folder, Kind kind,
-                                       QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_log(log), m_folder(folder),
-      m_kind(kind), m_network(new QNetworkAccessManager(this)), m_http(*m_network, defaults)
+MemberListDownload::MemberListDownload(UserDefaults &defaults, LogModel &log,
+                                       const DataFolder &folder, Kind kind, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_folder(folder), m_kind(kind),
+      m_network(new QNetworkAccessManager(this)), m_http(*m_network, defaults)
 {
     m_http.setMaxReplyBytes(kMaxBytes);
     readCount();
-    m_notifications.observe(QString::fromLatin1(notifications::DownloadableDataChanged), this,
-                            [this](const QVariant &) { readCount(); });
 }
 
 void MemberListDownload::download()
@@ -82,8 +77,9 @@ void MemberListDownload::finished(const HttpResult &result)
     store(stored->contents);
     m_label =
         shown(lotw ? memberlist::kLotwUsersRead : memberlist::kEqslUsersRead).arg(stored->count);
-    m_notifications.post(QString::fromLatin1(notifications::DownloadableDataChanged));
-    emit stateChanged();
+    // The entry form's member line reads the new list.
+    m_log.forgetMemberLists();
+    readCount();
     emit done(true);
 }
 

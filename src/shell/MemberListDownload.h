@@ -8,7 +8,6 @@
 #include <QString>
 
 class UserDefaults;
-class NotificationCenter;
 class LogModel;
 struct DataFolder;
 class QNetworkAccessManager;
@@ -29,8 +28,8 @@ public:
     using Kind = memberlist::Kind;
     static constexpr qint64 kMaxBytes = qint64(64) << 20;
 
-    MemberListDownload(UserDefaults &defaults, NotificationCenter &centre, LogModel &log,
-                       const DataFolder &folder, Kind kind, QObject *parent = nullptr);
+    MemberListDownload(UserDefaults &defaults, LogModel &log, const DataFolder &folder, Kind kind,
+                       QObject *parent = nullptr);
 
     /** Starts the download unless one is running. */
     Q_INVOKABLE void download();
@@ -61,7 +60,6 @@ private:
     [[nodiscard]] std::pair<QString, QString> address() const;
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     const DataFolder &m_folder;
     const Kind m_kind;

@@ -1,16 +1,13 @@
 #include "shell/StationSettings.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "geo/Locator.h"
 #include "model/LogModel.h"
 
-StationSettings::StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent)
-    : QObject(parent), m_notifications(centre), m_log(log)
+StationSettings::StationSettings(LogModel &log, QObject *parent) : QObject(parent), m_log(log)
 {
     read();
-    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                            [this](const QVariant &) { read(); });
+    // Call and locator are kept per logbook.
+    connect(&log, &LogModel::logbookSwitched, this, &StationSettings::read);
 }
 
 bool StationSettings::locatorValid() const
@@ -25,7 +22,6 @@ void StationSettings::setMyCallsign(const QString &callsign)
         return;
     m_log.updateMyCallsign(value);
     read();
-    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 void StationSettings::setMyLocator(const QString &locator)
@@ -35,7 +31,6 @@ void StationSettings::setMyLocator(const QString &locator)
         return;
     m_log.updateMyLocator(value);
     read();
-    m_notifications.post(QString::fromLatin1(notifications::PrefsWereChanged));
 }
 
 void StationSettings::read()

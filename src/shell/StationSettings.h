@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QString>
 
-class NotificationCenter;
 class LogModel;
 
 /** Own callsign and locator, kept in the current logbook. */
@@ -14,7 +13,7 @@ class StationSettings : public QObject {
     Q_PROPERTY(bool locatorValid READ locatorValid NOTIFY changed)
     Q_PROPERTY(QString logbookName READ logbookName NOTIFY changed)
 public:
-    explicit StationSettings(NotificationCenter &centre, LogModel &log, QObject *parent = nullptr);
+    explicit StationSettings(LogModel &log, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &myCallsign() const { return m_myCallsign; }
     [[nodiscard]] const QString &myLocator() const { return m_myLocator; }
@@ -31,8 +30,6 @@ signals:
 
 private:
     void read();
-
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     QString m_myCallsign;
     QString m_myLocator;

@@ -1,16 +1,13 @@
 #include "shell/UserFieldSettings.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "model/LogModel.h"
 #include "refdata/UserFieldNames.h"
 
-UserFieldSettings::UserFieldSettings(NotificationCenter &centre, LogModel &log, QObject *parent)
-    : QObject(parent), m_notifications(centre), m_log(log)
+UserFieldSettings::UserFieldSettings(LogModel &log, QObject *parent) : QObject(parent), m_log(log)
 {
     read();
-    m_notifications.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                            [this](const QVariant &) { read(); });
+    // The fields are kept per logbook.
+    connect(&log, &LogModel::logbookSwitched, this, &UserFieldSettings::read);
 }
 
 QString UserFieldSettings::caption(int field) const
@@ -74,5 +71,4 @@ void UserFieldSettings::read()
 void UserFieldSettings::written()
 {
     read();
-    m_notifications.post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
 }

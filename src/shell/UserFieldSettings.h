@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class NotificationCenter;
 class LogModel;
 
 /** The four user fields of the current logbook: caption, the ADIF field each is exported and
@@ -17,8 +16,7 @@ class UserFieldSettings : public QObject {
 public:
     static constexpr int kFieldCount = 4;
 
-    explicit UserFieldSettings(NotificationCenter &centre, LogModel &log,
-                               QObject *parent = nullptr);
+    explicit UserFieldSettings(LogModel &log, QObject *parent = nullptr);
 
     /** Fields are numbered 1 to 4. */
     Q_INVOKABLE QString caption(int field) const;
@@ -46,8 +44,6 @@ private:
     [[nodiscard]] static bool validField(int field) { return field >= 1 && field <= kFieldCount; }
     void read();
     void written();
-
-    NotificationCenter &m_notifications;
     LogModel &m_log;
     Field m_fields[kFieldCount];
     int m_revision = 0;

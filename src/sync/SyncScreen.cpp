@@ -1,10 +1,7 @@
 #include "sync/SyncScreen.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "model/LogModel.h"
-#include "model/LogbookChoice.h"
 #include "model/LogbookFiles.h"
 #include "sync/LocalReplica.h"
 #include "sync/ServerAddress.h"
@@ -26,18 +23,17 @@ const QString kLogbookKey = QStringLiteral("SyncLogbook");
 
 } // namespace
 
-SyncScreen::SyncScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-                       const DataFolder &folder, logsync::SyncService &service,
+SyncScreen::SyncScreen(LogModel &log, UserDefaults &defaults, const DataFolder &folder,
+                       logsync::SyncService &service,
                        std::function<void(const QString &, const QString &)> savePassword,
                        QObject *parent)
-    : QObject(parent), m_log(log), m_defaults(defaults), m_centre(centre), m_folder(folder),
-      m_service(service), m_savePassword(std::move(savePassword))
+    : QObject(parent), m_log(log), m_defaults(defaults), m_folder(folder), m_service(service),
+      m_savePassword(std::move(savePassword))
 {
     readStoredFields();
     refresh();
     connect(&m_service, &logsync::SyncService::statusChanged, this, &SyncScreen::refresh);
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { refresh(); });
+    connect(&log, &LogModel::logbookSwitched, this, &SyncScreen::refresh);
 }
 
 void SyncScreen::refresh()
@@ -237,8 +233,7 @@ void SyncScreen::join()
             // An empty field keeps the password kept before (or PGPASSWORD, ~/.pgpass).
             if (m_savePassword && !m_password.isEmpty())
                 m_savePassword(m_server, m_password);
-            logbookchoice::selectLogbook(m_defaults, m_centre,
-                                         QString::fromLatin1(logbookfiles::kSyncedLog));
+            m_log.selectLogbook(QString::fromLatin1(logbookfiles::kSyncedLog));
             finish(tr("Joined %1").arg(logbook));
         });
 }
@@ -251,8 +246,7 @@ void SyncScreen::syncNow()
 void SyncScreen::useSyncedLog()
 {
     if (joined())
-        logbookchoice::selectLogbook(m_defaults, m_centre,
-                                     QString::fromLatin1(logbookfiles::kSyncedLog));
+        m_log.selectLogbook(QString::fromLatin1(logbookfiles::kSyncedLog));
 }
 
 void SyncScreen::copyCurrentLogbook()

@@ -9,7 +9,6 @@
 #include <functional>
 
 class LogModel;
-class NotificationCenter;
 class UserDefaults;
 struct DataFolder;
 
@@ -36,8 +35,8 @@ class SyncScreen : public QObject {
     Q_PROPERTY(bool canCopy READ canCopy NOTIFY stateChanged)
     Q_PROPERTY(QString copyWarning READ copyWarning CONSTANT)
 public:
-    SyncScreen(LogModel &log, UserDefaults &defaults, NotificationCenter &centre,
-               const DataFolder &folder, logsync::SyncService &service,
+    SyncScreen(LogModel &log, UserDefaults &defaults, const DataFolder &folder,
+               logsync::SyncService &service,
                std::function<void(const QString &server, const QString &password)> savePassword,
                QObject *parent = nullptr);
 
@@ -92,7 +91,6 @@ private:
 
     LogModel &m_log;
     UserDefaults &m_defaults;
-    NotificationCenter &m_centre;
     const DataFolder &m_folder;
     logsync::SyncService &m_service;
     std::function<void(const QString &, const QString &)> m_savePassword;

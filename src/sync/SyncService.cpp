@@ -1,27 +1,24 @@
 #include "sync/SyncService.h"
 
 #include "app/Clock.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "model/LogModel.h"
 
 namespace logsync {
 
-SyncService::SyncService(LogModel &log, NotificationCenter &centre, const Clock &clock,
-                         std::function<QString()> password, QObject *parent)
-    : QObject(parent), m_log(log), m_centre(centre), m_clock(clock), m_password(std::move(password))
+SyncService::SyncService(LogModel &log, const Clock &clock, std::function<QString()> password,
+                         QObject *parent)
+    : QObject(parent), m_log(log), m_clock(clock), m_password(std::move(password))
 {
     m_thread.setObjectName(QStringLiteral("sync"));
     m_afterWrite.setSingleShot(true);
     m_afterWrite.setInterval(kAfterWriteMs);
     connect(&m_afterWrite, &QTimer::timeout, this, &SyncService::syncNow);
     // Several writes in a row (an import, a list of QSL marks) go out in one round.
-    connect(&m_log, &LogModel::logbookChanged, this, [this] {
-        if (m_engine)
+    connect(&m_log, &LogModel::qsosChanged, this, [this](const ::QsoChange &change) {
+        if (m_engine && !change.fromSync)
             m_afterWrite.start();
     });
-    centre.observe(QString::fromLatin1(notifications::NewLogSelected), this,
-                   [this](const QVariant &) { follow(); });
+    connect(&m_log, &LogModel::logbookSwitched, this, &SyncService::follow);
     follow();
 }
 
@@ -83,9 +80,8 @@ void SyncService::takePulled(const QSet<int> &entities)
 {
     if (!m_log.isSyncLog() || m_log.fullLogDatabasePath() != m_copyPath)
         return;
-    m_log.refreshDxInfo(entities);
     // The lists, the entry form and the cluster's colours read the logbook again.
-    m_centre.post(QString::fromLatin1(notifications::NewLogSelected));
+    m_log.takePulled(entities);
 }
 
 } // namespace logsync

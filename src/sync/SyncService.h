@@ -11,7 +11,6 @@
 
 class Clock;
 class LogModel;
-class NotificationCenter;
 struct DataFolder;
 
 namespace logsync {
@@ -25,8 +24,8 @@ class SyncService : public QObject {
 public:
     static constexpr int kAfterWriteMs = 200;
 
-    SyncService(LogModel &log, NotificationCenter &centre, const Clock &clock,
-                std::function<QString()> password, QObject *parent = nullptr);
+    SyncService(LogModel &log, const Clock &clock, std::function<QString()> password,
+                QObject *parent = nullptr);
     ~SyncService() override;
 
     [[nodiscard]] const SyncStatus &status() const { return m_status; }
@@ -45,7 +44,6 @@ private:
     void takePulled(const QSet<int> &entities);
 
     LogModel &m_log;
-    NotificationCenter &m_centre;
     const Clock &m_clock;
     std::function<QString()> m_password;
     QThread m_thread;

@@ -1,7 +1,5 @@
 #include "trx/ElecraftPanel.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "app/UserDefaults.h"
 #include "trx/CatNumbers.h"
 #include "trx/TrxController.h"
@@ -43,9 +41,8 @@ QStringList strings(const QVariant &value)
 
 } // namespace
 
-ElecraftPanel::ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre,
-                             TrxController &controller, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_centre(centre), m_controller(controller)
+ElecraftPanel::ElecraftPanel(UserDefaults &defaults, TrxController &controller, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_controller(controller)
 {
     connect(&m_pollTimer, &QTimer::timeout, this, &ElecraftPanel::pollTick);
     m_tbTimer.setInterval(kDecodePollMs);
@@ -72,8 +69,6 @@ ElecraftPanel::ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre,
         if (key == QLatin1String("Trx_Type"))
             emit statusChanged(); // the model's key strings and titles
     });
-    centre.observe(QString::fromLatin1(notifications::K3PrefsWereChanged), this,
-                   [this](const QVariant &) { loadPrefs(); });
     loadPrefs();
 }
 
@@ -482,7 +477,7 @@ void ElecraftPanel::saveMacros(int pollMs, const QStringList &commandTitles,
         m_defaults.setValue(QLatin1String(kTextMacroKeys[i][0]), titles);
         m_defaults.setValue(QLatin1String(kTextMacroKeys[i][1]), texts);
     }
-    m_centre.post(QString::fromLatin1(notifications::K3PrefsWereChanged));
+    loadPrefs();
 }
 
 void ElecraftPanel::loadPrefs()

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QVariantMap>
 
-class NotificationCenter;
 class UserDefaults;
 
 namespace trx {
@@ -50,8 +49,7 @@ public:
     static constexpr int kFallbackPollMs = 1000;
     static constexpr int kMaxTuningStep = 10;
 
-    ElecraftPanel(UserDefaults &defaults, NotificationCenter &centre, TrxController &controller,
-                  QObject *parent = nullptr);
+    ElecraftPanel(UserDefaults &defaults, TrxController &controller, QObject *parent = nullptr);
 
     [[nodiscard]] QString model() const;
     [[nodiscard]] bool connected() const;
@@ -133,7 +131,6 @@ private:
     [[nodiscard]] Commands toggleCommands(bool on, const char *off, const char *onCommand) const;
 
     UserDefaults &m_defaults;
-    NotificationCenter &m_centre;
     TrxController &m_controller;
     ReplyFramer m_framer;
     ElecraftReplies m_replies;

@@ -1,7 +1,5 @@
 #include "trx/TrxController.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "formats/Formats.h"
 #include "model/QsoClass.h"
 #include "refdata/MyFunctions.h"
@@ -23,9 +21,8 @@ QString kHzText(double kHz)
 
 } // namespace
 
-TrxController::TrxController(NotificationCenter &centre, const MyFunctions &functions,
-                             QObject *parent)
-    : QObject(parent), m_centre(centre), m_functions(functions)
+TrxController::TrxController(const MyFunctions &functions, QObject *parent)
+    : QObject(parent), m_functions(functions)
 {
     connect(&m_pollTimer, &QTimer::timeout, this, &TrxController::pollTick);
     // A coarse timer may fire a little early; the radio's pauses are minimums.
@@ -33,15 +30,13 @@ TrxController::TrxController(NotificationCenter &centre, const MyFunctions &func
     m_gapTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_gapTimer, &QTimer::timeout, this, &TrxController::sendNext);
     m_pollTimer.setInterval(int(m_pollSeconds * 1000));
+}
 
-    centre.observe(QString::fromLatin1(notifications::SetTrxData), this,
-                   [this](const QVariant &object) {
-                       // Requests while no radio is connected are not kept for later.
-                       if (!m_connected || !object.canConvert<OneDxSpotClass>())
-                           return;
-                       const auto spot = object.value<OneDxSpotClass>();
-                       tune({spot.qrg, spot.xMode});
-                   });
+void TrxController::tuneToSpot(const OneDxSpotClass &spot)
+{
+    // Requests while no radio is connected are not kept for later.
+    if (m_connected)
+        tune({spot.qrg, spot.xMode});
 }
 
 TrxController::~TrxController()
@@ -201,7 +196,7 @@ void TrxController::publish(const RadioState &state)
     qso.qrgString = formats::groupedKHz(state.kHz);
     qso.band = m_functions.qrg2mBand(state.kHz);
     qso.mode = state.logMode;
-    m_centre.post(QString::fromLatin1(notifications::TrxDataChanged), QVariant::fromValue(qso));
+    emit radioRead(qso);
 }
 
 void TrxController::pollTick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/QsoClass.h"
+#include "refdata/OneDxSpotClass.h"
 #include "trx/CommandSet.h"
 #include "trx/RadioModels.h"
 
@@ -11,7 +13,6 @@
 #include <memory>
 
 class MyFunctions;
-class NotificationCenter;
 
 namespace trx {
 
@@ -27,8 +28,7 @@ public:
     static constexpr double kShortestPollSeconds = 0.1;
     static constexpr double kFallbackPollSeconds = 1.0;
 
-    TrxController(NotificationCenter &centre, const MyFunctions &functions,
-                  QObject *parent = nullptr);
+    TrxController(const MyFunctions &functions, QObject *parent = nullptr);
     ~TrxController() override;
 
     /** Closes any earlier link, takes this one and the radio's command set and opens the link.
@@ -64,6 +64,9 @@ public:
      *  connected, no frequency, outside the radio's range), empty when the commands were
      *  queued. */
     QString tune(const TuneRequest &request);
+    /** Tunes to a spot's frequency and mode class (a cluster spot, a frequency typed into the
+     *  entry form); nothing while no radio is connected. */
+    void tuneToSpot(const OneDxSpotClass &spot);
     /** Asks the radio for its frequency and mode now. */
     void refresh();
     /** Queues commands of another screen (a front panel) behind the ones waiting, with their
@@ -77,6 +80,9 @@ signals:
     void connectionChanged();
     /** The frequency or mode texts may have changed. */
     void readingChanged();
+    /** The radio's frequency (with its band) and mode as the log writes them, for the entry
+     *  form; only once a frequency was read. */
+    void radioRead(const QsoClass &reading);
     void statusChanged();
     /** Bytes from the radio as they arrived, for a panel that reads more than the command set;
      *  the controller has read them already. */
@@ -93,8 +99,6 @@ private:
     void restartPolling();
     void dropLink();
     void setStatus(const QString &text, bool error);
-
-    NotificationCenter &m_centre;
     const MyFunctions &m_functions;
     std::unique_ptr<ByteLink> m_link;
     std::unique_ptr<CommandSet> m_commands;

@@ -77,7 +77,7 @@ class AdifTest : public QObject, AppFixture {
 
     AdifImport::Result importFile(LogModel &log, const QString &text)
     {
-        AdifImport import(m_app->defaults(), m_app->notifications(), log, m_entities);
+        AdifImport import(m_app->defaults(), log, m_entities);
         return import.run(adif::importAdif(text));
     }
 
@@ -575,20 +575,20 @@ private slots:
                            .arg(i % 10)
                            .arg(i, 2, 10, QLatin1Char('0'));
         LogModel &log = m_app->log();
-        AdifImport import(m_app->defaults(), m_app->notifications(), log, m_entities);
+        AdifImport import(m_app->defaults(), log, m_entities);
         import.start(adif::importAdif(records));
         QVERIFY(import.readNext(20));
         // The user chooses another logbook while the import runs.
         QCOMPARE(logbookchoice::createLogbook(m_app->folder(), "Other"),
                  logbookchoice::CreateResult::Created);
-        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "Other.rlog");
+        m_app->log().selectLogbook("Other.rlog");
         QCOMPARE(log.logDbName(), QStringLiteral("Other.rlog"));
         while (import.readNext(20)) {
         }
         QCOMPARE(import.finish().imported, 50);
 
         QCOMPARE(log.getlastQSOs(4).size(), 0);
-        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "DefaultLog.rlog");
+        m_app->log().selectLogbook("DefaultLog.rlog");
         QCOMPARE(log.getlastQSOs(4).size(), 50);
     }
 };

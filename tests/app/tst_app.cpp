@@ -3,7 +3,6 @@
 
 #include "AppFixture.h"
 #include "app/DataFolder.h"
-#include "app/Notifications.h"
 #include "formats/Formats.h"
 #include "formats/TextCoding.h"
 #include "root/AppDelegate.h"
@@ -184,67 +183,6 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, text);
         QCOMPARE(formats::textFromBase64(stored), text);
-    }
-
-    void notificationsReachTheirObservers()
-    {
-        NotificationCenter &centre = m_app->notifications();
-        QObject screen;
-        QStringList seen;
-        centre.observe(notifications::TrxDataChanged, &screen,
-                       [&](const QVariant &o) { seen << "trx " + o.toString(); });
-        centre.observe(notifications::PrefsWereChanged, &screen,
-                       [&](const QVariant &) { seen << "prefs"; });
-        centre.post(notifications::TrxDataChanged, 14025.5);
-        centre.post(notifications::K3PrefsWereChanged);
-        centre.post(notifications::PrefsWereChanged);
-        QCOMPARE(seen, (QStringList{"trx 14025.5", "prefs"}));
-    }
-
-    void observerGoesWithItsContext()
-    {
-        NotificationCenter &centre = m_app->notifications();
-        int calls = 0;
-        auto first = std::make_unique<QObject>();
-        auto second = std::make_unique<QObject>();
-        // The first handler ends the second observer's life in the middle of one delivery.
-        centre.observe(notifications::AddQso, first.get(), [&](const QVariant &) {
-            ++calls;
-            second.reset();
-        });
-        centre.observe(notifications::AddQso, second.get(),
-                       [&](const QVariant &) { calls += 100; });
-        centre.post(notifications::AddQso);
-        QCOMPARE(calls, 1);
-
-        first.reset();
-        centre.post(notifications::AddQso);
-        QCOMPARE(calls, 1);
-    }
-
-    void postFromAnotherThreadArrivesOnMainThread()
-    {
-        NotificationCenter &centre = m_app->notifications();
-        QObject screen;
-        auto gone = std::make_unique<QObject>();
-        QThread *deliveredOn = nullptr;
-        QVariant object;
-        int goneCalls = 0;
-        centre.observe(notifications::TrxDataChanged, &screen, [&](const QVariant &o) {
-            deliveredOn = QThread::currentThread();
-            object = o;
-        });
-        centre.observe(notifications::TrxDataChanged, gone.get(),
-                       [&](const QVariant &) { ++goneCalls; });
-        std::unique_ptr<QThread> worker(QThread::create(
-            [&] { centre.post(notifications::TrxDataChanged, QStringLiteral("7040.0")); }));
-        worker->start();
-        QVERIFY(worker->wait(10000));
-        QCOMPARE(deliveredOn, nullptr); // not on the worker, not before the event loop runs
-        gone.reset();                   // the queued delivery must not reach it
-        QTRY_COMPARE(deliveredOn, QThread::currentThread());
-        QCOMPARE(object.toString(), QStringLiteral("7040.0"));
-        QCOMPARE(goneCalls, 0);
     }
 
     void userDefaults()

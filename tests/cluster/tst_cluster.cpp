@@ -3,7 +3,6 @@
 
 #include "../shell/ShellFixture.h"
 #include "LoopbackNode.h"
-#include "app/Notifications.h"
 #include "cluster/ClusterAddress.h"
 #include "cluster/ClusterMacros.h"
 #include "cluster/ClusterScreen.h"
@@ -281,8 +280,8 @@ private slots:
         cluster::saveClusters(app->defaults(),
                               {{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), node.port()}},
                               0);
-        cluster::ClusterScreen screen(app->defaults(), app->notifications(), app->clock(),
-                                      app->log(), app->dxcc(), app->functions(), false);
+        cluster::ClusterScreen screen(app->defaults(), app->clock(), app->log(), app->dxcc(),
+                                      app->functions(), false);
         QAbstractItemModelTester tester(screen.spots());
         QCOMPARE(screen.title(), QStringLiteral("Disconnected"));
         screen.toggleConnection();
@@ -294,21 +293,17 @@ private slots:
         node.send(kSpot + "DX de W1AW:   3525.0  JA1XYZ  CW 1158Z\r\nnot a spot\r\n");
         QTRY_COMPARE(screen.spots()->rowCount(), 2);
 
-        QVariant trx;
-        QVariant record;
-        app->notifications().observe(QString::fromLatin1(notifications::SetTrxData), this,
-                                     [&trx](const QVariant &v) { trx = v; });
-        app->notifications().observe(QString::fromLatin1(notifications::Qso4Log), this,
-                                     [&record](const QVariant &v) { record = v; });
+        QSignalSpy taken(&screen, &cluster::ClusterScreen::spotTaken);
+        QSignalSpy tune(&screen, &cluster::ClusterScreen::tuneRequested);
         const int row = screen.spots()->rowCount() - 1;
         screen.useDataInLog(row);
-        QCOMPARE(trx.value<OneDxSpotClass>().qrg, screen.spots()->spotAt(row).qrg);
-        const QsoClass qso = record.value<QsoClass>();
-        QCOMPARE(qso.callsign, QStringLiteral("JA1XYZ"));
-        QCOMPARE(qso.rowid, 73);
-        QCOMPARE(qso.qrgString, screen.spots()->spotAt(row).qrg > 10000
-                                    ? QStringLiteral("14,025.0")
-                                    : QStringLiteral("3,525.0"));
+        QCOMPARE(taken.size(), 1);
+        const auto spot = taken.at(0).at(0).value<OneDxSpotClass>();
+        QCOMPARE(spot.plainCall(), screen.spots()->spotAt(row).plainCall());
+        QCOMPARE(spot.qrg, screen.spots()->spotAt(row).qrg);
+        screen.qsyTrx(row);
+        QCOMPARE(tune.size(), 1);
+        QCOMPARE(tune.at(0).at(0).value<OneDxSpotClass>().qrg, spot.qrg);
 
         // A macro with the marker goes out at once; one without comes back for the field.
         screen.macros()->setMacro(0, QStringLiteral("DX"), QStringLiteral("sh/dx 5%tx"));
@@ -326,7 +321,7 @@ private slots:
         QCOMPARE(cluster::usedCluster(app->defaults()), cluster::defaultCluster());
         QCOMPARE(cluster::defaultCluster().name, QStringLiteral("Kiel"));
         QCOMPARE(cluster::defaultCluster().portnumber, 8000);
-        cluster::ClusterNodeList nodes(app->defaults(), app->notifications());
+        cluster::ClusterNodeList nodes(app->defaults());
         QCOMPARE(nodes.nodes().size(), 1);
         for (const QString &port : {QStringLiteral(""), QStringLiteral("0"),
                                     QStringLiteral("65536"), QStringLiteral("80a")})
@@ -334,7 +329,6 @@ private slots:
         QVERIFY(!nodes.add(QStringLiteral("H"), QStringLiteral("dx.local"), "7300").isEmpty());
         QCOMPARE(nodes.add(QStringLiteral("Home"), QStringLiteral("dx.local"), "7300"), QString());
         QCOMPARE(cluster::usedCluster(app->defaults()).adresse, QStringLiteral("dx.local"));
-        QVERIFY(posted.contains(QString::fromLatin1(notifications::DxPrefsWereChanged)));
         app->defaults().setValue(QStringLiteral("Used_Dx_Cluster_Index"), 9);
         QCOMPARE(cluster::usedCluster(app->defaults()), cluster::defaultCluster());
     }

@@ -2,7 +2,6 @@
 // filters and sections, and when they are worked out again.
 
 #include "../entry/LogFixture.h"
-#include "app/Notifications.h"
 #include "dxcc/DxListRows.h"
 #include "dxcc/DxccScreen.h"
 #include "shell/AppShell.h"
@@ -129,7 +128,7 @@ private slots:
         QFETCH(QString, band60m);
         QFETCH(QString, summaries);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), false);
+        dxcc::DxccScreen screen(f.app->log(), false);
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -164,7 +163,7 @@ private slots:
         QFETCH(int, total);
         QFETCH(int, phone);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->log(), true);
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -214,7 +213,7 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, firstNames);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), phone);
+        dxcc::DxccScreen screen(f.app->log(), phone);
         dxcc::DxList &list = *screen.list();
         QAbstractItemModelTester tester(list.rows());
         screen.setShown(true);
@@ -233,7 +232,7 @@ private slots:
 
     void dxListCoversEveryEntityInOrderedSections()
     {
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->log(), true);
         dxcc::DxList &list = *screen.list();
         screen.setShown(true);
         const int all = list.rows()->rowCount();
@@ -326,8 +325,8 @@ private slots:
         QCOMPARE(column(*screen.list()->rows(), DxListModel::PrefixRole),
                  (QStringList{"DL", "JA", "K"}));
 
-        // Another logbook, or an import behind the model's back.
-        f.app->notifications().post(QString::fromLatin1(notifications::NewLogSelected));
+        // Another logbook, or writes a QSL download made on its own session.
+        f.app->log().takeCommitted(f.app->log().fullLogDatabasePath(), QsoChange::manyRows());
         QTRY_COMPARE(refreshed.count(), 3);
         shell.setCurrentTab(AppShell::LogTab);
         QVERIFY(log.deleteQSO(third));

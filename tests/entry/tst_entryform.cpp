@@ -3,7 +3,6 @@
 
 #include "../model/ReadOnlyLogbook.h"
 #include "app/DataFolder.h"
-#include "app/Notifications.h"
 #include "entry/EntryValidation.h"
 #include "entry/FieldRules.h"
 #include "entry/QsoEntryForm.h"
@@ -50,13 +49,11 @@ class EntryFormTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AppDelegate> m_app;
-    QList<std::pair<QString, QVariant>> m_posted;
 
     std::unique_ptr<QsoEntryForm> form(bool phone = false)
     {
-        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->notifications(),
-                                              m_app->clock(), m_app->log(), m_app->dxcc(),
-                                              m_app->functions(), phone);
+        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->clock(), m_app->log(),
+                                              m_app->dxcc(), m_app->functions(), phone);
     }
 
     /** Types a callsign key by key and leaves the field, as the operator does. */
@@ -74,14 +71,6 @@ class EntryFormTest : public QObject {
     }
 
     QList<QsoClass> logged() { return m_app->log().getlastQSOs(4); }
-
-    QStringList postedNames() const
-    {
-        QStringList names;
-        for (const auto &p : m_posted)
-            names << p.first;
-        return names;
-    }
 
     void logEarlier(const QString &call, const QString &name, const QString &locator = {})
     {
@@ -106,11 +95,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
         m_app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
-        m_posted.clear();
-        connect(&m_app->notifications(), &NotificationCenter::posted, m_app.get(),
-                [this](const QString &name, const QVariant &object) {
-                    m_posted.append({name, object});
-                });
     }
 
     void cleanup()
@@ -250,12 +234,12 @@ private slots:
         QFETCH(double, kHz);
         QFETCH(QString, remains);
         auto f = form();
+        QSignalSpy tune(f.get(), &QsoEntryForm::tuneRequested);
         typeCallsign(*f, typed);
         QCOMPARE(f->field(QStringLiteral("callsign")), remains);
-        const qsizetype at = postedNames().indexOf(QString::fromLatin1(notifications::SetTrxData));
-        QCOMPARE(at >= 0, kHz > 0);
+        QCOMPARE(tune.size(), kHz > 0 ? 1 : 0);
         if (kHz > 0) {
-            const auto spot = m_posted.at(at).second.value<OneDxSpotClass>();
+            const auto spot = tune.at(0).at(0).value<OneDxSpotClass>();
             QCOMPARE(spot.qrg, kHz);
             QCOMPARE(spot.xMode, kHz == 14025.0 ? 1 : 2); // CW segment of 20m, digital on 40m
         }
@@ -342,6 +326,7 @@ private slots:
     void operatorLogsAWholeQso()
     {
         auto f = form();
+        QSignalSpy endLocator(f.get(), &QsoEntryForm::endLocatorChanged);
         QSignalSpy saved(f.get(), &QsoEntryForm::qsoSaved);
         typeCallsign(*f, QStringLiteral("dl1abc"));
         QCOMPARE(f->entityLine(), QStringLiteral("DL  Fed. Rep. Of Germany  Eu"));
@@ -350,7 +335,7 @@ private slots:
         QCOMPARE(f->field(QStringLiteral("itu")), QStringLiteral("28"));
         QCOMPARE(f->qsoCountLine(), QStringLiteral("No QSOs"));
         QVERIFY(f->zoneLine().startsWith(QStringLiteral("CQ: 14  ITU: 28  Sunrise: ")));
-        QVERIFY(postedNames().contains(QString::fromLatin1(notifications::NewEndLocationSet)));
+        QVERIFY(!endLocator.isEmpty()); // the map draws the path to the entity
 
         typeInto(*f, QStringLiteral("qrgString"), QStringLiteral("14025"));
         QCOMPARE(f->field(QStringLiteral("qrgString")), QStringLiteral("14,025.0"));
@@ -437,15 +422,14 @@ private slots:
         m_app->log().updateMyLocator(QStringLiteral("JO62QM"));
         logEarlier(QStringLiteral("W1AW"), QStringLiteral("HIRAM"), locator);
         auto f = form();
-        m_posted.clear();
+        QSignalSpy endLocator(f.get(), &QsoEntryForm::endLocatorChanged);
         typeCallsign(*f, QStringLiteral("W1AW"));
         QCOMPARE(f->field(QStringLiteral("locator")), locator);
         const QString km = QStringLiteral("%1km").arg(
             MyFunctions::getDistanceFrom(QStringLiteral("JO62QM"), locator));
         QVERIFY2(f->locatorLine().contains(km), qPrintable(f->locatorLine()));
         QCOMPARE(f->bearing(), MyFunctions::getBearingFrom(QStringLiteral("JO62QM"), locator));
-        QCOMPARE(m_posted.last().first, QString::fromLatin1(notifications::NewEndLocationSet));
-        QCOMPARE(m_posted.last().second.toString(), locator);
+        QCOMPARE(endLocator.last().at(0).toString(), locator);
     }
 
     // A callsign typed and taken back leaves no entity, zones or bearing behind.
@@ -497,9 +481,8 @@ private slots:
 
     void rememberedUserFieldsStayAfterSaving()
     {
-        m_app->log().updateUserFieldRemember(true, 1);
-        m_app->notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
         auto f = form();
+        m_app->log().updateUserFieldRemember(true, 1);
         typeCallsign(*f, QStringLiteral("DL1ABC"));
         typeInto(*f, QStringLiteral("qrgString"), QStringLiteral("14025"));
         f->typeModeKey(QStringLiteral("c"));
@@ -543,8 +526,7 @@ private slots:
         radio.mode = QStringLiteral("SSB");
         radio.band = QStringLiteral("40m");
         radio.qrgString = QStringLiteral("7,100.0");
-        m_app->notifications().post(QString::fromLatin1(notifications::TrxDataChanged),
-                                    QVariant::fromValue(radio));
+        f->takeTrxData(radio);
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
         QCOMPARE(f->field(QStringLiteral("rsttx")), QStringLiteral("59"));
         QCOMPARE(f->field(QStringLiteral("band")), QStringLiteral("40m"));
@@ -553,41 +535,43 @@ private slots:
 
     void recordsAreTakenOver_data()
     {
-        QTest::addColumn<int>("rowid");
+        QTest::addColumn<bool>("spot");
         QTest::addColumn<QString>("tone");
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("cluster spot") << 73 << "normal"
-                                      << "SSB";
-        QTest::newRow("callsign lookup shows brown") << -1 << "lookup"
-                                                     << "";
+        QTest::newRow("cluster spot") << true << "normal";
+        QTest::newRow("callsign lookup shows brown") << false << "lookup";
     }
     void recordsAreTakenOver()
     {
-        QFETCH(int, rowid);
+        QFETCH(bool, spot);
         QFETCH(QString, tone);
-        QFETCH(QString, mode);
         auto f = form();
         QSignalSpy front(f.get(), &QsoEntryForm::frontRequested);
-        QsoClass r;
-        r.rowid = rowid;
-        r.callsign = QStringLiteral("EA8AB");
-        r.name = QStringLiteral("Jose");
-        r.iota = QStringLiteral("AF-004");
-        r.qrgString = QStringLiteral("21,250.0");
-        r.mode = QStringLiteral("SSB");
-        r.locator = QStringLiteral("IL18");
-        m_app->notifications().post(QString::fromLatin1(notifications::Qso4Log),
-                                    QVariant::fromValue(r));
+        if (spot) {
+            OneDxSpotClass s;
+            s.dxCall = QStringLiteral("EA8AB.");
+            s.qrg = 21250.0;
+            s.mode = QStringLiteral("Phone");
+            f->takeSpot(s);
+        } else {
+            QsoClass r;
+            r.callsign = QStringLiteral("EA8AB");
+            r.name = QStringLiteral("Jose");
+            r.iota = QStringLiteral("AF-004");
+            r.locator = QStringLiteral("IL18");
+            f->takeOverRecord(r);
+        }
         QCOMPARE(front.count(), 1);
         QCOMPARE(f->field(QStringLiteral("callsign")), QStringLiteral("EA8AB"));
-        QCOMPARE(f->field(QStringLiteral("name")), QStringLiteral("Jose"));
-        QCOMPARE(f->tone(QStringLiteral("name")), tone);
-        QCOMPARE(f->field(QStringLiteral("iota")), QStringLiteral("AF-004"));
-        if (!mode.isEmpty()) {
-            QCOMPARE(f->field(QStringLiteral("mode")), mode);
+        QCOMPARE(f->tone(QStringLiteral("callsign")), QStringLiteral("normal"));
+        if (spot) {
+            QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
             QCOMPARE(f->field(QStringLiteral("band")), QStringLiteral("15m"));
+            QCOMPARE(f->field(QStringLiteral("qrgString")), QStringLiteral("21,250.0"));
             QCOMPARE(f->field(QStringLiteral("rstrx")), QStringLiteral("59"));
-            QVERIFY(!f->locatorLine().isEmpty());
+        } else {
+            QCOMPARE(f->field(QStringLiteral("name")), QStringLiteral("Jose"));
+            QCOMPARE(f->tone(QStringLiteral("name")), tone);
+            QCOMPARE(f->field(QStringLiteral("iota")), QStringLiteral("AF-004"));
         }
     }
 
@@ -681,9 +665,8 @@ private slots:
 
     void myGridUserFieldTakesTheLongLocator()
     {
-        m_app->log().updateUserFieldAdifIdx(1, 3);
-        m_app->notifications().post(QString::fromLatin1(notifications::UserFieldPrefsChanged));
         auto f = form();
+        m_app->log().updateUserFieldAdifIdx(1, 3);
         f->setSaveCurrentLocation(true);
         f->ownPositionChanged({52.52, 13.40}, 34.4);
         QCOMPARE(f->field(QStringLiteral("user_3")).size(), 8);
@@ -701,7 +684,7 @@ private slots:
         m_app->defaults().setValue(QStringLiteral("SegQthQrz"), 1);
         m_app->defaults().setValue(QStringLiteral("QRZ_UserName"), QStringLiteral("me"));
         m_app->defaults().setValue(QStringLiteral("QRZ_PassWord"), QStringLiteral("c2VjcmV0"));
-        m_app->notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
+        f->preferencesChanged(); // the lookup settings page says so
         QCOMPARE(f->lookupTitle(), QStringLiteral("QRZ"));
         QVERIFY(f->lookupVisible());
     }

@@ -3,7 +3,7 @@
 
 #include "../shell/ShellFixture.h"
 #include "../ui/QmlWindow.h"
-#include "app/Notifications.h"
+#include "cluster/ClusterScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
 #include "entry/QsoEditor.h"
@@ -11,6 +11,7 @@
 #include "model/LogModel.h"
 
 #include <QColor>
+#include <QSignalSpy>
 
 #include <cmath>
 
@@ -243,15 +244,13 @@ private slots:
             QCOMPARE(ui.textOf(QStringLiteral("nameField")), QStringLiteral("TOM"));
         }
 
-        QsoClass spot;
-        spot.callsign = QStringLiteral("W1AW");
+        // A spot taken from the cluster.
+        OneDxSpotClass spot;
+        spot.dxCall = QStringLiteral("W1AW");
         spot.qrg = 7025;
-        spot.qrgString = QStringLiteral("7,025.0");
         spot.mode = QStringLiteral("CW");
-        spot.rowid = 73;
-        f.app->notifications().post(
-            QString::fromLatin1(phone ? notifications::Qso4Log1 : notifications::Qso4Log),
-            QVariant::fromValue(spot));
+        spot.xMode = 1;
+        emit ui.shell->cluster()->spotTaken(spot);
         QTRY_COMPARE(ui.textOf(QStringLiteral("callsignField")), QStringLiteral("W1AW"));
         QCOMPARE(ui.shell->entryForm()->title(), QStringLiteral("New QSO"));
         QCOMPARE(ui.textOf(QStringLiteral("nameField")), QString());
@@ -317,9 +316,9 @@ private slots:
     {
         QFETCH(bool, phone);
         QVERIFY(reopen(phone));
-        f.posted.clear();
+        QSignalSpy tune(ui.shell->entryForm(), &QsoEntryForm::tuneRequested);
         typeAndReturn(QStringLiteral("callsignField"), QStringLiteral("7025"));
-        QVERIFY(f.posted.contains(QString::fromLatin1(notifications::SetTrxData)));
+        QCOMPARE(tune.size(), 1);
         QCOMPARE(ui.textOf(QStringLiteral("callsignField")), QString());
         QVERIFY(f.app->log().getlastQSOs(4).isEmpty());
         QObject *alert = ui.object(QStringLiteral("entryAlert"));
@@ -376,13 +375,13 @@ private slots:
         QTRY_VERIFY((menu = ui.object(QStringLiteral("spotMenu"))));
         QObject *qsy = menu->findChild<QObject *>(QStringLiteral("qsyMenuItem"));
         QVERIFY(qsy);
-        f.posted.clear();
+        QSignalSpy tune(ui.shell->cluster(), &cluster::ClusterScreen::tuneRequested);
         QMetaObject::invokeMethod(qsy, "triggered");
         QObject *alert = ui.object(QStringLiteral("noRadioAlert"));
         QVERIFY(alert);
         QTRY_VERIFY(alert->property("opened").toBool());
         QCOMPARE(alert->property("title").toString(), QStringLiteral("No transceiver connected"));
-        QVERIFY(!f.posted.contains(QString::fromLatin1(notifications::SetTrxData)));
+        QCOMPARE(tune.size(), 0);
     }
 
     void phoneFormStartsThePileUp_data()

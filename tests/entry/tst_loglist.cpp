@@ -1,9 +1,8 @@
 // The log list as the screens see it: which QSOs, in which order, where it scrolls, how rows
-// look, the marks, the row menu, deletion, export and the notifications it answers.
+// look, the marks, the row menu, deletion, export and the logbook model's signals it follows.
 
 #include "LogFixture.h"
 
-#include "app/Notifications.h"
 #include "entry/LogListModel.h"
 
 #include <QAbstractItemModelTester>
@@ -56,8 +55,8 @@ class TestLogList : public QObject {
 
     std::unique_ptr<LogListModel> makeList(const QString &sortKey = QStringLiteral("QsoSortIndex"))
     {
-        auto list = std::make_unique<LogListModel>(f.app->defaults(), f.app->notifications(),
-                                                   f.app->clock(), f.app->log(), sortKey);
+        auto list = std::make_unique<LogListModel>(f.app->defaults(), f.app->clock(), f.app->log(),
+                                                   sortKey);
         new QAbstractItemModelTester(
             list.get(), QAbstractItemModelTester::FailureReportingMode::QtTest, list.get());
         return list;
@@ -121,7 +120,7 @@ private slots:
         QCOMPARE(list->scrollTarget(), -1);
         QCOMPARE(list->newestRow(), 0); // where a view shown for the first time starts
         f.store({LogFixture::qso("W1NEW", "2026-01-01 10:00:00")});
-        list->loadData(); // one more: the newest is shown
+        // One more (the list heard it from the logbook model): the newest is shown.
         QCOMPARE(list->scrollTarget(), 0);
         list->setSortIndex(0); // another order starts at the newest again
         QCOMPARE(list->scrollTarget(), list->count() - 1);
@@ -285,7 +284,7 @@ private slots:
         list->markQso(2);
         list->loadData();
         QCOMPARE(marks(*list), Marks{2});
-        f.app->notifications().post(notifications::NewLogSelected);
+        f.app->log().selectLogbook(f.app->log().logDbName());
         QCOMPARE(marks(*list), Marks{});
         QVERIFY(!list->exportEnabled());
     }
@@ -459,7 +458,6 @@ private slots:
         QCOMPARE(list->rowCount(), 10);
         QVERIFY(f.app->folder().copyResourceIfMissing("EmptyLog.rlog", "Other.rlog"));
         f.app->defaults().setValue("LogDbName", "Other.rlog");
-        f.app->notifications().post(notifications::NewLogSelected);
         QCOMPARE(list->rowCount(), 0);
     }
 };

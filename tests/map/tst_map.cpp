@@ -1,7 +1,6 @@
 // The grayline map: shading, projection, midpoints, paths, the great-circle line and the screen.
 
 #include "AppFixture.h"
-#include "app/Notifications.h"
 #include "geo/Geodesic.h"
 #include "geo/GraylineShading.h"
 #include "geo/GreatCircle.h"
@@ -253,18 +252,17 @@ private slots:
 
     void screenRedrawsAndTakesTheFarEnd()
     {
+        map::GraylineScreen screen(m_app->defaults(), m_app->clock(), m_app->log());
+        QVERIFY(!screen.home().has_value());
+        // Home follows the logbook's own locator.
         QVERIFY(m_app->log().updatePrefs(QStringLiteral("mylocator"), QStringLiteral("JO62QM")));
-        m_app->notifications().post(QString::fromLatin1(notifications::PrefsWereChanged));
-        map::GraylineScreen screen(m_app->defaults(), m_app->notifications(), m_app->clock(),
-                                   m_app->log());
         QVERIFY(screen.home().has_value());
         QSignalSpy images(&screen, &map::GraylineScreen::imageChanged);
         screen.setShown(true);
         QTRY_COMPARE(screen.moment(), kEquinoxNoon);
         QCOMPARE(screen.timeText(), QStringLiteral("12:00"));
 
-        m_app->notifications().post(QString::fromLatin1(notifications::NewEndLocationSet),
-                                    QStringLiteral("QF56"));
+        screen.setEndLocator(QStringLiteral("QF56"));
         QVERIFY(screen.infoText().startsWith(QStringLiteral("QF56: 16,")));
         QVERIFY(!screen.overlay().shortPath.isEmpty());
 
@@ -282,8 +280,7 @@ private slots:
 
     void olderRedrawDoesNotReplaceNewer()
     {
-        map::GraylineScreen screen(m_app->defaults(), m_app->notifications(), m_app->clock(),
-                                   m_app->log());
+        map::GraylineScreen screen(m_app->defaults(), m_app->clock(), m_app->log());
         QImage newer(8, 8, QImage::Format_RGB32);
         newer.fill(Qt::red);
         QImage older(8, 8, QImage::Format_RGB32);
@@ -297,8 +294,7 @@ private slots:
     void noOwnLocatorDrawsNoPath()
     {
         QVERIFY(m_app->log().updatePrefs(QStringLiteral("mylocator"), QStringLiteral("jo6")));
-        map::GraylineScreen screen(m_app->defaults(), m_app->notifications(), m_app->clock(),
-                                   m_app->log());
+        map::GraylineScreen screen(m_app->defaults(), m_app->clock(), m_app->log());
         screen.tapAt(0.5, 0.5);
         QVERIFY(screen.overlay().end.has_value());
         QVERIFY(screen.overlay().shortPath.isEmpty());

@@ -4,7 +4,6 @@
 #include "AppFixture.h"
 #include "ReadOnlyLogbook.h"
 #include "SqlRows.h"
-#include "app/Notifications.h"
 #include "db/Database.h"
 #include "model/LogModel.h"
 #include "model/LogbookChoice.h"
@@ -635,7 +634,7 @@ private slots:
              "Other.rlog");
         LogModel &second = m_app->log();
 
-        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), "Other.rlog");
+        m_app->log().selectLogbook("Other.rlog");
         QCOMPARE(first.getlastQSOs(0).size(), 2);
         QCOMPARE(second.getlastQSOs(0).size(), 2);
 
@@ -794,10 +793,10 @@ private slots:
         QVERIFY(log.isEqslUser("W1AW"));
         QCOMPARE(log.numberOfEqslUser(), 2);
 
-        // Kept until the lists are announced as downloaded again.
+        // Kept until a download replaced the lists.
         QVERIFY(QFile::remove(path("lotw.txt")));
         QVERIFY(log.isLotwUser("K1ABC"));
-        m_app->notifications().post(notifications::DownloadableDataChanged);
+        log.forgetMemberLists();
         QVERIFY(!log.isLotwUser("K1ABC"));
         QCOMPARE(log.numberofLotwUser(), 0);
     }
@@ -931,15 +930,32 @@ private slots:
         QVERIFY(!log.markAllAsClublogOkay());
     }
 
-    void modelGoneBeforeNotification()
+    void pinnedWritesAreAnnouncedOnceByTheCurrentModel()
     {
-        auto log =
-            std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->notifications(),
-                                       m_app->clock(), m_app->dxcc());
-        log.reset();
-        m_app->notifications().post(notifications::NewLogSelected);
-        m_app->notifications().post(notifications::DownloadableDataChanged);
-        QCOMPARE(m_app->log().info60m().size(), LogModel::k60mCacheSize);
+        LogModel &log = m_app->log();
+        QSignalSpy changes(&log, &LogModel::qsosChanged);
+        // A pinned model writing on a worker thread: announced on the main thread, after commit.
+        std::unique_ptr<LogModel> pinned = log.pinned();
+        QsoClass qso = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        std::unique_ptr<QThread> worker(
+            QThread::create([&] { QVERIFY(pinned->saveNewQSOtoLog(qso)); }));
+        worker->start();
+        QVERIFY(worker->wait(10000));
+        QCOMPARE(changes.size(), 0); // not on the worker
+        QTRY_COMPARE(changes.size(), 1);
+        const auto change = changes.at(0).at(0).value<QsoChange>();
+        QCOMPARE(change.ids, QSet<qint64>{qso.rowid});
+        QCOMPARE(log.getlastQSOs(0).size(), 1);
+
+        // Once another logbook is current, the pinned one's writes are not this model's news.
+        makeLogbook("Other.rlog");
+        log.selectLogbook("Other.rlog");
+        QsoClass second = makeQso("DL2XYZ", "2025-06-15 12:05:00");
+        QVERIFY(pinned->saveNewQSOtoLog(second));
+        QCOMPARE(changes.size(), 1);
+        pinned.reset();
+        QVERIFY(log.saveNewQSOtoLog(second));
+        QCOMPARE(changes.size(), 2);
     }
 
     void sixtyMetreCache_data()
@@ -1137,9 +1153,8 @@ private slots:
             if (file.startsWith("junk"))
                 exec("delete from prefs", file);
         }
-        logbookchoice::selectLogbook(m_app->defaults(), m_app->notifications(), current);
-        QCOMPARE(int(logbookchoice::deleteLogbook(m_app->folder(), m_app->defaults(),
-                                                  m_app->notifications(), name)),
+        m_app->log().selectLogbook(current);
+        QCOMPARE(int(logbookchoice::deleteLogbook(m_app->folder(), m_app->defaults(), log, name)),
                  result);
         QCOMPARE(QFile::exists(path(name)),
                  result == int(logbookchoice::DeleteResult::LastLogbook));

@@ -89,8 +89,8 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(),
-                                           m_app->notifications(), m_app->clock(), m_app->dxcc());
+        m_log = std::make_unique<LogModel>(m_app->defaults(), m_app->folder(), m_app->clock(),
+                                           m_app->dxcc());
     }
 
     void buildsTheDxInfoText_data()

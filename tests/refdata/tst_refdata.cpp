@@ -1,4 +1,3 @@
-#include "app/Notifications.h"
 #include "refdata/BandTable.h"
 #include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
@@ -272,11 +271,6 @@ void TestRefdata::facadeFollowsPreferences()
     app.defaults().setValue(QStringLiteral("NewOnesOnly"), true);
     app.defaults().setValue(QStringLiteral("CallsToMark"), QStringList{QStringLiteral("DL1ABC")});
     app.defaults().sync();
-    {
-        // A short-lived instance must leave nothing behind in the notification centre.
-        MyFunctions gone(app.defaults(), app.notifications(), app.clock());
-    }
-    app.notifications().post(QString::fromLatin1(notifications::DxPrefsWereChanged));
 
     QCOMPARE(functions.qrg2xBand(14000.0), 0);
     QCOMPARE(functions.qrg2Mode(14000.0), QStringLiteral("??"));

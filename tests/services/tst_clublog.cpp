@@ -145,7 +145,7 @@ private slots:
         QFETCH(QByteArray, records);
         storeSmallLog();
         HttpClient http(*network, f.app->defaults());
-        ClublogUpload upload(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        ClublogUpload upload(http, f.app->defaults(), f.app->clock());
         QSignalSpy ended(&upload, &ClublogUpload::finished);
         QCOMPARE(run(upload, full).last(), ClublogUpload::kEnded);
         QCOMPARE(server->requests().size(), 1);
@@ -209,8 +209,8 @@ private slots:
         }
         if (status == 0)
             QTest::ignoreMessage(QtInfoMsg, QRegularExpression("Error while fetching: .*"));
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
-                             f.app->notifications(), f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                             *network);
         screen.setShown(true);
         QCOMPARE(screen.waitingText(), QStringLiteral("2 QSO(s) not uploaded yet"));
         screen.setUser(account().user);
@@ -219,6 +219,7 @@ private slots:
         QList<int> values;
         connect(&screen.upload(), &ClublogUpload::clublogCurrentValue, this,
                 [&values](int v) { values << v; });
+        f.announced.clear();
         full ? screen.uploadAll() : screen.uploadNew();
         QVERIFY(!screen.buttonsEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(screen.buttonsEnabled(), 20000);
@@ -231,7 +232,7 @@ private slots:
             QCOMPARE(*std::max_element(values.begin(), values.end()), 100);
         QCOMPARE(f.column("clublog"), letters);
         QCOMPARE(screen.waitingText(), waiting);
-        QCOMPARE(f.posted.contains("NewLogSelected"), status == 200);
+        QCOMPARE(f.announced.contains("qsosChanged"), status == 200);
     }
 
     void nothingToSend_data()
@@ -248,8 +249,8 @@ private slots:
         QFETCH(QString, line);
         if (!full)
             f.store({qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "X")});
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
-                             f.app->notifications(), f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                             *network);
         full ? screen.uploadAll() : screen.uploadNew();
         QTRY_VERIFY_WITH_TIMEOUT(screen.buttonsEnabled(), 20000);
         QCOMPARE(screen.status(), line);
@@ -274,8 +275,8 @@ private slots:
         storeSmallLog();
         if (status == 403)
             server->answer(kPath, {403, "Invalid password", false});
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
-                             f.app->notifications(), f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                             *network);
         screen.setUser(account().user);
         screen.setPassword(account().password);
         screen.setCallsign(account().callsign);
@@ -306,7 +307,7 @@ private slots:
         QFETCH(QStringList, letters);
         storeSmallLog();
         HttpClient http(*network, f.app->defaults());
-        ClublogUpload upload(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        ClublogUpload upload(http, f.app->defaults(), f.app->clock());
         const QList<int> values = run(upload, full, [&] {
             if (change == 0) {
                 QsoClass late = qso("JA1XX", "2025-06-15 12:30:00", 21025, "15m", "CW", 339, "");
@@ -330,7 +331,7 @@ private slots:
             QVERIFY(session.markLotwConfirmed(*session.qsoById(2)) && session.commit());
         }
         HttpClient http(*network, f.app->defaults());
-        ClublogUpload upload(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        ClublogUpload upload(http, f.app->defaults(), f.app->clock());
         run(upload, false);
         QCOMPARE(server->requests().size(), 1);
         const QByteArray body = server->requests().first().body;
@@ -341,8 +342,8 @@ private slots:
 
     void realTimeUploadFollowsSavedQsos()
     {
-        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(),
-                             f.app->notifications(), f.app->clock(), *network);
+        ClublogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                             *network);
         screen.setUser(account().user);
         screen.setPassword(account().password);
         screen.setCallsign(account().callsign);
@@ -404,7 +405,7 @@ private slots:
     {
         storeSmallLog();
         HttpClient http(*network, f.app->defaults());
-        ClublogUpload upload(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        ClublogUpload upload(http, f.app->defaults(), f.app->clock());
         QSignalSpy ended(&upload, &ClublogUpload::finished);
         upload.dryRun(ClublogUpload::Kind::FullLog, f.app->log(), {});
         QVERIFY(ended.wait(20000));

@@ -54,7 +54,7 @@ class TestEqsl : public QObject {
         f.app->defaults().setValue(QStringLiteral("EqslHost"), server.url());
         QNetworkAccessManager network;
         HttpClient http(network, 5000);
-        EqslDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        EqslDownload run(http, f.app->defaults(), f.app->clock());
         Run result;
         connect(&run, &EqslDownload::statusChanged, this,
                 [&result](const QString &text, bool) { result.statuses << text; });
@@ -109,6 +109,7 @@ private slots:
                              inboxRecord("OE1XX", "20250615", "1200", "20M", "SSB")),
                        false});
         const QDateTime start = f.app->clock().now();
+        f.announced.clear();
         const Run run =
             download(server, {"k1xyz", "a&b=c+d;e%f", "Home QTH", "2024-05-06 07:08:09"},
                      start.addSecs(300));
@@ -131,7 +132,7 @@ private slots:
         QCOMPARE(run.statuses.last(), QStringLiteral("3 QSLs read"));
         // The next download asks from when this one started, not when it ended.
         QCOMPARE(f.app->log().readPrefsForEntry("eqsllastqsl"), formats::sqlDateTime(start));
-        QVERIFY(f.posted.contains("NewLogSelected"));
+        QVERIFY(f.announced.contains("qsosChanged"));
     }
 
     void pages_data()
@@ -172,7 +173,7 @@ private slots:
         LoopbackHttpServer server;
         server.answer(kInboxPath, {200, first, false});
         server.answer(kFilePath, {200, file, false});
-        f.posted.clear();
+        f.announced.clear();
         const Run run = download(server, {"u", "p", "", ""});
         QCOMPARE(run.applied.ok, ok);
         QCOMPARE(run.statuses.last(), lastStatus);
@@ -181,7 +182,7 @@ private slots:
         QCOMPARE(f.column("eqsl"), QStringList{"W"});
         QCOMPARE(f.app->log().readPrefsForEntry("eqsllastqsl"),
                  QStringLiteral("2024-05-06 07:08:09"));
-        QVERIFY(!f.posted.contains("NewLogSelected"));
+        QVERIFY(!f.announced.contains("qsosChanged"));
     }
 
     void networkFailureAlerts()
@@ -196,7 +197,7 @@ private slots:
         f.app->defaults().setValue("EqslHost", QStringLiteral("http://127.0.0.1:%1").arg(port));
         QNetworkAccessManager network;
         HttpClient http(network, 5000);
-        EqslDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        EqslDownload run(http, f.app->defaults(), f.app->clock());
         QStringList alerts;
         QStringList statuses;
         connect(&run, &EqslDownload::alertRequested, this,

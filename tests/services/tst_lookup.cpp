@@ -3,7 +3,6 @@
 
 #include "../cli/CliRun.h"
 #include "LoopbackHttpServer.h"
-#include "app/Notifications.h"
 #include "formats/TextCoding.h"
 #include "model/QsoClass.h"
 #include "services/LookupReply.h"
@@ -368,8 +367,7 @@ private slots:
     void pageShowsRowsInTheServiceOrder()
     {
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network,
-                            false);
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), network, false);
         screen.showReply(Service::Qrz, "W1AW",
                          "<QRZDatabase><Callsign><url>www.arrl.org</url><call>w1aw</call>"
                          "<addr1>225 Main St</addr1><email>w1aw@arrl.org</email>"
@@ -499,18 +497,8 @@ private slots:
 
     // --- The page ---------------------------------------------------------------------------
 
-    void pageHandsTheRecordToTheEntryForm_data()
-    {
-        QTest::addColumn<bool>("phone");
-        QTest::addColumn<QString>("notification");
-        QTest::newRow("larger screens") << false << "QSO4Log";
-        QTest::newRow("phone") << true << "QSO4Log1";
-    }
-
     void pageHandsTheRecordToTheEntryForm()
     {
-        QFETCH(bool, phone);
-        QFETCH(QString, notification);
         f.app->defaults().setValue("SegQthQrz", 0);
         f.app->defaults().setValue("HamQTH_UserName", "me");
         f.app->defaults().setValue("HamQRH_PassWord", formats::base64FromText("secret"));
@@ -520,28 +508,25 @@ private slots:
         server.respond([&fake](const LoopbackHttpServer::Request &r) { return fake.answer(r); });
         f.app->defaults().setValue("HamQthHost", server.url());
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network,
-                            phone);
-        QVariant record;
-        QVariant end;
-        f.app->notifications().observe(notification, &screen,
-                                       [&record](const QVariant &o) { record = o; });
-        f.app->notifications().observe(notifications::NewEndLocationSet, &screen,
-                                       [&end](const QVariant &o) { end = o; });
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), network, false);
+        QSignalSpy taken(&screen, &LookupScreen::stationTaken);
+        QSignalSpy end(&screen, &LookupScreen::endLocatorFound);
         QSignalSpy closed(&screen, &LookupScreen::closeRequested);
         screen.useForNewQso(); // nothing to use yet
-        QVERIFY(!record.isValid());
+        QVERIFY(taken.isEmpty());
         screen.lookUp(" dl1abc");
         QVERIFY(screen.busy());
         QTRY_VERIFY_WITH_TIMEOUT(!screen.busy(), 15000);
         QCOMPARE(screen.alertText(), QString());
         QCOMPARE(screen.callsign(), QStringLiteral("DL1ABC"));
         QCOMPARE(screen.mapLocator(), QStringLiteral("JO62AA"));
-        QCOMPARE(end.toString(), QStringLiteral("JO62AA"));
+        QCOMPARE(end.size(), 1);
+        QCOMPARE(end.at(0).at(0).toString(), QStringLiteral("JO62AA"));
         QVERIFY(screen.canUse());
         screen.useForNewQso();
         QCOMPARE(closed.size(), 1);
-        QCOMPARE(record.value<QsoClass>().callsign, QStringLiteral("DL1ABC"));
+        QCOMPARE(taken.size(), 1);
+        QCOMPARE(taken.at(0).at(0).value<QsoClass>().callsign, QStringLiteral("DL1ABC"));
     }
 
     // --- The CLI ----------------------------------------------------------------------------

@@ -55,7 +55,7 @@ class TestLotw : public QObject {
         QNetworkAccessManager network;
         HttpClient http(network, timeoutMs);
         http.setMaxReplyBytes(maxReplyBytes);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        LotwDownload run(http, f.app->defaults(), f.app->clock());
         Run result;
         connect(&run, &LotwDownload::statusChanged, this,
                 [&result](const QString &text, bool) { result.statuses << text; });
@@ -387,7 +387,7 @@ private slots:
         f.app->log().saveLotwPrefs({{"lotwlastqsl", "2025-06-01 00:00:00"}});
         LoopbackHttpServer server;
         server.answer("/lotwuser/lotwreport.adi", {status, body, false});
-        f.posted.clear();
+        f.announced.clear();
         const Run run = download(server, {"u", "p", "", "2025-06-01 00:00:00", false});
         QCOMPARE(run.applied.ok, applied);
         QCOMPARE(run.statuses.value(run.statuses.size() - 1), lastStatus);
@@ -395,18 +395,18 @@ private slots:
         QCOMPARE(f.column("lotwqsl"), QStringList{applied ? "X" : ""});
         QCOMPARE(pref("lotwlastqsl"),
                  applied ? QStringLiteral("2025-06-15 12:30:00") : "2025-06-01 00:00:00");
-        QCOMPARE(f.posted.contains("NewLogSelected"), applied);
+        QCOMPARE(f.announced.contains("qsosChanged"), applied);
     }
 
     void emptyReport()
     {
         LoopbackHttpServer server;
         server.answer("/lotwuser/lotwreport.adi", {200, QslFixture::lotwReport({}), false});
-        f.posted.clear();
+        f.announced.clear();
         const Run run = download(server, {"u", "p", "", "", false});
         QVERIFY(run.applied.ok);
         QCOMPARE(run.statuses.last(), QString::fromLatin1(qsltexts::kNoNewQsls));
-        QVERIFY(!f.posted.contains("NewLogSelected"));
+        QVERIFY(!f.announced.contains("qsosChanged"));
     }
 
     void slowReplyTimesOut()
@@ -436,7 +436,7 @@ private slots:
         QNetworkAccessManager network;
         HttpClient http(network, 300);
         http.setDeadlineMs(600);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        LotwDownload run(http, f.app->defaults(), f.app->clock());
         QEventLoop loop;
         lotw::Applied applied;
         bool finished = false;
@@ -485,7 +485,7 @@ private slots:
         const QtMessageHandler previous = qInstallMessageHandler(collect);
         QNetworkAccessManager network;
         HttpClient http(network, 5000);
-        LotwDownload run(http, f.app->defaults(), f.app->notifications(), f.app->clock());
+        LotwDownload run(http, f.app->defaults(), f.app->clock());
         QStringList statuses;
         connect(&run, &LotwDownload::statusChanged, this,
                 [&statuses](const QString &text, bool) { statuses << text; });

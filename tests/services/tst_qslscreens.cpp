@@ -34,7 +34,7 @@ private slots:
                                                     "00:00:00"}});
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), f.app->clock(), network);
+                          f.app->clock(), network);
         QAbstractItemModelTester tester(screen.results());
         QVERIFY(screen.useDetails());
         screen.setUser(QStringLiteral("k1abc"));
@@ -75,7 +75,7 @@ private slots:
         f.app->defaults().setValue("LotwHost", server.url());
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), f.app->clock(), network);
+                          f.app->clock(), network);
         screen.setUser(user);
         screen.setPassword(password);
         screen.load();
@@ -102,7 +102,7 @@ private slots:
         f.app->log().saveLotwPrefs({{"lotwlastqsl", "2025-06-01 00:00:00"}});
         QNetworkAccessManager network;
         LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                          f.app->notifications(), f.app->clock(), network);
+                          f.app->clock(), network);
         screen.setLastQsl(typed);
         screen.normaliseLastQsl();
         QCOMPARE(screen.lastQsl(), shown);
@@ -115,15 +115,14 @@ private slots:
     {
         QNetworkAccessManager network;
         LotwScreen lotw(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
-                        f.app->notifications(), f.app->clock(), network);
+                        f.app->clock(), network);
         lotw.setUser("k1abc");
         lotw.setPassword("pw&1");
         QCOMPARE(f.app->log().readPrefsForEntry("lotwuser"), QString());
         lotw.saveAccount();
         QCOMPARE(f.app->log().getLotwPrefs().value("lotwpassword").toString(),
                  QStringLiteral("pw&1"));
-        EqslScreen eqsl(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->notifications(),
-                        f.app->clock(), network);
+        EqslScreen eqsl(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(), network);
         QCOMPARE(eqsl.status(), QStringLiteral("User name or password missing"));
         eqsl.setUser("k1abc");
         eqsl.setPassword("pw;2");
@@ -144,19 +143,19 @@ private slots:
         server.answer("/qslcard/ImportADIF.cfm", {200, "Result: 1 out of 1 records added", false});
         f.app->defaults().setValue("EqslHost", server.url());
         QNetworkAccessManager network;
-        EqslScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->notifications(),
-                          f.app->clock(), network);
+        EqslScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                          network);
         screen.upload({qint64(2)});
         QCOMPARE(screen.status(), QStringLiteral("Uploading ..."));
         QTRY_VERIFY_WITH_TIMEOUT(screen.confirmVisible(), 10000);
         QCOMPARE(screen.status(), QStringLiteral("Finished"));
         QCOMPARE(screen.page(), QStringLiteral("Result: 1 out of 1 records added"));
         QCOMPARE(f.column("eqsl"), QStringList({"W", "W"}));
-        f.posted.clear();
+        f.announced.clear();
         screen.confirmUpload();
         QCOMPARE(screen.status(), QStringLiteral("Done"));
         QCOMPARE(f.column("eqsl"), QStringList({"W", "S"}));
-        QVERIFY(f.posted.contains("NewLogSelected"));
+        QVERIFY(f.announced.contains("qsosChanged"));
         QVERIFY(!screen.confirmVisible());
     }
 };

@@ -140,15 +140,15 @@ class TestSecrets : public QObject {
     {
         AppDelegate &a = *m_app;
         if (screen == "lotw")
-            return accountScreen(new LotwScreen(a.log(), a.dxcc(), a.defaults(), a.secrets(),
-                                                a.notifications(), a.clock(), network));
+            return accountScreen(
+                new LotwScreen(a.log(), a.dxcc(), a.defaults(), a.secrets(), a.clock(), network));
         if (screen == "eqsl")
-            return accountScreen(new EqslScreen(a.log(), a.defaults(), a.secrets(),
-                                                a.notifications(), a.clock(), network));
+            return accountScreen(
+                new EqslScreen(a.log(), a.defaults(), a.secrets(), a.clock(), network));
         if (screen == "clublog")
-            return accountScreen(new ClublogScreen(a.log(), a.defaults(), a.secrets(),
-                                                   a.notifications(), a.clock(), network));
-        auto *s = new LookupSettings(a.defaults(), a.secrets(), a.notifications());
+            return accountScreen(
+                new ClublogScreen(a.log(), a.defaults(), a.secrets(), a.clock(), network));
+        auto *s = new LookupSettings(a.defaults(), a.secrets());
         const bool qrz = screen == "qrz";
         return {std::unique_ptr<QObject>(s),
                 [s, qrz] { return qrz ? s->qrzPassword() : s->hamQthPassword(); },
@@ -272,7 +272,7 @@ private slots:
     void lookupPasswordFollowsARenamedUser()
     {
         start(true);
-        LookupSettings settings(m_app->defaults(), m_app->secrets(), m_app->notifications());
+        LookupSettings settings(m_app->defaults(), m_app->secrets());
         settings.setQrzUser("k1abc");
         settings.setQrzPassword("pw");
         settings.setQrzUser(" k1xyz ");

@@ -1,7 +1,7 @@
 #pragma once
 
 // What every shell test starts from: its own data folder, an application object on it, a fixed
-// clock, and a record of the notifications posted.
+// clock, and a record of what the logbook model announced.
 
 #include "app/DataFolder.h"
 #include "root/AppDelegate.h"
@@ -19,16 +19,23 @@
 struct ShellFixture {
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<AppDelegate> app;
-    QStringList posted;
+    /** "logbookSwitched", "qsosChanged" and "settingsChanged ENTRY", in order. */
+    QStringList announced;
 
     void setUp()
     {
         dir = std::make_unique<QTemporaryDir>();
         app = std::make_unique<AppDelegate>(DataFolder::at(dir->path()));
         app->clock().setFixed(QDateTime(QDate(2025, 6, 15), QTime(12, 0), QTimeZone::utc()));
-        posted.clear();
-        QObject::connect(&app->notifications(), &NotificationCenter::posted, app.get(),
-                         [this](const QString &name) { posted << name; });
+        announced.clear();
+        LogModel &log = app->log();
+        QObject::connect(&log, &LogModel::logbookSwitched, app.get(),
+                         [this] { announced << QStringLiteral("logbookSwitched"); });
+        QObject::connect(&log, &LogModel::qsosChanged, app.get(),
+                         [this] { announced << QStringLiteral("qsosChanged"); });
+        QObject::connect(&log, &LogModel::settingsChanged, app.get(), [this](const QString &entry) {
+            announced << QStringLiteral("settingsChanged ") + entry;
+        });
     }
 
     void tearDown()

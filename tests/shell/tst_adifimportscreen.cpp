@@ -57,8 +57,7 @@ private slots:
     void estimate()
     {
         QFETCH(QString, text);
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         QVERIFY(!screen.importEnabled());
         screen.importAdif(text);
         QTEST(screen.status(), "status");
@@ -72,12 +71,11 @@ private slots:
                                                "<band:3>20m<mode:2>CW");
         const QString text = QStringLiteral("Exported<eoh>\n") + record("K1ABC") + refused +
                              QStringLiteral("<eor>\n") + record("DL1XYZ", "<name:4>Hans");
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         screen.importAdif(text);
         QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 3"));
         QSignalSpy imported(&screen, &AdifImportScreen::imported);
-        f.posted.clear();
+        f.announced.clear();
 
         screen.startImport();
         QVERIFY(screen.importing());
@@ -91,7 +89,8 @@ private slots:
         QVERIFY(screen.text().startsWith(QStringLiteral("Callsign not found: ")));
         QVERIFY(screen.text().contains(refused));
         QVERIFY(screen.text().endsWith(QStringLiteral("\n\n")));
-        QVERIFY(f.posted.contains(QStringLiteral("NewLogSelected")));
+        // The lists and the statistics hear of the new QSOs from the logbook model.
+        QCOMPARE(f.announced, QStringList{QStringLiteral("qsosChanged")});
         // The same text is not offered for a second import.
         QVERIFY(!screen.importEnabled());
 
@@ -106,8 +105,7 @@ private slots:
 
     void resetClearsTextStatusAndButton()
     {
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         screen.importAdif(record("K1ABC"));
         QVERIFY(screen.importEnabled());
         screen.reset();
@@ -120,8 +118,7 @@ private slots:
     {
         QVERIFY(
             ShellFixture::write(f.path(QStringLiteral("Log.ADIF")), record("K1ABC").toLatin1()));
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         QVERIFY(
             screen.loadFile(QUrl::fromLocalFile(f.path(QStringLiteral("Log.ADIF"))).toString()));
         QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 1"));
@@ -150,8 +147,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, shownLines);
         QFETCH(int, shownChars);
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         screen.importAdif(text);
         if (shownLines == 0) {
             QCOMPARE(screen.text(), text);
@@ -174,8 +170,7 @@ private slots:
                         .toLatin1();
         QVERIFY(adif.size() > 3000000);
         QVERIFY(ShellFixture::write(f.path(QStringLiteral("big.adi")), adif));
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         QVERIFY(screen.loadFile(f.path(QStringLiteral("big.adi"))));
         QCOMPARE(screen.status(), QStringLiteral("Probably number of found QSOs: 20000"));
         QVERIFY(screen.text().size() <= 30002);
@@ -191,8 +186,7 @@ private slots:
 
     void unreadableFileIsReported()
     {
-        AdifImportScreen screen(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                f.app->dxcc());
+        AdifImportScreen screen(f.app->defaults(), f.app->log(), f.app->dxcc());
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression(QStringLiteral("^Error loading ADIF file: ")));
         QVERIFY(!screen.loadFile(f.path(QStringLiteral("missing.adi"))));

@@ -1,14 +1,16 @@
 // Start-up, files handed to the application, home-screen shortcuts and the window's activity.
 
 #include "ShellFixture.h"
-#include "app/Notifications.h"
+#include "cluster/ClusterScreen.h"
 #include "model/LogModel.h"
 #include "model/LogbookChoice.h"
 #include "root/Startup.h"
+#include "scanner/ScannerScreen.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
 
 #include <QSignalSpy>
+#include <QVideoSink>
 
 class TestLaunch : public QObject {
     Q_OBJECT
@@ -224,16 +226,14 @@ private slots:
         QTest::addColumn<bool>("phone");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("notifications");
-        QTest::newRow("tablet DX_Cluster")
-            << false << "DX_Cluster" << 1 << QStringList{QStringLiteral("ConnectToCluster")};
-        QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << QStringList{};
-        QTest::newRow("phone DX_Cluster")
-            << true << "DX_Cluster" << 1 << QStringList{QStringLiteral("ConnectToCluster")};
-        QTest::newRow("phone New_Qso")
-            << true << "New_Qso" << 0 << QStringList{QStringLiteral("AddQSO")};
-        QTest::newRow("phone QSLs") << true << "QSLs" << 4 << QStringList{};
-        QTest::newRow("unknown") << true << "Logbook" << 5 << QStringList{};
+        QTest::addColumn<bool>("connects");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("tablet DX_Cluster") << false << "DX_Cluster" << 1 << true << QString();
+        QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << false << QString();
+        QTest::newRow("phone DX_Cluster") << true << "DX_Cluster" << 1 << true << QString();
+        QTest::newRow("phone New_Qso") << true << "New_Qso" << 0 << false << "newqso";
+        QTest::newRow("phone QSLs") << true << "QSLs" << 4 << false << QString();
+        QTest::newRow("unknown") << true << "Logbook" << 5 << false << QString();
     }
 
     void shortcuts()
@@ -241,30 +241,51 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(QString, shortcut);
         QFETCH(int, tab);
-        QFETCH(QStringList, notifications);
+        QFETCH(bool, connects);
+        QFETCH(QString, screen);
         // The cluster connects on the shortcut: to a closed port here, never the real node.
         f.app->defaults().setValue(QStringLiteral("DX-Clusters"),
                                    QVariantList{QVariantList{"Local", "127.0.0.1", 1}});
         AppShell shell(*f.app, phone);
         shell.setCurrentTab(AppShell::SettingsTab);
         QSignalSpy roots(&shell, &AppShell::rootRequested);
-        f.posted.clear();
+        QSignalSpy screens(&shell, &AppShell::screenRequested);
         shell.performShortcut(shortcut);
         QCOMPARE(shell.currentTab(), tab);
-        QCOMPARE(f.posted, notifications);
+        QCOMPARE(shell.cluster()->busy() || shell.cluster()->connected(), connects);
+        QCOMPARE(screens.isEmpty() ? QString() : screens.last().at(1).toString(), screen);
         // The phone's New_Qso starts from the log's first screen.
         QCOMPARE(roots.size(), phone && shortcut == QLatin1String("New_Qso") ? 1 : 0);
     }
 
-    void leavingTheForegroundPostsAppGoesBackground()
+    void phoneLeavesTheScannerPageInTheBackground_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void phoneLeavesTheScannerPageInTheBackground()
+    {
+        QFETCH(bool, phone);
+        AppShell shell(*f.app, phone);
+        QVideoSink preview;
+        shell.scanner()->setVideoSink(&preview); // the page is open
+        QSignalSpy roots(&shell, &AppShell::rootRequested);
+        shell.windowHidden();
+        QCOMPARE(roots.size(), phone ? 1 : 0);
+        QVERIFY(!shell.scanner()->reading());
+    }
+
+    void leavingTheForegroundLetsTheCameraGo()
     {
         AppShell shell(*f.app, false);
-        f.posted.clear();
+        QSignalSpy background(f.app.get(), &AppDelegate::wentToBackground);
         shell.setWindowActive(true);
-        QCOMPARE(f.posted, QStringList{});
+        QCOMPARE(background.size(), 0);
         shell.setWindowActive(false);
         shell.windowHidden();
-        QCOMPARE(f.posted, QStringList(2, QStringLiteral("AppGoesBackground")));
+        QCOMPARE(background.size(), 2);
     }
 
     void launchOptions_data()

@@ -21,8 +21,8 @@ class TestLogbookSelection : public QObject {
         if (myCall.isEmpty())
             return;
         // Written through a model that stays on that logbook.
-        LogModel log(f.app->defaults(), f.app->folder(), f.app->notifications(), f.app->clock(),
-                     f.app->dxcc(), f.app->folder().filePath(file));
+        LogModel log(f.app->defaults(), f.app->folder(), f.app->clock(), f.app->dxcc(),
+                     f.app->folder().filePath(file));
         log.updateMyCallsign(myCall);
         log.updateMyLocator(QStringLiteral("JO62QM"));
     }
@@ -68,8 +68,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -95,8 +94,7 @@ private slots:
         QFETCH(QString, typed);
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -127,8 +125,7 @@ private slots:
         const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -144,22 +141,20 @@ private slots:
     {
         QTest::addColumn<bool>("phone");
         QTest::addColumn<QString>("current");
-        QTest::addColumn<QStringList>("notifications");
+        QTest::addColumn<QStringList>("announced");
         QTest::newRow("tablet") << false << "Field day.rlog"
-                                << QStringList{QStringLiteral("PrefsWereChanged"),
-                                               QStringLiteral("NewLogSelected")};
+                                << QStringList{QStringLiteral("logbookSwitched")};
         QTest::newRow("phone") << true << "DefaultLog.rlog" << QStringList{};
     }
 
     void newLogbookBecomesCurrentOnlyOnTheTablet()
     {
         QFETCH(bool, phone);
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
-        f.posted.clear();
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
+        f.announced.clear();
         selection.createLogbook(QStringLiteral("Field day"));
         QTEST(current(), "current");
-        QTEST(f.posted, "notifications");
+        QTEST(f.announced, "announced");
         QVERIFY(selection.logNames().contains(QStringLiteral("Field day.rlog")));
         QTEST(selection.selectedName(), "current");
     }
@@ -171,7 +166,7 @@ private slots:
         QTest::addColumn<QString>("afterLeaving");
         QTest::addColumn<int>("postsAfterChoice");
         QTest::newRow("tablet switches at once") << false << "Alpha.rlog"
-                                                 << "Alpha.rlog" << 2;
+                                                 << "Alpha.rlog" << 1;
         QTest::newRow("phone switches on leaving") << true << "DefaultLog.rlog"
                                                    << "Alpha.rlog" << 0;
     }
@@ -181,22 +176,20 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
-        f.posted.clear();
+        f.announced.clear();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
         QTEST(current(), "afterChoice");
-        QCOMPARE(f.posted.size(), postsAfterChoice);
+        QCOMPARE(f.announced.size(), postsAfterChoice);
         selection.leave();
         QTEST(current(), "afterLeaving");
-        QCOMPARE(f.posted, (QStringList{QStringLiteral("NewLogSelected"),
-                                        QStringLiteral("DxPrefsWereChanged")}));
+        QCOMPARE(f.announced, QStringList{QStringLiteral("logbookSwitched")});
         QCOMPARE(selection.myCallsign(), QStringLiteral("DL1ABC"));
         QCOMPARE(selection.myLocator(), QStringLiteral("JO62QM"));
         // Leaving again without a new choice changes nothing.
         selection.leave();
-        QCOMPARE(f.posted.size(), 2);
+        QCOMPARE(f.announced.size(), 1);
     }
 
     void currentLogbookIsPreselected()
@@ -204,8 +197,7 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), true);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
     }
@@ -224,8 +216,7 @@ private slots:
         QFETCH(bool, enabled);
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -257,8 +248,7 @@ private slots:
         QFETCH(QString, deleted);
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
         QVERIFY(!QFile::exists(f.path(deleted)));
@@ -284,15 +274,13 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
         QVERIFY(f.app->folder().copyResourceIfMissing(logbookfiles::kEmptyLog,
                                                       logbookfiles::kSyncedCopy));
-        LogModel pinned(f.app->defaults(), f.app->folder(), f.app->notifications(), f.app->clock(),
-                        f.app->dxcc(), copy);
+        LogModel pinned(f.app->defaults(), f.app->folder(), f.app->clock(), f.app->dxcc(), copy);
         QsoClass qso;
         qso.callsign = QStringLiteral("DL1ABC");
         qso.sqlDateTime = QStringLiteral("2026-12-01 10:00:00");
         QVERIFY(pinned.saveNewQSOtoLog(qso));
 
-        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
         const QStringList names = selection.logNames();
         selection.choose(int(names.indexOf(synced)));
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete all QSOs in log"));
@@ -306,12 +294,10 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                  f.app->folder(), true)
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->log(), f.app->folder(), true)
                      .newLogbookPrompt(),
                  QStringLiteral("Enter logbook file name:"));
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                  f.app->folder(), false)
+        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->log(), f.app->folder(), false)
                      .newLogbookPrompt(),
                  QStringLiteral("Name of new logbook:"));
     }

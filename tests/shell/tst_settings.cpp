@@ -78,20 +78,21 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, typed);
         QFETCH(QVariant, stored);
-        BandTableSettings table(f.app->defaults(), f.app->notifications(), wholeKHz);
+        BandTableSettings table(f.app->defaults(), wholeKHz);
         const QVariantList before = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(table.values().size(), 48);
         QCOMPARE(table.values().at(4), QStringLiteral("3500"));
-        f.posted.clear();
+        QSignalSpy bandsRead(&f.app->functions(), &MyFunctions::optionsChanged);
 
         QCOMPARE(table.setValue(field, typed), stored.isValid());
         const QVariantList after = f.app->defaults().list(QStringLiteral("QRGs"));
         if (!stored.isValid()) {
             QCOMPARE(after, before);
-            QCOMPARE(f.posted, QStringList{});
+            QCOMPARE(bandsRead.size(), 0);
             return;
         }
-        QCOMPARE(f.posted, QStringList{QStringLiteral("DxPrefsWereChanged")});
+        // The band table the spots and the entry form use is read again.
+        QCOMPARE(bandsRead.size(), 1);
         const QVariant cell = after.at(field / 4).toList().at(field % 4);
         QCOMPARE(cell.toDouble(), stored.toDouble());
         QCOMPARE(cell.typeId() == QMetaType::Double, !wholeKHz);
@@ -101,9 +102,7 @@ private slots:
                 QCOMPARE(after.at(i / 4).toList().at(i % 4).toDouble(),
                          before.at(i / 4).toList().at(i % 4).toDouble());
         // A fresh editor reads what was stored.
-        QCOMPARE(BandTableSettings(f.app->defaults(), f.app->notifications(), wholeKHz)
-                     .values()
-                     .at(field),
+        QCOMPARE(BandTableSettings(f.app->defaults(), wholeKHz).values().at(field),
                  table.values().at(field));
     }
 
@@ -118,17 +117,18 @@ private slots:
     void userFields()
     {
         QFETCH(QString, what);
-        UserFieldSettings fields(f.app->notifications(), f.app->log());
+        UserFieldSettings fields(f.app->log());
         QCOMPARE(fields.adifNames().size(), 16);
         QCOMPARE(fields.caption(3), QStringLiteral("User_3"));
-        f.posted.clear();
+        f.announced.clear();
         if (what == QLatin1String("caption"))
             fields.setCaption(3, QStringLiteral("SOTA"));
         else if (what == QLatin1String("index"))
             fields.setAdifIndex(3, 2);
         else
             fields.setRemember(3, true);
-        QCOMPARE(f.posted, QStringList{QStringLiteral("UserFieldPrefsChanged")});
+        QCOMPARE(f.announced.size(), 1);
+        QVERIFY(f.announced.at(0).startsWith(QLatin1String("settingsChanged UserField")));
         LogModel &log = f.app->log();
         QCOMPARE(log.getUserFieldNameForNumber(3), what == QLatin1String("caption")
                                                        ? QStringLiteral("SOTA")
@@ -141,13 +141,13 @@ private slots:
 
     void userFieldOutOfRangeWritesNothing()
     {
-        UserFieldSettings fields(f.app->notifications(), f.app->log());
-        f.posted.clear();
+        UserFieldSettings fields(f.app->log());
+        f.announced.clear();
         fields.setCaption(0, QStringLiteral("x"));
         fields.setCaption(5, QStringLiteral("x"));
         fields.setAdifIndex(1, 16);
         fields.setAdifIndex(1, -1);
-        QCOMPARE(f.posted, QStringList{});
+        QCOMPARE(f.announced, QStringList{});
     }
 
     void dateStyle_data()
@@ -161,25 +161,27 @@ private slots:
     void dateStyle()
     {
         QFETCH(int, chosen);
-        DateStyleSettings style(f.app->defaults(), f.app->notifications(), f.app->clock());
+        DateStyleSettings style(f.app->defaults(), f.app->clock());
+        QSignalSpy changed(&style, &DateStyleSettings::changed);
         QCOMPARE(style.dateFormatIndex(), 0);
         style.setDateFormatIndex(chosen);
         QTEST(int(f.app->defaults().integer(QStringLiteral("DateFormatIndex"))), "stored");
         QCOMPARE(f.app->defaults().logDateFormaterStyle(), formats::DateStyle::Medium);
-        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
+        QCOMPARE(changed.size(), 1);
     }
 
     void station()
     {
-        StationSettings station(f.app->notifications(), f.app->log());
-        f.posted.clear();
+        StationSettings station(f.app->log());
+        f.announced.clear();
         station.setMyCallsign(QStringLiteral(" dl1abc/p "));
         station.setMyLocator(QStringLiteral("jo62qm"));
         LogModel &log = f.app->log();
         QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC/P"));
         QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
         QVERIFY(station.locatorValid());
-        QCOMPARE(f.posted, QStringList(2, QStringLiteral("PrefsWereChanged")));
+        QCOMPARE(f.announced, (QStringList{QStringLiteral("settingsChanged mycall"),
+                                           QStringLiteral("settingsChanged mylocator")}));
         station.setMyLocator(QStringLiteral("XX99"));
         QVERIFY(!station.locatorValid());
     }
@@ -230,12 +232,11 @@ private slots:
         const QString file = f.path(lotw ? QStringLiteral("lotw.txt") : QStringLiteral("eqsl.txt"));
         const QByteArray old = lotw ? QByteArray("K9OLD\n") : QByteArray("K9OLD\r\n");
         QVERIFY(ShellFixture::write(file, old));
-        MemberListDownload download(
-            f.app->defaults(), f.app->notifications(), f.app->log(), f.app->folder(),
-            lotw ? MemberListDownload::Kind::Lotw : MemberListDownload::Kind::Eqsl);
+        MemberListDownload download(f.app->defaults(), f.app->log(), f.app->folder(),
+                                    lotw ? MemberListDownload::Kind::Lotw
+                                         : MemberListDownload::Kind::Eqsl);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         QSignalSpy done(&download, &MemberListDownload::done);
-        f.posted.clear();
         download.download();
         QVERIFY(download.busy());
         QTRY_VERIFY(!download.busy());
@@ -247,10 +248,7 @@ private slots:
             lotw ? "GET /lotw-user-activity.csv "
                  : "GET /qslcard/DownloadedFiles/AGMemberList.txt "));
         QCOMPARE(ShellFixture::contents(file), stored.isEmpty() ? old : stored);
-        QCOMPARE(f.posted, stored.isEmpty()
-                               ? QStringList{}
-                               : QStringList{QStringLiteral("downloadableDataChanged")});
-        // The count shown is read again from the stored list.
+        // The count shown is read again from the stored list (the logbook model had the old one).
         QCOMPARE(download.count() > 2, !stored.isEmpty());
     }
 
@@ -265,8 +263,8 @@ private slots:
         f.app->defaults().setValue(QStringLiteral("LotwHost"),
                                    QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
         QVERIFY(ShellFixture::write(f.path(QStringLiteral("lotw.txt")), "K1ABC\n"));
-        MemberListDownload download(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                    f.app->folder(), MemberListDownload::Kind::Lotw);
+        MemberListDownload download(f.app->defaults(), f.app->log(), f.app->folder(),
+                                    MemberListDownload::Kind::Lotw);
         QSignalSpy alerts(&download, &MemberListDownload::alertRequested);
         download.download();
         QTRY_VERIFY(!download.busy());

@@ -62,8 +62,7 @@ struct Device {
             qWarning() << "join:" << error;
             return false;
         }
-        logbookchoice::selectLogbook(app->defaults(), app->notifications(),
-                                     QString::fromLatin1(logbookfiles::kSyncedLog));
+        app->log().selectLogbook(QString::fromLatin1(logbookfiles::kSyncedLog));
         return log().isSyncLog();
     }
 
@@ -278,8 +277,8 @@ private slots:
         Device a, b;
         QVERIFY(a.join(m_url, "Live"));
         QVERIFY(b.join(m_url, "Live"));
-        logsync::SyncService serviceA(a.log(), a.app->notifications(), a.app->clock(), {});
-        logsync::SyncService serviceB(b.log(), b.app->notifications(), b.app->clock(), {});
+        logsync::SyncService serviceA(a.log(), a.app->clock(), {});
+        logsync::SyncService serviceB(b.log(), b.app->clock(), {});
         QTRY_COMPARE_WITH_TIMEOUT(int(serviceB.status().state),
                                   int(logsync::SyncStatus::State::Synced), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(int(serviceA.status().state),

@@ -448,10 +448,8 @@ private slots:
         {
             // The synced-log page tells the operator too.
             AppDelegate app(DataFolder::at(a.dir.path()));
-            SyncService service(app.log(), app.notifications(), app.clock(),
-                                [] { return QString(); });
-            SyncScreen screen(app.log(), app.defaults(), app.notifications(), app.folder(), service,
-                              {});
+            SyncService service(app.log(), app.clock(), [] { return QString(); });
+            SyncScreen screen(app.log(), app.defaults(), app.folder(), service, {});
             QVERIFY(screen.joined());
             QVERIFY(screen.notice().contains(QLatin1String("lost changes")));
         }

@@ -2,8 +2,6 @@
 // sends for its buttons, tuning and terminal, how it reads the replies and the decoded text.
 
 #include "app/DataFolder.h"
-#include "app/NotificationCenter.h"
-#include "app/Notifications.h"
 #include "root/AppDelegate.h"
 #include "trx/ByteLink.h"
 #include "trx/ElecraftPanel.h"
@@ -67,8 +65,7 @@ class TestElecraftPanel : public QObject {
     void open(const QString &model = QStringLiteral("K3"))
     {
         m_app->defaults().setValue(QStringLiteral("Trx_Type"), model);
-        m_panel =
-            std::make_unique<ElecraftPanel>(m_app->defaults(), m_app->notifications(), *m_trx);
+        m_panel = std::make_unique<ElecraftPanel>(m_app->defaults(), *m_trx);
         auto link = std::make_unique<SimulatorLink>();
         m_link = link.get();
         m_trx->connectTo(std::move(link), makeCommandSet({Make::Elecraft, model, 0}),
@@ -87,13 +84,9 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_trx = std::make_unique<TrxController>(m_app->notifications(), m_app->functions());
+        m_trx = std::make_unique<TrxController>(m_app->functions());
         m_published = 0;
-        connect(&m_app->notifications(), &NotificationCenter::posted, m_app.get(),
-                [this](const QString &name) {
-                    if (name == QLatin1String(notifications::TrxDataChanged))
-                        ++m_published;
-                });
+        connect(m_trx.get(), &TrxController::radioRead, m_app.get(), [this] { ++m_published; });
     }
 
     void cleanup()
@@ -295,8 +288,9 @@ private slots:
         m_app->defaults().setValue(QStringLiteral("PollIntervall"), 100.0);
         open();
         QCOMPARE(m_panel->pollIntervalMs(), 1000); // below 500 ms would flood the radio
+        // Read again with the panel's other settings (a macro set loaded from a file, say).
         m_app->defaults().setValue(QStringLiteral("PollIntervall"), 600.0);
-        m_app->notifications().post(QString::fromLatin1(notifications::K3PrefsWereChanged));
+        m_panel->loadPrefs();
         QCOMPARE(m_panel->pollIntervalMs(), 600);
 
         m_link->radio.canned = {{"BW", "BW0270;"},  {"BW$", "BW$0180;"},

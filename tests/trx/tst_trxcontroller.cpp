@@ -2,7 +2,6 @@
 // to the radio and when, what the entry screens are told, what the screen shows and stores.
 
 #include "app/DataFolder.h"
-#include "app/Notifications.h"
 #include "model/QsoClass.h"
 #include "refdata/OneDxSpotClass.h"
 #include "root/AppDelegate.h"
@@ -136,13 +135,10 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_app = std::make_unique<AppDelegate>(DataFolder::at(m_dir->path()));
-        m_trx = std::make_unique<TrxController>(m_app->notifications(), m_app->functions());
+        m_trx = std::make_unique<TrxController>(m_app->functions());
         m_published.clear();
-        connect(&m_app->notifications(), &NotificationCenter::posted, m_app.get(),
-                [this](const QString &name, const QVariant &object) {
-                    if (name == QLatin1String(notifications::TrxDataChanged))
-                        m_published << object.value<QsoClass>();
-                });
+        connect(m_trx.get(), &TrxController::radioRead, m_app.get(),
+                [this](const QsoClass &reading) { m_published << reading; });
     }
 
     void cleanup()
@@ -230,8 +226,7 @@ private slots:
         OneDxSpotClass spot;
         spot.qrg = kHz;
         spot.xMode = xMode;
-        m_app->notifications().post(QString::fromLatin1(notifications::SetTrxData),
-                                    QVariant::fromValue(spot));
+        m_trx->tuneToSpot(spot);
         QCOMPARE(m_link ? m_link->sent.value(0) : QByteArray(), sent);
         QCOMPARE(m_trx->statusIsError(), error);
         if (!linkUp)

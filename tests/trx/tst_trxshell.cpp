@@ -5,7 +5,7 @@
 #include "../shell/ShellFixture.h"
 #include "SimulatorServer.h"
 
-#include "app/Notifications.h"
+#include "cluster/ClusterScreen.h"
 #include "entry/QsoEntryForm.h"
 #include "refdata/OneDxSpotClass.h"
 #include "shell/AppShell.h"
@@ -47,11 +47,14 @@ private slots:
         QTRY_COMPARE(form.field(QStringLiteral("mode")), QStringLiteral("SSB"));
         QVERIFY(trx.locked());
 
+        // A spot taken from the cluster starts a QSO with the station and tunes the radio.
         OneDxSpotClass spot;
+        spot.dxCall = QStringLiteral("DL1ABC.");
         spot.qrg = 7030.0;
+        spot.mode = QStringLiteral("CW");
         spot.xMode = 1;
-        m_f.app->notifications().post(QString::fromLatin1(notifications::SetTrxData),
-                                      QVariant::fromValue(spot));
+        emit shell.cluster()->spotTaken(spot);
+        QCOMPARE(form.field(QStringLiteral("callsign")), QStringLiteral("DL1ABC"));
         QTRY_COMPARE(radio.kHz(), 7030.0);
         QTRY_COMPARE(form.field(QStringLiteral("qrgString")), QStringLiteral("7,030.0"));
         QTRY_COMPARE(form.field(QStringLiteral("mode")), QStringLiteral("CW"));

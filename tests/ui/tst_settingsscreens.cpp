@@ -1,5 +1,6 @@
 // The logbook and settings screens as a user drives them in an offscreen window: what is typed
-// and clicked ends up in the logbook and the user defaults, and the notifications go out.
+// and clicked ends up in the logbook and the user defaults, and the logbook model announces the
+// change.
 
 #include "../shell/ShellFixture.h"
 #include "QmlWindow.h"
@@ -16,7 +17,7 @@ class TestSettingsScreens : public QObject {
     void show(const QString &section)
     {
         QVERIFY(ui.shell->showScreen(QStringLiteral("settings-") + section));
-        f.posted.clear();
+        f.announced.clear();
     }
 
 private slots:
@@ -41,7 +42,7 @@ private slots:
         LogModel &log = f.app->log();
         QCOMPARE(log.getMyCallsign(), QStringLiteral("DL1ABC"));
         QCOMPARE(log.getMyLocator(), QStringLiteral("JO62QM"));
-        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
+        QVERIFY(f.announced.contains(QStringLiteral("settingsChanged mylocator")));
     }
 
     void dateStyleIsStored()
@@ -49,7 +50,6 @@ private slots:
         show(QStringLiteral("datestyle"));
         ui.click(ui.find(QStringLiteral("mediumStyle")));
         QCOMPARE(f.app->defaults().integer(QStringLiteral("DateFormatIndex")), 1);
-        QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
     }
 
     void bandTableCellIsStored()
@@ -58,7 +58,6 @@ private slots:
         ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1840"));
         const QVariantList rows = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(rows.at(0).toList().at(1).toDouble(), 1840.0);
-        QVERIFY(f.posted.contains(QStringLiteral("DxPrefsWereChanged")));
     }
 
     void userFieldIsStored()
@@ -69,7 +68,7 @@ private slots:
         LogModel &log = f.app->log();
         QCOMPARE(log.getUserFieldNameForNumber(2), QStringLiteral("SOTA ref"));
         QVERIFY(log.getUserFieldRememberForNumber(2));
-        QVERIFY(f.posted.contains(QStringLiteral("UserFieldPrefsChanged")));
+        QVERIFY(f.announced.contains(QStringLiteral("settingsChanged UserFieldRemember_2")));
     }
 
     void newLogbookFromTheNameDialog()
