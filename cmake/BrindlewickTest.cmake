@@ -1,10 +1,17 @@
-# brindlewick_add_test(NAME SOURCES file... [DATA_DIR dir])
-# One Qt Test executable per subsystem, run headless by CTest. BRINDLEWICK_TEST_DATA points at the
-# test's fixture folder.
+# brindlewick_add_test(NAME SOURCES file... [LAYERS layer...] [LIBRARIES lib...])
+# One Qt Test executable per subsystem, run headless by CTest. LAYERS names the highest layers the
+# test uses (each brings those below it), so a test of the model cannot reach a screen; without it
+# the test sees every layer. BRINDLEWICK_TEST_DATA points at the test's fixture folder.
 function(brindlewick_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LAYERS;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE brindlewick_core Qt6::Test ${ARG_LIBRARIES})
+    if(ARG_LAYERS)
+        list(TRANSFORM ARG_LAYERS PREPEND brindlewick_)
+        target_link_libraries(${name} PRIVATE ${ARG_LAYERS})
+    else()
+        target_link_libraries(${name} PRIVATE brindlewick_core)
+    endif()
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_compile_definitions(${name} PRIVATE
         BRINDLEWICK_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
