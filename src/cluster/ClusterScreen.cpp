@@ -36,13 +36,13 @@ QString logMode(const QString &mode)
 } // namespace
 
 ClusterScreen::ClusterScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                             LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
+                             LogModel &log, DXCCModel &dxcc, MyFunctions &functions,
                              QObject *parent)
     : QObject(parent), m_defaults(defaults), m_notifications(centre), m_clock(clock), m_log(log),
-      m_functions(functions), m_phone(phone), m_session(new ClusterSession(this)),
+      m_functions(functions), m_session(new ClusterSession(this)),
       m_terminal(new TerminalModel(this)), m_spots(new SpotTableModel(this)),
       m_nodes(new ClusterNodeList(defaults, centre, this)),
-      m_macros(new ClusterMacros(defaults, centre, phone, this)),
+      m_macros(new ClusterMacros(defaults, centre, this)),
       m_options(new ClusterOptions(defaults, centre, this)), m_maker(log, dxcc)
 {
     connect(m_session, &ClusterSession::stateChanged, this, &ClusterScreen::stateChanged);

@@ -47,10 +47,13 @@ public:
     static constexpr int kScrollPauseMs = 10'000;
 
     ClusterScreen(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                  LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
+                  LogModel &log, DXCCModel &dxcc, MyFunctions &functions,
                   QObject *parent = nullptr);
     ~ClusterScreen() override;
 
+    /** The shell's choice: the entry form is a page that a taken spot opens ("QSO4Log1"), not a
+     *  panel that is always there ("QSO4Log"). */
+    void setEntryFormIsPage(bool page) { m_phone = page; }
     /** Reads the node, filters, spot options, callsign, locator and macros again. */
     void loadPrefs();
 
@@ -99,7 +102,7 @@ private:
     const Clock &m_clock;
     LogModel &m_log;
     MyFunctions &m_functions;
-    const bool m_phone;
+    bool m_phone = false;
     ClusterSession *m_session;
     TerminalModel *m_terminal;
     SpotTableModel *m_spots;

@@ -55,10 +55,9 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 } // namespace
 
 QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, const Clock &clock,
-                           LogModel &log, DXCCModel &dxcc, MyFunctions &functions, bool phone,
-                           QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_phone(phone),
-      m_log(log), m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
+                           LogModel &log, DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_now(clock), m_log(log),
+      m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
       m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
@@ -73,21 +72,40 @@ QsoEntryForm::QsoEntryForm(UserDefaults &defaults, NotificationCenter &centre, c
     });
     centre.observe(key(notifications::UserFieldPrefsChanged), this,
                    [this](const QVariant &) { loadUserFieldPrefs(); });
-    centre.observe(key(phone ? notifications::Qso4Log1 : notifications::Qso4Log), this,
-                   [this](const QVariant &object) {
-                       if (object.canConvert<QsoClass>())
-                           takeOverRecord(object.value<QsoClass>());
-                   });
+    listenForRecords();
     centre.observe(key(notifications::TrxDataChanged), this,
                    [this](const QVariant &object) { takeTrxData(object.value<QsoClass>()); });
 
     loadPrefs();
     loadUserFieldPrefs();
-    if (!m_phone) {
+    newQso();
+}
+
+void QsoEntryForm::setUse(Use use)
+{
+    if (use == m_use)
+        return;
+    m_use = use;
+    listenForRecords();
+    m_colorCode = 0;
+    if (!onPage()) {
         m_log.updateDxTable();
         m_colorCode = int(m_defaults.integer(QStringLiteral("SelectedColorCode")));
     }
     newQso();
+}
+
+void QsoEntryForm::listenForRecords()
+{
+    delete m_recordListener;
+    m_recordListener = new QObject(this);
+    NotificationCenter &centre = m_notifications;
+    const bool phone = onPage();
+    centre.observe(key(phone ? notifications::Qso4Log1 : notifications::Qso4Log), m_recordListener,
+                   [this](const QVariant &object) {
+                       if (object.canConvert<QsoClass>())
+                           takeOverRecord(object.value<QsoClass>());
+                   });
 }
 
 QsoEntryForm::~QsoEntryForm() = default;
@@ -231,7 +249,7 @@ void QsoEntryForm::leaveField(const QString &field)
     } else if (field == QLatin1String("locator")) {
         m_values.locator = m_values.locator.toUpper();
         useStationLocator();
-    } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
+    } else if (onPage() && field.startsWith(QLatin1String("user_"))) {
         const int n = field.mid(5).toInt();
         if (n >= 1 && n <= kUserFields)
             m_defaults.setValue(QStringLiteral("Default_User_%1").arg(n), m_values.userField(n));
@@ -394,7 +412,7 @@ void QsoEntryForm::setPowerIndex(int index)
     const bool preset = index >= 0 && index < entry::power::presets().size();
     if (preset)
         m_values.power.clear();
-    if (m_phone) {
+    if (onPage()) {
         m_defaults.setValue(QStringLiteral("LastUsedPowerIndex"), index);
         if (preset)
             m_defaults.setValue(QStringLiteral("LastUsedPowerString"), QString());
@@ -404,7 +422,7 @@ void QsoEntryForm::setPowerIndex(int index)
 
 void QsoEntryForm::setPowerText(const QString &text)
 {
-    if (m_phone) {
+    if (onPage()) {
         // The phone's segment decides; the text counts when "other" is chosen.
         m_values.power = text;
         m_defaults.setValue(QStringLiteral("LastUsedPowerString"), text);
@@ -419,7 +437,7 @@ void QsoEntryForm::setPowerText(const QString &text)
 void QsoEntryForm::setColorCode(int code)
 {
     m_colorCode = qBound(0, code, 9);
-    if (!m_phone)
+    if (!onPage())
         m_defaults.setValue(QStringLiteral("SelectedColorCode"), m_colorCode);
     emit fieldsChanged();
 }

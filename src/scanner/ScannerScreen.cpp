@@ -19,7 +19,7 @@
 namespace scanner {
 
 ScannerScreen::ScannerScreen(UserDefaults &defaults, const Clock &clock, NotificationCenter &centre,
-                             bool phone, QObject *parent)
+                             QObject *parent)
     : QObject(parent), m_defaults(defaults), m_relay(new ScanRelay(defaults, clock, this)),
       m_ownSink(new QVideoSink(this)), m_restart(new QTimer(this)), m_frameGap(new QTimer(this))
 {
@@ -37,10 +37,10 @@ ScannerScreen::ScannerScreen(UserDefaults &defaults, const Clock &clock, Notific
             emit settingsChanged();
     });
     centre.observe(QString::fromLatin1(notifications::AppGoesBackground), this,
-                   [this, phone](const QVariant &) {
+                   [this](const QVariant &) {
                        stop();
                        // Only while the page is open: it hands us its preview's sink.
-                       if (phone && m_sink != m_ownSink)
+                       if (m_sink != m_ownSink)
                            emit leaveRequested();
                    });
 }

@@ -57,7 +57,7 @@ public:
     static constexpr char kNoCamera[] = QT_TRANSLATE_NOOP("scanner::ScannerScreen", "No camera");
 
     ScannerScreen(UserDefaults &defaults, const Clock &clock, NotificationCenter &centre,
-                  bool phone, QObject *parent = nullptr);
+                  QObject *parent = nullptr);
     ~ScannerScreen() override;
 
     /** Start or Stop. */
@@ -100,7 +100,8 @@ signals:
     void camerasChanged();
     void statusChanged();
     void videoSinkChanged();
-    /** The phone's screen leaves itself when the application goes to the background. */
+    /** The application went to the background while the page was open (it had handed over its
+     *  preview); the phone's shell then leaves the page. */
     void leaveRequested();
 
 private:

@@ -26,9 +26,9 @@ QString kindName(lookup::RowKind kind)
 } // namespace
 
 LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
-                           QNetworkAccessManager &network, bool phone, QObject *parent)
+                           QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_notifications(centre),
-      m_phone(phone), m_http(network, defaults), m_session(m_http, defaults),
+      m_http(network, defaults), m_session(m_http, defaults),
       m_service(lookup::LookupAccount::chosen(defaults))
 {
     connect(&m_session, &lookup::LookupSession::finished, this, &LookupScreen::finished);

@@ -34,9 +34,12 @@ class LookupScreen : public QObject {
     Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
     Q_PROPERTY(QString alertText READ alertText NOTIFY alertChanged)
 public:
-    /** The phone's entry form listens to "QSO4Log1", the larger screens' to "QSO4Log". */
     LookupScreen(UserDefaults &defaults, SecretStore &secrets, NotificationCenter &centre,
-                 QNetworkAccessManager &network, bool phone, QObject *parent = nullptr);
+                 QNetworkAccessManager &network, QObject *parent = nullptr);
+
+    /** The shell's choice: the entry form is a page that a taken record opens ("QSO4Log1"), not
+     *  a panel that is always there ("QSO4Log"). */
+    void setEntryFormIsPage(bool page) { m_phone = page; }
 
     /** Looks the callsign up with the service the settings choose. */
     Q_INVOKABLE void lookUp(const QString &callsign);
@@ -84,7 +87,7 @@ private:
     UserDefaults &m_defaults;
     SecretStore &m_secrets;
     NotificationCenter &m_notifications;
-    const bool m_phone;
+    bool m_phone = false;
     HttpClient m_http;
     lookup::LookupSession m_session;
     lookup::Service m_service;

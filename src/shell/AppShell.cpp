@@ -71,30 +71,30 @@ const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"
 
 } // namespace
 
-AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
-    : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
+AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
+    : QObject(parent), m_app(app), m_layout(layout), m_settingsSection(kLogbooksSection),
       m_fileHandOff(new FileHandOff(this)),
-      m_logbooks(new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(),
-                                      phone, this)),
+      m_logbooks(
+          new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(), this)),
       m_logbookImport(new LogbookFileImport(app.folder(), this)),
       m_adifImport(
           new AdifImportScreen(app.defaults(), app.notifications(), app.log(), app.dxcc(), this)),
       m_station(new StationSettings(app.notifications(), app.log(), this)),
       m_userFields(new UserFieldSettings(app.notifications(), app.log(), this)),
       m_dateStyle(new DateStyleSettings(app.defaults(), app.notifications(), app.clock(), this)),
-      m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), phone, this)),
+      m_bandTable(new BandTableSettings(app.defaults(), app.notifications(), this)),
       m_lotwUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
                                          app.folder(), MemberListDownload::Kind::Lotw, this)),
       m_eqslUsers(new MemberListDownload(app.defaults(), app.notifications(), app.log(),
                                          app.folder(), MemberListDownload::Kind::Eqsl, this)),
       m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
       m_entryForm(new QsoEntryForm(app.defaults(), app.notifications(), app.clock(), app.log(),
-                                   app.dxcc(), app.functions(), phone, this)),
+                                   app.dxcc(), app.functions(), this)),
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.notifications(), app.clock(),
-                                           app.log(), app.dxcc(), app.functions(), phone, this)),
+                                           app.log(), app.dxcc(), app.functions(), this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.notifications(), app.clock(),
                                          app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), phone, this)),
+      m_dxcc(new dxcc::DxccScreen(app.notifications(), app.log(), this)),
       m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(),
                             app.notifications(), app.clock(), *m_network, this)),
@@ -123,8 +123,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
                                                       password);
           },
           this)),
-      m_scanner(new scanner::ScannerScreen(app.defaults(), app.clock(), app.notifications(), phone,
-                                           this)),
+      m_scanner(new scanner::ScannerScreen(app.defaults(), app.clock(), app.notifications(), this)),
       m_qslReceiver(new scanner::ScanReceiver(app.defaults(), app.clock(), app.log(), true, this))
 {
     m_language = new LanguageSettings(app.defaults(), LanguageSettings::defaultFolder(), this);
@@ -142,9 +141,12 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     connect(&m_wsjtx->logger(), &wsjtx::WsjtxLogger::qsoStored, m_logList,
             [this] { m_logList->loadData(); });
     setUpLookup();
-    // The phone's scanner page leaves itself when the application goes to the background.
-    connect(m_scanner, &scanner::ScannerScreen::leaveRequested, this,
-            [this] { emit rootRequested(SettingsTab); });
+    useLayout();
+    // The phone's scanner page leaves itself when the application goes to the background; the
+    // larger screens keep it in their settings.
+    if (onPhone())
+        connect(m_scanner, &scanner::ScannerScreen::leaveRequested, this,
+                [this] { emit rootRequested(SettingsTab); });
     // A paper QSL marked from a received card shows in the log list at once.
     connect(m_qslReceiver, &scanner::ScanReceiver::qsoMarked, m_logList,
             [this] { m_logList->loadData(); });
@@ -169,13 +171,26 @@ void AppShell::performShortcut(const QString &name)
         m_app.notifications().post(QString::fromLatin1(notifications::ConnectToCluster));
     } else if (name == QLatin1String("New_Qso")) {
         setCurrentTab(LogTab);
-        if (m_phone) {
+        if (onPhone()) {
             emit rootRequested(LogTab);
             m_app.notifications().post(QString::fromLatin1(notifications::AddQso));
         }
-    } else if (name == QLatin1String("QSLs") && m_phone) {
+    } else if (name == QLatin1String("QSLs") && onPhone()) {
         setCurrentTab(QslTab); // the LoTW screen is its first
     }
+}
+
+void AppShell::useLayout()
+{
+    // The phone's form is a page opened for one QSO (records from the cluster and the lookup
+    // open it), the larger screens' a panel above the log.
+    m_entryForm->setUse(onPhone() ? QsoEntryForm::Use::Page : QsoEntryForm::Use::Panel);
+    if (!onPhone())
+        return;
+    m_cluster->setEntryFormIsPage(true);
+    m_lookup->setEntryFormIsPage(true);
+    // The phone's logbook screen is a stack page: the choice applies when it is left.
+    m_logbooks->setChoiceOnLeave(true);
 }
 
 void AppShell::openFile(const QString &pathOrUrl)
@@ -214,21 +229,21 @@ bool AppShell::showScreen(const QString &name)
     if (name == QLatin1String("new-qso")) {
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
-        if (m_phone)
+        if (onPhone())
             emit screenRequested(LogTab, QStringLiteral("newqso"));
         return true;
     }
     if (name == QLatin1String("qsl-clublog")) {
         emit rootRequested(QslTab);
         setCurrentTab(QslTab);
-        if (m_phone)
+        if (onPhone())
             emit screenRequested(QslTab, QStringLiteral("clublog"));
         return true;
     }
     if (name == QLatin1String("cluster-spots")) {
         emit rootRequested(ClusterTab);
         setCurrentTab(ClusterTab);
-        if (m_phone)
+        if (onPhone())
             emit screenRequested(ClusterTab, QStringLiteral("spots"));
         return true;
     }
@@ -248,7 +263,7 @@ bool AppShell::showScreen(const QString &name)
         emit rootRequested(SettingsTab);
         setCurrentTab(SettingsTab);
         setSettingsSection(key);
-        if (m_phone)
+        if (onPhone())
             emit screenRequested(SettingsTab, key);
         return true;
     }
@@ -323,7 +338,7 @@ void AppShell::logbookImported()
 void AppShell::openLogbookSelection()
 {
     // The phone shows it over the first tab, the tablet in its settings.
-    if (m_phone) {
+    if (onPhone()) {
         setCurrentTab(LogTab);
         emit screenRequested(LogTab, kLogbooksSection);
         return;
@@ -349,8 +364,8 @@ bool AppShell::showDxccScreen(const QString &name)
     emit rootRequested(DxccTab);
     setCurrentTab(DxccTab);
     // The phone opens the list over the counter, the larger screens switch their sub-page.
-    m_dxcc->setPage(list && !m_phone ? 1 : 0);
-    if (list && m_phone)
+    m_dxcc->setPage(list && !onPhone() ? 1 : 0);
+    if (list && onPhone())
         emit screenRequested(DxccTab, QStringLiteral("dxlist"));
     return true;
 }

@@ -49,7 +49,7 @@ class LookupLauncher;
  *  view-models of the screens so both screen sets share them. */
 class AppShell : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool phone READ phone CONSTANT)
+    Q_PROPERTY(Layout layout READ layout CONSTANT)
     Q_PROPERTY(int currentTab READ currentTab WRITE setCurrentTab NOTIFY currentTabChanged)
     Q_PROPERTY(QVariantList tabs READ tabs CONSTANT)
     Q_PROPERTY(QVariantList settingsSections READ settingsSections CONSTANT)
@@ -89,8 +89,11 @@ public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
     Q_ENUM(Tab)
+    /** The screen set: the phone's tab bar and stacks, or the larger screens'. */
+    enum class Layout { Phone, Tablet };
+    Q_ENUM(Layout)
 
-    AppShell(AppDelegate &app, bool phone, QObject *parent = nullptr);
+    AppShell(AppDelegate &app, Layout layout, QObject *parent = nullptr);
     ~AppShell() override;
 
     /** "DX_Cluster", "New_Qso" or "QSLs", as from the home screen. */
@@ -106,7 +109,7 @@ public:
     /** Every screen showScreen() knows, for screenshots. */
     [[nodiscard]] Q_INVOKABLE QStringList screenNames() const;
 
-    [[nodiscard]] bool phone() const { return m_phone; }
+    [[nodiscard]] Layout layout() const { return m_layout; }
     [[nodiscard]] int currentTab() const { return m_currentTab; }
     void setCurrentTab(int tab);
     [[nodiscard]] static QVariantList tabs();
@@ -157,6 +160,9 @@ signals:
     void rootRequested(int tab);
 
 private:
+    [[nodiscard]] bool onPhone() const { return m_layout == Layout::Phone; }
+    /** What differs in behaviour between the screen sets. */
+    void useLayout();
     void adifHanded(const QString &path);
     void logbookImported();
     void openLogbookSelection();
@@ -173,7 +179,7 @@ private:
     bool showLookupScreen(const QString &name);
 
     AppDelegate &m_app;
-    const bool m_phone;
+    const Layout m_layout;
     int m_currentTab = LogTab;
     QString m_settingsSection;
     QString m_logbookName;

@@ -24,7 +24,7 @@ void AppShell::setUpLog()
     // The phone and the larger screens keep their own order of the log.
     m_logList = new LogListModel(
         m_app.defaults(), m_app.notifications(), m_app.clock(), m_app.log(),
-        m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
+        onPhone() ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
     m_logList->setPagesInBackground(true);
     m_qsoEditor =
         new QsoEditor(m_app.defaults(), m_app.log(), m_app.dxcc(), m_app.functions(), this);
@@ -32,7 +32,7 @@ void AppShell::setUpLog()
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {
         QsoClass qso = m_logList->qsoAt(row);
-        if (m_phone) {
+        if (onPhone()) {
             // The phone changes a QSO in the entry form.
             m_entryForm->editQso(qso);
             emit screenRequested(LogTab, kEditQso);
@@ -44,11 +44,11 @@ void AppShell::setUpLog()
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {
         m_qsoEditor->setQso(m_logList->qsoAt(row));
-        emit screenRequested(LogTab, m_phone ? kQsoInfo : kQsoDetail);
+        emit screenRequested(LogTab, onPhone() ? kQsoInfo : kQsoDetail);
     });
     // The home-screen shortcut; a cluster spot reaches the phone's form by itself.
     connect(m_logList, &LogListModel::newQsoRequested, this, [this] {
-        if (m_phone)
+        if (onPhone())
             emit screenRequested(LogTab, kNewQso);
     });
     const auto reload = [this] { m_logList->loadData(); };
@@ -64,10 +64,10 @@ bool AppShell::showLogScreen(const QString &name)
         setCurrentTab(LogTab);
         if (m_logList->count() > 0)
             m_logList->trigger(std::max(0, m_logList->newestRow()),
-                               m_phone ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
+                               onPhone() ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
         return true;
     }
-    if (name == QLatin1String("pile-up") && m_phone) {
+    if (name == QLatin1String("pile-up") && onPhone()) {
         // A pile-up on the last logged frequency and mode, as the form would start it.
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
@@ -92,7 +92,7 @@ bool AppShell::showLogScreen(const QString &name)
 QStringList AppShell::logScreenNames() const
 {
     QStringList names{QStringLiteral("qso-detail")};
-    if (m_phone)
+    if (onPhone())
         names << QStringLiteral("pile-up");
     return names;
 }

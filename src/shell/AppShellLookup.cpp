@@ -27,7 +27,7 @@ constexpr char kSampleReply[] =
 void AppShell::setUpLookup()
 {
     m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), m_app.notifications(),
-                                *m_network, m_phone, this);
+                                *m_network, this);
     m_lookupSettings =
         new LookupSettings(m_app.defaults(), m_app.secrets(), m_app.notifications(), this);
     m_lookupLauncher = std::make_unique<LookupLauncher>(
@@ -55,7 +55,7 @@ void AppShell::showLookupPage(int tab)
 {
     // The larger screens show it over the log (where its record goes), the phone over the tab
     // that asked.
-    const int shownOn = m_phone ? tab : int(LogTab);
+    const int shownOn = onPhone() ? tab : int(LogTab);
     setCurrentTab(shownOn);
     emit screenRequested(shownOn, kLookupScreen);
 }

@@ -15,12 +15,20 @@ const QString kQrgs = QStringLiteral("QRGs");
 } // namespace
 
 BandTableSettings::BandTableSettings(UserDefaults &defaults, NotificationCenter &centre,
-                                     bool wholeKHz, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_notifications(centre), m_wholeKHz(wholeKHz)
+                                     QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_notifications(centre)
 {
     reload();
     m_notifications.observe(QString::fromLatin1(notifications::DxPrefsWereChanged), this,
                             [this](const QVariant &) { reload(); });
+}
+
+void BandTableSettings::setWholeKHz(bool whole)
+{
+    if (whole == m_wholeKHz)
+        return;
+    m_wholeKHz = whole;
+    emit wholeKHzChanged();
 }
 
 bool BandTableSettings::setValue(int index, const QString &text)

@@ -282,7 +282,7 @@ private slots:
                               {{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), node.port()}},
                               0);
         cluster::ClusterScreen screen(app->defaults(), app->notifications(), app->clock(),
-                                      app->log(), app->dxcc(), app->functions(), false);
+                                      app->log(), app->dxcc(), app->functions());
         QAbstractItemModelTester tester(screen.spots());
         QCOMPARE(screen.title(), QStringLiteral("Disconnected"));
         screen.toggleConnection();

@@ -129,7 +129,7 @@ private slots:
         QFETCH(QString, band60m);
         QFETCH(QString, summaries);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), false);
+        dxcc::DxccScreen screen(f.app->notifications(), f.app->log());
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -164,7 +164,7 @@ private slots:
         QFETCH(int, total);
         QFETCH(int, phone);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->notifications(), f.app->log());
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -214,8 +214,9 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, firstNames);
         storeLog();
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), phone);
+        dxcc::DxccScreen screen(f.app->notifications(), f.app->log());
         dxcc::DxList &list = *screen.list();
+        list.setCompact(phone);
         QAbstractItemModelTester tester(list.rows());
         screen.setShown(true);
         list.setSortIndex(sortIndex);
@@ -233,8 +234,9 @@ private slots:
 
     void dxListCoversEveryEntityInOrderedSections()
     {
-        dxcc::DxccScreen screen(f.app->notifications(), f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->notifications(), f.app->log());
         dxcc::DxList &list = *screen.list();
+        list.setCompact(true);
         screen.setShown(true);
         const int all = list.rows()->rowCount();
         QCOMPARE(all, f.app->log().getAllDxInfoStrings(false).size());
@@ -298,7 +300,7 @@ private slots:
 
     void savedQsoShowsOnlyWhileTheTabIsInFront()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         dxcc::DxccScreen &screen = *shell.dxcc();
         QAbstractItemModelTester tester(screen.list()->rows());
         QSignalSpy refreshed(&screen, &dxcc::DxccScreen::refreshed);

@@ -130,7 +130,7 @@ private slots:
         QFETCH(bool, scanAuto);
         aimAtDesktop();
         defaults().setValue(QString::fromLatin1(scanner::kAutoKey), scanAuto);
-        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications(), false);
+        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications());
         QSignalSpy textShown(&screen, &scanner::ScannerScreen::textChanged);
         QCOMPARE(screen.scanImage(frame), found);
         QCOMPARE(screen.text(), shown);
@@ -145,22 +145,19 @@ private slots:
                      QStringLiteral("Not sent: no \"From:\" and \"To:\" in the text"));
     }
 
-    void leavesThePhonePageInTheBackground_data()
+    void asksToLeaveTheOpenPageInTheBackground_data()
     {
-        QTest::addColumn<bool>("phone");
         QTest::addColumn<bool>("pageOpen");
         QTest::addColumn<bool>("leaves");
-        QTest::newRow("phone, page open") << true << true << true;
-        QTest::newRow("phone, page closed") << true << false << false;
-        QTest::newRow("larger screen") << false << true << false;
+        QTest::newRow("page open") << true << true;
+        QTest::newRow("page closed") << false << false;
     }
 
-    void leavesThePhonePageInTheBackground()
+    void asksToLeaveTheOpenPageInTheBackground()
     {
-        QFETCH(bool, phone);
         QFETCH(bool, pageOpen);
         QFETCH(bool, leaves);
-        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications(), phone);
+        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications());
         QVideoSink preview;
         if (pageOpen)
             screen.setVideoSink(&preview);
@@ -204,7 +201,7 @@ private slots:
 
         // Typed on the page: a number up to the ceiling is stored as typed, anything else is
         // refused with the rule and changes nothing.
-        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications(), false);
+        scanner::ScannerScreen screen(defaults(), m_app->clock(), m_app->notifications());
         const bool typable = stored.typeId() == QMetaType::Int && used >= 0;
         const QVariant before = defaults().value(QString::fromLatin1(scanner::kPortKey));
         QCOMPARE(screen.setPort(stored.toString()).isEmpty(), typable);

@@ -368,8 +368,7 @@ private slots:
     void pageShowsRowsInTheServiceOrder()
     {
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network,
-                            false);
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network);
         screen.showReply(Service::Qrz, "W1AW",
                          "<QRZDatabase><Callsign><url>www.arrl.org</url><call>w1aw</call>"
                          "<addr1>225 Main St</addr1><email>w1aw@arrl.org</email>"
@@ -520,8 +519,8 @@ private slots:
         server.respond([&fake](const LoopbackHttpServer::Request &r) { return fake.answer(r); });
         f.app->defaults().setValue("HamQthHost", server.url());
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network,
-                            phone);
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), f.app->notifications(), network);
+        screen.setEntryFormIsPage(phone);
         QVariant record;
         QVariant end;
         f.app->notifications().observe(notification, &screen,

@@ -9,6 +9,7 @@
 #include "shell/LaunchOptions.h"
 
 #include <QSignalSpy>
+#include <QVideoSink>
 
 class TestLaunch : public QObject {
     Q_OBJECT
@@ -33,11 +34,50 @@ private slots:
 
     void freshDataFolderOpensTheDefaultLogbook()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         QCOMPARE(shell.logbookName(), QStringLiteral("DefaultLog.rlog"));
         QVERIFY(QFile::exists(f.path(QStringLiteral("DefaultLog.rlog"))));
         QCOMPARE(shell.logbooks()->logNames(), QStringList{QStringLiteral("DefaultLog.rlog")});
         QCOMPARE(shell.logbooks()->selectedIndex(), 0);
+    }
+
+    void eachScreenSetGetsItsBehaviour_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void eachScreenSetGetsItsBehaviour()
+    {
+        QFETCH(bool, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QCOMPARE(shell.layout(), phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QCOMPARE(shell.entryForm()->use(),
+                 phone ? QsoEntryForm::Use::Page : QsoEntryForm::Use::Panel);
+        QCOMPARE(shell.logbooks()->choiceOnLeave(), phone);
+
+        // A record taken over reaches the form of this screen set only.
+        QSignalSpy front(shell.entryForm(), &QsoEntryForm::frontRequested);
+        QsoClass record;
+        record.callsign = QStringLiteral("DL1ABC");
+        const char *mine = phone ? notifications::Qso4Log1 : notifications::Qso4Log;
+        const char *other = phone ? notifications::Qso4Log : notifications::Qso4Log1;
+        f.app->notifications().post(QString::fromLatin1(other), QVariant::fromValue(record));
+        QCOMPARE(front.size(), 0);
+        f.app->notifications().post(QString::fromLatin1(mine), QVariant::fromValue(record));
+        QCOMPARE(front.size(), 1);
+
+        // The scanner page open when the application goes to the background: the phone's
+        // settings stack goes back to its menu, the larger screens keep the page.
+        QVideoSink preview;
+        shell.scanner()->setVideoSink(&preview);
+        QSignalSpy roots(&shell, &AppShell::rootRequested);
+        f.app->applicationDidEnterBackground();
+        QCOMPARE(roots.size(), phone ? 1 : 0);
+        if (phone)
+            QCOMPARE(roots.at(0).at(0).toInt(), int(AppShell::SettingsTab));
+        shell.scanner()->setVideoSink(nullptr);
     }
 
     void cache60mIsEmptyAfterEverySwitch_data()
@@ -56,7 +96,7 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(QString, action);
         makeLogbook(QStringLiteral("Alpha"));
-        AppShell shell(*f.app, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
         LogbookSelection &selection = *shell.logbooks();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("DefaultLog.rlog"))));
         selection.leave();
@@ -135,7 +175,7 @@ private slots:
                 source, "header<eoh><call:5>K1ABC<qso_date:8>20240501<time_on:4>1200"
                         "<band:3>20m<mode:2>CW<eor>"));
         }
-        AppShell shell(*f.app, true);
+        AppShell shell(*f.app, AppShell::Layout::Phone);
         shell.setCurrentTab(AppShell::SettingsTab);
         QSignalSpy screens(&shell, &AppShell::screenRequested);
         shell.openFile(QUrl::fromLocalFile(source).toString());
@@ -165,7 +205,7 @@ private slots:
 
     void unreadableAdifFileIsReported()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression(QStringLiteral("^Error loading ADIF file: ")));
         shell.openFile(f.path(QStringLiteral("missing.adi")));
@@ -188,7 +228,7 @@ private slots:
         const QString source = elsewhere.filePath(QStringLiteral("Club.rlog"));
         QVERIFY(ShellFixture::write(source, "handed logbook"));
 
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         LogbookFileImport &import = *shell.logbookImport();
         QSignalSpy imported(&import, &LogbookFileImport::imported);
         shell.openFile(source);
@@ -211,7 +251,7 @@ private slots:
 
     void importingTheCurrentFileOntoItselfKeepsIt()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         const QString current = f.path(QStringLiteral("DefaultLog.rlog"));
         const QByteArray before = ShellFixture::contents(current);
         shell.logbookImport()->importFile(current);
@@ -245,7 +285,7 @@ private slots:
         // The cluster connects on the shortcut: to a closed port here, never the real node.
         f.app->defaults().setValue(QStringLiteral("DX-Clusters"),
                                    QVariantList{QVariantList{"Local", "127.0.0.1", 1}});
-        AppShell shell(*f.app, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
         shell.setCurrentTab(AppShell::SettingsTab);
         QSignalSpy roots(&shell, &AppShell::rootRequested);
         f.posted.clear();
@@ -258,7 +298,7 @@ private slots:
 
     void leavingTheForegroundPostsAppGoesBackground()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         f.posted.clear();
         shell.setWindowActive(true);
         QCOMPARE(f.posted, QStringList{});

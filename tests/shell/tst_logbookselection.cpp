@@ -69,7 +69,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -96,7 +96,7 @@ private slots:
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -128,7 +128,7 @@ private slots:
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -155,7 +155,8 @@ private slots:
     {
         QFETCH(bool, phone);
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         f.posted.clear();
         selection.createLogbook(QStringLiteral("Field day"));
         QTEST(current(), "current");
@@ -182,7 +183,8 @@ private slots:
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
         f.posted.clear();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
@@ -205,7 +207,8 @@ private slots:
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), true);
+                                   f.app->folder());
+        selection.setChoiceOnLeave(true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
     }
@@ -225,7 +228,7 @@ private slots:
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), false);
+                                   f.app->folder());
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -258,7 +261,8 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
         QVERIFY(!QFile::exists(f.path(deleted)));
@@ -292,7 +296,8 @@ private slots:
         QVERIFY(pinned.saveNewQSOtoLog(qso));
 
         LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                   f.app->folder(), phone);
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         const QStringList names = selection.logNames();
         selection.choose(int(names.indexOf(synced)));
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete all QSOs in log"));
@@ -306,14 +311,13 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                  f.app->folder(), true)
-                     .newLogbookPrompt(),
-                 QStringLiteral("Enter logbook file name:"));
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->notifications(), f.app->log(),
-                                  f.app->folder(), false)
-                     .newLogbookPrompt(),
-                 QStringLiteral("Name of new logbook:"));
+        LogbookSelection selection(f.app->defaults(), f.app->notifications(), f.app->log(),
+                                   f.app->folder());
+        QCOMPARE(selection.newLogbookPrompt(), QStringLiteral("Name of new logbook:"));
+        QSignalSpy changed(&selection, &LogbookSelection::choiceOnLeaveChanged);
+        selection.setChoiceOnLeave(true);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(selection.newLogbookPrompt(), QStringLiteral("Enter logbook file name:"));
     }
 };
 

@@ -52,6 +52,33 @@ private slots:
         QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
     }
 
+    void eachScreenSetChoosesItsControls_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void eachScreenSetChoosesItsControls()
+    {
+        QFETCH(bool, phone);
+        ui.close();
+        QVERIFY(ui.open(*f.app, phone));
+        QCOMPARE(ui.shell->cluster()->macros()->count(), phone ? 8 : 6);
+        QCOMPARE(ui.shell->dxcc()->list()->filterTitles().size(), phone ? 3 : 6);
+
+        show(QStringLiteral("bands"));
+        ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1838.6"));
+        const QVariant stored = f.app->defaults().list(QStringLiteral("QRGs")).at(0).toList().at(1);
+        QCOMPARE(stored.toDouble(), phone ? 1839.0 : 1838.6);
+
+        show(QStringLiteral("logbooks"));
+        QVERIFY(ui.find(QStringLiteral("newButton")));
+        QObject *reveal = ui.object(QStringLiteral("revealButton"));
+        QVERIFY(reveal);
+        QCOMPARE(reveal->property("visible").toBool(), !phone);
+    }
+
     void bandTableCellIsStored()
     {
         show(QStringLiteral("bands"));

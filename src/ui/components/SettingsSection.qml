@@ -7,6 +7,8 @@ Loader {
     id: loader
     required property AppShell shell
     required property string key
+    /** The phone's narrow pages. */
+    readonly property bool compact: shell.layout === AppShell.Phone
 
     sourceComponent: {
         switch (key) {
@@ -34,6 +36,7 @@ Loader {
         LogbooksPage {
             selection: loader.shell.logbooks
             logbookImport: loader.shell.logbookImport
+            compact: loader.compact
         }
     }
     Component { id: station; StationPage { station: loader.shell.station } }
@@ -60,7 +63,7 @@ Loader {
         ScannerPage {
             scanner: loader.shell.scanner
             receiver: loader.shell.qslReceiver
-            compact: loader.shell.phone
+            compact: loader.compact
         }
     }
 }

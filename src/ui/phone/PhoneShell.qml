@@ -9,6 +9,12 @@ Item {
     id: shellView
     required property AppShell shell
 
+    // The phone's narrower controls: eight cluster macros, three DX list filters,
+    // band edges in whole kHz.
+    Binding { target: shellView.shell.cluster.macros; property: "count"; value: 8 }
+    Binding { target: shellView.shell.dxcc.list; property: "compact"; value: true }
+    Binding { target: shellView.shell.bandTable; property: "wholeKHz"; value: true }
+
     // While the synced log is in use: whether it is in step with the server.
     Label {
         id: syncBanner
