@@ -24,8 +24,7 @@
 
 namespace {
 
-const QString kAdifImportScreen = QStringLiteral("adifimport");
-const QString kLogbooksSection = QStringLiteral("logbooks");
+using screens::Screen;
 
 QVariantMap tab(const char *title, const char *missing)
 {
@@ -34,10 +33,24 @@ QVariantMap tab(const char *title, const char *missing)
             {QStringLiteral("missing"), missing ? AppShell::tr(missing) : QString()}};
 }
 
-QVariantMap section(const char *key, const char *title)
+QVariantMap section(Screen screen, const char *title)
 {
-    return {{QStringLiteral("key"), QString::fromLatin1(key)},
+    return {{QStringLiteral("screen"), int(screen)},
             {QStringLiteral("title"), AppShell::tr(title)}};
+}
+
+// The tabs' first screens are in the tabs' order.
+static_assert(int(Screen::Log) == AppShell::LogTab &&
+              int(Screen::Settings) == AppShell::SettingsTab);
+
+[[nodiscard]] bool isTab(Screen screen)
+{
+    return int(screen) >= AppShell::LogTab && int(screen) <= AppShell::SettingsTab;
+}
+
+[[nodiscard]] bool isSettingsSection(Screen screen)
+{
+    return screen >= Screen::Logbooks && screen <= Screen::Scanner;
 }
 
 // The titles of tabs() and settingsSections(), marked here for the translators.
@@ -65,14 +78,10 @@ QVariantMap section(const char *key, const char *title)
     QT_TRANSLATE_NOOP("AppShell", "QSL card scanner"),
 };
 
-const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"),
-                                 QStringLiteral("map"), QStringLiteral("dxcc"),
-                                 QStringLiteral("qsl"), QStringLiteral("settings")};
-
 } // namespace
 
 AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
-    : QObject(parent), m_app(app), m_layout(layout), m_settingsSection(kLogbooksSection),
+    : QObject(parent), m_app(app), m_layout(layout), m_settingsSection(Screen::Logbooks),
       m_fileHandOff(new FileHandOff(this)),
       m_logbooks(
           new LogbookSelection(app.defaults(), app.notifications(), app.log(), app.folder(), this)),
@@ -209,80 +218,72 @@ void AppShell::windowHidden()
     m_app.applicationDidEnterBackground();
 }
 
-bool AppShell::showScreen(const QString &name)
+bool AppShell::showScreen(Screen screen)
 {
     // The panel lies over the transceiver screen; any other screen closes it.
     m_elecraft->setShown(false);
-    if (name == QLatin1String("trx-elecraft")) {
-        showScreen(QStringLiteral("settings-transceiver"));
+    if (screen == Screen::Elecraft) {
+        showScreen(Screen::Transceiver);
         m_elecraft->setShown(true);
         return true;
     }
-    if (showLogScreen(name) || showDxccScreen(name) || showLookupScreen(name))
+    if (showLogScreen(screen) || showDxccScreen(screen) || showLookupScreen(screen))
         return true;
-    const qsizetype tabIndex = kTabScreens.indexOf(name);
-    if (tabIndex >= 0) {
-        emit rootRequested(int(tabIndex));
-        setCurrentTab(int(tabIndex));
-        return true;
-    }
-    if (name == QLatin1String("new-qso")) {
-        emit rootRequested(LogTab);
-        setCurrentTab(LogTab);
-        if (onPhone())
-            emit screenRequested(LogTab, QStringLiteral("newqso"));
+    if (isTab(screen)) {
+        emit rootRequested(int(screen));
+        setCurrentTab(int(screen));
         return true;
     }
-    if (name == QLatin1String("qsl-clublog")) {
-        emit rootRequested(QslTab);
-        setCurrentTab(QslTab);
-        if (onPhone())
-            emit screenRequested(QslTab, QStringLiteral("clublog"));
-        return true;
-    }
-    if (name == QLatin1String("cluster-spots")) {
-        emit rootRequested(ClusterTab);
-        setCurrentTab(ClusterTab);
-        if (onPhone())
-            emit screenRequested(ClusterTab, QStringLiteral("spots"));
-        return true;
-    }
-    if (name == QLatin1String("adif-import")) {
-        emit rootRequested(LogTab);
-        setCurrentTab(LogTab);
-        emit screenRequested(LogTab, kAdifImportScreen);
-        return true;
-    }
-    const QString prefix = QStringLiteral("settings-");
-    if (!name.startsWith(prefix))
-        return false;
-    const QString key = name.mid(prefix.size());
-    for (const QVariant &entry : settingsSections()) {
-        if (entry.toMap().value(QStringLiteral("key")).toString() != key)
-            continue;
+    if (isSettingsSection(screen)) {
         emit rootRequested(SettingsTab);
         setCurrentTab(SettingsTab);
-        setSettingsSection(key);
+        setSettingsSection(screen);
         if (onPhone())
-            emit screenRequested(SettingsTab, key);
+            emit screenRequested(SettingsTab, screen);
         return true;
     }
-    return false;
+    switch (screen) {
+    case Screen::NewQso:
+        showOverTab(LogTab, screen);
+        return true;
+    case Screen::Clublog:
+        showOverTab(QslTab, screen);
+        return true;
+    case Screen::ClusterSpots:
+        showOverTab(ClusterTab, screen);
+        return true;
+    case Screen::HandedAdifFile:
+        emit rootRequested(LogTab);
+        setCurrentTab(LogTab);
+        emit screenRequested(LogTab, Screen::AdifImport);
+        return true;
+    default:
+        return false;
+    }
 }
 
-QStringList AppShell::screenNames() const
+void AppShell::showOverTab(Tab tab, Screen screen)
 {
-    QStringList names = kTabScreens;
+    // The larger screens show these on the tab itself.
+    emit rootRequested(tab);
+    setCurrentTab(tab);
+    if (onPhone())
+        emit screenRequested(tab, screen);
+}
+
+QList<Screen> AppShell::screenshotScreens() const
+{
+    QList<Screen> shown;
+    for (int tab = LogTab; tab < TabCount; ++tab)
+        shown << Screen(tab);
     for (const QVariant &entry : settingsSections())
-        names << QStringLiteral("settings-") +
-                     entry.toMap().value(QStringLiteral("key")).toString();
-    names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
-          << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
-    names << QStringLiteral("qsl-clublog");
-    names << logScreenNames();
-    names << QStringLiteral("lookup");
-    names << QStringLiteral("trx-elecraft");
-    return names;
+        shown << Screen(entry.toMap().value(QStringLiteral("screen")).toInt());
+    shown << Screen::HandedAdifFile << Screen::NewQso << Screen::ClusterSpots << Screen::DxList
+          << Screen::Clublog << Screen::QsoDetail;
+    if (onPhone())
+        shown << Screen::PileUp;
+    shown << Screen::Lookup << Screen::Elecraft;
+    return shown;
 }
 
 void AppShell::setCurrentTab(int tab)
@@ -303,21 +304,28 @@ QVariantList AppShell::tabs()
 
 QVariantList AppShell::settingsSections()
 {
-    return {section("logbooks", "Logbooks"),        section("station", "Station"),
-            section("userfields", "User fields"),   section("datestyle", "Date style"),
-            section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
-            section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster"),       section("lookupaccounts", "Callsign lookup"),
-            section("transceiver", "Transceiver"),  section("wsjtx", "WSJT-X"),
-            section("sync", "Synced log"),          section("language", "Language"),
-            section("scanner", "QSL card scanner")};
+    return {section(Screen::Logbooks, "Logbooks"),
+            section(Screen::Station, "Station"),
+            section(Screen::UserFields, "User fields"),
+            section(Screen::DateStyle, "Date style"),
+            section(Screen::BandTable, "Band table"),
+            section(Screen::MemberLists, "LoTW and eQSL users"),
+            section(Screen::CountryFile, "Country file"),
+            section(Screen::AdifImport, "ADIF import"),
+            section(Screen::ClusterSettings, "DX cluster"),
+            section(Screen::LookupAccounts, "Callsign lookup"),
+            section(Screen::Transceiver, "Transceiver"),
+            section(Screen::Wsjtx, "WSJT-X"),
+            section(Screen::SyncedLog, "Synced log"),
+            section(Screen::Language, "Language"),
+            section(Screen::Scanner, "QSL card scanner")};
 }
 
-void AppShell::setSettingsSection(const QString &key)
+void AppShell::setSettingsSection(Screen section)
 {
-    if (key == m_settingsSection)
+    if (section == m_settingsSection || !isSettingsSection(section))
         return;
-    m_settingsSection = key;
+    m_settingsSection = section;
     emit settingsSectionChanged();
 }
 
@@ -325,7 +333,7 @@ void AppShell::adifHanded(const QString &path)
 {
     emit rootRequested(LogTab);
     setCurrentTab(LogTab);
-    emit screenRequested(LogTab, kAdifImportScreen);
+    emit screenRequested(LogTab, Screen::AdifImport);
     m_adifImport->loadFile(path);
 }
 
@@ -340,11 +348,11 @@ void AppShell::openLogbookSelection()
     // The phone shows it over the first tab, the tablet in its settings.
     if (onPhone()) {
         setCurrentTab(LogTab);
-        emit screenRequested(LogTab, kLogbooksSection);
+        emit screenRequested(LogTab, Screen::Logbooks);
         return;
     }
     setCurrentTab(SettingsTab);
-    setSettingsSection(kLogbooksSection);
+    setSettingsSection(Screen::Logbooks);
 }
 
 void AppShell::readLogbookName()
@@ -356,16 +364,16 @@ void AppShell::readLogbookName()
     emit logbookNameChanged();
 }
 
-bool AppShell::showDxccScreen(const QString &name)
+bool AppShell::showDxccScreen(Screen screen)
 {
-    const bool list = name == QLatin1String("dxcc-list");
-    if (!list && name != QLatin1String("dxcc"))
+    const bool list = screen == Screen::DxList;
+    if (!list && screen != Screen::Dxcc)
         return false;
     emit rootRequested(DxccTab);
     setCurrentTab(DxccTab);
     // The phone opens the list over the counter, the larger screens switch their sub-page.
     m_dxcc->setPage(list && !onPhone() ? 1 : 0);
     if (list && onPhone())
-        emit screenRequested(DxccTab, QStringLiteral("dxlist"));
+        emit screenRequested(DxccTab, Screen::DxList);
     return true;
 }

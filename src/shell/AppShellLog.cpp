@@ -9,15 +9,7 @@
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 
-namespace {
-
-const QString kQsoDetail = QStringLiteral("qsodetail");
-const QString kQsoInfo = QStringLiteral("qsoinfo");
-const QString kEditQso = QStringLiteral("editqso");
-const QString kNewQso = QStringLiteral("newqso");
-const QString kPileUp = QStringLiteral("pileup");
-
-} // namespace
+using screens::Screen;
 
 void AppShell::setUpLog()
 {
@@ -35,21 +27,21 @@ void AppShell::setUpLog()
         if (onPhone()) {
             // The phone changes a QSO in the entry form.
             m_entryForm->editQso(qso);
-            emit screenRequested(LogTab, kEditQso);
+            emit screenRequested(LogTab, Screen::EditQso);
             return;
         }
         qso.checked = edit;
         m_qsoEditor->setQso(qso);
-        emit screenRequested(LogTab, kQsoDetail);
+        emit screenRequested(LogTab, Screen::QsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {
         m_qsoEditor->setQso(m_logList->qsoAt(row));
-        emit screenRequested(LogTab, onPhone() ? kQsoInfo : kQsoDetail);
+        emit screenRequested(LogTab, onPhone() ? Screen::QsoInfo : Screen::QsoDetail);
     });
     // The home-screen shortcut; a cluster spot reaches the phone's form by itself.
     connect(m_logList, &LogListModel::newQsoRequested, this, [this] {
         if (onPhone())
-            emit screenRequested(LogTab, kNewQso);
+            emit screenRequested(LogTab, Screen::NewQso);
     });
     const auto reload = [this] { m_logList->loadData(); };
     connect(m_qsoEditor, &QsoEditor::qsoChanged, this, reload);
@@ -57,9 +49,9 @@ void AppShell::setUpLog()
     connect(m_pileUp, &PileUp::qsoLogged, this, reload);
 }
 
-bool AppShell::showLogScreen(const QString &name)
+bool AppShell::showLogScreen(Screen screen)
 {
-    if (name == QLatin1String("qso-detail")) {
+    if (screen == Screen::QsoDetail) {
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
         if (m_logList->count() > 0)
@@ -67,7 +59,7 @@ bool AppShell::showLogScreen(const QString &name)
                                onPhone() ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
         return true;
     }
-    if (name == QLatin1String("pile-up") && onPhone()) {
+    if (screen == Screen::PileUp && onPhone()) {
         // A pile-up on the last logged frequency and mode, as the form would start it.
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
@@ -83,16 +75,8 @@ bool AppShell::showLogScreen(const QString &name)
                          {QStringLiteral("eqsl"), QStringLiteral("W")}},
                         0, {}, 0);
         if (m_pileUp->running())
-            emit screenRequested(LogTab, kPileUp);
+            emit screenRequested(LogTab, Screen::PileUp);
         return true;
     }
     return false;
-}
-
-QStringList AppShell::logScreenNames() const
-{
-    QStringList names{QStringLiteral("qso-detail")};
-    if (onPhone())
-        names << QStringLiteral("pile-up");
-    return names;
 }

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kLookupScreen = QStringLiteral("lookup");
-
 /** A made-up station as QRZ would describe it: the screenshots never ask the network. */
 constexpr char kSampleReply[] =
     "<?xml version=\"1.0\" encoding=\"utf-8\" ?><QRZDatabase version=\"1.34\"><Callsign>"
@@ -57,12 +55,12 @@ void AppShell::showLookupPage(int tab)
     // that asked.
     const int shownOn = onPhone() ? tab : int(LogTab);
     setCurrentTab(shownOn);
-    emit screenRequested(shownOn, kLookupScreen);
+    emit screenRequested(shownOn, screens::Screen::Lookup);
 }
 
-bool AppShell::showLookupScreen(const QString &name)
+bool AppShell::showLookupScreen(screens::Screen screen)
 {
-    if (name != kLookupScreen)
+    if (screen != screens::Screen::Lookup)
         return false;
     m_lookup->showReply(lookup::Service::Qrz, QStringLiteral("N0XYZ"), QByteArray(kSampleReply));
     showLookupPage(LogTab);

@@ -335,7 +335,7 @@ private slots:
         QVERIFY(log.deleteQSO(third));
         QTest::qWait(20); // proves that nothing is worked out behind another tab
         QCOMPARE(refreshed.count(), 3);
-        QVERIFY(shell.showScreen(QStringLiteral("dxcc-list")));
+        QVERIFY(shell.showScreen(screens::Screen::DxList));
         QCOMPARE(screen.page(), 1);
         QCOMPARE(refreshed.count(), 4);
         QCOMPARE(column(*screen.list()->rows(), DxListModel::PrefixRole), (QStringList{"DL", "K"}));

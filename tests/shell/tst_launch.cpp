@@ -7,6 +7,7 @@
 #include "root/Startup.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
+#include "shell/ScreenNames.h"
 
 #include <QSignalSpy>
 #include <QVideoSink>
@@ -78,6 +79,60 @@ private slots:
         if (phone)
             QCOMPARE(roots.at(0).at(0).toInt(), int(AppShell::SettingsTab));
         shell.scanner()->setVideoSink(nullptr);
+    }
+
+    void screenshotNamesStayAsScriptsKnowThem_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void screenshotNamesStayAsScriptsKnowThem()
+    {
+        QFETCH(bool, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QStringList names;
+        for (const screens::Screen screen : shell.screenshotScreens()) {
+            names << screens::name(screen);
+            QCOMPARE(screens::fromName(names.last()), std::optional(screen));
+            QVERIFY2(shell.showScreen(screen), qPrintable(names.last()));
+        }
+        // The pictures' file names, as the screenshot tool and the README use them.
+        QStringList expected = {"log",
+                                "cluster",
+                                "map",
+                                "dxcc",
+                                "qsl",
+                                "settings",
+                                "settings-logbooks",
+                                "settings-station",
+                                "settings-userfields",
+                                "settings-datestyle",
+                                "settings-bands",
+                                "settings-memberlists",
+                                "settings-countryfile",
+                                "settings-adifimport",
+                                "settings-cluster",
+                                "settings-lookupaccounts",
+                                "settings-transceiver",
+                                "settings-wsjtx",
+                                "settings-sync",
+                                "settings-language",
+                                "settings-scanner",
+                                "adif-import",
+                                "new-qso",
+                                "cluster-spots",
+                                "dxcc-list",
+                                "qsl-clublog",
+                                "qso-detail"};
+        if (phone)
+            expected << "pile-up";
+        expected << "lookup"
+                 << "trx-elecraft";
+        QCOMPARE(names, expected);
+        QVERIFY(!screens::fromName(u"settings-nothing"));
+        QVERIFY(screens::name(screens::Screen::EditQso).isEmpty());
     }
 
     void cache60mIsEmptyAfterEverySwitch_data()
@@ -177,13 +232,13 @@ private slots:
         }
         AppShell shell(*f.app, AppShell::Layout::Phone);
         shell.setCurrentTab(AppShell::SettingsTab);
-        QSignalSpy screens(&shell, &AppShell::screenRequested);
+        QSignalSpy requested(&shell, &AppShell::screenRequested);
         shell.openFile(QUrl::fromLocalFile(source).toString());
 
         if (outcome == QLatin1String("adif")) {
             QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
-            QCOMPARE(screens.size(), 1);
-            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("adifimport"));
+            QCOMPARE(requested.size(), 1);
+            QCOMPARE(requested.at(0).at(1).value<screens::Screen>(), screens::Screen::AdifImport);
             QCOMPARE(shell.adifImport()->status(),
                      QStringLiteral("Probably number of found QSOs: 1"));
             QVERIFY(shell.adifImport()->importEnabled());
@@ -194,11 +249,11 @@ private slots:
             // Imported, not chosen.
             QCOMPARE(logDbName(), QStringLiteral("DefaultLog.rlog"));
             QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
-            QCOMPARE(screens.size(), 1);
-            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("logbooks"));
+            QCOMPARE(requested.size(), 1);
+            QCOMPARE(requested.at(0).at(1).value<screens::Screen>(), screens::Screen::Logbooks);
         } else {
             QCOMPARE(shell.currentTab(), int(AppShell::SettingsTab));
-            QCOMPARE(screens.size(), 0);
+            QCOMPARE(requested.size(), 0);
             QVERIFY(!QFile::exists(f.path(fileName)));
         }
     }

@@ -13,9 +13,9 @@ class TestSettingsScreens : public QObject {
     ShellFixture f;
     QmlWindow ui;
 
-    void show(const QString &section)
+    void show(screens::Screen section)
     {
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-") + section));
+        QVERIFY(ui.shell->showScreen(section));
         f.posted.clear();
     }
 
@@ -35,7 +35,7 @@ private slots:
 
     void stationKeysGoIntoTheLogbook()
     {
-        show(QStringLiteral("station"));
+        show(screens::Screen::Station);
         ui.type(ui.find(QStringLiteral("callsignField")), QStringLiteral("dl1abc"));
         ui.type(ui.find(QStringLiteral("locatorField")), QStringLiteral("jo62qm"));
         LogModel &log = f.app->log();
@@ -46,7 +46,7 @@ private slots:
 
     void dateStyleIsStored()
     {
-        show(QStringLiteral("datestyle"));
+        show(screens::Screen::DateStyle);
         ui.click(ui.find(QStringLiteral("mediumStyle")));
         QCOMPARE(f.app->defaults().integer(QStringLiteral("DateFormatIndex")), 1);
         QVERIFY(f.posted.contains(QStringLiteral("PrefsWereChanged")));
@@ -67,12 +67,12 @@ private slots:
         QCOMPARE(ui.shell->cluster()->macros()->count(), phone ? 8 : 6);
         QCOMPARE(ui.shell->dxcc()->list()->filterTitles().size(), phone ? 3 : 6);
 
-        show(QStringLiteral("bands"));
+        show(screens::Screen::BandTable);
         ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1838.6"));
         const QVariant stored = f.app->defaults().list(QStringLiteral("QRGs")).at(0).toList().at(1);
         QCOMPARE(stored.toDouble(), phone ? 1839.0 : 1838.6);
 
-        show(QStringLiteral("logbooks"));
+        show(screens::Screen::Logbooks);
         QVERIFY(ui.find(QStringLiteral("newButton")));
         QObject *reveal = ui.object(QStringLiteral("revealButton"));
         QVERIFY(reveal);
@@ -81,7 +81,7 @@ private slots:
 
     void bandTableCellIsStored()
     {
-        show(QStringLiteral("bands"));
+        show(screens::Screen::BandTable);
         ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1840"));
         const QVariantList rows = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(rows.at(0).toList().at(1).toDouble(), 1840.0);
@@ -90,7 +90,7 @@ private slots:
 
     void userFieldIsStored()
     {
-        show(QStringLiteral("userfields"));
+        show(screens::Screen::UserFields);
         ui.type(ui.find(QStringLiteral("caption2")), QStringLiteral("SOTA ref"));
         ui.click(ui.find(QStringLiteral("remember2")));
         LogModel &log = f.app->log();
@@ -101,7 +101,7 @@ private slots:
 
     void newLogbookFromTheNameDialog()
     {
-        show(QStringLiteral("logbooks"));
+        show(screens::Screen::Logbooks);
         auto *remove = ui.find(QStringLiteral("deleteButton"));
         QVERIFY(remove);
         QVERIFY(!remove->isEnabled()); // one logbook stays
