@@ -5,14 +5,16 @@
 namespace cluster {
 namespace {
 
-QString titlesKey(bool phone)
+QString titlesKey(int count)
 {
-    return phone ? QStringLiteral("DX-Macros-Buttontext-iP") : QStringLiteral("DX-Button-Texts");
+    return count == ClusterMacros::kEightMacros ? QStringLiteral("DX-Macros-Buttontext-iP")
+                                                : QStringLiteral("DX-Button-Texts");
 }
 
-QString textsKey(bool phone)
+QString textsKey(int count)
 {
-    return phone ? QStringLiteral("DX-Macros-iP") : QStringLiteral("DX-Macro-Texts");
+    return count == ClusterMacros::kEightMacros ? QStringLiteral("DX-Macros-iP")
+                                                : QStringLiteral("DX-Macro-Texts");
 }
 
 QStringList padded(const QVariantList &values, int count)
@@ -25,16 +27,24 @@ QStringList padded(const QVariantList &values, int count)
 
 } // namespace
 
-ClusterMacros::ClusterMacros(UserDefaults &defaults, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_phone(phone)
+ClusterMacros::ClusterMacros(UserDefaults &defaults, QObject *parent)
+    : QObject(parent), m_defaults(defaults)
 {
+    reload();
+}
+
+void ClusterMacros::setCount(int count)
+{
+    if (count == m_count || (count != kSixMacros && count != kEightMacros))
+        return;
+    m_count = count;
     reload();
 }
 
 void ClusterMacros::reload()
 {
-    m_titles = padded(m_defaults.list(titlesKey(m_phone)), count());
-    m_texts = padded(m_defaults.list(textsKey(m_phone)), count());
+    m_titles = padded(m_defaults.list(titlesKey(m_count)), count());
+    m_texts = padded(m_defaults.list(textsKey(m_count)), count());
     emit macrosChanged();
 }
 
@@ -44,8 +54,8 @@ void ClusterMacros::setMacro(int index, const QString &title, const QString &tex
         return;
     m_titles[index] = title;
     m_texts[index] = text;
-    m_defaults.setValue(titlesKey(m_phone), m_titles);
-    m_defaults.setValue(textsKey(m_phone), m_texts);
+    m_defaults.setValue(titlesKey(m_count), m_titles);
+    m_defaults.setValue(textsKey(m_count), m_texts);
     emit macrosChanged();
 }
 

@@ -10,18 +10,26 @@ class UserDefaults;
 
 namespace cluster {
 
-/** The command macros of the cluster screen: eight on the phone ("DX-Macros-Buttontext-iP",
- *  "DX-Macros-iP"), six on the tablet and desktop ("DX-Button-Texts", "DX-Macro-Texts"). A
- *  macro whose text holds "%TX" (any case) is sent at once; any other is put into the command
- *  field for editing. */
+/** The command macros of the cluster screen: a row of six (the tablet and desktop screens,
+ *  "DX-Button-Texts", "DX-Macro-Texts") or of eight (the phone's, "DX-Macros-Buttontext-iP",
+ *  "DX-Macros-iP"), stored apart; the screens choose the row by its count. A macro whose text
+ *  holds "%TX" (any case) is sent at once; any other is put into the command field for
+ *  editing. */
 class ClusterMacros : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList titles READ titles NOTIFY macrosChanged)
     Q_PROPERTY(QStringList texts READ texts NOTIFY macrosChanged)
+    /** 6 or 8; any other count is refused. */
+    Q_PROPERTY(int count READ count WRITE setCount NOTIFY macrosChanged)
 public:
-    ClusterMacros(UserDefaults &defaults, bool phone, QObject *parent = nullptr);
+    static constexpr int kSixMacros = 6;
+    static constexpr int kEightMacros = 8;
 
-    [[nodiscard]] int count() const { return m_phone ? 8 : 6; }
+    ClusterMacros(UserDefaults &defaults, QObject *parent = nullptr);
+
+    [[nodiscard]] int count() const { return m_count; }
+    /** Shows the row of that many macros (6 or 8). */
+    void setCount(int count);
     [[nodiscard]] const QStringList &titles() const { return m_titles; }
     [[nodiscard]] const QStringList &texts() const { return m_texts; }
     /** Stores one macro and announces "DxPrefsWereChanged". */
@@ -37,7 +45,7 @@ signals:
 
 private:
     UserDefaults &m_defaults;
-    const bool m_phone;
+    int m_count = kSixMacros;
     QStringList m_titles;
     QStringList m_texts;
 };

@@ -46,7 +46,7 @@ public:
     static constexpr int kScrollPauseMs = 10'000;
 
     ClusterScreen(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
-                  MyFunctions &functions, bool phone, QObject *parent = nullptr);
+                  MyFunctions &functions, QObject *parent = nullptr);
     ~ClusterScreen() override;
 
     /** Reads the node, filters, spot options, callsign, locator and macros again. */
@@ -101,7 +101,6 @@ private:
     const Clock &m_clock;
     LogModel &m_log;
     MyFunctions &m_functions;
-    const bool m_phone;
     ClusterSession *m_session;
     TerminalModel *m_terminal;
     SpotTableModel *m_spots;

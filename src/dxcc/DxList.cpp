@@ -5,13 +5,13 @@
 namespace dxcc {
 namespace {
 
-// The phone's three segments as filters of the larger screen's six.
-constexpr int kPhoneTableModes[] = {0, 1, 4};
+// The three compact segments as filters of the six.
+constexpr int kCompactTableModes[] = {0, 1, 4};
 
 } // namespace
 
-DxList::DxList(LogModel &log, bool phone, QObject *parent)
-    : QObject(parent), m_log(log), m_phone(phone), m_rows(new DxListModel(this))
+DxList::DxList(LogModel &log, QObject *parent)
+    : QObject(parent), m_log(log), m_rows(new DxListModel(this))
 {}
 
 void DxList::makeDxData()
@@ -51,9 +51,23 @@ void DxList::setFilterIndex(int index)
     showRows();
 }
 
+void DxList::setCompact(bool compact)
+{
+    if (compact == m_compact)
+        return;
+    m_compact = compact;
+    emit filterTitlesChanged();
+    // The segment keeps its place where it can; its filter may be another now.
+    if (m_filterIndex >= filterTitles().size()) {
+        m_filterIndex = 0;
+        emit filterIndexChanged();
+    }
+    showRows();
+}
+
 QStringList DxList::filterTitles() const
 {
-    if (m_phone)
+    if (m_compact)
         return {tr("All"), tr("Worked"), tr("Not cfd")};
     return {tr("All"),        tr("Worked"),        tr("Confirmed"),
             tr("Not worked"), tr("Not confirmed"), tr("Worked, not cfd")};
@@ -61,7 +75,7 @@ QStringList DxList::filterTitles() const
 
 int DxList::tableMode() const
 {
-    return m_phone ? kPhoneTableModes[m_filterIndex] : m_filterIndex;
+    return m_compact ? kCompactTableModes[m_filterIndex] : m_filterIndex;
 }
 
 QString DxList::countText() const

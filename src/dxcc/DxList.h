@@ -11,7 +11,7 @@ namespace dxcc {
 
 /** The DX list screen: every entity with its status per band and mode class, sorted by prefix or
  *  name, filtered by worked / confirmed, in sections by first character with an index. The larger
- *  screens offer six filters, the phone three (all, worked, not confirmed). */
+ *  screens offer six filters, a compact control (the phone) three: all, worked, not confirmed. */
 class DxList : public QObject {
     Q_OBJECT
     Q_PROPERTY(dxcc::DxListModel *rows READ rows CONSTANT)
@@ -20,7 +20,9 @@ class DxList : public QObject {
     Q_PROPERTY(QStringList sortTitles READ sortTitles CONSTANT)
     /** The selected segment of the filter control. */
     Q_PROPERTY(int filterIndex READ filterIndex WRITE setFilterIndex NOTIFY filterIndexChanged)
-    Q_PROPERTY(QStringList filterTitles READ filterTitles CONSTANT)
+    Q_PROPERTY(QStringList filterTitles READ filterTitles NOTIFY filterTitlesChanged)
+    /** Three short filters (all, worked, not confirmed) for a narrow control instead of six. */
+    Q_PROPERTY(bool compact READ compact WRITE setCompact NOTIFY filterTitlesChanged)
     Q_PROPERTY(QStringList sectionTitles READ sectionTitles NOTIFY rowsChanged)
     Q_PROPERTY(QString countText READ countText NOTIFY rowsChanged)
     /** The header of the prefix and name columns. */
@@ -33,7 +35,7 @@ class DxList : public QObject {
     /** What the letters of a cell mean. */
     Q_PROPERTY(QString legend READ legend CONSTANT)
 public:
-    DxList(LogModel &log, bool phone, QObject *parent = nullptr);
+    DxList(LogModel &log, QObject *parent = nullptr);
 
     /** Reads every entity's status again and shows it. */
     void makeDxData();
@@ -45,6 +47,8 @@ public:
     [[nodiscard]] int filterIndex() const { return m_filterIndex; }
     void setFilterIndex(int index);
     [[nodiscard]] QStringList filterTitles() const;
+    [[nodiscard]] bool compact() const { return m_compact; }
+    void setCompact(bool compact);
     /** The filter of the segment (0 all … 5 worked but not confirmed, see DxListRows.h). */
     [[nodiscard]] int tableMode() const;
     [[nodiscard]] const QStringList &sectionTitles() const { return m_sectionTitles; }
@@ -61,13 +65,14 @@ public:
 signals:
     void sortIndexChanged();
     void filterIndexChanged();
+    void filterTitlesChanged();
     void rowsChanged();
 
 private:
     void showRows();
 
     LogModel &m_log;
-    const bool m_phone;
+    bool m_compact = false;
     DxListModel *m_rows;
     int m_sortIndex = 0;
     int m_filterIndex = 0;

@@ -4,9 +4,9 @@
 
 namespace dxcc {
 
-DxccScreen::DxccScreen(LogModel &log, bool phone, QObject *parent)
+DxccScreen::DxccScreen(LogModel &log, QObject *parent)
     : QObject(parent), m_log(log), m_counter(new DxccCounter(log, this)),
-      m_list(new DxList(log, phone, this))
+      m_list(new DxList(log, this))
 {
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);

@@ -24,7 +24,7 @@ class DxccScreen : public QObject {
     /** The phone counter's way to the DX list. */
     Q_PROPERTY(QString listButtonText READ listButtonText CONSTANT)
 public:
-    DxccScreen(LogModel &log, bool phone, QObject *parent = nullptr);
+    DxccScreen(LogModel &log, QObject *parent = nullptr);
 
     /** The tab came to the front (it is worked out now) or went behind another. */
     void setShown(bool shown);

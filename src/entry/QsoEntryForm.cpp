@@ -49,8 +49,8 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 } // namespace
 
 QsoEntryForm::QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel &log,
-                           DXCCModel &dxcc, MyFunctions &functions, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_now(clock), m_phone(phone), m_log(log),
+                           DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_now(clock), m_log(log),
       m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
       m_clock(new QTimer(this))
 {
@@ -71,7 +71,16 @@ QsoEntryForm::QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel 
 
     loadPrefs();
     loadUserFieldPrefs();
-    if (!m_phone) {
+    newQso();
+}
+
+void QsoEntryForm::setUse(Use use)
+{
+    if (use == m_use)
+        return;
+    m_use = use;
+    m_colorCode = 0;
+    if (!onPage()) {
         m_log.updateDxTable();
         m_colorCode = int(m_defaults.integer(QStringLiteral("SelectedColorCode")));
     }
@@ -218,7 +227,7 @@ void QsoEntryForm::leaveField(const QString &field)
     } else if (field == QLatin1String("locator")) {
         m_values.locator = m_values.locator.toUpper();
         useStationLocator();
-    } else if (m_phone && field.startsWith(QLatin1String("user_"))) {
+    } else if (onPage() && field.startsWith(QLatin1String("user_"))) {
         const int n = field.mid(5).toInt();
         if (n >= 1 && n <= kUserFields)
             m_defaults.setValue(QStringLiteral("Default_User_%1").arg(n), m_values.userField(n));
@@ -405,7 +414,7 @@ void QsoEntryForm::setPowerIndex(int index)
     const bool preset = index >= 0 && index < entry::power::presets().size();
     if (preset)
         m_values.power.clear();
-    if (m_phone) {
+    if (onPage()) {
         m_defaults.setValue(QStringLiteral("LastUsedPowerIndex"), index);
         if (preset)
             m_defaults.setValue(QStringLiteral("LastUsedPowerString"), QString());
@@ -415,7 +424,7 @@ void QsoEntryForm::setPowerIndex(int index)
 
 void QsoEntryForm::setPowerText(const QString &text)
 {
-    if (m_phone) {
+    if (onPage()) {
         // The phone's segment decides; the text counts when "other" is chosen.
         m_values.power = text;
         m_defaults.setValue(QStringLiteral("LastUsedPowerString"), text);
@@ -430,7 +439,7 @@ void QsoEntryForm::setPowerText(const QString &text)
 void QsoEntryForm::setColorCode(int code)
 {
     m_colorCode = qBound(0, code, 9);
-    if (!m_phone)
+    if (!onPage())
         m_defaults.setValue(QStringLiteral("SelectedColorCode"), m_colorCode);
     emit fieldsChanged();
 }

@@ -37,7 +37,6 @@ class SecretStore;
  *  callsign lookup) or "invalid" (an operation that does not count for DXCC). */
 class QsoEntryForm : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool phone READ phone CONSTANT)
     Q_PROPERTY(QString title READ title NOTIFY editingChanged)
     Q_PROPERTY(bool editing READ editing NOTIFY editingChanged)
     Q_PROPERTY(QVariantMap fields READ fields NOTIFY fieldsChanged)
@@ -73,9 +72,19 @@ class QsoEntryForm : public QObject {
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY settingsChanged)
     Q_PROPERTY(QString alertTitle READ alertTitle CONSTANT)
 public:
+    /** How the screens use the form. A page is opened for one QSO (the phone's new-QSO and
+     *  edit screens): it keeps the power and the remembered user fields for the next QSO. A
+     *  panel stays above the log (the larger screens): it is cleared after each save, keeps its
+     *  colour and takes its power from the details screen. */
+    enum class Use { Page, Panel };
+
     QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel &log, DXCCModel &dxcc,
-                 MyFunctions &functions, bool phone, QObject *parent = nullptr);
+                 MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEntryForm() override;
+
+    /** The shell's choice (a page until told otherwise); the form starts a new QSO. */
+    void setUse(Use use);
+    [[nodiscard]] Use use() const { return m_use; }
 
     // Typing.
     /** A field's text after an edit; the field's typing rule applies ("callsign" resolves the
@@ -137,7 +146,6 @@ public:
     [[nodiscard]] Q_INVOKABLE QVariantList entities();
 
     // Read by screens and tests.
-    [[nodiscard]] bool phone() const { return m_phone; }
     [[nodiscard]] QString title() const;
     [[nodiscard]] bool editing() const { return m_stored.has_value(); }
     [[nodiscard]] QVariantMap fields() const;
@@ -205,6 +213,7 @@ signals:
 
 private:
     // QsoEntryForm.cpp: settings, typing, outside inputs.
+    [[nodiscard]] bool onPage() const { return m_use == Use::Page; }
     void loadPrefs();
     void takeOver(const QsoClass &record, bool fromCluster);
     void readLookupChoice();
@@ -235,7 +244,7 @@ private:
 
     UserDefaults &m_defaults;
     const Clock &m_now; // "now" for the entry clock and the checks
-    const bool m_phone;
+    Use m_use = Use::Page;
     LogModel &m_log;
     MyFunctions &m_functions;
     DXCCModel &m_dxcc;

@@ -65,12 +65,12 @@ QString QsoEntryForm::save()
         return error;
 
     RecordContext context;
-    context.phone = m_phone;
+    context.page = onPage();
     context.realTime = m_realTime;
     context.now = m_now.now();
     context.dateStyle = style;
     context.entity = m_entity;
-    context.opIsValid = m_phone ? m_validOperation : m_currentQsoIsValidOps;
+    context.opIsValid = onPage() ? m_validOperation : m_currentQsoIsValidOps;
     context.power = entry::power::powerText(m_powerIndex, m_values.power);
     context.colorCode = m_colorCode;
     context.ownPosition = ownPositionForNote();
@@ -86,7 +86,7 @@ QString QsoEntryForm::save()
     if (!stored)
         return entry::texts::shown(entry::texts::kNotStored);
     emit qsoSaved(m_stored ? m_stored->rowid : stored.rowid);
-    if (!m_phone) {
+    if (!onPage()) {
         clearAfterSave();
         emit callsignFocusRequested();
     }
@@ -156,7 +156,7 @@ void QsoEntryForm::newQso()
     m_values.rsttx = m_values.rstrx = entry::defaultRst(m_values.mode);
     m_values.qsl = m_values.lotwqsl = m_values.eqsl = QStringLiteral("W");
     for (int n = 1; n <= kUserFields; ++n)
-        if (m_phone && m_userFieldRemember[n - 1])
+        if (onPage() && m_userFieldRemember[n - 1])
             m_values.userField(n) = m_defaults.string(QStringLiteral("Default_User_%1").arg(n));
     m_powerIndex = int(m_defaults.integer(QStringLiteral("LastUsedPowerIndex")));
     m_values.power = m_defaults.string(QStringLiteral("LastUsedPowerString"));

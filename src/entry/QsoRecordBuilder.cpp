@@ -38,7 +38,7 @@ QString countyOf(const EntryValues &values, const RecordContext &context)
 {
     if (!context.countyAsked)
         return {};
-    if (context.phone) {
+    if (context.page) {
         if (values.state.isEmpty() || values.county.isEmpty())
             return {};
         return values.state + u',' + values.county;

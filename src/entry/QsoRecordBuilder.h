@@ -11,7 +11,7 @@
 
 /** What a new or edited QSO is made of besides the field texts. */
 struct RecordContext {
-    bool phone = false;
+    bool page = false; // the form is a page: the county from the state and county fields
     bool realTime = true;
     QDateTime now;
     formats::DateStyle dateStyle = formats::DateStyle::Short;
@@ -21,9 +21,9 @@ struct RecordContext {
     qint64 colorCode = 0;
     QString ownPosition;            // put before the note when the position is saved with QSOs
     bool countyAsked = false;       // the entity has counties (6, 110, 291)
-    QString countyLine;             // tablet: what the county line shows
-    std::optional<QsoClass> stored; // phone: the QSO being edited
-    bool dateTouched = false;       // phone: its date or time was changed
+    QString countyLine;             // panel: what the county line shows
+    std::optional<QsoClass> stored; // page: the QSO being edited
+    bool dateTouched = false;       // page: its date or time was changed
 };
 
 /** Builds the record the form logs, from checked field texts. The date-time is the clock's now

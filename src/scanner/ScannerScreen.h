@@ -101,7 +101,8 @@ signals:
     void camerasChanged();
     void statusChanged();
     void videoSinkChanged();
-    /** The page showing the preview may be left: the application went to the background. */
+    /** The application went to the background while the page was open (it had handed over its
+     *  preview); the phone's shell then leaves the page. */
     void leaveRequested();
 
 private:

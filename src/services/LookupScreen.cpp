@@ -24,8 +24,8 @@ QString kindName(lookup::RowKind kind)
 } // namespace
 
 LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets,
-                           QNetworkAccessManager &network, bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_phone(phone),
+                           QNetworkAccessManager &network, QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets),
       m_http(network, defaults), m_session(m_http, defaults),
       m_service(lookup::LookupAccount::chosen(defaults))
 {

@@ -34,9 +34,8 @@ class LookupScreen : public QObject {
     Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
     Q_PROPERTY(QString alertText READ alertText NOTIFY alertChanged)
 public:
-    /** The phone's entry form listens to "QSO4Log1", the larger screens' to "QSO4Log". */
     LookupScreen(UserDefaults &defaults, SecretStore &secrets, QNetworkAccessManager &network,
-                 bool phone, QObject *parent = nullptr);
+                 QObject *parent = nullptr);
 
     /** Looks the callsign up with the service the settings choose. */
     Q_INVOKABLE void lookUp(const QString &callsign);
@@ -87,7 +86,6 @@ private:
 
     UserDefaults &m_defaults;
     SecretStore &m_secrets;
-    const bool m_phone;
     HttpClient m_http;
     lookup::LookupSession m_session;
     lookup::Service m_service;

@@ -23,8 +23,7 @@
 
 namespace {
 
-const QString kAdifImportScreen = QStringLiteral("adifimport");
-const QString kLogbooksSection = QStringLiteral("logbooks");
+using screens::Screen;
 
 QVariantMap tab(const char *title, const char *missing)
 {
@@ -33,10 +32,24 @@ QVariantMap tab(const char *title, const char *missing)
             {QStringLiteral("missing"), missing ? AppShell::tr(missing) : QString()}};
 }
 
-QVariantMap section(const char *key, const char *title)
+QVariantMap section(Screen screen, const char *title)
 {
-    return {{QStringLiteral("key"), QString::fromLatin1(key)},
+    return {{QStringLiteral("screen"), int(screen)},
             {QStringLiteral("title"), AppShell::tr(title)}};
+}
+
+// The tabs' first screens are in the tabs' order.
+static_assert(int(Screen::Log) == AppShell::LogTab &&
+              int(Screen::Settings) == AppShell::SettingsTab);
+
+[[nodiscard]] bool isTab(Screen screen)
+{
+    return int(screen) >= AppShell::LogTab && int(screen) <= AppShell::SettingsTab;
+}
+
+[[nodiscard]] bool isSettingsSection(Screen screen)
+{
+    return screen >= Screen::Logbooks && screen <= Screen::Scanner;
 }
 
 // The titles of tabs() and settingsSections(), marked here for the translators.
@@ -64,33 +77,29 @@ QVariantMap section(const char *key, const char *title)
     QT_TRANSLATE_NOOP("AppShell", "QSL card scanner"),
 };
 
-const QStringList kTabScreens = {QStringLiteral("log"), QStringLiteral("cluster"),
-                                 QStringLiteral("map"), QStringLiteral("dxcc"),
-                                 QStringLiteral("qsl"), QStringLiteral("settings")};
-
 } // namespace
 
-AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
-    : QObject(parent), m_app(app), m_phone(phone), m_settingsSection(kLogbooksSection),
+AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
+    : QObject(parent), m_app(app), m_layout(layout), m_settingsSection(Screen::Logbooks),
       m_fileHandOff(new FileHandOff(this)),
-      m_logbooks(new LogbookSelection(app.defaults(), app.log(), app.folder(), phone, this)),
+      m_logbooks(new LogbookSelection(app.defaults(), app.log(), app.folder(), this)),
       m_logbookImport(new LogbookFileImport(app.folder(), this)),
       m_adifImport(new AdifImportScreen(app.defaults(), app.log(), app.dxcc(), this)),
       m_station(new StationSettings(app.log(), this)),
       m_userFields(new UserFieldSettings(app.log(), this)),
       m_dateStyle(new DateStyleSettings(app.defaults(), app.clock(), this)),
-      m_bandTable(new BandTableSettings(app.defaults(), phone, this)),
+      m_bandTable(new BandTableSettings(app.defaults(), this)),
       m_lotwUsers(new MemberListDownload(app.defaults(), app.log(), app.folder(),
                                          MemberListDownload::Kind::Lotw, this)),
       m_eqslUsers(new MemberListDownload(app.defaults(), app.log(), app.folder(),
                                          MemberListDownload::Kind::Eqsl, this)),
       m_countryFile(new CountryFileSettings(app.defaults(), app.folder(), this)),
       m_entryForm(new QsoEntryForm(app.defaults(), app.clock(), app.log(), app.dxcc(),
-                                   app.functions(), phone, this)),
+                                   app.functions(), this)),
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.clock(), app.log(), app.dxcc(),
-                                           app.functions(), phone, this)),
+                                           app.functions(), this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.clock(), app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.log(), phone, this)),
+      m_dxcc(new dxcc::DxccScreen(app.log(), this)),
       m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(), app.clock(),
                             *m_network, this)),
@@ -125,6 +134,7 @@ AppShell::AppShell(AppDelegate &app, bool phone, QObject *parent)
     readLogbookName();
     setUpLog();
     setUpLookup();
+    useLayout();
     wire();
     if (m_app.connectToCluster) {
         m_app.connectToCluster = false;
@@ -141,13 +151,24 @@ void AppShell::performShortcut(const QString &name)
         m_cluster->connectToCluster();
     } else if (name == QLatin1String("New_Qso")) {
         setCurrentTab(LogTab);
-        if (m_phone) {
+        if (onPhone()) {
             emit rootRequested(LogTab);
-            emit screenRequested(LogTab, QStringLiteral("newqso"));
+            emit screenRequested(LogTab, Screen::NewQso);
         }
-    } else if (name == QLatin1String("QSLs") && m_phone) {
+    } else if (name == QLatin1String("QSLs") && onPhone()) {
         setCurrentTab(QslTab); // the LoTW screen is its first
     }
+}
+
+void AppShell::useLayout()
+{
+    // The phone's form is a page opened for one QSO (records from the cluster and the lookup
+    // open it), the larger screens' a panel above the log.
+    m_entryForm->setUse(onPhone() ? QsoEntryForm::Use::Page : QsoEntryForm::Use::Panel);
+    if (!onPhone())
+        return;
+    // The phone's logbook screen is a stack page: the choice applies when it is left.
+    m_logbooks->setChoiceOnLeave(true);
 }
 
 void AppShell::openFile(const QString &pathOrUrl)
@@ -166,80 +187,72 @@ void AppShell::windowHidden()
     m_app.applicationDidEnterBackground();
 }
 
-bool AppShell::showScreen(const QString &name)
+bool AppShell::showScreen(Screen screen)
 {
     // The panel lies over the transceiver screen; any other screen closes it.
     m_elecraft->setShown(false);
-    if (name == QLatin1String("trx-elecraft")) {
-        showScreen(QStringLiteral("settings-transceiver"));
+    if (screen == Screen::Elecraft) {
+        showScreen(Screen::Transceiver);
         m_elecraft->setShown(true);
         return true;
     }
-    if (showLogScreen(name) || showDxccScreen(name) || showLookupScreen(name))
+    if (showLogScreen(screen) || showDxccScreen(screen) || showLookupScreen(screen))
         return true;
-    const qsizetype tabIndex = kTabScreens.indexOf(name);
-    if (tabIndex >= 0) {
-        emit rootRequested(int(tabIndex));
-        setCurrentTab(int(tabIndex));
-        return true;
-    }
-    if (name == QLatin1String("new-qso")) {
-        emit rootRequested(LogTab);
-        setCurrentTab(LogTab);
-        if (m_phone)
-            emit screenRequested(LogTab, QStringLiteral("newqso"));
+    if (isTab(screen)) {
+        emit rootRequested(int(screen));
+        setCurrentTab(int(screen));
         return true;
     }
-    if (name == QLatin1String("qsl-clublog")) {
-        emit rootRequested(QslTab);
-        setCurrentTab(QslTab);
-        if (m_phone)
-            emit screenRequested(QslTab, QStringLiteral("clublog"));
-        return true;
-    }
-    if (name == QLatin1String("cluster-spots")) {
-        emit rootRequested(ClusterTab);
-        setCurrentTab(ClusterTab);
-        if (m_phone)
-            emit screenRequested(ClusterTab, QStringLiteral("spots"));
-        return true;
-    }
-    if (name == QLatin1String("adif-import")) {
-        emit rootRequested(LogTab);
-        setCurrentTab(LogTab);
-        emit screenRequested(LogTab, kAdifImportScreen);
-        return true;
-    }
-    const QString prefix = QStringLiteral("settings-");
-    if (!name.startsWith(prefix))
-        return false;
-    const QString key = name.mid(prefix.size());
-    for (const QVariant &entry : settingsSections()) {
-        if (entry.toMap().value(QStringLiteral("key")).toString() != key)
-            continue;
+    if (isSettingsSection(screen)) {
         emit rootRequested(SettingsTab);
         setCurrentTab(SettingsTab);
-        setSettingsSection(key);
-        if (m_phone)
-            emit screenRequested(SettingsTab, key);
+        setSettingsSection(screen);
+        if (onPhone())
+            emit screenRequested(SettingsTab, screen);
         return true;
     }
-    return false;
+    switch (screen) {
+    case Screen::NewQso:
+        showOverTab(LogTab, screen);
+        return true;
+    case Screen::Clublog:
+        showOverTab(QslTab, screen);
+        return true;
+    case Screen::ClusterSpots:
+        showOverTab(ClusterTab, screen);
+        return true;
+    case Screen::HandedAdifFile:
+        emit rootRequested(LogTab);
+        setCurrentTab(LogTab);
+        emit screenRequested(LogTab, Screen::AdifImport);
+        return true;
+    default:
+        return false;
+    }
 }
 
-QStringList AppShell::screenNames() const
+void AppShell::showOverTab(Tab tab, Screen screen)
 {
-    QStringList names = kTabScreens;
+    // The larger screens show these on the tab itself.
+    emit rootRequested(tab);
+    setCurrentTab(tab);
+    if (onPhone())
+        emit screenRequested(tab, screen);
+}
+
+QList<Screen> AppShell::screenshotScreens() const
+{
+    QList<Screen> shown;
+    for (int tab = LogTab; tab < TabCount; ++tab)
+        shown << Screen(tab);
     for (const QVariant &entry : settingsSections())
-        names << QStringLiteral("settings-") +
-                     entry.toMap().value(QStringLiteral("key")).toString();
-    names << QStringLiteral("adif-import") << QStringLiteral("new-qso")
-          << QStringLiteral("cluster-spots") << QStringLiteral("dxcc-list");
-    names << QStringLiteral("qsl-clublog");
-    names << logScreenNames();
-    names << QStringLiteral("lookup");
-    names << QStringLiteral("trx-elecraft");
-    return names;
+        shown << Screen(entry.toMap().value(QStringLiteral("screen")).toInt());
+    shown << Screen::HandedAdifFile << Screen::NewQso << Screen::ClusterSpots << Screen::DxList
+          << Screen::Clublog << Screen::QsoDetail;
+    if (onPhone())
+        shown << Screen::PileUp;
+    shown << Screen::Lookup << Screen::Elecraft;
+    return shown;
 }
 
 void AppShell::setCurrentTab(int tab)
@@ -260,21 +273,28 @@ QVariantList AppShell::tabs()
 
 QVariantList AppShell::settingsSections()
 {
-    return {section("logbooks", "Logbooks"),        section("station", "Station"),
-            section("userfields", "User fields"),   section("datestyle", "Date style"),
-            section("bands", "Band table"),         section("memberlists", "LoTW and eQSL users"),
-            section("countryfile", "Country file"), section("adifimport", "ADIF import"),
-            section("cluster", "DX cluster"),       section("lookupaccounts", "Callsign lookup"),
-            section("transceiver", "Transceiver"),  section("wsjtx", "WSJT-X"),
-            section("sync", "Synced log"),          section("language", "Language"),
-            section("scanner", "QSL card scanner")};
+    return {section(Screen::Logbooks, "Logbooks"),
+            section(Screen::Station, "Station"),
+            section(Screen::UserFields, "User fields"),
+            section(Screen::DateStyle, "Date style"),
+            section(Screen::BandTable, "Band table"),
+            section(Screen::MemberLists, "LoTW and eQSL users"),
+            section(Screen::CountryFile, "Country file"),
+            section(Screen::AdifImport, "ADIF import"),
+            section(Screen::ClusterSettings, "DX cluster"),
+            section(Screen::LookupAccounts, "Callsign lookup"),
+            section(Screen::Transceiver, "Transceiver"),
+            section(Screen::Wsjtx, "WSJT-X"),
+            section(Screen::SyncedLog, "Synced log"),
+            section(Screen::Language, "Language"),
+            section(Screen::Scanner, "QSL card scanner")};
 }
 
-void AppShell::setSettingsSection(const QString &key)
+void AppShell::setSettingsSection(Screen section)
 {
-    if (key == m_settingsSection)
+    if (section == m_settingsSection || !isSettingsSection(section))
         return;
-    m_settingsSection = key;
+    m_settingsSection = section;
     emit settingsSectionChanged();
 }
 
@@ -282,7 +302,7 @@ void AppShell::adifHanded(const QString &path)
 {
     emit rootRequested(LogTab);
     setCurrentTab(LogTab);
-    emit screenRequested(LogTab, kAdifImportScreen);
+    emit screenRequested(LogTab, Screen::AdifImport);
     m_adifImport->loadFile(path);
 }
 
@@ -295,13 +315,13 @@ void AppShell::logbookImported()
 void AppShell::openLogbookSelection()
 {
     // The phone shows it over the first tab, the tablet in its settings.
-    if (m_phone) {
+    if (onPhone()) {
         setCurrentTab(LogTab);
-        emit screenRequested(LogTab, kLogbooksSection);
+        emit screenRequested(LogTab, Screen::Logbooks);
         return;
     }
     setCurrentTab(SettingsTab);
-    setSettingsSection(kLogbooksSection);
+    setSettingsSection(Screen::Logbooks);
 }
 
 void AppShell::readLogbookName()
@@ -313,16 +333,16 @@ void AppShell::readLogbookName()
     emit logbookNameChanged();
 }
 
-bool AppShell::showDxccScreen(const QString &name)
+bool AppShell::showDxccScreen(Screen screen)
 {
-    const bool list = name == QLatin1String("dxcc-list");
-    if (!list && name != QLatin1String("dxcc"))
+    const bool list = screen == Screen::DxList;
+    if (!list && screen != Screen::Dxcc)
         return false;
     emit rootRequested(DxccTab);
     setCurrentTab(DxccTab);
     // The phone opens the list over the counter, the larger screens switch their sub-page.
-    m_dxcc->setPage(list && !m_phone ? 1 : 0);
-    if (list && m_phone)
-        emit screenRequested(DxccTab, QStringLiteral("dxlist"));
+    m_dxcc->setPage(list && !onPhone() ? 1 : 0);
+    if (list && onPhone())
+        emit screenRequested(DxccTab, Screen::DxList);
     return true;
 }

@@ -22,6 +22,7 @@
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
 #include "shell/MemberListDownload.h"
+#include "shell/Screen.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
@@ -49,11 +50,12 @@ class LookupLauncher;
  *  view-models of the screens so both screen sets share them. */
 class AppShell : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool phone READ phone CONSTANT)
+    Q_PROPERTY(Layout layout READ layout CONSTANT)
     Q_PROPERTY(int currentTab READ currentTab WRITE setCurrentTab NOTIFY currentTabChanged)
     Q_PROPERTY(QVariantList tabs READ tabs CONSTANT)
     Q_PROPERTY(QVariantList settingsSections READ settingsSections CONSTANT)
-    Q_PROPERTY(QString settingsSection READ settingsSection WRITE setSettingsSection NOTIFY
+    /** The settings section the larger screens show. */
+    Q_PROPERTY(Screens::Screen settingsSection READ settingsSection WRITE setSettingsSection NOTIFY
                    settingsSectionChanged)
     Q_PROPERTY(QString logbookName READ logbookName NOTIFY logbookNameChanged)
     Q_PROPERTY(LogbookSelection *logbooks READ logbooks CONSTANT)
@@ -89,8 +91,11 @@ public:
     /** Tab indexes; the shortcuts address the first, second and fifth. */
     enum Tab { LogTab = 0, ClusterTab, MapTab, DxccTab, QslTab, SettingsTab, TabCount };
     Q_ENUM(Tab)
+    /** The screen set: the phone's tab bar and stacks, or the larger screens'. */
+    enum class Layout { Phone, Tablet };
+    Q_ENUM(Layout)
 
-    AppShell(AppDelegate &app, bool phone, QObject *parent = nullptr);
+    AppShell(AppDelegate &app, Layout layout, QObject *parent = nullptr);
     ~AppShell() override;
 
     /** "DX_Cluster", "New_Qso" or "QSLs", as from the home screen. */
@@ -101,18 +106,20 @@ public:
     Q_INVOKABLE void setWindowActive(bool active);
     /** The window was minimised. */
     Q_INVOKABLE void windowHidden();
-    /** Shows a screen by name (see screenNames()); false for an unknown name. */
-    Q_INVOKABLE bool showScreen(const QString &name);
-    /** Every screen showScreen() knows, for screenshots. */
-    [[nodiscard]] Q_INVOKABLE QStringList screenNames() const;
+    /** Shows a screen as the user would reach it; false for one this screen set only opens
+     *  from another (EditQso, QsoInfo, the tablet's PileUp). */
+    Q_INVOKABLE bool showScreen(Screens::Screen screen);
+    /** Every screen showScreen() shows in this screen set, in the screenshots' order. */
+    [[nodiscard]] QList<screens::Screen> screenshotScreens() const;
 
-    [[nodiscard]] bool phone() const { return m_phone; }
+    [[nodiscard]] Layout layout() const { return m_layout; }
     [[nodiscard]] int currentTab() const { return m_currentTab; }
     void setCurrentTab(int tab);
     [[nodiscard]] static QVariantList tabs();
     [[nodiscard]] static QVariantList settingsSections();
-    [[nodiscard]] const QString &settingsSection() const { return m_settingsSection; }
-    void setSettingsSection(const QString &key);
+    [[nodiscard]] screens::Screen settingsSection() const { return m_settingsSection; }
+    /** Ignores a screen that is no settings section. */
+    void setSettingsSection(screens::Screen section);
     [[nodiscard]] const QString &logbookName() const { return m_logbookName; }
 
     [[nodiscard]] LogbookSelection *logbooks() const { return m_logbooks; }
@@ -149,35 +156,38 @@ signals:
     void currentTabChanged();
     void settingsSectionChanged();
     void logbookNameChanged();
-    /** Open a screen over a tab, named by its settings section key ("adifimport", "logbooks")
-     *  a QSO screen ("qsodetail", "qsoinfo", "editqso", "pileup"), the phone's spot table
-     *  ("spots"), the phone's DX list ("dxlist") or the callsign lookup ("lookup"). */
-    void screenRequested(int tab, const QString &screen);
+    /** Open a screen over a tab: a settings section (AdifImport, Logbooks; any on the phone),
+     *  a QSO screen (QsoDetail, QsoInfo, NewQso, EditQso, PileUp), the phone's spot table
+     *  (ClusterSpots), DX list (DxList) or Club Log pane (Clublog), or the callsign lookup. */
+    void screenRequested(int tab, Screens::Screen screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);
 
 private:
+    [[nodiscard]] bool onPhone() const { return m_layout == Layout::Phone; }
+    /** What differs in behaviour between the screen sets. */
+    void useLayout();
     void adifHanded(const QString &path);
     void logbookImported();
     void openLogbookSelection();
     void readLogbookName();
     // The log list, the QSO screens and the pile-up (AppShellLog.cpp).
     void setUpLog();
-    bool showLogScreen(const QString &name);
-    [[nodiscard]] QStringList logScreenNames() const;
-    bool showDxccScreen(const QString &name);
+    bool showLogScreen(screens::Screen screen);
+    bool showDxccScreen(screens::Screen screen);
+    void showOverTab(Tab tab, screens::Screen screen);
     // The callsign lookup page (AppShellLookup.cpp).
     void setUpLookup();
     /** Connects the screens, the radio and the models (AppShellWiring.cpp). */
     void wire();
     void openLookup(int tab, const QString &callsign, const QString &service);
     void showLookupPage(int tab);
-    bool showLookupScreen(const QString &name);
+    bool showLookupScreen(screens::Screen screen);
 
     AppDelegate &m_app;
-    const bool m_phone;
+    const Layout m_layout;
     int m_currentTab = LogTab;
-    QString m_settingsSection;
+    screens::Screen m_settingsSection;
     QString m_logbookName;
     FileHandOff *m_fileHandOff;
     LogbookSelection *m_logbooks;

@@ -9,21 +9,14 @@
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 
-namespace {
-
-const QString kQsoDetail = QStringLiteral("qsodetail");
-const QString kQsoInfo = QStringLiteral("qsoinfo");
-const QString kEditQso = QStringLiteral("editqso");
-const QString kPileUp = QStringLiteral("pileup");
-
-} // namespace
+using screens::Screen;
 
 void AppShell::setUpLog()
 {
     // The phone and the larger screens keep their own order of the log.
     m_logList = new LogListModel(
         m_app.defaults(), m_app.clock(), m_app.log(),
-        m_phone ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
+        onPhone() ? QStringLiteral("QsoSortIndex") : QStringLiteral("LogSortIndes"), this);
     m_logList->setPagesInBackground(true);
     m_qsoEditor =
         new QsoEditor(m_app.defaults(), m_app.log(), m_app.dxcc(), m_app.functions(), this);
@@ -31,33 +24,33 @@ void AppShell::setUpLog()
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {
         QsoClass qso = m_logList->qsoAt(row);
-        if (m_phone) {
+        if (onPhone()) {
             // The phone changes a QSO in the entry form.
             m_entryForm->editQso(qso);
-            emit screenRequested(LogTab, kEditQso);
+            emit screenRequested(LogTab, Screen::EditQso);
             return;
         }
         qso.checked = edit;
         m_qsoEditor->setQso(qso);
-        emit screenRequested(LogTab, kQsoDetail);
+        emit screenRequested(LogTab, Screen::QsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {
         m_qsoEditor->setQso(m_logList->qsoAt(row));
-        emit screenRequested(LogTab, m_phone ? kQsoInfo : kQsoDetail);
+        emit screenRequested(LogTab, onPhone() ? Screen::QsoInfo : Screen::QsoDetail);
     });
 }
 
-bool AppShell::showLogScreen(const QString &name)
+bool AppShell::showLogScreen(Screen screen)
 {
-    if (name == QLatin1String("qso-detail")) {
+    if (screen == Screen::QsoDetail) {
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
         if (m_logList->count() > 0)
             m_logList->trigger(std::max(0, m_logList->newestRow()),
-                               m_phone ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
+                               onPhone() ? QStringLiteral("showInfo") : QStringLiteral("showQso"));
         return true;
     }
-    if (name == QLatin1String("pile-up") && m_phone) {
+    if (screen == Screen::PileUp && onPhone()) {
         // A pile-up on the last logged frequency and mode, as the form would start it.
         emit rootRequested(LogTab);
         setCurrentTab(LogTab);
@@ -73,16 +66,8 @@ bool AppShell::showLogScreen(const QString &name)
                          {QStringLiteral("eqsl"), QStringLiteral("W")}},
                         0, {}, 0);
         if (m_pileUp->running())
-            emit screenRequested(LogTab, kPileUp);
+            emit screenRequested(LogTab, Screen::PileUp);
         return true;
     }
     return false;
-}
-
-QStringList AppShell::logScreenNames() const
-{
-    QStringList names{QStringLiteral("qso-detail")};
-    if (m_phone)
-        names << QStringLiteral("pile-up");
-    return names;
 }

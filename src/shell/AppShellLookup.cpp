@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kLookupScreen = QStringLiteral("lookup");
-
 /** A made-up station as QRZ would describe it: the screenshots never ask the network. */
 constexpr char kSampleReply[] =
     "<?xml version=\"1.0\" encoding=\"utf-8\" ?><QRZDatabase version=\"1.34\"><Callsign>"
@@ -26,7 +24,7 @@ constexpr char kSampleReply[] =
 
 void AppShell::setUpLookup()
 {
-    m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), *m_network, m_phone, this);
+    m_lookup = new LookupScreen(m_app.defaults(), m_app.secrets(), *m_network, this);
     m_lookupSettings = new LookupSettings(m_app.defaults(), m_app.secrets(), this);
     m_lookupLauncher = std::make_unique<LookupLauncher>(
         [this](const QString &callsign) { openLookup(LogTab, callsign, {}); });
@@ -53,14 +51,14 @@ void AppShell::showLookupPage(int tab)
 {
     // The larger screens show it over the log (where its record goes), the phone over the tab
     // that asked.
-    const int shownOn = m_phone ? tab : int(LogTab);
+    const int shownOn = onPhone() ? tab : int(LogTab);
     setCurrentTab(shownOn);
-    emit screenRequested(shownOn, kLookupScreen);
+    emit screenRequested(shownOn, screens::Screen::Lookup);
 }
 
-bool AppShell::showLookupScreen(const QString &name)
+bool AppShell::showLookupScreen(screens::Screen screen)
 {
-    if (name != kLookupScreen)
+    if (screen != screens::Screen::Lookup)
         return false;
     m_lookup->showReply(lookup::Service::Qrz, QStringLiteral("N0XYZ"), QByteArray(kSampleReply));
     showLookupPage(LogTab);

@@ -60,7 +60,7 @@ void AppShell::wire()
     connect(&m_app, &AppDelegate::wentToBackground, m_scanner,
             &scanner::ScannerScreen::wentToBackground);
     connect(m_scanner, &scanner::ScannerScreen::leaveRequested, this, [this] {
-        if (m_phone)
+        if (onPhone())
             emit rootRequested(SettingsTab);
     });
 

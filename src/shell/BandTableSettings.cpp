@@ -12,8 +12,8 @@ const QString kQrgs = QStringLiteral("QRGs");
 
 } // namespace
 
-BandTableSettings::BandTableSettings(UserDefaults &defaults, bool wholeKHz, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_wholeKHz(wholeKHz)
+BandTableSettings::BandTableSettings(UserDefaults &defaults, QObject *parent)
+    : QObject(parent), m_defaults(defaults)
 {
     reload();
     // The table may be written elsewhere too (the command line, a settings file).
@@ -21,6 +21,14 @@ BandTableSettings::BandTableSettings(UserDefaults &defaults, bool wholeKHz, QObj
         if (key == kQrgs && !m_writing)
             reload();
     });
+}
+
+void BandTableSettings::setWholeKHz(bool whole)
+{
+    if (whole == m_wholeKHz)
+        return;
+    m_wholeKHz = whole;
+    emit wholeKHzChanged();
 }
 
 bool BandTableSettings::setValue(int index, const QString &text)

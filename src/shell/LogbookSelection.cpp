@@ -16,8 +16,8 @@ const QString kLogDbName = QStringLiteral("LogDbName");
 } // namespace
 
 LogbookSelection::LogbookSelection(UserDefaults &defaults, LogModel &log, const DataFolder &folder,
-                                   bool phone, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_log(log), m_folder(folder), m_phone(phone)
+                                   QObject *parent)
+    : QObject(parent), m_defaults(defaults), m_log(log), m_folder(folder)
 {
     reload();
     readStation();
@@ -33,6 +33,14 @@ LogbookSelection::LogbookSelection(UserDefaults &defaults, LogModel &log, const 
     });
 }
 
+void LogbookSelection::setChoiceOnLeave(bool onLeave)
+{
+    if (onLeave == m_choiceOnLeave)
+        return;
+    m_choiceOnLeave = onLeave;
+    emit choiceOnLeaveChanged();
+}
+
 void LogbookSelection::reload()
 {
     m_names = m_log.getAllLogNames();
@@ -46,7 +54,7 @@ void LogbookSelection::choose(int row)
     if (row < 0 || row >= m_names.size())
         return;
     setSelected(row);
-    if (m_phone)
+    if (m_choiceOnLeave)
         m_changed = true;
     else
         makeCurrent(m_names.at(row));
@@ -54,7 +62,7 @@ void LogbookSelection::choose(int row)
 
 void LogbookSelection::leave()
 {
-    if (!m_phone || !m_changed)
+    if (!m_choiceOnLeave || !m_changed)
         return;
     m_changed = false;
     if (m_selected >= 0)
@@ -80,7 +88,7 @@ void LogbookSelection::createLogbook(const QString &name)
     const QString previous = selectedName();
     m_names = m_log.getAllLogNames();
     emit listChanged();
-    if (m_phone) {
+    if (m_choiceOnLeave) {
         setSelected(int(m_names.indexOf(previous)));
         return;
     }
@@ -116,7 +124,7 @@ void LogbookSelection::newLogImported()
     emit listChanged();
     const int row = int(m_names.indexOf(previous));
     setSelected(row >= 0 ? row : 0);
-    if (m_phone)
+    if (m_choiceOnLeave)
         m_changed = true;
 }
 
@@ -140,8 +148,8 @@ QString LogbookSelection::deleteButtonText() const
 
 QString LogbookSelection::newLogbookPrompt() const
 {
-    return shelltexts::shown(m_phone ? shelltexts::kNewLogbookPhone
-                                     : shelltexts::kNewLogbookTablet);
+    return shelltexts::shown(m_choiceOnLeave ? shelltexts::kNewLogbookPhone
+                                             : shelltexts::kNewLogbookTablet);
 }
 
 QString LogbookSelection::deleteQuestion() const

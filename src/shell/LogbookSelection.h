@@ -9,9 +9,9 @@ class UserDefaults;
 class LogModel;
 struct DataFolder;
 
-/** Choosing, creating and deleting logbooks. On the phone a choice is only remembered and made
- *  current when the screen is left; on the tablet it takes effect at once and the own callsign
- *  and locator of the new logbook are shown. */
+/** Choosing, creating and deleting logbooks. A choice takes effect at once, or, where the screen
+ *  is a page that is left again (the phone's), is only remembered and made current when the
+ *  screen is left; a new logbook is then not chosen either. */
 class LogbookSelection : public QObject {
     Q_OBJECT
     Q_PROPERTY(QStringList logNames READ logNames NOTIFY listChanged)
@@ -21,21 +21,25 @@ class LogbookSelection : public QObject {
     Q_PROPERTY(bool deleteEnabled READ deleteEnabled NOTIFY listChanged)
     Q_PROPERTY(QString myCallsign READ myCallsign NOTIFY stationChanged)
     Q_PROPERTY(QString myLocator READ myLocator NOTIFY stationChanged)
-    Q_PROPERTY(bool phone READ phone CONSTANT)
-    Q_PROPERTY(QString newLogbookPrompt READ newLogbookPrompt CONSTANT)
+    /** Whether a choice waits until the screen is left. */
+    Q_PROPERTY(bool choiceOnLeave READ choiceOnLeave NOTIFY choiceOnLeaveChanged)
+    Q_PROPERTY(QString newLogbookPrompt READ newLogbookPrompt NOTIFY choiceOnLeaveChanged)
     Q_PROPERTY(QString deleteQuestion READ deleteQuestion NOTIFY selectionChanged)
     Q_PROPERTY(QString deleteActionText READ deleteActionText CONSTANT)
     Q_PROPERTY(QString okayText READ okayText CONSTANT)
     Q_PROPERTY(QString cancelText READ cancelText CONSTANT)
 public:
-    LogbookSelection(UserDefaults &defaults, LogModel &log, const DataFolder &folder, bool phone,
+    LogbookSelection(UserDefaults &defaults, LogModel &log, const DataFolder &folder,
                      QObject *parent = nullptr);
+
+    /** The shell's choice for its screen set; a choice made so far stays as it is. */
+    void setChoiceOnLeave(bool onLeave);
 
     /** Reads the list again and preselects the current logbook (else the first row). */
     Q_INVOKABLE void reload();
     /** A row was chosen. */
     Q_INVOKABLE void choose(int row);
-    /** The phone screen is being left: a changed choice becomes the current logbook. */
+    /** The screen is being left: a choice waiting for it becomes the current logbook. */
     Q_INVOKABLE void leave();
     /** Makes a new, empty logbook; a name given before or one that is no plain file name raises
      *  `alertRequested`. */
@@ -55,7 +59,7 @@ public:
     [[nodiscard]] bool deleteEnabled() const { return m_names.size() > 1; }
     [[nodiscard]] const QString &myCallsign() const { return m_myCallsign; }
     [[nodiscard]] const QString &myLocator() const { return m_myLocator; }
-    [[nodiscard]] bool phone() const { return m_phone; }
+    [[nodiscard]] bool choiceOnLeave() const { return m_choiceOnLeave; }
     [[nodiscard]] QString newLogbookPrompt() const;
     [[nodiscard]] QString deleteQuestion() const;
     [[nodiscard]] static QString deleteActionText();
@@ -66,6 +70,7 @@ signals:
     void listChanged();
     void selectionChanged();
     void stationChanged();
+    void choiceOnLeaveChanged();
     /** A notice for the user: title, message and an "Okay" button. */
     void alertRequested(const QString &title, const QString &message);
 
@@ -77,7 +82,7 @@ private:
     UserDefaults &m_defaults;
     LogModel &m_log;
     const DataFolder &m_folder;
-    const bool m_phone;
+    bool m_choiceOnLeave = false;
     QStringList m_names;
     int m_selected = -1;
     bool m_changed = false;

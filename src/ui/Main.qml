@@ -22,7 +22,7 @@ ApplicationWindow {
 
     Loader {
         anchors.fill: parent
-        sourceComponent: window.shell.phone ? phoneShell : tabletShell
+        sourceComponent: window.shell.layout === AppShell.Phone ? phoneShell : tabletShell
     }
     Component {
         id: phoneShell

@@ -2,6 +2,7 @@
 
 #include "ClippedText.h"
 #include "shell/AppShell.h"
+#include "shell/ScreenNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +24,7 @@ ScreenshotRunner::ScreenshotRunner(AppShell &shell, QQuickWindow &window, const 
 void ScreenshotRunner::start()
 {
     QDir().mkpath(m_dir);
-    m_pending = m_shell.screenNames();
+    m_pending = m_shell.screenshotScreens();
     QTimer::singleShot(kSettleMs, this, &ScreenshotRunner::showNext);
 }
 
@@ -33,8 +34,9 @@ void ScreenshotRunner::showNext()
         QCoreApplication::exit(m_failures == 0 ? 0 : 2);
         return;
     }
-    m_current = m_pending.takeFirst();
-    m_shell.showScreen(m_current);
+    const screens::Screen screen = m_pending.takeFirst();
+    m_current = screens::name(screen);
+    m_shell.showScreen(screen);
     QTimer::singleShot(kSettleMs, this, &ScreenshotRunner::capture);
 }
 

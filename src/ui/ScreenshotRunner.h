@@ -1,14 +1,17 @@
 #pragma once
 
+#include "shell/Screen.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QQuickWindow>
 #include <QString>
-#include <QStringList>
 
 class AppShell;
 
-/** Shows each main screen in turn, saves the window's picture as DIR/<screen>.png and quits. */
+/** Shows each main screen in turn, saves the window's picture as DIR/<screen's name>.png and
+ *  quits. */
 class ScreenshotRunner : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +26,7 @@ private:
     AppShell &m_shell;
     QPointer<QQuickWindow> m_window;
     QString m_dir;
-    QStringList m_pending;
-    QString m_current;
+    QList<screens::Screen> m_pending;
+    QString m_current; // the screen's name, the picture's file name
     int m_failures = 0;
 };

@@ -29,6 +29,7 @@
 #include "shell/LogbookFileImport.h"
 #include "shell/LogbookSelection.h"
 #include "shell/MemberListDownload.h"
+#include "shell/Screen.h"
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
@@ -37,6 +38,14 @@
 #include "trx/TrxScreen.h"
 
 #include <QtQml/qqml.h>
+
+// The screens' enum, as `Screens.NewQso` and so on.
+struct ScreensForeign {
+    Q_GADGET
+    QML_FOREIGN(Screens)
+    QML_NAMED_ELEMENT(Screens)
+    QML_UNCREATABLE("only holds the screens' enum")
+};
 
 struct AppShellForeign {
     Q_GADGET

@@ -23,12 +23,14 @@ constexpr int kPhoneWidth = 700;
 const QSize kTabletWindow(1280, 800);
 const QSize kPhoneWindow(412, 892);
 
-bool usePhoneLayout(LaunchOptions::Layout layout)
+AppShell::Layout chooseLayout(LaunchOptions::Layout asked)
 {
-    if (layout != LaunchOptions::Layout::Automatic)
-        return layout == LaunchOptions::Layout::Phone;
+    if (asked != LaunchOptions::Layout::Automatic)
+        return asked == LaunchOptions::Layout::Phone ? AppShell::Layout::Phone
+                                                     : AppShell::Layout::Tablet;
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen && screen->availableSize().width() < kPhoneWidth;
+    return screen && screen->availableSize().width() < kPhoneWidth ? AppShell::Layout::Phone
+                                                                   : AppShell::Layout::Tablet;
 }
 
 } // namespace
@@ -60,10 +62,10 @@ int main(int argc, char *argv[])
             translator, LanguageSettings::uiLocale(LanguageSettings::storedChoice(app.defaults()),
                                                    QLocale::system())))
         QGuiApplication::installTranslator(&translator);
-    const bool phone = usePhoneLayout(options->layout);
-    AppShell shell(app, phone);
+    const AppShell::Layout layout = chooseLayout(options->layout);
+    AppShell shell(app, layout);
 
-    QSize size = phone ? kPhoneWindow : kTabletWindow;
+    QSize size = layout == AppShell::Layout::Phone ? kPhoneWindow : kTabletWindow;
     if (const QScreen *screen = QGuiApplication::primaryScreen();
         screen && options->screenshotDir.isEmpty())
         size = size.boundedTo(screen->availableSize());

@@ -281,7 +281,7 @@ private slots:
                               {{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), node.port()}},
                               0);
         cluster::ClusterScreen screen(app->defaults(), app->clock(), app->log(), app->dxcc(),
-                                      app->functions(), false);
+                                      app->functions());
         QAbstractItemModelTester tester(screen.spots());
         QCOMPARE(screen.title(), QStringLiteral("Disconnected"));
         screen.toggleConnection();
@@ -314,6 +314,35 @@ private slots:
 
         screen.toggleConnection();
         QTRY_COMPARE(screen.buttonTitle(), QStringLiteral("Connect"));
+    }
+
+    void macroRowsOfSixAndEightAreStoredApart_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("titlesKey");
+        QTest::addColumn<QString>("textsKey");
+        QTest::newRow("six") << 6 << "DX-Button-Texts"
+                             << "DX-Macro-Texts";
+        QTest::newRow("eight") << 8 << "DX-Macros-Buttontext-iP"
+                               << "DX-Macros-iP";
+    }
+
+    void macroRowsOfSixAndEightAreStoredApart()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, titlesKey);
+        QFETCH(QString, textsKey);
+        cluster::ClusterMacros macros(app->defaults());
+        macros.setCount(7); // no such row
+        QCOMPARE(macros.count(), 6);
+        macros.setCount(count);
+        QCOMPARE(macros.titles().size(), count);
+        macros.setMacro(count - 1, QStringLiteral("Last"), QStringLiteral("sh/dx%tx"));
+        QCOMPARE(app->defaults().list(titlesKey).value(count - 1).toString(), "Last");
+        QCOMPARE(app->defaults().list(textsKey).value(count - 1).toString(), "sh/dx%tx");
+        // The other row keeps its own macros.
+        macros.setCount(count == 6 ? 8 : 6);
+        QVERIFY(!macros.titles().contains(QStringLiteral("Last")));
     }
 
     void nodeListRefusesBadEntriesAndFallsBackToKiel()

@@ -128,7 +128,7 @@ private slots:
         QFETCH(QString, band60m);
         QFETCH(QString, summaries);
         storeLog();
-        dxcc::DxccScreen screen(f.app->log(), false);
+        dxcc::DxccScreen screen(f.app->log());
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -163,7 +163,7 @@ private slots:
         QFETCH(int, total);
         QFETCH(int, phone);
         storeLog();
-        dxcc::DxccScreen screen(f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->log());
         dxcc::DxccCounter &counter = *screen.counter();
         QAbstractItemModelTester tester(counter.rows());
         screen.setShown(true);
@@ -213,8 +213,9 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QStringList, firstNames);
         storeLog();
-        dxcc::DxccScreen screen(f.app->log(), phone);
+        dxcc::DxccScreen screen(f.app->log());
         dxcc::DxList &list = *screen.list();
+        list.setCompact(phone);
         QAbstractItemModelTester tester(list.rows());
         screen.setShown(true);
         list.setSortIndex(sortIndex);
@@ -232,8 +233,9 @@ private slots:
 
     void dxListCoversEveryEntityInOrderedSections()
     {
-        dxcc::DxccScreen screen(f.app->log(), true);
+        dxcc::DxccScreen screen(f.app->log());
         dxcc::DxList &list = *screen.list();
+        list.setCompact(true);
         screen.setShown(true);
         const int all = list.rows()->rowCount();
         QCOMPARE(all, f.app->log().getAllDxInfoStrings(false).size());
@@ -297,7 +299,7 @@ private slots:
 
     void savedQsoShowsOnlyWhileTheTabIsInFront()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         dxcc::DxccScreen &screen = *shell.dxcc();
         QAbstractItemModelTester tester(screen.list()->rows());
         QSignalSpy refreshed(&screen, &dxcc::DxccScreen::refreshed);
@@ -332,7 +334,7 @@ private slots:
         QVERIFY(log.deleteQSO(third));
         QTest::qWait(20); // proves that nothing is worked out behind another tab
         QCOMPARE(refreshed.count(), 3);
-        QVERIFY(shell.showScreen(QStringLiteral("dxcc-list")));
+        QVERIFY(shell.showScreen(screens::Screen::DxList));
         QCOMPARE(screen.page(), 1);
         QCOMPARE(refreshed.count(), 4);
         QCOMPARE(column(*screen.list()->rows(), DxListModel::PrefixRole), (QStringList{"DL", "K"}));

@@ -52,8 +52,11 @@ class EntryFormTest : public QObject {
 
     std::unique_ptr<QsoEntryForm> form(bool phone = false)
     {
-        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->clock(), m_app->log(),
-                                              m_app->dxcc(), m_app->functions(), phone);
+        auto made = std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->clock(), m_app->log(),
+                                                   m_app->dxcc(), m_app->functions());
+        if (!phone)
+            made->setUse(QsoEntryForm::Use::Panel);
+        return made;
     }
 
     /** Types a callsign key by key and leaves the field, as the operator does. */

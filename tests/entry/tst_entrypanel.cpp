@@ -36,7 +36,7 @@ class TestEntryPanel : public QObject {
         ui.close();
         if (!ui.open(*f.app, phone))
             return false;
-        return ui.shell->showScreen(QString::fromLatin1(phone ? "new-qso" : "log"));
+        return ui.shell->showScreen(phone ? screens::Screen::NewQso : screens::Screen::Log);
     }
 
     /** KL7TC logged with everything a later QSO could wrongly inherit. */
@@ -133,7 +133,7 @@ private slots:
         f.app->defaults().setValue(QStringLiteral("Alert_5_0_0"), true);
         f.app->log().updateMyLocator(QStringLiteral("JO62QM"));
         QVERIFY(ui.open(*f.app, false));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("log")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Log));
     }
     void cleanup()
     {
@@ -196,7 +196,7 @@ private slots:
         typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
         typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
         QTest::keyClick(ui.window, Qt::Key_Return);
-        QVERIFY(ui.shell->showScreen(QStringLiteral("qso-detail")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::QsoDetail));
         QQuickItem *valid = ui.find(QStringLiteral("validSwitch"));
         QVERIFY(valid);
         QVERIFY(valid->property("checked").toBool());
@@ -229,7 +229,7 @@ private slots:
         logFirstStation();
         if (phone) {
             ui.click(ui.find(QStringLiteral("backButton")));
-            QVERIFY(ui.shell->showScreen(QStringLiteral("log")));
+            QVERIFY(ui.shell->showScreen(screens::Screen::Log));
             ui.shell->logList()->loadData();
             ui.shell->logList()->trigger(0, QStringLiteral("editQso"));
             QTRY_VERIFY(ui.shell->entryForm()->editing());
@@ -345,7 +345,7 @@ private slots:
         QFETCH(int, theme);
         ui.close();
         QVERIFY(ui.open(*f.app, phone, theme));
-        QVERIFY(ui.shell->showScreen(QString::fromLatin1(phone ? "new-qso" : "log")));
+        QVERIFY(ui.shell->showScreen(phone ? screens::Screen::NewQso : screens::Screen::Log));
         logFirstStation();
         QsoEntryForm &form = *ui.shell->entryForm();
         form.setField(QStringLiteral("callsign"), QStringLiteral("KL7TC"));
@@ -370,7 +370,7 @@ private slots:
     {
         QFETCH(bool, phone);
         QVERIFY(reopen(phone));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("cluster-spots")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::ClusterSpots));
         QObject *menu = nullptr;
         QTRY_VERIFY((menu = ui.object(QStringLiteral("spotMenu"))));
         QObject *qsy = menu->findChild<QObject *>(QStringLiteral("qsyMenuItem"));
@@ -406,7 +406,7 @@ private slots:
         QFETCH(QString, stop);
         ui.close();
         QVERIFY(ui.open(*f.app, true));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("new-qso")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::NewQso));
         QTRY_VERIFY(ui.find(QStringLiteral("pileUpButton")));
         ui.shell->entryForm()->setField(QStringLiteral("qrgString"), qrg);
         ui.shell->entryForm()->setField(QStringLiteral("mode"), mode);

@@ -53,8 +53,10 @@ class EntryTranslationTest : public QObject, AppFixture {
 
     std::unique_ptr<QsoEntryForm> form()
     {
-        return std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->clock(), m_app->log(),
-                                              m_app->dxcc(), m_app->functions(), false);
+        auto made = std::make_unique<QsoEntryForm>(m_app->defaults(), m_app->clock(), m_app->log(),
+                                                   m_app->dxcc(), m_app->functions());
+        made->setUse(QsoEntryForm::Use::Panel);
+        return made;
     }
 
     static void typeInto(QsoEntryForm &f, const QString &field, const QString &text)

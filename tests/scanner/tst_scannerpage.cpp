@@ -64,7 +64,7 @@ private slots:
         f.setUp();
         QVERIFY(saveQso(f.app->log()));
         QVERIFY(ui.open(*f.app, phone));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-scanner")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Scanner));
 
         // No camera on this machine: said so, and Start cannot be pressed.
         QCOMPARE(ui.textOf("scannerNoCamera"), QStringLiteral("No camera"));
@@ -121,7 +121,7 @@ private slots:
         f.setUp();
         QVERIFY(saveQso(f.app->log()));
         QVERIFY(ui.open(*f.app, phone));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-scanner")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Scanner));
 
         QCOMPARE(ui.textOf("scannerNoCamera"), QStringLiteral("Keine Kamera"));
         ui.type(ui.find("scannerPort"), QStringLiteral("70000"));

@@ -367,7 +367,7 @@ private slots:
     void pageShowsRowsInTheServiceOrder()
     {
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), network, false);
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), network);
         screen.showReply(Service::Qrz, "W1AW",
                          "<QRZDatabase><Callsign><url>www.arrl.org</url><call>w1aw</call>"
                          "<addr1>225 Main St</addr1><email>w1aw@arrl.org</email>"
@@ -508,7 +508,7 @@ private slots:
         server.respond([&fake](const LoopbackHttpServer::Request &r) { return fake.answer(r); });
         f.app->defaults().setValue("HamQthHost", server.url());
         QNetworkAccessManager network;
-        LookupScreen screen(f.app->defaults(), f.app->secrets(), network, false);
+        LookupScreen screen(f.app->defaults(), f.app->secrets(), network);
         QSignalSpy taken(&screen, &LookupScreen::stationTaken);
         QSignalSpy end(&screen, &LookupScreen::endLocatorFound);
         QSignalSpy closed(&screen, &LookupScreen::closeRequested);

@@ -8,6 +8,7 @@
 #include "scanner/ScannerScreen.h"
 #include "shell/AppShell.h"
 #include "shell/LaunchOptions.h"
+#include "shell/ScreenNames.h"
 
 #include <QSignalSpy>
 #include <QVideoSink>
@@ -35,11 +36,103 @@ private slots:
 
     void freshDataFolderOpensTheDefaultLogbook()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         QCOMPARE(shell.logbookName(), QStringLiteral("DefaultLog.rlog"));
         QVERIFY(QFile::exists(f.path(QStringLiteral("DefaultLog.rlog"))));
         QCOMPARE(shell.logbooks()->logNames(), QStringList{QStringLiteral("DefaultLog.rlog")});
         QCOMPARE(shell.logbooks()->selectedIndex(), 0);
+    }
+
+    void eachScreenSetGetsItsBehaviour_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void eachScreenSetGetsItsBehaviour()
+    {
+        QFETCH(bool, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QCOMPARE(shell.layout(), phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QCOMPARE(shell.entryForm()->use(),
+                 phone ? QsoEntryForm::Use::Page : QsoEntryForm::Use::Panel);
+        QCOMPARE(shell.logbooks()->choiceOnLeave(), phone);
+
+        // A station taken from the lookup reaches the form and brings the log tab up.
+        QSignalSpy front(shell.entryForm(), &QsoEntryForm::frontRequested);
+        shell.setCurrentTab(AppShell::ClusterTab);
+        QsoClass record;
+        record.callsign = QStringLiteral("DL1ABC");
+        emit shell.lookup()->stationTaken(record);
+        QCOMPARE(front.size(), 1);
+        QCOMPARE(shell.entryForm()->field(QStringLiteral("callsign")), QStringLiteral("DL1ABC"));
+        QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
+
+        // The scanner page open when the application goes to the background: the phone's
+        // settings stack goes back to its menu, the larger screens keep the page.
+        QVideoSink preview;
+        shell.scanner()->setVideoSink(&preview);
+        QSignalSpy roots(&shell, &AppShell::rootRequested);
+        f.app->applicationDidEnterBackground();
+        QCOMPARE(roots.size(), phone ? 1 : 0);
+        if (phone)
+            QCOMPARE(roots.at(0).at(0).toInt(), int(AppShell::SettingsTab));
+        shell.scanner()->setVideoSink(nullptr);
+    }
+
+    void screenshotNamesStayAsScriptsKnowThem_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void screenshotNamesStayAsScriptsKnowThem()
+    {
+        QFETCH(bool, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
+        QStringList names;
+        for (const screens::Screen screen : shell.screenshotScreens()) {
+            names << screens::name(screen);
+            QCOMPARE(screens::fromName(names.last()), std::optional(screen));
+            QVERIFY2(shell.showScreen(screen), qPrintable(names.last()));
+        }
+        // The pictures' file names, as the screenshot tool and the README use them.
+        QStringList expected = {"log",
+                                "cluster",
+                                "map",
+                                "dxcc",
+                                "qsl",
+                                "settings",
+                                "settings-logbooks",
+                                "settings-station",
+                                "settings-userfields",
+                                "settings-datestyle",
+                                "settings-bands",
+                                "settings-memberlists",
+                                "settings-countryfile",
+                                "settings-adifimport",
+                                "settings-cluster",
+                                "settings-lookupaccounts",
+                                "settings-transceiver",
+                                "settings-wsjtx",
+                                "settings-sync",
+                                "settings-language",
+                                "settings-scanner",
+                                "adif-import",
+                                "new-qso",
+                                "cluster-spots",
+                                "dxcc-list",
+                                "qsl-clublog",
+                                "qso-detail"};
+        if (phone)
+            expected << "pile-up";
+        expected << "lookup"
+                 << "trx-elecraft";
+        QCOMPARE(names, expected);
+        QVERIFY(!screens::fromName(u"settings-nothing"));
+        QVERIFY(screens::name(screens::Screen::EditQso).isEmpty());
     }
 
     void cache60mIsEmptyAfterEverySwitch_data()
@@ -58,7 +151,7 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(QString, action);
         makeLogbook(QStringLiteral("Alpha"));
-        AppShell shell(*f.app, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
         LogbookSelection &selection = *shell.logbooks();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("DefaultLog.rlog"))));
         selection.leave();
@@ -137,15 +230,15 @@ private slots:
                 source, "header<eoh><call:5>K1ABC<qso_date:8>20240501<time_on:4>1200"
                         "<band:3>20m<mode:2>CW<eor>"));
         }
-        AppShell shell(*f.app, true);
+        AppShell shell(*f.app, AppShell::Layout::Phone);
         shell.setCurrentTab(AppShell::SettingsTab);
-        QSignalSpy screens(&shell, &AppShell::screenRequested);
+        QSignalSpy requested(&shell, &AppShell::screenRequested);
         shell.openFile(QUrl::fromLocalFile(source).toString());
 
         if (outcome == QLatin1String("adif")) {
             QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
-            QCOMPARE(screens.size(), 1);
-            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("adifimport"));
+            QCOMPARE(requested.size(), 1);
+            QCOMPARE(requested.at(0).at(1).value<screens::Screen>(), screens::Screen::AdifImport);
             QCOMPARE(shell.adifImport()->status(),
                      QStringLiteral("Probably number of found QSOs: 1"));
             QVERIFY(shell.adifImport()->importEnabled());
@@ -156,18 +249,18 @@ private slots:
             // Imported, not chosen.
             QCOMPARE(logDbName(), QStringLiteral("DefaultLog.rlog"));
             QCOMPARE(shell.currentTab(), int(AppShell::LogTab));
-            QCOMPARE(screens.size(), 1);
-            QCOMPARE(screens.at(0).at(1).toString(), QStringLiteral("logbooks"));
+            QCOMPARE(requested.size(), 1);
+            QCOMPARE(requested.at(0).at(1).value<screens::Screen>(), screens::Screen::Logbooks);
         } else {
             QCOMPARE(shell.currentTab(), int(AppShell::SettingsTab));
-            QCOMPARE(screens.size(), 0);
+            QCOMPARE(requested.size(), 0);
             QVERIFY(!QFile::exists(f.path(fileName)));
         }
     }
 
     void unreadableAdifFileIsReported()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         QTest::ignoreMessage(QtInfoMsg,
                              QRegularExpression(QStringLiteral("^Error loading ADIF file: ")));
         shell.openFile(f.path(QStringLiteral("missing.adi")));
@@ -190,7 +283,7 @@ private slots:
         const QString source = elsewhere.filePath(QStringLiteral("Club.rlog"));
         QVERIFY(ShellFixture::write(source, "handed logbook"));
 
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         LogbookFileImport &import = *shell.logbookImport();
         QSignalSpy imported(&import, &LogbookFileImport::imported);
         shell.openFile(source);
@@ -213,7 +306,7 @@ private slots:
 
     void importingTheCurrentFileOntoItselfKeepsIt()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         const QString current = f.path(QStringLiteral("DefaultLog.rlog"));
         const QByteArray before = ShellFixture::contents(current);
         shell.logbookImport()->importFile(current);
@@ -227,13 +320,13 @@ private slots:
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("connects");
-        QTest::addColumn<QString>("screen");
-        QTest::newRow("tablet DX_Cluster") << false << "DX_Cluster" << 1 << true << QString();
-        QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << false << QString();
-        QTest::newRow("phone DX_Cluster") << true << "DX_Cluster" << 1 << true << QString();
-        QTest::newRow("phone New_Qso") << true << "New_Qso" << 0 << false << "newqso";
-        QTest::newRow("phone QSLs") << true << "QSLs" << 4 << false << QString();
-        QTest::newRow("unknown") << true << "Logbook" << 5 << false << QString();
+        QTest::addColumn<bool>("newQso"); // the new-QSO page is opened
+        QTest::newRow("tablet DX_Cluster") << false << "DX_Cluster" << 1 << true << false;
+        QTest::newRow("tablet QSLs") << false << "QSLs" << 5 << false << false;
+        QTest::newRow("phone DX_Cluster") << true << "DX_Cluster" << 1 << true << false;
+        QTest::newRow("phone New_Qso") << true << "New_Qso" << 0 << false << true;
+        QTest::newRow("phone QSLs") << true << "QSLs" << 4 << false << false;
+        QTest::newRow("unknown") << true << "Logbook" << 5 << false << false;
     }
 
     void shortcuts()
@@ -242,44 +335,27 @@ private slots:
         QFETCH(QString, shortcut);
         QFETCH(int, tab);
         QFETCH(bool, connects);
-        QFETCH(QString, screen);
+        QFETCH(bool, newQso);
         // The cluster connects on the shortcut: to a closed port here, never the real node.
         f.app->defaults().setValue(QStringLiteral("DX-Clusters"),
                                    QVariantList{QVariantList{"Local", "127.0.0.1", 1}});
-        AppShell shell(*f.app, phone);
+        AppShell shell(*f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
         shell.setCurrentTab(AppShell::SettingsTab);
         QSignalSpy roots(&shell, &AppShell::rootRequested);
         QSignalSpy screens(&shell, &AppShell::screenRequested);
         shell.performShortcut(shortcut);
         QCOMPARE(shell.currentTab(), tab);
         QCOMPARE(shell.cluster()->busy() || shell.cluster()->connected(), connects);
-        QCOMPARE(screens.isEmpty() ? QString() : screens.last().at(1).toString(), screen);
+        QCOMPARE(!screens.isEmpty() &&
+                     screens.last().at(1).value<screens::Screen>() == screens::Screen::NewQso,
+                 newQso);
         // The phone's New_Qso starts from the log's first screen.
         QCOMPARE(roots.size(), phone && shortcut == QLatin1String("New_Qso") ? 1 : 0);
     }
 
-    void phoneLeavesTheScannerPageInTheBackground_data()
-    {
-        QTest::addColumn<bool>("phone");
-        QTest::newRow("phone") << true;
-        QTest::newRow("tablet") << false;
-    }
-
-    void phoneLeavesTheScannerPageInTheBackground()
-    {
-        QFETCH(bool, phone);
-        AppShell shell(*f.app, phone);
-        QVideoSink preview;
-        shell.scanner()->setVideoSink(&preview); // the page is open
-        QSignalSpy roots(&shell, &AppShell::rootRequested);
-        shell.windowHidden();
-        QCOMPARE(roots.size(), phone ? 1 : 0);
-        QVERIFY(!shell.scanner()->reading());
-    }
-
     void leavingTheForegroundLetsTheCameraGo()
     {
-        AppShell shell(*f.app, false);
+        AppShell shell(*f.app, AppShell::Layout::Tablet);
         QSignalSpy background(f.app.get(), &AppDelegate::wentToBackground);
         shell.setWindowActive(true);
         QCOMPARE(background.size(), 0);

@@ -68,7 +68,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -94,7 +95,8 @@ private slots:
         QFETCH(QString, typed);
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -125,7 +127,8 @@ private slots:
         const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -150,7 +153,9 @@ private slots:
     void newLogbookBecomesCurrentOnlyOnTheTablet()
     {
         QFETCH(bool, phone);
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         f.announced.clear();
         selection.createLogbook(QStringLiteral("Field day"));
         QTEST(current(), "current");
@@ -176,7 +181,9 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
         f.announced.clear();
         selection.choose(int(selection.logNames().indexOf(QStringLiteral("Alpha.rlog"))));
@@ -197,7 +204,9 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), true);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        selection.setChoiceOnLeave(true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
     }
@@ -216,7 +225,8 @@ private slots:
         QFETCH(bool, enabled);
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), false);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -248,7 +258,9 @@ private slots:
         QFETCH(QString, deleted);
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
         QVERIFY(!QFile::exists(f.path(deleted)));
@@ -280,7 +292,9 @@ private slots:
         qso.sqlDateTime = QStringLiteral("2026-12-01 10:00:00");
         QVERIFY(pinned.saveNewQSOtoLog(qso));
 
-        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder(), phone);
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        selection.setChoiceOnLeave(phone);
         const QStringList names = selection.logNames();
         selection.choose(int(names.indexOf(synced)));
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete all QSOs in log"));
@@ -294,12 +308,13 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->log(), f.app->folder(), true)
-                     .newLogbookPrompt(),
-                 QStringLiteral("Enter logbook file name:"));
-        QCOMPARE(LogbookSelection(f.app->defaults(), f.app->log(), f.app->folder(), false)
-                     .newLogbookPrompt(),
-                 QStringLiteral("Name of new logbook:"));
+        LogbookSelection selection(f.app->defaults(), f.app->log(),
+                                   f.app->folder());
+        QCOMPARE(selection.newLogbookPrompt(), QStringLiteral("Name of new logbook:"));
+        QSignalSpy changed(&selection, &LogbookSelection::choiceOnLeaveChanged);
+        selection.setChoiceOnLeave(true);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(selection.newLogbookPrompt(), QStringLiteral("Enter logbook file name:"));
     }
 };
 

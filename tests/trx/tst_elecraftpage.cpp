@@ -44,7 +44,7 @@ private slots:
         f.app->defaults().setValue("TRX_Brand", make);
         f.app->defaults().setValue("Trx_Type", model);
         QVERIFY(ui.open(*f.app, phone));
-        QVERIFY(ui.shell->showScreen("settings-transceiver"));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Transceiver));
         QVERIFY(ui.find("trxMake"));
         QQuickItem *open = ui.find("trxElecraftPanel");
         if (button.isEmpty()) {

@@ -31,7 +31,7 @@ private slots:
     {
         QFETCH(bool, phone);
         SimulatorServer radio(RadioSimulator::Family::Icom, 0xA4);
-        AppShell shell(*m_f.app, phone);
+        AppShell shell(*m_f.app, phone ? AppShell::Layout::Phone : AppShell::Layout::Tablet);
         trx::TrxScreen &trx = *shell.trx();
         trx.setMakeIndex(int(trx::Make::Icom));
         trx.setModelIndex(int(trx.models().indexOf(QStringLiteral("IC-705"))));

@@ -26,7 +26,8 @@ struct QmlWindow {
     {
         if (QQuickStyle::name().isEmpty())
             QQuickStyle::setStyle(QStringLiteral("Material"));
-        shell = std::make_unique<AppShell>(app, phone);
+        shell = std::make_unique<AppShell>(app, phone ? AppShell::Layout::Phone
+                                                      : AppShell::Layout::Tablet);
         engine = std::make_unique<QQmlApplicationEngine>();
         engine->addImportPath(QStringLiteral("qrc:/")); // the module is linked in
         engine->setInitialProperties({

@@ -91,7 +91,7 @@ private slots:
     {
         (void)f.app->log();
         QVERIFY(ui.open(*f.app, false));
-        QVERIFY(ui.shell->showScreen("settings-lookupaccounts"));
+        QVERIFY(ui.shell->showScreen(screens::Screen::LookupAccounts));
         ui.click(ui.find("useQrz"));
         ui.type(ui.find("qrzAccountUser"), " me ");
         ui.type(ui.find("qrzAccountPassword"), "p;w&1");
@@ -112,9 +112,9 @@ private slots:
     void screenshotShowsASampleWithoutTheNetwork()
     {
         QVERIFY(ui.open(*f.app, false));
-        QVERIFY(ui.shell->screenNames().contains("lookup"));
+        QVERIFY(ui.shell->screenshotScreens().contains(screens::Screen::Lookup));
         const int before = int(server.requests().size());
-        QVERIFY(ui.shell->showScreen("lookup"));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Lookup));
         QVERIFY(ui.find("lookupPage"));
         QVERIFY(ui.shell->lookup()->canUse());
         QCOMPARE(int(server.requests().size()), before);

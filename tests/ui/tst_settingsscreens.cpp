@@ -14,9 +14,9 @@ class TestSettingsScreens : public QObject {
     ShellFixture f;
     QmlWindow ui;
 
-    void show(const QString &section)
+    void show(screens::Screen section)
     {
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-") + section));
+        QVERIFY(ui.shell->showScreen(section));
         f.announced.clear();
     }
 
@@ -36,7 +36,7 @@ private slots:
 
     void stationKeysGoIntoTheLogbook()
     {
-        show(QStringLiteral("station"));
+        show(screens::Screen::Station);
         ui.type(ui.find(QStringLiteral("callsignField")), QStringLiteral("dl1abc"));
         ui.type(ui.find(QStringLiteral("locatorField")), QStringLiteral("jo62qm"));
         LogModel &log = f.app->log();
@@ -47,14 +47,41 @@ private slots:
 
     void dateStyleIsStored()
     {
-        show(QStringLiteral("datestyle"));
+        show(screens::Screen::DateStyle);
         ui.click(ui.find(QStringLiteral("mediumStyle")));
         QCOMPARE(f.app->defaults().integer(QStringLiteral("DateFormatIndex")), 1);
     }
 
+    void eachScreenSetChoosesItsControls_data()
+    {
+        QTest::addColumn<bool>("phone");
+        QTest::newRow("phone") << true;
+        QTest::newRow("tablet") << false;
+    }
+
+    void eachScreenSetChoosesItsControls()
+    {
+        QFETCH(bool, phone);
+        ui.close();
+        QVERIFY(ui.open(*f.app, phone));
+        QCOMPARE(ui.shell->cluster()->macros()->count(), phone ? 8 : 6);
+        QCOMPARE(ui.shell->dxcc()->list()->filterTitles().size(), phone ? 3 : 6);
+
+        show(screens::Screen::BandTable);
+        ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1838.6"));
+        const QVariant stored = f.app->defaults().list(QStringLiteral("QRGs")).at(0).toList().at(1);
+        QCOMPARE(stored.toDouble(), phone ? 1839.0 : 1838.6);
+
+        show(screens::Screen::Logbooks);
+        QVERIFY(ui.find(QStringLiteral("newButton")));
+        QObject *reveal = ui.object(QStringLiteral("revealButton"));
+        QVERIFY(reveal);
+        QCOMPARE(reveal->property("visible").toBool(), !phone);
+    }
+
     void bandTableCellIsStored()
     {
-        show(QStringLiteral("bands"));
+        show(screens::Screen::BandTable);
         ui.type(ui.find(QStringLiteral("qrg1")), QStringLiteral("1840"));
         const QVariantList rows = f.app->defaults().list(QStringLiteral("QRGs"));
         QCOMPARE(rows.at(0).toList().at(1).toDouble(), 1840.0);
@@ -62,7 +89,7 @@ private slots:
 
     void userFieldIsStored()
     {
-        show(QStringLiteral("userfields"));
+        show(screens::Screen::UserFields);
         ui.type(ui.find(QStringLiteral("caption2")), QStringLiteral("SOTA ref"));
         ui.click(ui.find(QStringLiteral("remember2")));
         LogModel &log = f.app->log();
@@ -73,7 +100,7 @@ private slots:
 
     void newLogbookFromTheNameDialog()
     {
-        show(QStringLiteral("logbooks"));
+        show(screens::Screen::Logbooks);
         auto *remove = ui.find(QStringLiteral("deleteButton"));
         QVERIFY(remove);
         QVERIFY(!remove->isEnabled()); // one logbook stays

@@ -5,6 +5,7 @@
 #include "../shell/ShellFixture.h"
 #include "QmlWindow.h"
 #include "shell/LanguageSettings.h"
+#include "shell/ScreenNames.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -161,7 +162,7 @@ private slots:
     {
         f.setUp();
         QVERIFY(ui.open(*f.app, false));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-language")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Language));
         const QVariantList choices = ui.shell->language()->choices();
         QCOMPARE(choices.size(), 2);
         QCOMPARE(choices.at(1).toMap().value(QStringLiteral("name")).toString(),
@@ -221,7 +222,9 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         f.setUp();
         QVERIFY(ui.open(*f.app, phone));
-        QVERIFY(ui.shell->showScreen(screen));
+        const std::optional<screens::Screen> named = screens::fromName(screen);
+        QVERIFY(named);
+        QVERIFY(ui.shell->showScreen(*named));
         QQuickItem *item = ui.find(objectName);
         QVERIFY(item);
         const QString shown = item->property(property.toLatin1().constData()).toString();

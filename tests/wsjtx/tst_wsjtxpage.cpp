@@ -54,7 +54,7 @@ private slots:
         QFETCH(bool, phone);
         f.setUp();
         QVERIFY(ui.open(*f.app, phone));
-        QVERIFY(ui.shell->showScreen(QStringLiteral("settings-wsjtx")));
+        QVERIFY(ui.shell->showScreen(screens::Screen::Wsjtx));
         QCOMPARE(ui.textOf("wsjtxPort"), QStringLiteral("2237"));
         QCOMPARE(ui.textOf("wsjtxStatus"), QStringLiteral("Off"));
 

@@ -2,29 +2,32 @@ import QtQuick
 import QtQuick.Controls
 import Brindlewick
 
-// The page of one settings section, chosen by its key.
+// The page of one settings section, chosen by its screen.
 Loader {
     id: loader
     required property AppShell shell
-    required property string key
+    /** A Screens value: Screens.Logbooks … Screens.Scanner. */
+    required property int screen
+    /** The phone's narrow pages. */
+    readonly property bool compact: shell.layout === AppShell.Phone
 
     sourceComponent: {
-        switch (key) {
-        case "logbooks": return logbooks
-        case "station": return station
-        case "userfields": return userFields
-        case "datestyle": return dateStyle
-        case "bands": return bands
-        case "memberlists": return memberLists
-        case "countryfile": return countryFile
-        case "adifimport": return adifImport
-        case "cluster": return clusterSettings
-        case "transceiver": return transceiver
-        case "wsjtx": return wsjtxSettings
-        case "lookupaccounts": return lookupSettings
-        case "sync": return syncSettings
-        case "language": return languageSettings
-        case "scanner": return scannerPage
+        switch (screen) {
+        case Screens.Logbooks: return logbooks
+        case Screens.Station: return station
+        case Screens.UserFields: return userFields
+        case Screens.DateStyle: return dateStyle
+        case Screens.BandTable: return bands
+        case Screens.MemberLists: return memberLists
+        case Screens.CountryFile: return countryFile
+        case Screens.AdifImport: return adifImport
+        case Screens.ClusterSettings: return clusterSettings
+        case Screens.Transceiver: return transceiver
+        case Screens.Wsjtx: return wsjtxSettings
+        case Screens.LookupAccounts: return lookupSettings
+        case Screens.SyncedLog: return syncSettings
+        case Screens.Language: return languageSettings
+        case Screens.Scanner: return scannerPage
         }
         return null
     }
@@ -34,6 +37,7 @@ Loader {
         LogbooksPage {
             selection: loader.shell.logbooks
             logbookImport: loader.shell.logbookImport
+            compact: loader.compact
         }
     }
     Component { id: station; StationPage { station: loader.shell.station } }
@@ -60,7 +64,7 @@ Loader {
         ScannerPage {
             scanner: loader.shell.scanner
             receiver: loader.shell.qslReceiver
-            compact: loader.shell.phone
+            compact: loader.compact
         }
     }
 }

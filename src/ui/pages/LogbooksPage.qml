@@ -10,8 +10,10 @@ Page {
     id: page
     required property LogbookSelection selection
     required property LogbookFileImport logbookImport
+    /** Without the own station and the file manager's button (the phone). */
+    property bool compact: false
 
-    // The phone makes its choice current when the screen is left.
+    // Where the choice waits for it (the phone), it becomes current when the screen is left.
     Component.onDestruction: selection.leave()
 
     Flickable {
@@ -28,7 +30,7 @@ Page {
             spacing: Theme.spacing
 
             Label {
-                text: page.selection.phone
+                text: page.selection.choiceOnLeave
                       ? qsTr("Tap a logbook to use it; the choice takes effect when you go back.")
                       : qsTr("Tap a logbook to use it.")
                 opacity: 0.75
@@ -75,7 +77,7 @@ Page {
             }
 
             GridLayout {
-                visible: !page.selection.phone
+                visible: !page.compact
                 columns: 2
                 columnSpacing: Theme.spacing * 2
                 rowSpacing: 4
@@ -111,7 +113,7 @@ Page {
                 }
                 Button {
                     objectName: "revealButton"
-                    visible: !page.selection.phone
+                    visible: !page.compact
                     text: qsTr("Show in file manager")
                     onClicked: Qt.openUrlExternally(page.selection.currentLogbookFolder())
                 }

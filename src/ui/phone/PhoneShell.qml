@@ -9,6 +9,12 @@ Item {
     id: shellView
     required property AppShell shell
 
+    // The phone's narrower controls: eight cluster macros, three DX list filters,
+    // band edges in whole kHz.
+    Binding { target: shellView.shell.cluster.macros; property: "count"; value: 8 }
+    Binding { target: shellView.shell.dxcc.list; property: "compact"; value: true }
+    Binding { target: shellView.shell.bandTable; property: "wholeKHz"; value: true }
+
     // While the synced log is in use: whether it is in step with the server.
     Label {
         id: syncBanner
@@ -158,7 +164,7 @@ Item {
             Connections {
                 target: shellView.shell
                 function onScreenRequested(tab, screen) {
-                    if (screen === "clublog")
+                    if (screen === Screens.Clublog)
                         qslPanel.showPane(2)
                 }
             }
@@ -203,7 +209,7 @@ Item {
                     text: modelData.title
                     font.pixelSize: Theme.bodySize + 1
                     leftPadding: Theme.margin
-                    onClicked: stacks.itemAt(shellView.shell.currentTab).open(modelData.key)
+                    onClicked: stacks.itemAt(shellView.shell.currentTab).open(modelData.screen)
                     Label {
                         anchors.right: parent.right
                         anchors.rightMargin: Theme.margin
@@ -220,23 +226,23 @@ Item {
     Connections {
         target: shellView.shell
         function onScreenRequested(tab, screen) {
-            if (screen === "newqso")
+            if (screen === Screens.NewQso)
                 stacks.itemAt(tab).push(newQsoPage, {})
-            else if (screen === "editqso")
+            else if (screen === Screens.EditQso)
                 stacks.itemAt(tab).push(newQsoPage, { fresh: false })
-            else if (screen === "qsoinfo")
+            else if (screen === Screens.QsoInfo)
                 stacks.itemAt(tab).push(qsoInfoPage, {})
-            else if (screen === "spots")
+            else if (screen === Screens.ClusterSpots)
                 stacks.itemAt(tab).push(spotTablePage, {})
-            else if (screen === "pileup")
+            else if (screen === Screens.PileUp)
                 stacks.itemAt(tab).push(pileUpPage, {})
-            else if (screen === "dxlist")
+            else if (screen === Screens.DxList)
                 stacks.itemAt(tab).push(dxListPage, {})
-            else if (screen === "lookup") {
+            else if (screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     stacks.itemAt(tab).push(lookupPage, {})
             }
-            else if (screen === "clublog")
+            else if (screen === Screens.Clublog)
                 return // the QSL panel shows its own pane
             else
                 stacks.itemAt(tab).open(screen)

@@ -12,13 +12,14 @@ Page {
     /** The tablet's first tab shows its bar only over the first screen. */
     property bool showRootHeader: true
 
-    function open(key) {
+    /** Opens a settings section (a Screens value) over the tab's screens. */
+    function open(screen) {
         const sections = shell.settingsSections
         let title = ""
         for (let i = 0; i < sections.length; ++i)
-            if (sections[i].key === key)
+            if (sections[i].screen === screen)
                 title = sections[i].title
-        stack.push(sectionPage, { key: key, title: title })
+        stack.push(sectionPage, { screen: screen, title: title })
     }
     function popToRoot() { stack.pop(null) }
     /** Opens a page over the tab's screens. */
@@ -59,11 +60,11 @@ Page {
         id: sectionPage
         Page {
             id: section
-            property string key
+            property int screen
             SettingsSection {
                 anchors.fill: parent
                 shell: root.shell
-                key: section.key
+                screen: section.screen
             }
         }
     }

@@ -107,8 +107,8 @@ Item {
                             text: modelData.title
                             font.pixelSize: Theme.bodySize
                             leftPadding: Theme.margin
-                            highlighted: shellView.shell.settingsSection === modelData.key
-                            onClicked: shellView.shell.settingsSection = modelData.key
+                            highlighted: shellView.shell.settingsSection === modelData.screen
+                            onClicked: shellView.shell.settingsSection = modelData.screen
                         }
                     }
                 }
@@ -120,7 +120,7 @@ Item {
                         text: {
                             const sections = shellView.shell.settingsSections
                             for (let i = 0; i < sections.length; ++i)
-                                if (sections[i].key === shellView.shell.settingsSection)
+                                if (sections[i].screen === shellView.shell.settingsSection)
                                     return sections[i].title
                             return ""
                         }
@@ -132,7 +132,7 @@ Item {
                     }
                     SettingsSection {
                         shell: shellView.shell
-                        key: shellView.shell.settingsSection
+                        screen: shellView.shell.settingsSection
                         Layout.fillWidth: true
                         Layout.fillHeight: true
                     }
@@ -187,9 +187,9 @@ Item {
     Connections {
         target: shellView.shell
         function onScreenRequested(tab, screen) {
-            if (tab === 0 && screen === "qsodetail")
+            if (tab === 0 && screen === Screens.QsoDetail)
                 logStack.push(qsoDetailPage, {})
-            else if (tab === 0 && screen === "lookup") {
+            else if (tab === 0 && screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     logStack.push(lookupPage, {})
             }
