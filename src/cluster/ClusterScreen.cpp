@@ -129,9 +129,8 @@ void ClusterScreen::useDataInLog(int row)
     QsoClass qso;
     qso.callsign = withoutDots(spot->dxCall);
     qso.qrg = spot->qrg;
-    qso.qrgString = formats::groupedKHz(spot->qrg);
     qso.mode = logMode(spot->mode);
-    qso.rowid = 73; // marks a record taken over from the cluster
+    qso.id = 73; // marks a record taken over from the cluster
     m_notifications.post(key(m_phone ? notifications::Qso4Log1 : notifications::Qso4Log),
                          QVariant::fromValue(qso));
 }

@@ -301,8 +301,8 @@ void QsoEntryForm::takeTrxData(const QsoClass &radio)
         setMode(radio.mode);
     if (!radio.band.isEmpty())
         m_values.band = radio.band;
-    if (!radio.qrgString.isEmpty()) {
-        m_values.qrgString = radio.qrgString;
+    if (radio.qrg > 0) {
+        m_values.qrgString = radio.qrgText();
         setTone(QStringLiteral("qrgString"), {});
     }
     emit fieldsChanged();
@@ -310,7 +310,7 @@ void QsoEntryForm::takeTrxData(const QsoClass &radio)
 
 void QsoEntryForm::takeOverRecord(const QsoClass &record)
 {
-    const bool fromCluster = record.rowid == 73;
+    const bool fromCluster = record.id == 73;
     // A spot or another station starts a new QSO: a stored QSO being edited is left alone and
     // nothing of the station before stays. A lookup of the call in the form adds to it.
     const QString callsign = record.callsign.trimmed().toUpper();
@@ -339,7 +339,7 @@ void QsoEntryForm::takeOverRecord(const QsoClass &record)
             setTone(field, tone);
     }
     if (fromCluster) {
-        m_values.qrgString = record.qrgString;
+        m_values.qrgString = record.qrgText();
         if (!record.mode.isEmpty() && record.mode != QLatin1String("??"))
             m_values.mode = record.mode;
         recomputeBand();

@@ -213,7 +213,7 @@ QString LogModel::getLastLoggedMode()
 QString LogModel::getLastLoggedFrequency()
 {
     const auto last = store().lastInsertedQso();
-    return last ? last->qrgString : QString();
+    return last ? last->qrgText() : QString();
 }
 
 QString LogModel::getLastLoggedBand()
@@ -254,6 +254,7 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s.saveNewQSOtoLog(qso);
     if (result) {
+        qso.id = result.rowid;
         m_spotStatus.addQso(qso);
         addToDxInfo(qso);
         emit logbookChanged();

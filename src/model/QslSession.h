@@ -70,6 +70,9 @@ public:
 
     WriteResult commit();
 
+    /** The user's date style, in which the QSOs read here show their dates. */
+    [[nodiscard]] formats::DateStyle dateStyle() const { return m_style; }
+
 private:
     db::Statement &statement(const QString &sql);
     WriteResult failed(const QString &what);

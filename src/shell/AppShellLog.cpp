@@ -38,8 +38,7 @@ void AppShell::setUpLog()
             emit screenRequested(LogTab, kEditQso);
             return;
         }
-        qso.checked = edit;
-        m_qsoEditor->setQso(qso);
+        m_qsoEditor->setQso(qso, edit);
         emit screenRequested(LogTab, kQsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {

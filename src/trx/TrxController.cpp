@@ -198,7 +198,6 @@ void TrxController::publish(const RadioState &state)
         return;
     QsoClass qso;
     qso.qrg = state.kHz;
-    qso.qrgString = formats::groupedKHz(state.kHz);
     qso.band = m_functions.qrg2mBand(state.kHz);
     qso.mode = state.logMode;
     m_centre.post(QString::fromLatin1(notifications::TrxDataChanged), QVariant::fromValue(qso));

@@ -305,8 +305,8 @@ private slots:
         QCOMPARE(trx.value<OneDxSpotClass>().qrg, screen.spots()->spotAt(row).qrg);
         const QsoClass qso = record.value<QsoClass>();
         QCOMPARE(qso.callsign, QStringLiteral("JA1XYZ"));
-        QCOMPARE(qso.rowid, 73);
-        QCOMPARE(qso.qrgString, screen.spots()->spotAt(row).qrg > 10000
+        QCOMPARE(qso.id.value_or(0), 73);
+        QCOMPARE(qso.qrgText(), screen.spots()->spotAt(row).qrg > 10000
                                     ? QStringLiteral("14,025.0")
                                     : QStringLiteral("3,525.0"));
 

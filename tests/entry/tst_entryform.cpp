@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(q.band, QStringLiteral("20m"));
         QCOMPARE(q.mode, QStringLiteral("CW"));
         QCOMPARE(q.rsttx, QStringLiteral("599"));
-        QCOMPARE(q.sqlDateTime, QStringLiteral("2025-06-15 12:00:00"));
+        QCOMPARE(q.sqlDateTime(), QStringLiteral("2025-06-15 12:00:00"));
         // The entity's DX info now has 20m CW worked.
         QCOMPARE(m_app->log().getDxInfoString(230).mid(16, 3), QStringLiteral("W.."));
 
@@ -484,14 +484,15 @@ private slots:
         } else {
             QCOMPARE(f->save(), QString());
             auto p = form(true);
-            QVERIFY(p->editQsoWithId(logged().first().rowid));
+            QVERIFY(p->editQsoWithId(*logged().first().id));
             QCOMPARE(p->title(), QStringLiteral("Edit QSO"));
             p->setValidOperation(false);
             QCOMPARE(p->save(), QString());
         }
         const QList<QsoClass> qsos = logged();
         QCOMPARE(qsos.size(), 1);
-        QCOMPARE(qsos.first().adif, -230);
+        QCOMPARE(qsos.first().adif, 230);
+        QCOMPARE(qsos.first().storedAdif(), -230);
         QVERIFY(!qsos.first().opIsValid);
     }
 
@@ -542,7 +543,7 @@ private slots:
         QsoClass radio;
         radio.mode = QStringLiteral("SSB");
         radio.band = QStringLiteral("40m");
-        radio.qrgString = QStringLiteral("7,100.0");
+        radio.qrg = 7100.0;
         m_app->notifications().post(QString::fromLatin1(notifications::TrxDataChanged),
                                     QVariant::fromValue(radio));
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
@@ -569,11 +570,12 @@ private slots:
         auto f = form();
         QSignalSpy front(f.get(), &QsoEntryForm::frontRequested);
         QsoClass r;
-        r.rowid = rowid;
+        if (rowid > 0)
+            r.id = rowid;
         r.callsign = QStringLiteral("EA8AB");
         r.name = QStringLiteral("Jose");
         r.iota = QStringLiteral("AF-004");
-        r.qrgString = QStringLiteral("21,250.0");
+        r.qrg = 21250.0;
         r.mode = QStringLiteral("SSB");
         r.locator = QStringLiteral("IL18");
         m_app->notifications().post(QString::fromLatin1(notifications::Qso4Log),
@@ -627,13 +629,13 @@ private slots:
         const QsoClass stored = logged().first();
         m_app->clock().setFixed(QDateTime(QDate(2025, 7, 1), QTime(8, 0), QTimeZone::utc()));
         auto f = form(true);
-        QVERIFY(f->editQsoWithId(stored.rowid));
+        QVERIFY(f->editQsoWithId(*stored.id));
         typeInto(*f, QStringLiteral("note"), QStringLiteral("nice signal"));
         QCOMPARE(f->save(), QString());
         const QList<QsoClass> qsos = logged();
         QCOMPARE(qsos.size(), 1);
         QCOMPARE(qsos.first().note, QStringLiteral("NICE SIGNAL"));
-        QCOMPARE(qsos.first().sqlDateTime, stored.sqlDateTime);
+        QCOMPARE(qsos.first().sqlDateTime(), stored.sqlDateTime());
         QCOMPARE(qsos.first().adif, 230);
         QVERIFY(!f->editQsoWithId(9999));
     }
@@ -651,7 +653,7 @@ private slots:
         logEarlier(QStringLiteral("DL1ABC"), QStringLiteral("HANS"));
         auto f = form();
         if (edit)
-            QVERIFY(f->editQsoWithId(logged().first().rowid));
+            QVERIFY(f->editQsoWithId(*logged().first().id));
         else
             typeCallsign(*f, QStringLiteral("G4XYZ"));
         typeInto(*f, QStringLiteral("name"), QStringLiteral("BOB"));

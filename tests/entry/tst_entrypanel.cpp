@@ -246,9 +246,8 @@ private slots:
         QsoClass spot;
         spot.callsign = QStringLiteral("W1AW");
         spot.qrg = 7025;
-        spot.qrgString = QStringLiteral("7,025.0");
         spot.mode = QStringLiteral("CW");
-        spot.rowid = 73;
+        spot.id = 73;
         f.app->notifications().post(
             QString::fromLatin1(phone ? notifications::Qso4Log1 : notifications::Qso4Log),
             QVariant::fromValue(spot));
