@@ -65,8 +65,8 @@ QList<ClublogSent> everyQsoWaiting(LogModel &log)
     const adif::ModesList &modes = log.modesList();
     for (const QsoClass &qso : log.getlastQSOs(4)) {
         if (qso.clublog != QLatin1String("X"))
-            sent.append(
-                {qso.rowid, false, clublogfile::digest(adif::makeOneClublogRecord(qso, modes))});
+            sent.append({qso.id.value_or(0), false,
+                         clublogfile::digest(adif::makeOneClublogRecord(qso, modes))});
     }
     return sent;
 }

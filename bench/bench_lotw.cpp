@@ -75,8 +75,7 @@ void applyLotwReport(benchmark::State &state)
         state.ResumeTiming();
         QElapsedTimer parsing;
         parsing.start();
-        const lotw::Report parsed =
-            lotw::parseReport(report, formats::DateStyle::Short, QDateTime::currentDateTimeUtc());
+        const lotw::Report parsed = lotw::parseReport(report, QDateTime::currentDateTimeUtc());
         parseMs = parsing.elapsed();
         QslSession session(logbook, formats::DateStyle::Short);
         const lotw::Applied applied = lotw::applyReport(parsed, session, entities, true);

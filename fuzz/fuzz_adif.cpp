@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                 bands,
                                 {QStringLiteral("app_tarvex_userfield_1"),
                                  QStringLiteral("sota_ref"), QStringLiteral("my_sota_ref"),
-                                 QStringLiteral("app_tarvex_userfield_4")},
-                                formats::DateStyle::Short};
+                                 QStringLiteral("app_tarvex_userfield_4")}};
 
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const adif::PreparedAdif prepared = adif::prepareAdif(bytes);

@@ -15,11 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     if (page.kind == eqsl::InboxPage::Kind::Link && page.link.contains(QLatin1Char('"')))
         std::abort();
-    const eqsl::Inbox inbox = eqsl::parseInbox(bytes, formats::DateStyle::Short);
+    const eqsl::Inbox inbox = eqsl::parseInbox(bytes);
     if (!inbox.isAdif && !inbox.received.isEmpty())
         std::abort();
     for (const QsoClass &qso : inbox.received) {
-        if (qso.callsign.size() < 2 || qso.dateTime.isValid() == qso.sqlDateTime.isEmpty())
+        if (qso.callsign.size() < 2 ||
+            (qso.dateTime.isValid() && qso.dateTime.offsetFromUtc() != 0))
             std::abort();
     }
     return 0;

@@ -11,8 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const lotw::Report report =
-        lotw::parseReport(bytes, formats::DateStyle::Short, QDateTime::currentDateTimeUtc());
+    const lotw::Report report = lotw::parseReport(bytes, QDateTime::currentDateTimeUtc());
     if (report.isComplete() && report.recordCount != report.declaredCount)
         std::abort();
     if (report.confirmations.size() > report.recordCount)
@@ -21,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (qso.callsign.size() < 3 || qso.callsign.contains(QLatin1Char(' ')) ||
             qso.callsign != qso.callsign.toUpper())
             std::abort();
-        if (qso.dateTime.isValid() != !qso.sqlDateTime.isEmpty())
+        if (qso.dateTime.isValid() && qso.dateTime.offsetFromUtc() != 0)
             std::abort();
     }
     return 0;

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static NoEntities entities;
     static const refdata::BandTable bands;
-    adif::ReaderContext context{entities, bands, {}, formats::DateStyle::Short};
+    adif::ReaderContext context{entities, bands, {}};
 
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QString error;

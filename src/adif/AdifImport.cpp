@@ -13,8 +13,7 @@ struct AdifImport::Run {
         const adif::PreparedAdif &text)
         : logbook(current.pinned()),
           bands(MyFunctions::bandTable(defaults)), context{entities, bands,
-                                                           logbook->makeMappingInfo(),
-                                                           defaults.logDateFormaterStyle()},
+                                                           logbook->makeMappingInfo()},
           prepared(text)
     {}
 

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <cstdlib>
+
 namespace adif {
 namespace {
 
@@ -26,7 +28,7 @@ bool isYes(const QString &value, bool verifiedCounts)
 }
 
 /** Date and time; false when they are missing or not a real instant. */
-bool readDateTime(const Fields &field, QsoClass &qso, formats::DateStyle style)
+bool readDateTime(const Fields &field, QsoClass &qso)
 {
     const QString date = field(u"qso_date");
     QString time = field(u"time_on");
@@ -43,9 +45,6 @@ bool readDateTime(const Fields &field, QsoClass &qso, formats::DateStyle style)
         return false;
     const QDateTime instant(day, clock, QTimeZone::utc());
     qso.dateTime = instant;
-    qso.sqlDateTime = formats::sqlDateTime(instant);
-    qso.dateString = formats::displayDate(instant.date(), style);
-    qso.timeString = instant.toString(QLatin1String(formats::kLogTime));
     return true;
 }
 
@@ -59,7 +58,6 @@ void readBandAndFrequency(const Fields &field, QsoClass &qso, const refdata::Ban
         qso.band = refdata::qrg2mBand(bands, qso.qrg);
     else if (!qso.band.isEmpty() && qso.qrg == 0)
         qso.qrg = refdata::mBand2qrg(qso.band);
-    qso.qrgString = QString::asprintf("%.1f", qso.qrg);
 }
 
 /** QSL dates to SQL date-times; true when the date was there. */
@@ -86,7 +84,9 @@ void readEntity(const Fields &field, QsoClass &qso, EntityLookup &entities)
     } else {
         entity = entities.byNumber(qso.adif);
     }
+    // The lookup answers a negative number for an operation that does not count.
     qso.opIsValid = qso.adif >= 0;
+    qso.adif = std::abs(qso.adif);
     qso.cnt = entity.cnt;
     if (qso.cq.isEmpty())
         qso.cq = QString::number(entity.cq);
@@ -152,7 +152,7 @@ ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context)
     qso.prefix = field(u"pfx");
     if (qso.prefix.isEmpty())
         qso.prefix = context.entities.prefix(qso.callsign);
-    const bool dateTimeFound = readDateTime(field, qso, context.dateStyle);
+    const bool dateTimeFound = readDateTime(field, qso);
     readBandAndFrequency(field, qso, context.bands);
 
     qso.mode = field(u"mode");

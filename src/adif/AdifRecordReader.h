@@ -16,7 +16,6 @@ struct ReaderContext {
     EntityLookup &entities;
     const refdata::BandTable &bands;
     QStringList userFieldNames; // the four ADIF names the user fields are read from
-    formats::DateStyle dateStyle = formats::DateStyle::Short;
 };
 
 struct ReadRecord {

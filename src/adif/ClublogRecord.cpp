@@ -16,7 +16,7 @@ QString makeOneClublogRecord(const QsoClass &qso, const ModesList &modes)
     if (qso.mode.size() >= 2)
         appendModeFields(record, qso.mode, modes);
     // Club Log counts an operation that does not count for DXCC as entity 0.
-    if (qso.adif < 1)
+    if (!qso.opIsValid || qso.adif < 1)
         record += QLatin1String("<dxcc:1>0 ");
     else
         appendField(record, QLatin1String("dxcc"), QString::number(qso.adif));

@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/LotwCommands.h"
 #include "cli/ProgressBar.h"
+#include "cli/QsoJson.h"
 #include "model/LogModel.h"
 #include "services/EqslDownload.h"
 #include "services/EqslUpload.h"
@@ -97,7 +98,7 @@ int upload(Cli &cli, bool dryRun)
         QJsonArray ids;
         QStringList lines;
         for (const QsoClass &qso : upload.qsos()) {
-            ids.append(qso.rowid);
+            ids.append(idJson(qso));
             lines << log.makeADIF4eQSLfromQSO(qso);
         }
         cli.print(ids, lines);

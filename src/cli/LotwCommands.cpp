@@ -92,7 +92,7 @@ void printQslRow(Cli &cli, const QslRow &row, const QString &outcome)
                    {QStringLiteral("mode"), row.mode},
                    {QStringLiteral("result"), outcome},
                    {QStringLiteral("credits"), row.note},
-                   {QStringLiteral("id"), row.rowid},
+                   {QStringLiteral("id"), row.id ? QJsonValue(*row.id) : QJsonValue()},
                    {QStringLiteral("changes"), QJsonArray::fromStringList(row.corrections)}},
                   line);
 }

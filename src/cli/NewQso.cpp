@@ -1,8 +1,12 @@
 #include "cli/NewQso.h"
 
+#include "app/Clock.h"
+#include "app/UserDefaults.h"
 #include "cli/Args.h"
 #include "entry/FieldRules.h"
+#include "entry/QsoRecordBuilder.h"
 #include "formats/Formats.h"
+#include "refdata/DXCCModel.h"
 #include "refdata/MyFunctions.h"
 #include "root/AppDelegate.h"
 
@@ -41,6 +45,80 @@ bool takeInteger(const Args &args, const QString &option, qint64 &field, QString
     return ok;
 }
 
+/** The QSO's moment: --time, else the clock's now to the second. */
+std::optional<QDateTime> timeOf(AppDelegate &app, const Args &args, QString *error)
+{
+    QDateTime time = app.clock().now();
+    time.setTime(QTime(time.time().hour(), time.time().minute(), time.time().second()));
+    if (const std::optional<QString> text = args.option(QStringLiteral("time"))) {
+        const std::optional<QDateTime> given = formats::parseSqlDateTime(*text);
+        if (!given) {
+            *error = QStringLiteral("--time needs \"yyyy-MM-dd HH:mm:ss\" (UTC)");
+            return std::nullopt;
+        }
+        time = *given;
+    }
+    return time;
+}
+
+/** The texts the entry form's fields would hold; RST defaults by mode. */
+bool takeTexts(const Args &args, EntryValues &values, QString *error)
+{
+    values.rsttx = args.option(QStringLiteral("rst-sent"), entry::defaultRst(values.mode));
+    values.rstrx = args.option(QStringLiteral("rst-rcvd"), entry::defaultRst(values.mode));
+    values.name = args.option(QStringLiteral("name"), {});
+    values.qth = args.option(QStringLiteral("qth"), {});
+    values.note = args.option(QStringLiteral("note"), {});
+    values.locator = args.option(QStringLiteral("locator"), {}).trimmed();
+    values.iota = args.option(QStringLiteral("iota"), {}).trimmed().toUpper();
+    values.state = args.option(QStringLiteral("state"), {});
+    values.manager = args.option(QStringLiteral("manager"), {}).trimmed().toUpper();
+    for (int n = 1; n <= 4; ++n)
+        values.userField(n) = args.option(QStringLiteral("user%1").arg(n), {});
+    return takeLetter(args, QStringLiteral("qsl"), entry::QslField::Qsl, values.qsl, error) &&
+           takeLetter(args, QStringLiteral("lotw"), entry::QslField::Lotw, values.lotwqsl, error) &&
+           takeLetter(args, QStringLiteral("eqsl"), entry::QslField::Eqsl, values.eqsl, error);
+}
+
+/** What the form adds to its fields: the entity, its zones and island, colour, power, county. */
+std::optional<RecordContext> contextOf(AppDelegate &app, const Args &args, const QDateTime &time,
+                                       EntryValues &values, QString *error)
+{
+    RecordContext context;
+    qint64 adif = 0;
+    if (!takeInteger(args, QStringLiteral("color"), context.colorCode, error) ||
+        !takeInteger(args, QStringLiteral("adif"), adif, error))
+        return std::nullopt;
+    if (context.colorCode < 0 || context.colorCode > 9) {
+        *error = QStringLiteral("--color takes 0 to 9");
+        return std::nullopt;
+    }
+    if (adif < 0 || adif > 999) {
+        *error = QStringLiteral("--adif takes an entity number (0 to 999)");
+        return std::nullopt;
+    }
+    // The entity of the call at the QSO's date unless one is chosen by number; the date decides
+    // whether the operation counts.
+    DXCCModel &dxcc = app.dxcc();
+    context.entity = adif != 0 ? dxcc.adifToCountry(adif) : dxcc.getDXCC(values.callsign, time);
+    context.opIsValid = !args.flag(QStringLiteral("invalid-op")) &&
+                        dxcc.checkIfOperationIsValid(values.callsign, time);
+    values.cq = QString::number(context.entity.cq);
+    values.itu = QString::number(context.entity.itu);
+    if (values.iota.isEmpty())
+        values.iota = context.entity.iota;
+    // The moment given (or now) is logged the way the form's real-time clock logs it.
+    context.realTime = true;
+    context.now = time;
+    context.dateStyle = app.defaults().logDateFormaterStyle();
+    context.power = args.option(QStringLiteral("power"), {});
+    // The county as the tablet's county line gives it.
+    const QString county = args.option(QStringLiteral("county"), {});
+    context.countyAsked = !county.isEmpty();
+    context.countyLine = county;
+    return context;
+}
+
 } // namespace
 
 const QSet<QString> &newQsoOptions()
@@ -60,12 +138,12 @@ const QSet<QString> &newQsoOptions()
 
 std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QString *error)
 {
-    QsoClass qso;
-    qso.callsign = args.option(QStringLiteral("call"), {}).trimmed().toUpper();
-    qso.mode = args.option(QStringLiteral("mode"), {}).trimmed().toUpper();
-    const std::optional<double> kHz =
-        formats::parseGroupedKHz(args.option(QStringLiteral("freq"), {}).trimmed());
-    if (qso.callsign.isEmpty() || qso.callsign.contains(QLatin1Char(' '))) {
+    EntryValues values;
+    values.callsign = args.option(QStringLiteral("call"), {}).trimmed().toUpper();
+    values.mode = args.option(QStringLiteral("mode"), {}).trimmed().toUpper();
+    values.qrgString = args.option(QStringLiteral("freq"), {}).trimmed();
+    const std::optional<double> kHz = formats::parseGroupedKHz(values.qrgString);
+    if (values.callsign.isEmpty() || values.callsign.contains(QLatin1Char(' '))) {
         *error = QStringLiteral("--call needs a callsign without spaces");
         return std::nullopt;
     }
@@ -73,66 +151,20 @@ std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QStri
         *error = QStringLiteral("--freq needs a frequency in kHz");
         return std::nullopt;
     }
-    if (qso.mode.isEmpty()) {
+    if (values.mode.isEmpty()) {
         *error = QStringLiteral("--mode needs a mode");
         return std::nullopt;
     }
-
-    QDateTime time = app.clock().now();
-    time.setTime(QTime(time.time().hour(), time.time().minute(), time.time().second()));
-    if (const std::optional<QString> text = args.option(QStringLiteral("time"))) {
-        const std::optional<QDateTime> given = formats::parseSqlDateTime(*text);
-        if (!given) {
-            *error = QStringLiteral("--time needs \"yyyy-MM-dd HH:mm:ss\" (UTC)");
-            return std::nullopt;
-        }
-        time = *given;
-    }
-    qso.dateTime = time;
-    qso.sqlDateTime = formats::sqlDateTime(time);
-    qso.dateString = formats::displayDate(time.date(), app.defaults().logDateFormaterStyle());
-    qso.timeString = time.toString(QLatin1String(formats::kLogTime));
-
-    qso.qrg = *kHz;
-    qso.qrgString = formats::groupedKHz(*kHz);
-    qso.band = args.option(QStringLiteral("band"), app.functions().qrg2mBand(*kHz));
-
-    qso.rsttx = args.option(QStringLiteral("rst-sent"), entry::defaultRst(qso.mode));
-    qso.rstrx = args.option(QStringLiteral("rst-rcvd"), entry::defaultRst(qso.mode));
-    qso.name = args.option(QStringLiteral("name"), {});
-    qso.qth = args.option(QStringLiteral("qth"), {});
-    qso.note = args.option(QStringLiteral("note"), {});
-    qso.locator = args.option(QStringLiteral("locator"), {}).trimmed();
-    qso.iota = args.option(QStringLiteral("iota"), {}).trimmed().toUpper();
-    qso.state = args.option(QStringLiteral("state"), {});
-    qso.county = args.option(QStringLiteral("county"), {});
-    qso.manager = args.option(QStringLiteral("manager"), {}).trimmed().toUpper();
-    qso.power = args.option(QStringLiteral("power"), {});
-    qso.user_1 = args.option(QStringLiteral("user1"), {});
-    qso.user_2 = args.option(QStringLiteral("user2"), {});
-    qso.user_3 = args.option(QStringLiteral("user3"), {});
-    qso.user_4 = args.option(QStringLiteral("user4"), {});
-    qso.opIsValid = !args.flag(QStringLiteral("invalid-op"));
-
-    if (!takeLetter(args, QStringLiteral("qsl"), entry::QslField::Qsl, qso.qsl, error) ||
-        !takeLetter(args, QStringLiteral("lotw"), entry::QslField::Lotw, qso.lotwqsl, error) ||
-        !takeLetter(args, QStringLiteral("eqsl"), entry::QslField::Eqsl, qso.eqsl, error))
+    const std::optional<QDateTime> time = timeOf(app, args, error);
+    if (!time)
         return std::nullopt;
-
-    qint64 adif = 0;
-    if (!takeInteger(args, QStringLiteral("color"), qso.colorCode, error) ||
-        !takeInteger(args, QStringLiteral("adif"), adif, error))
+    values.band = args.option(QStringLiteral("band"), app.functions().qrg2mBand(*kHz));
+    if (!takeTexts(args, values, error))
         return std::nullopt;
-    if (qso.colorCode < 0 || qso.colorCode > 9) {
-        *error = QStringLiteral("--color takes 0 to 9");
+    const std::optional<RecordContext> context = contextOf(app, args, *time, values, error);
+    if (!context)
         return std::nullopt;
-    }
-    if (adif < 0 || adif > 999) {
-        *error = QStringLiteral("--adif takes an entity number (0 to 999)");
-        return std::nullopt;
-    }
-    qso.adif = static_cast<qint32>(adif);
-    return qso;
+    return buildQsoRecord(values, *context);
 }
 
 } // namespace cli

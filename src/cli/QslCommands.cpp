@@ -139,11 +139,11 @@ int receive(Cli &cli, const QStringList &words)
                          if (!match.note.isEmpty())
                              lines << QStringLiteral("  (%1)").arg(match.note);
                          for (const QsoClass &qso : match.candidates) {
-                             qsos.append(qsoToJson(qso));
+                             qsos.append(qsoToJson(qso, app.defaults().logDateFormaterStyle()));
                              if (match.candidates.size() > 1)
                                  lines << QStringLiteral("     %1 id %2")
                                               .arg(scanner::CardMatcher::describeQso(qso))
-                                              .arg(qso.rowid);
+                                              .arg(qso.id.value_or(0));
                          }
                          cli.printLine(QJsonObject{{QStringLiteral("text"), text},
                                                    {QStringLiteral("match"), kindName(match.kind)},

@@ -1,14 +1,15 @@
 #include "cli/QsoCommands.h"
 
+#include "app/UserDefaults.h"
 #include "cli/Args.h"
 #include "cli/Cli.h"
 #include "cli/NewQso.h"
 #include "cli/QsoJson.h"
 #include "formats/TextCoding.h"
 #include "model/LogModel.h"
-#include "model/QsoEntity.h"
 #include "model/QsoRow.h"
 #include "refdata/DXCCModel.h"
+#include "root/AppDelegate.h"
 
 #include <QJsonArray>
 
@@ -26,9 +27,6 @@ int add(Cli &cli, const QStringList &words)
     std::optional<QsoClass> qso = newQsoFromArgs(cli.app(), args, &error);
     if (!qso)
         return cli.usage(error);
-    DXCCModel &dxcc = cli.app().dxcc();
-    refdata::resolveQsoEntity(dxcc, *qso);
-
     LogModel &log = cli.app().log();
     const WriteResult stored = log.saveNewQSOtoLog(*qso);
     if (!stored)
@@ -41,12 +39,12 @@ int add(Cli &cli, const QStringList &words)
 QString listLine(const QsoClass &q)
 {
     return QStringLiteral("%1  %2  %3 %4 %5 %6 %7")
-        .arg(q.rowid, 6)
-        .arg(q.sqlDateTime, -19)
+        .arg(q.id.value_or(0), 6)
+        .arg(q.sqlDateTime(), -19)
         .arg(q.callsign, -12)
         .arg(q.band, -6)
         .arg(q.mode, -6)
-        .arg(q.qrgString, 12)
+        .arg(q.qrgText(), 12)
         .arg(q.name)
         .trimmed();
 }
@@ -68,8 +66,9 @@ int list(Cli &cli, const QStringList &words)
         return cli.failed(QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError));
     QJsonArray results;
     QStringList lines;
+    const formats::DateStyle style = cli.app().defaults().logDateFormaterStyle();
     for (const QsoClass &qso : qsos) {
-        results.append(qsoToJson(qso));
+        results.append(qsoToJson(qso, style));
         lines << listLine(qso);
     }
     cli.print(results, lines);
@@ -124,9 +123,9 @@ int set(Cli &cli, const QStringList &words)
         isFreeTextColumn(column) ? formats::percentEncode(words.at(2)) : words.at(2);
     if (const WriteResult stored = log.updateLogbookField(column, *qso, value); !stored)
         return cli.failed(QStringLiteral("QSO %1 was not changed in %2: %3")
-                              .arg(qso->rowid)
+                              .arg(*qso->id)
                               .arg(log.logDbName(), stored.error));
-    cli.print(QJsonObject{{QStringLiteral("id"), qso->rowid}, {column, words.at(2)}});
+    cli.print(QJsonObject{{QStringLiteral("id"), *qso->id}, {column, words.at(2)}});
     return Cli::Success;
 }
 
@@ -141,9 +140,9 @@ int remove(Cli &cli, const QStringList &words)
         return cli.failed(error);
     if (const WriteResult deleted = log.deleteQSO(*qso); !deleted)
         return cli.failed(QStringLiteral("QSO %1 was not deleted from %2: %3")
-                              .arg(qso->rowid)
+                              .arg(*qso->id)
                               .arg(log.logDbName(), deleted.error));
-    cli.print(QJsonObject{{QStringLiteral("deleted"), qso->rowid}});
+    cli.print(QJsonObject{{QStringLiteral("deleted"), *qso->id}});
     return Cli::Success;
 }
 

@@ -2,17 +2,22 @@
 
 namespace cli {
 
-QJsonObject qsoToJson(const QsoClass &q)
+QJsonValue idJson(const QsoClass &qso)
+{
+    return qso.id ? QJsonValue(*qso.id) : QJsonValue();
+}
+
+QJsonObject qsoToJson(const QsoClass &q, formats::DateStyle style)
 {
     return QJsonObject{
-        {QStringLiteral("rowid"), q.rowid},
+        {QStringLiteral("rowid"), idJson(q)},
         {QStringLiteral("uuid"),
          q.uuid.isNull() ? QString() : q.uuid.toString(QUuid::WithoutBraces)},
-        {QStringLiteral("dateString"), q.dateString},
-        {QStringLiteral("timeString"), q.timeString},
+        {QStringLiteral("dateString"), q.dateText(style)},
+        {QStringLiteral("timeString"), q.timeText()},
         {QStringLiteral("callsign"), q.callsign},
         {QStringLiteral("band"), q.band},
-        {QStringLiteral("qrgString"), q.qrgString},
+        {QStringLiteral("qrgString"), q.qrgText()},
         {QStringLiteral("qrg"), q.qrg},
         {QStringLiteral("mode"), q.mode},
         {QStringLiteral("rsttx"), q.rsttx},
@@ -32,20 +37,19 @@ QJsonObject qsoToJson(const QsoClass &q)
         {QStringLiteral("qslOutDate"), q.qslOutDate},
         {QStringLiteral("dateTime"),
          q.dateTime.isValid() ? q.dateTime.toUTC().toString(Qt::ISODate) : QString()},
-        {QStringLiteral("sqlDateTime"), q.sqlDateTime},
+        {QStringLiteral("sqlDateTime"), q.sqlDateTime()},
         {QStringLiteral("iota"), q.iota},
         {QStringLiteral("satName"), q.satName},
         {QStringLiteral("satMode"), q.satMode},
         {QStringLiteral("satRxband"), q.satRxband},
         {QStringLiteral("power"), q.power},
-        {QStringLiteral("adif"), q.adif},
+        {QStringLiteral("adif"), q.storedAdif()},
         {QStringLiteral("colorCode"), q.colorCode},
         {QStringLiteral("name"), q.name},
         {QStringLiteral("qth"), q.qth},
         {QStringLiteral("prefix"), q.prefix},
         {QStringLiteral("county"), q.county},
         {QStringLiteral("clublog"), q.clublog},
-        {QStringLiteral("checked"), q.checked},
         {QStringLiteral("opIsValid"), q.opIsValid},
         {QStringLiteral("user_1"), q.user_1},
         {QStringLiteral("user_2"), q.user_2},

@@ -51,9 +51,9 @@ int listen(Cli &cli, const QStringList &words)
     QObject::connect(&listener, &wsjtx::WsjtxListener::datagramReceived, &logger,
                      qOverload<const QByteArray &>(&wsjtx::WsjtxLogger::receive));
     QObject::connect(&logger, &wsjtx::WsjtxLogger::qsoStored, &loop, [&](const QsoClass &qso) {
-        cli.printLine(qsoToJson(qso),
+        cli.printLine(qsoToJson(qso, app.defaults().logDateFormaterStyle()),
                       QStringLiteral("%1 %2 %3 %4 %5 %6 %7/%8")
-                          .arg(qso.sqlDateTime.left(16), qso.callsign.leftJustified(12),
+                          .arg(qso.sqlDateTime().left(16), qso.callsign.leftJustified(12),
                                qso.band.leftJustified(5), qso.mode.leftJustified(5),
                                qso.dxcc.leftJustified(5), qso.locator.leftJustified(6), qso.rsttx,
                                qso.rstrx));

@@ -42,11 +42,11 @@ void sortSynced(QList<QsoClass> &qsos, int order)
     };
     switch (order) {
     case LogListQuery::DateAscending:
-        by([](const QsoClass &q) { return q.sqlDateTime; });
+        by([](const QsoClass &q) { return q.sqlDateTime(); });
         break;
     case LogListQuery::DateDescending:
         std::stable_sort(qsos.begin(), qsos.end(), [](const QsoClass &a, const QsoClass &b) {
-            return a.sqlDateTime > b.sqlDateTime;
+            return a.sqlDateTime() > b.sqlDateTime();
         });
         break;
     case LogListQuery::ByFrequency:
@@ -174,18 +174,18 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case MarkedRole:
-        return m_marks.contains(qso->rowid);
+        return qso->id && m_marks.contains(*qso->id);
     case Qt::DisplayRole:
     case CallsignRole:
         return qso->callsign;
     case DateRole:
-        return qso->dateString;
+        return qso->dateText(m_dateStyle);
     case TimeRole:
-        return qso->timeString;
+        return qso->timeText();
     case BandRole:
         return qso->band;
     case FrequencyRole:
-        return qso->qrgString;
+        return qso->qrgText();
     case ModeRole:
         return qso->mode;
     case PrefixRole:
@@ -193,7 +193,7 @@ QVariant LogListModel::data(const QModelIndex &index, int role) const
     case TintRole:
         return qsocolors::tint(qso->colorCode);
     case InvalidOperationRole:
-        return qso->adif < 0;
+        return !qso->opIsValid;
     case SentRole:
         return qso->rsttx;
     case ReceivedRole:
@@ -289,6 +289,7 @@ void LogListModel::rebuild()
     dropPages();
     m_syncedRows.clear();
     m_query.reset();
+    m_dateStyle = m_defaults.logDateFormaterStyle();
     m_log.updateDxTable();
     const int range = LogListQuery::effectiveRange(rangeIndex());
     const int order = sortIndex();
@@ -339,11 +340,11 @@ std::optional<qint64> LogListModel::idAt(int row, bool wait) const
     if (row < 0 || row >= m_count)
         return std::nullopt;
     if (!m_query)
-        return m_syncedRows.at(row).rowid;
+        return m_syncedRows.at(row).id;
     const QList<QsoClass> *rows = page(row / kPageSize, wait);
     if (!rows || row % kPageSize >= rows->size())
         return std::nullopt;
-    return rows->at(row % kPageSize).rowid;
+    return rows->at(row % kPageSize).id;
 }
 
 bool LogListModel::isMarked(int row) const
@@ -448,7 +449,7 @@ void LogListModel::deleteQso(int row)
     if (!m_query)
         m_syncedRows.removeAt(row);
     --m_count;
-    const bool wasMarked = m_marks.remove(qso.rowid);
+    const bool wasMarked = qso.id && m_marks.remove(*qso.id);
     endRemoveRows();
     emit countChanged();
     if (wasMarked)
@@ -471,7 +472,7 @@ void LogListModel::exportMarked()
         }
     }
     std::sort(qsos.begin(), qsos.end(), [](const QsoClass &a, const QsoClass &b) {
-        return std::pair(a.sqlDateTime, a.rowid) < std::pair(b.sqlDateTime, b.rowid);
+        return std::pair(a.dateTime, a.id) < std::pair(b.dateTime, b.id);
     });
     QString text = adif::exportHeader();
     for (const QsoClass &qso : std::as_const(qsos))

@@ -185,7 +185,8 @@ private:
     int m_newestRow = -1;
     // Range and order of the last rebuild, none before the first.
     std::optional<std::pair<int, int>> m_built;
-    QSet<qint64> m_marks;    // QSO ids
+    QSet<qint64> m_marks;                                       // QSO ids
+    formats::DateStyle m_dateStyle = formats::DateStyle::Short; // the dates' style at the rebuild
     bool m_deleting = false; // deleteQso is writing: its row goes without a reload
     bool m_noticeShown = false;
     QString m_exportedFile;

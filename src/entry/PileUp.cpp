@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr int kClockMs = 1000;
@@ -143,13 +145,9 @@ bool PileUp::logQso()
     const CountryClass entity = m_dxcc.getDXCC(call, now);
 
     QsoClass qso;
-    qso.dateTime = now;
-    qso.sqlDateTime = formats::sqlDateTime(now);
-    qso.dateString = formats::displayDate(now.date(), m_defaults.logDateFormaterStyle());
-    qso.timeString = now.toUTC().toString(QLatin1String(formats::kLogTime));
+    qso.dateTime = now.toUTC();
     qso.callsign = call;
     qso.band = m_default.band;
-    qso.qrgString = m_default.qrgString;
     qso.qrg = m_default.qrg;
     qso.mode = m_default.mode;
     qso.rstrx = m_rstrx;
@@ -164,7 +162,7 @@ bool PileUp::logQso()
     qso.cq = QString::number(entity.cq);
     qso.itu = QString::number(entity.itu);
     qso.cnt = entity.cnt;
-    qso.adif = entity.adif;
+    qso.adif = std::abs(entity.adif);
     qso.prefix = refdata::getPrefix(call);
     const WriteResult stored = m_log->saveNewQSOtoLog(qso);
     if (!stored) {

@@ -71,7 +71,7 @@ public:
     [[nodiscard]] const QString &rsttx() const { return m_rsttx; }
     void setRsttx(const QString &text);
     [[nodiscard]] const QString &band() const { return m_default.band; }
-    [[nodiscard]] const QString &qrgString() const { return m_default.qrgString; }
+    [[nodiscard]] QString qrgString() const { return m_default.qrgText(); }
     [[nodiscard]] const QString &mode() const { return m_default.mode; }
     [[nodiscard]] const QString &note() const { return m_default.note; }
     [[nodiscard]] const QString &qsl() const { return m_default.qsl; }

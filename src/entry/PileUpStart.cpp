@@ -29,7 +29,6 @@ std::variant<QsoClass, QString> makeDefaultQso(const FormValues &form)
 
     QsoClass qso;
     qso.qrg = kHz;
-    qso.qrgString = entry::reformatFrequency(frequency);
     qso.band = text("band");
     qso.mode = text("mode");
     qso.note = form.fields.value(QStringLiteral("note")).toString();

@@ -25,7 +25,6 @@ const QList<std::pair<QString, TextMember>> &editableFields()
 {
     static const QList<std::pair<QString, TextMember>> fields = {
         {QStringLiteral("callsign"), &QsoClass::callsign},
-        {QStringLiteral("qrgString"), &QsoClass::qrgString},
         {QStringLiteral("mode"), &QsoClass::mode},
         {QStringLiteral("rsttx"), &QsoClass::rsttx},
         {QStringLiteral("rstrx"), &QsoClass::rstrx},
@@ -105,14 +104,14 @@ QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyF
 
 QsoEditor::~QsoEditor() = default;
 
-void QsoEditor::setQso(const QsoClass &stored)
+void QsoEditor::setQso(const QsoClass &stored, bool editing)
 {
     m_orgQSO = stored;
-    m_orgQSO.checked = false;
     m_qso = m_orgQSO;
-    m_entity = m_dxcc.adifToCountry(std::abs(stored.adif));
+    m_qrgText = m_qso.qrgText();
+    m_entity = m_dxcc.adifToCountry(stored.adif);
     m_loaded = true;
-    m_editing = stored.checked;
+    m_editing = editing;
     emit qsoLoaded();
     emit editingChanged();
     emit fieldsChanged();
@@ -169,9 +168,10 @@ QVariantMap QsoEditor::fields() const
     QVariantMap map;
     for (const auto &[name, member] : editableFields())
         map.insert(name, m_qso.*member);
-    map.insert(QStringLiteral("dateString"), m_qso.dateString);
-    map.insert(QStringLiteral("timeString"), m_qso.timeString);
-    map.insert(QStringLiteral("sqlDateTime"), m_qso.sqlDateTime);
+    map.insert(QStringLiteral("qrgString"), m_qrgText);
+    map.insert(QStringLiteral("dateString"), m_qso.dateText(m_defaults.logDateFormaterStyle()));
+    map.insert(QStringLiteral("timeString"), m_qso.timeText());
+    map.insert(QStringLiteral("sqlDateTime"), m_qso.sqlDateTime());
     map.insert(QStringLiteral("band"), m_qso.band);
     map.insert(QStringLiteral("dxcc"), m_qso.dxcc);
     map.insert(QStringLiteral("cnt"), m_qso.cnt);
@@ -181,7 +181,7 @@ QVariantMap QsoEditor::fields() const
     map.insert(QStringLiteral("qslInDate"), m_qso.qslInDate);
     map.insert(QStringLiteral("qslOutDate"), m_qso.qslOutDate);
     map.insert(QStringLiteral("clublog"), m_qso.clublog);
-    map.insert(QStringLiteral("adif"), m_qso.adif);
+    map.insert(QStringLiteral("adif"), m_qso.storedAdif());
     return map;
 }
 
@@ -204,8 +204,6 @@ void QsoEditor::butonEdirQsoPushed()
 
 void QsoEditor::save()
 {
-    const qint32 number = std::abs(m_qso.adif);
-    m_qso.adif = m_qso.opIsValid ? number : -number;
     if (const WriteResult stored = m_log.updateQSO(m_orgQSO, m_qso); !stored) {
         emit alertRequested(entry::texts::shown(entry::texts::kAlertTitle),
                             entry::texts::shown(entry::texts::kNotStoredBecause).arg(stored.error));
@@ -221,6 +219,7 @@ void QsoEditor::save()
 void QsoEditor::cancel()
 {
     m_qso = m_orgQSO;
+    m_qrgText = m_qso.qrgText();
     m_editing = false;
     emit editingChanged();
     emit fieldsChanged();
@@ -229,6 +228,11 @@ void QsoEditor::cancel()
 
 void QsoEditor::setField(const QString &key, const QString &text)
 {
+    if (key == QLatin1String("qrgString") && m_editing) {
+        m_qrgText = entry::typedText(typingRule(key), text);
+        emit fieldsChanged();
+        return;
+    }
     const TextMember member = editableMember(key);
     if (!member || !m_editing)
         return;
@@ -244,15 +248,13 @@ void QsoEditor::leaveField(const QString &key)
         m_qso.callsign = m_qso.callsign.trimmed().toUpper();
         resolveEntity();
     } else if (key == QLatin1String("qrgString")) {
-        const double kHz = entry::frequencyValue(m_qso.qrgString);
+        const double kHz = entry::frequencyValue(m_qrgText);
         if (kHz > 0.0) {
             m_qso.qrg = kHz;
-            m_qso.qrgString = entry::reformatFrequency(m_qso.qrgString);
             m_qso.band = m_functions.qrg2mBand(kHz);
-        } else {
-            // Not a number: the frequency stays as it was.
-            m_qso.qrgString = m_orgQSO.qrgString;
         }
+        // The field shows the frequency kept: a text that is no number changes nothing.
+        m_qrgText = m_qso.qrgText();
     }
     emit fieldsChanged();
 }
@@ -285,13 +287,9 @@ bool QsoEditor::typeQslKey(const QString &field, const QString &key)
 
 void QsoEditor::resolveEntity()
 {
-    // The QSO's own instant: the date shown and its time.
-    std::optional<QDateTime> at;
-    if (m_qso.dateTime.isValid())
-        at = m_qso.dateTime;
-    else if (const auto date =
-                 formats::parseDisplayDate(m_qso.dateString, m_defaults.logDateFormaterStyle()))
-        at = QDateTime(*date, QTime(0, 0), QTimeZone::utc());
+    // The QSO's own instant; a QSO without a readable date is looked up as of now.
+    const std::optional<QDateTime> at =
+        m_qso.dateTime.isValid() ? std::optional(m_qso.dateTime) : std::nullopt;
     takeEntity(m_dxcc.getDXCC(m_qso.callsign, at));
     m_qso.prefix = refdata::getPrefix(m_qso.callsign);
 }
@@ -300,7 +298,7 @@ void QsoEditor::takeEntity(const CountryClass &entity)
 {
     const bool otherEntity = std::abs(m_qso.adif) != std::abs(entity.adif);
     m_entity = entity;
-    m_qso.adif = m_qso.opIsValid ? std::abs(entity.adif) : -std::abs(entity.adif);
+    m_qso.adif = std::abs(entity.adif);
     m_qso.dxcc = entity.dxcc;
     m_qso.cnt = entity.cnt;
     if (entity.iota.size() >= kShortestIota)
@@ -318,9 +316,6 @@ void QsoEditor::newDateTimeSelected(const QDateTime &instant)
         return;
     const QDateTime utc = instant.toUTC();
     m_qso.dateTime = utc;
-    m_qso.sqlDateTime = formats::sqlDateTime(utc);
-    m_qso.dateString = formats::displayDate(utc.date(), m_defaults.logDateFormaterStyle());
-    m_qso.timeString = utc.toString(QLatin1String(formats::kLogTime));
     resolveEntity();
     emit fieldsChanged();
 }
@@ -356,8 +351,6 @@ void QsoEditor::newDetailsSelected(const QVariant &mode, const QVariant &power,
         takeEntity(m_dxcc.adifToCountry(std::abs(country.toInt())));
     if (opIsValid.isValid()) {
         m_qso.opIsValid = opIsValid.toBool();
-        const qint32 number = std::abs(m_qso.adif);
-        m_qso.adif = m_qso.opIsValid ? number : -number;
     }
     if (colorCode.isValid())
         m_qso.colorCode = colorCode.toInt();

@@ -44,8 +44,8 @@ public:
                        MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEditor() override;
 
-    /** Shows a stored QSO; one with `checked` set opens straight in editing. */
-    void setQso(const QsoClass &stored);
+    /** Shows a stored QSO; with `editing` it opens straight in editing. */
+    void setQso(const QsoClass &stored, bool editing = false);
 
     /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes
      *  (or, when the logbook refuses it, keeps the copy in editing and raises `alertRequested`). */
@@ -125,6 +125,7 @@ private:
     MyFunctions &m_functions;
     QsoClass m_orgQSO;
     QsoClass m_qso;
+    QString m_qrgText; // the frequency field as typed; `m_qso.qrg` takes it when it is left
     CountryClass m_entity;
     bool m_loaded = false;
     bool m_editing = false;

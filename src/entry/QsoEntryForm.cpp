@@ -297,8 +297,8 @@ void QsoEntryForm::takeTrxData(const QsoClass &radio)
         setMode(radio.mode);
     if (!radio.band.isEmpty())
         m_values.band = radio.band;
-    if (!radio.qrgString.isEmpty()) {
-        m_values.qrgString = radio.qrgString;
+    if (radio.qrg > 0) {
+        m_values.qrgString = radio.qrgText();
         setTone(QStringLiteral("qrgString"), {});
     }
     emit fieldsChanged();
@@ -359,7 +359,7 @@ void QsoEntryForm::takeOver(const QsoClass &record, bool fromCluster)
             setTone(field, tone);
     }
     if (fromCluster) {
-        m_values.qrgString = formats::groupedKHz(record.qrg);
+        m_values.qrgString = record.qrgText();
         if (!record.mode.isEmpty() && record.mode != QLatin1String("??"))
             m_values.mode = record.mode;
         recomputeBand();

@@ -85,7 +85,7 @@ QString QsoEntryForm::save()
         m_stored ? m_log.updateQSO(*m_stored, record) : m_log.saveNewQSOtoLog(record);
     if (!stored)
         return entry::texts::shown(entry::texts::kNotStored);
-    emit qsoSaved(m_stored ? m_stored->rowid : stored.rowid);
+    emit qsoSaved(m_stored ? m_stored->id.value_or(0) : stored.rowid);
     if (!onPage()) {
         clearAfterSave();
         emit callsignFocusRequested();
@@ -184,9 +184,9 @@ void QsoEntryForm::editQso(const QsoClass &stored)
     setRealTime(false);
     EntryValues &v = m_values;
     v.callsign = stored.callsign;
-    v.dateString = stored.dateString;
-    v.timeString = stored.timeString;
-    v.qrgString = stored.qrgString;
+    v.dateString = stored.dateText(m_defaults.logDateFormaterStyle());
+    v.timeString = stored.timeText();
+    v.qrgString = stored.qrgText();
     v.band = stored.band;
     v.mode = stored.mode;
     v.rsttx = stored.rsttx;
@@ -215,7 +215,7 @@ void QsoEntryForm::editQso(const QsoClass &stored)
     v.state = stored.state;
     const qsizetype comma = stored.county.indexOf(u',');
     v.county = comma >= 0 ? stored.county.mid(comma + 1) : stored.county;
-    m_validOperation = stored.opIsValid && stored.adif >= 0;
+    m_validOperation = stored.opIsValid;
     m_lookedUpCallsign = v.callsign;
     emit editingChanged();
     emit fieldsChanged();

@@ -13,25 +13,15 @@ void setDate(QsoClass &qso, const EntryValues &values, const RecordContext &cont
 {
     if (context.stored && !context.dateTouched) {
         qso.dateTime = context.stored->dateTime;
-        qso.sqlDateTime = context.stored->sqlDateTime;
-        qso.dateString = context.stored->dateString;
-        qso.timeString = context.stored->timeString;
         return;
     }
-    const QDateTime instant =
+    // With the real-time clock the instant logged is the clock's (the fields lag it by up to five
+    // seconds); else the date and time typed.
+    qso.dateTime =
         context.realTime
             ? context.now.toUTC()
             : entry::parseEntryDateTime(values.dateString, values.timeString, context.dateStyle)
                   .value_or(QDateTime());
-    qso.dateTime = instant;
-    qso.sqlDateTime = formats::sqlDateTime(instant);
-    qso.dateString = values.dateString;
-    qso.timeString = values.timeString;
-    if (context.realTime) {
-        // The fields lag the clock by up to five seconds; the record shows the instant logged.
-        qso.dateString = formats::displayDate(instant.date(), context.dateStyle);
-        qso.timeString = instant.toString(QLatin1String(formats::kLogTime));
-    }
 }
 
 QString countyOf(const EntryValues &values, const RecordContext &context)
@@ -61,8 +51,8 @@ QsoClass buildQsoRecord(const EntryValues &values, const RecordContext &context)
     qso.opIsValid = context.opIsValid;
     qso.callsign = values.callsign;
     qso.band = values.band;
-    qso.qrgString = entry::reformatFrequency(values.qrgString);
-    qso.qrg = entry::frequencyValue(qso.qrgString);
+    // The kHz as the field shows them once left (one decimal, "#,##0.0").
+    qso.qrg = entry::frequencyValue(entry::reformatFrequency(values.qrgString));
     qso.mode = values.mode;
     qso.rstrx = values.rstrx;
     qso.rsttx = values.rsttx;
@@ -87,7 +77,7 @@ QsoClass buildQsoRecord(const EntryValues &values, const RecordContext &context)
     qso.note =
         context.ownPosition.isEmpty() ? values.note : context.ownPosition + u' ' + values.note;
     qso.power = context.power;
-    qso.adif = context.opIsValid ? std::abs(context.entity.adif) : -std::abs(context.entity.adif);
+    qso.adif = std::abs(context.entity.adif);
     qso.colorCode = context.colorCode;
     qso.prefix = refdata::getPrefix(values.callsign);
     qso.county = countyOf(values, context);

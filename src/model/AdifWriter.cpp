@@ -114,10 +114,11 @@ qint64 leadingInteger(const QString &text)
 
 void appendDateAndTime(QString &record, const QsoClass &qso)
 {
-    if (qso.sqlDateTime.size() >= 10)
-        appendField(record, QLatin1String("qso_date"), adifDate(qso.sqlDateTime));
-    if (qso.sqlDateTime.size() >= 19)
-        appendField(record, QLatin1String("time_on"), adifTime(qso.sqlDateTime));
+    const QString instant = qso.sqlDateTime();
+    if (instant.size() >= 10)
+        appendField(record, QLatin1String("qso_date"), adifDate(instant));
+    if (instant.size() >= 19)
+        appendField(record, QLatin1String("time_on"), adifTime(instant));
 }
 
 void appendBand(QString &record, const QsoClass &qso)

@@ -237,7 +237,7 @@ QList<QsoClass> FileLogStore::qsosNear(const QsoClass &received, int windowSecon
 QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
 {
     QsoClass result = received;
-    result.rowid = -1;
+    result.id.reset();
     const QList<QsoClass> near = qsosNear(received, kEqslWindowSeconds);
     QList<qslmatch::Candidate> candidates;
     QList<const QsoClass *> qsos;
@@ -245,13 +245,13 @@ QsoClass FileLogStore::getIdAndEqslFromQso(const QsoClass &received)
         if (!qslmatch::sameStation(qso.callsign, received.callsign))
             continue;
         const bool confirmed = qso.eqsl == QLatin1String("R") || qso.eqsl == QLatin1String("X");
-        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(received.dateTime)), confirmed,
-                           qslmatch::modeFit(qso.mode, received.mode, nullptr)});
+        candidates.append({qso.id.value_or(0), std::abs(qso.dateTime.secsTo(received.dateTime)),
+                           confirmed, qslmatch::modeFit(qso.mode, received.mode, nullptr)});
         qsos.append(&qso);
     }
     const qsizetype chosen = qslmatch::best(candidates);
     if (chosen >= 0) {
-        result.rowid = qsos.at(chosen)->rowid;
+        result.id = qsos.at(chosen)->id;
         result.eqsl = qsos.at(chosen)->eqsl;
     }
     return result;
@@ -265,7 +265,7 @@ std::optional<QsoClass> FileLogStore::getQsoFromLotwQso(const QsoClass &received
     for (const QsoClass &qso : near) {
         if (!qslmatch::sameStation(qso.callsign, received.callsign))
             continue;
-        candidates.append({qso.rowid, std::abs(qso.dateTime.secsTo(received.dateTime)),
+        candidates.append({qso.id.value_or(0), std::abs(qso.dateTime.secsTo(received.dateTime)),
                            qso.lotwqsl == QLatin1String("X"), 0});
         qsos.append(&qso);
     }
@@ -315,7 +315,7 @@ WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
     db::Statement insert = database.prepare(insertStatement());
-    qsorow::bindInsertValues(insert, qso, qsorow::QrgText::Formatted);
+    qsorow::bindInsertValues(insert, qso, m_defaults.logDateFormaterStyle());
     if (!insert.run()) {
         diag(QStringLiteral("DB Error while saving new QSO!"));
         diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
@@ -343,10 +343,11 @@ WriteResult FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
     if (!database.exec(QStringLiteral("begin immediate transaction")))
         return failed();
     {
+        const formats::DateStyle style = m_defaults.logDateFormaterStyle();
         db::Statement insert = database.prepare(insertStatement());
         for (const QsoClass &qso : qsos) {
             insert.reset();
-            qsorow::bindInsertValues(insert, qso, qsorow::QrgText::AsPrepared);
+            qsorow::bindInsertValues(insert, qso, style);
             if (!insert.run())
                 return failed();
         }
@@ -367,11 +368,13 @@ WriteResult FileLogStore::oneRowChanged(const db::Database &database, qint64 id)
 
 WriteResult FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edited)
 {
+    if (!stored.isStored())
+        return WriteResult::notStored();
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
     db::Statement update = database.prepare(qsorow::updateStatement());
-    qsorow::bindUpdateValues(update, edited, stored.rowid);
+    qsorow::bindUpdateValues(update, edited, *stored.id, m_defaults.logDateFormaterStyle());
     if (!update.run()) {
         diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
@@ -379,41 +382,45 @@ WriteResult FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edit
     }
     blank60mEntry(stored);
     blank60mEntry(edited);
-    return oneRowChanged(database, stored.rowid);
+    return oneRowChanged(database, *stored.id);
 }
 
 WriteResult FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso,
                                              const QString &value)
 {
+    if (!qso.isStored())
+        return WriteResult::notStored();
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
     // A column name cannot be a parameter; only a real column of the table is accepted.
     db::Statement update = database.prepare(QStringLiteral("update logbook set \"%1\"=? where id=?")
                                                 .arg(QString(column).remove(QLatin1Char('"'))));
-    update.bind(1, value).bind(2, qso.rowid);
+    update.bind(1, value).bind(2, *qso.id);
     if (!update.run()) {
         diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
         return WriteResult::failed(database.errorMessage());
     }
-    return oneRowChanged(database, qso.rowid);
+    return oneRowChanged(database, *qso.id);
 }
 
 WriteResult FileLogStore::deleteQSO(const QsoClass &qso)
 {
+    if (!qso.isStored())
+        return WriteResult::notStored();
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
     db::Statement remove = database.prepare(QStringLiteral("delete from logbook where id=?"));
-    remove.bind(1, qso.rowid);
+    remove.bind(1, *qso.id);
     if (!remove.run()) {
         diag(QStringLiteral("Error Deleting QSO: %1").arg(database.errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
         return WriteResult::failed(database.errorMessage());
     }
     blank60mEntry(qso);
-    return oneRowChanged(database, qso.rowid);
+    return oneRowChanged(database, *qso.id);
 }
 
 WriteResult FileLogStore::deleteAllQsos()

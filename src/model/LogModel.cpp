@@ -254,7 +254,7 @@ QString LogModel::getLastLoggedMode()
 QString LogModel::getLastLoggedFrequency()
 {
     const auto last = store().lastInsertedQso();
-    return last ? last->qrgString : QString();
+    return last ? last->qrgText() : QString();
 }
 
 QString LogModel::getLastLoggedBand()
@@ -295,10 +295,11 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s.saveNewQSOtoLog(qso);
     if (result) {
+        qso.id = result.rowid;
         m_spotStatus.addQso(qso);
         addToDxInfo(qso);
         QsoChange change;
-        change.add(qso.rowid, qso.adif);
+        change.add(qso.id.value_or(0), qso.adif);
         committed(change);
     }
     return result;
@@ -331,8 +332,8 @@ WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
         updateDxInfoString(stored);
         updateDxInfoString(edited);
         QsoChange change;
-        change.add(stored.rowid, stored.adif);
-        change.add(stored.rowid, edited.adif);
+        change.add(stored.id.value_or(0), stored.adif);
+        change.add(stored.id.value_or(0), edited.adif);
         committed(change);
     }
     return result;
@@ -346,7 +347,7 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
     if (result) {
         m_spotStatus.invalidate();
         QsoChange change;
-        change.add(qso.rowid, qso.adif);
+        change.add(qso.id.value_or(0), qso.adif);
         committed(change);
     }
     return result;
@@ -360,7 +361,7 @@ WriteResult LogModel::deleteQSO(const QsoClass &qso)
         m_spotStatus.invalidate();
         updateDxInfoString(qso);
         QsoChange change;
-        change.add(qso.rowid, qso.adif);
+        change.add(qso.id.value_or(0), qso.adif);
         committed(change);
     }
     return result;

@@ -106,7 +106,7 @@ public:
     // Writing QSOs. Each tells whether the logbook stored it, with the store's message when not
     // (another program holding the file longer than a few seconds, a read-only file, …).
     /** Marks the QSO for Club Log ("W"), stores it and refreshes its entity's DX info; the
-     *  result carries the new row id. */
+     *  result and the QSO carry the new row id. */
     WriteResult saveNewQSOtoLog(QsoClass &qso);
     /** Stores all records as they are, or none of them, and then refreshes the DX info of the
      *  given entities. */

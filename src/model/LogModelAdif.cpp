@@ -11,7 +11,9 @@
 
 QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 {
-    const std::optional<QsoClass> stored = qsoById(qso.rowid);
+    if (!qso.isStored())
+        return {};
+    const std::optional<QsoClass> stored = qsoById(*qso.id);
     return stored ? makeAdifRecord(*stored) : QString();
 }
 

@@ -18,6 +18,11 @@ struct [[nodiscard]] WriteResult {
 
     [[nodiscard]] static WriteResult stored(qint64 rowid = 0) { return {true, {}, rowid}; }
     [[nodiscard]] static WriteResult failed(QString error) { return {false, std::move(error), 0}; }
+    /** The answer to changing or deleting a QSO that has no id: it was never stored. */
+    [[nodiscard]] static WriteResult notStored()
+    {
+        return failed(QStringLiteral("The QSO is not stored in the logbook"));
+    }
     explicit operator bool() const { return ok; }
 };
 

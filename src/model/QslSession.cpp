@@ -120,12 +120,14 @@ WriteResult QslSession::setField(const QsoClass &qso, const QString &column, con
         return WriteResult::failed(QStringLiteral("No such column: ") + column);
     db::Statement &update =
         statement(QStringLiteral("update logbook set %1=? where id=?").arg(column));
-    update.bind(1, value).bind(2, qso.rowid);
+    if (!qso.isStored())
+        return WriteResult::notStored();
+    update.bind(1, value).bind(2, *qso.id);
     if (!update.run())
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
-        return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
-    m_change.add(qso.rowid, qso.adif);
+        return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(*qso.id));
+    m_change.add(*qso.id, qso.adif);
     if (m_talliesLoaded &&
         (column == QLatin1String("locator") || column == QLatin1String("iota"))) {
         tally(qso, -1);
@@ -140,12 +142,14 @@ WriteResult QslSession::markLotwConfirmed(const QsoClass &qso)
 {
     db::Statement &update =
         statement(QStringLiteral("update logbook set lotwqsl='X', clublog='W' where id=?"));
-    update.bind(1, qso.rowid);
+    if (!qso.isStored())
+        return WriteResult::notStored();
+    update.bind(1, *qso.id);
     if (!update.run())
         return failed(QStringLiteral("Error while updating logbook: "));
     if (m_database.changes() == 0)
-        return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(qso.rowid));
-    m_change.add(qso.rowid, qso.adif);
+        return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(*qso.id));
+    m_change.add(*qso.id, qso.adif);
     if (m_talliesLoaded && !dxinfo::lotwConfirmed(qso)) {
         tally(qso, -1);
         QsoClass confirmed = qso;

@@ -74,6 +74,9 @@ public:
      *  LogModel::takeCommitted. */
     [[nodiscard]] const QsoChange &change() const { return m_change; }
 
+    /** The user's date style, in which the QSOs read here show their dates. */
+    [[nodiscard]] formats::DateStyle dateStyle() const { return m_style; }
+
 private:
     db::Statement &statement(const QString &sql);
     WriteResult failed(const QString &what);

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "formats/Formats.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUuid>
 
 #include <cstdlib>
+#include <optional>
 
 /** One QSO: a plain value, the same for logbook files, the synced store, ADIF and the screens.
- *  Field names are the ones the whole program uses. */
+ *  Field names are the ones the whole program uses. Each value is kept once; the texts shown or
+ *  stored for the date and the frequency are derived from `dateTime` and `qrg`. */
 struct QsoClass {
-    qint64 rowid = 0;   // logbook `id` (64-bit, as SQLite keeps it); -1 when a lookup found no row
-    QUuid uuid;         // identity in the synced store only
-    QString dateString; // display date in the user's style
-    QString timeString; // "HHmm", UTC
+    std::optional<qint64> id; // logbook `id` (64-bit, as SQLite keeps it); none until stored
+    QUuid uuid;               // identity in the synced store only
     QString callsign;
     QString band;
-    QString qrgString; // "#,##0.0"
-    double qrg = 0.0;  // kHz
+    double qrg = 0.0; // kHz
     QString mode;
     QString rsttx;
     QString rstrx;
@@ -33,27 +34,52 @@ struct QsoClass {
     QString manager;
     QString qslInDate;
     QString qslOutDate;
-    QDateTime dateTime;  // QSO start, UTC
-    QString sqlDateTime; // "yyyy-MM-dd HH:mm:ss", UTC
+    QDateTime dateTime; // QSO start, UTC
     QString iota;
     QString satName;
     QString satMode;
     QString satRxband;
     QString power;
-    qint32 adif = 0;      // entity number; stored negated when the operation does not count
+    qint32 adif = 0;      // entity number, never negative: `opIsValid` says whether it counts
     qint64 colorCode = 0; // user colour mark 0–9
     QString name;
     QString qth;
     QString prefix;
     QString county;
     QString clublog;
-    bool checked = false; // transient mark, never stored
     bool opIsValid = true;
     QString user_1;
     QString user_2;
     QString user_3;
     QString user_4;
 
+    /** Whether the QSO is in a logbook (read from one, or given its id after saving). */
+    [[nodiscard]] bool isStored() const { return id.has_value(); }
+
+    /** "yyyy-MM-dd HH:mm:ss" (UTC), as the logbook's `datetime` column; empty without a date. */
+    [[nodiscard]] QString sqlDateTime() const { return formats::sqlDateTime(dateTime); }
+    /** The date in the user's style, as the log shows it and the `date` column keeps it; "??"
+     *  without a date. */
+    [[nodiscard]] QString dateText(formats::DateStyle style) const
+    {
+        return dateTime.isValid() ? formats::displayDate(dateTime.toUTC().date(), style)
+                                  : QStringLiteral("??");
+    }
+    /** "HHmm" (UTC), as the log shows it and the `time` column keeps it; "??" without a date. */
+    [[nodiscard]] QString timeText() const
+    {
+        return dateTime.isValid() ? dateTime.toUTC().toString(QLatin1String(formats::kLogTime))
+                                  : QStringLiteral("??");
+    }
+    /** The frequency as shown, "#,##0.0" kHz with English grouping ("14,025.0"). */
+    [[nodiscard]] QString qrgText() const { return formats::groupedKHz(qrg); }
+
     /** `adif` as stored: made negative when the operation does not count for DXCC. */
-    [[nodiscard]] qint32 storedAdif() const { return opIsValid ? adif : -std::abs(adif); }
+    [[nodiscard]] qint32 storedAdif() const { return opIsValid ? std::abs(adif) : -std::abs(adif); }
+    /** Takes a stored `dxccadif` value: a negative one is an operation that does not count. */
+    void setStoredAdif(qint64 stored)
+    {
+        opIsValid = stored >= 0;
+        adif = static_cast<qint32>(std::abs(stored));
+    }
 };

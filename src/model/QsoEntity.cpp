@@ -15,7 +15,7 @@ void resolveQsoEntity(DXCCModel &model, QsoClass &qso)
     const CountryClass country =
         qso.adif != 0 ? model.adifToCountry(std::abs(qso.adif)) : model.getDXCC(qso.callsign, at);
     qso.opIsValid = qso.opIsValid && model.checkIfOperationIsValid(qso.callsign, at);
-    qso.adif = qso.opIsValid ? country.adif : -std::abs(country.adif);
+    qso.adif = std::abs(country.adif);
     qso.dxcc = country.dxcc;
     qso.cnt = country.cnt;
     qso.cq = QString::number(country.cq);

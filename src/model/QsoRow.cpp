@@ -98,38 +98,40 @@ const QStringList &updateColumns()
     return columns;
 }
 
+/** The date columns of an update keep their stored texts when the record has no date (a row
+ *  whose `datetime` text could not be read): the editor never loses what it could not show. */
+bool keepsStoredText(const QString &column)
+{
+    return column == QLatin1String("date") || column == QLatin1String("time") ||
+           column == QLatin1String("datetime");
+}
+
+/** Binds one of the date texts. Without a date a new row gets empty texts, and an update binds
+ *  NULL, which keeps the stored text. */
+void bindDateText(db::Statement &s, int i, const QsoClass &q, const QString &text, bool update)
+{
+    if (q.dateTime.isValid())
+        s.bind(i, text);
+    else if (update)
+        s.bindNull(i);
+    else
+        s.bind(i, QString());
+}
+
 /** Binds the common values; returns the next free position. */
-int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool withClublog)
+int bindCommon(db::Statement &s, const QsoClass &q, formats::DateStyle style, bool update)
 {
     using formats::percentEncode;
-    int i = 1;
-    for (const QString &text : {q.dateString,
-                                q.timeString,
-                                q.callsign,
-                                q.band,
-                                qrgText,
-                                q.mode,
-                                q.rsttx,
-                                q.rstrx,
-                                q.qsl,
-                                q.lotwqsl,
-                                q.eqsl,
-                                q.dxcc,
-                                q.cq,
-                                q.itu,
-                                q.cnt,
-                                q.state,
-                                percentEncode(q.note),
-                                q.locator,
-                                percentEncode(q.manager),
-                                q.qslInDate,
-                                q.qslOutDate,
-                                q.sqlDateTime,
-                                q.iota,
-                                q.satName,
-                                q.satMode,
-                                q.satRxband,
-                                q.power})
+    bindDateText(s, 1, q, q.dateText(style), update);
+    bindDateText(s, 2, q, q.timeText(), update);
+    int i = 3;
+    for (const QString &text :
+         {q.callsign, q.band, kHzText(q.qrg), q.mode, q.rsttx, q.rstrx, q.qsl, q.lotwqsl, q.eqsl,
+          q.dxcc, q.cq, q.itu, q.cnt, q.state, percentEncode(q.note), q.locator,
+          percentEncode(q.manager), q.qslInDate, q.qslOutDate})
+        s.bind(i++, text);
+    bindDateText(s, i++, q, q.sqlDateTime(), update);
+    for (const QString &text : {q.iota, q.satName, q.satMode, q.satRxband, q.power})
         s.bind(i++, text);
     s.bind(i++, q.storedAdif());
     for (const QString &text :
@@ -137,7 +139,7 @@ int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool
           percentEncode(q.user_1), percentEncode(q.user_2), percentEncode(q.user_3),
           percentEncode(q.user_4)})
         s.bind(i++, text);
-    if (withClublog)
+    if (!update)
         s.bind(i++, q.clublog);
     s.bind(i++, q.colorCode);
     return i;
@@ -148,23 +150,14 @@ int bindCommon(db::Statement &s, const QsoClass &q, const QString &qrgText, bool
 QsoClass readRow(const db::Statement &row, formats::DateStyle style)
 {
     QsoClass q;
-    q.rowid = row.int64(Id);
-
-    q.sqlDateTime = textAt(row, DateTime);
-    if (const auto parsed = formats::parseSqlDateTime(q.sqlDateTime)) {
+    q.id = row.int64(Id);
+    // The instant is the `datetime` column's; the `date` and `time` texts are derived from it.
+    if (const auto parsed = formats::parseSqlDateTime(textAt(row, DateTime)))
         q.dateTime = *parsed;
-        q.dateString = formats::displayDate(parsed->date(), style);
-        // "HHmm", taken from the checked stored text.
-        q.timeString = q.sqlDateTime.mid(11, 2) + q.sqlDateTime.mid(14, 2);
-    } else {
-        q.dateString = QStringLiteral("??");
-        q.timeString = QStringLiteral("??");
-    }
 
     q.callsign = textAt(row, Callsign);
     q.band = textAt(row, Band);
     q.qrg = row.real(Qrg);
-    q.qrgString = formats::groupedKHz(q.qrg);
     q.mode = textAt(row, Mode);
     q.rsttx = textAt(row, RstTx);
     q.rstrx = textAt(row, RstRx);
@@ -186,8 +179,7 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
     q.satMode = textAt(row, SatMode);
     q.satRxband = textAt(row, SatRxBand);
     q.power = textAt(row, Power);
-    q.adif = static_cast<qint32>(row.int64(DxccAdif));
-    q.opIsValid = q.adif >= 0;
+    q.setStoredAdif(row.int64(DxccAdif));
     q.name = encodedTextAt(row, Name);
     q.qth = encodedTextAt(row, Qth);
     q.prefix = textAt(row, Prefix);
@@ -202,24 +194,25 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
     return q;
 }
 
-void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText)
+void bindInsertValues(db::Statement &statement, const QsoClass &qso, formats::DateStyle style)
 {
-    const QString qrg = qrgText == QrgText::Formatted ? kHzText(qso.qrg) : qso.qrgString;
-    bindCommon(statement, qso, qrg, true);
+    bindCommon(statement, qso, style, false);
 }
 
 QString updateStatement()
 {
     QStringList assignments;
     for (const QString &column : updateColumns())
-        assignments << column + QStringLiteral("=?");
+        assignments << (keepsStoredText(column) ? QStringLiteral("%1=coalesce(?,%1)").arg(column)
+                                                : column + QStringLiteral("=?"));
     return QStringLiteral("update logbook set ") + assignments.join(QLatin1Char(',')) +
            QStringLiteral(" where id=?");
 }
 
-void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId)
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId,
+                      formats::DateStyle style)
 {
-    const int next = bindCommon(statement, edited, kHzText(edited.qrg), false);
+    const int next = bindCommon(statement, edited, style, true);
     statement.bind(next, storedId);
 }
 

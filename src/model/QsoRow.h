@@ -23,15 +23,15 @@ inline constexpr int kInsertColumnCount = 38;
 /** Reads the current row of a "select * from logbook" statement. */
 [[nodiscard]] QsoClass readRow(const db::Statement &row, formats::DateStyle style);
 
-/** How `qrg` is written: "%.1f" of the kHz for a single save, the prepared text for an import. */
-enum class QrgText { Formatted, AsPrepared };
+/** Binds the 38 insert values (positions 1–38) in the order of kInsertColumns: `qrg` as the C
+ *  "%.1f" of the kHz, `date` in the user's style, `time` "HHmm", `datetime` UTC. */
+void bindInsertValues(db::Statement &statement, const QsoClass &qso, formats::DateStyle style);
 
-/** Binds the 38 insert values (positions 1–38) in the order of kInsertColumns. */
-void bindInsertValues(db::Statement &statement, const QsoClass &qso, QrgText qrgText);
-
-/** The "update logbook set …" statement with its 37 assignments (all but `clublog`) and the id. */
+/** The "update logbook set …" statement with its 37 assignments (all but `clublog`) and the id;
+ *  the date columns keep their texts when the edited record has no date. */
 [[nodiscard]] QString updateStatement();
 /** Binds the edited record's values and the stored record's id for updateStatement(). */
-void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId);
+void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 storedId,
+                      formats::DateStyle style);
 
 } // namespace qsorow

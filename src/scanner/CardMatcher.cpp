@@ -152,11 +152,13 @@ bool CardMatcher::fits(const CardText &card, const QsoClass &qso) const
 
 WriteResult CardMatcher::markReceived(const QsoClass &qso, const QDate &day)
 {
+    if (!qso.isStored())
+        return WriteResult::notStored();
     QString readError;
-    const std::optional<QsoClass> now = m_log.qsoById(qso.rowid, &readError);
+    const std::optional<QsoClass> now = m_log.qsoById(*qso.id, &readError);
     if (!readError.isEmpty())
         return WriteResult::failed(readError);
-    if (!now || now->callsign != qso.callsign || now->sqlDateTime != qso.sqlDateTime)
+    if (!now || now->callsign != qso.callsign || now->sqlDateTime() != qso.sqlDateTime())
         return WriteResult::failed(
             QStringLiteral("The QSO is no longer in %1 as it was").arg(m_log.logDbName()));
     // The date first: should the letter then fail, the QSO still reads as before.
@@ -187,7 +189,7 @@ bool CardMatcher::isReceived(const QsoClass &qso)
 
 QString CardMatcher::describeQso(const QsoClass &qso)
 {
-    QString text = QStringList{qso.sqlDateTime.left(16), qso.callsign, qso.band, qso.mode}
+    QString text = QStringList{qso.sqlDateTime().left(16), qso.callsign, qso.band, qso.mode}
                        .join(QLatin1Char(' '))
                        .simplified();
     if (!qso.qsl.isEmpty())

@@ -155,7 +155,7 @@ QString ScanReceiver::markReceived(int rowIndex, int candidate)
     const QString letter = CardMatcher::receivedLetter(qso.qsl);
     const UserText outcome =
         userText(kContext, kMarked, letter, formats::sqlDate(today),
-                 QStringList{qso.sqlDateTime.left(16), qso.callsign, qso.band, qso.mode}.join(
+                 QStringList{qso.sqlDateTime().left(16), qso.callsign, qso.band, qso.mode}.join(
                      QLatin1Char(' ')));
     qInfo("%s", qPrintable(outcome.english));
     m_cards->setOutcome(rowIndex, outcome.shown, true);

@@ -61,15 +61,8 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
     }
     QSet<qint64> taken;
     for (const QsoClass &received : inbox.received) {
-        QslRow row{received.dateString,
-                   received.timeString,
-                   received.callsign,
-                   received.band,
-                   received.mode,
-                   {},
-                   QslRow::Mark::NotFound,
-                   -1,
-                   {}};
+        QslRow row = QslRow::received(received, session.dateStyle());
+        row.mark = QslRow::Mark::NotFound;
         if (const std::optional<QsoClass> logged = match(session, received, modes, taken)) {
             const QString state = receivedState(logged->eqsl);
             if (const WriteResult result = session.setField(*logged, QStringLiteral("eqsl"), state);
@@ -77,9 +70,9 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
                 applied.error = result.error;
                 return applied;
             }
-            taken.insert(logged->rowid);
+            taken.insert(*logged->id);
             row.mark = QslRow::Mark::None;
-            row.rowid = logged->rowid;
+            row.id = logged->id;
             row.corrections << QStringLiteral("eqsl %1 → %2").arg(logged->eqsl, state);
             ++applied.matched;
         } else {
@@ -102,7 +95,7 @@ Applied applyInbox(const Inbox &inbox, QslSession &session, const adif::ModesLis
     if (moveDate)
         applied.lastDownload = startedAt;
     std::stable_sort(applied.rows.begin(), applied.rows.end(),
-                     [](const QslRow &a, const QslRow &b) { return a.rowid < b.rowid; });
+                     [](const QslRow &a, const QslRow &b) { return a.id < b.id; });
     applied.ok = true;
     return applied;
 }

@@ -154,7 +154,7 @@ void EqslDownload::startWorker(QByteArray bytes)
     }
     m_worker = QThread::create([bytes = std::move(bytes), path = m_path, style = m_style,
                                 modes = m_modes, startedAt = m_startedAt, result = m_result] {
-        const eqsl::Inbox inbox = eqsl::parseInbox(bytes, style);
+        const eqsl::Inbox inbox = eqsl::parseInbox(bytes);
         if (!inbox.isAdif || !inbox.complete) {
             result->error = text(qsltexts::kNotAnInbox);
             return;

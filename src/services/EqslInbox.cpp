@@ -39,7 +39,7 @@ InboxPage parseInboxPage(const QByteArray &html)
     return result;
 }
 
-Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style)
+Inbox parseInbox(const QByteArray &bytes)
 {
     Inbox inbox;
     const QByteArray upper = bytes.toUpper();
@@ -69,12 +69,8 @@ Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style)
             time += QLatin1String("00");
         const QDateTime instant =
             QDateTime::fromString(field(u"qso_date") + time, QStringLiteral("yyyyMMddHHmmss"));
-        if (instant.isValid()) {
+        if (instant.isValid())
             qso.dateTime = QDateTime(instant.date(), instant.time(), QTimeZone::utc());
-            qso.sqlDateTime = formats::sqlDateTime(qso.dateTime);
-            qso.dateString = formats::displayDate(qso.dateTime.date(), style);
-            qso.timeString = qso.dateTime.toString(QLatin1String(formats::kLogTime));
-        }
         qso.band = field(u"band").toLower();
         qso.mode = field(u"mode");
         const QString submode = field(u"submode");

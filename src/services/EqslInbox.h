@@ -32,7 +32,7 @@ struct Inbox {
 };
 
 /** Walks the fields by their declared lengths, so "<call:" inside a QSL message is no field. */
-[[nodiscard]] Inbox parseInbox(const QByteArray &bytes, formats::DateStyle style);
+[[nodiscard]] Inbox parseInbox(const QByteArray &bytes);
 
 /** "yyyyMMddHHmm" from a last-download text "yyyy-MM-dd HH:mm:ss" (16 or more characters);
  *  empty otherwise. */

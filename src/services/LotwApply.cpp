@@ -106,19 +106,19 @@ bool Run::correctEntity(const QsoClass &confirmation, QsoClass &logged, QslRow &
     row.mark = QslRow::Mark::Corrected;
     remember(std::abs(logged.adif));
     const CountryClass entity = m_entities.value(confirmation.adif);
-    const int stored = logged.adif < 0 ? -confirmation.adif : confirmation.adif;
+    const int stored = logged.opIsValid ? confirmation.adif : -confirmation.adif;
     if (!write(logged, QStringLiteral("cq"), QString::number(entity.cq), row, applied, logged.cq) ||
         !write(logged, QStringLiteral("itu"), QString::number(entity.itu), row, applied,
                logged.itu) ||
         !write(logged, QStringLiteral("cnt"), entity.cnt, row, applied, logged.cnt) ||
         !write(logged, QStringLiteral("dxccadif"), QString::number(stored), row, applied,
-               QString::number(logged.adif)) ||
+               QString::number(logged.storedAdif())) ||
         !write(logged, QStringLiteral("dxcc"), entity.dxcc, row, applied, logged.dxcc))
         return false;
     logged.cq = QString::number(entity.cq);
     logged.itu = QString::number(entity.itu);
     logged.cnt = entity.cnt;
-    logged.adif = stored;
+    logged.adif = confirmation.adif;
     logged.dxcc = entity.dxcc;
     return true;
 }
@@ -152,15 +152,7 @@ bool Run::correctFields(const QsoClass &confirmation, QsoClass &logged, QslRow &
 
 bool Run::apply(const QsoClass &confirmation, Applied &applied)
 {
-    QslRow row{confirmation.dateString,
-               confirmation.timeString,
-               confirmation.callsign,
-               confirmation.band,
-               confirmation.mode,
-               {},
-               QslRow::Mark::None,
-               -1,
-               {}};
+    QslRow row = QslRow::received(confirmation, m_session.dateStyle());
     std::optional<QsoClass> found = match(confirmation);
     if (!found) {
         ++applied.notInLog;
@@ -169,8 +161,8 @@ bool Run::apply(const QsoClass &confirmation, Applied &applied)
         return true;
     }
     QsoClass &logged = *found;
-    m_taken.insert(logged.rowid);
-    row.rowid = logged.rowid;
+    m_taken.insert(*logged.id);
+    row.id = logged.id;
 
     const int probe =
         m_entities.contains(confirmation.adif) ? confirmation.adif : std::abs(logged.adif);

@@ -125,7 +125,7 @@ void LotwDownload::startWorker(QByteArray bytes)
     }
     m_worker = QThread::create(
         [this, job = m_job, result = m_result, host = m_defaults.string(kLotwHost)] {
-            const lotw::Report report = lotw::parseReport(job.bytes, job.style, job.now);
+            const lotw::Report report = lotw::parseReport(job.bytes, job.now);
             if (!report.isReport) {
                 result->error = text(qsltexts::kDownloadError);
                 emit pageReceived(QString::fromLatin1(job.bytes), host);

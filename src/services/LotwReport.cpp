@@ -49,7 +49,7 @@ QDateTime qsoInstant(const QList<adif::AdifFieldValue> &fields)
                              : QDateTime();
 }
 
-QsoClass confirmation(const QList<adif::AdifFieldValue> &fields, formats::DateStyle style)
+QsoClass confirmation(const QList<adif::AdifFieldValue> &fields)
 {
     const auto field = [&fields](const char16_t *name) { return adif::fieldValue(fields, name); };
     QsoClass qso;
@@ -57,11 +57,6 @@ QsoClass confirmation(const QList<adif::AdifFieldValue> &fields, formats::DateSt
     qso.band = field(u"band").toLower();
     qso.mode = field(u"mode").toUpper();
     qso.dateTime = qsoInstant(fields);
-    if (qso.dateTime.isValid()) {
-        qso.sqlDateTime = formats::sqlDateTime(qso.dateTime);
-        qso.dateString = formats::displayDate(qso.dateTime.date(), style);
-        qso.timeString = qso.dateTime.toString(QLatin1String(formats::kLogTime));
-    }
     // A value that is not what the field can hold counts as not given: it must never replace
     // a good one in the logbook.
     bool ok = false;
@@ -111,7 +106,7 @@ QString zoneAsStored(const QString &zone)
     return zone.size() >= 2 && zone.startsWith(QLatin1Char('0')) ? zone.mid(1) : zone;
 }
 
-Report parseReport(const QByteArray &bytes, formats::DateStyle style, const QDateTime &now)
+Report parseReport(const QByteArray &bytes, const QDateTime &now)
 {
     Report report;
     report.isReport = bytes.startsWith(kHeading);
@@ -130,7 +125,7 @@ Report parseReport(const QByteArray &bytes, formats::DateStyle style, const QDat
         if (!prepared.spans.at(i).ended)
             continue; // cut off: not counted, so the report reads as incomplete
         ++report.recordCount;
-        const QsoClass qso = confirmation(prepared.record(i).fields, style);
+        const QsoClass qso = confirmation(prepared.record(i).fields);
         if (qso.callsign.size() >= 3)
             report.confirmations.append(qso);
     }

@@ -37,8 +37,7 @@ struct Report {
 inline constexpr char kHeading[] = "ARRL Logbook of the World Status Report";
 
 /** `now` (UTC) bounds APP_LoTW_LASTQSL: a time more than a day after it is not kept. */
-[[nodiscard]] Report parseReport(const QByteArray &bytes, formats::DateStyle style,
-                                 const QDateTime &now);
+[[nodiscard]] Report parseReport(const QByteArray &bytes, const QDateTime &now);
 
 /** "EU" → "Eu" and so on for the five continents the logbook writes that way. */
 [[nodiscard]] QString continentAsStored(const QString &continent);

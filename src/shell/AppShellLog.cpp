@@ -30,8 +30,7 @@ void AppShell::setUpLog()
             emit screenRequested(LogTab, Screen::EditQso);
             return;
         }
-        qso.checked = edit;
-        m_qsoEditor->setQso(qso);
+        m_qsoEditor->setQso(qso, edit);
         emit screenRequested(LogTab, Screen::QsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {

@@ -103,7 +103,7 @@ bool WsjtxSettings::failed() const
 void WsjtxSettings::noteStored(const QsoClass &qso)
 {
     note(QStringLiteral("%1  %2  %3  %4  %5  %6")
-             .arg(qso.callsign, qso.sqlDateTime.left(16), qso.band, qso.mode, qso.dxcc,
+             .arg(qso.callsign, qso.sqlDateTime().left(16), qso.band, qso.mode, qso.dxcc,
                   qso.rsttx + QLatin1Char('/') + qso.rstrx),
          true);
 }

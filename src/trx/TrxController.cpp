@@ -193,7 +193,6 @@ void TrxController::publish(const RadioState &state)
         return;
     QsoClass qso;
     qso.qrg = state.kHz;
-    qso.qrgString = formats::groupedKHz(state.kHz);
     qso.band = m_functions.qrg2mBand(state.kHz);
     qso.mode = state.logMode;
     emit radioRead(qso);

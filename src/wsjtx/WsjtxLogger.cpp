@@ -15,7 +15,7 @@ namespace {
 /** What makes two reports the same QSO: callsign, start to the minute, band and mode. */
 QString keyOf(const QsoClass &qso)
 {
-    return QStringList{qso.callsign.toUpper(), qso.sqlDateTime.left(16), qso.band.toLower(),
+    return QStringList{qso.callsign.toUpper(), qso.sqlDateTime().left(16), qso.band.toLower(),
                        qso.mode.toUpper()}
         .join(QLatin1Char('|'));
 }
@@ -33,7 +33,7 @@ QString printable(QString text)
 /** "DL1ABC 2024-05-01 12:34 20m FT8", for reports. */
 QString describe(const QsoClass &qso)
 {
-    return printable(QStringList{qso.callsign, qso.sqlDateTime.left(16), qso.band, qso.mode}
+    return printable(QStringList{qso.callsign, qso.sqlDateTime().left(16), qso.band, qso.mode}
                          .join(QLatin1Char(' '))
                          .simplified());
 }
@@ -94,8 +94,7 @@ void WsjtxLogger::receive(const WsjtxMessage &message)
 void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
 {
     const refdata::BandTable bands = MyFunctions::bandTable(m_defaults);
-    adif::ReaderContext context{m_entities, bands, m_log.makeMappingInfo(),
-                                m_defaults.logDateFormaterStyle()};
+    adif::ReaderContext context{m_entities, bands, m_log.makeMappingInfo()};
     adif::ReadRecord read = adif::readAdifRecord(record, context);
     QsoClass &qso = read.qso;
     if (!read.errors.isEmpty()) {
@@ -139,9 +138,6 @@ void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
             Skip::NotStored);
         return;
     }
-    qso.rowid = stored.rowid;
-    // The record as the logbook gives it back ("14,074.0"), not the reader's "14074.0".
-    qso.qrgString = formats::groupedKHz(qso.qrg);
     m_recent.insert(keyOf(qso), m_clock.now());
     qInfo("QSO from %s stored: %s", qPrintable(sender), qPrintable(describe(qso)));
     emit qsoStored(qso);

@@ -40,7 +40,6 @@ QsoClass cwQso()
 {
     QsoClass qso;
     qso.callsign = QStringLiteral("DL1ABC");
-    qso.sqlDateTime = QStringLiteral("2024-05-01 12:34:56");
     qso.dateTime = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56), QTimeZone::utc());
     qso.band = QStringLiteral("20m");
     qso.qrg = 14025.0;
@@ -70,8 +69,7 @@ class AdifTest : public QObject, AppFixture {
         adif::ReaderContext context{m_entities,
                                     functions.allQRGs(),
                                     {"app_tarvex_userfield_1", "sota_ref", "app_tarvex_userfield_3",
-                                     "app_tarvex_userfield_4"},
-                                    formats::DateStyle::Short};
+                                     "app_tarvex_userfield_4"}};
         return adif::readAdifRecord(text, context);
     }
 
@@ -269,7 +267,7 @@ private slots:
 
         const adif::ReadRecord result = read(text);
         QCOMPARE(result.errors.join(QLatin1Char('|')), errors);
-        QCOMPARE(result.qso.sqlDateTime, sqlDateTime);
+        QCOMPARE(result.qso.sqlDateTime(), sqlDateTime);
         QCOMPARE(result.qso.band, band);
         QCOMPARE(result.qso.qrg, qrg);
         const QsoClass &q = result.qso;
@@ -544,7 +542,7 @@ private slots:
         QList<QsoClass> stored = log.getlastQSOs(4);
         QCOMPARE(stored.size(), result.imported);
         std::sort(stored.begin(), stored.end(),
-                  [](const QsoClass &a, const QsoClass &b) { return a.rowid < b.rowid; });
+                  [](const QsoClass &a, const QsoClass &b) { return a.id < b.id; });
         const adif::PreparedAdif prepared = adif::importAdif(text);
         qsizetype piece = 0;
         for (const QsoClass &qso : std::as_const(stored)) {
@@ -554,7 +552,7 @@ private slots:
             QVERIFY2(piece < prepared.estimate(), qPrintable(qso.callsign));
             const QList<adif::AdifFieldValue> source = prepared.record(piece++).fields;
             QCOMPARE(adif::fieldValue(source, u"mode"), qso.mode);
-            QCOMPARE(adif::fieldValue(source, u"qso_date"), qso.sqlDateTime.left(10).remove('-'));
+            QCOMPARE(adif::fieldValue(source, u"qso_date"), qso.sqlDateTime().left(10).remove('-'));
             const QString band = adif::fieldValue(source, u"band").toLower();
             if (!band.isEmpty())
                 QCOMPARE(qso.band, band);

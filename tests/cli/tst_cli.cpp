@@ -414,6 +414,20 @@ private slots:
         QTest::newRow("voice modes default to 59")
             << oneQso << QStringList{"--json", "qso", "list"} << 0 << "\"rsttx\":\"59\""
             << "";
+        QTest::newRow("dates are shown in the user's style")
+            << oneQso << QStringList{"--json", "qso", "list"} << 0
+            << "\"dateString\":\"03/02/2024\""
+            << "";
+        QTest::newRow("a county is kept as given")
+            << QList<QStringList>{{"qso", "add", "--call", "K1ABC", "--freq", "14025", "--mode",
+                                   "CW", "--county", "MA,Middlesex"}}
+            << QStringList{"--json", "qso", "list"} << 0 << "\"county\":\"MA,Middlesex\""
+            << "";
+        QTest::newRow("an operation that does not count")
+            << QList<QStringList>{{"qso", "add", "--call", "K1ABC", "--freq", "14025", "--mode",
+                                   "CW", "--invalid-op"}}
+            << QStringList{"--json", "qso", "list"} << 0 << "\"opIsValid\":false"
+            << "";
         QTest::newRow("an impossible date is refused")
             << none << QStringList{"qso",   "add",    "--call", "K1ABC",  "--freq",
                                    "14025", "--mode", "CW",     "--time", "2024-02-30 10:00:00"}

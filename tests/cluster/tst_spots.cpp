@@ -100,7 +100,7 @@ class SpotsTest : public QObject, AppFixture {
         qso.qsl = QString::fromLatin1(qsl);
         qso.lotwqsl = QStringLiteral("W");
         qso.iota = QString::fromLatin1(iota);
-        qso.sqlDateTime = QStringLiteral("2023-05-01 12:00:00");
+        qso.dateTime = QDateTime::fromString(QStringLiteral("2023-05-01T12:00:00Z"), Qt::ISODate);
         QVERIFY(log().saveNewQSOtoLog(qso));
     }
 
@@ -530,7 +530,8 @@ private slots:
             qso.qsl = pick(qsls);
             qso.lotwqsl = random.bounded(3) == 0 ? "X" : "W";
             qso.iota = pick(iotas);
-            qso.sqlDateTime = QStringLiteral("2023-05-01 12:00:00");
+            qso.dateTime =
+                QDateTime::fromString(QStringLiteral("2023-05-01T12:00:00Z"), Qt::ISODate);
             qsos.append(qso);
             refresh.append(qso);
         }

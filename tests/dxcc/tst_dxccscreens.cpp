@@ -321,7 +321,7 @@ private slots:
         QVERIFY(log.saveNewQSOtoLog(second));
         const WriteResult saved = log.saveNewQSOtoLog(third);
         QVERIFY(saved);
-        third.rowid = saved.rowid;
+        third.id = saved.rowid;
         QTRY_COMPARE(refreshed.count(), 2);
         QCOMPARE(rowText(*screen.counter()->rows(), QStringLiteral("Total:")), "3/1 1/0 1/0 1/1");
         QCOMPARE(column(*screen.list()->rows(), DxListModel::PrefixRole),

@@ -32,11 +32,7 @@ struct LogFixture : ShellFixture {
         q.band = QStringLiteral("20m");
         q.mode = mode;
         q.qrg = kHz;
-        q.qrgString = QStringLiteral("%1").arg(kHz, 0, 'f', 1);
         q.dateTime = utc(when);
-        q.sqlDateTime = when;
-        q.dateString = QStringLiteral("d");
-        q.timeString = QStringLiteral("t");
         q.adif = 230;
         q.dxcc = QStringLiteral("DL");
         q.clublog = QStringLiteral("Y");

@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(q.band, QStringLiteral("20m"));
         QCOMPARE(q.mode, QStringLiteral("CW"));
         QCOMPARE(q.rsttx, QStringLiteral("599"));
-        QCOMPARE(q.sqlDateTime, QStringLiteral("2025-06-15 12:00:00"));
+        QCOMPARE(q.sqlDateTime(), QStringLiteral("2025-06-15 12:00:00"));
         // The entity's DX info now has 20m CW worked.
         QCOMPARE(m_app->log().getDxInfoString(230).mid(16, 3), QStringLiteral("W.."));
 
@@ -471,14 +471,15 @@ private slots:
         } else {
             QCOMPARE(f->save(), QString());
             auto p = form(true);
-            QVERIFY(p->editQsoWithId(logged().first().rowid));
+            QVERIFY(p->editQsoWithId(*logged().first().id));
             QCOMPARE(p->title(), QStringLiteral("Edit QSO"));
             p->setValidOperation(false);
             QCOMPARE(p->save(), QString());
         }
         const QList<QsoClass> qsos = logged();
         QCOMPARE(qsos.size(), 1);
-        QCOMPARE(qsos.first().adif, -230);
+        QCOMPARE(qsos.first().adif, 230);
+        QCOMPARE(qsos.first().storedAdif(), -230);
         QVERIFY(!qsos.first().opIsValid);
     }
 
@@ -528,7 +529,7 @@ private slots:
         QsoClass radio;
         radio.mode = QStringLiteral("SSB");
         radio.band = QStringLiteral("40m");
-        radio.qrgString = QStringLiteral("7,100.0");
+        radio.qrg = 7100.0;
         f->takeTrxData(radio);
         QCOMPARE(f->field(QStringLiteral("mode")), QStringLiteral("SSB"));
         QCOMPARE(f->field(QStringLiteral("rsttx")), QStringLiteral("59"));
@@ -614,13 +615,13 @@ private slots:
         const QsoClass stored = logged().first();
         m_app->clock().setFixed(QDateTime(QDate(2025, 7, 1), QTime(8, 0), QTimeZone::utc()));
         auto f = form(true);
-        QVERIFY(f->editQsoWithId(stored.rowid));
+        QVERIFY(f->editQsoWithId(*stored.id));
         typeInto(*f, QStringLiteral("note"), QStringLiteral("nice signal"));
         QCOMPARE(f->save(), QString());
         const QList<QsoClass> qsos = logged();
         QCOMPARE(qsos.size(), 1);
         QCOMPARE(qsos.first().note, QStringLiteral("NICE SIGNAL"));
-        QCOMPARE(qsos.first().sqlDateTime, stored.sqlDateTime);
+        QCOMPARE(qsos.first().sqlDateTime(), stored.sqlDateTime());
         QCOMPARE(qsos.first().adif, 230);
         QVERIFY(!f->editQsoWithId(9999));
     }
@@ -638,7 +639,7 @@ private slots:
         logEarlier(QStringLiteral("DL1ABC"), QStringLiteral("HANS"));
         auto f = form();
         if (edit)
-            QVERIFY(f->editQsoWithId(logged().first().rowid));
+            QVERIFY(f->editQsoWithId(*logged().first().id));
         else
             typeCallsign(*f, QStringLiteral("G4XYZ"));
         typeInto(*f, QStringLiteral("name"), QStringLiteral("BOB"));

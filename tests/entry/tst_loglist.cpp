@@ -185,7 +185,7 @@ private slots:
         // Oldest first across page boundaries, ending with the newest QSO.
         QString previous;
         for (int row = 0; row < list->rowCount(); ++row) {
-            const QString when = list->qsoAt(row).sqlDateTime;
+            const QString when = list->qsoAt(row).sqlDateTime();
             QVERIFY2(when > previous, qPrintable(QStringLiteral("row %1").arg(row)));
             previous = when;
         }
@@ -231,7 +231,7 @@ private slots:
         QFETCH(bool, purple);
         QsoClass q = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
         q.colorCode = colorCode;
-        q.adif = adif;
+        q.setStoredAdif(adif);
         f.store({q});
         const auto list = makeList();
         QCOMPARE(list->data(list->index(0), LogListModel::TintRole).toString(), tint);
@@ -377,7 +377,7 @@ private slots:
         list->loadData();
         QCOMPARE(list->markedCount(), 0);
         QsoClass next = LogFixture::qso("B1", "2025-06-20 10:00:00");
-        QCOMPARE(log.saveNewQSOtoLog(next).rowid, newest.rowid);
+        QCOMPARE(log.saveNewQSOtoLog(next).rowid, *newest.id);
         list->loadData();
         QCOMPARE(marks(*list), Marks{});
     }

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(qsos.size(), 2);
         const QsoClass &first = qsos.at(0);
         QCOMPARE(first.callsign, "DL1ABC");
-        QCOMPARE(first.sqlDateTime, "2025-06-15 12:00:00");
+        QCOMPARE(first.sqlDateTime(), "2025-06-15 12:00:00");
         QCOMPARE(first.band, "20m");
         QCOMPARE(first.mode, "CW");
         QCOMPARE(first.qrg, 14025.5);
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(first.prefix, "DL1");
         QCOMPARE(first.user_1, ""); // user fields are not carried into pile-up QSOs
         QCOMPARE(first.clublog, "W");
-        QCOMPARE(qsos.at(1).sqlDateTime, "2025-06-15 12:00:01");
+        QCOMPARE(qsos.at(1).sqlDateTime(), "2025-06-15 12:00:01");
         QCOMPARE(qsos.at(1).rsttx, "559");
         QCOMPARE(qsos.at(1).adif, 29); // Canary Islands
     }

@@ -41,9 +41,7 @@ QsoClass makeQso(const QString &call, const QString &when, const QString &band =
     q.band = band;
     q.mode = mode;
     q.qrg = 14025.0;
-    q.qrgString = QStringLiteral("14025.0");
     q.dateTime = utc(when);
-    q.sqlDateTime = when;
     q.adif = 230;
     return q;
 }
@@ -113,8 +111,6 @@ private slots:
     {
         // Distinct values in every column show that each lands in its own place.
         QsoClass q = makeQso("DL1ABC", "2025-06-15 12:07:00", "40m", "RTTY");
-        q.dateString = "15/06/2025";
-        q.timeString = "1207";
         q.qrg = 7045.25;
         const QList<TextField> fields = {
             &QsoClass::rsttx,     &QsoClass::rstrx,  &QsoClass::qsl,     &QsoClass::lotwqsl,
@@ -142,7 +138,7 @@ private slots:
             QCOMPARE(back.callsign, expected.callsign);
             QCOMPARE(back.band, expected.band);
             QCOMPARE(back.mode, expected.mode);
-            QCOMPARE(back.sqlDateTime, expected.sqlDateTime);
+            QCOMPARE(back.sqlDateTime(), expected.sqlDateTime());
             QCOMPARE(back.dateTime, expected.dateTime);
             QCOMPARE(back.adif, expected.adif);
             QCOMPARE(back.colorCode, expected.colorCode);
@@ -150,8 +146,8 @@ private slots:
         const QList<QsoClass> saved = log.getlastQSOs(0);
         QCOMPARE(saved.size(), 1);
         check(saved.first(), q);
-        QCOMPARE(saved.first().rowid, 1);
-        QCOMPARE(saved.first().qrgString, QStringLiteral("7,045.2"));
+        QCOMPARE(saved.first().id.value_or(0), 1);
+        QCOMPARE(saved.first().qrgText(), QStringLiteral("7,045.2"));
 
         // An edit rewrites every column but leaves the Club Log mark alone.
         QVERIFY(log.markNewQsosAsClublogOkay());
@@ -226,7 +222,8 @@ private slots:
 
         const QList<QsoClass> found = log.getQSOsFromDXCC(291);
         QCOMPARE(found.size(), 1);
-        QCOMPARE(found.first().adif, storedAdif);
+        // Read back, the number is the entity's and the sign is the validity.
+        QCOMPARE(found.first().adif, 291);
         QCOMPARE(found.first().opIsValid, opIsValid);
         QList<int> entities = log.getDistinctDxccAdifsfromLog();
         entities.removeAll(230);
@@ -368,9 +365,45 @@ private slots:
         exec("insert into logbook (callsign, datetime) values ('DL1ABC', '" + stored + "')");
         const QList<QsoClass> back = log.getlastQSOs(0);
         QCOMPARE(back.size(), 1);
-        QCOMPARE(back.first().dateString, dateString);
-        QCOMPARE(back.first().timeString, timeString);
-        QCOMPARE(back.first().sqlDateTime, stored);
+        QCOMPARE(back.first().dateText(m_app->defaults().logDateFormaterStyle()), dateString);
+        QCOMPARE(back.first().timeText(), timeString);
+
+        // An edit writes the date texts in the user's style; one without a readable instant
+        // keeps what the row held.
+        const bool readable = back.first().dateTime.isValid();
+        QsoClass edited = back.first();
+        edited.note = "edited";
+        QVERIFY(log.updateQSO(back.first(), edited));
+        QCOMPARE(rows("select coalesce(date,'NULL'),coalesce(time,'NULL'),datetime from logbook"),
+                 QStringList{readable ? dateString + '|' + timeString + '|' + stored
+                                      : "NULL|NULL|" + stored});
+    }
+
+    void unstoredQsoIsRefused_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::newRow("whole QSO") << "updateQSO";
+        QTest::newRow("one column") << "updateLogbookField";
+        QTest::newRow("delete") << "deleteQSO";
+    }
+
+    void unstoredQsoIsRefused()
+    {
+        // A QSO never saved has no id, so no write may pick a row for it.
+        QFETCH(QString, write);
+        LogModel &log = m_app->log();
+        QsoClass logged = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        QVERIFY(!logged.isStored());
+        QVERIFY(log.saveNewQSOtoLog(logged));
+        QCOMPARE(logged.id.value_or(0), 1); // the save gives the QSO its id
+        QsoClass fresh = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        fresh.note = "changed";
+        const WriteResult result = write == "updateQSO" ? log.updateQSO(fresh, fresh)
+                                   : write == "deleteQSO"
+                                       ? log.deleteQSO(fresh)
+                                       : log.updateLogbookField("note", fresh, "x");
+        QCOMPARE(result.error, QStringLiteral("The QSO is not stored in the logbook"));
+        QCOMPARE(rows("select id, note from logbook"), QStringList{"1|"});
     }
 
     void qslDates_data()
@@ -504,7 +537,7 @@ private slots:
         QsoClass report = qsoOf(received);
         report.mode = "SSB"; // the mode is not compared
         const auto found = log.getQsoFromLotwQso(report);
-        QCOMPARE(found ? found->rowid : 0, rowid);
+        QCOMPARE(found ? *found->id : 0, rowid);
     }
 
     void eqslMatch_data()
@@ -545,7 +578,7 @@ private slots:
         QsoClass inbox = makeQso("DL1ABC", time, band, mode);
         inbox.eqsl = "";
         const QsoClass answer = log.getIdAndEqslFromQso(inbox);
-        QCOMPARE(answer.rowid, rowid);
+        QCOMPARE(answer.id.value_or(-1), rowid);
         QCOMPARE(answer.eqsl, eqsl);
         QCOMPARE(answer.callsign, QStringLiteral("DL1ABC"));
     }
@@ -730,7 +763,7 @@ private slots:
         save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
         QVERIFY(log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0)));
         QsoClass gone;
-        gone.rowid = 99;
+        gone.id = 99;
         // Nothing deleted is not success: the caller would drop a row that is still shown.
         QCOMPARE(log.deleteQSO(gone).error, QStringLiteral("No QSO with id 99"));
         QCOMPARE(rows("select id, callsign from logbook"), QStringList{"2|DL2XYZ"});
@@ -944,7 +977,7 @@ private slots:
         QCOMPARE(changes.size(), 0); // not on the worker
         QTRY_COMPARE(changes.size(), 1);
         const auto change = changes.at(0).at(0).value<QsoChange>();
-        QCOMPARE(change.ids, QSet<qint64>{qso.rowid});
+        QCOMPARE(change.ids, QSet<qint64>{*qso.id});
         QCOMPARE(log.getlastQSOs(0).size(), 1);
 
         // Once another logbook is current, the pinned one's writes are not this model's news.

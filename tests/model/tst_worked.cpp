@@ -78,7 +78,7 @@ class WorkedTest : public QObject {
         qso.dxcc = QStringLiteral("DL");
         qso.iota = QString::fromLatin1(q.iota);
         qso.locator = QString::fromLatin1(q.locator);
-        qso.sqlDateTime = QStringLiteral("2024-05-01 12:00:00");
+        qso.dateTime = QDateTime::fromString(QStringLiteral("2024-05-01T12:00:00Z"), Qt::ISODate);
         QVERIFY(m_log->saveNewQSOtoLog(qso));
     }
 

@@ -412,7 +412,7 @@ void TestDxcc::newQsoTakesItsEntity()
     qso.callsign = QStringLiteral("TA0BAD");
     qso.dateTime = at(QStringLiteral("2021-05-01 10:00:00"));
     refdata::resolveQsoEntity(*model, qso);
-    QCOMPARE(qso.adif, -390);
+    QCOMPARE(qso.adif, 390);
     QVERIFY(!qso.opIsValid);
     QCOMPARE(qso.storedAdif(), -390);
     QCOMPARE(qso.dxcc, QStringLiteral("TA"));

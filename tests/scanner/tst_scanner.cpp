@@ -35,11 +35,8 @@ QsoClass qso(const QString &call, const QString &when, const QString &band, doub
 {
     QsoClass q;
     q.callsign = call;
-    q.sqlDateTime = when;
     q.dateTime = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     q.dateTime.setTimeZone(QTimeZone::utc());
-    q.dateString = when.left(10);
-    q.timeString = when.mid(11, 2) + when.mid(14, 2);
     q.band = band;
     q.qrg = kHz;
     q.mode = mode;
@@ -327,7 +324,7 @@ private slots:
         QCOMPARE(int(match.kind), kind);
         QStringList starts;
         for (const QsoClass &q : match.candidates)
-            starts << q.sqlDateTime.left(16);
+            starts << q.sqlDateTime().left(16);
         QCOMPARE(starts, found);
         const QModelIndex row = receiver.cards()->index(0);
         QCOMPARE(row.data(scanner::ReceivedCards::CanMarkRole).toBool(), !found.isEmpty());

@@ -42,7 +42,6 @@ private slots:
     {
         QsoClass qso;
         qso.callsign = QStringLiteral("DL1ABC");
-        qso.sqlDateTime = QStringLiteral("2025-06-14 18:05:00");
         qso.dateTime = QDateTime(QDate(2025, 6, 14), QTime(18, 5), QTimeZone::utc());
         qso.band = QStringLiteral("20m");
         qso.qrg = 14205;

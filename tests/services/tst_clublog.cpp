@@ -381,9 +381,9 @@ private slots:
         QsoClass a = qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "W");
         QsoClass b = qso("K1ABC", "2025-06-15 12:10:00", 14250, "20m", "USB", 291, "W");
         QsoClass c = qso("4U1UN", "2025-06-15 12:20:00", 7010, "40m", "CW", 0, "W");
-        a.rowid = 1;
-        b.rowid = 2;
-        c.rowid = 3;
+        a.id = 1;
+        b.id = 2;
+        c.id = 3;
         QList<clublogfile::Chunk> pages{clublogfile::chunkOf({c, b}, modes),
                                         clublogfile::chunkOf({b, a}, modes)};
         QBuffer out;
@@ -399,6 +399,19 @@ private slots:
                 out.data().contains("<eor>\r\n<call:5>DL1AA") &&
                 out.data().endsWith("<eor>\r\n\r\n--0xKhTmLbOuNdArY--\r\n"));
         QCOMPARE(written.bytes, out.data().size());
+    }
+
+    void operationNotCountingIsSentAsEntityZero()
+    {
+        // Read back from the logbook the number is the entity's; the validity must still reach
+        // Club Log, which counts such an operation as entity 0.
+        QsoClass invalid = qso("K1ABC", "2025-06-15 12:10:00", 14250, "20m", "USB", 291, "W");
+        invalid.opIsValid = false;
+        f.store({invalid});
+        const QsoClass back = f.app->log().getlastQSOs(0).value(0);
+        QCOMPARE(back.storedAdif(), -291);
+        const QByteArray records = clublogfile::chunkOf({back}, f.app->log().modesList()).records;
+        QVERIFY2(records.contains("<dxcc:1>0 "), records.constData());
     }
 
     void cliDryRunSendsAndMarksNothing()

@@ -125,7 +125,7 @@ private slots:
         QStringList rows;
         for (const QslRow &row : run.applied.rows)
             rows << QStringLiteral("%1 %2 %3 %4")
-                        .arg(row.rowid)
+                        .arg(row.id.value_or(-1))
                         .arg(row.callsign, row.mode, row.time);
         QCOMPARE(rows,
                  QStringList({"-1 OE1XX SSB 1200", "1 DL1AA CW 1201", "2 K1AB MFSK/FT4 1345"}));
@@ -293,7 +293,7 @@ private slots:
         QFETCH(bool, isAdif);
         QFETCH(bool, complete);
         QFETCH(QStringList, calls);
-        const eqsl::Inbox read = eqsl::parseInbox(bytes, formats::DateStyle::Short);
+        const eqsl::Inbox read = eqsl::parseInbox(bytes);
         QCOMPARE(read.isAdif, isAdif);
         QCOMPARE(read.complete, complete);
         QStringList found;

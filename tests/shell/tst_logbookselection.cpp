@@ -289,7 +289,7 @@ private slots:
         LogModel pinned(f.app->defaults(), f.app->folder(), f.app->clock(), f.app->dxcc(), copy);
         QsoClass qso;
         qso.callsign = QStringLiteral("DL1ABC");
-        qso.sqlDateTime = QStringLiteral("2026-12-01 10:00:00");
+        qso.dateTime = QDateTime::fromString(QStringLiteral("2026-12-01T10:00:00Z"), Qt::ISODate);
         QVERIFY(pinned.saveNewQSOtoLog(qso));
 
         LogbookSelection selection(f.app->defaults(), f.app->log(),

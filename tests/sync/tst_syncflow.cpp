@@ -36,10 +36,8 @@ QsoClass makeQso(const QString &call, const QString &when, int adif = 230)
     q.band = QStringLiteral("20m");
     q.mode = QStringLiteral("CW");
     q.qrg = 14025.0;
-    q.qrgString = QStringLiteral("14025.0");
     q.dateTime = QDateTime::fromString(when, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     q.dateTime.setTimeZone(QTimeZone::utc());
-    q.sqlDateTime = when;
     q.adif = adif;
     q.dxcc = QStringLiteral("Fed. Rep. of Germany");
     return q;

@@ -192,7 +192,7 @@ private slots:
         if (published.isEmpty())
             return;
         const QsoClass &qso = m_published.first();
-        QCOMPARE(QStringList({qso.qrgString, qso.band, qso.mode}).join('|'), published);
+        QCOMPARE(QStringList({qso.qrgText(), qso.band, qso.mode}).join('|'), published);
     }
 
     void tuneRequestsAreChecked_data()

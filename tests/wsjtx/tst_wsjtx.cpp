@@ -389,13 +389,13 @@ private slots:
         if (japan == 0)
             return;
         const QsoClass qso = stored().constFirst();
-        QCOMPARE(QStringList({qso.mode, qso.sqlDateTime.left(16), qso.dxcc,
+        QCOMPARE(QStringList({qso.mode, qso.sqlDateTime().left(16), qso.dxcc,
                               QString::number(qso.adif), qso.cnt, qso.cq, qso.locator, qso.rsttx,
                               qso.rstrx, qso.name, qso.note, qso.power})
                      .join('|'),
                  mode + QString::fromUtf8("|2026-11-30 12:00|JA|339|As|25|PM95|-10|-12|Taro|"
                                           "tnx fér QSO|50"));
-        QCOMPARE(storedSpy.constFirst().constFirst().value<QsoClass>().rowid, qso.rowid);
+        QCOMPARE(storedSpy.constFirst().constFirst().value<QsoClass>().id, qso.id);
     }
 
     void skipsWhatTheLogbookHoldsLongAfter()

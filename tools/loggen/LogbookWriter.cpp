@@ -48,7 +48,7 @@ bool fill(db::Database &database, QsoGenerator &qsos, qint64 count)
     db::Statement insert = database.prepare(insertStatement());
     for (qint64 i = 0; i < count; ++i) {
         insert.reset();
-        qsorow::bindInsertValues(insert, qsos.next(), qsorow::QrgText::Formatted);
+        qsorow::bindInsertValues(insert, qsos.next(), formats::DateStyle::Short);
         if (!insert.run())
             return false;
     }

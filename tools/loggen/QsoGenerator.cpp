@@ -3,7 +3,6 @@
 #include "formats/Formats.h"
 #include "loggen/Station.h"
 
-#include <QLocale>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -124,14 +123,9 @@ QsoClass QsoGenerator::next()
 
     QsoClass qso;
     qso.dateTime = m_time;
-    qso.sqlDateTime = formats::sqlDateTime(m_time);
-    // What the entry form stores: the short date of the program's fixed "en_GB" locale.
-    qso.dateString = QLocale(QStringLiteral("en_GB")).toString(m_time.date(), QLocale::ShortFormat);
-    qso.timeString = m_time.toString(QLatin1String(formats::kLogTime));
     qso.band = m_on.band;
     qso.mode = m_on.mode;
     qso.qrg = m_on.kHz;
-    qso.qrgString = formats::groupedKHz(m_on.kHz);
     qso.callsign = pickCallsign();
     fillDetails(qso);
     fillConfirmations(qso);

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
 {
     startup::useUtcTimeZone();
     QCoreApplication application(argc, argv);
+    // Dates are written in the short style of the programs' fixed "en_GB" locale.
+    QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
 
     QStringList words = QCoreApplication::arguments().mid(1);
     QStringList positional;
