@@ -1,6 +1,6 @@
-// Command sets of the radios: stored transcripts of replies as links deliver them (split, merged,
-// echoed, corrupted, from other radios), the exact commands sent, and each command set against a
-// simulated radio of its family.
+// Command sets of the radios: stored transcripts of what they are sent and what they answer,
+// as links deliver it (split, merged, echoed, corrupted, from other radios), and each command set
+// against a simulated radio of its family.
 
 #include "ExpectedOutput.h"
 #include "RadioSimulator.h"
@@ -140,8 +140,6 @@ private slots:
     void transcripts();
     void tailStaysCapped_data();
     void tailStaysCapped();
-    void commandsSent_data();
-    void commandsSent();
     void bcdFrequencies_data();
     void bcdFrequencies();
     void simulatedRadioFollows_data();
@@ -159,9 +157,12 @@ void TestCommandSets::transcripts_data()
 
 /** Transcripts of one model each (data/transcripts/MODEL.txt): cases apart by an empty line, a
  *  "# what it shows" line, then "< bytes" as one read delivers them (hex for the byte-speaking
- *  radios) and "> poll" where the controller sends its poll. A fresh command set reads each case;
- *  the expected file holds what it read, the polls it wrote and the state it shows. Readings no
- *  radio can give are refused, the last good one kept. */
+ *  radios) and what the controller has the command set write: "> poll", "> start-up" or
+ *  "> tune kHz modeClass dataSubMode [data]" (mode class 0 none, 1 CW, 2 digital, 3 phone;
+ *  "data" for UseDataMode). A fresh command set plays each case; the expected file holds the
+ *  commands it wrote ("bytes@pause"), whether it read a reply and the state it shows. Readings
+ *  no radio can give are refused, the last good one kept; a frequency outside the radio's range
+ *  sends nothing. */
 void TestCommandSets::transcripts()
 {
     QFETCH(QString, input);
@@ -169,26 +170,38 @@ void TestCommandSets::transcripts()
     QJsonArray cases;
     for (const QString &block : QString::fromLatin1(expected::readAll(input)).split("\n\n")) {
         const std::unique_ptr<CommandSet> set = commandSet(model);
-        QString what;
+        QJsonObject result;
+        bool fed = false;
         bool read = false;
-        QJsonArray polled;
+        QJsonArray sent;
         for (const QString &line : block.split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith(u'#'))
-                what = line.mid(2);
-            else if (line == QLatin1String("> poll"))
-                polled << written(model, set->poll());
-            else
+            const QStringList words = line.split(u' ');
+            if (line.startsWith(u'#')) {
+                result.insert("case", line.mid(2));
+            } else if (line.startsWith(u'<')) {
+                fed = true;
                 read = set->feed(wire(model, line.mid(2))) || read;
+            } else if (words.value(1) == QLatin1String("poll")) {
+                sent << written(model, set->poll());
+            } else if (words.value(1) == QLatin1String("start-up")) {
+                sent << written(model, set->startup());
+            } else {
+                QCOMPARE(words.value(1), QStringLiteral("tune"));
+                sent << written(model,
+                                set->tune({words.value(2).toDouble(), words.value(3).toInt()},
+                                          {words.value(4).toInt(), words.size() > 5}));
+            }
         }
-        const RadioState &state = set->state();
-        QJsonObject result{{"case", what},
-                           {"read", read},
-                           {"state", QJsonObject{{"kHz", state.kHz},
-                                                 {"mode", state.mode},
-                                                 {"logMode", state.logMode},
-                                                 {"dataMode", state.dataMode}}}};
-        if (!polled.isEmpty())
-            result.insert("polled", polled);
+        if (!sent.isEmpty())
+            result.insert("sent", sent);
+        if (fed) {
+            const RadioState &state = set->state();
+            result.insert("read", read);
+            result.insert("state", QJsonObject{{"kHz", state.kHz},
+                                               {"mode", state.mode},
+                                               {"logMode", state.logMode},
+                                               {"dataMode", state.dataMode}});
+        }
         cases << result;
     }
     COMPARE_EXPECTED(input, cases);
@@ -231,87 +244,6 @@ void TestCommandSets::tailStaysCapped()
     }
     QVERIFY(feedPieces(*set, model, reply));
     QCOMPARE(summary(set->state()).section(' ', 0, 0), state.section(' ', 0, 0));
-}
-
-void TestCommandSets::commandsSent_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<double>("kHz"); // 0: the start-up commands
-    QTest::addColumn<int>("xMode");
-    QTest::addColumn<int>("dataSubMode");
-    QTest::addColumn<bool>("useDataMode");
-    QTest::addColumn<QString>("commands");
-
-    const QString reads = " | FE FE A4 E0 03 FD@50 | FE FE A4 E0 04 FD@50";
-    row("Icom start-up reads frequency then mode", "IC-7300", 0.0, 0, 0, false,
-        "FE FE 94 E0 03 FD@50 | FE FE 94 E0 04 FD@50");
-    row("Icom 7 074 kHz digital index 1", "IC-705", 7074.0, 2, 1, false,
-        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 00 40 07 07 00 FD@50" + reads);
-    row("Icom phone below 10 MHz is LSB", "IC-705", 3700.0, 3, 0, false,
-        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 70 03 00 FD@50" + reads);
-    row("Icom phone from 10 MHz is USB, Hz rounded", "IC-705", 10000.0126, 3, 0, false,
-        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 13 00 00 10 00 FD@50" + reads);
-    row("Icom CW", "IC-705", 14025.0, 1, 2, false,
-        "FE FE A4 E0 06 03 FD@50 | FE FE A4 E0 05 00 50 02 14 00 FD@50" + reads);
-    row("Icom FSK", "IC-705", 14080.0, 2, 2, false,
-        "FE FE A4 E0 06 04 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom index from a longer list counts as the first", "IC-705", 14080.0, 2, 7, false,
-        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom without a mode class tunes only", "IC-705", 14080.0, 0, 0, false,
-        "FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom outside the radio's range sends nothing", "IC-705", 1296000.0, 3, 0, false, "");
-    row("IC-9700 on 23 cm", "IC9700", 1296200.0, 0, 0, false,
-        "FE FE A2 E0 05 00 00 20 96 12 FD@50 | "
-        "FE FE A2 E0 03 FD@50 | FE FE A2 E0 04 FD@50");
-
-    row("K2 start-up", "K2", 0.0, 0, 0, false, "; | K20;AI1;IF;");
-    row("K3 start-up", "K3", 0.0, 0, 0, false, "; | K31;AI2;IF;");
-    row("Kenwood start-up", "Generic", 0.0, 0, 0, false, "; | AI1;IF;");
-    row("K3 digital index 1: frequency, mode, frequency again", "K3", 7074.0, 2, 1, false,
-        "FA00007074000; | MD6;DT1; | FA00007074000;");
-    row("KX2 digital index 0", "KX2", 7074.0, 2, 0, false,
-        "FA00007074000; | MD6;DT2; | FA00007074000;");
-    row("KX3 digital index 3", "KX3", 7074.0, 2, 3, false,
-        "FA00007074000; | MD6;DT0; | FA00007074000;");
-    row("K2 digital index 2", "K2", 7040.0, 2, 2, false, "FA00007040000; | MD6; | FA00007040000;");
-    row("K2 phone below 10 MHz", "K2", 3700.0, 3, 0, false,
-        "FA00003700000; | MD1; | FA00003700000;");
-    row("K3 without a mode class tunes once", "K3", 14074.5, 0, 0, false, "FA00014074500;");
-    row("KX2 on 2 m is out of its range", "KX2", 144300.0, 3, 0, false, "");
-    row("Kenwood phone: frequency then mode with DA0", "Generic", 14200.0, 3, 0, true,
-        "FA00014200000; | MD2;DA0;");
-    row("Kenwood digital with UseDataMode", "Generic", 14074.0, 2, 0, true,
-        "FA00014074000; | MD1;DA1;");
-    row("Kenwood digital without UseDataMode", "Generic", 14074.0, 2, 2, false,
-        "FA00014074000; | MD6;DA0;");
-    row("Kenwood CW never in data mode", "Generic", 7025.0, 1, 0, true,
-        "FA00007025000; | MD3;DA0;");
-
-    row("FT-817 start-up reads", "FT-817", 0.0, 0, 0, false, "00 00 00 00 03");
-    row("FT-817 digital index 2: mode, then frequency", "FT-817", 14074.0, 2, 2, false,
-        "0A 00 00 00 07 | 01 40 74 00 01");
-    row("FT-817 CW on 2 m", "FT-817", 144050.0, 1, 0, false, "02 00 00 00 07 | 14 40 50 00 01");
-    row("FT-817 without a mode class", "FT-817", 3573.0, 0, 0, false, "00 35 73 00 01");
-    row("FTDX-1200 start-up", "FTDX-1200", 0.0, 0, 0, false, ";@50 | AI1;@50 | MD0;@50 | FA;");
-    row("FTDX-1200 digital index 3: mode, then 8-digit frequency", "FTDX-1200", 7074.0, 2, 3, false,
-        "MD0C; | FA07074000;");
-    row("FTDX-1200 phone below 10 MHz", "FTDX-1200", 3700.0, 3, 1, false, "MD01; | FA03700000;");
-    row("FTDX-1200 beyond 6 m sends nothing", "FTDX-1200", 144300.0, 3, 1, false, "");
-}
-
-void TestCommandSets::commandsSent()
-{
-    QFETCH(QString, model);
-    QFETCH(double, kHz);
-    QFETCH(int, xMode);
-    QFETCH(int, dataSubMode);
-    QFETCH(bool, useDataMode);
-    QFETCH(QString, commands);
-
-    const std::unique_ptr<CommandSet> set = commandSet(model);
-    const Commands sent =
-        kHz == 0 ? set->startup() : set->tune({kHz, xMode}, {dataSubMode, useDataMode});
-    QCOMPARE(written(model, sent), commands);
 }
 
 void TestCommandSets::bcdFrequencies_data()
