@@ -2,6 +2,7 @@
 // list and its table model, and the in-memory answers the colouring reads.
 
 #include "AppFixture.h"
+#include "ExpectedOutput.h"
 #include "app/UserDefaults.h"
 #include "cluster/SpotFilter.h"
 #include "cluster/SpotList.h"
@@ -139,72 +140,46 @@ private slots:
 
     void init() { startApp(kNow); }
 
-    void parsesLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("parsed"); // spotter|kHz|call|note|time, or "none"
-
-        const QString base = "DX de K1ABC:   14025.0  JA1XYZ     599 tnx       ";
-        const QString spot = "K1ABC:|14025|JA1XYZ|599 tnx|";
-        QTest::newRow("runs of spaces, CR ending") << base + "1234Z\r" << spot + "12:34";
-        QTest::newRow("grid after the time") << base + "1234Z JO40\r" << spot + "12:34";
-        QTest::newRow("CQ zone after the time") << base + "1234Z 25\r" << spot + "12:34";
-        QTest::newRow("BEL and CR after the time") << base + "1234Z\a\r" << spot + "12:34";
-        QTest::newRow("0000 is midnight, not a grid") << base + "0000" << spot + "00:00";
-        QTest::newRow("a word is no time") << base + "tnx!"
-                                           << "K1ABC:|14025|JA1XYZ|599 tnx tnx!|";
-        QTest::newRow("hour 24") << base + "2460Z"
-                                 << "K1ABC:|14025|JA1XYZ|599 tnx 2460Z|";
-        QTest::newRow("minute 60") << base + "1260Z"
-                                   << "K1ABC:|14025|JA1XYZ|599 tnx 1260Z|";
-        QTest::newRow("grid without a time") << base + "JO40"
-                                             << "K1ABC:|14025|JA1XYZ|599 tnx JO40|";
-        QTest::newRow("lower-case grid") << base + "1234Z jo40" << spot.chopped(1) + " 1234Z jo40|";
-        QTest::newRow("later colons stay") << "DX de K1ABC: 14025.0 JA1XYZ ratio 5:9 1234Z"
-                                           << "K1ABC:|14025|JA1XYZ|ratio 5:9|12:34";
-        QTest::newRow("call only") << "DX de K1ABC: 14025.0 JA1XYZ"
-                                   << "K1ABC:|14025|JA1XYZ||";
-        QTest::newRow("no frequency") << "DX de K1ABC: abc JA1XYZ 1234Z"
-                                      << "K1ABC:|0|JA1XYZ||12:34";
-        QTest::newRow("frequency too long")
-            << "DX de K1ABC: 1" + QString(100000, u'0') + " A1B 1234Z"
-            << "K1ABC:|0|A1B||12:34";
-        QTest::newRow("no colon") << "DX de K1ABC 14025.0 JA1XYZ 1234Z"
-                                  << "none";
-        QTest::newRow("no call") << "DX de K1ABC: 14025.0  \r"
-                                 << "none";
-        QTest::newRow("empty") << ""
-                               << "none";
-        QTest::newRow("only spaces") << QString(80, u' ') << "none";
-        QTest::newRow("a zone one space before the time after padding is a column")
-            << "DX de K1ABC:   14025.0  JA1XYZ     599 tnx       14 1234Z"
-            << "K1ABC:|14025|JA1XYZ|599 tnx|12:34";
-        QTest::newRow("a number right after the comment stays")
-            << "DX de K1ABC:   14025.0  JA1XYZ     up 2       1234Z"
-            << "K1ABC:|14025|JA1XYZ|up 2|12:34";
-        QTest::newRow("a state after the time is the spotter's")
-            << base + "1234Z OH" << spot + "12:34";
-        QTest::newRow("a lone column before the time")
-            << "DX de K1ABC: 14025.0 JA1XYZ      JO40 1234Z"
-            << "K1ABC:|14025|JA1XYZ||12:34";
-        QTest::newRow("column-like tokens without a time stay")
-            << "DX de K1ABC: 14025.0 JA1XYZ tnx  14 OH"
-            << "K1ABC:|14025|JA1XYZ|tnx 14 OH|";
-        QTest::newRow("prefix is case-sensitive") << "dx de K1ABC: 14025.0 JA1XYZ 1234Z"
-                                                  << "none";
-    }
+    /** Cluster lines (data/spotlines/, a "# what it shows" line above each) against what the
+     *  parser reads from them; null for a line that is no spot. */
+    void parsesLines_data() { expected::addInputRows(BRINDLEWICK_TEST_DATA "/spotlines"); }
 
     void parsesLines()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, parsed);
-        const std::optional<SpotLine> spot = parseSpotLine(line);
-        const QString actual =
-            spot ? QStringList{spot->dxDe, QString::number(spot->kHz), spot->dxCall, spot->note,
-                               spot->time ? spot->time->toString("HH:mm") : QString()}
-                       .join(u'|')
-                 : QStringLiteral("none");
-        QCOMPARE(actual, parsed);
+        QFETCH(QString, input);
+        QJsonArray cases;
+        QString what;
+        for (const QByteArray &raw : expected::readAll(input).split('\n')) {
+            const QString line = QString::fromUtf8(raw);
+            if (line.startsWith(u'#')) {
+                what = line.mid(2);
+                continue;
+            }
+            if (what.isEmpty())
+                continue; // the end of the file
+            const std::optional<SpotLine> spot = parseSpotLine(line);
+            QJsonValue read(QJsonValue::Null);
+            if (spot)
+                read = QJsonObject{{"dxDe", spot->dxDe},
+                                   {"dxCall", spot->dxCall},
+                                   {"kHz", spot->kHz},
+                                   {"note", spot->note},
+                                   {"time", spot->time ? spot->time->toString("HH:mm") : QString()},
+                                   {"columnBeforeTime", spot->columnBeforeTime},
+                                   {"spotterColumn", spot->spotterColumn}};
+            cases << QJsonObject{{"case", what}, {"line", line}, {"spot", read}};
+            what.clear();
+        }
+        COMPARE_EXPECTED(input, cases);
+    }
+
+    void hugeFrequencyReadsAsNone()
+    {
+        const std::optional<SpotLine> spot =
+            parseSpotLine(QString("DX de K1ABC: 1" + QString(100000, u'0') + " A1B 1234Z"));
+        QVERIFY(spot);
+        QCOMPARE(spot->kHz, 0.0);
+        QCOMPARE(spot->dxCall, QStringLiteral("A1B"));
     }
 
     /** Lines as DXSpider and other nodes send them (stored with a comment line above each),

@@ -1,6 +1,7 @@
 // eQSL: the two-step inbox download, which QSO a received eQSL marks, the server's pages, and the
 // upload with its confirmation.
 
+#include "ExpectedOutput.h"
 #include "LoopbackHttpServer.h"
 #include "QslFixture.h"
 #include "model/QslMatch.h"
@@ -260,46 +261,24 @@ private slots:
         QCOMPARE(f.column("eqsl"), QStringList({"W", "R"}));
     }
 
-    void inboxReader_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("isAdif");
-        QTest::addColumn<bool>("complete");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("empty") << QByteArray() << false << false << QStringList();
-        QTest::newRow("header only") << inbox({}) << true << true << QStringList();
-        QTest::newRow("a field inside a message is no field")
-            << inbox("<CALL:4>DL1A<QSLMSG:18><call:5>K1ABC<EOR><EOR>") << true << true
-            << QStringList{"DL1A"};
-        QTest::newRow("a one-letter call is skipped")
-            << inbox("<CALL:1>D<EOR>") << true << true << QStringList();
-        QTest::newRow("a length past the end")
-            << inbox("<CALL:999>DL1A<EOR>") << true << true << QStringList();
-        QTest::newRow("no record end") << inbox("<CALL:4>DL1A") << true << false << QStringList();
-        QTest::newRow("lower-case tags")
-            << inbox("<call:4>DL1A<eor>") << true << true << QStringList{"DL1A"};
-        QTest::newRow("a web page that happens to contain <EOH>")
-            << QByteArray("<!DOCTYPE html>\n<html><body>Example: <EOH> ends the header, "
-                          "<CALL:4>DL1A<EOR></body></html>")
-            << false << false << QStringList();
-        QTest::newRow("an HTML page without doctype")
-            << QByteArray("<HTML><HEAD><TITLE>eQSL</TITLE></HEAD><BODY><EOH></BODY></HTML>")
-            << false << false << QStringList();
-    }
+    /** Stored inbox files (data/eqsl/) against what is read from them: fields are walked by
+     *  their lengths, a page is no inbox even when it holds "<EOH>", a cut-off file is not
+     *  complete. */
+    void inboxFiles_data() { expected::addInputRows(BRINDLEWICK_TEST_DATA "/eqsl"); }
 
-    void inboxReader()
+    void inboxFiles()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, isAdif);
-        QFETCH(bool, complete);
-        QFETCH(QStringList, calls);
-        const eqsl::Inbox read = eqsl::parseInbox(bytes);
-        QCOMPARE(read.isAdif, isAdif);
-        QCOMPARE(read.complete, complete);
-        QStringList found;
-        for (const QsoClass &qso : read.received)
-            found << qso.callsign;
-        QCOMPARE(found, calls);
+        QFETCH(QString, input);
+        const eqsl::Inbox read = eqsl::parseInbox(expected::readAll(input));
+        QJsonArray received;
+        for (const QsoClass &q : read.received)
+            received << QJsonObject{{"callsign", q.callsign},
+                                    {"dateTime", q.dateTime.toString(Qt::ISODate)},
+                                    {"band", q.band},
+                                    {"mode", q.mode}};
+        COMPARE_EXPECTED(input, (QJsonObject{{"isAdif", read.isAdif},
+                                             {"complete", read.complete},
+                                             {"received", received}}));
     }
 
     void sinceValue_data()

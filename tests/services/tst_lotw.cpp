@@ -1,6 +1,7 @@
 // LoTW: which QSO a confirmation marks, what it corrects and credits, and how a download that
 // goes wrong (a page instead of a report, a cut-off report, no answer) leaves the logbook alone.
 
+#include "ExpectedOutput.h"
 #include "LoopbackHttpServer.h"
 #include "QslFixture.h"
 #include "services/LotwDownload.h"
@@ -505,106 +506,36 @@ private slots:
             QVERIFY2(!line.contains("s3cret") && !line.contains("login="), qPrintable(line));
     }
 
-    void reportReader_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("isReport");
-        QTest::addColumn<bool>("complete");
-        QTest::addColumn<QStringList>("calls");
-        const QByteArray head = "ARRL Logbook of the World Status Report\n<APP_LoTW_NUMREC:1>1\n"
-                                "<eoh>\n";
-        QTest::newRow("empty") << QByteArray() << false << false << QStringList();
-        QTest::newRow("heading only")
-            << QByteArray(lotw::kHeading) << true << false << QStringList();
-        QTest::newRow("a field inside a value is no field")
-            << head + "<CALL:4>DL1A<COMMENT:13><CALL:5>K1ABC<eor>" << true << true
-            << QStringList{"DL1A"};
-        QTest::newRow("a length past the end")
-            << head + "<CALL:99>DL1A<eor>" << true << true << QStringList();
-        QTest::newRow("a short call is dropped but counted")
-            << head + "<CALL:2>DL<eor>" << true << true << QStringList();
-        QTest::newRow("lower-case tags and a 4-digit time")
-            << head + "<call:6>dl1 aa<qso_date:8>20250615<time_on:4>1200<eor>" << true << true
-            << QStringList{"DL1AA"};
-        QTest::newRow("a huge declared count")
-            << QByteArray(lotw::kHeading) + "<APP_LoTW_NUMREC:20>99999999999999999999"
-                                            "<eoh>"
-            << true << false << QStringList();
-    }
+    /** Stored replies (data/lotw/) against what is read from them: every value the field
+     *  cannot hold counts as not given, so it can never replace a good value in the logbook; a
+     *  last-QSL time more than a day ahead of this machine's clock is not kept. */
+    void reportFiles_data() { expected::addInputRows(BRINDLEWICK_TEST_DATA "/lotw"); }
 
-    void reportValuesAreChecked_data()
+    void reportFiles()
     {
-        QTest::addColumn<QByteArray>("fields");
-        QTest::addColumn<QString>("read"); // adif|cnt|cq|itu|iota|locator|state|county
-        QTest::addColumn<QString>("lastQsl");
-        const auto f = [](const char *name, const QByteArray &value) {
-            return QByteArray("<") + name + ':' + QByteArray::number(value.size()) + '>' + value;
-        };
-        QTest::newRow("good values are read")
-            << f("DXCC", "291") + f("CONT", "NA") + f("CQZ", "05") + f("ITUZ", "08") +
-                   f("IOTA", "NA-046") + f("GRIDSQUARE", "fn42") + f("STATE", "MA") +
-                   f("CNTY", "MA,Middlesex") + f("APP_LoTW_LASTQSL", "2025-06-15 12:00:00")
-            << "291|NA|5|8|NA-046|FN42|MA|MA,Middlesex"
-            << "2025-06-15 12:00:00";
-        QTest::newRow("impossible values read as not given")
-            << f("DXCC", "1000") + f("CONT", "XX") + f("CQZ", "abc") + f("ITUZ", "91") +
-                   f("IOTA", "EU-5") + f("GRIDSQUARE", "ZZ99ZZ'--") +
-                   f("STATE", QByteArray(5000, 'A')) + f("CNTY", "a\x1b[2Jb") +
-                   f("APP_LoTW_LASTQSL", "2098-12-31 23:59:59")
-            << "0|||||||"
-            << "";
-        QTest::newRow("a last-QSL time up to a day ahead of this machine's clock is kept")
-            << f("APP_LoTW_LASTQSL", "2025-06-16 23:00:00") << "0|||||||"
-            << "2025-06-16 23:00:00";
-        QTest::newRow("a last-QSL time more than a day ahead is ignored")
-            << f("APP_LoTW_LASTQSL", "2025-06-17 01:00:00") << "0|||||||"
-            << "";
-        QTest::newRow("a last-QSL time that is no time is ignored")
-            << f("APP_LoTW_LASTQSL", "2025-13-45 99:00:00") << "0|||||||"
-            << "";
-    }
-
-    /** Every value of a report is checked as the entry form checks it: what the field cannot
-     *  hold counts as not given, so it can never replace a good value in the logbook. */
-    void reportValuesAreChecked()
-    {
-        QFETCH(QByteArray, fields);
-        QFETCH(QString, read);
-        QFETCH(QString, lastQsl);
-        const QByteArray header = fields.contains("LASTQSL")
-                                      ? fields.mid(fields.indexOf("<APP_LoTW_LASTQSL"))
-                                      : QByteArray();
-        const QByteArray record = fields.left(fields.size() - header.size());
-        const lotw::Report report = lotw::parseReport(
-            QByteArray(lotw::kHeading) + "\n<APP_LoTW_NUMREC:1>1\n" + header + "\n<eoh>\n" +
-                "<CALL:5>K1ABC<QSO_DATE:8>20250615<TIME_ON:6>120000<BAND:3>20M<MODE:2>CW" + record +
-                "<eor>\n",
-            kNow);
-        QCOMPARE(report.confirmations.size(), 1);
-        const QsoClass &q = report.confirmations.first();
-        QCOMPARE(QStringList({QString::number(q.adif), q.cnt, q.cq, q.itu, q.iota, q.locator,
-                              q.state, q.county})
-                     .join('|'),
-                 read);
-        QCOMPARE(report.lastQsl, lastQsl);
-    }
-
-    void reportReader()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, isReport);
-        QFETCH(bool, complete);
-        QFETCH(QStringList, calls);
-        const lotw::Report report = lotw::parseReport(bytes, kNow);
-        QCOMPARE(report.isReport, isReport);
-        QCOMPARE(report.isComplete(), complete);
-        QStringList read;
-        for (const QsoClass &qso : report.confirmations)
-            read << qso.callsign;
-        QCOMPARE(read, calls);
-        if (QTest::currentDataTag() == QLatin1String("lower-case tags and a 4-digit time"))
-            QCOMPARE(report.confirmations.first().sqlDateTime(),
-                     QStringLiteral("2025-06-15 12:00:00"));
+        QFETCH(QString, input);
+        const lotw::Report report = lotw::parseReport(expected::readAll(input), kNow);
+        QJsonArray confirmations;
+        for (const QsoClass &q : report.confirmations) {
+            QJsonObject o{{"callsign", q.callsign},
+                          {"dateTime", q.dateTime.toString(Qt::ISODate)},
+                          {"band", q.band},
+                          {"mode", q.mode},
+                          {"adif", q.adif}};
+            const QList<std::pair<const char *, QString>> details{
+                {"cnt", q.cnt},         {"cq", q.cq},       {"itu", q.itu},      {"iota", q.iota},
+                {"locator", q.locator}, {"state", q.state}, {"county", q.county}};
+            for (const auto &[name, value] : details)
+                if (!value.isEmpty())
+                    o.insert(QLatin1String(name), value);
+            confirmations << o;
+        }
+        COMPARE_EXPECTED(input, (QJsonObject{{"isReport", report.isReport},
+                                             {"complete", report.isComplete()},
+                                             {"declaredCount", report.declaredCount},
+                                             {"recordCount", report.recordCount},
+                                             {"lastQsl", report.lastQsl},
+                                             {"confirmations", confirmations}}));
     }
 };
 

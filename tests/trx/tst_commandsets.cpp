@@ -1,7 +1,8 @@
-// Command sets of the radios: replies read from pieces as links deliver them (split, merged,
-// echoed, corrupted, from other radios), the exact commands sent, and each command set against a
-// simulated radio of its family.
+// Command sets of the radios: stored transcripts of what they are sent and what they answer,
+// as links deliver it (split, merged, echoed, corrupted, from other radios), and each command set
+// against a simulated radio of its family.
 
+#include "ExpectedOutput.h"
 #include "RadioSimulator.h"
 #include "trx/CatNumbers.h"
 #include "trx/Ft817.h"
@@ -135,12 +136,10 @@ class TestCommandSets : public QObject {
     Q_OBJECT
 
 private slots:
-    void repliesRead_data();
-    void repliesRead();
+    void transcripts_data();
+    void transcripts();
     void tailStaysCapped_data();
     void tailStaysCapped();
-    void commandsSent_data();
-    void commandsSent();
     void bcdFrequencies_data();
     void bcdFrequencies();
     void simulatedRadioFollows_data();
@@ -151,132 +150,61 @@ private slots:
     void modelChoices();
 };
 
-void TestCommandSets::repliesRead_data()
+void TestCommandSets::transcripts_data()
 {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("pieces");
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<bool>("read");
-
-    row("CI-V transceive frequency 14 074 kHz", "IC-705", "FE FE E0 A4 00 00 40 07 14 00 FD",
-        "14074.000 /", true);
-    row("CI-V frame split across two reads", "IC-705", "FE FE E0 A4 00 00 | 40 07 14 00 FD",
-        "14074.000 /", true);
-    row("CI-V preamble split, then byte by byte", "IC-705",
-        "FE | FE | E0 | A4 | 00 | 00 | 40 | 07 | 14 | 00 | FD", "14074.000 /", true);
-    row("CI-V two frames in one read applied in order", "IC-705",
-        "FE FE E0 A4 00 00 40 07 14 00 FD FE FE E0 A4 01 03 02 FD", "14074.000 CW/CW", true);
-    row("CI-V mode 01 03 is CW", "IC-705", "FE FE E0 A4 01 03 02 FD", "0.000 CW/CW", true);
-    row("CI-V mode code 14 shows ?? and keeps the log mode", "IC-705",
-        "FE FE E0 A4 01 01 FD | FE FE E0 A4 01 14 FD", "0.000 ?\?/SSB", true);
-    row("CI-V replies to the reads", "IC-705",
-        "FE FE E0 A4 03 00 00 07 07 00 FD FE FE E0 A4 04 12 01 FD", "7070.000 PSK/PSK31", true);
-    row("CI-V wrong preamble ignored", "IC-705", "FF FE E0 A4 00 00 40 07 14 00 FD", "0.000 /",
-        false);
-    row("CI-V echo of our reads is no reply", "IC-705", "FE FE A4 E0 03 FD FE FE A4 E0 04 FD",
-        "0.000 /", false);
-    row("CI-V echo of our tuning is no reply", "IC-705", "FE FE A4 E0 05 00 40 07 14 00 FD",
-        "0.000 /", false);
-    row("CI-V another radio on the bus ignored", "IC-705",
-        "FE FE E0 94 03 00 00 07 07 00 FD FE FE 00 94 01 05 FD", "0.000 /", false);
-    row("CI-V frame to another controller ignored", "IC-705", "FE FE E1 A4 03 00 40 07 14 00 FD",
-        "0.000 /", false);
-    row("CI-V transceive to everyone accepted", "IC-705",
-        "FE FE 00 A4 00 00 40 07 14 00 FD FE FE 00 A4 01 05 FD", "14074.000 FM/FM", true);
-    row("CI-V read reply to everyone ignored", "IC-705", "FE FE 00 A4 03 00 40 07 14 00 FD",
-        "0.000 /", false);
-    row("CI-V nibble above 9 drops the frame", "IC-705", "FE FE E0 A4 00 00 4A 07 14 00 FD",
-        "0.000 /", false);
-    row("CI-V four frequency bytes ignored", "IC-705", "FE FE E0 A4 03 40 07 14 00 FD", "0.000 /",
-        false);
-    row("CI-V zero frequency ignored", "IC-705", "FE FE E0 A4 03 00 00 00 00 00 FD", "0.000 /",
-        false);
-    row("CI-V garbage before a frame skipped", "IC-705",
-        "12 34 FD 56 FE | 77 FE FE E0 A4 00 00 40 07 14 00 FD", "14074.000 /", true);
-    row("CI-V frame cut off by the next preamble", "IC-705",
-        "FE FE E0 A4 00 00 40 | FE FE E0 A4 01 03 FD", "0.000 CW/CW", true);
-    row("CI-V three-byte preamble", "IC-705", "FE FE FE E0 A4 00 00 40 07 14 00 FD", "14074.000 /",
-        true);
-
-    row("K3 IF mode 6 sub-mode 2 is FSK D, logged RTTY", "K3", kK3DataInfo + ";",
-        "14074.000 FSK D/RTTY data", true);
-    row("K3 IF split across reads", "K3", kK3DataInfo.left(20) + " | " + kK3DataInfo.mid(20) + ";",
-        "14074.000 FSK D/RTTY data", true);
-    row("K3 IF shorter than 33 ignored", "K3", "IF00014074000 +000000 00;", "0.000 /", false);
-    row("K3 IF with a letter in the frequency ignored", "K3",
-        QString(kK3DataInfo).replace(5, 1, "x") + ";", "0.000 /", false);
-    row("K3 FA with eleven digits", "K3", "FA00007074000;", "7074.000 /", true);
-    row("K3 echoed FA; is no frequency", "K3", "FA;", "0.000 /", false);
-    row("K3 short FA is no frequency", "K3", "FA0001407;", "0.000 /", false);
-    row("K3 MD of three characters", "K3", "MD3;", "0.000 CW/CW", true);
-    row("K3 MD of four characters ignored", "K3", "MD31;", "0.000 /", false);
-    row("K3 MD6 then DT3 is PSK D", "K3", "MD6;DT3;", "0.000 PSK D/PSK31 data", true);
-    row("K3 DT outside a data mode ignored", "K3", "MD2;DT3;", "0.000 USB/SSB", true);
-    row("K3 data mode again shows the last sub-mode", "K3", "MD6;DT1;MD2; | MD6;",
-        "0.000 AFSK A/RTTY data", true);
-    row("K3 unknown mode number shows nothing, keeps the log mode", "K3", "MD2;MD8;", "0.000 /SSB",
-        true);
-    row("K3 merged replies and a carried tail", "K3", "FA00014074000;MD | 3;", "14074.000 CW/CW",
-        true);
-    row("K3 reply at the end of an overlong line dropped", "K3",
-        QString(150, 'x') + " | " + QString(150, 'x') + "FA00014074000;FA00007000000;",
-        "7000.000 /", true);
-    row("K3 error reply ignored", "K3", "?;", "0.000 /", false);
-    row("Kenwood IF", "Generic", kKenwoodInfo + ";", "7074.000 USB/SSB", true);
-    row("K2 IF in a data mode before any sub-mode", "K2",
-        QString(kK3DataInfo).replace(34, 1, "x") + ";", "14074.000 Data/ data", true);
-
-    row("FT-817 reply 01 40 74 00 01 is USB", "FT-817", "P | 01 40 74 00 01", "14074.000 USB/SSB",
-        true);
-    row("FT-817 reply split", "FT-817", "P | 01 40 | 74 00 0A", "14074.000 Digi/RTTY", true);
-    row("FT-817 bytes nobody asked for dropped", "FT-817", "01 40 74 00 01", "0.000 /", false);
-    row("FT-817 stray bytes before the reply skipped", "FT-817", "P | FF A0 01 40 74 00 0C",
-        "14074.000 PKT/PKT", true);
-    row("FT-817 echo of the read skipped", "FT-817", "P | 00 00 00 00 03 01 40 74 00 01",
-        "14074.000 USB/SSB", true);
-    row("FT-817 second block without a read dropped", "FT-817", "P | 01 40 74 00 01 00 70 00 00 02",
-        "14074.000 USB/SSB", true);
-    row("FT-817 half a reply dropped when the next read goes out", "FT-817",
-        "P | 00 07 | P | 01 40 74 00 01", "14074.000 USB/SSB", true);
-    row("FT-817 mode outside the table shows nothing", "FT-817", "P | 01 40 74 00 05",
-        "14074.000 /", true);
-
-    row("FTDX-1200 IF with mode C", "FTDX-1200", "IF00114074000+000000C00000;",
-        "14074.000 Data-USB/PSK31", true);
-    row("FTDX-1200 IF shorter than 23 ignored", "FTDX-1200", "IF00114074000+000000;", "0.000 /",
-        false);
-    row("FTDX-1200 FA with eight digits", "FTDX-1200", "FA07074000;", "7074.000 /", true);
-    row("FTDX-1200 echoed FA; is no frequency", "FTDX-1200", "FA;MD0;", "0.000 /", false);
-    row("FTDX-1200 short FA is no frequency", "FTDX-1200", "FA0707;", "0.000 /", false);
-    row("FTDX-1200 unknown code shows ??? and keeps the log mode", "FTDX-1200", "MD02; | MD0A;",
-        "0.000 ??\?/SSB", true);
-    row("FTDX-1200 nine-digit FA is another model's, not 1,407.4 kHz", "FTDX-1200", "FA014074000;",
-        "0.000 /", false);
-
-    row("FT-991 FA with nine digits", "FT-991", "FA014074000;", "14074.000 /", true);
-    row("FT-991 IF with nine digits and mode C", "FT-991", "IF001014074000+000000C00000;",
-        "14074.000 Data-USB/PSK31", true);
-    row("FTDX-101 eight-digit FA is no frequency", "FTDX-101", "FA07074000;", "0.000 /", false);
-    row("FTDX-101 FA on 4 m", "FTDX-101", "FA070200000;", "70200.000 /", true);
-
-    // Readings no radio can give are refused, the last good one kept.
-    row("CI-V 99 99 99 99 99 is beyond the radio", "IC-705",
-        "FE FE E0 A4 00 00 40 07 14 00 FD FE FE E0 A4 03 99 99 99 99 99 FD", "14074.000 /", true);
-    row("K3 FA beyond the radio", "K3", "FA00007074000;FA99999999999;", "7074.000 /", true);
-    row("FT-817 garbage between its bands", "FT-817", "P | 30 76 19 84 06", "0.000 /", false);
-    row("FT-817 reading above its range", "FT-817", "P | 90 00 00 00 01", "0.000 /", false);
+    expected::addInputRows(BRINDLEWICK_TEST_DATA "/transcripts");
 }
 
-void TestCommandSets::repliesRead()
+/** Transcripts of one model each (data/transcripts/MODEL.txt): cases apart by an empty line, a
+ *  "# what it shows" line, then "< bytes" as one read delivers them (hex for the byte-speaking
+ *  radios) and what the controller has the command set write: "> poll", "> start-up" or
+ *  "> tune kHz modeClass dataSubMode [data]" (mode class 0 none, 1 CW, 2 digital, 3 phone;
+ *  "data" for UseDataMode). A fresh command set plays each case; the expected file holds the
+ *  commands it wrote ("bytes@pause"), whether it read a reply and the state it shows. Readings
+ *  no radio can give are refused, the last good one kept; a frequency outside the radio's range
+ *  sends nothing. */
+void TestCommandSets::transcripts()
 {
-    QFETCH(QString, model);
-    QFETCH(QString, pieces);
-    QFETCH(QString, state);
-    QFETCH(bool, read);
-
-    const std::unique_ptr<CommandSet> set = commandSet(model);
-    QCOMPARE(feedPieces(*set, model, pieces), read);
-    QCOMPARE(summary(set->state()), state);
+    QFETCH(QString, input);
+    const QString model = QFileInfo(input).completeBaseName();
+    QJsonArray cases;
+    for (const QString &block : QString::fromLatin1(expected::readAll(input)).split("\n\n")) {
+        const std::unique_ptr<CommandSet> set = commandSet(model);
+        QJsonObject result;
+        bool fed = false;
+        bool read = false;
+        QJsonArray sent;
+        for (const QString &line : block.split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList words = line.split(u' ');
+            if (line.startsWith(u'#')) {
+                result.insert("case", line.mid(2));
+            } else if (line.startsWith(u'<')) {
+                fed = true;
+                read = set->feed(wire(model, line.mid(2))) || read;
+            } else if (words.value(1) == QLatin1String("poll")) {
+                sent << written(model, set->poll());
+            } else if (words.value(1) == QLatin1String("start-up")) {
+                sent << written(model, set->startup());
+            } else {
+                QCOMPARE(words.value(1), QStringLiteral("tune"));
+                sent << written(model,
+                                set->tune({words.value(2).toDouble(), words.value(3).toInt()},
+                                          {words.value(4).toInt(), words.size() > 5}));
+            }
+        }
+        if (!sent.isEmpty())
+            result.insert("sent", sent);
+        if (fed) {
+            const RadioState &state = set->state();
+            result.insert("read", read);
+            result.insert("state", QJsonObject{{"kHz", state.kHz},
+                                               {"mode", state.mode},
+                                               {"logMode", state.logMode},
+                                               {"dataMode", state.dataMode}});
+        }
+        cases << result;
+    }
+    COMPARE_EXPECTED(input, cases);
 }
 
 void TestCommandSets::tailStaysCapped_data()
@@ -316,87 +244,6 @@ void TestCommandSets::tailStaysCapped()
     }
     QVERIFY(feedPieces(*set, model, reply));
     QCOMPARE(summary(set->state()).section(' ', 0, 0), state.section(' ', 0, 0));
-}
-
-void TestCommandSets::commandsSent_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<double>("kHz"); // 0: the start-up commands
-    QTest::addColumn<int>("xMode");
-    QTest::addColumn<int>("dataSubMode");
-    QTest::addColumn<bool>("useDataMode");
-    QTest::addColumn<QString>("commands");
-
-    const QString reads = " | FE FE A4 E0 03 FD@50 | FE FE A4 E0 04 FD@50";
-    row("Icom start-up reads frequency then mode", "IC-7300", 0.0, 0, 0, false,
-        "FE FE 94 E0 03 FD@50 | FE FE 94 E0 04 FD@50");
-    row("Icom 7 074 kHz digital index 1", "IC-705", 7074.0, 2, 1, false,
-        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 00 40 07 07 00 FD@50" + reads);
-    row("Icom phone below 10 MHz is LSB", "IC-705", 3700.0, 3, 0, false,
-        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 70 03 00 FD@50" + reads);
-    row("Icom phone from 10 MHz is USB, Hz rounded", "IC-705", 10000.0126, 3, 0, false,
-        "FE FE A4 E0 06 01 FD@50 | FE FE A4 E0 05 13 00 00 10 00 FD@50" + reads);
-    row("Icom CW", "IC-705", 14025.0, 1, 2, false,
-        "FE FE A4 E0 06 03 FD@50 | FE FE A4 E0 05 00 50 02 14 00 FD@50" + reads);
-    row("Icom FSK", "IC-705", 14080.0, 2, 2, false,
-        "FE FE A4 E0 06 04 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom index from a longer list counts as the first", "IC-705", 14080.0, 2, 7, false,
-        "FE FE A4 E0 06 00 FD@50 | FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom without a mode class tunes only", "IC-705", 14080.0, 0, 0, false,
-        "FE FE A4 E0 05 00 00 08 14 00 FD@50" + reads);
-    row("Icom outside the radio's range sends nothing", "IC-705", 1296000.0, 3, 0, false, "");
-    row("IC-9700 on 23 cm", "IC9700", 1296200.0, 0, 0, false,
-        "FE FE A2 E0 05 00 00 20 96 12 FD@50 | "
-        "FE FE A2 E0 03 FD@50 | FE FE A2 E0 04 FD@50");
-
-    row("K2 start-up", "K2", 0.0, 0, 0, false, "; | K20;AI1;IF;");
-    row("K3 start-up", "K3", 0.0, 0, 0, false, "; | K31;AI2;IF;");
-    row("Kenwood start-up", "Generic", 0.0, 0, 0, false, "; | AI1;IF;");
-    row("K3 digital index 1: frequency, mode, frequency again", "K3", 7074.0, 2, 1, false,
-        "FA00007074000; | MD6;DT1; | FA00007074000;");
-    row("KX2 digital index 0", "KX2", 7074.0, 2, 0, false,
-        "FA00007074000; | MD6;DT2; | FA00007074000;");
-    row("KX3 digital index 3", "KX3", 7074.0, 2, 3, false,
-        "FA00007074000; | MD6;DT0; | FA00007074000;");
-    row("K2 digital index 2", "K2", 7040.0, 2, 2, false, "FA00007040000; | MD6; | FA00007040000;");
-    row("K2 phone below 10 MHz", "K2", 3700.0, 3, 0, false,
-        "FA00003700000; | MD1; | FA00003700000;");
-    row("K3 without a mode class tunes once", "K3", 14074.5, 0, 0, false, "FA00014074500;");
-    row("KX2 on 2 m is out of its range", "KX2", 144300.0, 3, 0, false, "");
-    row("Kenwood phone: frequency then mode with DA0", "Generic", 14200.0, 3, 0, true,
-        "FA00014200000; | MD2;DA0;");
-    row("Kenwood digital with UseDataMode", "Generic", 14074.0, 2, 0, true,
-        "FA00014074000; | MD1;DA1;");
-    row("Kenwood digital without UseDataMode", "Generic", 14074.0, 2, 2, false,
-        "FA00014074000; | MD6;DA0;");
-    row("Kenwood CW never in data mode", "Generic", 7025.0, 1, 0, true,
-        "FA00007025000; | MD3;DA0;");
-
-    row("FT-817 start-up reads", "FT-817", 0.0, 0, 0, false, "00 00 00 00 03");
-    row("FT-817 digital index 2: mode, then frequency", "FT-817", 14074.0, 2, 2, false,
-        "0A 00 00 00 07 | 01 40 74 00 01");
-    row("FT-817 CW on 2 m", "FT-817", 144050.0, 1, 0, false, "02 00 00 00 07 | 14 40 50 00 01");
-    row("FT-817 without a mode class", "FT-817", 3573.0, 0, 0, false, "00 35 73 00 01");
-    row("FTDX-1200 start-up", "FTDX-1200", 0.0, 0, 0, false, ";@50 | AI1;@50 | MD0;@50 | FA;");
-    row("FTDX-1200 digital index 3: mode, then 8-digit frequency", "FTDX-1200", 7074.0, 2, 3, false,
-        "MD0C; | FA07074000;");
-    row("FTDX-1200 phone below 10 MHz", "FTDX-1200", 3700.0, 3, 1, false, "MD01; | FA03700000;");
-    row("FTDX-1200 beyond 6 m sends nothing", "FTDX-1200", 144300.0, 3, 1, false, "");
-}
-
-void TestCommandSets::commandsSent()
-{
-    QFETCH(QString, model);
-    QFETCH(double, kHz);
-    QFETCH(int, xMode);
-    QFETCH(int, dataSubMode);
-    QFETCH(bool, useDataMode);
-    QFETCH(QString, commands);
-
-    const std::unique_ptr<CommandSet> set = commandSet(model);
-    const Commands sent =
-        kHz == 0 ? set->startup() : set->tune({kHz, xMode}, {dataSubMode, useDataMode});
-    QCOMPARE(written(model, sent), commands);
 }
 
 void TestCommandSets::bcdFrequencies_data()

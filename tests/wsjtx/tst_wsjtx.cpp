@@ -3,6 +3,7 @@
 
 #include "../cli/CliRun.h"
 #include "AppFixture.h"
+#include "ExpectedOutput.h"
 #include "adif/DxccEntityLookup.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
@@ -91,21 +92,6 @@ QByteArray loggedAdif(const Qso &qso)
     return adifMessage(text.toUtf8());
 }
 
-/** "QSO Logged" whose time off is written as a date-time in the named time zone (kind 3): the
- *  zone id goes on the wire as a text, whatever it holds. */
-QByteArray qsoLoggedInZone(const QString &zoneId)
-{
-    const Qso qso;
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    header(out, WsjtxMessage::QsoLogged)
-        << qint64(qso.on.date().toJulianDay()) << quint32(qso.on.time().msecsSinceStartOfDay())
-        << quint8(3) << zoneId << qso.call.toUtf8() << qso.grid.toUtf8() << qso.hz
-        << qso.mode.toUtf8() << QByteArray("-10") << QByteArray("-12") << QByteArray("50")
-        << QByteArray("tnx") << QByteArray("Taro") << qso.on;
-    return bytes;
-}
-
 QByteArray otherMessage(quint32 type)
 {
     QByteArray bytes;
@@ -121,6 +107,14 @@ Qso secondQso()
     qso.grid = QStringLiteral("FN42");
     qso.on = qso.on.addSecs(180);
     return qso;
+}
+
+QStringList warnings;
+
+void collectWarning(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
 }
 
 quint16 freePort()
@@ -161,159 +155,70 @@ private slots:
         m_app.reset();
     }
 
-    void readsQsoLoggedAsWritten_data()
-    {
-        QTest::addColumn<quint32>("schema");
-        QTest::addColumn<bool>("withLater");
-        QTest::addColumn<QDateTime>("on");
-        const QDate day(2026, 11, 30);
-        const QTime time(12, 0, 15);
-        QTest::newRow("schema 3, current fields") << 3u << true << QDateTime(day, time, Qt::UTC);
-        QTest::newRow("schema 2") << 2u << true << QDateTime(day, time, Qt::UTC);
-        QTest::newRow("older sender ends after the time on")
-            << 3u << false << QDateTime(day, time, Qt::UTC);
-        QTest::newRow("UTC as a zone, as Qt 6.4 writes it")
-            << 3u << true << QDateTime(day, time, QTimeZone::utc());
-        QTest::newRow("offset from UTC")
-            << 3u << true << QDateTime(day, time.addSecs(7200), Qt::OffsetFromUTC, 7200);
-        QTest::newRow("named zone")
-            << 3u << true << QDateTime(day, time.addSecs(3600), QTimeZone("Europe/Berlin"));
-    }
+    /** Stored datagrams (data/datagrams/) as WSJT-X and JTDX write them, and hostile ones,
+     *  against what is read from them and what the logger does with them: a datagram that
+     *  cannot be read is refused whole with its reason, a record that holds no loggable QSO
+     *  is skipped with its reason, nothing hostile reaches the logbook. */
+    void datagramFiles_data() { expected::addInputRows(BRINDLEWICK_TEST_DATA "/datagrams"); }
 
-    void readsQsoLoggedAsWritten()
+    void datagramFiles()
     {
-        QFETCH(quint32, schema);
-        QFETCH(bool, withLater);
-        QFETCH(QDateTime, on);
-        Qso qso;
-        qso.on = on;
+        QFETCH(QString, input);
+        const QByteArray datagram = expected::readAll(input);
         QString error;
-        const std::optional<WsjtxMessage> message =
-            wsjtx::readWsjtxMessage(qsoLogged(qso, schema, withLater), &error);
-        QVERIFY2(message, qPrintable(error));
-        QCOMPARE(message->schema, schema);
-        QCOMPARE(message->type, quint32(WsjtxMessage::QsoLogged));
-        QCOMPARE(message->id, QStringLiteral("WSJT-X"));
-        const wsjtx::WsjtxQso &r = message->qso;
-        QCOMPARE(QStringList({r.timeOn.toString(Qt::ISODate), r.timeOff.toString(Qt::ISODate),
-                              r.dxCall, r.dxGrid, QString::number(r.txFrequencyHz), r.mode,
-                              r.reportSent, r.reportReceived, r.txPower, r.comments, r.name,
-                              r.myCall, r.myGrid, r.operatorCall, r.propagationMode})
-                     .join('|'),
-                 QString::fromUtf8("2026-11-30T12:00:15Z|2026-11-30T12:01:00Z|JA1XYZ|PM95|"
-                                   "14076700|FT8|-10|-12|50|tnx fér QSO|Taro|") +
-                     (withLater ? "DL1ABC|JO40DF||" : "|||"));
-    }
-
-    void refusesHostileDatagrams_data()
-    {
-        QTest::addColumn<QByteArray>("datagram");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<bool>("wholeDatagram"); // false: a record in it is skipped
-
-        const QByteArray valid = qsoLogged(Qso());
-        const auto patched = [&valid](int at, const char *hex) {
-            return QByteArray(valid).replace(at, int(qstrlen(hex)) / 2, QByteArray::fromHex(hex));
-        };
-        // The call's length, after header, id and the time off.
-        const int callAt = 12 + 4 + 6 + 13;
-        const QByteArray badMagic = patched(0, "52");
-        const QByteArray schema1 = patched(7, "01");
-        const QByteArray schema4 = patched(7, "04");
-        const QByteArray oversize = patched(callAt, "7ffffff0"); // far more than is there
-        const QByteArray almostNull = patched(callAt, "fffffffe");
-        const QByteArray zone = patched(callAt - 1, "03"); // a zone named by the call's bytes
-        const QByteArray badTimeSpec = patched(callAt - 1, "07");
-
-        QTest::newRow("empty") << QByteArray() << "Not a WSJT-X message" << true;
-        QTest::newRow("other magic") << badMagic << "Not a WSJT-X message" << true;
-        QTest::newRow("schema 1") << schema1 << "Unknown WSJT-X message schema 1" << true;
-        QTest::newRow("schema 4") << schema4 << "Unknown WSJT-X message schema 4" << true;
-        QTest::newRow("id cut short") << valid.left(18) << "Message ends inside a field" << true;
-        QTest::newRow("text longer than the datagram")
-            << oversize << "Message ends inside a field" << true;
-        QTest::newRow("length one short of null")
-            << almostNull << "Message ends inside a field" << true;
-        QTest::newRow("zone of no name") << zone << "Date-time in an unknown time zone" << true;
-        QTest::newRow("unknown kind of time")
-            << badTimeSpec << "Date-time with an unknown kind of time 7" << true;
-        QTest::newRow("cut inside the time on")
-            << qsoLogged(Qso(), 3, false).chopped(3) << "Message ends inside a field" << true;
-        QTest::newRow("cut inside a later field")
-            << valid.chopped(6) << "Message ends inside a field" << true;
-        QTest::newRow("ADIF text cut short")
-            << loggedAdif(Qso()).chopped(10) << "Message ends inside a field" << true;
-        Qso noFrequency;
-        noFrequency.hz = 0;
-        Qso nulInCall;
-        nulInCall.call = QStringLiteral("JA1XYZ") + QChar(u'\0');
-        QTest::newRow("no frequency") << qsoLogged(noFrequency) << "Frequency not found: " << false;
-        QTest::newRow("NUL in the call")
-            << qsoLogged(nulInCall) << "Field CALL holds a NUL character: " << false;
-        // Qt would open a zone id as a file below the zone folder.
-        QTest::newRow("time-zone id that is a path to a device")
-            << qsoLoggedInZone("../../../dev/stdin") << "Date-time in an unknown time zone" << true;
-        QTest::newRow("time-zone id that climbs to another file")
-            << qsoLoggedInZone("../../etc/passwd") << "Date-time in an unknown time zone" << true;
-        QTest::newRow("absolute time-zone path")
-            << qsoLoggedInZone("/etc/localtime") << "Date-time in an unknown time zone" << true;
-        QTest::newRow("time-zone id that names no zone")
-            << qsoLoggedInZone("Mars/Olympus") << "Date-time in an unknown time zone" << true;
-        const auto withCall = [](const QString &call) {
-            Qso qso;
-            qso.call = call;
-            return qsoLogged(qso);
-        };
-        QTest::newRow("call with a space")
-            << withCall("JA1 XYZ") << "not logged: not a callsign" << false;
-        QTest::newRow("call with an escape")
-            << withCall("JA1\x1b[2JXYZ") << "not logged: not a callsign" << false;
-        QTest::newRow("call with ADIF tags")
-            << withCall("JA1XYZ<eor><call:4>K1AB") << "not logged: not a callsign" << false;
-        QTest::newRow("200-character call")
-            << withCall(QString(200, u'K')) << "not logged: not a callsign" << false;
-        Qso badGrid;
-        badGrid.grid = QStringLiteral("ZZ99ZZ'--");
-        QTest::newRow("locator of no square")
-            << qsoLogged(badGrid) << "not logged: not a locator" << false;
-        Qso farOff;
-        farOff.hz = 18'000'000'000'000'000'000ULL;
-        QTest::newRow("frequency beyond any band")
-            << qsoLogged(farOff) << "not logged: no frequency on a known band" << false;
-        Qso ancient;
-        ancient.on = QDateTime(QDate(-4714, 11, 24), QTime(12, 0), Qt::UTC);
-        QTest::newRow("date in 4714 BC")
-            << qsoLogged(ancient) << "not logged: no plausible date" << false;
-        Qso future;
-        future.on = QDateTime(QDate(2092, 1, 1), QTime(12, 0), Qt::UTC);
-        QTest::newRow("date in 2092")
-            << qsoLogged(future) << "not logged: no plausible date" << false;
-        QTest::newRow("empty ADIF text")
-            << adifMessage("") << "No QSO in the ADIF text from WSJT-X" << false;
-        QTest::newRow("ADIF header alone")
-            << adifMessage("<adif_ver:5>3.1.0 <EOH>\n") << "Record end <eor> not found: " << false;
-    }
-
-    void refusesHostileDatagrams()
-    {
-        QFETCH(QByteArray, datagram);
-        QFETCH(QString, reason);
-        QFETCH(bool, wholeDatagram);
+        const std::optional<WsjtxMessage> message = wsjtx::readWsjtxMessage(datagram, &error);
+        QJsonObject read{{"error", error}};
+        if (message) {
+            read = {{"schema", qint64(message->schema)},
+                    {"type", qint64(message->type)},
+                    {"id", message->id}};
+            const wsjtx::WsjtxQso &r = message->qso;
+            if (message->type == WsjtxMessage::QsoLogged)
+                read.insert("qso", QJsonObject{{"timeOn", r.timeOn.toString(Qt::ISODate)},
+                                               {"timeOff", r.timeOff.toString(Qt::ISODate)},
+                                               {"dxCall", r.dxCall},
+                                               {"dxGrid", r.dxGrid},
+                                               {"txFrequencyHz", QString::number(r.txFrequencyHz)},
+                                               {"mode", r.mode},
+                                               {"reportSent", r.reportSent},
+                                               {"reportReceived", r.reportReceived},
+                                               {"txPower", r.txPower},
+                                               {"comments", r.comments},
+                                               {"name", r.name},
+                                               {"myCall", r.myCall},
+                                               {"myGrid", r.myGrid},
+                                               {"operatorCall", r.operatorCall},
+                                               {"propagationMode", r.propagationMode}});
+            if (message->type == WsjtxMessage::LoggedAdif)
+                read.insert("adif", message->adif);
+        }
         QSignalSpy refused(m_logger.get(), &wsjtx::WsjtxLogger::datagramRefused);
         QSignalSpy skipped(m_logger.get(), &wsjtx::WsjtxLogger::qsoSkipped);
-        if (wholeDatagram)
-            QTest::ignoreMessage(QtWarningMsg, qPrintable("WSJT-X datagram refused: " + reason));
-        else
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QRegularExpression::escape(reason)));
+        QSignalSpy storedSpy(m_logger.get(), &wsjtx::WsjtxLogger::qsoStored);
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(collectWarning);
         m_logger->receive(datagram);
-        QCOMPARE(refused.size(), int(wholeDatagram));
-        QCOMPARE(skipped.size(), int(!wholeDatagram));
-        if (!wholeDatagram) {
-            QVERIFY(skipped.constFirst().constFirst().toString().contains(reason));
-            QCOMPARE(skipped.constFirst().at(1).value<Skip>(), Skip::Unreadable);
+        qInstallMessageHandler(previous);
+        QJsonArray logged;
+        for (const QList<QVariant> &signal : std::as_const(storedSpy)) {
+            const auto q = signal.first().value<QsoClass>();
+            logged << QJsonObject{
+                {"callsign", q.callsign}, {"dateTime", q.dateTime.toString(Qt::ISODate)},
+                {"band", q.band},         {"mode", q.mode},
+                {"qrg", q.qrg},           {"locator", q.locator},
+                {"rsttx", q.rsttx},       {"rstrx", q.rstrx}};
         }
-        QVERIFY(m_app->log().getlastQSOs(4).isEmpty());
+        QJsonArray skips;
+        for (const QList<QVariant> &signal : std::as_const(skipped))
+            skips << signal.first().toString();
+        COMPARE_EXPECTED(
+            input, (QJsonObject{{"read", read},
+                                {"refused", refused.isEmpty() ? QString()
+                                                              : refused.first().first().toString()},
+                                {"skipped", skips},
+                                {"stored", logged},
+                                {"warnings", QJsonArray::fromStringList(warnings)}}));
+        QCOMPARE(m_app->log().getlastQSOs(4).size(), logged.size());
     }
 
     void readsTheFuzzSeeds()
