@@ -39,7 +39,8 @@ bool isDigit(QChar c)
 }
 
 /** The leading decimal number of the text (digits with an optional fraction); 0 when there is
- *  none, and for anything too long to be a frequency. */
+ *  none, for anything too long to be a frequency, and for a number with digit groups
+ *  ("14,025.0" is not 14 kHz). */
 double leadingKHz(QStringView text)
 {
     constexpr qsizetype kMaxDigits = 15;
@@ -51,7 +52,7 @@ double leadingKHz(QStringView text)
         while (end < text.size() && isDigit(text.at(end)))
             ++end;
     }
-    if (end == 0 || end > kMaxDigits)
+    if (end == 0 || end > kMaxDigits || (end < text.size() && text.at(end) == u','))
         return 0.0;
     bool ok = false;
     const double value = text.left(end).toDouble(&ok);
