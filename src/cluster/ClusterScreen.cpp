@@ -12,10 +12,11 @@ namespace cluster {
 
 ClusterScreen::ClusterScreen(UserDefaults &defaults, const Clock &clock, LogModel &log,
                              DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_clock(clock), m_log(log), m_functions(functions), m_session(new ClusterSession(this)), m_terminal(new TerminalModel(this)),
+    : QObject(parent), m_defaults(defaults), m_clock(clock), m_log(log), m_functions(functions),
+      m_session(new ClusterSession(this)), m_terminal(new TerminalModel(this)),
       m_spots(new SpotTableModel(this)), m_nodes(new ClusterNodeList(defaults, this)),
-      m_macros(new ClusterMacros(defaults, this)),
-      m_options(new ClusterOptions(defaults, this)), m_maker(log, dxcc)
+      m_macros(new ClusterMacros(defaults, this)), m_options(new ClusterOptions(defaults, this)),
+      m_maker(log, dxcc)
 {
     connect(m_session, &ClusterSession::stateChanged, this, &ClusterScreen::stateChanged);
     connect(m_session, &ClusterSession::textReceived, m_terminal, &TerminalModel::addMessage);

@@ -50,9 +50,8 @@ std::optional<entry::QslField> qslFieldOf(const QString &field)
 
 QsoEntryForm::QsoEntryForm(UserDefaults &defaults, const Clock &clock, LogModel &log,
                            DXCCModel &dxcc, MyFunctions &functions, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_now(clock), m_log(log),
-      m_functions(functions), m_dxcc(dxcc), m_position(new OwnPosition(this)),
-      m_clock(new QTimer(this))
+    : QObject(parent), m_defaults(defaults), m_now(clock), m_log(log), m_functions(functions),
+      m_dxcc(dxcc), m_position(new OwnPosition(this)), m_clock(new QTimer(this))
 {
     m_clock->setInterval(kClockIntervalMs);
     connect(m_clock, &QTimer::timeout, this, &QsoEntryForm::refreshClock);

@@ -25,9 +25,8 @@ QString kindName(lookup::RowKind kind)
 
 LookupScreen::LookupScreen(UserDefaults &defaults, SecretStore &secrets,
                            QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_secrets(secrets),
-      m_http(network, defaults), m_session(m_http, defaults),
-      m_service(lookup::LookupAccount::chosen(defaults))
+    : QObject(parent), m_defaults(defaults), m_secrets(secrets), m_http(network, defaults),
+      m_session(m_http, defaults), m_service(lookup::LookupAccount::chosen(defaults))
 {
     connect(&m_session, &lookup::LookupSession::finished, this, &LookupScreen::finished);
 }

@@ -99,8 +99,7 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.clock(), app.log(), app.dxcc(),
                                            app.functions(), this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.clock(), app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.log(), this)),
-      m_network(new QNetworkAccessManager(this)),
+      m_dxcc(new dxcc::DxccScreen(app.log(), this)), m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(), app.clock(),
                             *m_network, this)),
       m_eqsl(

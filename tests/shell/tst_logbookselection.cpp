@@ -68,8 +68,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         const QStringList before = files();
         selection.createLogbook(typed);
@@ -95,8 +94,7 @@ private slots:
         QFETCH(QString, typed);
         makeLogbook(QStringLiteral("Portable"));
         const QByteArray before = ShellFixture::contents(f.path(QStringLiteral("Portable.rlog")));
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -127,8 +125,7 @@ private slots:
         const QStringList escaped{QStringLiteral("escaped*"), QStringLiteral("*.rlog")};
         const QStringList parentBefore = QDir(parent).entryList(escaped, QDir::Files);
         const QStringList before = files();
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         QSignalSpy alerts(&selection, &LogbookSelection::alertRequested);
         selection.createLogbook(typed);
         QCOMPARE(alerts.size(), 1);
@@ -153,8 +150,7 @@ private slots:
     void newLogbookBecomesCurrentOnlyOnTheTablet()
     {
         QFETCH(bool, phone);
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         selection.setChoiceOnLeave(phone);
         f.announced.clear();
         selection.createLogbook(QStringLiteral("Field day"));
@@ -181,8 +177,7 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(int, postsAfterChoice);
         makeLogbook(QStringLiteral("Alpha"), QStringLiteral("DL1ABC"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         selection.setChoiceOnLeave(phone);
         QCOMPARE(selection.selectedName(), QStringLiteral("DefaultLog.rlog"));
         f.announced.clear();
@@ -204,8 +199,7 @@ private slots:
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
         f.app->defaults().setValue(QStringLiteral("LogDbName"), QStringLiteral("Zulu.rlog"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         selection.setChoiceOnLeave(true);
         QCOMPARE(selection.logNames(), (QStringList{"Alpha.rlog", "DefaultLog.rlog", "Zulu.rlog"}));
         QCOMPARE(selection.selectedIndex(), 2);
@@ -225,8 +219,7 @@ private slots:
         QFETCH(bool, enabled);
         for (int i = 0; i < extraLogbooks; ++i)
             makeLogbook(QStringLiteral("Extra %1").arg(i));
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         QCOMPARE(selection.deleteEnabled(), enabled);
         QCOMPARE(selection.deleteButtonText(), QStringLiteral("Delete selected log file"));
         QCOMPARE(selection.deleteQuestion(), QStringLiteral("Do you want to delete this logbook?"));
@@ -258,8 +251,7 @@ private slots:
         QFETCH(QString, deleted);
         makeLogbook(QStringLiteral("Alpha"));
         makeLogbook(QStringLiteral("Zulu"));
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         selection.setChoiceOnLeave(phone);
         selection.choose(int(selection.logNames().indexOf(deleted)));
         selection.deleteSelected();
@@ -292,8 +284,7 @@ private slots:
         qso.dateTime = QDateTime::fromString(QStringLiteral("2026-12-01T10:00:00Z"), Qt::ISODate);
         QVERIFY(pinned.saveNewQSOtoLog(qso));
 
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         selection.setChoiceOnLeave(phone);
         const QStringList names = selection.logNames();
         selection.choose(int(names.indexOf(synced)));
@@ -308,8 +299,7 @@ private slots:
 
     void promptsDifferByScreenSet()
     {
-        LogbookSelection selection(f.app->defaults(), f.app->log(),
-                                   f.app->folder());
+        LogbookSelection selection(f.app->defaults(), f.app->log(), f.app->folder());
         QCOMPARE(selection.newLogbookPrompt(), QStringLiteral("Name of new logbook:"));
         QSignalSpy changed(&selection, &LogbookSelection::choiceOnLeaveChanged);
         selection.setChoiceOnLeave(true);

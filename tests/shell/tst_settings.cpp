@@ -103,8 +103,7 @@ private slots:
                 QCOMPARE(after.at(i / 4).toList().at(i % 4).toDouble(),
                          before.at(i / 4).toList().at(i % 4).toDouble());
         // A fresh editor reads what was stored.
-        QCOMPARE(BandTableSettings(f.app->defaults()).values().at(field),
-                 table.values().at(field));
+        QCOMPARE(BandTableSettings(f.app->defaults()).values().at(field), table.values().at(field));
     }
 
     void userFields_data()
