@@ -60,6 +60,12 @@ ClublogParseResult parseClublogXml(const QByteArray &xml)
     QString text;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            // Club Log's file declares nothing; a declaration could only expand entities into
+            // texts far longer than the file.
+            result.file = {};
+            result.error = QStringLiteral("a DTD is not allowed");
+            return result;
         case QXmlStreamReader::StartElement:
             if (reader.name() == u"clublog" &&
                 reader.attributes().hasAttribute(QLatin1String("date"))) {

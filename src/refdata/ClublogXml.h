@@ -35,7 +35,8 @@ struct ClublogCountryFile {
 
 struct ClublogParseResult {
     ClublogCountryFile file;
-    QString error; // the XML reader's description; empty when the document was well-formed
+    QString error; // why the document was refused ("a DTD is not allowed", the XML reader's
+                   // description); empty when it was read
 };
 
 /** Reads the XML without namespace processing; external entities are never resolved. */
