@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/Formats.h"
+#include "model/ExtraFields.h"
 
 #include <QDateTime>
 #include <QString>
@@ -52,6 +53,8 @@ struct QsoClass {
     QString user_2;
     QString user_3;
     QString user_4;
+    /** Every other ADIF field the QSO carries (MY_GRIDSQUARE, SIG_INFO, APP_ fields, …). */
+    ExtraFields extraFields;
 
     /** Whether the QSO is in a logbook (read from one, or given its id after saving). */
     [[nodiscard]] bool isStored() const { return id.has_value(); }
