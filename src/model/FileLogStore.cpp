@@ -49,9 +49,9 @@ std::optional<QString> FileLogStore::open(db::Database &database) const
     return std::nullopt;
 }
 
-void FileLogStore::addMissingIndexes()
+void FileLogStore::addMissingParts()
 {
-    QFile sql(QStringLiteral(":/LogbookIndexes.sql"));
+    QFile sql(QStringLiteral(":/LogbookAdditions.sql"));
     if (!QFile::exists(m_path) || !sql.open(QIODevice::ReadOnly))
         return;
     db::Database database;
@@ -307,6 +307,13 @@ void FileLogStore::blank60mEntry(const QsoClass &qso)
     const int index = std::abs(qso.adif);
     if (qso.band == QLatin1String("60m") && index < cache.size())
         cache[index].clear();
+}
+
+QList<QsoClass> FileLogStore::qsosWithExtraField(const QString &name, const QString &value)
+{
+    return query(kSelectAll + QStringLiteral(" where id in (select qso from qso_fields where "
+                                             "name=? and value=?) order by datetime, id"),
+                 {name.toLower(), value});
 }
 
 WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)

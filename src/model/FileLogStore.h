@@ -24,8 +24,9 @@ public:
 
     [[nodiscard]] const QString &path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
-    /** Adds the lookup indexes an older logbook file may lack; nothing else changes. */
-    void addMissingIndexes();
+    /** Adds the field store and lookup indexes an older logbook file may lack; nothing it holds
+     *  changes. */
+    void addMissingParts();
     /** What keeps the file from being used as a logbook ("… is not a logbook: file is not a
      *  database"), nothing when it reads. `integrity` also runs SQLite's quick check of every
      *  page, for work that must read all QSOs or fail (an export). */
@@ -44,6 +45,7 @@ public:
     QList<QsoClass> getNewQSOsForClublog() override;
     QList<QsoClass> getQsos4eQslUpload() override;
     QList<int> getDistinctDxccAdifsfromLog() override;
+    QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value) override;
 
     WriteResult saveNewQSOtoLog(const QsoClass &qso) override;
     WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos) override;

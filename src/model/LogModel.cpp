@@ -137,7 +137,7 @@ void LogModel::usePath(const QString &name, const QString &path)
     m_fileStore.setPath(m_fullLogDatabasePath);
     m_fileWorked.setPath(m_fullLogDatabasePath);
     m_spotStatus.setPath(m_fullLogDatabasePath);
-    m_fileStore.addMissingIndexes();
+    m_fileStore.addMissingParts();
 }
 
 std::unique_ptr<LogModel> LogModel::pinned() const
@@ -286,6 +286,11 @@ QList<QsoClass> LogModel::getQsos4eQslUpload()
 QList<int> LogModel::getDistinctDxccAdifsfromLog()
 {
     return store().getDistinctDxccAdifsfromLog();
+}
+
+QList<QsoClass> LogModel::qsosWithExtraField(const QString &name, const QString &value)
+{
+    return store().qsosWithExtraField(name, value);
 }
 
 WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)

@@ -102,6 +102,9 @@ public:
     [[nodiscard]] QList<QsoClass> getNewQSOsForClublog();
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
+    /** Oldest first: the QSOs whose extra ADIF field of that name (any case) has exactly that
+     *  value, each with all its fields. */
+    [[nodiscard]] QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value);
 
     // Writing QSOs. Each tells whether the logbook stored it, with the store's message when not
     // (another program holding the file longer than a few seconds, a read-only file, …).

@@ -52,6 +52,10 @@ public:
     [[nodiscard]] virtual QList<QsoClass> getNewQSOsForClublog() = 0;
     [[nodiscard]] virtual QList<QsoClass> getQsos4eQslUpload() = 0;
     [[nodiscard]] virtual QList<int> getDistinctDxccAdifsfromLog() = 0;
+    /** Oldest first: the QSOs carrying that extra ADIF field (name in any case) with exactly
+     *  that value, e.g. ("my_pota_ref", "US-0001"). */
+    [[nodiscard]] virtual QList<QsoClass> qsosWithExtraField(const QString &name,
+                                                             const QString &value) = 0;
 
     // Writing. Each waits a few seconds for another program's lock before it fails.
     /** Stores the record as it is (the caller has set `clublog`); the result carries the new id. */
