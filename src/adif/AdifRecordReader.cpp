@@ -247,6 +247,11 @@ void keepOtherFields(const AdifRecord &record, const Taken &taken,
 
 } // namespace
 
+bool hasColumn(QStringView name)
+{
+    return alwaysTaken().contains(name.toString().toLower());
+}
+
 ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
 {
     return readAdifRecord(AdifRecord{record, parseFields(record), {}}, context);
