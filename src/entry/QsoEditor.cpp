@@ -99,8 +99,12 @@ constexpr int kShortestIota = 2;
 
 QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions,
                      QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions)
-{}
+    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions),
+      m_extraFields(new ExtraFieldsModel(this))
+{
+    connect(m_extraFields, &ExtraFieldsModel::fieldsEdited, this,
+            [this] { m_qso.extraFields = m_extraFields->fields(); });
+}
 
 QsoEditor::~QsoEditor() = default;
 
@@ -111,10 +115,23 @@ void QsoEditor::setQso(const QsoClass &stored, bool editing)
     m_qrgText = m_qso.qrgText();
     m_entity = m_dxcc.adifToCountry(stored.adif);
     m_loaded = true;
-    m_editing = editing;
+    showExtraFields();
     emit qsoLoaded();
+    setEditing(editing);
     emit editingChanged();
     emit fieldsChanged();
+}
+
+void QsoEditor::showExtraFields()
+{
+    // The user fields' ADIF names follow the settings, so they are asked for each QSO shown.
+    m_extraFields->setFields(m_qso.extraFields, m_log.makeMappingInfo());
+}
+
+void QsoEditor::setEditing(bool editing)
+{
+    m_editing = editing;
+    m_extraFields->setEditable(editing);
 }
 
 bool QsoEditor::countyAsked() const
@@ -195,7 +212,7 @@ void QsoEditor::butonEdirQsoPushed()
     if (!m_loaded)
         return;
     if (!m_editing) {
-        m_editing = true;
+        setEditing(true);
         emit editingChanged();
         return;
     }
@@ -210,7 +227,7 @@ void QsoEditor::save()
         return;
     }
     m_orgQSO = m_qso;
-    m_editing = false;
+    setEditing(false);
     emit editingChanged();
     emit qsoChanged();
     emit closeRequested();
@@ -220,7 +237,8 @@ void QsoEditor::cancel()
 {
     m_qso = m_orgQSO;
     m_qrgText = m_qso.qrgText();
-    m_editing = false;
+    showExtraFields();
+    setEditing(false);
     emit editingChanged();
     emit fieldsChanged();
     emit closeRequested();

@@ -396,6 +396,54 @@ private slots:
         QCOMPARE(qso["opIsValid"].toBool(), true);
     }
 
+    void refusedExtraFieldsStoreNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QStringList add = {"qso",    "add",   "--call", "K1ABC",
+                                 "--freq", "14025", "--mode", "CW"};
+        QTest::newRow("--field without =") << add + QStringList{"--field", "MY_CITY"} << 1
+                                           << "--field needs NAME=VALUE: \"MY_CITY\"";
+        QTest::newRow("--field without its value")
+            << add + QStringList{"--field"} << 1 << "Option --field needs a value";
+        QTest::newRow("a name with a blank")
+            << add + QStringList{"--field", "SIG=POTA", "--field", "MY CITY=Boston"} << 1
+            << "--field Not an ADIF field name: \"MY CITY\"";
+        QTest::newRow("no name") << add + QStringList{"--field", "=x"} << 1
+                                 << "--field Not an ADIF field name: \"\"";
+        QTest::newRow("a name that would open a tag")
+            << add + QStringList{"--field", "<call:5>W1AW=x"} << 1
+            << "--field Not an ADIF field name: \"<call:5>W1AW\"";
+        QTest::newRow("a field with a column")
+            << add + QStringList{"--field", "Call=W1AW"} << 1
+            << "--field CALL is kept in the QSO's own field \"callsign\", not as an extra field";
+        QTest::newRow("a name given twice")
+            << add + QStringList{"--field", "SIG=POTA", "--field", "sig=SOTA"} << 1
+            << "--field SIG is given twice";
+        QTest::newRow("set on a QSO that is not there")
+            << QStringList{"qso", "set", "2", "SIG", "POTA"} << 2
+            << "No QSO with id 2 in DefaultLog.rlog";
+        QTest::newRow("set with a name that is no name")
+            << QStringList{"qso", "set", "1", "SIG,INFO", "K-0817"} << 2
+            << "Not an ADIF field name: \"SIG,INFO\"";
+    }
+
+    void refusedExtraFieldsStoreNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QCOMPARE(run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW",
+                      "--field", "MY_CITY=Bonn"})
+                     .exitCode,
+                 0);
+        const Run refused = run(arguments);
+        QCOMPARE(refused.err, err);
+        QCOMPARE(refused.exitCode, exitCode);
+        QCOMPARE(read("select count(*) from logbook"), "1");
+    }
+
     void answers_data()
     {
         QTest::addColumn<QList<QStringList>>("before");
@@ -438,9 +486,12 @@ private slots:
                                    "14025", "--mode", "CW",     "--lotw", "Q"}
             << 1 << ""
             << "--lotw takes one of W S X -";
-        QTest::newRow("unknown column")
-            << oneQso << QStringList{"qso", "set", "1", "nme", "x"} << 1 << ""
-            << "Not a logbook column: nme";
+        QTest::newRow("a field name with a blank")
+            << oneQso << QStringList{"qso", "set", "1", "my grid", "JO40"} << 2 << ""
+            << "Not an ADIF field name: \"my grid\"";
+        QTest::newRow("an ADIF field the logbook keeps in a column")
+            << oneQso << QStringList{"qso", "set", "1", "gridsquare", "JO40"} << 2 << ""
+            << "GRIDSQUARE is kept in the QSO's own field \"locator\", not as an extra field";
         QTest::newRow("missing QSO") << oneQso << QStringList{"qso", "delete", "2"} << 2 << ""
                                      << "No QSO with id 2 in DefaultLog.rlog";
         QTest::newRow("free text set through the CLI reads back")
