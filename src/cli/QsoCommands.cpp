@@ -139,8 +139,15 @@ int set(Cli &cli, const QStringList &words)
     if (words.size() != 3)
         return cli.usage(QStringLiteral("Usage: qso set ID FIELD VALUE"));
     const QString column = words.at(1).toLower();
-    if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column))
+    if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column)) {
+        // The other names "qso list" shows ("colorCode", "uuid", …) would only make a stray
+        // ADIF field.
+        if (qsoToJson(QsoClass(), formats::DateStyle::Short)
+                .keys()
+                .contains(words.at(1), Qt::CaseInsensitive))
+            return cli.usage(QStringLiteral("Not a logbook column: %1").arg(words.at(1)));
         return setExtraField(cli, words.at(0), words.at(1).trimmed(), words.at(2));
+    }
 
     LogModel &log = cli.app().log();
     QString error;
