@@ -120,25 +120,6 @@ std::optional<RecordContext> contextOf(AppDelegate &app, const Args &args, const
     return context;
 }
 
-} // namespace
-
-const QSet<QString> &newQsoOptions()
-{
-    static const QSet<QString> options = {
-        QStringLiteral("call"),     QStringLiteral("freq"),    QStringLiteral("mode"),
-        QStringLiteral("time"),     QStringLiteral("band"),    QStringLiteral("rst-sent"),
-        QStringLiteral("rst-rcvd"), QStringLiteral("name"),    QStringLiteral("qth"),
-        QStringLiteral("note"),     QStringLiteral("locator"), QStringLiteral("qsl"),
-        QStringLiteral("lotw"),     QStringLiteral("eqsl"),    QStringLiteral("color"),
-        QStringLiteral("adif"),     QStringLiteral("iota"),    QStringLiteral("state"),
-        QStringLiteral("county"),   QStringLiteral("manager"), QStringLiteral("power"),
-        QStringLiteral("user1"),    QStringLiteral("user2"),   QStringLiteral("user3"),
-        QStringLiteral("user4")};
-    return options;
-}
-
-namespace {
-
 constexpr QLatin1String kFieldOption("--field");
 
 /** Adds one "NAME=VALUE" of --field; false, with the reason in error, when it is refused. */
@@ -156,17 +137,30 @@ bool takeField(const QString &text, const QStringList &userFieldNames, ExtraFiel
         *error = QStringLiteral("--field %1").arg(refused);
         return false;
     }
-    // Stored fields are never empty, so a name given twice is told apart by its first value.
-    for (const ExtraField &field : fields)
-        if (name.compare(field.name, Qt::CaseInsensitive) == 0) {
-            *error = QStringLiteral("--field %1 is given twice").arg(name.toUpper());
-            return false;
-        }
+    if (fields.contains(name)) {
+        *error = QStringLiteral("--field %1 is given twice").arg(name.toUpper());
+        return false;
+    }
     fields.set(name, text.mid(equals + 1));
     return true;
 }
 
 } // namespace
+
+const QSet<QString> &newQsoOptions()
+{
+    static const QSet<QString> options = {
+        QStringLiteral("call"),     QStringLiteral("freq"),    QStringLiteral("mode"),
+        QStringLiteral("time"),     QStringLiteral("band"),    QStringLiteral("rst-sent"),
+        QStringLiteral("rst-rcvd"), QStringLiteral("name"),    QStringLiteral("qth"),
+        QStringLiteral("note"),     QStringLiteral("locator"), QStringLiteral("qsl"),
+        QStringLiteral("lotw"),     QStringLiteral("eqsl"),    QStringLiteral("color"),
+        QStringLiteral("adif"),     QStringLiteral("iota"),    QStringLiteral("state"),
+        QStringLiteral("county"),   QStringLiteral("manager"), QStringLiteral("power"),
+        QStringLiteral("user1"),    QStringLiteral("user2"),   QStringLiteral("user3"),
+        QStringLiteral("user4")};
+    return options;
+}
 
 FieldOptions takeFieldOptions(const QStringList &words, const QStringList &userFieldNames)
 {
