@@ -83,7 +83,8 @@ Page {
             }
             Repeater {
                 model: page.extras
-                RowLayout {
+                // The name above its value: other programs' names are long for a phone's width.
+                ColumnLayout {
                     id: extraRow
                     required property int index
                     required property string name
@@ -91,26 +92,37 @@ Page {
                     Layout.fillWidth: true
                     Layout.leftMargin: Theme.margin
                     Layout.rightMargin: Theme.margin
-                    spacing: Theme.spacing
+                    spacing: 2
                     Label {
                         text: extraRow.name
                         opacity: 0.7
                         font.pixelSize: Theme.smallSize
                         wrapMode: Text.WrapAnywhere
-                        Layout.preferredWidth: 110
-                    }
-                    TextField {
-                        text: extraRow.value
-                        readOnly: !page.extras.editable
-                        font.pixelSize: Theme.bodySize
                         Layout.fillWidth: true
-                        onEditingFinished: if (page.extras.editable)
-                                               page.extras.setValue(extraRow.index, text)
                     }
-                    ToolButton {
-                        text: "\u2715"
+                    Label {
+                        text: extraRow.value
+                        visible: !page.extras.editable
+                        font.pixelSize: Theme.bodySize
+                        wrapMode: Text.Wrap
+                        Layout.fillWidth: true
+                        Layout.bottomMargin: Theme.spacing / 2
+                    }
+                    RowLayout {
                         visible: page.extras.editable
-                        onClicked: page.extras.remove(extraRow.index)
+                        spacing: Theme.spacing
+                        Layout.fillWidth: true
+                        TextField {
+                            text: extraRow.value
+                            font.pixelSize: Theme.bodySize
+                            Layout.fillWidth: true
+                            onEditingFinished: if (page.extras.editable)
+                                                   page.extras.setValue(extraRow.index, text)
+                        }
+                        ToolButton {
+                            text: "\u2715"
+                            onClicked: page.extras.remove(extraRow.index)
+                        }
                     }
                 }
             }
@@ -148,7 +160,9 @@ Page {
             Label {
                 text: page.extras.message
                 visible: text.length > 0
-                color: Material.color(Material.Red)
+                // Darker on the light theme: the editing tint lies beneath.
+                color: Material.theme === Material.Dark ? Material.color(Material.Red, Material.Shade300)
+                                                        : Material.color(Material.Red, Material.Shade900)
                 font.pixelSize: Theme.smallSize
                 wrapMode: Text.Wrap
                 Layout.fillWidth: true

@@ -199,7 +199,8 @@ Page {
                             font.pixelSize: Theme.smallSize
                             opacity: 0.7
                             elide: Text.ElideRight
-                            Layout.preferredWidth: 220
+                            Layout.preferredWidth: 280
+                            Layout.alignment: Qt.AlignBaseline
                         }
                         TextField {
                             objectName: "extraField_" + extraRow.name
@@ -208,6 +209,7 @@ Page {
                             font.pixelSize: Theme.bodySize
                             selectByMouse: true
                             Layout.fillWidth: true
+                            Layout.alignment: Qt.AlignBaseline
                             onEditingFinished: if (extras.fields.editable)
                                                    extras.fields.setValue(extraRow.index, text)
                         }
@@ -229,7 +231,7 @@ Page {
                         objectName: "newFieldName"
                         placeholderText: qsTr("Field name, e.g. MY_GRIDSQUARE")
                         font.pixelSize: Theme.bodySize
-                        Layout.preferredWidth: 220
+                        Layout.preferredWidth: 280
                     }
                     TextField {
                         id: newValue
@@ -253,7 +255,9 @@ Page {
                 Label {
                     text: extras.fields.message
                     visible: text.length > 0
-                    color: Material.color(Material.Red)
+                    // Darker on the light theme: the editing tint lies beneath.
+                    color: Material.theme === Material.Dark ? Material.color(Material.Red, Material.Shade300)
+                                                            : Material.color(Material.Red, Material.Shade900)
                     font.pixelSize: Theme.smallSize
                     wrapMode: Text.Wrap
                     Layout.fillWidth: true
