@@ -396,6 +396,44 @@ private slots:
         QCOMPARE(qso["opIsValid"].toBool(), true);
     }
 
+    /** Extra fields given to "qso add", changed and removed by "qso set", as "qso list" shows
+     *  them and as the logbook keeps them. */
+    void extraFieldsRoundTrip()
+    {
+        QCOMPARE(run({"qso", "add", "--call", "K1ABC", "--freq", "14285", "--mode", "SSB",
+                      "--field", "SIG=POTA", "--field=sig_info=K-0817", "--note", "--field",
+                      "--field", "APP_N1MM_EXCHANGE1=5NN 05", "--field", "MY_CITY=", "--field",
+                      "MY_SOTA_REF=W1/HA-001"})
+                     .exitCode,
+                 0);
+        const QJsonObject added{{"sig", "POTA"},
+                                {"sig_info", "K-0817"},
+                                {"app_n1mm_exchange1", "5NN 05"},
+                                {"my_sota_ref", "W1/HA-001"}};
+        const auto listed = [this]() {
+            const QJsonArray qsos =
+                QJsonDocument::fromJson(run({"--json", "qso", "list"}).out.toUtf8()).array();
+            return qsos.size() == 1 ? qsos.first().toObject() : QJsonObject();
+        };
+        QCOMPARE(listed()["fields"].toObject(), added);
+        // Another option's value that reads "--field" stays that option's.
+        QCOMPARE(listed()["note"].toString(), "--field");
+
+        const Run changed = run({"--json", "qso", "set", "1", "SIG_INFO", "K-0818"});
+        QCOMPARE(changed.out, R"({"fields":{"sig_info":"K-0818"},"id":1})");
+        QCOMPARE(run({"qso", "set", "1", "my_sota_ref", ""}).exitCode, 0);
+        QCOMPARE(run({"qso", "set", "1", "APP_WSJT-X_RIG", "IC-7300"}).exitCode, 0);
+        QCOMPARE(run({"qso", "set", "1", "name", "Fred"}).exitCode, 0);
+        const QJsonObject qso = listed();
+        QCOMPARE(qso["fields"].toObject(), (QJsonObject{{"sig", "POTA"},
+                                                        {"sig_info", "K-0818"},
+                                                        {"app_n1mm_exchange1", "5NN 05"},
+                                                        {"app_wsjt-x_rig", "IC-7300"}}));
+        QCOMPARE(qso["name"].toString(), "Fred");
+        QCOMPARE(read("select name, value from qso_fields order by name"),
+                 "app_n1mm_exchange1|5NN 05\napp_wsjt-x_rig|IC-7300\nsig|POTA\nsig_info|K-0818");
+    }
+
     void refusedExtraFieldsStoreNothing_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -442,6 +480,7 @@ private slots:
         QCOMPARE(refused.err, err);
         QCOMPARE(refused.exitCode, exitCode);
         QCOMPARE(read("select count(*) from logbook"), "1");
+        QCOMPARE(read("select qso, name, value from qso_fields"), "1|my_city|Bonn");
     }
 
     void answers_data()
@@ -489,6 +528,9 @@ private slots:
         QTest::newRow("a field name with a blank")
             << oneQso << QStringList{"qso", "set", "1", "my grid", "JO40"} << 2 << ""
             << "Not an ADIF field name: \"my grid\"";
+        QTest::newRow("a name qso list shows but no column")
+            << oneQso << QStringList{"qso", "set", "1", "colorcode", "3"} << 1 << ""
+            << "Not a logbook column: colorcode";
         QTest::newRow("an ADIF field the logbook keeps in a column")
             << oneQso << QStringList{"qso", "set", "1", "gridsquare", "JO40"} << 2 << ""
             << "GRIDSQUARE is kept in the QSO's own field \"locator\", not as an extra field";

@@ -36,6 +36,12 @@ QStringList described(const ExtraFields &fields)
     return texts;
 }
 
+QStringList sorted(QStringList texts)
+{
+    texts.sort();
+    return texts;
+}
+
 /** What a QSO imported from another program carries beside the logbook's columns. */
 ExtraFields importedFields()
 {
@@ -361,6 +367,38 @@ private slots:
         if (model.rowCount() > 0)
             QCOMPARE(model.index(model.rowCount() - 1).data(ExtraFieldsModel::NameRole).toString(),
                      after.constLast().section(QLatin1Char('='), 0, 0).toUpper());
+    }
+
+    void extraFieldsAreSavedWithTheQso()
+    {
+        QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
+        qso.extraFields = importedFields();
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
+        editor.setQso(stored(qso));
+        QCOMPARE(sorted(described(editor.qso().extraFields)), sorted(described(importedFields())));
+        ExtraFieldsModel &fields = *editor.extraFields();
+        QCOMPARE(fields.rowCount(), 3);
+        QVERIFY(!fields.editable());
+        const auto rowOf = [&fields](const QString &name) {
+            for (int row = 0; row < fields.rowCount(); ++row)
+                if (fields.index(row).data(ExtraFieldsModel::NameRole) == name)
+                    return row;
+            return -1;
+        };
+
+        editor.butonEdirQsoPushed();
+        QVERIFY(fields.editable());
+        QVERIFY(fields.remove(rowOf("SIG")));
+        QVERIFY(fields.setValue(rowOf("SIG_INFO"), "K-0818"));
+        QVERIFY(fields.add("my_pota_ref", "DE-0001"));
+        const QStringList edited = {"app_n1mm_id=ab12:S", "my_pota_ref=DE-0001", "sig_info=K-0818"};
+        QCOMPARE(sorted(described(editor.qso().extraFields)), edited);
+        editor.butonEdirQsoPushed();
+        QVERIFY(!fields.editable());
+
+        const std::optional<QsoClass> reread = f.app->log().qsoById(*editor.orgQSO().id);
+        QVERIFY(reread);
+        QCOMPARE(sorted(described(reread->extraFields)), edited);
     }
 
     void cancelForgetsExtraFieldEdits()
