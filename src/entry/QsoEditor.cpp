@@ -108,8 +108,12 @@ QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyF
 
 QsoEditor::~QsoEditor() = default;
 
-void QsoEditor::setQso(const QsoClass &stored, bool editing)
+void QsoEditor::setQso(const QsoClass &shown, bool editing)
 {
+    // The log list's pages hold the columns only. Saved back without its other ADIF fields, a QSO
+    // would lose them, so the stored record is read whole.
+    const std::optional<QsoClass> whole = shown.id ? m_log.qsoById(*shown.id) : std::nullopt;
+    const QsoClass &stored = whole ? *whole : shown;
     m_orgQSO = stored;
     m_qso = m_orgQSO;
     m_qrgText = m_qso.qrgText();

@@ -45,8 +45,9 @@ public:
                        MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEditor() override;
 
-    /** Shows a stored QSO; with `editing` it opens straight in editing. */
-    void setQso(const QsoClass &stored, bool editing = false);
+    /** Shows a stored QSO, as the logbook holds it now (with every ADIF field); with `editing`
+     *  it opens straight in editing. */
+    void setQso(const QsoClass &shown, bool editing = false);
 
     /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes
      *  (or, when the logbook refuses it, keeps the copy in editing and raises `alertRequested`). */

@@ -401,6 +401,25 @@ private slots:
         QCOMPARE(sorted(described(reread->extraFields)), edited);
     }
 
+    /** The log list hands over a QSO without its other ADIF fields: saving it must not drop
+     *  them. */
+    void aQsoFromTheListKeepsItsFields()
+    {
+        QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
+        qso.extraFields = importedFields();
+        QsoClass listed = stored(qso);
+        listed.extraFields.clear();
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
+        editor.setQso(listed, true);
+        QCOMPARE(editor.extraFields()->rowCount(), 3);
+        editor.setField("name", "Hans");
+        editor.butonEdirQsoPushed();
+        const std::optional<QsoClass> reread = f.app->log().qsoById(*listed.id);
+        QVERIFY(reread);
+        QCOMPARE(reread->name, "Hans");
+        QCOMPARE(sorted(described(reread->extraFields)), sorted(described(importedFields())));
+    }
+
     void cancelForgetsExtraFieldEdits()
     {
         QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
