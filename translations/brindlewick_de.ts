@@ -895,6 +895,25 @@
     </message>
 </context>
 <context>
+    <name>ExtraFieldsModel</name>
+    <message>
+        <source>Not an ADIF field name: &quot;%1&quot;</source>
+        <translation>Kein ADIF-Feldname: „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is kept in the QSO&apos;s own field &quot;%2&quot;, not as an extra field</source>
+        <translation>%1 steht im eigenen Feld „%2“ des QSOs, nicht als zusätzliches Feld</translation>
+    </message>
+    <message>
+        <source>%1 is there already: change its value in its row</source>
+        <translation>%1 ist schon vorhanden: Wert in seiner Zeile ändern</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+</context>
+<context>
     <name>GraylineMap</name>
     <message>
         <source>Date</source>
@@ -1996,6 +2015,26 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>Details…</source>
         <translation>Details…</translation>
     </message>
+    <message>
+        <source>Other ADIF fields</source>
+        <translation>Weitere ADIF-Felder</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Field name, e.g. MY_GRIDSQUARE</source>
+        <translation>Feldname, z. B. MY_GRIDSQUARE</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Add field</source>
+        <translation>Feld hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>QsoInfoPage</name>
@@ -2078,6 +2117,30 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Note</source>
         <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Other ADIF fields</source>
+        <translation>Weitere ADIF-Felder</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit fields</source>
+        <translation>Felder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Field name, e.g. MY_GRIDSQUARE</source>
+        <translation>Feldname, z. B. MY_GRIDSQUARE</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Add field</source>
+        <translation>Feld hinzufügen</translation>
     </message>
 </context>
 <context>

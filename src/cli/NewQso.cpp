@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/UserDefaults.h"
 #include "cli/Args.h"
+#include "entry/ExtraFieldsModel.h"
 #include "entry/FieldRules.h"
 #include "entry/QsoRecordBuilder.h"
 #include "formats/Formats.h"
@@ -119,6 +120,31 @@ std::optional<RecordContext> contextOf(AppDelegate &app, const Args &args, const
     return context;
 }
 
+constexpr QLatin1String kFieldOption("--field");
+
+/** Adds one "NAME=VALUE" of --field; false, with the reason in error, when it is refused. */
+bool takeField(const QString &text, const QStringList &userFieldNames, ExtraFields &fields,
+               QString *error)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals < 0) {
+        *error = QStringLiteral("--field needs NAME=VALUE: \"%1\"").arg(text);
+        return false;
+    }
+    const QString name = text.left(equals).trimmed();
+    if (const QString refused = ExtraFieldsModel::refusal(name, userFieldNames);
+        !refused.isEmpty()) {
+        *error = QStringLiteral("--field %1").arg(refused);
+        return false;
+    }
+    if (fields.contains(name)) {
+        *error = QStringLiteral("--field %1 is given twice").arg(name.toUpper());
+        return false;
+    }
+    fields.set(name, text.mid(equals + 1));
+    return true;
+}
+
 } // namespace
 
 const QSet<QString> &newQsoOptions()
@@ -134,6 +160,34 @@ const QSet<QString> &newQsoOptions()
         QStringLiteral("user1"),    QStringLiteral("user2"),   QStringLiteral("user3"),
         QStringLiteral("user4")};
     return options;
+}
+
+FieldOptions takeFieldOptions(const QStringList &words, const QStringList &userFieldNames)
+{
+    FieldOptions taken;
+    for (qsizetype i = 0; i < words.size() && taken.error.isEmpty(); ++i) {
+        const QString &word = words.at(i);
+        if (word == kFieldOption) {
+            if (i + 1 >= words.size())
+                taken.error = QStringLiteral("Option --field needs a value");
+            else
+                takeField(words.at(++i), userFieldNames, taken.fields, &taken.error);
+            continue;
+        }
+        if (word.startsWith(kFieldOption + QLatin1Char('='))) {
+            takeField(word.mid(kFieldOption.size() + 1), userFieldNames, taken.fields,
+                      &taken.error);
+            continue;
+        }
+        taken.otherWords << word;
+        // Another option's value stays with it, even one that reads "--field".
+        const bool valued = word.startsWith(QLatin1String("--")) &&
+                            !word.contains(QLatin1Char('=')) &&
+                            newQsoOptions().contains(word.mid(2));
+        if (valued && i + 1 < words.size())
+            taken.otherWords << words.at(++i);
+    }
+    return taken;
 }
 
 std::optional<QsoClass> newQsoFromArgs(AppDelegate &app, const Args &args, QString *error)

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,21 @@ namespace cli {
 
 /** The option names of "qso add". */
 [[nodiscard]] const QSet<QString> &newQsoOptions();
+
+/** What "qso add" was given besides the options Args reads: its "--field NAME=VALUE" options
+ *  (repeatable, which Args is not) as extra fields, and the remaining words. */
+struct FieldOptions {
+    QStringList otherWords;
+    ExtraFields fields;
+    QString error; // the first refused --field; nothing is stored then
+};
+
+/** Takes the "--field NAME=VALUE" (or "--field=NAME=VALUE") options out of the words of
+ *  "qso add". A name that is not ADIF-shaped or that the logbook keeps in a column of its own
+ *  (CALL, MODE, … and the user fields' names, given in `userFieldNames`), a word without "=" and a
+ *  name given twice are refused; an empty value adds no field. */
+[[nodiscard]] FieldOptions takeFieldOptions(const QStringList &words,
+                                            const QStringList &userFieldNames);
 
 /** Builds the QSO "qso add" stores from its options with the entry form's record builder:
  *  upper-case call and mode, the band from the frequency when none is given, RST defaults by mode,

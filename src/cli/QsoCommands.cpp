@@ -5,6 +5,7 @@
 #include "cli/Cli.h"
 #include "cli/NewQso.h"
 #include "cli/QsoJson.h"
+#include "entry/ExtraFieldsModel.h"
 #include "formats/TextCoding.h"
 #include "model/LogModel.h"
 #include "model/QsoRow.h"
@@ -18,7 +19,11 @@ namespace {
 
 int add(Cli &cli, const QStringList &words)
 {
-    Args args(words, {newQsoOptions(), {QStringLiteral("invalid-op")}});
+    LogModel &log = cli.app().log();
+    const FieldOptions fields = takeFieldOptions(words, log.makeMappingInfo());
+    if (!fields.error.isEmpty())
+        return cli.usage(fields.error);
+    Args args(fields.otherWords, {newQsoOptions(), {QStringLiteral("invalid-op")}});
     if (!args.error().isEmpty() || !args.positional().isEmpty())
         return cli.usage(args.error().isEmpty() ? QStringLiteral("Usage: qso add --call C --freq "
                                                                  "KHZ --mode M [options]")
@@ -27,7 +32,8 @@ int add(Cli &cli, const QStringList &words)
     std::optional<QsoClass> qso = newQsoFromArgs(cli.app(), args, &error);
     if (!qso)
         return cli.usage(error);
-    LogModel &log = cli.app().log();
+    for (const ExtraField &field : fields.fields)
+        qso->extraFields.set(field.name, field.value);
     const WriteResult stored = log.saveNewQSOtoLog(*qso);
     if (!stored)
         return cli.failed(
@@ -106,13 +112,42 @@ bool isFreeTextColumn(const QString &column)
     return freeText.contains(column);
 }
 
+/** Sets (or, with an empty value, removes) an ADIF field the logbook has no column for. */
+int setExtraField(Cli &cli, const QString &idText, const QString &name, const QString &value)
+{
+    LogModel &log = cli.app().log();
+    if (const QString refused = ExtraFieldsModel::refusal(name, log.makeMappingInfo());
+        !refused.isEmpty())
+        return cli.failed(refused);
+    QString error;
+    const std::optional<QsoClass> qso = storedQso(log, idText, &error);
+    if (!qso)
+        return cli.failed(error);
+    QsoClass edited = *qso;
+    edited.extraFields.set(name, value);
+    if (const WriteResult stored = log.updateQSO(*qso, edited); !stored)
+        return cli.failed(QStringLiteral("QSO %1 was not changed in %2: %3")
+                              .arg(*qso->id)
+                              .arg(log.logDbName(), stored.error));
+    cli.print(QJsonObject{{QStringLiteral("id"), *qso->id},
+                          {QStringLiteral("fields"), QJsonObject{{name.toLower(), value}}}});
+    return Cli::Success;
+}
+
 int set(Cli &cli, const QStringList &words)
 {
     if (words.size() != 3)
         return cli.usage(QStringLiteral("Usage: qso set ID FIELD VALUE"));
     const QString column = words.at(1).toLower();
-    if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column))
-        return cli.usage(QStringLiteral("Not a logbook column: %1").arg(words.at(1)));
+    if (!QString::fromLatin1(qsorow::kInsertColumns).split(QLatin1Char(',')).contains(column)) {
+        // The other names "qso list" shows ("colorCode", "uuid", …) would only make a stray
+        // ADIF field.
+        if (qsoToJson(QsoClass(), formats::DateStyle::Short)
+                .keys()
+                .contains(words.at(1), Qt::CaseInsensitive))
+            return cli.usage(QStringLiteral("Not a logbook column: %1").arg(words.at(1)));
+        return setExtraField(cli, words.at(0), words.at(1).trimmed(), words.at(2));
+    }
 
     LogModel &log = cli.app().log();
     QString error;

@@ -7,6 +7,14 @@ QJsonValue idJson(const QsoClass &qso)
     return qso.id ? QJsonValue(*qso.id) : QJsonValue();
 }
 
+QJsonObject extraFieldsJson(const ExtraFields &fields)
+{
+    QJsonObject object;
+    for (const ExtraField &field : fields)
+        object.insert(field.name, field.value);
+    return object;
+}
+
 QJsonObject qsoToJson(const QsoClass &q, formats::DateStyle style)
 {
     return QJsonObject{
@@ -55,6 +63,7 @@ QJsonObject qsoToJson(const QsoClass &q, formats::DateStyle style)
         {QStringLiteral("user_2"), q.user_2},
         {QStringLiteral("user_3"), q.user_3},
         {QStringLiteral("user_4"), q.user_4},
+        {QStringLiteral("fields"), extraFieldsJson(q.extraFields)},
     };
 }
 

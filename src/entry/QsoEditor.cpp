@@ -99,22 +99,43 @@ constexpr int kShortestIota = 2;
 
 QsoEditor::QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc, MyFunctions &functions,
                      QObject *parent)
-    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions)
-{}
+    : QObject(parent), m_defaults(defaults), m_log(log), m_dxcc(dxcc), m_functions(functions),
+      m_extraFields(new ExtraFieldsModel(this))
+{
+    connect(m_extraFields, &ExtraFieldsModel::fieldsEdited, this,
+            [this] { m_qso.extraFields = m_extraFields->fields(); });
+}
 
 QsoEditor::~QsoEditor() = default;
 
-void QsoEditor::setQso(const QsoClass &stored, bool editing)
+void QsoEditor::setQso(const QsoClass &shown, bool editing)
 {
+    // The log list's pages hold the columns only. Saved back without its other ADIF fields, a QSO
+    // would lose them, so the stored record is read whole.
+    const std::optional<QsoClass> whole = shown.id ? m_log.qsoById(*shown.id) : std::nullopt;
+    const QsoClass &stored = whole ? *whole : shown;
     m_orgQSO = stored;
     m_qso = m_orgQSO;
     m_qrgText = m_qso.qrgText();
     m_entity = m_dxcc.adifToCountry(stored.adif);
     m_loaded = true;
-    m_editing = editing;
+    showExtraFields();
     emit qsoLoaded();
+    setEditing(editing);
     emit editingChanged();
     emit fieldsChanged();
+}
+
+void QsoEditor::showExtraFields()
+{
+    // The user fields' ADIF names follow the settings, so they are asked for each QSO shown.
+    m_extraFields->setFields(m_qso.extraFields, m_log.makeMappingInfo());
+}
+
+void QsoEditor::setEditing(bool editing)
+{
+    m_editing = editing;
+    m_extraFields->setEditable(editing);
 }
 
 bool QsoEditor::countyAsked() const
@@ -195,7 +216,7 @@ void QsoEditor::butonEdirQsoPushed()
     if (!m_loaded)
         return;
     if (!m_editing) {
-        m_editing = true;
+        setEditing(true);
         emit editingChanged();
         return;
     }
@@ -210,7 +231,7 @@ void QsoEditor::save()
         return;
     }
     m_orgQSO = m_qso;
-    m_editing = false;
+    setEditing(false);
     emit editingChanged();
     emit qsoChanged();
     emit closeRequested();
@@ -220,7 +241,8 @@ void QsoEditor::cancel()
 {
     m_qso = m_orgQSO;
     m_qrgText = m_qso.qrgText();
-    m_editing = false;
+    showExtraFields();
+    setEditing(false);
     emit editingChanged();
     emit fieldsChanged();
     emit closeRequested();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/ExtraFieldsModel.h"
 #include "model/QsoClass.h"
 #include "refdata/CountryClass.h"
 
@@ -15,13 +16,12 @@ class UserDefaults;
 class LogModel;
 class DXCCModel;
 class MyFunctions;
-class DXCCModel;
-class MyFunctions;
 
 /** Looking at a stored QSO and changing it (the larger screens' QSO screen). It opens read-only
  *  ("Edit QSO"); in editing ("Save QSO", the screen tinted red) every field writes into a
  *  working copy, and saving ends in one `updateQSO:newQSO:` with the stored record and the copy.
- *  Nothing reaches the logbook before that. */
+ *  Nothing reaches the logbook before that, the QSO's extra ADIF fields (`extraFields`) included.
+ */
 class QsoEditor : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool loaded READ loaded NOTIFY qsoLoaded)
@@ -39,13 +39,15 @@ class QsoEditor : public QObject {
     Q_PROPERTY(QString powerText READ powerText NOTIFY fieldsChanged)
     Q_PROPERTY(int colorCode READ colorCode NOTIFY fieldsChanged)
     Q_PROPERTY(QStringList colorNames READ colorNames CONSTANT)
+    Q_PROPERTY(ExtraFieldsModel *extraFields READ extraFields CONSTANT)
 public:
     explicit QsoEditor(UserDefaults &defaults, LogModel &log, DXCCModel &dxcc,
                        MyFunctions &functions, QObject *parent = nullptr);
     ~QsoEditor() override;
 
-    /** Shows a stored QSO; with `editing` it opens straight in editing. */
-    void setQso(const QsoClass &stored, bool editing = false);
+    /** Shows a stored QSO, as the logbook holds it now (with every ADIF field); with `editing`
+     *  it opens straight in editing. */
+    void setQso(const QsoClass &shown, bool editing = false);
 
     /** "Edit QSO" switches to editing; "Save QSO" stores the copy, tells `qsoChanged` and closes
      *  (or, when the logbook refuses it, keeps the copy in editing and raises `alertRequested`). */
@@ -95,6 +97,8 @@ public:
     [[nodiscard]] QString powerText() const;
     [[nodiscard]] int colorCode() const { return int(m_qso.colorCode); }
     [[nodiscard]] static QStringList colorNames();
+    /** The working copy's ADIF fields without a column of their own, editable while editing. */
+    [[nodiscard]] ExtraFieldsModel *extraFields() const { return m_extraFields; }
 
     [[nodiscard]] const QsoClass &orgQSO() const { return m_orgQSO; }
     /** The working copy. */
@@ -118,11 +122,14 @@ private:
     void resolveEntity();
     void takeEntity(const CountryClass &entity);
     void save();
+    void setEditing(bool editing);
+    void showExtraFields();
 
     UserDefaults &m_defaults;
     LogModel &m_log;
     DXCCModel &m_dxcc;
     MyFunctions &m_functions;
+    ExtraFieldsModel *m_extraFields; // child
     QsoClass m_orgQSO;
     QsoClass m_qso;
     QString m_qrgText; // the frequency field as typed; `m_qso.qrg` takes it when it is left

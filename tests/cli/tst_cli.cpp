@@ -396,6 +396,93 @@ private slots:
         QCOMPARE(qso["opIsValid"].toBool(), true);
     }
 
+    /** Extra fields given to "qso add", changed and removed by "qso set", as "qso list" shows
+     *  them and as the logbook keeps them. */
+    void extraFieldsRoundTrip()
+    {
+        QCOMPARE(run({"qso", "add", "--call", "K1ABC", "--freq", "14285", "--mode", "SSB",
+                      "--field", "SIG=POTA", "--field=sig_info=K-0817", "--note", "--field",
+                      "--field", "APP_N1MM_EXCHANGE1=5NN 05", "--field", "MY_CITY=", "--field",
+                      "MY_SOTA_REF=W1/HA-001"})
+                     .exitCode,
+                 0);
+        const QJsonObject added{{"sig", "POTA"},
+                                {"sig_info", "K-0817"},
+                                {"app_n1mm_exchange1", "5NN 05"},
+                                {"my_sota_ref", "W1/HA-001"}};
+        const auto listed = [this]() {
+            const QJsonArray qsos =
+                QJsonDocument::fromJson(run({"--json", "qso", "list"}).out.toUtf8()).array();
+            return qsos.size() == 1 ? qsos.first().toObject() : QJsonObject();
+        };
+        QCOMPARE(listed()["fields"].toObject(), added);
+        // Another option's value that reads "--field" stays that option's.
+        QCOMPARE(listed()["note"].toString(), "--field");
+
+        const Run changed = run({"--json", "qso", "set", "1", "SIG_INFO", "K-0818"});
+        QCOMPARE(changed.out, R"({"fields":{"sig_info":"K-0818"},"id":1})");
+        QCOMPARE(run({"qso", "set", "1", "my_sota_ref", ""}).exitCode, 0);
+        QCOMPARE(run({"qso", "set", "1", "APP_WSJT-X_RIG", "IC-7300"}).exitCode, 0);
+        QCOMPARE(run({"qso", "set", "1", "name", "Fred"}).exitCode, 0);
+        const QJsonObject qso = listed();
+        QCOMPARE(qso["fields"].toObject(), (QJsonObject{{"sig", "POTA"},
+                                                        {"sig_info", "K-0818"},
+                                                        {"app_n1mm_exchange1", "5NN 05"},
+                                                        {"app_wsjt-x_rig", "IC-7300"}}));
+        QCOMPARE(qso["name"].toString(), "Fred");
+        QCOMPARE(read("select name, value from qso_fields order by name"),
+                 "app_n1mm_exchange1|5NN 05\napp_wsjt-x_rig|IC-7300\nsig|POTA\nsig_info|K-0818");
+    }
+
+    void refusedExtraFieldsStoreNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QStringList add = {"qso",    "add",   "--call", "K1ABC",
+                                 "--freq", "14025", "--mode", "CW"};
+        QTest::newRow("--field without =") << add + QStringList{"--field", "MY_CITY"} << 1
+                                           << "--field needs NAME=VALUE: \"MY_CITY\"";
+        QTest::newRow("--field without its value")
+            << add + QStringList{"--field"} << 1 << "Option --field needs a value";
+        QTest::newRow("a name with a blank")
+            << add + QStringList{"--field", "SIG=POTA", "--field", "MY CITY=Boston"} << 1
+            << "--field Not an ADIF field name: \"MY CITY\"";
+        QTest::newRow("no name") << add + QStringList{"--field", "=x"} << 1
+                                 << "--field Not an ADIF field name: \"\"";
+        QTest::newRow("a name that would open a tag")
+            << add + QStringList{"--field", "<call:5>W1AW=x"} << 1
+            << "--field Not an ADIF field name: \"<call:5>W1AW\"";
+        QTest::newRow("a field with a column")
+            << add + QStringList{"--field", "Call=W1AW"} << 1
+            << "--field CALL is kept in the QSO's own field \"callsign\", not as an extra field";
+        QTest::newRow("a name given twice")
+            << add + QStringList{"--field", "SIG=POTA", "--field", "sig=SOTA"} << 1
+            << "--field SIG is given twice";
+        QTest::newRow("set on a QSO that is not there")
+            << QStringList{"qso", "set", "2", "SIG", "POTA"} << 2
+            << "No QSO with id 2 in DefaultLog.rlog";
+        QTest::newRow("set with a name that is no name")
+            << QStringList{"qso", "set", "1", "SIG,INFO", "K-0817"} << 2
+            << "Not an ADIF field name: \"SIG,INFO\"";
+    }
+
+    void refusedExtraFieldsStoreNothing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QCOMPARE(run({"qso", "add", "--call", "DL1ABC", "--freq", "14025", "--mode", "CW",
+                      "--field", "MY_CITY=Bonn"})
+                     .exitCode,
+                 0);
+        const Run refused = run(arguments);
+        QCOMPARE(refused.err, err);
+        QCOMPARE(refused.exitCode, exitCode);
+        QCOMPARE(read("select count(*) from logbook"), "1");
+        QCOMPARE(read("select qso, name, value from qso_fields"), "1|my_city|Bonn");
+    }
+
     void answers_data()
     {
         QTest::addColumn<QList<QStringList>>("before");
@@ -438,9 +525,15 @@ private slots:
                                    "14025", "--mode", "CW",     "--lotw", "Q"}
             << 1 << ""
             << "--lotw takes one of W S X -";
-        QTest::newRow("unknown column")
-            << oneQso << QStringList{"qso", "set", "1", "nme", "x"} << 1 << ""
-            << "Not a logbook column: nme";
+        QTest::newRow("a field name with a blank")
+            << oneQso << QStringList{"qso", "set", "1", "my grid", "JO40"} << 2 << ""
+            << "Not an ADIF field name: \"my grid\"";
+        QTest::newRow("a name qso list shows but no column")
+            << oneQso << QStringList{"qso", "set", "1", "colorcode", "3"} << 1 << ""
+            << "Not a logbook column: colorcode";
+        QTest::newRow("an ADIF field the logbook keeps in a column")
+            << oneQso << QStringList{"qso", "set", "1", "gridsquare", "JO40"} << 2 << ""
+            << "GRIDSQUARE is kept in the QSO's own field \"locator\", not as an extra field";
         QTest::newRow("missing QSO") << oneQso << QStringList{"qso", "delete", "2"} << 2 << ""
                                      << "No QSO with id 2 in DefaultLog.rlog";
         QTest::newRow("free text set through the CLI reads back")

@@ -219,6 +219,32 @@ private slots:
                  QStringLiteral("579")); // the unchanged mode leaves the reports alone
     }
 
+    /** The QSO screen adds a typed ADIF field to the QSO and names a refused one. */
+    void otherAdifFieldsAreAddedOnTheQsoScreen()
+    {
+        typeKeys(QStringLiteral("callsignField"), QStringLiteral("dl1abc"));
+        typeKeys(QStringLiteral("qrgStringField"), QStringLiteral("14025"));
+        typeKeys(QStringLiteral("modeField"), QStringLiteral("c"));
+        QTest::keyClick(ui.window, Qt::Key_Return);
+        QVERIFY(ui.shell->showScreen(screens::Screen::QsoDetail));
+        ui.click(ui.find(QStringLiteral("editButton")));
+        QsoEditor &editor = *ui.shell->qsoEditor();
+        QVERIFY(editor.editing());
+
+        typeAndReturn(QStringLiteral("newFieldName"), QStringLiteral("MY GRID"));
+        typeAndReturn(QStringLiteral("newFieldValue"), QStringLiteral("JO62QM"));
+        QCOMPARE(editor.extraFields()->message(),
+                 QStringLiteral("Not an ADIF field name: \"MY GRID\""));
+        QVERIFY(editor.qso().extraFields.isEmpty());
+
+        typeAndReturn(QStringLiteral("newFieldName"), QStringLiteral("MY_GRIDSQUARE"));
+        typeAndReturn(QStringLiteral("newFieldValue"), QStringLiteral("JO62QM"));
+        QCOMPARE(editor.extraFields()->message(), QString());
+        QCOMPARE(editor.qso().extraFields.value(u"my_gridsquare"), QStringLiteral("JO62QM"));
+        QCOMPARE(ui.textOf(QStringLiteral("extraField_MY_GRIDSQUARE")), QStringLiteral("JO62QM"));
+        QCOMPARE(ui.textOf(QStringLiteral("newFieldName")), QString());
+    }
+
     // A spot taken while the form holds another station (on the phone: a stored QSO whose edit
     // was left unsaved) is logged as a QSO of its own; the earlier one keeps its data.
     void aTakenSpotStartsANewQso_data() { layouts(); }

@@ -1,5 +1,5 @@
 // Looking at a stored QSO and changing it: the two modes, the field rules, the date picker, the
-// details, and what one save does to the logbook.
+// details, the ADIF fields without a column, and what one save does to the logbook.
 
 #include "LogFixture.h"
 
@@ -7,6 +7,7 @@
 #include "refdata/ClublogDbWriter.h"
 #include "refdata/ClublogXml.h"
 
+#include <QAbstractItemModelTester>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -23,6 +24,32 @@ bool writeDatedDxccDatabase(const QString &path)
     const refdata::ClublogParseResult parsed = refdata::parseClublogXml(xml.readAll());
     return parsed.error.isEmpty() &&
            refdata::writeClublogDatabase(path, parsed.file, [](const QString &) {}).isEmpty();
+}
+
+/** Fields as "name=value", with ":type" when a type indicator is kept. */
+QStringList described(const ExtraFields &fields)
+{
+    QStringList texts;
+    for (const ExtraField &field : fields)
+        texts << field.name + QLatin1Char('=') + field.value +
+                     (field.type.isEmpty() ? QString() : QLatin1Char(':') + field.type);
+    return texts;
+}
+
+QStringList sorted(QStringList texts)
+{
+    texts.sort();
+    return texts;
+}
+
+/** What a QSO imported from another program carries beside the logbook's columns. */
+ExtraFields importedFields()
+{
+    ExtraFields fields;
+    fields.set(u"SIG", QStringLiteral("POTA"));
+    fields.set(u"sig_info", QStringLiteral("K-0817"));
+    fields.set(u"APP_N1MM_ID", QStringLiteral("ab12"), QStringLiteral("S"));
+    return fields;
 }
 
 } // namespace
@@ -233,6 +260,178 @@ private slots:
         QCOMPARE(editor.qso().locator, "JO62QM");
         editor.setField("name", "Hans");
         QCOMPARE(editor.qso().name, "Hans");
+    }
+
+    void extraFieldEdits_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QString>("message");
+
+        const QStringList unchanged = described(importedFields());
+        const auto plus = [&](const QString &field) { return unchanged + QStringList{field}; };
+        QTest::newRow("a standard field is added in lower case")
+            << "add" << -1 << "MY_GRIDSQUARE"
+            << "JO40df" << true << plus("my_gridsquare=JO40df") << "";
+        QTest::newRow("blanks around a name are dropped, the value is kept as typed")
+            << "add" << -1 << " My_City "
+            << " Bad Homburg " << true << plus("my_city= Bad Homburg ") << "";
+        QTest::newRow("another program's field") << "add" << -1 << "APP_LOG4OM_ID"
+                                                 << "7" << true << plus("app_log4om_id=7") << "";
+        QTest::newRow("a field there already, in another case")
+            << "add" << -1 << "Sig_Info"
+            << "K-0001" << false << unchanged
+            << "SIG_INFO is there already: change its value in its row";
+        QTest::newRow("a blank inside a name")
+            << "add" << -1 << "MY GRID"
+            << "JO40" << false << unchanged << "Not an ADIF field name: \"MY GRID\"";
+        QTest::newRow("a name that would close the record")
+            << "add" << -1 << "eor>"
+            << "x" << false << unchanged << "Not an ADIF field name: \"eor>\"";
+        QTest::newRow("a name with a length")
+            << "add" << -1 << "notes:3"
+            << "abc" << false << unchanged << "Not an ADIF field name: \"notes:3\"";
+        QTest::newRow("no name") << "add" << -1 << "  "
+                                 << "x" << false << unchanged << "Not an ADIF field name: \"\"";
+        const QString tooLong(65, QLatin1Char('A'));
+        QTest::newRow("a name longer than 64 characters")
+            << "add" << -1 << tooLong << "x" << false << unchanged
+            << QStringLiteral("Not an ADIF field name: \"%1\"").arg(tooLong);
+        QTest::newRow("the call has a column")
+            << "add" << -1 << "call"
+            << "DL1ABC" << false << unchanged
+            << "CALL is kept in the QSO's own field \"callsign\", not as an extra field";
+        QTest::newRow("the submode is kept in the mode")
+            << "add" << -1 << "SUBMODE"
+            << "USB" << false << unchanged
+            << "SUBMODE is kept in the QSO's own field \"mode\", not as an extra field";
+        QTest::newRow("a user field's ADIF name has a column")
+            << "add" << -1 << "contest_id"
+            << "CQ-WW-CW" << false << unchanged
+            << "CONTEST_ID is kept in the QSO's own field \"user_2\", not as an extra field";
+        QTest::newRow("a field without a value")
+            << "add" << -1 << "MY_CITY"
+            << "" << false << unchanged << "MY_CITY needs a value";
+        QTest::newRow("a blank value is no value")
+            << "add" << -1 << "MY_CITY"
+            << "   " << false << unchanged << "MY_CITY needs a value";
+        QTest::newRow("a changed value keeps its type indicator")
+            << "set" << 2 << ""
+            << "cd34" << true << QStringList{"sig=POTA", "sig_info=K-0817", "app_n1mm_id=cd34:S"}
+            << "";
+        QTest::newRow("an emptied value removes the field")
+            << "set" << 0 << ""
+            << "" << true << QStringList{"sig_info=K-0817", "app_n1mm_id=ab12:S"} << "";
+        QTest::newRow("removing a field")
+            << "remove" << 1 << ""
+            << "" << true << QStringList{"sig=POTA", "app_n1mm_id=ab12:S"} << "";
+        QTest::newRow("no row past the end") << "remove" << 3 << ""
+                                             << "" << false << unchanged << "";
+        QTest::newRow("no row before the start") << "set" << -1 << ""
+                                                 << "x" << false << unchanged << "";
+    }
+
+    void extraFieldEdits()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, row);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, after);
+        QFETCH(QString, message);
+
+        ExtraFieldsModel model;
+        QAbstractItemModelTester tester(&model);
+        model.setFields(importedFields(), {"app_tarvex_userfield_1", "CONTEST_ID",
+                                           "app_tarvex_userfield_3", "app_tarvex_userfield_4"});
+        QVERIFY(!model.add("MY_CITY", "Berlin")); // only while the QSO is edited
+        model.setEditable(true);
+        QSignalSpy edited(&model, &ExtraFieldsModel::fieldsEdited);
+        bool done = false;
+        if (action == "add")
+            done = model.add(name, value);
+        else if (action == "set")
+            done = model.setValue(row, value);
+        else
+            done = model.remove(row);
+        QCOMPARE(done, accepted);
+        QCOMPARE(described(model.fields()), after);
+        QCOMPARE(model.message(), message);
+        QCOMPARE(edited.count(), accepted ? 1 : 0);
+        QCOMPARE(model.rowCount(), after.size());
+        if (model.rowCount() > 0)
+            QCOMPARE(model.index(model.rowCount() - 1).data(ExtraFieldsModel::NameRole).toString(),
+                     after.constLast().section(QLatin1Char('='), 0, 0).toUpper());
+    }
+
+    void extraFieldsAreSavedWithTheQso()
+    {
+        QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
+        qso.extraFields = importedFields();
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
+        editor.setQso(stored(qso));
+        QCOMPARE(sorted(described(editor.qso().extraFields)), sorted(described(importedFields())));
+        ExtraFieldsModel &fields = *editor.extraFields();
+        QCOMPARE(fields.rowCount(), 3);
+        QVERIFY(!fields.editable());
+        const auto rowOf = [&fields](const QString &name) {
+            for (int row = 0; row < fields.rowCount(); ++row)
+                if (fields.index(row).data(ExtraFieldsModel::NameRole) == name)
+                    return row;
+            return -1;
+        };
+
+        editor.butonEdirQsoPushed();
+        QVERIFY(fields.editable());
+        QVERIFY(fields.remove(rowOf("SIG")));
+        QVERIFY(fields.setValue(rowOf("SIG_INFO"), "K-0818"));
+        QVERIFY(fields.add("my_pota_ref", "DE-0001"));
+        const QStringList edited = {"app_n1mm_id=ab12:S", "my_pota_ref=DE-0001", "sig_info=K-0818"};
+        QCOMPARE(sorted(described(editor.qso().extraFields)), edited);
+        editor.butonEdirQsoPushed();
+        QVERIFY(!fields.editable());
+
+        const std::optional<QsoClass> reread = f.app->log().qsoById(*editor.orgQSO().id);
+        QVERIFY(reread);
+        QCOMPARE(sorted(described(reread->extraFields)), edited);
+    }
+
+    /** The log list hands over a QSO without its other ADIF fields: saving it must not drop
+     *  them. */
+    void aQsoFromTheListKeepsItsFields()
+    {
+        QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
+        qso.extraFields = importedFields();
+        QsoClass listed = stored(qso);
+        listed.extraFields.clear();
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
+        editor.setQso(listed, true);
+        QCOMPARE(editor.extraFields()->rowCount(), 3);
+        editor.setField("name", "Hans");
+        editor.butonEdirQsoPushed();
+        const std::optional<QsoClass> reread = f.app->log().qsoById(*listed.id);
+        QVERIFY(reread);
+        QCOMPARE(reread->name, "Hans");
+        QCOMPARE(sorted(described(reread->extraFields)), sorted(described(importedFields())));
+    }
+
+    void cancelForgetsExtraFieldEdits()
+    {
+        QsoClass qso = LogFixture::qso("DL1ABC", "2025-06-01 10:00:00");
+        qso.extraFields = importedFields();
+        QsoEditor editor(f.app->defaults(), f.app->log(), f.app->dxcc(), f.app->functions());
+        editor.setQso(qso, true);
+        QVERIFY(editor.extraFields()->add("MY_CITY", "Berlin"));
+        QVERIFY(!editor.extraFields()->add("MY CITY", "Berlin"));
+        editor.cancel();
+        QCOMPARE(described(editor.qso().extraFields), described(importedFields()));
+        QCOMPARE(editor.extraFields()->rowCount(), 3);
+        QCOMPARE(editor.extraFields()->message(), "");
     }
 
     void details()

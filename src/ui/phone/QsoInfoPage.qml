@@ -4,11 +4,29 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Brindlewick
 
-// The phone's read-only information about a stored QSO.
+// The phone's information about a stored QSO. Its columns are changed in the entry form; its other
+// ADIF fields (MY_GRIDSQUARE, SIG_INFO, …) are changed here.
 Page {
     id: page
     required property QsoEditor editor
+    readonly property var extras: editor.extraFields
     title: editor.fields.callsign || ""
+
+    background: Rectangle {
+        color: Material.backgroundColor
+        Rectangle {
+            anchors.fill: parent
+            color: page.editor.tint
+        }
+    }
+
+    AlertDialog { id: alert }
+
+    Connections {
+        target: page.editor
+        function onCloseRequested() { page.StackView.view.pop() }
+        function onAlertRequested(title, message) { alert.show(title, message) }
+    }
 
     readonly property var rows: [
         [qsTr("Date"), "dateString"], [qsTr("Time (UTC)"), "timeString"], [qsTr("Frequency"), "qrgString"],
@@ -33,6 +51,125 @@ Page {
             font.weight: Font.DemiBold
             wrapMode: Text.Wrap
             padding: Theme.margin
+        }
+        footer: ColumnLayout {
+            width: ListView.view.width
+            spacing: Theme.spacing / 2
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.margin
+                Layout.rightMargin: Theme.margin
+                Layout.topMargin: Theme.spacing
+                Label {
+                    text: qsTr("Other ADIF fields")
+                    font.pixelSize: Theme.bodySize
+                    font.weight: Font.DemiBold
+                    color: Material.accent
+                    Layout.fillWidth: true
+                }
+                Button {
+                    text: qsTr("Cancel")
+                    flat: true
+                    visible: page.editor.editing
+                    onClicked: page.editor.cancel()
+                }
+                Button {
+                    objectName: "editFieldsButton"
+                    text: page.editor.editing ? page.editor.buttonText : qsTr("Edit fields")
+                    flat: !page.editor.editing
+                    highlighted: page.editor.editing
+                    onClicked: page.editor.butonEdirQsoPushed()
+                }
+            }
+            Repeater {
+                model: page.extras
+                // The name above its value: other programs' names are long for a phone's width.
+                ColumnLayout {
+                    id: extraRow
+                    required property int index
+                    required property string name
+                    required property string value
+                    Layout.fillWidth: true
+                    Layout.leftMargin: Theme.margin
+                    Layout.rightMargin: Theme.margin
+                    spacing: 2
+                    Label {
+                        text: extraRow.name
+                        opacity: 0.7
+                        font.pixelSize: Theme.smallSize
+                        wrapMode: Text.WrapAnywhere
+                        Layout.fillWidth: true
+                    }
+                    Label {
+                        text: extraRow.value
+                        visible: !page.extras.editable
+                        font.pixelSize: Theme.bodySize
+                        wrapMode: Text.Wrap
+                        Layout.fillWidth: true
+                        Layout.bottomMargin: Theme.spacing / 2
+                    }
+                    RowLayout {
+                        visible: page.extras.editable
+                        spacing: Theme.spacing
+                        Layout.fillWidth: true
+                        TextField {
+                            text: extraRow.value
+                            font.pixelSize: Theme.bodySize
+                            Layout.fillWidth: true
+                            onEditingFinished: if (page.extras.editable)
+                                                   page.extras.setValue(extraRow.index, text)
+                        }
+                        ToolButton {
+                            text: "\u2715"
+                            onClicked: page.extras.remove(extraRow.index)
+                        }
+                    }
+                }
+            }
+            GridLayout {
+                visible: page.extras.editable
+                columns: 2
+                columnSpacing: Theme.spacing
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.margin
+                Layout.rightMargin: Theme.margin
+                TextField {
+                    id: newName
+                    placeholderText: qsTr("Field name, e.g. MY_GRIDSQUARE")
+                    font.pixelSize: Theme.bodySize
+                    Layout.columnSpan: 2
+                    Layout.fillWidth: true
+                }
+                TextField {
+                    id: newValue
+                    placeholderText: qsTr("Value")
+                    font.pixelSize: Theme.bodySize
+                    Layout.fillWidth: true
+                    onAccepted: addField.clicked()
+                }
+                Button {
+                    id: addField
+                    text: qsTr("Add field")
+                    flat: true
+                    onClicked: if (page.extras.add(newName.text, newValue.text)) {
+                                   newName.clear()
+                                   newValue.clear()
+                               }
+                }
+            }
+            Label {
+                text: page.extras.message
+                visible: text.length > 0
+                // Darker on the light theme: the editing tint lies beneath.
+                color: Material.theme === Material.Dark ? Material.color(Material.Red, Material.Shade300)
+                                                        : Material.color(Material.Red, Material.Shade900)
+                font.pixelSize: Theme.smallSize
+                wrapMode: Text.Wrap
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.margin
+                Layout.rightMargin: Theme.margin
+            }
+            Item { implicitHeight: Theme.margin }
         }
         // Only what the QSO holds.
         model: page.rows.filter(r => String(page.editor.fields[r[1]] || "").length > 0)

@@ -169,6 +169,100 @@ Page {
                     }
                 }
             }
+
+            // The QSO's ADIF fields without a field of their own (MY_GRIDSQUARE, SIG_INFO, other
+            // programs' APP_ fields, …): changed, removed and added while the QSO is edited.
+            ColumnLayout {
+                id: extras
+                readonly property var fields: page.editor.extraFields
+                Layout.fillWidth: true
+                spacing: Theme.spacing / 2
+                visible: fields.count > 0 || fields.editable
+                Label {
+                    text: qsTr("Other ADIF fields")
+                    font.pixelSize: Theme.bodySize
+                    font.weight: Font.DemiBold
+                    color: Material.accent
+                    topPadding: Theme.spacing / 2
+                }
+                Repeater {
+                    model: extras.fields
+                    RowLayout {
+                        id: extraRow
+                        required property int index
+                        required property string name
+                        required property string value
+                        Layout.fillWidth: true
+                        spacing: Theme.spacing
+                        Label {
+                            text: extraRow.name
+                            font.pixelSize: Theme.smallSize
+                            opacity: 0.7
+                            elide: Text.ElideRight
+                            Layout.preferredWidth: 280
+                            Layout.alignment: Qt.AlignBaseline
+                        }
+                        TextField {
+                            objectName: "extraField_" + extraRow.name
+                            text: extraRow.value
+                            readOnly: !extras.fields.editable
+                            font.pixelSize: Theme.bodySize
+                            selectByMouse: true
+                            Layout.fillWidth: true
+                            Layout.alignment: Qt.AlignBaseline
+                            onEditingFinished: if (extras.fields.editable)
+                                                   extras.fields.setValue(extraRow.index, text)
+                        }
+                        ToolButton {
+                            text: "\u2715"
+                            visible: extras.fields.editable
+                            ToolTip.visible: hovered
+                            ToolTip.text: qsTr("Remove %1").arg(extraRow.name)
+                            onClicked: extras.fields.remove(extraRow.index)
+                        }
+                    }
+                }
+                RowLayout {
+                    visible: extras.fields.editable
+                    Layout.fillWidth: true
+                    spacing: Theme.spacing
+                    TextField {
+                        id: newName
+                        objectName: "newFieldName"
+                        placeholderText: qsTr("Field name, e.g. MY_GRIDSQUARE")
+                        font.pixelSize: Theme.bodySize
+                        Layout.preferredWidth: 280
+                    }
+                    TextField {
+                        id: newValue
+                        objectName: "newFieldValue"
+                        placeholderText: qsTr("Value")
+                        font.pixelSize: Theme.bodySize
+                        Layout.fillWidth: true
+                        onAccepted: addField.clicked()
+                    }
+                    Button {
+                        id: addField
+                        objectName: "addFieldButton"
+                        text: qsTr("Add field")
+                        flat: true
+                        onClicked: if (extras.fields.add(newName.text, newValue.text)) {
+                                       newName.clear()
+                                       newValue.clear()
+                                   }
+                    }
+                }
+                Label {
+                    text: extras.fields.message
+                    visible: text.length > 0
+                    // Darker on the light theme: the editing tint lies beneath.
+                    color: Material.theme === Material.Dark ? Material.color(Material.Red, Material.Shade300)
+                                                            : Material.color(Material.Red, Material.Shade900)
+                    font.pixelSize: Theme.smallSize
+                    wrapMode: Text.Wrap
+                    Layout.fillWidth: true
+                }
+            }
         }
     }
 
