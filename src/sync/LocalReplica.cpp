@@ -7,6 +7,7 @@
 #include "sync/ReplicaSchema.h"
 #include "sync/ReplicaTransaction.h"
 
+#include <QFile>
 #include <QSet>
 #include <QStringList>
 
@@ -118,9 +119,21 @@ bool installTriggers(db::Database &database, QString *error)
     return true;
 }
 
+/** What the program adds to every logbook (the store of kept ADIF fields among it), which the
+ *  triggers on `qso_fields` need. */
+bool ensureLogbookParts(db::Database &database, QString *error)
+{
+    QFile additions(QStringLiteral(":/LogbookAdditions.sql"));
+    if (!additions.open(QIODevice::ReadOnly))
+        return fail(error, QStringLiteral("The logbook additions are missing from the program"));
+    return database.exec(QString::fromUtf8(additions.readAll())) || fail(error, database);
+}
+
 /** The bookkeeping tables, with the columns added since a copy was made. */
 bool ensureTables(db::Database &database, QString *error)
 {
+    if (!ensureLogbookParts(database, error))
+        return false;
     for (const QString &statement : replicaschema::tableStatements()) {
         if (!database.exec(statement))
             return fail(error, database);
@@ -136,10 +149,12 @@ bool ensureTables(db::Database &database, QString *error)
 
 constexpr qsizetype kBulkApply = 200;
 
+/** Drops the triggers that capture QSO changes (of `logbook` and `qso_fields`). */
 bool dropLogbookTriggers(db::Database &database)
 {
     for (const auto &trigger : replicaschema::triggers()) {
-        if (trigger.first.startsWith(QLatin1String("sync_logbook_")) &&
+        if ((trigger.first.startsWith(QLatin1String("sync_logbook_")) ||
+             trigger.first.startsWith(QLatin1String("sync_fields_"))) &&
             !database.exec(QStringLiteral("DROP TRIGGER %1").arg(trigger.first)))
             return false;
     }
