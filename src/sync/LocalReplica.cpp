@@ -1,13 +1,13 @@
 #include "sync/LocalReplica.h"
 
 #include "db/Database.h"
+#include "model/LogbookFiles.h"
 #include "sync/Hlc.h"
 #include "sync/OutboxReader.h"
 #include "sync/ReplicaApplier.h"
 #include "sync/ReplicaSchema.h"
 #include "sync/ReplicaTransaction.h"
 
-#include <QFile>
 #include <QSet>
 #include <QStringList>
 
@@ -123,10 +123,13 @@ bool installTriggers(db::Database &database, QString *error)
  *  triggers on `qso_fields` need. */
 bool ensureLogbookParts(db::Database &database, QString *error)
 {
-    QFile additions(QStringLiteral(":/LogbookAdditions.sql"));
-    if (!additions.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("The logbook additions are missing from the program"));
-    return database.exec(QString::fromUtf8(additions.readAll())) || fail(error, database);
+    if (logbookfiles::addMissingParts(database))
+        return true;
+    const QString identity = logbookfiles::identityProblem(database);
+    return fail(error, identity.isEmpty()
+                           ? QStringLiteral("The store of kept ADIF fields cannot be added: %1")
+                                 .arg(database.errorMessage())
+                           : identity);
 }
 
 /** The bookkeeping tables, with the columns added since a copy was made. */

@@ -137,16 +137,30 @@ private slots:
         QVERIFY(b.join(m_url, "Converge"));
         QsoClass oneill = makeQso("EI5XYZ", "2026-12-01 10:00:00", 245);
         oneill.name = QStringLiteral("O'Neill, Jr. 100% \"Paddy\"");
+        QVERIFY(oneill.extraFields.set(u"MY_GRIDSQUARE", QStringLiteral("JO31")));
+        QVERIFY(oneill.extraFields.set(u"SIG_INFO", QStringLiteral("DL-0001: Eifel"), "S"));
         QVERIFY(a.save(oneill));
         QVERIFY(a.save(makeQso("DL1ABC", "2026-12-01 11:00:00")));
         QVERIFY(a.round().ok);
         QVERIFY(b.round().ok);
         QCOMPARE(b.qso("EI5XYZ").name, oneill.name);
+        QCOMPARE(b.qso("EI5XYZ").extraFields, oneill.extraFields);
 
         // Offline on both: different fields of one QSO, a delete racing an edit, a raw update
         // by another program, a setting, new QSOs (one of a deleted entity).
         QVERIFY(a.log().updateLogbookField("note", a.qso("EI5XYZ"), "Worked portable"));
         QVERIFY(b.log().updateLogbookField("lotwqsl", b.qso("EI5XYZ"), "X"));
+        // Kept ADIF fields of that QSO edited in the editor of each: one changed and one added
+        // on A, one removed on B.
+        const QsoClass storedA = a.qso("EI5XYZ");
+        QsoClass editedA = storedA;
+        editedA.extraFields.set(u"sig_info", QStringLiteral("DL-0002"));
+        editedA.extraFields.set(u"my_city", QStringLiteral("Cork"));
+        QVERIFY(a.log().updateQSO(storedA, editedA));
+        const QsoClass storedB = b.qso("EI5XYZ");
+        QsoClass editedB = storedB;
+        editedB.extraFields.remove(u"my_gridsquare");
+        QVERIFY(b.log().updateQSO(storedB, editedB));
         QVERIFY(a.log().deleteQSO(a.qso("DL1ABC")));
         QVERIFY(b.log().updateLogbookField("rstrx", b.qso("DL1ABC"), "579"));
         {
@@ -169,6 +183,10 @@ private slots:
         QCOMPARE(merged.note, QStringLiteral("Worked portable"));
         QCOMPARE(merged.lotwqsl, QStringLiteral("X"));
         QCOMPARE(merged.clublog, QStringLiteral("X"));
+        QCOMPARE(merged.extraFields.value(u"sig_info"), QStringLiteral("DL-0002"));
+        QCOMPARE(merged.extraFields.value(u"my_city"), QStringLiteral("Cork"));
+        QVERIFY(!merged.extraFields.contains(u"my_gridsquare"));
+        QCOMPARE(a.qso("EI5XYZ").extraFields, merged.extraFields);
         QVERIFY(b.log().getAllQSOsWith("DL1ABC").isEmpty()); // the delete won
         QCOMPARE(b.log().getMyCallsign(), QStringLiteral("EI9ZZZ"));
         // Derived data follows the pulled QSOs, and a deleted entity's QSO is found.
