@@ -1,6 +1,7 @@
 #include "sync/LocalReplica.h"
 
 #include "db/Database.h"
+#include "model/LogbookFiles.h"
 #include "sync/Hlc.h"
 #include "sync/OutboxReader.h"
 #include "sync/ReplicaApplier.h"
@@ -118,9 +119,24 @@ bool installTriggers(db::Database &database, QString *error)
     return true;
 }
 
+/** What the program adds to every logbook (the store of kept ADIF fields among it), which the
+ *  triggers on `qso_fields` need. */
+bool ensureLogbookParts(db::Database &database, QString *error)
+{
+    if (logbookfiles::addMissingParts(database))
+        return true;
+    const QString identity = logbookfiles::identityProblem(database);
+    return fail(error, identity.isEmpty()
+                           ? QStringLiteral("The store of kept ADIF fields cannot be added: %1")
+                                 .arg(database.errorMessage())
+                           : identity);
+}
+
 /** The bookkeeping tables, with the columns added since a copy was made. */
 bool ensureTables(db::Database &database, QString *error)
 {
+    if (!ensureLogbookParts(database, error))
+        return false;
     for (const QString &statement : replicaschema::tableStatements()) {
         if (!database.exec(statement))
             return fail(error, database);
@@ -136,10 +152,12 @@ bool ensureTables(db::Database &database, QString *error)
 
 constexpr qsizetype kBulkApply = 200;
 
+/** Drops the triggers that capture QSO changes (of `logbook` and `qso_fields`). */
 bool dropLogbookTriggers(db::Database &database)
 {
     for (const auto &trigger : replicaschema::triggers()) {
-        if (trigger.first.startsWith(QLatin1String("sync_logbook_")) &&
+        if ((trigger.first.startsWith(QLatin1String("sync_logbook_")) ||
+             trigger.first.startsWith(QLatin1String("sync_fields_"))) &&
             !database.exec(QStringLiteral("DROP TRIGGER %1").arg(trigger.first)))
             return false;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/TextCoding.h"
+#include "sync/ExtraFieldWire.h"
 #include "sync/LocalReplica.h"
 #include "sync/ReplicaSchema.h"
 
@@ -84,6 +85,9 @@ bool OutboxReader::readQsos(int limit, qint64 nowMs, Hlc &clock, PushBatch &batc
     db::Statement rowOf = m_database.prepare(
         QStringLiteral("SELECT %1 FROM logbook WHERE id = (SELECT id FROM sync_qso WHERE uuid = ?)")
             .arg(replicaschema::columnList()));
+    db::Statement extrasOf = m_database.prepare(
+        QStringLiteral("SELECT name, value, type FROM qso_fields WHERE qso = (SELECT id FROM "
+                       "sync_qso WHERE uuid = ?)"));
     const auto columns = replicaschema::columns();
     for (const QString &uuid : uuids) {
         fieldsOf.reset();
@@ -126,8 +130,42 @@ bool OutboxReader::readQsos(int limit, qint64 nowMs, Hlc &clock, PushBatch &batc
             if (!own.isEmpty() && own != change.hlc)
                 change.clocks.insert(name, own);
         }
+        if (!addExtras(extrasOf, uuid, whole, stamps, change))
+            return failed();
         if (!change.fields.isEmpty())
             batch.qsos.append(change);
+    }
+    return true;
+}
+
+bool OutboxReader::addExtras(db::Statement &extrasOf, const QString &uuid, const QString &whole,
+                             const QMap<QString, QString> &stamps, QsoChange &change)
+{
+    // Kept ADIF fields by their keys; a name that could not travel stays on the device.
+    QMap<QString, QString> extras;
+    extrasOf.reset();
+    extrasOf.bind(1, uuid);
+    while (extrasOf.step()) {
+        const QString key = extrawire::keyOf(extrasOf.text(0));
+        if (!key.isEmpty() && !extrasOf.text(1).isEmpty())
+            extras.insert(key, extrawire::encode(extrasOf.text(2), extrasOf.text(1)));
+    }
+    if (extrasOf.failed())
+        return false;
+    const auto put = [&change](const QString &key, const QString &value, const QString &own) {
+        change.fields.insert(key, value);
+        if (!own.isEmpty() && own != change.hlc)
+            change.clocks.insert(key, own);
+    };
+    // A new QSO goes out with the fields it has; a field changed on its own goes out with its
+    // value, or null when it was removed.
+    if (!whole.isEmpty()) {
+        for (auto it = extras.cbegin(); it != extras.cend(); ++it)
+            put(it.key(), it.value(), stamps.value(it.key()));
+    }
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it) {
+        if (extrawire::nameOf(it.key()) && !change.fields.contains(it.key()))
+            put(it.key(), extras.value(it.key()), it.value());
     }
     return true;
 }

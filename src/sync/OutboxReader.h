@@ -4,6 +4,7 @@
 #include "sync/Hlc.h"
 #include "sync/SyncChange.h"
 
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -11,7 +12,8 @@
 namespace logsync {
 
 /** Reads the waiting changes of a copy into what is pushed: the oldest QSOs of the outbox with
- *  their values as plain text, and the waiting settings. Runs inside the caller's transaction. */
+ *  their values as plain text (kept ADIF fields as ExtraFieldWire.h says), and the waiting
+ *  settings. Runs inside the caller's transaction. */
 class OutboxReader {
 public:
     explicit OutboxReader(db::Database &database) : m_database(database) {}
@@ -34,6 +36,10 @@ private:
     /** The reading of a change made at `editedMs`; `clock` moves past it. */
     static Hlc stamp(Hlc &clock, qint64 editedMs, qint64 nowMs);
     bool readQsos(int limit, qint64 nowMs, Hlc &clock, PushBatch &batch);
+    /** Adds the QSO's kept ADIF fields that go out: all of them for a new QSO (`whole` is its
+     *  reading), else those with a reading of their own in `stamps` (null when removed). */
+    static bool addExtras(db::Statement &extrasOf, const QString &uuid, const QString &whole,
+                          const QMap<QString, QString> &stamps, QsoChange &change);
     bool readPrefs(qint64 nowMs, Hlc &clock, PushBatch &batch);
     bool failed();
 

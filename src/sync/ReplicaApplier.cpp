@@ -1,11 +1,13 @@
 #include "sync/ReplicaApplier.h"
 
 #include "formats/TextCoding.h"
+#include "sync/ExtraFieldWire.h"
 #include "sync/Hlc.h"
 #include "sync/LocalReplica.h"
 #include "sync/OutboxReader.h"
 #include "sync/ReplicaSchema.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -73,7 +75,14 @@ ReplicaApplier::ReplicaApplier(db::Database &database, QString device, qint64 no
       m_dropPrefWaiting(
           database.prepare(QStringLiteral("DELETE FROM sync_prefs_outbox WHERE entry = ?"))),
       m_storePref(
-          database.prepare(QStringLiteral("REPLACE INTO prefs (entry, value) VALUES (?, ?)")))
+          database.prepare(QStringLiteral("REPLACE INTO prefs (entry, value) VALUES (?, ?)"))),
+      m_extras(database.prepare(
+          QStringLiteral("SELECT name, value, type FROM qso_fields WHERE qso = ?"))),
+      m_setExtra(database.prepare(QStringLiteral(
+          "INSERT INTO qso_fields (qso, name, value, type) VALUES (?, ?, ?, ?) ON CONFLICT "
+          "(qso, name) DO UPDATE SET value = excluded.value, type = excluded.type"))),
+      m_dropExtra(
+          database.prepare(QStringLiteral("DELETE FROM qso_fields WHERE qso = ? AND name = ?")))
 {
     // Whether the outbox and the list of deleted QSOs hold anything; only this apply changes
     // them meanwhile, and it only removes.
@@ -104,14 +113,23 @@ bool ReplicaApplier::applyQso(const PulledQso &qso)
     // Deleted here and not yet pushed: the server hears of it first, and a deletion wins.
     if (waiting->contains(QStringLiteral("-")))
         return true;
+    const QMap<QString, QString> fields = withoutMalformedExtras(qso);
+    std::optional<QMap<QString, LocalExtra>> extras = QMap<QString, LocalExtra>();
+    if (*id != 0 && hasExtras(fields))
+        extras = localExtras(*id);
+    if (!extras)
+        return false;
     // A field changed here and not yet pushed keeps its value when its change is the later one;
     // when the server's is later, the server's value is taken and the local change dropped, so
-    // that a device that loses a field never keeps its own value.
+    // that a device that loses a field never keeps its own value. A new QSO here (waiting whole)
+    // says nothing about kept ADIF fields it does not have: the server's are taken.
     QStringList kept;
     const auto whole = waiting->constFind(QStringLiteral("*"));
-    for (auto it = qso.fields.cbegin(); it != qso.fields.cend(); ++it) {
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
         const auto own = waiting->constFind(it.key());
-        const bool changedHere = own != waiting->cend() || whole != waiting->cend();
+        const bool wholeHere = whole != waiting->cend() &&
+                               (!extrawire::isExtraKey(it.key()) || extras->contains(it.key()));
+        const bool changedHere = own != waiting->cend() || wholeHere;
         if (!changedHere)
             continue;
         const qint64 changedMs = own != waiting->cend() ? own.value() : whole.value();
@@ -126,12 +144,95 @@ bool ReplicaApplier::applyQso(const PulledQso &qso)
     }
     if (*id != 0) {
         bool found = false;
-        if (!update(*id, storedValues<Value>(qso.fields, kept), &found))
+        const int changedBefore = m_changed;
+        if (!update(*id, storedValues<Value>(fields, kept), &found))
             return false;
-        if (found)
+        if (found) {
+            const std::optional<bool> extrasChanged = writeExtras(*id, fields, kept, *extras);
+            if (!extrasChanged)
+                return false;
+            if (*extrasChanged && m_changed == changedBefore)
+                ++m_changed;
             return noteClock(*id, qso.hlc);
+        }
     }
-    return insert(qso.uuid, storedValues<Value>(qso.fields, {}), qso.hlc);
+    qint64 newId = 0;
+    return insert(qso.uuid, storedValues<Value>(fields, {}), qso.hlc, &newId) &&
+           writeExtras(newId, fields, {}, {}).has_value();
+}
+
+QMap<QString, QString> ReplicaApplier::withoutMalformedExtras(const PulledQso &qso)
+{
+    QMap<QString, QString> fields = qso.fields;
+    for (auto it = fields.begin(); it != fields.end();) {
+        const bool malformed = extrawire::isExtraKey(it.key()) &&
+                               (!extrawire::nameOf(it.key()) ||
+                                (!it.value().isNull() && !extrawire::decode(it.value())));
+        if (!malformed) {
+            ++it;
+            continue;
+        }
+        // The server is another program's: what it sends is never stored unchecked.
+        qWarning("Sync: ignored the field \"%s\" of QSO %s from the server: not a kept ADIF "
+                 "field",
+                 qPrintable(it.key().left(80)), qPrintable(qso.uuid));
+        it = fields.erase(it);
+    }
+    return fields;
+}
+
+bool ReplicaApplier::hasExtras(const QMap<QString, QString> &fields)
+{
+    return std::any_of(fields.keyBegin(), fields.keyEnd(), extrawire::isExtraKey);
+}
+
+std::optional<QMap<QString, ReplicaApplier::LocalExtra>> ReplicaApplier::localExtras(qint64 id)
+{
+    QMap<QString, LocalExtra> extras;
+    m_extras.reset();
+    m_extras.bind(1, id);
+    while (m_extras.step()) {
+        const QString key = extrawire::keyOf(m_extras.text(0));
+        if (!key.isEmpty())
+            extras.insert(key, {m_extras.text(0), m_extras.text(1), m_extras.text(2)});
+    }
+    if (m_extras.failed())
+        return std::nullopt;
+    return extras;
+}
+
+std::optional<bool> ReplicaApplier::writeExtras(qint64 id, const QMap<QString, QString> &fields,
+                                                const QStringList &kept,
+                                                const QMap<QString, LocalExtra> &local)
+{
+    bool changed = false;
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        const std::optional<QString> name = extrawire::nameOf(it.key());
+        if (!name || kept.contains(it.key()))
+            continue;
+        const auto here = local.constFind(it.key());
+        const std::optional<extrawire::Value> value =
+            it.value().isNull() ? std::nullopt : extrawire::decode(it.value());
+        if (here != local.cend()) {
+            if (value && here->name == *name && here->value == value->value &&
+                here->type == value->type)
+                continue;
+            // Removed, or stored under another spelling of the name: the stored row goes.
+            m_dropExtra.reset();
+            m_dropExtra.bind(1, id).bind(2, here->name);
+            if (!m_dropExtra.run())
+                return std::nullopt;
+            changed = true;
+        }
+        if (!value)
+            continue;
+        m_setExtra.reset();
+        m_setExtra.bind(1, id).bind(2, *name).bind(3, value->value).bind(4, value->type);
+        if (!m_setExtra.run())
+            return std::nullopt;
+        changed = true;
+    }
+    return changed;
 }
 
 bool ReplicaApplier::applyPref(const PulledPref &pref)
@@ -267,7 +368,8 @@ bool ReplicaApplier::update(qint64 id, const QList<Value> &values, bool *found)
     return !entityChanged || noteEntity(id).has_value();
 }
 
-bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values, const QString &hlc)
+bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values, const QString &hlc,
+                            qint64 *newId)
 {
     db::Statement &statement = statementFor(true, values);
     bindValues(statement, values);
@@ -275,6 +377,7 @@ bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values, con
         return false;
     ++m_changed;
     const qint64 id = m_database.lastInsertRowId();
+    *newId = id;
     m_addUuid.reset();
     m_addUuid.bind(1, id).bind(2, uuid).bind(3, hlc);
     if (!m_addUuid.run())

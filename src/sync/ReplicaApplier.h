@@ -15,10 +15,11 @@
 namespace logsync {
 
 /** Writes what was pulled from the server into the copy, inside the caller's transaction and
- *  with the copy's apply flag set: QSOs by uuid, deletions, and settings. A field or setting
- *  waiting in the outbox keeps its value when its change is later than the server's; otherwise
- *  the server's value is written and the waiting change dropped. Collects the entity numbers of
- *  the QSOs it touched. */
+ *  with the copy's apply flag set: QSOs by uuid (their columns and kept ADIF fields), deletions,
+ *  and settings. A field or setting waiting in the outbox keeps its value when its change is
+ *  later than the server's; otherwise the server's value is written and the waiting change
+ *  dropped. Keys it does not know are ignored; an "adif:" key or value that is not well formed is
+ *  ignored and logged. Collects the entity numbers of the QSOs it touched. */
 class ReplicaApplier {
 public:
     /** `device`: the copy's device id, which stamps its waiting changes as they will go out at
@@ -34,6 +35,23 @@ public:
     [[nodiscard]] int changed() const { return m_changed; }
 
 private:
+    /** A kept ADIF field of a QSO as stored here. */
+    struct LocalExtra {
+        QString name; // as stored (lower case when this program wrote it)
+        QString value;
+        QString type;
+    };
+
+    /** The QSO's fields without the "adif:" keys and values that are not well formed (logged). */
+    static QMap<QString, QString> withoutMalformedExtras(const PulledQso &qso);
+    [[nodiscard]] static bool hasExtras(const QMap<QString, QString> &fields);
+    /** The kept ADIF fields of the QSO with this id, by their keys; nothing when unreadable. */
+    std::optional<QMap<QString, LocalExtra>> localExtras(qint64 id);
+    /** Makes the QSO's kept ADIF fields those of `fields` (well formed), except `kept`; whether
+     *  a row changed, nothing on failure. */
+    std::optional<bool> writeExtras(qint64 id, const QMap<QString, QString> &fields,
+                                    const QStringList &kept,
+                                    const QMap<QString, LocalExtra> &local);
     /** A column (position in replicaschema::columns()) with its value as stored. */
     struct Value {
         int column;
@@ -55,7 +73,8 @@ private:
     bool remove(qint64 id, const QString &uuid);
     /** Writes the values that differ from the stored row; false in `found` without a row. */
     bool update(qint64 id, const QList<Value> &values, bool *found);
-    bool insert(const QString &uuid, const QList<Value> &values, const QString &hlc);
+    /** Adds the QSO; its id in `newId`. */
+    bool insert(const QString &uuid, const QList<Value> &values, const QString &hlc, qint64 *newId);
     /** The statement for this set of columns, prepared once per apply. */
     db::Statement &statementFor(bool insert, const QList<Value> &values);
 
@@ -77,6 +96,9 @@ private:
     db::Statement m_prefWaiting;
     db::Statement m_dropPrefWaiting;
     db::Statement m_storePref;
+    db::Statement m_extras;
+    db::Statement m_setExtra;
+    db::Statement m_dropExtra;
     std::map<std::pair<bool, quint64>, db::Statement> m_statements;
     QSet<int> m_entities;
     int m_changed = 0;

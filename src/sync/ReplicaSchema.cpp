@@ -40,15 +40,29 @@ QString nextVersion(const QString &table)
     return QStringLiteral("(coalesce((SELECT max(version) FROM %1), 0) + 1)").arg(table);
 }
 
-/** The outbox row (uuid of the QSO with id `idExpr`, `field`) written or moved to a new
- *  version. */
-QString outboxUpsert(const QString &field, const QString &idExpr)
+/** The outbox row (uuid of the QSO with id `idExpr`, the field named by the SQL expression
+ *  `fieldExpr`) written or moved to a new version; only when `condition` holds, if given. */
+QString outboxUpsert(const QString &fieldExpr, const QString &idExpr, const QString &condition = {})
 {
     return QStringLiteral("INSERT INTO sync_outbox (uuid, field, version, changed_ms) "
-                          "SELECT q.uuid, '%1', %2, %3 FROM sync_qso q WHERE q.id = %4 "
+                          "SELECT q.uuid, %1, %2, %3 FROM sync_qso q WHERE q.id = %4%5 "
                           "ON CONFLICT (uuid, field) DO UPDATE SET version = excluded.version, "
                           "changed_ms = excluded.changed_ms;\n")
-        .arg(field, nextVersion(QStringLiteral("sync_outbox")), kNowMs, idExpr);
+        .arg(fieldExpr, nextVersion(QStringLiteral("sync_outbox")), kNowMs, idExpr,
+             condition.isEmpty() ? QString() : QStringLiteral(" AND (%1)").arg(condition));
+}
+
+/** A column's name as an SQL text literal (the names come from kColumns). */
+QString literal(const QString &name)
+{
+    return QLatin1Char('\'') + name + QLatin1Char('\'');
+}
+
+/** The outbox field of the kept ADIF field whose name is the SQL expression `name`: "adif:" and
+ *  the name in lower case (see ExtraFieldWire.h). */
+QString extraKey(const QString &name)
+{
+    return QStringLiteral("'adif:' || lower(%1)").arg(name);
 }
 
 QString insertTrigger()
@@ -87,7 +101,7 @@ QString columnTrigger(const QString &name)
                           "BEGIN\n"
                           "%3"
                           "END")
-        .arg(name, kApplyingOff, outboxUpsert(name, QStringLiteral("NEW.id")));
+        .arg(name, kApplyingOff, outboxUpsert(literal(name), QStringLiteral("NEW.id")));
 }
 
 QString deleteTrigger()
@@ -103,7 +117,55 @@ QString deleteTrigger()
                "OLD.id;\n"
                "DELETE FROM sync_qso WHERE id = OLD.id;\n"
                "END")
-        .arg(kApplyingOff, outboxUpsert(QStringLiteral("-"), QStringLiteral("OLD.id")));
+        .arg(kApplyingOff, outboxUpsert(literal(QStringLiteral("-")), QStringLiteral("OLD.id")));
+}
+
+// The kept ADIF fields (`qso_fields`) wait in the outbox one by one, as columns do, each with the
+// time of its own change. A new QSO's fields go out with it all the same (see OutboxReader).
+
+QString fieldInsertTrigger()
+{
+    return QStringLiteral("CREATE TRIGGER sync_fields_insert AFTER INSERT ON qso_fields WHEN %1\n"
+                          "BEGIN\n"
+                          "%2"
+                          "END")
+        .arg(kApplyingOff,
+             outboxUpsert(extraKey(QStringLiteral("NEW.name")), QStringLiteral("NEW.qso")));
+}
+
+/** A renamed field, or one moved to another QSO, also goes out as removed from where it was. A
+ *  renumbered QSO (the logbook's own trigger moves its fields) sends nothing: its uuid already
+ *  went with the new id, so the old id finds none, and the fields are as they were. */
+QString fieldUpdateTrigger()
+{
+    const QString renamed = QStringLiteral("lower(OLD.name) IS NOT lower(NEW.name)");
+    return QStringLiteral("CREATE TRIGGER sync_fields_update AFTER UPDATE ON qso_fields WHEN %1 "
+                          "AND (OLD.value IS NOT NEW.value OR OLD.type IS NOT NEW.type OR "
+                          "OLD.name IS NOT NEW.name OR OLD.qso IS NOT NEW.qso)\n"
+                          "BEGIN\n"
+                          "%2%3"
+                          "END")
+        .arg(kApplyingOff,
+             outboxUpsert(extraKey(QStringLiteral("OLD.name")), QStringLiteral("OLD.qso"),
+                          QStringLiteral("OLD.qso IS NOT NEW.qso OR %1").arg(renamed)),
+             outboxUpsert(extraKey(QStringLiteral("NEW.name")), QStringLiteral("NEW.qso"),
+                          QStringLiteral("OLD.value IS NOT NEW.value OR OLD.type IS NOT NEW.type "
+                                         "OR %1 OR (OLD.qso IS NOT NEW.qso AND EXISTS (SELECT 1 "
+                                         "FROM sync_qso o WHERE o.id = OLD.qso))")
+                              .arg(renamed)));
+}
+
+/** Only while the QSO is there: the fields of a deleted QSO go with it (the logbook's own
+ *  trigger), and the deletion alone is sent. */
+QString fieldDeleteTrigger()
+{
+    return QStringLiteral("CREATE TRIGGER sync_fields_delete AFTER DELETE ON qso_fields WHEN %1 "
+                          "AND EXISTS (SELECT 1 FROM logbook l WHERE l.id = OLD.qso)\n"
+                          "BEGIN\n"
+                          "%2"
+                          "END")
+        .arg(kApplyingOff,
+             outboxUpsert(extraKey(QStringLiteral("OLD.name")), QStringLiteral("OLD.qso")));
 }
 
 QString prefsUpsert()
@@ -210,6 +272,9 @@ QList<std::pair<QString, QString>> triggers()
         {QStringLiteral("sync_logbook_insert"), insertTrigger()},
         {QStringLiteral("sync_logbook_id"), idTrigger()},
         {QStringLiteral("sync_logbook_delete"), deleteTrigger()},
+        {QStringLiteral("sync_fields_insert"), fieldInsertTrigger()},
+        {QStringLiteral("sync_fields_update"), fieldUpdateTrigger()},
+        {QStringLiteral("sync_fields_delete"), fieldDeleteTrigger()},
         {QStringLiteral("sync_prefs_insert"), prefsInsertTrigger()},
         {QStringLiteral("sync_prefs_update"), prefsUpdateTrigger()},
     };

@@ -8,8 +8,11 @@
 #include <utility>
 
 /** The sync bookkeeping of a device's copy: which `logbook` columns travel and how, and the
- *  statements that add the "sync_…" tables and the triggers that fill the outbox. Every
- *  identifier in the generated SQL comes from the fixed lists here, never from data. */
+ *  statements that add the "sync_…" tables and the triggers that fill the outbox. An outbox row
+ *  names one field of one QSO: a column, "adif:" and a kept ADIF field's name in lower case (a
+ *  row of `qso_fields`, see ExtraFieldWire.h), "*" for a new QSO (all of it) or "-" for a deleted
+ *  one. Every identifier in the generated SQL comes from the fixed lists here, never from data;
+ *  the names of kept fields are values. */
 namespace logsync::replicaschema {
 
 struct Column {
@@ -34,7 +37,7 @@ struct Column {
 
 /** CREATE statements of the bookkeeping tables (IF NOT EXISTS), in order. */
 [[nodiscard]] QStringList tableStatements();
-/** The triggers as (name, CREATE TRIGGER statement). */
+/** The triggers as (name, CREATE TRIGGER statement); those on `qso_fields` need the table. */
 [[nodiscard]] QList<std::pair<QString, QString>> triggers();
 
 } // namespace logsync::replicaschema

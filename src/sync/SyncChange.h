@@ -14,9 +14,10 @@ struct QsoChange {
     QString uuid;
     QString hlc;
     bool deleted = false;
-    /** Column name of `logbook` → value; all columns but `id` for a new QSO. */
+    /** Column name of `logbook` → value; all columns but `id` for a new QSO, with its kept ADIF
+     *  fields ("adif:name" → "type:value", null when removed; see ExtraFieldWire.h). */
     QMap<QString, QString> fields;
-    /** Column name → reading, for the fields changed at another time than `hlc`. */
+    /** Field → reading, for the fields changed at another time than `hlc`. */
     QMap<QString, QString> clocks = {};
 
     [[nodiscard]] QString clockOf(const QString &field) const { return clocks.value(field, hlc); }

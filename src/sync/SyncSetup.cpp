@@ -63,6 +63,31 @@ struct CopiedRows {
     QList<int> entities;
 };
 
+/** Copies the kept ADIF fields of the QSOs just copied (a file made before they were kept has
+ *  none). The copies got ids in the order they were inserted, so the n-th QSO of the file in that
+ *  order is the n-th of the copy. They go out with their QSOs, which wait as new in the same
+ *  transaction: the field triggers stay quiet instead of queueing every field once more. */
+bool copyExtraFields(db::Database &database)
+{
+    db::Statement has = database.prepare(QStringLiteral(
+        "SELECT EXISTS (SELECT 1 FROM source.sqlite_master WHERE type = 'table' AND name = "
+        "'qso_fields')"));
+    if (!has.step())
+        return false;
+    const bool any = has.int64(0) != 0;
+    has.reset();
+    return !any ||
+           (database.exec(QStringLiteral("UPDATE sync_apply SET applying = 1")) &&
+            database.exec(QStringLiteral(
+                "INSERT INTO main.qso_fields (qso, name, value, type) "
+                "SELECT m.id, f.name, f.value, f.type FROM source.qso_fields f "
+                "JOIN (SELECT id, row_number() OVER (ORDER BY datetime, id) AS n FROM "
+                "source.logbook) s ON s.id = f.qso "
+                "JOIN (SELECT id, row_number() OVER (ORDER BY id) AS n FROM main.logbook) m "
+                "ON m.n = s.n")) &&
+            database.exec(QStringLiteral("UPDATE sync_apply SET applying = 0")));
+}
+
 /** Copies the QSOs and settings in one transaction of one connection; every statement is done
  *  before the connection closes, so no lock outlives it. */
 std::optional<CopiedRows> copyRows(const QString &from, const QString &to, QString *error)
@@ -114,6 +139,8 @@ std::optional<CopiedRows> copyRows(const QString &from, const QString &to, QStri
         return failed(QStringLiteral("Cannot copy the QSOs"));
     CopiedRows rows;
     rows.qsos = database.changes();
+    if (!copyExtraFields(database))
+        return failed(QStringLiteral("Cannot copy the QSOs' ADIF fields"));
     db::Statement setting = database.prepare(
         QStringLiteral("REPLACE INTO main.prefs (entry, value) SELECT entry, value FROM "
                        "source.prefs WHERE entry = ? AND value IS NOT NULL AND value <> ''"));

@@ -45,6 +45,26 @@ Fields fields(const QString &text)
     return result;
 }
 
+/** Like fields(), with "<null>" for a null value (a removed kept field). */
+Fields wireFields(const QString &text)
+{
+    Fields result = fields(text);
+    for (QString &value : result)
+        if (value == u"<null>"_qs)
+            value = QString();
+    return result;
+}
+
+/** The kept ADIF fields among a change's fields as "key=value" (null as "<null>"), sorted. */
+QStringList extrasOf(const Fields &values)
+{
+    QStringList lines;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (it.key().startsWith(u"adif:"_qs))
+            lines << it.key() + u'=' + (it.value().isNull() ? u"<null>"_qs : it.value());
+    return lines;
+}
+
 /** A clock reading's text, zero-padded so that text order is clock order. */
 QString reading(qint64 ms, int counter, const char *device = "me")
 {
@@ -127,12 +147,15 @@ class LocalReplicaTest : public QObject {
         return batch && copy.confirmPushed(*batch, {}, nullptr) && copy.pendingChanges() == 0;
     }
 
-    /** A copy holding DL1A (20m, note "n0", entity 230) and the setting mycall, all pushed. */
+    /** A copy holding DL1A (20m, note "n0", entity 230, the kept ADIF field SIG_INFO "K-0001"
+     *  without a type) and the setting mycall, all pushed. */
     QString copyWithOneQso(const QString &name)
     {
         const QString path = newCopy(name);
         if (!exec(path, {u"insert into logbook (callsign, band, note, dxccadif, lotwqsl) values "
                          "('DL1A', '20m', 'n0', 230, '')"_qs,
+                         u"insert into qso_fields (qso, name, value) select id, 'sig_info', "
+                         "'K-0001' from logbook"_qs,
                          u"replace into prefs (entry, value) values ('mycall', 'DL1A')"_qs}) ||
             !drain(path))
             return {};
@@ -210,6 +233,37 @@ private slots:
             << QStringList{"insert into logbook (callsign) values ('DL2B')",
                            "update logbook set note = 'y' where callsign = 'DL2B'"}
             << "DL2B:* DL2B:note";
+        // Kept ADIF fields (qso_fields) travel one by one, as columns do.
+        const QString addCity =
+            u"insert into qso_fields (qso, name, value, type) select id, '%1', 'Bonn', 'S' "
+            "from logbook"_qs;
+        QTest::newRow("a kept field added")
+            << QStringList{addCity.arg("my_city")} << "DL1A:adif:my_city";
+        QTest::newRow("a kept field named in upper case by another program")
+            << QStringList{addCity.arg("MY_CITY")} << "DL1A:adif:my_city";
+        QTest::newRow("a kept field's value changed")
+            << QStringList{"update qso_fields set value = 'K-0002'"} << "DL1A:adif:sig_info";
+        QTest::newRow("a kept field's type changed")
+            << QStringList{"update qso_fields set type = 'S'"} << "DL1A:adif:sig_info";
+        QTest::newRow("a kept field stored again unchanged")
+            << QStringList{"update qso_fields set value = value, type = type"} << "";
+        QTest::newRow("a kept field removed")
+            << QStringList{"delete from qso_fields"} << "DL1A:adif:sig_info";
+        QTest::newRow("a renamed kept field: the old one removed, the new one added")
+            << QStringList{"update qso_fields set name = 'sig'"}
+            << "DL1A:adif:sig DL1A:adif:sig_info";
+        QTest::newRow("a kept field moved to another QSO leaves the first one")
+            << QStringList{"insert into logbook (callsign) values ('DL2B')",
+                           "update qso_fields set qso = (select id from logbook where "
+                           "callsign = 'DL2B')"}
+            << "DL1A:adif:sig_info DL2B:* DL2B:adif:sig_info";
+        // The logbook's own trigger removes a deleted QSO's fields: no removal of each goes out.
+        QTest::newRow("a deleted QSO sends only its deletion")
+            << QStringList{"delete from logbook"} << "?:-";
+        QTest::newRow("a deleted QSO drops its waiting kept fields")
+            << QStringList{"update qso_fields set value = 'x'", addCity.arg("my_city"),
+                           "delete from logbook"}
+            << "?:-";
         QTest::newRow("a changed setting")
             << QStringList{"replace into prefs (entry, value) values ('mycall', 'DL9Z')"}
             << "pref:mycall";
@@ -390,6 +444,56 @@ private slots:
         QCOMPARE(rest->qsos[0].fields.value(u"callsign"_qs), u"DL3C"_qs);
     }
 
+    void keptFieldsGoOut_data()
+    {
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QStringList>("expected"); // the pushed QSO's kept fields
+        QTest::addColumn<bool>("whole");           // the pushed QSO goes out whole
+        const QString newQso = u"insert into logbook (callsign) values ('DL2B')"_qs;
+        const QString add = u"insert into qso_fields (qso, name, value, type) select max(id), "
+                            "'%1', '%2', '%3' from logbook"_qs;
+        QTest::newRow("a new QSO with all its kept fields, typed or not")
+            << QStringList{newQso, add.arg("my_gridsquare", "JO31", ""),
+                           add.arg("app_n1mm_exchange1", "Hello: world", "S")}
+            << QStringList{"adif:app_n1mm_exchange1=S:Hello: world", "adif:my_gridsquare=:JO31"}
+            << true;
+        QTest::newRow("a new QSO whose field was removed before the push")
+            << QStringList{newQso, add.arg("my_city", "Bonn", ""),
+                           "delete from qso_fields where name = 'my_city'"}
+            << QStringList{"adif:my_city=<null>"} << true;
+        QTest::newRow("a changed kept field goes out alone")
+            << QStringList{"update qso_fields set value = 'K-0002'"}
+            << QStringList{"adif:sig_info=:K-0002"} << false;
+        QTest::newRow("a removed kept field goes out as null")
+            << QStringList{"delete from qso_fields"} << QStringList{"adif:sig_info=<null>"}
+            << false;
+        QTest::newRow("a type that could not be read back goes out without")
+            << QStringList{add.arg("my_city", "Bonn", "XY")} << QStringList{"adif:my_city=:Bonn"}
+            << false;
+        QTest::newRow("a name that is no ADIF name stays on the device")
+            << QStringList{add.arg("my city", "Bonn", "")} << QStringList{} << false;
+    }
+
+    void keptFieldsGoOut()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, whole);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        QVERIFY(exec(path, statements));
+        LocalReplica copy(path);
+        const auto batch = copy.takeOutbox(10, wallClock(), nullptr);
+        QVERIFY(batch);
+        QCOMPARE(batch->qsos.size(), expected.isEmpty() ? 0 : 1);
+        if (expected.isEmpty())
+            return;
+        const Fields &pushed = batch->qsos.first().fields;
+        QCOMPARE(extrasOf(pushed), expected);
+        QCOMPARE(pushed.size(), expected.size() + (whole ? 38 : 0));
+        QVERIFY(copy.confirmPushed(*batch, {}, nullptr));
+        QCOMPARE(copy.pendingChanges(), 0);
+    }
+
     void fieldsCarryTheirOwnClocks()
     {
         // A field changed after the QSO was logged goes out with its own reading; a reading from
@@ -507,6 +611,133 @@ private slots:
             QCOMPARE(rows(path, u"select count(*) from sync_qso"_qs), QStringList{u"0"_qs});
     }
 
+    void pulledKeptFields_data()
+    {
+        QTest::addColumn<QString>("local"); // a statement run first; "resend": all goes out again
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<bool>("later");   // the server's change is later than the local ones
+        QTest::addColumn<QString>("kept"); // DL1A's kept fields afterwards
+        QTest::addColumn<QString>("expectedOutbox");
+        QTest::addColumn<bool>("refused"); // a key or value is ignored and logged
+        const QString none;
+        const QString stored = u"sig_info|K-0001|"_qs;
+        const QString mine = u"update qso_fields set value = 'mine'"_qs;
+        QTest::newRow("a new kept field is stored")
+            << none << "adif:my_gridsquare=:JO31;lotwqsl=X" << false
+            << "my_gridsquare|JO31| sig_info|K-0001|" << none << false;
+        QTest::newRow("a value with a colon and a type")
+            << none << "adif:sig_info=S:K-0001: Hills" << false << "sig_info|K-0001: Hills|S"
+            << none << false;
+        QTest::newRow("null removes the field")
+            << none << "adif:sig_info=<null>" << false << "" << none << false;
+        QTest::newRow("null for a field not here changes nothing")
+            << none << "adif:my_city=<null>" << false << stored << none << false;
+        QTest::newRow("a spelling in upper case from another program is replaced")
+            << "insert into qso_fields (qso, name, value) select id, 'MY_CITY', 'Köln' from "
+               "logbook"
+            << "adif:my_city=:Bonn" << true << "my_city|Bonn| sig_info|K-0001|" << none << false;
+        QTest::newRow("a waiting local edit later than the server's stays")
+            << mine << "adif:sig_info=:K-0002" << false << "sig_info|mine|"
+            << "DL1A:adif:sig_info" << false;
+        QTest::newRow("the server's edit later than the waiting local one wins")
+            << mine << "adif:sig_info=:K-0002" << true << "sig_info|K-0002|" << none << false;
+        QTest::newRow("a waiting local removal later than the server's edit stays")
+            << "delete from qso_fields"
+            << "adif:sig_info=:K-0002" << false << ""
+            << "DL1A:adif:sig_info" << false;
+        // A QSO going out whole says nothing about fields it does not have.
+        QTest::newRow("a QSO going out whole keeps its field and takes one it lacks")
+            << "resend"
+            << "adif:sig_info=:K-0002;adif:my_city=:Bonn" << false
+            << "my_city|Bonn| sig_info|K-0001|"
+            << "DL1A:* pref:mycall" << false;
+
+        // The server is a peer: what it sends under "adif:" is checked before it is stored.
+        const auto hostile = [&](const char *tag, const QString &values) {
+            QTest::newRow(tag) << none << values << true << stored << none << true;
+        };
+        hostile("empty name", u"adif:=:x"_qs);
+        hostile("name in upper case", u"adif:MY_CITY=:Bonn"_qs);
+        hostile("name with a blank", u"adif:my city=:Bonn"_qs);
+        hostile("name with markup", u"adif:x<eor>=:Bonn"_qs);
+        hostile("name longer than 64", u"adif:"_qs + QString(65, u'a') + u"=:Bonn"_qs);
+        hostile("value without the type's colon", u"adif:my_city=Bonn"_qs);
+        hostile("type of two letters", u"adif:my_city=SS:Bonn"_qs);
+        hostile("type a digit", u"adif:my_city=1:Bonn"_qs);
+        hostile("empty value", u"adif:my_city=S:"_qs);
+        hostile("empty text instead of null", u"adif:my_city="_qs);
+        hostile("a malformed value never removes a stored one", u"adif:sig_info=K-0002"_qs);
+    }
+
+    void pulledKeptFields()
+    {
+        QFETCH(QString, local);
+        QFETCH(QString, values);
+        QFETCH(bool, later);
+        QFETCH(QString, kept);
+        QFETCH(QString, expectedOutbox);
+        QFETCH(bool, refused);
+        const QString path = copyWithOneQso(u"copy.rlog"_qs);
+        const QString uuid = uuidOf(path, u"DL1A"_qs);
+        LocalReplica copy(path);
+        if (local == u"resend"_qs)
+            QVERIFY(copy.resendAll(nullptr));
+        else if (!local.isEmpty())
+            QVERIFY(exec(path, {local}));
+        const QRegularExpression warning(u"^Sync: ignored the field \"adif:.*\" of QSO "_qs + uuid);
+        if (refused)
+            QTest::ignoreMessage(QtWarningMsg, warning);
+        else
+            QTest::failOnWarning(warning);
+        const qint64 ms = later ? wallClock() + 60'000 : kNow;
+        QString error;
+        QVERIFY2(copy.applyPulled(page({pulled(uuid, wireFields(values), false, ms)}), wallClock(),
+                                  &error),
+                 qPrintable(error));
+        QCOMPARE(
+            rows(path, u"select name, value, type from qso_fields order by name"_qs).join(u' '),
+            kept);
+        QCOMPARE(outbox(path), expectedOutbox);
+        if (values.contains(u"lotwqsl"_qs))
+            QCOMPARE(rows(path, u"select lotwqsl from logbook"_qs), QStringList{u"X"_qs});
+    }
+
+    void keptFieldsRoundTrip()
+    {
+        // Pushed from one copy, pulled into another as a new QSO: the same fields, names in lower
+        // case, values and types exactly.
+        const QString first = newCopy(u"first.rlog"_qs);
+        const QString add = u"insert into qso_fields (qso, name, value, type) select id, ?, ?, ? "
+                            "from logbook"_qs;
+        QVERIFY(exec(first, {u"insert into logbook (callsign) values ('DL1A')"_qs}));
+        db::Database database;
+        QCOMPARE(database.open(first, db::Database::Mode::ReadWrite), 0);
+        const QList<QStringList> kept{{"APP_N1MM_RX_PWR", "-12", "N"},
+                                      {"notes", "50% \"loud\"\r\nline 2; a:b", ""},
+                                      {"my_name", "Zoë Þórshöfn 東京", "I"},
+                                      {"sig_info", QString(2000, u'x'), "S"}};
+        for (const QStringList &field : kept) {
+            db::Statement insert = database.prepare(add);
+            insert.bind(1, field[0]).bind(2, field[1]).bind(3, field[2]);
+            QVERIFY(insert.run());
+        }
+        database.close();
+        const auto batch = LocalReplica(first).takeOutbox(10, wallClock(), nullptr);
+        QVERIFY(batch && batch->qsos.size() == 1);
+
+        const QString second = newCopy(u"second.rlog"_qs);
+        const logsync::QsoChange &change = batch->qsos.first();
+        QVERIFY(LocalReplica(second).applyPulled(page({pulled(change.uuid, change.fields)}),
+                                                 wallClock(), nullptr));
+        const QString select = u"select lower(name), value, type, length(value) from qso_fields "
+                               "order by lower(name)"_qs;
+        QCOMPARE(rows(second, select), rows(first, select));
+        QCOMPARE(rows(second, u"select name from qso_fields where name = 'app_n1mm_rx_pwr'"_qs),
+                 QStringList{u"app_n1mm_rx_pwr"_qs});
+        // Nothing pulled goes out again.
+        QCOMPARE(LocalReplica(second).pendingChanges(), 0);
+    }
+
     void pulledQsoMovesCursorAndClock()
     {
         const QString path = newCopy(u"copy.rlog"_qs);
@@ -521,8 +752,8 @@ private slots:
         // An empty page never moves the cursor back.
         QVERIFY(copy.applyPulled(page({}, {}, 0), wallClock(), nullptr));
         QCOMPARE(copy.state(u"cursor"_qs), u"42"_qs);
-        // The clock passes a pulled reading ahead of the wall clock: the next local change reads
-        // later even with this device's clock behind the other's.
+        // The clock passes a pulled reading ahead of the wall clock: the next local change
+        // reads later even with this device's clock behind the other's.
         const qint64 ahead = wallClock() + 60'000;
         QVERIFY(copy.applyPulled(page({pulled(uuid, fields(u"qth=y"_qs), false, ahead)}, {}, 43),
                                  wallClock(), nullptr));

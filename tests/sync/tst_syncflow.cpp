@@ -4,6 +4,7 @@
 #include "PgTestServer.h"
 
 #include "../cli/CliRun.h"
+#include "../model/SqlRows.h"
 #include "app/DataFolder.h"
 #include "db/Database.h"
 #include "model/DxInfo.h"
@@ -80,7 +81,8 @@ struct Device {
         return found.isEmpty() ? QsoClass() : found.constFirst();
     }
 
-    /** Every QSO column but the local id, by uuid; and the settings that travel. */
+    /** Every QSO column but the local id, by uuid, with the kept ADIF fields; and the settings
+     *  that travel. */
     QStringList contents() const
     {
         db::Database database;
@@ -89,6 +91,8 @@ struct Device {
         for (const QString &sql :
              {QStringLiteral("select s.uuid, l.* from logbook l join sync_qso s on s.id = l.id "
                              "order by s.uuid"),
+              QStringLiteral("select s.uuid, f.name, f.value, f.type from qso_fields f join "
+                             "sync_qso s on s.id = f.qso order by s.uuid, f.name"),
               QStringLiteral("select entry, value from prefs order by entry")}) {
             db::Statement select = database.prepare(sql);
             while (select.step()) {
@@ -98,7 +102,7 @@ struct Device {
                         continue; // the id is each copy's own
                     else
                         cells << (select.isNull(c) ? QStringLiteral("<null>") : select.text(c));
-                if (!sql.contains(QLatin1String("l.*")) &&
+                if (sql.contains(QLatin1String("from prefs")) &&
                     logsync::LocalReplica::isLocalPref(cells.first()))
                     continue;
                 lines << cells.join(QLatin1Char('|'));
@@ -133,16 +137,30 @@ private slots:
         QVERIFY(b.join(m_url, "Converge"));
         QsoClass oneill = makeQso("EI5XYZ", "2026-12-01 10:00:00", 245);
         oneill.name = QStringLiteral("O'Neill, Jr. 100% \"Paddy\"");
+        QVERIFY(oneill.extraFields.set(u"MY_GRIDSQUARE", QStringLiteral("JO31")));
+        QVERIFY(oneill.extraFields.set(u"SIG_INFO", QStringLiteral("DL-0001: Eifel"), "S"));
         QVERIFY(a.save(oneill));
         QVERIFY(a.save(makeQso("DL1ABC", "2026-12-01 11:00:00")));
         QVERIFY(a.round().ok);
         QVERIFY(b.round().ok);
         QCOMPARE(b.qso("EI5XYZ").name, oneill.name);
+        QCOMPARE(b.qso("EI5XYZ").extraFields, oneill.extraFields);
 
         // Offline on both: different fields of one QSO, a delete racing an edit, a raw update
         // by another program, a setting, new QSOs (one of a deleted entity).
         QVERIFY(a.log().updateLogbookField("note", a.qso("EI5XYZ"), "Worked portable"));
         QVERIFY(b.log().updateLogbookField("lotwqsl", b.qso("EI5XYZ"), "X"));
+        // Kept ADIF fields of that QSO edited in the editor of each: one changed and one added
+        // on A, one removed on B.
+        const QsoClass storedA = a.qso("EI5XYZ");
+        QsoClass editedA = storedA;
+        editedA.extraFields.set(u"sig_info", QStringLiteral("DL-0002"));
+        editedA.extraFields.set(u"my_city", QStringLiteral("Cork"));
+        QVERIFY(a.log().updateQSO(storedA, editedA));
+        const QsoClass storedB = b.qso("EI5XYZ");
+        QsoClass editedB = storedB;
+        editedB.extraFields.remove(u"my_gridsquare");
+        QVERIFY(b.log().updateQSO(storedB, editedB));
         QVERIFY(a.log().deleteQSO(a.qso("DL1ABC")));
         QVERIFY(b.log().updateLogbookField("rstrx", b.qso("DL1ABC"), "579"));
         {
@@ -165,6 +183,10 @@ private slots:
         QCOMPARE(merged.note, QStringLiteral("Worked portable"));
         QCOMPARE(merged.lotwqsl, QStringLiteral("X"));
         QCOMPARE(merged.clublog, QStringLiteral("X"));
+        QCOMPARE(merged.extraFields.value(u"sig_info"), QStringLiteral("DL-0002"));
+        QCOMPARE(merged.extraFields.value(u"my_city"), QStringLiteral("Cork"));
+        QVERIFY(!merged.extraFields.contains(u"my_gridsquare"));
+        QCOMPARE(a.qso("EI5XYZ").extraFields, merged.extraFields);
         QVERIFY(b.log().getAllQSOsWith("DL1ABC").isEmpty()); // the delete won
         QCOMPARE(b.log().getMyCallsign(), QStringLiteral("EI9ZZZ"));
         // Derived data follows the pulled QSOs, and a deleted entity's QSO is found.
@@ -216,10 +238,24 @@ private slots:
         waiting.name = QStringLiteral("O'Neill, Jr. 100%");
         QsoClass uploaded = makeQso("DL1ABC", "2026-11-02 10:00:00");
         uploaded.clublog = QStringLiteral("X");
-        QVERIFY(a.log().saveAllQSOsToLog({waiting, uploaded}, {}));
+        // Logged out of time order: the copy numbers its QSOs by time.
+        QVERIFY(a.log().saveAllQSOsToLog({uploaded, waiting}, {}));
         QVERIFY(a.log().updatePrefs("mycall", "EI9ZZZ"));
         QVERIFY(a.log().updatePrefs("lotwpassword", "c2VjcmV0"));
         const QString file = a.log().fullLogDatabasePath();
+        const QString keptFields =
+            QStringLiteral("select l.callsign, f.name, f.value, f.type from qso_fields f join "
+                           "logbook l on l.id = f.qso order by l.callsign, f.name");
+        {
+            db::Database raw;
+            QCOMPARE(raw.open(file), 0);
+            QVERIFY(raw.exec("insert into qso_fields (qso, name, value, type) select id, "
+                             "'my_gridsquare', 'IO63', '' from logbook where callsign = 'EI5XYZ'; "
+                             "insert into qso_fields (qso, name, value, type) select id, "
+                             "'sig_info', 'DL-0001', 'S' from logbook where callsign = 'DL1ABC'"));
+        }
+        const QStringList expectedFields{"DL1ABC|sig_info|DL-0001|S", "EI5XYZ|my_gridsquare|IO63|"};
+        QCOMPARE(sqlRows(file, keptFields), expectedFields);
 
         QVERIFY(a.join(m_url, "Copied"));
         QString error;
@@ -240,6 +276,7 @@ private slots:
         QCOMPARE(b.qso("DL1ABC").clublog, QStringLiteral("X"));
         QCOMPARE(b.log().getMyCallsign(), QStringLiteral("EI9ZZZ"));
         QVERIFY(b.log().readPrefsForEntry("lotwpassword").isEmpty());
+        QCOMPARE(sqlRows(b.copy(), keptFields), expectedFields);
         for (Device *device : {&a, &b})
             QVERIFY(device->log().getDxInfoString(245) != QLatin1String(dxinfo::kEmpty));
     }

@@ -82,17 +82,44 @@ struct Device {
 
     QStringList rows(const QString &sql) const { return sqlRows(copy(), sql); }
 
-    /** Every QSO (by uuid, without the local id) and every setting that travels. */
+    /** Every QSO (by uuid, without the local id) with its kept ADIF fields, and every setting
+     *  that travels. */
     QStringList contents() const
     {
         QStringList lines = rows(QStringLiteral(
             "select s.uuid, l.callsign, l.note, l.qth, l.name, l.rsttx, l.lotwqsl, l.band from "
             "logbook l join sync_qso s on s.id = l.id order by s.uuid"));
+        lines << rows(QStringLiteral("select s.uuid, f.name, f.value, f.type from qso_fields f "
+                                     "join sync_qso s on s.id = f.qso order by s.uuid, f.name"));
         for (const QString &line : rows(QStringLiteral("select entry, value from prefs order by "
                                                        "entry")))
             if (!LocalReplica::isLocalPref(line.section(QLatin1Char('|'), 0, 0)))
                 lines << line;
         return lines;
+    }
+
+    /** The value of a kept ADIF field of the QSO; "<none>" without one, "<gone>" without the
+     *  QSO. */
+    QString extra(const QString &call, const QString &name) const
+    {
+        const QStringList found = rows(
+            QStringLiteral("select coalesce((select f.value from qso_fields f where f.qso = l.id "
+                           "and f.name = '%1'), '<none>') from logbook l where l.callsign = '%2'")
+                .arg(name, call));
+        return found.isEmpty() ? QStringLiteral("<gone>") : found.first();
+    }
+
+    /** Sets (an empty value: removes) a kept ADIF field of the QSO, as another program would. */
+    bool setExtra(const QString &call, const QString &name, const QString &value) const
+    {
+        if (value.isEmpty())
+            return exec(QStringLiteral("delete from qso_fields where name = '%1' and qso = "
+                                       "(select id from logbook where callsign = '%2')")
+                            .arg(name, call));
+        return exec(QStringLiteral("insert into qso_fields (qso, name, value) select id, '%1', "
+                                   "'%2' from logbook where callsign = '%3' on conflict (qso, "
+                                   "name) do update set value = excluded.value")
+                        .arg(name, value, call));
     }
 
     QString field(const QString &call, const QString &column) const
@@ -158,35 +185,83 @@ private slots:
     void laterChangeWins_data()
     {
         // Steps on devices A and B, one QSO X (shared by both at the start unless a step makes
-        // it): "A note=v" edits, "A new" logs X, "A delete" deletes it, "A round" syncs,
-        // "A round=N" syncs and expects N changes pulled, "A push-lost" pushes without ever
-        // hearing the server's answer (the program was killed), "A pull" only pulls (as while
-        // the operator types during a round).
+        // it): "A note=v" edits, "A adif:sig_info=v" sets a kept ADIF field ("A adif:sig_info="
+        // removes it), "A new" logs X, "A delete" deletes it, "A round" syncs, "A round=N" syncs
+        // and expects N changes pulled, "A push-lost" pushes without ever hearing the server's
+        // answer (the program was killed), "A pull" only pulls (as while the operator types
+        // during a round), "A only-deletion-waits" checks that a deleted QSO goes out as nothing
+        // but its deletion.
         QTest::addColumn<bool>("shared");
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("expected"); // note|qth|name on every device, or <gone>
+        // note|qth|name|kept fields on every device, or <gone>
+        QTest::addColumn<QString>("expected");
         QTest::newRow("an older edit never beats a newer one")
             << true
             << QStringList{"A note=a1", "B note=b2", "A qth=a3", "A round", "B round", "A round"}
-            << "b2|a3|m0";
+            << "b2|a3|m0|";
         QTest::newRow("a new QSO's interrupted push does not wipe a later field")
             << false << QStringList{"A new",   "A push-lost", "B round", "B name=b1",
                                     "B round", "A note=a2",   "A round", "B round"}
-            << "a2|q0|b1";
+            << "a2|q0|b1|";
         QTest::newRow("a field edited during the device's own pull takes the later value")
             << true
             << QStringList{"B note=b1", "A note=a2", "A round", "B pull", "B round", "A round"}
-            << "a2|q0|m0";
+            << "a2|q0|m0|";
         QTest::newRow("a later local edit survives a pull of an older one")
             << true
             << QStringList{"A note=a1", "B note=b2", "A round", "B pull", "B round", "A round"}
-            << "b2|q0|m0";
+            << "b2|q0|m0|";
         QTest::newRow("a deletion wins over a later edit")
             << true << QStringList{"A delete", "B note=b1", "B round", "A round", "B round"}
             << "<gone>";
         QTest::newRow("a device does not pull back its own changes")
             << true << QStringList{"A note=a1", "A qth=a2", "A round=0", "B round=1", "A round=0"}
-            << "a1|a2|m0";
+            << "a1|a2|m0|";
+
+        // Kept ADIF fields merge like columns.
+        QTest::newRow("a kept field added on one device is seen on the other")
+            << true << QStringList{"A adif:sig_info=k1", "A round", "B round=1"}
+            << "n0|q0|m0|sig_info=k1";
+        QTest::newRow("different kept fields of one QSO both survive")
+            << true
+            << QStringList{"A adif:sig_info=a1", "B adif:my_city=b2", "A round", "B round",
+                           "A round"}
+            << "n0|q0|m0|my_city=b2,sig_info=a1";
+        QTest::newRow("a kept field and a column of one QSO both survive")
+            << true << QStringList{"B adif:sig_info=b1", "A note=a2", "A round", "B round"}
+            << "a2|q0|m0|sig_info=b1";
+        QTest::newRow("the same kept field: the later change wins, pushed last")
+            << true
+            << QStringList{"A adif:sig_info=a1", "B adif:sig_info=b2", "A round", "B round",
+                           "A round"}
+            << "n0|q0|m0|sig_info=b2";
+        QTest::newRow("the same kept field: the later change wins, pushed first")
+            << true
+            << QStringList{"B adif:sig_info=b1", "A adif:sig_info=a2", "A round", "B round",
+                           "A round"}
+            << "n0|q0|m0|sig_info=a2";
+        QTest::newRow("a removed kept field is removed elsewhere")
+            << true << QStringList{"A adif:sig_info=a1", "A round", "B round",
+                                   "B adif:sig_info=",   "B round", "A round=1"}
+            << "n0|q0|m0|";
+        QTest::newRow("a removal loses to a later edit of another device")
+            << true << QStringList{"A adif:sig_info=a1", "A round", "B round", "B adif:sig_info=",
+                                   "A adif:sig_info=a2", "B round", "A round"}
+            << "n0|q0|m0|sig_info=a2";
+        QTest::newRow("a new QSO's kept fields go with it")
+            << false << QStringList{"A new", "A adif:sig_info=a1", "A round", "B round"}
+            << "n0|q0|m0|sig_info=a1";
+        QTest::newRow("a deleted QSO with kept fields pushes only its deletion")
+            << true << QStringList{"A adif:sig_info=a1",
+                                   "A adif:my_city=a2",
+                                   "A round",
+                                   "B round",
+                                   "A adif:sig_info=a3",
+                                   "A delete",
+                                   "A only-deletion-waits",
+                                   "A round",
+                                   "B round=1"}
+            << "<gone>";
     }
 
     void laterChangeWins()
@@ -202,11 +277,14 @@ private slots:
             QVERIFY(syncAll(list));
         }
         static const QRegularExpression edit(QStringLiteral("^(\\w+)=(\\w+)$"));
+        static const QRegularExpression keptEdit(QStringLiteral("^adif:(\\w+)=(\\w*)$"));
         for (const QString &step : steps) {
             Device &device = *list[step.at(0).unicode() - u'A'];
             const QString what = step.mid(2);
-            if (const QRegularExpressionMatch m = edit.match(what);
-                m.hasMatch() && m.captured(1) != QLatin1String("round")) {
+            if (const QRegularExpressionMatch m = keptEdit.match(what); m.hasMatch()) {
+                QVERIFY(device.setExtra(call, m.captured(1), m.captured(2)));
+            } else if (const QRegularExpressionMatch m = edit.match(what);
+                       m.hasMatch() && m.captured(1) != QLatin1String("round")) {
                 QVERIFY(device.exec(QStringLiteral("update logbook set %1 = '%2' where "
                                                    "callsign = '%3'")
                                         .arg(m.captured(1), m.captured(2), call)));
@@ -231,6 +309,16 @@ private slots:
                 QVERIFY2(serverapi::push(connection, copy.state("logbookId").toLongLong(), *batch,
                                          &error),
                          qPrintable(error));
+            } else if (what == QLatin1String("only-deletion-waits")) {
+                QString error;
+                const auto batch =
+                    LocalReplica(device.copy()).takeOutbox(100, device.now(), &error);
+                QVERIFY2(batch, qPrintable(error));
+                QCOMPARE(batch->keys.size(), 1);
+                QCOMPARE(batch->keys.first().field, QStringLiteral("-"));
+                QCOMPARE(batch->qsos.size(), 1);
+                QVERIFY(batch->qsos.first().deleted);
+                QVERIFY(batch->qsos.first().fields.isEmpty());
             } else if (what == QLatin1String("pull")) {
                 LocalReplica copy(device.copy());
                 QString error;
@@ -248,8 +336,11 @@ private slots:
         // Rounds with no new edits bring every device to the same values.
         QVERIFY(syncAll(list));
         for (const auto &device : list) {
-            const QString values = device->field(call, QStringLiteral("note || '|' || qth || "
-                                                                      "'|' || name"));
+            const QString values = device->field(
+                call, QStringLiteral("note || '|' || qth || '|' || name || '|' || "
+                                     "coalesce((select group_concat(name || '=' || value) from "
+                                     "(select name, value from qso_fields where qso = "
+                                     "logbook.id order by name)), '')"));
             QCOMPARE(values, expected);
             QCOMPARE(device->contents(), list[0]->contents());
             QCOMPARE(LocalReplica(device->copy()).pendingChanges(), 0);
@@ -486,8 +577,10 @@ private slots:
         const auto list = devices(3);
         QCOMPARE(int(list.size()), 3);
         const QStringList columns{"note", "qth", "name", "rsttx", "lotwqsl"};
+        const QStringList kept{"sig_info", "my_city", "app_test_x"};
         // What every device must hold in the end: per QSO (by its call) the latest value of each
-        // column, and the calls deleted anywhere.
+        // column and kept ADIF field ("adif:name", "<none>" when removed or never set), and the
+        // calls deleted anywhere.
         std::map<QString, QMap<QString, QString>> latest;
         QSet<QString> deleted;
         int made = 0;
@@ -499,6 +592,8 @@ private slots:
                             {"name", "m0"},
                             {"rsttx", "<null>"},
                             {"lotwqsl", "<null>"}};
+            for (const QString &name : kept)
+                latest[call]["adif:" + name] = "<none>";
         };
         for (int i = 0; i < 4; ++i)
             add(*list[0]);
@@ -508,7 +603,17 @@ private slots:
             Device &device = *list[random.bounded(3)];
             const QStringList here = device.rows(QStringLiteral("select callsign from logbook"));
             const int roll = int(random.bounded(100));
-            if (roll < 55 && !here.isEmpty()) {
+            if (roll < 14 && !here.isEmpty()) {
+                // A kept field set, or removed where this device has it (removing one it does
+                // not have changes nothing here).
+                const QString call = here.at(random.bounded(int(here.size())));
+                const QString name = kept.at(random.bounded(int(kept.size())));
+                const bool remove =
+                    device.extra(call, name) != QLatin1String("<none>") && random.bounded(3) == 0;
+                const QString value = remove ? QString() : QStringLiteral("s%1").arg(step);
+                QVERIFY(device.setExtra(call, name, value));
+                latest[call]["adif:" + name] = remove ? QStringLiteral("<none>") : value;
+            } else if (roll < 55 && !here.isEmpty()) {
                 const QString call = here.at(random.bounded(int(here.size())));
                 const QString column = columns.at(random.bounded(int(columns.size())));
                 const QString value = QStringLiteral("s%1").arg(step);
@@ -541,8 +646,10 @@ private slots:
                 for (auto it = values.cbegin(); it != values.cend(); ++it) {
                     const QString expected =
                         deleted.contains(call) ? QStringLiteral("<gone>") : it.value();
-                    QCOMPARE(device->name + ' ' + call + ' ' + it.key() + '=' +
-                                 device->field(call, it.key()),
+                    const QString actual = it.key().startsWith(QLatin1String("adif:"))
+                                               ? device->extra(call, it.key().mid(5))
+                                               : device->field(call, it.key());
+                    QCOMPARE(device->name + ' ' + call + ' ' + it.key() + '=' + actual,
                              device->name + ' ' + call + ' ' + it.key() + '=' + expected);
                 }
             }
