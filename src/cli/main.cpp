@@ -1,5 +1,6 @@
 // brindlewick-cli: the logbook's models for scripts and headless stations.
 
+#include "cli/ActivationCommands.h"
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/ClublogCommands.h"
@@ -17,12 +18,14 @@
 #include "cli/QsoCommands.h"
 #include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/StationCommands.h"
 #include "cli/SyncCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
+#include "station/StationProfiles.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -62,6 +65,8 @@ const Command kCommands[] = {
     {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
     {"sync", cli::kSyncSynopsis, cli::syncCommand},
     {"qsl", cli::kQslSynopsis, cli::qslCommand},
+    {"station", cli::kStationSynopsis, cli::stationCommand},
+    {"activation", cli::kActivationSynopsis, cli::activationCommand},
 };
 
 void printHelp(FILE *to)
@@ -137,6 +142,9 @@ int main(int argc, char *argv[])
 
     AppDelegate app(dataDir ? DataFolder::at(*dataDir) : DataFolder::resolve({}));
     Cli cli(app, json);
+    // Every QSO logged from here (qso add, wsjtx listen) records the active station profile.
+    StationProfiles profiles(app.folder(), app.log());
+    app.log().setNewQsoStamp(&profiles);
     const QString name = words.takeFirst();
     if (needsLogbook(name, words))
         if (const std::optional<QString> problem = app.log().logbookProblem())

@@ -1,0 +1,204 @@
+// Station profiles kept in a data folder and used by the logbook: the file, the logbook's own
+// call and locator, the stamp on new QSOs, the synced log's copy of the list and the export of
+// an activation.
+
+#include "AppFixture.h"
+#include "model/LogbookFiles.h"
+#include "station/ActivationExport.h"
+#include "station/StationProfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTimeZone>
+
+namespace {
+
+QDateTime utc(const QString &text)
+{
+    QDateTime t = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    t.setTimeZone(QTimeZone::utc());
+    return t;
+}
+
+StationProfile park(const QString &name, const QString &ref)
+{
+    StationProfile p;
+    p.name = name;
+    p.callsign = QStringLiteral("n0call/p");
+    p.operatorCall = QStringLiteral("N0CALL");
+    p.locator = QStringLiteral("DN17ab");
+    p.pota = ref;
+    p.power = QStringLiteral("5");
+    return p;
+}
+
+StationProfile home()
+{
+    StationProfile p;
+    p.name = QStringLiteral("Home");
+    p.callsign = QStringLiteral("N0CALL");
+    p.locator = QStringLiteral("EN10PR");
+    p.rig = QStringLiteral("IC-7300");
+    return p;
+}
+
+QsoClass qso(const QString &call, const QString &when)
+{
+    QsoClass q;
+    q.callsign = call;
+    q.band = QStringLiteral("20m");
+    q.mode = QStringLiteral("SSB");
+    q.qrg = 14285.0;
+    q.dateTime = utc(when);
+    q.adif = 291;
+    return q;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestStationProfiles : public QObject, public AppFixture {
+    Q_OBJECT
+private slots:
+    void init() { startApp(utc(QStringLiteral("2026-05-01 15:00:00"))); }
+    void cleanup() { stopApp(); }
+
+    void profilesAndTheActiveOneSurviveARestart()
+    {
+        {
+            StationProfiles profiles(m_app->folder(), m_app->log());
+            QCOMPARE(profiles.save(home()), QString());
+            QCOMPARE(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))),
+                     QString());
+            QCOMPARE(profiles.select(QStringLiteral("park")), QString());
+        }
+        StationProfiles again(m_app->folder(), m_app->log());
+        QCOMPARE(again.names(), (QStringList{"Home", "Park"}));
+        QCOMPARE(again.activeName(), QStringLiteral("Park"));
+        QCOMPARE(again.active()->callsign, QStringLiteral("N0CALL/P"));
+        QCOMPARE(again.active()->locator, QStringLiteral("DN17AB"));
+    }
+
+    void invalidProfileIsRefusedAndNothingStored()
+    {
+        StationProfiles profiles(m_app->folder(), m_app->log());
+        QCOMPARE(profiles.save(home()), QString());
+        const QString file = m_app->folder().filePath(StationProfiles::kFileName);
+        const QByteArray before = readAll(file);
+        QSignalSpy changed(&profiles, &StationProfiles::changed);
+
+        StationProfile bad = home();
+        bad.locator = QStringLiteral("EN10");
+        QVERIFY(profiles.save(bad, QStringLiteral("Home")).startsWith(QStringLiteral("Locator:")));
+        StationProfile twin = park(QStringLiteral("home"), QStringLiteral("US-0001"));
+        QVERIFY(profiles.save(twin).startsWith(QStringLiteral("Name:")));
+        QVERIFY(!profiles.select(QStringLiteral("Nowhere")).isEmpty());
+
+        QCOMPARE(readAll(file), before);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(profiles.profile(QStringLiteral("Home"))->locator, QStringLiteral("EN10PR"));
+    }
+
+    void choosingAProfileSetsTheLogbooksOwnCallAndLocator()
+    {
+        StationProfiles profiles(m_app->folder(), m_app->log());
+        QVERIFY(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))).isEmpty());
+        QSignalSpy settings(&m_app->log(), &LogModel::settingsChanged);
+        QCOMPARE(profiles.select(QStringLiteral("Park")), QString());
+        QCOMPARE(m_app->log().getMyCallsign(), QStringLiteral("N0CALL/P"));
+        QCOMPARE(m_app->log().getMyLocator(), QStringLiteral("DN17AB"));
+        QCOMPARE(settings.count(), 2);
+    }
+
+    void aProfileSwitchBetweenTwoQsosGivesEachItsOwnFields()
+    {
+        LogModel &log = m_app->log();
+        StationProfiles profiles(m_app->folder(), log);
+        log.setNewQsoStamp(&profiles);
+        QVERIFY(profiles.save(home()).isEmpty());
+        QVERIFY(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))).isEmpty());
+
+        QVERIFY(profiles.select(QStringLiteral("Home")).isEmpty());
+        QsoClass first = qso(QStringLiteral("DL1ABC"), QStringLiteral("2026-05-01 14:00:00"));
+        QVERIFY(log.saveNewQSOtoLog(first));
+        QVERIFY(profiles.select(QStringLiteral("Park")).isEmpty());
+        QsoClass second = qso(QStringLiteral("DL1ABC"), QStringLiteral("2026-05-01 14:05:00"));
+        QVERIFY(log.saveNewQSOtoLog(second));
+        log.setNewQsoStamp(nullptr);
+
+        QCOMPARE(first.extraFields.value(u"station_callsign"), QStringLiteral("N0CALL"));
+        QCOMPARE(first.extraFields.value(u"my_gridsquare"), QStringLiteral("EN10PR"));
+        QCOMPARE(first.extraFields.value(u"my_rig"), QStringLiteral("IC-7300"));
+        QVERIFY(!first.extraFields.contains(u"my_pota_ref"));
+        QCOMPARE(second.extraFields.value(u"station_callsign"), QStringLiteral("N0CALL/P"));
+        QCOMPARE(second.extraFields.value(u"my_gridsquare"), QStringLiteral("DN17AB"));
+        QCOMPARE(second.extraFields.value(u"my_pota_ref"), QStringLiteral("US-0001"));
+        QVERIFY(!second.extraFields.contains(u"my_rig"));
+        QCOMPARE(second.power, QStringLiteral("5"));
+    }
+
+    void theSyncedLogCarriesTheList()
+    {
+        // The synced log is this device's copy; a pull writes its settings like this.
+        QVERIFY(QDir(m_app->folder().path).mkpath(QStringLiteral(".synced")));
+        QVERIFY(m_app->folder().copyResourceIfMissing(logbookfiles::kEmptyLog,
+                                                      logbookfiles::kSyncedCopy));
+        LogModel &log = m_app->log();
+        log.selectLogbook(logbookfiles::kSyncedLog);
+        QVERIFY(log.isSyncLog());
+        StationProfiles profiles(m_app->folder(), log);
+        QVERIFY(profiles.save(home()).isEmpty());
+        QVERIFY(log.readPrefsForEntry(StationProfiles::kPrefsEntry).contains("EN10PR"));
+
+        QSignalSpy changed(&profiles, &StationProfiles::changed);
+        QVERIFY(log.updatePrefs(StationProfiles::kPrefsEntry,
+                                R"([{"name":"Summit","callsign":"G4ABC","sota":"G/LD-003"}])"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(profiles.names(), QStringList{"Summit"});
+
+        // A list that breaks the rules is not taken.
+        QTest::ignoreMessage(QtInfoMsg, "Station profiles of the synced log not taken: not a "
+                                        "list of valid profiles");
+        QVERIFY(log.updatePrefs(StationProfiles::kPrefsEntry, R"([{"name":"X","pota":"nope"}])"));
+        QCOMPARE(profiles.names(), QStringList{"Summit"});
+    }
+
+    void anActivationIsExportedUnderTheProgrammesFileName()
+    {
+        LogModel &log = m_app->log();
+        StationProfiles profiles(m_app->folder(), log);
+        log.setNewQsoStamp(&profiles);
+        QVERIFY(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))).isEmpty());
+        QVERIFY(profiles.select(QStringLiteral("Park")).isEmpty());
+        QList<QsoClass> logged;
+        for (const char *call : {"K1ABC", "W2XYZ", "N3AAA"}) {
+            QsoClass q = qso(call, QStringLiteral("2026-05-01 14:%1:00").arg(logged.size() + 10));
+            QVERIFY(log.saveNewQSOtoLog(q));
+            logged << q;
+        }
+        log.setNewQsoStamp(nullptr);
+
+        const station::Activation activation = station::makeActivation(
+            station::Programme::Pota, QStringLiteral("US-0001"), QDate(2026, 5, 1), logged);
+        QTemporaryDir out;
+        QString error;
+        const std::optional<QString> path =
+            station::exportActivation(log, activation, out.path(), &error);
+        QVERIFY2(path, qPrintable(error));
+        QCOMPARE(*path, out.filePath(QStringLiteral("N0CALL_P@US-0001-20260501.adi")));
+        const QString text = QString::fromUtf8(readAll(*path));
+        QVERIFY(text.contains(QStringLiteral("<eoh>")));
+        QCOMPARE(text.count(QStringLiteral("<eor>"), Qt::CaseInsensitive), 3);
+        for (const char *call : {"K1ABC", "W2XYZ", "N3AAA"})
+            QVERIFY(text.contains(QStringLiteral(">%1").arg(call)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStationProfiles)
+#include "tst_stationprofiles.moc"
