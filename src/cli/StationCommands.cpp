@@ -7,7 +7,6 @@
 #include "station/StationProfiles.h"
 
 #include <QJsonArray>
-#include <QRegularExpression>
 
 #include <array>
 #include <utility>
@@ -43,13 +42,12 @@ int list(Cli &cli, const StationProfiles &profiles)
         QJsonObject object = profile.toJson();
         object.insert(QStringLiteral("active"), active);
         results.append(object);
-        lines << QStringLiteral("%1%2  %3 %4 %5")
+        QStringList details{profile.callsign, profile.locator, profile.pota, profile.sota,
+                            profile.wwff};
+        details.removeAll(QString());
+        lines << QStringLiteral("%1%2  %3")
                      .arg(active ? QStringLiteral("* ") : QStringLiteral("  "), profile.name,
-                          profile.callsign, profile.locator,
-                          QStringList{profile.pota, profile.sota, profile.wwff}
-                              .join(QLatin1Char(' '))
-                              .simplified())
-                     .replace(QRegularExpression(QStringLiteral(" +$")), QString());
+                          details.join(QLatin1Char(' ')));
     }
     cli.print(results, lines);
     return Cli::Success;
@@ -112,14 +110,15 @@ int stationCommand(Cli &cli, const QStringList &words)
     if ((action == QLatin1String("select") || action == QLatin1String("remove")) &&
         words.size() == 2) {
         const QString name = words.at(1);
-        if (!profiles.profile(name))
+        const std::optional<StationProfile> profile = profiles.profile(name);
+        if (!profile)
             return cli.failed(QStringLiteral("No station profile named \"%1\"").arg(name));
         const bool selecting = action == QLatin1String("select");
         if (const QString error = selecting ? profiles.select(name) : profiles.remove(name);
             !error.isEmpty())
             return cli.failed(error);
         cli.print(QJsonObject{
-            {selecting ? QStringLiteral("selected") : QStringLiteral("removed"), name}});
+            {selecting ? QStringLiteral("selected") : QStringLiteral("removed"), profile->name}});
         return Cli::Success;
     }
     return cli.usage(QStringLiteral("Usage: station list | show [NAME] | add NAME [options] | "
