@@ -68,33 +68,50 @@ QString profileProblem(const StationProfile &p)
     if (p.name.size() > 40 || std::any_of(p.name.begin(), p.name.end(), [](QChar c) {
             return c.category() == QChar::Other_Control;
         }))
-        return problem("Name: \"%1\" is not a usable profile name (at most 40 characters).",
-                       p.name);
+        return problem(
+            QT_TRANSLATE_NOOP("station",
+                              "Name: \"%1\" is not a usable profile name (at most 40 characters)."),
+            p.name);
     if (!p.callsign.isEmpty() && (!matches(p.callsign, callPattern) || !hasLetter(p.callsign)))
-        return problem("Station callsign: \"%1\" is not a callsign.", p.callsign);
+        return problem(QT_TRANSLATE_NOOP("station", "Station callsign: \"%1\" is not a callsign."),
+                       p.callsign);
     if (!p.operatorCall.isEmpty() &&
         (!matches(p.operatorCall, callPattern) || !hasLetter(p.operatorCall)))
-        return problem("Operator: \"%1\" is not a callsign.", p.operatorCall);
+        return problem(QT_TRANSLATE_NOOP("station", "Operator: \"%1\" is not a callsign."),
+                       p.operatorCall);
     if (!p.locator.isEmpty() &&
         ((p.locator.size() != 6 && p.locator.size() != 8) || !geo::locatorIsValid(p.locator)))
-        return problem("Locator: \"%1\" is not a Maidenhead locator of 6 or 8 characters.",
-                       p.locator);
+        return problem(
+            QT_TRANSLATE_NOOP("station",
+                              "Locator: \"%1\" is not a Maidenhead locator of 6 or 8 characters."),
+            p.locator);
     if (!p.iota.isEmpty() && !isIotaReference(p.iota))
-        return problem("IOTA: \"%1\" is not an IOTA reference like EU-005.", p.iota);
+        return problem(
+            QT_TRANSLATE_NOOP("station", "IOTA: \"%1\" is not an IOTA reference like EU-005."),
+            p.iota);
     if (!p.pota.isEmpty() && !isPotaReference(p.pota))
-        return problem("POTA: \"%1\" is not a park reference like US-0001.", p.pota);
+        return problem(
+            QT_TRANSLATE_NOOP("station", "POTA: \"%1\" is not a park reference like US-0001."),
+            p.pota);
     if (!p.sota.isEmpty() && !isSotaReference(p.sota))
-        return problem("SOTA: \"%1\" is not a summit reference like W7W/KG-001.", p.sota);
+        return problem(
+            QT_TRANSLATE_NOOP("station", "SOTA: \"%1\" is not a summit reference like W7W/KG-001."),
+            p.sota);
     if (!p.wwff.isEmpty() && !isWwffReference(p.wwff))
-        return problem("WWFF: \"%1\" is not a WWFF reference like DLFF-0123.", p.wwff);
+        return problem(
+            QT_TRANSLATE_NOOP("station", "WWFF: \"%1\" is not a WWFF reference like DLFF-0123."),
+            p.wwff);
     if (!p.cqZone.isEmpty() && !isNumberIn(p.cqZone, 1, 40))
-        return problem("CQ zone: \"%1\" is not a zone from 1 to 40.", p.cqZone);
+        return problem(QT_TRANSLATE_NOOP("station", "CQ zone: \"%1\" is not a zone from 1 to 40."),
+                       p.cqZone);
     if (!p.ituZone.isEmpty() && !isNumberIn(p.ituZone, 1, 90))
-        return problem("ITU zone: \"%1\" is not a zone from 1 to 90.", p.ituZone);
+        return problem(QT_TRANSLATE_NOOP("station", "ITU zone: \"%1\" is not a zone from 1 to 90."),
+                       p.ituZone);
     bool powerOk = false;
     if (const double watts = p.power.toDouble(&powerOk);
         !p.power.isEmpty() && (!powerOk || !(watts > 0.0) || watts > 100000.0))
-        return problem("Power: \"%1\" is not a power in watts.", p.power);
+        return problem(QT_TRANSLATE_NOOP("station", "Power: \"%1\" is not a power in watts."),
+                       p.power);
     return {};
 }
 
