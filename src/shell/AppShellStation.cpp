@@ -19,6 +19,8 @@ bool AppShell::showStationScreen(Screen screen)
 {
     if (screen != Screen::StationProfiles && screen != Screen::Activation)
         return false;
+    // Settings another device changed arrive without a word; look before showing the list.
+    m_stationProfiles->syncWithLogbook();
     if (screen == Screen::StationProfiles) {
         if (const QString active = m_stationProfiles->activeName(); !active.isEmpty())
             m_profileEditor->edit(active);

@@ -48,7 +48,7 @@ public:
 
     /** With the synced log current: takes its list when another device changed it since it was
      *  seen here, or else puts this folder's list there. */
-    void syncWithLogbook();
+    Q_INVOKABLE void syncWithLogbook();
 
 signals:
     void changed();

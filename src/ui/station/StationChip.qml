@@ -15,7 +15,11 @@ Button {
     font.capitalization: Font.MixedCase
     text: "\u2691 " + (profiles.activeName.length > 0 ? profiles.activeName
                                                       : qsTr("No station profile"))
-    onClicked: menu.popup(chip, 0, chip.height)
+    onClicked: {
+        // The synced log's list may have changed on another device since it was last read.
+        profiles.syncWithLogbook()
+        menu.popup(chip, 0, chip.height)
+    }
 
     Menu {
         id: menu
