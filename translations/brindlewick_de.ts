@@ -3325,10 +3325,6 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
         <translation>Name: Ein Stationsprofil namens „%1“ gibt es schon.</translation>
     </message>
     <message>
-        <source>%1 is not a list of valid station profiles</source>
-        <translation>%1 ist keine Liste gültiger Stationsprofile</translation>
-    </message>
-    <message>
         <source>The station profiles were not saved: %1</source>
         <translation>Die Stationsprofile wurden nicht gespeichert: %1</translation>
     </message>
@@ -3375,6 +3371,26 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     <message>
         <source>Power: &quot;%1&quot; is not a power in watts.</source>
         <translation>Leistung: „%1“ ist keine Leistung in Watt.</translation>
+    </message>
+    <message>
+        <source>State: the text is too long or holds control characters.</source>
+        <translation>Staat: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>County: the text is too long or holds control characters.</source>
+        <translation>County: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Rig: the text is too long or holds control characters.</source>
+        <translation>Funkgerät: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Antenna: the text is too long or holds control characters.</source>
+        <translation>Antenne: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of valid station profiles (kept as %2)</source>
+        <translation>%1 ist keine Liste gültiger Stationsprofile (aufbewahrt als %2)</translation>
     </message>
 </context>
 <context>

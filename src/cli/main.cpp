@@ -29,6 +29,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QScopeGuard>
 
 #include <cstdio>
 #include <iterator>
@@ -145,6 +146,7 @@ int main(int argc, char *argv[])
     // Every QSO logged from here (qso add, wsjtx listen) records the active station profile.
     StationProfiles profiles(app.folder(), app.log());
     app.log().setNewQsoStamp(&profiles);
+    const auto unstamp = qScopeGuard([&app] { app.log().setNewQsoStamp(nullptr); });
     const QString name = words.takeFirst();
     if (needsLogbook(name, words))
         if (const std::optional<QString> problem = app.log().logbookProblem())

@@ -5,6 +5,10 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace station {
 namespace {
 
@@ -24,6 +28,16 @@ bool isNumberIn(const QString &text, int lowest, int highest)
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok && value >= lowest && value <= highest;
+}
+
+constexpr qsizetype kLongestText = 100;
+
+bool hasControl(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+               c == QChar::ParagraphSeparator;
+    });
 }
 
 QString problem(const char *text, const QString &value)
@@ -65,9 +79,7 @@ QString profileProblem(const StationProfile &p)
     static const QRegularExpression callPattern(QStringLiteral("^[A-Z0-9]+(/[A-Z0-9]+)*$"));
     if (p.name.isEmpty())
         return QCoreApplication::translate("station", "A station profile needs a name.");
-    if (p.name.size() > 40 || std::any_of(p.name.begin(), p.name.end(), [](QChar c) {
-            return c.category() == QChar::Other_Control;
-        }))
+    if (p.name.size() > 40 || hasControl(p.name))
         return problem(
             QT_TRANSLATE_NOOP("station",
                               "Name: \"%1\" is not a usable profile name (at most 40 characters)."),
@@ -107,6 +119,20 @@ QString profileProblem(const StationProfile &p)
     if (!p.ituZone.isEmpty() && !isNumberIn(p.ituZone, 1, 90))
         return problem(QT_TRANSLATE_NOOP("station", "ITU zone: \"%1\" is not a zone from 1 to 90."),
                        p.ituZone);
+    // Free texts go into every new QSO's record and onto terminals: one line, of sane length.
+    const std::array<std::pair<const char *, const QString *>, 4> texts{{
+        {QT_TRANSLATE_NOOP("station", "State: the text is too long or holds control characters."),
+         &p.state},
+        {QT_TRANSLATE_NOOP("station", "County: the text is too long or holds control characters."),
+         &p.county},
+        {QT_TRANSLATE_NOOP("station", "Rig: the text is too long or holds control characters."),
+         &p.rig},
+        {QT_TRANSLATE_NOOP("station", "Antenna: the text is too long or holds control characters."),
+         &p.antenna},
+    }};
+    for (const auto &[message, text] : texts)
+        if (text->size() > kLongestText || hasControl(*text))
+            return QCoreApplication::translate("station", message);
     bool powerOk = false;
     if (const double watts = p.power.toDouble(&powerOk);
         !p.power.isEmpty() && (!powerOk || !(watts > 0.0) || watts > 100000.0))

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -215,9 +216,15 @@ void StationProfiles::read()
         document.isObject() ? profilesFromJson(document.object().value(kProfilesKey).toArray())
                             : std::nullopt;
     if (!profiles) {
+        // The next save writes a new list: the old file is kept beside it for the user.
+        const QString kept = file.fileName() + QStringLiteral(".unreadable");
+        file.close();
+        QFile::remove(kept);
+        QFile::copy(file.fileName(), kept);
         m_readProblem =
-            QCoreApplication::translate("station", "%1 is not a list of valid station profiles")
-                .arg(QLatin1String(kFileName));
+            QCoreApplication::translate("station", "%1 is not a list of valid station profiles "
+                                                   "(kept as %2)")
+                .arg(QLatin1String(kFileName), QFileInfo(kept).fileName());
         diag(m_readProblem);
         return;
     }

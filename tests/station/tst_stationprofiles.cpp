@@ -105,6 +105,33 @@ private slots:
         QCOMPARE(profiles.profile(QStringLiteral("Home"))->locator, QStringLiteral("EN10PR"));
     }
 
+    void anUnreadableFileIsKeptBesideTheNewList_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not JSON") << QByteArray("{\"profiles\": [");
+        QTest::newRow("a profile breaking the rules")
+            << QByteArray(R"({"profiles":[{"name":"Home","locator":"JO62"}]})");
+        QTest::newRow("a list instead of an object") << QByteArray("[]");
+    }
+
+    void anUnreadableFileIsKeptBesideTheNewList()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = m_app->folder().filePath(StationProfiles::kFileName);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QTest::ignoreMessage(QtInfoMsg, "StationProfiles.json is not a list of valid station "
+                                        "profiles (kept as StationProfiles.json.unreadable)");
+        StationProfiles profiles(m_app->folder(), m_app->log());
+        QVERIFY(profiles.names().isEmpty());
+        QVERIFY(!profiles.readProblem().isEmpty());
+        QVERIFY(profiles.save(home()).isEmpty());
+        QCOMPARE(readAll(path + QStringLiteral(".unreadable")), content);
+        QCOMPARE(StationProfiles(m_app->folder(), m_app->log()).names(), QStringList{"Home"});
+    }
+
     void choosingAProfileSetsTheLogbooksOwnCallAndLocator()
     {
         StationProfiles profiles(m_app->folder(), m_app->log());

@@ -177,6 +177,16 @@ private slots:
         QTest::newRow("operator with ADIF brackets") << "operator"
                                                      << "DL1ABC<eor>"
                                                      << "Operator:";
+        QTest::newRow("rig with a line feed") << "rig"
+                                              << "IC-705\n<eor>"
+                                              << "Rig:";
+        QTest::newRow("antenna of 101 characters") << "antenna" << QString(101, u'x') << "Antenna:";
+        QTest::newRow("state with a terminal escape") << "state"
+                                                      << "\x1b[2JCA"
+                                                      << "State:";
+        QTest::newRow("county with umlauts") << "county"
+                                             << "Märkisch-Oderland"
+                                             << "";
         QTest::newRow("empty name") << "name"
                                     << "  "
                                     << "A station profile needs a name.";
