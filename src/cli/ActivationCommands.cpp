@@ -93,7 +93,11 @@ int show(Cli &cli, const station::Activation &activation)
 
 int activationCommand(Cli &cli, const QStringList &given)
 {
+    // "--json" after the command word works as well as before it.
     QStringList words = given;
+    Cli jsonCli(cli.app(), true);
+    if (words.removeAll(QStringLiteral("--json")) > 0)
+        return activationCommand(jsonCli, words);
     const bool exporting = words.value(0) == QLatin1String("export");
     if (exporting)
         words.removeFirst();

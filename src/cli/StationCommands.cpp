@@ -97,8 +97,12 @@ int add(Cli &cli, StationProfiles &profiles, const QStringList &words)
 
 } // namespace
 
-int stationCommand(Cli &cli, const QStringList &words)
+int stationCommand(Cli &given, const QStringList &arguments)
 {
+    // "--json" after the command word works as well as before it.
+    QStringList words = arguments;
+    Cli jsonCli(given.app(), true);
+    Cli &cli = words.removeAll(QStringLiteral("--json")) > 0 ? jsonCli : given;
     StationProfiles profiles(cli.app().folder(), cli.app().log());
     const QString action = words.value(0);
     if (action == QLatin1String("list") && words.size() == 1)

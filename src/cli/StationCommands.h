@@ -7,7 +7,7 @@ class Cli;
 namespace cli {
 
 inline constexpr char kStationSynopsis[] =
-    "station list | show [NAME] | select NAME | remove NAME\n"
+    "station list | show [NAME] [--json] | select NAME | remove NAME\n"
     "station add NAME [--call C] [--operator C] [--locator L] [--pota REF] [--sota REF]\n"
     "        [--wwff REF] [--iota REF] [--state S] [--county C] [--cq N] [--itu N] [--power W]\n"
     "        [--rig T] [--antenna T]   (replaces a profile of that name)";

@@ -81,7 +81,7 @@ private slots:
                  0);
         QCOMPARE(cli(dir.path(), {"station", "select", "park"}).out,
                  QStringLiteral("selected: Park"));
-        const Run shown = cli(dir.path(), {"--json", "station", "show"});
+        const Run shown = cli(dir.path(), {"station", "show", "--json"});
         const QJsonObject profile = QJsonDocument::fromJson(shown.out.toUtf8()).object();
         QCOMPARE(profile.value("name").toString(), QStringLiteral("Park"));
         QCOMPARE(profile.value("pota").toString(), QStringLiteral("US-0001"));
