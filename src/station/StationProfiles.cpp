@@ -4,6 +4,7 @@
 #include "app/Diagnostics.h"
 #include "db/SafeWrite.h"
 #include "model/LogModel.h"
+#include "station/ProfileList.h"
 #include "station/ProfileStamp.h"
 #include "station/ProfileValidation.h"
 
@@ -18,20 +19,6 @@ namespace {
 const QLatin1String kProfilesKey("profiles");
 const QLatin1String kActiveKey("active");
 const QLatin1String kSyncedKey("synced");
-
-std::optional<QList<StationProfile>> profilesFromJson(const QJsonArray &array)
-{
-    QList<StationProfile> profiles;
-    for (const QJsonValue &value : array) {
-        StationProfile profile = StationProfile::fromJson(value.toObject());
-        profile.normalise();
-        // A list from another device or an edited file is held to the same rules.
-        if (!station::profileProblem(profile).isEmpty())
-            return std::nullopt;
-        profiles.append(profile);
-    }
-    return profiles;
-}
 
 } // namespace
 
@@ -179,9 +166,8 @@ void StationProfiles::syncWithLogbook()
     }
     if (!remote.isEmpty() && remote != m_syncedText) {
         // Another device changed the list since this one last saw it: the synced list wins.
-        const QJsonDocument document = QJsonDocument::fromJson(remote.toUtf8());
         const std::optional<QList<StationProfile>> taken =
-            document.isArray() ? profilesFromJson(document.array()) : std::nullopt;
+            station::parseProfileList(remote.toUtf8());
         if (!taken) {
             diag(QStringLiteral("Station profiles of the synced log not taken: not a list of "
                                 "valid profiles"));
@@ -213,7 +199,7 @@ void StationProfiles::read()
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const std::optional<QList<StationProfile>> profiles =
-        document.isObject() ? profilesFromJson(document.object().value(kProfilesKey).toArray())
+        document.isObject() ? station::profilesFromJson(document.object().value(kProfilesKey))
                             : std::nullopt;
     if (!profiles) {
         // The next save writes a new list: the old file is kept beside it for the user.

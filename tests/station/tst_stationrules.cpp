@@ -3,6 +3,7 @@
 
 #include "station/Activation.h"
 #include "station/ActivationExport.h"
+#include "station/ProfileList.h"
 #include "station/ProfileStamp.h"
 #include "station/ProfileValidation.h"
 
@@ -209,6 +210,55 @@ private slots:
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         else
             QVERIFY2(problem.startsWith(problemStart), qPrintable(problem));
+    }
+
+    // The synced log's list is written by another device: taken whole or not at all.
+    void profileListFromAnotherDevice_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QStringList>("names"); // empty with taken=false: refused
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("two profiles, normalised")
+            << QByteArray(
+                   R"([{"name":" Home ","locator":"jo62qm"},{"name":"Park","pota":"us-0001"}])")
+            << QStringList{"Home", "Park"} << true;
+        QTest::newRow("empty list") << QByteArray("[]") << QStringList{} << true;
+        QTest::newRow("unknown members are left aside")
+            << QByteArray(R"([{"name":"Home","colour":"red"}])") << QStringList{"Home"} << true;
+        QTest::newRow("not JSON") << QByteArray("[{\"name\":") << QStringList{} << false;
+        QTest::newRow("an object, not a list")
+            << QByteArray(R"({"name":"Home"})") << QStringList{} << false;
+        QTest::newRow("an entry that is no object")
+            << QByteArray(R"(["Home"])") << QStringList{} << false;
+        QTest::newRow("a zone given as number")
+            << QByteArray(R"([{"name":"Home","cq":14}])") << QStringList{} << false;
+        QTest::newRow("one bad locator spoils the list")
+            << QByteArray(R"([{"name":"Home"},{"name":"Park","locator":"ZZ99"}])") << QStringList{}
+            << false;
+        QTest::newRow("the same name twice in another case")
+            << QByteArray(R"([{"name":"Home"},{"name":"HOME"}])") << QStringList{} << false;
+        QTest::newRow("no name") << QByteArray(R"([{"callsign":"N0CALL"}])") << QStringList{}
+                                 << false;
+        QTest::newRow("a name with an escape sequence")
+            << QByteArray("[{\"name\":\"\\u001b[2JHome\"}]") << QStringList{} << false;
+        QByteArray many = "[";
+        for (int i = 0; i <= station::kMostProfiles; ++i)
+            many += QStringLiteral(R"(%1{"name":"P%2"})").arg(i ? "," : "").arg(i).toUtf8();
+        QTest::newRow("more profiles than anyone keeps") << many + "]" << QStringList{} << false;
+        QTest::newRow("nested deeply") << QByteArray(4096, '[') << QStringList{} << false;
+    }
+
+    void profileListFromAnotherDevice()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QStringList, names);
+        QFETCH(bool, taken);
+        const std::optional<QList<StationProfile>> list = station::parseProfileList(json);
+        QCOMPARE(list.has_value(), taken);
+        QStringList found;
+        for (const StationProfile &profile : list.value_or(QList<StationProfile>{}))
+            found << profile.name;
+        QCOMPARE(found, names);
     }
 
     void stampFillsOnlyWhatIsMissing()
