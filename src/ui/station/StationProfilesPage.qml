@@ -82,6 +82,8 @@ Page {
                     ColumnLayout {
                         required property var modelData
                         spacing: 2
+                        // Both columns alike wide.
+                        Layout.preferredWidth: 1
                         Layout.fillWidth: true
                         Label { text: modelData.label; font.pixelSize: Theme.smallSize }
                         TextField {
