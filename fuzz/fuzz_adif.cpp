@@ -1,11 +1,14 @@
 // Any bytes through the reading an import does, without a logbook: records found, every record
 // read into a QSO, and the decoded text (what a file handed to the window becomes) read again.
-// Every record's fields written back by our writer must read back the same.
+// Every record's fields written back by our writer must read back the same, and every accepted
+// record's QSO exported and read again must keep its mode and every field without a column.
 
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
 #include "model/AdifField.h"
+#include "model/AdifWriter.h"
 #include "refdata/BandTable.h"
+#include "refdata/ModesList.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,7 +38,7 @@ void checkRoundTrip(const QList<adif::AdifFieldValue> &fields)
     for (const adif::AdifFieldValue &field : fields) {
         if (ambiguous(field.value))
             return;
-        adif::appendField(text, field.name, field.value);
+        adif::appendField(text, field.name, field.value, field.type);
     }
     text += QLatin1String("<eor>");
     const adif::PreparedAdif again = adif::importAdif(text);
@@ -45,8 +48,28 @@ void checkRoundTrip(const QList<adif::AdifFieldValue> &fields)
     if (read.size() != fields.size())
         std::abort();
     for (qsizetype i = 0; i < read.size(); ++i)
-        if (read.at(i).name != fields.at(i).name || read.at(i).value != fields.at(i).value)
+        if (read.at(i).name != fields.at(i).name || read.at(i).value != fields.at(i).value ||
+            read.at(i).type != fields.at(i).type)
             std::abort();
+}
+
+bool anyAmbiguous(const QsoClass &qso)
+{
+    for (const ExtraField &field : qso.extraFields)
+        if (ambiguous(field.value))
+            return true;
+    return ambiguous(qso.mode);
+}
+
+void checkQsoRoundTrip(const QsoClass &qso, adif::ReaderContext &context,
+                       const adif::RecordContext &writing)
+{
+    if (anyAmbiguous(qso))
+        return;
+    const adif::ReadRecord again =
+        adif::readAdifRecord(adif::makeAdifRecord(qso, writing), context);
+    if (again.qso.mode != qso.mode || again.qso.extraFields != qso.extraFields)
+        std::abort();
 }
 
 } // namespace
@@ -55,11 +78,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     static NoEntities entities;
     static const refdata::BandTable bands;
+    static const adif::ModesList modes =
+        adif::ModesList::fromText(QStringLiteral("SSB,LSB,USB\nMFSK,FT4,JS8\nCW,PCW"));
     adif::ReaderContext context{entities,
                                 bands,
                                 {QStringLiteral("app_tarvex_userfield_1"),
                                  QStringLiteral("sota_ref"), QStringLiteral("my_sota_ref"),
-                                 QStringLiteral("app_tarvex_userfield_4")}};
+                                 QStringLiteral("app_tarvex_userfield_4")},
+                                &modes};
+    const adif::RecordContext writing{modes, context.userFieldNames};
 
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const adif::PreparedAdif prepared = adif::prepareAdif(bytes);
@@ -70,6 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (read.errors.mid(0, record.problems.size()) != record.problems)
             std::abort();
         checkRoundTrip(record.fields);
+        if (read.errors.isEmpty())
+            checkQsoRoundTrip(read.qso, context, writing);
     }
     const adif::PreparedAdif decoded = adif::importAdif(adif::decodeAdif(bytes));
     for (qsizetype i = 0; i < decoded.spans.size(); ++i)

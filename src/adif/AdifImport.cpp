@@ -13,7 +13,8 @@ struct AdifImport::Run {
         const adif::PreparedAdif &text)
         : logbook(current.pinned()),
           bands(MyFunctions::bandTable(defaults)), context{entities, bands,
-                                                           logbook->makeMappingInfo()},
+                                                           logbook->makeMappingInfo(),
+                                                           &logbook->modesList()},
           prepared(text)
     {}
 

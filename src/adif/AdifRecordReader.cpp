@@ -5,6 +5,7 @@
 #include "refdata/Bands.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QTimeZone>
 
 #include <cstdlib>
@@ -135,7 +136,121 @@ void readServices(const Fields &field, QsoClass &qso)
                                                                             : QStringLiteral("W");
 }
 
+/** The stored mode from MODE and SUBMODE (see AdifRecordReader.h); true when the SUBMODE is in
+ *  it, so that an export writes it again. */
+bool readMode(const Fields &field, const ModesList *modes, QsoClass &qso)
+{
+    const QString mode = field(u"mode");
+    const QString submode = field(u"submode");
+    // Our own export writes only SUBMODE for a mode the modes list does not know; reading it
+    // back must not refuse those QSOs.
+    if (mode.isEmpty()) {
+        qso.mode = submode;
+        return !submode.isEmpty();
+    }
+    const std::optional<QString> modeOfSubmode =
+        modes && !submode.isEmpty() ? modes->logModeToAdifMode(submode) : std::nullopt;
+    const bool belongs = modeOfSubmode && modeOfSubmode->compare(mode, Qt::CaseInsensitive) == 0;
+    qso.mode = belongs ? submode : mode;
+    return belongs;
+}
+
+/** What the record's QSO holds in the logbook's columns beyond the fields always taken: which of
+ *  the fields taken only in some records were taken in this one. */
+struct Taken {
+    bool submode = false;
+    bool qslSentDate = false;
+    bool qslReceivedDate = false;
+};
+
+/** The fields an export writes from the logbook's columns whenever the record had them. */
+const QSet<QString> &alwaysTaken()
+{
+    static const QSet<QString> names{
+        QStringLiteral("call"),
+        QStringLiteral("pfx"),
+        QStringLiteral("qso_date"),
+        QStringLiteral("time_on"),
+        QStringLiteral("band"),
+        QStringLiteral("freq"),
+        QStringLiteral("mode"),
+        QStringLiteral("gridsquare"),
+        QStringLiteral("qsl_via"),
+        QStringLiteral("iota"),
+        QStringLiteral("name"),
+        QStringLiteral("qth"),
+        QStringLiteral("cnty"),
+        QStringLiteral("comment"),
+        QStringLiteral("sat_name"),
+        QStringLiteral("app_tarvex_colorcode"),
+        QStringLiteral("app_tarvex_power"),
+        QStringLiteral("app_tarvex_qsl"),
+        QStringLiteral("qsl_sent"),
+        QStringLiteral("qsl_rcvd"),
+        QStringLiteral("lotw_qsl_sent"),
+        QStringLiteral("lotw_qsl_rcvd"),
+        QStringLiteral("eqsl_qsl_sent"),
+        QStringLiteral("eqsl_qsl_rcvd"),
+        QStringLiteral("clublog_qso_upload_status"),
+    };
+    return names;
+}
+
+/** Whether an export writes this field of the record from the QSO's columns. */
+bool isTaken(const AdifFieldValue &field, const QsoClass &qso, const Taken &taken,
+             const QStringList &userFieldNames)
+{
+    const QString &name = field.name;
+    if (alwaysTaken().contains(name))
+        return true;
+    if (name == u"submode")
+        return taken.submode;
+    if (name == u"qslsdate")
+        return taken.qslSentDate;
+    if (name == u"qslrdate")
+        return taken.qslReceivedDate;
+    if (name == u"state" || name == u"rst_sent" || name == u"rst_rcvd")
+        return field.value.size() >= 2;
+    if (name == u"cqz" || name == u"ituz")
+        return leadingInteger(field.value) > 0;
+    if (name == u"dxcc")
+        return qso.adif != 0;
+    if (name == u"tx_pwr")
+        return !txPower(qso.power).isEmpty();
+    if (name == u"sat_mode" || name == u"band_rx")
+        return !qso.satName.isEmpty();
+    if (name == u"prop_mode")
+        return !qso.satName.isEmpty() && field.value.compare(u"SAT", Qt::CaseInsensitive) == 0;
+    return userFieldNames.contains(name, Qt::CaseInsensitive);
+}
+
+/** A type indicator is one letter ("S", "N", "D", …); anything else is not kept. */
+QString typeIndicator(const QString &written)
+{
+    return written.size() == 1 && written.at(0).isLetter() && written.at(0).unicode() < 128
+               ? written
+               : QString();
+}
+
+/** Every field the columns do not hold goes into the QSO's extra fields; the first of a name
+ *  counts, as for the columns. */
+void keepOtherFields(const AdifRecord &record, const Taken &taken,
+                     const QStringList &userFieldNames, QsoClass &qso)
+{
+    for (const AdifFieldValue &field : record.fields) {
+        if (field.value.isEmpty() || isTaken(field, qso, taken, userFieldNames) ||
+            qso.extraFields.contains(field.name))
+            continue;
+        qso.extraFields.set(field.name, field.value, typeIndicator(field.type));
+    }
+}
+
 } // namespace
+
+bool hasColumn(QStringView name)
+{
+    return alwaysTaken().contains(name.toString().toLower());
+}
 
 ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
 {
@@ -155,11 +270,8 @@ ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context)
     const bool dateTimeFound = readDateTime(field, qso);
     readBandAndFrequency(field, qso, context.bands);
 
-    qso.mode = field(u"mode");
-    // Our own export writes only "submode" for a mode the modes list does not know; reading it
-    // back must not refuse those QSOs.
-    if (qso.mode.isEmpty())
-        qso.mode = field(u"submode");
+    Taken taken;
+    taken.submode = readMode(field, context.modes, qso);
     qso.rstrx = field(u"rst_rcvd");
     qso.rsttx = field(u"rst_sent");
     qso.locator = field(u"gridsquare");
@@ -178,16 +290,17 @@ ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context)
     qso.satMode = field(u"sat_mode");
     qso.satRxband = field(u"band_rx");
 
-    const bool sentDate = readQslDate(field(u"qslsdate"), qso.qslOutDate);
-    const bool receivedDate = readQslDate(field(u"qslrdate"), qso.qslInDate);
+    taken.qslSentDate = readQslDate(field(u"qslsdate"), qso.qslOutDate);
+    taken.qslReceivedDate = readQslDate(field(u"qslrdate"), qso.qslInDate);
     if (dateTimeFound)
         readEntity(field, qso, context.entities);
-    readPaperQsl(field, qso, receivedDate, sentDate);
+    readPaperQsl(field, qso, taken.qslReceivedDate, taken.qslSentDate);
     readServices(field, qso);
 
     QString *userFields[] = {&qso.user_1, &qso.user_2, &qso.user_3, &qso.user_4};
     for (int i = 0; i < 4; ++i)
         *userFields[i] = field(context.userFieldNames.value(i));
+    keepOtherFields(record, taken, context.userFieldNames, qso);
 
     if (!dateTimeFound)
         result.errors << QStringLiteral("Date or time not found: ");

@@ -1,5 +1,7 @@
 #include "adif/AdifText.h"
 
+#include "model/ExtraFields.h"
+
 #include <QByteArrayView>
 #include <QCoreApplication>
 
@@ -206,6 +208,7 @@ struct Token {
     Kind kind = Kind::End;
     qsizetype begin = 0; // the "<"
     Bytes name;          // as written, without blanks around it
+    Bytes type;          // the type indicator, without blanks around it; empty when none
     qsizetype valueBegin = 0;
     qsizetype valueEnd = 0; // a tag's or broken field's end for those
     Problem problem = Problem::None;
@@ -300,9 +303,12 @@ private:
         }
         const Bytes name = trimmed(inside.first(colon));
         Bytes lengthText = inside.sliced(colon + 1);
+        Bytes type;
         const qsizetype typeColon = lengthText.indexOf(':'); // a type indicator follows
-        if (typeColon >= 0)
+        if (typeColon >= 0) {
+            type = trimmed(lengthText.sliced(typeColon + 1));
             lengthText = lengthText.first(typeColon);
+        }
         if (name.isEmpty())
             return broken(open, close + 1, name, Problem::NoName);
         const qint64 length = readLength(lengthText);
@@ -317,6 +323,7 @@ private:
         token.kind = Token::Kind::Field;
         token.begin = open;
         token.name = name;
+        token.type = type;
         token.valueBegin = start;
         token.valueEnd = end;
         return token;
@@ -421,11 +428,16 @@ AdifRecord PreparedAdif::record(qsizetype index) const
             continue;
         }
         const Bytes value = data.sliced(token.valueBegin, token.valueEnd - token.valueBegin);
+        // Kept with the QSO and written back, a name must be one a record can carry.
+        if (!isAdifFieldName(decodePart(token.name)))
+            record.problems << QStringLiteral("Field %1 has a name ADIF does not allow: ")
+                                   .arg(shownName(token.name));
         if (value.contains('\0'))
             record.problems
                 << QStringLiteral("Field %1 holds a NUL character: ").arg(shownName(token.name));
         record.text += decodePart(data.sliced(done, token.valueBegin - done));
-        record.fields.append({decodePart(token.name).toLower(), decodePart(value)});
+        record.fields.append(
+            {decodePart(token.name).toLower(), decodePart(value), decodePart(token.type)});
         record.text += record.fields.constLast().value;
         done = token.valueEnd;
     }
@@ -504,7 +516,8 @@ QList<AdifFieldValue> parseFields(const QString &record)
         if (token.kind == Token::Kind::Field)
             fields.append(
                 {decodePart(token.name).toLower(),
-                 decodePart(data.sliced(token.valueBegin, token.valueEnd - token.valueBegin))});
+                 decodePart(data.sliced(token.valueBegin, token.valueEnd - token.valueBegin)),
+                 decodePart(token.type)});
     }
     return fields;
 }

@@ -16,18 +16,21 @@
  *  otherwise, so a file put together from several programs keeps every name. */
 namespace adif {
 
-/** One field of a record: the name in lower case and its value. */
+/** One field of a record: the name in lower case, its value and the data type indicator as
+ *  written ("<name:length:type>"; empty when there is none). */
 struct AdifFieldValue {
     QString name;
     QString value;
+    QString type;
 };
 
 /** One record as read. */
 struct AdifRecord {
     QString text;                 // the record as written, for reports
     QList<AdifFieldValue> fields; // in order
-    /** Why the record cannot be taken as it is ("Field COMMENT runs past the end of the file: "
-     *  …); empty when every field was read cleanly. */
+    /** Why the record cannot be taken as it is ("Field COMMENT runs past the end of the file: ",
+     *  "Field A B has a name ADIF does not allow: ", …); empty when every field was read
+     *  cleanly. */
     QStringList problems;
 };
 

@@ -157,6 +157,14 @@ QsoClass LogListModel::qsoAt(int row) const
     return rows ? rows->value(row % kPageSize) : QsoClass();
 }
 
+QsoClass LogListModel::storedQsoAt(int row) const
+{
+    const QsoClass shown = qsoAt(row);
+    if (!shown.id)
+        return shown;
+    return m_log.qsoById(*shown.id).value_or(shown);
+}
+
 QVariant LogListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))

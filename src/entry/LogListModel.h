@@ -111,6 +111,9 @@ public:
 
     /** The QSO of a row (empty for a row outside the list). */
     [[nodiscard]] QsoClass qsoAt(int row) const;
+    /** The QSO of a row as the logbook holds it, with every field (a row holds what the list
+     *  shows): what an editor must start from, or saving would drop the rest. */
+    [[nodiscard]] QsoClass storedQsoAt(int row) const;
 
     [[nodiscard]] int count() const { return m_count; }
     [[nodiscard]] int rangeIndex() const;

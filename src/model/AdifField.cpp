@@ -2,13 +2,22 @@
 
 namespace adif {
 
-QString &appendAdifPart(const QString &value, QString &text)
+namespace {
+
+/** Characters, not bytes: "Jörg" has length 4 (code points, so an emoji counts once). */
+qsizetype characterCount(QStringView value)
 {
-    // Characters, not bytes: "Jörg" has length 4 (code points, so an emoji counts once).
     qsizetype characters = value.size();
     for (const QChar c : value)
         characters -= c.isLowSurrogate() ? 1 : 0;
-    text += QString::number(characters);
+    return characters;
+}
+
+} // namespace
+
+QString &appendAdifPart(const QString &value, QString &text)
+{
+    text += QString::number(characterCount(value));
     text += QLatin1Char('>');
     text += value;
     text += QLatin1Char(' ');
@@ -29,6 +38,49 @@ void appendField(QString &text, const QString &name, const QString &value)
     text += name;
     text += QLatin1Char(':');
     appendAdifPart(value, text);
+}
+
+void appendField(QString &text, const QString &name, const QString &value, const QString &type)
+{
+    if (type.isEmpty()) {
+        appendField(text, name, value);
+        return;
+    }
+    text += QLatin1Char('<');
+    text += name;
+    text += QLatin1Char(':');
+    text += QString::number(characterCount(value));
+    text += QLatin1Char(':');
+    text += type;
+    text += QLatin1Char('>');
+    text += value;
+    text += QLatin1Char(' ');
+}
+
+QStringList writtenFieldNames(QStringView record)
+{
+    QStringList names;
+    qsizetype at = record.indexOf(QLatin1Char('<'));
+    while (at >= 0 && at < record.size()) {
+        const qsizetype close = record.indexOf(QLatin1Char('>'), at);
+        if (close < 0)
+            break;
+        const QStringView tag = record.sliced(at + 1, close - at - 1);
+        const qsizetype colon = tag.indexOf(QLatin1Char(':'));
+        if (colon < 0) // "<eor>"
+            break;
+        names << tag.first(colon).toString();
+        qsizetype length = tag.sliced(colon + 1).split(QLatin1Char(':')).constFirst().toLongLong();
+        qsizetype end = close + 1;
+        while (length > 0 && end < record.size()) {
+            ++end;
+            if (end < record.size() && record.at(end).isLowSurrogate())
+                ++end;
+            --length;
+        }
+        at = record.indexOf(QLatin1Char('<'), end);
+    }
+    return names;
 }
 
 } // namespace adif

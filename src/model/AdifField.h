@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 /** Writing one ADIF field: "<name:length>value " with the length in characters. */
 namespace adif {
@@ -12,5 +13,10 @@ QString &appendAdifPart(const QString &value, QString &text);
 /** Appends a whole field "<name:length>value ". */
 void appendField(QString &text, QLatin1String name, const QString &value);
 void appendField(QString &text, const QString &name, const QString &value);
+/** The same with a type indicator when one is given: "<name:length:type>value ". */
+void appendField(QString &text, const QString &name, const QString &value, const QString &type);
+
+/** The names of the fields in a record this program wrote (lengths in characters, as above). */
+[[nodiscard]] QStringList writtenFieldNames(QStringView record);
 
 } // namespace adif

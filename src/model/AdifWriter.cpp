@@ -3,6 +3,7 @@
 #include "model/AdifField.h"
 #include "model/Banner.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace adif {
@@ -84,7 +85,34 @@ void appendServiceStatus(QString &record, const QsoClass &qso)
                 yesWhen(qso.lotwqsl == QLatin1String("X") || qso.lotwqsl == QLatin1String("S")));
 }
 
+/** The extra fields, after the columns' ones; a field the columns wrote already is not
+ *  repeated (a SUBMODE or PROP_MODE kept from an import before the QSO was edited to carry
+ *  one). */
+void appendExtraFields(QString &record, const QsoClass &qso)
+{
+    if (qso.extraFields.isEmpty())
+        return;
+    const QStringList written = writtenFieldNames(record);
+    for (const ExtraField &field : qso.extraFields)
+        if (!written.contains(field.name, Qt::CaseInsensitive))
+            appendField(record, field.name, field.value, field.type);
+}
+
 } // namespace
+
+QString txPower(const QString &power)
+{
+    // An ADIF number: digits with at most one decimal point, no sign or exponent.
+    const QString text = power.trimmed();
+    const bool plain = !text.isEmpty() && text.count(QLatin1Char('.')) <= 1 &&
+                       std::all_of(text.begin(), text.end(), [](QChar c) {
+                           return c == QLatin1Char('.') || (c >= u'0' && c <= u'9');
+                       });
+    if (plain && text.toDouble() > 0)
+        return text;
+    const qint64 whole = leadingInteger(power);
+    return whole > 0 ? QString::number(whole) : QString();
+}
 
 QString adifDate(const QString &sqlDateTime)
 {
@@ -140,7 +168,7 @@ void appendModeFields(QString &record, const QString &mode, const ModesList &mod
         record += QLatin1Char(' ');
         appendField(record, QLatin1String("mode"), *adifMode);
     }
-    if (!adifMode || *adifMode != mode) {
+    if (!adifMode || adifMode->compare(mode, Qt::CaseInsensitive) != 0) {
         record += QLatin1Char(' ');
         appendField(record, QLatin1String("submode"), mode);
     }
@@ -154,8 +182,15 @@ QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
     appendDateAndTime(record, qso);
     appendBand(record, qso);
     appendFrequency(record, qso);
-    if (qso.mode.size() >= 2)
+    if (qso.mode.size() >= 2 && !context.modes.logModeToAdifMode(qso.mode) &&
+        qso.extraFields.contains(u"submode")) {
+        // A mode the list does not know, with the SUBMODE its record came with: written as MODE,
+        // so that the SUBMODE is not lost for it.
+        record += QLatin1Char(' ');
+        appendField(record, QLatin1String("mode"), qso.mode);
+    } else if (qso.mode.size() >= 2) {
         appendModeFields(record, qso.mode, context.modes);
+    }
     appendWhenTwoOrMore(record, QLatin1String("rst_sent"), qso.rsttx);
     appendWhenTwoOrMore(record, QLatin1String("rst_rcvd"), qso.rstrx);
     appendQslFields(record, qso, context.dateStyle);
@@ -174,8 +209,8 @@ QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
     appendWhenNotEmpty(record, QLatin1String("gridsquare"), qso.locator.left(8));
     appendWhenNotEmpty(record, QLatin1String("iota"), qso.iota);
     appendWhenNotEmpty(record, QLatin1String("cnty"), qso.county);
-    if (const qint64 watts = leadingInteger(qso.power); watts > 0)
-        appendField(record, QLatin1String("tx_pwr"), QString::number(watts));
+    if (const QString watts = txPower(qso.power); !watts.isEmpty())
+        appendField(record, QLatin1String("tx_pwr"), watts);
     appendWhenNotEmpty(record, QLatin1String("app_tarvex_power"), qso.power);
     if (!qso.satName.isEmpty())
         appendSatellite(record, qso);
@@ -191,6 +226,7 @@ QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
             appendField(record, context.userFieldNames.value(i), userFields[i]);
     if (qso.colorCode >= 0 && qso.colorCode <= 9)
         appendField(record, QLatin1String("app_tarvex_colorcode"), QString::number(qso.colorCode));
+    appendExtraFields(record, qso);
     record += QLatin1String("<eor>\n");
     return record;
 }

@@ -18,7 +18,8 @@ struct RecordContext {
     formats::DateStyle dateStyle = formats::DateStyle::Short; // how QSL dates are shown
 };
 
-/** The full export record, ended by "<eor>\n". */
+/** The full export record, ended by "<eor>\n": the logbook's columns, then the QSO's extra
+ *  fields as they were read (each unless the columns wrote a field of its name). */
 [[nodiscard]] QString makeAdifRecord(const QsoClass &qso, const RecordContext &context);
 
 /** The reduced record of an eQSL upload, ended by "  <eor>" (no line feed). */
@@ -34,6 +35,10 @@ struct RecordContext {
 /** The leading whole number of a text ("100W" → 100, "QRP" → 0), as stored zones and powers
  *  are read. */
 [[nodiscard]] qint64 leadingInteger(const QString &text);
+
+/** The TX_PWR of a stored power: the power itself when it is a plain number above 0 ("100",
+ *  "0.5"), else its leading whole number when above 0 ("100W" → "100"); "" for none ("QRP"). */
+[[nodiscard]] QString txPower(const QString &power);
 
 /** "qso_date" and "time_on" when the QSO's date-time text is long enough for them. */
 void appendDateAndTime(QString &record, const QsoClass &qso);

@@ -1,12 +1,15 @@
 #include "model/ExtraFields.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype kLongestName = 64;
 
-bool isAsciiLetter(QChar c)
+bool isNameCharacter(QChar c)
 {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    return c > u' ' && c < QChar(0x7F) && c != u',' && c != u':' && c != u'<' && c != u'>' &&
+           c != u'{' && c != u'}';
 }
 
 } // namespace
@@ -55,12 +58,8 @@ namespace adif {
 
 bool isAdifFieldName(QStringView name)
 {
-    if (name.isEmpty() || name.size() > kLongestName || !isAsciiLetter(name.front()))
-        return false;
-    for (const QChar c : name)
-        if (!isAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'_')
-            return false;
-    return true;
+    return !name.isEmpty() && name.size() <= kLongestName &&
+           std::all_of(name.begin(), name.end(), isNameCharacter);
 }
 
 } // namespace adif

@@ -42,8 +42,9 @@ private:
 
 namespace adif {
 
-/** Whether a text may name an ADIF field: a letter, then letters, digits and "_", at most 64
- *  characters (no blank, ":", ",", "<", ">", "{" or "}" that would break a record). */
+/** Whether a text may name an ADIF field: 1 to 64 printable ASCII characters other than the
+ *  blank, ",", ":", "<", ">", "{" and "}" (which ADIF keeps out of names, and which would break
+ *  a record). Other programs' names such as "APP_WSJT-X_CALL" are fine. */
 [[nodiscard]] bool isAdifFieldName(QStringView name);
 
 } // namespace adif

@@ -4,6 +4,7 @@
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
+#include "model/ExtraFieldStore.h"
 #include "model/LogbookFiles.h"
 #include "model/QslMatch.h"
 #include "model/QsoRow.h"
@@ -51,12 +52,9 @@ std::optional<QString> FileLogStore::open(db::Database &database) const
 
 void FileLogStore::addMissingParts()
 {
-    QFile sql(QStringLiteral(":/LogbookAdditions.sql"));
-    if (!QFile::exists(m_path) || !sql.open(QIODevice::ReadOnly))
-        return;
     db::Database database;
-    if (database.open(m_path, db::Database::Mode::ReadWrite) == 0)
-        database.exec(QString::fromUtf8(sql.readAll()));
+    if (QFile::exists(m_path) && database.open(m_path, db::Database::Mode::ReadWrite) == 0)
+        logbookfiles::addMissingParts(database);
 }
 
 std::optional<QString> FileLogStore::problem(bool integrity)
@@ -112,7 +110,8 @@ QList<QsoClass> FileLogStore::query(const QString &statement,
     QList<QsoClass> qsos;
     while (select.step())
         qsos.append(qsorow::readRow(select, style));
-    if (select.failed()) {
+    // A QSO without its extra fields is no answer either: saved back, it would lose them.
+    if (select.failed() || !extrafieldstore::load(database, qsos)) {
         // Rows read so far are no answer: a caller would take them for the whole logbook.
         const QString error = database.errorMessage();
         diag(QStringLiteral("Error reading logbook: ") + error);
@@ -321,15 +320,29 @@ WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
+    // The QSO and its extra fields are stored together or not at all.
+    const bool withFields = !qso.extraFields.isEmpty();
+    const auto failed = [&database, withFields] {
+        const QString error = database.errorMessage();
+        diag(QStringLiteral("DB Error while saving new QSO!"));
+        diag(QStringLiteral(" Error is:  %1").arg(error));
+        if (withFields)
+            database.exec(QStringLiteral("rollback transaction"));
+        return WriteResult::failed(error);
+    };
+    if (withFields && (!extrafieldstore::ensure(database) ||
+                       !database.exec(QStringLiteral("begin immediate transaction"))))
+        return failed();
     db::Statement insert = database.prepare(insertStatement());
     qsorow::bindInsertValues(insert, qso, m_defaults.logDateFormaterStyle());
-    if (!insert.run()) {
-        diag(QStringLiteral("DB Error while saving new QSO!"));
-        diag(QStringLiteral(" Error is:  %1").arg(database.errorMessage()));
-        return WriteResult::failed(database.errorMessage());
-    }
+    if (!insert.run())
+        return failed();
+    const qint64 rowid = database.lastInsertRowId();
+    if (withFields && (!extrafieldstore::Inserter(database).add(rowid, qso.extraFields) ||
+                       !database.exec(QStringLiteral("commit transaction"))))
+        return failed();
     blank60mEntry(qso);
-    return WriteResult::stored(database.lastInsertRowId());
+    return WriteResult::stored(rowid);
 }
 
 WriteResult FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
@@ -347,15 +360,20 @@ WriteResult FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
         database.exec(QStringLiteral("rollback transaction"));
         return WriteResult::failed(error);
     };
+    const bool withFields = std::any_of(
+        qsos.cbegin(), qsos.cend(), [](const QsoClass &qso) { return !qso.extraFields.isEmpty(); });
+    if (withFields && !extrafieldstore::ensure(database))
+        return failed();
     if (!database.exec(QStringLiteral("begin immediate transaction")))
         return failed();
     {
         const formats::DateStyle style = m_defaults.logDateFormaterStyle();
         db::Statement insert = database.prepare(insertStatement());
+        extrafieldstore::Inserter fields(database);
         for (const QsoClass &qso : qsos) {
             insert.reset();
             qsorow::bindInsertValues(insert, qso, style);
-            if (!insert.run())
+            if (!insert.run() || !fields.add(database.lastInsertRowId(), qso.extraFields))
                 return failed();
         }
     }
@@ -380,16 +398,31 @@ WriteResult FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edit
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
+    // The columns and the extra fields change together or not at all.
+    const auto failed = [&database] {
+        const QString error = database.errorMessage();
+        diag(QStringLiteral("Error while updating logbook: %1").arg(error));
+        diag(QStringLiteral("Error: %1").arg(error));
+        database.exec(QStringLiteral("rollback transaction"));
+        return WriteResult::failed(error);
+    };
+    if (!database.exec(QStringLiteral("begin immediate transaction")))
+        return failed();
     db::Statement update = database.prepare(qsorow::updateStatement());
     qsorow::bindUpdateValues(update, edited, *stored.id, m_defaults.logDateFormaterStyle());
-    if (!update.run()) {
-        diag(QStringLiteral("Error while updating logbook: %1").arg(database.errorMessage()));
-        diag(QStringLiteral("Error: %1").arg(database.errorMessage()));
-        return WriteResult::failed(database.errorMessage());
+    if (!update.run())
+        return failed();
+    const WriteResult changed = oneRowChanged(database, *stored.id);
+    if (!changed) {
+        database.exec(QStringLiteral("rollback transaction"));
+        return changed;
     }
+    if (!extrafieldstore::replace(database, *stored.id, edited.extraFields) ||
+        !database.exec(QStringLiteral("commit transaction")))
+        return failed();
     blank60mEntry(stored);
     blank60mEntry(edited);
-    return oneRowChanged(database, *stored.id);
+    return changed;
 }
 
 WriteResult FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso,
@@ -433,11 +466,19 @@ WriteResult FileLogStore::deleteQSO(const QsoClass &qso)
 WriteResult FileLogStore::deleteAllQsos()
 {
     // The DX info texts describe the QSOs; with none left there is nothing to describe.
-    WriteResult result =
-        runStatement(QStringLiteral("begin; delete from logbook; delete from dxlist; commit;"));
-    if (result)
-        m_info60m = QStringList(int(m_info60m.size()), QString());
-    return result;
+    db::Database database;
+    if (std::optional<QString> error = open(database))
+        return WriteResult::failed(*error);
+    // The extra fields first, in one statement, rather than one QSO at a time by the trigger.
+    if (!extrafieldstore::ensure(database) ||
+        !database.exec(QStringLiteral("begin; delete from qso_fields; delete from logbook; "
+                                      "delete from dxlist; commit;"))) {
+        const QString error = database.errorMessage();
+        database.exec(QStringLiteral("rollback"));
+        return WriteResult::failed(error);
+    }
+    m_info60m = QStringList(int(m_info60m.size()), QString());
+    return WriteResult::stored();
 }
 
 WriteResult FileLogStore::runStatement(const QString &statement)

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 
 #include <algorithm>
 
@@ -23,6 +24,20 @@ QString prefsValue(db::Database &database, const char *entry)
 }
 
 } // namespace
+
+bool addMissingParts(db::Database &database)
+{
+    QFile sql(QStringLiteral(":/LogbookAdditions.sql"));
+    if (!identityProblem(database).isEmpty() || !sql.open(QIODevice::ReadOnly))
+        return false;
+    // A savepoint works inside a caller's transaction as well as on its own.
+    if (!database.exec(QStringLiteral("savepoint additions")))
+        return false;
+    if (database.exec(QString::fromUtf8(sql.readAll())))
+        return database.exec(QStringLiteral("release additions"));
+    database.exec(QStringLiteral("rollback to additions; release additions"));
+    return false;
+}
 
 QString identityProblem(db::Database &database)
 {

@@ -23,6 +23,12 @@ inline constexpr char kSyncedCopy[] = ".synced/Synced log.rlog";
  *  known dbversion); empty when it is one. */
 [[nodiscard]] QString identityProblem(db::Database &database);
 
+/** Adds what this program keeps in every logbook beside the file's own tables (the store of
+ *  extra ADIF fields, lookup indexes; resource LogbookAdditions.sql) where it is missing, all
+ *  or nothing, inside or outside a transaction. A file that is not a logbook of this program is
+ *  left untouched. False when nothing could be added. */
+bool addMissingParts(db::Database &database);
+
 /** Every logbook below the folder (subfolders too) as a path relative to it, sorted
  *  case-insensitively in the user's locale. */
 [[nodiscard]] QStringList listLogbooks(const QString &folder);

@@ -26,7 +26,7 @@ ModesList ModesList::fromText(const QString &text)
 std::optional<QString> ModesList::logModeToAdifMode(const QString &mode) const
 {
     for (const QStringList &line : m_lines)
-        if (line.contains(mode))
+        if (line.contains(mode, Qt::CaseInsensitive)) // "Usb" is USB: ADIF modes have no case
             return line.first();
     return std::nullopt;
 }

@@ -19,8 +19,8 @@ public:
     [[nodiscard]] static ModesList fromFile(const QString &path);
     [[nodiscard]] static ModesList fromText(const QString &text);
 
-    /** The ADIF mode of a stored mode: the first entry of the first line that lists it; nothing
-     *  when no line does. */
+    /** The ADIF mode of a stored mode: the first entry of the first line that lists it in any
+     *  case; nothing when no line does. */
     [[nodiscard]] std::optional<QString> logModeToAdifMode(const QString &mode) const;
     [[nodiscard]] bool isEmpty() const { return m_lines.isEmpty(); }
 

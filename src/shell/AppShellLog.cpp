@@ -23,7 +23,7 @@ void AppShell::setUpLog()
     m_pileUp = new PileUp(m_app.defaults(), m_app.clock(), m_app.log(), m_app.dxcc(), this);
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {
-        QsoClass qso = m_logList->qsoAt(row);
+        const QsoClass qso = m_logList->storedQsoAt(row);
         if (onPhone()) {
             // The phone changes a QSO in the entry form.
             m_entryForm->editQso(qso);
@@ -34,7 +34,7 @@ void AppShell::setUpLog()
         emit screenRequested(LogTab, Screen::QsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {
-        m_qsoEditor->setQso(m_logList->qsoAt(row));
+        m_qsoEditor->setQso(m_logList->storedQsoAt(row));
         emit screenRequested(LogTab, onPhone() ? Screen::QsoInfo : Screen::QsoDetail);
     });
 }

@@ -94,7 +94,7 @@ void WsjtxLogger::receive(const WsjtxMessage &message)
 void WsjtxLogger::offer(const adif::AdifRecord &record, const QString &sender)
 {
     const refdata::BandTable bands = MyFunctions::bandTable(m_defaults);
-    adif::ReaderContext context{m_entities, bands, m_log.makeMappingInfo()};
+    adif::ReaderContext context{m_entities, bands, m_log.makeMappingInfo(), &m_log.modesList()};
     adif::ReadRecord read = adif::readAdifRecord(record, context);
     QsoClass &qso = read.qso;
     if (!read.errors.isEmpty()) {

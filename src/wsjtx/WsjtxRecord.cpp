@@ -13,7 +13,7 @@ void add(adif::AdifRecord &record, QLatin1String name, const QString &value)
     if (value.contains(QChar(u'\0')))
         record.problems
             << QStringLiteral("Field %1 holds a NUL character: ").arg(QString(name).toUpper());
-    record.fields.append({QString(name), value});
+    record.fields.append({QString(name), value, {}});
     adif::appendField(record.text, name, value);
 }
 

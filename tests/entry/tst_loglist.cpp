@@ -140,6 +140,20 @@ private slots:
         QCOMPARE(list->qsoAt(3).callsign, "A3");
     }
 
+    /** An editor starts from the whole QSO, not the row's columns: saved back, a row would drop
+     *  the QSO's extra fields. */
+    void editorsGetTheWholeQso()
+    {
+        QsoClass qso = LogFixture::qso("W1AW", "2026-01-01 10:00:00");
+        qso.extraFields.set(u"my_sota_ref", "W1/HA-001");
+        f.store({qso});
+        const auto list = makeList();
+        list->setPagesInBackground(true);
+        list->loadData();
+        QTRY_COMPARE(list->data(list->index(0), LogListModel::CallsignRole).toString(), "W1AW");
+        QCOMPARE(list->storedQsoAt(0).extraFields.value(u"MY_SOTA_REF"), "W1/HA-001");
+    }
+
     void largerScreensKeepTheirOwnOrder()
     {
         storeTen();

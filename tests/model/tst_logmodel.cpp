@@ -124,6 +124,8 @@ private slots:
             q.*fields[i] = QStringLiteral("v%1").arg(i);
         q.adif = 291;
         q.colorCode = 7;
+        q.extraFields.set(u"my_gridsquare", "JO62qm");
+        q.extraFields.set(u"app_other_level", "7", "N");
 
         LogModel &log = m_app->log();
         const WriteResult stored = log.saveNewQSOtoLog(q);
@@ -142,6 +144,9 @@ private slots:
             QCOMPARE(back.dateTime, expected.dateTime);
             QCOMPARE(back.adif, expected.adif);
             QCOMPARE(back.colorCode, expected.colorCode);
+            for (const ExtraField &field : expected.extraFields)
+                QVERIFY(back.extraFields.list().contains(field));
+            QCOMPARE(back.extraFields.size(), expected.extraFields.size());
         };
         const QList<QsoClass> saved = log.getlastQSOs(0);
         QCOMPARE(saved.size(), 1);
@@ -157,7 +162,12 @@ private slots:
         edited.callsign = "DL2XYZ";
         edited.adif = 230;
         edited.colorCode = 3;
+        edited.extraFields.remove(u"app_other_level");
+        edited.extraFields.set(u"MY_GRIDSQUARE", "JO62qn");
+        edited.extraFields.set(u"sig_info", "DE-0001");
         QVERIFY(log.updateQSO(saved.first(), edited));
+        QCOMPARE(rows("select qso, name, value, type from qso_fields order by name"),
+                 QStringList({"1|my_gridsquare|JO62qn|", "1|sig_info|DE-0001|"}));
         const QList<QsoClass> updated = log.getlastQSOs(0);
         QCOMPARE(updated.size(), 1);
         check(updated.first(), edited);
@@ -678,22 +688,32 @@ private slots:
         QCOMPARE(first.getlastQSOs(0).first().callsign, QStringLiteral("DL1ABC"));
     }
 
-    void olderLogbookGetsIndexes()
+    void olderLogbookGetsItsAdditions()
     {
-        const QString indexes = QStringLiteral(
-            "select name from sqlite_master where type='index' and sql is not null order by name");
+        const QString additions =
+            QStringLiteral("select type, name from sqlite_master where type in ('index', "
+                           "'table', 'trigger') and sql is not null order by name");
         makeLogbook("Old.rlog");
         exec("insert into logbook (callsign, datetime) values ('K1A', '2010-01-01 00:00:00')",
              "Old.rlog");
-        const QStringList shipped = rows(indexes, "Old.rlog");
-        QVERIFY(shipped.size() >= 8);
-        for (const QString &index : shipped)
+        const QStringList shipped = rows(additions, "Old.rlog");
+        QVERIFY(shipped.contains("table|qso_fields"));
+        exec("drop table qso_fields", "Old.rlog"); // its index and triggers go with it
+        for (const QString &index : rows("select name from sqlite_master where type='index' "
+                                         "and sql is not null",
+                                         "Old.rlog"))
             exec("drop index " + index, "Old.rlog");
         const QStringList prefsBefore = rows("select * from prefs", "Old.rlog");
 
+        // A file without the field store reads, also where nothing may be added to it.
+        QVERIFY(QFile::copy(path("Old.rlog"), path("Locked.rlog")));
+        QVERIFY(makeLogbookReadOnly(path("Locked.rlog")));
+        m_app->defaults().setValue("LogDbName", "Locked.rlog");
+        QCOMPARE(m_app->log().getlastQSOs(0).value(0).callsign, QStringLiteral("K1A"));
+
         m_app->defaults().setValue("LogDbName", "Old.rlog");
         LogModel &log = m_app->log();
-        QCOMPARE(rows(indexes, "Old.rlog"), shipped);
+        QCOMPARE(rows(additions, "Old.rlog"), shipped);
         QCOMPARE(rows("select * from prefs", "Old.rlog"), prefsBefore);
         QCOMPARE(log.getlastQSOs(0).size(), 1);
     }
@@ -759,8 +779,12 @@ private slots:
     void deleteQSO()
     {
         LogModel &log = m_app->log();
-        save(log, makeQso("DL1ABC", "2025-06-15 12:00:00"));
-        save(log, makeQso("DL2XYZ", "2025-06-15 12:05:00"));
+        QsoClass first = makeQso("DL1ABC", "2025-06-15 12:00:00");
+        first.extraFields.set(u"station_callsign", "K1ABC");
+        QsoClass second = makeQso("DL2XYZ", "2025-06-15 12:05:00");
+        second.extraFields.set(u"station_callsign", "K1XYZ");
+        save(log, first);
+        save(log, second);
         QVERIFY(log.deleteQSO(log.getAllQSOsWith("DL1ABC").value(0)));
         QsoClass gone;
         gone.id = 99;
@@ -769,6 +793,10 @@ private slots:
         QCOMPARE(rows("select id, callsign from logbook"), QStringList{"2|DL2XYZ"});
         QCOMPARE(log.getLastLoggedBand(), QStringLiteral("20m"));
         QCOMPARE(log.getLastLoggedFrequency(), QStringLiteral("14,025.0"));
+        // Its extra fields go with a QSO, whoever deletes it.
+        QCOMPARE(rows("select qso, value from qso_fields"), QStringList{"2|K1XYZ"});
+        exec("delete from logbook");
+        QCOMPARE(rows("select count(*) from qso_fields"), QStringList{"0"});
     }
 
     void lastLoggedIsLastInserted()
