@@ -94,6 +94,40 @@ private slots:
         const Run listed = cli(dir.path(), {"--json", "station", "list"});
         QCOMPARE(QJsonDocument::fromJson(listed.out.toUtf8()).array().size(), 1);
     }
+
+    void anActivationIsCountedAndExported()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(
+            cli(dir.path(), {"station", "add", "Summit", "--call", "G4ABC/P", "--sota", "G/LD-003"})
+                .exitCode,
+            0);
+        QCOMPARE(cli(dir.path(), {"station", "select", "Summit"}).exitCode, 0);
+        for (const char *call : {"M0XYZ", "G3AAA", "M0XYZ"})
+            QCOMPARE(cli(dir.path(), {"qso", "add", "--call", call, "--freq", "7032", "--mode",
+                                      "CW", "--time", "2026-05-01 10:00:00"})
+                         .exitCode,
+                     0);
+        const Run shown = cli(dir.path(), {"activation", "--date", "2026-05-01", "--json"});
+        const QJsonObject activation = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+        QCOMPARE(activation.value("reference").toString(), QStringLiteral("G/LD-003"));
+        QCOMPARE(activation.value("qsos").toArray().size(), 3);
+        QCOMPARE(activation.value("counted").toInt(), 2);
+        QCOMPARE(activation.value("target").toInt(), 4);
+        QCOMPARE(activation.value("valid").toBool(), false);
+
+        QTemporaryDir out;
+        const Run exported =
+            cli(dir.path(), {"activation", "export", "--date", "20260501", "-o", out.path()});
+        QCOMPARE(exported.exitCode, 0);
+        QFile file(out.filePath(QStringLiteral("G4ABC_P@G_LD-003-20260501.adi")));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(exported.out + exported.err));
+        const QString text = QString::fromUtf8(file.readAll());
+        QCOMPARE(text.count(QStringLiteral("<my_sota_ref:8>G/LD-003"), Qt::CaseInsensitive), 3);
+        QCOMPARE(cli(dir.path(), {"activation", "export", "--date", "2026-05-02", "-o", out.path()})
+                     .exitCode,
+                 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStationCli)
