@@ -1,10 +1,8 @@
 // Station profiles kept in a data folder and used by the logbook: the file, the logbook's own
-// call and locator, the stamp on new QSOs, the synced log's copy of the list and the export of
-// an activation.
+// call and locator and the synced log's copy of the list.
 
 #include "AppFixture.h"
 #include "model/LogbookFiles.h"
-#include "station/ActivationExport.h"
 #include "station/StationProfiles.h"
 
 #include <QDir>
@@ -41,18 +39,6 @@ StationProfile home()
     p.locator = QStringLiteral("EN10PR");
     p.rig = QStringLiteral("IC-7300");
     return p;
-}
-
-QsoClass qso(const QString &call, const QString &when)
-{
-    QsoClass q;
-    q.callsign = call;
-    q.band = QStringLiteral("20m");
-    q.mode = QStringLiteral("SSB");
-    q.qrg = 14285.0;
-    q.dateTime = utc(when);
-    q.adif = 291;
-    return q;
 }
 
 QByteArray readAll(const QString &path)
@@ -143,33 +129,6 @@ private slots:
         QCOMPARE(settings.count(), 2);
     }
 
-    void aProfileSwitchBetweenTwoQsosGivesEachItsOwnFields()
-    {
-        LogModel &log = m_app->log();
-        StationProfiles profiles(m_app->folder(), log);
-        log.setNewQsoStamp(&profiles);
-        QVERIFY(profiles.save(home()).isEmpty());
-        QVERIFY(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))).isEmpty());
-
-        QVERIFY(profiles.select(QStringLiteral("Home")).isEmpty());
-        QsoClass first = qso(QStringLiteral("DL1ABC"), QStringLiteral("2026-05-01 14:00:00"));
-        QVERIFY(log.saveNewQSOtoLog(first));
-        QVERIFY(profiles.select(QStringLiteral("Park")).isEmpty());
-        QsoClass second = qso(QStringLiteral("DL1ABC"), QStringLiteral("2026-05-01 14:05:00"));
-        QVERIFY(log.saveNewQSOtoLog(second));
-        log.setNewQsoStamp(nullptr);
-
-        QCOMPARE(first.extraFields.value(u"station_callsign"), QStringLiteral("N0CALL"));
-        QCOMPARE(first.extraFields.value(u"my_gridsquare"), QStringLiteral("EN10PR"));
-        QCOMPARE(first.extraFields.value(u"my_rig"), QStringLiteral("IC-7300"));
-        QVERIFY(!first.extraFields.contains(u"my_pota_ref"));
-        QCOMPARE(second.extraFields.value(u"station_callsign"), QStringLiteral("N0CALL/P"));
-        QCOMPARE(second.extraFields.value(u"my_gridsquare"), QStringLiteral("DN17AB"));
-        QCOMPARE(second.extraFields.value(u"my_pota_ref"), QStringLiteral("US-0001"));
-        QVERIFY(!second.extraFields.contains(u"my_rig"));
-        QCOMPARE(second.power, QStringLiteral("5"));
-    }
-
     void theSyncedLogCarriesTheList()
     {
         // The synced log is this device's copy; a pull writes its settings like this.
@@ -194,36 +153,6 @@ private slots:
                                         "list of valid profiles");
         QVERIFY(log.updatePrefs(StationProfiles::kPrefsEntry, R"([{"name":"X","pota":"nope"}])"));
         QCOMPARE(profiles.names(), QStringList{"Summit"});
-    }
-
-    void anActivationIsExportedUnderTheProgrammesFileName()
-    {
-        LogModel &log = m_app->log();
-        StationProfiles profiles(m_app->folder(), log);
-        log.setNewQsoStamp(&profiles);
-        QVERIFY(profiles.save(park(QStringLiteral("Park"), QStringLiteral("US-0001"))).isEmpty());
-        QVERIFY(profiles.select(QStringLiteral("Park")).isEmpty());
-        QList<QsoClass> logged;
-        for (const char *call : {"K1ABC", "W2XYZ", "N3AAA"}) {
-            QsoClass q = qso(call, QStringLiteral("2026-05-01 14:%1:00").arg(logged.size() + 10));
-            QVERIFY(log.saveNewQSOtoLog(q));
-            logged << q;
-        }
-        log.setNewQsoStamp(nullptr);
-
-        const station::Activation activation = station::makeActivation(
-            station::Programme::Pota, QStringLiteral("US-0001"), QDate(2026, 5, 1), logged);
-        QTemporaryDir out;
-        QString error;
-        const std::optional<QString> path =
-            station::exportActivation(log, activation, out.path(), &error);
-        QVERIFY2(path, qPrintable(error));
-        QCOMPARE(*path, out.filePath(QStringLiteral("N0CALL_P@US-0001-20260501.adi")));
-        const QString text = QString::fromUtf8(readAll(*path));
-        QVERIFY(text.contains(QStringLiteral("<eoh>")));
-        QCOMPARE(text.count(QStringLiteral("<eor>"), Qt::CaseInsensitive), 3);
-        for (const char *call : {"K1ABC", "W2XYZ", "N3AAA"})
-            QVERIFY(text.contains(QStringLiteral(">%1").arg(call)));
     }
 };
 
