@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ActivationPage</name>
+    <message>
+        <source>Activation</source>
+        <translation>Aktivierung</translation>
+    </message>
+    <message>
+        <source>P2P %1</source>
+        <translation>P2P %1</translation>
+    </message>
+    <message>
+        <source>dupe</source>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Export ADIF for upload</source>
+        <translation>ADIF zum Hochladen exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>ActivationPanel</name>
+    <message>
+        <source>No activation</source>
+        <translation>Keine Aktivierung</translation>
+    </message>
+    <message>
+        <source>%1 %2 on %3</source>
+        <translation>%1 %2 am %3</translation>
+    </message>
+    <message>
+        <source>The active station profile has no park, summit or WWFF reference.</source>
+        <translation>Das aktive Stationsprofil hat keine Park-, Gipfel- oder WWFF-Referenz.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 QSOs</source>
+        <translation>%1 von %2 QSOs</translation>
+    </message>
+    <message>
+        <source>%1: a valid activation</source>
+        <translation>%1: eine gültige Aktivierung</translation>
+    </message>
+    <message>
+        <source>%1: %2 more for a valid activation</source>
+        <translation>%1: noch %2 für eine gültige Aktivierung</translation>
+    </message>
+    <message>
+        <source>No QSOs to export.</source>
+        <translation>Keine QSOs zu exportieren.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Nicht exportiert: %1</translation>
+    </message>
+</context>
+<context>
     <name>AdifImport</name>
     <message>
         <source>%1 QSO(s) imported</source>
@@ -1709,6 +1771,85 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>ProfileEditor</name>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>e.g. Home</source>
+        <translation>z. B. Zuhause</translation>
+    </message>
+    <message>
+        <source>Station callsign</source>
+        <translation>Stationsrufzeichen</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Locator (6 or 8 characters)</source>
+        <translation>Locator (6 oder 8 Zeichen)</translation>
+    </message>
+    <message>
+        <source>POTA park</source>
+        <translation>POTA-Park</translation>
+    </message>
+    <message>
+        <source>SOTA summit</source>
+        <translation>SOTA-Gipfel</translation>
+    </message>
+    <message>
+        <source>WWFF area</source>
+        <translation>WWFF-Gebiet</translation>
+    </message>
+    <message>
+        <source>IOTA</source>
+        <translation>IOTA</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Staat</translation>
+    </message>
+    <message>
+        <source>County</source>
+        <translation>County</translation>
+    </message>
+    <message>
+        <source>CQ zone</source>
+        <translation>CQ-Zone</translation>
+    </message>
+    <message>
+        <source>ITU zone</source>
+        <translation>ITU-Zone</translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <translation>Leistung (W)</translation>
+    </message>
+    <message>
+        <source>Rig</source>
+        <translation>Funkgerät</translation>
+    </message>
+    <message>
+        <source>Antenna</source>
+        <translation>Antenne</translation>
+    </message>
+    <message>
+        <source>New station profile</source>
+        <translation>Neues Stationsprofil</translation>
+    </message>
+    <message>
+        <source>Edit “%1”</source>
+        <translation>„%1“ bearbeiten</translation>
+    </message>
+    <message>
+        <source>Saved “%1”.</source>
+        <translation>„%1“ gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>QslResults</name>
     <message>
         <source>1 QSL</source>
@@ -2453,6 +2594,21 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>StationChip</name>
+    <message>
+        <source>No station profile</source>
+        <translation>Kein Stationsprofil</translation>
+    </message>
+    <message>
+        <source>Station profiles…</source>
+        <translation>Stationsprofile …</translation>
+    </message>
+    <message>
+        <source>Activation…</source>
+        <translation>Aktivierung …</translation>
+    </message>
+</context>
+<context>
     <name>StationPage</name>
     <message>
         <source>Kept in the logbook “%1”.</source>
@@ -2477,6 +2633,29 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>This is not a Maidenhead locator.</source>
         <translation>Das ist kein Maidenhead-Locator.</translation>
+    </message>
+</context>
+<context>
+    <name>StationProfilesPage</name>
+    <message>
+        <source>Station profiles</source>
+        <translation>Stationsprofile</translation>
+    </message>
+    <message>
+        <source>The active profile is recorded with each new QSO and sets the logbook&apos;s own callsign and locator.</source>
+        <translation>Das aktive Profil wird mit jedem neuen QSO gespeichert und setzt das eigene Rufzeichen und den Locator des Logbuchs.</translation>
+    </message>
+    <message>
+        <source>New profile</source>
+        <translation>Neues Profil</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Use this profile</source>
+        <translation>Dieses Profil verwenden</translation>
     </message>
 </context>
 <context>
@@ -3188,6 +3367,93 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     <message>
         <source>No camera</source>
         <translation>Keine Kamera</translation>
+    </message>
+</context>
+<context>
+    <name>station</name>
+    <message>
+        <source>No station callsign for the file name: give a file name.</source>
+        <translation>Kein Stationsrufzeichen für den Dateinamen: bitte einen Dateinamen angeben.</translation>
+    </message>
+    <message>
+        <source>A station profile needs a name.</source>
+        <translation>Ein Stationsprofil braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>No station profile named &quot;%1&quot;.</source>
+        <translation>Kein Stationsprofil namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Name: a station profile named &quot;%1&quot; exists already.</source>
+        <translation>Name: Ein Stationsprofil namens „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>The station profiles were not saved: %1</source>
+        <translation>Die Stationsprofile wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Name: &quot;%1&quot; is not a usable profile name (at most 40 characters).</source>
+        <translation>Name: „%1“ ist kein brauchbarer Profilname (höchstens 40 Zeichen).</translation>
+    </message>
+    <message>
+        <source>Station callsign: &quot;%1&quot; is not a callsign.</source>
+        <translation>Stationsrufzeichen: „%1“ ist kein Rufzeichen.</translation>
+    </message>
+    <message>
+        <source>Operator: &quot;%1&quot; is not a callsign.</source>
+        <translation>Operator: „%1“ ist kein Rufzeichen.</translation>
+    </message>
+    <message>
+        <source>Locator: &quot;%1&quot; is not a Maidenhead locator of 6 or 8 characters.</source>
+        <translation>Locator: „%1“ ist kein Maidenhead-Locator mit 6 oder 8 Zeichen.</translation>
+    </message>
+    <message>
+        <source>IOTA: &quot;%1&quot; is not an IOTA reference like EU-005.</source>
+        <translation>IOTA: „%1“ ist keine IOTA-Referenz wie EU-005.</translation>
+    </message>
+    <message>
+        <source>POTA: &quot;%1&quot; is not a park reference like US-0001.</source>
+        <translation>POTA: „%1“ ist keine Park-Referenz wie US-0001.</translation>
+    </message>
+    <message>
+        <source>SOTA: &quot;%1&quot; is not a summit reference like W7W/KG-001.</source>
+        <translation>SOTA: „%1“ ist keine Gipfel-Referenz wie W7W/KG-001.</translation>
+    </message>
+    <message>
+        <source>WWFF: &quot;%1&quot; is not a WWFF reference like DLFF-0123.</source>
+        <translation>WWFF: „%1“ ist keine WWFF-Referenz wie DLFF-0123.</translation>
+    </message>
+    <message>
+        <source>CQ zone: &quot;%1&quot; is not a zone from 1 to 40.</source>
+        <translation>CQ-Zone: „%1“ ist keine Zone von 1 bis 40.</translation>
+    </message>
+    <message>
+        <source>ITU zone: &quot;%1&quot; is not a zone from 1 to 90.</source>
+        <translation>ITU-Zone: „%1“ ist keine Zone von 1 bis 90.</translation>
+    </message>
+    <message>
+        <source>Power: &quot;%1&quot; is not a power in watts.</source>
+        <translation>Leistung: „%1“ ist keine Leistung in Watt.</translation>
+    </message>
+    <message>
+        <source>State: the text is too long or holds control characters.</source>
+        <translation>Staat: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>County: the text is too long or holds control characters.</source>
+        <translation>County: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Rig: the text is too long or holds control characters.</source>
+        <translation>Funkgerät: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Antenna: the text is too long or holds control characters.</source>
+        <translation>Antenne: Der Text ist zu lang oder enthält Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of valid station profiles (kept as %2)</source>
+        <translation>%1 ist keine Liste gültiger Stationsprofile (aufbewahrt als %2)</translation>
     </message>
 </context>
 <context>

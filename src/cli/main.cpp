@@ -1,5 +1,6 @@
 // brindlewick-cli: the logbook's models for scripts and headless stations.
 
+#include "cli/ActivationCommands.h"
 #include "cli/AdifCommands.h"
 #include "cli/Cli.h"
 #include "cli/ClublogCommands.h"
@@ -17,15 +18,18 @@
 #include "cli/QsoCommands.h"
 #include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/StationCommands.h"
 #include "cli/SyncCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
 #include "model/LogModel.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
+#include "station/StationProfiles.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QScopeGuard>
 
 #include <cstdio>
 #include <iterator>
@@ -62,6 +66,8 @@ const Command kCommands[] = {
     {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
     {"sync", cli::kSyncSynopsis, cli::syncCommand},
     {"qsl", cli::kQslSynopsis, cli::qslCommand},
+    {"station", cli::kStationSynopsis, cli::stationCommand},
+    {"activation", cli::kActivationSynopsis, cli::activationCommand},
 };
 
 void printHelp(FILE *to)
@@ -137,6 +143,10 @@ int main(int argc, char *argv[])
 
     AppDelegate app(dataDir ? DataFolder::at(*dataDir) : DataFolder::resolve({}));
     Cli cli(app, json);
+    // Every QSO logged from here (qso add, wsjtx listen) records the active station profile.
+    StationProfiles profiles(app.folder(), app.log());
+    app.log().setNewQsoStamp(&profiles);
+    const auto unstamp = qScopeGuard([&app] { app.log().setNewQsoStamp(nullptr); });
     const QString name = words.takeFirst();
     if (needsLogbook(name, words))
         if (const std::optional<QString> problem = app.log().logbookProblem())

@@ -144,6 +144,8 @@ std::unique_ptr<LogModel> LogModel::pinned() const
 {
     auto model =
         std::make_unique<LogModel>(m_defaults, m_folder, m_clock, m_dxcc, m_fullLogDatabasePath);
+    // The pile-up logs through a pinned model: its QSOs are new QSOs too.
+    model->m_newQsoStamp = m_newQsoStamp;
     // Its writes are announced here (queued when it works on another thread).
     auto *self = const_cast<LogModel *>(this);
     connect(model.get(), &LogModel::qsosChanged, self,
@@ -295,6 +297,8 @@ QList<QsoClass> LogModel::qsosWithExtraField(const QString &name, const QString 
 
 WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
 {
+    if (m_newQsoStamp)
+        m_newQsoStamp->stamp(qso);
     qso.clublog = QStringLiteral("W");
     LogStore &s = store();
     const SpotStatusCache::WriteFrame frame(m_spotStatus);

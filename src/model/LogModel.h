@@ -5,6 +5,7 @@
 #include "model/FileWorkedStore.h"
 #include "model/LogListQuery.h"
 #include "model/MemberList.h"
+#include "model/NewQsoStamp.h"
 #include "model/QsoChange.h"
 #include "model/QsoClass.h"
 #include "model/SpotStatusCache.h"
@@ -108,8 +109,11 @@ public:
 
     // Writing QSOs. Each tells whether the logbook stored it, with the store's message when not
     // (another program holding the file longer than a few seconds, a read-only file, …).
-    /** Marks the QSO for Club Log ("W"), stores it and refreshes its entity's DX info; the
-     *  result and the QSO carry the new row id. */
+    /** What each new QSO is given before saveNewQSOtoLog stores it (the active station
+     *  profile); none: stored as given. The stamp must outlive this model or be unset. */
+    void setNewQsoStamp(const NewQsoStamp *stamp) { m_newQsoStamp = stamp; }
+    /** Stamps the QSO (see setNewQsoStamp), marks it for Club Log ("W"), stores it and
+     *  refreshes its entity's DX info; the result and the QSO carry the new row id. */
     WriteResult saveNewQSOtoLog(QsoClass &qso);
     /** Stores all records as they are, or none of them, and then refreshes the DX info of the
      *  given entities. */
@@ -280,4 +284,5 @@ private:
     std::optional<MemberList> m_eqslUsers;
     std::optional<adif::ModesList> m_modes;
     std::optional<QStringList> m_userFieldNames;
+    const NewQsoStamp *m_newQsoStamp = nullptr;
 };

@@ -132,6 +132,7 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
     m_language = new LanguageSettings(app.defaults(), LanguageSettings::defaultFolder(), this);
     readLogbookName();
     setUpLog();
+    setUpStation();
     setUpLookup();
     useLayout();
     wire();
@@ -141,7 +142,11 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
     }
 }
 
-AppShell::~AppShell() = default;
+AppShell::~AppShell()
+{
+    // The logbook model outlives the frame; its new QSOs are no longer stamped.
+    m_app.log().setNewQsoStamp(nullptr);
+}
 
 void AppShell::performShortcut(const QString &name)
 {
@@ -195,7 +200,8 @@ bool AppShell::showScreen(Screen screen)
         m_elecraft->setShown(true);
         return true;
     }
-    if (showLogScreen(screen) || showDxccScreen(screen) || showLookupScreen(screen))
+    if (showLogScreen(screen) || showDxccScreen(screen) || showLookupScreen(screen) ||
+        showStationScreen(screen))
         return true;
     if (isTab(screen)) {
         emit rootRequested(int(screen));
@@ -247,7 +253,7 @@ QList<Screen> AppShell::screenshotScreens() const
     for (const QVariant &entry : settingsSections())
         shown << Screen(entry.toMap().value(QStringLiteral("screen")).toInt());
     shown << Screen::HandedAdifFile << Screen::NewQso << Screen::ClusterSpots << Screen::DxList
-          << Screen::Clublog << Screen::QsoDetail;
+          << Screen::Clublog << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
     shown << Screen::Lookup << Screen::Elecraft;

@@ -26,6 +26,9 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "station/ActivationPanel.h"
+#include "station/ProfileEditor.h"
+#include "station/StationProfiles.h"
 #include "sync/SyncScreen.h"
 #include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
@@ -62,6 +65,10 @@ class AppShell : public QObject {
     Q_PROPERTY(LogbookFileImport *logbookImport READ logbookImport CONSTANT)
     Q_PROPERTY(AdifImportScreen *adifImport READ adifImport CONSTANT)
     Q_PROPERTY(StationSettings *station READ station CONSTANT)
+    /** The station profiles and the active one (the frame's profile switch). */
+    Q_PROPERTY(StationProfiles *stationProfiles READ stationProfiles CONSTANT)
+    Q_PROPERTY(ProfileEditor *profileEditor READ profileEditor CONSTANT)
+    Q_PROPERTY(ActivationPanel *activation READ activation CONSTANT)
     Q_PROPERTY(UserFieldSettings *userFields READ userFields CONSTANT)
     Q_PROPERTY(DateStyleSettings *dateStyle READ dateStyle CONSTANT)
     Q_PROPERTY(LanguageSettings *language READ language CONSTANT)
@@ -126,6 +133,9 @@ public:
     [[nodiscard]] LogbookFileImport *logbookImport() const { return m_logbookImport; }
     [[nodiscard]] AdifImportScreen *adifImport() const { return m_adifImport; }
     [[nodiscard]] StationSettings *station() const { return m_station; }
+    [[nodiscard]] StationProfiles *stationProfiles() const { return m_stationProfiles; }
+    [[nodiscard]] ProfileEditor *profileEditor() const { return m_profileEditor; }
+    [[nodiscard]] ActivationPanel *activation() const { return m_activation; }
     [[nodiscard]] UserFieldSettings *userFields() const { return m_userFields; }
     [[nodiscard]] DateStyleSettings *dateStyle() const { return m_dateStyle; }
     [[nodiscard]] LanguageSettings *language() const { return m_language; }
@@ -176,6 +186,9 @@ private:
     bool showLogScreen(screens::Screen screen);
     bool showDxccScreen(screens::Screen screen);
     void showOverTab(Tab tab, screens::Screen screen);
+    // Station profiles and activations (AppShellStation.cpp).
+    void setUpStation();
+    bool showStationScreen(screens::Screen screen);
     // The callsign lookup page (AppShellLookup.cpp).
     void setUpLookup();
     /** Connects the screens, the radio and the models (AppShellWiring.cpp). */
@@ -194,6 +207,9 @@ private:
     LogbookFileImport *m_logbookImport;
     AdifImportScreen *m_adifImport;
     StationSettings *m_station;
+    StationProfiles *m_stationProfiles = nullptr;
+    ProfileEditor *m_profileEditor = nullptr;
+    ActivationPanel *m_activation = nullptr;
     UserFieldSettings *m_userFields;
     DateStyleSettings *m_dateStyle;
     LanguageSettings *m_language = nullptr;

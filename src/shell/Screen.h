@@ -42,7 +42,9 @@ public:
         DxList,
         Lookup,
         Clublog,
-        Elecraft, // the Elecraft panel over the transceiver settings
+        Elecraft,        // the Elecraft panel over the transceiver settings
+        StationProfiles, // over the log, opened from the frame's profile switch
+        Activation,
     };
     Q_ENUM(Screen)
 };

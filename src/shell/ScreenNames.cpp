@@ -43,6 +43,8 @@ constexpr Named kNames[] = {
     {Screen::Lookup, "lookup"},
     {Screen::Clublog, "qsl-clublog"},
     {Screen::Elecraft, "trx-elecraft"},
+    {Screen::StationProfiles, "station-profiles"},
+    {Screen::Activation, "station-activation"},
 };
 
 } // namespace

@@ -33,6 +33,9 @@
 #include "shell/StationSettings.h"
 #include "shell/UserFieldSettings.h"
 #include "shell/WsjtxSettings.h"
+#include "station/ActivationPanel.h"
+#include "station/ProfileEditor.h"
+#include "station/StationProfiles.h"
 #include "sync/SyncScreen.h"
 #include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
@@ -114,6 +117,27 @@ struct StationSettingsForeign {
     Q_GADGET
     QML_FOREIGN(StationSettings)
     QML_NAMED_ELEMENT(StationSettings)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct StationProfilesForeign {
+    Q_GADGET
+    QML_FOREIGN(StationProfiles)
+    QML_NAMED_ELEMENT(StationProfiles)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct ProfileEditorForeign {
+    Q_GADGET
+    QML_FOREIGN(ProfileEditor)
+    QML_NAMED_ELEMENT(ProfileEditor)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct ActivationPanelForeign {
+    Q_GADGET
+    QML_FOREIGN(ActivationPanel)
+    QML_NAMED_ELEMENT(ActivationPanel)
     QML_UNCREATABLE("made by the application shell")
 };
 

@@ -125,7 +125,9 @@ private slots:
                                 "cluster-spots",
                                 "dxcc-list",
                                 "qsl-clublog",
-                                "qso-detail"};
+                                "qso-detail",
+                                "station-profiles",
+                                "station-activation"};
         if (phone)
             expected << "pile-up";
         expected << "lookup"

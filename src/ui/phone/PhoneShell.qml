@@ -123,6 +123,14 @@ Item {
         }
     }
     Component {
+        id: stationProfilesPage
+        StationProfilesPage { editor: shellView.shell.profileEditor }
+    }
+    Component {
+        id: activationPage
+        ActivationPage { activation: shellView.shell.activation }
+    }
+    Component {
         id: qsoInfoPage
         QsoInfoPage { editor: shellView.shell.qsoEditor }
     }
@@ -228,6 +236,10 @@ Item {
         function onScreenRequested(tab, screen) {
             if (screen === Screens.NewQso)
                 stacks.itemAt(tab).push(newQsoPage, {})
+            else if (screen === Screens.StationProfiles)
+                stacks.itemAt(tab).push(stationProfilesPage, {})
+            else if (screen === Screens.Activation)
+                stacks.itemAt(tab).push(activationPage, {})
             else if (screen === Screens.EditQso)
                 stacks.itemAt(tab).push(newQsoPage, { fresh: false })
             else if (screen === Screens.QsoInfo)

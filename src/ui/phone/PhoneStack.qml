@@ -47,6 +47,11 @@ Page {
                 leftPadding: stack.depth > 1 ? 0 : Theme.margin
                 Layout.fillWidth: true
             }
+            // The phone's profile switch, on each tab's first screen (the tablet has its own).
+            StationChip {
+                shell: root.shell
+                visible: root.shell.layout === AppShell.Phone && stack.depth === 1
+            }
         }
     }
 

@@ -26,6 +26,7 @@ Item {
                     font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
+                StationChip { shell: shellView.shell }
                 Label {
                     objectName: "syncShellState"
                     text: shellView.shell.sync.shellText
@@ -147,6 +148,15 @@ Item {
     }
 
     Component {
+        id: stationProfilesPage
+        StationProfilesPage { editor: shellView.shell.profileEditor }
+    }
+    Component {
+        id: activationPage
+        ActivationPage { activation: shellView.shell.activation }
+    }
+
+    Component {
         id: qsoDetailPage
         QsoDetailPage { editor: shellView.shell.qsoEditor; form: shellView.shell.entryForm }
     }
@@ -189,6 +199,10 @@ Item {
         function onScreenRequested(tab, screen) {
             if (tab === 0 && screen === Screens.QsoDetail)
                 logStack.push(qsoDetailPage, {})
+            else if (tab === 0 && screen === Screens.StationProfiles)
+                logStack.push(stationProfilesPage, {})
+            else if (tab === 0 && screen === Screens.Activation)
+                logStack.push(activationPage, {})
             else if (tab === 0 && screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     logStack.push(lookupPage, {})
