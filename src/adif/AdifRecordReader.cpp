@@ -1,11 +1,11 @@
 #include "adif/AdifRecordReader.h"
 
+#include "adif/AdifColumns.h"
 #include "adif/AdifText.h"
 #include "model/AdifWriter.h"
 #include "refdata/Bands.h"
 
 #include <QLocale>
-#include <QSet>
 #include <QTimeZone>
 
 #include <cstdlib>
@@ -163,45 +163,12 @@ struct Taken {
     bool qslReceivedDate = false;
 };
 
-/** The fields an export writes from the logbook's columns whenever the record had them. */
-const QSet<QString> &alwaysTaken()
-{
-    static const QSet<QString> names{
-        QStringLiteral("call"),
-        QStringLiteral("pfx"),
-        QStringLiteral("qso_date"),
-        QStringLiteral("time_on"),
-        QStringLiteral("band"),
-        QStringLiteral("freq"),
-        QStringLiteral("mode"),
-        QStringLiteral("gridsquare"),
-        QStringLiteral("qsl_via"),
-        QStringLiteral("iota"),
-        QStringLiteral("name"),
-        QStringLiteral("qth"),
-        QStringLiteral("cnty"),
-        QStringLiteral("comment"),
-        QStringLiteral("sat_name"),
-        QStringLiteral("app_tarvex_colorcode"),
-        QStringLiteral("app_tarvex_power"),
-        QStringLiteral("app_tarvex_qsl"),
-        QStringLiteral("qsl_sent"),
-        QStringLiteral("qsl_rcvd"),
-        QStringLiteral("lotw_qsl_sent"),
-        QStringLiteral("lotw_qsl_rcvd"),
-        QStringLiteral("eqsl_qsl_sent"),
-        QStringLiteral("eqsl_qsl_rcvd"),
-        QStringLiteral("clublog_qso_upload_status"),
-    };
-    return names;
-}
-
 /** Whether an export writes this field of the record from the QSO's columns. */
 bool isTaken(const AdifFieldValue &field, const QsoClass &qso, const Taken &taken,
              const QStringList &userFieldNames)
 {
     const QString &name = field.name;
-    if (alwaysTaken().contains(name))
+    if (hasColumn(name))
         return true;
     if (name == u"submode")
         return taken.submode;
@@ -246,11 +213,6 @@ void keepOtherFields(const AdifRecord &record, const Taken &taken,
 }
 
 } // namespace
-
-bool hasColumn(QStringView name)
-{
-    return alwaysTaken().contains(name.toString().toLower());
-}
 
 ReadRecord readAdifRecord(const QString &record, ReaderContext &context)
 {

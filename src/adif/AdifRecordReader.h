@@ -40,8 +40,4 @@ struct ReadRecord {
 /** The same for a record read from a file; its problems come first among the reasons. */
 [[nodiscard]] ReadRecord readAdifRecord(const AdifRecord &record, ReaderContext &context);
 
-/** Whether the logbook always keeps a field of this name (any case) in its own columns (CALL,
- *  QSO_DATE, MODE, …), so that it can never be an extra field of a QSO. */
-[[nodiscard]] bool hasColumn(QStringView name);
-
 } // namespace adif

@@ -1,61 +1,16 @@
 #include "entry/ExtraFieldsModel.h"
 
+#include "adif/AdifColumns.h"
+
 #include <utility>
 
 namespace {
 
-/** The ADIF fields the logbook reads into its own columns and writes from them, with the QSO
- *  field that keeps each. Stored a second time as extra fields they would be written twice. */
-const QList<std::pair<QLatin1String, QLatin1String>> &fieldsWithColumns()
-{
-    static const QList<std::pair<QLatin1String, QLatin1String>> fields = {
-        {QLatin1String("call"), QLatin1String("callsign")},
-        {QLatin1String("qso_date"), QLatin1String("date")},
-        {QLatin1String("time_on"), QLatin1String("time")},
-        {QLatin1String("band"), QLatin1String("band")},
-        {QLatin1String("freq"), QLatin1String("qrg")},
-        {QLatin1String("mode"), QLatin1String("mode")},
-        {QLatin1String("submode"), QLatin1String("mode")},
-        {QLatin1String("rst_sent"), QLatin1String("rsttx")},
-        {QLatin1String("rst_rcvd"), QLatin1String("rstrx")},
-        {QLatin1String("qsl_sent"), QLatin1String("qsl")},
-        {QLatin1String("qsl_rcvd"), QLatin1String("qsl")},
-        {QLatin1String("app_tarvex_qsl"), QLatin1String("qsl")},
-        {QLatin1String("qslsdate"), QLatin1String("qslOutDate")},
-        {QLatin1String("qslrdate"), QLatin1String("qslInDate")},
-        {QLatin1String("lotw_qsl_sent"), QLatin1String("lotwqsl")},
-        {QLatin1String("lotw_qsl_rcvd"), QLatin1String("lotwqsl")},
-        {QLatin1String("eqsl_qsl_sent"), QLatin1String("eqsl")},
-        {QLatin1String("eqsl_qsl_rcvd"), QLatin1String("eqsl")},
-        {QLatin1String("clublog_qso_upload_status"), QLatin1String("clublog")},
-        {QLatin1String("state"), QLatin1String("state")},
-        {QLatin1String("cnty"), QLatin1String("county")},
-        {QLatin1String("dxcc"), QLatin1String("adif")},
-        {QLatin1String("pfx"), QLatin1String("prefix")},
-        {QLatin1String("cqz"), QLatin1String("cq")},
-        {QLatin1String("ituz"), QLatin1String("itu")},
-        {QLatin1String("name"), QLatin1String("name")},
-        {QLatin1String("qth"), QLatin1String("qth")},
-        {QLatin1String("comment"), QLatin1String("note")},
-        {QLatin1String("qsl_via"), QLatin1String("manager")},
-        {QLatin1String("gridsquare"), QLatin1String("locator")},
-        {QLatin1String("iota"), QLatin1String("iota")},
-        {QLatin1String("tx_pwr"), QLatin1String("power")},
-        {QLatin1String("app_tarvex_power"), QLatin1String("power")},
-        {QLatin1String("sat_name"), QLatin1String("satName")},
-        {QLatin1String("sat_mode"), QLatin1String("satMode")},
-        {QLatin1String("band_rx"), QLatin1String("satRxband")},
-        {QLatin1String("app_tarvex_colorcode"), QLatin1String("colorCode")},
-    };
-    return fields;
-}
-
 /** The QSO field that keeps an ADIF field; "" when it has none. */
 QString columnOf(const QString &name, const QStringList &userFieldNames)
 {
-    for (const auto &[adifName, column] : fieldsWithColumns())
-        if (name.compare(adifName, Qt::CaseInsensitive) == 0)
-            return column;
+    if (QString column = adif::columnOf(name); !column.isEmpty())
+        return column;
     for (qsizetype i = 0; i < userFieldNames.size(); ++i)
         if (name.compare(userFieldNames.at(i), Qt::CaseInsensitive) == 0)
             return QStringLiteral("user_%1").arg(i + 1);

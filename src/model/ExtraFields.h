@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
+
 /** The ADIF fields of a QSO that the logbook does not model in its own columns: standard fields
  *  such as MY_GRIDSQUARE or SIG_INFO, other programs' APP_ fields and user-defined fields. Each is
  *  kept as it was read (name, value and the type indicator when one was given) and written back
@@ -34,7 +36,13 @@ public:
     void remove(QStringView name);
     void clear() { m_fields.clear(); }
 
-    friend bool operator==(const ExtraFields &, const ExtraFields &) = default;
+    /** The same fields, in any order. */
+    friend bool operator==(const ExtraFields &a, const ExtraFields &b)
+    {
+        return a.m_fields.size() == b.m_fields.size() &&
+               std::all_of(a.begin(), a.end(),
+                           [&b](const ExtraField &field) { return b.m_fields.contains(field); });
+    }
 
 private:
     QList<ExtraField> m_fields; // in the order first set

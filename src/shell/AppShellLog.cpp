@@ -23,18 +23,17 @@ void AppShell::setUpLog()
     m_pileUp = new PileUp(m_app.defaults(), m_app.clock(), m_app.log(), m_app.dxcc(), this);
 
     connect(m_logList, &LogListModel::qsoRequested, this, [this](int row, bool edit) {
-        const QsoClass qso = m_logList->storedQsoAt(row);
         if (onPhone()) {
             // The phone changes a QSO in the entry form.
-            m_entryForm->editQso(qso);
+            m_entryForm->editQso(m_logList->storedQsoAt(row));
             emit screenRequested(LogTab, Screen::EditQso);
             return;
         }
-        m_qsoEditor->setQso(qso, edit);
+        m_qsoEditor->setQso(m_logList->qsoAt(row), edit); // read whole by the editor
         emit screenRequested(LogTab, Screen::QsoDetail);
     });
     connect(m_logList, &LogListModel::infoRequested, this, [this](int row) {
-        m_qsoEditor->setQso(m_logList->storedQsoAt(row));
+        m_qsoEditor->setQso(m_logList->qsoAt(row));
         emit screenRequested(LogTab, onPhone() ? Screen::QsoInfo : Screen::QsoDetail);
     });
 }
