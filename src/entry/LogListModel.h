@@ -136,6 +136,12 @@ public:
     /** Pages of a logbook file read on a worker thread, so the window keeps turning while a
      *  large list is sorted; rows show as soon as their page arrives. Off: read when asked. */
     void setPagesInBackground(bool on) { m_pagesInBackground = on; }
+    /** Whether the rows a view asked for are all there: a list with rows has read a page and
+     *  waits for none. */
+    [[nodiscard]] bool rowsShown() const
+    {
+        return m_count == 0 || !m_query || (!m_pages.isEmpty() && m_pagesLoading.isEmpty());
+    }
     /** Where export files are written before they are handed on (the temporary folder). */
     void setExportFolder(const QString &folder) { m_exportFolder = folder; }
 

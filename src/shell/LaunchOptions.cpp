@@ -21,6 +21,9 @@ void setup(QCommandLineParser &parser)
         {QStringLiteral("screenshot"),
          QStringLiteral("Render each main screen into DIR/<screen>.png and quit."),
          QStringLiteral("DIR")},
+        {QStringLiteral("startup-probe"),
+         QStringLiteral("Print when the first frame showed the log list filled, and the peak "
+                        "memory, then quit.")},
     });
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("ADIF files to import, logbook files to take in."),
@@ -64,6 +67,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList &arguments, 
     if (!options.shortcut.isEmpty() && !shortcuts.contains(options.shortcut))
         return fail(error, QStringLiteral("--shortcut takes DX_Cluster, New_Qso or QSLs"));
     options.screenshotDir = parser.value(QStringLiteral("screenshot"));
+    options.startupProbe = parser.isSet(QStringLiteral("startup-probe"));
     options.files = parser.positionalArguments();
     return options;
 }

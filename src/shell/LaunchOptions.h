@@ -16,6 +16,8 @@ struct LaunchOptions {
     QString shortcut;
     /** Render every screen into this folder and quit. */
     QString screenshotDir;
+    /** Report when the first frame showed the log list filled, and the memory used, and quit. */
+    bool startupProbe = false;
     /** Files handed to the application (".adi", ".adif", ".rlog"). */
     QStringList files;
     bool help = false;

@@ -1,6 +1,7 @@
 // The application: builds the application object and the shell and hands them to the screens.
 
 #include "ScreenshotRunner.h"
+#include "StartupProbe.h"
 #include "root/AppDelegate.h"
 #include "root/Startup.h"
 #include "shell/AppShell.h"
@@ -94,5 +95,7 @@ int main(int argc, char *argv[])
         auto *runner = new ScreenshotRunner(shell, *window, options->screenshotDir, &shell);
         runner->start();
     }
+    if (options->startupProbe && window)
+        new StartupProbe(*shell.logList(), *window, &shell);
     return QGuiApplication::exec();
 }
