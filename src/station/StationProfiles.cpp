@@ -79,22 +79,16 @@ QString StationProfiles::save(StationProfile profile, const QString &replacing)
         return QCoreApplication::translate("station",
                                            "Name: a station profile named \"%1\" exists already.")
             .arg(profile.name);
-    const QList<StationProfile> before = m_profiles;
-    const QString activeBefore = m_active;
-    const bool wasActive = old >= 0 && m_profiles.at(old).name == m_active;
-    if (old >= 0)
-        m_profiles[old] = profile;
-    else
-        m_profiles.append(profile);
-    if (wasActive)
-        m_active = profile.name;
-    if (QString error = store(); !error.isEmpty()) {
-        m_profiles = before;
-        m_active = activeBefore;
-        return error;
+    QList<StationProfile> profiles = m_profiles;
+    QString active = m_active;
+    if (old >= 0) {
+        if (profiles.at(old).name == m_active)
+            active = profile.name;
+        profiles[old] = profile;
+    } else {
+        profiles.append(profile);
     }
-    emit changed();
-    return {};
+    return change(std::move(profiles), std::move(active));
 }
 
 QString StationProfiles::remove(const QString &name)
@@ -102,14 +96,19 @@ QString StationProfiles::remove(const QString &name)
     const int index = indexOf(name);
     if (index < 0)
         return QCoreApplication::translate("station", "No station profile named \"%1\".").arg(name);
-    const QList<StationProfile> before = m_profiles;
-    const QString activeBefore = m_active;
-    if (m_profiles.at(index).name == m_active)
-        m_active.clear();
-    m_profiles.removeAt(index);
+    QList<StationProfile> profiles = m_profiles;
+    profiles.removeAt(index);
+    return change(std::move(profiles),
+                  m_profiles.at(index).name == m_active ? QString() : m_active);
+}
+
+QString StationProfiles::change(QList<StationProfile> profiles, QString active)
+{
+    std::swap(m_profiles, profiles);
+    std::swap(m_active, active);
     if (QString error = store(); !error.isEmpty()) {
-        m_profiles = before;
-        m_active = activeBefore;
+        m_profiles = std::move(profiles);
+        m_active = std::move(active);
         return error;
     }
     emit changed();
@@ -143,12 +142,17 @@ void StationProfiles::stamp(QsoClass &qso) const
         station::stampQso(*profile, qso);
 }
 
-QString StationProfiles::listText() const
+QJsonArray StationProfiles::profilesJson() const
 {
     QJsonArray array;
     for (const StationProfile &profile : m_profiles)
         array.append(profile.toJson());
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+    return array;
+}
+
+QString StationProfiles::listText() const
+{
+    return QString::fromUtf8(QJsonDocument(profilesJson()).toJson(QJsonDocument::Compact));
 }
 
 void StationProfiles::syncWithLogbook()
@@ -223,11 +227,8 @@ void StationProfiles::read()
 
 QString StationProfiles::write()
 {
-    QJsonArray array;
-    for (const StationProfile &profile : m_profiles)
-        array.append(profile.toJson());
     const QJsonObject object{
-        {kProfilesKey, array}, {kActiveKey, m_active}, {kSyncedKey, m_syncedText}};
+        {kProfilesKey, profilesJson()}, {kActiveKey, m_active}, {kSyncedKey, m_syncedText}};
     QString error;
     if (!safewrite::writeFile(m_folder.filePath(QLatin1String(kFileName)),
                               QJsonDocument(object).toJson(), &error))

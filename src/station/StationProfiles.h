@@ -3,6 +3,7 @@
 #include "model/NewQsoStamp.h"
 #include "station/StationProfile.h"
 
+#include <QJsonArray>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -61,6 +62,10 @@ private:
     QString write();
     /** After a change here: the file, and the synced log when it is current. */
     QString store();
+    /** Takes the list and the active profile's name and stores them; when that fails, keeps the
+     *  old ones and gives the message. */
+    QString change(QList<StationProfile> profiles, QString active);
+    [[nodiscard]] QJsonArray profilesJson() const;
 
     const DataFolder &m_folder;
     LogModel &m_log;
