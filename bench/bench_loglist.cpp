@@ -89,6 +89,36 @@ void pageFarDownInRange(benchmark::State &state)
 }
 BENCHMARK(pageFarDownInRange)->ArgName("order")->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
+/** "Select QSO and all further down" from the top of "all" (every QSO of the logbook marked),
+ *  by order; the list is built and its first screen read before the clock runs. */
+void selectAllFurtherDown(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    app->defaults().setValue(QStringLiteral("xQSOsIndex"), 4);
+    app->defaults().setValue(QStringLiteral("QsoSortIndex"), int(state.range(0)));
+    LogListModel list(app->defaults(), app->clock(), app->log(), QStringLiteral("QsoSortIndex"));
+    if (list.rowCount() == 0)
+        state.SkipWithError("the list is empty");
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.clearMarks();
+        benchmark::DoNotOptimize(list.data(list.index(0), LogListModel::CallsignRole));
+        state.ResumeTiming();
+        list.markAllQsos(0);
+    }
+    if (list.markedCount() != list.rowCount())
+        state.SkipWithError("not every row was marked");
+    state.counters["marked"] = double(list.markedCount());
+}
+BENCHMARK(selectAllFurtherDown)
+    ->ArgName("order")
+    ->Arg(1)
+    ->Arg(4)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 } // namespace
 
 int main(int argc, char *argv[])

@@ -61,6 +61,40 @@ void thirteenAnswersPerSpot(benchmark::State &state)
 }
 BENCHMARK(thirteenAnswersPerSpot)->Unit(benchmark::kMicrosecond);
 
+/** The grid square summary of spots with a locator (three questions each, as the LoTW screen and
+ *  the cluster ask them): squares the log holds and squares it does not. */
+void locatorStatusOfSpots(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    QString error;
+    const std::optional<QStringList> calls = bench::callsigns(&error);
+    if (!calls) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    loggen::QsoGenerator qsos(*calls, 1000, loggen::Options{.seed = 5});
+    QList<std::pair<QString, QString>> asked;
+    for (int i = 0; i < 1000; ++i) {
+        const QsoClass qso = qsos.next();
+        if (qso.locator.size() >= 4)
+            asked.append({qso.locator, qso.band});
+    }
+    if (asked.isEmpty()) {
+        state.SkipWithError("no locators generated");
+        return;
+    }
+    LogModel &log = app->log();
+    qsizetype next = 0;
+    for (auto _ : state) {
+        const auto &[locator, band] = asked.at(next++ % asked.size());
+        benchmark::DoNotOptimize(log.getLocatorStatus(locator, band));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(locatorStatusOfSpots)->Unit(benchmark::kMicrosecond);
+
 /** The entity with the most QSOs in the logbook. */
 int largestEntity(AppDelegate &app)
 {

@@ -379,15 +379,26 @@ void LogListModel::markAllQsos(int row)
         return;
     // By position as the list stands now; from then on the marks follow their QSOs.
     QSet<qint64> marks = m_marks;
-    int last = row;
-    for (; last < m_count; ++last) {
-        const std::optional<qint64> id = idAt(last, true);
-        if (!id || marks.contains(*id))
-            break;
-        marks.insert(*id);
+    int added = 0;
+    const auto take = [&](qint64 id) {
+        if (marks.contains(id))
+            return false;
+        marks.insert(id);
+        ++added;
+        return true;
+    };
+    if (m_query) {
+        // The ids alone, in one read from the row on, instead of every page of whole rows.
+        m_query->ids(row, m_count - row, take);
+    } else {
+        for (int next = row; next < m_count; ++next) {
+            const std::optional<qint64> id = m_syncedRows.at(next).id;
+            if (!id || !take(*id))
+                break;
+        }
     }
     setMarks(std::move(marks));
-    redrawRows(row, last - 1);
+    redrawRows(row, row + added - 1);
 }
 
 void LogListModel::clearMarks()

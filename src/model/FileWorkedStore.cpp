@@ -3,6 +3,7 @@
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
+#include "model/PrefixRanges.h"
 #include "model/QsoRow.h"
 
 #include <QFile>
@@ -237,10 +238,20 @@ bool FileWorkedStore::hasIota(const QString &reference, Confirmation kind)
 
 bool FileWorkedStore::hasLocator(const QString &square, const QString &band, Confirmation kind)
 {
-    return exists(QStringLiteral("select id from logbook where locator like ? escape '\\' and "
-                                 "band = ?") +
-                      confirmationCondition(kind),
-                  {startsWithPattern(square), band});
+    // "like" ignores the case of ASCII letters but cannot use the (case-sensitive) locator index;
+    // a range per way of writing the letters can, with the same answer. "+band" keeps SQLite off
+    // the band index, which holds a large share of the logbook.
+    const std::optional<QList<prefixranges::Range>> ranges = prefixranges::caseBlind(square);
+    if (!ranges)
+        return exists(QStringLiteral("select id from logbook where locator like ? escape '\\' and "
+                                     "band = ?") +
+                          confirmationCondition(kind),
+                      {startsWithPattern(square), band});
+    prefixranges::Condition locator = prefixranges::condition(QStringLiteral("locator"), *ranges);
+    locator.values << band;
+    return existsWithTexts(QStringLiteral("select id from logbook where ") + locator.sql +
+                               QStringLiteral(" and +band = ?") + confirmationCondition(kind),
+                           locator.values);
 }
 
 bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVariant> values)
@@ -250,6 +261,17 @@ bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVa
         return false;
     db::Statement select = database->prepare(statement + QStringLiteral(" limit 1"));
     select.bindAll(values);
+    return select.step();
+}
+
+bool FileWorkedStore::existsWithTexts(const QString &statement, const QStringList &texts)
+{
+    db::Database *database = connection();
+    if (!database)
+        return false;
+    db::Statement select = database->prepare(statement + QStringLiteral(" limit 1"));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        select.bind(int(i + 1), texts.at(i));
     return select.step();
 }
 

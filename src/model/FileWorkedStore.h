@@ -37,6 +37,8 @@ private:
      *  cannot be opened. */
     db::Database *connection();
     bool exists(const QString &statement, std::initializer_list<QVariant> values);
+    /** The same with every value bound as text. */
+    bool existsWithTexts(const QString &statement, const QStringList &texts);
     QList<QsoClass> query(const QString &statement, std::initializer_list<QVariant> values);
     QList<QsoClass> slotRows(const QString &statement, std::initializer_list<QVariant> values);
 

@@ -80,21 +80,30 @@ int LogListQuery::count() const
     return static_cast<int>(select.int64(0));
 }
 
+QString LogListQuery::select(const QString &columns) const
+{
+    QString sql = QStringLiteral("select ") + columns + QStringLiteral(" from ") + source();
+    if (!m_since.isEmpty())
+        sql += QStringLiteral(" where datetime>=?");
+    return sql + QStringLiteral(" order by ") + orderBy() + QStringLiteral(" limit ? offset ?");
+}
+
+void LogListQuery::bindPage(db::Statement &statement, int offset, int limit) const
+{
+    int next = 1;
+    if (!m_since.isEmpty())
+        statement.bind(next++, m_since);
+    statement.bind(next, limit);
+    statement.bind(next + 1, offset);
+}
+
 QList<QsoClass> LogListQuery::rows(int offset, int limit) const
 {
     db::Database database;
     if (limit <= 0 || database.open(m_path, db::Database::Mode::ReadOnly) != 0)
         return {};
-    QString sql = QStringLiteral("select * from ") + source();
-    if (!m_since.isEmpty())
-        sql += QStringLiteral(" where datetime>=?");
-    sql += QStringLiteral(" order by ") + orderBy() + QStringLiteral(" limit ? offset ?");
-    db::Statement select = database.prepare(sql);
-    int next = 1;
-    if (!m_since.isEmpty())
-        select.bind(next++, m_since);
-    select.bind(next, limit);
-    select.bind(next + 1, offset);
+    db::Statement select = database.prepare(this->select(QStringLiteral("*")));
+    bindPage(select, offset, limit);
     QList<QsoClass> qsos;
     qsos.reserve(limit);
     while (select.step())
@@ -102,4 +111,24 @@ QList<QsoClass> LogListQuery::rows(int offset, int limit) const
     if (select.failed())
         diag(QStringLiteral("Error while fetching: %1").arg(database.errorMessage()));
     return qsos;
+}
+
+bool LogListQuery::ids(int offset, int limit, const std::function<bool(qint64)> &take) const
+{
+    db::Database database;
+    if (limit <= 0)
+        return true;
+    if (database.open(m_path, db::Database::Mode::ReadOnly) != 0)
+        return false;
+    // The same statement as the pages', so the ids come in exactly the rows' order.
+    db::Statement select = database.prepare(this->select(QStringLiteral("id")));
+    bindPage(select, offset, limit);
+    while (select.step())
+        if (!take(select.int64(0)))
+            return true;
+    if (select.failed()) {
+        diag(QStringLiteral("Error while fetching: %1").arg(database.errorMessage()));
+        return false;
+    }
+    return true;
 }

@@ -6,9 +6,15 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 /** One page at a time of a logbook file's QSOs in the log list's range and order, so that even
  *  "all" of a very large logbook shows its first rows at once and never sits in memory whole.
  *  Read-only; every call opens the file and closes it again, like the logbook store. */
+namespace db {
+class Statement;
+}
+
 class LogListQuery {
 public:
     /** The range codes of "xQSOsIndex". */
@@ -23,6 +29,11 @@ public:
     [[nodiscard]] int count() const;
     /** The rows from `offset` on, at most `limit` of them, in the list's order. */
     [[nodiscard]] QList<QsoClass> rows(int offset, int limit) const;
+    /** The ids of the rows from `offset` on, at most `limit` of them, in the list's order, read
+     *  in one query: what marking a long run of rows needs, without reading whole rows.
+     *  `take` gets them one by one and stops the read by returning false. False when the file
+     *  could not be read. */
+    bool ids(int offset, int limit, const std::function<bool(qint64)> &take) const;
 
     /** The range code as the list uses it: unknown codes behave like 0. */
     [[nodiscard]] static int effectiveRange(int rangeCode);
@@ -30,6 +41,10 @@ public:
 private:
     [[nodiscard]] QString source() const;
     [[nodiscard]] QString orderBy() const;
+    /** The select of `columns` in the list's range and order, with "limit ? offset ?". */
+    [[nodiscard]] QString select(const QString &columns) const;
+    /** Binds what select() asks for. */
+    void bindPage(db::Statement &statement, int offset, int limit) const;
     [[nodiscard]] int rangeLimit() const;
 
     QString m_path;

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -157,6 +158,90 @@ WriteResult QslSession::markLotwConfirmed(const QsoClass &qso)
         tally(confirmed, 1);
     }
     return WriteResult::stored();
+}
+
+bool QslSession::fillTemporary(const QString &table, const QString &columns, qsizetype count,
+                               const std::function<void(db::Statement &, qsizetype)> &row)
+{
+    // Made inside the transaction: a rollback takes it away again.
+    if (!m_database.exec(
+            QStringLiteral("create temp table if not exists %1 (%2)").arg(table, columns)) ||
+        !m_database.exec(QStringLiteral("delete from temp.%1").arg(table)))
+        return false;
+    const qsizetype values = columns.count(QLatin1Char(',')) + 1;
+    QStringList marks(values, QStringLiteral("?"));
+    db::Statement &insert = statement(QStringLiteral("insert or replace into temp.%1 values (%2)")
+                                          .arg(table, marks.join(QLatin1Char(','))));
+    for (qsizetype i = 0; i < count; ++i) {
+        insert.reset();
+        row(insert, i);
+        if (!insert.run())
+            return false;
+    }
+    return true;
+}
+
+WriteResult QslSession::setMarks(const QString &column, const QList<Mark> &marks)
+{
+    if (column != QLatin1String("eqsl") && column != QLatin1String("clublog"))
+        return WriteResult::failed(QStringLiteral("No such column: ") + column);
+    if (marks.isEmpty())
+        return WriteResult::stored();
+    if (!fillTemporary(QStringLiteral("qsl_marks"), QStringLiteral("id INTEGER PRIMARY KEY, value"),
+                       marks.size(), [&marks](db::Statement &insert, qsizetype i) {
+                           insert.bind(1, marks.at(i).id).bind(2, marks.at(i).value);
+                       }))
+        return failed(QStringLiteral("Error while updating logbook: "));
+    // One letter for all (a Club Log upload) needs no look-up per row.
+    const QString &first = marks.constFirst().value;
+    const bool same = std::all_of(marks.cbegin(), marks.cend(),
+                                  [&first](const Mark &mark) { return mark.value == first; });
+    const QString value =
+        same ? QStringLiteral("?")
+             : QStringLiteral("(select value from temp.qsl_marks m where m.id=logbook.id)");
+    db::Statement &update = statement(
+        QStringLiteral("update logbook set %1=%2 where id in (select id from temp.qsl_marks)")
+            .arg(column, value));
+    if (same)
+        update.bind(1, first);
+    if (!update.run())
+        return failed(QStringLiteral("Error while updating logbook: "));
+    const int changed = m_database.changes();
+    db::Statement &count = statement(QStringLiteral("select count(*) from temp.qsl_marks"));
+    if (!count.step())
+        return failed(QStringLiteral("Error while updating logbook: "));
+    if (changed != count.int64(0)) {
+        db::Statement &missing = statement(QStringLiteral(
+            "select id from temp.qsl_marks where id not in (select id from logbook) limit 1"));
+        const qint64 id = missing.step() ? missing.int64(0) : 0;
+        return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(id));
+    }
+    for (const Mark &mark : marks)
+        m_change.add(mark.id, mark.adif);
+    return WriteResult::stored();
+}
+
+bool QslSession::forEachQso(const QList<qint64> &ids, const QStringList &columns,
+                            const std::function<void(const QsoClass &)> &visit)
+{
+    if (ids.isEmpty())
+        return true;
+    if (!fillTemporary(QStringLiteral("qsl_ids"), QStringLiteral("id INTEGER PRIMARY KEY"),
+                       ids.size(),
+                       [&ids](db::Statement &insert, qsizetype i) { insert.bind(1, ids.at(i)); })) {
+        diag(QStringLiteral("Error reading logbook: ") + m_database.errorMessage());
+        return false;
+    }
+    db::Statement &select =
+        statement(QStringLiteral("select %1 from logbook where id in (select id from temp.qsl_ids)")
+                      .arg(qsorow::onlyColumns(columns)));
+    while (select.step())
+        visit(qsorow::readRow(select, m_style));
+    if (select.failed()) {
+        diag(QStringLiteral("Error reading logbook: ") + m_database.errorMessage());
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> QslSession::storedDxInfo(int adif)

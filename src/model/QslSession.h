@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
@@ -55,6 +56,22 @@ public:
     /** "lotwqsl" X and "clublog" W in one write: the QSO is confirmed and queued for Club Log. */
     WriteResult markLotwConfirmed(const QsoClass &qso);
 
+    /** One QSO's new letter in a mark column. */
+    struct Mark {
+        qint64 id = 0;
+        int adif = 0; // the QSO's entity, for change()
+        QString value;
+    };
+    /** Writes the "eqsl" or "clublog" letters of many QSOs in one statement (the ids and letters
+     *  go into a temporary table first). Fails when one of the QSOs is not in the logbook; the
+     *  session must not be committed then. A QSO listed twice takes its last letter. */
+    WriteResult setMarks(const QString &column, const QList<Mark> &marks);
+    /** Hands the QSOs with these ids that the logbook holds to `visit`, read in one pass in id
+     *  order, with only the `columns` filled (see qsorow::onlyColumns); false when the read
+     *  failed (the error is logged). */
+    bool forEachQso(const QList<qint64> &ids, const QStringList &columns,
+                    const std::function<void(const QsoClass &)> &visit);
+
     /** The entity's stored DX info text; none when the logbook has none for it. */
     [[nodiscard]] std::optional<QString> storedDxInfo(int adif);
     /** The entity's 60 m group as the logbook holds it now. */
@@ -80,6 +97,10 @@ public:
 private:
     db::Statement &statement(const QString &sql);
     WriteResult failed(const QString &what);
+    /** Empties the temporary table (made when first needed) and fills it with one prepared
+     *  insert. `row` binds the values of one entry, the id first. */
+    bool fillTemporary(const QString &table, const QString &columns, qsizetype count,
+                       const std::function<void(db::Statement &, qsizetype)> &row);
     /** How many QSOs of a grid square on a band, or of an IOTA reference, there are, and how
      *  many of them are paper and LoTW confirmed. Read in one pass over the logbook when first
      *  asked, then kept in step with this run's writes. */

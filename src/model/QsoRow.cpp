@@ -194,6 +194,25 @@ QsoClass readRow(const db::Statement &row, formats::DateStyle style)
     return q;
 }
 
+QString onlyColumns(const QStringList &wanted)
+{
+    // Every column of `logbook` in file order (see Column).
+    static const QStringList all =
+        QStringLiteral(
+            "id,date,time,callsign,band,qrg,mode,rsttx,rstrx,qsl,lotwqsl,eqsl,dxcc,cq,itu,cnt,"
+            "state,"
+            "note,locator,manager,qslindate,qsloutdate,datetime,iota,satname,satmode,satrxband,"
+            "power,"
+            "dxccadif,name,qth,prefix,county,clublog,arrlcredit,user_1,user_2,user_3,user_4")
+            .split(QLatin1Char(','));
+    QStringList columns;
+    for (const QString &column : all)
+        columns << (column == QLatin1String("id") || wanted.contains(column)
+                        ? column
+                        : QStringLiteral("null"));
+    return columns.join(QLatin1Char(','));
+}
+
 void bindInsertValues(db::Statement &statement, const QsoClass &qso, formats::DateStyle style)
 {
     bindCommon(statement, qso, style, false);

@@ -22,6 +22,10 @@ inline constexpr int kInsertColumnCount = 38;
 
 /** Reads the current row of a "select * from logbook" statement. */
 [[nodiscard]] QsoClass readRow(const db::Statement &row, formats::DateStyle style);
+/** What to select instead of "*" when only some columns are used: every column in its place,
+ *  those not `wanted` as NULL, so readRow() reads the row with only these fields (and the id)
+ *  filled. */
+[[nodiscard]] QString onlyColumns(const QStringList &wanted);
 
 /** Binds the 38 insert values (positions 1–38) in the order of kInsertColumns: `qrg` as the C
  *  "%.1f" of the kHz, `date` in the user's style, `time` "HHmm", `datetime` UTC. */

@@ -4,10 +4,27 @@
 #include "model/LogModel.h"
 #include "model/QslSession.h"
 
+#include <QMultiHash>
+
 namespace clublogmarks {
 namespace {
 
 const QString kColumn = QStringLiteral("clublog");
+// What a Club Log record is made of (adif::makeOneClublogRecord), and the letter itself: the
+// only columns the check needs read.
+const QStringList kRecordColumns = {
+    QStringLiteral("callsign"),
+    QStringLiteral("datetime"),
+    QStringLiteral("band"),
+    QStringLiteral("qrg"),
+    QStringLiteral("mode"),
+    QStringLiteral("dxccadif"),
+    QStringLiteral("qsl"),
+    QStringLiteral("lotwqsl"),
+    QStringLiteral("satname"),
+    QStringLiteral("satrxband"),
+    kColumn,
+};
 const QString kUploaded = QStringLiteral("X");
 
 /** Whether the QSO as stored now is the one that was sent and is not marked yet. */
@@ -29,25 +46,44 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
         result.error = session.error();
         return result;
     }
+    // One that was marked already and is "W" now was queued again during the upload.
+    QMultiHash<qint64, size_t> digests;
+    digests.reserve(sent.size());
+    QList<qint64> ids;
+    ids.reserve(sent.size());
     for (const ClublogSent &one : sent) {
-        // One that was marked already and is "W" now was queued again during the upload.
         if (one.wasUploaded)
             continue;
-        const std::optional<QsoClass> now = session.qsoById(one.rowid);
-        if (!now || !stillAsSent(*now, one.digest, modes))
-            continue;
-        if (const WriteResult written = session.setField(*now, kColumn, kUploaded); !written) {
-            result.error = written.error;
-            return result;
+        if (!digests.contains(one.rowid))
+            ids.append(one.rowid);
+        digests.insert(one.rowid, one.digest);
+    }
+    // The QSOs read in one pass and marked in one statement: a whole log at once.
+    QList<QslSession::Mark> marks;
+    marks.reserve(ids.size());
+    const bool read = session.forEachQso(ids, kRecordColumns, [&](const QsoClass &now) {
+        const qint64 id = now.id.value_or(0);
+        for (auto it = digests.constFind(id); it != digests.constEnd() && it.key() == id; ++it) {
+            if (stillAsSent(now, it.value(), modes)) {
+                marks.append({id, now.adif, kUploaded});
+                break;
+            }
         }
-        ++result.marked;
+    });
+    if (!read) {
+        result.error = QStringLiteral("the logbook could not be read");
+        return result;
+    }
+    if (const WriteResult written = session.setMarks(kColumn, marks); !written) {
+        result.error = written.error;
+        return result;
     }
     if (const WriteResult committed = session.commit(); !committed) {
         result.error = committed.error;
-        result.marked = 0;
         return result;
     }
     result.ok = true;
+    result.marked = marks.size();
     result.change = session.change();
     return result;
 }

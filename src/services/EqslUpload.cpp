@@ -86,12 +86,16 @@ WriteResult EqslUpload::confirm()
     QslSession session(m_logbookPath, m_defaults.logDateFormaterStyle());
     if (!session.isOpen())
         return WriteResult::failed(session.error());
+    // All marked in one statement, or none.
+    QList<QslSession::Mark> marks;
+    marks.reserve(m_qsos.size());
     for (const QsoClass &qso : std::as_const(m_qsos)) {
-        if (WriteResult result =
-                session.setField(qso, QStringLiteral("eqsl"), eqsl::uploadedState(qso.eqsl));
-            !result)
-            return result;
+        if (!qso.isStored())
+            return WriteResult::notStored();
+        marks.append({*qso.id, qso.adif, eqsl::uploadedState(qso.eqsl)});
     }
+    if (WriteResult result = session.setMarks(QStringLiteral("eqsl"), marks); !result)
+        return result;
     WriteResult result = session.commit();
     if (result) {
         if (m_log)

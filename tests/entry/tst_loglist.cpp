@@ -277,6 +277,67 @@ private slots:
         QCOMPARE(marks(*list), after);
     }
 
+    void markingDownFollowsTheListsOrder_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<Marks>("before");
+        QTest::addColumn<int>("from");
+        for (int order = 0; order <= 5; ++order) {
+            const QByteArray name = QByteArray::number(order);
+            QTest::newRow("this year, order " + name) << 2 << order << Marks{5} << 1;
+            QTest::newRow("last 500, order " + name) << 0 << order << Marks{} << 2;
+            QTest::newRow("all, order " + name) << 4 << order << Marks{0, 9} << 3;
+        }
+    }
+
+    void markingDownFollowsTheListsOrder()
+    {
+        QFETCH(int, range);
+        QFETCH(int, order);
+        QFETCH(Marks, before);
+        QFETCH(int, from);
+        // Equal frequencies, modes, callsigns and times, and last year's QSOs outside "this
+        // year": the marks must follow the rows exactly as the list shows them.
+        const struct {
+            const char *call;
+            const char *when;
+            double kHz;
+            const char *mode;
+        } qsos[] = {{"K1A", "2024-03-01 10:00:00", 7010, "CW"},
+                    {"DL2B", "2025-02-01 10:00:00", 14025, "SSB"},
+                    {"K1A", "2025-02-01 10:00:00", 14025, "CW"},
+                    {"G3C", "2025-04-01 10:00:00", 3550, "FT8"},
+                    {"DL2B", "2024-11-01 10:00:00", 14025, "CW"},
+                    {"F4D", "2025-05-01 10:00:00", 21025, "SSB"},
+                    {"K1A", "2025-06-01 10:00:00", 7010, "FT8"},
+                    {"EA5E", "2025-06-01 10:00:00", 14025, "CW"},
+                    {"G3C", "2025-07-01 10:00:00", 10110, "CW"},
+                    {"ON6F", "2025-08-01 10:00:00", 7010, "SSB"},
+                    {"DL2B", "2025-09-01 10:00:00", 28025, "CW"},
+                    {"I1G", "2025-10-01 10:00:00", 14025, "FT8"}};
+        QList<QsoClass> stored;
+        for (const auto &q : qsos)
+            stored << LogFixture::qso(q.call, q.when, q.kHz, q.mode);
+        f.store(stored);
+        f.app->clock().setFixed(QDateTime(QDate(2025, 12, 1), QTime(12, 0), Qt::UTC));
+        f.app->defaults().setValue("xQSOsIndex", range);
+        f.app->defaults().setValue("QsoSortIndex", order);
+        const auto list = makeList();
+        QVERIFY(from < list->rowCount());
+        // Row by row as the list shows them, down to the first marked row.
+        QSet<int> expected(before.begin(), before.end());
+        for (int row = from; row < list->rowCount() && !before.contains(row); ++row)
+            expected.insert(row);
+        for (int row : before)
+            list->markQso(row);
+        list->markAllQsos(from);
+        Marks sorted(expected.begin(), expected.end());
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(marks(*list), sorted);
+        QCOMPARE(list->markedCount(), sorted.size());
+    }
+
     void marksAndExportButton()
     {
         storeTen();

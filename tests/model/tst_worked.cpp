@@ -1,8 +1,11 @@
 // Worked and confirmed: the DX info texts and the questions the cluster and entry form ask.
 
+#include "db/Database.h"
 #include "model/DxInfo.h"
 #include "model/DxccStatistics.h"
+#include "model/FileWorkedStore.h"
 #include "model/LogModel.h"
+#include "model/PrefixRanges.h"
 #include "refdata/OneDxSpotClass.h"
 #include "root/AppDelegate.h"
 
@@ -273,6 +276,87 @@ private slots:
                 .join(' '),
             summaries);
         QCOMPARE(counts[0][dxstats::k60mColumn], worked60m);
+    }
+
+    void locatorQuestionsAnswerAsLike_data()
+    {
+        QTest::addColumn<QString>("square");
+        for (const char *square : {"JO31", "jo31", "Jo31", "jO31", "JO3", "JO", "", "JO31AB",
+                                   "jo31ef12", "JN58", "JO31%", "JO3_", "JO31\\", "JOZ9"})
+            QTest::newRow(*square ? square : "(empty)") << QString::fromLatin1(square);
+    }
+
+    void locatorQuestionsAnswerAsLike()
+    {
+        // Stored as other programs may have written them: any case, 4 to 8 characters, empty,
+        // and with the characters "like" would take for wildcards.
+        const char *stored[] = {"JO31",     "jo31ab", "Jo31Cd", "jO31ef12", "JO3",  "",
+                                "JN58td",   "JO31%x", "JO3_",   "JO31\\",   "JO32", "JN",
+                                "JO31ZZ99", "jn58",   "JP31",   "JO4",      "JO31"};
+        const char *qsl[] = {"", "R", "X", "", "G", "", "X", "", "R",
+                             "", "",  "",  "", "R", "", "",  ""};
+        const char *lotw[] = {"",  "", "X", "X", "", "X", "", "", "",
+                              "X", "", "",  "X", "", "",  "", "X"};
+        const QString path = m_log->fullLogDatabasePath();
+        for (size_t i = 0; i < std::size(stored); ++i)
+            save({"DL1A", i % 2 ? "20m" : "40m", "CW", qsl[i], lotw[i], 230});
+        {
+            db::Database database;
+            QCOMPARE(database.open(path), 0);
+            db::Statement update =
+                database.prepare(QStringLiteral("update logbook set locator=? where id=?"));
+            for (size_t i = 0; i < std::size(stored); ++i) {
+                update.reset();
+                update.bind(1, QString::fromLatin1(stored[i])).bind(2, qint64(i + 1));
+                QVERIFY(update.run());
+            }
+        }
+        QFETCH(QString, square);
+        FileWorkedStore store(m_app->defaults(), path);
+        db::Database database;
+        QCOMPARE(database.open(path, db::Database::Mode::ReadOnly), 0);
+        const std::pair<WorkedStore::Confirmation, const char *> kinds[] = {
+            {WorkedStore::Confirmation::Any, ""},
+            {WorkedStore::Confirmation::Paper, " and (qsl='R' or qsl='X' or qsl='G')"},
+            {WorkedStore::Confirmation::Lotw, " and lotwqsl='X'"},
+            {WorkedStore::Confirmation::Strict, " and (qsl='X' or qsl='R' or lotwqsl='X')"}};
+        QString pattern = square;
+        pattern.replace(u'\\', QStringLiteral("\\\\"))
+            .replace(u'%', QStringLiteral("\\%"))
+            .replace(u'_', QStringLiteral("\\_"));
+        for (const QString band : {"20m", "40m", "80m"}) {
+            for (const auto &[kind, condition] : kinds) {
+                db::Statement like = database.prepare(
+                    QStringLiteral("select id from logbook where locator like ? escape '\\' "
+                                   "and band=?") +
+                    QLatin1String(condition));
+                like.bind(1, pattern + u'%').bind(2, band);
+                QCOMPARE(store.hasLocator(square, band, kind), like.step());
+            }
+        }
+    }
+
+    void locatorQuestionsUseTheIndex()
+    {
+        save({"DL1A", "20m", "CW", "", "", 230, "", "JO31AB"});
+        const std::optional<QList<prefixranges::Range>> ranges = prefixranges::caseBlind("JO31");
+        QVERIFY(ranges);
+        QCOMPARE(ranges->size(), 4);
+        prefixranges::Condition locator =
+            prefixranges::condition(QStringLiteral("locator"), *ranges);
+        db::Database database;
+        QCOMPARE(database.open(m_log->fullLogDatabasePath(), db::Database::Mode::ReadOnly), 0);
+        db::Statement plan =
+            database.prepare(QStringLiteral("explain query plan select id from logbook where ") +
+                             locator.sql + QStringLiteral(" and +band = ? limit 1"));
+        QString steps;
+        while (plan.step())
+            steps += plan.text(3) + u'\n';
+        QVERIFY2(steps.contains("USING INDEX logbook_locator") && !steps.contains("SCAN logbook"),
+                 qPrintable(steps));
+        // Too many letters to spell every way: asked with "like" instead.
+        QVERIFY(!prefixranges::caseBlind("JO31AB12CD"));
+        QVERIFY(!prefixranges::caseBlind(QStringLiteral("JO3\u00e4")));
     }
 
     void aReplacedLogbookIsSeen()

@@ -6,6 +6,7 @@
 #include "QslFixture.h"
 #include "adif/ClublogRecord.h"
 #include "services/ClublogFile.h"
+#include "services/ClublogMarks.h"
 #include "services/ClublogScreen.h"
 #include "services/ClublogUpload.h"
 
@@ -320,6 +321,64 @@ private slots:
         });
         QCOMPARE(values.last(), ClublogUpload::kEnded);
         QCOMPARE(f.column("clublog"), letters);
+    }
+
+    void marksAreAllOrNothing_data()
+    {
+        QTest::addColumn<int>("refused"); // the id whose mark the logbook refuses, 0 none
+        QTest::addColumn<QStringList>("letters");
+        QTest::addColumn<int>("marked");
+        // QSO 3 was edited after it was sent; QSO 5 was marked already.
+        QTest::newRow("every write taken") << 0 << QStringList{"X", "X", "W", "X", "X", "X"} << 4;
+        QTest::newRow("the first refused") << 1 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
+        QTest::newRow("one in the middle refused")
+            << 4 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
+        QTest::newRow("the last refused") << 6 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
+    }
+
+    void marksAreAllOrNothing()
+    {
+        QFETCH(int, refused);
+        QFETCH(QStringList, letters);
+        QFETCH(int, marked);
+        QsoClass satellite = qso("K1ABC", "2025-06-15 12:10:00", 145900, "2m", "FM", 291, "W");
+        satellite.satName = "AO-91";
+        satellite.satRxband = "70cm";
+        satellite.lotwqsl = "X";
+        QsoClass invalid = qso("4U1UN", "2025-06-15 12:20:00", 7010, "40m", "CW", 0, "W");
+        invalid.qsl = "R";
+        invalid.opIsValid = false;
+        QsoClass noted = qso("JA1XX", "2025-06-15 12:30:00", 21025, "15m", "USB", 339, "W");
+        noted.note = "50% more, 'quoted'";
+        noted.locator = "pm95ab";
+        f.store({qso("DL1AA", "2025-06-15 12:00:00", 14025, "20m", "CW", 230, "W"), satellite,
+                 invalid, noted, qso("G3AA", "2025-06-15 12:40:00", 3550, "80m", "CW", 223, "X"),
+                 qso("VK2AB", "2025-06-15 12:50:00", 14070, "20m", "FT8", 150, "W")});
+        // What an upload sends: the records of the QSOs as read whole for the file.
+        const adif::ModesList modes = f.app->log().modesList();
+        const QList<ClublogSent> sent =
+            clublogfile::chunkOf(f.app->log().getlastQSOs(4), modes).sent;
+        QCOMPARE(sent.size(), 6);
+        {
+            db::Database database;
+            QCOMPARE(database.open(f.logbookPath()), 0);
+            QVERIFY(database.exec("update logbook set mode='SSB' where id=3"));
+            if (refused != 0)
+                QVERIFY(database.exec(
+                    QStringLiteral("create trigger refuse before update of clublog on logbook "
+                                   "when new.id=%1 begin select raise(abort, 'refused'); end")
+                        .arg(refused)));
+        }
+        const clublogmarks::Marked result =
+            clublogmarks::markInFile(f.logbookPath(), formats::DateStyle::Short, modes, sent);
+        QCOMPARE(result.ok, refused == 0);
+        QCOMPARE(result.marked, marked);
+        QCOMPARE(f.column("clublog"), letters);
+        QCOMPARE(result.change.ids.size(), marked);
+        if (refused == 0)
+            QCOMPARE(result.change.entities, (QSet<int>{230, 291, 339, 150}));
+        else
+            QVERIFY(result.error.contains("refused"));
     }
 
     void qsosQueuedByLotwAreTheNewOnes()
