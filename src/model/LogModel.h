@@ -101,6 +101,7 @@ public:
     [[nodiscard]] QsoClass getIdAndEqslFromQso(const QsoClass &received);
     [[nodiscard]] std::optional<QsoClass> getQsoFromLotwQso(const QsoClass &received);
     [[nodiscard]] QList<QsoClass> getNewQSOsForClublog();
+    [[nodiscard]] int numberOfNewQSOsForClublog();
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
     /** Oldest first: the QSOs whose extra ADIF field of that name (any case) has exactly that
@@ -260,6 +261,8 @@ private:
     void storePref(const QString &entry, const QString &value);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
+    /** Drops the entity's 60 m status kept in m_info60m. */
+    void forget60mInfo(int adif);
     /** Drops what was read of the logbook and announces the switch. */
     void switched();
     /** Emits qsosChanged for a write of this model. */
