@@ -85,12 +85,15 @@ void LogModel::takeCommitted(const QString &path, const QsoChange &change)
     emit qsosChanged(change);
 }
 
-void LogModel::takePulled(const QSet<int> &entities)
+void LogModel::takePulled(const QSet<int> &entities, const QSet<qint64> &ids)
 {
-    refreshDxInfo(entities);
-    QsoChange change = QsoChange::manyRows();
+    QsoChange change = ids.isEmpty() ? QsoChange::manyRows() : QsoChange{};
+    change.ids = ids;
     change.fromSync = true;
     change.entities = entities;
+    // The rows first: the entities' texts are then worked out from them.
+    m_spotStatus.takeChange(change);
+    refreshEntities(entities);
     takeCommitted(m_fullLogDatabasePath, change);
 }
 

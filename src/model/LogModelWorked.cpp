@@ -290,15 +290,19 @@ void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
 void LogModel::refreshDxInfo(const QSet<int> &entities)
 {
     m_spotStatus.invalidate();
+    refreshEntities(entities);
+}
+
+void LogModel::refreshEntities(const QSet<int> &entities)
+{
     for (const int adif : entities) {
         if (adif <= 0)
             continue;
         if (adif < m_info60m.size())
             m_info60m[adif].clear();
-        const QList<QsoClass> qsos = getQSOsFromDXCC(adif);
         QsoClass entity;
         entity.adif = adif;
-        entity.dxcc = qsos.isEmpty() ? QString() : qsos.constFirst().dxcc;
+        entity.dxcc = m_fileWorked.newestEntityName(adif);
         updateDxInfoString(entity);
     }
 }

@@ -98,6 +98,7 @@ void SpotStatusCache::invalidate()
     m_groups60m.clear();
     m_rows.clear();
     m_maxId = 0;
+    m_maxIdKnown = true;
     m_dxInfo.clear();
 }
 
@@ -240,7 +241,8 @@ void SpotStatusCache::put(qint64 id, const Row &row)
     const Entry entry = entryOf(row);
     count(entry, 1);
     m_rows.insert(id, entry);
-    m_maxId = std::max(m_maxId, id);
+    if (m_maxIdKnown)
+        m_maxId = std::max(m_maxId, id);
 }
 
 void SpotStatusCache::remove(qint64 id)
@@ -250,12 +252,10 @@ void SpotStatusCache::remove(qint64 id)
         return;
     count(*it, -1);
     m_rows.erase(it);
-    if (id == m_maxId) {
-        // A new row takes the largest id there is plus one: rowsAdded() looks above that.
-        m_maxId = 0;
-        for (auto row = m_rows.keyBegin(); row != m_rows.keyEnd(); ++row)
-            m_maxId = std::max(m_maxId, *row);
-    }
+    // A new row takes the largest id there is plus one: rowsAdded() looks above the largest
+    // kept, worked out again when it asks.
+    if (id == m_maxId)
+        m_maxIdKnown = false;
 }
 
 bool SpotStatusCache::open(db::Database &database)
@@ -407,6 +407,12 @@ void SpotStatusCache::rowsAdded()
     if (!open(database)) {
         m_writeKeeps = false;
         return;
+    }
+    if (!m_maxIdKnown) {
+        m_maxId = 0;
+        for (auto row = m_rows.keyBegin(); row != m_rows.keyEnd(); ++row)
+            m_maxId = std::max(m_maxId, *row);
+        m_maxIdKnown = true;
     }
     db::Statement select = database.prepare(kColumns + QStringLiteral(" where id>?"));
     select.bind(1, m_maxId);

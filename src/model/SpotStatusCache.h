@@ -163,6 +163,7 @@ private:
     QHash<int, Entity> m_entities;               // by the number without its sign
     QHash<int, std::array<Cell, 3>> m_groups60m; // by the number as stored
     QHash<qint64, Entry> m_rows;
-    qint64 m_maxId = 0;
+    qint64 m_maxId = 0; // the largest id in m_rows while m_maxIdKnown
+    bool m_maxIdKnown = true;
     QHash<int, QString> m_dxInfo;
 };

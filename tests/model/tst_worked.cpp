@@ -1,5 +1,6 @@
 // Worked and confirmed: the DX info texts and the questions the cluster and entry form ask.
 
+#include "db/Database.h"
 #include "model/DxInfo.h"
 #include "model/DxccStatistics.h"
 #include "model/LogModel.h"
@@ -344,8 +345,9 @@ private slots:
     void keptStatusMatchesARebuild_data()
     {
         // One write per line: "save QSO", "edit N QSO", "delete N", "lotw N" (a LoTW download
-        // confirms it), "field N column value", "import QSO|QSO…"; N counts the QSOs saved so
-        // far, QSO is as qsoFrom() reads it.
+        // confirms it), "field N column value", "pull N column value" (another device's change
+        // brought in by the synced logbook), "import QSO|QSO…"; N counts the QSOs saved so far,
+        // QSO is as qsoFrom() reads it.
         QTest::addColumn<QStringList>("writes");
         QTest::newRow("edit moves a QSO to another station, band and entity")
             << QStringList{"edit 0 K1A 40m CW - - 291 -", "edit 1 DL1A 40m CW - - 230 -"};
@@ -358,6 +360,8 @@ private slots:
             "save DL7G 17m FT8 - X 230 -"};
         QTest::newRow("a LoTW download and a card entered by hand")
             << QStringList{"lotw 3", "field 1 qsl R", "field 4 lotwqsl X", "field 4 band 30m"};
+        QTest::newRow("pulled changes of entity, band and confirmation") << QStringList{
+            "pull 1 dxccadif 291", "pull 4 band 60m", "pull 2 lotwqsl N", "pull 3 mode NULL"};
         QTest::newRow("a QSO without mode, then with one") << QStringList{
             "save DL9Z 20m - - - 230 -", "field 6 mode (null)", "edit 6 DL9Z 20m CW R - 230 -"};
     }
@@ -407,6 +411,18 @@ private slots:
                 // As the card scanner does it: the column, then the entity's DX info.
                 QVERIFY(m_log->updateLogbookField(f.at(2), saved.at(f.at(1).toInt()), f.at(3)));
                 m_log->updateDxInfoString(saved.at(f.at(1).toInt()));
+            } else if (op == u"pull") {
+                const QsoClass &qso = saved.at(f.at(1).toInt());
+                db::Database other;
+                QCOMPARE(other.open(path), 0);
+                db::Statement update = other.prepare(
+                    QStringLiteral("update logbook set %1=? where id=?").arg(f.at(2)));
+                if (f.at(3) == u"NULL")
+                    update.bindNull(1);
+                else
+                    update.bind(1, f.at(3));
+                QVERIFY(update.bind(2, *qso.id).run());
+                m_log->takePulled({qso.adif, f.at(3).toInt()}, {*qso.id});
             } else if (op == u"lotw") {
                 QslSession session(path, formats::DateStyle::Short);
                 const std::optional<QsoClass> stored =
