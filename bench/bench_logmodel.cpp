@@ -51,6 +51,30 @@ void saveNewQSOtoLog(benchmark::State &state)
 }
 BENCHMARK(saveNewQSOtoLog)->Unit(benchmark::kMillisecond);
 
+/** The Club Log screen's "not uploaded" line after each write: every waiting QSO read, as it was,
+ *  against counting them. */
+void clublogWaiting_readAll(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    LogModel &model = app->log();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(model.getNewQSOsForClublog().size());
+}
+BENCHMARK(clublogWaiting_readAll)->Unit(benchmark::kMillisecond);
+
+void clublogWaiting_count(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    LogModel &model = app->log();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(model.numberOfNewQSOsForClublog());
+}
+BENCHMARK(clublogWaiting_count)->Unit(benchmark::kMillisecond);
+
 /** Every screen and service makes its own model, so making one must stay cheap. */
 void makeLogModel(benchmark::State &state)
 {

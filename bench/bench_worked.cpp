@@ -51,6 +51,8 @@ void thirteenAnswersPerSpot(benchmark::State &state)
     const QList<OneDxSpotClass> list = spots(state, 1000);
     if (list.isEmpty())
         return;
+    // Built before timing: the first question reads the whole logbook.
+    benchmark::DoNotOptimize(log.spotAnswers(list.first()));
     qsizetype next = 0;
     for (auto _ : state) {
         const OneDxSpotClass &spot = list.at(next++ % list.size());
@@ -146,6 +148,79 @@ void rebuildDxInfoOfLargeEntity(benchmark::State &state)
     state.SetLabel(QStringLiteral("%1 QSOs").arg(log.getQSOsFromDXCC(adif).size()).toStdString());
 }
 BENCHMARK(rebuildDxInfoOfLargeEntity)->Unit(benchmark::kMillisecond);
+
+/** A spot of the QSO's station, band and mode. */
+OneDxSpotClass spotOf(const QsoClass &qso)
+{
+    OneDxSpotClass spot;
+    spot.dxCall = qso.callsign;
+    spot.band = qso.band;
+    spot.xBand = refdata::band2xBand(qso.band);
+    spot.xMode = refdata::mode2xMode(qso.mode);
+    spot.adif = qso.adif;
+    return spot;
+}
+
+/** What the cluster and the entry form ask after a write: the spot of the QSO and its entity's
+ *  DX info. */
+void askStatus(LogModel &log, const QsoClass &qso)
+{
+    const SpotAnswers answers = log.spotAnswers(spotOf(qso));
+    benchmark::DoNotOptimize(answers);
+    const QString info = log.getDxInfoString(std::abs(qso.adif));
+    benchmark::DoNotOptimize(info);
+}
+
+/** One QSO of the largest entity moved between 20 m and 40 m, until the cluster's answers and the
+ *  entity's DX info are right again. */
+void editQsoUntilStatusRight(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel &log = app->log();
+    bench::buildDxList(log);
+    static const int adif = largestEntity(*app);
+    QsoClass stored = log.getQSOsFromDXCC(adif).constFirst();
+    askStatus(log, stored);
+    for (auto _ : state) {
+        QsoClass edited = stored;
+        edited.band = stored.band == u"20m" ? QStringLiteral("40m") : QStringLiteral("20m");
+        if (!log.updateQSO(stored, edited))
+            state.SkipWithError("updateQSO stored nothing");
+        askStatus(log, edited);
+        stored = edited;
+    }
+    state.SetLabel(QStringLiteral("entity %1").arg(adif).toStdString());
+}
+BENCHMARK(editQsoUntilStatusRight)->Unit(benchmark::kMillisecond);
+
+/** One QSO of the largest entity deleted, until the answers and the DX info are right again (it is
+ *  stored anew, untimed, for the next round). */
+void deleteQsoUntilStatusRight(benchmark::State &state)
+{
+    AppDelegate *app = bench::benchApp(state);
+    if (!app)
+        return;
+    LogModel &log = app->log();
+    bench::buildDxList(log);
+    static const int adif = largestEntity(*app);
+    QsoClass qso = log.getQSOsFromDXCC(adif).constFirst();
+    askStatus(log, qso);
+    for (auto _ : state) {
+        if (!log.deleteQSO(qso))
+            state.SkipWithError("deleteQSO removed nothing");
+        askStatus(log, qso);
+        state.PauseTiming();
+        qso.id.reset();
+        if (!log.saveNewQSOtoLog(qso))
+            state.SkipWithError("saveNewQSOtoLog stored nothing");
+        askStatus(log, qso);
+        state.ResumeTiming();
+    }
+    state.SetLabel(QStringLiteral("entity %1").arg(adif).toStdString());
+}
+BENCHMARK(deleteQsoUntilStatusRight)->Unit(benchmark::kMillisecond);
 
 void getNumbersOfDXCCs(benchmark::State &state)
 {

@@ -282,6 +282,16 @@ QList<QsoClass> FileLogStore::getNewQSOsForClublog()
     return query(kSelectAll + QStringLiteral(" where clublog = 'W' order by datetime"));
 }
 
+int FileLogStore::numberOfNewQSOsForClublog()
+{
+    db::Database database;
+    if (open(database))
+        return 0;
+    db::Statement count =
+        database.prepare(QStringLiteral("select count(*) from logbook where clublog = 'W'"));
+    return count.step() ? static_cast<int>(count.int64(0)) : 0;
+}
+
 QList<QsoClass> FileLogStore::getQsos4eQslUpload()
 {
     return query(kSelectAll + QStringLiteral(" where eqsl='W' or eqsl='R'"));

@@ -43,6 +43,7 @@ public:
     QsoClass getIdAndEqslFromQso(const QsoClass &received) override;
     std::optional<QsoClass> getQsoFromLotwQso(const QsoClass &received) override;
     QList<QsoClass> getNewQSOsForClublog() override;
+    int numberOfNewQSOsForClublog() override;
     QList<QsoClass> getQsos4eQslUpload() override;
     QList<int> getDistinctDxccAdifsfromLog() override;
     QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value) override;

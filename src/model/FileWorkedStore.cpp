@@ -254,6 +254,17 @@ bool FileWorkedStore::hasLocator(const QString &square, const QString &band, Con
                            locator.values);
 }
 
+QString FileWorkedStore::newestEntityName(int adif)
+{
+    db::Database *database = connection();
+    if (!database)
+        return {};
+    db::Statement select = database->prepare(QStringLiteral(
+        "select dxcc from logbook where abs(dxccadif)=? order by datetime desc limit 1"));
+    select.bind(1, std::abs(adif));
+    return select.step() ? select.text(0) : QString();
+}
+
 bool FileWorkedStore::exists(const QString &statement, std::initializer_list<QVariant> values)
 {
     db::Database *database = connection();

@@ -31,6 +31,8 @@ public:
     QList<QsoClass> qsos60mWith(const QString &callsign) override;
     bool hasIota(const QString &reference, Confirmation kind) override;
     bool hasLocator(const QString &square, const QString &band, Confirmation kind) override;
+    /** The entity name ("dxcc") of the newest QSO of the entity (any sign); empty when none. */
+    [[nodiscard]] QString newestEntityName(int adif);
 
 private:
     /** The open logbook, opened again when the file at the path is another one; null when it

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <cstdlib>
+
 namespace {
 
 const QString kLogDbName = QStringLiteral("LogDbName");
@@ -79,16 +81,19 @@ void LogModel::takeCommitted(const QString &path, const QsoChange &change)
         return;
     // What the cluster and the entry form were told before may have changed.
     m_info60m = QStringList(k60mCacheSize, QString());
-    m_spotStatus.invalidate();
+    m_spotStatus.takeChange(change);
     emit qsosChanged(change);
 }
 
-void LogModel::takePulled(const QSet<int> &entities)
+void LogModel::takePulled(const QSet<int> &entities, const QSet<qint64> &ids)
 {
-    refreshDxInfo(entities);
-    QsoChange change = QsoChange::manyRows();
+    QsoChange change = ids.isEmpty() ? QsoChange::manyRows() : QsoChange{};
+    change.ids = ids;
     change.fromSync = true;
     change.entities = entities;
+    // The rows first: the entities' texts are then worked out from them.
+    m_spotStatus.takeChange(change);
+    refreshEntities(entities);
     takeCommitted(m_fullLogDatabasePath, change);
 }
 
@@ -280,6 +285,11 @@ QList<QsoClass> LogModel::getNewQSOsForClublog()
     return store().getNewQSOsForClublog();
 }
 
+int LogModel::numberOfNewQSOsForClublog()
+{
+    return store().numberOfNewQSOsForClublog();
+}
+
 QList<QsoClass> LogModel::getQsos4eQslUpload()
 {
     return store().getQsos4eQslUpload();
@@ -305,7 +315,7 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
     WriteResult result = s.saveNewQSOtoLog(qso);
     if (result) {
         qso.id = result.rowid;
-        m_spotStatus.addQso(qso);
+        m_spotStatus.rowsWritten({result.rowid});
         addToDxInfo(qso);
         QsoChange change;
         change.add(qso.id.value_or(0), qso.adif);
@@ -334,11 +344,15 @@ WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
 WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
 {
     LogStore &s = store();
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s.updateQSO(stored, edited);
     if (result) {
-        m_spotStatus.invalidate();
-        // Both: an edit may move the QSO to another entity.
-        updateDxInfoString(stored);
+        m_spotStatus.rowsWritten({*stored.id});
+        // Both when the edit moved the QSO to another entity; the edited one last, with its name.
+        if (std::abs(stored.adif) != std::abs(edited.adif))
+            updateDxInfoString(stored);
+        else if (stored.band == QLatin1String("60m"))
+            forget60mInfo(stored.adif);
         updateDxInfoString(edited);
         QsoChange change;
         change.add(stored.id.value_or(0), stored.adif);
@@ -352,9 +366,10 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
                                          const QString &value)
 {
     LogStore &s = store();
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s.updateLogbookField(column, qso, value);
     if (result) {
-        m_spotStatus.invalidate();
+        m_spotStatus.rowsWritten({*qso.id});
         QsoChange change;
         change.add(qso.id.value_or(0), qso.adif);
         committed(change);
@@ -365,9 +380,10 @@ WriteResult LogModel::updateLogbookField(const QString &column, const QsoClass &
 WriteResult LogModel::deleteQSO(const QsoClass &qso)
 {
     LogStore &s = store();
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = s.deleteQSO(qso);
     if (result) {
-        m_spotStatus.invalidate();
+        m_spotStatus.rowsWritten({*qso.id});
         updateDxInfoString(qso);
         QsoChange change;
         change.add(qso.id.value_or(0), qso.adif);

@@ -101,6 +101,7 @@ public:
     [[nodiscard]] QsoClass getIdAndEqslFromQso(const QsoClass &received);
     [[nodiscard]] std::optional<QsoClass> getQsoFromLotwQso(const QsoClass &received);
     [[nodiscard]] QList<QsoClass> getNewQSOsForClublog();
+    [[nodiscard]] int numberOfNewQSOsForClublog();
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
     /** Oldest first: the QSOs whose extra ADIF field of that name (any case) has exactly that
@@ -134,8 +135,9 @@ public:
      *  logbook by now. */
     void takeCommitted(const QString &path, const QsoChange &change);
     /** Takes QSOs another device wrote into the synced logbook's copy: refreshes the DX info of
-     *  their entities and announces them. */
-    void takePulled(const QSet<int> &entities);
+     *  their entities and announces them. With the ids of the rows written, only those rows are
+     *  read again for the spot answers; without, those are built anew. */
+    void takePulled(const QSet<int> &entities, const QSet<qint64> &ids = {});
     /** Forgets the member lists read so far: a list file was replaced. */
     void forgetMemberLists();
 
@@ -260,6 +262,10 @@ private:
     void storePref(const QString &entry, const QString &value);
     const MemberList &lotwUsers();
     const MemberList &eqslUsers();
+    /** Rebuilds and stores the DX info of the entities (their 60 m status too). */
+    void refreshEntities(const QSet<int> &entities);
+    /** Drops the entity's 60 m status kept in m_info60m. */
+    void forget60mInfo(int adif);
     /** Drops what was read of the logbook and announces the switch. */
     void switched();
     /** Emits qsosChanged for a write of this model. */

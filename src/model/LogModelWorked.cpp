@@ -227,15 +227,24 @@ QString LogModel::makeCallsignInfoString60m(const QString &callsign)
                             dxinfo::group60mFromQsos(w.qsos60mWith(callsign)));
 }
 
+void LogModel::forget60mInfo(int adif)
+{
+    adif = std::abs(adif);
+    if (adif < m_info60m.size())
+        m_info60m[adif].clear();
+}
+
 void LogModel::updateDxInfoString(const QsoClass &qso)
 {
     if (qso.adif == 0)
         return;
     const int adif = std::abs(qso.adif);
-    if (qso.band == QLatin1String("60m") && adif < m_info60m.size())
-        m_info60m[adif].clear();
+    if (qso.band == QLatin1String("60m"))
+        forget60mInfo(adif);
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    const QString info = makeDxInfoString(adif);
+    // The counts in memory when they match the file; the entity's QSOs otherwise.
+    const std::optional<QString> counted = m_spotStatus.dxInfoFromQsos(adif);
+    const QString info = counted ? *counted : makeDxInfoString(adif);
     if (m_fileWorked.saveDxInfoString(qso.dxcc, info, adif))
         m_spotStatus.setDxInfo(adif, info);
 }
@@ -281,15 +290,19 @@ void LogModel::updateDxInfoForLotw(const QList<QsoClass> &qsos)
 void LogModel::refreshDxInfo(const QSet<int> &entities)
 {
     m_spotStatus.invalidate();
+    refreshEntities(entities);
+}
+
+void LogModel::refreshEntities(const QSet<int> &entities)
+{
     for (const int adif : entities) {
         if (adif <= 0)
             continue;
         if (adif < m_info60m.size())
             m_info60m[adif].clear();
-        const QList<QsoClass> qsos = getQSOsFromDXCC(adif);
         QsoClass entity;
         entity.adif = adif;
-        entity.dxcc = qsos.isEmpty() ? QString() : qsos.constFirst().dxcc;
+        entity.dxcc = m_fileWorked.newestEntityName(adif);
         updateDxInfoString(entity);
     }
 }

@@ -50,6 +50,8 @@ public:
     [[nodiscard]] virtual std::optional<QsoClass> getQsoFromLotwQso(const QsoClass &received) = 0;
     /** Oldest first. */
     [[nodiscard]] virtual QList<QsoClass> getNewQSOsForClublog() = 0;
+    /** How many QSOs getNewQSOsForClublog() would give, without reading them. */
+    [[nodiscard]] virtual int numberOfNewQSOsForClublog() = 0;
     [[nodiscard]] virtual QList<QsoClass> getQsos4eQslUpload() = 0;
     [[nodiscard]] virtual QList<int> getDistinctDxccAdifsfromLog() = 0;
     /** Oldest first: the QSOs carrying that extra ADIF field (name in any case) with exactly

@@ -3,7 +3,7 @@
 #include "app/Diagnostics.h"
 #include "db/Database.h"
 #include "model/DxInfo.h"
-#include "model/QsoClass.h"
+#include "refdata/Bands.h"
 #include "refdata/ModeClasses.h"
 
 #include <algorithm>
@@ -11,15 +11,9 @@
 
 namespace {
 
-constexpr quint8 workedBit(int modeClass)
-{
-    return quint8(1u << modeClass);
-}
-
-constexpr quint8 confirmedBit(int modeClass)
-{
-    return quint8(1u << (modeClass + 4));
-}
+/** The columns the answers depend on, by row id. */
+const QString kColumns =
+    QStringLiteral("select id, callsign, band, mode, qsl, lotwqsl, dxccadif, iota from logbook");
 
 /** The mode class a stored mode falls in for the station questions, where "PCW" counts as CW;
  *  0 for a missing mode, which only the every-mode question sees. */
@@ -43,6 +37,17 @@ QString qsoText(const db::Statement &row, int column)
     return value == u"(null)" ? QString() : value;
 }
 
+/** A text column with SQL's view of NULL: a null QString. */
+QString sqlText(const db::Statement &row, int column)
+{
+    return row.isNull(column) ? QString() : row.text(column);
+}
+
+int cellOf(int xBand, int xMode)
+{
+    return (xBand - 1) * 3 + xMode - 1;
+}
+
 } // namespace
 
 /** The columns of one QSO the answers depend on, with SQL's view of missing values. */
@@ -55,6 +60,21 @@ struct SpotStatusCache::Row {
     QString lotwqsl;
     qint64 adif = 0;
     QString iota;
+
+    /** The row `select` stands on, read with kColumns. */
+    static Row of(const db::Statement &select)
+    {
+        Row row;
+        row.callsign = sqlText(select, 1);
+        row.band = sqlText(select, 2);
+        row.modeMissing = select.isNull(3);
+        row.mode = qsoText(select, 3);
+        row.qsl = qsoText(select, 4);
+        row.lotwqsl = qsoText(select, 5);
+        row.adif = select.int64(6);
+        row.iota = sqlText(select, 7);
+        return row;
+    }
 };
 
 void SpotStatusCache::setPath(const QString &path)
@@ -71,10 +91,15 @@ void SpotStatusCache::invalidate()
     m_stamp.reset();
     m_bandIds.clear();
     m_stations.clear();
-    m_dxInfo.clear();
+    m_slots.clear();
+    m_iotaIds.clear();
+    m_iotas.clear();
+    m_entities.clear();
     m_groups60m.clear();
-    m_iotaWorked.clear();
-    m_iotaConfirmed.clear();
+    m_rows.clear();
+    m_maxId = 0;
+    m_maxIdKnown = true;
+    m_dxInfo.clear();
 }
 
 bool SpotStatusCache::ensureBuilt()
@@ -108,28 +133,21 @@ void SpotStatusCache::build()
     }
     // One snapshot for both tables.
     database.exec(QStringLiteral("begin"));
-    db::Statement select = database.prepare(
-        QStringLiteral("select callsign, band, mode, qsl, lotwqsl, dxccadif, iota from logbook"));
-    while (select.step()) {
-        Row row;
-        if (!select.isNull(0))
-            row.callsign = select.text(0);
-        if (!select.isNull(1))
-            row.band = select.text(1);
-        row.modeMissing = select.isNull(2);
-        row.mode = qsoText(select, 2);
-        row.qsl = qsoText(select, 3);
-        row.lotwqsl = qsoText(select, 4);
-        row.adif = select.int64(5);
-        if (!select.isNull(6))
-            row.iota = select.text(6);
-        add(row);
+    {
+        db::Statement select = database.prepare(kColumns);
+        while (select.step())
+            put(select.int64(0), Row::of(select));
     }
-    select = database.prepare(QStringLiteral("select dxccadif, info from dxlist"));
+    readDxList(database);
+    database.exec(QStringLiteral("commit"));
+}
+
+void SpotStatusCache::readDxList(db::Database &database)
+{
+    m_dxInfo.clear();
+    db::Statement select = database.prepare(QStringLiteral("select dxccadif, info from dxlist"));
     while (select.step())
         m_dxInfo.insert(int(std::abs(select.int64(0))), select.text(1));
-    select = {};
-    database.exec(QStringLiteral("commit"));
 }
 
 int SpotStatusCache::bandId(const QString &band, bool create)
@@ -144,37 +162,132 @@ int SpotStatusCache::bandId(const QString &band, bool create)
     return id;
 }
 
-void SpotStatusCache::add(const Row &row)
+SpotStatusCache::Entry SpotStatusCache::entryOf(const Row &row)
 {
-    const bool stationConfirmed = row.qsl == u"R" || row.qsl == u"X" || row.lotwqsl == u"X";
+    Entry entry;
+    entry.adif = qint32(row.adif);
+    entry.confirmed = row.qsl == u"R" || row.qsl == u"X" || row.lotwqsl == u"X";
+    entry.paper = row.qsl == u"R" || row.qsl == u"X" || row.qsl == u"G";
+    entry.lotw = row.lotwqsl == u"X";
+    entry.modeClass = quint8(stationModeClass(row.mode, row.modeMissing));
+    entry.xMode = quint8(refdata::mode2xMode(row.mode));
+    const int xBand = refdata::band2xBand(row.band);
+    entry.xBand = quint8(xBand >= 1 && xBand <= dxinfo::kTrackedBands ? xBand : 0);
+    entry.band60m = row.band == u"60m";
     if (!row.callsign.isNull() && !row.band.isNull()) {
-        const int modeClass = stationModeClass(row.mode, row.modeMissing);
-        quint8 flags = workedBit(kEveryMode) | workedBit(modeClass);
-        if (stationConfirmed)
-            flags |= confirmedBit(kEveryMode) | confirmedBit(modeClass);
         const int band = bandId(row.band, true);
         Bands &bands = m_stations[row.callsign];
-        auto it = std::find_if(bands.begin(), bands.end(),
-                               [band](const BandFlags &entry) { return entry.band == band; });
-        if (it == bands.end())
-            bands.append({band, flags});
-        else
-            it->flags |= flags;
-    }
-    if (row.band == u"60m" && row.adif != 0) {
-        QString &group = m_groups60m[int(row.adif)];
-        if (group.isEmpty())
-            group = QString::fromLatin1(dxinfo::kEmpty60m);
-        const int xMode = refdata::mode2xMode(row.mode);
-        const bool paper = row.qsl == u"R" || row.qsl == u"X" || row.qsl == u"G";
-        if (xMode >= 1 && xMode <= 3)
-            group[xMode - 1] = dxinfo::updatedCell(group.at(xMode - 1), paper, row.lotwqsl == u"X");
+        const auto it = std::find_if(bands.cbegin(), bands.cend(),
+                                     [band](const BandSlot &slot) { return slot.band == band; });
+        if (it != bands.cend()) {
+            entry.slot = it->slot;
+        } else {
+            entry.slot = int(m_slots.size());
+            m_slots.emplace_back();
+            bands.append({band, entry.slot});
+        }
     }
     if (!row.iota.isNull()) {
-        m_iotaWorked.insert(row.iota);
-        if (stationConfirmed)
-            m_iotaConfirmed.insert(row.iota);
+        const auto it = m_iotaIds.constFind(row.iota);
+        if (it != m_iotaIds.constEnd()) {
+            entry.iota = *it;
+        } else {
+            entry.iota = int(m_iotas.size());
+            m_iotas.emplace_back();
+            m_iotaIds.insert(row.iota, entry.iota);
+        }
     }
+    return entry;
+}
+
+void SpotStatusCache::count(const Entry &entry, int step)
+{
+    const auto bump = [step](quint32 &counter, bool when) {
+        if (when)
+            counter = quint32(qint64(counter) + step);
+    };
+    if (entry.slot >= 0) {
+        SlotCounts &slot = m_slots[size_t(entry.slot)];
+        bump(slot.worked[kEveryMode], true);
+        bump(slot.confirmed[kEveryMode], entry.confirmed);
+        if (entry.modeClass != kEveryMode) {
+            bump(slot.worked[entry.modeClass], true);
+            bump(slot.confirmed[entry.modeClass], entry.confirmed);
+        }
+    }
+    if (entry.iota >= 0) {
+        IotaCounts &iota = m_iotas[size_t(entry.iota)];
+        bump(iota.worked, true);
+        bump(iota.confirmed, entry.confirmed);
+    }
+    const auto cell = [&](Cell &target) {
+        bump(target.worked, true);
+        bump(target.paper, entry.paper);
+        bump(target.lotw, entry.lotw);
+    };
+    if (entry.adif != 0) {
+        Entity &entity = m_entities[std::abs(entry.adif)];
+        bump(entity.qsos, true);
+        if (entry.xBand != 0)
+            cell(entity.cells[size_t(cellOf(entry.xBand, entry.xMode))]);
+        if (entry.band60m)
+            cell(m_groups60m[entry.adif][entry.xMode - 1]);
+    }
+}
+
+void SpotStatusCache::put(qint64 id, const Row &row)
+{
+    remove(id);
+    const Entry entry = entryOf(row);
+    count(entry, 1);
+    m_rows.insert(id, entry);
+    if (m_maxIdKnown)
+        m_maxId = std::max(m_maxId, id);
+}
+
+void SpotStatusCache::remove(qint64 id)
+{
+    const auto it = m_rows.constFind(id);
+    if (it == m_rows.constEnd())
+        return;
+    count(*it, -1);
+    m_rows.erase(it);
+    // A new row takes the largest id there is plus one: rowsAdded() looks above the largest
+    // kept, worked out again when it asks.
+    if (id == m_maxId)
+        m_maxIdKnown = false;
+}
+
+bool SpotStatusCache::open(db::Database &database)
+{
+    if (database.open(m_path, db::Database::Mode::ReadOnly) == 0)
+        return true;
+    diag(QStringLiteral("Failed to open logbook database: %1").arg(database.errorMessage()));
+    invalidate();
+    return false;
+}
+
+bool SpotStatusCache::reread(db::Database &database, const QSet<qint64> &ids)
+{
+    db::Statement select = database.prepare(kColumns + QStringLiteral(" where id=?"));
+    for (const qint64 id : ids) {
+        select.reset();
+        select.bind(1, id);
+        if (select.step()) {
+            put(id, Row::of(select));
+        } else if (select.failed()) {
+            invalidate();
+            return false;
+        } else {
+            remove(id);
+        }
+    }
+    return true;
+}
+
+bool SpotStatusCache::canApply() const
+{
+    return m_writeDepth > 0 && m_writeKeeps && m_built;
 }
 
 WorkedStore::StationAnswer SpotStatusCache::station(const QString &callsign, const QString &band,
@@ -187,10 +300,11 @@ WorkedStore::StationAnswer SpotStatusCache::station(const QString &callsign, con
     if (found == m_stations.constEnd() || id < 0)
         return {};
     const int modeClass = xMode >= 1 && xMode <= 3 ? xMode : kEveryMode;
-    for (const BandFlags &entry : *found)
-        if (entry.band == id)
-            return {(entry.flags & workedBit(modeClass)) != 0,
-                    (entry.flags & confirmedBit(modeClass)) != 0};
+    for (const BandSlot &entry : *found)
+        if (entry.band == id) {
+            const SlotCounts &slot = m_slots[size_t(entry.slot)];
+            return {slot.worked[size_t(modeClass)] > 0, slot.confirmed[size_t(modeClass)] > 0};
+        }
     return {};
 }
 
@@ -202,20 +316,58 @@ std::optional<QString> SpotStatusCache::dxInfo(int adif)
     return it == m_dxInfo.constEnd() ? std::nullopt : std::optional<QString>(*it);
 }
 
+QChar SpotStatusCache::cellLetter(const Cell &cell, QChar empty)
+{
+    if (cell.worked == 0)
+        return empty;
+    if (cell.paper > 0 && cell.lotw > 0)
+        return u'X';
+    if (cell.paper > 0)
+        return u'P';
+    return cell.lotw > 0 ? u'L' : u'W';
+}
+
 QString SpotStatusCache::group60m(int adif)
 {
+    QString group = QString::fromLatin1(dxinfo::kEmpty60m);
     ensureBuilt();
-    return m_groups60m.value(adif, QString::fromLatin1(dxinfo::kEmpty60m));
+    const auto it = m_groups60m.constFind(adif);
+    if (it != m_groups60m.constEnd())
+        for (int mode = 0; mode < 3; ++mode)
+            group[mode] = cellLetter((*it)[size_t(mode)], group.at(mode));
+    return group;
 }
 
 bool SpotStatusCache::iotaWorked(const QString &reference)
 {
-    return ensureBuilt() && m_iotaWorked.contains(reference);
+    if (!ensureBuilt())
+        return false;
+    const int id = m_iotaIds.value(reference, -1);
+    return id >= 0 && m_iotas[size_t(id)].worked > 0;
 }
 
 bool SpotStatusCache::iotaConfirmed(const QString &reference)
 {
-    return ensureBuilt() && m_iotaConfirmed.contains(reference);
+    if (!ensureBuilt())
+        return false;
+    const int id = m_iotaIds.value(reference, -1);
+    return id >= 0 && m_iotas[size_t(id)].confirmed > 0;
+}
+
+std::optional<QString> SpotStatusCache::dxInfoFromQsos(int adif)
+{
+    if (!canApply() || adif == 0)
+        return std::nullopt;
+    const auto it = m_entities.constFind(std::abs(adif));
+    if (it == m_entities.constEnd() || it->qsos == 0)
+        return QString();
+    QString info = QString::fromLatin1(dxinfo::kEmpty);
+    for (int xBand = 1; xBand <= dxinfo::kTrackedBands; ++xBand)
+        for (int xMode = 1; xMode <= 3; ++xMode) {
+            QChar &letter = info[dxinfo::cellIndex(xBand, xMode)];
+            letter = cellLetter(it->cells[size_t(cellOf(xBand, xMode))], letter);
+        }
+    return info;
 }
 
 void SpotStatusCache::beginWrite()
@@ -238,19 +390,64 @@ void SpotStatusCache::endWrite()
     }
 }
 
-void SpotStatusCache::addQso(const QsoClass &qso)
+void SpotStatusCache::rowsWritten(const QSet<qint64> &ids)
 {
-    if (m_writeDepth == 0 || !m_writeKeeps || !m_built)
+    if (!canApply())
         return;
-    // As stored: texts are bound as they are, never as NULL.
-    add(Row{qso.callsign.isNull() ? QStringLiteral("") : qso.callsign,
-            qso.band.isNull() ? QStringLiteral("") : qso.band, qso.mode, false, qso.qsl,
-            qso.lotwqsl, qso.storedAdif(), qso.iota.isNull() ? QStringLiteral("") : qso.iota});
+    db::Database database;
+    if (!open(database) || !reread(database, ids))
+        m_writeKeeps = false;
+}
+
+void SpotStatusCache::rowsAdded()
+{
+    if (!canApply())
+        return;
+    db::Database database;
+    if (!open(database)) {
+        m_writeKeeps = false;
+        return;
+    }
+    if (!m_maxIdKnown) {
+        m_maxId = 0;
+        for (auto row = m_rows.keyBegin(); row != m_rows.keyEnd(); ++row)
+            m_maxId = std::max(m_maxId, *row);
+        m_maxIdKnown = true;
+    }
+    db::Statement select = database.prepare(kColumns + QStringLiteral(" where id>?"));
+    select.bind(1, m_maxId);
+    while (select.step())
+        put(select.int64(0), Row::of(select));
+    if (select.failed()) {
+        invalidate();
+        m_writeKeeps = false;
+    }
 }
 
 void SpotStatusCache::setDxInfo(int adif, const QString &info)
 {
-    if (m_writeDepth == 0 || !m_writeKeeps || !m_built)
+    if (canApply())
+        m_dxInfo.insert(std::abs(adif), info);
+}
+
+void SpotStatusCache::takeChange(const QsoChange &change)
+{
+    if (!m_built || m_writeDepth > 0 || m_path.isEmpty())
         return;
-    m_dxInfo.insert(std::abs(adif), info);
+    if (change.many || change.ids.size() > std::max<qsizetype>(64, m_rows.size() / kRereadShare)) {
+        invalidate();
+        return;
+    }
+    // The stamp before reading, as in build(); one snapshot for both tables.
+    const std::optional<db::FileStamp> stamp = db::FileStamp::of(m_path);
+    db::Database database;
+    if (!open(database))
+        return;
+    database.exec(QStringLiteral("begin"));
+    if (!reread(database, change.ids))
+        return;
+    readDxList(database);
+    database.exec(QStringLiteral("commit"));
+    m_stamp = stamp;
+    m_lastCheck.start();
 }

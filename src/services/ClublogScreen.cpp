@@ -157,7 +157,7 @@ void ClublogScreen::refreshWaiting()
         return;
     }
     m_waitingStale = false;
-    const qsizetype waiting = m_log.getNewQSOsForClublog().size();
+    const int waiting = m_log.numberOfNewQSOsForClublog();
     const QString line = text(clublogtexts::kNotUploaded).arg(waiting);
     if (line != m_waitingText) {
         m_waitingText = line;

@@ -449,7 +449,7 @@ std::optional<AppliedPage> LocalReplica::applyPulled(const PullPage &page, qint6
         fail(error, database);
         return std::nullopt;
     }
-    return AppliedPage{applier.entities(), applier.changed()};
+    return AppliedPage{applier.entities(), applier.changed(), applier.ids()};
 }
 
 void LocalReplica::prepareConnection(db::Database &database)

@@ -19,6 +19,7 @@ namespace logsync {
 struct AppliedPage {
     QSet<int> entities; // entity numbers (dxccadif) of the QSOs touched, before and after
     int changed = 0;    // QSOs and settings whose stored values changed
+    QSet<qint64> ids;   // row ids of the QSOs added, changed or deleted
 };
 
 /** A device's copy of the synced logbook: an ordinary logbook file plus the sync bookkeeping

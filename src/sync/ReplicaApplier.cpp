@@ -153,6 +153,8 @@ bool ReplicaApplier::applyQso(const PulledQso &qso)
                 return false;
             if (*extrasChanged && m_changed == changedBefore)
                 ++m_changed;
+            if (m_changed != changedBefore)
+                m_ids.insert(*id);
             return noteClock(*id, qso.hlc);
         }
     }
@@ -319,6 +321,7 @@ bool ReplicaApplier::remove(qint64 id, const QString &uuid)
         if (!m_deleteRow.run())
             return false;
         ++m_changed;
+        m_ids.insert(id);
     }
     m_forgetUuid.reset();
     m_forgetUuid.bind(1, uuid);
@@ -378,6 +381,7 @@ bool ReplicaApplier::insert(const QString &uuid, const QList<Value> &values, con
     ++m_changed;
     const qint64 id = m_database.lastInsertRowId();
     *newId = id;
+    m_ids.insert(id);
     m_addUuid.reset();
     m_addUuid.bind(1, id).bind(2, uuid).bind(3, hlc);
     if (!m_addUuid.run())

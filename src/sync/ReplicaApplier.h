@@ -33,6 +33,8 @@ public:
     [[nodiscard]] const QSet<int> &entities() const { return m_entities; }
     /** QSOs and settings whose stored values the apply changed. */
     [[nodiscard]] int changed() const { return m_changed; }
+    /** Row ids of the QSOs whose stored values the apply added, changed or deleted. */
+    [[nodiscard]] const QSet<qint64> &ids() const { return m_ids; }
 
 private:
     /** A kept ADIF field of a QSO as stored here. */
@@ -101,6 +103,7 @@ private:
     db::Statement m_dropExtra;
     std::map<std::pair<bool, quint64>, db::Statement> m_statements;
     QSet<int> m_entities;
+    QSet<qint64> m_ids;
     int m_changed = 0;
     bool m_anyWaiting = true;
     bool m_anyGone = true;

@@ -32,8 +32,13 @@ void SyncEngine::syncNow()
     publish(SyncStatus::State::Syncing, m_status.error);
     const bool wasConnected = m_session.isConnected();
     const SyncReport report = m_session.run();
-    if (!report.entities.isEmpty())
-        emit pulled(report.entities);
+    if (!report.entities.isEmpty() || !report.ids.isEmpty()) {
+        ::QsoChange change;
+        change.ids = report.ids;
+        change.entities = report.entities;
+        change.fromSync = true;
+        emit pulled(change);
+    }
     if (report.ok) {
         if (!wasConnected || !m_notifier)
             listen();

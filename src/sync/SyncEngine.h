@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/QsoChange.h"
 #include "sync/SyncSession.h"
 
 #include <QDateTime>
@@ -47,8 +48,9 @@ public slots:
 
 signals:
     void statusChanged(const logsync::SyncStatus &status);
-    /** A round changed QSOs of these entities: their derived data is stale. */
-    void pulled(const QSet<int> &entities);
+    /** A round changed these QSOs (ids and entities, `fromSync` set): their derived data is
+     *  stale. */
+    void pulled(const ::QsoChange &change);
 
 private:
     void listen();

@@ -76,12 +76,12 @@ void SyncService::syncNow()
         QMetaObject::invokeMethod(m_engine, &SyncEngine::syncNow, Qt::QueuedConnection);
 }
 
-void SyncService::takePulled(const QSet<int> &entities)
+void SyncService::takePulled(const ::QsoChange &change)
 {
     if (!m_log.isSyncLog() || m_log.fullLogDatabasePath() != m_copyPath)
         return;
     // The lists, the entry form and the cluster's colours read the logbook again.
-    m_log.takePulled(entities);
+    m_log.takePulled(change.entities, change.ids);
 }
 
 } // namespace logsync

@@ -41,7 +41,7 @@ signals:
 private:
     void start(const QString &copyPath);
     void stopEngine();
-    void takePulled(const QSet<int> &entities);
+    void takePulled(const ::QsoChange &change);
 
     LogModel &m_log;
     const Clock &m_clock;

@@ -107,6 +107,7 @@ bool SyncSession::pullAll(SyncReport &report)
         if (!applied)
             return false;
         report.entities.unite(applied->entities);
+        report.ids.unite(applied->ids);
         report.pulled += applied->changed;
         if (!page->more)
             return true;

@@ -17,6 +17,7 @@ struct SyncReport {
     int pushed = 0;     // QSOs and settings sent
     int pulled = 0;     // QSOs and settings whose values a pull changed here
     QSet<int> entities; // entities whose QSOs a pull changed
+    QSet<qint64> ids;   // row ids of the QSOs a pull added, changed or deleted
     QString notice;     // worth telling though nothing failed (a server that lost changes)
 };
 

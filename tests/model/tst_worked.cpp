@@ -6,6 +6,9 @@
 #include "model/FileWorkedStore.h"
 #include "model/LogModel.h"
 #include "model/PrefixRanges.h"
+#include "model/QslSession.h"
+#include "refdata/Bands.h"
+#include "refdata/ModeClasses.h"
 #include "refdata/OneDxSpotClass.h"
 #include "root/AppDelegate.h"
 
@@ -59,6 +62,69 @@ QString answers(LogModel &log, const OneDxSpotClass &s)
     return text;
 }
 
+/** A QSO written as "call band mode qsl lotwqsl entity iota" ("-" for an empty text, a negative
+ *  entity for an invalid operation). */
+QsoClass qsoFrom(const QString &spec)
+{
+    const QStringList f = spec.split(u' ', Qt::SkipEmptyParts);
+    const auto text = [&f](int i) { return f.at(i) == u"-" ? QString() : f.at(i); };
+    QsoClass qso;
+    qso.callsign = f.at(0);
+    qso.band = f.at(1);
+    qso.mode = text(2);
+    qso.qsl = text(3);
+    qso.lotwqsl = text(4);
+    qso.adif = std::abs(f.at(5).toInt());
+    qso.opIsValid = f.at(5).toInt() >= 0;
+    qso.dxcc = QStringLiteral("DL");
+    qso.iota = text(6);
+    qso.dateTime = QDateTime::fromString(QStringLiteral("2024-05-01T12:00:00Z"), Qt::ISODate);
+    return qso;
+}
+
+/** Everything the cluster and the entry form ask, for every station, band, mode class, entity
+ *  and island of the given QSOs, as one text per question. */
+QStringList everyAnswer(LogModel &log, const QList<QsoClass> &qsos, bool stored)
+{
+    QSet<QString> calls{QStringLiteral("NOBODY")};
+    QSet<QString> bands{QStringLiteral("20m"), QStringLiteral("60m")};
+    QSet<int> entities{230, 291};
+    QSet<QString> islands{QStringLiteral("EU-042")};
+    for (const QsoClass &qso : qsos) {
+        calls.insert(qso.callsign);
+        bands.insert(qso.band);
+        entities.insert(qso.adif);
+        islands.insert(qso.iota);
+    }
+    QStringList answers;
+    for (const QString &call : calls)
+        for (const QString &band : bands)
+            for (const int adif : entities)
+                for (int xMode = 0; xMode <= 3; ++xMode) {
+                    const SpotAnswers a =
+                        log.spotAnswers(spot(call, band, refdata::band2xBand(band), xMode, adif));
+                    const bool values[] = {
+                        a.stnWkdBefore, a.stnCfdBefore, a.dxWkd,       a.dxCfd,   a.dxCfdLotw,
+                        a.bandWkd,      a.bandCfd,      a.bandCfdLotw, a.modeWkd, a.modeCfd,
+                        a.modeCfdLotw,  a.bandModeWkd,  a.bandModeCfd};
+                    QString text =
+                        QStringLiteral("%1 %2 %3 %4 ").arg(call, band).arg(adif).arg(xMode);
+                    for (const bool value : values)
+                        text += value ? u'1' : u'0';
+                    answers << text;
+                }
+    for (const QString &island : islands)
+        answers << QStringLiteral("%1 %2%3")
+                       .arg(island)
+                       .arg(log.iotaWkd(island))
+                       .arg(log.iotaCfd(island));
+    // The stored DX info texts against texts built from the QSOs.
+    for (const int adif : entities)
+        answers << QStringLiteral("%1 %2").arg(adif).arg(
+            stored ? log.getDxInfoString(adif) : dxinfo::usable(log.makeDxInfoString(adif)));
+    answers.sort();
+    return answers;
+}
 } // namespace
 
 class WorkedTest : public QObject {
@@ -357,6 +423,102 @@ private slots:
         // Too many letters to spell every way: asked with "like" instead.
         QVERIFY(!prefixranges::caseBlind("JO31AB12CD"));
         QVERIFY(!prefixranges::caseBlind(QStringLiteral("JO3\u00e4")));
+    }
+
+    void keptStatusMatchesARebuild_data()
+    {
+        // One write per line: "save QSO", "edit N QSO", "delete N", "lotw N" (a LoTW download
+        // confirms it), "field N column value", "pull N column value" (another device's change
+        // brought in by the synced logbook), "import QSO|QSO…"; N counts the QSOs saved so far,
+        // QSO is as qsoFrom() reads it.
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("edit moves a QSO to another station, band and entity")
+            << QStringList{"edit 0 K1A 40m CW - - 291 -", "edit 1 DL1A 40m CW - - 230 -"};
+        QTest::newRow("edit takes away the only confirmation of station, slot and island")
+            << QStringList{"edit 2 DL3C 20m SSB - - 230 EU-042", "edit 2 DL3C 60m FT8 - - 230 -"};
+        QTest::newRow("delete one of two QSOs of a slot, then the other")
+            << QStringList{"delete 0", "delete 1", "delete 4"};
+        QTest::newRow("delete the newest QSO, then import and save over its id") << QStringList{
+            "delete 5", "import DL8H 60m CW R - 230 EU-057|K2B 20m SSB - X 291 NA-001",
+            "save DL7G 17m FT8 - X 230 -"};
+        QTest::newRow("a LoTW download and a card entered by hand")
+            << QStringList{"lotw 3", "field 1 qsl R", "field 4 lotwqsl X", "field 4 band 30m"};
+        QTest::newRow("pulled changes of entity, band and confirmation") << QStringList{
+            "pull 1 dxccadif 291", "pull 4 band 60m", "pull 2 lotwqsl N", "pull 3 mode NULL"};
+        QTest::newRow("a QSO without mode, then with one") << QStringList{
+            "save DL9Z 20m - - - 230 -", "field 6 mode (null)", "edit 6 DL9Z 20m CW R - 230 -"};
+    }
+
+    /** After every write the answers kept in memory are those of a fresh look at the file. */
+    void keptStatusMatchesARebuild()
+    {
+        QFETCH(QStringList, writes);
+        QList<QsoClass> saved;
+        for (const char *spec : {"DL1A 20m SSB R - 230 EU-042", "DL1A 20m USB - - 230 EU-042",
+                                 "DL2B 20m CW - X 230 EU-057", "DL3C 60m FT8 - - 230 -",
+                                 "K1A 40m CW G - 291 NA-001", "K1A 60m SSB R X -291 -"}) {
+            saved << qsoFrom(QString::fromLatin1(spec));
+            QVERIFY(m_log->saveNewQSOtoLog(saved.last()));
+        }
+        // The QSOs of each write, and every QSO there will be, to ask about.
+        const auto qsosOf = [](const QString &write) {
+            const QString op = write.section(u' ', 0, 0);
+            QList<QsoClass> qsos;
+            if (op == u"save" || op == u"import" || op == u"edit")
+                for (const QString &spec : write.section(u' ', op == u"edit" ? 2 : 1).split(u'|'))
+                    qsos << qsoFrom(spec);
+            return qsos;
+        };
+        QList<QsoClass> universe = saved;
+        for (const QString &write : writes)
+            universe << qsosOf(write);
+        const QString path = m_log->fullLogDatabasePath();
+        everyAnswer(*m_log, universe, true); // built before the first write
+        for (const QString &write : writes) {
+            const QStringList f = write.split(u' ');
+            const QString op = f.at(0);
+            const QList<QsoClass> qsos = qsosOf(write);
+            if (op == u"save") {
+                saved << qsos.first();
+                QVERIFY(m_log->saveNewQSOtoLog(saved.last()));
+            } else if (op == u"import") {
+                QVERIFY(m_log->saveAllQSOsToLog(qsos, qsos));
+            } else if (op == u"edit") {
+                QsoClass edited = qsos.first();
+                edited.id = saved.at(f.at(1).toInt()).id;
+                QVERIFY(m_log->updateQSO(saved.at(f.at(1).toInt()), edited));
+                saved[f.at(1).toInt()] = edited;
+            } else if (op == u"delete") {
+                QVERIFY(m_log->deleteQSO(saved.at(f.at(1).toInt())));
+            } else if (op == u"field") {
+                // As the card scanner does it: the column, then the entity's DX info.
+                QVERIFY(m_log->updateLogbookField(f.at(2), saved.at(f.at(1).toInt()), f.at(3)));
+                m_log->updateDxInfoString(saved.at(f.at(1).toInt()));
+            } else if (op == u"pull") {
+                const QsoClass &qso = saved.at(f.at(1).toInt());
+                db::Database other;
+                QCOMPARE(other.open(path), 0);
+                db::Statement update = other.prepare(
+                    QStringLiteral("update logbook set %1=? where id=?").arg(f.at(2)));
+                if (f.at(3) == u"NULL")
+                    update.bindNull(1);
+                else
+                    update.bind(1, f.at(3));
+                QVERIFY(update.bind(2, *qso.id).run());
+                m_log->takePulled({qso.adif, f.at(3).toInt()}, {*qso.id});
+            } else if (op == u"lotw") {
+                QslSession session(path, formats::DateStyle::Short);
+                const std::optional<QsoClass> stored =
+                    session.qsoById(*saved.at(f.at(1).toInt()).id);
+                QVERIFY(stored);
+                QVERIFY(session.markLotwConfirmed(*stored));
+                QVERIFY(session.refreshDxInfo(stored->adif, stored->dxcc));
+                QVERIFY(session.commit());
+                m_log->takeCommitted(path, session.change());
+            }
+            LogModel fresh(m_app->defaults(), m_app->folder(), m_app->clock(), m_app->dxcc(), path);
+            QCOMPARE(everyAnswer(*m_log, universe, true), everyAnswer(fresh, universe, false));
+        }
     }
 
     void aReplacedLogbookIsSeen()
