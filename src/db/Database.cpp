@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace db {
@@ -89,6 +90,12 @@ int Database::errorCode() const
 QString Database::describe(int resultCode)
 {
     return QString::fromUtf8(sqlite3_errstr(resultCode));
+}
+
+bool Database::setCacheBytes(qint64 bytes)
+{
+    // A negative cache_size counts KiB instead of pages.
+    return exec(QStringLiteral("PRAGMA cache_size=%1").arg(-std::max<qint64>(1, bytes / 1024)));
 }
 
 qint64 Database::lastInsertRowId() const

@@ -32,6 +32,12 @@ public:
     bool hasIota(const QString &reference, Confirmation kind) override;
     bool hasLocator(const QString &square, const QString &band, Confirmation kind) override;
 
+    /** Rebuilds the DX info texts of the entities (one QSO each, its `adif` and `dxcc`; 0 is no
+     *  entity) from the logbook on that connection and stores them there, inside the caller's
+     *  transaction, so that they go with the QSOs written in it; false on a failed statement,
+     *  with SQLite's message on the connection. */
+    static bool refreshDxInfo(db::Database &database, const QList<QsoClass> &entities);
+
 private:
     /** The open logbook, opened again when the file at the path is another one; null when it
      *  cannot be opened. */
