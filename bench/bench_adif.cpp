@@ -111,9 +111,9 @@ Rows readRows(sqlite3 *db, const char *table)
                 rows.values.emplace_back(std::monostate());
                 break;
             default:
-                rows.values.emplace_back(std::string(
-                    reinterpret_cast<const char *>(sqlite3_column_text(select, i)),
-                    size_t(sqlite3_column_bytes(select, i))));
+                rows.values.emplace_back(
+                    std::string(reinterpret_cast<const char *>(sqlite3_column_text(select, i)),
+                                size_t(sqlite3_column_bytes(select, i))));
             }
         }
     }
@@ -181,9 +181,9 @@ void setRatio(benchmark::State &state, double floorSeconds)
     const double iterations = double(state.iterations());
     state.counters["floor_ms"] = floorSeconds * 1000.0 / iterations;
     // A rate inverted: the benchmark's own time over the floor's.
-    state.counters["ratio"] = benchmark::Counter(
-        floorSeconds, benchmark::Counter::Flags(benchmark::Counter::kIsRate |
-                                                benchmark::Counter::kInvert));
+    state.counters["ratio"] =
+        benchmark::Counter(floorSeconds, benchmark::Counter::Flags(benchmark::Counter::kIsRate |
+                                                                   benchmark::Counter::kInvert));
 }
 
 /** What `brindlewick-cli import FILE` does: the file read, cut into records, each read and its

@@ -360,8 +360,9 @@ WriteResult FileLogStore::saveAllQSOsToLog(QsoBatches &batches)
     // One transaction, with the write lock taken at the start (waiting for another program's):
     // a large import takes seconds instead of minutes, and it is in the logbook whole, with the
     // DX info of its entities, or not at all, never with some of its QSOs silently missing.
-    const auto failed = [&database] {
-        const QString error = database.errorMessage();
+    const auto failed = [&database](QString error = {}) {
+        if (error.isEmpty())
+            error = database.errorMessage();
         diag(QStringLiteral("DB Error while saving new QSO!"));
         diag(QStringLiteral(" Error is:  %1").arg(error));
         database.exec(QStringLiteral("rollback transaction"));
@@ -370,7 +371,8 @@ WriteResult FileLogStore::saveAllQSOsToLog(QsoBatches &batches)
     // Every index takes a write per QSO at a place of its own: with the pages of all of them in
     // memory, each page is read and written once instead of once per QSO. The connection closes
     // at the end, and the cache with it.
-    database.setCacheBytes(std::min(kBulkCacheMaxBytes, QFileInfo(m_path).size() + kBulkCacheBytes));
+    database.setCacheBytes(
+        std::min(kBulkCacheMaxBytes, QFileInfo(m_path).size() + kBulkCacheBytes));
     if (!database.exec(QStringLiteral("begin immediate transaction")))
         return failed();
     QSet<int> entities60m;
@@ -395,8 +397,9 @@ WriteResult FileLogStore::saveAllQSOsToLog(QsoBatches &batches)
             }
         }
     }
-    if (!FileWorkedStore::refreshDxInfo(database, batches.dxInfoToRefresh()) ||
-        !database.exec(QStringLiteral("commit transaction")))
+    if (QString error; !FileWorkedStore::refreshDxInfo(database, batches.dxInfoToRefresh(), &error))
+        return failed(error);
+    if (!database.exec(QStringLiteral("commit transaction")))
         return failed();
     for (const int adif : std::as_const(entities60m))
         if (adif < m_info60m.size())

@@ -202,7 +202,8 @@ bool FileWorkedStore::saveDxInfoString(const QString &dxcc, const QString &info,
     return true;
 }
 
-bool FileWorkedStore::refreshDxInfo(db::Database &database, const QList<QsoClass> &entities)
+bool FileWorkedStore::refreshDxInfo(db::Database &database, const QList<QsoClass> &entities,
+                                    QString *error)
 {
     db::Statement select = database.prepare(kEntitySlots);
     db::Statement replace = database.prepare(kReplaceDxInfo);
@@ -213,14 +214,15 @@ bool FileWorkedStore::refreshDxInfo(db::Database &database, const QList<QsoClass
         select.reset();
         select.bind(1, adif);
         const QList<QsoClass> found = readSlots(select);
-        if (select.failed())
-            return false;
         replace.reset();
-        replace.bind(1, entity.dxcc)
-            .bind(2, found.isEmpty() ? QString() : dxinfo::infoFromQsos(found))
-            .bind(3, adif);
-        if (!replace.run()) {
-            diag(QStringLiteral("Error saving DX Info String: %1").arg(database.errorMessage()));
+        if (!select.failed())
+            replace.bind(1, entity.dxcc)
+                .bind(2, found.isEmpty() ? QString() : dxinfo::infoFromQsos(found))
+                .bind(3, adif);
+        if (select.failed() || !replace.run()) {
+            // Taken now: finalizing the statements sets the connection's message again.
+            *error = database.errorMessage();
+            diag(QStringLiteral("Error saving DX Info String: %1").arg(*error));
             return false;
         }
     }
