@@ -1,5 +1,6 @@
 #include "adif/AdifColumns.h"
 
+#include <algorithm>
 #include <array>
 
 namespace adif {
@@ -53,6 +54,14 @@ constexpr std::array kColumns{
 
 const Column *find(QStringView name)
 {
+    // The table is in lower case ASCII: a name in lower case ASCII matches exactly or not at all.
+    if (std::all_of(name.begin(), name.end(),
+                    [](QChar c) { return c.unicode() < 128 && !(c >= u'A' && c <= u'Z'); })) {
+        for (const Column &column : kColumns)
+            if (name == QLatin1String(column.field))
+                return &column;
+        return nullptr;
+    }
     for (const Column &column : kColumns)
         if (name.compare(QLatin1String(column.field), Qt::CaseInsensitive) == 0)
             return &column;

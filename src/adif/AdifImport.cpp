@@ -5,7 +5,20 @@
 #include "model/LogModel.h"
 #include "refdata/MyFunctions.h"
 
+#include "adif/QsoBatchQueue.h"
+
 #include <QSet>
+#include <QThread>
+
+#include <utility>
+
+namespace {
+
+/** Records per batch at least, and batches read ahead of the writer at most. */
+constexpr qsizetype kMinBatch = 256;
+constexpr qsizetype kQueuedBatches = 8;
+
+} // namespace
 
 /** What one import collects until it is stored. */
 struct AdifImport::Run {
@@ -26,6 +39,7 @@ struct AdifImport::Run {
     QList<QsoClass> accepted;
     QList<QsoClass> representatives; // one accepted QSO per entity, for the DX info refresh
     QSet<qint32> entities;
+    qsizetype storedCount = 0; // accepted so far, also those handed on to the writer
     Result result;
 };
 
@@ -39,18 +53,34 @@ AdifImport::~AdifImport() = default;
 AdifImport::Result AdifImport::run(const adif::PreparedAdif &prepared)
 {
     start(prepared);
-    const qsizetype step = qMax<qsizetype>(1, total() / 200);
-    do
-        emit progress(done(), total());
-    while (readNext(step));
+    // Records are read and their entities resolved on a thread of their own while this one
+    // stores the batches read before, all in the one transaction of the import.
+    const qsizetype step = qMax<qsizetype>(kMinBatch, total() / 200);
+    QsoBatchQueue queue(kQueuedBatches);
+    queue.taken = [this](qsizetype done) { emit progress(done, total()); };
+    emit progress(0, total());
+    std::unique_ptr<QThread> reader(QThread::create([this, &queue, step] {
+        bool storing = true;
+        for (bool more = true; more;) {
+            more = readNext(step);
+            // When the writer gave up, the rest is still read for the report of refusals.
+            storing = storing && queue.push(std::exchange(m_run->accepted, {}), m_next);
+            if (!storing)
+                m_run->accepted.clear();
+        }
+        queue.close(m_run->representatives);
+    }));
+    reader->start();
+    const WriteResult stored = m_run->logbook->saveAllQSOsToLog(queue);
+    queue.abandon();
+    reader->wait();
     emit progress(total(), total());
-    return finish();
+    return finish(stored, m_run->storedCount);
 }
 
 void AdifImport::start(const adif::PreparedAdif &prepared)
 {
     m_run = std::make_unique<Run>(m_defaults, m_log, m_entities, prepared);
-    m_run->accepted.reserve(total());
     m_next = 0;
 }
 
@@ -80,6 +110,7 @@ bool AdifImport::readNext(qsizetype count)
             m_run->representatives.append(read.qso);
         }
         m_run->accepted.append(std::move(read.qso));
+        ++m_run->storedCount;
     }
     return m_next < total();
 }
@@ -88,16 +119,21 @@ AdifImport::Result AdifImport::finish()
 {
     if (!m_run)
         return {};
+    const qsizetype count = m_run->accepted.size();
+    const WriteResult stored =
+        m_run->logbook->saveAllQSOsToLog(m_run->accepted, m_run->representatives);
+    return finish(stored, count);
+}
+
+AdifImport::Result AdifImport::finish(const WriteResult &stored, qsizetype count)
+{
     Result result = std::move(m_run->result);
-    LogModel &logbook = *m_run->logbook;
-    if (const WriteResult stored =
-            logbook.saveAllQSOsToLog(m_run->accepted, m_run->representatives);
-        stored) {
-        result.imported = m_run->accepted.size();
+    if (stored) {
+        result.imported = count;
         result.status = tr("%1 QSO(s) imported").arg(result.imported);
     } else {
         result.error = tr("No QSO was imported; %1 could not store them: %2")
-                           .arg(logbook.logDbName(), stored.error);
+                           .arg(m_run->logbook->logDbName(), stored.error);
         result.status = result.error;
     }
     m_run.reset();

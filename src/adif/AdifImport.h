@@ -2,6 +2,7 @@
 
 #include "adif/AdifText.h"
 #include "adif/EntityLookup.h"
+#include "model/LogStore.h"
 
 #include <QObject>
 #include <QString>
@@ -35,7 +36,8 @@ public:
                QObject *parent = nullptr);
     ~AdifImport() override;
 
-    /** Imports every record in one go. */
+    /** Imports every record in one go: records are read on a second thread while the ones read
+     *  before are stored. Progress is signalled on the calling thread. */
     Result run(const adif::PreparedAdif &prepared);
 
     // The same in steps, for screens that keep their event loop turning between them.
@@ -54,6 +56,7 @@ signals:
 
 private:
     struct Run;
+    Result finish(const WriteResult &stored, qsizetype count);
 
     const UserDefaults &m_defaults;
     LogModel &m_log;

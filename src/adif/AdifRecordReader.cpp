@@ -8,15 +8,32 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace adif {
 namespace {
 
+bool isLowerAscii(QStringView name)
+{
+    return std::all_of(name.begin(), name.end(),
+                       [](QChar c) { return c.unicode() < 128 && !(c >= u'A' && c <= u'Z'); });
+}
+
 class Fields {
 public:
     explicit Fields(const QList<AdifFieldValue> &fields) : m_fields(fields) {}
-    [[nodiscard]] QString operator()(QStringView name) const { return fieldValue(m_fields, name); }
+    [[nodiscard]] QString operator()(QStringView name) const
+    {
+        // Names as read are in lower case: a name asked in lower case is found by comparing
+        // exactly, which is much cheaper than without case for the dozens asked per record.
+        if (!isLowerAscii(name))
+            return fieldValue(m_fields, name);
+        for (const AdifFieldValue &field : m_fields)
+            if (field.name == name)
+                return field.value;
+        return {};
+    }
     [[nodiscard]] QString upper(QStringView name) const { return (*this)(name).toUpper(); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace db {
@@ -91,6 +92,12 @@ QString Database::describe(int resultCode)
     return QString::fromUtf8(sqlite3_errstr(resultCode));
 }
 
+bool Database::setCacheBytes(qint64 bytes)
+{
+    // A negative cache_size counts KiB instead of pages.
+    return exec(QStringLiteral("PRAGMA cache_size=%1").arg(-std::max<qint64>(1, bytes / 1024)));
+}
+
 qint64 Database::lastInsertRowId() const
 {
     return m_handle ? sqlite3_last_insert_rowid(m_handle) : 0;
@@ -122,10 +129,27 @@ Statement::~Statement()
 
 Statement &Statement::bind(int index, const QString &text)
 {
-    if (m_stmt) {
-        const QByteArray utf8 = text.toUtf8();
-        sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    if (!m_stmt)
+        return *this;
+    // Most values of a QSO are short ASCII or empty: those go without a conversion on the heap.
+    // An empty text binds '' as before, never NULL.
+    constexpr qsizetype kShort = 128;
+    if (text.size() <= kShort) {
+        char ascii[kShort];
+        qsizetype at = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= 128)
+                break;
+            ascii[at++] = char(c.unicode());
+        }
+        if (at == text.size()) {
+            sqlite3_bind_text(m_stmt, index, at == 0 ? "" : ascii, int(at),
+                              at == 0 ? SQLITE_STATIC : SQLITE_TRANSIENT);
+            return *this;
+        }
     }
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     return *this;
 }
 

@@ -42,6 +42,9 @@ public:
     /** SQLite's primary result code of the last failed call (SQLITE_BUSY, SQLITE_NOTADB, …). */
     [[nodiscard]] int errorCode() const;
     [[nodiscard]] qint64 lastInsertRowId() const;
+    /** Lets this connection keep up to that many bytes of pages in memory (SQLite's default is
+     *  2 MB); for as long as it is open. */
+    bool setCacheBytes(qint64 bytes);
     [[nodiscard]] int changes() const;
 
 private:

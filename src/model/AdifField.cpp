@@ -13,11 +13,23 @@ qsizetype characterCount(QStringView value)
     return characters;
 }
 
+/** A count in decimal, without a string of its own. */
+void appendCount(QString &text, qsizetype count)
+{
+    char digits[24];
+    int at = int(sizeof digits);
+    do {
+        digits[--at] = char('0' + count % 10);
+        count /= 10;
+    } while (count > 0 && at > 0);
+    text += QLatin1String(digits + at, int(sizeof digits) - at);
+}
+
 } // namespace
 
 QString &appendAdifPart(const QString &value, QString &text)
 {
-    text += QString::number(characterCount(value));
+    appendCount(text, characterCount(value));
     text += QLatin1Char('>');
     text += value;
     text += QLatin1Char(' ');
@@ -49,7 +61,7 @@ void appendField(QString &text, const QString &name, const QString &value, const
     text += QLatin1Char('<');
     text += name;
     text += QLatin1Char(':');
-    text += QString::number(characterCount(value));
+    appendCount(text, characterCount(value));
     text += QLatin1Char(':');
     text += type;
     text += QLatin1Char('>');

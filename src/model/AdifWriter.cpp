@@ -4,6 +4,7 @@
 #include "model/Banner.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace adif {
@@ -142,11 +143,25 @@ qint64 leadingInteger(const QString &text)
 
 void appendDateAndTime(QString &record, const QsoClass &qso)
 {
-    const QString instant = qso.sqlDateTime();
-    if (instant.size() >= 10)
-        appendField(record, QLatin1String("qso_date"), adifDate(instant));
-    if (instant.size() >= 19)
-        appendField(record, QLatin1String("time_on"), adifTime(instant));
+    if (!qso.dateTime.isValid())
+        return;
+    // What adifDate() and adifTime() take from sqlDateTime(), without formatting that first.
+    const QDateTime utc = qso.dateTime.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    if (date.year() < 0 || date.year() > 9999) {
+        const QString instant = qso.sqlDateTime();
+        if (instant.size() >= 10)
+            appendField(record, QLatin1String("qso_date"), adifDate(instant));
+        if (instant.size() >= 19)
+            appendField(record, QLatin1String("time_on"), adifTime(instant));
+        return;
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year(), date.month(), date.day());
+    appendField(record, QLatin1String("qso_date"), QString::fromLatin1(text, 8));
+    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour(), time.minute(), time.second());
+    appendField(record, QLatin1String("time_on"), QString::fromLatin1(text, 6));
 }
 
 void appendBand(QString &record, const QsoClass &qso)
@@ -157,8 +172,9 @@ void appendBand(QString &record, const QsoClass &qso)
 
 void appendFrequency(QString &record, const QsoClass &qso)
 {
+    // "%f" without printf's formatting pass: six decimals, no exponent, no locale.
     if (qso.qrg > 0)
-        appendField(record, QLatin1String("freq"), QString::asprintf("%f", qso.qrg / 1000.0));
+        appendField(record, QLatin1String("freq"), QString::number(qso.qrg / 1000.0, 'f', 6));
 }
 
 void appendModeFields(QString &record, const QString &mode, const ModesList &modes)

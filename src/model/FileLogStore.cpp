@@ -5,12 +5,15 @@
 #include "app/UserDefaults.h"
 #include "db/Database.h"
 #include "model/ExtraFieldStore.h"
+#include "model/FileWorkedStore.h"
 #include "model/LogbookFiles.h"
 #include "model/QslMatch.h"
 #include "model/QsoRow.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,10 @@ constexpr int kEqslWindowSeconds = 3600;
 // SQLite's result codes, so this file needs no SQLite header.
 constexpr int kSqliteError = 1;
 constexpr int kSqliteNotADatabase = 26;
+// The page cache of a bulk save: the file's size and this much more for what is added, at most
+// the second.
+constexpr qint64 kBulkCacheBytes = qint64(64) << 20;
+constexpr qint64 kBulkCacheMaxBytes = qint64(256) << 20;
 
 QString insertStatement()
 {
@@ -355,42 +362,58 @@ WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
     return WriteResult::stored(rowid);
 }
 
-WriteResult FileLogStore::saveAllQSOsToLog(const QList<QsoClass> &qsos)
+WriteResult FileLogStore::saveAllQSOsToLog(QsoBatches &batches)
 {
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
     // One transaction, with the write lock taken at the start (waiting for another program's):
-    // a large import takes seconds instead of minutes, and it is in the logbook whole or not at
-    // all, never with some of its QSOs silently missing.
-    const auto failed = [&database] {
-        const QString error = database.errorMessage();
+    // a large import takes seconds instead of minutes, and it is in the logbook whole, with the
+    // DX info of its entities, or not at all, never with some of its QSOs silently missing.
+    const auto failed = [&database](QString error = {}) {
+        if (error.isEmpty())
+            error = database.errorMessage();
         diag(QStringLiteral("DB Error while saving new QSO!"));
         diag(QStringLiteral(" Error is:  %1").arg(error));
         database.exec(QStringLiteral("rollback transaction"));
         return WriteResult::failed(error);
     };
-    const bool withFields = std::any_of(
-        qsos.cbegin(), qsos.cend(), [](const QsoClass &qso) { return !qso.extraFields.isEmpty(); });
-    if (withFields && !extrafieldstore::ensure(database))
-        return failed();
+    // Every index takes a write per QSO at a place of its own: with the pages of all of them in
+    // memory, each page is read and written once instead of once per QSO. The connection closes
+    // at the end, and the cache with it.
+    database.setCacheBytes(
+        std::min(kBulkCacheMaxBytes, QFileInfo(m_path).size() + kBulkCacheBytes));
     if (!database.exec(QStringLiteral("begin immediate transaction")))
         return failed();
+    QSet<int> entities60m;
     {
         const formats::DateStyle style = m_defaults.logDateFormaterStyle();
         db::Statement insert = database.prepare(insertStatement());
         extrafieldstore::Inserter fields(database);
-        for (const QsoClass &qso : qsos) {
-            insert.reset();
-            qsorow::bindInsertValues(insert, qso, style);
-            if (!insert.run() || !fields.add(database.lastInsertRowId(), qso.extraFields))
-                return failed();
+        bool fieldStore = false;
+        for (QList<QsoClass> batch = batches.next(); !batch.isEmpty(); batch = batches.next()) {
+            for (const QsoClass &qso : std::as_const(batch)) {
+                if (!fieldStore && !qso.extraFields.isEmpty()) {
+                    if (!extrafieldstore::ensure(database))
+                        return failed();
+                    fieldStore = true;
+                }
+                insert.reset();
+                qsorow::bindInsertValues(insert, qso, style);
+                if (!insert.run() || !fields.add(database.lastInsertRowId(), qso.extraFields))
+                    return failed();
+                if (qso.band == QLatin1String("60m"))
+                    entities60m.insert(std::abs(qso.adif));
+            }
         }
     }
+    if (QString error; !FileWorkedStore::refreshDxInfo(database, batches.dxInfoToRefresh(), &error))
+        return failed(error);
     if (!database.exec(QStringLiteral("commit transaction")))
         return failed();
-    for (const QsoClass &qso : qsos)
-        blank60mEntry(qso);
+    for (const int adif : std::as_const(entities60m))
+        if (adif < m_info60m.size())
+            m_info60m[adif].clear();
     return WriteResult::stored();
 }
 

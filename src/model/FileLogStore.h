@@ -49,7 +49,7 @@ public:
     QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value) override;
 
     WriteResult saveNewQSOtoLog(const QsoClass &qso) override;
-    WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos) override;
+    WriteResult saveAllQSOsToLog(QsoBatches &batches) override;
     WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) override;
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                    const QString &value) override;

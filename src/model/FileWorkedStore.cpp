@@ -3,6 +3,7 @@
 #include "app/Diagnostics.h"
 #include "app/UserDefaults.h"
 #include "db/Database.h"
+#include "model/DxInfo.h"
 #include "model/PrefixRanges.h"
 #include "model/QsoRow.h"
 
@@ -54,6 +55,27 @@ QString startsWithPattern(QString text)
     text.replace(QLatin1Char('_'), QLatin1String("\\_"));
     return text + QLatin1Char('%');
 }
+
+/** The band, mode and QSL letters of each row of a slot question. */
+QList<QsoClass> readSlots(db::Statement &select)
+{
+    QList<QsoClass> qsos;
+    while (select.step()) {
+        QsoClass qso;
+        qso.band = select.text(0);
+        qso.mode = select.text(1);
+        qso.qsl = select.text(2);
+        qso.lotwqsl = select.text(3);
+        qsos.append(qso);
+    }
+    return qsos;
+}
+
+const QString kEntitySlots =
+    QStringLiteral("select band, mode, qsl, lotwqsl from logbook where abs(dxccadif)=? group by "
+                   "band, mode, qsl, lotwqsl");
+const QString kReplaceDxInfo =
+    QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)");
 
 } // namespace
 
@@ -125,9 +147,7 @@ WorkedStore::StationAnswer FileWorkedStore::stationBefore(const QString &callsig
 
 QList<QsoClass> FileWorkedStore::slotsOfEntity(int adif)
 {
-    return slotRows(QStringLiteral("select band, mode, qsl, lotwqsl from logbook where "
-                                   "abs(dxccadif)=? group by band, mode, qsl, lotwqsl"),
-                    {std::abs(adif)});
+    return slotRows(kEntitySlots, {std::abs(adif)});
 }
 
 QList<QsoClass> FileWorkedStore::slotsOfCallsign(const QString &callsign)
@@ -145,16 +165,7 @@ QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
         return {};
     db::Statement select = database->prepare(statement);
     select.bindAll(values);
-    QList<QsoClass> qsos;
-    while (select.step()) {
-        QsoClass qso;
-        qso.band = select.text(0);
-        qso.mode = select.text(1);
-        qso.qsl = select.text(2);
-        qso.lotwqsl = select.text(3);
-        qsos.append(qso);
-    }
-    return qsos;
+    return readSlots(select);
 }
 
 std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
@@ -182,13 +193,39 @@ bool FileWorkedStore::saveDxInfoString(const QString &dxcc, const QString &info,
     db::Database *database = connection();
     if (!database)
         return false;
-    db::Statement replace = database->prepare(
-        QStringLiteral("REPLACE INTO dxlist (dxcc,info,dxccadif) VALUES (?,?,?)"));
+    db::Statement replace = database->prepare(kReplaceDxInfo);
     replace.bind(1, dxcc).bind(2, info).bind(3, std::abs(adif));
     if (!replace.run()) {
         diag(QStringLiteral("Error saving DX Info String: %1").arg(database->errorMessage()));
         diag(QStringLiteral("Error: %1").arg(database->errorMessage()));
         return false;
+    }
+    return true;
+}
+
+bool FileWorkedStore::refreshDxInfo(db::Database &database, const QList<QsoClass> &entities,
+                                    QString *error)
+{
+    db::Statement select = database.prepare(kEntitySlots);
+    db::Statement replace = database.prepare(kReplaceDxInfo);
+    for (const QsoClass &entity : entities) {
+        if (entity.adif == 0)
+            continue;
+        const int adif = std::abs(entity.adif);
+        select.reset();
+        select.bind(1, adif);
+        const QList<QsoClass> found = readSlots(select);
+        replace.reset();
+        if (!select.failed())
+            replace.bind(1, entity.dxcc)
+                .bind(2, found.isEmpty() ? QString() : dxinfo::infoFromQsos(found))
+                .bind(3, adif);
+        if (select.failed() || !replace.run()) {
+            // Taken now: finalizing the statements sets the connection's message again.
+            *error = database.errorMessage();
+            diag(QStringLiteral("Error saving DX Info String: %1").arg(*error));
+            return false;
+        }
     }
     return true;
 }

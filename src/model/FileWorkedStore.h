@@ -34,6 +34,13 @@ public:
     /** The entity name ("dxcc") of the newest QSO of the entity (any sign); empty when none. */
     [[nodiscard]] QString newestEntityName(int adif);
 
+    /** Rebuilds the DX info texts of the entities (one QSO each, its `adif` and `dxcc`; 0 is no
+     *  entity) from the logbook on that connection and stores them there, inside the caller's
+     *  transaction, so that they go with the QSOs written in it; false with SQLite's message in
+     *  `error` when a statement failed. */
+    static bool refreshDxInfo(db::Database &database, const QList<QsoClass> &entities,
+                              QString *error);
+
 private:
     /** The open logbook, opened again when the file at the path is another one; null when it
      *  cannot be opened. */

@@ -7,6 +7,7 @@
 #include "db/Database.h"
 #include "formats/TextCoding.h"
 #include "model/LogbookFiles.h"
+#include "model/QsoBatchList.h"
 
 #include <QDir>
 #include <QFile>
@@ -327,16 +328,34 @@ WriteResult LogModel::saveNewQSOtoLog(QsoClass &qso)
 WriteResult LogModel::saveAllQSOsToLog(const QList<QsoClass> &qsos,
                                        const QList<QsoClass> &dxInfoToRefresh)
 {
-    LogStore &s = store();
-    WriteResult result = s.saveAllQSOsToLog(qsos);
+    QsoBatchList batches(qsos, dxInfoToRefresh);
+    return saveAllQSOsToLog(batches);
+}
+
+WriteResult LogModel::saveAllQSOsToLog(QsoBatches &batches)
+{
+    /** Notes the entities of the QSOs on their way to the store. */
+    class Noting final : public QsoBatches {
+    public:
+        explicit Noting(QsoBatches &source) : m_source(source) {}
+        QList<QsoClass> next() override
+        {
+            QList<QsoClass> batch = m_source.next();
+            for (const QsoClass &qso : std::as_const(batch))
+                change.entities.insert(qso.adif);
+            return batch;
+        }
+        QList<QsoClass> dxInfoToRefresh() override { return m_source.dxInfoToRefresh(); }
+        QsoChange change = QsoChange::manyRows();
+
+    private:
+        QsoBatches &m_source;
+    } noting(batches);
+    // The DX info of the entities is rebuilt in the same transaction as the QSOs.
+    WriteResult result = store().saveAllQSOsToLog(noting);
     if (result) {
         m_spotStatus.invalidate();
-        QsoChange change = QsoChange::manyRows();
-        for (const QsoClass &qso : qsos)
-            change.entities.insert(qso.adif);
-        for (const QsoClass &qso : dxInfoToRefresh)
-            updateDxInfoString(qso);
-        committed(change);
+        committed(noting.change);
     }
     return result;
 }

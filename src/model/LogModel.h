@@ -120,6 +120,9 @@ public:
      *  given entities. */
     WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos,
                                  const QList<QsoClass> &dxInfoToRefresh);
+    /** The same for QSOs handed over while they are read (an import's reader on its own
+     *  thread): everything in one transaction, so a failure anywhere stores none. */
+    WriteResult saveAllQSOsToLog(QsoBatches &batches);
     /** Fails for a QSO that is no longer there, like the two writes after it. */
     WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited);
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,

@@ -26,6 +26,18 @@ struct [[nodiscard]] WriteResult {
     explicit operator bool() const { return ok; }
 };
 
+/** The QSOs of a bulk save, handed over batch by batch, so that a store can write the first ones
+ *  while the later ones are still being read. */
+class QsoBatches {
+public:
+    virtual ~QsoBatches() = default;
+    /** The next QSOs in order; empty once every QSO was handed over. */
+    [[nodiscard]] virtual QList<QsoClass> next() = 0;
+    /** Asked after the last batch: one QSO (its `adif` and `dxcc`) per entity whose DX info text
+     *  is rebuilt together with the QSOs. */
+    [[nodiscard]] virtual QList<QsoClass> dxInfoToRefresh() = 0;
+};
+
 /** Where the current logbook's QSOs live: a logbook file or the synced store. `LogModel` keeps the
  *  names callers know and forwards to whichever store is current. */
 class LogStore {
@@ -62,8 +74,9 @@ public:
     // Writing. Each waits a few seconds for another program's lock before it fails.
     /** Stores the record as it is (the caller has set `clublog`); the result carries the new id. */
     virtual WriteResult saveNewQSOtoLog(const QsoClass &qso) = 0;
-    /** Stores all records, in order and each with the `clublog` letter it carries, or none. */
-    virtual WriteResult saveAllQSOsToLog(const QList<QsoClass> &qsos) = 0;
+    /** Stores all records of the batches, in order and each with the `clublog` letter it
+     *  carries, and the DX info texts of the entities named at the end: everything or none. */
+    virtual WriteResult saveAllQSOsToLog(QsoBatches &batches) = 0;
     virtual WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) = 0;
     virtual WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                            const QString &value) = 0;

@@ -4,6 +4,7 @@
 #include "adif/AdifImport.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
+#include "db/Database.h"
 #include "model/AdifField.h"
 #include "model/AdifWriter.h"
 #include "model/LogModel.h"
@@ -826,6 +827,99 @@ private slots:
         QCOMPARE(log.getlastQSOs(4).size(), 0);
         m_app->log().selectLogbook("DefaultLog.rlog");
         QCOMPARE(log.getlastQSOs(4).size(), 50);
+    }
+
+    void aLargeImportIsStoredWholeWithItsDxInfoOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("stored") << QString() << QString();
+        // Refused by the logbook after hundreds were written, while the file is still read.
+        QTest::newRow("the last QSO refused")
+            << "CREATE TRIGGER refuse BEFORE INSERT ON logbook WHEN NEW.callsign = 'K9LAST' "
+               "BEGIN SELECT RAISE(ABORT, 'no K9LAST'); END"
+            << "no K9LAST";
+        QTest::newRow("the DX info refused") << "CREATE TRIGGER refuse BEFORE INSERT ON dxlist "
+                                                "BEGIN SELECT RAISE(ABORT, 'no DX info'); END"
+                                             << "no DX info";
+    }
+
+    /** Read on a second thread and written in batches, an import still ends as one write: every
+     *  QSO with the DX info of its entities, or nothing at all with the refusals reported. */
+    void aLargeImportIsStoredWholeWithItsDxInfoOrNotAtAll()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(QString, error);
+        LogModel &log = m_app->log();
+        QsoClass earlier = cwQso();
+        QVERIFY(log.saveNewQSOtoLog(earlier));
+        const auto table = [&log](const QString &statement) {
+            db::Database database;
+            database.open(log.fullLogDatabasePath());
+            db::Statement select = database.prepare(statement);
+            QStringList rows;
+            while (select.step())
+                rows << select.text(0);
+            return rows;
+        };
+        const QStringList logbookBefore = table("select callsign || band || mode from logbook");
+        const QStringList dxInfoBefore = table("select dxccadif || info from dxlist");
+        QCOMPARE(dxInfoBefore.size(), 1);
+        if (!trigger.isEmpty()) {
+            db::Database database;
+            database.open(log.fullLogDatabasePath());
+            QVERIFY(database.exec(trigger));
+        }
+
+        const int count = 1500;
+        QString text = "<adif_ver:5>3.1.4 <eoh>\n";
+        for (int i = 0; i < count; ++i) {
+            const bool last = i == count - 1;
+            text += QStringLiteral("<call:%1>%2 <qso_date:8>2024%3 <time_on:4>1200 <band:3>%4 "
+                                   "<mode:%5>%6 %7<eor>\n")
+                        .arg(last ? 6 : 5)
+                        .arg(last ? "K9LAST"
+                                  : QStringLiteral("%1%2")
+                                        .arg(i % 3 ? "K" : "D")
+                                        .arg(i, 4, 10, QLatin1Char('0')))
+                        .arg(QStringLiteral("%1").arg(101 + i % 12 * 100, 4, 10, QLatin1Char('0')))
+                        .arg(i % 2 ? "40m" : "20m")
+                        .arg(i % 5 ? 2 : 3)
+                        .arg(i % 5 ? "CW" : "SSB")
+                        .arg(i % 7 ? QString() : QStringLiteral("<lotw_qsl_rcvd:1>Y "));
+            if (i == 700)
+                text += "<call:6>DL9XYZ <qso_date:8>20240101 <band:3>20m <eor>\n"; // no mode
+        }
+        AdifImport import(m_app->defaults(), log, m_entities);
+        QList<qsizetype> progress;
+        connect(&import, &AdifImport::progress, this, [&progress](qsizetype done, qsizetype total) {
+            QCOMPARE(total, qsizetype(count + 1));
+            progress << done;
+        });
+        const AdifImport::Result result = import.run(adif::importAdif(text));
+
+        QVERIFY(progress.size() > 2);
+        QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
+        QCOMPARE(progress.constLast(), qsizetype(count + 1));
+        QCOMPARE(result.refused, 1);
+        QVERIFY(result.report.contains("DL9XYZ"));
+        if (!error.isEmpty()) {
+            QCOMPARE(result.imported, 0);
+            QVERIFY2(result.error.contains(error), qPrintable(result.error));
+            QCOMPARE(table("select callsign || band || mode from logbook"), logbookBefore);
+            QCOMPARE(table("select dxccadif || info from dxlist"), dxInfoBefore);
+            return;
+        }
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(result.imported, count);
+        QCOMPARE(log.getlastQSOs(4).size(), count + 1);
+        // Each touched entity's stored text is the one built from all its QSOs now.
+        for (const int adif : {230, 291}) {
+            const QStringList stored =
+                table(QStringLiteral("select info from dxlist where dxccadif = %1").arg(adif));
+            QCOMPARE(stored, QStringList{log.makeDxInfoString(adif)});
+            QVERIFY(stored.constFirst().contains('L'));
+        }
     }
 };
 
