@@ -352,9 +352,15 @@ WriteResult LogModel::saveAllQSOsToLog(QsoBatches &batches)
         QsoBatches &m_source;
     } noting(batches);
     // The DX info of the entities is rebuilt in the same transaction as the QSOs.
+    const SpotStatusCache::WriteFrame frame(m_spotStatus);
     WriteResult result = store().saveAllQSOsToLog(noting);
     if (result) {
-        m_spotStatus.invalidate();
+        // Only rows after every row there was: the status counts them in and makes the same DX
+        // info texts the store wrote.
+        m_spotStatus.rowsAdded();
+        for (const int adif : std::as_const(noting.change.entities))
+            if (const std::optional<QString> info = m_spotStatus.dxInfoFromQsos(adif))
+                m_spotStatus.setDxInfo(adif, *info);
         committed(noting.change);
     }
     return result;
