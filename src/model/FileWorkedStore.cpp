@@ -56,21 +56,6 @@ QString startsWithPattern(QString text)
     return text + QLatin1Char('%');
 }
 
-/** The band, mode and QSL letters of each row of a slot question. */
-QList<QsoClass> readSlots(db::Statement &select)
-{
-    QList<QsoClass> qsos;
-    while (select.step()) {
-        QsoClass qso;
-        qso.band = select.text(0);
-        qso.mode = select.text(1);
-        qso.qsl = select.text(2);
-        qso.lotwqsl = select.text(3);
-        qsos.append(qso);
-    }
-    return qsos;
-}
-
 const QString kEntitySlots =
     QStringLiteral("select band, mode, qsl, lotwqsl from logbook where abs(dxccadif)=? group by "
                    "band, mode, qsl, lotwqsl");
@@ -165,7 +150,7 @@ QList<QsoClass> FileWorkedStore::slotRows(const QString &statement,
         return {};
     db::Statement select = database->prepare(statement);
     select.bindAll(values);
-    return readSlots(select);
+    return qsorow::readSlots(select);
 }
 
 std::optional<QString> FileWorkedStore::storedDxInfo(int adif)
@@ -214,7 +199,7 @@ bool FileWorkedStore::refreshDxInfo(db::Database &database, const QList<QsoClass
         const int adif = std::abs(entity.adif);
         select.reset();
         select.bind(1, adif);
-        const QList<QsoClass> found = readSlots(select);
+        const QList<QsoClass> found = qsorow::readSlots(select);
         replace.reset();
         if (!select.failed())
             replace.bind(1, entity.dxcc)

@@ -348,15 +348,7 @@ WriteResult QslSession::refreshDxInfo(int adif, const QString &dxcc)
         QStringLiteral("select band, mode, qsl, lotwqsl from logbook where abs(dxccadif)=? "
                        "group by band, mode, qsl, lotwqsl"));
     select.bind(1, adif);
-    QList<QsoClass> rows;
-    while (select.step()) {
-        QsoClass qso;
-        qso.band = select.text(0);
-        qso.mode = select.text(1);
-        qso.qsl = select.text(2);
-        qso.lotwqsl = select.text(3);
-        rows.append(qso);
-    }
+    const QList<QsoClass> rows = qsorow::readSlots(select);
     const QString info = rows.isEmpty() ? QString() : dxinfo::infoFromQsos(rows);
     QString prefix = dxcc;
     if (prefix.isEmpty()) {

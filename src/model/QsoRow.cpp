@@ -235,4 +235,18 @@ void bindUpdateValues(db::Statement &statement, const QsoClass &edited, qint64 s
     statement.bind(next, storedId);
 }
 
+QList<QsoClass> readSlots(db::Statement &select)
+{
+    QList<QsoClass> qsos;
+    while (select.step()) {
+        QsoClass qso;
+        qso.band = select.text(0);
+        qso.mode = select.text(1);
+        qso.qsl = select.text(2);
+        qso.lotwqsl = select.text(3);
+        qsos.append(qso);
+    }
+    return qsos;
+}
+
 } // namespace qsorow

@@ -26,6 +26,9 @@ inline constexpr int kInsertColumnCount = 38;
  *  those not `wanted` as NULL, so readRow() reads the row with only these fields (and the id)
  *  filled. */
 [[nodiscard]] QString onlyColumns(const QStringList &wanted);
+/** The rows of a "select band, mode, qsl, lotwqsl …" statement (a slot question, a DX info text's
+ *  source), each as a QSO with those four fields. */
+[[nodiscard]] QList<QsoClass> readSlots(db::Statement &select);
 
 /** Binds the 38 insert values (positions 1–38) in the order of kInsertColumns: `qrg` as the C
  *  "%.1f" of the kHz, `date` in the user's style, `time` "HHmm", `datetime` UTC. */
