@@ -6,6 +6,7 @@
 #include "refdata/Bands.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -221,9 +222,16 @@ QString typeIndicator(const QString &written)
 void keepOtherFields(const AdifRecord &record, const Taken &taken,
                      const QStringList &userFieldNames, QsoClass &qso)
 {
+    // A later field of a name given before with a value is no field (even when the earlier one
+    // went into a column): kept, it would be written beside the column's and read back as nothing.
+    QSet<QString> given;
     for (const AdifFieldValue &field : record.fields) {
-        if (field.value.isEmpty() || isTaken(field, qso, taken, userFieldNames) ||
-            qso.extraFields.contains(field.name))
+        if (field.value.isEmpty())
+            continue;
+        if (given.contains(field.name))
+            continue;
+        given.insert(field.name);
+        if (isTaken(field, qso, taken, userFieldNames) || qso.extraFields.contains(field.name))
             continue;
         qso.extraFields.set(field.name, field.value, typeIndicator(field.type));
     }
