@@ -64,9 +64,9 @@ QString answers(LogModel &log, const OneDxSpotClass &s)
 
 /** A QSO written as "call band mode qsl lotwqsl entity iota" ("-" for an empty text, a negative
  *  entity for an invalid operation). */
-QsoClass qsoFrom(const QString &spec)
+QsoClass qsoFrom(const QString &line)
 {
-    const QStringList f = spec.split(u' ', Qt::SkipEmptyParts);
+    const QStringList f = line.split(u' ', Qt::SkipEmptyParts);
     const auto text = [&f](int i) { return f.at(i) == u"-" ? QString() : f.at(i); };
     QsoClass qso;
     qso.callsign = f.at(0);
@@ -454,10 +454,10 @@ private slots:
     {
         QFETCH(QStringList, writes);
         QList<QsoClass> saved;
-        for (const char *spec : {"DL1A 20m SSB R - 230 EU-042", "DL1A 20m USB - - 230 EU-042",
+        for (const char *line : {"DL1A 20m SSB R - 230 EU-042", "DL1A 20m USB - - 230 EU-042",
                                  "DL2B 20m CW - X 230 EU-057", "DL3C 60m FT8 - - 230 -",
                                  "K1A 40m CW G - 291 NA-001", "K1A 60m SSB R X -291 -"}) {
-            saved << qsoFrom(QString::fromLatin1(spec));
+            saved << qsoFrom(QString::fromLatin1(line));
             QVERIFY(m_log->saveNewQSOtoLog(saved.last()));
         }
         // The QSOs of each write, and every QSO there will be, to ask about.
@@ -465,8 +465,8 @@ private slots:
             const QString op = write.section(u' ', 0, 0);
             QList<QsoClass> qsos;
             if (op == u"save" || op == u"import" || op == u"edit")
-                for (const QString &spec : write.section(u' ', op == u"edit" ? 2 : 1).split(u'|'))
-                    qsos << qsoFrom(spec);
+                for (const QString &line : write.section(u' ', op == u"edit" ? 2 : 1).split(u'|'))
+                    qsos << qsoFrom(line);
             return qsos;
         };
         QList<QsoClass> universe = saved;
