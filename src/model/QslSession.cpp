@@ -21,7 +21,7 @@ const QStringList kWritableColumns = {
 
 } // namespace
 
-QslSession::QslSession(const QString &path, formats::DateStyle style) : m_style(style)
+QslSession::QslSession(const QString &path, formats::DateStyle style) : m_path(path), m_style(style)
 {
     const int rc = m_database.open(path, db::Database::Mode::ReadWrite);
     if (rc != 0) {
@@ -242,6 +242,15 @@ bool QslSession::forEachQso(const QList<qint64> &ids, const QStringList &columns
         return false;
     }
     return true;
+}
+
+bool QslSession::unchangedSince(const db::FileStamp &stamp)
+{
+    db::Statement &mode = statement(QStringLiteral("pragma journal_mode"));
+    if (!mode.step() || mode.text(0).compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+        return false;
+    // Under the write lock: no other program can commit between this look and the marks.
+    return db::FileStamp::of(m_path) == stamp;
 }
 
 std::optional<QString> QslSession::storedDxInfo(int adif)

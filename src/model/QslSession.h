@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/Database.h"
+#include "db/FileStamp.h"
 #include "formats/Formats.h"
 #include "model/LogStore.h"
 #include "model/QsoChange.h"
@@ -86,6 +87,11 @@ public:
     WriteResult refreshDxInfo(int adif, const QString &dxcc);
     WriteResult setPref(const QString &entry, const QString &value);
 
+    /** Whether no write reached the file since `stamp` was taken (see db::FileStamp): then
+     *  every QSO is as it was read after that. Never so for a file in WAL mode, whose commits
+     *  stay beside the file until a checkpoint. */
+    [[nodiscard]] bool unchangedSince(const db::FileStamp &stamp);
+
     WriteResult commit();
     /** The QSOs this session wrote and their entities; announce it after commit with
      *  LogModel::takeCommitted. */
@@ -116,6 +122,7 @@ private:
     [[nodiscard]] static QString squareKey(const QString &locator, const QString &band);
 
     db::Database m_database;
+    QString m_path;
     formats::DateStyle m_style;
     QString m_error;
     bool m_open = false;

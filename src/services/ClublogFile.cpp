@@ -22,7 +22,8 @@ Chunk chunkOf(const QList<QsoClass> &qsos, const adif::ModesList &modes)
         const QString record = adif::makeOneClublogRecord(qso, modes);
         chunk.records += record.toUtf8();
         chunk.ends.append(chunk.records.size());
-        chunk.sent.append({qso.id.value_or(0), qso.clublog == QLatin1String("X"), digest(record)});
+        chunk.sent.append(
+            {qso.id.value_or(0), qso.clublog == QLatin1String("X"), digest(record), qso.adif});
     }
     return chunk;
 }

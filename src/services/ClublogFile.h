@@ -18,6 +18,7 @@ struct ClublogSent {
     qint64 rowid = 0;
     bool wasUploaded = false; // its "clublog" was "X" already
     size_t digest = 0;        // of its Club Log record
+    int adif = 0;             // its entity, for the change announced after marking
 };
 
 /** The upload file of a run: the form body with one Club Log record per QSO, written as the QSOs

@@ -5,6 +5,9 @@
 #include "model/QslSession.h"
 
 #include <QMultiHash>
+#include <QSet>
+
+#include <algorithm>
 
 namespace clublogmarks {
 namespace {
@@ -34,18 +37,10 @@ bool stillAsSent(const QsoClass &now, size_t digest, const adif::ModesList &mode
            clublogfile::digest(adif::makeOneClublogRecord(now, modes)) == digest;
 }
 
-} // namespace
-
-Marked markInFile(const QString &path, formats::DateStyle style, const adif::ModesList &modes,
-                  const QList<ClublogSent> &sent)
+/** The QSOs read again in one pass: those still as sent are to be marked. */
+bool checkEach(QslSession &session, const adif::ModesList &modes, const QList<ClublogSent> &sent,
+               QList<QslSession::Mark> &marks)
 {
-    Marked result;
-    // The write lock first: nothing can change between the look and the mark.
-    QslSession session(path, style);
-    if (!session.isOpen()) {
-        result.error = session.error();
-        return result;
-    }
     // One that was marked already and is "W" now was queued again during the upload.
     QMultiHash<qint64, size_t> digests;
     digests.reserve(sent.size());
@@ -58,10 +53,8 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
             ids.append(one.rowid);
         digests.insert(one.rowid, one.digest);
     }
-    // The QSOs read in one pass and marked in one statement: a whole log at once.
-    QList<QslSession::Mark> marks;
     marks.reserve(ids.size());
-    const bool read = session.forEachQso(ids, kRecordColumns, [&](const QsoClass &now) {
+    return session.forEachQso(ids, kRecordColumns, [&](const QsoClass &now) {
         const qint64 id = now.id.value_or(0);
         for (auto it = digests.constFind(id); it != digests.constEnd() && it.key() == id; ++it) {
             if (stillAsSent(now, it.value(), modes)) {
@@ -70,7 +63,35 @@ Marked markInFile(const QString &path, formats::DateStyle style, const adif::Mod
             }
         }
     });
-    if (!read) {
+}
+
+} // namespace
+
+Marked markInFile(const QString &path, formats::DateStyle style, const adif::ModesList &modes,
+                  const QList<ClublogSent> &sent, const std::optional<db::FileStamp> &readFrom)
+{
+    Marked result;
+    // The write lock first: nothing can change between the look and the mark.
+    QslSession session(path, style);
+    if (!session.isOpen()) {
+        result.error = session.error();
+        return result;
+    }
+    QList<QslSession::Mark> marks;
+    if (readFrom && session.unchangedSince(*readFrom)) {
+        // Nothing was written since the QSOs were read: each is as it was sent.
+        QSet<qint64> seen;
+        seen.reserve(sent.size());
+        marks.reserve(sent.size());
+        for (const ClublogSent &one : sent)
+            if (!one.wasUploaded && !seen.contains(one.rowid)) {
+                seen.insert(one.rowid);
+                marks.append({one.rowid, one.adif, kUploaded});
+            }
+        // In the file's order: the temporary table fills fastest so.
+        std::sort(marks.begin(), marks.end(),
+                  [](const QslSession::Mark &a, const QslSession::Mark &b) { return a.id < b.id; });
+    } else if (!checkEach(session, modes, sent, marks)) {
         result.error = QStringLiteral("the logbook could not be read");
         return result;
     }

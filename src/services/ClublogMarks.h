@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/FileStamp.h"
 #include "formats/Formats.h"
 #include "model/QsoChange.h"
 #include "refdata/ModesList.h"
@@ -7,6 +8,8 @@
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class LogModel;
 
@@ -23,9 +26,12 @@ struct Marked {
     QsoChange change;
 };
 
-/** In one write on the logbook file, on any thread. */
+/** In one write on the logbook file, on any thread. `readFrom` is the file's stamp taken before
+ *  the QSOs were read for sending: when no write came after it, every QSO sent is as it was sent
+ *  and is marked without being read again. */
 [[nodiscard]] Marked markInFile(const QString &path, formats::DateStyle style,
-                                const adif::ModesList &modes, const QList<ClublogSent> &sent);
+                                const adif::ModesList &modes, const QList<ClublogSent> &sent,
+                                const std::optional<db::FileStamp> &readFrom = std::nullopt);
 /** One QSO at a time through the logbook model (the synced logbook), on its thread. */
 [[nodiscard]] Marked markThroughLog(LogModel &log, const adif::ModesList &modes,
                                     const QList<ClublogSent> &sent);

@@ -175,6 +175,9 @@ void ClublogUpload::prepare()
     // synced logbook has its QSOs in memory anyway.
     std::optional<LogListQuery> pages;
     clublogfile::Chunks chunks;
+    // Taken before the QSOs are read: if no write comes after it, none needs reading again to
+    // be marked.
+    m_readFrom = m_path.isEmpty() ? std::nullopt : db::FileStamp::of(m_path);
     if (m_kind == Kind::NewQsos)
         chunks = clublogfile::fromList(m_log->getNewQSOsForClublog(), m_modes);
     else if (m_path.isEmpty())
@@ -259,8 +262,8 @@ void ClublogUpload::mark()
         return;
     }
     onWorker(
-        [this, path = m_path, style = m_style, modes = m_modes] {
-            m_marked = clublogmarks::markInFile(path, style, modes, m_written.sent);
+        [this, path = m_path, style = m_style, modes = m_modes, readFrom = m_readFrom] {
+            m_marked = clublogmarks::markInFile(path, style, modes, m_written.sent, readFrom);
         },
         &ClublogUpload::marked);
 }

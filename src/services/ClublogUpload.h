@@ -94,9 +94,10 @@ private:
     Kind m_kind = Kind::NewQsos;
     bool m_dryRun = false;
     Account m_account;
-    std::unique_ptr<LogModel> m_pinned; // on the logbook file the run started on
-    QPointer<LogModel> m_log;           // the pinned one or the synced logbook's
-    QString m_path;                     // that logbook's file; empty for the synced logbook
+    std::unique_ptr<LogModel> m_pinned;      // on the logbook file the run started on
+    QPointer<LogModel> m_log;                // the pinned one or the synced logbook's
+    QString m_path;                          // that logbook's file; empty for the synced logbook
+    std::optional<db::FileStamp> m_readFrom; // the file before its QSOs were read
     formats::DateStyle m_style = formats::DateStyle::Short;
     adif::ModesList m_modes;
     std::unique_ptr<QTemporaryFile> m_file;

@@ -63,6 +63,12 @@ public:
 class TestClublog : public QObject {
     Q_OBJECT
 
+public:
+    // When the upload took the file's stamp, before it read the QSOs.
+    enum class Stamp { None, BeforeTheEdit, WalFile, AfterTheEdit };
+    Q_ENUM(Stamp)
+
+private:
     QslFixture f;
     std::unique_ptr<LoopbackHttpServer> server;
     std::unique_ptr<QNetworkAccessManager> network;
@@ -326,19 +332,31 @@ private slots:
     void marksAreAllOrNothing_data()
     {
         QTest::addColumn<int>("refused"); // the id whose mark the logbook refuses, 0 none
+        QTest::addColumn<Stamp>("stamp");
         QTest::addColumn<QStringList>("letters");
         QTest::addColumn<int>("marked");
         // QSO 3 was edited after it was sent; QSO 5 was marked already.
-        QTest::newRow("every write taken") << 0 << QStringList{"X", "X", "W", "X", "X", "X"} << 4;
-        QTest::newRow("the first refused") << 1 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
-        QTest::newRow("one in the middle refused")
-            << 4 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
-        QTest::newRow("the last refused") << 6 << QStringList{"W", "W", "W", "W", "X", "W"} << 0;
+        const QStringList sentAsIs{"X", "X", "W", "X", "X", "X"};
+        const QStringList none{"W", "W", "W", "W", "X", "W"};
+        QTest::newRow("every write taken") << 0 << Stamp::None << sentAsIs << 4;
+        QTest::newRow("the edit came after the stamp: each QSO read again")
+            << 0 << Stamp::BeforeTheEdit << sentAsIs << 4;
+        // A WAL file keeps the edit beside it while its writer is open: the file looks the same.
+        QTest::newRow("the edit waits in a WAL: each QSO read again")
+            << 0 << Stamp::WalFile << sentAsIs << 4;
+        // As if the edit had come before the QSOs were read: nothing is read again.
+        QTest::newRow("nothing written after the stamp")
+            << 0 << Stamp::AfterTheEdit << QStringList{"X", "X", "X", "X", "X", "X"} << 5;
+        QTest::newRow("the first refused") << 1 << Stamp::None << none << 0;
+        QTest::newRow("one in the middle refused") << 4 << Stamp::None << none << 0;
+        QTest::newRow("the last refused") << 6 << Stamp::None << none << 0;
+        QTest::newRow("one refused, nothing read again") << 4 << Stamp::AfterTheEdit << none << 0;
     }
 
     void marksAreAllOrNothing()
     {
         QFETCH(int, refused);
+        QFETCH(Stamp, stamp);
         QFETCH(QStringList, letters);
         QFETCH(int, marked);
         QsoClass satellite = qso("K1ABC", "2025-06-15 12:10:00", 145900, "2m", "FM", 291, "W");
@@ -359,18 +377,25 @@ private slots:
         const QList<ClublogSent> sent =
             clublogfile::chunkOf(f.app->log().getlastQSOs(4), modes).sent;
         QCOMPARE(sent.size(), 6);
-        {
-            db::Database database;
-            QCOMPARE(database.open(f.logbookPath()), 0);
-            QVERIFY(database.exec("update logbook set mode='SSB' where id=3"));
-            if (refused != 0)
-                QVERIFY(database.exec(
-                    QStringLiteral("create trigger refuse before update of clublog on logbook "
-                                   "when new.id=%1 begin select raise(abort, 'refused'); end")
-                        .arg(refused)));
+        std::optional<db::FileStamp> readFrom;
+        db::Database database;
+        QCOMPARE(database.open(f.logbookPath()), 0);
+        if (stamp == Stamp::WalFile) {
+            db::Statement wal = database.prepare("pragma journal_mode=wal");
+            QVERIFY(wal.step() && wal.text(0) == "wal");
         }
-        const clublogmarks::Marked result =
-            clublogmarks::markInFile(f.logbookPath(), formats::DateStyle::Short, modes, sent);
+        if (stamp == Stamp::BeforeTheEdit || stamp == Stamp::WalFile)
+            readFrom = db::FileStamp::of(f.logbookPath());
+        QVERIFY(database.exec("update logbook set mode='SSB' where id=3"));
+        if (refused != 0)
+            QVERIFY(database.exec(
+                QStringLiteral("create trigger refuse before update of clublog on logbook "
+                               "when new.id=%1 begin select raise(abort, 'refused'); end")
+                    .arg(refused)));
+        if (stamp == Stamp::AfterTheEdit)
+            readFrom = db::FileStamp::of(f.logbookPath());
+        const clublogmarks::Marked result = clublogmarks::markInFile(
+            f.logbookPath(), formats::DateStyle::Short, modes, sent, readFrom);
         QCOMPARE(result.ok, refused == 0);
         QCOMPARE(result.marked, marked);
         QCOMPARE(f.column("clublog"), letters);
