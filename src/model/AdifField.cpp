@@ -69,9 +69,9 @@ void appendField(QString &text, const QString &name, const QString &value, const
     text += QLatin1Char(' ');
 }
 
-QStringList writtenFieldNames(QStringView record)
+QList<QStringView> writtenFieldNames(QStringView record)
 {
-    QStringList names;
+    QList<QStringView> names;
     qsizetype at = record.indexOf(QLatin1Char('<'));
     while (at >= 0 && at < record.size()) {
         const qsizetype close = record.indexOf(QLatin1Char('>'), at);
@@ -81,8 +81,11 @@ QStringList writtenFieldNames(QStringView record)
         const qsizetype colon = tag.indexOf(QLatin1Char(':'));
         if (colon < 0) // "<eor>"
             break;
-        names << tag.first(colon).toString();
-        qsizetype length = tag.sliced(colon + 1).split(QLatin1Char(':')).constFirst().toLongLong();
+        names << tag.first(colon);
+        QStringView count = tag.sliced(colon + 1);
+        if (const qsizetype type = count.indexOf(QLatin1Char(':')); type >= 0)
+            count.truncate(type);
+        qsizetype length = count.toLongLong();
         qsizetype end = close + 1;
         while (length > 0 && end < record.size()) {
             ++end;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 /** Writing one ADIF field: "<name:length>value " with the length in characters. */
 namespace adif {
@@ -16,7 +17,8 @@ void appendField(QString &text, const QString &name, const QString &value);
 /** The same with a type indicator when one is given: "<name:length:type>value ". */
 void appendField(QString &text, const QString &name, const QString &value, const QString &type);
 
-/** The names of the fields in a record this program wrote (lengths in characters, as above). */
-[[nodiscard]] QStringList writtenFieldNames(QStringView record);
+/** The names of the fields in a record this program wrote (lengths in characters, as above), as
+ *  views into the record. */
+[[nodiscard]] QList<QStringView> writtenFieldNames(QStringView record);
 
 } // namespace adif

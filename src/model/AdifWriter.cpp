@@ -3,6 +3,8 @@
 #include "model/AdifField.h"
 #include "model/Banner.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -93,10 +95,16 @@ void appendExtraFields(QString &record, const QsoClass &qso)
 {
     if (qso.extraFields.isEmpty())
         return;
-    const QStringList written = writtenFieldNames(record);
+    // All chosen before any is written: the names are views into the record.
+    const QList<QStringView> written = writtenFieldNames(record);
+    QVarLengthArray<const ExtraField *, 16> unwritten;
     for (const ExtraField &field : qso.extraFields)
-        if (!written.contains(field.name, Qt::CaseInsensitive))
-            appendField(record, field.name, field.value, field.type);
+        if (std::none_of(written.cbegin(), written.cend(), [&field](QStringView name) {
+                return name.compare(field.name, Qt::CaseInsensitive) == 0;
+            }))
+            unwritten.append(&field);
+    for (const ExtraField *field : unwritten)
+        appendField(record, field->name, field->value, field->type);
 }
 
 } // namespace
