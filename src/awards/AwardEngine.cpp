@@ -7,8 +7,6 @@
 #include "refdata/ModeClasses.h"
 #include "station/Activation.h"
 
-#include <QCollator>
-
 #include <algorithm>
 
 namespace awards {
@@ -106,6 +104,7 @@ void AwardEngine::invalidate()
     m_built = false;
     m_stamp.reset();
     m_logbookCall.clear();
+    m_ownCall.clear();
     for (int award = 0; award < kAwardCount; ++award) {
         m_cells[size_t(award)].clear();
         m_cellIndex[size_t(award)].clear();
@@ -113,6 +112,7 @@ void AwardEngine::invalidate()
         m_itemNames[size_t(award)].clear();
     }
     m_callIds.clear();
+    m_bandNumbers.clear();
     m_calls.clear();
     m_contactIds.clear();
     m_contactQsos.clear();
@@ -153,7 +153,15 @@ void AwardEngine::build()
         if (prefs.step())
             m_logbookCall = prefs.text(0);
     }
+    m_ownCall = ownCallOf({}, m_logbookCall);
+    {
+        db::Statement rows = database.prepare(QStringLiteral("select count(*) from logbook"));
+        if (rows.step())
+            m_rows.reserve(qsizetype(rows.int64(0)));
+    }
+    m_building = true;
     m_built = readQsos(database, {}, {});
+    m_building = false;
     database.exec(QStringLiteral("commit"));
     if (!m_built)
         invalidate();
@@ -268,23 +276,36 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
 {
     Entry entry;
     entry.confirmations = confirmationsOf(qso);
-    const int xBand = refdata::band2xBand(qso.band.trimmed().toLower());
+    auto band = m_bandNumbers.constFind(qso.band);
+    if (band == m_bandNumbers.constEnd())
+        band = m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
+    const int xBand = *band;
     const int mode = refdata::mode2xMode(qso.mode);
-    const QString own = ownCallOf(qso, m_logbookCall);
+    const QString own = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty()
+                            ? m_ownCall
+                            : ownCallOf(qso, m_logbookCall);
     int call = m_callIds.value(own, -1);
     if (call < 0) {
         call = int(m_calls.size());
         m_callIds.insert(own, call);
         m_calls.append(own);
     }
-    const QString date = qso.dateTime.left(10);
+    // Most QSOs carry none of the programmes' fields: skip asking.
+    const bool hunted = !qso.sig.isEmpty() || !qso.potaRef.isEmpty() || !qso.sotaRef.isEmpty() ||
+                        !qso.wwffRef.isEmpty();
+    const bool activated = !qso.mySig.isEmpty() || !qso.myPotaRef.isEmpty() ||
+                           !qso.mySotaRef.isEmpty() || !qso.myWwffRef.isEmpty();
     for (int award = 0; award < kAwardCount; ++award) {
+        if ((award >= int(Award::Pota) && award <= int(Award::Wwff) && !hunted) ||
+            (award >= int(Award::PotaActivated) && !activated))
+            continue;
         const QStringList list = itemsFor(Award(award), qso);
         for (const QString &item : list) {
             entry.cells.append(quint64(award) << 32 | cellOf(award, item, xBand, mode, call));
             if (!programmeOf(Award(award)))
                 continue;
-            const QString day = QString::number(award) + u'|' + own + u'|' + item + u'|' + date;
+            const QString day =
+                QString::number(award) + u'|' + own + u'|' + item + u'|' + qso.dateTime.left(10);
             auto dayIt = m_dayIds.constFind(day);
             if (dayIt == m_dayIds.constEnd()) {
                 dayIt = m_dayIds.insert(day, quint32(m_days.size()));
@@ -325,7 +346,8 @@ void AwardEngine::count(const Entry &entry, int step)
 
 void AwardEngine::put(qint64 id, const AwardQso &qso)
 {
-    remove(id);
+    if (!m_building)
+        remove(id);
     Entry entry = entryOf(qso);
     count(entry, 1);
     m_rows.insert(id, std::move(entry));
@@ -374,15 +396,16 @@ QList<AwardItem> AwardEngine::items(int award, const AwardFilter &filter) const
         }
     const QStringList set = definition(Award(award)).fullSet();
     if (!set.isEmpty()) {
-        std::sort(list.begin(), list.end(), [&set](const AwardItem &a, const AwardItem &b) {
-            return set.indexOf(a.id) < set.indexOf(b.id);
+        QHash<QString, int> order;
+        for (qsizetype i = 0; i < set.size(); ++i)
+            order.insert(set.at(i), int(i));
+        std::sort(list.begin(), list.end(), [&order](const AwardItem &a, const AwardItem &b) {
+            return order.value(a.id) < order.value(b.id);
         });
     } else {
-        QCollator collator;
-        collator.setNumericMode(true);
-        std::sort(list.begin(), list.end(), [&collator](const AwardItem &a, const AwardItem &b) {
-            return collator.compare(a.id, b.id) < 0;
-        });
+        // Prefixes, islands, grids and references read well in plain character order.
+        std::sort(list.begin(), list.end(),
+                  [](const AwardItem &a, const AwardItem &b) { return a.id < b.id; });
     }
     return list;
 }

@@ -92,12 +92,15 @@ private:
     int m_builds = 0;
     std::optional<db::FileStamp> m_stamp;
     QString m_logbookCall;
+    QString m_ownCall; // of QSOs that name none: the logbook's, upper case
 
     std::array<std::vector<Cell>, kAwardCount> m_cells;
     std::array<QHash<quint64, quint32>, kAwardCount> m_cellIndex;
     std::array<QHash<QString, int>, kAwardCount> m_itemIds;
     std::array<QStringList, kAwardCount> m_itemNames;
     QHash<QString, int> m_callIds;
+    QHash<QString, int> m_bandNumbers; // band as stored → band number
+    bool m_building = false;
     QStringList m_calls;
     QHash<QString, quint32> m_contactIds;
     std::vector<quint32> m_contactQsos; // QSOs per contact id

@@ -112,8 +112,9 @@ QStringList itemsFor(Award award, const AwardQso &qso)
     case Award::Itu:
         return one(zone(qso.itu, 90));
     case Award::Wac: {
+        static const QStringList all = continents();
         const QString continent = qso.cnt.trimmed().toUpper();
-        return continents().contains(continent) ? QStringList{continent} : QStringList();
+        return all.contains(continent) ? QStringList{continent} : QStringList();
     }
     case Award::Wpx: {
         const QString call = qso.callsign.trimmed().toUpper();
