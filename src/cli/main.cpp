@@ -2,6 +2,7 @@
 
 #include "cli/ActivationCommands.h"
 #include "cli/AdifCommands.h"
+#include "cli/AwardCommands.h"
 #include "cli/Cli.h"
 #include "cli/ClublogCommands.h"
 #include "cli/ClusterCommands.h"
@@ -68,6 +69,7 @@ const Command kCommands[] = {
     {"qsl", cli::kQslSynopsis, cli::qslCommand},
     {"station", cli::kStationSynopsis, cli::stationCommand},
     {"activation", cli::kActivationSynopsis, cli::activationCommand},
+    {"awards", cli::kAwardsSynopsis, cli::awardsCommand},
 };
 
 void printHelp(FILE *to)
