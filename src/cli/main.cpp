@@ -5,6 +5,7 @@
 #include "cli/Cli.h"
 #include "cli/ClublogCommands.h"
 #include "cli/ClusterCommands.h"
+#include "cli/ContestCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
 #include "cli/EqslCommands.h"
@@ -68,6 +69,7 @@ const Command kCommands[] = {
     {"qsl", cli::kQslSynopsis, cli::qslCommand},
     {"station", cli::kStationSynopsis, cli::stationCommand},
     {"activation", cli::kActivationSynopsis, cli::activationCommand},
+    {"contest", cli::kContestSynopsis, cli::contestCommand},
 };
 
 void printHelp(FILE *to)

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace contest {
 namespace {
 
@@ -104,7 +106,10 @@ std::optional<Exchange> parseExchange(const ContestDefinition &def, const QStrin
         words.prepend(cabMode == QLatin1String("PH") ? QStringLiteral("59")
                                                      : QStringLiteral("599"));
     if (words.size() < fields) {
-        *error = QStringLiteral("%1: missing").arg(def.exchange.at(words.size()).name);
+        // With the report left out, the first missing value is the one after it.
+        const qsizetype missing = words.size() + (def.exchange.first().isRst() ? 1 : 0);
+        *error =
+            QStringLiteral("%1: missing").arg(def.exchange.at(std::min(missing, fields - 1)).name);
         return std::nullopt;
     }
     if (words.size() > fields) {

@@ -7,6 +7,7 @@
 #include "contest/Cabrillo.h"
 #include "contest/ContactBroadcast.h"
 #include "contest/ContestCatalog.h"
+#include "contest/ContestScreen.h"
 #include "contest/ContestSession.h"
 #include "contest/Exchange.h"
 
@@ -526,6 +527,43 @@ private slots:
         QCOMPARE(got.at(2).value("root"), QStringLiteral("contactdelete"));
         QCOMPARE(got.at(2).value("call"), QStringLiteral("K1ABD"));
         QCOMPARE(got.at(2).value("ID"), id);
+    }
+
+    /** The screen as a keyboard would drive it: the dupe shows while the call is typed, Enter
+     *  logs and clears, a refused exchange keeps the fields, Esc clears, the serial counts up. */
+    void screenTypedAsAnOperatorWould()
+    {
+        m_app->log().updateMyCallsign(QStringLiteral("DL1ABC"));
+        ContestScreen screen(*m_session, *m_catalog, m_app->log(), m_app->clock());
+        QVERIFY(!screen.active());
+        QVERIFY(screen.contestNames().contains(QStringLiteral("CQ-WPX-CW")));
+        QVERIFY(screen.startContest(QStringLiteral("CQ-WPX-CW"), QStringLiteral("599")));
+        QCOMPARE(screen.title(), QStringLiteral("CQ-WPX-CW · DL1ABC"));
+        screen.setQrgString(QStringLiteral("14,025.0"));
+        screen.setMode(QStringLiteral("CW"));
+        QCOMPARE(screen.sentText(), QStringLiteral("Sent 599 1"));
+        screen.setCall(QStringLiteral("k1abc"));
+        screen.setExchange(QStringLiteral("5nn 7"));
+        QVERIFY(screen.logQso());
+        QCOMPARE(screen.call(), QString());
+        QCOMPARE(screen.sentText(), QStringLiteral("Sent 599 2"));
+        for (const QString &typed :
+             {QStringLiteral("K"), QStringLiteral("K1"), QStringLiteral("K1A")})
+            screen.setCall(typed);
+        QCOMPARE(screen.dupeText(), QString());
+        screen.setCall(QStringLiteral("K1ABC"));
+        QCOMPARE(screen.dupeText(), QStringLiteral("Dupe 20m CW 0000z"));
+        screen.setCall(QStringLiteral("W1AW"));
+        screen.setExchange(QStringLiteral("0"));
+        QVERIFY(!screen.logQso());
+        QCOMPARE(screen.message(), QStringLiteral("serial: 0 is not a serial number (1–99999)"));
+        QCOMPARE(screen.call(), QStringLiteral("W1AW"));
+        screen.clear();
+        QCOMPARE(screen.call() + screen.exchange() + screen.message(), QString());
+        QCOMPARE(screen.lastQsos().size(), 1);
+        QVERIFY(screen.lastQsos().first().startsWith(QStringLiteral("0000  20m CW  K1ABC")));
+        QCOMPARE(screen.scoreText(), QStringLiteral("1 QSOs · 3 points · prefixes 1 · score 3"));
+        QCOMPARE(screen.rateText(), QStringLiteral("Rate: 6/h (last 10 min) · 1/h (last 60 min)"));
     }
 
 private:
