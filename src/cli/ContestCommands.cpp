@@ -13,6 +13,8 @@
 #include <QJsonArray>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace cli {
 namespace {
 
@@ -89,10 +91,13 @@ int start(Cli &cli, Context &context, const QStringList &words)
     if (const std::optional<QString> refused = context.session.start(settings))
         return cli.failed(*refused);
     const ContestSettings &started = context.session.settings();
-    cli.print(QJsonObject{{QStringLiteral("contest"), started.contest},
-                          {QStringLiteral("call"), started.myCall},
-                          {QStringLiteral("start"), formats::sqlDateTime(started.start)},
-                          {QStringLiteral("next serial"), context.session.log()->nextSerial()}});
+    QString error;
+    const QString cabMode = context.session.log()->definition().modes.first();
+    cli.print(QJsonObject{
+        {QStringLiteral("contest"), started.contest},
+        {QStringLiteral("call"), started.myCall},
+        {QStringLiteral("start"), formats::sqlDateTime(started.start)},
+        {QStringLiteral("sent"), context.session.sentValues(cabMode, &error).value_or(QStringList()).join(u' ')}});
     return Cli::Success;
 }
 
@@ -148,7 +153,10 @@ int logQso(Cli &cli, Context &context, const QStringList &words)
                    ? cli.failed(result.error)
                    : cli.usage(result.error);
     QJsonObject printed = qsoJson(*result.qso);
-    printed.insert(QStringLiteral("next serial"), context.session.log()->nextSerial());
+    if (std::any_of(context.session.log()->definition().exchange.cbegin(),
+                    context.session.log()->definition().exchange.cend(),
+                    [](const contest::ExchangeField &field) { return field.isSerial(); }))
+        printed.insert(QStringLiteral("next serial"), context.session.log()->nextSerial());
     cli.print(printed);
     return Cli::Success;
 }

@@ -48,7 +48,7 @@ private slots:
         run = cli(data, {"contest", "start", "cq-wpx-cw", "--call", "DL1ABC", "--category",
                          "POWER=LOW,CATEGORY-OPERATOR=SINGLE-OP"});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.contains(QLatin1String("next serial: 1")), qPrintable(run.out));
+        QVERIFY2(run.out.contains(QLatin1String("sent: 599 1")), qPrintable(run.out));
 
         const QString time = QDateTime::currentDateTimeUtc().addSecs(60).toString(
             QStringLiteral("yyyy-MM-dd HH:mm:00"));
