@@ -523,6 +523,56 @@
     </message>
 </context>
 <context>
+    <name>ContestPage</name>
+    <message>
+        <source>Contest</source>
+        <translation>Contest</translation>
+    </message>
+    <message>
+        <source>Sent exchange</source>
+        <translation>Gesendeter Austausch</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Rufzeichen</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Austausch</translation>
+    </message>
+</context>
+<context>
+    <name>ContestScreen</name>
+    <message>
+        <source>No contest running</source>
+        <translation>Kein Contest läuft</translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation>Gesendet %1</translation>
+    </message>
+    <message>
+        <source>%1 QSOs · %2 points%3 · score %4</source>
+        <translation>%1 QSOs · %2 Punkte%3 · Ergebnis %4</translation>
+    </message>
+    <message>
+        <source>Rate: %1/h (last 10 min) · %2/h (last 60 min)</source>
+        <translation>Rate: %1/h (letzte 10 min) · %2/h (letzte 60 min)</translation>
+    </message>
+    <message>
+        <source>  dupe</source>
+        <translation>  Dupe</translation>
+    </message>
+    <message>
+        <source>freq: %1 is not a frequency in kHz</source>
+        <translation>freq: %1 ist keine Frequenz in kHz</translation>
+    </message>
+</context>
+<context>
     <name>CountryFilePage</name>
     <message>
         <source>The DXCC entities, prefixes and callsign exceptions can be rebuilt from Club Log’s country file.</source>
@@ -1714,6 +1764,13 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>PhoneShell</name>
+    <message>
+        <source>Contest</source>
+        <translation>Contest</translation>
+    </message>
+</context>
+<context>
     <name>PileUp</name>
     <message>
         <source>%1 is already in this pile-up&apos;s log</source>
@@ -2785,6 +2842,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Logbook: %1</source>
         <translation>Logbuch: %1</translation>
+    </message>
+    <message>
+        <source>Contest</source>
+        <translation>Contest</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "cli/Cli.h"
 #include "cli/ClublogCommands.h"
 #include "cli/ClusterCommands.h"
+#include "cli/ContestCommands.h"
 #include "cli/Command.h"
 #include "cli/DxccCommands.h"
 #include "cli/EqslCommands.h"
@@ -70,6 +71,7 @@ const Command kCommands[] = {
     {"station", cli::kStationSynopsis, cli::stationCommand},
     {"activation", cli::kActivationSynopsis, cli::activationCommand},
     {"awards", cli::kAwardsSynopsis, cli::awardsCommand},
+    {"contest", cli::kContestSynopsis, cli::contestCommand},
 };
 
 void printHelp(FILE *to)

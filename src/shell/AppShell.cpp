@@ -134,6 +134,7 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
     setUpLog();
     setUpStation();
     setUpLookup();
+    setUpContest();
     useLayout();
     wire();
     if (m_app.connectToCluster) {
@@ -201,7 +202,7 @@ bool AppShell::showScreen(Screen screen)
         return true;
     }
     if (showLogScreen(screen) || showDxccScreen(screen) || showLookupScreen(screen) ||
-        showStationScreen(screen))
+        showStationScreen(screen) || showContestScreen(screen))
         return true;
     if (isTab(screen)) {
         emit rootRequested(int(screen));
@@ -256,7 +257,7 @@ QList<Screen> AppShell::screenshotScreens() const
           << Screen::Clublog << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
-    shown << Screen::Lookup << Screen::Elecraft;
+    shown << Screen::Lookup << Screen::Elecraft << Screen::Contest;
     return shown;
 }
 

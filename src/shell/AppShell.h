@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cluster/ClusterScreen.h"
+#include "contest/ContestScreen.h"
 #include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
 #include "entry/PileUp.h"
@@ -47,6 +48,9 @@ namespace trx {
 class TrxController;
 }
 class LookupLauncher;
+class ContactBroadcast;
+class ContestCatalog;
+class ContestSession;
 
 /** The application's frame: which tab is shown, the screens opened over a tab, home-screen
  *  shortcuts, files handed to the application and the window's activity. It owns the
@@ -196,6 +200,18 @@ private:
     void openLookup(int tab, const QString &callsign, const QString &service);
     void showLookupPage(int tab);
     bool showLookupScreen(screens::Screen screen);
+    // Contest logging (AppShellContest.cpp).
+    Q_PROPERTY(ContestScreen *contest READ contest CONSTANT)
+public:
+    [[nodiscard]] ContestScreen *contest() const { return m_contestScreen; }
+
+private:
+    void setUpContest();
+    bool showContestScreen(screens::Screen screen);
+    std::unique_ptr<ContestCatalog> m_contestCatalog;
+    ContestSession *m_contestSession = nullptr;
+    ContactBroadcast *m_contactBroadcast = nullptr;
+    ContestScreen *m_contestScreen = nullptr;
 
     AppDelegate &m_app;
     const Layout m_layout;

@@ -362,3 +362,11 @@ struct ReceivedCardsForeign {
     QML_NAMED_ELEMENT(ReceivedCards)
     QML_UNCREATABLE("made by the scanner's receiver")
 };
+
+// Contest logging.
+struct ContestScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(ContestScreen)
+    QML_NAMED_ELEMENT(ContestScreen)
+    QML_UNCREATABLE("made by the application shell")
+};

@@ -43,6 +43,15 @@ trap 'kill "$node_pid" 2>/dev/null; rm -rf "$demo"' EXIT
 "$cli" --data-dir "$demo" defaults set Pigtail_Port 50000 >/dev/null
 "$cli" --data-dir "$demo" prefs set ClublogUser dl1bwk@example.org >/dev/null
 "$cli" --data-dir "$demo" prefs set ClublogCallsign DL1BWK >/dev/null
+# A contest session with a few QSOs for the contest screen (times just after now: they count).
+"$cli" --data-dir "$demo" contest start CQ-WW-CW --sent-exchange "599 14" >/dev/null
+now=$(date -u +%s)
+for qso in "K1ABC 5 14025" "JA1XYZ 25 14027" "F5ABC 14 14028" "VK2ABC 30 21020" "K1ABC 5 7015"; do
+    set -- $qso
+    "$cli" --data-dir "$demo" contest log "$1" 599 "$2" --freq "$3" \
+        --time "$(date -u -d @$((now + 60)) '+%Y-%m-%d %H:%M:%S')" >/dev/null
+    now=$((now + 30))
+done
 # Some ADIF text for the import screen.
 "$cli" --data-dir "$demo" export --range 0 -o "$demo/sample.adi" >/dev/null 2>&1 ||
     printf '%s\n' 'Demo<eoh>' \

@@ -120,6 +120,15 @@ Item {
         LogListPage {
             list: shellView.shell.logList
             onNewQsoRequested: stacks.itemAt(0).push(newQsoPage, {})
+            RoundButton {
+                objectName: "contestButton"
+                text: qsTr("Contest")
+                height: 64
+                anchors.left: parent.left
+                anchors.bottom: parent.bottom
+                anchors.margins: Theme.margin
+                onClicked: shellView.shell.showScreen(Screens.Contest)
+            }
         }
     }
     Component {
@@ -137,6 +146,10 @@ Item {
     Component {
         id: pileUpPage
         PileUpPage { pileUp: shellView.shell.pileUp }
+    }
+    Component {
+        id: contestPage
+        ContestPage { contest: shellView.shell.contest }
     }
 
     // The Cluster tab: the terminal, with the spot table a screen further.
@@ -248,6 +261,8 @@ Item {
                 stacks.itemAt(tab).push(spotTablePage, {})
             else if (screen === Screens.PileUp)
                 stacks.itemAt(tab).push(pileUpPage, {})
+            else if (screen === Screens.Contest)
+                stacks.itemAt(tab).push(contestPage, {})
             else if (screen === Screens.DxList)
                 stacks.itemAt(tab).push(dxListPage, {})
             else if (screen === Screens.Lookup) {

@@ -26,6 +26,11 @@ Item {
                     font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
+                ToolButton {
+                    objectName: "contestButton"
+                    text: qsTr("Contest")
+                    onClicked: shellView.shell.showScreen(Screens.Contest)
+                }
                 StationChip { shell: shellView.shell }
                 Label {
                     objectName: "syncShellState"
@@ -155,6 +160,10 @@ Item {
         id: activationPage
         ActivationPage { activation: shellView.shell.activation }
     }
+    Component {
+        id: contestPage
+        ContestPage { contest: shellView.shell.contest }
+    }
 
     Component {
         id: qsoDetailPage
@@ -203,6 +212,8 @@ Item {
                 logStack.push(stationProfilesPage, {})
             else if (tab === 0 && screen === Screens.Activation)
                 logStack.push(activationPage, {})
+            else if (tab === 0 && screen === Screens.Contest)
+                logStack.push(contestPage, {})
             else if (tab === 0 && screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     logStack.push(lookupPage, {})
