@@ -45,6 +45,7 @@ public:
         Elecraft,        // the Elecraft panel over the transceiver settings
         StationProfiles, // over the log, opened from the frame's profile switch
         Activation,
+        Statistics, // QSO statistics, opened from the DXCC tab
     };
     Q_ENUM(Screen)
 };

@@ -45,6 +45,7 @@ constexpr Named kNames[] = {
     {Screen::Elecraft, "trx-elecraft"},
     {Screen::StationProfiles, "station-profiles"},
     {Screen::Activation, "station-activation"},
+    {Screen::Statistics, "statistics"},
 };
 
 } // namespace

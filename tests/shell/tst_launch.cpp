@@ -131,7 +131,8 @@ private slots:
         if (phone)
             expected << "pile-up";
         expected << "lookup"
-                 << "trx-elecraft";
+                 << "trx-elecraft"
+                 << "statistics";
         QCOMPARE(names, expected);
         QVERIFY(!screens::fromName(u"settings-nothing"));
         QVERIFY(screens::name(screens::Screen::EditQso).isEmpty());

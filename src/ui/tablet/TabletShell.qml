@@ -26,6 +26,7 @@ Item {
                     font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
+                StatisticsButton { shell: shellView.shell }
                 StationChip { shell: shellView.shell }
                 Label {
                     objectName: "syncShellState"
