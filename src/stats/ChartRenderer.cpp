@@ -44,7 +44,7 @@ QString countText(qint64 count)
 ChartLayout chartLayout(const QRectF &area, const ChartData &chart)
 {
     ChartLayout layout;
-    layout.fontPixels = std::clamp(std::min(area.width() / 45.0, area.height() / 22.0), 9.0, 22.0);
+    layout.fontPixels = std::clamp(std::min(area.width() / 45.0, area.height() / 22.0), 11.0, 22.0);
     const QFontMetricsF metrics(chartFont(layout.fontPixels));
     const QFontMetricsF titleMetrics(chartFont(layout.fontPixels * 1.25, true));
 
@@ -75,10 +75,13 @@ ChartLayout chartLayout(const QRectF &area, const ChartData &chart)
     for (qsizetype i = 0; i < count; ++i) {
         const qint64 value = chart.bars.at(i).count;
         const double height = layout.plot.height() * double(value) / double(layout.axisTop);
-        // Whole pixels keep the edges sharp; a gap between bars while there is room for one.
+        // Whole pixels keep the edges sharp; a gap between bars while there is room for one, and
+        // no bar wider than a few labels, however few there are.
         const double gap = slot >= 4 ? std::max(1.0, slot * 0.2) : 0.0;
-        const double x0 = std::round(layout.plot.left() + slot * double(i) + gap / 2);
-        const double x1 = std::round(layout.plot.left() + slot * double(i + 1) - gap / 2);
+        const double barWidth = std::min(slot - gap, layout.fontPixels * 6);
+        const double centre = layout.plot.left() + slot * (double(i) + 0.5);
+        const double x0 = std::round(centre - barWidth / 2);
+        const double x1 = std::round(centre + barWidth / 2);
         const double y0 = std::round(layout.plot.bottom() - height);
         layout.bars << QRectF(QPointF(x0, y0),
                               QPointF(std::max(x0 + 1, x1), std::round(layout.plot.bottom())));
@@ -133,10 +136,12 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartData &chart,
         const double centre = plot.left() + slot * (double(i) + 0.5);
         painter.setPen(palette.text);
         if (i % layout.labelEvery == 0) {
-            const double width = slot * layout.labelEvery;
-            painter.drawText(
-                QRectF(centre - width / 2, plot.bottom() + margin * 0.3, width, metrics.height()),
-                Qt::AlignHCenter | Qt::AlignTop, bar.label);
+            // Centred under the bar, but kept inside the picture at both ends.
+            const double width =
+                std::max(slot * layout.labelEvery, metrics.horizontalAdvance(bar.label) + 2);
+            const double left = std::clamp(centre - width / 2, area.left(), area.right() - width);
+            painter.drawText(QRectF(left, plot.bottom() + margin * 0.3, width, metrics.height()),
+                             Qt::AlignHCenter | Qt::AlignTop, bar.label);
         }
         const QString value = countText(bar.count);
         if (bar.count > 0 && metrics.horizontalAdvance(value) <= slot)

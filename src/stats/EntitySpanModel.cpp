@@ -1,5 +1,7 @@
 #include "stats/EntitySpanModel.h"
 
+#include <algorithm>
+
 namespace stats {
 namespace {
 
@@ -20,6 +22,10 @@ void EntitySpanModel::setSpans(const QList<EntitySpan> &spans, const QHash<int, 
         m_rows << Row{name.isEmpty() ? span.prefix : span.prefix + u' ' + name, span.qsos,
                       momentText(span.first), momentText(span.last)};
     }
+    // As the DX list: by prefix, whatever the entity numbers.
+    std::sort(m_rows.begin(), m_rows.end(), [](const Row &a, const Row &b) {
+        return a.entity.compare(b.entity, Qt::CaseInsensitive) < 0;
+    });
     endResetModel();
 }
 
@@ -39,6 +45,8 @@ QVariant EntitySpanModel::data(const QModelIndex &index, int role) const
         return row.entity;
     case QsosRole:
         return row.qsos;
+    case QsosTextRole:
+        return row.qsos == 1 ? tr("1 QSO") : tr("%1 QSOs").arg(row.qsos);
     case FirstRole:
         return row.first;
     case LastRole:
@@ -50,7 +58,11 @@ QVariant EntitySpanModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> EntitySpanModel::roleNames() const
 {
-    return {{EntityRole, "entity"}, {QsosRole, "qsos"}, {FirstRole, "first"}, {LastRole, "last"}};
+    return {{EntityRole, "entity"},
+            {QsosRole, "qsos"},
+            {QsosTextRole, "qsosText"},
+            {FirstRole, "first"},
+            {LastRole, "last"}};
 }
 
 } // namespace stats

@@ -13,13 +13,15 @@ public:
     enum Role {
         EntityRole = Qt::UserRole + 1, // "DL Germany"
         QsosRole,
-        FirstRole, // "2019-03-02 14:05 DL1ABC 20m CW"
+        QsosTextRole, // "1 QSO", "12 QSOs"
+        FirstRole,    // "2019-03-02 14:05 DL1ABC 20m CW"
         LastRole,
     };
 
     using QAbstractListModel::QAbstractListModel;
 
-    /** names: the entity's name by number; an entity without one shows its prefix alone. */
+    /** names: the entity's name by number; an entity without one shows its prefix alone. Rows
+     *  are sorted by prefix. */
     void setSpans(const QList<EntitySpan> &spans, const QHash<int, QString> &names);
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;

@@ -14,9 +14,15 @@ Statistics::Statistics(LogModel &log, QObject *parent) : QObject(parent), m_log(
     connect(&log, &LogModel::logbookSwitched, this, &Statistics::logbookChanged);
 }
 
+bool Statistics::isStale() const
+{
+    // A file that could not be looked at stays so until it changes: no reading again each time.
+    return !m_current || db::FileStamp::of(m_log.fullLogDatabasePath()) != m_stamp;
+}
+
 const QsoStatistics &Statistics::current()
 {
-    if (!m_current)
+    if (isStale())
         read();
     return m_current ? *m_current : m_empty;
 }
@@ -24,15 +30,16 @@ const QsoStatistics &Statistics::current()
 void Statistics::setLive(bool live)
 {
     m_live = live;
-    if (live && !m_current)
+    if (live && isStale())
         m_pending.start();
 }
 
 void Statistics::logbookChanged()
 {
-    // Every count may move with any write (a QSO edited into another year or band), and one
-    // grouped reading is quick, so the whole is read again rather than patched.
+    // Any write may move any count (a QSO edited into another year, band or entity); the grouped
+    // reading is read again whole rather than patched.
     m_current.reset();
+    m_stamp.reset();
     if (m_live)
         m_pending.start();
 }
@@ -41,7 +48,10 @@ void Statistics::read()
 {
     m_pending.stop();
     QString error;
-    m_current = readStatistics(m_log.fullLogDatabasePath(), &error);
+    const QString path = m_log.fullLogDatabasePath();
+    // Taken first: a write while reading makes the next question read again.
+    m_stamp = db::FileStamp::of(path);
+    m_current = readStatistics(path, &error);
     if (!m_current) {
         qWarning("Cannot read the statistics: %s", qPrintable(error));
         // Shown as empty, and not read again until the logbook changes.

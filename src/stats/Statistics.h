@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/FileStamp.h"
 #include "stats/QsoStatistics.h"
 
 #include <QObject>
@@ -12,9 +13,10 @@ class LogModel;
 namespace stats {
 
 /** The statistics of the current logbook, kept for the screens: read when first asked, and
- *  read again after each committed write (`LogModel::qsosChanged`) or logbook switch. A burst
- *  of writes (an import, a download) comes to one reading; while nobody watches (`setLive`
- *  off), a change only marks what is kept as stale until it is asked for. */
+ *  read again after each committed write (`LogModel::qsosChanged`) or logbook switch, or when
+ *  the file changed behind the program's back (another program, the command line; see
+ *  db::FileStamp). A burst of writes (an import, a download) comes to one reading; while nobody
+ *  watches (`setLive` off), a change only marks what is kept as stale until it is asked for. */
 class Statistics : public QObject {
     Q_OBJECT
 public:
@@ -26,7 +28,8 @@ public:
     [[nodiscard]] const QString &error() const { return m_error; }
     /** Whether someone shows the numbers: then a change is read again at once. */
     void setLive(bool live);
-    [[nodiscard]] bool isStale() const { return !m_current.has_value(); }
+    /** Nothing kept, or kept from another state of the file. */
+    [[nodiscard]] bool isStale() const;
 
 signals:
     /** The numbers were read again. */
@@ -38,6 +41,8 @@ private:
 
     LogModel &m_log;
     std::optional<QsoStatistics> m_current;
+    /** The file as it was when m_current was read. */
+    std::optional<db::FileStamp> m_stamp;
     QsoStatistics m_empty;
     QString m_error;
     QTimer m_pending;

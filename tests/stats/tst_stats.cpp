@@ -217,6 +217,19 @@ private slots:
         QCOMPARE(statistics.current().entities.first().last.callsign, "DL2BB");
     }
 
+    void seesWritesOfAnotherProgram()
+    {
+        stats::Statistics statistics(f.app->log());
+        QCOMPARE(statistics.current().total, qint64(7));
+        db::Database other;
+        QCOMPARE(other.open(f.app->log().fullLogDatabasePath()), 0);
+        QVERIFY(other.exec(QStringLiteral("insert into logbook (callsign, datetime, band, mode) "
+                                          "values ('W1AW', '2025-05-05 05:05:05', '20m', 'CW')")));
+        other.close();
+        QVERIFY(statistics.isStale());
+        QCOMPARE(statistics.current().total, qint64(8));
+    }
+
     void screenShowsTheChosenKindAndEntities()
     {
         stats::StatisticsScreen screen(f.app->log(), f.app->dxcc());

@@ -91,7 +91,8 @@ private slots:
         words.replaceInStrings(QStringLiteral("OUT"), file);
         const CliRun run = CliRun::in(f.dir->path(), words);
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, message);
+        // The GUI application that draws may say something of its own first (no runtime folder).
+        QCOMPARE(run.err.split(u'\n').last(), message);
         QVERIFY(!QFile::exists(file));
     }
 

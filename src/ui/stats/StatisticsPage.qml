@@ -82,7 +82,7 @@ Page {
                 ScrollBar.vertical: ScrollBar {}
                 delegate: ItemDelegate {
                     required property string entity
-                    required property int qsos
+                    required property string qsosText
                     required property string first
                     required property string last
                     width: ListView.view.width
@@ -98,7 +98,7 @@ Page {
                                 Layout.fillWidth: true
                             }
                             Label {
-                                text: qsTr("%n QSO(s)", "", qsos)
+                                text: qsosText
                                 font.pixelSize: Theme.smallSize
                                 opacity: 0.7
                             }
