@@ -64,8 +64,9 @@ void paintWorkedLayer(QPainter &painter, const QRectF &target, QSizeF mapSize,
     painter.setBrush(kSquareFill);
     for (const QRectF &square : layer.squares)
         painter.drawRect(toTarget.mapRect(square));
-    const double radius = std::clamp(target.width() / 700.0, 1.5, 4.0);
-    painter.setPen(QPen(Qt::white, radius / 2));
+    // Small and without a rim: a busy log has thousands, which must not hide the map.
+    const double radius = std::clamp(target.width() / 1000.0, 1.0, 3.0);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(kEndPoint);
     for (const QPointF &point : layer.endPoints)
         painter.drawEllipse(toTarget.map(point), radius, radius);
