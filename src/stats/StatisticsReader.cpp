@@ -131,15 +131,40 @@ bool failed(db::Database &database, QString *error)
     return false;
 }
 
-bool readGroups(db::Database &database, QList<QsoGroup> &groups, QString *error)
+bool readCounts(db::Database &database, const QString &statement, QHash<QString, qint64> &counts,
+                QString *error)
 {
-    db::Statement select = database.prepare(QStringLiteral(
-        "select substr(datetime, 1, 7), substr(datetime, 12, 2), band, mode, upper(cnt), "
-        "count(*) from logbook group by 1, 2, 3, 4, 5"));
+    db::Statement select = database.prepare(statement);
     while (select.step())
-        groups << QsoGroup{select.text(0), select.text(1), select.text(2),
-                           select.text(3), select.text(4), select.int64(5)};
+        counts[select.text(0)] += select.int64(1);
     return !select.isValid() || select.failed() ? failed(database, error) : true;
+}
+
+bool readCounts(db::Database &database, QsoCounts &counts, QString *error)
+{
+    db::Statement select = database.prepare(
+        QStringLiteral("select substr(datetime, 1, 7), substr(datetime, 12, 2), count(*) "
+                       "from logbook group by 1, 2"));
+    while (select.step())
+        counts.moments << QsoCounts::Moment{select.text(0), select.text(1), select.int64(2)};
+    if (!select.isValid() || select.failed())
+        return failed(database, error);
+    return readCounts(database, QStringLiteral("select band, count(*) from logbook group by 1"),
+                      counts.bands, error) &&
+           readCounts(database, QStringLiteral("select mode, count(*) from logbook group by 1"),
+                      counts.modes, error) &&
+           readCounts(database,
+                      QStringLiteral("select upper(cnt), count(*) from logbook group by 1"),
+                      counts.continents, error);
+}
+
+/** The counts with their keys trimmed, so " 20m" and "20m" are one bar. */
+QHash<QString, qint64> trimmed(const QHash<QString, qint64> &counts)
+{
+    QHash<QString, qint64> result;
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        result[it.key().trimmed()] += it.value();
+    return result;
 }
 
 // SQLite takes the other columns of a group with one min() or max() from the row that has that
@@ -195,37 +220,32 @@ bool readEntityEnds(db::Database &database, QList<EntitySpan> &entities, QString
 
 } // namespace
 
-std::array<QList<Bar>, kKindCount> barsFromGroups(const QList<QsoGroup> &groups)
+std::array<QList<Bar>, kKindCount> barsFromCounts(const QsoCounts &counts)
 {
     QMap<int, qint64> years;
     QMap<int, qint64> months;
     std::array<qint64, 24> hours{};
     qint64 unknownTime = 0;
     qint64 unknownHour = 0;
-    QHash<QString, qint64> bands;
-    QHash<QString, qint64> modes;
-    QHash<QString, qint64> continents;
-    for (const QsoGroup &group : groups) {
-        if (const std::optional<int> month = monthIndex(group.month)) {
-            months[*month] += group.count;
-            years[*month / 12] += group.count;
+    for (const QsoCounts::Moment &moment : counts.moments) {
+        const std::optional<int> month = monthIndex(moment.month);
+        if (month) {
+            months[*month] += moment.count;
+            years[*month / 12] += moment.count;
         } else {
-            unknownTime += group.count;
+            unknownTime += moment.count;
         }
-        if (const std::optional<int> hour = hourOf(group.hour); hour && monthIndex(group.month))
-            hours.at(std::size_t(*hour)) += group.count;
+        if (const std::optional<int> hour = hourOf(moment.hour); hour && month)
+            hours.at(std::size_t(*hour)) += moment.count;
         else
-            unknownHour += group.count;
-        bands[group.band.trimmed()] += group.count;
-        modes[group.mode.trimmed()] += group.count;
-        continents[group.continent.trimmed()] += group.count;
+            unknownHour += moment.count;
     }
     std::array<QList<Bar>, kKindCount> bars;
     bars.at(int(Kind::Year)) = filledBars(years, 1, unknownTime, yearLabel);
     bars.at(int(Kind::Month)) = filledBars(months, 1, unknownTime, monthLabel);
-    bars.at(int(Kind::Band)) = bandBars(bands);
-    bars.at(int(Kind::Mode)) = modeBars(modes);
-    bars.at(int(Kind::Continent)) = continentBars(continents);
+    bars.at(int(Kind::Band)) = bandBars(trimmed(counts.bands));
+    bars.at(int(Kind::Mode)) = modeBars(trimmed(counts.modes));
+    bars.at(int(Kind::Continent)) = continentBars(trimmed(counts.continents));
     QList<Bar> &hourBars = bars.at(int(Kind::Hour));
     for (int hour = 0; hour < 24; ++hour)
         hourBars << Bar{QStringLiteral("%1").arg(hour, 2, 10, QChar(u'0')),
@@ -242,14 +262,20 @@ std::optional<QsoStatistics> readStatistics(const QString &logbookPath, QString 
             *error = db::Database::describe(rc);
         return std::nullopt;
     }
-    QList<QsoGroup> groups;
+    // One read transaction: the passes see the same logbook even while another program writes.
+    if (!database.exec(QStringLiteral("begin"))) {
+        if (error)
+            *error = database.errorMessage();
+        return std::nullopt;
+    }
+    QsoCounts counts;
     QsoStatistics result;
-    if (!readGroups(database, groups, error) || !readEntityEnds(database, result.entities, error) ||
+    if (!readCounts(database, counts, error) || !readEntityEnds(database, result.entities, error) ||
         !readLocators(database, result, error))
         return std::nullopt;
-    for (const QsoGroup &group : groups)
-        result.total += group.count;
-    result.bars = barsFromGroups(groups);
+    for (const QsoCounts::Moment &moment : counts.moments)
+        result.total += moment.count;
+    result.bars = barsFromCounts(counts);
     return result;
 }
 
