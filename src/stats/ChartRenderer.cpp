@@ -1,5 +1,6 @@
 #include "stats/ChartRenderer.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -125,7 +126,7 @@ void paintChart(QPainter &painter, const QRectF &area, const ChartData &chart,
 
     if (chart.bars.isEmpty()) {
         painter.setPen(palette.text);
-        painter.drawText(plot, Qt::AlignCenter, QObject::tr("No QSOs"));
+        painter.drawText(plot, Qt::AlignCenter, QCoreApplication::translate("stats", "No QSOs"));
     }
     for (qsizetype i = 0; i < layout.bars.size(); ++i) {
         const QRectF &rect = layout.bars.at(i);
