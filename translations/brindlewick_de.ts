@@ -1769,6 +1769,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>Contest</source>
         <translation>Contest</translation>
     </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
 </context>
 <context>
     <name>PileUp</name>
@@ -2716,6 +2720,32 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>StatisticsButton</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsPage</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>First: %1</source>
+        <translation>Erstes: %1</translation>
+    </message>
+    <message>
+        <source>Last: %1</source>
+        <translation>Letztes: %1</translation>
+    </message>
+</context>
+<context>
     <name>SyncScreen</name>
     <message>
         <source>Not joined</source>
@@ -3515,6 +3545,63 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     <message>
         <source>%1 is not a list of valid station profiles (kept as %2)</source>
         <translation>%1 ist keine Liste gültiger Stationsprofile (aufbewahrt als %2)</translation>
+    </message>
+</context>
+<context>
+    <name>stats</name>
+    <message>
+        <source>No QSOs</source>
+        <translation>Keine QSOs</translation>
+    </message>
+    <message>
+        <source>Worked grid squares and QSO end points</source>
+        <translation>Gearbeitete Locator-Felder und QSO-Endpunkte</translation>
+    </message>
+    <message>
+        <source>QSOs per year</source>
+        <translation>QSOs pro Jahr</translation>
+    </message>
+    <message>
+        <source>QSOs per month</source>
+        <translation>QSOs pro Monat</translation>
+    </message>
+    <message>
+        <source>QSOs per band</source>
+        <translation>QSOs pro Band</translation>
+    </message>
+    <message>
+        <source>QSOs per mode</source>
+        <translation>QSOs pro Betriebsart</translation>
+    </message>
+    <message>
+        <source>QSOs per continent</source>
+        <translation>QSOs pro Kontinent</translation>
+    </message>
+    <message>
+        <source>QSOs per hour of day (UTC)</source>
+        <translation>QSOs pro Tagesstunde (UTC)</translation>
+    </message>
+</context>
+<context>
+    <name>stats::EntitySpanModel</name>
+    <message>
+        <source>1 QSO</source>
+        <translation>1 QSO</translation>
+    </message>
+    <message>
+        <source>%1 QSOs</source>
+        <translation>%1 QSOs</translation>
+    </message>
+</context>
+<context>
+    <name>stats::StatisticsScreen</name>
+    <message>
+        <source>%1 QSOs</source>
+        <translation>%1 QSOs</translation>
+    </message>
+    <message>
+        <source>First and last QSO per entity</source>
+        <translation>Erstes und letztes QSO je DXCC-Gebiet</translation>
     </message>
 </context>
 <context>

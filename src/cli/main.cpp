@@ -21,6 +21,7 @@
 #include "cli/RigCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/StationCommands.h"
+#include "cli/StatsCommands.h"
 #include "cli/SyncCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
@@ -30,11 +31,13 @@
 #include "station/StationProfiles.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QScopeGuard>
 
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -56,7 +59,7 @@ const Command kCommands[] = {
     {"status", cli::kStatusSynopsis, cli::statusCommand},
     {"iota", cli::kIotaSynopsis, cli::iotaCommand},
     {"grid", cli::kGridSynopsis, cli::gridCommand},
-    {"stats", cli::kStatsSynopsis, cli::statsCommand},
+    {"stats", cli::kStatisticsSynopsis, cli::statisticsCommand},
     {"dxlist", cli::kDxListSynopsis, cli::dxListCommand},
     {"members", cli::kMembersSynopsis, cli::membersCommand},
     {"cluster", cli::kClusterSynopsis, cli::clusterCommand},
@@ -105,12 +108,29 @@ bool needsLogbook(const QString &name, const QStringList &words)
            (name == QLatin1String("wsjtx") && action == QLatin1String("listen"));
 }
 
+/** Whether the command is "stats chart". */
+bool drawsCharts(int argc, char *argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "stats") == 0)
+            return qstrcmp(argv[i + 1], "chart") == 0;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     startup::useUtcTimeZone();
-    QCoreApplication application(argc, argv);
+    // Charts write text, which takes fonts and so the GUI application (without a display).
+    const bool charts = drawsCharts(argc, argv);
+    if (charts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application;
+    if (charts)
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        application = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Brindlewick"));
     QCoreApplication::setApplicationName(QStringLiteral("Brindlewick"));
     QLocale::setDefault(QLocale(QStringLiteral("en_GB")));

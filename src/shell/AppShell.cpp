@@ -99,7 +99,9 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
       m_cluster(new cluster::ClusterScreen(app.defaults(), app.clock(), app.log(), app.dxcc(),
                                            app.functions(), this)),
       m_grayline(new map::GraylineScreen(app.defaults(), app.clock(), app.log(), this)),
-      m_dxcc(new dxcc::DxccScreen(app.log(), this)), m_network(new QNetworkAccessManager(this)),
+      m_dxcc(new dxcc::DxccScreen(app.log(), this)),
+      m_statistics(new stats::StatisticsScreen(app.log(), app.dxcc(), this)),
+      m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(), app.clock(),
                             *m_network, this)),
       m_eqsl(
@@ -257,7 +259,7 @@ QList<Screen> AppShell::screenshotScreens() const
           << Screen::Clublog << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
-    shown << Screen::Lookup << Screen::Elecraft << Screen::Contest;
+    shown << Screen::Lookup << Screen::Elecraft << Screen::Contest << Screen::Statistics;
     return shown;
 }
 
@@ -342,10 +344,15 @@ void AppShell::readLogbookName()
 bool AppShell::showDxccScreen(Screen screen)
 {
     const bool list = screen == Screen::DxList;
-    if (!list && screen != Screen::Dxcc)
+    if (!list && screen != Screen::Dxcc && screen != Screen::Statistics)
         return false;
     emit rootRequested(DxccTab);
     setCurrentTab(DxccTab);
+    // The statistics open over the DXCC tab on both screen sets.
+    if (screen == Screen::Statistics) {
+        emit screenRequested(DxccTab, screen);
+        return true;
+    }
     // The phone opens the list over the counter, the larger screens switch their sub-page.
     m_dxcc->setPage(list && !onPhone() ? 1 : 0);
     if (list && onPhone())

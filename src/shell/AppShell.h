@@ -30,6 +30,7 @@
 #include "station/ActivationPanel.h"
 #include "station/ProfileEditor.h"
 #include "station/StationProfiles.h"
+#include "stats/StatisticsScreen.h"
 #include "sync/SyncScreen.h"
 #include "trx/ElecraftPanel.h"
 #include "trx/TrxScreen.h"
@@ -90,6 +91,7 @@ class AppShell : public QObject {
     Q_PROPERTY(ClublogScreen *clublog READ clublog CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
+    Q_PROPERTY(stats::StatisticsScreen *statistics READ statistics CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
     Q_PROPERTY(trx::ElecraftPanel *elecraft READ elecraft CONSTANT)
     Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
@@ -157,6 +159,7 @@ public:
     [[nodiscard]] ClublogScreen *clublog() const { return m_clublog; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
+    [[nodiscard]] stats::StatisticsScreen *statistics() const { return m_statistics; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
     [[nodiscard]] trx::ElecraftPanel *elecraft() const { return m_elecraft; }
     [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
@@ -240,6 +243,7 @@ private:
     cluster::ClusterScreen *m_cluster;
     map::GraylineScreen *m_grayline;
     dxcc::DxccScreen *m_dxcc;
+    stats::StatisticsScreen *m_statistics;
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;

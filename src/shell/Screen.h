@@ -46,6 +46,7 @@ public:
         StationProfiles, // over the log, opened from the frame's profile switch
         Activation,
         Contest, // contest logging, over the log
+        Statistics, // QSO statistics, opened from the DXCC tab
     };
     Q_ENUM(Screen)
 };

@@ -46,6 +46,7 @@ constexpr Named kNames[] = {
     {Screen::StationProfiles, "station-profiles"},
     {Screen::Activation, "station-activation"},
     {Screen::Contest, "contest"},
+    {Screen::Statistics, "statistics"},
 };
 
 } // namespace

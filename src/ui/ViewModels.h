@@ -10,6 +10,7 @@
 #include "entry/QsoEditor.h"
 #include "entry/QsoEntryForm.h"
 #include "map/GraylineMapItem.h"
+#include "stats/StatisticsChartItem.h"
 #include "map/GraylineScreen.h"
 #include "scanner/ReceivedCards.h"
 #include "scanner/ScanReceiver.h"
@@ -231,6 +232,27 @@ struct GraylineMapItemForeign {
     Q_GADGET
     QML_FOREIGN(GraylineMapItem)
     QML_NAMED_ELEMENT(GraylineMapItem)
+};
+
+// The statistics screen, its chart and its list of entities.
+struct StatisticsScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(stats::StatisticsScreen)
+    QML_NAMED_ELEMENT(StatisticsScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct EntitySpanModelForeign {
+    Q_GADGET
+    QML_FOREIGN(stats::EntitySpanModel)
+    QML_NAMED_ELEMENT(EntitySpanModel)
+    QML_UNCREATABLE("made by the statistics screen")
+};
+
+struct StatisticsChartItemForeign {
+    Q_GADGET
+    QML_FOREIGN(StatisticsChartItem)
+    QML_NAMED_ELEMENT(StatisticsChartItem)
 };
 
 // The DXCC tab: the counter and the DX list.

@@ -132,7 +132,8 @@ private slots:
             expected << "pile-up";
         expected << "lookup"
                  << "trx-elecraft"
-                 << "contest";
+                 << "contest"
+                 << "statistics";
         QCOMPARE(names, expected);
         QVERIFY(!screens::fromName(u"settings-nothing"));
         QVERIFY(screens::name(screens::Screen::EditQso).isEmpty());

@@ -197,11 +197,24 @@ Item {
         DxccCounterPage {
             screen: shellView.shell.dxcc
             onListRequested: stacks.itemAt(3).push(dxListPage, {})
+            footer: ItemDelegate {
+                objectName: "statisticsEntry"
+                text: qsTr("Statistics") + " \u203a"
+                font.pixelSize: Theme.bodySize
+                onClicked: shellView.shell.showScreen(Screens.Statistics)
+            }
         }
     }
     Component {
         id: dxListPage
         DxListPage { screen: shellView.shell.dxcc }
+    }
+    Component {
+        id: statisticsPage
+        StatisticsPage {
+            screen: shellView.shell.statistics
+            grayline: shellView.shell.grayline
+        }
     }
 
     // The callsign lookup, over the tab that asked; one at a time.
@@ -265,6 +278,8 @@ Item {
                 stacks.itemAt(tab).push(contestPage, {})
             else if (screen === Screens.DxList)
                 stacks.itemAt(tab).push(dxListPage, {})
+            else if (screen === Screens.Statistics)
+                stacks.itemAt(tab).push(statisticsPage, {})
             else if (screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     stacks.itemAt(tab).push(lookupPage, {})

@@ -31,6 +31,7 @@ Item {
                     text: qsTr("Contest")
                     onClicked: shellView.shell.showScreen(Screens.Contest)
                 }
+                StatisticsButton { shell: shellView.shell }
                 StationChip { shell: shellView.shell }
                 Label {
                     objectName: "syncShellState"
