@@ -10,8 +10,6 @@ inline constexpr char kStatusSynopsis[] =
     "status CALL --band BAND --mode MODE   (what a spot of CALL would be new for)";
 inline constexpr char kIotaSynopsis[] = "iota REF";
 inline constexpr char kGridSynopsis[] = "grid LOC --band BAND";
-inline constexpr char kStatsSynopsis[] =
-    "stats [--qsl-mode 0|1|2] [--with-deleted]   (0 any, 1 paper, 2 LoTW confirmations)";
 inline constexpr char kDxListSynopsis[] =
     "dxlist [--by-name] [--filter 0..5]   (1 worked, 2 confirmed, 3 not worked, 4 not\n"
     "                            confirmed, 5 worked but not confirmed)";
