@@ -7,7 +7,6 @@
 #include "station/StationProfiles.h"
 
 #include <QJsonArray>
-#include <QRegularExpression>
 
 namespace cli {
 namespace {
@@ -101,7 +100,6 @@ int activationCommand(Cli &cli, const QStringList &given)
     const bool exporting = words.value(0) == QLatin1String("export");
     if (exporting)
         words.removeFirst();
-    words.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")), QStringLiteral("--output"));
     const Args args(
         words, {{QStringLiteral("ref"), QStringLiteral("date"), QStringLiteral("output")}, {}});
     if (!args.error().isEmpty() || !args.positional().isEmpty() ||

@@ -62,12 +62,8 @@ std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QSt
 
 int exportCommand(Cli &cli, const QStringList &words)
 {
-    QStringList normalized = words;
-    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")),
-                                QStringLiteral("--output"));
-    Args args(normalized,
-              {{QStringLiteral("range"), QStringLiteral("ids"), QStringLiteral("output")},
-               {QStringLiteral("all")}});
+    Args args(words, {{QStringLiteral("range"), QStringLiteral("ids"), QStringLiteral("output")},
+                      {QStringLiteral("all")}});
     const int selections = int(args.flag(QStringLiteral("all"))) +
                            int(args.option(QStringLiteral("range")).has_value()) +
                            int(args.option(QStringLiteral("ids")).has_value());

@@ -1,9 +1,19 @@
 #include "cli/Args.h"
 
+namespace {
+
+const QString kOutput = QStringLiteral("output");
+const QString kShortOutput = QStringLiteral("--output");
+
+} // namespace
+
 Args::Args(const QStringList &words, const Options &known)
 {
     for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString &word = words.at(i);
+        // "-o FILE" is short for "--output FILE" wherever a command writes a file.
+        const QString &word = words.at(i) == QLatin1String("-o") && known.valued.contains(kOutput)
+                                  ? kShortOutput
+                                  : words.at(i);
         if (!word.startsWith(QLatin1String("--")) || word == QLatin1String("--")) {
             m_positional << word;
             continue;

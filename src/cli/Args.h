@@ -17,7 +17,8 @@ public:
         QSet<QString> flags;
     };
 
-    /** Parses the words; on an unknown option or a missing value, error() says which. */
+    /** Parses the words; on an unknown option or a missing value, error() says which. "-o" stands
+     *  for "--output" when that is known. */
     Args(const QStringList &words, const Options &known);
 
     [[nodiscard]] const QString &error() const { return m_error; }

@@ -97,7 +97,8 @@ int start(Cli &cli, Context &context, const QStringList &words)
         {QStringLiteral("contest"), started.contest},
         {QStringLiteral("call"), started.myCall},
         {QStringLiteral("start"), formats::sqlDateTime(started.start)},
-        {QStringLiteral("sent"), context.session.sentValues(cabMode, &error).value_or(QStringList()).join(u' ')}});
+        {QStringLiteral("sent"),
+         context.session.sentValues(cabMode, &error).value_or(QStringList()).join(u' ')}});
     return Cli::Success;
 }
 
@@ -182,11 +183,9 @@ int score(Cli &cli, Context &context)
 
 int writeCabrillo(Cli &cli, Context &context, const QStringList &words)
 {
-    QString file;
-    if (words.size() == 2 &&
-        (words.first() == QLatin1String("-o") || words.first() == QLatin1String("--output")))
-        file = words.at(1);
-    if (file.isEmpty())
+    const Args args(words, {{QStringLiteral("output")}, {}});
+    const QString file = args.option(QStringLiteral("output"), {});
+    if (!args.error().isEmpty() || !args.positional().isEmpty() || file.isEmpty())
         return cli.usage(QStringLiteral("Usage: contest cabrillo -o FILE"));
     const QString text = cabrillo::write(*context.session.log(), context.session.settings());
     QSaveFile out(file);

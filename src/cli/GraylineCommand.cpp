@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <optional>
@@ -38,12 +37,9 @@ std::optional<geo::LatLon> position(const QString &locator)
 
 int graylineCommand(Cli &cli, const QStringList &words)
 {
-    QStringList normalized = words;
-    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")),
-                                QStringLiteral("--output"));
-    Args args(normalized, {{QStringLiteral("at"), QStringLiteral("from"), QStringLiteral("to"),
-                            QStringLiteral("output")},
-                           {}});
+    Args args(words, {{QStringLiteral("at"), QStringLiteral("from"), QStringLiteral("to"),
+                       QStringLiteral("output")},
+                      {}});
     if (!args.error().isEmpty())
         return cli.usage(args.error());
     const std::optional<QString> output = args.option(QStringLiteral("output"));

@@ -15,10 +15,9 @@
 #include "stats/StatisticsReader.h"
 
 #include <QBuffer>
-#include <QPainter>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QRegularExpression>
+#include <QPainter>
 
 namespace cli {
 namespace {
@@ -149,12 +148,8 @@ QImage workedMap(Cli &cli, const stats::QsoStatistics &numbers, int width)
 
 int chart(Cli &cli, const QStringList &words)
 {
-    QStringList normalized = words;
-    normalized.replaceInStrings(QRegularExpression(QStringLiteral("^-o$")),
-                                QStringLiteral("--output"));
-    Args args(normalized,
-              {{QStringLiteral("output"), QStringLiteral("width"), QStringLiteral("height")},
-               {QStringLiteral("dark")}});
+    Args args(words, {{QStringLiteral("output"), QStringLiteral("width"), QStringLiteral("height")},
+                      {QStringLiteral("dark")}});
     const std::optional<QString> output = args.option(QStringLiteral("output"));
     if (!args.error().isEmpty() || args.positional().size() != 1 || !output)
         return cli.usage(args.error().isEmpty() ? kChartUsage : args.error());

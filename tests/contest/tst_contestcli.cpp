@@ -1,32 +1,18 @@
 // brindlewick-cli's contest commands, run as a user would: a session started, QSOs logged (a dupe
 // refused with exit 3 unless allowed), the score and the Cabrillo file.
 
+#include "../cli/CliRun.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QString &dataDir, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(BRINDLEWICK_CLI),
-                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-            QString::fromUtf8(process.readAllStandardError()).trimmed()};
-}
+const auto cli = &CliRun::in;
 
 } // namespace
 
@@ -37,7 +23,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString data = dir.path();
-        Run run = cli(data, {"--json", "contest", "list"});
+        CliRun run = cli(data, {"--json", "contest", "list"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains(QLatin1String("\"CQ-WW-CW\"")));
 

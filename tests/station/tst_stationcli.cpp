@@ -1,31 +1,17 @@
 // brindlewick-cli's station and activation commands, run as a user would run them.
 
+#include "../cli/CliRun.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QString &dataDir, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(BRINDLEWICK_CLI),
-                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-            QString::fromUtf8(process.readAllStandardError()).trimmed()};
-}
+const auto cli = &CliRun::in;
 
 } // namespace
 
@@ -62,7 +48,7 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const Run run = cli(dir.path(), arguments);
+        const CliRun run = cli(dir.path(), arguments);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("StationProfiles.json"))));
@@ -81,7 +67,7 @@ private slots:
                  0);
         QCOMPARE(cli(dir.path(), {"station", "select", "park"}).out,
                  QStringLiteral("selected: Park"));
-        const Run shown = cli(dir.path(), {"station", "show", "--json"});
+        const CliRun shown = cli(dir.path(), {"station", "show", "--json"});
         const QJsonObject profile = QJsonDocument::fromJson(shown.out.toUtf8()).object();
         QCOMPARE(profile.value("name").toString(), QStringLiteral("Park"));
         QCOMPARE(profile.value("pota").toString(), QStringLiteral("US-0001"));
@@ -91,7 +77,7 @@ private slots:
         QCOMPARE(cli(dir.path(), {"station", "list"}).out,
                  QStringLiteral("Home  N0CALL EN10PR\n* Park  N0CALL/P US-0001"));
         QCOMPARE(cli(dir.path(), {"station", "remove", "Home"}).exitCode, 0);
-        const Run listed = cli(dir.path(), {"--json", "station", "list"});
+        const CliRun listed = cli(dir.path(), {"--json", "station", "list"});
         QCOMPARE(QJsonDocument::fromJson(listed.out.toUtf8()).array().size(), 1);
     }
 
@@ -108,7 +94,7 @@ private slots:
                                       "CW", "--time", "2026-05-01 10:00:00"})
                          .exitCode,
                      0);
-        const Run shown = cli(dir.path(), {"activation", "--date", "2026-05-01", "--json"});
+        const CliRun shown = cli(dir.path(), {"activation", "--date", "2026-05-01", "--json"});
         const QJsonObject activation = QJsonDocument::fromJson(shown.out.toUtf8()).object();
         QCOMPARE(activation.value("reference").toString(), QStringLiteral("G/LD-003"));
         QCOMPARE(activation.value("qsos").toArray().size(), 3);
@@ -117,7 +103,7 @@ private slots:
         QCOMPARE(activation.value("valid").toBool(), false);
 
         QTemporaryDir out;
-        const Run exported =
+        const CliRun exported =
             cli(dir.path(), {"activation", "export", "--date", "20260501", "-o", out.path()});
         QCOMPARE(exported.exitCode, 0);
         QFile file(out.filePath(QStringLiteral("G4ABC_P@G_LD-003-20260501.adi")));

@@ -18,11 +18,13 @@ Page {
         anchors.margins: Theme.margin
         spacing: Theme.spacing
 
-        // No session yet: choose a contest and what is sent.
-        RowLayout {
+        // No session yet: choose a contest and what is sent; one above the other on a phone.
+        GridLayout {
             visible: !page.contest.active
             Layout.fillWidth: true
-            spacing: Theme.spacing
+            columns: page.width >= 560 ? 3 : 1
+            columnSpacing: Theme.spacing
+            rowSpacing: Theme.spacing
             ComboBox {
                 id: contestChoice
                 objectName: "contestChoice"
