@@ -42,7 +42,7 @@ Page {
                 }
                 Label {
                     objectName: "statisticsTotal"
-                    text: page.screen.totalText
+                    text: page.screen.reading ? qsTr("Reading…") : page.screen.totalText
                     font.pixelSize: Theme.bodySize
                     horizontalAlignment: Text.AlignRight
                     Layout.fillWidth: true
@@ -57,6 +57,13 @@ Page {
                 accent: page.Material.accentColor
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                // The whole logbook is read on a worker; the window goes on meanwhile.
+                BusyIndicator {
+                    objectName: "statisticsReading"
+                    anchors.centerIn: parent
+                    running: page.screen.reading
+                    visible: running
+                }
             }
         }
 
