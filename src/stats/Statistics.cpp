@@ -94,7 +94,9 @@ void Statistics::logbookSwitched()
 
 void Statistics::forget()
 {
-    m_tally.reset();
+    // Freeing the counts of a big logbook takes a while: done by the next reading's worker.
+    if (m_tally)
+        m_discarded.push_back(std::move(m_tally));
     m_counted = false;
     if (m_worker)
         m_restart = true;
@@ -111,7 +113,11 @@ void Statistics::startReading()
     auto reading = std::make_shared<Reading>();
     reading->path = m_log.fullLogDatabasePath();
     m_reading = reading;
-    m_worker = QThread::create([reading] {
+    auto discarded =
+        std::make_shared<std::vector<std::unique_ptr<StatisticsTally>>>(std::move(m_discarded));
+    m_discarded.clear();
+    m_worker = QThread::create([reading, discarded] {
+        discarded->clear();
         // Taken first: a write while reading makes the file look changed afterwards.
         reading->stamp = db::FileStamp::of(reading->path);
         reading->ok = reading->tally.build(reading->path, &reading->error);

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class LogModel;
 
@@ -68,6 +69,8 @@ private:
     LogModel &m_log;
     /** Nothing before the first reading and after one that failed. */
     std::unique_ptr<StatisticsTally> m_tally;
+    /** Counts thrown away, freed on the next reading's worker. */
+    std::vector<std::unique_ptr<StatisticsTally>> m_discarded;
     QString m_path;
     /** The file as it was when m_tally was last brought up to date. */
     std::optional<db::FileStamp> m_stamp;

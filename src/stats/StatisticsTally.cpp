@@ -12,7 +12,7 @@ namespace {
 // The same expressions as the grouped reading (StatisticsReader.cpp), so that both count a QSO
 // under the same texts.
 const QString kSelect = QStringLiteral(
-    "select id, substr(datetime, 1, 7), substr(datetime, 12, 2), band, mode, upper(cnt), "
+    "select id, substr(datetime, 1, 7) || substr(datetime, 12, 2), band, mode, upper(cnt), "
     "dxccadif <> 0 and datetime glob '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9] *', "
     "abs(dxccadif), datetime, callsign, dxcc, "
     "case when upper(trim(locator)) glob '[A-R][A-R][0-9][0-9]*' then upper(trim(locator)) end "
@@ -47,7 +47,7 @@ template <typename Key> void addCounts(const auto &counts, QHash<Key, qint64> &i
 
 struct StatisticsTally::Read {
     qint64 id = 0;
-    std::pair<QString, QString> moment;
+    QString moment; // "yyyy-MM" and "HH" as stored, joined
     QString band;
     QString mode;
     QString continent;
@@ -62,10 +62,13 @@ struct StatisticsTally::Read {
 
 template <typename Key> int StatisticsTally::Counts<Key>::numberOf(const Key &key)
 {
+    // QSOs stored one after another often share a band, a mode, an hour: no hashing then.
+    if (last >= 0 && keys.at(last) == key)
+        return last;
     const auto it = numbers.constFind(key);
     if (it != numbers.constEnd())
-        return *it;
-    const int number = int(keys.size());
+        return last = *it;
+    const int number = last = int(keys.size());
     numbers.insert(key, number);
     keys.append(key);
     counts.push_back(0);
@@ -102,35 +105,42 @@ bool StatisticsTally::readRows(db::Database &database, const QSet<qint64> *ids, 
     const auto take = [&] {
         Read read;
         read.id = select.int64(0);
-        read.moment = {select.text(1), select.text(2)};
-        read.band = select.text(3);
-        read.mode = select.text(4);
-        read.continent = select.text(5);
-        if (select.int64(6) != 0) {
-            read.entity = int(select.int64(7));
-            read.dateTime = select.text(8);
-            read.callsign = select.text(9);
-            read.prefix = select.text(10);
+        read.moment = select.text(1);
+        read.band = select.text(2);
+        read.mode = select.text(3);
+        read.continent = select.text(4);
+        if (select.int64(5) != 0) {
+            read.entity = int(select.int64(6));
+            read.dateTime = select.text(7);
         }
-        read.locator = select.text(11);
+        read.locator = select.text(10);
         put(read);
         return read;
     };
+    const auto readDetails = [&select](Read &read) {
+        read.callsign = select.text(8);
+        read.prefix = select.text(9);
+    };
     if (!ids) {
-        QHash<qint64, Read> none;
+        db::Statement count = database.prepare(QStringLiteral("select count(*) from logbook"));
+        if (count.step())
+            m_rows.reserve(count.int64(0));
         while (select.step()) {
-            const Read read = take();
+            Read read = take();
             if (read.entity == 0)
                 continue;
-            // Only the QSO just counted can have become its entity's first or last.
+            // Only the QSO just counted can have become its entity's first or last; only then
+            // is the rest of it read.
             Entity &entity = m_entities[read.entity];
             const auto first = entity.qsos.begin();
+            const auto last = entity.qsos.lower_bound(
+                {std::prev(entity.qsos.end())->first, std::numeric_limits<qint64>::min()});
+            if (first->second == read.id || last->second == read.id)
+                readDetails(read);
             if (first->second == read.id) {
                 entity.firstId = read.id;
                 entity.first = read.qsoMoment();
             }
-            const auto last = entity.qsos.lower_bound(
-                {std::prev(entity.qsos.end())->first, std::numeric_limits<qint64>::min()});
             if (last->second == read.id) {
                 entity.lastId = read.id;
                 entity.last = read.qsoMoment();
@@ -148,7 +158,8 @@ bool StatisticsTally::readRows(db::Database &database, const QSet<qint64> *ids, 
         select.reset();
         select.bind(1, id);
         if (select.step()) {
-            const Read read = take();
+            Read read = take();
+            readDetails(read);
             if (read.entity != 0) {
                 touched.insert(read.entity);
                 justRead.insert(id, read);
@@ -194,7 +205,9 @@ void StatisticsTally::put(const Read &read)
     if (read.entity != 0) {
         row.entity = read.entity;
         row.dateTime = read.dateTime;
-        m_entities[read.entity].qsos.insert({read.dateTime, read.id});
+        // Mostly stored in time order: after the last is the place to look first.
+        std::set<EntityKey> &qsos = m_entities[read.entity].qsos;
+        qsos.insert(qsos.end(), {read.dateTime, read.id});
     }
     m_rows.insert(read.id, row);
 }
@@ -283,8 +296,9 @@ QsoStatistics StatisticsTally::statistics() const
     QsoCounts counts;
     for (qsizetype i = 0; i < m_moments.keys.size(); ++i)
         if (const qint64 count = m_moments.counts.at(std::size_t(i)); count != 0)
-            counts.moments << QsoCounts::Moment{m_moments.keys.at(i).first,
-                                                m_moments.keys.at(i).second, count};
+            // The month is 7 characters unless the start time is shorter; then there is no hour.
+            counts.moments << QsoCounts::Moment{m_moments.keys.at(i).left(7),
+                                                m_moments.keys.at(i).mid(7), count};
     addCounts(m_bands, counts.bands);
     addCounts(m_modes, counts.modes);
     addCounts(m_continents, counts.continents);

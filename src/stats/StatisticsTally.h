@@ -44,6 +44,7 @@ private:
         QHash<Key, int> numbers;
         QList<Key> keys;
         std::vector<qint64> counts;
+        int last = -1; // the number given last
         int numberOf(const Key &key);
     };
     /** What one QSO added, as read. */
@@ -81,7 +82,7 @@ private:
                 QString *error);
 
     QHash<qint64, Row> m_rows;
-    Counts<std::pair<QString, QString>> m_moments; // "yyyy-MM" and "HH" as stored
+    Counts<QString> m_moments; // "yyyy-MM" and "HH" as stored, joined
     Counts<QString> m_bands;
     Counts<QString> m_modes;
     Counts<QString> m_continents;
