@@ -48,15 +48,20 @@ Page {
                     Layout.fillWidth: true
                 }
             }
-            StatisticsChartItem {
-                objectName: "statisticsChart"
-                screen: page.screen
-                grayline: page.grayline
-                background: page.Material.backgroundColor
-                foreground: page.Material.foreground
-                accent: page.Material.accentColor
+            Item {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                StatisticsChartItem {
+                    objectName: "statisticsChart"
+                    anchors.fill: parent
+                    // Not "No QSOs" while the logbook is still being read.
+                    visible: !page.screen.reading
+                    screen: page.screen
+                    grayline: page.grayline
+                    background: page.Material.backgroundColor
+                    foreground: page.Material.foreground
+                    accent: page.Material.accentColor
+                }
                 // The whole logbook is read on a worker; the window goes on meanwhile.
                 BusyIndicator {
                     objectName: "statisticsReading"
