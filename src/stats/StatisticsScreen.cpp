@@ -10,6 +10,7 @@ StatisticsScreen::StatisticsScreen(LogModel &log, DXCCModel &dxcc, QObject *pare
     : QObject(parent), m_dxcc(dxcc), m_statistics(log), m_entities(new EntitySpanModel(this))
 {
     connect(&m_statistics, &Statistics::changed, this, &StatisticsScreen::take);
+    connect(&m_statistics, &Statistics::readingChanged, this, &StatisticsScreen::readingChanged);
 }
 
 QStringList StatisticsScreen::kindTitles()
@@ -53,8 +54,7 @@ void StatisticsScreen::setShown(bool shown)
 
 void StatisticsScreen::refresh()
 {
-    (void)m_statistics.current();
-    take();
+    m_statistics.reread();
 }
 
 void StatisticsScreen::take()

@@ -13,8 +13,8 @@ class LogModel;
 namespace stats {
 
 /** The statistics screen of both layouts: one chart at a time, picked by kind, and the first
- *  and last QSO per entity. The numbers are read while the screen is shown, and again when the
- *  logbook changes while it is. */
+ *  and last QSO per entity. The numbers are read when the screen is first shown (the window
+ *  goes on meanwhile) and follow each write to the logbook. */
 class StatisticsScreen : public QObject {
     Q_OBJECT
     /** The kinds' titles in order, then the map of worked grid squares; `kind` indexes them. */
@@ -25,6 +25,8 @@ class StatisticsScreen : public QObject {
     Q_PROPERTY(stats::EntitySpanModel *entities READ entities CONSTANT)
     Q_PROPERTY(QString entitiesTitle READ entitiesTitle CONSTANT)
     Q_PROPERTY(bool shown READ shown WRITE setShown NOTIFY shownChanged)
+    /** The whole logbook is being read (on a worker): the numbers shown are not yet its own. */
+    Q_PROPERTY(bool reading READ reading NOTIFY readingChanged)
 public:
     StatisticsScreen(LogModel &log, DXCCModel &dxcc, QObject *parent = nullptr);
 
@@ -39,17 +41,19 @@ public:
     [[nodiscard]] bool shown() const { return m_shown; }
     /** Shown: read now (when stale) and follow the logbook; hidden: stop following. */
     void setShown(bool shown);
+    [[nodiscard]] bool reading() const { return m_statistics.isReading(); }
 
     /** What the chart item paints. */
     [[nodiscard]] const ChartData &chart() const { return m_chart; }
     [[nodiscard]] const QStringList &grids() const { return m_grids; }
     [[nodiscard]] const QList<geo::LatLon> &endPoints() const { return m_endPoints; }
-    /** Reads the numbers again now. */
+    /** Reads the whole logbook again (the numbers follow when the reading ends). */
     Q_INVOKABLE void refresh();
 
 signals:
     void kindChanged();
     void shownChanged();
+    void readingChanged();
     /** New numbers or another kind: the chart is to be painted again. */
     void refreshed();
 

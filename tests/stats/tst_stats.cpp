@@ -3,16 +3,19 @@
 
 #include "../entry/LogFixture.h"
 #include "map/WorkedLayer.h"
+#include "model/LogListQuery.h"
 #include "stats/ChartRenderer.h"
 #include "stats/Statistics.h"
 #include "stats/StatisticsReader.h"
 #include "stats/StatisticsScreen.h"
+#include "stats/StatisticsTally.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 using stats::Kind;
 
@@ -47,6 +50,23 @@ QString spanText(const stats::EntitySpan &span)
         .arg(span.prefix)
         .arg(span.qsos)
         .arg(span.first.callsign, span.first.dateTime, span.last.callsign, span.last.dateTime);
+}
+
+/** Every number of the statistics as text, end points in any order. */
+QString everything(const stats::QsoStatistics &numbers)
+{
+    QStringList lines{QString::number(numbers.total)};
+    for (int kind = 0; kind < stats::kKindCount; ++kind)
+        lines << barsText(numbers.of(Kind(kind)));
+    for (const stats::EntitySpan &span : numbers.entities)
+        lines << spanText(span) + u' ' + span.first.band + u' ' + span.first.mode + u' ' +
+                     span.last.band + u' ' + span.last.mode;
+    lines << numbers.grids.join(u' ');
+    QStringList points;
+    for (const geo::LatLon &point : numbers.endPoints)
+        points << QStringLiteral("%1,%2").arg(point.lat, 0, 'f', 4).arg(point.lon, 0, 'f', 4);
+    points.sort();
+    return (lines << points.join(u' ')).join(u'\n');
 }
 
 bool isBar(const QImage &image, QPointF at, const QColor &colour)
@@ -89,6 +109,81 @@ class StatsTest : public QObject {
         if (!numbers)
             qWarning("%s", qPrintable(error));
         return numbers.value_or(stats::QsoStatistics{});
+    }
+
+    /** The QSO whose call starts so (DL1AA may have been renamed DL1AB). */
+    [[nodiscard]] QsoClass stored(const QString &call) const
+    {
+        for (const QsoClass &qso : f.app->log().getlastQSOs(LogListQuery::All))
+            if (qso.callsign.startsWith(call))
+                return qso;
+        qWarning("No QSO with %s", qPrintable(call));
+        return {};
+    }
+
+    /** One write of the kinds the statistics follow, on the hand-checked logbook. */
+    void write(const QString &step)
+    {
+        LogModel &log = f.app->log();
+        const auto edit = [&](const char *call, const std::function<void(QsoClass &)> &change) {
+            const QsoClass before = stored(QString::fromLatin1(call));
+            QsoClass after = before;
+            change(after);
+            QVERIFY(log.updateQSO(before, after));
+        };
+        if (step == "save, a new entity") {
+            QsoClass qso = contact("VK2AA", "2024-05-05 05:05:00", "15m", "SSB", "OC", 150, "VK");
+            qso.locator = QStringLiteral("QF56");
+            QVERIFY(log.saveNewQSOtoLog(qso));
+        } else if (step == "save, the entity's new first") {
+            QsoClass qso = contact("DL9ZZ", "2020-01-01 10:00:00", "80m", "CW", "EU", 230, "DL");
+            QVERIFY(log.saveNewQSOtoLog(qso));
+        } else if (step == "edit into another year and hour") {
+            edit("K1AA", [](QsoClass &q) { q.dateTime = LogFixture::utc("2019-06-01 07:00:00"); });
+        } else if (step == "edit onto another band and mode") {
+            edit("DL1A", [](QsoClass &q) {
+                q.band = QStringLiteral("10m");
+                q.mode = QStringLiteral("RTTY");
+            });
+        } else if (step == "edit into another entity") {
+            edit("DL2BB", [](QsoClass &q) {
+                q.adif = 291;
+                q.dxcc = QStringLiteral("K");
+                q.cnt = QStringLiteral("NA");
+            });
+        } else if (step == "edit the first's call in place") {
+            edit("DL1AA", [](QsoClass &q) { q.callsign = QStringLiteral("DL1AB"); });
+        } else if (step == "edit a locator into another square") {
+            edit("K1AA", [](QsoClass &q) { q.locator = QStringLiteral("FN31pr"); });
+        } else if (step == "delete the first of an entity") {
+            QVERIFY(log.deleteQSO(stored(QStringLiteral("DL1A"))));
+        } else if (step == "delete the last of an entity") {
+            QVERIFY(log.deleteQSO(stored(QStringLiteral("K2BB"))));
+        } else if (step == "delete an entity's only QSO") {
+            QVERIFY(log.deleteQSO(stored(QStringLiteral("JA1AA"))));
+        } else if (step == "synced rows, one new and one changed") {
+            // Written by the synced logbook's own connection, then announced by id.
+            db::Database other;
+            QCOMPARE(other.open(log.fullLogDatabasePath()), 0);
+            QVERIFY(other.exec(QStringLiteral(
+                "insert into logbook (callsign, datetime, band, mode, cnt, dxcc, dxccadif, "
+                "locator) values ('DL7XX', '2026-01-02 03:04:05', '6m', 'FT8', 'EU', 'DL', 230, "
+                "'jo31')")));
+            QVERIFY(other.exec(QStringLiteral(
+                "update logbook set datetime = '2018-02-02 02:02:02' where callsign = 'K2BB'")));
+            db::Statement ids = other.prepare(
+                QStringLiteral("select id from logbook where callsign in ('DL7XX', 'K2BB')"));
+            QSet<qint64> written;
+            while (ids.step())
+                written.insert(ids.int64(0));
+            other.close();
+            QCOMPARE(written.size(), 2);
+            log.takePulled({230, 291}, written);
+        } else if (step == "emptied") {
+            QVERIFY(log.deleteAllEntries());
+        } else {
+            QFAIL("unknown step");
+        }
     }
 
 private slots:
@@ -177,6 +272,39 @@ private slots:
         QCOMPARE(qRound(cell.bottom()), qRound(projection.rowOfLatitude(south)));
     }
 
+    void writesAreCountedAsAFullReadingWould_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        const QStringList each{
+            "edit the first's call in place",     "save, a new entity",
+            "save, the entity's new first",       "edit into another year and hour",
+            "edit onto another band and mode",    "edit into another entity",
+            "edit a locator into another square", "synced rows, one new and one changed",
+            "delete the first of an entity",      "delete the last of an entity",
+            "delete an entity's only QSO",        "emptied"};
+        for (const QString &step : each)
+            QTest::newRow(qPrintable(step)) << QStringList{step};
+        QTest::newRow("all in a row") << each.mid(0, each.size() - 1);
+        QTest::newRow("emptied, then saved")
+            << QStringList{"emptied", "save, a new entity", "save, the entity's new first"};
+    }
+    void writesAreCountedAsAFullReadingWould()
+    {
+        QFETCH(QStringList, steps);
+        stats::StatisticsTally tally;
+        const QString path = f.app->log().fullLogDatabasePath();
+        QVERIFY(tally.build(path));
+        QCOMPARE(everything(tally.statistics()), everything(read()));
+        connect(&f.app->log(), &LogModel::qsosChanged, this, [&](const QsoChange &change) {
+            QVERIFY(change.many ? tally.build(path) : tally.update(path, change.ids));
+        });
+        for (const QString &step : steps) {
+            write(step);
+            QCOMPARE(everything(tally.statistics()), everything(read()));
+        }
+        disconnect(&f.app->log(), &LogModel::qsosChanged, this, nullptr);
+    }
+
     void emptyLogbookHasHoursAndContinentsOnly()
     {
         QVERIFY(f.app->log().deleteAllEntries());
@@ -195,39 +323,96 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
-    void followsSavesAndDeletes()
+    void shownStatisticsFollowWritesWithoutReadingAgain_data()
+    {
+        writesAreCountedAsAFullReadingWould_data();
+    }
+    void shownStatisticsFollowWritesWithoutReadingAgain()
+    {
+        QFETCH(QStringList, steps);
+        stats::Statistics statistics(f.app->log());
+        QSignalSpy reading(&statistics, &stats::Statistics::readingChanged);
+        statistics.setLive(true);
+        QVERIFY(statistics.isReading());
+        QTRY_VERIFY(!statistics.isReading());
+        QCOMPARE(everything(statistics.current()), everything(read()));
+        for (const QString &step : steps) {
+            reading.clear();
+            write(step);
+            // Only a change of many rows has the whole logbook read again.
+            if (step == "emptied")
+                QTRY_VERIFY(reading.count() == 2 && !statistics.isReading());
+            else
+                QCOMPARE(reading.count(), 0);
+            QCOMPARE(everything(statistics.current()), everything(read()));
+            QVERIFY(!statistics.isStale());
+        }
+    }
+
+    void writesDuringTheReadingAreNotLost()
     {
         LogModel &log = f.app->log();
         stats::Statistics statistics(log);
-        QCOMPARE(statistics.current().total, qint64(7));
-
+        statistics.setLive(true);
+        QVERIFY(statistics.isReading());
+        // The worker may or may not see these; either way they are counted once.
         QsoClass added = contact("DL3CC", "2025-01-01 00:00:00", "20m", "CW", "EU", 230, "DL");
         QVERIFY(log.saveNewQSOtoLog(added));
-        QVERIFY(statistics.isStale());
-        QCOMPARE(statistics.current().total, qint64(8));
-        QCOMPARE(barsText(statistics.current().of(Kind::Year)), "2023:1 2024:5 2025:1 ??:1");
-        QCOMPARE(statistics.current().entities.first().last.callsign, "DL3CC");
+        QVERIFY(log.deleteQSO(stored(QStringLiteral("JA1AA"))));
+        QVERIFY(statistics.isReading());
+        QTRY_VERIFY(!statistics.isReading());
+        QCOMPARE(statistics.current().total, qint64(7));
+        QCOMPARE(everything(statistics.current()), everything(read()));
 
-        // Shown: read again by itself after the write.
+        // Many rows while reading: read again.
+        statistics.reread();
+        QVERIFY(log.deleteAllEntries());
+        QTRY_VERIFY(!statistics.isReading());
+        QCOMPARE(statistics.current().total, qint64(0));
+    }
+
+    void hiddenStatisticsReadNothingWhole()
+    {
+        LogModel &log = f.app->log();
+        stats::Statistics statistics(log);
+        QSignalSpy reading(&statistics, &stats::Statistics::readingChanged);
+        QVERIFY(log.deleteQSO(stored(QStringLiteral("JA1AA"))));
+        QVERIFY(log.deleteAllEntries());
+        QCOMPARE(reading.count(), 0);
+        QVERIFY(statistics.isStale());
         statistics.setLive(true);
-        QSignalSpy changed(&statistics, &stats::Statistics::changed);
-        QVERIFY(log.deleteQSO(added));
-        QTRY_COMPARE(changed.count(), 1);
-        QCOMPARE(barsText(statistics.current().of(Kind::Year)), "2023:1 2024:5 ??:1");
-        QCOMPARE(statistics.current().entities.first().last.callsign, "DL2BB");
+        QTRY_VERIFY(reading.count() == 2);
+        QCOMPARE(statistics.current().total, qint64(0));
     }
 
     void seesWritesOfAnotherProgram()
     {
         stats::Statistics statistics(f.app->log());
-        QCOMPARE(statistics.current().total, qint64(7));
+        statistics.setLive(true);
+        QTRY_COMPARE(statistics.current().total, qint64(7));
+        statistics.setLive(false);
         db::Database other;
         QCOMPARE(other.open(f.app->log().fullLogDatabasePath()), 0);
         QVERIFY(other.exec(QStringLiteral("insert into logbook (callsign, datetime, band, mode) "
                                           "values ('W1AW', '2025-05-05 05:05:05', '20m', 'CW')")));
         other.close();
         QVERIFY(statistics.isStale());
-        QCOMPARE(statistics.current().total, qint64(8));
+        statistics.setLive(true);
+        QVERIFY(statistics.isReading());
+        QTRY_COMPARE(statistics.current().total, qint64(8));
+    }
+
+    void unreadableLogbookIsShownEmpty()
+    {
+        QFile::remove(f.app->log().fullLogDatabasePath());
+        QVERIFY(QFile(f.app->log().fullLogDatabasePath()).open(QIODevice::WriteOnly));
+        stats::Statistics statistics(f.app->log());
+        statistics.setLive(true);
+        QTRY_VERIFY(!statistics.isReading());
+        QVERIFY(!statistics.error().isEmpty());
+        QCOMPARE(statistics.current().total, qint64(0));
+        // Not read again each time it is shown, until the file changes.
+        QVERIFY(!statistics.isStale());
     }
 
     void screenShowsTheChosenKindAndEntities()
@@ -236,7 +421,8 @@ private slots:
         QAbstractItemModelTester tester(screen.entities());
         QSignalSpy refreshed(&screen, &stats::StatisticsScreen::refreshed);
         screen.setShown(true);
-        QTRY_VERIFY(refreshed.count() >= 1);
+        QVERIFY(screen.reading());
+        QTRY_VERIFY(refreshed.count() >= 1 && !screen.reading());
         QCOMPARE(screen.totalText(), "7 QSOs");
         QCOMPARE(screen.entities()->rowCount(), 3);
         QCOMPARE(screen.entities()->index(0).data(stats::EntitySpanModel::FirstRole).toString(),

@@ -42,21 +42,33 @@ Page {
                 }
                 Label {
                     objectName: "statisticsTotal"
-                    text: page.screen.totalText
+                    text: page.screen.reading ? qsTr("Reading…") : page.screen.totalText
                     font.pixelSize: Theme.bodySize
                     horizontalAlignment: Text.AlignRight
                     Layout.fillWidth: true
                 }
             }
-            StatisticsChartItem {
-                objectName: "statisticsChart"
-                screen: page.screen
-                grayline: page.grayline
-                background: page.Material.backgroundColor
-                foreground: page.Material.foreground
-                accent: page.Material.accentColor
+            Item {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+                StatisticsChartItem {
+                    objectName: "statisticsChart"
+                    anchors.fill: parent
+                    // Not "No QSOs" while the logbook is still being read.
+                    visible: !page.screen.reading
+                    screen: page.screen
+                    grayline: page.grayline
+                    background: page.Material.backgroundColor
+                    foreground: page.Material.foreground
+                    accent: page.Material.accentColor
+                }
+                // The whole logbook is read on a worker; the window goes on meanwhile.
+                BusyIndicator {
+                    objectName: "statisticsReading"
+                    anchors.centerIn: parent
+                    running: page.screen.reading
+                    visible: running
+                }
             }
         }
 
