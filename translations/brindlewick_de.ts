@@ -2737,6 +2737,10 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <translation>Statistik</translation>
     </message>
     <message>
+        <source>Reading…</source>
+        <translation>Wird gelesen…</translation>
+    </message>
+    <message>
         <source>First: %1</source>
         <translation>Erstes: %1</translation>
     </message>
