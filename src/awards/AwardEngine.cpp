@@ -112,6 +112,11 @@ void AwardEngine::invalidate()
         m_itemNames[size_t(award)].clear();
     }
     m_callIds.clear();
+    m_ownCallId = -1;
+    for (std::vector<int> &memo : m_shortItems)
+        memo.clear();
+    m_wpxItems.clear();
+    m_gridItems.clear();
     m_bandNumbers.clear();
     m_calls.clear();
     m_contactIds.clear();
@@ -252,10 +257,112 @@ int AwardEngine::itemId(int award, const QString &item, bool create)
     return id;
 }
 
-quint32 AwardEngine::cellOf(int award, const QString &item, int xBand, int mode, int call)
+int AwardEngine::shortFieldItem(int award, const QString &text, const AwardQso &probe)
 {
-    const auto itemNumber = quint32(itemId(award, item, true));
-    const quint64 key = cellKey(itemNumber, xBand, mode, call);
+    // Up to two ASCII characters make a code below 2^16; anything longer asks the rules.
+    int code = -1;
+    if (text.size() <= 2) {
+        code = int(text.size());
+        for (qsizetype i = 0; i < text.size() && code >= 0; ++i)
+            code =
+                text.at(i).unicode() < 128 ? code | int(text.at(i).unicode()) << (2 + 7 * i) : -1;
+    }
+    const auto ask = [&] {
+        const QStringList list = itemsFor(Award(award), probe);
+        return list.isEmpty() ? -1 : itemId(award, list.first(), true);
+    };
+    if (code < 0)
+        return ask();
+    std::vector<int> &memo = m_shortItems[size_t(award)];
+    if (memo.empty())
+        memo.assign(size_t(1) << 16, 0);
+    int &known = memo[size_t(code)];
+    if (known == 0)
+        known = ask() + 2;
+    return known - 2;
+}
+
+void AwardEngine::itemIdsFor(int award, const AwardQso &qso, QVarLengthArray<int, 4> &ids)
+{
+    ids.clear();
+    const auto addOne = [&ids](int id) {
+        if (id >= 0)
+            ids.append(id);
+    };
+    switch (Award(award)) {
+    case Award::Was: {
+        const qint64 entity = qso.adif < 0 ? -qso.adif : qso.adif;
+        if (entity != 291 && entity != 6 && entity != 110)
+            return;
+        // Alaska and Hawaii name their state whatever STATE says; the memo holds the USA's.
+        if (entity != 291) {
+            const QStringList list = itemsFor(Award::Was, qso);
+            if (!list.isEmpty())
+                addOne(itemId(award, list.first(), true));
+            return;
+        }
+        addOne(shortFieldItem(award, qso.state, qso));
+        return;
+    }
+    case Award::Waz:
+        addOne(shortFieldItem(award, qso.cq, qso));
+        return;
+    case Award::Itu:
+        addOne(shortFieldItem(award, qso.itu, qso));
+        return;
+    case Award::Wac:
+        addOne(shortFieldItem(award, qso.cnt, qso));
+        return;
+    case Award::Wpx: {
+        auto it = m_wpxItems.constFind(qso.callsign);
+        if (it == m_wpxItems.constEnd()) {
+            const QStringList list = itemsFor(Award::Wpx, qso);
+            it = m_wpxItems.insert(qso.callsign,
+                                   list.isEmpty() ? -1 : itemId(award, list.first(), true));
+        }
+        addOne(*it);
+        return;
+    }
+    case Award::Iota:
+        if (qso.iota.isEmpty())
+            return;
+        break;
+    case Award::Grids: {
+        // A locator that starts with a valid field and no VUCC list: its field by code.
+        const QString &locator = qso.locator;
+        if (!qso.vuccGrids.isEmpty() || locator.size() < 4)
+            break;
+        const auto letter = [](QChar c) {
+            const char16_t u = c.unicode() & ~char16_t(0x20);
+            return c.unicode() < 128 && u >= u'A' && u <= u'R' ? int(u - u'A') : -1;
+        };
+        const auto digit = [](QChar c) {
+            return c >= u'0' && c <= u'9' ? int(c.unicode() - u'0') : -1;
+        };
+        const int a = letter(locator.at(0));
+        const int b = letter(locator.at(1));
+        const int c = digit(locator.at(2));
+        const int d = digit(locator.at(3));
+        if (a < 0 || b < 0 || c < 0 || d < 0)
+            break;
+        if (m_gridItems.empty())
+            m_gridItems.assign(18 * 18 * 100, 0);
+        int &known = m_gridItems[size_t(((a * 18 + b) * 10 + c) * 10 + d)];
+        if (known == 0)
+            known = itemId(award, gridField(locator), true) + 1;
+        addOne(known - 1);
+        return;
+    }
+    default:
+        break;
+    }
+    for (const QString &item : itemsFor(Award(award), qso))
+        addOne(itemId(award, item, true));
+}
+
+quint32 AwardEngine::cellOf(int award, int itemNumber, int xBand, int mode, int call)
+{
+    const quint64 key = cellKey(quint32(itemNumber), xBand, mode, call);
     QHash<quint64, quint32> &index = m_cellIndex[size_t(award)];
     const auto it = index.constFind(key);
     if (it != index.constEnd())
@@ -263,7 +370,7 @@ quint32 AwardEngine::cellOf(int award, const QString &item, int xBand, int mode,
     std::vector<Cell> &cells = m_cells[size_t(award)];
     const auto number = quint32(cells.size());
     Cell cell;
-    cell.item = itemNumber;
+    cell.item = quint32(itemNumber);
     cell.xBand = quint8(xBand);
     cell.mode = quint8(mode);
     cell.call = quint16(call);
@@ -281,15 +388,18 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
         band = m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
     const int xBand = *band;
     const int mode = refdata::mode2xMode(qso.mode);
-    const QString own = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty()
-                            ? m_ownCall
-                            : ownCallOf(qso, m_logbookCall);
-    int call = m_callIds.value(own, -1);
+    const bool logbookCall = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty();
+    const QString own = logbookCall ? m_ownCall : ownCallOf(qso, m_logbookCall);
+    int call = logbookCall ? m_ownCallId : -1;
+    if (call < 0)
+        call = m_callIds.value(own, -1);
     if (call < 0) {
         call = int(m_calls.size());
         m_callIds.insert(own, call);
         m_calls.append(own);
     }
+    if (logbookCall)
+        m_ownCallId = call;
     // Most QSOs carry none of the programmes' fields: skip asking.
     const bool hunted = !qso.sig.isEmpty() || !qso.potaRef.isEmpty() || !qso.sotaRef.isEmpty() ||
                         !qso.wwffRef.isEmpty();
@@ -299,18 +409,19 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
         if ((award >= int(Award::Pota) && award <= int(Award::Wwff) && !hunted) ||
             (award >= int(Award::PotaActivated) && !activated))
             continue;
-        const QStringList list = itemsFor(Award(award), qso);
-        for (const QString &item : list) {
-            entry.cells.append(quint64(award) << 32 | cellOf(award, item, xBand, mode, call));
+        QVarLengthArray<int, 4> &ids = m_scratchIds;
+        itemIdsFor(award, qso, ids);
+        for (const int itemNumber : std::as_const(ids)) {
+            entry.cells.append(quint64(award) << 32 | cellOf(award, itemNumber, xBand, mode, call));
             if (!programmeOf(Award(award)))
                 continue;
+            const QString &item = m_itemNames[size_t(award)].at(itemNumber);
             const QString day =
                 QString::number(award) + u'|' + own + u'|' + item + u'|' + qso.dateTime.left(10);
             auto dayIt = m_dayIds.constFind(day);
             if (dayIt == m_dayIds.constEnd()) {
                 dayIt = m_dayIds.insert(day, quint32(m_days.size()));
-                m_days.push_back(
-                    {quint32(itemId(award, item, false)), quint16(call), quint8(award), 0});
+                m_days.push_back({quint32(itemNumber), quint16(call), quint8(award), 0});
             }
             const QString contact = day + u'|' + activationContact(Award(award), qso);
             auto contactIt = m_contactIds.constFind(contact);
