@@ -24,7 +24,8 @@ QString text(const db::Statement &row, int column)
     return value == u"(null)" ? QString() : value;
 }
 
-AwardQso qsoOf(const db::Statement &row)
+/** The QSO of a row; its time only when `dated` (what activations count by UTC day). */
+AwardQso qsoOf(const db::Statement &row, bool dated)
 {
     AwardQso qso;
     qso.callsign = text(row, 1);
@@ -40,7 +41,8 @@ AwardQso qsoOf(const db::Statement &row)
     qso.state = text(row, 11);
     qso.locator = text(row, 12);
     qso.iota = text(row, 13);
-    qso.dateTime = text(row, 14);
+    if (dated)
+        qso.dateTime = text(row, 14);
     return qso;
 }
 
@@ -108,6 +110,7 @@ void AwardEngine::invalidate()
     for (int award = 0; award < kAwardCount; ++award) {
         m_cells[size_t(award)].clear();
         m_cellIndex[size_t(award)].clear();
+        m_denseCells[size_t(award)].clear();
         m_itemIds[size_t(award)].clear();
         m_itemNames[size_t(award)].clear();
     }
@@ -118,6 +121,8 @@ void AwardEngine::invalidate()
     m_wpxItems.clear();
     m_gridItems.clear();
     m_bandNumbers.clear();
+    m_lastBand.clear();
+    m_lastBandNumber = -1;
     m_calls.clear();
     m_contactIds.clear();
     m_contactQsos.clear();
@@ -161,8 +166,10 @@ void AwardEngine::build()
     m_ownCall = ownCallOf({}, m_logbookCall);
     {
         db::Statement rows = database.prepare(QStringLiteral("select count(*) from logbook"));
-        if (rows.step())
+        if (rows.step()) {
             m_rows.reserve(qsizetype(rows.int64(0)));
+            m_wpxItems.reserve(qsizetype(rows.int64(0)) / 2);
+        }
     }
     m_building = true;
     m_built = readQsos(database, {}, {});
@@ -198,9 +205,12 @@ bool AwardEngine::readQsos(db::Database &database, const QString &where, const Q
     }
     db::Statement select = database.prepare(kColumns + where);
     const auto takeRow = [&](qint64 id) {
-        AwardQso qso = qsoOf(select);
-        for (const auto &[name, value] : fields.value(id))
-            qso.setField(name, value);
+        // Activations come only from kept fields, so a QSO without any needs no day.
+        const auto kept = fields.constFind(id);
+        AwardQso qso = qsoOf(select, kept != fields.constEnd());
+        if (kept != fields.constEnd())
+            for (const auto &[name, value] : *kept)
+                qso.setField(name, value);
         put(id, qso);
     };
     if (where.isEmpty()) {
@@ -362,11 +372,24 @@ void AwardEngine::itemIdsFor(int award, const AwardQso &qso, QVarLengthArray<int
 
 quint32 AwardEngine::cellOf(int award, int itemNumber, int xBand, int mode, int call)
 {
+    // The first own call (most QSOs) finds its cells in a plain array by item, band and mode;
+    // other calls through the index.
+    quint32 *dense = nullptr;
     const quint64 key = cellKey(quint32(itemNumber), xBand, mode, call);
     QHash<quint64, quint32> &index = m_cellIndex[size_t(award)];
-    const auto it = index.constFind(key);
-    if (it != index.constEnd())
-        return *it;
+    if (call == 0 && xBand >= 0 && xBand < 32 && mode >= 0 && mode < 4) {
+        std::vector<quint32> &array = m_denseCells[size_t(award)];
+        const size_t at = size_t(itemNumber) * 128 + size_t(xBand) * 4 + size_t(mode);
+        if (at >= array.size())
+            array.resize(std::max(at + 1, array.size() * 2), 0);
+        dense = &array[at];
+        if (*dense != 0)
+            return *dense - 1;
+    } else {
+        const auto it = index.constFind(key);
+        if (it != index.constEnd())
+            return *it;
+    }
     std::vector<Cell> &cells = m_cells[size_t(award)];
     const auto number = quint32(cells.size());
     Cell cell;
@@ -375,7 +398,10 @@ quint32 AwardEngine::cellOf(int award, int itemNumber, int xBand, int mode, int 
     cell.mode = quint8(mode);
     cell.call = quint16(call);
     cells.push_back(cell);
-    index.insert(key, number);
+    if (dense)
+        *dense = number + 1;
+    else
+        index.insert(key, number);
     return number;
 }
 
@@ -383,10 +409,16 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
 {
     Entry entry;
     entry.confirmations = confirmationsOf(qso);
-    auto band = m_bandNumbers.constFind(qso.band);
-    if (band == m_bandNumbers.constEnd())
-        band = m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
-    const int xBand = *band;
+    // Logs come in runs on one band: the last band's text is compared before any lookup.
+    if (qso.band != m_lastBand || m_lastBandNumber < 0) {
+        auto band = m_bandNumbers.constFind(qso.band);
+        if (band == m_bandNumbers.constEnd())
+            band =
+                m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
+        m_lastBand = qso.band;
+        m_lastBandNumber = *band;
+    }
+    const int xBand = m_lastBandNumber;
     const int mode = refdata::mode2xMode(qso.mode);
     const bool logbookCall = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty();
     const QString own = logbookCall ? m_ownCall : ownCallOf(qso, m_logbookCall);

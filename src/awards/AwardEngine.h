@@ -102,6 +102,8 @@ private:
 
     std::array<std::vector<Cell>, kAwardCount> m_cells;
     std::array<QHash<quint64, quint32>, kAwardCount> m_cellIndex;
+    /** Cells of the first own call: item * 128 + band * 4 + mode → cell number + 1. */
+    std::array<std::vector<quint32>, kAwardCount> m_denseCells;
     std::array<QHash<QString, int>, kAwardCount> m_itemIds;
     std::array<QStringList, kAwardCount> m_itemNames;
     QHash<QString, int> m_callIds;
@@ -111,6 +113,8 @@ private:
     QHash<QString, int> m_wpxItems;    // callsign as stored → WPX item id, -1 none
     std::vector<int> m_gridItems;      // grid field code → item id + 1 (0 not yet)
     QHash<QString, int> m_bandNumbers; // band as stored → band number
+    QString m_lastBand;
+    int m_lastBandNumber = -1;
     bool m_building = false;
     QStringList m_calls;
     QHash<QString, quint32> m_contactIds;
