@@ -91,6 +91,61 @@ quint64 cellKey(quint32 item, int xBand, int mode, int call)
            quint64(quint8(mode));
 }
 
+/** A character of a plain call as 1–36 (digits, then letters); 0 for any other. */
+int symbolOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return int(u - u'0') + 1;
+    if (u >= u'A' && u <= u'Z')
+        return int(u - u'A') + 11;
+    return 0;
+}
+
+/** The WPX prefix of a plain call (upper-case letters and digits only, no "/") as a number of
+ *  its characters, worked out as refdata::getPrefix does for such a call: up to the end of the
+ *  first run of digits after the first character, or the first two characters and "0". None for
+ *  any other call, which the rules themselves read. */
+std::optional<quint64> plainPrefixCode(const QString &call)
+{
+    if (call.size() < 2)
+        return std::nullopt;
+    qsizetype digit = 0;
+    for (qsizetype i = 0; i < call.size(); ++i) {
+        const int symbol = symbolOf(call.at(i));
+        if (symbol == 0)
+            return std::nullopt;
+        if (digit == 0 && i >= 1 && symbol <= 10)
+            digit = i;
+    }
+    qsizetype end = 2;
+    bool zero = true;
+    if (digit > 0) {
+        end = digit;
+        while (end < call.size() && symbolOf(call.at(end)) <= 10)
+            ++end;
+        zero = false;
+    }
+    if (end + (zero ? 1 : 0) > 12)
+        return std::nullopt;
+    quint64 code = 0;
+    for (qsizetype i = 0; i < end; ++i)
+        code = code * 37 + quint64(symbolOf(call.at(i)));
+    if (zero)
+        code = code * 37 + 1;
+    return code;
+}
+
+QString prefixOfCode(quint64 code)
+{
+    QString prefix;
+    for (; code > 0; code /= 37) {
+        const int symbol = int(code % 37);
+        prefix.prepend(symbol <= 10 ? QChar(u'0' + (symbol - 1)) : QChar(u'A' + (symbol - 11)));
+    }
+    return prefix;
+}
+
 } // namespace
 
 void AwardEngine::setPath(const QString &path)
@@ -119,6 +174,7 @@ void AwardEngine::invalidate()
     for (std::vector<int> &memo : m_shortItems)
         memo.clear();
     m_wpxItems.clear();
+    m_wpxCodes.clear();
     m_gridItems.clear();
     m_bandNumbers.clear();
     m_lastBand.clear();
@@ -324,6 +380,13 @@ void AwardEngine::itemIdsFor(int award, const AwardQso &qso, QVarLengthArray<int
         addOne(shortFieldItem(award, qso.cnt, qso));
         return;
     case Award::Wpx: {
+        if (const std::optional<quint64> code = plainPrefixCode(qso.callsign)) {
+            auto known = m_wpxCodes.constFind(*code);
+            if (known == m_wpxCodes.constEnd())
+                known = m_wpxCodes.insert(*code, itemId(award, prefixOfCode(*code), true));
+            addOne(*known);
+            return;
+        }
         auto it = m_wpxItems.constFind(qso.callsign);
         if (it == m_wpxItems.constEnd()) {
             const QStringList list = itemsFor(Award::Wpx, qso);

@@ -111,6 +111,7 @@ private:
     /** Per award, a short field's code (see shortFieldItem) → item id + 2 (1 none, 0 not yet). */
     std::array<std::vector<int>, kAwardCount> m_shortItems;
     QHash<QString, int> m_wpxItems;    // callsign as stored → WPX item id, -1 none
+    QHash<quint64, int> m_wpxCodes;    // prefix of a plain call by its code → WPX item id
     std::vector<int> m_gridItems;      // grid field code → item id + 1 (0 not yet)
     QHash<QString, int> m_bandNumbers; // band as stored → band number
     QString m_lastBand;
