@@ -41,35 +41,40 @@ Popup {
                 required property int index
                 required property var modelData
                 width: ListView.view.width
-                height: 30
+                height: 46
                 color: index % 2 === 1 ? Qt.rgba(0.5, 0.5, 0.5, 0.08) : "transparent"
-                RowLayout {
+                // The call with band and mode above, the time and the confirmations below.
+                GridLayout {
                     anchors.fill: parent
                     anchors.leftMargin: 4
                     anchors.rightMargin: 4
-                    spacing: 8
-                    Label {
-                        text: line.modelData.date + " " + line.modelData.time
-                        font.family: "DejaVu Sans Mono"
-                        font.pixelSize: Theme.smallSize
-                    }
+                    columns: 2
+                    rowSpacing: 0
+                    columnSpacing: 8
                     Label {
                         text: line.modelData.call
                         font.pixelSize: Theme.bodySize
                         font.weight: Font.DemiBold
-                        Layout.fillWidth: true
                         elide: Text.ElideRight
+                        Layout.fillWidth: true
                     }
                     Label {
                         text: line.modelData.band + " " + line.modelData.mode
                         font.pixelSize: Theme.smallSize
+                        Layout.alignment: Qt.AlignRight
+                    }
+                    Label {
+                        text: line.modelData.date + " " + line.modelData.time
+                        font.family: "DejaVu Sans Mono"
+                        font.pixelSize: Theme.smallSize
+                        opacity: 0.8
+                        Layout.fillWidth: true
                     }
                     Label {
                         text: line.modelData.qsl
                         font.pixelSize: Theme.smallSize
                         color: popup.confirmedColor
-                        Layout.preferredWidth: 90
-                        elide: Text.ElideRight
+                        Layout.alignment: Qt.AlignRight
                     }
                 }
             }
