@@ -3219,11 +3219,11 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     <name>awards::AwardsScreen</name>
     <message>
         <source>Worked All States</source>
-        <translation>Worked All States (US-Bundesstaaten)</translation>
+        <translation>US-Bundesstaaten</translation>
     </message>
     <message>
         <source>Worked All Zones (CQ)</source>
-        <translation>Worked All Zones (CQ-Zonen)</translation>
+        <translation>CQ-Zonen</translation>
     </message>
     <message>
         <source>ITU zones</source>
@@ -3231,7 +3231,7 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Worked All Continents</source>
-        <translation>Worked All Continents (Kontinente)</translation>
+        <translation>Kontinente</translation>
     </message>
     <message>
         <source>WPX prefixes</source>
@@ -3239,7 +3239,7 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Islands on the Air</source>
-        <translation>Islands on the Air (Inseln)</translation>
+        <translation>Inseln (IOTA)</translation>
     </message>
     <message>
         <source>Grid fields (VUCC)</source>
@@ -3247,11 +3247,11 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Parks on the Air</source>
-        <translation>Parks on the Air (Parks)</translation>
+        <translation>Parks (POTA)</translation>
     </message>
     <message>
         <source>Summits on the Air</source>
-        <translation>Summits on the Air (Gipfel)</translation>
+        <translation>Gipfel (SOTA)</translation>
     </message>
     <message>
         <source>World Wide Flora &amp; Fauna</source>
@@ -3263,7 +3263,7 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Total</source>
-        <translation>Gesamt</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>%1 activated</source>

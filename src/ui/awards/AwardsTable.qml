@@ -12,8 +12,8 @@ Column {
     required property AwardsScreen screen
     /** One "worked/confirmed" text per cell instead of two columns. */
     property bool compact: false
-    readonly property int bandWidth: compact ? 60 : 76
-    readonly property int numberWidth: compact ? 76 : 56
+    readonly property int bandWidth: compact ? 70 : 76
+    readonly property int numberWidth: compact ? 74 : 56
     readonly property int cellWidth: compact ? numberWidth : 2 * numberWidth
     readonly property bool dark: Material.theme === Material.Dark
     readonly property color workedColor: Material.color(Material.Orange,
