@@ -3136,7 +3136,7 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
     <message>
         <source>Phone</source>
-        <translation>Fonie</translation>
+        <translation>Phone</translation>
     </message>
 </context>
 <context>
@@ -3220,6 +3220,185 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
 </context>
 <context>
+    <name>awards::AwardsScreen</name>
+    <message>
+        <source>Worked All States</source>
+        <translation>US-Bundesstaaten</translation>
+    </message>
+    <message>
+        <source>Worked All Zones (CQ)</source>
+        <translation>CQ-Zonen</translation>
+    </message>
+    <message>
+        <source>ITU zones</source>
+        <translation>ITU-Zonen</translation>
+    </message>
+    <message>
+        <source>Worked All Continents</source>
+        <translation>Kontinente</translation>
+    </message>
+    <message>
+        <source>WPX prefixes</source>
+        <translation>WPX-Präfixe</translation>
+    </message>
+    <message>
+        <source>Islands on the Air</source>
+        <translation>Inseln (IOTA)</translation>
+    </message>
+    <message>
+        <source>Grid fields (VUCC)</source>
+        <translation>Mittelfelder (VUCC)</translation>
+    </message>
+    <message>
+        <source>Parks on the Air</source>
+        <translation>Parks (POTA)</translation>
+    </message>
+    <message>
+        <source>Summits on the Air</source>
+        <translation>Gipfel (SOTA)</translation>
+    </message>
+    <message>
+        <source>World Wide Flora &amp; Fauna</source>
+        <translation>World Wide Flora &amp; Fauna</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>%1 activated</source>
+        <translation>%1 aktiviert</translation>
+    </message>
+    <message>
+        <source>%1 with a valid activation</source>
+        <translation>%1 mit gültiger Aktivierung</translation>
+    </message>
+    <message>
+        <source>%1 worked · %2 confirmed · %3 needed of %4</source>
+        <translation>%1 gearbeitet · %2 bestätigt · %3 von %4 fehlen</translation>
+    </message>
+    <message>
+        <source>%1 worked · %2 confirmed</source>
+        <translation>%1 gearbeitet · %2 bestätigt</translation>
+    </message>
+    <message>
+        <source>%1: %2 worked, %3 confirmed</source>
+        <translation>%1: %2 gearbeitet, %3 bestätigt</translation>
+    </message>
+    <message>
+        <source>VUCC on %1: %2 confirmed of %3</source>
+        <translation>VUCC auf %1: %2 von %3 bestätigt</translation>
+    </message>
+    <message>
+        <source>newest %1 of %2 QSOs</source>
+        <translation>die neuesten %1 von %2 QSOs</translation>
+    </message>
+    <message>
+        <source>QSOs: %1</source>
+        <translation>QSOs: %1</translation>
+    </message>
+    <message>
+        <source>Grids</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>LoTW</source>
+        <translation>LoTW</translation>
+    </message>
+    <message>
+        <source>eQSL</source>
+        <translation>eQSL</translation>
+    </message>
+    <message>
+        <source>Confirmed by</source>
+        <translation>Bestätigt durch</translation>
+    </message>
+    <message>
+        <source>Hunted</source>
+        <translation>Gejagt</translation>
+    </message>
+    <message>
+        <source>Activated</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <translation>CW</translation>
+    </message>
+    <message>
+        <source>Digi</source>
+        <translation>Digi</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Wkd</source>
+        <translation>Gearb.</translation>
+    </message>
+    <message>
+        <source>Cfd</source>
+        <translation>Best.</translation>
+    </message>
+    <message>
+        <source>All bands and modes</source>
+        <translation>Alle Bänder und Betriebsarten</translation>
+    </message>
+    <message>
+        <source>All bands</source>
+        <translation>Alle Bänder</translation>
+    </message>
+    <message>
+        <source>No QSO counts for this award yet.</source>
+        <translation>Noch kein QSO zählt für dieses Diplom.</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Worked</source>
+        <translation>Gearbeitet</translation>
+    </message>
+    <message>
+        <source>Needed</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>DXCC</source>
+        <translation>DXCC</translation>
+    </message>
+    <message>
+        <source>Awards</source>
+        <translation>Diplome</translation>
+    </message>
+</context>
+<context>
     <name>dxcc::DxList</name>
     <message>
         <source>Prefix</source>
@@ -3279,7 +3458,7 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Phone</source>
-        <translation>Fonie</translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Per band: CW, Data, Phone.  W worked, P paper QSL, L LoTW, X both.</source>
@@ -3353,7 +3532,7 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     </message>
     <message>
         <source>Phone</source>
-        <translation>Fonie</translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Wkd</source>

@@ -24,7 +24,8 @@ QString text(const db::Statement &row, int column)
     return value == u"(null)" ? QString() : value;
 }
 
-AwardQso qsoOf(const db::Statement &row)
+/** The QSO of a row; its time only when `dated` (what activations count by UTC day). */
+AwardQso qsoOf(const db::Statement &row, bool dated)
 {
     AwardQso qso;
     qso.callsign = text(row, 1);
@@ -40,7 +41,8 @@ AwardQso qsoOf(const db::Statement &row)
     qso.state = text(row, 11);
     qso.locator = text(row, 12);
     qso.iota = text(row, 13);
-    qso.dateTime = text(row, 14);
+    if (dated)
+        qso.dateTime = text(row, 14);
     return qso;
 }
 
@@ -89,6 +91,61 @@ quint64 cellKey(quint32 item, int xBand, int mode, int call)
            quint64(quint8(mode));
 }
 
+/** A character of a plain call as 1–36 (digits, then letters); 0 for any other. */
+int symbolOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return int(u - u'0') + 1;
+    if (u >= u'A' && u <= u'Z')
+        return int(u - u'A') + 11;
+    return 0;
+}
+
+/** The WPX prefix of a plain call (upper-case letters and digits only, no "/") as a number of
+ *  its characters, worked out as refdata::getPrefix does for such a call: up to the end of the
+ *  first run of digits after the first character, or the first two characters and "0". None for
+ *  any other call, which the rules themselves read. */
+std::optional<quint64> plainPrefixCode(const QString &call)
+{
+    if (call.size() < 2)
+        return std::nullopt;
+    qsizetype digit = 0;
+    for (qsizetype i = 0; i < call.size(); ++i) {
+        const int symbol = symbolOf(call.at(i));
+        if (symbol == 0)
+            return std::nullopt;
+        if (digit == 0 && i >= 1 && symbol <= 10)
+            digit = i;
+    }
+    qsizetype end = 2;
+    bool zero = true;
+    if (digit > 0) {
+        end = digit;
+        while (end < call.size() && symbolOf(call.at(end)) <= 10)
+            ++end;
+        zero = false;
+    }
+    if (end + (zero ? 1 : 0) > 12)
+        return std::nullopt;
+    quint64 code = 0;
+    for (qsizetype i = 0; i < end; ++i)
+        code = code * 37 + quint64(symbolOf(call.at(i)));
+    if (zero)
+        code = code * 37 + 1;
+    return code;
+}
+
+QString prefixOfCode(quint64 code)
+{
+    QString prefix;
+    for (; code > 0; code /= 37) {
+        const int symbol = int(code % 37);
+        prefix.prepend(symbol <= 10 ? QChar(u'0' + (symbol - 1)) : QChar(u'A' + (symbol - 11)));
+    }
+    return prefix;
+}
+
 } // namespace
 
 void AwardEngine::setPath(const QString &path)
@@ -108,11 +165,20 @@ void AwardEngine::invalidate()
     for (int award = 0; award < kAwardCount; ++award) {
         m_cells[size_t(award)].clear();
         m_cellIndex[size_t(award)].clear();
+        m_denseCells[size_t(award)].clear();
         m_itemIds[size_t(award)].clear();
         m_itemNames[size_t(award)].clear();
     }
     m_callIds.clear();
+    m_ownCallId = -1;
+    for (std::vector<int> &memo : m_shortItems)
+        memo.clear();
+    m_wpxItems.clear();
+    m_wpxCodes.clear();
+    m_gridItems.clear();
     m_bandNumbers.clear();
+    m_lastBand.clear();
+    m_lastBandNumber = -1;
     m_calls.clear();
     m_contactIds.clear();
     m_contactQsos.clear();
@@ -156,8 +222,10 @@ void AwardEngine::build()
     m_ownCall = ownCallOf({}, m_logbookCall);
     {
         db::Statement rows = database.prepare(QStringLiteral("select count(*) from logbook"));
-        if (rows.step())
+        if (rows.step()) {
             m_rows.reserve(qsizetype(rows.int64(0)));
+            m_wpxItems.reserve(qsizetype(rows.int64(0)) / 2);
+        }
     }
     m_building = true;
     m_built = readQsos(database, {}, {});
@@ -193,9 +261,12 @@ bool AwardEngine::readQsos(db::Database &database, const QString &where, const Q
     }
     db::Statement select = database.prepare(kColumns + where);
     const auto takeRow = [&](qint64 id) {
-        AwardQso qso = qsoOf(select);
-        for (const auto &[name, value] : fields.value(id))
-            qso.setField(name, value);
+        // Activations come only from kept fields, so a QSO without any needs no day.
+        const auto kept = fields.constFind(id);
+        AwardQso qso = qsoOf(select, kept != fields.constEnd());
+        if (kept != fields.constEnd())
+            for (const auto &[name, value] : *kept)
+                qso.setField(name, value);
         put(id, qso);
     };
     if (where.isEmpty()) {
@@ -252,23 +323,148 @@ int AwardEngine::itemId(int award, const QString &item, bool create)
     return id;
 }
 
-quint32 AwardEngine::cellOf(int award, const QString &item, int xBand, int mode, int call)
+int AwardEngine::shortFieldItem(int award, const QString &text, const AwardQso &probe)
 {
-    const auto itemNumber = quint32(itemId(award, item, true));
-    const quint64 key = cellKey(itemNumber, xBand, mode, call);
+    // Up to two ASCII characters make a code below 2^16; anything longer asks the rules.
+    int code = -1;
+    if (text.size() <= 2) {
+        code = int(text.size());
+        for (qsizetype i = 0; i < text.size() && code >= 0; ++i)
+            code =
+                text.at(i).unicode() < 128 ? code | int(text.at(i).unicode()) << (2 + 7 * i) : -1;
+    }
+    const auto ask = [&] {
+        const QStringList list = itemsFor(Award(award), probe);
+        return list.isEmpty() ? -1 : itemId(award, list.first(), true);
+    };
+    if (code < 0)
+        return ask();
+    std::vector<int> &memo = m_shortItems[size_t(award)];
+    if (memo.empty())
+        memo.assign(size_t(1) << 16, 0);
+    int &known = memo[size_t(code)];
+    if (known == 0)
+        known = ask() + 2;
+    return known - 2;
+}
+
+void AwardEngine::itemIdsFor(int award, const AwardQso &qso, QVarLengthArray<int, 4> &ids)
+{
+    ids.clear();
+    const auto addOne = [&ids](int id) {
+        if (id >= 0)
+            ids.append(id);
+    };
+    switch (Award(award)) {
+    case Award::Was: {
+        const qint64 entity = qso.adif < 0 ? -qso.adif : qso.adif;
+        if (entity != 291 && entity != 6 && entity != 110)
+            return;
+        // Alaska and Hawaii name their state whatever STATE says; the memo holds the USA's.
+        if (entity != 291) {
+            const QStringList list = itemsFor(Award::Was, qso);
+            if (!list.isEmpty())
+                addOne(itemId(award, list.first(), true));
+            return;
+        }
+        addOne(shortFieldItem(award, qso.state, qso));
+        return;
+    }
+    case Award::Waz:
+        addOne(shortFieldItem(award, qso.cq, qso));
+        return;
+    case Award::Itu:
+        addOne(shortFieldItem(award, qso.itu, qso));
+        return;
+    case Award::Wac:
+        addOne(shortFieldItem(award, qso.cnt, qso));
+        return;
+    case Award::Wpx: {
+        if (const std::optional<quint64> code = plainPrefixCode(qso.callsign)) {
+            auto known = m_wpxCodes.constFind(*code);
+            if (known == m_wpxCodes.constEnd())
+                known = m_wpxCodes.insert(*code, itemId(award, prefixOfCode(*code), true));
+            addOne(*known);
+            return;
+        }
+        auto it = m_wpxItems.constFind(qso.callsign);
+        if (it == m_wpxItems.constEnd()) {
+            const QStringList list = itemsFor(Award::Wpx, qso);
+            it = m_wpxItems.insert(qso.callsign,
+                                   list.isEmpty() ? -1 : itemId(award, list.first(), true));
+        }
+        addOne(*it);
+        return;
+    }
+    case Award::Iota:
+        if (qso.iota.isEmpty())
+            return;
+        break;
+    case Award::Grids: {
+        // A locator that starts with a valid field and no VUCC list: its field by code.
+        const QString &locator = qso.locator;
+        if (!qso.vuccGrids.isEmpty() || locator.size() < 4)
+            break;
+        const auto letter = [](QChar c) {
+            const char16_t u = c.unicode() & ~char16_t(0x20);
+            return c.unicode() < 128 && u >= u'A' && u <= u'R' ? int(u - u'A') : -1;
+        };
+        const auto digit = [](QChar c) {
+            return c >= u'0' && c <= u'9' ? int(c.unicode() - u'0') : -1;
+        };
+        const int a = letter(locator.at(0));
+        const int b = letter(locator.at(1));
+        const int c = digit(locator.at(2));
+        const int d = digit(locator.at(3));
+        if (a < 0 || b < 0 || c < 0 || d < 0)
+            break;
+        if (m_gridItems.empty())
+            m_gridItems.assign(18 * 18 * 100, 0);
+        int &known = m_gridItems[size_t(((a * 18 + b) * 10 + c) * 10 + d)];
+        if (known == 0)
+            known = itemId(award, gridField(locator), true) + 1;
+        addOne(known - 1);
+        return;
+    }
+    default:
+        break;
+    }
+    for (const QString &item : itemsFor(Award(award), qso))
+        addOne(itemId(award, item, true));
+}
+
+quint32 AwardEngine::cellOf(int award, int itemNumber, int xBand, int mode, int call)
+{
+    // The first own call (most QSOs) finds its cells in a plain array by item, band and mode;
+    // other calls through the index.
+    quint32 *dense = nullptr;
+    const quint64 key = cellKey(quint32(itemNumber), xBand, mode, call);
     QHash<quint64, quint32> &index = m_cellIndex[size_t(award)];
-    const auto it = index.constFind(key);
-    if (it != index.constEnd())
-        return *it;
+    if (call == 0 && xBand >= 0 && xBand < 32 && mode >= 0 && mode < 4) {
+        std::vector<quint32> &array = m_denseCells[size_t(award)];
+        const size_t at = size_t(itemNumber) * 128 + size_t(xBand) * 4 + size_t(mode);
+        if (at >= array.size())
+            array.resize(std::max(at + 1, array.size() * 2), 0);
+        dense = &array[at];
+        if (*dense != 0)
+            return *dense - 1;
+    } else {
+        const auto it = index.constFind(key);
+        if (it != index.constEnd())
+            return *it;
+    }
     std::vector<Cell> &cells = m_cells[size_t(award)];
     const auto number = quint32(cells.size());
     Cell cell;
-    cell.item = itemNumber;
+    cell.item = quint32(itemNumber);
     cell.xBand = quint8(xBand);
     cell.mode = quint8(mode);
     cell.call = quint16(call);
     cells.push_back(cell);
-    index.insert(key, number);
+    if (dense)
+        *dense = number + 1;
+    else
+        index.insert(key, number);
     return number;
 }
 
@@ -276,20 +472,29 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
 {
     Entry entry;
     entry.confirmations = confirmationsOf(qso);
-    auto band = m_bandNumbers.constFind(qso.band);
-    if (band == m_bandNumbers.constEnd())
-        band = m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
-    const int xBand = *band;
+    // Logs come in runs on one band: the last band's text is compared before any lookup.
+    if (qso.band != m_lastBand || m_lastBandNumber < 0) {
+        auto band = m_bandNumbers.constFind(qso.band);
+        if (band == m_bandNumbers.constEnd())
+            band =
+                m_bandNumbers.insert(qso.band, refdata::band2xBand(qso.band.trimmed().toLower()));
+        m_lastBand = qso.band;
+        m_lastBandNumber = *band;
+    }
+    const int xBand = m_lastBandNumber;
     const int mode = refdata::mode2xMode(qso.mode);
-    const QString own = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty()
-                            ? m_ownCall
-                            : ownCallOf(qso, m_logbookCall);
-    int call = m_callIds.value(own, -1);
+    const bool logbookCall = qso.stationCallsign.isEmpty() && qso.operatorCall.isEmpty();
+    const QString own = logbookCall ? m_ownCall : ownCallOf(qso, m_logbookCall);
+    int call = logbookCall ? m_ownCallId : -1;
+    if (call < 0)
+        call = m_callIds.value(own, -1);
     if (call < 0) {
         call = int(m_calls.size());
         m_callIds.insert(own, call);
         m_calls.append(own);
     }
+    if (logbookCall)
+        m_ownCallId = call;
     // Most QSOs carry none of the programmes' fields: skip asking.
     const bool hunted = !qso.sig.isEmpty() || !qso.potaRef.isEmpty() || !qso.sotaRef.isEmpty() ||
                         !qso.wwffRef.isEmpty();
@@ -299,18 +504,19 @@ AwardEngine::Entry AwardEngine::entryOf(const AwardQso &qso)
         if ((award >= int(Award::Pota) && award <= int(Award::Wwff) && !hunted) ||
             (award >= int(Award::PotaActivated) && !activated))
             continue;
-        const QStringList list = itemsFor(Award(award), qso);
-        for (const QString &item : list) {
-            entry.cells.append(quint64(award) << 32 | cellOf(award, item, xBand, mode, call));
+        QVarLengthArray<int, 4> &ids = m_scratchIds;
+        itemIdsFor(award, qso, ids);
+        for (const int itemNumber : std::as_const(ids)) {
+            entry.cells.append(quint64(award) << 32 | cellOf(award, itemNumber, xBand, mode, call));
             if (!programmeOf(Award(award)))
                 continue;
+            const QString &item = m_itemNames[size_t(award)].at(itemNumber);
             const QString day =
                 QString::number(award) + u'|' + own + u'|' + item + u'|' + qso.dateTime.left(10);
             auto dayIt = m_dayIds.constFind(day);
             if (dayIt == m_dayIds.constEnd()) {
                 dayIt = m_dayIds.insert(day, quint32(m_days.size()));
-                m_days.push_back(
-                    {quint32(itemId(award, item, false)), quint16(call), quint8(award), 0});
+                m_days.push_back({quint32(itemNumber), quint16(call), quint8(award), 0});
             }
             const QString contact = day + u'|' + activationContact(Award(award), qso);
             auto contactIt = m_contactIds.constFind(contact);

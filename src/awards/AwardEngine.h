@@ -82,8 +82,14 @@ private:
     void remove(qint64 id);
     void count(const Entry &entry, int step);
     [[nodiscard]] Entry entryOf(const AwardQso &qso);
-    [[nodiscard]] quint32 cellOf(int award, const QString &item, int xBand, int mode, int call);
+    [[nodiscard]] quint32 cellOf(int award, int itemNumber, int xBand, int mode, int call);
     [[nodiscard]] int itemId(int award, const QString &item, bool create);
+    /** The items of a QSO for one award as item ids; the short fields (zones, states,
+     *  continents, grid fields) and calls go through memos of the rules' answers. */
+    void itemIdsFor(int award, const AwardQso &qso, QVarLengthArray<int, 4> &ids);
+    /** The item id (or -1 for none) the rules give a short field of one award, memoised by the
+     *  field's characters. */
+    [[nodiscard]] int shortFieldItem(int award, const QString &text, const AwardQso &probe);
     [[nodiscard]] bool matches(const Cell &cell, const AwardFilter &filter) const;
     [[nodiscard]] QList<AwardItem> items(int award, const AwardFilter &filter) const;
 
@@ -96,10 +102,20 @@ private:
 
     std::array<std::vector<Cell>, kAwardCount> m_cells;
     std::array<QHash<quint64, quint32>, kAwardCount> m_cellIndex;
+    /** Cells of the first own call: item * 128 + band * 4 + mode → cell number + 1. */
+    std::array<std::vector<quint32>, kAwardCount> m_denseCells;
     std::array<QHash<QString, int>, kAwardCount> m_itemIds;
     std::array<QStringList, kAwardCount> m_itemNames;
     QHash<QString, int> m_callIds;
+    int m_ownCallId = -1; // of m_ownCall
+    /** Per award, a short field's code (see shortFieldItem) → item id + 2 (1 none, 0 not yet). */
+    std::array<std::vector<int>, kAwardCount> m_shortItems;
+    QHash<QString, int> m_wpxItems;    // callsign as stored → WPX item id, -1 none
+    QHash<quint64, int> m_wpxCodes;    // prefix of a plain call by its code → WPX item id
+    std::vector<int> m_gridItems;      // grid field code → item id + 1 (0 not yet)
     QHash<QString, int> m_bandNumbers; // band as stored → band number
+    QString m_lastBand;
+    int m_lastBandNumber = -1;
     bool m_building = false;
     QStringList m_calls;
     QHash<QString, quint32> m_contactIds;
@@ -108,6 +124,7 @@ private:
     QHash<QString, quint32> m_dayIds;
     std::vector<Day> m_days;
     QHash<qint64, Entry> m_rows;
+    QVarLengthArray<int, 4> m_scratchIds;
 };
 
 } // namespace awards

@@ -101,6 +101,7 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
       m_grayline(new map::GraylineScreen(app.defaults(), app.clock(), app.log(), this)),
       m_dxcc(new dxcc::DxccScreen(app.log(), this)),
       m_statistics(new stats::StatisticsScreen(app.log(), app.dxcc(), this)),
+      m_awards(new awards::AwardsScreen(app.log(), this)),
       m_network(new QNetworkAccessManager(this)),
       m_lotw(new LotwScreen(app.log(), app.dxcc(), app.defaults(), app.secrets(), app.clock(),
                             *m_network, this)),
@@ -259,7 +260,8 @@ QList<Screen> AppShell::screenshotScreens() const
           << Screen::Clublog << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
-    shown << Screen::Lookup << Screen::Elecraft << Screen::Contest << Screen::Statistics;
+    shown << Screen::Lookup << Screen::Elecraft << Screen::Contest << Screen::Awards
+          << Screen::Statistics;
     return shown;
 }
 
@@ -344,10 +346,17 @@ void AppShell::readLogbookName()
 bool AppShell::showDxccScreen(Screen screen)
 {
     const bool list = screen == Screen::DxList;
-    if (!list && screen != Screen::Dxcc && screen != Screen::Statistics)
+    if (!list && screen != Screen::Dxcc && screen != Screen::Statistics && screen != Screen::Awards)
         return false;
     emit rootRequested(DxccTab);
     setCurrentTab(DxccTab);
+    // The awards: a page over the phone's counter, the other side of the larger screens' tab.
+    m_awards->setOpen(screen == Screen::Awards && !onPhone());
+    if (screen == Screen::Awards) {
+        if (onPhone())
+            emit screenRequested(DxccTab, screen);
+        return true;
+    }
     // The statistics open over the DXCC tab on both screen sets.
     if (screen == Screen::Statistics) {
         emit screenRequested(DxccTab, screen);

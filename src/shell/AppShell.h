@@ -1,5 +1,6 @@
 #pragma once
 
+#include "awards/AwardsScreen.h"
 #include "cluster/ClusterScreen.h"
 #include "contest/ContestScreen.h"
 #include "dxcc/DxccScreen.h"
@@ -92,6 +93,7 @@ class AppShell : public QObject {
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(stats::StatisticsScreen *statistics READ statistics CONSTANT)
+    Q_PROPERTY(awards::AwardsScreen *awards READ awards CONSTANT)
     Q_PROPERTY(trx::TrxScreen *trx READ trx CONSTANT)
     Q_PROPERTY(trx::ElecraftPanel *elecraft READ elecraft CONSTANT)
     Q_PROPERTY(WsjtxSettings *wsjtx READ wsjtx CONSTANT)
@@ -160,6 +162,7 @@ public:
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] stats::StatisticsScreen *statistics() const { return m_statistics; }
+    [[nodiscard]] awards::AwardsScreen *awards() const { return m_awards; }
     [[nodiscard]] trx::TrxScreen *trx() const { return m_trx; }
     [[nodiscard]] trx::ElecraftPanel *elecraft() const { return m_elecraft; }
     [[nodiscard]] WsjtxSettings *wsjtx() const { return m_wsjtx; }
@@ -244,6 +247,7 @@ private:
     map::GraylineScreen *m_grayline;
     dxcc::DxccScreen *m_dxcc;
     stats::StatisticsScreen *m_statistics;
+    awards::AwardsScreen *m_awards;
     QNetworkAccessManager *m_network;
     LotwScreen *m_lotw;
     EqslScreen *m_eqsl;

@@ -67,6 +67,8 @@ void AppShell::wire()
     // Work done only while a tab is in front: the statistics, the Club Log count.
     connect(this, &AppShell::currentTabChanged, m_dxcc,
             [this] { m_dxcc->setShown(m_currentTab == DxccTab); });
+    connect(this, &AppShell::currentTabChanged, m_awards,
+            [this] { m_awards->setShown(m_currentTab == DxccTab); });
     connect(this, &AppShell::currentTabChanged, m_clublog,
             [this] { m_clublog->setShown(m_currentTab == QslTab); });
 }

@@ -47,6 +47,7 @@ public:
         Activation,
         Contest, // contest logging, over the log
         Statistics, // QSO statistics, opened from the DXCC tab
+        Awards,     // the awards beyond DXCC, beside the DXCC counter
     };
     Q_ENUM(Screen)
 };

@@ -47,6 +47,7 @@ constexpr Named kNames[] = {
     {Screen::Activation, "station-activation"},
     {Screen::Contest, "contest"},
     {Screen::Statistics, "statistics"},
+    {Screen::Awards, "awards"},
 };
 
 } // namespace

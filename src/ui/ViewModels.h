@@ -3,6 +3,7 @@
 // The core's view-models as QML types. They need the application object, so QML never makes
 // them; it receives them from the shell.
 
+#include "awards/AwardsScreen.h"
 #include "cluster/ClusterScreen.h"
 #include "dxcc/DxccScreen.h"
 #include "entry/LogListModel.h"
@@ -253,6 +254,14 @@ struct StatisticsChartItemForeign {
     Q_GADGET
     QML_FOREIGN(StatisticsChartItem)
     QML_NAMED_ELEMENT(StatisticsChartItem)
+};
+
+// The awards beside DXCC.
+struct AwardsScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(awards::AwardsScreen)
+    QML_NAMED_ELEMENT(AwardsScreen)
+    QML_UNCREATABLE("made by the application shell")
 };
 
 // The DXCC tab: the counter and the DX list.

@@ -97,6 +97,7 @@ private slots:
     void countsOfAHandCheckedLog();
     void updatesMatchACountFromScratch();
     void aLogbookChangedBehindItsBackIsCountedAgain();
+    void engineCountsWhatTheRulesSayOfOddFields();
 
 private:
     /** The hand-checked logbook: what each QSO counts for is in its comment. */
@@ -422,3 +423,52 @@ void TestAwards::aLogbookChangedBehindItsBackIsCountedAgain()
 
 QTEST_GUILESS_MAIN(TestAwards)
 #include "tst_awards.moc"
+
+// The engine takes short cuts for plain calls, short fields and locators; for texts around those
+// cases it must count what the rules say of each QSO.
+void TestAwards::engineCountsWhatTheRulesSayOfOddFields()
+{
+    const QStringList calls = {
+        "K1ABC",  "k1abc", "RAEM",   "2E0ABC",  "9A1AA",  "DL10ABC",          "AB",
+        "A1",     "X",     "W1AW/P", "K1ABC/4", " K1ABC", "AB1234567890123X", "ABCDEFGHIJKLM",
+        "JA1ÄBC", "",      "4X4",    "VP2E"};
+    const QStringList zones = {"5", "05", " 5", "41", "0", "x", "", "91", "90", "1a", "٣"};
+    const QStringList texts = {"eu", "EU", " EU", "AN", "ca", "CA", "DC", "", "E", "Eü"};
+    const QStringList locators = {"JO62QM", "jo62", "JS62", "JO6",  " JO62",
+                                  "AA00aa", "RR99", "ZZ99", "Jo6x", ""};
+    QList<QsoClass> log;
+    QList<AwardQso> mirror;
+    for (qsizetype i = 0; i < 60; ++i) {
+        QsoClass qso = LogFixture::qso(calls.at(i % calls.size()), "2024-01-01 10:00:00");
+        qso.adif = i % 3 == 0 ? 291 : i % 3 == 1 ? 6 : 230;
+        qso.cq = zones.at(i % zones.size());
+        qso.itu = zones.at((i + 3) % zones.size());
+        qso.cnt = texts.at(i % texts.size());
+        qso.state = texts.at((i + 4) % texts.size());
+        qso.locator = locators.at(i % locators.size());
+        log << qso;
+        AwardQso view;
+        view.callsign = qso.callsign;
+        view.adif = qso.adif;
+        view.cq = qso.cq;
+        view.itu = qso.itu;
+        view.cnt = qso.cnt;
+        view.state = qso.state;
+        view.locator = qso.locator;
+        mirror << view;
+    }
+    store(log);
+    AwardEngine engine;
+    engine.setPath(app->log().fullLogDatabasePath());
+    for (const Award award :
+         {Award::Was, Award::Waz, Award::Itu, Award::Wac, Award::Wpx, Award::Grids}) {
+        QMap<QString, int> expected;
+        for (const AwardQso &qso : std::as_const(mirror))
+            for (const QString &item : itemsFor(award, qso))
+                ++expected[item];
+        QMap<QString, int> counted;
+        for (const AwardItem &item : engine.result(award, {}).items)
+            counted.insert(item.id, item.qsos);
+        QCOMPARE(counted, expected);
+    }
+}

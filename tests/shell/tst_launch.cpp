@@ -133,6 +133,7 @@ private slots:
         expected << "lookup"
                  << "trx-elecraft"
                  << "contest"
+                 << "awards"
                  << "statistics";
         QCOMPARE(names, expected);
         QVERIFY(!screens::fromName(u"settings-nothing"));

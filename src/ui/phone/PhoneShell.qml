@@ -197,13 +197,28 @@ Item {
         DxccCounterPage {
             screen: shellView.shell.dxcc
             onListRequested: stacks.itemAt(3).push(dxListPage, {})
-            footer: ItemDelegate {
-                objectName: "statisticsEntry"
-                text: qsTr("Statistics") + " \u203a"
-                font.pixelSize: Theme.bodySize
-                onClicked: shellView.shell.showScreen(Screens.Statistics)
+            footer: RowLayout {
+                spacing: 0
+                ItemDelegate {
+                    objectName: "awardsEntry"
+                    text: shellView.shell.awards.buttonText + " \u203a"
+                    font.pixelSize: Theme.bodySize
+                    onClicked: shellView.shell.showScreen(Screens.Awards)
+                    Layout.fillWidth: true
+                }
+                ItemDelegate {
+                    objectName: "statisticsEntry"
+                    text: qsTr("Statistics") + " \u203a"
+                    font.pixelSize: Theme.bodySize
+                    onClicked: shellView.shell.showScreen(Screens.Statistics)
+                    Layout.fillWidth: true
+                }
             }
         }
+    }
+    Component {
+        id: awardsPage
+        AwardsPage { screen: shellView.shell.awards }
     }
     Component {
         id: dxListPage
@@ -280,6 +295,8 @@ Item {
                 stacks.itemAt(tab).push(dxListPage, {})
             else if (screen === Screens.Statistics)
                 stacks.itemAt(tab).push(statisticsPage, {})
+            else if (screen === Screens.Awards)
+                stacks.itemAt(tab).push(awardsPage, {})
             else if (screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     stacks.itemAt(tab).push(lookupPage, {})

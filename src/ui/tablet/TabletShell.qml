@@ -86,9 +86,9 @@ Item {
                 objectName: "mapPanel"
                 screen: shellView.shell.grayline
             }
-            DxccPanel {
-                objectName: "dxccPanel"
-                screen: shellView.shell.dxcc
+            AwardsPanel {
+                dxcc: shellView.shell.dxcc
+                awards: shellView.shell.awards
             }
             QslPanel {
                 objectName: "qslPanel"
