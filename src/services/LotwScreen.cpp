@@ -10,6 +10,13 @@
 
 #include <QTimeZone>
 
+namespace {
+
+constexpr qsizetype kOutputLines = 40;
+constexpr qsizetype kOutputLineChars = 300;
+
+} // namespace
+
 LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
                        const Clock &clock, QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), m_log(log), m_dxcc(dxcc), m_defaults(defaults), m_secrets(secrets),
@@ -40,7 +47,10 @@ LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, S
         emit uploadChanged();
     });
     connect(&m_upload, &LotwUpload::output, this, [this](const QString &line) {
-        m_tqslOutput.append(line);
+        // A chatty TQSL must not grow the screen without end: its last lines are the message.
+        m_tqslOutput.append(line.left(kOutputLineChars));
+        if (m_tqslOutput.size() > kOutputLines)
+            m_tqslOutput.removeFirst();
         emit uploadChanged();
     });
     connect(&m_upload, &LotwUpload::finished, this, &LotwScreen::uploaded);

@@ -12,6 +12,8 @@
 
 #include <QDir>
 
+#include <chrono>
+
 #include <algorithm>
 
 #ifndef BRINDLEWICK_VERSION

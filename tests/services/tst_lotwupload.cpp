@@ -159,6 +159,7 @@ private slots:
         QFETCH(QString, shown);
         answer(exitCode, message);
         const QStringList before = f.column(QStringLiteral("lotwqsl"));
+        f.announced.clear();
         const LotwUpload::Outcome outcome = run();
         QCOMPARE(outcome.ok, ok);
         QCOMPARE(outcome.exitCode, exitCode);
@@ -169,6 +170,7 @@ private slots:
             QCOMPARE(outcome.marked, 0);
             QCOMPARE(f.column(QStringLiteral("lotwqsl")), before);
             QCOMPARE(sentDate(1), QString());
+            QVERIFY(f.announced.isEmpty());
             return;
         }
         QCOMPARE(outcome.marked, 3);
@@ -192,8 +194,8 @@ private slots:
                                       << "sudo apt install trustedqsl";
         QTest::newRow("not on PATH") << "tqsl-not-installed" << "Home"
                                      << "sudo apt install trustedqsl";
-        QTest::newRow("not executable") << TQSL_STANDIN ".missing" << "Home"
-                                        << "sudo apt install trustedqsl";
+        QTest::newRow("a file that is no program") << "<plain file>" << "Home"
+                                                   << "sudo apt install trustedqsl";
         QTest::newRow("no station location") << "tqsl" << "" << "station location";
     }
 
@@ -202,6 +204,11 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, location);
         QFETCH(QString, shown);
+        if (program == QLatin1String("<plain file>")) {
+            program = bin->filePath(QStringLiteral("plain"));
+            QFile plain(program);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        }
         f.app->defaults().setValue(QLatin1String(tqsl::kPathKey), program);
         const LotwUpload::Outcome outcome = run(location);
         QVERIFY(!outcome.ok);
@@ -213,7 +220,7 @@ private slots:
     void stopsAHungTqsl()
     {
         f.app->defaults().setValue(QLatin1String(tqsl::kTimeoutKey), 1);
-        answer(0, {}, 30);
+        answer(0, {}, 5);
         QElapsedTimer timer;
         timer.start();
         const LotwUpload::Outcome outcome = run();
