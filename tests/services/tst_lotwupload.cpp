@@ -4,12 +4,14 @@
 
 #include "../cli/CliRun.h"
 #include "QslFixture.h"
+#include "services/LotwScreen.h"
 #include "services/LotwUpload.h"
 #include "services/LotwUploadFile.h"
 #include "services/Tqsl.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QSignalSpy>
 
 class TestLotwUpload : public QObject {
@@ -248,6 +250,40 @@ private slots:
         QVERIFY(outcome.ok);
         QCOMPARE(outcome.marked, 2);
         QCOMPARE(f.column(QStringLiteral("lotwqsl")), QStringList({"S", "S", "X", "W", "S"}));
+    }
+
+    void screenCountsUploadsAndShowsTqslsWords()
+    {
+        QNetworkAccessManager network;
+        LotwScreen screen(f.app->log(), f.app->dxcc(), f.app->defaults(), f.app->secrets(),
+                          f.app->clock(), network);
+        screen.setTqslPath(QStringLiteral("tqsl-not-installed"));
+        QVERIFY(!screen.tqslFound());
+        QVERIFY2(screen.tqslHint().contains(QLatin1String("sudo apt install trustedqsl")),
+                 qPrintable(screen.tqslHint()));
+        screen.setTqslPath(QString());
+        QVERIFY(screen.tqslFound());
+        QCOMPARE(screen.tqslHint(), QString());
+        screen.refreshUploadCounts();
+        QCOMPARE(screen.uploadCounts(), QStringLiteral("3 QSO(s) waiting for LoTW"));
+        QCOMPARE(screen.lastUpload(), QString());
+
+        screen.setStationLocation(QStringLiteral(" Home "));
+        answer(11, "Network error: Could not resolve host");
+        screen.upload();
+        QVERIFY(screen.uploading());
+        QTRY_VERIFY_WITH_TIMEOUT(!screen.uploading(), 20000);
+        QVERIFY(screen.uploadStatusIsError());
+        QVERIFY2(screen.tqslOutput().endsWith(QLatin1String("Could not resolve host")),
+                 qPrintable(screen.tqslOutput()));
+        QCOMPARE(recorded(QStringLiteral("args")).split('\n').value(7), QByteArray("Home"));
+
+        answer(0);
+        screen.upload();
+        QTRY_VERIFY_WITH_TIMEOUT(!screen.uploading(), 20000);
+        QVERIFY2(!screen.uploadStatusIsError(), qPrintable(screen.uploadStatus()));
+        QCOMPARE(screen.uploadCounts(), QStringLiteral("0 QSO(s) waiting for LoTW"));
+        QCOMPARE(screen.lastUpload(), QStringLiteral("2025-06-15 12:00:00"));
     }
 
     void commandLine_data()
