@@ -5,8 +5,8 @@
 #include "model/LogModel.h"
 #include "services/LotwDownload.h"
 #include "services/LotwUpload.h"
-#include "services/TqslTexts.h"
 #include "services/ServicePasswords.h"
+#include "services/TqslTexts.h"
 
 #include <QEventLoop>
 #include <QFile>

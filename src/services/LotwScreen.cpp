@@ -188,8 +188,7 @@ bool LotwScreen::tqslFound() const
 
 QString LotwScreen::tqslHint() const
 {
-    return tqslFound() ? QString()
-                       : tqsltexts::shown(tqsltexts::kNotInstalled).arg(tqslPath());
+    return tqslFound() ? QString() : tqsltexts::shown(tqsltexts::kNotInstalled).arg(tqslPath());
 }
 
 QString LotwScreen::lastUpload() const
@@ -212,9 +211,8 @@ void LotwScreen::refreshUploadCounts()
         return;
     QString readError;
     const qsizetype waiting = LotwUpload::waitingQsos(m_log, &readError).size();
-    m_uploadCounts = readError.isEmpty()
-                         ? tqsltexts::shown(tqsltexts::kWaiting).arg(waiting)
-                         : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
+    m_uploadCounts = readError.isEmpty() ? tqsltexts::shown(tqsltexts::kWaiting).arg(waiting)
+                                         : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
     emit uploadChanged();
 }
 

@@ -114,7 +114,8 @@ void LotwUpload::prepare()
         end(text(tqsltexts::kNothing), true);
         return;
     }
-    m_file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("lotw-XXXXXX.adi")));
+    m_file =
+        std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("lotw-XXXXXX.adi")));
     QString body = adif::makeAdifHead(m_clock.now(), QStringLiteral(BRINDLEWICK_VERSION));
     for (const QsoClass &qso : std::as_const(m_outcome.sent)) {
         const QString record = lotwuploadfile::record(qso, m_modes);
@@ -154,8 +155,8 @@ void LotwUpload::run(const QString &program)
 void LotwUpload::readOutput(QProcess::ProcessChannel channel)
 {
     m_process->setReadChannel(channel);
-    while (m_process->canReadLine() || (m_process->bytesAvailable() > 0 &&
-                                        m_process->state() != QProcess::Running)) {
+    while (m_process->canReadLine() ||
+           (m_process->bytesAvailable() > 0 && m_process->state() != QProcess::Running)) {
         const QString line = QString::fromLocal8Bit(m_process->readLine()).trimmed();
         if (line.isEmpty())
             continue;
@@ -243,8 +244,7 @@ void LotwUpload::mark(int exitCode)
     }
     m_defaults.setValue(QLatin1String(tqsl::kLastUploadKey), formats::sqlDateTime(m_clock.now()));
     if (tqsl::verdict(exitCode) == tqsl::Verdict::AcceptedSkipped)
-        end(text(tqsltexts::kDoneSkipped).arg(m_outcome.marked).arg(tqsl::meaning(exitCode)),
-            true);
+        end(text(tqsltexts::kDoneSkipped).arg(m_outcome.marked).arg(tqsl::meaning(exitCode)), true);
     else
         end(text(tqsltexts::kDone).arg(m_outcome.marked), true);
 }

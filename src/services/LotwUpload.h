@@ -31,8 +31,8 @@ public:
         int exitCode = -1;          // TQSL's, when it ran to its end
         qint64 qsos = 0;            // in the file
         qint64 marked = 0;
-        QString status;             // the last status text
-        QList<QsoClass> sent;       // the QSOs of the file
+        QString status;       // the last status text
+        QList<QsoClass> sent; // the QSOs of the file
     };
 
     explicit LotwUpload(UserDefaults &defaults, const Clock &clock, QObject *parent = nullptr);

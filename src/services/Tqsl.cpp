@@ -11,9 +11,15 @@ namespace tqsl {
 
 QStringList arguments(const QString &location, const QString &file)
 {
-    return {QStringLiteral("-x"), QStringLiteral("-d"), QStringLiteral("-q"),
-            QStringLiteral("-u"), QStringLiteral("-a"), QStringLiteral("compliant"),
-            QStringLiteral("-l"), location,           file};
+    return {QStringLiteral("-x"),
+            QStringLiteral("-d"),
+            QStringLiteral("-q"),
+            QStringLiteral("-u"),
+            QStringLiteral("-a"),
+            QStringLiteral("compliant"),
+            QStringLiteral("-l"),
+            location,
+            file};
 }
 
 Verdict verdict(int exitCode)
@@ -31,11 +37,20 @@ Verdict verdict(int exitCode)
 
 QString meaning(int exitCode)
 {
-    static constexpr std::array<const char *, 14> kMeanings = {
-        nullptr,           tqsltexts::kExit1,  tqsltexts::kExit2,  tqsltexts::kExit3,
-        tqsltexts::kExit4, tqsltexts::kExit5,  tqsltexts::kExit6,  tqsltexts::kExit7,
-        tqsltexts::kExit8, tqsltexts::kExit9,  tqsltexts::kExit10, tqsltexts::kExit11,
-        tqsltexts::kExit12, tqsltexts::kExit13};
+    static constexpr std::array<const char *, 14> kMeanings = {nullptr,
+                                                               tqsltexts::kExit1,
+                                                               tqsltexts::kExit2,
+                                                               tqsltexts::kExit3,
+                                                               tqsltexts::kExit4,
+                                                               tqsltexts::kExit5,
+                                                               tqsltexts::kExit6,
+                                                               tqsltexts::kExit7,
+                                                               tqsltexts::kExit8,
+                                                               tqsltexts::kExit9,
+                                                               tqsltexts::kExit10,
+                                                               tqsltexts::kExit11,
+                                                               tqsltexts::kExit12,
+                                                               tqsltexts::kExit13};
     if (exitCode <= 0 || exitCode >= int(kMeanings.size()))
         return exitCode == 0 ? QString() : tqsltexts::shown(tqsltexts::kExitOther);
     return tqsltexts::shown(kMeanings.at(std::size_t(exitCode)));

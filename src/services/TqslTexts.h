@@ -19,8 +19,8 @@ inline constexpr char kDryRun[] =
     QT_TRANSLATE_NOOP("TqslTexts", "%1 QSO(s) would be sent to LoTW (nothing sent)");
 inline constexpr char kDone[] =
     QT_TRANSLATE_NOOP("TqslTexts", "LoTW accepted the upload: %1 QSO(s) marked as sent");
-inline constexpr char kDoneSkipped[] = QT_TRANSLATE_NOOP(
-    "TqslTexts", "%1 QSO(s) marked as sent; TQSL skipped some: %2");
+inline constexpr char kDoneSkipped[] =
+    QT_TRANSLATE_NOOP("TqslTexts", "%1 QSO(s) marked as sent; TQSL skipped some: %2");
 inline constexpr char kFailed[] = QT_TRANSLATE_NOOP("TqslTexts", "TQSL failed (exit %1): %2");
 inline constexpr char kNotInstalled[] = QT_TRANSLATE_NOOP(
     "TqslTexts", "TQSL was not found (\"%1\"). Install it with \"sudo apt install trustedqsl\" "
@@ -48,12 +48,11 @@ inline constexpr char kExit3[] =
 inline constexpr char kExit4[] = QT_TRANSLATE_NOOP("TqslTexts", "TQSL error");
 inline constexpr char kExit5[] = QT_TRANSLATE_NOOP("TqslTexts", "TQSLlib error");
 inline constexpr char kExit6[] = QT_TRANSLATE_NOOP("TqslTexts", "the input file cannot be opened");
-inline constexpr char kExit7[] =
-    QT_TRANSLATE_NOOP("TqslTexts", "the output file cannot be opened");
-inline constexpr char kExit8[] = QT_TRANSLATE_NOOP(
-    "TqslTexts", "all QSOs were duplicates or out of the date range");
-inline constexpr char kExit9[] = QT_TRANSLATE_NOOP(
-    "TqslTexts", "some QSOs were duplicates or out of the date range");
+inline constexpr char kExit7[] = QT_TRANSLATE_NOOP("TqslTexts", "the output file cannot be opened");
+inline constexpr char kExit8[] =
+    QT_TRANSLATE_NOOP("TqslTexts", "all QSOs were duplicates or out of the date range");
+inline constexpr char kExit9[] =
+    QT_TRANSLATE_NOOP("TqslTexts", "some QSOs were duplicates or out of the date range");
 inline constexpr char kExit10[] = QT_TRANSLATE_NOOP("TqslTexts", "command syntax error");
 inline constexpr char kExit11[] = QT_TRANSLATE_NOOP("TqslTexts", "LoTW connection error");
 inline constexpr char kExit12[] = QT_TRANSLATE_NOOP("TqslTexts", "unexpected error");

@@ -140,10 +140,10 @@ private slots:
             << "Station location Home does not exist";
         QTest::newRow("6 input unreadable") << 6 << QByteArray() << false << "input file";
         QTest::newRow("7 output unwritable") << 7 << QByteArray() << false << "output file";
-        QTest::newRow("8 all duplicates") << 8 << QByteArray("3 duplicate QSOs") << true
-                                          << "all QSOs were duplicates";
-        QTest::newRow("9 some duplicates") << 9 << QByteArray() << true
-                                           << "some QSOs were duplicates";
+        QTest::newRow("8 all duplicates")
+            << 8 << QByteArray("3 duplicate QSOs") << true << "all QSOs were duplicates";
+        QTest::newRow("9 some duplicates")
+            << 9 << QByteArray() << true << "some QSOs were duplicates";
         QTest::newRow("10 syntax") << 10 << QByteArray() << false << "command syntax error";
         QTest::newRow("11 network") << 11 << QByteArray("Network error: Could not resolve host")
                                     << false << "LoTW connection error";
@@ -192,13 +192,18 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("no such path") << "/nonexistent/tqsl" << "Home"
+        QTest::newRow("no such path") << "/nonexistent/tqsl"
+                                      << "Home"
                                       << "sudo apt install trustedqsl";
-        QTest::newRow("not on PATH") << "tqsl-not-installed" << "Home"
+        QTest::newRow("not on PATH") << "tqsl-not-installed"
+                                     << "Home"
                                      << "sudo apt install trustedqsl";
-        QTest::newRow("a file that is no program") << "<plain file>" << "Home"
+        QTest::newRow("a file that is no program") << "<plain file>"
+                                                   << "Home"
                                                    << "sudo apt install trustedqsl";
-        QTest::newRow("no station location") << "tqsl" << "" << "station location";
+        QTest::newRow("no station location") << "tqsl"
+                                             << ""
+                                             << "station location";
     }
 
     void refusesWithoutProgramOrLocation()
@@ -301,10 +306,10 @@ private slots:
             << QStringList{"lotw", "upload", "--location", "Home"} << 2 << 2 << untouched;
         QTest::newRow("no location is a failure")
             << QStringList{"lotw", "upload"} << 0 << 2 << untouched;
-        QTest::newRow("unknown option") << QStringList{"lotw", "upload", "--all"} << 0 << 1
-                                        << untouched;
-        QTest::newRow("location without name") << QStringList{"lotw", "upload", "--location"} << 0
-                                               << 1 << untouched;
+        QTest::newRow("unknown option")
+            << QStringList{"lotw", "upload", "--all"} << 0 << 1 << untouched;
+        QTest::newRow("location without name")
+            << QStringList{"lotw", "upload", "--location"} << 0 << 1 << untouched;
     }
 
     void commandLine()
