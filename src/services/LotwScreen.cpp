@@ -214,11 +214,11 @@ void LotwScreen::refreshUploadCounts()
     m_uploadCounts = readError.isEmpty() ? tqsltexts::shown(tqsltexts::kWaiting).arg(waiting)
                                          : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
     emit uploadChanged();
+    emit uploadSettingsChanged(); // TQSL may have been installed since the screen last showed
 }
 
 void LotwScreen::uploaded(const LotwUpload::Outcome &outcome)
 {
     m_uploadStatusIsError = !outcome.ok;
     refreshUploadCounts();
-    emit uploadSettingsChanged(); // the program may have been installed meanwhile
 }
