@@ -1528,6 +1528,34 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
         <source>all (none loaded yet)</source>
         <translation>alle (noch keine geladen)</translation>
     </message>
+    <message>
+        <source>Upload to LoTW</source>
+        <translation>Upload zu LoTW</translation>
+    </message>
+    <message>
+        <source>TQSL program</source>
+        <translation>TQSL-Programm</translation>
+    </message>
+    <message>
+        <source>Station location</source>
+        <translation>Stationsstandort</translation>
+    </message>
+    <message>
+        <source>as named in TQSL</source>
+        <translation>wie in TQSL benannt</translation>
+    </message>
+    <message>
+        <source>Last upload: %1</source>
+        <translation>Letzter Upload: %1</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Hochladen</translation>
+    </message>
 </context>
 <context>
     <name>MemberListDownload</name>
@@ -4088,6 +4116,141 @@ Der Knoten hat die Verbindung getrennt (er erwartet vielleicht ein Rufzeichen zu
     <message>
         <source>%1 from %2 not logged: %3</source>
         <translation>%1 von %2 nicht geloggt: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TqslTexts</name>
+    <message>
+        <source>Preparing ADIF file ...</source>
+        <translation>Erstelle ADIF-Datei ...</translation>
+    </message>
+    <message>
+        <source>TQSL is signing and uploading %1 QSO(s) ...</source>
+        <translation>TQSL signiert %1 QSO(s) und lädt sie hoch ...</translation>
+    </message>
+    <message>
+        <source>Updating log database ...</source>
+        <translation>Aktualisiere Logbuch ...</translation>
+    </message>
+    <message>
+        <source>No QSOs waiting for LoTW</source>
+        <translation>Keine QSOs warten auf LoTW</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) waiting for LoTW</source>
+        <translation>%1 QSO(s) warten auf LoTW</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) would be sent to LoTW (nothing sent)</source>
+        <translation>%1 QSO(s) würden an LoTW gesendet (nichts gesendet)</translation>
+    </message>
+    <message>
+        <source>LoTW accepted the upload: %1 QSO(s) marked as sent</source>
+        <translation>LoTW hat den Upload angenommen: %1 QSO(s) als gesendet markiert</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) marked as sent; TQSL skipped some: %2</source>
+        <translation>%1 QSO(s) als gesendet markiert; TQSL hat einige übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>TQSL failed (exit %1): %2</source>
+        <translation>TQSL fehlgeschlagen (Exit %1): %2</translation>
+    </message>
+    <message>
+        <source>TQSL was not found (&quot;%1&quot;). Install it with &quot;sudo apt install trustedqsl&quot; or set the path to tqsl.</source>
+        <translation>TQSL wurde nicht gefunden („%1“). Installieren mit „sudo apt install trustedqsl“ oder den Pfad zu tqsl angeben.</translation>
+    </message>
+    <message>
+        <source>TQSL could not start: %1</source>
+        <translation>TQSL konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>TQSL stopped unexpectedly</source>
+        <translation>TQSL wurde unerwartet beendet</translation>
+    </message>
+    <message>
+        <source>TQSL did not finish within %1 seconds and was stopped</source>
+        <translation>TQSL war nach %1 Sekunden nicht fertig und wurde beendet</translation>
+    </message>
+    <message>
+        <source>Choose the TQSL station location to sign with (as named in TQSL)</source>
+        <translation>Wähle den TQSL-Stationsstandort zum Signieren (wie in TQSL benannt)</translation>
+    </message>
+    <message>
+        <source>The ADIF file for TQSL could not be written: %1</source>
+        <translation>Die ADIF-Datei für TQSL konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The logbook could not be read: %1</source>
+        <translation>Das Logbuch konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>LoTW has the QSOs, but marking them failed: %1 (%2 of %3 marked)</source>
+        <translation>LoTW hat die QSOs, aber das Markieren schlug fehl: %1 (%2 von %3 markiert)</translation>
+    </message>
+    <message>
+        <source>the logbook is gone</source>
+        <translation>das Logbuch ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>An upload is running</source>
+        <translation>Ein Upload läuft</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>rejected by LoTW</source>
+        <translation>von LoTW abgelehnt</translation>
+    </message>
+    <message>
+        <source>unexpected response from the LoTW server</source>
+        <translation>unerwartete Antwort des LoTW-Servers</translation>
+    </message>
+    <message>
+        <source>TQSL error</source>
+        <translation>TQSL-Fehler</translation>
+    </message>
+    <message>
+        <source>TQSLlib error</source>
+        <translation>TQSLlib-Fehler</translation>
+    </message>
+    <message>
+        <source>the input file cannot be opened</source>
+        <translation>die Eingabedatei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the output file cannot be opened</source>
+        <translation>die Ausgabedatei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>all QSOs were duplicates or out of the date range</source>
+        <translation>alle QSOs waren Duplikate oder außerhalb des Datumsbereichs</translation>
+    </message>
+    <message>
+        <source>some QSOs were duplicates or out of the date range</source>
+        <translation>einige QSOs waren Duplikate oder außerhalb des Datumsbereichs</translation>
+    </message>
+    <message>
+        <source>command syntax error</source>
+        <translation>Syntaxfehler im Befehl</translation>
+    </message>
+    <message>
+        <source>LoTW connection error</source>
+        <translation>Verbindungsfehler zu LoTW</translation>
+    </message>
+    <message>
+        <source>unexpected error</source>
+        <translation>unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>duplicates database error</source>
+        <translation>Fehler der Duplikat-Datenbank</translation>
+    </message>
+    <message>
+        <source>unknown exit code</source>
+        <translation>unbekannter Exit-Code</translation>
     </message>
 </context>
 </TS>

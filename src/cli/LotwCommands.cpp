@@ -4,7 +4,9 @@
 #include "cli/ProgressBar.h"
 #include "model/LogModel.h"
 #include "services/LotwDownload.h"
+#include "services/LotwUpload.h"
 #include "services/ServicePasswords.h"
+#include "services/TqslTexts.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -75,6 +77,41 @@ int download(Cli &cli, const QString &file)
     return Cli::Success;
 }
 
+/** Signs and uploads the QSOs waiting for LoTW with TQSL; a dry run lists them. */
+int upload(Cli &cli, bool dryRun, const QString &location)
+{
+    AppDelegate &app = cli.app();
+    LotwUpload run(app.defaults(), app.clock());
+    QObject::connect(&run, &LotwUpload::statusChanged, &run,
+                     [&cli](const QString &line) { cli.status(line); });
+    QObject::connect(&run, &LotwUpload::output, &run,
+                     [&cli](const QString &line) { cli.status(QStringLiteral("tqsl: ") + line); });
+    LotwUpload::Outcome outcome;
+    QEventLoop loop;
+    QObject::connect(&run, &LotwUpload::finished, &loop, [&](const LotwUpload::Outcome &result) {
+        outcome = result;
+        loop.quit();
+    });
+    if (!run.upload(app.log(), location, dryRun))
+        return cli.failed(tqsltexts::shown(tqsltexts::kBusy));
+    loop.exec();
+    if (!outcome.ok)
+        return Cli::Failed; // the status line said why
+    if (dryRun)
+        for (const QsoClass &qso : std::as_const(outcome.sent))
+            cli.printLine({{QStringLiteral("date"), qso.sqlDateTime()},
+                           {QStringLiteral("call"), qso.callsign},
+                           {QStringLiteral("band"), qso.band},
+                           {QStringLiteral("mode"), qso.mode},
+                           {QStringLiteral("id"), qso.id ? QJsonValue(*qso.id) : QJsonValue()}},
+                          QStringLiteral("%1 %2 %3 %4")
+                              .arg(qso.sqlDateTime(), qso.callsign, qso.band, qso.mode));
+    cli.print(QJsonObject{{QStringLiteral("qsos"), outcome.qsos},
+                          {QStringLiteral("marked"), outcome.marked},
+                          {QStringLiteral("tqslExit"), outcome.exitCode}});
+    return Cli::Success;
+}
+
 } // namespace
 
 void printQslRow(Cli &cli, const QslRow &row, const QString &outcome)
@@ -104,6 +141,21 @@ int lotwCommand(Cli &cli, const QStringList &words)
             return download(cli, {});
         if (words.size() == 3 && words.at(1) == QLatin1String("--file"))
             return download(cli, words.at(2));
+    }
+    if (words.value(0) == QLatin1String("upload")) {
+        bool dryRun = false;
+        QString location;
+        bool fine = true;
+        for (qsizetype i = 1; i < words.size() && fine; ++i) {
+            if (words.at(i) == QLatin1String("--dry-run"))
+                dryRun = true;
+            else if (words.at(i) == QLatin1String("--location") && i + 1 < words.size())
+                location = words.at(++i);
+            else
+                fine = false;
+        }
+        if (fine)
+            return upload(cli, dryRun, location);
     }
     return cli.usage(QStringLiteral("Usage: ") + QLatin1String(kLotwSynopsis));
 }

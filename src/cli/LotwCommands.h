@@ -7,7 +7,8 @@ struct QslRow;
 
 namespace cli {
 
-inline constexpr char kLotwSynopsis[] = "lotw download [--file REPORT.adi]";
+inline constexpr char kLotwSynopsis[] =
+    "lotw download [--file REPORT.adi] | lotw upload [--dry-run] [--location NAME]";
 
 int lotwCommand(Cli &cli, const QStringList &words);
 

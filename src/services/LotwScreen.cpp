@@ -1,15 +1,26 @@
 #include "services/LotwScreen.h"
 
 #include "app/SecretStore.h"
+#include "app/UserDefaults.h"
+#include "formats/Formats.h"
 #include "model/LogModel.h"
 #include "services/ServicePasswords.h"
+#include "services/Tqsl.h"
+#include "services/TqslTexts.h"
 
 #include <QTimeZone>
 
+namespace {
+
+constexpr qsizetype kOutputLines = 40;
+constexpr qsizetype kOutputLineChars = 300;
+
+} // namespace
+
 LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
                        const Clock &clock, QNetworkAccessManager &network, QObject *parent)
-    : QObject(parent), m_log(log), m_dxcc(dxcc), m_secrets(secrets), m_http(network, defaults),
-      m_download(m_http, defaults, clock)
+    : QObject(parent), m_log(log), m_dxcc(dxcc), m_defaults(defaults), m_secrets(secrets),
+      m_http(network, defaults), m_download(m_http, defaults, clock), m_upload(defaults, clock)
 {
     connect(&secrets, &SecretStore::warningChanged, this, &LotwScreen::keyringWarningChanged);
     readAccount();
@@ -30,6 +41,23 @@ LotwScreen::LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, S
                 emit stateChanged();
             });
     connect(&m_download, &LotwDownload::finished, this, &LotwScreen::finished);
+    connect(&m_upload, &LotwUpload::statusChanged, this, [this](const QString &line) {
+        m_uploadStatus = line;
+        m_uploadStatusIsError = false;
+        emit uploadChanged();
+    });
+    connect(&m_upload, &LotwUpload::output, this, [this](const QString &line) {
+        // A chatty TQSL must not grow the screen without end: its last lines are the message.
+        m_tqslOutput.append(line.left(kOutputLineChars));
+        if (m_tqslOutput.size() > kOutputLines)
+            m_tqslOutput.removeFirst();
+        emit uploadChanged();
+    });
+    connect(&m_upload, &LotwUpload::finished, this, &LotwScreen::uploaded);
+    connect(&log, &LogModel::logbookSwitched, this, [this] {
+        m_uploadCounts.clear();
+        emit uploadChanged();
+    });
 }
 
 void LotwScreen::readAccount()
@@ -129,4 +157,68 @@ void LotwScreen::finished(const lotw::Applied &applied)
 QString LotwScreen::keyringWarning() const
 {
     return m_secrets.warning();
+}
+
+QString LotwScreen::tqslPath() const
+{
+    return m_defaults.string(QLatin1String(tqsl::kPathKey));
+}
+
+QString LotwScreen::stationLocation() const
+{
+    return m_defaults.string(QLatin1String(tqsl::kLocationKey));
+}
+
+void LotwScreen::setTqslPath(const QString &path)
+{
+    m_defaults.setValue(QLatin1String(tqsl::kPathKey), path.trimmed());
+    emit uploadSettingsChanged();
+}
+
+void LotwScreen::setStationLocation(const QString &location)
+{
+    m_defaults.setValue(QLatin1String(tqsl::kLocationKey), location.trimmed());
+    emit uploadSettingsChanged();
+}
+
+bool LotwScreen::tqslFound() const
+{
+    return !tqsl::findProgram(tqslPath()).isEmpty();
+}
+
+QString LotwScreen::tqslHint() const
+{
+    return tqslFound() ? QString() : tqsltexts::shown(tqsltexts::kNotInstalled).arg(tqslPath());
+}
+
+QString LotwScreen::lastUpload() const
+{
+    return m_defaults.string(QLatin1String(tqsl::kLastUploadKey));
+}
+
+void LotwScreen::upload()
+{
+    if (uploading())
+        return;
+    m_tqslOutput.clear();
+    m_upload.upload(m_log, stationLocation());
+    emit uploadChanged();
+}
+
+void LotwScreen::refreshUploadCounts()
+{
+    if (uploading())
+        return;
+    QString readError;
+    const qsizetype waiting = LotwUpload::waitingQsos(m_log, &readError).size();
+    m_uploadCounts = readError.isEmpty() ? tqsltexts::shown(tqsltexts::kWaiting).arg(waiting)
+                                         : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
+    emit uploadChanged();
+    emit uploadSettingsChanged(); // TQSL may have been installed since the screen last showed
+}
+
+void LotwScreen::uploaded(const LotwUpload::Outcome &outcome)
+{
+    m_uploadStatusIsError = !outcome.ok;
+    refreshUploadCounts();
 }

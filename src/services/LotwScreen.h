@@ -2,6 +2,7 @@
 
 #include "services/HttpClient.h"
 #include "services/LotwDownload.h"
+#include "services/LotwUpload.h"
 #include "services/QslResultModel.h"
 
 #include <QObject>
@@ -13,7 +14,9 @@ class SecretStore;
 class UserDefaults;
 
 /** The LoTW screen (both layouts): the account fields, the Load button, the status line with its
- *  progress, the report page when the server sent one, and the list of what each QSL brought. */
+ *  progress, the report page when the server sent one, and the list of what each QSL brought;
+ *  below, the upload through TQSL: its program and station location, the QSOs waiting, the last
+ *  upload, and TQSL's own words. */
 class LotwScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString user READ user WRITE setUser NOTIFY accountChanged)
@@ -29,6 +32,17 @@ class LotwScreen : public QObject {
     Q_PROPERTY(QString page READ page NOTIFY stateChanged)
     Q_PROPERTY(QString pageBaseUrl READ pageBaseUrl NOTIFY stateChanged)
     Q_PROPERTY(QslResultModel *results READ results CONSTANT)
+    Q_PROPERTY(QString tqslPath READ tqslPath WRITE setTqslPath NOTIFY uploadSettingsChanged)
+    Q_PROPERTY(QString stationLocation READ stationLocation WRITE setStationLocation NOTIFY
+                   uploadSettingsChanged)
+    Q_PROPERTY(bool tqslFound READ tqslFound NOTIFY uploadSettingsChanged)
+    Q_PROPERTY(QString tqslHint READ tqslHint NOTIFY uploadSettingsChanged)
+    Q_PROPERTY(bool uploading READ uploading NOTIFY uploadChanged)
+    Q_PROPERTY(QString uploadStatus READ uploadStatus NOTIFY uploadChanged)
+    Q_PROPERTY(bool uploadStatusIsError READ uploadStatusIsError NOTIFY uploadChanged)
+    Q_PROPERTY(QString uploadCounts READ uploadCounts NOTIFY uploadChanged)
+    Q_PROPERTY(QString lastUpload READ lastUpload NOTIFY uploadChanged)
+    Q_PROPERTY(QString tqslOutput READ tqslOutput NOTIFY uploadChanged)
 public:
     LotwScreen(LogModel &log, DXCCModel &dxcc, UserDefaults &defaults, SecretStore &secrets,
                const Clock &clock, QNetworkAccessManager &network, QObject *parent = nullptr);
@@ -59,6 +73,26 @@ public:
     [[nodiscard]] const QString &pageBaseUrl() const { return m_pageBaseUrl; }
     [[nodiscard]] QslResultModel *results() { return &m_results; }
 
+    [[nodiscard]] QString tqslPath() const;
+    [[nodiscard]] QString stationLocation() const;
+    void setTqslPath(const QString &path);
+    void setStationLocation(const QString &location);
+    [[nodiscard]] bool tqslFound() const;
+    /** How to install TQSL while it is not found; empty otherwise. */
+    [[nodiscard]] QString tqslHint() const;
+    [[nodiscard]] bool uploading() const { return m_upload.isBusy(); }
+    [[nodiscard]] const QString &uploadStatus() const { return m_uploadStatus; }
+    [[nodiscard]] bool uploadStatusIsError() const { return m_uploadStatusIsError; }
+    /** "N QSO(s) waiting for LoTW", as of the last refreshUploadCounts(). */
+    [[nodiscard]] const QString &uploadCounts() const { return m_uploadCounts; }
+    [[nodiscard]] QString lastUpload() const;
+    [[nodiscard]] QString tqslOutput() const { return m_tqslOutput.join(QLatin1Char('\n')); }
+
+    /** The Upload button: the waiting QSOs to TQSL with the chosen station location. */
+    Q_INVOKABLE void upload();
+    /** Counts the waiting QSOs (a read of the whole logbook: done when the screen shows). */
+    Q_INVOKABLE void refreshUploadCounts();
+
     /** The Load button. */
     Q_INVOKABLE void load();
     /** User name, password and own callsign: their editing ended. */
@@ -71,14 +105,18 @@ signals:
     void keyringWarningChanged();
     void accountChanged();
     void stateChanged();
+    void uploadSettingsChanged();
+    void uploadChanged();
 
 private:
     void readAccount();
     void setStatus(const QString &text, bool error);
     void finished(const lotw::Applied &applied);
+    void uploaded(const LotwUpload::Outcome &outcome);
 
     LogModel &m_log;
     DXCCModel &m_dxcc;
+    UserDefaults &m_defaults;
     SecretStore &m_secrets;
     HttpClient m_http;
     LotwDownload m_download;
@@ -89,4 +127,9 @@ private:
     QString m_page;
     QString m_pageBaseUrl;
     QslResultModel m_results;
+    LotwUpload m_upload;
+    QString m_uploadStatus;
+    bool m_uploadStatusIsError = false;
+    QString m_uploadCounts;
+    QStringList m_tqslOutput;
 };
