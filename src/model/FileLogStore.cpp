@@ -304,6 +304,35 @@ QList<QsoClass> FileLogStore::getQsos4eQslUpload()
     return query(kSelectAll + QStringLiteral(" where eqsl='W' or eqsl='R'"));
 }
 
+namespace {
+// "S" uploaded, "X" confirmed; "W", "-" and nothing wait.
+const QString kLotwWaiting = QStringLiteral(" where coalesce(lotwqsl, '') not in ('S', 'X')");
+} // namespace
+
+QList<QsoClass> FileLogStore::getQsosForLotwUpload(QString *readError)
+{
+    return query(kSelectAll + kLotwWaiting + QStringLiteral(" order by datetime, id"), {},
+                 readError);
+}
+
+std::optional<int> FileLogStore::numberOfQsosForLotwUpload(QString *readError)
+{
+    db::Database database;
+    if (std::optional<QString> error = open(database)) {
+        if (readError)
+            *readError = *error;
+        return std::nullopt;
+    }
+    db::Statement count =
+        database.prepare(QStringLiteral("select count(*) from logbook") + kLotwWaiting);
+    if (!count.step()) {
+        if (readError)
+            *readError = database.errorMessage();
+        return std::nullopt;
+    }
+    return static_cast<int>(count.int64(0));
+}
+
 QList<int> FileLogStore::getDistinctDxccAdifsfromLog()
 {
     db::Database database;

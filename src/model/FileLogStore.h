@@ -45,6 +45,8 @@ public:
     QList<QsoClass> getNewQSOsForClublog() override;
     int numberOfNewQSOsForClublog() override;
     QList<QsoClass> getQsos4eQslUpload() override;
+    QList<QsoClass> getQsosForLotwUpload(QString *readError) override;
+    std::optional<int> numberOfQsosForLotwUpload(QString *readError) override;
     QList<int> getDistinctDxccAdifsfromLog() override;
     QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value) override;
 

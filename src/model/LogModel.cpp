@@ -296,6 +296,16 @@ QList<QsoClass> LogModel::getQsos4eQslUpload()
     return store().getQsos4eQslUpload();
 }
 
+QList<QsoClass> LogModel::getQsosForLotwUpload(QString *readError)
+{
+    return store().getQsosForLotwUpload(readError);
+}
+
+std::optional<int> LogModel::numberOfQsosForLotwUpload(QString *readError)
+{
+    return store().numberOfQsosForLotwUpload(readError);
+}
+
 QList<int> LogModel::getDistinctDxccAdifsfromLog()
 {
     return store().getDistinctDxccAdifsfromLog();

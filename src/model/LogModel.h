@@ -103,6 +103,8 @@ public:
     [[nodiscard]] QList<QsoClass> getNewQSOsForClublog();
     [[nodiscard]] int numberOfNewQSOsForClublog();
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
+    [[nodiscard]] QList<QsoClass> getQsosForLotwUpload(QString *readError = nullptr);
+    [[nodiscard]] std::optional<int> numberOfQsosForLotwUpload(QString *readError = nullptr);
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
     /** Oldest first: the QSOs whose extra ADIF field of that name (any case) has exactly that
      *  value, each with all its fields. */

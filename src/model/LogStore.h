@@ -65,6 +65,11 @@ public:
     /** How many QSOs getNewQSOsForClublog() would give, without reading them. */
     [[nodiscard]] virtual int numberOfNewQSOsForClublog() = 0;
     [[nodiscard]] virtual QList<QsoClass> getQsos4eQslUpload() = 0;
+    /** Oldest first: the QSOs not yet sent to LoTW ("lotwqsl" neither "S" nor "X"). */
+    [[nodiscard]] virtual QList<QsoClass> getQsosForLotwUpload(QString *readError) = 0;
+    /** How many QSOs getQsosForLotwUpload() would give, without reading them; none (and why in
+     *  `readError`) when the logbook could not be read. */
+    [[nodiscard]] virtual std::optional<int> numberOfQsosForLotwUpload(QString *readError) = 0;
     [[nodiscard]] virtual QList<int> getDistinctDxccAdifsfromLog() = 0;
     /** Oldest first: the QSOs carrying that extra ADIF field (name in any case) with exactly
      *  that value, e.g. ("my_pota_ref", "US-0001"). */

@@ -210,9 +210,9 @@ void LotwScreen::refreshUploadCounts()
     if (uploading())
         return;
     QString readError;
-    const qsizetype waiting = LotwUpload::waitingQsos(m_log, &readError).size();
-    m_uploadCounts = readError.isEmpty() ? tqsltexts::shown(tqsltexts::kWaiting).arg(waiting)
-                                         : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
+    const std::optional<int> waiting = m_log.numberOfQsosForLotwUpload(&readError);
+    m_uploadCounts = waiting ? tqsltexts::shown(tqsltexts::kWaiting).arg(*waiting)
+                             : tqsltexts::shown(tqsltexts::kReadError).arg(readError);
     emit uploadChanged();
     emit uploadSettingsChanged(); // TQSL may have been installed since the screen last showed
 }

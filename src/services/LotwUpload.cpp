@@ -4,7 +4,6 @@
 #include "app/Clock.h"
 #include "app/UserDefaults.h"
 #include "formats/Formats.h"
-#include "model/LogListQuery.h"
 #include "model/LogModel.h"
 #include "services/LotwUploadFile.h"
 #include "services/Tqsl.h"
@@ -13,8 +12,6 @@
 #include <QDir>
 
 #include <chrono>
-
-#include <algorithm>
 
 #ifndef BRINDLEWICK_VERSION
 #define BRINDLEWICK_VERSION "0"
@@ -51,14 +48,6 @@ LotwUpload::~LotwUpload()
         m_process->kill();
         m_process->waitForFinished(1000);
     }
-}
-
-QList<QsoClass> LotwUpload::waitingQsos(LogModel &log, QString *readError)
-{
-    QList<QsoClass> all = log.getlastQSOs(LogListQuery::All, readError);
-    all.removeIf([](const QsoClass &qso) { return !lotwuploadfile::isWaiting(qso); });
-    std::reverse(all.begin(), all.end());
-    return all;
 }
 
 bool LotwUpload::upload(LogModel &log, const QString &location, bool dryRun)
@@ -103,7 +92,7 @@ void LotwUpload::prepare()
         return;
     }
     QString readError;
-    m_outcome.sent = waitingQsos(*m_log, &readError);
+    m_outcome.sent = m_log->getQsosForLotwUpload(&readError);
     if (!readError.isEmpty()) {
         end(text(tqsltexts::kReadError).arg(readError), false);
         return;

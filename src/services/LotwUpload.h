@@ -38,9 +38,6 @@ public:
     explicit LotwUpload(UserDefaults &defaults, const Clock &clock, QObject *parent = nullptr);
     ~LotwUpload() override;
 
-    /** The QSOs of the logbook that LoTW has not had yet, oldest first. */
-    [[nodiscard]] static QList<QsoClass> waitingQsos(LogModel &log, QString *readError = nullptr);
-
     /** Starts a run with that station location (the setting's when empty); refused (false)
      *  while one is running. A dry run writes the file and ends: TQSL is not run, nothing is
      *  marked. */
