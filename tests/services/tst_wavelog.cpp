@@ -10,6 +10,7 @@
 #include "services/UploadMarks.h"
 #include "services/WavelogApi.h"
 #include "services/WavelogReply.h"
+#include "services/WavelogScreen.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -260,6 +261,44 @@ private slots:
         QCOMPARE(sentOf(*f.app->log().qsoById(qso.id.value_or(0))), mark);
         // The QSOs logged before stay as they were: only the new one was sent.
         QCOMPARE(marks(), (QStringList{"", ""}));
+    }
+
+    void screen()
+    {
+        server = std::make_unique<LoopbackHttpServer>();
+        server->respond([](const LoopbackHttpServer::Request &request) {
+            const QJsonObject sent = QJsonDocument::fromJson(request.body).object();
+            if (sent.value("string").toString().contains("DL1AA"))
+                return LoopbackHttpServer::Answer{201, kCreated};
+            return LoopbackHttpServer::Answer{400, kDuplicate};
+        });
+        WavelogScreen screen(f.app->log(), f.app->defaults(), f.app->secrets(), f.app->clock(),
+                             *network);
+        screen.setShown(true);
+        QCOMPARE(screen.waitingText(), "2 QSO(s) not uploaded yet");
+        QCOMPARE(screen.lastUploadText(), "never");
+        // Nothing is tried before the instance is set.
+        screen.upload();
+        QVERIFY(screen.statusIsError());
+        QCOMPARE(screen.status(), "No Wavelog address or station profile id");
+        screen.setHost(server->url() + "  ");
+        screen.setStationId("3");
+        screen.upload();
+        QCOMPARE(screen.status(), "No API key for Wavelog");
+        screen.setApiKey("KEY-W");
+        QSignalSpy changed(&screen, &UploadScreen::waitingChanged);
+        screen.upload();
+        QVERIFY(screen.busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!screen.busy(), 20000);
+        QVERIFY(!screen.statusIsError());
+        QCOMPARE(screen.countsText(), "1 QSO(s) sent, 1 there already");
+        QCOMPARE(screen.lastUploadText(), "2025-06-15 12:00:00");
+        QCOMPARE(screen.waitingText(), "0 QSO(s) not uploaded yet");
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(server->requests().first().path(), "/api/qso");
+        // The next upload finds nothing waiting.
+        screen.upload();
+        QCOMPARE(screen.status(), "No new QSOs found!");
     }
 
     void commandLine_data()
