@@ -23,11 +23,10 @@ int download(Cli &cli, const QString &host, const QString &key)
     QrzDownload run(http, app.clock());
     QrzDownload::Outcome outcome;
     QEventLoop loop;
-    QObject::connect(&run, &QrzDownload::finished, &loop,
-                     [&](const QrzDownload::Outcome &result) {
-                         outcome = result;
-                         loop.quit();
-                     });
+    QObject::connect(&run, &QrzDownload::finished, &loop, [&](const QrzDownload::Outcome &result) {
+        outcome = result;
+        loop.quit();
+    });
     cli.status(uploadtexts::shown(uploadtexts::kDownloading));
     run.start(app.log(), host, key);
     loop.exec();

@@ -46,8 +46,8 @@ int runUpload(Cli &cli, const RecordUpload::Protocol &protocol, const QString &s
     if (dryRun) {
         for (const QString &record : std::as_const(outcome.records))
             cli.status(record);
-        cli.print(QJsonObject{{QStringLiteral("qsos"), outcome.qsos},
-                              {QStringLiteral("sent"), false}});
+        cli.print(
+            QJsonObject{{QStringLiteral("qsos"), outcome.qsos}, {QStringLiteral("sent"), false}});
         return Cli::Success;
     }
     if (outcome.accepted + outcome.duplicates > 0)

@@ -10,8 +10,9 @@
 AutoUpload::AutoUpload(LogModel &log, QNetworkAccessManager &network, UserDefaults &defaults,
                        SecretStore &secrets, const Clock &clock, QObject *parent)
     : QObject(parent), m_log(log), m_defaults(defaults), m_secrets(secrets),
-      m_http(network, defaults),
-      m_qrz{uploadmarks::Service::Qrz, new RecordUpload(m_http, clock, this), {}},
+      m_http(network, defaults), m_qrz{uploadmarks::Service::Qrz,
+                                       new RecordUpload(m_http, clock, this),
+                                       {}},
       m_wavelog{uploadmarks::Service::Wavelog, new RecordUpload(m_http, clock, this), {}}
 {
     connect(&log, &LogModel::qsosChanged, this, &AutoUpload::take);

@@ -121,7 +121,8 @@ void QrzDownload::apply()
             {QLatin1String(uploadmarks::kQrzDownloadDate), today}};
         if (uploadmarks::isWaiting(*logged, uploadmarks::Service::Qrz))
             fields += uploadmarks::sentFields(uploadmarks::Service::Qrz, m_clock.now().date());
-        const QString logId = confirmation.extraFields.value(QString::fromLatin1(qrzlog::kLogIdField));
+        const QString logId =
+            confirmation.extraFields.value(QString::fromLatin1(qrzlog::kLogIdField));
         if (!logId.isEmpty())
             fields.append({QLatin1String(uploadmarks::kQrzLogId), logId});
         if (const WriteResult written = uploadmarks::setFields(*m_log, *logged->id, fields);

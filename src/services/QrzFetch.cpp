@@ -22,9 +22,8 @@ QDateTime instant(const QList<adif::AdifFieldValue> &fields)
     QString time = adif::fieldValue(fields, u"time_on").trimmed();
     if (time.size() == 4)
         time += QLatin1String("00");
-    const QDateTime at =
-        QDateTime::fromString(adif::fieldValue(fields, u"qso_date").trimmed() + time,
-                              QStringLiteral("yyyyMMddHHmmss"));
+    const QDateTime at = QDateTime::fromString(
+        adif::fieldValue(fields, u"qso_date").trimmed() + time, QStringLiteral("yyyyMMddHHmmss"));
     return at.isValid() ? QDateTime(at.date(), at.time(), QTimeZone::utc()) : QDateTime();
 }
 

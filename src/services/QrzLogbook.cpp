@@ -46,8 +46,8 @@ HttpCall *post(HttpClient &http, const QString &host, const HttpClient::Query &f
     auto *body = new QBuffer;
     body->setData(formBody(fields));
     body->open(QIODevice::ReadOnly);
-    HttpCall *call = http.postStream(host, QLatin1String(kPath),
-                                     "application/x-www-form-urlencoded", body);
+    HttpCall *call =
+        http.postStream(host, QLatin1String(kPath), "application/x-www-form-urlencoded", body);
     body->setParent(call); // lives as long as the request
     return call;
 }

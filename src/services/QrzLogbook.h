@@ -28,7 +28,8 @@ bool setApiKey(SecretStore &secrets, UserDefaults &defaults, const QString &key)
 /** "NAME=value&…", each value percent-encoded by itself. */
 [[nodiscard]] QByteArray formBody(const HttpClient::Query &fields);
 /** Starts a POST of the form to the API. */
-[[nodiscard]] HttpCall *post(HttpClient &http, const QString &host, const HttpClient::Query &fields);
+[[nodiscard]] HttpCall *post(HttpClient &http, const QString &host,
+                             const HttpClient::Query &fields);
 
 /** ACTION=INSERT of one record with the key. */
 [[nodiscard]] RecordUpload::Protocol insertProtocol(const QString &host, const QString &key);

@@ -35,7 +35,8 @@ QString unescapeAdif(const QByteArray &raw)
 
 bool Reply::isDuplicate() const
 {
-    return result == Result::Fail && reason.contains(QLatin1String("duplicate"), Qt::CaseInsensitive);
+    return result == Result::Fail &&
+           reason.contains(QLatin1String("duplicate"), Qt::CaseInsensitive);
 }
 
 bool Reply::isBadKey() const
@@ -43,8 +44,7 @@ bool Reply::isBadKey() const
     if (result == Result::Auth)
         return true;
     // "invalid api key", "Invalid KEY", "key invalid or expired", …
-    return result == Result::Fail &&
-           reason.contains(QLatin1String("key"), Qt::CaseInsensitive) &&
+    return result == Result::Fail && reason.contains(QLatin1String("key"), Qt::CaseInsensitive) &&
            reason.contains(QLatin1String("invalid"), Qt::CaseInsensitive);
 }
 

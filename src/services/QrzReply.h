@@ -10,8 +10,8 @@ namespace qrzlog {
 struct Reply {
     enum class Result { NotAReply, Ok, Replace, Fail, Auth };
     Result result = Result::NotAReply;
-    QString reason;  // REASON, without control characters, at most kMaxReason long
-    QString logId;   // LOGID: digits only, else empty
+    QString reason;    // REASON, without control characters, at most kMaxReason long
+    QString logId;     // LOGID: digits only, else empty
     qint64 count = -1; // COUNT; -1 when absent or not a number
     /** ADIF (FETCH only): the rest of the reply after "ADIF=", entities decoded. */
     QString adif;

@@ -8,9 +8,8 @@
 
 QrzScreen::QrzScreen(LogModel &log, UserDefaults &defaults, SecretStore &secrets,
                      const Clock &clock, QNetworkAccessManager &network, QObject *parent)
-    : UploadScreen(uploadmarks::Service::Qrz,
-                   {qrzlog::kUploadAsLoggedKey, qrzlog::kLastUploadKey}, log, defaults, secrets,
-                   clock, network, parent),
+    : UploadScreen(uploadmarks::Service::Qrz, {qrzlog::kUploadAsLoggedKey, qrzlog::kLastUploadKey},
+                   log, defaults, secrets, clock, network, parent),
       m_download(m_http, clock)
 {
     connect(&m_download, &QrzDownload::finished, this, [this](const QrzDownload::Outcome &done) {

@@ -39,14 +39,14 @@ public:
     };
 
     struct Outcome {
-        bool ok = false;            // every QSO was taken (a dry run: the records were made)
-        qint64 qsos = 0;            // waiting when the run started
-        qint64 accepted = 0;        // taken now
-        qint64 duplicates = 0;      // the service had them already
-        qint64 marked = 0;          // marked sent in the logbook
-        QStringList refusals;       // "CALL yyyy-MM-dd HH:mm: reason" per refused QSO
-        QString error;              // why the run ended early; empty when it did not
-        QStringList records;        // a dry run's records
+        bool ok = false;       // every QSO was taken (a dry run: the records were made)
+        qint64 qsos = 0;       // waiting when the run started
+        qint64 accepted = 0;   // taken now
+        qint64 duplicates = 0; // the service had them already
+        qint64 marked = 0;     // marked sent in the logbook
+        QStringList refusals;  // "CALL yyyy-MM-dd HH:mm: reason" per refused QSO
+        QString error;         // why the run ended early; empty when it did not
+        QStringList records;   // a dry run's records
     };
 
     RecordUpload(HttpClient &http, const Clock &clock, QObject *parent = nullptr);

@@ -24,9 +24,8 @@ QList<QsoClass> waiting(LogModel &log, Service service, QString *error)
         return {};
     }
     all.removeIf([service](const QsoClass &qso) { return !isWaiting(qso, service); });
-    std::stable_sort(all.begin(), all.end(), [](const QsoClass &a, const QsoClass &b) {
-        return a.dateTime < b.dateTime;
-    });
+    std::stable_sort(all.begin(), all.end(),
+                     [](const QsoClass &a, const QsoClass &b) { return a.dateTime < b.dateTime; });
     return all;
 }
 

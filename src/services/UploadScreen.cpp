@@ -121,8 +121,7 @@ void UploadScreen::uploaded(const RecordUpload::Outcome &outcome)
 {
     m_progress = -1.0;
     if (outcome.accepted + outcome.duplicates > 0)
-        m_defaults.setValue(QLatin1String(m_keys.lastUpload),
-                            formats::sqlDateTime(m_clock.now()));
+        m_defaults.setValue(QLatin1String(m_keys.lastUpload), formats::sqlDateTime(m_clock.now()));
     m_countsText =
         uploadtexts::shown(uploadtexts::kUploaded).arg(outcome.accepted).arg(outcome.duplicates);
     if (!outcome.error.isEmpty())

@@ -20,8 +20,8 @@ class UploadScreen : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString apiKey READ apiKey WRITE setApiKey NOTIFY accountChanged)
     Q_PROPERTY(QString keyringWarning READ keyringWarning NOTIFY keyringWarningChanged)
-    Q_PROPERTY(bool uploadAsLogged READ uploadAsLogged WRITE setUploadAsLogged NOTIFY
-                   accountChanged)
+    Q_PROPERTY(
+        bool uploadAsLogged READ uploadAsLogged WRITE setUploadAsLogged NOTIFY accountChanged)
     Q_PROPERTY(QString waitingText READ waitingText NOTIFY waitingChanged)
     Q_PROPERTY(QString lastUploadText READ lastUploadText NOTIFY stateChanged)
     Q_PROPERTY(QString countsText READ countsText NOTIFY stateChanged)

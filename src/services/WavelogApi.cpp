@@ -78,8 +78,8 @@ RecordUpload::Verdict judgeReply(const HttpResult &result)
         return {Kind::Refused, reply.reason, {}};
     case Reply::Verdict::BadKey:
         return {Kind::Stop,
-                uploadtexts::shown(uploadtexts::kKeyRefused).arg(QStringLiteral("Wavelog"),
-                                                                 reply.reason),
+                uploadtexts::shown(uploadtexts::kKeyRefused)
+                    .arg(QStringLiteral("Wavelog"), reply.reason),
                 {}};
     case Reply::Verdict::NotAReply:
         break;

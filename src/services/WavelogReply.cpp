@@ -57,7 +57,8 @@ Reply parseReply(int httpStatus, const QByteArray &body)
                                 ? Reply::Verdict::Duplicate
                                 : Reply::Verdict::Refused;
     } else if (status == QLatin1String("failed") || status == QLatin1String("abort")) {
-        if (httpStatus == 401 || reply.reason.contains(QLatin1String("api key"), Qt::CaseInsensitive) ||
+        if (httpStatus == 401 ||
+            reply.reason.contains(QLatin1String("api key"), Qt::CaseInsensitive) ||
             reply.reason.contains(QLatin1String("station id"), Qt::CaseInsensitive))
             reply.verdict = Reply::Verdict::BadKey;
         else if (reply.reason.contains(QLatin1String("duplicate"), Qt::CaseInsensitive))

@@ -47,7 +47,6 @@ QString marksOf(const QsoClass &qso)
            qso.extraFields.value(u"app_qrzlog_logid");
 }
 
-
 /** The command line run while this test's event loop goes on, so that the loopback service in
  *  this process can answer it. */
 CliRun cliServed(const QString &dataDir, const QStringList &arguments)
@@ -120,26 +119,28 @@ private slots:
             << QByteArray("RESULT=OK&LOGID=130877825&COUNT=1") << int(Result::Ok) << ""
             << "130877825" << false << false;
         QTest::newRow("a trailing line break changes nothing")
-            << QByteArray("RESULT=OK&LOGID=7&COUNT=1\r\n") << int(Result::Ok) << "" << "7" << false
-            << false;
+            << QByteArray("RESULT=OK&LOGID=7&COUNT=1\r\n") << int(Result::Ok) << ""
+            << "7" << false << false;
         QTest::newRow("duplicate is a FAIL whose reason says so")
             << QByteArray("RESULT=FAIL&REASON=Unable to add QSO to database: duplicate&EXTENDED=")
-            << int(Result::Fail) << "Unable to add QSO to database: duplicate" << "" << true
-            << false;
+            << int(Result::Fail) << "Unable to add QSO to database: duplicate"
+            << "" << true << false;
         QTest::newRow("outside the logbook's dates is refused, not a duplicate")
             << QByteArray("RESULT=FAIL&REASON=QSO date is outside the logbook date range")
-            << int(Result::Fail) << "QSO date is outside the logbook date range" << "" << false
-            << false;
-        QTest::newRow("insufficient privileges") << QByteArray("RESULT=AUTH") << int(Result::Auth)
-                                                 << "" << "" << false << true;
+            << int(Result::Fail) << "QSO date is outside the logbook date range"
+            << "" << false << false;
+        QTest::newRow("insufficient privileges")
+            << QByteArray("RESULT=AUTH") << int(Result::Auth) << ""
+            << "" << false << true;
         QTest::newRow("wrong key") << QByteArray("RESULT=FAIL&REASON=invalid api key ABCD")
-                                   << int(Result::Fail) << "invalid api key ABCD" << "" << false
-                                   << true;
+                                   << int(Result::Fail) << "invalid api key ABCD"
+                                   << "" << false << true;
         QTest::newRow("replaced") << QByteArray("RESULT=REPLACE&LOGID=12&COUNT=1")
-                                  << int(Result::Replace) << "" << "12" << false << false;
+                                  << int(Result::Replace) << ""
+                                  << "12" << false << false;
         QTest::newRow("a log id that is not a number is dropped")
-            << QByteArray("RESULT=OK&LOGID=12;DROP&COUNT=1") << int(Result::Ok) << "" << ""
-            << false << false;
+            << QByteArray("RESULT=OK&LOGID=12;DROP&COUNT=1") << int(Result::Ok) << ""
+            << "" << false << false;
         QTest::newRow("percent-encoded reason")
             << QByteArray("RESULT=FAIL&REASON=wrong%20band") << int(Result::Fail) << "wrong band"
             << "" << false << false;
@@ -273,13 +274,13 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("bad key") << 200 << QByteArray("RESULT=FAIL&REASON=invalid api key")
                                  << "QRZ.com refused the API key: invalid api key";
-        QTest::newRow("no privileges") << 200 << QByteArray("RESULT=AUTH")
-                                       << "QRZ.com refused the API key: AUTH";
+        QTest::newRow("no privileges")
+            << 200 << QByteArray("RESULT=AUTH") << "QRZ.com refused the API key: AUTH";
         QTest::newRow("HTML error page")
             << 200 << QByteArray("<html><body>Service Unavailable</body></html>")
             << "QRZ.com's reply could not be read";
-        QTest::newRow("cut-off reply") << 200 << QByteArray("RESUL")
-                                       << "QRZ.com's reply could not be read";
+        QTest::newRow("cut-off reply")
+            << 200 << QByteArray("RESUL") << "QRZ.com's reply could not be read";
         QTest::newRow("server error page") << 503 << QByteArray("<html>busy</html>") << "";
     }
     void failureMarksNothing()
@@ -332,6 +333,44 @@ private slots:
         QCOMPARE(ended.last().first().value<QrzDownload::Outcome>().newlyConfirmed, 0);
     }
 
+    void downloadPages()
+    {
+        // QRZ gives at most 250 records a request: the second page starts after the first's
+        // highest log id, and COUNT is what is left from there.
+        const auto record = [](const QByteArray &call, const QByteArray &time, int logId) {
+            const QByteArray id = QByteArray::number(logId);
+            return "&lt;call:" + QByteArray::number(call.size()) + "&gt;" + call +
+                   "&lt;band:3&gt;20m&lt;mode:2&gt;CW&lt;qso_date:8&gt;20250615&lt;time_on:6&gt;" +
+                   time + "&lt;app_qrzlog_status:1&gt;C&lt;app_qrzlog_logid:" +
+                   QByteArray::number(id.size()) + "&gt;" + id + "&lt;eor&gt;\n";
+        };
+        QByteArray first = "RESULT=OK&COUNT=251&ADIF=";
+        for (int i = 0; i < 249; ++i)
+            first += record("ZZ" + QByteArray::number(i) + "ZZ", "000000", 100 + i);
+        first += record("DL1AA", "120010", 5000);
+        const QByteArray second = "RESULT=OK&COUNT=1&ADIF=" + record("W1AW", "121000", 5003);
+        server = std::make_unique<LoopbackHttpServer>();
+        server->respond([&](const LoopbackHttpServer::Request &request) {
+            const QString option = formOf(request.body).value("OPTION");
+            return LoopbackHttpServer::Answer{
+                200, option.endsWith("AFTERLOGID:0") ? first
+                     : option.endsWith("AFTERLOGID:5001")
+                         ? second
+                         : QByteArray("RESULT=FAIL&REASON=unexpected " + option.toUtf8())};
+        });
+        HttpClient http(*network, 5000);
+        QrzDownload run(http, f.app->clock());
+        QSignalSpy ended(&run, &QrzDownload::finished);
+        run.start(f.app->log(), server->url(), QStringLiteral("KEY1"));
+        QVERIFY(ended.wait(20000));
+        const QrzDownload::Outcome outcome = ended.first().first().value<QrzDownload::Outcome>();
+        QVERIFY2(outcome.ok, qPrintable(outcome.error));
+        QCOMPARE(server->requests().size(), 2);
+        QCOMPARE(outcome.received, 251);
+        QCOMPARE(outcome.newlyConfirmed, 2);
+        QCOMPARE(marks(), (QStringList{"Y|20250615|5000", "||", "Y|20250615|5003"}));
+    }
+
     void cutOffDownloadChangesNothing()
     {
         QByteArray body = QslFixture::contents(dataFile("fetch-three.txt"));
@@ -354,9 +393,8 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("marks");
-        QTest::newRow("all taken")
-            << QByteArray("RESULT=OK&LOGID=9&COUNT=1") << 0
-            << QStringList{"Y|20250615|9", "Y|20250615|9", "Y|20250615|9"};
+        QTest::newRow("all taken") << QByteArray("RESULT=OK&LOGID=9&COUNT=1") << 0
+                                   << QStringList{"Y|20250615|9", "Y|20250615|9", "Y|20250615|9"};
         QTest::newRow("all there already")
             << QByteArray("RESULT=FAIL&REASON=duplicate") << 0
             << QStringList{"Y|20250615|", "Y|20250615|", "Y|20250615|"};

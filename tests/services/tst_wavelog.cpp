@@ -34,7 +34,6 @@ QString sentOf(const QsoClass &qso)
     return qso.extraFields.value(u"app_brindlewick_wavelog_sent");
 }
 
-
 /** The command line run while this test's event loop goes on, so that the loopback service in
  *  this process can answer it. */
 CliRun cliServed(const QString &dataDir, const QStringList &arguments)
@@ -107,8 +106,7 @@ private slots:
             << 400 << kDuplicate << int(Verdict::Duplicate)
             << "Date/Time: 2025-06-15 12:00:00 Callsign: DL1AA Band: 20m Duplicate";
         QTest::newRow("Cloudlog: created but the record was skipped as a duplicate")
-            << 201
-            << QByteArray(R"({"status":"created","adif_errors":1,"messages":["Duplicate"]})")
+            << 201 << QByteArray(R"({"status":"created","adif_errors":1,"messages":["Duplicate"]})")
             << int(Verdict::Duplicate) << "Duplicate";
         QTest::newRow("another import error") << 400
                                               << QByteArray(R"({"status":"abort","adif_errors":1,)"
@@ -121,9 +119,9 @@ private slots:
             << QByteArray(R"({"status":"failed","reason":"station id does not belong to the )"
                           R"(API key owner."})")
             << int(Verdict::BadKey) << "station id does not belong to the API key owner.";
-        QTest::newRow("wrong JSON sent") << 200
-                                         << QByteArray(R"({"status":"failed","reason":"wrong JSON"})")
-                                         << int(Verdict::Refused) << "wrong JSON";
+        QTest::newRow("wrong JSON sent")
+            << 200 << QByteArray(R"({"status":"failed","reason":"wrong JSON"})")
+            << int(Verdict::Refused) << "wrong JSON";
     }
     void reply()
     {
@@ -143,7 +141,8 @@ private slots:
         QTest::newRow("empty") << 200 << QByteArray();
         QTest::newRow("HTML error page")
             << 500 << QByteArray("<html><body><h1>A PHP Error was encountered</h1></body></html>");
-        QTest::newRow("login page instead of the API") << 200 << QByteArray("<!DOCTYPE html><html>");
+        QTest::newRow("login page instead of the API")
+            << 200 << QByteArray("<!DOCTYPE html><html>");
         QTest::newRow("cut-off JSON") << 201 << kCreated.left(20);
         QTest::newRow("JSON array") << 201 << QByteArray(R"(["created"])");
         QTest::newRow("no status") << 201 << QByteArray(R"({"adif_count":1})");
@@ -199,10 +198,10 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("bad key") << 401 << kBadKey
                                  << "Wavelog refused the API key: missing or wrong api key";
-        QTest::newRow("HTML page with 200") << 200 << QByteArray("<html>Login</html>")
-                                            << "Wavelog's reply could not be read";
-        QTest::newRow("cut-off reply") << 201 << kCreated.left(30)
-                                       << "Wavelog's reply could not be read";
+        QTest::newRow("HTML page with 200")
+            << 200 << QByteArray("<html>Login</html>") << "Wavelog's reply could not be read";
+        QTest::newRow("cut-off reply")
+            << 201 << kCreated.left(30) << "Wavelog's reply could not be read";
         QTest::newRow("server error page") << 500 << QByteArray("<html>oops</html>") << "";
     }
     void failureMarksNothing()
