@@ -1939,6 +1939,48 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>QrzPane</name>
+    <message>
+        <source>API key</source>
+        <translation>API-Schlüssel</translation>
+    </message>
+    <message>
+        <source>of the QRZ logbook</source>
+        <translation>des QRZ-Logbuchs</translation>
+    </message>
+    <message>
+        <source>Last upload</source>
+        <translation>Letzter Upload</translation>
+    </message>
+    <message>
+        <source>Last download</source>
+        <translation>Letzter Download</translation>
+    </message>
+    <message>
+        <source>Upload each new QSO at once</source>
+        <translation>Jedes neue QSO sofort hochladen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+</context>
+<context>
+    <name>QslPanel</name>
+    <message>
+        <source>LoTW, eQSL, Club Log</source>
+        <translation>LoTW, eQSL, Club Log</translation>
+    </message>
+    <message>
+        <source>QRZ.com, Wavelog</source>
+        <translation>QRZ.com, Wavelog</translation>
+    </message>
+</context>
+<context>
     <name>QslResults</name>
     <message>
         <source>1 QSL</source>
@@ -3065,6 +3107,73 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     </message>
 </context>
 <context>
+    <name>UploadTexts</name>
+    <message>
+        <source>%1&apos;s reply could not be read</source>
+        <translation>Die Antwort von %1 war nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1 refused the API key: %2</source>
+        <translation>%1 hat den API-Schlüssel abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>No API key for %1</source>
+        <translation>Kein API-Schlüssel für %1</translation>
+    </message>
+    <message>
+        <source>No Wavelog address or station profile id</source>
+        <translation>Keine Wavelog-Adresse oder Stations-ID</translation>
+    </message>
+    <message>
+        <source>No new QSOs found!</source>
+        <translation>Keine neuen QSOs gefunden!</translation>
+    </message>
+    <message>
+        <source>Uploading %1 of %2 ...</source>
+        <translation>Lade %1 von %2 hoch ...</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) sent, %2 there already</source>
+        <translation>%1 QSO(s) gesendet, %2 schon vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) refused: %2</source>
+        <translation>%1 QSO(s) abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Upload error: %1</source>
+        <translation>Upload-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>%1 QSO(s) not uploaded yet</source>
+        <translation>%1 QSO(s) noch nicht hochgeladen</translation>
+    </message>
+    <message>
+        <source>Downloading confirmations ...</source>
+        <translation>Lade Bestätigungen ...</translation>
+    </message>
+    <message>
+        <source>%1 confirmation(s), %2 new, %3 not in the log</source>
+        <translation>%1 Bestätigung(en), %2 neu, %3 nicht im Log</translation>
+    </message>
+    <message>
+        <source>Download error: %1</source>
+        <translation>Download-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>the reply was cut off; nothing was changed</source>
+        <translation>die Antwort brach ab; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>The key could not be kept</source>
+        <translation>Der Schlüssel konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+</context>
+<context>
     <name>UserFieldsPage</name>
     <message>
         <source>Four fields of your own on every QSO. The ADIF field is the name they are exported and imported under.</source>
@@ -3085,6 +3194,33 @@ Neu sind die Kontextmenüs in den Tabellen von Logbuch und DX-Cluster!</translat
     <message>
         <source>Keep the value for the next QSO</source>
         <translation>Wert für das nächste QSO behalten</translation>
+    </message>
+</context>
+<context>
+    <name>WavelogPane</name>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Station ID</source>
+        <translation>Stations-ID</translation>
+    </message>
+    <message>
+        <source>API key</source>
+        <translation>API-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Last upload</source>
+        <translation>Letzter Upload</translation>
+    </message>
+    <message>
+        <source>Upload each new QSO at once</source>
+        <translation>Jedes neue QSO sofort hochladen</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
     </message>
 </context>
 <context>

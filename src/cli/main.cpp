@@ -16,6 +16,7 @@
 #include "cli/LookupCommands.h"
 #include "cli/LotwCommands.h"
 #include "cli/MemberCommands.h"
+#include "cli/QrzCommands.h"
 #include "cli/QslCommands.h"
 #include "cli/QsoCommands.h"
 #include "cli/RigCommands.h"
@@ -23,6 +24,7 @@
 #include "cli/StationCommands.h"
 #include "cli/StatsCommands.h"
 #include "cli/SyncCommands.h"
+#include "cli/WavelogCommands.h"
 #include "cli/WorkedCommands.h"
 #include "cli/WsjtxCommands.h"
 #include "model/LogModel.h"
@@ -69,6 +71,8 @@ const Command kCommands[] = {
     {"wsjtx", cli::kWsjtxSynopsis, cli::wsjtxCommand},
     {"lookup", cli::kLookupSynopsis, cli::lookupCommand},
     {"clublog", cli::kClublogSynopsis, cli::clublogCommand},
+    {"qrz", cli::kQrzSynopsis, cli::qrzCommand},
+    {"wavelog", cli::kWavelogSynopsis, cli::wavelogCommand},
     {"sync", cli::kSyncSynopsis, cli::syncCommand},
     {"qsl", cli::kQslSynopsis, cli::qslCommand},
     {"station", cli::kStationSynopsis, cli::stationCommand},

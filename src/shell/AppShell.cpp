@@ -113,6 +113,11 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
       m_wsjtx(new WsjtxSettings(app.defaults(), app.clock(), app.log(), app.dxcc(), this)),
       m_clublog(new ClublogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network,
                                   this)),
+      m_qrz(new QrzScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network, this)),
+      m_wavelog(
+          new WavelogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network, this)),
+      m_autoUpload(
+          new AutoUpload(app.log(), *m_network, app.defaults(), app.secrets(), app.clock(), this)),
       m_syncService(new logsync::SyncService(
           app.log(), app.clock(),
           [&app] {

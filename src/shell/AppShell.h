@@ -11,11 +11,14 @@
 #include "map/GraylineScreen.h"
 #include "scanner/ScanReceiver.h"
 #include "scanner/ScannerScreen.h"
+#include "services/AutoUpload.h"
 #include "services/ClublogScreen.h"
 #include "services/EqslScreen.h"
 #include "services/LookupScreen.h"
 #include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
+#include "services/QrzScreen.h"
+#include "services/WavelogScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/BandTableSettings.h"
 #include "shell/CountryFileSettings.h"
@@ -90,6 +93,8 @@ class AppShell : public QObject {
     Q_PROPERTY(LotwScreen *lotw READ lotw CONSTANT)
     Q_PROPERTY(EqslScreen *eqsl READ eqsl CONSTANT)
     Q_PROPERTY(ClublogScreen *clublog READ clublog CONSTANT)
+    Q_PROPERTY(QrzScreen *qrz READ qrz CONSTANT)
+    Q_PROPERTY(WavelogScreen *wavelog READ wavelog CONSTANT)
     Q_PROPERTY(map::GraylineScreen *grayline READ grayline CONSTANT)
     Q_PROPERTY(dxcc::DxccScreen *dxcc READ dxcc CONSTANT)
     Q_PROPERTY(stats::StatisticsScreen *statistics READ statistics CONSTANT)
@@ -159,6 +164,8 @@ public:
     [[nodiscard]] LotwScreen *lotw() const { return m_lotw; }
     [[nodiscard]] EqslScreen *eqsl() const { return m_eqsl; }
     [[nodiscard]] ClublogScreen *clublog() const { return m_clublog; }
+    [[nodiscard]] QrzScreen *qrz() const { return m_qrz; }
+    [[nodiscard]] WavelogScreen *wavelog() const { return m_wavelog; }
     [[nodiscard]] map::GraylineScreen *grayline() const { return m_grayline; }
     [[nodiscard]] dxcc::DxccScreen *dxcc() const { return m_dxcc; }
     [[nodiscard]] stats::StatisticsScreen *statistics() const { return m_statistics; }
@@ -260,6 +267,10 @@ private:
     LookupSettings *m_lookupSettings = nullptr;
     std::unique_ptr<LookupLauncher> m_lookupLauncher;
     ClublogScreen *m_clublog;
+    QrzScreen *m_qrz;
+    WavelogScreen *m_wavelog;
+    // QRZ.com and Wavelog take new QSOs whichever screen is shown.
+    AutoUpload *m_autoUpload;
     // Syncing runs while the synced log is in use, whichever screen is shown.
     logsync::SyncService *m_syncService;
     SyncScreen *m_sync;

@@ -71,4 +71,8 @@ void AppShell::wire()
             [this] { m_awards->setShown(m_currentTab == DxccTab); });
     connect(this, &AppShell::currentTabChanged, m_clublog,
             [this] { m_clublog->setShown(m_currentTab == QslTab); });
+    connect(this, &AppShell::currentTabChanged, m_qrz,
+            [this] { m_qrz->setShown(m_currentTab == QslTab); });
+    connect(this, &AppShell::currentTabChanged, m_wavelog,
+            [this] { m_wavelog->setShown(m_currentTab == QslTab); });
 }

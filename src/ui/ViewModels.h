@@ -21,7 +21,10 @@
 #include "services/LookupScreen.h"
 #include "services/LookupSettings.h"
 #include "services/LotwScreen.h"
+#include "services/QrzScreen.h"
 #include "services/QslResultModel.h"
+#include "services/UploadScreen.h"
+#include "services/WavelogScreen.h"
 #include "shell/AdifImportScreen.h"
 #include "shell/AppShell.h"
 #include "shell/BandTableSettings.h"
@@ -319,6 +322,27 @@ struct ClublogScreenForeign {
     Q_GADGET
     QML_FOREIGN(ClublogScreen)
     QML_NAMED_ELEMENT(ClublogScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct UploadScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(UploadScreen)
+    QML_NAMED_ELEMENT(UploadScreen)
+    QML_UNCREATABLE("the base of the QRZ.com and Wavelog screens")
+};
+
+struct QrzScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(QrzScreen)
+    QML_NAMED_ELEMENT(QrzScreen)
+    QML_UNCREATABLE("made by the application shell")
+};
+
+struct WavelogScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(WavelogScreen)
+    QML_NAMED_ELEMENT(WavelogScreen)
     QML_UNCREATABLE("made by the application shell")
 };
 

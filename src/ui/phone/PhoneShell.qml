@@ -181,6 +181,8 @@ Item {
             lotw: shellView.shell.lotw
             eqsl: shellView.shell.eqsl
             clublog: shellView.shell.clublog
+            qrz: shellView.shell.qrz
+            wavelog: shellView.shell.wavelog
             compact: true
             Connections {
                 target: shellView.shell

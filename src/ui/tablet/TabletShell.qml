@@ -95,6 +95,8 @@ Item {
                 lotw: shellView.shell.lotw
                 eqsl: shellView.shell.eqsl
                 clublog: shellView.shell.clublog
+                qrz: shellView.shell.qrz
+                wavelog: shellView.shell.wavelog
             }
             RowLayout {
                 spacing: 0
