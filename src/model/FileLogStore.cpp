@@ -361,6 +361,41 @@ QList<QsoClass> FileLogStore::qsosWithExtraField(const QString &name, const QStr
                  {name.toLower(), value});
 }
 
+namespace {
+// A probe of the fields' primary key (qso, name) per QSO, no scan of the fields.
+const QString kWithoutField = QStringLiteral(
+    " where not exists (select 1 from qso_fields where qso = logbook.id and name = ?1 and "
+    "(?2 = '' or upper(value) = upper(?2)))");
+} // namespace
+
+QList<QsoClass> FileLogStore::qsosWithoutExtraField(const QString &name, const QString &value,
+                                                    QString *readError)
+{
+    return query(kSelectAll + kWithoutField + QStringLiteral(" order by datetime, id"),
+                 {name.toLower(), value}, readError);
+}
+
+std::optional<int> FileLogStore::numberOfQsosWithoutExtraField(const QString &name,
+                                                               const QString &value,
+                                                               QString *readError)
+{
+    db::Database database;
+    if (std::optional<QString> error = open(database)) {
+        if (readError)
+            *readError = *error;
+        return std::nullopt;
+    }
+    db::Statement count =
+        database.prepare(QStringLiteral("select count(*) from logbook") + kWithoutField);
+    count.bindAll({name.toLower(), value});
+    if (!count.step()) {
+        if (readError)
+            *readError = database.errorMessage();
+        return std::nullopt;
+    }
+    return static_cast<int>(count.int64(0));
+}
+
 WriteResult FileLogStore::saveNewQSOtoLog(const QsoClass &qso)
 {
     db::Database database;

@@ -49,6 +49,10 @@ public:
     std::optional<int> numberOfQsosForLotwUpload(QString *readError) override;
     QList<int> getDistinctDxccAdifsfromLog() override;
     QList<QsoClass> qsosWithExtraField(const QString &name, const QString &value) override;
+    QList<QsoClass> qsosWithoutExtraField(const QString &name, const QString &value,
+                                          QString *readError) override;
+    std::optional<int> numberOfQsosWithoutExtraField(const QString &name, const QString &value,
+                                                     QString *readError) override;
 
     WriteResult saveNewQSOtoLog(const QsoClass &qso) override;
     WriteResult saveAllQSOsToLog(QsoBatches &batches) override;

@@ -306,6 +306,19 @@ std::optional<int> LogModel::numberOfQsosForLotwUpload(QString *readError)
     return store().numberOfQsosForLotwUpload(readError);
 }
 
+QList<QsoClass> LogModel::qsosWithoutExtraField(const QString &name, const QString &value,
+                                                QString *readError)
+{
+    return store().qsosWithoutExtraField(name, value, readError);
+}
+
+std::optional<int> LogModel::numberOfQsosWithoutExtraField(const QString &name,
+                                                           const QString &value,
+                                                           QString *readError)
+{
+    return store().numberOfQsosWithoutExtraField(name, value, readError);
+}
+
 QList<int> LogModel::getDistinctDxccAdifsfromLog()
 {
     return store().getDistinctDxccAdifsfromLog();

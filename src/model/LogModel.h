@@ -105,6 +105,11 @@ public:
     [[nodiscard]] QList<QsoClass> getQsos4eQslUpload();
     [[nodiscard]] QList<QsoClass> getQsosForLotwUpload(QString *readError = nullptr);
     [[nodiscard]] std::optional<int> numberOfQsosForLotwUpload(QString *readError = nullptr);
+    [[nodiscard]] QList<QsoClass> qsosWithoutExtraField(const QString &name, const QString &value,
+                                                        QString *readError = nullptr);
+    [[nodiscard]] std::optional<int> numberOfQsosWithoutExtraField(const QString &name,
+                                                                   const QString &value,
+                                                                   QString *readError = nullptr);
     [[nodiscard]] QList<int> getDistinctDxccAdifsfromLog();
     /** Oldest first: the QSOs whose extra ADIF field of that name (any case) has exactly that
      *  value, each with all its fields. */

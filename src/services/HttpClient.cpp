@@ -11,11 +11,18 @@
 
 #include <algorithm>
 
+#ifndef BRINDLEWICK_VERSION
+#define BRINDLEWICK_VERSION "0"
+#endif
+
 namespace {
 
 QNetworkRequest makeRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
+    // Services limit programs that do not say who they are (QRZ.com asks for a name and version).
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QStringLiteral("Brindlewick/" BRINDLEWICK_VERSION));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     // Only ever to a server at least as safe: an https address never falls back to http.

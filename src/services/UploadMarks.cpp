@@ -1,9 +1,6 @@
 #include "services/UploadMarks.h"
 
-#include "model/LogListQuery.h"
 #include "model/LogModel.h"
-
-#include <algorithm>
 
 namespace uploadmarks {
 
@@ -14,19 +11,35 @@ bool isWaiting(const QsoClass &qso, Service service)
     return !qso.extraFields.contains(QString::fromLatin1(kWavelogSent));
 }
 
+namespace {
+
+// The mark that ends a QSO's wait: QRZ's status "Y", or Wavelog's date whatever it is.
+std::pair<QString, QString> sentMark(Service service)
+{
+    if (service == Service::Qrz)
+        return {QLatin1String(kQrzUploadStatus), QStringLiteral("Y")};
+    return {QLatin1String(kWavelogSent), QString()};
+}
+
+} // namespace
+
 QList<QsoClass> waiting(LogModel &log, Service service, QString *error)
 {
+    const auto [name, value] = sentMark(service);
     QString readError;
-    QList<QsoClass> all = log.getlastQSOs(LogListQuery::All, &readError);
+    QList<QsoClass> qsos = log.qsosWithoutExtraField(name, value, &readError);
     if (!readError.isEmpty()) {
         if (error)
             *error = readError;
         return {};
     }
-    all.removeIf([service](const QsoClass &qso) { return !isWaiting(qso, service); });
-    std::stable_sort(all.begin(), all.end(),
-                     [](const QsoClass &a, const QsoClass &b) { return a.dateTime < b.dateTime; });
-    return all;
+    return qsos;
+}
+
+std::optional<int> numberWaiting(LogModel &log, Service service)
+{
+    const auto [name, value] = sentMark(service);
+    return log.numberOfQsosWithoutExtraField(name, value);
 }
 
 Fields sentFields(Service service, const QDate &day, const QString &logId)

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 class LogModel;
@@ -37,6 +38,8 @@ using Fields = QList<std::pair<QString, QString>>;
 /** The service's waiting QSOs, oldest first; none (and the message in `error`) when the logbook
  *  could not be read. */
 [[nodiscard]] QList<QsoClass> waiting(LogModel &log, Service service, QString *error = nullptr);
+/** How many QSOs wait, counted without reading them; none when the logbook could not be read. */
+[[nodiscard]] std::optional<int> numberWaiting(LogModel &log, Service service);
 /** The marks of a QSO the service took on `day` (`logId`: QRZ's id for it, may be empty). */
 [[nodiscard]] Fields sentFields(Service service, const QDate &day, const QString &logId = {});
 /** Sets the fields on the QSO as the logbook holds it now (read again by its id), through

@@ -82,7 +82,7 @@ void UploadScreen::setShown(bool shown)
 void UploadScreen::refreshWaiting()
 {
     m_waitingStale = false;
-    const qsizetype count = uploadmarks::waiting(m_log, m_service).size();
+    const int count = uploadmarks::numberWaiting(m_log, m_service).value_or(0);
     m_waitingText = uploadtexts::shown(uploadtexts::kWaiting).arg(count);
     emit waitingChanged();
 }
