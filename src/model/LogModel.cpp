@@ -313,8 +313,7 @@ QList<QsoClass> LogModel::qsosWithoutExtraField(const QString &name, const QStri
 }
 
 std::optional<int> LogModel::numberOfQsosWithoutExtraField(const QString &name,
-                                                           const QString &value,
-                                                           QString *readError)
+                                                           const QString &value, QString *readError)
 {
     return store().numberOfQsosWithoutExtraField(name, value, readError);
 }

@@ -78,13 +78,12 @@ public:
     /** Oldest first: the QSOs that lack that extra ADIF field (name in any case) with that value
      *  (in any case; any value when `value` is empty), e.g. the QSOs not marked sent to a service;
      *  none (and why in `readError`) when the logbook could not be read. */
-    [[nodiscard]] virtual QList<QsoClass> qsosWithoutExtraField(const QString &name,
-                                                                const QString &value,
-                                                                QString *readError) = 0;
+    [[nodiscard]] virtual QList<QsoClass>
+    qsosWithoutExtraField(const QString &name, const QString &value, QString *readError) = 0;
     /** How many QSOs qsosWithoutExtraField() would give, without reading them. */
-    [[nodiscard]] virtual std::optional<int>
-    numberOfQsosWithoutExtraField(const QString &name, const QString &value,
-                                  QString *readError) = 0;
+    [[nodiscard]] virtual std::optional<int> numberOfQsosWithoutExtraField(const QString &name,
+                                                                           const QString &value,
+                                                                           QString *readError) = 0;
 
     // Writing. Each waits a few seconds for another program's lock before it fails.
     /** Stores the record as it is (the caller has set `clublog`); the result carries the new id. */

@@ -114,8 +114,8 @@ AppShell::AppShell(AppDelegate &app, Layout layout, QObject *parent)
       m_clublog(new ClublogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network,
                                   this)),
       m_qrz(new QrzScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network, this)),
-      m_wavelog(
-          new WavelogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network, this)),
+      m_wavelog(new WavelogScreen(app.log(), app.defaults(), app.secrets(), app.clock(), *m_network,
+                                  this)),
       m_autoUpload(
           new AutoUpload(app.log(), *m_network, app.defaults(), app.secrets(), app.clock(), this)),
       m_syncService(new logsync::SyncService(

@@ -47,20 +47,6 @@ QString marksOf(const QsoClass &qso)
            qso.extraFields.value(u"app_qrzlog_logid");
 }
 
-/** The command line run while this test's event loop goes on, so that the loopback service in
- *  this process can answer it. */
-CliRun cliServed(const QString &dataDir, const QStringList &arguments)
-{
-    QProcess process;
-    QSignalSpy done(&process, &QProcess::finished);
-    process.start(QStringLiteral(BRINDLEWICK_CLI),
-                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
-    if (!done.wait(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-            QString::fromUtf8(process.readAllStandardError()).trimmed()};
-}
-
 } // namespace
 
 class TestQrzlog : public QObject {
@@ -414,7 +400,7 @@ private slots:
         QCOMPARE(dry.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(dry.out.toUtf8()).object().value("qsos").toInt(), 3);
         QVERIFY(server->requests().isEmpty());
-        const CliRun run = cliServed(f.dir->path(), {"--json", "qrz", "upload"});
+        const CliRun run = CliRun::served(f.dir->path(), {"--json", "qrz", "upload"});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.contains("SECRET-KEY"));
         QVERIFY(!run.out.contains("SECRET-KEY"));

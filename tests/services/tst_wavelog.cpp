@@ -34,20 +34,6 @@ QString sentOf(const QsoClass &qso)
     return qso.extraFields.value(u"app_brindlewick_wavelog_sent");
 }
 
-/** The command line run while this test's event loop goes on, so that the loopback service in
- *  this process can answer it. */
-CliRun cliServed(const QString &dataDir, const QStringList &arguments)
-{
-    QProcess process;
-    QSignalSpy done(&process, &QProcess::finished);
-    process.start(QStringLiteral(BRINDLEWICK_CLI),
-                  QStringList{QStringLiteral("--data-dir"), dataDir} + arguments);
-    if (!done.wait(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
-            QString::fromUtf8(process.readAllStandardError()).trimmed()};
-}
-
 } // namespace
 
 class TestWavelog : public QObject {
@@ -327,7 +313,7 @@ private slots:
         f.app->defaults().setValue(wavelog::kStationKey, "3");
         QVERIFY(wavelog::setApiKey(f.app->secrets(), f.app->defaults(), "SECRET-W"));
         f.app.reset();
-        const CliRun run = cliServed(f.dir->path(), {"--json", "wavelog", "upload"});
+        const CliRun run = CliRun::served(f.dir->path(), {"--json", "wavelog", "upload"});
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(!run.err.contains("SECRET-W"));
         f.app = std::make_unique<AppDelegate>(DataFolder::at(f.dir->path()));
