@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <cmath>
+
 namespace contest {
 namespace {
 
@@ -82,7 +84,9 @@ public:
         if (value.isUndefined())
             return true;
         const double number = value.toDouble(-1e9);
-        if (!value.isDouble() || number != int(number) || number < low || number > high)
+        // The range first: a number beyond int cannot be converted to one to see if it is whole.
+        if (!value.isDouble() || !(number >= low && number <= high) ||
+            number != std::trunc(number))
             return fail(path + QLatin1Char('.') + key,
                         QStringLiteral("must be a whole number from %1 to %2").arg(low).arg(high));
         out = int(number);
