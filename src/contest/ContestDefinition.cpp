@@ -85,8 +85,7 @@ public:
             return true;
         const double number = value.toDouble(-1e9);
         // The range first: a number beyond int cannot be converted to one to see if it is whole.
-        if (!value.isDouble() || !(number >= low && number <= high) ||
-            number != std::trunc(number))
+        if (!value.isDouble() || !(number >= low && number <= high) || number != std::trunc(number))
             return fail(path + QLatin1Char('.') + key,
                         QStringLiteral("must be a whole number from %1 to %2").arg(low).arg(high));
         out = int(number);

@@ -14,10 +14,10 @@ using namespace awards;
 namespace {
 
 /** "call=K1ABC/4;dxcc=291;state=ca;pota_ref=US-1" as a QSO of the awards' view. */
-AwardQso qsoFrom(const QString &spec)
+AwardQso qsoFrom(const QString &fields)
 {
     AwardQso qso;
-    for (const QString &pair : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString &pair : fields.split(u';', Qt::SkipEmptyParts)) {
         const QString name = pair.section(u'=', 0, 0);
         const QString value = pair.section(u'=', 1);
         if (name == u"call")
