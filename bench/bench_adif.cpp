@@ -12,6 +12,7 @@
 
 #include "BenchLogbook.h"
 
+#include "adif/AdifExport.h"
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
 #include "adif/DxccEntityLookup.h"
@@ -303,14 +304,14 @@ void exportQsos(benchmark::State &state)
     for (auto _ : state) {
         if (log.logbookProblem(true))
             state.SkipWithError("the logbook does not read");
-        QList<QsoClass> qsos = log.getlastQSOs(4);
-        std::reverse(qsos.begin(), qsos.end());
-        QString text = adif::exportHeader();
-        for (const QsoClass &qso : std::as_const(qsos))
-            text += log.makeAdifRecord(qso);
-        if (!safewrite::writeFile(output, text.toUtf8(), nullptr))
+        adif::ExportOutcome outcome;
+        const bool written = safewrite::writeFileWith(output, [&](QIODevice &out) {
+            outcome = adif::exportRange(log, LogListQuery::All, out);
+            return outcome.ok() ? std::nullopt : std::optional(outcome.writeError);
+        });
+        if (!written || !outcome.ok())
             state.SkipWithError("the export could not be written");
-        if (qsos.size() != kRecords)
+        if (outcome.records != kRecords)
             state.SkipWithError("not every QSO was exported");
         state.PauseTiming();
         floorSeconds += csvFloor(logbook->path(), folder.filePath(QStringLiteral("floor.csv")));

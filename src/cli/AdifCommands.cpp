@@ -1,5 +1,6 @@
 #include "cli/AdifCommands.h"
 
+#include "adif/AdifExport.h"
 #include "adif/AdifImport.h"
 #include "adif/AdifText.h"
 #include "adif/DxccEntityLookup.h"
@@ -19,42 +20,26 @@
 namespace cli {
 namespace {
 
-/** The QSOs an export names, oldest first; nothing with the reason in error. */
-std::optional<QList<QsoClass>> selectedQsos(LogModel &log, const Args &args, QString *error)
+/** The QSOs named by "--ids", in that order; nothing with the reason in error. */
+std::optional<QList<QsoClass>> namedQsos(LogModel &log, const QString &ids, QString *error)
 {
-    QString readError;
-    const auto unread = [&] {
-        *error = QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError);
-        return std::nullopt;
-    };
-    if (const std::optional<QString> ids = args.option(QStringLiteral("ids"))) {
-        QList<QsoClass> qsos;
-        for (const QString &text : ids->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            bool ok = false;
-            const qint64 id = text.trimmed().toLongLong(&ok);
-            const std::optional<QsoClass> found =
-                ok && id > 0 ? log.qsoById(id, &readError) : std::nullopt;
-            if (!readError.isEmpty())
-                return unread();
-            if (!found) {
-                *error =
-                    QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
-                return std::nullopt;
-            }
-            qsos << *found;
+    QList<QsoClass> qsos;
+    for (const QString &text : ids.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const qint64 id = text.trimmed().toLongLong(&ok);
+        QString readError;
+        const std::optional<QsoClass> found =
+            ok && id > 0 ? log.qsoById(id, &readError) : std::nullopt;
+        if (!readError.isEmpty()) {
+            *error = QStringLiteral("Could not read %1: %2").arg(log.logDbName(), readError);
+            return std::nullopt;
         }
-        return qsos;
+        if (!found) {
+            *error = QStringLiteral("No QSO with id %1 in %2").arg(text.trimmed(), log.logDbName());
+            return std::nullopt;
+        }
+        qsos << *found;
     }
-    bool ok = true;
-    const int range = args.option(QStringLiteral("range"), QStringLiteral("4")).toInt(&ok);
-    if (!ok) {
-        *error = QStringLiteral("--range needs a number");
-        return std::nullopt;
-    }
-    QList<QsoClass> qsos = log.getlastQSOs(range, &readError);
-    if (!readError.isEmpty())
-        return unread();
-    std::reverse(qsos.begin(), qsos.end());
     return qsos;
 }
 
@@ -78,28 +63,48 @@ int exportCommand(Cli &cli, const QStringList &words)
     // complete.
     if (const std::optional<QString> problem = log.logbookProblem(true))
         return cli.failed(*problem);
-    QString error;
-    const std::optional<QList<QsoClass>> qsos = selectedQsos(log, args, &error);
-    if (!qsos)
-        return cli.failed(error);
-
-    QString text = adif::exportHeader();
-    for (const QsoClass &qso : *qsos)
-        text += log.makeAdifRecord(qso);
+    bool rangeIsNumber = true;
+    const int range =
+        args.option(QStringLiteral("range"), QStringLiteral("4")).toInt(&rangeIsNumber);
+    if (!rangeIsNumber)
+        return cli.failed(QStringLiteral("--range needs a number"));
+    std::optional<QList<QsoClass>> named;
+    if (const std::optional<QString> ids = args.option(QStringLiteral("ids"))) {
+        QString error;
+        named = namedQsos(log, *ids, &error);
+        if (!named)
+            return cli.failed(error);
+    }
+    adif::ExportOutcome outcome;
+    const auto exportInto = [&](QIODevice &out) -> std::optional<QString> {
+        outcome = named ? adif::exportQsos(log, *named, out) : adif::exportRange(log, range, out);
+        return outcome.ok() ? std::nullopt : std::optional(outcome.writeError);
+    };
+    // A failed read leaves no file behind; on standard output the records before it are gone.
+    const auto readFailure = [&] {
+        return cli.failed(
+            QStringLiteral("Could not read %1: %2").arg(log.logDbName(), outcome.readError));
+    };
 
     const std::optional<QString> output = args.option(QStringLiteral("output"));
     if (!output) {
         QFile out;
-        const QByteArray bytes = text.toUtf8();
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
-            !out.flush())
+        if (!out.open(stdout, QIODevice::WriteOnly))
+            return cli.failed(QStringLiteral("Could not write the export"));
+        exportInto(out);
+        if (!outcome.readError.isEmpty())
+            return readFailure();
+        if (!outcome.writeError.isEmpty() || !out.flush())
             return cli.failed(QStringLiteral("Could not write the export"));
         return Cli::Success;
     }
-    if (QString error; !safewrite::writeFile(*output, text.toUtf8(), &error))
+    if (QString error; !safewrite::writeFileWith(*output, exportInto, &error)) {
+        if (!outcome.readError.isEmpty())
+            return readFailure();
         return cli.failed(QStringLiteral("Could not write %1: %2").arg(*output, error));
-    cli.print(
-        QJsonObject{{QStringLiteral("exported"), qsos->size()}, {QStringLiteral("file"), *output}});
+    }
+    cli.print(QJsonObject{{QStringLiteral("exported"), outcome.records},
+                          {QStringLiteral("file"), *output}});
     return Cli::Success;
 }
 

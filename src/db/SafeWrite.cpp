@@ -8,6 +8,20 @@ namespace safewrite {
 
 bool writeFile(const QString &path, const QByteArray &data, QString *error)
 {
+    return writeFileWith(
+        path,
+        [&data](QIODevice &file) -> std::optional<QString> {
+            if (file.write(data) != data.size())
+                return file.errorString();
+            return std::nullopt;
+        },
+        error);
+}
+
+bool writeFileWith(const QString &path,
+                   const std::function<std::optional<QString>(QIODevice &file)> &write,
+                   QString *error)
+{
     QSaveFile file(path);
     const auto fail = [&](const QString &why) {
         file.cancelWriting();
@@ -17,8 +31,8 @@ bool writeFile(const QString &path, const QByteArray &data, QString *error)
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    if (file.write(data) != data.size())
-        return fail(file.errorString());
+    if (const std::optional<QString> why = write(file))
+        return fail(*why);
     // QSaveFile's commit loses the error of its last flush (a full disk then leaves an empty
     // file in place of the old one), so the buffer is written out and synced here first.
     if (!file.flush())

@@ -493,10 +493,8 @@ void LogListModel::exportMarked()
     std::sort(qsos.begin(), qsos.end(), [](const QsoClass &a, const QsoClass &b) {
         return std::pair(a.dateTime, a.id) < std::pair(b.dateTime, b.id);
     });
-    QString text = adif::exportHeader();
-    for (const QsoClass &qso : std::as_const(qsos))
-        text += m_log.makeAdifRecord(qso);
-    const std::optional<QString> path = adif::writeExportFile(text, m_exportFolder, m_clock.now());
+    const std::optional<QString> path = adif::writeExportFile(
+        adif::exportText(qsos, m_log.adifRecordContext()), m_exportFolder, m_clock.now());
     if (!path) {
         // The marks stay, so the export can be tried again.
         emit alertRequested(QString::fromLatin1(kExportTitle),

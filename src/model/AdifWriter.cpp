@@ -6,7 +6,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 namespace adif {
@@ -37,6 +36,15 @@ QString paperQslSent(const QString &qsl)
     if (qsl == QLatin1String("-"))
         return QStringLiteral("I");
     return QStringLiteral("N");
+}
+
+/** A number of 0 or more in exactly `width` digits, zeros in front. */
+void appendDigits(QString &record, int value, int width)
+{
+    char digits[8];
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        digits[i] = char('0' + value % 10);
+    record += QLatin1String(digits, width);
 }
 
 QString yesWhen(bool condition)
@@ -91,12 +99,12 @@ void appendServiceStatus(QString &record, const QsoClass &qso)
 /** The extra fields, after the columns' ones; a field the columns wrote already is not
  *  repeated (a SUBMODE or PROP_MODE kept from an import before the QSO was edited to carry
  *  one). */
-void appendExtraFields(QString &record, const QsoClass &qso)
+void appendExtraFields(QString &record, qsizetype start, const QsoClass &qso)
 {
     if (qso.extraFields.isEmpty())
         return;
     // All chosen before any is written: the names are views into the record.
-    const QList<QStringView> written = writtenFieldNames(record);
+    const QList<QStringView> written = writtenFieldNames(QStringView(record).sliced(start));
     QVarLengthArray<const ExtraField *, 16> unwritten;
     for (const ExtraField &field : qso.extraFields)
         if (std::none_of(written.cbegin(), written.cend(), [&field](QStringView name) {
@@ -139,14 +147,14 @@ QString adifTime(const QString &sqlDateTime)
 
 qint64 leadingInteger(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     qsizetype end = 0;
     if (end < trimmed.size() &&
         (trimmed.at(0) == QLatin1Char('-') || trimmed.at(0) == QLatin1Char('+')))
         ++end;
     while (end < trimmed.size() && trimmed.at(end).isDigit() && trimmed.at(end).unicode() < 128)
         ++end;
-    return trimmed.left(end).toLongLong();
+    return trimmed.first(end).toLongLong();
 }
 
 void appendDateAndTime(QString &record, const QsoClass &qso)
@@ -154,7 +162,8 @@ void appendDateAndTime(QString &record, const QsoClass &qso)
     if (!qso.dateTime.isValid())
         return;
     // What adifDate() and adifTime() take from sqlDateTime(), without formatting that first.
-    const QDateTime utc = qso.dateTime.toUTC();
+    const QDateTime utc =
+        qso.dateTime.timeSpec() == Qt::UTC ? qso.dateTime : qso.dateTime.toUTC();
     const QDate date = utc.date();
     const QTime time = utc.time();
     if (date.year() < 0 || date.year() > 9999) {
@@ -165,11 +174,15 @@ void appendDateAndTime(QString &record, const QsoClass &qso)
             appendField(record, QLatin1String("time_on"), adifTime(instant));
         return;
     }
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", date.year(), date.month(), date.day());
-    appendField(record, QLatin1String("qso_date"), QString::fromLatin1(text, 8));
-    std::snprintf(text, sizeof text, "%02d%02d%02d", time.hour(), time.minute(), time.second());
-    appendField(record, QLatin1String("time_on"), QString::fromLatin1(text, 6));
+    record += QLatin1String("<qso_date:8>");
+    appendDigits(record, date.year(), 4);
+    appendDigits(record, date.month(), 2);
+    appendDigits(record, date.day(), 2);
+    record += QLatin1String(" <time_on:6>");
+    appendDigits(record, time.hour(), 2);
+    appendDigits(record, time.minute(), 2);
+    appendDigits(record, time.second(), 2);
+    record += QLatin1Char(' ');
 }
 
 void appendBand(QString &record, const QsoClass &qso)
@@ -198,10 +211,9 @@ void appendModeFields(QString &record, const QString &mode, const ModesList &mod
     }
 }
 
-QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
+void appendAdifRecord(QString &record, const QsoClass &qso, const RecordContext &context)
 {
-    QString record;
-    record.reserve(600);
+    const qsizetype start = record.size();
     appendField(record, QLatin1String("call"), qso.callsign);
     appendDateAndTime(record, qso);
     appendBand(record, qso);
@@ -250,8 +262,15 @@ QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
             appendField(record, context.userFieldNames.value(i), userFields[i]);
     if (qso.colorCode >= 0 && qso.colorCode <= 9)
         appendField(record, QLatin1String("app_tarvex_colorcode"), QString::number(qso.colorCode));
-    appendExtraFields(record, qso);
+    appendExtraFields(record, start, qso);
     record += QLatin1String("<eor>\n");
+}
+
+QString makeAdifRecord(const QsoClass &qso, const RecordContext &context)
+{
+    QString record;
+    record.reserve(600);
+    appendAdifRecord(record, qso, context);
     return record;
 }
 
@@ -274,6 +293,14 @@ QString exportHeader()
         .arg(QLatin1String(kBannerLine), QLatin1String(kWebSiteLine))
         .arg(qstrlen(kProgramId))
         .arg(QLatin1String(kProgramId));
+}
+
+QString exportText(const QList<QsoClass> &qsos, const RecordContext &context)
+{
+    QString text = exportHeader();
+    for (const QsoClass &qso : qsos)
+        appendAdifRecord(text, qso, context);
+    return text;
 }
 
 } // namespace adif

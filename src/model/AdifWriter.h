@@ -21,12 +21,16 @@ struct RecordContext {
 /** The full export record, ended by "<eor>\n": the logbook's columns, then the QSO's extra
  *  fields as they were read (each unless the columns wrote a field of its name). */
 [[nodiscard]] QString makeAdifRecord(const QsoClass &qso, const RecordContext &context);
+/** The same record appended to a text (an export of many records built in one text). */
+void appendAdifRecord(QString &text, const QsoClass &qso, const RecordContext &context);
 
 /** The reduced record of an eQSL upload, ended by "  <eor>" (no line feed). */
 [[nodiscard]] QString makeADIF4eQSLfromQSO(const QsoClass &qso);
 
 /** The header of an export file, up to "<eoh>" and an empty line. */
 [[nodiscard]] QString exportHeader();
+/** A whole export file: the header and the records of the QSOs, in the order given. */
+[[nodiscard]] QString exportText(const QList<QsoClass> &qsos, const RecordContext &context);
 
 /** "yyyyMMdd" and "HHmmss" cut from a "yyyy-MM-dd HH:mm:ss" text; empty when too short. */
 [[nodiscard]] QString adifDate(const QString &sqlDateTime);

@@ -2,6 +2,7 @@
 
 #include "app/Diagnostics.h"
 #include "db/Database.h"
+#include "model/ExtraFieldStore.h"
 #include "model/QsoRow.h"
 
 namespace {
@@ -78,6 +79,46 @@ int LogListQuery::count() const
         return 0;
     }
     return static_cast<int>(select.int64(0));
+}
+
+bool LogListQuery::readAll(qsizetype pageSize,
+                           const std::function<bool(QList<QsoClass> &&)> &take,
+                           QString *readError) const
+{
+    db::Database database;
+    if (const int rc = database.open(m_path, db::Database::Mode::ReadOnly); rc != 0) {
+        *readError = db::Database::describe(rc);
+        return false;
+    }
+    // One read transaction over every page: an edit saved meanwhile is in all of them or none.
+    if (!database.exec(QStringLiteral("begin"))) {
+        *readError = database.errorMessage();
+        return false;
+    }
+    db::Statement select = database.prepare(this->select(QStringLiteral("*")));
+    bindPage(select, 0, -1); // SQLite reads a negative limit as none
+    QList<QsoClass> page;
+    bool stopped = false;
+    bool unread = false;
+    // The extra fields come on the same connection, inside the same transaction.
+    const auto handOver = [&] {
+        unread = !extrafieldstore::load(database, page);
+        stopped = unread || !take(std::exchange(page, {}));
+    };
+    while (!stopped && select.step()) {
+        if (page.isEmpty())
+            page.reserve(pageSize);
+        page.append(qsorow::readRow(select, m_style));
+        if (page.size() >= pageSize)
+            handOver();
+    }
+    if (!stopped && !select.failed() && !page.isEmpty())
+        handOver();
+    if (!unread && !select.failed())
+        return true;
+    *readError = database.errorMessage();
+    diag(QStringLiteral("Error while fetching: %1").arg(*readError));
+    return false;
 }
 
 QString LogListQuery::select(const QString &columns) const

@@ -34,6 +34,12 @@ public:
      *  `take` gets them one by one and stops the read by returning false. False when the file
      *  could not be read. */
     bool ids(int offset, int limit, const std::function<bool(qint64)> &take) const;
+    /** Every row of the list in its order, with the QSOs' extra fields, handed to `take`
+     *  `pageSize` QSOs at a time from one reading (one snapshot) of the file; `take` stops the
+     *  read by returning false. False with the reason in `readError` when the file could not be
+     *  read: the pages handed over until then are no whole answer. */
+    bool readAll(qsizetype pageSize, const std::function<bool(QList<QsoClass> &&)> &take,
+                 QString *readError) const;
 
     /** The range code as the list uses it: unknown codes behave like 0. */
     [[nodiscard]] static int effectiveRange(int rangeCode);

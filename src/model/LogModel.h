@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AdifWriter.h"
 #include "model/DxccStatistics.h"
 #include "model/FileLogStore.h"
 #include "model/FileWorkedStore.h"
@@ -176,6 +177,9 @@ public:
     [[nodiscard]] QString makeAdifQSOfromID(const QsoClass &qso);
     /** The full export record of a QSO as given. */
     [[nodiscard]] QString makeAdifRecord(const QsoClass &qso);
+    /** What full records need besides the QSO, as the settings stand now; it refers to this
+     *  model's modes list and may be used on another thread while the model lives. */
+    [[nodiscard]] adif::RecordContext adifRecordContext();
     [[nodiscard]] QString makeADIF4eQSLfromQSO(const QsoClass &qso) const;
     [[nodiscard]] std::optional<QString> logModeToAdifMode(const QString &mode);
     /** The ADIF names of the four user fields; worked out once, forgotten when their settings

@@ -19,9 +19,12 @@ QString LogModel::makeAdifQSOfromID(const QsoClass &qso)
 
 QString LogModel::makeAdifRecord(const QsoClass &qso)
 {
-    const adif::RecordContext context{modesList(), makeMappingInfo(),
-                                      m_defaults.logDateFormaterStyle()};
-    return adif::makeAdifRecord(qso, context);
+    return adif::makeAdifRecord(qso, adifRecordContext());
+}
+
+adif::RecordContext LogModel::adifRecordContext()
+{
+    return {modesList(), makeMappingInfo(), m_defaults.logDateFormaterStyle()};
 }
 
 QString LogModel::makeADIF4eQSLfromQSO(const QsoClass &qso) const

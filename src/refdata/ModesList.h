@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -22,10 +23,10 @@ public:
     /** The ADIF mode of a stored mode: the first entry of the first line that lists it in any
      *  case; nothing when no line does. */
     [[nodiscard]] std::optional<QString> logModeToAdifMode(const QString &mode) const;
-    [[nodiscard]] bool isEmpty() const { return m_lines.isEmpty(); }
+    [[nodiscard]] bool isEmpty() const { return m_adifModes.isEmpty(); }
 
 private:
-    QList<QStringList> m_lines;
+    QHash<QString, QString> m_adifModes; // every entry in upper case → its line's first entry
 };
 
 } // namespace adif

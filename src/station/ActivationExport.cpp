@@ -42,10 +42,11 @@ QString activationCallsign(LogModel &log, const Activation &activation)
 
 QString activationAdif(LogModel &log, const Activation &activation)
 {
-    QString text = adif::exportHeader();
+    QList<QsoClass> qsos;
+    qsos.reserve(activation.qsos.size());
     for (const ActivationQso &entry : activation.qsos)
-        text += log.makeAdifRecord(entry.qso);
-    return text;
+        qsos.append(entry.qso);
+    return adif::exportText(qsos, log.adifRecordContext());
 }
 
 std::optional<QString> exportActivation(LogModel &log, const Activation &activation,

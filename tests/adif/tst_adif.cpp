@@ -1,6 +1,7 @@
 // ADIF: the records we write, the records we read, and whole files from other programs.
 
 #include "AppFixture.h"
+#include "adif/AdifExport.h"
 #include "adif/AdifImport.h"
 #include "adif/AdifRecordReader.h"
 #include "adif/AdifText.h"
@@ -12,10 +13,13 @@
 #include "refdata/MyFunctions.h"
 #include "root/AppDelegate.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <numeric>
 
 namespace {
 
@@ -51,6 +55,25 @@ QsoClass cwQso()
 }
 
 using Fields = QHash<QString, QString>;
+
+/** A device that takes this many bytes and refuses every write after them, as a full disk. */
+class FillingDevice : public QBuffer {
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) {}
+
+protected:
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_room >= 0 && pos() + size > m_room) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        return QBuffer::writeData(data, size);
+    }
+
+private:
+    qint64 m_room;
+};
 
 qsizetype valueEnd(const QString &text, qsizetype at, qsizetype length, bool crlf)
 {
@@ -802,6 +825,67 @@ private slots:
             }
         }
         QVERIFY(compared > before.size() * 5);
+    }
+
+    /** An export of many pages, read on a thread of its own while the records are written: each
+     *  QSO once with its own extra fields, oldest first and equal times in the order they were
+     *  saved; a range cut from the newest. A device that refuses a write ends the export and its
+     *  reading instead of leaving them waiting on each other. */
+    void aLongExportIsWholeAndInOrder_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("all") << 4 << 2600 << qint64(-1);
+        QTest::newRow("last 2500") << 1 << 2500 << qint64(-1);
+        QTest::newRow("last 500") << 0 << 500 << qint64(-1);
+        QTest::newRow("disk full after a page") << 4 << 0 << qint64(700000);
+    }
+
+    void aLongExportIsWholeAndInOrder()
+    {
+        QFETCH(int, range);
+        QFETCH(int, expected);
+        QFETCH(qint64, room);
+        // Saved out of time order, every time twice.
+        constexpr int kQsos = 2600;
+        const auto minute = [](int i) { return (i * 7919) % (kQsos / 2); };
+        QString records;
+        for (int i = 0; i < kQsos; ++i) {
+            const QTime time = QTime(0, 0).addSecs(60 * minute(i));
+            const QString reference = QStringLiteral("REF-%1").arg(i);
+            records += QStringLiteral("<call:%1>K%2X <qso_date:8>20240510 <time_on:4>%3 "
+                                      "<mode:2>CW <band:3>20m <sig_info:%4>%5 <eor>\n")
+                           .arg(QString::number(i).size() + 2)
+                           .arg(i)
+                           .arg(time.toString(QStringLiteral("HHmm")))
+                           .arg(reference.size())
+                           .arg(reference);
+        }
+        LogModel &log = m_app->log();
+        QCOMPARE(importFile(log, records).imported, kQsos);
+        QList<int> order(kQsos);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return minute(a) < minute(b); });
+
+        FillingDevice device(room);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        const adif::ExportOutcome outcome = adif::exportRange(log, range, device);
+        if (room >= 0) {
+            QCOMPARE(outcome.writeError, QStringLiteral("No space left on device"));
+            QVERIFY(outcome.records < kQsos);
+            return;
+        }
+        QVERIFY(outcome.ok());
+        QCOMPARE(outcome.records, expected);
+        const QList<Fields> written = readIndependently(QString::fromUtf8(device.data()));
+        QCOMPARE(written.size(), expected);
+        for (int n = 0; n < expected; ++n) {
+            const int i = order.at(kQsos - expected + n);
+            QCOMPARE(written.at(n).value("call"), QStringLiteral("K%1X").arg(i));
+            QCOMPARE(written.at(n).value("sig_info"), QStringLiteral("REF-%1").arg(i));
+        }
     }
 
     void importStaysOnTheLogbookItStartedOn()
