@@ -232,6 +232,12 @@ bool AppShell::showScreen(Screen screen)
     case Screen::Clublog:
         showOverTab(QslTab, screen);
         return true;
+    case Screen::QslServices:
+        // Their own page on the larger screens too.
+        emit rootRequested(QslTab);
+        setCurrentTab(QslTab);
+        emit screenRequested(QslTab, screen);
+        return true;
     case Screen::ClusterSpots:
         showOverTab(ClusterTab, screen);
         return true;
@@ -262,7 +268,7 @@ QList<Screen> AppShell::screenshotScreens() const
     for (const QVariant &entry : settingsSections())
         shown << Screen(entry.toMap().value(QStringLiteral("screen")).toInt());
     shown << Screen::HandedAdifFile << Screen::NewQso << Screen::ClusterSpots << Screen::DxList
-          << Screen::Clublog << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
+          << Screen::Clublog << Screen::QslServices << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
     shown << Screen::Lookup << Screen::Elecraft << Screen::Contest << Screen::Awards

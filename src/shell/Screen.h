@@ -48,6 +48,7 @@ public:
         Contest, // contest logging, over the log
         Statistics, // QSO statistics, opened from the DXCC tab
         Awards,     // the awards beyond DXCC, beside the DXCC counter
+        QslServices, // the QSL tab's logbook uploads (QRZ.com, Wavelog)
     };
     Q_ENUM(Screen)
 };

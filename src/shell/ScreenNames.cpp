@@ -42,6 +42,7 @@ constexpr Named kNames[] = {
     {Screen::DxList, "dxcc-list"},
     {Screen::Lookup, "lookup"},
     {Screen::Clublog, "qsl-clublog"},
+    {Screen::QslServices, "qsl-services"},
     {Screen::Elecraft, "trx-elecraft"},
     {Screen::StationProfiles, "station-profiles"},
     {Screen::Activation, "station-activation"},

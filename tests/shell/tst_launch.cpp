@@ -125,6 +125,7 @@ private slots:
                                 "cluster-spots",
                                 "dxcc-list",
                                 "qsl-clublog",
+                                "qsl-services",
                                 "qso-detail",
                                 "station-profiles",
                                 "station-activation"};

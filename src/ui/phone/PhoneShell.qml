@@ -189,6 +189,8 @@ Item {
                 function onScreenRequested(tab, screen) {
                     if (screen === Screens.Clublog)
                         qslPanel.showPane(2)
+                    else if (screen === Screens.QslServices)
+                        qslPanel.showPane(3)
                 }
             }
         }
@@ -303,7 +305,7 @@ Item {
                 if (!shellView.lookupOpen)
                     stacks.itemAt(tab).push(lookupPage, {})
             }
-            else if (screen === Screens.Clublog)
+            else if (screen === Screens.Clublog || screen === Screens.QslServices)
                 return // the QSL panel shows its own pane
             else
                 stacks.itemAt(tab).open(screen)

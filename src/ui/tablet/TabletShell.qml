@@ -91,6 +91,7 @@ Item {
                 awards: shellView.shell.awards
             }
             QslPanel {
+                id: qslPanel
                 objectName: "qslPanel"
                 lotw: shellView.shell.lotw
                 eqsl: shellView.shell.eqsl
@@ -217,6 +218,8 @@ Item {
                 logStack.push(activationPage, {})
             else if (tab === 0 && screen === Screens.Contest)
                 logStack.push(contestPage, {})
+            else if (screen === Screens.QslServices)
+                qslPanel.showPane(3)
             else if (tab === 0 && screen === Screens.Lookup) {
                 if (!shellView.lookupOpen)
                     logStack.push(lookupPage, {})
