@@ -52,6 +52,23 @@ for qso in "K1ABC 5 14025" "JA1XYZ 25 14027" "F5ABC 14 14028" "VK2ABC 30 21020" 
         --time "$(date -u -d @$((now + 60)) '+%Y-%m-%d %H:%M:%S')" >/dev/null
     now=$((now + 30))
 done
+# A park activation today (UTC): ten QSOs from a station profile, one a repeat on the same band
+# and mode, one with a station in another park.
+"$cli" --data-dir "$demo" station add "Park DE-0817" --call DL1BWK --locator JO62QM \
+    --pota DE-0817 >/dev/null
+"$cli" --data-dir "$demo" station select "Park DE-0817" >/dev/null
+today=$(date -u +%Y-%m-%d)
+minute=0
+for qso in "DL2ABC 14285 SSB" "OK1XYZ 14287 SSB" "G4ABC 14290 SSB" "DL2ABC 14285 SSB" \
+    "F6XYZ 7150 SSB" "SP5ABC 7155 SSB" "ON4XYZ 7160 SSB" "PA3ABC 14060 CW" "HB9XYZ 14062 CW" \
+    "OE1ABC 14064 CW"; do
+    set -- $qso
+    minute=$((minute + 3))
+    extra=()
+    [[ $1 = SP5ABC ]] && extra=(--field POTA_REF=PL-0123)
+    "$cli" --data-dir "$demo" qso add --call "$1" --freq "$2" --mode "$3" \
+        --time "$today $(printf '00:%02d:00' "$minute")" "${extra[@]}" >/dev/null
+done
 # Some ADIF text for the import screen.
 "$cli" --data-dir "$demo" export --range 0 -o "$demo/sample.adi" >/dev/null 2>&1 ||
     printf '%s\n' 'Demo<eoh>' \
