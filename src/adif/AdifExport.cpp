@@ -84,8 +84,7 @@ ExportOutcome exportQsos(LogModel &log, const QList<QsoClass> &qsos, QIODevice &
 
 ExportOutcome exportRange(LogModel &log, int rangeCode, QIODevice &out)
 {
-    const std::optional<LogListQuery> query =
-        log.pagedQSOs(rangeCode, LogListQuery::DateAscending);
+    const std::optional<LogListQuery> query = log.pagedQSOs(rangeCode, LogListQuery::DateAscending);
     if (!query) { // a logbook held in memory
         QList<QsoClass> qsos = log.getlastQSOs(rangeCode);
         std::reverse(qsos.begin(), qsos.end());

@@ -162,8 +162,7 @@ void appendDateAndTime(QString &record, const QsoClass &qso)
     if (!qso.dateTime.isValid())
         return;
     // What adifDate() and adifTime() take from sqlDateTime(), without formatting that first.
-    const QDateTime utc =
-        qso.dateTime.timeSpec() == Qt::UTC ? qso.dateTime : qso.dateTime.toUTC();
+    const QDateTime utc = qso.dateTime.timeSpec() == Qt::UTC ? qso.dateTime : qso.dateTime.toUTC();
     const QDate date = utc.date();
     const QTime time = utc.time();
     if (date.year() < 0 || date.year() > 9999) {

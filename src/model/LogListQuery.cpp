@@ -81,8 +81,7 @@ int LogListQuery::count() const
     return static_cast<int>(select.int64(0));
 }
 
-bool LogListQuery::readAll(qsizetype pageSize,
-                           const std::function<bool(QList<QsoClass> &&)> &take,
+bool LogListQuery::readAll(qsizetype pageSize, const std::function<bool(QList<QsoClass> &&)> &take,
                            QString *readError) const
 {
     db::Database database;

@@ -268,7 +268,8 @@ QList<Screen> AppShell::screenshotScreens() const
     for (const QVariant &entry : settingsSections())
         shown << Screen(entry.toMap().value(QStringLiteral("screen")).toInt());
     shown << Screen::HandedAdifFile << Screen::NewQso << Screen::ClusterSpots << Screen::DxList
-          << Screen::Clublog << Screen::QslServices << Screen::QsoDetail << Screen::StationProfiles << Screen::Activation;
+          << Screen::Clublog << Screen::QslServices << Screen::QsoDetail << Screen::StationProfiles
+          << Screen::Activation;
     if (onPhone())
         shown << Screen::PileUp;
     shown << Screen::Lookup << Screen::Elecraft << Screen::Contest << Screen::Awards

@@ -185,7 +185,8 @@ signals:
     void logbookNameChanged();
     /** Open a screen over a tab: a settings section (AdifImport, Logbooks; any on the phone),
      *  a QSO screen (QsoDetail, QsoInfo, NewQso, EditQso, PileUp), the phone's spot table
-     *  (ClusterSpots), DX list (DxList), Club Log pane (Clublog) or logbook uploads (QslServices), or the callsign lookup. */
+     *  (ClusterSpots), DX list (DxList), Club Log pane (Clublog) or logbook uploads (QslServices),
+     * or the callsign lookup. */
     void screenRequested(int tab, Screens::Screen screen);
     /** Return a tab to its first screen. */
     void rootRequested(int tab);

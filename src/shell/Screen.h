@@ -45,9 +45,9 @@ public:
         Elecraft,        // the Elecraft panel over the transceiver settings
         StationProfiles, // over the log, opened from the frame's profile switch
         Activation,
-        Contest, // contest logging, over the log
-        Statistics, // QSO statistics, opened from the DXCC tab
-        Awards,     // the awards beyond DXCC, beside the DXCC counter
+        Contest,     // contest logging, over the log
+        Statistics,  // QSO statistics, opened from the DXCC tab
+        Awards,      // the awards beyond DXCC, beside the DXCC counter
         QslServices, // the QSL tab's logbook uploads (QRZ.com, Wavelog)
     };
     Q_ENUM(Screen)
