@@ -80,7 +80,7 @@ int exportCommand(Cli &cli, const QStringList &words)
         outcome = named ? adif::exportQsos(log, *named, out) : adif::exportRange(log, range, out);
         return outcome.ok() ? std::nullopt : std::optional(outcome.writeError);
     };
-    // A failed read leaves no file behind; on standard output the records before it are gone.
+    // A failed read leaves no file behind; on standard output what was written before it stays.
     const auto readFailure = [&] {
         return cli.failed(
             QStringLiteral("Could not read %1: %2").arg(log.logDbName(), outcome.readError));
