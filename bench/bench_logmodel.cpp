@@ -104,7 +104,12 @@ void markUploaded(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * 2500);
 }
-BENCHMARK(markUploaded)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(markUploaded)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 /** Every screen and service makes its own model, so making one must stay cheap. */
 void makeLogModel(benchmark::State &state)

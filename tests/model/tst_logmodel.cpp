@@ -937,7 +937,6 @@ private slots:
             QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^DB Error while saving new QSO!$"));
             result = log.saveAllQSOsToLog({changed, changed}, {changed});
         } else if (write == "updateQSO") {
-            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
             result = log.updateQSO(stored, changed);
         } else if (write == "updateLogbookField") {
             QTest::ignoreMessage(QtInfoMsg, QRegularExpression("readonly database"));
