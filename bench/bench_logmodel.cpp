@@ -75,6 +75,42 @@ void clublogWaiting_count(benchmark::State &state)
 }
 BENCHMARK(clublogWaiting_count)->Unit(benchmark::kMillisecond);
 
+/** The marks after an upload of the 2 500 newest QSOs (LoTW's "S"): in one write (0), or one
+ *  write per QSO as before (1). Each iteration sets the mark or takes it away again. */
+void markUploaded(benchmark::State &state)
+{
+    AppDelegate *app = benchApp(state);
+    if (!app)
+        return;
+    LogModel &model = app->log();
+    const bool eachAlone = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QList<QsoEdit> edits;
+        for (const QsoClass &qso : model.getlastQSOs(1)) {
+            QsoClass edited = qso;
+            edited.lotwqsl = qso.lotwqsl == QLatin1String("S") ? QString() : QStringLiteral("S");
+            edits.append({qso, edited});
+        }
+        state.ResumeTiming();
+        bool written = true;
+        if (eachAlone)
+            for (const QsoEdit &edit : std::as_const(edits))
+                written = written && model.updateQSO(edit.stored, edit.edited);
+        else
+            written = bool(model.updateQSOs(edits));
+        if (!written)
+            state.SkipWithError("the marks were not written");
+    }
+    state.SetItemsProcessed(state.iterations() * 2500);
+}
+BENCHMARK(markUploaded)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 /** Every screen and service makes its own model, so making one must stay cheap. */
 void makeLogModel(benchmark::State &state)
 {

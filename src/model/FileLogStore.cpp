@@ -488,38 +488,44 @@ WriteResult FileLogStore::oneRowChanged(const db::Database &database, qint64 id)
     return WriteResult::failed(QStringLiteral("No QSO with id %1").arg(id));
 }
 
-WriteResult FileLogStore::updateQSO(const QsoClass &stored, const QsoClass &edited)
+WriteResult FileLogStore::updateQSOs(const QList<QsoEdit> &edits)
 {
-    if (!stored.isStored())
+    if (std::any_of(edits.cbegin(), edits.cend(),
+                    [](const QsoEdit &edit) { return !edit.stored.isStored(); }))
         return WriteResult::notStored();
     db::Database database;
     if (std::optional<QString> error = open(database))
         return WriteResult::failed(*error);
-    // The columns and the extra fields change together or not at all.
-    const auto failed = [&database] {
-        const QString error = database.errorMessage();
+    // The columns and the extra fields of every QSO change together or not at all.
+    const auto failed = [&database](QString error = {}) {
+        if (error.isEmpty())
+            error = database.errorMessage();
         diag(QStringLiteral("Error while updating logbook: %1").arg(error));
-        diag(QStringLiteral("Error: %1").arg(error));
         database.exec(QStringLiteral("rollback transaction"));
         return WriteResult::failed(error);
     };
     if (!database.exec(QStringLiteral("begin immediate transaction")))
         return failed();
     db::Statement update = database.prepare(qsorow::updateStatement());
-    qsorow::bindUpdateValues(update, edited, *stored.id, m_defaults.logDateFormaterStyle());
-    if (!update.run())
-        return failed();
-    const WriteResult changed = oneRowChanged(database, *stored.id);
-    if (!changed) {
-        database.exec(QStringLiteral("rollback transaction"));
-        return changed;
+    const formats::DateStyle style = m_defaults.logDateFormaterStyle();
+    for (const QsoEdit &edit : edits) {
+        const qint64 id = *edit.stored.id;
+        update.reset();
+        qsorow::bindUpdateValues(update, edit.edited, id, style);
+        if (!update.run())
+            return failed();
+        if (const WriteResult changed = oneRowChanged(database, id); !changed)
+            return failed(changed.error);
+        if (!extrafieldstore::replace(database, id, edit.edited.extraFields))
+            return failed();
     }
-    if (!extrafieldstore::replace(database, *stored.id, edited.extraFields) ||
-        !database.exec(QStringLiteral("commit transaction")))
+    if (!database.exec(QStringLiteral("commit transaction")))
         return failed();
-    blank60mEntry(stored);
-    blank60mEntry(edited);
-    return changed;
+    for (const QsoEdit &edit : edits) {
+        blank60mEntry(edit.stored);
+        blank60mEntry(edit.edited);
+    }
+    return WriteResult::stored();
 }
 
 WriteResult FileLogStore::updateLogbookField(const QString &column, const QsoClass &qso,

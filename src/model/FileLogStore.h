@@ -56,7 +56,7 @@ public:
 
     WriteResult saveNewQSOtoLog(const QsoClass &qso) override;
     WriteResult saveAllQSOsToLog(QsoBatches &batches) override;
-    WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) override;
+    WriteResult updateQSOs(const QList<QsoEdit> &edits) override;
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                    const QString &value) override;
     WriteResult deleteQSO(const QsoClass &qso) override;

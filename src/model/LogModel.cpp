@@ -390,22 +390,39 @@ WriteResult LogModel::saveAllQSOsToLog(QsoBatches &batches)
 
 WriteResult LogModel::updateQSO(const QsoClass &stored, const QsoClass &edited)
 {
+    return updateQSOs({{stored, edited}});
+}
+
+WriteResult LogModel::updateQSOs(const QList<QsoEdit> &edits)
+{
+    if (edits.isEmpty())
+        return WriteResult::stored();
     LogStore &s = store();
     const SpotStatusCache::WriteFrame frame(m_spotStatus);
-    WriteResult result = s.updateQSO(stored, edited);
-    if (result) {
-        m_spotStatus.rowsWritten({*stored.id});
-        // Both when the edit moved the QSO to another entity; the edited one last, with its name.
-        if (std::abs(stored.adif) != std::abs(edited.adif))
-            updateDxInfoString(stored);
-        else if (stored.band == QLatin1String("60m"))
-            forget60mInfo(stored.adif);
-        updateDxInfoString(edited);
-        QsoChange change;
-        change.add(stored.id.value_or(0), stored.adif);
-        change.add(stored.id.value_or(0), edited.adif);
-        committed(change);
+    WriteResult result = s.updateQSOs(edits);
+    if (!result)
+        return result;
+    QSet<qint64> ids;
+    QsoChange change;
+    // One QSO per entity whose DX info is worked out again: an edited one where there is one,
+    // for its entity name; the stored one for an entity a QSO was moved away from.
+    QHash<int, const QsoClass *> entities;
+    for (const QsoEdit &edit : edits) {
+        const qint64 id = *edit.stored.id;
+        ids.insert(id);
+        change.add(id, edit.stored.adif);
+        change.add(id, edit.edited.adif);
+        for (const QsoClass *qso : {&edit.stored, &edit.edited})
+            if (qso->band == QLatin1String("60m"))
+                forget60mInfo(qso->adif);
+        if (!entities.contains(std::abs(edit.stored.adif)))
+            entities.insert(std::abs(edit.stored.adif), &edit.stored);
+        entities.insert(std::abs(edit.edited.adif), &edit.edited);
     }
+    m_spotStatus.rowsWritten(ids);
+    for (const QsoClass *qso : std::as_const(entities))
+        updateDxInfoString(*qso);
+    committed(change);
     return result;
 }
 

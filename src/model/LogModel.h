@@ -133,6 +133,9 @@ public:
     WriteResult saveAllQSOsToLog(QsoBatches &batches);
     /** Fails for a QSO that is no longer there, like the two writes after it. */
     WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited);
+    /** Many edits in one write (marks after an upload): all or none, the DX info of each entity
+     *  touched worked out once, one qsosChanged. */
+    WriteResult updateQSOs(const QList<QsoEdit> &edits);
     WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                    const QString &value);
     WriteResult deleteQSO(const QsoClass &qso);

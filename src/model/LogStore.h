@@ -38,6 +38,12 @@ public:
     [[nodiscard]] virtual QList<QsoClass> dxInfoToRefresh() = 0;
 };
 
+/** A QSO as the logbook holds it and what it is to become. */
+struct QsoEdit {
+    QsoClass stored;
+    QsoClass edited;
+};
+
 /** Where the current logbook's QSOs live: a logbook file or the synced store. `LogModel` keeps the
  *  names callers know and forwards to whichever store is current. */
 class LogStore {
@@ -91,7 +97,10 @@ public:
     /** Stores all records of the batches, in order and each with the `clublog` letter it
      *  carries, and the DX info texts of the entities named at the end: everything or none. */
     virtual WriteResult saveAllQSOsToLog(QsoBatches &batches) = 0;
-    virtual WriteResult updateQSO(const QsoClass &stored, const QsoClass &edited) = 0;
+    /** Writes the edited QSOs over the stored ones (found by the stored ones' ids), their
+     *  columns and extra fields, in one transaction: all of them or, when one fails (a QSO
+     *  gone), none. */
+    virtual WriteResult updateQSOs(const QList<QsoEdit> &edits) = 0;
     virtual WriteResult updateLogbookField(const QString &column, const QsoClass &qso,
                                            const QString &value) = 0;
     virtual WriteResult deleteQSO(const QsoClass &qso) = 0;

@@ -211,26 +211,30 @@ void LotwUpload::mark(int exitCode)
             false);
         return;
     }
+    // A QSO changed or deleted since it was read is not what LoTW got: it stays waiting. The
+    // waiting QSOs are read again in one query and marked in one write.
+    QString readError;
+    const QList<QsoClass> waiting = m_log->getQsosForLotwUpload(&readError);
+    if (!readError.isEmpty()) {
+        end(text(tqsltexts::kMarkError).arg(readError).arg(0).arg(m_outcome.qsos), false);
+        return;
+    }
     const QString today = m_clock.now().toUTC().toString(QStringLiteral("yyyyMMdd"));
-    for (auto it = m_records.constBegin(); it != m_records.constEnd(); ++it) {
-        // A QSO changed or deleted since it was read is not what LoTW got: it stays waiting.
-        const std::optional<QsoClass> now = m_log->qsoById(it.key());
-        if (!now || !lotwuploadfile::isWaiting(*now) ||
-            lotwuploadfile::record(*now, m_modes) != it.value())
+    QList<QsoEdit> edits;
+    for (const QsoClass &now : waiting) {
+        const auto sent = m_records.constFind(now.id.value_or(0));
+        if (sent == m_records.cend() || lotwuploadfile::record(now, m_modes) != *sent)
             continue;
-        QsoClass edited = *now;
+        QsoClass edited = now;
         edited.lotwqsl = kUploaded;
         edited.extraFields.set(kSentDate, today);
-        if (const WriteResult written = m_log->updateQSO(*now, edited); !written) {
-            end(text(tqsltexts::kMarkError)
-                    .arg(written.error)
-                    .arg(m_outcome.marked)
-                    .arg(m_outcome.qsos),
-                false);
-            return;
-        }
-        ++m_outcome.marked;
+        edits.append({now, std::move(edited)});
     }
+    if (const WriteResult written = m_log->updateQSOs(edits); !written) {
+        end(text(tqsltexts::kMarkError).arg(written.error).arg(0).arg(m_outcome.qsos), false);
+        return;
+    }
+    m_outcome.marked = edits.size();
     m_defaults.setValue(QLatin1String(tqsl::kLastUploadKey), formats::sqlDateTime(m_clock.now()));
     if (tqsl::verdict(exitCode) == tqsl::Verdict::AcceptedSkipped)
         end(text(tqsltexts::kDoneSkipped).arg(m_outcome.marked).arg(tqsl::meaning(exitCode)), true);

@@ -8,6 +8,8 @@
 #include "services/UploadMarks.h"
 #include "services/UploadTexts.h"
 
+#include <QSet>
+
 namespace {
 
 // More pages than any logbook fills (250 × 4000 = a million QSOs): a service that keeps
@@ -102,6 +104,9 @@ void QrzDownload::apply()
         return;
     }
     const QString today = m_clock.now().date().toString(QStringLiteral("yyyyMMdd"));
+    // Every confirmation is matched first and the QSOs are marked in one write at the end.
+    QList<QsoEdit> edits;
+    QSet<qint64> confirmed; // this run's: a QSO QRZ lists twice is counted once
     for (const QsoClass &confirmation : m_confirmations) {
         if (confirmation.extraFields.value(QString::fromLatin1(qrzlog::kStatusField)) !=
             QLatin1String(qrzlog::kConfirmed))
@@ -112,8 +117,9 @@ void QrzDownload::apply()
             ++m_outcome.notInLog;
             continue;
         }
-        if (logged->extraFields.value(QString::fromLatin1(uploadmarks::kQrzStatus)) ==
-            QLatin1String(qrzlog::kConfirmed))
+        if (confirmed.contains(*logged->id) ||
+            logged->extraFields.value(QString::fromLatin1(uploadmarks::kQrzStatus)) ==
+                QLatin1String(qrzlog::kConfirmed))
             continue;
         uploadmarks::Fields fields{
             {QLatin1String(uploadmarks::kQrzStatus), QLatin1String(qrzlog::kConfirmed)},
@@ -125,13 +131,15 @@ void QrzDownload::apply()
             confirmation.extraFields.value(QString::fromLatin1(qrzlog::kLogIdField));
         if (!logId.isEmpty())
             fields.append({QLatin1String(uploadmarks::kQrzLogId), logId});
-        if (const WriteResult written = uploadmarks::setFields(*m_log, *logged->id, fields);
-            !written) {
-            end(written.error);
-            return;
-        }
-        ++m_outcome.newlyConfirmed;
+        if (std::optional<QsoClass> edited = uploadmarks::withFields(*logged, fields))
+            edits.append({*logged, std::move(*edited)});
+        confirmed.insert(*logged->id);
     }
+    if (const WriteResult written = m_log->updateQSOs(edits); !written) {
+        end(written.error);
+        return;
+    }
+    m_outcome.newlyConfirmed = confirmed.size();
     end();
 }
 

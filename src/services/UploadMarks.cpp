@@ -61,7 +61,15 @@ WriteResult setFields(LogModel &log, qint64 id, const Fields &fields)
     if (!stored)
         return WriteResult::failed(readError.isEmpty() ? QStringLiteral("the QSO is gone")
                                                        : readError);
-    QsoClass edited = *stored;
+    const std::optional<QsoClass> edited = withFields(*stored, fields);
+    if (!edited)
+        return WriteResult::stored(id);
+    return log.updateQSO(*stored, *edited);
+}
+
+std::optional<QsoClass> withFields(const QsoClass &qso, const Fields &fields)
+{
+    QsoClass edited = qso;
     bool changed = false;
     for (const auto &[name, value] : fields) {
         if (edited.extraFields.value(name) == value)
@@ -70,8 +78,8 @@ WriteResult setFields(LogModel &log, qint64 id, const Fields &fields)
         changed = true;
     }
     if (!changed)
-        return WriteResult::stored(id);
-    return log.updateQSO(*stored, edited);
+        return std::nullopt;
+    return edited;
 }
 
 } // namespace uploadmarks

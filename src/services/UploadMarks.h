@@ -42,6 +42,8 @@ using Fields = QList<std::pair<QString, QString>>;
 [[nodiscard]] std::optional<int> numberWaiting(LogModel &log, Service service);
 /** The marks of a QSO the service took on `day` (`logId`: QRZ's id for it, may be empty). */
 [[nodiscard]] Fields sentFields(Service service, const QDate &day, const QString &logId = {});
+/** The QSO with the fields set; none when it has them all already. */
+[[nodiscard]] std::optional<QsoClass> withFields(const QsoClass &qso, const Fields &fields);
 /** Sets the fields on the QSO as the logbook holds it now (read again by its id), through
  *  LogModel, which announces the change. Fails for a QSO that is gone. */
 WriteResult setFields(LogModel &log, qint64 id, const Fields &fields);
