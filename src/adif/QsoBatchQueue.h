@@ -8,8 +8,9 @@
 #include <deque>
 #include <functional>
 
-/** Batches of read QSOs passed from a reader thread to the store's writer: the reader waits when
- *  `capacity` batches are waiting, so memory stays bounded while both threads work. */
+/** Batches of QSOs passed from the thread that reads them to the one that uses them (an import's
+ *  file reader to the store's writer, an export's logbook reader to the file writer): the reader
+ *  waits when `capacity` batches are waiting, so memory stays bounded while both threads work. */
 class QsoBatchQueue final : public QsoBatches {
 public:
     explicit QsoBatchQueue(qsizetype capacity) : m_capacity(capacity) {}

@@ -5,11 +5,6 @@
 
 namespace lotwuploadfile {
 
-bool isWaiting(const QsoClass &qso)
-{
-    return qso.lotwqsl != QLatin1String("S") && qso.lotwqsl != QLatin1String("X");
-}
-
 QString record(const QsoClass &qso, const adif::ModesList &modes)
 {
     QString text;

@@ -10,10 +10,6 @@
  *  chosen station location. */
 namespace lotwuploadfile {
 
-/** Whether LoTW has not had the QSO yet: "lotwqsl" is neither "S" (uploaded) nor "X"
- *  (confirmed). */
-[[nodiscard]] bool isWaiting(const QsoClass &qso);
-
 /** One record, ended by "<eor>\n". */
 [[nodiscard]] QString record(const QsoClass &qso, const adif::ModesList &modes);
 
